@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "session/session.h"
+
+namespace velorin {
+
+struct ConvertArguments {
+    std::string database;
+    std::string output;
+    std::vector<std::string> forms;
+    std::vector<std::string> modules;
+    ConversionOptions options;
+    bool vb4 = false;
+    std::string listMode = "bound";
+    std::string comboMode = "bound";
+    bool noSecurity = false;
+    std::string supportDb;
+    bool assumeYes = false;
+    bool interactive = false;
+    bool showProgress = false;
+};
+
+// Exit status: 0 done, 1 failed or stopped, 2 usage.
+int ConvertCommand(ConvertArguments& arguments);
+int ListCommand(const std::string& database, bool tables, bool queries);
+
+}  // namespace velorin

@@ -1,0 +1,160 @@
+#include <iostream>
+
+#include "cli_commands.h"
+#include "common/ansi_text.h"
+#include "session/conversion_driver.h"
+#include "session/host/database_loader.h"
+#include "session/string_table.h"
+#include "terminal_ui.h"
+
+namespace velorin {
+namespace fs = std::filesystem;
+namespace {
+
+void ReportDiagnostics(const AccessApplication& app, UserInterface& ui) {
+    for (const LoadDiagnostic& d : app.Diagnostics()) {
+        std::string where = d.path + (d.line > 0 ? ":" + std::to_string(d.line) : std::string());
+        ui.Warn(where + ": " + d.message + "; skipped");
+    }
+}
+
+// The selected names in the container's order and spelling; false (with the
+// offending name) when one is not in the container.
+bool SelectNames(const std::vector<std::string>& container, const std::vector<std::string>& wanted,
+                 std::vector<std::string>& selected, std::string& missing) {
+    if (wanted.empty()) {
+        selected = container;
+        return true;
+    }
+    std::vector<std::string> wantedAnsi;
+    for (const std::string& name : wanted) wantedAnsi.push_back(Utf8ToAnsi(name));
+    for (const std::string& name : wantedAnsi) {
+        bool found = false;
+        for (const std::string& candidate : container) found = found || IEquals(candidate, name);
+        if (!found) {
+            missing = name;
+            return false;
+        }
+    }
+    for (const std::string& candidate : container) {
+        for (const std::string& name : wantedAnsi) {
+            if (IEquals(candidate, name)) {
+                selected.push_back(candidate);
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int ConvertCommand(ConvertArguments& a) {
+    TerminalUi ui(a.assumeYes, a.interactive, a.showProgress);
+
+    LoadedDatabase loaded = LoadDatabase(fs::path(a.database));
+    if (!loaded.application) {
+        std::cerr << LoadText(text_id::kInvalidDatabase) << "\n" << a.database << ": " << loaded.error << "\n";
+        return 1;
+    }
+    AccessApplication& app = *loaded.application;
+    ReportDiagnostics(app, ui);
+
+    Session session(app, fs::path(a.supportDb), ui);
+    if (!session.supportDb.Open()) {
+        std::cerr << LoadText(text_id::kSupportDatabaseMissing) << "\n"
+                  << a.supportDb << ": " << session.supportDb.LastError() << "\n";
+        return 1;
+    }
+
+    TranslationRequest request;
+    request.outputPathText = a.output;
+    request.options = a.options;
+    request.options.vb5Project = !a.vb4;
+    request.options.listBoxBound = a.listMode == "bound";
+    request.options.comboBoxBound = a.comboMode == "bound";
+    request.options.disableSecurity = a.noSecurity;
+    request.databasePath = loaded.source.databasePath;
+    request.databaseFileExists = loaded.source.databaseFileExists;
+    if (!loaded.source.exportRoot.empty()) {
+        const fs::path& root = loaded.source.exportRoot;
+        request.protectedFolders.push_back(root);
+        for (const char* sub : {"forms", "reports", "modules", "macros", "queries", "tbldefs", "tbldef", "commandbars"}) {
+            request.protectedFolders.push_back(root / sub);
+        }
+    }
+    std::string missing;
+    if (!SelectNames(app.Documents(Container::Forms), a.forms, request.forms, missing)) {
+        std::cerr << "velorin: no form named " << AnsiToUtf8(missing) << " in " << a.database << "\n";
+        return 2;
+    }
+    if (!SelectNames(app.Documents(Container::Modules), a.modules, request.modules, missing)) {
+        std::cerr << "velorin: no module named " << AnsiToUtf8(missing) << " in " << a.database << "\n";
+        return 2;
+    }
+    // Naming only forms converts no modules, and the other way round.
+    if (!a.forms.empty() && a.modules.empty()) request.modules.clear();
+    if (!a.modules.empty() && a.forms.empty()) request.forms.clear();
+
+    ConversionResult result = StartTranslation(session, request, DefaultConversionSteps());
+    switch (result.outcome) {
+        case Outcome::Done: {
+            fs::path project = session.out.PathOf(session.projectFileName);
+            std::cout << "Converted " << request.forms.size() << " form(s) and " << request.modules.size()
+                      << " module(s)";
+            if (ui.Warnings() > 0) std::cout << " with " << ui.Warnings() << " warning(s)";
+            std::cout << ".\nProject: " << project.string() << "\n";
+            return 0;
+        }
+        case Outcome::Invalid:
+            return 2;
+        case Outcome::Stopped:
+            std::cerr << "velorin: conversion stopped; nothing was converted\n";
+            return 1;
+        case Outcome::Failed:
+            std::cerr << "velorin: " << AnsiToUtf8(result.message) << "\n";
+            return 1;
+    }
+    return 1;
+}
+
+int ListCommand(const std::string& database, bool tables, bool queries) {
+    LoadedDatabase loaded = LoadDatabase(fs::path(database));
+    if (!loaded.application) {
+        std::cerr << LoadText(text_id::kInvalidDatabase) << "\n" << database << ": " << loaded.error << "\n";
+        return 1;
+    }
+    const AccessApplication& app = *loaded.application;
+    TerminalUi ui(false, false, false);
+    ReportDiagnostics(app, ui);
+    const std::pair<Container, const char*> containers[] = {
+        {Container::Forms, "Forms"}, {Container::Modules, "Modules"},
+        {Container::Scripts, "Macros"}, {Container::Reports, "Reports"}};
+    for (const auto& [container, title] : containers) {
+        std::cout << title << ":\n";
+        for (const std::string& name : app.Documents(container)) std::cout << "  " << AnsiToUtf8(name) << "\n";
+    }
+    if (tables) {
+        std::cout << "Tables:\n";
+        for (const TableDef& table : app.TableDefs()) {
+            std::cout << "  " << AnsiToUtf8(table.name) << "\n";
+            for (const FieldDef& field : table.fields) {
+                std::cout << "    " << AnsiToUtf8(field.name) << " (type " << field.type << ")\n";
+            }
+        }
+    }
+    if (queries) {
+        std::cout << "Queries:\n";
+        for (const QueryDef& query : app.QueryDefs()) {
+            std::cout << "  " << AnsiToUtf8(query.name) << " (type " << query.type << ")\n";
+            std::string sql = AnsiToUtf8(query.sql);
+            for (char& c : sql) {
+                if (c == '\r' || c == '\n') c = ' ';
+            }
+            std::cout << "    " << sql << "\n";
+        }
+    }
+    return 0;
+}
+
+}  // namespace velorin

@@ -1,0 +1,88 @@
+#include "terminal_ui.h"
+
+#include <cmath>
+#include <iostream>
+#include <string>
+
+#include "common/ansi_text.h"
+#include "session/string_table.h"
+
+namespace velorin {
+
+TerminalUi::TerminalUi(bool assumeYes, bool interactive, bool showProgress)
+    : assumeYes_(assumeYes), interactive_(interactive), showProgress_(showProgress),
+      start_(std::chrono::steady_clock::now()) {}
+
+Answer TerminalUi::Show(const Message& message) {
+    ClearBar();
+    std::string text = AnsiToUtf8(message.text);
+    bool question = message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoHelp;
+    if (!question) {
+        std::cerr << text << "\n";
+        DrawBar();
+        return Answer::Ok;
+    }
+    Answer answer = Answer::No;
+    if (assumeYes_) {
+        std::cerr << text << " [yes, from --yes]\n";
+        answer = Answer::Yes;
+    } else if (!interactive_) {
+        std::cerr << text << " [no: not asked without a terminal; --yes answers yes]\n";
+    } else {
+        const bool yesByDefault = !message.secondButtonDefault;
+        std::cerr << text << (yesByDefault ? " [Y/n] " : " [y/N] ") << std::flush;
+        std::string reply;
+        if (std::getline(std::cin, reply)) {
+            std::string_view r = reply;
+            while (!r.empty() && r.front() == ' ') r.remove_prefix(1);
+            if (r.empty()) answer = yesByDefault ? Answer::Yes : Answer::No;
+            else answer = (r[0] == 'y' || r[0] == 'Y') ? Answer::Yes : Answer::No;
+        }
+    }
+    DrawBar();
+    return answer;
+}
+
+void TerminalUi::Warn(const std::string& text) {
+    ClearBar();
+    ++warnings_;
+    std::cerr << "warning: " << AnsiToUtf8(text) << "\n";
+    DrawBar();
+}
+
+void TerminalUi::StartProgress(int maximum) {
+    maximum_ = maximum;
+    value_ = 0;
+    DrawBar();
+}
+
+void TerminalUi::SetProgress(int value) {
+    value_ = value;
+    DrawBar();
+}
+
+void TerminalUi::UpdateTime() { DrawBar(); }
+
+void TerminalUi::EndProgress() {
+    if (barShown_) std::cerr << "\n";
+    barShown_ = false;
+    maximum_ = 0;
+}
+
+void TerminalUi::DrawBar() {
+    if (!showProgress_ || maximum_ <= 0) return;
+    constexpr int kWidth = 30;
+    int filled = maximum_ > 0 ? value_ * kWidth / maximum_ : 0;
+    long seconds = std::lround(std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count());
+    std::cerr << "\r[" << std::string(static_cast<size_t>(filled), '#')
+              << std::string(static_cast<size_t>(kWidth - filled), ' ') << "] " << value_ << "/" << maximum_
+              << "  " << ElapsedTimeText(seconds) << "\x1b[K" << std::flush;
+    barShown_ = true;
+}
+
+void TerminalUi::ClearBar() {
+    if (barShown_) std::cerr << "\r\x1b[K" << std::flush;
+    barShown_ = false;
+}
+
+}  // namespace velorin

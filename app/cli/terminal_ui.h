@@ -1,0 +1,39 @@
+// The user interface of the command line: messages on standard error,
+// questions asked on the terminal (or answered by --yes), a progress bar.
+#pragma once
+
+#include <chrono>
+#include <cstdio>
+
+#include "session/user_interface.h"
+
+namespace velorin {
+
+class TerminalUi : public UserInterface {
+public:
+    TerminalUi(bool assumeYes, bool interactive, bool showProgress);
+
+    Answer Show(const Message& message) override;
+    void Warn(const std::string& text) override;
+    void StartProgress(int maximum) override;
+    void SetProgress(int value) override;
+    void UpdateTime() override;
+    void EndProgress() override;
+
+    int Warnings() const { return warnings_; }
+
+private:
+    void DrawBar();
+    void ClearBar();
+
+    bool assumeYes_;
+    bool interactive_;
+    bool showProgress_;
+    bool barShown_ = false;
+    int maximum_ = 0;
+    int value_ = 0;
+    int warnings_ = 0;
+    std::chrono::steady_clock::time_point start_;
+};
+
+}  // namespace velorin

@@ -1,0 +1,33 @@
+// The state of one code file being converted, shared by the line loop and the
+// statement rules.
+#pragma once
+
+#include <string>
+
+#include "common/output_directory.h"
+#include "session/session.h"
+
+namespace velorin {
+
+struct CodeFileState {
+    CodeFileState(Session& s, OutputFile& output) : session(s), out(output) {}
+
+    Session& session;
+    OutputFile& out;
+    std::string moduleName;  // names the analysis records and the statistics row
+    bool isForm = false;
+
+    std::string line;     // the current line, trimmed
+    std::string routine;  // current procedure header up to its "("
+    long lineNumber = -2;
+
+    long totalLines = 0;
+    long commentLines = 0;
+    long blankLines = 0;
+    long subCount = 0;
+    long procCount = 0;
+    long linesNotTranslated = 0;
+    long linesPotentiallyConverted = 0;
+};
+
+}  // namespace velorin

@@ -1,0 +1,146 @@
+#include "code/analysis_records.h"
+#include "code/code_file_state.h"
+#include "code/module_conversion.h"
+#include "code/translate_line.h"
+#include "common/ansi_text.h"
+#include "common/names.h"
+#include "common/string_helpers.h"
+
+namespace velorin {
+namespace {
+
+bool StartsWithAny(std::string_view line, std::initializer_list<std::string_view> prefixes) {
+    for (std::string_view prefix : prefixes) {
+        if (IStartsWith(line, prefix)) return true;
+    }
+    return false;
+}
+
+std::string RoutineOf(std::string_view header) {
+    size_t paren = header.find('(');
+    return std::string(paren == std::string_view::npos ? header : header.substr(0, paren));
+}
+
+// Writes a line that the conversion adds, counting it as the rules count lines.
+void WriteAdded(CodeFileState& state, std::string_view line) {
+    state.out.WriteLine(line);
+    ++state.totalLines;
+    ++state.lineNumber;
+}
+
+std::string UniqueModuleName(Session& session, std::string_view objectName) {
+    std::string identifier = MakeVBName(objectName);
+    for (size_t i = 0; i < session.usedModuleNames.size(); ++i) {
+        if (IEquals(session.usedModuleNames[i], identifier)) {
+            identifier += "A";
+            i = static_cast<size_t>(-1);  // compare again from the first
+        }
+    }
+    session.usedModuleNames.push_back(identifier);
+    return identifier;
+}
+
+}  // namespace
+
+void ConvertCodeFile(Session& session, std::string_view fileName, bool isForm) {
+    const std::string f = FileNameFromPath(fileName);
+    if (f.size() < 9) return;
+    std::string objectName = f.substr(5, f.size() - 9);
+    session.out.Remove(f.substr(5));
+
+    std::optional<std::string> input = session.out.Read(f);
+    OutputFile out = session.out.Create(objectName + (isForm ? ".frm" : ".bas"));
+    CodeFileState state(session, out);
+    state.moduleName = objectName;
+    state.isForm = isForm;
+    if (!isForm) {
+        out.WriteLine("Attribute VB_Name = \"" + UniqueModuleName(session, objectName) + "\"");
+    }
+
+    const auto& flags = session.formFeatureFlags;
+    const bool loadCalls = flags[1] || flags[2] || flags[3] || flags[5];
+    bool formLoadSeen = false;
+    bool formActivateSeen = false;
+    int beginCount = 0;
+    int endCount = 0;
+
+    for (std::string& raw : SplitLines(input ? *input : std::string())) {
+        state.line = std::string(TrimBlanks(raw));
+        ++state.totalLines;
+        const std::string& line = state.line;
+        if (IStartsWith(line, "Begin ")) ++beginCount;
+        if (line == "End" && endCount < beginCount) ++endCount;
+        // The header and the design section pass unchanged and are not counted.
+        if ((isForm && (endCount == 0 || beginCount == 0)) || endCount < beginCount) {
+            out.WriteLine(line);
+            continue;
+        }
+        ++state.lineNumber;
+        if (!line.empty() && line[0] == '\'') {
+            ++state.commentLines;
+        } else if (line.empty()) {
+            ++state.blankLines;
+        } else if (StartsWithAny(line, {"Sub ", "Private Sub ", "Public Sub "})) {
+            ++state.subCount;
+            state.routine = RoutineOf(line);
+            // Visual Basic's DblClick event has no Cancel argument.
+            state.line = ReplaceAll(line, "_DblClick(Cancel As Integer)", "_DblClick()");
+        } else if (StartsWithAny(line, {"Function ", "Private Function ", "Public Function "})) {
+            ++state.procCount;
+            state.routine = RoutineOf(line);
+        } else {
+            TranslateLine(state);
+        }
+        out.WriteLine(state.line);
+
+        if (!isForm) continue;
+        if (IFind(state.line, "Sub Form_Load") != std::string::npos) {
+            formLoadSeen = true;
+            if (loadCalls) WriteAdded(state, "Dim vReturnValue as variant");
+            if (flags[1]) WriteAdded(state, "vReturnValue=InitializeListBoxes()");
+            if (flags[2]) WriteAdded(state, "vReturnValue=InitializeComboBoxes()");
+            if (flags[3]) WriteAdded(state, "vReturnValue=InitializeButtons()");
+            if (flags[5]) WriteAdded(state, "Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2");
+        } else if (IFind(state.line, "Sub Form_Activate") != std::string::npos) {
+            formActivateSeen = true;
+            if (flags[4]) {
+                WriteAdded(state, "Dim vReturnValue as variant");
+                WriteAdded(state, "vReturnValue=InitialDataCtlCaptions()");
+            }
+        }
+    }
+
+    if (isForm && !formLoadSeen && loadCalls) {
+        WriteAdded(state, "Private Sub Form_Load()");
+        WriteAdded(state, "Dim vReturnValue as variant");
+        if (flags[1]) WriteAdded(state, "vReturnValue=InitializeListBoxes()");
+        if (flags[2]) WriteAdded(state, "vReturnValue=InitializeComboBoxes()");
+        if (flags[3]) WriteAdded(state, "vReturnValue=InitializeButtons()");
+        if (flags[4]) WriteAdded(state, "vReturnValue=InitialDataCtlCaptions()");
+        if (flags[5]) WriteAdded(state, "Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2");
+        WriteAdded(state, "End Sub");
+        ++state.subCount;
+    }
+    if (isForm && !formActivateSeen && flags[4]) {
+        WriteAdded(state, "Private Sub Form_Activate()");
+        WriteAdded(state, "Dim vReturnValue as variant");
+        WriteAdded(state, "vReturnValue=InitialDataCtlCaptions()");
+        WriteAdded(state, "End Sub");
+        ++state.subCount;
+    }
+    out.Close();
+
+    ModuleStats stats;
+    stats.moduleName = objectName;
+    stats.totalLines = state.totalLines;
+    stats.commentLines = state.commentLines;
+    stats.linesNotTranslated = state.linesNotTranslated;
+    stats.linesPotentiallyConverted = state.linesPotentiallyConverted;
+    stats.blankLines = state.blankLines;
+    stats.subCount = state.subCount;
+    stats.procCount = state.procCount;
+    stats.codeLines = state.lineNumber;
+    WriteModuleStats(session.supportDb, session.ui, stats);
+}
+
+}  // namespace velorin

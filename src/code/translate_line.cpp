@@ -1,0 +1,7 @@
+#include "code/translate_line.h"
+
+namespace velorin {
+
+void TranslateLine(CodeFileState& state) { (void)state; }
+
+}  // namespace velorin

@@ -1,0 +1,39 @@
+// Text inside the converter is Windows-1252, kept as bytes in std::string.
+// Inputs are decoded to it once at load; outputs are written as they are.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace velorin {
+
+// Decodes the bytes of an input file: UTF-8 with BOM, UTF-16LE with BOM, or
+// (no BOM) Windows-1252 taken as it is. Characters Windows-1252 lacks become "?".
+std::string DecodeInputText(std::string_view bytes);
+
+std::string Utf8ToAnsi(std::string_view utf8);
+std::string Utf16LeToAnsi(std::string_view bytes);
+std::string AnsiToUtf8(std::string_view ansi);
+
+// File names on disk are UTF-8; names inside the converter are Windows-1252.
+std::filesystem::path AnsiToPath(std::string_view ansi);
+std::string PathToAnsi(const std::filesystem::path& path);
+
+// Case folding of Windows-1252 letters (ASCII and the accented Latin letters).
+char AnsiLower(char c);
+char AnsiUpper(char c);
+std::string AnsiLowerCase(std::string_view text);
+std::string AnsiUpperCase(std::string_view text);
+bool IEquals(std::string_view a, std::string_view b);
+bool IStartsWith(std::string_view text, std::string_view prefix);
+bool IEndsWith(std::string_view text, std::string_view suffix);
+// Case-insensitive search; npos when absent.
+size_t IFind(std::string_view text, std::string_view what, size_t from = 0);
+
+struct ILess {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+};
+
+}  // namespace velorin

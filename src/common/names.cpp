@@ -1,0 +1,47 @@
+#include "common/names.h"
+
+namespace velorin {
+namespace {
+
+bool IsIdentifierChar(char c) {
+    unsigned char u = static_cast<unsigned char>(c);
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u > 128;
+}
+
+}  // namespace
+
+std::string MakeFileName(std::string_view name) {
+    std::string out(name);
+    for (char& c : out) {
+        switch (c) {
+            case '\\': case '/': case ':': case '*': case '?':
+            case '"': case '<': case '>': case '|':
+                c = '_';
+                break;
+            default:
+                break;
+        }
+    }
+    return out;
+}
+
+std::string MakeMacroName(std::string_view name) {
+    std::string out(name);
+    for (char& c : out) {
+        if (!IsIdentifierChar(c)) c = '_';
+    }
+    return out;
+}
+
+std::string MakeVBName(std::string_view name) {
+    std::string out = MakeMacroName(name);
+    size_t first = out.find_first_not_of('_');
+    return first == std::string::npos ? std::string() : out.substr(first);
+}
+
+std::string FileNameFromPath(std::string_view path) {
+    size_t pos = path.find_last_of("\\/");
+    return std::string(pos == std::string_view::npos ? path : path.substr(pos + 1));
+}
+
+}  // namespace velorin

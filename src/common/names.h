@@ -1,0 +1,19 @@
+// The file-name and identifier forms of Access object names.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velorin {
+
+// Each of \ / : * ? " < > | becomes "_".
+std::string MakeFileName(std::string_view name);
+// Every character that is not an ASCII letter, an ASCII digit or above code 128
+// becomes "_"; leading "_" are then removed.
+std::string MakeVBName(std::string_view name);
+// As MakeVBName, keeping leading "_".
+std::string MakeMacroName(std::string_view name);
+// The part after the last path separator ("\" or "/"); the whole text when none.
+std::string FileNameFromPath(std::string_view path);
+
+}  // namespace velorin

@@ -1,0 +1,181 @@
+#include "common/output_directory.h"
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+#include "common/ansi_text.h"
+
+namespace velorin {
+namespace fs = std::filesystem;
+
+OutputFile::OutputFile(OutputDirectory* owner, std::string name, bool append)
+    : owner_(owner), name_(std::move(name)) {
+    fs::path path = owner_->PathOf(name_);
+    if (path.empty()) {
+        owner_->ReportFailure(name_, "not a plain file name");
+        return;
+    }
+    auto mode = std::ios::binary | std::ios::out | (append ? std::ios::app : std::ios::trunc);
+    auto stream = std::make_unique<std::ofstream>(path, mode);
+    if (!*stream) {
+        owner_->ReportFailure(name_, std::strerror(errno));
+        return;
+    }
+    stream_ = std::move(stream);
+}
+
+OutputFile::OutputFile(OutputFile&& other) noexcept
+    : owner_(other.owner_), name_(std::move(other.name_)), stream_(std::move(other.stream_)) {}
+
+OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
+    if (this != &other) {
+        Close();
+        owner_ = other.owner_;
+        name_ = std::move(other.name_);
+        stream_ = std::move(other.stream_);
+    }
+    return *this;
+}
+
+OutputFile::~OutputFile() { Close(); }
+
+void OutputFile::WriteLine(std::string_view text) {
+    if (!stream_) return;
+    stream_->write(text.data(), static_cast<std::streamsize>(text.size()));
+    stream_->write("\r\n", 2);
+}
+
+void OutputFile::WriteRaw(std::string_view bytes) {
+    if (!stream_) return;
+    stream_->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void OutputFile::Close() {
+    if (!stream_) return;
+    stream_->flush();
+    bool ok = static_cast<bool>(*stream_);
+    stream_->close();
+    if (!ok || stream_->fail()) owner_->ReportFailure(name_, "write failed");
+    stream_.reset();
+}
+
+OutputDirectory::OutputDirectory(fs::path dir) : dir_(std::move(dir)) {}
+
+fs::path OutputDirectory::PathOf(std::string_view name) const {
+    if (name.empty() || name == "." || name == ".." ||
+        name.find_first_of(std::string_view("/\0", 2)) != std::string_view::npos) {
+        return {};
+    }
+    return dir_ / AnsiToPath(name);
+}
+
+bool OutputDirectory::Exists(std::string_view name) const {
+    fs::path path = PathOf(name);
+    std::error_code ec;
+    return !path.empty() && fs::is_regular_file(path, ec);
+}
+
+std::optional<std::string> OutputDirectory::Read(std::string_view name) const {
+    fs::path path = PathOf(name);
+    if (path.empty()) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return content;
+}
+
+bool OutputDirectory::Write(std::string_view name, std::string_view content) {
+    OutputFile file = Create(name);
+    if (!file.IsOpen()) return false;
+    file.WriteRaw(content);
+    file.Close();
+    return !failed_;
+}
+
+bool OutputDirectory::Append(std::string_view name, std::string_view content) {
+    OutputFile file = OpenAppend(name);
+    if (!file.IsOpen()) return false;
+    file.WriteRaw(content);
+    file.Close();
+    return !failed_;
+}
+
+bool OutputDirectory::Remove(std::string_view name) {
+    fs::path path = PathOf(name);
+    std::error_code ec;
+    return !path.empty() && fs::remove(path, ec);
+}
+
+bool OutputDirectory::Rename(std::string_view from, std::string_view to) {
+    fs::path source = PathOf(from);
+    fs::path target = PathOf(to);
+    if (source.empty() || target.empty()) return false;
+    std::error_code ec;
+    fs::rename(source, target, ec);
+    if (ec) ReportFailure(to, ec.message());
+    return !ec;
+}
+
+bool OutputDirectory::CopyFrom(const fs::path& source, std::string_view name) {
+    fs::path target = PathOf(name);
+    if (target.empty()) return false;
+    std::error_code ec;
+    if (fs::exists(target, ec) && fs::equivalent(source, target, ec)) return true;
+    fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec);
+    if (ec) ReportFailure(name, ec.message());
+    return !ec;
+}
+
+int OutputDirectory::RemoveMatching(std::string_view pattern) {
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir_, ec), end; !ec && it != end; it.increment(ec)) {
+        // Only files (or links, removed as links): a folder is never ours to delete.
+        if (it->is_directory(ec) && !it->is_symlink(ec)) continue;
+        if (!MatchesPattern(PathToAnsi(it->path().filename()), pattern)) continue;
+        std::error_code removeError;
+        if (fs::remove(it->path(), removeError)) ++removed;
+    }
+    return removed;
+}
+
+bool OutputDirectory::AnyMatching(std::string_view pattern) const {
+    std::error_code ec;
+    for (fs::directory_iterator it(dir_, ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->is_directory(ec)) continue;
+        if (MatchesPattern(PathToAnsi(it->path().filename()), pattern)) return true;
+    }
+    return false;
+}
+
+void OutputDirectory::ReportFailure(std::string_view name, std::string_view what) {
+    if (failed_) return;
+    failed_ = true;
+    firstError_ = "cannot write " + PathToAnsi(PathOf(name).empty() ? dir_ : PathOf(name)) +
+                  ": " + std::string(what);
+}
+
+bool MatchesPattern(std::string_view name, std::string_view pattern) {
+    // Iterative wildcard match with one backtrack point for the last "*".
+    size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || AnsiLower(pattern[p]) == AnsiLower(name[n]))) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+}  // namespace velorin

@@ -1,0 +1,26 @@
+// String helpers shared by the form writers and the code translator.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velorin {
+
+// Case-insensitive. While `find` occurs, its first occurrence is replaced and the
+// search starts again from the beginning.
+std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view repl);
+// Case-insensitive. Each search starts just after the previous replacement, so
+// `repl` may contain `find`.
+std::string ReplaceForward(std::string_view text, std::string_view find, std::string_view repl);
+// The n-th field (1-based) of `text` split at `delim`; empty when there is none.
+std::string GetToken(std::string_view text, int n, std::string_view delim);
+// Ascending sort of a list of 16-bit integers.
+void SortIntegers(std::vector<int16_t>& values);
+// Splits text at CR LF, LF or CR; a final line end does not start a new line.
+std::vector<std::string> SplitLines(std::string_view content);
+// Visual Basic's Trim: leading and trailing blanks (spaces only).
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace velorin

@@ -1,0 +1,205 @@
+// Re-indents a finished file: the design section of a form with its nested
+// Begin ... End blocks three blanks a level, as Visual Basic writes form files,
+// and code four blanks a level, as the Visual Basic editor shows it.
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "common/ansi_text.h"
+#include "common/string_helpers.h"
+#include "controls/support_library/support_library.h"
+#include "controls/support_library/text_lines.h"
+
+namespace velorin {
+namespace {
+
+constexpr int kDesignIndent = 3;
+constexpr int kCodeIndent = 4;
+
+std::string_view TrimAll(std::string_view s) {
+    size_t first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    size_t last = s.find_last_not_of(" \t");
+    return s.substr(first, last - first + 1);
+}
+
+// The line without a trailing comment, trimmed.
+std::string_view CodePart(std::string_view line) {
+    bool quoted = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '"') quoted = !quoted;
+        else if (line[i] == '\'' && !quoted) return TrimAll(line.substr(0, i));
+    }
+    return TrimAll(line);
+}
+
+bool StartsWithWord(std::string_view text, std::string_view word) {
+    if (!IStartsWith(text, word)) return false;
+    return text.size() == word.size() || !(std::isalnum(static_cast<unsigned char>(text[word.size()])) ||
+                                           text[word.size()] == '_');
+}
+
+std::string_view DropModifiers(std::string_view text) {
+    for (bool again = true; again;) {
+        again = false;
+        for (std::string_view m : {"Private", "Public", "Friend", "Static", "Global"}) {
+            if (StartsWithWord(text, m)) {
+                text = TrimAll(text.substr(m.size()));
+                again = true;
+            }
+        }
+    }
+    return text;
+}
+
+bool EndsWithWord(std::string_view text, std::string_view word) {
+    if (!IEndsWith(text, word)) return false;
+    size_t at = text.size() - word.size();
+    return at == 0 || text[at - 1] == ' ' || text[at - 1] == ')' || text[at - 1] == '"';
+}
+
+bool IsLabel(std::string_view code) {
+    if (code.size() < 2 || code.back() != ':') return false;
+    for (size_t i = 0; i + 1 < code.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(code[i]);
+        if (!(std::isalnum(c) || c == '_')) return false;
+    }
+    return true;
+}
+
+enum class Block { Procedure, If, Loop, Select, With, Type };
+
+class CodeIndenter {
+public:
+    // Returns the indent level of a logical line's first physical line.
+    int Place(std::string_view code) {
+        std::string_view bare = DropModifiers(code);
+        if (IsProcedureStart(bare)) {
+            level_ = 0;
+            stack_.assign(1, Block::Procedure);
+            level_ = 1;
+            return 0;
+        }
+        if (StartsWithWord(code, "End")) {
+            std::string_view rest = TrimAll(code.substr(3));
+            if (StartsWithWord(rest, "Sub") || StartsWithWord(rest, "Function") ||
+                StartsWithWord(rest, "Property")) {
+                stack_.clear();
+                level_ = 0;
+                return 0;
+            }
+            if (StartsWithWord(rest, "Select")) return Close(Block::Select, 2);
+            if (StartsWithWord(rest, "If") || StartsWithWord(rest, "With") || StartsWithWord(rest, "Type") ||
+                StartsWithWord(rest, "Enum")) {
+                return Close(StartsWithWord(rest, "If") ? Block::If : StartsWithWord(rest, "With") ? Block::With : Block::Type, 1);
+            }
+            return level_;
+        }
+        if (StartsWithWord(code, "Next") || StartsWithWord(code, "Loop") || StartsWithWord(code, "Wend")) {
+            return Close(Block::Loop, 1);
+        }
+        if (StartsWithWord(code, "Else") || StartsWithWord(code, "ElseIf")) return std::max(level_ - 1, 0);
+        if (StartsWithWord(code, "Case")) return std::max(level_ - 1, 0);
+        if (StartsWithWord(code, "Select")) return Open(Block::Select, 2);
+        if (StartsWithWord(code, "If") && EndsWithWord(code, "Then")) return Open(Block::If, 1);
+        if (StartsWithWord(code, "For") || StartsWithWord(code, "Do") || StartsWithWord(code, "While")) {
+            return Open(Block::Loop, 1);
+        }
+        if (StartsWithWord(code, "With")) return Open(Block::With, 1);
+        if ((StartsWithWord(bare, "Type") || StartsWithWord(bare, "Enum")) && level_ == 0) {
+            return Open(Block::Type, 1);
+        }
+        return level_;
+    }
+    int Level() const { return level_; }
+
+private:
+    static bool IsProcedureStart(std::string_view bare) {
+        return StartsWithWord(bare, "Sub") || StartsWithWord(bare, "Function") ||
+               (StartsWithWord(bare, "Property") && !IStartsWith(bare, "Property ="));
+    }
+    int Open(Block block, int step) {
+        int at = level_;
+        stack_.push_back(block);
+        level_ += step;
+        return at;
+    }
+    int Close(Block, int step) {
+        if (!stack_.empty()) stack_.pop_back();
+        level_ = std::max(level_ - step, 0);
+        return level_;
+    }
+
+    int level_ = 0;
+    std::vector<Block> stack_;
+};
+
+bool IsBeginLine(std::string_view t) {
+    return StartsWithWord(t, "Begin") || StartsWithWord(t, "BeginProperty");
+}
+bool IsEndLine(std::string_view t) {
+    return IEquals(t, "End") || StartsWithWord(t, "EndProperty");
+}
+
+}  // namespace
+
+void SilentIndent(OutputDirectory& out, std::string_view file) {
+    TextLines text(out, file);
+    if (!text.Exists()) return;
+    std::vector<std::string>& lines = text.Lines();
+
+    size_t i = 0;
+    // A form file opens with its VERSION line and design section.
+    size_t firstText = 0;
+    while (firstText < lines.size() && TrimAll(lines[firstText]).empty()) ++firstText;
+    if (firstText < lines.size() && StartsWithWord(TrimAll(lines[firstText]), "VERSION")) {
+        int depth = 0;
+        bool opened = false;
+        for (; i < lines.size(); ++i) {
+            std::string t(TrimAll(lines[i]));
+            if (IsEndLine(t) && depth > 0) --depth;
+            lines[i] = t.empty() ? t : std::string(static_cast<size_t>(depth * kDesignIndent), ' ') + t;
+            if (IsBeginLine(t)) {
+                ++depth;
+                opened = true;
+            } else if (opened && depth == 0 && IEquals(t, "End")) {
+                ++i;
+                break;
+            }
+        }
+    }
+
+    CodeIndenter indenter;
+    while (i < lines.size()) {
+        std::string t(TrimAll(lines[i]));
+        if (t.empty()) {
+            lines[i++].clear();
+            continue;
+        }
+        // A statement continued over lines (" _") is judged as one; its further
+        // lines stand one level deeper.
+        std::string logical(CodePart(t));
+        size_t last = i;
+        while (last + 1 < lines.size() && (IEndsWith(CodePart(lines[last]), " _") || CodePart(lines[last]) == "_")) {
+            logical.resize(logical.size() - 1);
+            logical += CodePart(lines[++last]);
+        }
+        int level;
+        if (t[0] == '\'' || StartsWithWord(t, "Rem")) {
+            level = indenter.Level();
+        } else if (IsLabel(logical)) {
+            level = 0;
+        } else {
+            level = indenter.Place(TrimAll(logical));
+        }
+        for (size_t k = i; k <= last; ++k) {
+            std::string line(TrimAll(lines[k]));
+            int at = k == i ? level : level + 1;
+            lines[k] = line.empty() ? line : std::string(static_cast<size_t>(at * kCodeIndent), ' ') + line;
+        }
+        i = last + 1;
+    }
+    text.Save(out, file);
+}
+
+}  // namespace velorin

@@ -1,0 +1,62 @@
+// The conversion session from "Start Translation" to the end: validation of
+// the request, then the forms, the modules and the project, in order.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "session/session.h"
+
+namespace velorin {
+
+// What the user asked for, as the main window or the command line gives it.
+struct TranslationRequest {
+    std::string outputPathText;        // as typed: a file-system (UTF-8) path
+    std::vector<std::string> forms;    // selected, in list order
+    std::vector<std::string> modules;  // selected, in list order
+    ConversionOptions options;
+    std::filesystem::path databasePath;  // the .mdb the input stands for
+    bool databaseFileExists = false;
+    // Folders the input was read from; never an output directory.
+    std::vector<std::filesystem::path> protectedFolders;
+};
+
+// The Parts the driver hands work to. An empty step is skipped.
+struct ConversionSteps {
+    // ConvertForm(file name, is subform, Access name): writes the form's fragments.
+    std::function<void(Session&, const std::string&, bool, const std::string&)> convertForm;
+    // Macros, the support module with Sub Main, MacroCode.bas and the MDI parent.
+    std::function<void(Session&)> writeSupportModules;
+};
+
+// The steps this build provides.
+ConversionSteps DefaultConversionSteps();
+
+enum class Outcome {
+    Done,
+    Stopped,  // the user answered a question so that nothing more is done
+    Invalid,  // the request itself is unusable (no output path)
+    Failed,   // the conversion could not be carried out
+};
+
+struct ConversionResult {
+    Outcome outcome = Outcome::Done;
+    std::string message;  // what failed, for the user
+};
+
+// Validates the request and captures it into the session; converts when valid.
+ConversionResult StartTranslation(Session& session, const TranslationRequest& request,
+                                  const ConversionSteps& steps);
+
+// Everything after validation.
+ConversionResult ConvertProject(Session& session, const ConversionSteps& steps);
+
+// Appends the whole of `source` to `target` when `source` exists.
+bool AppendFileIfPresent(OutputDirectory& out, std::string_view source, std::string_view target);
+
+// Control files and their object identifiers for the options chosen.
+void BuildControlFiles(Session& session);
+
+}  // namespace velorin

@@ -1,0 +1,183 @@
+#include "session/host/access_application.h"
+
+#include <algorithm>
+
+namespace velorin {
+namespace {
+
+template <typename Map>
+auto FindIn(const Map& map, std::string_view name) -> const typename Map::mapped_type* {
+    auto it = map.find(name);
+    return it == map.end() ? nullptr : &it->second;
+}
+
+// The word that opens and the words that close a procedure.
+bool OpensProcedure(std::string_view line) {
+    for (std::string_view prefix : {"Private ", "Public ", "Friend ", "Static "}) {
+        if (IStartsWith(line, prefix)) line.remove_prefix(prefix.size());
+    }
+    if (IStartsWith(line, "Static ")) line.remove_prefix(7);
+    return IStartsWith(line, "Sub ") || IStartsWith(line, "Function ") ||
+           IStartsWith(line, "Property Get ") || IStartsWith(line, "Property Let ") ||
+           IStartsWith(line, "Property Set ");
+}
+
+bool ClosesProcedure(std::string_view line) {
+    return IStartsWith(line, "End Sub") || IStartsWith(line, "End Function") ||
+           IStartsWith(line, "End Property");
+}
+
+bool CodeIsBalanced(const std::vector<std::string>& lines) {
+    bool inProcedure = false;
+    for (const std::string& raw : lines) {
+        std::string_view line(raw);
+        size_t first = line.find_first_not_of(" \t");
+        if (first == std::string_view::npos) continue;
+        line.remove_prefix(first);
+        if (line[0] == '\'') continue;
+        if (OpensProcedure(line)) {
+            if (inProcedure) return false;
+            inProcedure = true;
+        } else if (ClosesProcedure(line)) {
+            if (!inProcedure) return false;
+            inProcedure = false;
+        }
+    }
+    return !inProcedure;
+}
+
+}  // namespace
+
+const std::vector<std::string>& AccessApplication::Documents(Container container) const {
+    return documents_[static_cast<int>(container)];
+}
+
+std::vector<std::string>& AccessApplication::DocumentList(Container container) {
+    return documents_[static_cast<int>(container)];
+}
+
+const AccessForm* AccessApplication::OpenForm(std::string_view name) const {
+    auto it = forms_.find(name);
+    return it == forms_.end() ? nullptr : it->second.get();
+}
+
+const AccessForm* AccessApplication::OpenReport(std::string_view name) const {
+    auto it = reports_.find(name);
+    return it == reports_.end() ? nullptr : it->second.get();
+}
+
+const CodeModule* AccessApplication::Module(std::string_view name) const {
+    return FindIn(modules_, name);
+}
+
+const Macro* AccessApplication::FindMacro(std::string_view name) const {
+    return FindIn(macros_, name);
+}
+
+const TableDef* AccessApplication::FindTableDef(std::string_view name) const {
+    for (const TableDef& t : tables_) {
+        if (IEquals(t.name, name)) return &t;
+    }
+    return nullptr;
+}
+
+const QueryDef* AccessApplication::FindQueryDef(std::string_view name) const {
+    for (const QueryDef& q : queries_) {
+        if (IEquals(q.name, name)) return &q;
+    }
+    return nullptr;
+}
+
+QueryDef& AccessApplication::CreateQueryDef(std::string name, std::string sql) {
+    DeleteQueryDef(name);
+    QueryDef query;
+    query.name = std::move(name);
+    query.sql = std::move(sql);
+    queries_.push_back(std::move(query));
+    return queries_.back();
+}
+
+bool AccessApplication::DeleteQueryDef(std::string_view name) {
+    auto it = std::find_if(queries_.begin(), queries_.end(),
+                           [&](const QueryDef& q) { return IEquals(q.name, name); });
+    if (it == queries_.end()) return false;
+    queries_.erase(it);
+    return true;
+}
+
+const CommandBar* AccessApplication::FindCommandBar(std::string_view name) const {
+    return FindIn(commandBars_, name);
+}
+
+std::string AccessApplication::DatabaseProperty(std::string_view name) const {
+    const std::string* value = FindIn(databaseProperties_, name);
+    return value ? *value : std::string();
+}
+
+void AccessApplication::SetDatabaseProperty(std::string_view name, std::string value) {
+    databaseProperties_[std::string(name)] = std::move(value);
+}
+
+bool AccessApplication::IsCompiled() const {
+    for (const auto& [name, module] : modules_) {
+        if (!CodeIsBalanced(module.lines)) return false;
+    }
+    for (const auto& [name, form] : forms_) {
+        if (!CodeIsBalanced(form->CodeLines())) return false;
+    }
+    return true;
+}
+
+void AccessApplication::AddDocument(Container container, std::string name) {
+    DocumentList(container).push_back(std::move(name));
+}
+
+void AccessApplication::AddForm(std::unique_ptr<AccessForm> form) {
+    std::string name = form->Name();
+    AddDocument(Container::Forms, name);
+    forms_.emplace(std::move(name), std::move(form));
+}
+
+void AccessApplication::AddReport(std::unique_ptr<AccessForm> report) {
+    std::string name = report->Name();
+    AddDocument(Container::Reports, name);
+    reports_.emplace(std::move(name), std::move(report));
+}
+
+void AccessApplication::AddModule(CodeModule module) {
+    AddDocument(Container::Modules, module.name);
+    std::string name = module.name;
+    modules_.emplace(std::move(name), std::move(module));
+}
+
+void AccessApplication::AddMacro(Macro macro) {
+    AddDocument(Container::Scripts, macro.name);
+    std::string name = macro.name;
+    macros_.emplace(std::move(name), std::move(macro));
+}
+
+void AccessApplication::AddTableDef(TableDef table) {
+    if (!FindTableDef(table.name)) tables_.push_back(std::move(table));
+}
+
+void AccessApplication::AddQueryDef(QueryDef query) {
+    if (!FindQueryDef(query.name)) queries_.push_back(std::move(query));
+}
+
+void AccessApplication::AddCommandBar(CommandBar bar) {
+    std::string name = bar.name;
+    commandBars_.emplace(std::move(name), std::move(bar));
+}
+
+void AccessApplication::FinishLoading() {
+    for (auto& list : documents_) {
+        std::stable_sort(list.begin(), list.end(), ILess());
+        list.erase(std::unique(list.begin(), list.end(),
+                               [](const std::string& a, const std::string& b) {
+                                   return IEquals(a, b);
+                               }),
+                   list.end());
+    }
+}
+
+}  // namespace velorin

@@ -1,0 +1,250 @@
+#include "session/host/access_form.h"
+
+#include <utility>
+
+#include "session/host/access_defaults.h"
+
+namespace velorin {
+namespace {
+
+struct HeadType {
+    std::string_view head;
+    int type;
+};
+
+constexpr HeadType kControlHeads[] = {
+    {"Label", 100},        {"Rectangle", 101},         {"Line", 102},
+    {"Image", 103},        {"CommandButton", 104},     {"OptionButton", 105},
+    {"CheckBox", 106},     {"OptionGroup", 107},       {"BoundObjectFrame", 108},
+    {"TextBox", 109},      {"ListBox", 110},           {"ComboBox", 111},
+    {"Subform", 112},      {"Subreport", 112},         {"UnboundObjectFrame", 114},
+    {"ObjectFrame", 114},  {"PageBreak", 118},         {"CustomControl", 119},
+    {"ToggleButton", 122}, {"Tab", 123},               {"TabControl", 123},
+    {"Page", 124},         {"Attachment", 126},        {"EmptyCell", 127},
+    {"WebBrowser", 128},   {"NavigationControl", 129}, {"NavigationButton", 130},
+    {"Chart", 133},
+};
+
+struct HeadSection {
+    std::string_view head;
+    int number;
+};
+
+constexpr HeadSection kSectionHeads[] = {
+    {"Section", 0},      {"Detail", 0},       {"FormHeader", 1},   {"ReportHeader", 1},
+    {"FormFooter", 2},   {"ReportFooter", 2}, {"PageHeader", 3},   {"PageFooter", 4},
+};
+
+// Sections of a report's group levels come after the five fixed ones.
+constexpr int kFirstGroupSection = 5;
+
+int SectionFromHead(std::string_view head) {
+    for (const HeadSection& s : kSectionHeads) {
+        if (IEquals(s.head, head)) return s.number;
+    }
+    return -1;
+}
+
+bool IsGroupSectionHead(std::string_view head) {
+    return IEquals(head, "BreakHeader") || IEquals(head, "BreakFooter");
+}
+
+PropertyValue Interpret(const TextProperty& property, const BuiltInDefault* builtIn) {
+    bool isBoolean = builtIn != nullptr && builtIn->kind == DefaultKind::Boolean;
+    if (property.notDefault) {
+        return PropertyValue::Boolean(isBoolean ? !DefaultValue(*builtIn).AsBool() : true);
+    }
+    if (isBoolean && property.value.kind() == PropertyValue::Kind::Number) {
+        return PropertyValue::Boolean(property.value.AsNumber() != 0);
+    }
+    return property.value;
+}
+
+}  // namespace
+
+int ControlTypeFromHead(std::string_view head) {
+    for (const HeadType& h : kControlHeads) {
+        if (IEquals(h.head, head)) return h.type;
+    }
+    return -1;
+}
+
+const AccessControl* AccessControl::Parent() const {
+    return parent_ < 0 ? nullptr : &form_->Controls()[static_cast<size_t>(parent_)];
+}
+
+PropertyValue AccessControl::Property(std::string_view name) const {
+    if (IEquals(name, "ControlType")) return PropertyValue::Number(controlType_);
+    if (IEquals(name, "Section")) return PropertyValue::Number(section_);
+    if (IEquals(name, "Name")) return PropertyValue::Text(name_);
+    return form_->Resolve(controlType_, typeName_, properties_, name);
+}
+
+PropertyValue AccessForm::Resolve(int objectType, std::string_view typeName,
+                                  const PropertyList& own, std::string_view name) const {
+    const BuiltInDefault* builtIn = FindBuiltInDefault(objectType, name);
+    const TextProperty* property = own.Find(name);
+    if (property == nullptr && objectType >= control_type::kLabel) {
+        auto it = typeDefaults_.find(typeName);
+        if (it != typeDefaults_.end()) property = it->second.Find(name);
+    }
+    if (property != nullptr) return Interpret(*property, builtIn);
+    if (builtIn != nullptr) return DefaultValue(*builtIn);
+    return {};
+}
+
+PropertyValue AccessForm::Property(std::string_view name) const {
+    if (IEquals(name, "Name")) return PropertyValue::Text(name_);
+    return Resolve(kFormObject, {}, properties_, name);
+}
+
+bool AccessForm::HasSection(int number) const {
+    return number >= 0 && number < static_cast<int>(sections_.size()) &&
+           sections_[static_cast<size_t>(number)].exists;
+}
+
+PropertyValue AccessForm::SectionProperty(int number, std::string_view name) const {
+    if (!HasSection(number)) return {};
+    return Resolve(kSectionObject, {}, sections_[static_cast<size_t>(number)].properties, name);
+}
+
+const AccessControl* AccessForm::FindControl(std::string_view name) const {
+    for (const AccessControl& c : controls_) {
+        if (IEquals(c.Name(), name)) return &c;
+    }
+    return nullptr;
+}
+
+class AccessFormBuilder {
+public:
+    AccessFormBuilder(const ObjectText& text, AccessForm& form) : text_(text), form_(form) {}
+
+    FormBuildResult Build() {
+        const TextBlock* root = nullptr;
+        for (int id : text_.roots) {
+            const TextBlock& block = Block(id);
+            if (IEquals(block.head, "Form") || IEquals(block.head, "Report")) {
+                root = &block;
+                break;
+            }
+        }
+        if (root == nullptr) return {false, 1, "no Begin Form or Begin Report block"};
+        form_.isReport_ = IEquals(root->head, "Report");
+        form_.properties_ = root->properties;
+
+        int nextGroupSection = kFirstGroupSection;
+        for (int containerId : root->children) {
+            const TextBlock& container = Block(containerId);
+            if (!container.head.empty()) continue;
+            for (int id : container.children) {
+                const TextBlock& block = Block(id);
+                int number = SectionFromHead(block.head);
+                if (number < 0 && IsGroupSectionHead(block.head)) number = nextGroupSection++;
+                if (number >= 0) {
+                    AddSection(block, number);
+                } else if (!form_.typeDefaults_.count(block.head)) {
+                    form_.typeDefaults_.emplace(block.head, block.properties);
+                }
+            }
+        }
+        for (size_t i = 0; i < form_.controls_.size(); ++i) form_.controls_[i].form_ = &form_;
+        return {true, 0, {}};
+    }
+
+private:
+    const TextBlock& Block(int id) const { return text_.blocks[static_cast<size_t>(id)]; }
+
+    void AddSection(const TextBlock& block, int number) {
+        if (number < static_cast<int>(form_.sections_.size())) {
+            AccessSection& section = form_.sections_[static_cast<size_t>(number)];
+            if (section.exists) return;
+            section.exists = true;
+            section.typeName = block.head;
+            section.properties = block.properties;
+        }
+        for (int child : block.children) {
+            if (Block(child).head.empty()) AddControls(Block(child).children, number, -1);
+        }
+    }
+
+    // Depth-first, a control before the controls nested in it, without
+    // recursion so that deep nesting cannot exhaust the stack.
+    void AddControls(const std::vector<int>& blocks, int section, int parent) {
+        struct Pending {
+            int block;
+            int parent;
+        };
+        std::vector<Pending> stack;
+        for (auto it = blocks.rbegin(); it != blocks.rend(); ++it) stack.push_back({*it, parent});
+        while (!stack.empty()) {
+            Pending next = stack.back();
+            stack.pop_back();
+            const TextBlock& block = Block(next.block);
+            if (block.head.empty()) {
+                for (auto it = block.children.rbegin(); it != block.children.rend(); ++it) {
+                    stack.push_back({*it, next.parent});
+                }
+                continue;
+            }
+            AccessControl control;
+            control.index_ = static_cast<int>(form_.controls_.size());
+            control.controlType_ = ControlTypeFromHead(block.head);
+            control.section_ = section;
+            control.parent_ = next.parent;
+            control.line_ = block.line;
+            control.typeName_ = block.head;
+            control.properties_ = block.properties;
+            if (const TextProperty* name = block.properties.Find("Name")) {
+                control.name_ = name->value.AsText();
+            }
+            if (next.parent >= 0) {
+                form_.controls_[static_cast<size_t>(next.parent)].children_.push_back(control.index_);
+            }
+            int self = control.index_;
+            form_.controls_.push_back(std::move(control));
+            for (auto it = block.children.rbegin(); it != block.children.rend(); ++it) {
+                stack.push_back({*it, self});
+            }
+        }
+    }
+
+    const ObjectText& text_;
+    AccessForm& form_;
+};
+
+FormBuildResult BuildAccessForm(const ObjectText& text, std::string name, std::string sourcePath,
+                                AccessForm& form) {
+    form.name_ = std::move(name);
+    form.sourcePath_ = std::move(sourcePath);
+    FormBuildResult result = AccessFormBuilder(text, form).Build();
+    if (result.ok && text.hasCode) {
+        form.codeLines_ = CodeModuleLines(text.codeLines);
+        form.hasModule_ = true;
+    }
+    return result;
+}
+
+std::vector<std::string> CodeModuleLines(std::vector<std::string> lines) {
+    std::vector<std::string> out;
+    out.reserve(lines.size());
+    size_t i = 0;
+    // A class module's export starts with VERSION 1.0 CLASS and a BEGIN ... END block.
+    if (!lines.empty() && IStartsWith(lines[0], "VERSION ") && IEndsWith(lines[0], "CLASS")) {
+        i = 1;
+        if (i < lines.size() && IEquals(lines[i], "BEGIN")) {
+            while (i < lines.size() && !IEquals(lines[i], "END")) ++i;
+            if (i < lines.size()) ++i;
+        }
+    }
+    for (; i < lines.size(); ++i) {
+        std::string_view line = lines[i];
+        if (IStartsWith(line, "Attribute ") && IFind(line, "VB_") != std::string_view::npos &&
+            line.find('=') != std::string_view::npos) {
+            continue;
+        }
+        out.push_back(std::move(lines[i]));
+    }
+    return out;
+}
+
+}  // namespace velorin

@@ -1,0 +1,87 @@
+#include "session/host/database_loader.h"
+
+#include "common/ansi_text.h"
+
+namespace velorin {
+namespace fs = std::filesystem;
+namespace {
+
+bool HasAnyObject(const AccessApplication& app) {
+    for (Container c : {Container::Forms, Container::Modules, Container::Scripts, Container::Reports}) {
+        if (!app.Documents(c).empty()) return true;
+    }
+    return !app.TableDefs().empty() || !app.QueryDefs().empty();
+}
+
+// "Sales.mdb.src" and "Sales.src" stand for Sales.mdb beside them.
+fs::path DatabaseOfExportFolder(const fs::path& folder) {
+    std::string name = folder.filename().string();
+    if (IEndsWith(name, ".mdb.src")) name.resize(name.size() - 4);
+    else if (IEndsWith(name, ".src")) name.resize(name.size() - 4), name += ".mdb";
+    else name += ".mdb";
+    return folder.parent_path() / name;
+}
+
+// The export written beside a database file, if there is one.
+fs::path ExportBeside(const fs::path& database) {
+    std::error_code ec;
+    const fs::path candidates[] = {
+        fs::path(database.string() + ".src"),
+        database.parent_path() / (database.stem().string() + ".src"),
+        database.parent_path() / "source",
+    };
+    for (const fs::path& candidate : candidates) {
+        if (fs::is_directory(candidate, ec) && IsExportFolder(candidate)) return candidate;
+    }
+    return {};
+}
+
+}  // namespace
+
+LoadedDatabase LoadDatabase(const fs::path& given) {
+    LoadedDatabase loaded;
+    std::error_code ec;
+    fs::path path = fs::absolute(given, ec).lexically_normal();
+    if (!path.has_filename()) path = path.parent_path();
+    if (!fs::exists(path, ec)) {
+        loaded.error = "does not exist";
+        return loaded;
+    }
+    auto app = std::make_unique<AccessApplication>();
+    if (fs::is_directory(path, ec)) {
+        if (!IsExportFolder(path)) {
+            loaded.error = "is neither an Access database nor an export folder";
+            return loaded;
+        }
+        loaded.source.exportRoot = path;
+        loaded.source.databasePath = DatabaseOfExportFolder(path);
+        loaded.source.databaseFileExists = fs::is_regular_file(loaded.source.databasePath, ec);
+        if (loaded.source.databaseFileExists) {
+            std::string ignored;
+            if (!LoadMdbFile(loaded.source.databasePath, *app, ignored)) {
+                // Only the export counts then; the file beside it is not copied either.
+                loaded.source.databaseFileExists = false;
+            }
+        }
+        LoadExportFolder(path, *app);
+    } else {
+        std::string error;
+        if (!LoadMdbFile(path, *app, error)) {
+            loaded.error = "is not an Access database (" + error + ")";
+            return loaded;
+        }
+        loaded.source.databasePath = path;
+        loaded.source.databaseFileExists = true;
+        loaded.source.exportRoot = ExportBeside(path);
+        if (!loaded.source.exportRoot.empty()) LoadExportFolder(loaded.source.exportRoot, *app);
+    }
+    app->FinishLoading();
+    if (!HasAnyObject(*app)) {
+        loaded.error = "holds no readable objects";
+        return loaded;
+    }
+    loaded.application = std::move(app);
+    return loaded;
+}
+
+}  // namespace velorin

@@ -1,0 +1,396 @@
+// An export folder as the version-control exporters lay it out: forms/,
+// reports/, modules/, macros/, queries/, tbldefs/ (or tbldef/), commandbars/
+// and dbs-properties.json.
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <optional>
+
+#include "common/ansi_text.h"
+#include "session/host/database_loader.h"
+#include "common/string_helpers.h"
+#include "session/host/object_text.h"
+#include "session/host/query_text.h"
+#include "session/host/table_ddl.h"
+
+namespace velorin {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr std::string_view kSubfolders[] = {"forms",  "reports", "modules", "macros",
+                                            "queries", "tbldefs", "tbldef", "commandbars"};
+
+std::optional<std::string> ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return content;
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    c = AnsiLower(c);
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// Files in a folder with one of the extensions, in name order.
+std::vector<fs::path> FilesOf(const fs::path& folder, std::initializer_list<std::string_view> extensions) {
+    std::vector<fs::path> files;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!it->is_regular_file(ec)) continue;
+        std::string ext = it->path().extension().string();
+        for (std::string_view wanted : extensions) {
+            if (IEquals(ext, wanted)) files.push_back(it->path());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+class ExportReader {
+public:
+    ExportReader(const fs::path& root, AccessApplication& application) : root_(root), app_(application) {}
+
+    void Read() {
+        for (const fs::path& file : FilesOf(root_ / "forms", {".bas", ".form"})) ReadForm(file, false);
+        for (const fs::path& file : FilesOf(root_ / "reports", {".bas", ".report"})) ReadForm(file, true);
+        for (const fs::path& file : FilesOf(root_ / "modules", {".bas", ".cls"})) ReadModule(file);
+        for (const fs::path& file : FilesOf(root_ / "macros", {".bas", ".txt", ".mac"})) ReadMacro(file);
+        ReadQueries();
+        for (const char* folder : {"tbldefs", "tbldef"}) {
+            for (const fs::path& file : FilesOf(root_ / folder, {".sql"})) ReadTable(file);
+            for (const fs::path& file : FilesOf(root_ / folder, {".lnkd"})) ReadLinkedTable(file);
+        }
+        for (const fs::path& file : FilesOf(root_ / "commandbars", {".txt"})) ReadCommandBar(file);
+        ReadDatabaseProperties(root_ / "dbs-properties.json");
+    }
+
+private:
+    void Report(const fs::path& file, int line, std::string message) {
+        app_.AddDiagnostic({PathToAnsi(file), line, std::move(message)});
+    }
+
+    std::optional<std::string> ReadText(const fs::path& file) {
+        std::optional<std::string> bytes = ReadBytes(file);
+        if (!bytes) {
+            Report(file, 0, "cannot be read");
+            return std::nullopt;
+        }
+        return DecodeInputText(*bytes);
+    }
+
+    std::optional<ObjectText> ReadObject(const fs::path& file) {
+        std::optional<std::string> content = ReadText(file);
+        if (!content) return std::nullopt;
+        ObjectTextResult result = ReadObjectText(*content);
+        if (!result.text) {
+            Report(file, result.error.line, result.error.message);
+            return std::nullopt;
+        }
+        return std::move(result.text);
+    }
+
+    void ReadForm(const fs::path& file, bool report) {
+        std::optional<ObjectText> text = ReadObject(file);
+        if (!text) return;
+        auto form = std::make_unique<AccessForm>();
+        FormBuildResult built = BuildAccessForm(*text, ObjectNameFromFileName(file), PathToAnsi(file), *form);
+        if (!built.ok) {
+            Report(file, built.line, built.message);
+            return;
+        }
+        fs::path codeFile = fs::path(file).replace_extension(".cls");
+        std::error_code ec;
+        if (!text->hasCode && fs::is_regular_file(codeFile, ec)) {
+            if (std::optional<std::string> code = ReadText(codeFile)) {
+                form->SetCodeLines(CodeModuleLines(SplitLines(*code)));
+            }
+        }
+        if (report) {
+            app_.AddReport(std::move(form));
+        } else {
+            app_.AddForm(std::move(form));
+        }
+    }
+
+    void ReadModule(const fs::path& file) {
+        std::optional<std::string> content = ReadText(file);
+        if (!content) return;
+        app_.AddModule({ObjectNameFromFileName(file), CodeModuleLines(SplitLines(*content))});
+    }
+
+    void ReadMacro(const fs::path& file) {
+        std::optional<ObjectText> text = ReadObject(file);
+        if (!text) return;
+        Macro macro;
+        macro.name = ObjectNameFromFileName(file);
+        if (const TextProperty* shown = text->header.Find("ColumnsShown")) {
+            macro.columnsShown = static_cast<int>(shown->value.AsLong());
+        }
+        for (int id : text->roots) {
+            const TextBlock& block = text->blocks[static_cast<size_t>(id)];
+            MacroRow row;
+            row.line = block.line;
+            for (const TextProperty& p : block.properties.Items()) {
+                if (IEquals(p.name, "MacroName")) row.macroName = p.value.AsText();
+                else if (IEquals(p.name, "Condition")) row.condition = p.value.AsText();
+                else if (IEquals(p.name, "Action")) row.action = p.value.AsText();
+                else if (IEquals(p.name, "Argument")) row.arguments.push_back(p.value.AsText());
+                else if (IEquals(p.name, "Comment")) row.comment = p.value.AsText();
+            }
+            macro.rows.push_back(std::move(row));
+        }
+        app_.AddMacro(std::move(macro));
+    }
+
+    void ReadQueries() {
+        const fs::path folder = root_ / "queries";
+        // A query may come as SQL text, as an object text, or both; the SQL text wins.
+        for (const fs::path& file : FilesOf(folder, {".sql"})) {
+            std::optional<std::string> content = ReadText(file);
+            if (!content) continue;
+            QueryDef query;
+            query.name = ObjectNameFromFileName(file);
+            query.sql = TrimTrailingSpace(*content);
+            query.type = QueryTypeFromSql(query.sql);
+            if (std::optional<QueryDef> design = ReadQueryObject(fs::path(file).replace_extension(".bas"), true)) {
+                if (design->type == dao::kQuerySQLPassThrough) query.type = design->type;
+            }
+            app_.AddQueryDef(std::move(query));
+        }
+        for (const fs::path& file : FilesOf(folder, {".bas"})) {
+            std::error_code ec;
+            if (fs::exists(fs::path(file).replace_extension(".sql"), ec)) continue;
+            if (std::optional<QueryDef> query = ReadQueryObject(file, false)) app_.AddQueryDef(std::move(*query));
+        }
+    }
+
+    std::optional<QueryDef> ReadQueryObject(const fs::path& file, bool quiet) {
+        std::error_code ec;
+        if (!fs::is_regular_file(file, ec)) return std::nullopt;
+        std::optional<std::string> content = quiet ? DecodeIfReadable(file) : ReadText(file);
+        if (!content) return std::nullopt;
+        ObjectTextResult result = ReadObjectText(*content);
+        if (!result.text) {
+            if (!quiet) Report(file, result.error.line, result.error.message);
+            return std::nullopt;
+        }
+        const ObjectText& text = *result.text;
+        QueryDef query;
+        query.name = ObjectNameFromFileName(file);
+        if (const TextProperty* sql = text.header.Find("SQL")) {
+            query.sql = TrimTrailingSpace(sql->value.AsText());
+            query.type = QueryTypeFromSql(query.sql);
+        } else if (const TextProperty* operation = text.header.Find("Operation")) {
+            std::vector<QueryDesignRow> rows = DesignRows(text, static_cast<int>(operation->value.AsLong()));
+            query.sql = SqlFromQueryDesign(rows);
+            query.type = QueryTypeFromDesign(rows);
+        }
+        const TextProperty* connect = text.header.Find("Connect");
+        if (connect != nullptr && IStartsWith(connect->value.AsText(), "ODBC;")) {
+            query.type = dao::kQuerySQLPassThrough;
+        }
+        return query;
+    }
+
+    static std::optional<std::string> DecodeIfReadable(const fs::path& file) {
+        std::optional<std::string> bytes = ReadBytes(file);
+        if (!bytes) return std::nullopt;
+        return DecodeInputText(*bytes);
+    }
+
+    // The export's design format of a query, as rows of a stored design.
+    static std::vector<QueryDesignRow> DesignRows(const ObjectText& text, int operation) {
+        std::vector<QueryDesignRow> rows;
+        rows.push_back({1, operation, {}, {}, {}});
+        if (const TextProperty* where = text.header.Find("Where")) rows.push_back({8, 0, {}, {}, where->value.AsText()});
+        if (const TextProperty* having = text.header.Find("Having")) rows.push_back({10, 0, {}, {}, having->value.AsText()});
+        for (int id : text.roots) {
+            const TextBlock& block = text.blocks[static_cast<size_t>(id)];
+            std::string alias, name;
+            for (const TextProperty& p : block.properties.Items()) {
+                std::string value = p.value.AsText();
+                if (IEquals(block.head, "InputTables")) {
+                    if (IEquals(p.name, "Name")) {
+                        if (!name.empty()) rows.push_back({5, 0, name, alias, {}});
+                        name = value;
+                        alias.clear();
+                    } else if (IEquals(p.name, "Alias")) {
+                        alias = value;
+                    }
+                } else if (IEquals(block.head, "OutputColumns")) {
+                    if (IEquals(p.name, "Alias")) alias = value;
+                    else if (IEquals(p.name, "Expression")) {
+                        rows.push_back({6, 0, alias, {}, value});
+                        alias.clear();
+                    }
+                } else if (IEquals(block.head, "Groups") && IEquals(p.name, "Expression")) {
+                    rows.push_back({9, 0, {}, {}, value});
+                } else if (IEquals(block.head, "OrderBy") && IEquals(p.name, "Expression")) {
+                    rows.push_back({11, 0, {}, {}, value});
+                }
+            }
+            if (IEquals(block.head, "InputTables") && !name.empty()) rows.push_back({5, 0, name, alias, {}});
+        }
+        return rows;
+    }
+
+    void ReadTable(const fs::path& file) {
+        std::optional<std::string> content = ReadText(file);
+        if (!content) return;
+        std::optional<TableDef> table = TableFromCreateStatement(*content);
+        if (!table) {
+            Report(file, 1, "no CREATE TABLE statement");
+            return;
+        }
+        if (table->name.empty()) table->name = ObjectNameFromFileName(file);
+        app_.AddTableDef(std::move(*table));
+    }
+
+    void ReadLinkedTable(const fs::path& file) {
+        TableDef table;
+        table.name = ObjectNameFromFileName(file);
+        app_.AddTableDef(std::move(table));
+    }
+
+    void ReadCommandBar(const fs::path& file) {
+        std::optional<ObjectText> text = ReadObject(file);
+        if (!text) return;
+        for (int id : text->roots) {
+            const TextBlock& block = text->blocks[static_cast<size_t>(id)];
+            if (!IEquals(block.head, "CommandBar")) continue;
+            CommandBar bar;
+            bar.name = ObjectNameFromFileName(file);
+            bar.builtIn = Flag(block.properties, "BuiltIn", false);
+            bar.controls = BarControls(*text, block);
+            app_.AddCommandBar(std::move(bar));
+            return;
+        }
+        Report(file, 1, "no Begin CommandBar block");
+    }
+
+    static bool Flag(const PropertyList& properties, std::string_view name, bool byDefault) {
+        const TextProperty* p = properties.Find(name);
+        if (p == nullptr) return byDefault;
+        if (p->notDefault) return !byDefault;
+        return p->value.AsBool();
+    }
+
+    // The controls in a block's bare Begin, each with its own nested controls.
+    static std::vector<CommandBarControl> BarControls(const ObjectText& text, const TextBlock& owner) {
+        std::vector<CommandBarControl> controls;
+        for (int containerId : owner.children) {
+            const TextBlock& container = text.blocks[static_cast<size_t>(containerId)];
+            if (!container.head.empty()) continue;
+            for (int id : container.children) {
+                const TextBlock& block = text.blocks[static_cast<size_t>(id)];
+                CommandBarControl control;
+                const PropertyList& p = block.properties;
+                if (const TextProperty* type = p.Find("Type")) control.type = static_cast<int>(type->value.AsLong());
+                if (const TextProperty* caption = p.Find("Caption")) control.caption = caption->value.AsText();
+                if (const TextProperty* tip = p.Find("TooltipText")) control.tooltipText = tip->value.AsText();
+                if (const TextProperty* action = p.Find("OnAction")) control.onAction = action->value.AsText();
+                control.enabled = Flag(p, "Enabled", true);
+                control.visible = Flag(p, "Visible", true);
+                control.controls = BarControls(text, block);
+                controls.push_back(std::move(control));
+            }
+        }
+        return controls;
+    }
+
+    void ReadDatabaseProperties(const fs::path& file) {
+        std::error_code ec;
+        if (!fs::is_regular_file(file, ec)) return;
+        std::optional<std::string> bytes = ReadBytes(file);
+        if (!bytes) {
+            Report(file, 0, "cannot be read");
+            return;
+        }
+        std::string_view json(*bytes);
+        if (json.substr(0, 3) == "\xEF\xBB\xBF") json.remove_prefix(3);
+        nlohmann::json document = nlohmann::json::parse(json, nullptr, false);
+        if (document.is_discarded()) {
+            Report(file, 0, "not valid JSON");
+            return;
+        }
+        VisitProperties(document);
+    }
+
+    // Accepts {"Items": {"Name": {"Value": v}}}, [{"Name": n, "Value": v}] and
+    // {"Name": {"Value": v}} alike.
+    void VisitProperties(const nlohmann::json& node) {
+        if (node.is_array()) {
+            for (const auto& item : node) {
+                if (item.is_object() && item.contains("Name") && item["Name"].is_string() && item.contains("Value")) {
+                    app_.SetDatabaseProperty(Utf8ToAnsi(item["Name"].get<std::string>()), JsonText(item["Value"]));
+                } else {
+                    VisitProperties(item);
+                }
+            }
+        } else if (node.is_object()) {
+            for (const auto& [key, value] : node.items()) {
+                if (key == "Info") continue;
+                if (value.is_object() && value.contains("Value")) {
+                    app_.SetDatabaseProperty(Utf8ToAnsi(key), JsonText(value["Value"]));
+                } else if (value.is_structured()) {
+                    VisitProperties(value);
+                }
+            }
+        }
+    }
+
+    static std::string JsonText(const nlohmann::json& value) {
+        if (value.is_string()) return Utf8ToAnsi(value.get<std::string>());
+        if (value.is_boolean()) return value.get<bool>() ? "True" : "False";
+        if (value.is_null()) return {};
+        return value.dump();
+    }
+
+    static std::string TrimTrailingSpace(std::string text) {
+        while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.pop_back();
+        return text;
+    }
+
+    const fs::path& root_;
+    AccessApplication& app_;
+};
+
+}  // namespace
+
+std::string ObjectNameFromFileName(const fs::path& file) {
+    std::string stem = PathToAnsi(file.stem());
+    std::string name;
+    for (size_t i = 0; i < stem.size(); ++i) {
+        if (stem[i] == '%' && i + 2 < stem.size()) {
+            int hi = HexValue(stem[i + 1]), lo = HexValue(stem[i + 2]);
+            char decoded = static_cast<char>(hi * 16 + lo);
+            if (hi >= 0 && lo >= 0 && std::string_view("\\/:*?\"<>|%").find(decoded) != std::string_view::npos) {
+                name.push_back(decoded);
+                i += 2;
+                continue;
+            }
+        }
+        name.push_back(stem[i]);
+    }
+    return name;
+}
+
+bool IsExportFolder(const fs::path& root) {
+    std::error_code ec;
+    for (std::string_view sub : kSubfolders) {
+        if (fs::is_directory(root / sub, ec)) return true;
+    }
+    return fs::is_regular_file(root / "dbs-properties.json", ec);
+}
+
+bool LoadExportFolder(const fs::path& root, AccessApplication& application) {
+    if (!IsExportFolder(root)) return false;
+    ExportReader(root, application).Read();
+    return true;
+}
+
+}  // namespace velorin

@@ -1,0 +1,87 @@
+// The state of one conversion session: the options captured at the start, the
+// paths and names derived from them, the name lists the Parts share, the
+// source and support databases and the user interface.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/output_directory.h"
+#include "session/host/access_application.h"
+#include "session/support_database.h"
+#include "session/user_interface.h"
+
+namespace velorin {
+
+// The main window's options, as the driver captures them.
+struct ConversionOptions {
+    int listBoxType = 3;   // 1 GreenTree DataList 1.0, 2 Sheridan 2.0, 3 Sheridan 3.0
+    int comboBoxType = 3;
+    bool listBoxBound = true;
+    bool comboBoxBound = true;
+    bool vb5Project = true;
+    bool mdiProject = false;
+    bool standardControlsOnly = false;
+    bool useOptionSet = false;     // "Use SS DBOption Set"
+    bool useCalendar = false;      // "Use SS Calendar Widgets"
+    bool useRelativePaths = false;
+    bool disableSecurity = true;   // "Disable Security Checking"
+    std::string workgroupFile;
+    std::string user = "Admin";
+    std::string password;
+};
+
+struct Session {
+    Session(AccessApplication& source, std::filesystem::path supportDatabase, UserInterface& userInterface)
+        : sourceDb(&source), supportDb(std::move(supportDatabase)), ui(userInterface) {}
+
+    ConversionOptions options;
+
+    // The output directory; its text (Windows-1252, for generated lines) always
+    // ends in a separator.
+    std::string outputPath;
+    OutputDirectory out{std::filesystem::path()};
+
+    std::filesystem::path sourceDatabasePath;
+    bool sourceDatabaseFileExists = false;
+    std::string projectFileName;  // Sales.vbp
+    std::string projectBaseName;  // Sales
+    std::string exeFileName;      // Sales.exe
+
+    // Element 0 stays empty; names start at 1.
+    std::vector<std::string> convertedFormNames{std::string()};
+    std::vector<std::string> selectedModules{std::string()};
+
+    std::string securityUser;
+    std::string securityPassword;
+
+    // Parallel, element 0 unused.
+    std::vector<std::string> controlFiles{std::string()};
+    std::vector<std::string> controlObjectIds{std::string()};
+
+    // VB_Name values given to modules so far; the last is the module just converted.
+    std::vector<std::string> usedModuleNames;
+
+    AccessApplication* sourceDb;
+    SupportDatabase supportDb;
+    UserInterface& ui;
+
+    // Set by the form converter when it writes a tab control.
+    bool tabControlFlag = false;
+    // Index 1 to 5: list-box, combo-box and button initialisers, data-control
+    // captions, centre the form.
+    std::array<int, 6> formFeatureFlags{};
+    // Set by the form converter for a form it declines.
+    bool formRejected = false;
+    // The converted form's control counts, set by the form converter.
+    int controlCount = 0;
+    int partiallyConvertedCount = 0;
+    // Option group names collected by the option group writer.
+    std::vector<std::string> optionGroupNames{std::string()};
+    // The working copy's StartupForm, remembered while the conversion runs.
+    std::string startupForm;
+};
+
+}  // namespace velorin

@@ -1,0 +1,134 @@
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "common/ansi_text.h"
+#include "common/names.h"
+#include "session/conversion_driver.h"
+#include "session/string_table.h"
+
+namespace velorin {
+namespace fs = std::filesystem;
+namespace {
+
+Answer Ask(Session& session, int textId, bool secondDefault) {
+    Message message;
+    message.text = std::string(LoadText(textId));
+    message.buttons = Buttons::YesNo;
+    message.icon = Icon::Question;
+    message.secondButtonDefault = secondDefault;
+    return session.ui.Show(message);
+}
+
+void Inform(Session& session, int textId) {
+    Message message;
+    message.text = std::string(LoadText(textId));
+    message.icon = Icon::Information;
+    session.ui.Show(message);
+}
+
+// True when `dir` can take new files: a probe file is created and removed.
+bool IsWritableDirectory(const fs::path& dir, std::string& why) {
+    fs::path probe = dir / ".velorin-write-test";
+    {
+        std::FILE* file = std::fopen(probe.c_str(), "wb");
+        if (file == nullptr) {
+            why = std::strerror(errno);
+            return false;
+        }
+        std::fclose(file);
+    }
+    std::error_code ec;
+    fs::remove(probe, ec);
+    return true;
+}
+
+// The file name less its extension (".mdb"): the project's name.
+std::string BaseNameOf(const std::string& fileName) {
+    size_t dot = fileName.rfind('.');
+    return dot != std::string::npos && dot > 0 ? fileName.substr(0, dot) : fileName;
+}
+
+}  // namespace
+
+void BuildControlFiles(Session& session) {
+    const ConversionOptions& o = session.options;
+    session.controlFiles.assign(1, std::string());
+    session.controlObjectIds.assign(1, std::string());
+    auto add = [&](const char* file, const char* id) {
+        session.controlFiles.emplace_back(file);
+        session.controlObjectIds.emplace_back(id);
+    };
+    switch (o.listBoxType) {
+        case 1: add("GTLIST32.OCX", "{98460712-9149-11CF-BADB-00201802BB87}#1.1#0"); break;
+        case 2: add("SSDATB32.OCX", "{BC496AED-9B4E-11CE-A6D5-0000C0BE9395}#2.0#0"); break;
+        default: add("SSDW3B32.OCX", "{8D650141-6025-11D1-BC40-0000C042AEC0}#3.0#0"); break;
+    }
+    if (o.useOptionSet) {
+        if (o.listBoxType == 3) add("ssdw3a32.ocx", "{8D650146-6025-11D1-BC40-0000C042AEC0}#3.0#0");
+        else add("SSDATA32.OCX", "{D981334D-B212-11CE-AE8C-0000C0B99395}#2.0#0");
+    }
+    if (o.useCalendar) add("SSCALA32.OCX", "{E8671A8B-E5DD-11CD-836C-0000C0C14E92}#1.0#0");
+}
+
+ConversionResult StartTranslation(Session& session, const TranslationRequest& request,
+                                  const ConversionSteps& steps) {
+    if (request.outputPathText.empty()) {
+        Inform(session, text_id::kOutputPathMissing);
+        return {Outcome::Invalid, {}};
+    }
+    std::error_code ec;
+    const fs::path dir = fs::absolute(fs::path(request.outputPathText), ec).lexically_normal();
+    std::string outputPath = PathToAnsi(dir);
+    if (outputPath.empty() || outputPath.back() != '/') outputPath += '/';
+
+    if (fs::exists(dir, ec) && !fs::is_directory(dir, ec)) {
+        return {Outcome::Failed, request.outputPathText + " is a file, not a directory"};
+    }
+    if (!fs::exists(dir, ec)) {
+        if (Ask(session, text_id::kCreateDirectory, false) != Answer::Yes) return {Outcome::Stopped, {}};
+        if (!fs::create_directories(dir, ec) && ec) {
+            return {Outcome::Failed, "cannot create " + request.outputPathText + ": " + ec.message()};
+        }
+    }
+    for (const fs::path& folder : request.protectedFolders) {
+        if (fs::equivalent(dir, folder, ec)) {
+            return {Outcome::Failed, "the output directory " + request.outputPathText +
+                                         " holds the application's own files; choose another directory"};
+        }
+    }
+    std::string why;
+    if (!IsWritableDirectory(dir, why)) {
+        return {Outcome::Failed, "cannot write to " + request.outputPathText + ": " + why};
+    }
+    OutputDirectory probe(dir);
+    if (probe.AnyMatching("*.frm") || probe.AnyMatching("*.bas") || probe.AnyMatching("*.vbp")) {
+        if (Ask(session, text_id::kExistingFiles, true) != Answer::Yes) return {Outcome::Stopped, {}};
+    }
+
+    session.convertedFormNames.assign(1, std::string());
+    session.selectedModules.assign(1, std::string());
+    for (const std::string& form : request.forms) session.convertedFormNames.push_back(form);
+    for (const std::string& module : request.modules) session.selectedModules.push_back(module);
+    if (request.forms.empty() && request.modules.empty()) {
+        Inform(session, text_id::kNothingToConvert);
+        return {Outcome::Stopped, std::string(LoadText(text_id::kNothingToConvert))};
+    }
+
+    session.options = request.options;
+    session.outputPath = outputPath;
+    session.out = OutputDirectory(dir);
+    session.sourceDatabasePath = request.databasePath;
+    session.sourceDatabaseFileExists = request.databaseFileExists;
+    session.projectBaseName = BaseNameOf(PathToAnsi(request.databasePath.filename()));
+    session.projectFileName = session.projectBaseName + ".vbp";
+    session.exeFileName = session.projectBaseName + ".exe";
+    session.securityUser = request.options.user;
+    session.securityPassword = request.options.password;
+    BuildControlFiles(session);
+    return ConvertProject(session, steps);
+}
+
+}  // namespace velorin

@@ -1,0 +1,34 @@
+// How the driver talks to the user: messages and questions, progress and the
+// elapsed time. The command line and the desktop window each implement it.
+#pragma once
+
+#include <string>
+
+namespace velorin {
+
+enum class Buttons { Ok, OkHelp, YesNo, YesNoHelp };
+enum class Icon { None, Information, Question, Exclamation, Critical };
+enum class Answer { Ok, Yes, No };
+
+struct Message {
+    std::string text;
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+    bool secondButtonDefault = false;
+    int helpContext = 0;
+};
+
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+    // Shows a message; for a question, returns the user's answer.
+    virtual Answer Show(const Message& message) = 0;
+    // Something the user should know that needs no answer (an object skipped).
+    virtual void Warn(const std::string& text) = 0;
+    virtual void StartProgress(int maximum) = 0;
+    virtual void SetProgress(int value) = 0;
+    virtual void UpdateTime() = 0;
+    virtual void EndProgress() = 0;
+};
+
+}  // namespace velorin

@@ -1,0 +1,123 @@
+-- Velorin's support database: the analysis tables a conversion fills, the
+-- mapping of Access custom controls to Visual Basic controls, the two delete
+-- statements a conversion starts with, and the analysis reports.
+PRAGMA user_version = 1;
+
+-- One row per finding; rows are only ever added.
+CREATE TABLE tblReportOutput (
+    ID             INTEGER PRIMARY KEY AUTOINCREMENT,
+    ModuleName     TEXT    NOT NULL DEFAULT '',
+    ReasonID       INTEGER NOT NULL DEFAULT 0,
+    CodeLine       TEXT    NOT NULL DEFAULT '',
+    LineNumber     INTEGER NOT NULL DEFAULT 0,
+    TranslatedLine TEXT    NOT NULL DEFAULT '',
+    Routine        TEXT    NOT NULL DEFAULT ''
+);
+
+-- One row per module or form; Access found rows by name without regard to case.
+CREATE TABLE tblStats (
+    ModuleName                TEXT    NOT NULL PRIMARY KEY COLLATE NOCASE,
+    TotalLines                INTEGER NOT NULL DEFAULT 0,
+    CommentLines              INTEGER NOT NULL DEFAULT 0,
+    LinesNotTranslated        INTEGER NOT NULL DEFAULT 0,
+    LinesPotentiallyConverted INTEGER NOT NULL DEFAULT 0,
+    BlankLines                INTEGER NOT NULL DEFAULT 0,
+    SubCount                  INTEGER NOT NULL DEFAULT 0,
+    ProcCount                 INTEGER NOT NULL DEFAULT 0,
+    CtlCount                  INTEGER NOT NULL DEFAULT 0,
+    CtlsPartiallyConverted    INTEGER NOT NULL DEFAULT 0,
+    CodeLines                 INTEGER NOT NULL DEFAULT 0
+);
+
+-- Access custom controls (by their Class) and the Visual Basic control that
+-- stands in for each.
+CREATE TABLE CustomControlMapping (
+    AccessClassName TEXT NOT NULL PRIMARY KEY COLLATE NOCASE,
+    VBType          TEXT NOT NULL,
+    ClassID         TEXT NOT NULL DEFAULT '',
+    FileName        TEXT NOT NULL DEFAULT ''
+);
+
+-- Statements the program runs by name.
+CREATE TABLE SavedStatements (
+    Name      TEXT NOT NULL PRIMARY KEY,
+    Statement TEXT NOT NULL
+);
+
+-- What each reason code means, for the reports.
+CREATE TABLE tblReasons (
+    ReasonID    INTEGER NOT NULL PRIMARY KEY,
+    Description TEXT    NOT NULL
+);
+
+-- The analysis reports, in the order the report list shows them.
+CREATE TABLE Reports (
+    Position  INTEGER NOT NULL PRIMARY KEY,
+    Name      TEXT    NOT NULL UNIQUE,
+    Title     TEXT    NOT NULL,
+    Query     TEXT    NOT NULL
+);
+
+INSERT INTO SavedStatements VALUES
+    ('qryRptOutputDel', 'DELETE FROM tblReportOutput'),
+    ('qryStatsDel', 'DELETE FROM tblStats');
+
+INSERT INTO tblReasons VALUES
+    (1, 'Access feature that Visual Basic does not have'),
+    (2, 'Application member or DoCmd action without a translation'),
+    (3, 'Command button picture stored in the database; not carried over'),
+    (4, 'Custom control or OLE object frame; converted only in part'),
+    (5, 'DoCmd.CancelEvent turned into Cancel = True'),
+    (6, 'DoCmd action whose arguments cannot be converted'),
+    (7, 'Translated into equivalent Visual Basic; check it'),
+    (8, 'List-filling callback constant'),
+    (9, 'Reference to reports'),
+    (10, 'Unbound object frame; left out of the form'),
+    (11, 'Generated event procedure has the header of an existing procedure'),
+    (12, 'Assignment to an event property');
+
+-- Class identifiers with version as Object= lines name them.
+INSERT INTO CustomControlMapping VALUES
+    ('MSACAL.MSACALCtrl.7', 'MSACAL.Calendar', '{8E27C92E-1264-101C-8A2F-040224009C02}#7.0#0', 'MSCAL.OCX'),
+    ('MSACAL.MSACALCtrl.8', 'MSACAL.Calendar', '{8E27C92E-1264-101C-8A2F-040224009C02}#7.0#0', 'MSCAL.OCX'),
+    ('COMCTL.ProgCtrl.1', 'ComctlLib.ProgressBar', '{6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.2#0', 'COMCTL32.OCX'),
+    ('COMCTL.TreeCtrl.1', 'ComctlLib.TreeView', '{6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.2#0', 'COMCTL32.OCX'),
+    ('COMCTL.ListViewCtrl.1', 'ComctlLib.ListView', '{6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.2#0', 'COMCTL32.OCX'),
+    ('COMCTL.SBarCtrl.1', 'ComctlLib.StatusBar', '{6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.2#0', 'COMCTL32.OCX'),
+    ('COMCTL.TabStrip.1', 'ComctlLib.TabStrip', '{6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.2#0', 'COMCTL32.OCX'),
+    ('COMCTL.Toolbar.1', 'ComctlLib.Toolbar', '{6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.2#0', 'COMCTL32.OCX'),
+    ('COMCTL.ImageListCtrl.1', 'ComctlLib.ImageList', '{6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.2#0', 'COMCTL32.OCX'),
+    ('COMCTL.Slider.1', 'ComctlLib.Slider', '{6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.2#0', 'COMCTL32.OCX'),
+    ('ComCtl2.UpDown.1', 'ComCtl2.UpDown', '{FE0065C0-1B7B-11CF-9D53-00AA003C9CB6}#1.0#0', 'COMCT232.OCX'),
+    ('ComCtl2.Animation.1', 'ComCtl2.Animation', '{FE0065C0-1B7B-11CF-9D53-00AA003C9CB6}#1.0#0', 'COMCT232.OCX'),
+    ('MSComDlg.CommonDialog.1', 'MSComDlg.CommonDialog', '{F9043C88-F6F2-101A-A3C9-08002B2F49FB}#1.1#0', 'COMDLG32.OCX'),
+    ('MSCommLib.MSComm.1', 'MSCommLib.MSComm', '{648A5603-2C6E-101B-82B6-000000000014}#1.1#0', 'MSCOMM32.OCX'),
+    ('RICHTEXT.RichtextCtrl.1', 'RichTextLib.RichTextBox', '{3B7C8863-D78F-101B-B9B5-04021C009402}#1.1#0', 'RICHTX32.OCX'),
+    ('MSFlexGridLib.MSFlexGrid.1', 'MSFlexGridLib.MSFlexGrid', '{5E9E78A0-531B-11CF-91F6-C2863C385E30}#1.0#0', 'MSFLXGRD.OCX'),
+    ('MSMask.MaskEdBox.1', 'MSMask.MaskEdBox', '{C932BA88-4374-101B-A56C-00AA003668DC}#1.1#0', 'MSMASK32.OCX'),
+    ('TabDlg.SSTab.1', 'TabDlg.SSTab', '{BDC217C8-ED16-11CD-956C-0000C04E4C0A}#1.1#0', 'TABCTL32.OCX'),
+    ('MCI.MMControl.1', 'MCI.MMControl', '{C1A8AF28-1257-101B-8FB0-0020AF039CA3}#1.1#0', 'MCI32.OCX'),
+    ('MSWinsock.Winsock.1', 'MSWinsockLib.Winsock', '{248DD890-BB45-11CF-9ABC-0080C7E7B78D}#1.0#0', 'MSWINSCK.OCX'),
+    ('InetCtls.Inet.1', 'InetCtlsObjects.Inet', '{48E59290-9880-11CF-9754-00AA00C00908}#1.0#0', 'MSINET.OCX'),
+    ('MSDBGrid.DBGrid', 'MSDBGrid.DBGrid', '{00028C01-0000-0000-0000-000000000046}#1.0#0', 'DBGRID32.OCX');
+
+INSERT INTO Reports VALUES
+    (1, 'rptConversionSummary', 'Conversion Summary',
+     'SELECT ModuleName, TotalLines, CodeLines, CommentLines, BlankLines, LinesNotTranslated, '
+     || 'LinesPotentiallyConverted, SubCount, ProcCount, CtlCount, CtlsPartiallyConverted '
+     || 'FROM tblStats ORDER BY ModuleName'),
+    (2, 'rptLinesNotTranslated', 'Lines Not Translated',
+     'SELECT o.ModuleName, o.Routine, o.LineNumber, o.CodeLine, r.Description FROM tblReportOutput o '
+     || 'JOIN tblReasons r ON r.ReasonID = o.ReasonID WHERE o.TranslatedLine = '''' '
+     || 'AND o.ReasonID NOT IN (3, 4, 10) ORDER BY o.ModuleName, o.ID'),
+    (3, 'rptLinesToReview', 'Translated Lines to Review',
+     'SELECT o.ModuleName, o.Routine, o.LineNumber, o.CodeLine, o.TranslatedLine, r.Description '
+     || 'FROM tblReportOutput o JOIN tblReasons r ON r.ReasonID = o.ReasonID '
+     || 'WHERE o.TranslatedLine <> '''' ORDER BY o.ModuleName, o.ID'),
+    (4, 'rptControls', 'Controls Not Fully Converted',
+     'SELECT o.ModuleName, o.CodeLine AS Control, r.Description FROM tblReportOutput o '
+     || 'JOIN tblReasons r ON r.ReasonID = o.ReasonID WHERE o.ReasonID IN (3, 4, 10) '
+     || 'ORDER BY o.ModuleName, o.ID'),
+    (5, 'rptFindingsByReason', 'Findings by Reason',
+     'SELECT r.ReasonID, r.Description, COUNT(o.ID) AS Findings FROM tblReasons r '
+     || 'LEFT JOIN tblReportOutput o ON o.ReasonID = r.ReasonID GROUP BY r.ReasonID ORDER BY r.ReasonID');
