@@ -27,10 +27,12 @@ bool SelectNames(const std::vector<std::string>& container, const std::vector<st
         return true;
     }
     std::vector<std::string> wantedAnsi;
-    for (const std::string& name : wanted) wantedAnsi.push_back(Utf8ToAnsi(name));
+    for (const std::string& name : wanted)
+        wantedAnsi.push_back(Utf8ToAnsi(name));
     for (const std::string& name : wantedAnsi) {
         bool found = false;
-        for (const std::string& candidate : container) found = found || IEquals(candidate, name);
+        for (const std::string& candidate : container)
+            found = found || IEquals(candidate, name);
         if (!found) {
             missing = name;
             return false;
@@ -54,7 +56,8 @@ int ConvertCommand(ConvertArguments& a) {
 
     LoadedDatabase loaded = LoadDatabase(fs::path(a.database));
     if (!loaded.application) {
-        std::cerr << LoadText(text_id::kInvalidDatabase) << "\n" << a.database << ": " << loaded.error << "\n";
+        std::cerr << LoadText(text_id::kInvalidDatabase) << "\n"
+                  << a.database << ": " << loaded.error << "\n";
         return 1;
     }
     AccessApplication& app = *loaded.application;
@@ -79,30 +82,36 @@ int ConvertCommand(ConvertArguments& a) {
     if (!loaded.source.exportRoot.empty()) {
         const fs::path& root = loaded.source.exportRoot;
         request.protectedFolders.push_back(root);
-        for (const char* sub : {"forms", "reports", "modules", "macros", "queries", "tbldefs", "tbldef", "commandbars"}) {
+        for (const char* sub : {"forms", "reports", "modules", "macros", "queries", "tbldefs",
+                                "tbldef", "commandbars"}) {
             request.protectedFolders.push_back(root / sub);
         }
     }
     std::string missing;
     if (!SelectNames(app.Documents(Container::Forms), a.forms, request.forms, missing)) {
-        std::cerr << "velorin: no form named " << AnsiToUtf8(missing) << " in " << a.database << "\n";
+        std::cerr << "velorin: no form named " << AnsiToUtf8(missing) << " in " << a.database
+                  << "\n";
         return 2;
     }
     if (!SelectNames(app.Documents(Container::Modules), a.modules, request.modules, missing)) {
-        std::cerr << "velorin: no module named " << AnsiToUtf8(missing) << " in " << a.database << "\n";
+        std::cerr << "velorin: no module named " << AnsiToUtf8(missing) << " in " << a.database
+                  << "\n";
         return 2;
     }
     // Naming only forms converts no modules, and the other way round.
-    if (!a.forms.empty() && a.modules.empty()) request.modules.clear();
-    if (!a.modules.empty() && a.forms.empty()) request.forms.clear();
+    if (!a.forms.empty() && a.modules.empty())
+        request.modules.clear();
+    if (!a.modules.empty() && a.forms.empty())
+        request.forms.clear();
 
     ConversionResult result = StartTranslation(session, request, DefaultConversionSteps());
     switch (result.outcome) {
         case Outcome::Done: {
             fs::path project = session.out.PathOf(session.projectFileName);
-            std::cout << "Converted " << request.forms.size() << " form(s) and " << request.modules.size()
-                      << " module(s)";
-            if (ui.Warnings() > 0) std::cout << " with " << ui.Warnings() << " warning(s)";
+            std::cout << "Converted " << request.forms.size() << " form(s) and "
+                      << request.modules.size() << " module(s)";
+            if (ui.Warnings() > 0)
+                std::cout << " with " << ui.Warnings() << " warning(s)";
             std::cout << ".\nProject: " << project.string() << "\n";
             return 0;
         }
@@ -121,18 +130,21 @@ int ConvertCommand(ConvertArguments& a) {
 int ListCommand(const std::string& database, bool tables, bool queries) {
     LoadedDatabase loaded = LoadDatabase(fs::path(database));
     if (!loaded.application) {
-        std::cerr << LoadText(text_id::kInvalidDatabase) << "\n" << database << ": " << loaded.error << "\n";
+        std::cerr << LoadText(text_id::kInvalidDatabase) << "\n"
+                  << database << ": " << loaded.error << "\n";
         return 1;
     }
     const AccessApplication& app = *loaded.application;
     TerminalUi ui(false, false, false);
     ReportDiagnostics(app, ui);
-    const std::pair<Container, const char*> containers[] = {
-        {Container::Forms, "Forms"}, {Container::Modules, "Modules"},
-        {Container::Scripts, "Macros"}, {Container::Reports, "Reports"}};
+    const std::pair<Container, const char*> containers[] = {{Container::Forms, "Forms"},
+                                                            {Container::Modules, "Modules"},
+                                                            {Container::Scripts, "Macros"},
+                                                            {Container::Reports, "Reports"}};
     for (const auto& [container, title] : containers) {
         std::cout << title << ":\n";
-        for (const std::string& name : app.Documents(container)) std::cout << "  " << AnsiToUtf8(name) << "\n";
+        for (const std::string& name : app.Documents(container))
+            std::cout << "  " << AnsiToUtf8(name) << "\n";
     }
     if (tables) {
         std::cout << "Tables:\n";
@@ -149,7 +161,8 @@ int ListCommand(const std::string& database, bool tables, bool queries) {
             std::cout << "  " << AnsiToUtf8(query.name) << " (type " << query.type << ")\n";
             std::string sql = AnsiToUtf8(query.sql);
             for (char& c : sql) {
-                if (c == '\r' || c == '\n') c = ' ';
+                if (c == '\r' || c == '\n')
+                    c = ' ';
             }
             std::cout << "    " << sql << "\n";
         }

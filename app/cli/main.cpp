@@ -1,6 +1,6 @@
 // velorin: converts an Access 97 application into a Visual Basic 4 or 5 project.
-#include <CLI/CLI.hpp>
 #include <unistd.h>
+#include <CLI/CLI.hpp>
 
 #include <filesystem>
 #include <iostream>
@@ -14,7 +14,8 @@ namespace {
 std::filesystem::path ProgramDirectory(const char* argv0) {
     std::error_code ec;
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) self = std::filesystem::absolute(argv0, ec);
+    if (ec)
+        self = std::filesystem::absolute(argv0, ec);
     return self.parent_path();
 }
 
@@ -24,7 +25,8 @@ int main(int argc, char** argv) {
     using velorin::ConvertCommand;
     CLI::App app{
         "Velorin converts an Access 97 database application - its forms with every control, its\n"
-        "modules and macros - into a Visual Basic 4 or 5 project that Visual Basic opens directly.\n"
+        "modules and macros - into a Visual Basic 4 or 5 project that Visual Basic opens "
+        "directly.\n"
         "Lines that could not be translated are marked 'VLRN and recorded in the support database\n"
         "(vlrn.db), from which the analysis reports are printed.\n\n"
         "DATABASE is an Access file (.mdb) with its text export beside it (Sales.mdb.src/,\n"
@@ -36,49 +38,69 @@ int main(int argc, char** argv) {
 
     velorin::ConvertArguments convert;
     convert.supportDb = (programDir / "vlrn.db").string();
-    CLI::App* convertCmd = app.add_subcommand("convert", "Convert forms and modules into a Visual Basic project");
-    convertCmd->add_option("DATABASE", convert.database, "Access file or export folder")->required();
+    CLI::App* convertCmd =
+        app.add_subcommand("convert", "Convert forms and modules into a Visual Basic project");
+    convertCmd->add_option("DATABASE", convert.database, "Access file or export folder")
+        ->required();
     convertCmd->add_option("-o,--output", convert.output, "Output directory (created on request)");
-    convertCmd->add_option("--form", convert.forms, "Convert this form (repeatable; default: all forms)");
-    convertCmd->add_option("--module", convert.modules, "Convert this module (repeatable; default: all modules)");
+    convertCmd->add_option("--form", convert.forms,
+                           "Convert this form (repeatable; default: all forms)");
+    convertCmd->add_option("--module", convert.modules,
+                           "Convert this module (repeatable; default: all modules)");
     auto* vb4 = convertCmd->add_flag("--vb4", convert.vb4, "Write a Visual Basic 4 project");
     bool vb5Flag = false;
-    auto* vb5 = convertCmd->add_flag("--vb5", vb5Flag, "Write a Visual Basic 5 project (the default)");
+    auto* vb5 =
+        convertCmd->add_flag("--vb5", vb5Flag, "Write a Visual Basic 5 project (the default)");
     vb4->excludes(vb5);
     convertCmd->add_flag("--mdi", convert.options.mdiProject, "Create an MDI project");
-    convertCmd->add_flag("--relative-paths", convert.options.useRelativePaths, "Use relative paths");
-    convertCmd->add_flag("--standard-controls", convert.options.standardControlsOnly,
-                         "Use standard Visual Basic list and combo boxes where they can carry the control");
-    convertCmd->add_flag("--option-set", convert.options.useOptionSet, "Use the SS DBOption Set for option groups");
-    convertCmd->add_flag("--calendar", convert.options.useCalendar, "Use the SS Calendar Widgets for date fields");
-    convertCmd->add_option("--list-type", convert.options.listBoxType,
-                           "List box control: 1 GreenTree DataList 1.0, 2 Sheridan Data Widgets 2.0, "
-                           "3 Sheridan Data Widgets 3.0 (default 3)")
+    convertCmd->add_flag("--relative-paths", convert.options.useRelativePaths,
+                         "Use relative paths");
+    convertCmd->add_flag(
+        "--standard-controls", convert.options.standardControlsOnly,
+        "Use standard Visual Basic list and combo boxes where they can carry the control");
+    convertCmd->add_flag("--option-set", convert.options.useOptionSet,
+                         "Use the SS DBOption Set for option groups");
+    convertCmd->add_flag("--calendar", convert.options.useCalendar,
+                         "Use the SS Calendar Widgets for date fields");
+    convertCmd
+        ->add_option("--list-type", convert.options.listBoxType,
+                     "List box control: 1 GreenTree DataList 1.0, 2 Sheridan Data Widgets 2.0, "
+                     "3 Sheridan Data Widgets 3.0 (default 3)")
         ->check(CLI::Range(1, 3));
-    convertCmd->add_option("--combo-type", convert.options.comboBoxType, "Combo box control, as --list-type")
+    convertCmd
+        ->add_option("--combo-type", convert.options.comboBoxType,
+                     "Combo box control, as --list-type")
         ->check(CLI::Range(1, 3));
-    convertCmd->add_option("--list-mode", convert.listMode, "List boxes bound or unbound (default bound)")
+    convertCmd
+        ->add_option("--list-mode", convert.listMode, "List boxes bound or unbound (default bound)")
         ->check(CLI::IsMember({"bound", "unbound"}));
-    convertCmd->add_option("--combo-mode", convert.comboMode, "Combo boxes bound or unbound (default bound)")
+    convertCmd
+        ->add_option("--combo-mode", convert.comboMode,
+                     "Combo boxes bound or unbound (default bound)")
         ->check(CLI::IsMember({"bound", "unbound"}));
-    convertCmd->add_option("--workgroup", convert.options.workgroupFile, "Access workgroup file (.mdw)");
+    convertCmd->add_option("--workgroup", convert.options.workgroupFile,
+                           "Access workgroup file (.mdw)");
     convertCmd->add_option("--user", convert.options.user, "Workgroup user name (default Admin)");
     convertCmd->add_option("--password", convert.options.password, "Workgroup password");
     convertCmd->add_flag("--no-security", convert.noSecurity, "Disable security checking");
-    convertCmd->add_option("--support-db", convert.supportDb, "Support database (default: vlrn.db beside the program)");
+    convertCmd->add_option("--support-db", convert.supportDb,
+                           "Support database (default: vlrn.db beside the program)");
     convertCmd->add_flag("-y,--yes", convert.assumeYes, "Answer every question with Yes");
     convertCmd->footer(
-        "Questions (existing files, creating the directory, ...) are asked on a terminal; without one,\n"
+        "Questions (existing files, creating the directory, ...) are asked on a terminal; without "
+        "one,\n"
         "and without --yes, the answer is No.\n\n"
         "Exit status: 0 done, 1 failed or stopped, 2 usage.");
 
     std::string listDatabase;
     bool listTables = false;
     bool listQueries = false;
-    CLI::App* listCmd = app.add_subcommand("list", "List forms, modules, macros and reports in container order");
+    CLI::App* listCmd =
+        app.add_subcommand("list", "List forms, modules, macros and reports in container order");
     listCmd->add_option("DATABASE", listDatabase, "Access file or export folder")->required();
     listCmd->add_flag("--tables", listTables, "Also list tables with their fields and DAO types");
-    listCmd->add_flag("--queries", listQueries, "Also list saved queries with their DAO type and SQL");
+    listCmd->add_flag("--queries", listQueries,
+                      "Also list saved queries with their DAO type and SQL");
 
     try {
         app.parse(argc, argv);

@@ -10,7 +10,9 @@
 namespace velorin {
 
 TerminalUi::TerminalUi(bool assumeYes, bool interactive, bool showProgress)
-    : assumeYes_(assumeYes), interactive_(interactive), showProgress_(showProgress),
+    : assumeYes_(assumeYes),
+      interactive_(interactive),
+      showProgress_(showProgress),
       start_(std::chrono::steady_clock::now()) {}
 
 Answer TerminalUi::Show(const Message& message) {
@@ -34,9 +36,12 @@ Answer TerminalUi::Show(const Message& message) {
         std::string reply;
         if (std::getline(std::cin, reply)) {
             std::string_view r = reply;
-            while (!r.empty() && r.front() == ' ') r.remove_prefix(1);
-            if (r.empty()) answer = yesByDefault ? Answer::Yes : Answer::No;
-            else answer = (r[0] == 'y' || r[0] == 'Y') ? Answer::Yes : Answer::No;
+            while (!r.empty() && r.front() == ' ')
+                r.remove_prefix(1);
+            if (r.empty())
+                answer = yesByDefault ? Answer::Yes : Answer::No;
+            else
+                answer = (r[0] == 'y' || r[0] == 'Y') ? Answer::Yes : Answer::No;
         }
     }
     DrawBar();
@@ -61,27 +66,33 @@ void TerminalUi::SetProgress(int value) {
     DrawBar();
 }
 
-void TerminalUi::UpdateTime() { DrawBar(); }
+void TerminalUi::UpdateTime() {
+    DrawBar();
+}
 
 void TerminalUi::EndProgress() {
-    if (barShown_) std::cerr << "\n";
+    if (barShown_)
+        std::cerr << "\n";
     barShown_ = false;
     maximum_ = 0;
 }
 
 void TerminalUi::DrawBar() {
-    if (!showProgress_ || maximum_ <= 0) return;
+    if (!showProgress_ || maximum_ <= 0)
+        return;
     constexpr int kWidth = 30;
     int filled = maximum_ > 0 ? value_ * kWidth / maximum_ : 0;
-    long seconds = std::lround(std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count());
+    long seconds = std::lround(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count());
     std::cerr << "\r[" << std::string(static_cast<size_t>(filled), '#')
-              << std::string(static_cast<size_t>(kWidth - filled), ' ') << "] " << value_ << "/" << maximum_
-              << "  " << ElapsedTimeText(seconds) << "\x1b[K" << std::flush;
+              << std::string(static_cast<size_t>(kWidth - filled), ' ') << "] " << value_ << "/"
+              << maximum_ << "  " << ElapsedTimeText(seconds) << "\x1b[K" << std::flush;
     barShown_ = true;
 }
 
 void TerminalUi::ClearBar() {
-    if (barShown_) std::cerr << "\r\x1b[K" << std::flush;
+    if (barShown_)
+        std::cerr << "\r\x1b[K" << std::flush;
     barShown_ = false;
 }
 

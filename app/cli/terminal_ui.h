@@ -10,7 +10,7 @@
 namespace velorin {
 
 class TerminalUi : public UserInterface {
-public:
+  public:
     TerminalUi(bool assumeYes, bool interactive, bool showProgress);
 
     Answer Show(const Message& message) override;
@@ -22,7 +22,7 @@ public:
 
     int Warnings() const { return warnings_; }
 
-private:
+  private:
     void DrawBar();
     void ClearBar();
 

@@ -11,7 +11,8 @@ namespace {
 
 bool StartsWithAny(std::string_view line, std::initializer_list<std::string_view> prefixes) {
     for (std::string_view prefix : prefixes) {
-        if (IStartsWith(line, prefix)) return true;
+        if (IStartsWith(line, prefix))
+            return true;
     }
     return false;
 }
@@ -44,7 +45,8 @@ std::string UniqueModuleName(Session& session, std::string_view objectName) {
 
 void ConvertCodeFile(Session& session, std::string_view fileName, bool isForm) {
     const std::string f = FileNameFromPath(fileName);
-    if (f.size() < 9) return;
+    if (f.size() < 9)
+        return;
     std::string objectName = f.substr(5, f.size() - 9);
     session.out.Remove(f.substr(5));
 
@@ -68,8 +70,10 @@ void ConvertCodeFile(Session& session, std::string_view fileName, bool isForm) {
         state.line = std::string(TrimBlanks(raw));
         ++state.totalLines;
         const std::string& line = state.line;
-        if (IStartsWith(line, "Begin ")) ++beginCount;
-        if (line == "End" && endCount < beginCount) ++endCount;
+        if (IStartsWith(line, "Begin "))
+            ++beginCount;
+        if (line == "End" && endCount < beginCount)
+            ++endCount;
         // The header and the design section pass unchanged and are not counted.
         if ((isForm && (endCount == 0 || beginCount == 0)) || endCount < beginCount) {
             out.WriteLine(line);
@@ -93,14 +97,22 @@ void ConvertCodeFile(Session& session, std::string_view fileName, bool isForm) {
         }
         out.WriteLine(state.line);
 
-        if (!isForm) continue;
+        if (!isForm)
+            continue;
         if (IFind(state.line, "Sub Form_Load") != std::string::npos) {
             formLoadSeen = true;
-            if (loadCalls) WriteAdded(state, "Dim vReturnValue as variant");
-            if (flags[1]) WriteAdded(state, "vReturnValue=InitializeListBoxes()");
-            if (flags[2]) WriteAdded(state, "vReturnValue=InitializeComboBoxes()");
-            if (flags[3]) WriteAdded(state, "vReturnValue=InitializeButtons()");
-            if (flags[5]) WriteAdded(state, "Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2");
+            if (loadCalls)
+                WriteAdded(state, "Dim vReturnValue as variant");
+            if (flags[1])
+                WriteAdded(state, "vReturnValue=InitializeListBoxes()");
+            if (flags[2])
+                WriteAdded(state, "vReturnValue=InitializeComboBoxes()");
+            if (flags[3])
+                WriteAdded(state, "vReturnValue=InitializeButtons()");
+            if (flags[5])
+                WriteAdded(
+                    state,
+                    "Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2");
         } else if (IFind(state.line, "Sub Form_Activate") != std::string::npos) {
             formActivateSeen = true;
             if (flags[4]) {
@@ -113,11 +125,17 @@ void ConvertCodeFile(Session& session, std::string_view fileName, bool isForm) {
     if (isForm && !formLoadSeen && loadCalls) {
         WriteAdded(state, "Private Sub Form_Load()");
         WriteAdded(state, "Dim vReturnValue as variant");
-        if (flags[1]) WriteAdded(state, "vReturnValue=InitializeListBoxes()");
-        if (flags[2]) WriteAdded(state, "vReturnValue=InitializeComboBoxes()");
-        if (flags[3]) WriteAdded(state, "vReturnValue=InitializeButtons()");
-        if (flags[4]) WriteAdded(state, "vReturnValue=InitialDataCtlCaptions()");
-        if (flags[5]) WriteAdded(state, "Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2");
+        if (flags[1])
+            WriteAdded(state, "vReturnValue=InitializeListBoxes()");
+        if (flags[2])
+            WriteAdded(state, "vReturnValue=InitializeComboBoxes()");
+        if (flags[3])
+            WriteAdded(state, "vReturnValue=InitializeButtons()");
+        if (flags[4])
+            WriteAdded(state, "vReturnValue=InitialDataCtlCaptions()");
+        if (flags[5])
+            WriteAdded(state,
+                       "Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2");
         WriteAdded(state, "End Sub");
         ++state.subCount;
     }

@@ -6,14 +6,17 @@ namespace velorin {
 void ExportModuleText(Session& session, std::string_view name, bool isForm) {
     const std::vector<std::string>* lines = nullptr;
     if (isForm) {
-        if (const AccessForm* form = session.sourceDb->OpenForm(name)) lines = &form->CodeLines();
+        if (const AccessForm* form = session.sourceDb->OpenForm(name))
+            lines = &form->CodeLines();
     } else if (const CodeModule* module = session.sourceDb->Module(name)) {
         lines = &module->lines;
     }
     std::string file = (isForm ? "" : "MODU_") + MakeFileName(name) + ".txt";
     OutputFile out = session.out.Create(file);
-    if (lines == nullptr) return;
-    for (const std::string& line : *lines) out.WriteLine(line);
+    if (lines == nullptr)
+        return;
+    for (const std::string& line : *lines)
+        out.WriteLine(line);
 }
 
 }  // namespace velorin

@@ -2,6 +2,8 @@
 
 namespace velorin {
 
-void TranslateLine(CodeFileState& state) { (void)state; }
+void TranslateLine(CodeFileState& state) {
+    (void)state;
+}
 
 }  // namespace velorin

@@ -13,10 +13,14 @@ struct IconvCloser {
 };
 
 size_t Utf8SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    if ((lead & 0xF8) == 0xF0) return 4;
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return 4;
     return 1;
 }
 
@@ -26,7 +30,8 @@ template <typename OnError>
 std::string Convert(const char* to, const char* from, std::string_view input, OnError onError) {
     std::string out;
     iconv_t raw = iconv_open(to, from);
-    if (raw == reinterpret_cast<iconv_t>(-1)) return std::string(input);
+    if (raw == reinterpret_cast<iconv_t>(-1))
+        return std::string(input);
     std::unique_ptr<void, IconvCloser> cd(raw);
     out.reserve(input.size());
     char* in = const_cast<char*>(input.data());
@@ -37,11 +42,14 @@ std::string Convert(const char* to, const char* from, std::string_view input, On
         size_t outLeft = sizeof buffer;
         size_t rc = iconv(raw, &in, &inLeft, &outPtr, &outLeft);
         out.append(buffer, static_cast<size_t>(outPtr - buffer));
-        if (rc != static_cast<size_t>(-1)) break;
-        if (errno == E2BIG) continue;
+        if (rc != static_cast<size_t>(-1))
+            break;
+        if (errno == E2BIG)
+            continue;
         // EILSEQ or EINVAL: a sequence that is invalid, truncated or has no target.
         size_t skip = onError(std::string_view(in, inLeft), out);
-        if (skip == 0 || skip > inLeft) skip = inLeft;
+        if (skip == 0 || skip > inLeft)
+            skip = inLeft;
         in += skip;
         inLeft -= skip;
         iconv(raw, nullptr, nullptr, nullptr, nullptr);
@@ -53,10 +61,19 @@ std::string Convert(const char* to, const char* from, std::string_view input, On
 
 std::string Utf8ToAnsi(std::string_view utf8) {
     return Convert("CP1252", "UTF-8", utf8, [](std::string_view rest, std::string& out) {
+        // The C1 controls that stand for Windows-1252's five undefined bytes.
+        if (rest.size() >= 2 && static_cast<unsigned char>(rest[0]) == 0xC2) {
+            unsigned char c = static_cast<unsigned char>(rest[1]);
+            if (c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D) {
+                out.push_back(static_cast<char>(c));
+                return size_t{2};
+            }
+        }
         out.push_back('?');
         size_t n = Utf8SequenceLength(static_cast<unsigned char>(rest[0]));
         for (size_t i = 1; i < n && i < rest.size(); ++i) {
-            if ((static_cast<unsigned char>(rest[i]) & 0xC0) != 0x80) return i;
+            if ((static_cast<unsigned char>(rest[i]) & 0xC0) != 0x80)
+                return i;
         }
         return n;
     });
@@ -67,7 +84,8 @@ std::string Utf16LeToAnsi(std::string_view bytes) {
         out.push_back('?');
         if (rest.size() >= 4) {
             unsigned hi = static_cast<unsigned char>(rest[1]);
-            if (hi >= 0xD8 && hi <= 0xDB) return size_t{4};
+            if (hi >= 0xD8 && hi <= 0xDB)
+                return size_t{4};
         }
         return size_t{2};
     });
@@ -85,8 +103,10 @@ std::string AnsiToUtf8(std::string_view ansi) {
 }
 
 std::string DecodeInputText(std::string_view bytes) {
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") return Utf8ToAnsi(bytes.substr(3));
-    if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE") return Utf16LeToAnsi(bytes.substr(2));
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        return Utf8ToAnsi(bytes.substr(3));
+    if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
+        return Utf16LeToAnsi(bytes.substr(2));
     return std::string(bytes);
 }
 
@@ -95,50 +115,70 @@ std::filesystem::path AnsiToPath(std::string_view ansi) {
     return std::filesystem::path(utf8);
 }
 
-std::string PathToAnsi(const std::filesystem::path& path) { return Utf8ToAnsi(path.string()); }
+std::string PathToAnsi(const std::filesystem::path& path) {
+    return Utf8ToAnsi(path.string());
+}
 
 char AnsiLower(char c) {
     unsigned char u = static_cast<unsigned char>(c);
-    if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
-    if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 32);
+    if (u >= 'A' && u <= 'Z')
+        return static_cast<char>(u + 32);
+    if (u >= 0xC0 && u <= 0xDE && u != 0xD7)
+        return static_cast<char>(u + 32);
     switch (u) {
-        case 0x8A: return static_cast<char>(0x9A);
-        case 0x8C: return static_cast<char>(0x9C);
-        case 0x8E: return static_cast<char>(0x9E);
-        case 0x9F: return static_cast<char>(0xFF);
-        default: return c;
+        case 0x8A:
+            return static_cast<char>(0x9A);
+        case 0x8C:
+            return static_cast<char>(0x9C);
+        case 0x8E:
+            return static_cast<char>(0x9E);
+        case 0x9F:
+            return static_cast<char>(0xFF);
+        default:
+            return c;
     }
 }
 
 char AnsiUpper(char c) {
     unsigned char u = static_cast<unsigned char>(c);
-    if (u >= 'a' && u <= 'z') return static_cast<char>(u - 32);
-    if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return static_cast<char>(u - 32);
+    if (u >= 'a' && u <= 'z')
+        return static_cast<char>(u - 32);
+    if (u >= 0xE0 && u <= 0xFE && u != 0xF7)
+        return static_cast<char>(u - 32);
     switch (u) {
-        case 0x9A: return static_cast<char>(0x8A);
-        case 0x9C: return static_cast<char>(0x8C);
-        case 0x9E: return static_cast<char>(0x8E);
-        case 0xFF: return static_cast<char>(0x9F);
-        default: return c;
+        case 0x9A:
+            return static_cast<char>(0x8A);
+        case 0x9C:
+            return static_cast<char>(0x8C);
+        case 0x9E:
+            return static_cast<char>(0x8E);
+        case 0xFF:
+            return static_cast<char>(0x9F);
+        default:
+            return c;
     }
 }
 
 std::string AnsiLowerCase(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = AnsiLower(c);
+    for (char& c : out)
+        c = AnsiLower(c);
     return out;
 }
 
 std::string AnsiUpperCase(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = AnsiUpper(c);
+    for (char& c : out)
+        c = AnsiUpper(c);
     return out;
 }
 
 bool IEquals(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (AnsiLower(a[i]) != AnsiLower(b[i])) return false;
+        if (AnsiLower(a[i]) != AnsiLower(b[i]))
+            return false;
     }
     return true;
 }
@@ -148,18 +188,24 @@ bool IStartsWith(std::string_view text, std::string_view prefix) {
 }
 
 bool IEndsWith(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() && IEquals(text.substr(text.size() - suffix.size()), suffix);
+    return text.size() >= suffix.size() &&
+           IEquals(text.substr(text.size() - suffix.size()), suffix);
 }
 
 size_t IFind(std::string_view text, std::string_view what, size_t from) {
-    if (what.empty()) return from <= text.size() ? from : std::string_view::npos;
-    if (what.size() > text.size()) return std::string_view::npos;
+    if (what.empty())
+        return from <= text.size() ? from : std::string_view::npos;
+    if (what.size() > text.size())
+        return std::string_view::npos;
     const char first = AnsiLower(what[0]);
     for (size_t i = from; i + what.size() <= text.size(); ++i) {
-        if (AnsiLower(text[i]) != first) continue;
+        if (AnsiLower(text[i]) != first)
+            continue;
         size_t k = 1;
-        while (k < what.size() && AnsiLower(text[i + k]) == AnsiLower(what[k])) ++k;
-        if (k == what.size()) return i;
+        while (k < what.size() && AnsiLower(text[i + k]) == AnsiLower(what[k]))
+            ++k;
+        if (k == what.size())
+            return i;
     }
     return std::string_view::npos;
 }
@@ -169,7 +215,8 @@ bool ILess::operator()(std::string_view a, std::string_view b) const {
     for (size_t i = 0; i < n; ++i) {
         unsigned char x = static_cast<unsigned char>(AnsiLower(a[i]));
         unsigned char y = static_cast<unsigned char>(AnsiLower(b[i]));
-        if (x != y) return x < y;
+        if (x != y)
+            return x < y;
     }
     return a.size() < b.size();
 }

@@ -14,8 +14,15 @@ std::string MakeFileName(std::string_view name) {
     std::string out(name);
     for (char& c : out) {
         switch (c) {
-            case '\\': case '/': case ':': case '*': case '?':
-            case '"': case '<': case '>': case '|':
+            case '\\':
+            case '/':
+            case ':':
+            case '*':
+            case '?':
+            case '"':
+            case '<':
+            case '>':
+            case '|':
                 c = '_';
                 break;
             default:
@@ -28,7 +35,8 @@ std::string MakeFileName(std::string_view name) {
 std::string MakeMacroName(std::string_view name) {
     std::string out(name);
     for (char& c : out) {
-        if (!IsIdentifierChar(c)) c = '_';
+        if (!IsIdentifierChar(c))
+            c = '_';
     }
     return out;
 }

@@ -38,25 +38,31 @@ OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
     return *this;
 }
 
-OutputFile::~OutputFile() { Close(); }
+OutputFile::~OutputFile() {
+    Close();
+}
 
 void OutputFile::WriteLine(std::string_view text) {
-    if (!stream_) return;
+    if (!stream_)
+        return;
     stream_->write(text.data(), static_cast<std::streamsize>(text.size()));
     stream_->write("\r\n", 2);
 }
 
 void OutputFile::WriteRaw(std::string_view bytes) {
-    if (!stream_) return;
+    if (!stream_)
+        return;
     stream_->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 void OutputFile::Close() {
-    if (!stream_) return;
+    if (!stream_)
+        return;
     stream_->flush();
     bool ok = static_cast<bool>(*stream_);
     stream_->close();
-    if (!ok || stream_->fail()) owner_->ReportFailure(name_, "write failed");
+    if (!ok || stream_->fail())
+        owner_->ReportFailure(name_, "write failed");
     stream_.reset();
 }
 
@@ -78,17 +84,21 @@ bool OutputDirectory::Exists(std::string_view name) const {
 
 std::optional<std::string> OutputDirectory::Read(std::string_view name) const {
     fs::path path = PathOf(name);
-    if (path.empty()) return std::nullopt;
+    if (path.empty())
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in)
+        return std::nullopt;
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    if (in.bad())
+        return std::nullopt;
     return content;
 }
 
 bool OutputDirectory::Write(std::string_view name, std::string_view content) {
     OutputFile file = Create(name);
-    if (!file.IsOpen()) return false;
+    if (!file.IsOpen())
+        return false;
     file.WriteRaw(content);
     file.Close();
     return !failed_;
@@ -96,7 +106,8 @@ bool OutputDirectory::Write(std::string_view name, std::string_view content) {
 
 bool OutputDirectory::Append(std::string_view name, std::string_view content) {
     OutputFile file = OpenAppend(name);
-    if (!file.IsOpen()) return false;
+    if (!file.IsOpen())
+        return false;
     file.WriteRaw(content);
     file.Close();
     return !failed_;
@@ -111,20 +122,25 @@ bool OutputDirectory::Remove(std::string_view name) {
 bool OutputDirectory::Rename(std::string_view from, std::string_view to) {
     fs::path source = PathOf(from);
     fs::path target = PathOf(to);
-    if (source.empty() || target.empty()) return false;
+    if (source.empty() || target.empty())
+        return false;
     std::error_code ec;
     fs::rename(source, target, ec);
-    if (ec) ReportFailure(to, ec.message());
+    if (ec)
+        ReportFailure(to, ec.message());
     return !ec;
 }
 
 bool OutputDirectory::CopyFrom(const fs::path& source, std::string_view name) {
     fs::path target = PathOf(name);
-    if (target.empty()) return false;
+    if (target.empty())
+        return false;
     std::error_code ec;
-    if (fs::exists(target, ec) && fs::equivalent(source, target, ec)) return true;
+    if (fs::exists(target, ec) && fs::equivalent(source, target, ec))
+        return true;
     fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec);
-    if (ec) ReportFailure(name, ec.message());
+    if (ec)
+        ReportFailure(name, ec.message());
     return !ec;
 }
 
@@ -133,10 +149,13 @@ int OutputDirectory::RemoveMatching(std::string_view pattern) {
     std::error_code ec;
     for (fs::directory_iterator it(dir_, ec), end; !ec && it != end; it.increment(ec)) {
         // Only files (or links, removed as links): a folder is never ours to delete.
-        if (it->is_directory(ec) && !it->is_symlink(ec)) continue;
-        if (!MatchesPattern(PathToAnsi(it->path().filename()), pattern)) continue;
+        if (it->is_directory(ec) && !it->is_symlink(ec))
+            continue;
+        if (!MatchesPattern(PathToAnsi(it->path().filename()), pattern))
+            continue;
         std::error_code removeError;
-        if (fs::remove(it->path(), removeError)) ++removed;
+        if (fs::remove(it->path(), removeError))
+            ++removed;
     }
     return removed;
 }
@@ -144,24 +163,28 @@ int OutputDirectory::RemoveMatching(std::string_view pattern) {
 bool OutputDirectory::AnyMatching(std::string_view pattern) const {
     std::error_code ec;
     for (fs::directory_iterator it(dir_, ec), end; !ec && it != end; it.increment(ec)) {
-        if (it->is_directory(ec)) continue;
-        if (MatchesPattern(PathToAnsi(it->path().filename()), pattern)) return true;
+        if (it->is_directory(ec))
+            continue;
+        if (MatchesPattern(PathToAnsi(it->path().filename()), pattern))
+            return true;
     }
     return false;
 }
 
 void OutputDirectory::ReportFailure(std::string_view name, std::string_view what) {
-    if (failed_) return;
+    if (failed_)
+        return;
     failed_ = true;
-    firstError_ = "cannot write " + PathToAnsi(PathOf(name).empty() ? dir_ : PathOf(name)) +
-                  ": " + std::string(what);
+    firstError_ = "cannot write " + PathToAnsi(PathOf(name).empty() ? dir_ : PathOf(name)) + ": " +
+                  std::string(what);
 }
 
 bool MatchesPattern(std::string_view name, std::string_view pattern) {
     // Iterative wildcard match with one backtrack point for the last "*".
     size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || AnsiLower(pattern[p]) == AnsiLower(name[n]))) {
+        if (p < pattern.size() &&
+            (pattern[p] == '?' || AnsiLower(pattern[p]) == AnsiLower(name[n]))) {
             ++n;
             ++p;
         } else if (p < pattern.size() && pattern[p] == '*') {
@@ -174,7 +197,8 @@ bool MatchesPattern(std::string_view name, std::string_view pattern) {
             return false;
         }
     }
-    while (p < pattern.size() && pattern[p] == '*') ++p;
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
     return p == pattern.size();
 }
 

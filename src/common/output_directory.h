@@ -16,7 +16,7 @@ class OutputDirectory;
 
 // A text file open for writing; lines end in CR LF.
 class OutputFile {
-public:
+  public:
     OutputFile() = default;
     OutputFile(OutputDirectory* owner, std::string name, bool append);
     OutputFile(OutputFile&&) noexcept;
@@ -30,14 +30,14 @@ public:
     void WriteRaw(std::string_view bytes);
     void Close();
 
-private:
+  private:
     OutputDirectory* owner_ = nullptr;
     std::string name_;
     std::unique_ptr<std::ofstream> stream_;
 };
 
 class OutputDirectory {
-public:
+  public:
     explicit OutputDirectory(std::filesystem::path dir);
 
     const std::filesystem::path& Path() const { return dir_; }
@@ -54,7 +54,9 @@ public:
     bool CopyFrom(const std::filesystem::path& source, std::string_view name);
 
     OutputFile Create(std::string_view name) { return OutputFile(this, std::string(name), false); }
-    OutputFile OpenAppend(std::string_view name) { return OutputFile(this, std::string(name), true); }
+    OutputFile OpenAppend(std::string_view name) {
+        return OutputFile(this, std::string(name), true);
+    }
 
     // Deletes the files whose names match a pattern with "*" and "?", ignoring case.
     // Returns how many were deleted.
@@ -66,7 +68,7 @@ public:
     const std::string& FirstError() const { return firstError_; }
     void ReportFailure(std::string_view name, std::string_view what);
 
-private:
+  private:
     std::filesystem::path dir_;
     bool failed_ = false;
     std::string firstError_;

@@ -7,10 +7,13 @@
 
 namespace velorin {
 
-std::string VbBool(bool value) { return value ? "True" : "False"; }
+std::string VbBool(bool value) {
+    return value ? "True" : "False";
+}
 
 std::string VbNumber(double value) {
-    if (value == 0 || std::isnan(value)) return "0";
+    if (value == 0 || std::isnan(value))
+        return "0";
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.14e", value);
     // buffer: [-]d.ddddddddddddddde[+-]xx ; 15 significant digits.
@@ -20,9 +23,11 @@ std::string VbNumber(double value) {
     bool negative = buffer[0] == '-';
     std::string digits;
     for (size_t i = negative ? 1 : 0; i < ePos; ++i) {
-        if (buffer[i] != '.') digits.push_back(buffer[i]);
+        if (buffer[i] != '.')
+            digits.push_back(buffer[i]);
     }
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
 
     std::string out = negative ? "-" : "";
     if (exponent >= 15 || exponent < -4) {

@@ -7,19 +7,22 @@ void AppendProjectLine(Session& session, std::string_view line) {
     file.WriteLine(line);
 }
 
-void WriteProjectTail(Session& session, std::string_view projectFileName, std::string_view iconFormName,
-                      std::string_view projectName) {
+void WriteProjectTail(Session& session, std::string_view projectFileName,
+                      std::string_view iconFormName, std::string_view projectName) {
     const std::string q = "\"";
     OutputFile file = session.out.OpenAppend(projectFileName);
     file.WriteLine("Object={F9043C88-F6F2-101A-A3C9-08002B2F49FB}#1.0#0; COMDLG32.OCX");
     file.WriteLine(
-        "Reference=*\\G{BEF6E001-A874-101A-8BBA-00AA00300CAB}#2.0#0#C:\\WINNT40\\System32\\olepro32.dll"
+        "Reference=*\\G{BEF6E001-A874-101A-8BBA-00AA00300CAB}#2.0#0#C:"
+        "\\WINNT40\\System32\\olepro32.dll"
         "#Standard OLE Types");
     file.WriteLine(
-        "Reference=*\\G{00025E01-0000-0000-C000-000000000046}#4.0#0#C:\\Program Files\\Common Files\\"
+        "Reference=*\\G{00025E01-0000-0000-C000-000000000046}#4.0#0#C:\\Program Files\\Common "
+        "Files\\"
         "Microsoft Shared\\DAO\\DAO350.DLL#Microsoft DAO 3.5 Object Library");
     file.WriteLine(
-        "Reference=*\\G{4AFFC9A0-5F99-101B-AF4E-00AA003F0F07}#8.0#0#C:\\Program Files\\Microsoft Office\\"
+        "Reference=*\\G{4AFFC9A0-5F99-101B-AF4E-00AA003F0F07}#8.0#0#C:\\Program Files\\Microsoft "
+        "Office\\"
         "Office\\MSACC8.OLB#Microsoft Access 8.0 Object Library");
     if (session.options.mdiProject) {
         file.WriteLine("Object={0BA686C6-F7D3-101A-993E-0000C0EF6F5E}#1.0#0; THREED32.OCX");
@@ -31,7 +34,8 @@ void WriteProjectTail(Session& session, std::string_view projectFileName, std::s
     for (size_t i = 1; i < session.controlFiles.size(); ++i) {
         file.WriteLine("Object=" + session.controlObjectIds[i] + "; " + session.controlFiles[i]);
     }
-    if (session.options.vb5Project) file.WriteLine("Startup=" + q + "Sub Main" + q);
+    if (session.options.vb5Project)
+        file.WriteLine("Startup=" + q + "Sub Main" + q);
     file.WriteLine("ProjWinSize = 78, 567, 234, 215");
     file.WriteLine("ProjWinShow = 2");
     file.WriteLine("IconForm = " + q + std::string(iconFormName) + q);

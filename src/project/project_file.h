@@ -10,7 +10,7 @@ namespace velorin {
 
 void AppendProjectLine(Session& session, std::string_view line);
 
-void WriteProjectTail(Session& session, std::string_view projectFileName, std::string_view iconFormName,
-                      std::string_view projectName);
+void WriteProjectTail(Session& session, std::string_view projectFileName,
+                      std::string_view iconFormName, std::string_view projectName);
 
 }  // namespace velorin

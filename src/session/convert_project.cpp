@@ -18,12 +18,15 @@ constexpr std::string_view kGeneratedPatterns[] = {"*.txt", "*.00?", "*.frm", "*
 constexpr std::string_view kFragmentPatterns[] = {"*.txt", "*.00?", "form_*.*"};
 
 void RemoveFragments(OutputDirectory& out) {
-    for (std::string_view pattern : kFragmentPatterns) out.RemoveMatching(pattern);
+    for (std::string_view pattern : kFragmentPatterns)
+        out.RemoveMatching(pattern);
 }
 
-void AppendLines(OutputDirectory& out, std::string_view file, std::initializer_list<std::string_view> lines) {
+void AppendLines(OutputDirectory& out, std::string_view file,
+                 std::initializer_list<std::string_view> lines) {
     OutputFile target = out.OpenAppend(file);
-    for (std::string_view line : lines) target.WriteLine(line);
+    for (std::string_view line : lines)
+        target.WriteLine(line);
 }
 
 // Joins a form's fragments into form_<F>.frm in their fixed order.
@@ -31,8 +34,10 @@ void JoinFormFile(Session& session, const std::string& fileForm) {
     OutputDirectory& out = session.out;
     const std::string prefix = "form_" + fileForm;
     // The header goes first: the form block is appended to it.
-    if (AppendFileIfPresent(out, prefix + ".frm", prefix + ".hdr")) out.Remove(prefix + ".frm");
-    if (out.Exists(prefix + ".hdr")) out.Rename(prefix + ".hdr", prefix + ".frm");
+    if (AppendFileIfPresent(out, prefix + ".frm", prefix + ".hdr"))
+        out.Remove(prefix + ".frm");
+    if (out.Exists(prefix + ".hdr"))
+        out.Rename(prefix + ".hdr", prefix + ".frm");
 
     AppendLines(out, prefix + ".frm", {"DIM OpenArgsF as string"});
     AppendFileIfPresent(out, fileForm + ".txt", prefix + ".frm");
@@ -47,9 +52,10 @@ void JoinFormFile(Session& session, const std::string& fileForm) {
     for (std::string_view file : {"toolbarcode.txt", "_Menu.mc1", "_Menu.mc2", "_Menu.mc3"}) {
         AppendFileIfPresent(out, file, prefix + ".frm");
     }
-    AppendLines(out, prefix + ".frm",
-                {"Property Let OpenArgs(strOpenArgs as string)", " OpenArgsF=strOpenArgs", "End Property", "",
-                 "Property Get OpenArgs() as string", " OpenArgs=OpenArgsF", "End Property"});
+    AppendLines(
+        out, prefix + ".frm",
+        {"Property Let OpenArgs(strOpenArgs as string)", " OpenArgsF=strOpenArgs", "End Property",
+         "", "Property Get OpenArgs() as string", " OpenArgs=OpenArgsF", "End Property"});
 }
 
 void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index) {
@@ -63,16 +69,19 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
     session.formFeatureFlags.fill(0);
     if (form == nullptr) {
         // Only the names of forms can be read from a database file.
-        session.ui.Warn("form " + name + ": its design cannot be read (export the application as text)");
+        session.ui.Warn("form " + name +
+                        ": its design cannot be read (export the application as text)");
         session.formRejected = true;
     } else {
         ExportModuleText(session, name, true);
-        if (steps.convertForm) steps.convertForm(session, fileForm, false, name);
+        if (steps.convertForm)
+            steps.convertForm(session, fileForm, false, name);
     }
 
     if (!session.formRejected) {
+        // Keyed as the code side keys it, so that both merge into one row.
         ModuleStats stats;
-        stats.moduleName = name;
+        stats.moduleName = fileForm;
         stats.ctlCount = session.controlCount;
         stats.ctlsPartiallyConverted = session.partiallyConvertedCount;
         WriteModuleStats(session.supportDb, session.ui, stats);
@@ -89,19 +98,22 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
         session.convertedFormNames[index].clear();
     }
     RemoveFragments(session.out);
-    for (std::string_view menuCode : {"_Menu.mc1", "_Menu.mc2", "_Menu.mc3"}) session.out.Remove(menuCode);
+    for (std::string_view menuCode : {"_Menu.mc1", "_Menu.mc2", "_Menu.mc3"})
+        session.out.Remove(menuCode);
     SilentIndent(session.out, fileForm + ".frm");
 }
 
 void ConvertOneModule(Session& session, const std::string& name) {
     if (session.sourceDb->Module(name) == nullptr) {
-        session.ui.Warn("module " + name + ": its code cannot be read (export the application as text)");
+        session.ui.Warn("module " + name +
+                        ": its code cannot be read (export the application as text)");
         return;
     }
     const std::string fileForm = MakeFileName(name);
     ExportModuleText(session, name, false);
     ConvertCodeFile(session, "MODU_" + fileForm + ".txt", false);
-    AppendProjectLine(session, "Module=" + session.usedModuleNames.back() + "; " + fileForm + ".bas");
+    AppendProjectLine(session,
+                      "Module=" + session.usedModuleNames.back() + "; " + fileForm + ".bas");
     session.out.RemoveMatching("*.txt");
     SilentIndent(session.out, fileForm + ".bas");
 }
@@ -110,14 +122,16 @@ void ConvertOneModule(Session& session, const std::string& name) {
 
 bool AppendFileIfPresent(OutputDirectory& out, std::string_view source, std::string_view target) {
     std::optional<std::string> content = out.Read(source);
-    if (!content) return false;
+    if (!content)
+        return false;
     out.Append(target, *content);
     return true;
 }
 
 ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) {
     OutputDirectory& out = session.out;
-    for (std::string_view pattern : kGeneratedPatterns) out.RemoveMatching(pattern);
+    for (std::string_view pattern : kGeneratedPatterns)
+        out.RemoveMatching(pattern);
 
     SupportDatabase& db = session.supportDb;
     db.RunSavedStatement("qryRptOutputDel");
@@ -129,7 +143,8 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     AccessApplication& source = *session.sourceDb;
     std::string startup = source.DatabaseProperty("StartupForm");
     // "(none)" is how Access stores "no startup form".
-    if (!startup.empty() && startup != "(none)") session.startupForm = startup;
+    if (!startup.empty() && startup != "(none)")
+        session.startupForm = startup;
     source.SetDatabaseProperty("StartupForm", "(none)");
 
     session.tabControlFlag = false;
@@ -168,11 +183,14 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
 
     AppendProjectLine(session, "Module=MacroCode; MacroCode.bas");
     AppendProjectLine(session, "Module=VlrnConversionCode; VlrnConversionCode.bas");
-    if (session.options.mdiProject) AppendProjectLine(session, "Form=MDIParent.frm");
-    WriteProjectTail(session, session.projectFileName, session.projectBaseName, session.projectBaseName);
+    if (session.options.mdiProject)
+        AppendProjectLine(session, "Form=MDIParent.frm");
+    WriteProjectTail(session, session.projectFileName, session.projectBaseName,
+                     session.projectBaseName);
 
     db.BeginGroup();
-    if (steps.writeSupportModules) steps.writeSupportModules(session);
+    if (steps.writeSupportModules)
+        steps.writeSupportModules(session);
     db.CommitGroup();
 
     RemoveFragments(out);
@@ -188,6 +206,8 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     return {Outcome::Done, {}};
 }
 
-ConversionSteps DefaultConversionSteps() { return {}; }
+ConversionSteps DefaultConversionSteps() {
+    return {};
+}
 
 }  // namespace velorin

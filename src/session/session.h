@@ -17,24 +17,25 @@ namespace velorin {
 
 // The main window's options, as the driver captures them.
 struct ConversionOptions {
-    int listBoxType = 3;   // 1 GreenTree DataList 1.0, 2 Sheridan 2.0, 3 Sheridan 3.0
+    int listBoxType = 3;  // 1 GreenTree DataList 1.0, 2 Sheridan 2.0, 3 Sheridan 3.0
     int comboBoxType = 3;
     bool listBoxBound = true;
     bool comboBoxBound = true;
     bool vb5Project = true;
     bool mdiProject = false;
     bool standardControlsOnly = false;
-    bool useOptionSet = false;     // "Use SS DBOption Set"
-    bool useCalendar = false;      // "Use SS Calendar Widgets"
+    bool useOptionSet = false;  // "Use SS DBOption Set"
+    bool useCalendar = false;   // "Use SS Calendar Widgets"
     bool useRelativePaths = false;
-    bool disableSecurity = true;   // "Disable Security Checking"
+    bool disableSecurity = true;  // "Disable Security Checking"
     std::string workgroupFile;
     std::string user = "Admin";
     std::string password;
 };
 
 struct Session {
-    Session(AccessApplication& source, std::filesystem::path supportDatabase, UserInterface& userInterface)
+    Session(AccessApplication& source, std::filesystem::path supportDatabase,
+            UserInterface& userInterface)
         : sourceDb(&source), supportDb(std::move(supportDatabase)), ui(userInterface) {}
 
     ConversionOptions options;

@@ -62,15 +62,24 @@ void BuildControlFiles(Session& session) {
         session.controlObjectIds.emplace_back(id);
     };
     switch (o.listBoxType) {
-        case 1: add("GTLIST32.OCX", "{98460712-9149-11CF-BADB-00201802BB87}#1.1#0"); break;
-        case 2: add("SSDATB32.OCX", "{BC496AED-9B4E-11CE-A6D5-0000C0BE9395}#2.0#0"); break;
-        default: add("SSDW3B32.OCX", "{8D650141-6025-11D1-BC40-0000C042AEC0}#3.0#0"); break;
+        case 1:
+            add("GTLIST32.OCX", "{98460712-9149-11CF-BADB-00201802BB87}#1.1#0");
+            break;
+        case 2:
+            add("SSDATB32.OCX", "{BC496AED-9B4E-11CE-A6D5-0000C0BE9395}#2.0#0");
+            break;
+        default:
+            add("SSDW3B32.OCX", "{8D650141-6025-11D1-BC40-0000C042AEC0}#3.0#0");
+            break;
     }
     if (o.useOptionSet) {
-        if (o.listBoxType == 3) add("ssdw3a32.ocx", "{8D650146-6025-11D1-BC40-0000C042AEC0}#3.0#0");
-        else add("SSDATA32.OCX", "{D981334D-B212-11CE-AE8C-0000C0B99395}#2.0#0");
+        if (o.listBoxType == 3)
+            add("ssdw3a32.ocx", "{8D650146-6025-11D1-BC40-0000C042AEC0}#3.0#0");
+        else
+            add("SSDATA32.OCX", "{D981334D-B212-11CE-AE8C-0000C0B99395}#2.0#0");
     }
-    if (o.useCalendar) add("SSCALA32.OCX", "{E8671A8B-E5DD-11CD-836C-0000C0C14E92}#1.0#0");
+    if (o.useCalendar)
+        add("SSCALA32.OCX", "{E8671A8B-E5DD-11CD-836C-0000C0C14E92}#1.0#0");
 }
 
 ConversionResult StartTranslation(Session& session, const TranslationRequest& request,
@@ -82,21 +91,25 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
     std::error_code ec;
     const fs::path dir = fs::absolute(fs::path(request.outputPathText), ec).lexically_normal();
     std::string outputPath = PathToAnsi(dir);
-    if (outputPath.empty() || outputPath.back() != '/') outputPath += '/';
+    if (outputPath.empty() || outputPath.back() != '/')
+        outputPath += '/';
 
     if (fs::exists(dir, ec) && !fs::is_directory(dir, ec)) {
         return {Outcome::Failed, request.outputPathText + " is a file, not a directory"};
     }
     if (!fs::exists(dir, ec)) {
-        if (Ask(session, text_id::kCreateDirectory, false) != Answer::Yes) return {Outcome::Stopped, {}};
+        if (Ask(session, text_id::kCreateDirectory, false) != Answer::Yes)
+            return {Outcome::Stopped, {}};
         if (!fs::create_directories(dir, ec) && ec) {
-            return {Outcome::Failed, "cannot create " + request.outputPathText + ": " + ec.message()};
+            return {Outcome::Failed,
+                    "cannot create " + request.outputPathText + ": " + ec.message()};
         }
     }
     for (const fs::path& folder : request.protectedFolders) {
         if (fs::equivalent(dir, folder, ec)) {
-            return {Outcome::Failed, "the output directory " + request.outputPathText +
-                                         " holds the application's own files; choose another directory"};
+            return {Outcome::Failed,
+                    "the output directory " + request.outputPathText +
+                        " holds the application's own files; choose another directory"};
         }
     }
     std::string why;
@@ -105,13 +118,16 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
     }
     OutputDirectory probe(dir);
     if (probe.AnyMatching("*.frm") || probe.AnyMatching("*.bas") || probe.AnyMatching("*.vbp")) {
-        if (Ask(session, text_id::kExistingFiles, true) != Answer::Yes) return {Outcome::Stopped, {}};
+        if (Ask(session, text_id::kExistingFiles, true) != Answer::Yes)
+            return {Outcome::Stopped, {}};
     }
 
     session.convertedFormNames.assign(1, std::string());
     session.selectedModules.assign(1, std::string());
-    for (const std::string& form : request.forms) session.convertedFormNames.push_back(form);
-    for (const std::string& module : request.modules) session.selectedModules.push_back(module);
+    for (const std::string& form : request.forms)
+        session.convertedFormNames.push_back(form);
+    for (const std::string& module : request.modules)
+        session.selectedModules.push_back(module);
     if (request.forms.empty() && request.modules.empty()) {
         Inform(session, text_id::kNothingToConvert);
         return {Outcome::Stopped, std::string(LoadText(text_id::kNothingToConvert))};

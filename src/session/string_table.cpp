@@ -16,27 +16,34 @@ constexpr Entry kTexts[] = {
     {12, "Required DLL vlrn.dll not found.  Please reinstall application."},
     {14, "Required file vlrn.db not found.  Please reinstall application."},
     {15, "Save session settings?"},
-    {16, "Checking this box will disable the translator's ability to open secured databases, and "
-         "should only be done if the translator is having difficulty with unsecured Access databases."},
+    {16,
+     "Checking this box will disable the translator's ability to open secured databases, and "
+     "should only be done if the translator is having difficulty with unsecured Access databases."},
     {17, "The output path must be specified."},
     {18, "The specified directory does not exist.  Do you want to create it?"},
     {19, "Nothing to convert!"},
-    {20, "Invalid database file selected.  If this is a secured database, you must close and restart "
-         "Velorin and fill in the Security Information section prior to choosing this database.  The "
-         "user name selected must have design time permissions for the objects you wish to convert.  "
-         "If this is an Access 2.0 or Access 7.0 database, convert it to an Access97 database and then "
-         "run Velorin."},
-    {25, "Either the Sheridan Data Widgets or the GreenTree DataList controls need to be installed for "
-         "the converted Visual Basic project to open.  Velorin cannot find either of these controls.  "
-         "You can proceed with the conversion, but the project will not open on this machine.  Do you "
-         "wish to continue?"},
-    {26, "Access security information initialized.  Click 'OK' to proceed with conversion process."},
-    {27, "There are existing Visual Basic files in the selected output directory.  These files will be "
-         "deleted during a conversion.  Are you sure that you want to convert to this directory?"},
-    {28, "Microsoft Access97 is required by Velorin.  Please install Access97, and then run Velorin."},
-    {29, "The database that you have chosen to convert is not compiled.  The conversion accuracy will "
-         "be improved if you compile the database before converting it.  Do you wish to close Velorin "
-         "and compile your database?"},
+    {20,
+     "Invalid database file selected.  If this is a secured database, you must close and restart "
+     "Velorin and fill in the Security Information section prior to choosing this database.  The "
+     "user name selected must have design time permissions for the objects you wish to convert.  "
+     "If this is an Access 2.0 or Access 7.0 database, convert it to an Access97 database and then "
+     "run Velorin."},
+    {25,
+     "Either the Sheridan Data Widgets or the GreenTree DataList controls need to be installed for "
+     "the converted Visual Basic project to open.  Velorin cannot find either of these controls.  "
+     "You can proceed with the conversion, but the project will not open on this machine.  Do you "
+     "wish to continue?"},
+    {26,
+     "Access security information initialized.  Click 'OK' to proceed with conversion process."},
+    {27,
+     "There are existing Visual Basic files in the selected output directory.  These files will be "
+     "deleted during a conversion.  Are you sure that you want to convert to this directory?"},
+    {28,
+     "Microsoft Access97 is required by Velorin.  Please install Access97, and then run Velorin."},
+    {29,
+     "The database that you have chosen to convert is not compiled.  The conversion accuracy will "
+     "be improved if you compile the database before converting it.  Do you wish to close Velorin "
+     "and compile your database?"},
     {100, "&Main"},
     {101, "&Help"},
     {102, "&Start Translation"},
@@ -73,9 +80,10 @@ constexpr Entry kTexts[] = {
     {229, "OK"},
     {230, "Cancel"},
     {231, "Reports"},
-    {232, "Select the Access to Visual Basic Conversion Analysis reports that you  want to print out, "
-          "and press OK.  Press Cancel to not print any reports.  You may print out the conversion "
-          "reports at a later date by opening the vlrn.mdb database and viewing the reports tab."},
+    {232,
+     "Select the Access to Visual Basic Conversion Analysis reports that you  want to print out, "
+     "and press OK.  Press Cancel to not print any reports.  You may print out the conversion "
+     "reports at a later date by opening the vlrn.mdb database and viewing the reports tab."},
     {233, "Conversion Analysis"},
     {234, "minute"},
     {235, "minutes"},

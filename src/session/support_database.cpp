@@ -4,11 +4,15 @@ namespace velorin {
 
 SupportDatabase::SupportDatabase(std::filesystem::path path) : path_(std::move(path)) {}
 
-SupportDatabase::~SupportDatabase() { Close(); }
+SupportDatabase::~SupportDatabase() {
+    Close();
+}
 
 bool SupportDatabase::Open() {
-    if (db_ != nullptr) return true;
-    if (openFailed_) return false;
+    if (db_ != nullptr)
+        return true;
+    if (openFailed_)
+        return false;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path_, ec) ||
         sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
@@ -35,16 +39,19 @@ bool SupportDatabase::Open() {
 }
 
 void SupportDatabase::Close() {
-    if (db_ == nullptr) return;
+    if (db_ == nullptr)
+        return;
     CommitGroup();
-    for (auto& [sql, statement] : statements_) sqlite3_finalize(statement);
+    for (auto& [sql, statement] : statements_)
+        sqlite3_finalize(statement);
     statements_.clear();
     sqlite3_close(db_);
     db_ = nullptr;
 }
 
 sqlite3_stmt* SupportDatabase::Prepare(const std::string& sql) {
-    if (!Open()) return nullptr;
+    if (!Open())
+        return nullptr;
     auto it = statements_.find(sql);
     if (it != statements_.end()) {
         sqlite3_reset(it->second);
@@ -52,7 +59,8 @@ sqlite3_stmt* SupportDatabase::Prepare(const std::string& sql) {
         return it->second;
     }
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &statement, nullptr) != SQLITE_OK) {
+    if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &statement, nullptr) !=
+        SQLITE_OK) {
         RecordError();
         return nullptr;
     }
@@ -62,7 +70,8 @@ sqlite3_stmt* SupportDatabase::Prepare(const std::string& sql) {
 
 bool SupportDatabase::RunSavedStatement(std::string_view name) {
     sqlite3_stmt* lookup = Prepare("SELECT Statement FROM SavedStatements WHERE Name = ?1");
-    if (lookup == nullptr) return false;
+    if (lookup == nullptr)
+        return false;
     sqlite3_bind_text(lookup, 1, name.data(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
     if (sqlite3_step(lookup) != SQLITE_ROW) {
         lastErrorCode_ = SQLITE_NOTFOUND;
@@ -80,18 +89,23 @@ bool SupportDatabase::RunSavedStatement(std::string_view name) {
 }
 
 void SupportDatabase::BeginGroup() {
-    if (!Open() || inGroup_) return;
-    if (sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK) inGroup_ = true;
+    if (!Open() || inGroup_)
+        return;
+    if (sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK)
+        inGroup_ = true;
 }
 
 void SupportDatabase::CommitGroup() {
-    if (db_ == nullptr || !inGroup_) return;
-    if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) RecordError();
+    if (db_ == nullptr || !inGroup_)
+        return;
+    if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        RecordError();
     inGroup_ = false;
 }
 
 void SupportDatabase::RecordError() {
-    if (db_ == nullptr) return;
+    if (db_ == nullptr)
+        return;
     lastErrorCode_ = sqlite3_errcode(db_);
     lastError_ = sqlite3_errmsg(db_);
 }

@@ -13,7 +13,7 @@
 namespace velorin {
 
 class SupportDatabase {
-public:
+  public:
     explicit SupportDatabase(std::filesystem::path path);
     ~SupportDatabase();
     SupportDatabase(const SupportDatabase&) = delete;
@@ -40,7 +40,7 @@ public:
     const std::string& LastError() const { return lastError_; }
     void RecordError();
 
-private:
+  private:
     std::filesystem::path path_;
     sqlite3* db_ = nullptr;
     bool openFailed_ = false;

@@ -19,7 +19,7 @@ struct Message {
 };
 
 class UserInterface {
-public:
+  public:
     virtual ~UserInterface() = default;
     // Shows a message; for a question, returns the user's answer.
     virtual Answer Show(const Message& message) = 0;

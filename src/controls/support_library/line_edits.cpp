@@ -16,14 +16,16 @@ std::string Normalize(std::string_view text) {
             space = !out.empty();
             continue;
         }
-        if (space) out.push_back(' ');
+        if (space)
+            out.push_back(' ');
         space = false;
         out.push_back(AnsiLower(c));
     }
     for (std::string_view modifier : {"private ", "public ", "static ", "friend "}) {
         if (out.starts_with(modifier)) {
             std::string_view rest = std::string_view(out).substr(modifier.size());
-            if (rest.starts_with("sub ") || rest.starts_with("function ") || rest.starts_with("property ")) {
+            if (rest.starts_with("sub ") || rest.starts_with("function ") ||
+                rest.starts_with("property ")) {
                 out.erase(0, modifier.size());
             }
             break;
@@ -32,7 +34,9 @@ std::string Normalize(std::string_view text) {
     return out;
 }
 
-bool IsBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+bool IsBlank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
 
 std::string FirstWord(std::string_view line) {
     line = TrimBlanks(line);
@@ -47,7 +51,8 @@ bool OpensProcedure(const std::string& normalized) {
 
 bool ClosesProcedure(std::string_view line) {
     std::string n = Normalize(line);
-    return n.starts_with("end sub") || n.starts_with("end function") || n.starts_with("end property");
+    return n.starts_with("end sub") || n.starts_with("end function") ||
+           n.starts_with("end property");
 }
 
 bool OpensBlock(std::string_view line) {
@@ -61,26 +66,31 @@ bool ClosesBlock(std::string_view line) {
 }
 
 // Where placement 1 puts a line beside the anchor at `at`.
-size_t EndOfAnchorBlock(const std::vector<std::string>& lines, size_t at, std::string_view newLine) {
+size_t EndOfAnchorBlock(const std::vector<std::string>& lines, size_t at,
+                        std::string_view newLine) {
     std::string anchor = Normalize(lines[at]);
     if (OpensProcedure(anchor)) {
         for (size_t i = at + 1; i < lines.size(); ++i) {
-            if (ClosesProcedure(lines[i])) return i;
+            if (ClosesProcedure(lines[i]))
+                return i;
         }
         return lines.size();
     }
     if (OpensBlock(lines[at])) {
         int depth = 0;
         for (size_t i = at + 1; i < lines.size(); ++i) {
-            if (OpensBlock(lines[i])) ++depth;
-            else if (ClosesBlock(lines[i]) && depth-- == 0) return i;
+            if (OpensBlock(lines[i]))
+                ++depth;
+            else if (ClosesBlock(lines[i]) && depth-- == 0)
+                return i;
         }
         return lines.size();
     }
     // Lines of the same kind placed here before stay in the order they came.
     std::string kind = FirstWord(newLine);
     size_t i = at + 1;
-    while (i < lines.size() && !kind.empty() && FirstWord(lines[i]) == kind) ++i;
+    while (i < lines.size() && !kind.empty() && FirstWord(lines[i]) == kind)
+        ++i;
     return i;
 }
 
@@ -93,11 +103,13 @@ bool LinesMatch(std::string_view line, std::string_view anchor) {
 void InsertLine(OutputDirectory& out, std::string_view file, std::string_view anchor,
                 std::string_view newLine, int placement) {
     TextLines text(out, file);
-    if (!text.Exists()) return;
+    if (!text.Exists())
+        return;
     std::vector<std::string>& lines = text.Lines();
     auto it = std::find_if(lines.begin(), lines.end(),
                            [&](const std::string& l) { return LinesMatch(l, anchor); });
-    if (it == lines.end()) return;
+    if (it == lines.end())
+        return;
     size_t at = static_cast<size_t>(it - lines.begin());
     if (IsBlank(lines[at])) {
         lines[at] = std::string(newLine);
@@ -108,11 +120,13 @@ void InsertLine(OutputDirectory& out, std::string_view file, std::string_view an
     text.Save(out, file);
 }
 
-int IsDuplicateLine(const OutputDirectory& out, std::string_view file, std::string_view line, int start) {
+int IsDuplicateLine(const OutputDirectory& out, std::string_view file, std::string_view line,
+                    int start) {
     TextLines text(out, file);
     const std::vector<std::string>& lines = text.Lines();
     for (size_t i = static_cast<size_t>(std::max(start, 0)); i < lines.size(); ++i) {
-        if (LinesMatch(lines[i], line)) return static_cast<int>(i) + 1;
+        if (LinesMatch(lines[i], line))
+            return static_cast<int>(i) + 1;
     }
     return 0;
 }
@@ -134,14 +148,17 @@ int AddToCtlArray(OutputDirectory& out, std::string_view frmFile, std::string_vi
     TextLines text(out, frmFile);
     std::vector<std::string>& lines = text.Lines();
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (!LinesMatch(lines[i], beginLine)) continue;
+        if (!LinesMatch(lines[i], beginLine))
+            continue;
         // "Begin VB.Label Name" becomes "Begin VB.Label Array" with its Index.
         std::string_view trimmed = TrimBlanks(lines[i]);
         size_t nameAt = trimmed.find_last_of(' ');
-        std::string head(trimmed.substr(0, nameAt == std::string_view::npos ? trimmed.size() : nameAt));
+        std::string head(
+            trimmed.substr(0, nameAt == std::string_view::npos ? trimmed.size() : nameAt));
         size_t indent = lines[i].find_first_not_of(" \t");
         lines[i] = lines[i].substr(0, indent) + head + " " + std::string(arrayName);
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(i) + 1, "Index = " + std::string(index));
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                     "Index = " + std::string(index));
         return text.Save(out, frmFile) ? 1 : 0;
     }
     return 0;
@@ -156,7 +173,8 @@ void AddDataCtlEntry(OutputDirectory& out, std::string_view fragment, std::strin
                            [&](const std::string& l) { return LinesMatch(l, header); });
     if (it == lines.end()) {
         lines.push_back(header);
-        if (!statement.empty()) lines.emplace_back(statement);
+        if (!statement.empty())
+            lines.emplace_back(statement);
         lines.emplace_back("End Sub");
     } else if (!statement.empty()) {
         size_t end = EndOfAnchorBlock(lines, static_cast<size_t>(it - lines.begin()), statement);

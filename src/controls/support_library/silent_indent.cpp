@@ -18,7 +18,8 @@ constexpr int kCodeIndent = 4;
 
 std::string_view TrimAll(std::string_view s) {
     size_t first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos)
+        return {};
     size_t last = s.find_last_not_of(" \t");
     return s.substr(first, last - first + 1);
 }
@@ -27,16 +28,20 @@ std::string_view TrimAll(std::string_view s) {
 std::string_view CodePart(std::string_view line) {
     bool quoted = false;
     for (size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '"') quoted = !quoted;
-        else if (line[i] == '\'' && !quoted) return TrimAll(line.substr(0, i));
+        if (line[i] == '"')
+            quoted = !quoted;
+        else if (line[i] == '\'' && !quoted)
+            return TrimAll(line.substr(0, i));
     }
     return TrimAll(line);
 }
 
 bool StartsWithWord(std::string_view text, std::string_view word) {
-    if (!IStartsWith(text, word)) return false;
-    return text.size() == word.size() || !(std::isalnum(static_cast<unsigned char>(text[word.size()])) ||
-                                           text[word.size()] == '_');
+    if (!IStartsWith(text, word))
+        return false;
+    return text.size() == word.size() ||
+           !(std::isalnum(static_cast<unsigned char>(text[word.size()])) ||
+             text[word.size()] == '_');
 }
 
 std::string_view DropModifiers(std::string_view text) {
@@ -53,16 +58,19 @@ std::string_view DropModifiers(std::string_view text) {
 }
 
 bool EndsWithWord(std::string_view text, std::string_view word) {
-    if (!IEndsWith(text, word)) return false;
+    if (!IEndsWith(text, word))
+        return false;
     size_t at = text.size() - word.size();
     return at == 0 || text[at - 1] == ' ' || text[at - 1] == ')' || text[at - 1] == '"';
 }
 
 bool IsLabel(std::string_view code) {
-    if (code.size() < 2 || code.back() != ':') return false;
+    if (code.size() < 2 || code.back() != ':')
+        return false;
     for (size_t i = 0; i + 1 < code.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(code[i]);
-        if (!(std::isalnum(c) || c == '_')) return false;
+        if (!(std::isalnum(c) || c == '_'))
+            return false;
     }
     return true;
 }
@@ -70,7 +78,7 @@ bool IsLabel(std::string_view code) {
 enum class Block { Procedure, If, Loop, Select, With, Type };
 
 class CodeIndenter {
-public:
+  public:
     // Returns the indent level of a logical line's first physical line.
     int Place(std::string_view code) {
         std::string_view bare = DropModifiers(code);
@@ -88,24 +96,35 @@ public:
                 level_ = 0;
                 return 0;
             }
-            if (StartsWithWord(rest, "Select")) return Close(Block::Select, 2);
-            if (StartsWithWord(rest, "If") || StartsWithWord(rest, "With") || StartsWithWord(rest, "Type") ||
-                StartsWithWord(rest, "Enum")) {
-                return Close(StartsWithWord(rest, "If") ? Block::If : StartsWithWord(rest, "With") ? Block::With : Block::Type, 1);
+            if (StartsWithWord(rest, "Select"))
+                return Close(Block::Select, 2);
+            if (StartsWithWord(rest, "If") || StartsWithWord(rest, "With") ||
+                StartsWithWord(rest, "Type") || StartsWithWord(rest, "Enum")) {
+                return Close(StartsWithWord(rest, "If")     ? Block::If
+                             : StartsWithWord(rest, "With") ? Block::With
+                                                            : Block::Type,
+                             1);
             }
             return level_;
         }
-        if (StartsWithWord(code, "Next") || StartsWithWord(code, "Loop") || StartsWithWord(code, "Wend")) {
+        if (StartsWithWord(code, "Next") || StartsWithWord(code, "Loop") ||
+            StartsWithWord(code, "Wend")) {
             return Close(Block::Loop, 1);
         }
-        if (StartsWithWord(code, "Else") || StartsWithWord(code, "ElseIf")) return std::max(level_ - 1, 0);
-        if (StartsWithWord(code, "Case")) return std::max(level_ - 1, 0);
-        if (StartsWithWord(code, "Select")) return Open(Block::Select, 2);
-        if (StartsWithWord(code, "If") && EndsWithWord(code, "Then")) return Open(Block::If, 1);
-        if (StartsWithWord(code, "For") || StartsWithWord(code, "Do") || StartsWithWord(code, "While")) {
+        if (StartsWithWord(code, "Else") || StartsWithWord(code, "ElseIf"))
+            return std::max(level_ - 1, 0);
+        if (StartsWithWord(code, "Case"))
+            return std::max(level_ - 1, 0);
+        if (StartsWithWord(code, "Select"))
+            return Open(Block::Select, 2);
+        if (StartsWithWord(code, "If") && EndsWithWord(code, "Then"))
+            return Open(Block::If, 1);
+        if (StartsWithWord(code, "For") || StartsWithWord(code, "Do") ||
+            StartsWithWord(code, "While")) {
             return Open(Block::Loop, 1);
         }
-        if (StartsWithWord(code, "With")) return Open(Block::With, 1);
+        if (StartsWithWord(code, "With"))
+            return Open(Block::With, 1);
         if ((StartsWithWord(bare, "Type") || StartsWithWord(bare, "Enum")) && level_ == 0) {
             return Open(Block::Type, 1);
         }
@@ -113,7 +132,7 @@ public:
     }
     int Level() const { return level_; }
 
-private:
+  private:
     static bool IsProcedureStart(std::string_view bare) {
         return StartsWithWord(bare, "Sub") || StartsWithWord(bare, "Function") ||
                (StartsWithWord(bare, "Property") && !IStartsWith(bare, "Property ="));
@@ -125,7 +144,8 @@ private:
         return at;
     }
     int Close(Block, int step) {
-        if (!stack_.empty()) stack_.pop_back();
+        if (!stack_.empty())
+            stack_.pop_back();
         level_ = std::max(level_ - step, 0);
         return level_;
     }
@@ -145,20 +165,24 @@ bool IsEndLine(std::string_view t) {
 
 void SilentIndent(OutputDirectory& out, std::string_view file) {
     TextLines text(out, file);
-    if (!text.Exists()) return;
+    if (!text.Exists())
+        return;
     std::vector<std::string>& lines = text.Lines();
 
     size_t i = 0;
     // A form file opens with its VERSION line and design section.
     size_t firstText = 0;
-    while (firstText < lines.size() && TrimAll(lines[firstText]).empty()) ++firstText;
+    while (firstText < lines.size() && TrimAll(lines[firstText]).empty())
+        ++firstText;
     if (firstText < lines.size() && StartsWithWord(TrimAll(lines[firstText]), "VERSION")) {
         int depth = 0;
         bool opened = false;
         for (; i < lines.size(); ++i) {
             std::string t(TrimAll(lines[i]));
-            if (IsEndLine(t) && depth > 0) --depth;
-            lines[i] = t.empty() ? t : std::string(static_cast<size_t>(depth * kDesignIndent), ' ') + t;
+            if (IsEndLine(t) && depth > 0)
+                --depth;
+            lines[i] =
+                t.empty() ? t : std::string(static_cast<size_t>(depth * kDesignIndent), ' ') + t;
             if (IsBeginLine(t)) {
                 ++depth;
                 opened = true;
@@ -180,7 +204,8 @@ void SilentIndent(OutputDirectory& out, std::string_view file) {
         // lines stand one level deeper.
         std::string logical(CodePart(t));
         size_t last = i;
-        while (last + 1 < lines.size() && (IEndsWith(CodePart(lines[last]), " _") || CodePart(lines[last]) == "_")) {
+        while (last + 1 < lines.size() &&
+               (IEndsWith(CodePart(lines[last]), " _") || CodePart(lines[last]) == "_")) {
             logical.resize(logical.size() - 1);
             logical += CodePart(lines[++last]);
         }
@@ -195,7 +220,9 @@ void SilentIndent(OutputDirectory& out, std::string_view file) {
         for (size_t k = i; k <= last; ++k) {
             std::string line(TrimAll(lines[k]));
             int at = k == i ? level : level + 1;
-            lines[k] = line.empty() ? line : std::string(static_cast<size_t>(at * kCodeIndent), ' ') + line;
+            lines[k] = line.empty()
+                           ? line
+                           : std::string(static_cast<size_t>(at * kCodeIndent), ' ') + line;
         }
         i = last + 1;
     }

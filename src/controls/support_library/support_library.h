@@ -35,8 +35,8 @@ int AddToCtlArray(OutputDirectory& out, std::string_view frmFile, std::string_vi
 
 // Adds `statement` at the end of the data control's Reposition procedure in the
 // fragment, creating the procedure when it is missing.
-void AddDataCtlEntry(OutputDirectory& out, std::string_view fragment,
-                     std::string_view dataControl, std::string_view statement);
+void AddDataCtlEntry(OutputDirectory& out, std::string_view fragment, std::string_view dataControl,
+                     std::string_view statement);
 
 // Two lines match when they are equal ignoring case, surrounding blanks, runs
 // of blanks and the Private/Public/Static/Friend of a procedure header.

@@ -10,7 +10,7 @@
 namespace velorin {
 
 class TextLines {
-public:
+  public:
     // Reads the file; a missing file reads as no lines (Exists() tells).
     TextLines(const OutputDirectory& out, std::string_view file);
 
@@ -20,7 +20,7 @@ public:
     // Writes the lines back, each ending in CR LF.
     bool Save(OutputDirectory& out, std::string_view file) const;
 
-private:
+  private:
     bool exists_ = false;
     std::vector<std::string> lines_;
 };

@@ -14,9 +14,11 @@ auto FindIn(const Map& map, std::string_view name) -> const typename Map::mapped
 // The word that opens and the words that close a procedure.
 bool OpensProcedure(std::string_view line) {
     for (std::string_view prefix : {"Private ", "Public ", "Friend ", "Static "}) {
-        if (IStartsWith(line, prefix)) line.remove_prefix(prefix.size());
+        if (IStartsWith(line, prefix))
+            line.remove_prefix(prefix.size());
     }
-    if (IStartsWith(line, "Static ")) line.remove_prefix(7);
+    if (IStartsWith(line, "Static "))
+        line.remove_prefix(7);
     return IStartsWith(line, "Sub ") || IStartsWith(line, "Function ") ||
            IStartsWith(line, "Property Get ") || IStartsWith(line, "Property Let ") ||
            IStartsWith(line, "Property Set ");
@@ -32,14 +34,18 @@ bool CodeIsBalanced(const std::vector<std::string>& lines) {
     for (const std::string& raw : lines) {
         std::string_view line(raw);
         size_t first = line.find_first_not_of(" \t");
-        if (first == std::string_view::npos) continue;
+        if (first == std::string_view::npos)
+            continue;
         line.remove_prefix(first);
-        if (line[0] == '\'') continue;
+        if (line[0] == '\'')
+            continue;
         if (OpensProcedure(line)) {
-            if (inProcedure) return false;
+            if (inProcedure)
+                return false;
             inProcedure = true;
         } else if (ClosesProcedure(line)) {
-            if (!inProcedure) return false;
+            if (!inProcedure)
+                return false;
             inProcedure = false;
         }
     }
@@ -76,14 +82,16 @@ const Macro* AccessApplication::FindMacro(std::string_view name) const {
 
 const TableDef* AccessApplication::FindTableDef(std::string_view name) const {
     for (const TableDef& t : tables_) {
-        if (IEquals(t.name, name)) return &t;
+        if (IEquals(t.name, name))
+            return &t;
     }
     return nullptr;
 }
 
 const QueryDef* AccessApplication::FindQueryDef(std::string_view name) const {
     for (const QueryDef& q : queries_) {
-        if (IEquals(q.name, name)) return &q;
+        if (IEquals(q.name, name))
+            return &q;
     }
     return nullptr;
 }
@@ -100,7 +108,8 @@ QueryDef& AccessApplication::CreateQueryDef(std::string name, std::string sql) {
 bool AccessApplication::DeleteQueryDef(std::string_view name) {
     auto it = std::find_if(queries_.begin(), queries_.end(),
                            [&](const QueryDef& q) { return IEquals(q.name, name); });
-    if (it == queries_.end()) return false;
+    if (it == queries_.end())
+        return false;
     queries_.erase(it);
     return true;
 }
@@ -120,10 +129,12 @@ void AccessApplication::SetDatabaseProperty(std::string_view name, std::string v
 
 bool AccessApplication::IsCompiled() const {
     for (const auto& [name, module] : modules_) {
-        if (!CodeIsBalanced(module.lines)) return false;
+        if (!CodeIsBalanced(module.lines))
+            return false;
     }
     for (const auto& [name, form] : forms_) {
-        if (!CodeIsBalanced(form->CodeLines())) return false;
+        if (!CodeIsBalanced(form->CodeLines()))
+            return false;
     }
     return true;
 }
@@ -157,11 +168,13 @@ void AccessApplication::AddMacro(Macro macro) {
 }
 
 void AccessApplication::AddTableDef(TableDef table) {
-    if (!FindTableDef(table.name)) tables_.push_back(std::move(table));
+    if (!FindTableDef(table.name))
+        tables_.push_back(std::move(table));
 }
 
 void AccessApplication::AddQueryDef(QueryDef query) {
-    if (!FindQueryDef(query.name)) queries_.push_back(std::move(query));
+    if (!FindQueryDef(query.name))
+        queries_.push_back(std::move(query));
 }
 
 void AccessApplication::AddCommandBar(CommandBar bar) {
@@ -172,11 +185,10 @@ void AccessApplication::AddCommandBar(CommandBar bar) {
 void AccessApplication::FinishLoading() {
     for (auto& list : documents_) {
         std::stable_sort(list.begin(), list.end(), ILess());
-        list.erase(std::unique(list.begin(), list.end(),
-                               [](const std::string& a, const std::string& b) {
-                                   return IEquals(a, b);
-                               }),
-                   list.end());
+        list.erase(
+            std::unique(list.begin(), list.end(),
+                        [](const std::string& a, const std::string& b) { return IEquals(a, b); }),
+            list.end());
     }
 }
 

@@ -106,7 +106,7 @@ struct LoadDiagnostic {
 };
 
 class AccessApplication {
-public:
+  public:
     // Documents of a container, in container order (by name, as DAO lists them).
     const std::vector<std::string>& Documents(Container container) const;
 
@@ -150,7 +150,7 @@ public:
     // Sorts the containers and drops duplicate names; called once loading ends.
     void FinishLoading();
 
-private:
+  private:
     std::vector<std::string>& DocumentList(Container container);
 
     std::vector<std::string> documents_[4];

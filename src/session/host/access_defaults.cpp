@@ -525,14 +525,17 @@ char AsciiLower(char c) {
 
 // Orders by object type, then by name without regard to ASCII case.
 int Compare(int typeA, std::string_view a, int typeB, std::string_view b) {
-    if (typeA != typeB) return typeA < typeB ? -1 : 1;
+    if (typeA != typeB)
+        return typeA < typeB ? -1 : 1;
     size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
         char x = AsciiLower(a[i]);
         char y = AsciiLower(b[i]);
-        if (x != y) return static_cast<unsigned char>(x) < static_cast<unsigned char>(y) ? -1 : 1;
+        if (x != y)
+            return static_cast<unsigned char>(x) < static_cast<unsigned char>(y) ? -1 : 1;
     }
-    if (a.size() == b.size()) return 0;
+    if (a.size() == b.size())
+        return 0;
     return a.size() < b.size() ? -1 : 1;
 }
 
@@ -541,13 +544,16 @@ const std::vector<const BuiltInDefault*>& SortedIndex() {
     static const std::vector<const BuiltInDefault*> index = [] {
         std::vector<const BuiltInDefault*> sorted;
         sorted.reserve(std::size(kTable));
-        for (const BuiltInDefault& entry : kTable) sorted.push_back(&entry);
-        std::sort(sorted.begin(), sorted.end(), [](const BuiltInDefault* x, const BuiltInDefault* y) {
-            return Compare(x->objectType, x->name, y->objectType, y->name) < 0;
-        });
+        for (const BuiltInDefault& entry : kTable)
+            sorted.push_back(&entry);
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const BuiltInDefault* x, const BuiltInDefault* y) {
+                      return Compare(x->objectType, x->name, y->objectType, y->name) < 0;
+                  });
         assert(std::adjacent_find(sorted.begin(), sorted.end(),
                                   [](const BuiltInDefault* x, const BuiltInDefault* y) {
-                                      return Compare(x->objectType, x->name, y->objectType, y->name) == 0;
+                                      return Compare(x->objectType, x->name, y->objectType,
+                                                     y->name) == 0;
                                   }) == sorted.end());
         return sorted;
     }();
@@ -556,27 +562,34 @@ const std::vector<const BuiltInDefault*>& SortedIndex() {
 
 const BuiltInDefault* FindExact(int objectType, std::string_view name) {
     const auto& index = SortedIndex();
-    auto it = std::lower_bound(index.begin(), index.end(), name,
-                               [objectType](const BuiltInDefault* entry, std::string_view key) {
-                                   return Compare(entry->objectType, entry->name, objectType, key) < 0;
-                               });
-    if (it != index.end() && Compare((*it)->objectType, (*it)->name, objectType, name) == 0) return *it;
+    auto it =
+        std::lower_bound(index.begin(), index.end(), name,
+                         [objectType](const BuiltInDefault* entry, std::string_view key) {
+                             return Compare(entry->objectType, entry->name, objectType, key) < 0;
+                         });
+    if (it != index.end() && Compare((*it)->objectType, (*it)->name, objectType, name) == 0)
+        return *it;
     return nullptr;
 }
 
 }  // namespace
 
 const BuiltInDefault* FindBuiltInDefault(int objectType, std::string_view name) {
-    if (const BuiltInDefault* own = FindExact(objectType, name)) return own;
-    if (objectType >= 100) return FindExact(kAnyControl, name);
+    if (const BuiltInDefault* own = FindExact(objectType, name))
+        return own;
+    if (objectType >= 100)
+        return FindExact(kAnyControl, name);
     return nullptr;
 }
 
 PropertyValue DefaultValue(const BuiltInDefault& entry) {
     switch (entry.kind) {
-        case DefaultKind::Boolean: return PropertyValue::Boolean(entry.value == "True");
-        case DefaultKind::Number: return PropertyValue::Number(VbVal(entry.value));
-        case DefaultKind::Text: return PropertyValue::Text(std::string(entry.value));
+        case DefaultKind::Boolean:
+            return PropertyValue::Boolean(entry.value == "True");
+        case DefaultKind::Number:
+            return PropertyValue::Number(VbVal(entry.value));
+        case DefaultKind::Text:
+            return PropertyValue::Text(std::string(entry.value));
     }
     return {};
 }

@@ -13,15 +13,33 @@ struct HeadType {
 };
 
 constexpr HeadType kControlHeads[] = {
-    {"Label", 100},        {"Rectangle", 101},         {"Line", 102},
-    {"Image", 103},        {"CommandButton", 104},     {"OptionButton", 105},
-    {"CheckBox", 106},     {"OptionGroup", 107},       {"BoundObjectFrame", 108},
-    {"TextBox", 109},      {"ListBox", 110},           {"ComboBox", 111},
-    {"Subform", 112},      {"Subreport", 112},         {"UnboundObjectFrame", 114},
-    {"ObjectFrame", 114},  {"PageBreak", 118},         {"CustomControl", 119},
-    {"ToggleButton", 122}, {"Tab", 123},               {"TabControl", 123},
-    {"Page", 124},         {"Attachment", 126},        {"EmptyCell", 127},
-    {"WebBrowser", 128},   {"NavigationControl", 129}, {"NavigationButton", 130},
+    {"Label", 100},
+    {"Rectangle", 101},
+    {"Line", 102},
+    {"Image", 103},
+    {"CommandButton", 104},
+    {"OptionButton", 105},
+    {"CheckBox", 106},
+    {"OptionGroup", 107},
+    {"BoundObjectFrame", 108},
+    {"TextBox", 109},
+    {"ListBox", 110},
+    {"ComboBox", 111},
+    {"Subform", 112},
+    {"Subreport", 112},
+    {"UnboundObjectFrame", 114},
+    {"ObjectFrame", 114},
+    {"PageBreak", 118},
+    {"CustomControl", 119},
+    {"ToggleButton", 122},
+    {"Tab", 123},
+    {"TabControl", 123},
+    {"Page", 124},
+    {"Attachment", 126},
+    {"EmptyCell", 127},
+    {"WebBrowser", 128},
+    {"NavigationControl", 129},
+    {"NavigationButton", 130},
     {"Chart", 133},
 };
 
@@ -31,8 +49,8 @@ struct HeadSection {
 };
 
 constexpr HeadSection kSectionHeads[] = {
-    {"Section", 0},      {"Detail", 0},       {"FormHeader", 1},   {"ReportHeader", 1},
-    {"FormFooter", 2},   {"ReportFooter", 2}, {"PageHeader", 3},   {"PageFooter", 4},
+    {"Section", 0},    {"Detail", 0},       {"FormHeader", 1}, {"ReportHeader", 1},
+    {"FormFooter", 2}, {"ReportFooter", 2}, {"PageHeader", 3}, {"PageFooter", 4},
 };
 
 // Sections of a report's group levels come after the five fixed ones.
@@ -40,7 +58,8 @@ constexpr int kFirstGroupSection = 5;
 
 int SectionFromHead(std::string_view head) {
     for (const HeadSection& s : kSectionHeads) {
-        if (IEquals(s.head, head)) return s.number;
+        if (IEquals(s.head, head))
+            return s.number;
     }
     return -1;
 }
@@ -64,7 +83,8 @@ PropertyValue Interpret(const TextProperty& property, const BuiltInDefault* buil
 
 int ControlTypeFromHead(std::string_view head) {
     for (const HeadType& h : kControlHeads) {
-        if (IEquals(h.head, head)) return h.type;
+        if (IEquals(h.head, head))
+            return h.type;
     }
     return -1;
 }
@@ -74,9 +94,12 @@ const AccessControl* AccessControl::Parent() const {
 }
 
 PropertyValue AccessControl::Property(std::string_view name) const {
-    if (IEquals(name, "ControlType")) return PropertyValue::Number(controlType_);
-    if (IEquals(name, "Section")) return PropertyValue::Number(section_);
-    if (IEquals(name, "Name")) return PropertyValue::Text(name_);
+    if (IEquals(name, "ControlType"))
+        return PropertyValue::Number(controlType_);
+    if (IEquals(name, "Section"))
+        return PropertyValue::Number(section_);
+    if (IEquals(name, "Name"))
+        return PropertyValue::Text(name_);
     return form_->Resolve(controlType_, typeName_, properties_, name);
 }
 
@@ -84,17 +107,29 @@ PropertyValue AccessForm::Resolve(int objectType, std::string_view typeName,
                                   const PropertyList& own, std::string_view name) const {
     const BuiltInDefault* builtIn = FindBuiltInDefault(objectType, name);
     const TextProperty* property = own.Find(name);
-    if (property == nullptr && objectType >= control_type::kLabel) {
+    if (objectType >= control_type::kLabel) {
+        // Exports of later Access versions write a control's border style under
+        // its older name.
+        const bool border = IEquals(name, "BorderStyle");
+        if (property == nullptr && border)
+            property = own.Find("OldBorderStyle");
         auto it = typeDefaults_.find(typeName);
-        if (it != typeDefaults_.end()) property = it->second.Find(name);
+        if (property == nullptr && it != typeDefaults_.end()) {
+            property = it->second.Find(name);
+            if (property == nullptr && border)
+                property = it->second.Find("OldBorderStyle");
+        }
     }
-    if (property != nullptr) return Interpret(*property, builtIn);
-    if (builtIn != nullptr) return DefaultValue(*builtIn);
+    if (property != nullptr)
+        return Interpret(*property, builtIn);
+    if (builtIn != nullptr)
+        return DefaultValue(*builtIn);
     return {};
 }
 
 PropertyValue AccessForm::Property(std::string_view name) const {
-    if (IEquals(name, "Name")) return PropertyValue::Text(name_);
+    if (IEquals(name, "Name"))
+        return PropertyValue::Text(name_);
     return Resolve(kFormObject, {}, properties_, name);
 }
 
@@ -104,19 +139,21 @@ bool AccessForm::HasSection(int number) const {
 }
 
 PropertyValue AccessForm::SectionProperty(int number, std::string_view name) const {
-    if (!HasSection(number)) return {};
+    if (!HasSection(number))
+        return {};
     return Resolve(kSectionObject, {}, sections_[static_cast<size_t>(number)].properties, name);
 }
 
 const AccessControl* AccessForm::FindControl(std::string_view name) const {
     for (const AccessControl& c : controls_) {
-        if (IEquals(c.Name(), name)) return &c;
+        if (IEquals(c.Name(), name))
+            return &c;
     }
     return nullptr;
 }
 
 class AccessFormBuilder {
-public:
+  public:
     AccessFormBuilder(const ObjectText& text, AccessForm& form) : text_(text), form_(form) {}
 
     FormBuildResult Build() {
@@ -128,18 +165,21 @@ public:
                 break;
             }
         }
-        if (root == nullptr) return {false, 1, "no Begin Form or Begin Report block"};
+        if (root == nullptr)
+            return {false, 1, "no Begin Form or Begin Report block"};
         form_.isReport_ = IEquals(root->head, "Report");
         form_.properties_ = root->properties;
 
         int nextGroupSection = kFirstGroupSection;
         for (int containerId : root->children) {
             const TextBlock& container = Block(containerId);
-            if (!container.head.empty()) continue;
+            if (!container.head.empty())
+                continue;
             for (int id : container.children) {
                 const TextBlock& block = Block(id);
                 int number = SectionFromHead(block.head);
-                if (number < 0 && IsGroupSectionHead(block.head)) number = nextGroupSection++;
+                if (number < 0 && IsGroupSectionHead(block.head))
+                    number = nextGroupSection++;
                 if (number >= 0) {
                     AddSection(block, number);
                 } else if (!form_.typeDefaults_.count(block.head)) {
@@ -147,23 +187,26 @@ public:
                 }
             }
         }
-        for (size_t i = 0; i < form_.controls_.size(); ++i) form_.controls_[i].form_ = &form_;
+        for (size_t i = 0; i < form_.controls_.size(); ++i)
+            form_.controls_[i].form_ = &form_;
         return {true, 0, {}};
     }
 
-private:
+  private:
     const TextBlock& Block(int id) const { return text_.blocks[static_cast<size_t>(id)]; }
 
     void AddSection(const TextBlock& block, int number) {
         if (number < static_cast<int>(form_.sections_.size())) {
             AccessSection& section = form_.sections_[static_cast<size_t>(number)];
-            if (section.exists) return;
+            if (section.exists)
+                return;
             section.exists = true;
             section.typeName = block.head;
             section.properties = block.properties;
         }
         for (int child : block.children) {
-            if (Block(child).head.empty()) AddControls(Block(child).children, number, -1);
+            if (Block(child).head.empty())
+                AddControls(Block(child).children, number, -1);
         }
     }
 
@@ -175,7 +218,8 @@ private:
             int parent;
         };
         std::vector<Pending> stack;
-        for (auto it = blocks.rbegin(); it != blocks.rend(); ++it) stack.push_back({*it, parent});
+        for (auto it = blocks.rbegin(); it != blocks.rend(); ++it)
+            stack.push_back({*it, parent});
         while (!stack.empty()) {
             Pending next = stack.back();
             stack.pop_back();
@@ -198,7 +242,8 @@ private:
                 control.name_ = name->value.AsText();
             }
             if (next.parent >= 0) {
-                form_.controls_[static_cast<size_t>(next.parent)].children_.push_back(control.index_);
+                form_.controls_[static_cast<size_t>(next.parent)].children_.push_back(
+                    control.index_);
             }
             int self = control.index_;
             form_.controls_.push_back(std::move(control));
@@ -232,8 +277,10 @@ std::vector<std::string> CodeModuleLines(std::vector<std::string> lines) {
     if (!lines.empty() && IStartsWith(lines[0], "VERSION ") && IEndsWith(lines[0], "CLASS")) {
         i = 1;
         if (i < lines.size() && IEquals(lines[i], "BEGIN")) {
-            while (i < lines.size() && !IEquals(lines[i], "END")) ++i;
-            if (i < lines.size()) ++i;
+            while (i < lines.size() && !IEquals(lines[i], "END"))
+                ++i;
+            if (i < lines.size())
+                ++i;
         }
     }
     for (; i < lines.size(); ++i) {

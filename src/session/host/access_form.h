@@ -54,7 +54,7 @@ class AccessForm;
 struct FormBuildResult;
 
 class AccessControl {
-public:
+  public:
     int ControlType() const { return controlType_; }
     int Section() const { return section_; }
     const std::string& Name() const { return name_; }
@@ -73,7 +73,7 @@ public:
     // The form the control belongs to.
     const AccessForm& Form() const { return *form_; }
 
-private:
+  private:
     friend class AccessFormBuilder;
     const AccessForm* form_ = nullptr;
     int index_ = 0;
@@ -94,7 +94,7 @@ struct AccessSection {
 };
 
 class AccessForm {
-public:
+  public:
     AccessForm() = default;
     AccessForm(const AccessForm&) = delete;
     AccessForm& operator=(const AccessForm&) = delete;
@@ -128,9 +128,10 @@ public:
     PropertyValue Resolve(int objectType, std::string_view typeName, const PropertyList& own,
                           std::string_view name) const;
 
-private:
+  private:
     friend class AccessFormBuilder;
-    friend FormBuildResult BuildAccessForm(const ObjectText&, std::string, std::string, AccessForm&);
+    friend FormBuildResult BuildAccessForm(const ObjectText&, std::string, std::string,
+                                           AccessForm&);
     std::string name_;
     std::string sourcePath_;
     bool isReport_ = false;

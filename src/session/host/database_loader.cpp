@@ -7,8 +7,10 @@ namespace fs = std::filesystem;
 namespace {
 
 bool HasAnyObject(const AccessApplication& app) {
-    for (Container c : {Container::Forms, Container::Modules, Container::Scripts, Container::Reports}) {
-        if (!app.Documents(c).empty()) return true;
+    for (Container c :
+         {Container::Forms, Container::Modules, Container::Scripts, Container::Reports}) {
+        if (!app.Documents(c).empty())
+            return true;
     }
     return !app.TableDefs().empty() || !app.QueryDefs().empty();
 }
@@ -16,9 +18,12 @@ bool HasAnyObject(const AccessApplication& app) {
 // "Sales.mdb.src" and "Sales.src" stand for Sales.mdb beside them.
 fs::path DatabaseOfExportFolder(const fs::path& folder) {
     std::string name = folder.filename().string();
-    if (IEndsWith(name, ".mdb.src")) name.resize(name.size() - 4);
-    else if (IEndsWith(name, ".src")) name.resize(name.size() - 4), name += ".mdb";
-    else name += ".mdb";
+    if (IEndsWith(name, ".mdb.src"))
+        name.resize(name.size() - 4);
+    else if (IEndsWith(name, ".src"))
+        name.resize(name.size() - 4), name += ".mdb";
+    else
+        name += ".mdb";
     return folder.parent_path() / name;
 }
 
@@ -31,7 +36,8 @@ fs::path ExportBeside(const fs::path& database) {
         database.parent_path() / "source",
     };
     for (const fs::path& candidate : candidates) {
-        if (fs::is_directory(candidate, ec) && IsExportFolder(candidate)) return candidate;
+        if (fs::is_directory(candidate, ec) && IsExportFolder(candidate))
+            return candidate;
     }
     return {};
 }
@@ -42,7 +48,8 @@ LoadedDatabase LoadDatabase(const fs::path& given) {
     LoadedDatabase loaded;
     std::error_code ec;
     fs::path path = fs::absolute(given, ec).lexically_normal();
-    if (!path.has_filename()) path = path.parent_path();
+    if (!path.has_filename())
+        path = path.parent_path();
     if (!fs::exists(path, ec)) {
         loaded.error = "does not exist";
         return loaded;
@@ -73,7 +80,8 @@ LoadedDatabase LoadDatabase(const fs::path& given) {
         loaded.source.databasePath = path;
         loaded.source.databaseFileExists = true;
         loaded.source.exportRoot = ExportBeside(path);
-        if (!loaded.source.exportRoot.empty()) LoadExportFolder(loaded.source.exportRoot, *app);
+        if (!loaded.source.exportRoot.empty())
+            LoadExportFolder(loaded.source.exportRoot, *app);
     }
     app->FinishLoading();
     if (!HasAnyObject(*app)) {

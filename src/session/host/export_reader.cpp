@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "common/ansi_text.h"
-#include "session/host/database_loader.h"
 #include "common/string_helpers.h"
+#include "session/host/database_loader.h"
 #include "session/host/object_text.h"
 #include "session/host/query_text.h"
 #include "session/host/table_ddl.h"
@@ -17,33 +17,40 @@ namespace velorin {
 namespace fs = std::filesystem;
 namespace {
 
-constexpr std::string_view kSubfolders[] = {"forms",  "reports", "modules", "macros",
-                                            "queries", "tbldefs", "tbldef", "commandbars"};
+constexpr std::string_view kSubfolders[] = {"forms",   "reports", "modules", "macros",
+                                            "queries", "tbldefs", "tbldef",  "commandbars"};
 
 std::optional<std::string> ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in)
+        return std::nullopt;
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    if (in.bad())
+        return std::nullopt;
     return content;
 }
 
 int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= '0' && c <= '9')
+        return c - '0';
     c = AnsiLower(c);
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
     return -1;
 }
 
 // Files in a folder with one of the extensions, in name order.
-std::vector<fs::path> FilesOf(const fs::path& folder, std::initializer_list<std::string_view> extensions) {
+std::vector<fs::path> FilesOf(const fs::path& folder,
+                              std::initializer_list<std::string_view> extensions) {
     std::vector<fs::path> files;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (!it->is_regular_file(ec)) continue;
+        if (!it->is_regular_file(ec))
+            continue;
         std::string ext = it->path().extension().string();
         for (std::string_view wanted : extensions) {
-            if (IEquals(ext, wanted)) files.push_back(it->path());
+            if (IEquals(ext, wanted))
+                files.push_back(it->path());
         }
     }
     std::sort(files.begin(), files.end());
@@ -51,24 +58,32 @@ std::vector<fs::path> FilesOf(const fs::path& folder, std::initializer_list<std:
 }
 
 class ExportReader {
-public:
-    ExportReader(const fs::path& root, AccessApplication& application) : root_(root), app_(application) {}
+  public:
+    ExportReader(const fs::path& root, AccessApplication& application)
+        : root_(root), app_(application) {}
 
     void Read() {
-        for (const fs::path& file : FilesOf(root_ / "forms", {".bas", ".form"})) ReadForm(file, false);
-        for (const fs::path& file : FilesOf(root_ / "reports", {".bas", ".report"})) ReadForm(file, true);
-        for (const fs::path& file : FilesOf(root_ / "modules", {".bas", ".cls"})) ReadModule(file);
-        for (const fs::path& file : FilesOf(root_ / "macros", {".bas", ".txt", ".mac"})) ReadMacro(file);
+        for (const fs::path& file : FilesOf(root_ / "forms", {".bas", ".form"}))
+            ReadForm(file, false);
+        for (const fs::path& file : FilesOf(root_ / "reports", {".bas", ".report"}))
+            ReadForm(file, true);
+        for (const fs::path& file : FilesOf(root_ / "modules", {".bas", ".cls"}))
+            ReadModule(file);
+        for (const fs::path& file : FilesOf(root_ / "macros", {".bas", ".txt", ".mac"}))
+            ReadMacro(file);
         ReadQueries();
         for (const char* folder : {"tbldefs", "tbldef"}) {
-            for (const fs::path& file : FilesOf(root_ / folder, {".sql"})) ReadTable(file);
-            for (const fs::path& file : FilesOf(root_ / folder, {".lnkd"})) ReadLinkedTable(file);
+            for (const fs::path& file : FilesOf(root_ / folder, {".sql"}))
+                ReadTable(file);
+            for (const fs::path& file : FilesOf(root_ / folder, {".lnkd"}))
+                ReadLinkedTable(file);
         }
-        for (const fs::path& file : FilesOf(root_ / "commandbars", {".txt"})) ReadCommandBar(file);
+        for (const fs::path& file : FilesOf(root_ / "commandbars", {".txt"}))
+            ReadCommandBar(file);
         ReadDatabaseProperties(root_ / "dbs-properties.json");
     }
 
-private:
+  private:
     void Report(const fs::path& file, int line, std::string message) {
         app_.AddDiagnostic({PathToAnsi(file), line, std::move(message)});
     }
@@ -84,7 +99,8 @@ private:
 
     std::optional<ObjectText> ReadObject(const fs::path& file) {
         std::optional<std::string> content = ReadText(file);
-        if (!content) return std::nullopt;
+        if (!content)
+            return std::nullopt;
         ObjectTextResult result = ReadObjectText(*content);
         if (!result.text) {
             Report(file, result.error.line, result.error.message);
@@ -95,9 +111,11 @@ private:
 
     void ReadForm(const fs::path& file, bool report) {
         std::optional<ObjectText> text = ReadObject(file);
-        if (!text) return;
+        if (!text)
+            return;
         auto form = std::make_unique<AccessForm>();
-        FormBuildResult built = BuildAccessForm(*text, ObjectNameFromFileName(file), PathToAnsi(file), *form);
+        FormBuildResult built =
+            BuildAccessForm(*text, ObjectNameFromFileName(file), PathToAnsi(file), *form);
         if (!built.ok) {
             Report(file, built.line, built.message);
             return;
@@ -118,13 +136,15 @@ private:
 
     void ReadModule(const fs::path& file) {
         std::optional<std::string> content = ReadText(file);
-        if (!content) return;
+        if (!content)
+            return;
         app_.AddModule({ObjectNameFromFileName(file), CodeModuleLines(SplitLines(*content))});
     }
 
     void ReadMacro(const fs::path& file) {
         std::optional<ObjectText> text = ReadObject(file);
-        if (!text) return;
+        if (!text)
+            return;
         Macro macro;
         macro.name = ObjectNameFromFileName(file);
         if (const TextProperty* shown = text->header.Find("ColumnsShown")) {
@@ -135,11 +155,16 @@ private:
             MacroRow row;
             row.line = block.line;
             for (const TextProperty& p : block.properties.Items()) {
-                if (IEquals(p.name, "MacroName")) row.macroName = p.value.AsText();
-                else if (IEquals(p.name, "Condition")) row.condition = p.value.AsText();
-                else if (IEquals(p.name, "Action")) row.action = p.value.AsText();
-                else if (IEquals(p.name, "Argument")) row.arguments.push_back(p.value.AsText());
-                else if (IEquals(p.name, "Comment")) row.comment = p.value.AsText();
+                if (IEquals(p.name, "MacroName"))
+                    row.macroName = p.value.AsText();
+                else if (IEquals(p.name, "Condition"))
+                    row.condition = p.value.AsText();
+                else if (IEquals(p.name, "Action"))
+                    row.action = p.value.AsText();
+                else if (IEquals(p.name, "Argument"))
+                    row.arguments.push_back(p.value.AsText());
+                else if (IEquals(p.name, "Comment"))
+                    row.comment = p.value.AsText();
             }
             macro.rows.push_back(std::move(row));
         }
@@ -151,31 +176,39 @@ private:
         // A query may come as SQL text, as an object text, or both; the SQL text wins.
         for (const fs::path& file : FilesOf(folder, {".sql"})) {
             std::optional<std::string> content = ReadText(file);
-            if (!content) continue;
+            if (!content)
+                continue;
             QueryDef query;
             query.name = ObjectNameFromFileName(file);
             query.sql = TrimTrailingSpace(*content);
             query.type = QueryTypeFromSql(query.sql);
-            if (std::optional<QueryDef> design = ReadQueryObject(fs::path(file).replace_extension(".bas"), true)) {
-                if (design->type == dao::kQuerySQLPassThrough) query.type = design->type;
+            if (std::optional<QueryDef> design =
+                    ReadQueryObject(fs::path(file).replace_extension(".bas"), true)) {
+                if (design->type == dao::kQuerySQLPassThrough)
+                    query.type = design->type;
             }
             app_.AddQueryDef(std::move(query));
         }
         for (const fs::path& file : FilesOf(folder, {".bas"})) {
             std::error_code ec;
-            if (fs::exists(fs::path(file).replace_extension(".sql"), ec)) continue;
-            if (std::optional<QueryDef> query = ReadQueryObject(file, false)) app_.AddQueryDef(std::move(*query));
+            if (fs::exists(fs::path(file).replace_extension(".sql"), ec))
+                continue;
+            if (std::optional<QueryDef> query = ReadQueryObject(file, false))
+                app_.AddQueryDef(std::move(*query));
         }
     }
 
     std::optional<QueryDef> ReadQueryObject(const fs::path& file, bool quiet) {
         std::error_code ec;
-        if (!fs::is_regular_file(file, ec)) return std::nullopt;
+        if (!fs::is_regular_file(file, ec))
+            return std::nullopt;
         std::optional<std::string> content = quiet ? DecodeIfReadable(file) : ReadText(file);
-        if (!content) return std::nullopt;
+        if (!content)
+            return std::nullopt;
         ObjectTextResult result = ReadObjectText(*content);
         if (!result.text) {
-            if (!quiet) Report(file, result.error.line, result.error.message);
+            if (!quiet)
+                Report(file, result.error.line, result.error.message);
             return std::nullopt;
         }
         const ObjectText& text = *result.text;
@@ -185,7 +218,8 @@ private:
             query.sql = TrimTrailingSpace(sql->value.AsText());
             query.type = QueryTypeFromSql(query.sql);
         } else if (const TextProperty* operation = text.header.Find("Operation")) {
-            std::vector<QueryDesignRow> rows = DesignRows(text, static_cast<int>(operation->value.AsLong()));
+            std::vector<QueryDesignRow> rows =
+                DesignRows(text, static_cast<int>(operation->value.AsLong()));
             query.sql = SqlFromQueryDesign(rows);
             query.type = QueryTypeFromDesign(rows);
         }
@@ -198,7 +232,8 @@ private:
 
     static std::optional<std::string> DecodeIfReadable(const fs::path& file) {
         std::optional<std::string> bytes = ReadBytes(file);
-        if (!bytes) return std::nullopt;
+        if (!bytes)
+            return std::nullopt;
         return DecodeInputText(*bytes);
     }
 
@@ -206,8 +241,10 @@ private:
     static std::vector<QueryDesignRow> DesignRows(const ObjectText& text, int operation) {
         std::vector<QueryDesignRow> rows;
         rows.push_back({1, operation, {}, {}, {}});
-        if (const TextProperty* where = text.header.Find("Where")) rows.push_back({8, 0, {}, {}, where->value.AsText()});
-        if (const TextProperty* having = text.header.Find("Having")) rows.push_back({10, 0, {}, {}, having->value.AsText()});
+        if (const TextProperty* where = text.header.Find("Where"))
+            rows.push_back({8, 0, {}, {}, where->value.AsText()});
+        if (const TextProperty* having = text.header.Find("Having"))
+            rows.push_back({10, 0, {}, {}, having->value.AsText()});
         for (int id : text.roots) {
             const TextBlock& block = text.blocks[static_cast<size_t>(id)];
             std::string alias, name;
@@ -215,14 +252,16 @@ private:
                 std::string value = p.value.AsText();
                 if (IEquals(block.head, "InputTables")) {
                     if (IEquals(p.name, "Name")) {
-                        if (!name.empty()) rows.push_back({5, 0, name, alias, {}});
+                        if (!name.empty())
+                            rows.push_back({5, 0, name, alias, {}});
                         name = value;
                         alias.clear();
                     } else if (IEquals(p.name, "Alias")) {
                         alias = value;
                     }
                 } else if (IEquals(block.head, "OutputColumns")) {
-                    if (IEquals(p.name, "Alias")) alias = value;
+                    if (IEquals(p.name, "Alias"))
+                        alias = value;
                     else if (IEquals(p.name, "Expression")) {
                         rows.push_back({6, 0, alias, {}, value});
                         alias.clear();
@@ -233,20 +272,23 @@ private:
                     rows.push_back({11, 0, {}, {}, value});
                 }
             }
-            if (IEquals(block.head, "InputTables") && !name.empty()) rows.push_back({5, 0, name, alias, {}});
+            if (IEquals(block.head, "InputTables") && !name.empty())
+                rows.push_back({5, 0, name, alias, {}});
         }
         return rows;
     }
 
     void ReadTable(const fs::path& file) {
         std::optional<std::string> content = ReadText(file);
-        if (!content) return;
+        if (!content)
+            return;
         std::optional<TableDef> table = TableFromCreateStatement(*content);
         if (!table) {
             Report(file, 1, "no CREATE TABLE statement");
             return;
         }
-        if (table->name.empty()) table->name = ObjectNameFromFileName(file);
+        if (table->name.empty())
+            table->name = ObjectNameFromFileName(file);
         app_.AddTableDef(std::move(*table));
     }
 
@@ -258,10 +300,12 @@ private:
 
     void ReadCommandBar(const fs::path& file) {
         std::optional<ObjectText> text = ReadObject(file);
-        if (!text) return;
+        if (!text)
+            return;
         for (int id : text->roots) {
             const TextBlock& block = text->blocks[static_cast<size_t>(id)];
-            if (!IEquals(block.head, "CommandBar")) continue;
+            if (!IEquals(block.head, "CommandBar"))
+                continue;
             CommandBar bar;
             bar.name = ObjectNameFromFileName(file);
             bar.builtIn = Flag(block.properties, "BuiltIn", false);
@@ -274,25 +318,33 @@ private:
 
     static bool Flag(const PropertyList& properties, std::string_view name, bool byDefault) {
         const TextProperty* p = properties.Find(name);
-        if (p == nullptr) return byDefault;
-        if (p->notDefault) return !byDefault;
+        if (p == nullptr)
+            return byDefault;
+        if (p->notDefault)
+            return !byDefault;
         return p->value.AsBool();
     }
 
     // The controls in a block's bare Begin, each with its own nested controls.
-    static std::vector<CommandBarControl> BarControls(const ObjectText& text, const TextBlock& owner) {
+    static std::vector<CommandBarControl> BarControls(const ObjectText& text,
+                                                      const TextBlock& owner) {
         std::vector<CommandBarControl> controls;
         for (int containerId : owner.children) {
             const TextBlock& container = text.blocks[static_cast<size_t>(containerId)];
-            if (!container.head.empty()) continue;
+            if (!container.head.empty())
+                continue;
             for (int id : container.children) {
                 const TextBlock& block = text.blocks[static_cast<size_t>(id)];
                 CommandBarControl control;
                 const PropertyList& p = block.properties;
-                if (const TextProperty* type = p.Find("Type")) control.type = static_cast<int>(type->value.AsLong());
-                if (const TextProperty* caption = p.Find("Caption")) control.caption = caption->value.AsText();
-                if (const TextProperty* tip = p.Find("TooltipText")) control.tooltipText = tip->value.AsText();
-                if (const TextProperty* action = p.Find("OnAction")) control.onAction = action->value.AsText();
+                if (const TextProperty* type = p.Find("Type"))
+                    control.type = static_cast<int>(type->value.AsLong());
+                if (const TextProperty* caption = p.Find("Caption"))
+                    control.caption = caption->value.AsText();
+                if (const TextProperty* tip = p.Find("TooltipText"))
+                    control.tooltipText = tip->value.AsText();
+                if (const TextProperty* action = p.Find("OnAction"))
+                    control.onAction = action->value.AsText();
                 control.enabled = Flag(p, "Enabled", true);
                 control.visible = Flag(p, "Visible", true);
                 control.controls = BarControls(text, block);
@@ -304,14 +356,16 @@ private:
 
     void ReadDatabaseProperties(const fs::path& file) {
         std::error_code ec;
-        if (!fs::is_regular_file(file, ec)) return;
+        if (!fs::is_regular_file(file, ec))
+            return;
         std::optional<std::string> bytes = ReadBytes(file);
         if (!bytes) {
             Report(file, 0, "cannot be read");
             return;
         }
         std::string_view json(*bytes);
-        if (json.substr(0, 3) == "\xEF\xBB\xBF") json.remove_prefix(3);
+        if (json.substr(0, 3) == "\xEF\xBB\xBF")
+            json.remove_prefix(3);
         nlohmann::json document = nlohmann::json::parse(json, nullptr, false);
         if (document.is_discarded()) {
             Report(file, 0, "not valid JSON");
@@ -325,15 +379,18 @@ private:
     void VisitProperties(const nlohmann::json& node) {
         if (node.is_array()) {
             for (const auto& item : node) {
-                if (item.is_object() && item.contains("Name") && item["Name"].is_string() && item.contains("Value")) {
-                    app_.SetDatabaseProperty(Utf8ToAnsi(item["Name"].get<std::string>()), JsonText(item["Value"]));
+                if (item.is_object() && item.contains("Name") && item["Name"].is_string() &&
+                    item.contains("Value")) {
+                    app_.SetDatabaseProperty(Utf8ToAnsi(item["Name"].get<std::string>()),
+                                             JsonText(item["Value"]));
                 } else {
                     VisitProperties(item);
                 }
             }
         } else if (node.is_object()) {
             for (const auto& [key, value] : node.items()) {
-                if (key == "Info") continue;
+                if (key == "Info")
+                    continue;
                 if (value.is_object() && value.contains("Value")) {
                     app_.SetDatabaseProperty(Utf8ToAnsi(key), JsonText(value["Value"]));
                 } else if (value.is_structured()) {
@@ -344,14 +401,18 @@ private:
     }
 
     static std::string JsonText(const nlohmann::json& value) {
-        if (value.is_string()) return Utf8ToAnsi(value.get<std::string>());
-        if (value.is_boolean()) return value.get<bool>() ? "True" : "False";
-        if (value.is_null()) return {};
+        if (value.is_string())
+            return Utf8ToAnsi(value.get<std::string>());
+        if (value.is_boolean())
+            return value.get<bool>() ? "True" : "False";
+        if (value.is_null())
+            return {};
         return value.dump();
     }
 
     static std::string TrimTrailingSpace(std::string text) {
-        while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.pop_back();
+        while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+            text.pop_back();
         return text;
     }
 
@@ -368,7 +429,8 @@ std::string ObjectNameFromFileName(const fs::path& file) {
         if (stem[i] == '%' && i + 2 < stem.size()) {
             int hi = HexValue(stem[i + 1]), lo = HexValue(stem[i + 2]);
             char decoded = static_cast<char>(hi * 16 + lo);
-            if (hi >= 0 && lo >= 0 && std::string_view("\\/:*?\"<>|%").find(decoded) != std::string_view::npos) {
+            if (hi >= 0 && lo >= 0 &&
+                std::string_view("\\/:*?\"<>|%").find(decoded) != std::string_view::npos) {
                 name.push_back(decoded);
                 i += 2;
                 continue;
@@ -382,13 +444,15 @@ std::string ObjectNameFromFileName(const fs::path& file) {
 bool IsExportFolder(const fs::path& root) {
     std::error_code ec;
     for (std::string_view sub : kSubfolders) {
-        if (fs::is_directory(root / sub, ec)) return true;
+        if (fs::is_directory(root / sub, ec))
+            return true;
     }
     return fs::is_regular_file(root / "dbs-properties.json", ec);
 }
 
 bool LoadExportFolder(const fs::path& root, AccessApplication& application) {
-    if (!IsExportFolder(root)) return false;
+    if (!IsExportFolder(root))
+        return false;
     ExportReader(root, application).Read();
     return true;
 }

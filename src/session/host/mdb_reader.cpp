@@ -29,7 +29,9 @@ using TablePtr = std::unique_ptr<MdbTableDef, TableCloser>;
 constexpr size_t kBindSize = 200000;
 
 // Jet column types are DAO field types, except the decimal type.
-int DaoType(int jetType) { return jetType == MDB_NUMERIC ? dao::kDecimal : jetType; }
+int DaoType(int jetType) {
+    return jetType == MDB_NUMERIC ? dao::kDecimal : jetType;
+}
 
 bool IsSystemName(std::string_view name) {
     return IStartsWith(name, "MSys") || IStartsWith(name, "~");
@@ -37,12 +39,14 @@ bool IsSystemName(std::string_view name) {
 
 // Reads every row of a system table as text columns.
 class RowReader {
-public:
+  public:
     RowReader(MdbHandle* mdb, const char* tableName, std::vector<const char*> columns) {
         MdbCatalogEntry* entry = mdb_get_catalogentry_by_name(mdb, tableName);
-        if (entry == nullptr) return;
+        if (entry == nullptr)
+            return;
         table_.reset(mdb_read_table(entry));
-        if (!table_) return;
+        if (!table_)
+            return;
         mdb_read_columns(table_.get());
         buffers_.resize(columns.size());
         for (size_t i = 0; i < columns.size(); ++i) {
@@ -53,20 +57,23 @@ public:
         mdb_rewind_table(table_.get());
     }
     bool Next() {
-        if (!table_) return false;
-        for (auto& b : buffers_) b[0] = '\0';
+        if (!table_)
+            return false;
+        for (auto& b : buffers_)
+            b[0] = '\0';
         return mdb_fetch_row(table_.get()) != 0;
     }
     std::string Column(size_t i) const { return Utf8ToAnsi(buffers_[i].data()); }
 
-private:
+  private:
     TablePtr table_;
     std::vector<std::vector<char>> buffers_;
 };
 
 void ReadTable(MdbCatalogEntry* entry, AccessApplication& application) {
     TablePtr table(mdb_read_table(entry));
-    if (!table) return;
+    if (!table)
+        return;
     mdb_read_columns(table.get());
     TableDef def;
     def.name = Utf8ToAnsi(entry->object_name);
@@ -90,7 +97,8 @@ std::vector<ObjectRow> ReadObjects(MdbHandle* mdb) {
     RowReader reader(mdb, "MSysObjects", {"Id", "ParentId", "Name", "Type", "Flags"});
     while (reader.Next()) {
         objects.push_back({reader.Column(0), reader.Column(1), reader.Column(2),
-                           std::atoi(reader.Column(3).c_str()), std::atoi(reader.Column(4).c_str())});
+                           std::atoi(reader.Column(3).c_str()),
+                           std::atoi(reader.Column(4).c_str())});
     }
     return objects;
 }
@@ -98,15 +106,18 @@ std::vector<ObjectRow> ReadObjects(MdbHandle* mdb) {
 // Documents are the rows whose parent is the container of that name.
 void ReadDocuments(const std::vector<ObjectRow>& objects, AccessApplication& application) {
     constexpr int kContainerType = 3;
-    const std::pair<std::string_view, Container> containers[] = {
-        {"Forms", Container::Forms}, {"Modules", Container::Modules},
-        {"Scripts", Container::Scripts}, {"Reports", Container::Reports}};
+    const std::pair<std::string_view, Container> containers[] = {{"Forms", Container::Forms},
+                                                                 {"Modules", Container::Modules},
+                                                                 {"Scripts", Container::Scripts},
+                                                                 {"Reports", Container::Reports}};
     for (const auto& [containerName, container] : containers) {
         std::string containerId;
         for (const ObjectRow& row : objects) {
-            if (row.type == kContainerType && row.name == containerName) containerId = row.id;
+            if (row.type == kContainerType && row.name == containerName)
+                containerId = row.id;
         }
-        if (containerId.empty()) continue;
+        if (containerId.empty())
+            continue;
         for (const ObjectRow& row : objects) {
             if (row.parentId == containerId && !row.name.empty() && row.name[0] != '~') {
                 application.AddDocument(container, row.name);
@@ -115,21 +126,26 @@ void ReadDocuments(const std::vector<ObjectRow>& objects, AccessApplication& app
     }
 }
 
-void ReadQueries(MdbHandle* mdb, const std::vector<ObjectRow>& objects, AccessApplication& application) {
+void ReadQueries(MdbHandle* mdb, const std::vector<ObjectRow>& objects,
+                 AccessApplication& application) {
     constexpr int kQueryType = 5;
     std::map<std::string, std::vector<QueryDesignRow>> designs;
-    RowReader rows(mdb, "MSysQueries", {"ObjectId", "Attribute", "Flag", "Name1", "Name2", "Expression"});
+    RowReader rows(mdb, "MSysQueries",
+                   {"ObjectId", "Attribute", "Flag", "Name1", "Name2", "Expression"});
     while (rows.Next()) {
-        designs[rows.Column(0)].push_back({std::atoi(rows.Column(1).c_str()), std::atoi(rows.Column(2).c_str()),
-                                           rows.Column(3), rows.Column(4), rows.Column(5)});
+        designs[rows.Column(0)].push_back({std::atoi(rows.Column(1).c_str()),
+                                           std::atoi(rows.Column(2).c_str()), rows.Column(3),
+                                           rows.Column(4), rows.Column(5)});
     }
     for (const ObjectRow& row : objects) {
         // "~sq_" queries are the hidden row sources of forms and reports.
-        if (row.type != kQueryType || row.name.empty() || row.name[0] == '~') continue;
+        if (row.type != kQueryType || row.name.empty() || row.name[0] == '~')
+            continue;
         QueryDef query;
         query.name = row.name;
         auto design = designs.find(row.id);
-        query.sql = SqlFromQueryDesign(design == designs.end() ? std::vector<QueryDesignRow>() : design->second);
+        query.sql = SqlFromQueryDesign(design == designs.end() ? std::vector<QueryDesignRow>()
+                                                               : design->second);
         // The query's type is the high nibble of its flags.
         query.type = row.flags & 0xF0;
         application.AddQueryDef(std::move(query));
@@ -138,10 +154,12 @@ void ReadQueries(MdbHandle* mdb, const std::vector<ObjectRow>& objects, AccessAp
 
 void ReadDatabaseProperties(MdbHandle* mdb, AccessApplication& application) {
     MdbCatalogEntry* entry = mdb_get_catalogentry_by_name(mdb, "MSysDb");
-    if (entry == nullptr || entry->props == nullptr) return;
+    if (entry == nullptr || entry->props == nullptr)
+        return;
     for (guint i = 0; i < entry->props->len; ++i) {
         auto* props = static_cast<MdbProperties*>(g_ptr_array_index(entry->props, i));
-        if (props == nullptr || props->name != nullptr || props->hash == nullptr) continue;
+        if (props == nullptr || props->name != nullptr || props->hash == nullptr)
+            continue;
         GHashTableIter it;
         gpointer key, value;
         g_hash_table_iter_init(&it, props->hash);
@@ -157,7 +175,8 @@ void ReadDatabaseProperties(MdbHandle* mdb, AccessApplication& application) {
 bool LooksLikeAccessFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     char head[20] = {};
-    if (!in.read(head, sizeof head)) return false;
+    if (!in.read(head, sizeof head))
+        return false;
     std::string_view magic(head + 4, 15);
     std::error_code ec;
     // A database is at least its header page and the catalog's first page.

@@ -23,29 +23,29 @@ struct TextProperty {
 
 // Properties in text order; names compare without regard to case.
 class PropertyList {
-public:
+  public:
     const TextProperty* Find(std::string_view name) const;
     void Add(TextProperty property) { items_.push_back(std::move(property)); }
     const std::vector<TextProperty>& Items() const { return items_; }
     TextProperty* Last() { return items_.empty() ? nullptr : &items_.back(); }
 
-private:
+  private:
     std::vector<TextProperty> items_;
 };
 
 struct TextBlock {
     std::string head;  // "Form", "Label", ... ; empty for a bare "Begin"
     int line = 0;
-    int parent = -1;   // index in ObjectText::blocks; -1 at top level
+    int parent = -1;  // index in ObjectText::blocks; -1 at top level
     PropertyList properties;
     std::vector<int> children;
 };
 
 struct ObjectText {
-    PropertyList header;             // properties before the first block
-    std::vector<TextBlock> blocks;   // every block, parents before children
-    std::vector<int> roots;          // top-level blocks
-    bool hasCode = false;            // a CodeBehindForm line was seen
+    PropertyList header;            // properties before the first block
+    std::vector<TextBlock> blocks;  // every block, parents before children
+    std::vector<int> roots;         // top-level blocks
+    bool hasCode = false;           // a CodeBehindForm line was seen
     std::vector<std::string> codeLines;
 };
 

@@ -9,12 +9,15 @@ namespace {
 
 std::string_view TrimSpace(std::string_view text) {
     size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos)
+        return {};
     size_t last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
 }
 
-bool IsOctal(char c) { return c >= '0' && c <= '7'; }
+bool IsOctal(char c) {
+    return c >= '0' && c <= '7';
+}
 
 // Reads one quoted chunk starting at text[0] == '"'. Access escapes a quote as
 // \" and a backslash as \\, writes control characters as \ooo, and older
@@ -31,7 +34,8 @@ std::optional<std::string> ReadQuoted(std::string_view text) {
                 i += 2;
                 continue;
             }
-            if (i + 3 < text.size() && IsOctal(next) && IsOctal(text[i + 2]) && IsOctal(text[i + 3])) {
+            if (i + 3 < text.size() && IsOctal(next) && IsOctal(text[i + 2]) &&
+                IsOctal(text[i + 3])) {
                 int code = (next - '0') * 64 + (text[i + 2] - '0') * 8 + (text[i + 3] - '0');
                 out.push_back(static_cast<char>(code & 0xFF));
                 i += 4;
@@ -56,7 +60,8 @@ std::optional<std::string> ReadQuoted(std::string_view text) {
 }
 
 bool LooksNumeric(std::string_view text) {
-    if (text.empty()) return false;
+    if (text.empty())
+        return false;
     size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
     bool digits = false, point = false;
     for (; i < text.size(); ++i) {
@@ -73,20 +78,27 @@ bool LooksNumeric(std::string_view text) {
 }
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
 bool AppendHexLine(std::string_view line, std::string& bytes) {
     line = TrimSpace(line);
-    while (!line.empty() && (line.back() == ',' || line.back() == ' ')) line.remove_suffix(1);
-    if (line.size() >= 2 && line[0] == '0' && (line[1] == 'x' || line[1] == 'X')) line.remove_prefix(2);
-    if (line.size() % 2 != 0) return false;
+    while (!line.empty() && (line.back() == ',' || line.back() == ' '))
+        line.remove_suffix(1);
+    if (line.size() >= 2 && line[0] == '0' && (line[1] == 'x' || line[1] == 'X'))
+        line.remove_prefix(2);
+    if (line.size() % 2 != 0)
+        return false;
     for (size_t i = 0; i < line.size(); i += 2) {
         int hi = HexDigit(line[i]), lo = HexDigit(line[i + 1]);
-        if (hi < 0 || lo < 0) return false;
+        if (hi < 0 || lo < 0)
+            return false;
         bytes.push_back(static_cast<char>(hi * 16 + lo));
     }
     return true;
@@ -95,7 +107,8 @@ bool AppendHexLine(std::string_view line, std::string& bytes) {
 // "dbMemo \"SQL\"" -> type tag dbMemo, name SQL.
 void SplitTypedName(std::string_view raw, TextProperty& property) {
     size_t quote = raw.find('"');
-    if (quote != std::string_view::npos && quote > 0 && raw.back() == '"' && raw.size() > quote + 1) {
+    if (quote != std::string_view::npos && quote > 0 && raw.back() == '"' &&
+        raw.size() > quote + 1) {
         property.typeTag = std::string(TrimSpace(raw.substr(0, quote)));
         property.name = std::string(raw.substr(quote + 1, raw.size() - quote - 2));
     } else {
@@ -104,7 +117,8 @@ void SplitTypedName(std::string_view raw, TextProperty& property) {
 }
 
 bool IsBeginLine(std::string_view line) {
-    if (line.find('=') != std::string_view::npos) return false;
+    if (line.find('=') != std::string_view::npos)
+        return false;
     return IEquals(line, "Begin") || IStartsWith(line, "Begin ");
 }
 
@@ -112,7 +126,8 @@ bool IsBeginLine(std::string_view line) {
 
 const TextProperty* PropertyList::Find(std::string_view name) const {
     for (const TextProperty& p : items_) {
-        if (IEquals(p.name, name)) return &p;
+        if (IEquals(p.name, name))
+            return &p;
     }
     return nullptr;
 }
@@ -136,12 +151,15 @@ ObjectTextResult ReadObjectText(std::string_view content) {
             continue;
         }
         std::string_view line = TrimSpace(lines[index]);
-        if (line.empty()) continue;
+        if (line.empty())
+            continue;
 
         if (line[0] == '"') {
-            if (continuing == nullptr) return fail(lineNo, "text continues no property");
+            if (continuing == nullptr)
+                return fail(lineNo, "text continues no property");
             std::optional<std::string> chunk = ReadQuoted(line);
-            if (!chunk) return fail(lineNo, "unterminated text");
+            if (!chunk)
+                return fail(lineNo, "unterminated text");
             continuing->value.AppendText(*chunk);
             continue;
         }
@@ -167,20 +185,21 @@ ObjectTextResult ReadObjectText(std::string_view content) {
             continue;
         }
         if (IEquals(line, "End")) {
-            if (open.empty()) return fail(lineNo, "End without Begin");
+            if (open.empty())
+                return fail(lineNo, "End without Begin");
             open.pop_back();
             continue;
         }
 
         size_t eq = line.find('=');
-        if (eq == std::string_view::npos || eq == 0) return fail(lineNo, "unexpected line");
+        if (eq == std::string_view::npos || eq == 0)
+            return fail(lineNo, "unexpected line");
         TextProperty property;
         property.line = lineNo;
         SplitTypedName(TrimSpace(line.substr(0, eq)), property);
         std::string_view value = TrimSpace(line.substr(eq + 1));
-        PropertyList& target = open.empty()
-                                   ? text.header
-                                   : text.blocks[static_cast<size_t>(open.back())].properties;
+        PropertyList& target =
+            open.empty() ? text.header : text.blocks[static_cast<size_t>(open.back())].properties;
         if (IEquals(value, "NotDefault")) {
             property.notDefault = true;
         } else if (IEquals(value, "Begin")) {
@@ -188,17 +207,20 @@ ObjectTextResult ReadObjectText(std::string_view content) {
             size_t end = index + 1;
             for (; end < lines.size(); ++end) {
                 std::string_view hex = TrimSpace(lines[end]);
-                if (IEquals(hex, "End")) break;
+                if (IEquals(hex, "End"))
+                    break;
                 if (!hex.empty() && !AppendHexLine(hex, bytes)) {
                     return fail(static_cast<int>(end) + 1, "bad binary data");
                 }
             }
-            if (end >= lines.size()) return fail(lineNo, "binary property without End");
+            if (end >= lines.size())
+                return fail(lineNo, "binary property without End");
             index = end;
             property.value = PropertyValue::Binary(std::move(bytes));
         } else if (!value.empty() && value[0] == '"') {
             std::optional<std::string> chunk = ReadQuoted(value);
-            if (!chunk) return fail(lineNo, "unterminated text");
+            if (!chunk)
+                return fail(lineNo, "unterminated text");
             property.value = PropertyValue::Text(std::move(*chunk));
             target.Add(std::move(property));
             continuing = target.Last();

@@ -39,46 +39,61 @@ PropertyValue PropertyValue::Binary(std::string bytes) {
 
 std::string PropertyValue::AsText() const {
     switch (kind_) {
-        case Kind::Empty: return {};
-        case Kind::Boolean: return VbBool(boolean_);
-        case Kind::Number: return VbNumber(number_);
+        case Kind::Empty:
+            return {};
+        case Kind::Boolean:
+            return VbBool(boolean_);
+        case Kind::Number:
+            return VbNumber(number_);
         case Kind::Text:
-        case Kind::Binary: return text_;
+        case Kind::Binary:
+            return text_;
     }
     return {};
 }
 
 double PropertyValue::AsNumber() const {
     switch (kind_) {
-        case Kind::Empty: return 0;
-        case Kind::Boolean: return boolean_ ? -1 : 0;
-        case Kind::Number: return number_;
+        case Kind::Empty:
+            return 0;
+        case Kind::Boolean:
+            return boolean_ ? -1 : 0;
+        case Kind::Number:
+            return number_;
         case Kind::Text:
-            if (IEquals(text_, "True")) return -1;
-            if (IEquals(text_, "False")) return 0;
+            if (IEquals(text_, "True"))
+                return -1;
+            if (IEquals(text_, "False"))
+                return 0;
             return VbVal(text_);
-        case Kind::Binary: return 0;
+        case Kind::Binary:
+            return 0;
     }
     return 0;
 }
 
 long PropertyValue::AsLong() const {
     double value = std::nearbyint(AsNumber());
-    if (!(value >= std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
-    if (!(value <= std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
+    if (!(value >= std::numeric_limits<int32_t>::min()))
+        return std::numeric_limits<int32_t>::min();
+    if (!(value <= std::numeric_limits<int32_t>::max()))
+        return std::numeric_limits<int32_t>::max();
     return static_cast<long>(value);
 }
 
 bool PropertyValue::AsBool() const {
-    if (kind_ == Kind::Text && (IEquals(text_, "Yes") || IEquals(text_, "On"))) return true;
+    if (kind_ == Kind::Text && (IEquals(text_, "Yes") || IEquals(text_, "On")))
+        return true;
     return AsNumber() != 0;
 }
 
 double VbVal(std::string_view text) {
     std::string digits;
     size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) digits.push_back(text[i++]);
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        digits.push_back(text[i++]);
     bool seenPoint = false, seenDigit = false;
     for (; i < text.size(); ++i) {
         char c = text[i];
@@ -93,16 +108,20 @@ double VbVal(std::string_view text) {
         } else if ((c == 'e' || c == 'E') && seenDigit) {
             size_t j = i + 1;
             std::string exponent = "e";
-            if (j < text.size() && (text[j] == '-' || text[j] == '+')) exponent.push_back(text[j++]);
+            if (j < text.size() && (text[j] == '-' || text[j] == '+'))
+                exponent.push_back(text[j++]);
             size_t start = j;
-            while (j < text.size() && text[j] >= '0' && text[j] <= '9') exponent.push_back(text[j++]);
-            if (j > start) digits += exponent;
+            while (j < text.size() && text[j] >= '0' && text[j] <= '9')
+                exponent.push_back(text[j++]);
+            if (j > start)
+                digits += exponent;
             break;
         } else {
             break;
         }
     }
-    if (!seenDigit) return 0;
+    if (!seenDigit)
+        return 0;
     return std::strtod(digits.c_str(), nullptr);
 }
 

@@ -8,7 +8,7 @@
 namespace velorin {
 
 class PropertyValue {
-public:
+  public:
     enum class Kind { Empty, Boolean, Number, Text, Binary };
 
     PropertyValue() = default;
@@ -31,7 +31,7 @@ public:
     // A number other than 0, True, or a text "True"/"-1"/"Yes".
     bool AsBool() const;
 
-private:
+  private:
     Kind kind_ = Kind::Empty;
     bool boolean_ = false;
     double number_ = 0;

@@ -1,0 +1,3 @@
+SELECT Categories.CategoryID, Categories.CategoryName
+FROM Categories
+ORDER BY Categories.CategoryName;

@@ -1,0 +1,3 @@
+DELETE [Order Details].*
+FROM [Order Details]
+WHERE ((([Order Details].Quantity)=0));

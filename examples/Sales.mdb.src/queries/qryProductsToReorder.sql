@@ -1,0 +1,4 @@
+SELECT Products.ProductID, Products.ProductName, Products.UnitsInStock, Products.UnitsOnOrder, Products.ReorderLevel
+FROM Products
+WHERE (((Products.UnitsInStock+Products.UnitsOnOrder)<=[Products].[ReorderLevel]) AND ((Products.Discontinued)=False))
+ORDER BY Products.ProductName;

@@ -1,0 +1,3 @@
+SELECT Shippers.ShipperID, Shippers.CompanyName
+FROM Shippers
+ORDER BY Shippers.CompanyName;

@@ -1,0 +1,20 @@
+CREATE TABLE [Customers] (
+  [CustomerID] AUTOINCREMENT CONSTRAINT [PrimaryKey] PRIMARY KEY  UNIQUE  NOT NULL ,
+  [CompanyName] VARCHAR (40),
+  [ContactName] VARCHAR (30),
+  [ContactTitle] VARCHAR (30),
+  [Address] VARCHAR (60),
+  [City] VARCHAR (15),
+  [Region] VARCHAR (15),
+  [PostalCode] VARCHAR (10),
+  [Country] VARCHAR (15),
+  [Phone] VARCHAR (24),
+  [Fax] VARCHAR (24),
+  [CustomerType] BYTE ,
+  [Active] BIT ,
+  [CreditApproved] SHORT ,
+  [Preferred] BIT ,
+  [CreditLimit] CURRENCY ,
+  [Logo] LONGBINARY ,
+  [Notes] LONGTEXT 
+)

@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include "session/host/access_form.h"
+#include "test_support.h"
+
+namespace velorin {
+namespace {
+
+using testing::CrLf;
+
+const char* const kForm[] = {
+    "Version =20",
+    "Begin Form",
+    "    Caption =\"Orders\"",
+    "    PopUp = NotDefault",
+    "    MinButton = NotDefault",
+    "    AllowEdits =0",
+    "    Width =9000",
+    "    Begin",
+    "        Begin Label",
+    "            FontSize =11",
+    "        End",
+    "        Begin TextBox",
+    "            FontName =\"Arial\"",
+    "            OldBorderStyle =0",
+    "        End",
+    "        Begin FormHeader",
+    "            Height =600",
+    "            BackColor =255",
+    "            Begin",
+    "                Begin Label",
+    "                    Name =\"lblTitle\"",
+    "                    Caption =\"Orders\"",
+    "                End",
+    "            End",
+    "        End",
+    "        Begin Section",
+    "            Height =3000",
+    "            Begin",
+    "                Begin TextBox",
+    "                    Name =\"txtQty\"",
+    "                    Visible = NotDefault",
+    "                    FontName =\"Tahoma\"",
+    "                    Begin",
+    "                        Begin Label",
+    "                            Name =\"lblQty\"",
+    "                        End",
+    "                    End",
+    "                End",
+    "                Begin OptionGroup",
+    "                    Name =\"grpShip\"",
+    "                    Begin",
+    "                        Begin OptionButton",
+    "                            Name =\"optAir\"",
+    "                            OptionValue =2",
+    "                        End",
+    "                    End",
+    "                End",
+    "                Begin Tab",
+    "                    Name =\"tabMain\"",
+    "                    Begin",
+    "                        Begin Page",
+    "                            Name =\"pgOne\"",
+    "                            Begin",
+    "                                Begin CheckBox",
+    "                                    Name =\"chkPaid\"",
+    "                                End",
+    "                            End",
+    "                        End",
+    "                    End",
+    "                End",
+    "                Begin WhatsThis",
+    "                    Name =\"odd\"",
+    "                End",
+    "            End",
+    "        End",
+    "    End",
+    "End",
+    "CodeBehindForm",
+    "Attribute VB_GlobalNameSpace = False",
+    "Attribute VB_Exposed = False",
+    "Option Compare Database",
+    "",
+    "Private Sub txtQty_AfterUpdate()",
+    "End Sub",
+};
+
+class AccessFormTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string text;
+        for (const char* line : kForm)
+            text += std::string(line) + "\r\n";
+        ObjectTextResult read = ReadObjectText(text);
+        ASSERT_TRUE(read.text) << read.error.message;
+        FormBuildResult built = BuildAccessForm(*read.text, "Orders/Entry", "forms/x.bas", form);
+        ASSERT_TRUE(built.ok) << built.message;
+    }
+    const AccessControl& Control(std::string_view name) {
+        const AccessControl* c = form.FindControl(name);
+        EXPECT_NE(c, nullptr) << name;
+        return *c;
+    }
+    AccessForm form;
+};
+
+TEST_F(AccessFormTest, FormPropertiesWithAccessDefaults) {
+    EXPECT_EQ(form.Text("Name"), "Orders/Entry");
+    EXPECT_EQ(form.Text("Caption"), "Orders");
+    EXPECT_TRUE(form.Property("PopUp").AsBool());
+    EXPECT_EQ(form.Text("MinButton"), "False");   // NotDefault of a True default
+    EXPECT_EQ(form.Text("MaxButton"), "True");    // not written: Access's default
+    EXPECT_EQ(form.Text("AllowEdits"), "False");  // a Boolean written as a number
+    EXPECT_EQ(form.Property("Width").AsLong(), 9000);
+    EXPECT_EQ(form.Text("BorderStyle"), "2");
+    EXPECT_TRUE(form.Property("NoSuchProperty").IsEmpty());
+}
+
+TEST_F(AccessFormTest, SectionsByNumber) {
+    EXPECT_TRUE(form.HasSection(0));
+    EXPECT_TRUE(form.HasSection(1));
+    EXPECT_FALSE(form.HasSection(2));
+    EXPECT_EQ(form.SectionProperty(1, "Height").AsLong(), 600);
+    EXPECT_EQ(form.SectionProperty(1, "BackColor").AsLong(), 255);
+    EXPECT_TRUE(form.SectionProperty(2, "Height").IsEmpty());
+    EXPECT_TRUE(form.SectionProperty(0, "Visible").AsBool());
+}
+
+TEST_F(AccessFormTest, ControlsKnowTheirTypeSectionAndParent) {
+    std::vector<std::string> names;
+    for (const AccessControl& c : form.Controls())
+        names.push_back(c.Name());
+    EXPECT_EQ(names, (std::vector<std::string>{"lblTitle", "txtQty", "lblQty", "grpShip", "optAir",
+                                               "tabMain", "pgOne", "chkPaid", "odd"}));
+    EXPECT_EQ(Control("lblTitle").Section(), 1);
+    EXPECT_EQ(Control("lblTitle").Parent(), nullptr);
+    EXPECT_EQ(Control("lblQty").Parent()->Name(), "txtQty");
+    EXPECT_EQ(Control("optAir").Parent()->ControlType(), control_type::kOptionGroup);
+    EXPECT_EQ(Control("chkPaid").Parent()->Name(), "pgOne");
+    EXPECT_EQ(Control("chkPaid").Parent()->Parent()->ControlType(), control_type::kTabControl);
+    EXPECT_EQ(Control("chkPaid").Section(), 0);
+    EXPECT_EQ(Control("txtQty").Property("ControlType").AsLong(), 109);
+    EXPECT_EQ(Control("odd").ControlType(), -1);
+}
+
+TEST_F(AccessFormTest, ControlPropertiesComeFromTextThenDefaultBlockThenAccess) {
+    const AccessControl& qty = Control("txtQty");
+    EXPECT_EQ(qty.Text("FontName"), "Tahoma");                         // its own
+    EXPECT_EQ(Control("lblTitle").Property("FontSize").AsLong(), 11);  // the form's label default
+    EXPECT_EQ(qty.Property("FontSize").AsLong(), 8);                   // Access's default
+    EXPECT_FALSE(qty.Property("Visible").AsBool());
+    EXPECT_TRUE(Control("lblQty").Property("Visible").AsBool());
+    EXPECT_EQ(qty.Property("BorderStyle").AsLong(), 0);  // old name in the default block
+    EXPECT_EQ(qty.Text("ControlSource"), "");
+    EXPECT_EQ(Control("optAir").Property("OptionValue").AsLong(), 2);
+}
+
+TEST_F(AccessFormTest, CodeAsTheCodeModuleReturnsIt) {
+    EXPECT_TRUE(form.HasModule());
+    EXPECT_EQ(form.CodeLines(),
+              (std::vector<std::string>{"Option Compare Database", "",
+                                        "Private Sub txtQty_AfterUpdate()", "End Sub"}));
+}
+
+TEST(CodeModuleLines, DropsTheClassHeaderAndAttributes) {
+    std::vector<std::string> lines{"VERSION 1.0 CLASS",
+                                   "BEGIN",
+                                   "  MultiUse = -1  'True",
+                                   "END",
+                                   "Attribute VB_Name = \"clsX\"",
+                                   "Option Explicit",
+                                   "Public Property Get Item()",
+                                   "Attribute Item.VB_UserMemId = 0",
+                                   "End Property"};
+    EXPECT_EQ(CodeModuleLines(lines),
+              (std::vector<std::string>{"Option Explicit", "Public Property Get Item()",
+                                        "End Property"}));
+}
+
+TEST(AccessFormBuild, RefusesATextWithoutAForm) {
+    ObjectTextResult read = ReadObjectText(CrLf({"Begin Macro", "End"}));
+    ASSERT_TRUE(read.text);
+    AccessForm form;
+    EXPECT_FALSE(BuildAccessForm(*read.text, "x", "x.bas", form).ok);
+}
+
+}  // namespace
+}  // namespace velorin

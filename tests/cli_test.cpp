@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "test_support.h"
+
+namespace velorin {
+namespace {
+
+using testing::CrLf;
+using testing::ReadFile;
+using testing::TempDir;
+using testing::WriteFile;
+namespace fs = std::filesystem;
+
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliTest : public ::testing::Test {
+  protected:
+    CliTest() {
+        fs::path src = dir / "Shop.mdb.src";
+        WriteFile(src / "modules" / "basMain.bas",
+                  CrLf({"Attribute VB_Name = \"basMain\"", "Sub Main2()", "End Sub"}));
+        WriteFile(src / "forms" / "Customers.bas",
+                  CrLf({"Begin Form", "    Begin", "        Begin Section", "        End",
+                        "    End", "End"}));
+        WriteFile(src / "macros" / "AutoExec.bas",
+                  CrLf({"Version =196611", "Begin", "    Action =\"Beep\"", "End"}));
+        database = src.string();
+    }
+    // Runs the program without a terminal: questions are answered No.
+    ProgramRun Velorin(const std::string& arguments) {
+        ProgramRun run;
+        std::string command = std::string("'") + VELORIN_PROGRAM + "' " + arguments +
+                              " </dev/null >'" + (dir / "stdout").string() + "' 2>'" +
+                              (dir / "stderr").string() + "'";
+        int raw = std::system(command.c_str());
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.out = ReadFile(dir / "stdout");
+        run.err = ReadFile(dir / "stderr");
+        return run;
+    }
+    std::string Quote(const fs::path& path) { return "'" + path.string() + "'"; }
+
+    TempDir dir;
+    std::string database;
+};
+
+TEST_F(CliTest, HelpAndUsage) {
+    ProgramRun help = Velorin("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("convert"), std::string::npos);
+    EXPECT_NE(help.out.find("list"), std::string::npos);
+    ProgramRun convertHelp = Velorin("convert --help");
+    EXPECT_EQ(convertHelp.status, 0);
+    EXPECT_NE(convertHelp.out.find("--list-type"), std::string::npos);
+    EXPECT_EQ(Velorin("").status, 2);
+    EXPECT_EQ(Velorin("convert").status, 2);
+    EXPECT_EQ(Velorin("convert " + Quote(database) + " --list-type 4").status, 2);
+    EXPECT_EQ(Velorin("convert " + Quote(database) + " --vb4 --vb5").status, 2);
+}
+
+TEST_F(CliTest, ConvertsWithYes) {
+    fs::path out = dir / "Shop-VB";
+    ProgramRun run = Velorin("convert " + Quote(database) + " -o " + Quote(out) +
+                             " --yes --support-db " + Quote(testing::FreshSupportDatabase(dir)));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find((out / "Shop.vbp").string()), std::string::npos);
+    std::string vbp = ReadFile(out / "Shop.vbp");
+    EXPECT_NE(vbp.find("Form=Customers.frm\r\nModule=basMain; basMain.bas\r\n"), std::string::npos);
+    EXPECT_NE(vbp.find("Startup=\"Sub Main\""), std::string::npos);
+    EXPECT_TRUE(fs::exists(out / "basMain.bas"));
+}
+
+TEST_F(CliTest, WithoutATerminalQuestionsAreAnsweredNo) {
+    fs::path out = dir / "not-yet";
+    ProgramRun run = Velorin("convert " + Quote(database) + " -o " + Quote(out) + " --support-db " +
+                             Quote(testing::FreshSupportDatabase(dir)));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Do you want to create it?"), std::string::npos);
+    EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(CliTest, BadInputGivesAClearMessageAndWritesNothing) {
+    fs::path out = dir / "out";
+    ProgramRun missing =
+        Velorin("convert " + Quote(dir / "nowhere.mdb") + " -o " + Quote(out) + " --yes");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("Invalid database file selected."), std::string::npos);
+    EXPECT_NE(missing.err.find("does not exist"), std::string::npos);
+    EXPECT_FALSE(fs::exists(out));
+
+    ProgramRun noOutput = Velorin("convert " + Quote(database));
+    EXPECT_EQ(noOutput.status, 2);
+    EXPECT_NE(noOutput.err.find("The output path must be specified."), std::string::npos);
+
+    ProgramRun unknownForm =
+        Velorin("convert " + Quote(database) + " -o " + Quote(out) + " --form Nope --yes");
+    EXPECT_EQ(unknownForm.status, 2);
+    EXPECT_NE(unknownForm.err.find("no form named Nope"), std::string::npos);
+    EXPECT_FALSE(fs::exists(out));
+
+    ProgramRun noSupport = Velorin("convert " + Quote(database) + " -o " + Quote(out) +
+                                   " --yes --support-db " + Quote(dir / "none.db"));
+    EXPECT_EQ(noSupport.status, 1);
+    EXPECT_NE(noSupport.err.find("Required file vlrn.db not found."), std::string::npos);
+    EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(CliTest, ListsTheContainers) {
+    ProgramRun run = Velorin("list " + Quote(database));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Forms:\n  Customers\nModules:\n  basMain\nMacros:\n  AutoExec\nReports:\n");
+}
+
+}  // namespace
+}  // namespace velorin

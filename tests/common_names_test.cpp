@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "common/names.h"
+#include "common/output_directory.h"
+#include "common/string_helpers.h"
+
+namespace velorin {
+namespace {
+
+TEST(Names, FileNameFormReplacesTheNineCharacters) {
+    EXPECT_EQ(MakeFileName("A/B"), "A_B");
+    EXPECT_EQ(MakeFileName("a\\b/c:d*e?f\"g<h>i|j"), "a_b_c_d_e_f_g_h_i_j");
+    EXPECT_EQ(MakeFileName("Order Details (1).x"), "Order Details (1).x");
+}
+
+TEST(Names, IdentifierForms) {
+    EXPECT_EQ(MakeVBName("Customer Orders"), "Customer_Orders");
+    EXPECT_EQ(MakeVBName("__1 Start"), "1_Start");
+    EXPECT_EQ(MakeVBName("Caf\xE9-Bar"), "Caf\xE9_Bar");
+    // Code 128 itself is not above 128.
+    EXPECT_EQ(MakeVBName("a\x80"
+                         "b"),
+              "a_b");
+    EXPECT_EQ(MakeVBName("___"), "");
+    EXPECT_EQ(MakeMacroName(" Open Orders"), "_Open_Orders");
+    EXPECT_EQ(MakeMacroName("mcrNav.OpenOrders"), "mcrNav_OpenOrders");
+}
+
+TEST(Names, FileNameFromPath) {
+    EXPECT_EQ(FileNameFromPath("C:\\out\\form_A.frm"), "form_A.frm");
+    EXPECT_EQ(FileNameFromPath("/tmp/out/MODU_B.txt"), "MODU_B.txt");
+    EXPECT_EQ(FileNameFromPath("plain.txt"), "plain.txt");
+}
+
+TEST(StringHelpers, ReplaceAllRestartsFromTheStart) {
+    EXPECT_EQ(ReplaceAll("Forms!A!B", "forms!", "X."), "X.A!B");
+    EXPECT_EQ(ReplaceAll("", "a", "b"), "");
+    // Each replacement can create a new match before the place it was made.
+    EXPECT_EQ(ReplaceAll("aabb", "ab", "a"), "aa");
+    EXPECT_EQ(ReplaceAll("xAAAy", "aa", "a"), "xay");
+    EXPECT_EQ(ReplaceAll("none here", "zz", "y"), "none here");
+}
+
+TEST(StringHelpers, ReplaceAllEndsEvenWhenTheReplacementHoldsTheSearch) {
+    EXPECT_EQ(ReplaceAll("a.b", ".", ".."), "a..b");
+}
+
+TEST(StringHelpers, ReplaceForwardMovesPastEachReplacement) {
+    EXPECT_EQ(ReplaceForward("rs.x rs.y", "rs.", "rs!rs."), "rs!rs.x rs!rs.y");
+    EXPECT_EQ(ReplaceForward("aabb", "ab", "a"), "aab");
+}
+
+TEST(StringHelpers, GetTokenCountsFromOne) {
+    EXPECT_EQ(GetToken("0;1440;720", 1, ";"), "0");
+    EXPECT_EQ(GetToken("0;1440;720", 3, ";"), "720");
+    EXPECT_EQ(GetToken("0;1440;720", 4, ";"), "");
+    EXPECT_EQ(GetToken("a;;c", 2, ";"), "");
+    EXPECT_EQ(GetToken("x", 0, ";"), "");
+    EXPECT_EQ(GetToken("aXbxc", 2, "x"), "c");  // the delimiter is case-sensitive
+}
+
+TEST(StringHelpers, SortAndTrim) {
+    std::vector<int16_t> tops{0, 5000, -20, 1200};
+    SortIntegers(tops);
+    EXPECT_EQ(tops, (std::vector<int16_t>{-20, 0, 1200, 5000}));
+    EXPECT_EQ(TrimBlanks("  a b \t "), "a b \t");
+    EXPECT_EQ(SplitLines("a\r\nb\nc\rd\r\n"), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
+}
+
+TEST(OutputDirectoryPatterns, MatchLikeDosWildcardsIgnoringCase) {
+    EXPECT_TRUE(MatchesPattern("Form_A.FRM", "*.frm"));
+    EXPECT_TRUE(MatchesPattern("form_A.004", "*.00?"));
+    EXPECT_FALSE(MatchesPattern("form_A.0042", "*.00?"));
+    EXPECT_TRUE(MatchesPattern("form_x.ctl", "form_*.*"));
+    EXPECT_FALSE(MatchesPattern("forms.frm", "form_*.*"));
+    EXPECT_TRUE(MatchesPattern("_Menu.mc1", "*.mc?"));
+    EXPECT_FALSE(MatchesPattern("notes.text", "*.txt"));
+}
+
+TEST(OutputDirectoryPatterns, RefusesNamesThatLeaveTheDirectory) {
+    OutputDirectory out("/tmp/nowhere");
+    EXPECT_TRUE(out.PathOf("../x").empty());
+    EXPECT_TRUE(out.PathOf("..").empty());
+    EXPECT_TRUE(out.PathOf(std::string("a\0b", 3)).empty());
+    EXPECT_FALSE(out.PathOf("a.frm").empty());
+}
+
+}  // namespace
+}  // namespace velorin

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "common/ansi_text.h"
+#include "common/vb_format.h"
+
+namespace velorin {
+namespace {
+
+TEST(InputDecoding, TakesAnsiAsItIs) {
+    EXPECT_EQ(DecodeInputText("Caf\xE9 \x80"), "Caf\xE9 \x80");
+}
+
+TEST(InputDecoding, ConvertsUtf8WithBomToWindows1252) {
+    // é and € are in Windows-1252; the BOM is dropped.
+    EXPECT_EQ(DecodeInputText("\xEF\xBB\xBF"
+                              "Caf\xC3\xA9 \xE2\x82\xAC"),
+              "Caf\xE9 \x80");
+}
+
+TEST(InputDecoding, ConvertsUtf16LeWithBom) {
+    std::string bytes(
+        "\xFF\xFE"
+        "A\0\xE9\0\xAC\x20",
+        8);
+    EXPECT_EQ(DecodeInputText(bytes), "A\xE9\x80");
+}
+
+TEST(InputDecoding, ReplacesWhatWindows1252LacksAndBrokenSequences) {
+    // A character outside Windows-1252, a surrogate encoded as UTF-8 (as some
+    // exporters write emoji) and a truncated sequence each become "?".
+    EXPECT_EQ(Utf8ToAnsi("a\xE4\xB8\xAD"
+                         "b"),
+              "a?b");
+    EXPECT_EQ(Utf8ToAnsi("x\xED\xA0\xBD\xED\xB7\xA9y"), "x??y");
+    EXPECT_EQ(Utf8ToAnsi("end\xC3"), "end?");
+    std::string pair("\xFF\xFE\x3D\xD8\x00\xDE!\0", 8);
+    EXPECT_EQ(DecodeInputText(pair), "?!");
+}
+
+TEST(InputDecoding, FileNamesSurviveTheRoundTrip) {
+    std::string every;
+    for (int c = 1; c < 256; ++c)
+        every.push_back(static_cast<char>(c));
+    EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(every)), every);
+}
+
+TEST(CaseFolding, IgnoresCaseOfAccentedLetters) {
+    EXPECT_TRUE(IEquals("\xC9T\xC9", "\xE9t\xE9"));
+    EXPECT_FALSE(IEquals("\xD7", "\xF7"));  // multiplication and division signs are not letters
+    EXPECT_EQ(IFind("Private Sub Form_LOAD()", "sub form_load"), 8u);
+    EXPECT_EQ(IFind("abc", "abcd"), std::string_view::npos);
+    EXPECT_TRUE(IStartsWith("DoCmd.Close", "docmd."));
+    EXPECT_TRUE(IEndsWith("Sales.MDB.SRC", ".mdb.src"));
+}
+
+TEST(VbFormat, NumbersAsCStrFormatsThem) {
+    EXPECT_EQ(VbNumber(2000 * 1.7635), "3527");
+    EXPECT_EQ(VbNumber(1000 * 1.7635), "1763.5");
+    EXPECT_EQ(VbNumber(0), "0");
+    EXPECT_EQ(VbNumber(-1440), "-1440");
+    EXPECT_EQ(VbNumber(0.5), "0.5");
+    EXPECT_EQ(VbNumber(0.0001), "0.0001");
+    EXPECT_EQ(VbNumber(0.00001), "1E-05");
+    EXPECT_EQ(VbNumber(123456789012345.0), "123456789012345");
+    EXPECT_EQ(VbNumber(1e15), "1E+15");
+    EXPECT_EQ(VbNumber(1.0 / 3), "0.333333333333333");
+}
+
+TEST(VbFormat, HexAndBooleans) {
+    EXPECT_EQ(VbHex(-2147483643), "80000005");
+    EXPECT_EQ(VbHex(16777215), "FFFFFF");
+    EXPECT_EQ(VbHex(255), "FF");
+    EXPECT_EQ(VbHex(0), "0");
+    EXPECT_EQ(VbBool(true), "True");
+    EXPECT_EQ(VbBool(false), "False");
+}
+
+}  // namespace
+}  // namespace velorin

@@ -1,0 +1,304 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "session/conversion_driver.h"
+#include "session/string_table.h"
+#include "test_support.h"
+
+namespace velorin {
+namespace {
+
+using testing::CrLf;
+using testing::ReadFile;
+using testing::ScriptedUi;
+using testing::TempDir;
+using testing::WriteFile;
+namespace fs = std::filesystem;
+
+std::unique_ptr<AccessForm> MakeForm(const std::string& name,
+                                     std::initializer_list<std::string_view> code) {
+    std::string text =
+        CrLf({"Begin Form", "    Begin", "        Begin Section", "        End", "    End", "End"});
+    if (code.size() > 0)
+        text += "CodeBehindForm\r\n" + CrLf(code);
+    auto form = std::make_unique<AccessForm>();
+    BuildAccessForm(*ReadObjectText(text).text, name, name, *form);
+    return form;
+}
+
+class DriverTest : public ::testing::Test {
+  protected:
+    DriverTest() : session(app, testing::FreshSupportDatabase(dir), ui) {
+        request.outputPathText = (dir / "out").string();
+        request.databasePath = dir / "Sales.mdb";
+        fs::create_directories(dir / "out");
+    }
+    ConversionResult Convert() { return StartTranslation(session, request, steps); }
+    fs::path Out(const std::string& name) const { return dir / "out" / name; }
+    std::vector<std::string> OutFiles() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir / "out"))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    void AddModule(const std::string& name) { app.AddModule({name, {"Option Explicit"}}); }
+
+    TempDir dir;
+    AccessApplication app;
+    ScriptedUi ui;
+    Session session;
+    TranslationRequest request;
+    ConversionSteps steps;
+};
+
+// Writes every fragment a form can have, each naming itself.
+void WriteAllFragments(Session& s, const std::string& f, bool, const std::string&) {
+    OutputDirectory& out = s.out;
+    out.Write("form_" + f + ".hdr", CrLf({"VERSION 5.00"}));
+    out.Write("form_" + f + ".frm", CrLf({"Begin VB.Form " + f, "End"}));
+    for (const char* suffix : {"004", "005", "003", "006", "007", "ctl"}) {
+        out.Write("form_" + f + "." + suffix, CrLf({std::string("' fragment ") + suffix}));
+    }
+    for (const char* file : {"toolbarcode.txt", "_Menu.mc1", "_Menu.mc2", "_Menu.mc3"}) {
+        out.Write(file, CrLf({std::string("' ") + file}));
+    }
+    s.controlCount = 12;
+    s.partiallyConvertedCount = 2;
+}
+
+TEST_F(DriverTest, JoinsAFormsFragmentsInTheirFixedOrder) {
+    app.AddForm(MakeForm("Orders", {"Option Explicit"}));
+    request.forms = {"Orders"};
+    steps.convertForm = WriteAllFragments;
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_EQ(
+        ReadFile(Out("Orders.frm")),
+        CrLf({"VERSION 5.00", "Begin VB.Form Orders", "End", "DIM OpenArgsF as string",
+              "Option Explicit", "' fragment 004", "' fragment 005", "' fragment 003",
+              "' fragment 006", "' fragment 007", "' fragment ctl", "' toolbarcode.txt",
+              "' _Menu.mc1", "' _Menu.mc2", "' _Menu.mc3",
+              "Property Let OpenArgs(strOpenArgs as string)", "    OpenArgsF=strOpenArgs",
+              "End Property", "", "Property Get OpenArgs() as string", "    OpenArgs=OpenArgsF",
+              "End Property",
+              // The fragments .004, .005, .003 and .007 call for their initialisers.
+              "Private Sub Form_Load()", "    Dim vReturnValue as variant",
+              "    vReturnValue=InitializeListBoxes()", "    vReturnValue=InitializeComboBoxes()",
+              "    vReturnValue=InitializeButtons()", "    vReturnValue=InitialDataCtlCaptions()",
+              "End Sub", "Private Sub Form_Activate()", "    Dim vReturnValue as variant",
+              "    vReturnValue=InitialDataCtlCaptions()", "End Sub"}));
+    // Fragments, exported code and menu code are gone; the support module step wrote nothing.
+    EXPECT_EQ(OutFiles(), (std::vector<std::string>{"Orders.frm", "Sales.vbp"}));
+}
+
+TEST_F(DriverTest, FormStatisticsCarryTheControlCounts) {
+    app.AddForm(MakeForm("Orders", {"Sub A()", "End Sub"}));
+    request.forms = {"Orders"};
+    steps.convertForm = WriteAllFragments;
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    sqlite3* db = nullptr;
+    sqlite3_open((dir / "vlrn.db").c_str(), &db);
+    sqlite3_stmt* q = nullptr;
+    sqlite3_prepare_v2(
+        db, "SELECT ModuleName, CtlCount, CtlsPartiallyConverted, SubCount FROM tblStats", -1, &q,
+        nullptr);
+    ASSERT_EQ(sqlite3_step(q), SQLITE_ROW);
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(q, 0)), "Orders");
+    EXPECT_EQ(sqlite3_column_int(q, 1), 12);
+    EXPECT_EQ(sqlite3_column_int(q, 2), 2);
+    EXPECT_EQ(sqlite3_column_int(q, 3), 3);  // Sub A and the generated Form_Load and Form_Activate
+    EXPECT_EQ(sqlite3_step(q), SQLITE_DONE);
+    sqlite3_finalize(q);
+    sqlite3_close(db);
+}
+
+TEST_F(DriverTest, ADeclinedFormGetsNoFileNoLineAndNoCase) {
+    app.AddForm(MakeForm("Big", {}));
+    app.AddForm(MakeForm("Small/One", {}));
+    request.forms = {"Big", "Small/One"};
+    steps.convertForm = [](Session& s, const std::string& f, bool, const std::string& name) {
+        s.out.Write("form_" + f + ".frm", CrLf({"Begin VB.Form X", "End"}));
+        s.formRejected = name == "Big";
+    };
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_FALSE(fs::exists(Out("Big.frm")));
+    EXPECT_TRUE(fs::exists(Out("Small_One.frm")));
+    EXPECT_EQ(session.convertedFormNames, (std::vector<std::string>{"", "", "Small/One"}));
+    std::string vbp = ReadFile(Out("Sales.vbp"));
+    EXPECT_EQ(vbp.find("Form=Big.frm"), std::string::npos);
+    EXPECT_EQ(vbp.rfind("Form=Small_One.frm\r\nModule=MacroCode; MacroCode.bas\r\n", 0), 0u);
+}
+
+TEST_F(DriverTest, OnlyModulesSelected) {
+    AddModule("Utility Functions");
+    AddModule("basGlobals");
+    request.modules = {"Utility Functions", "basGlobals"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_EQ(ui.maximum, 2);
+    EXPECT_EQ(ui.progress, 2);
+    std::string vbp = ReadFile(Out("Sales.vbp"));
+    EXPECT_EQ(
+        vbp.rfind(CrLf({"Module=Utility_Functions; Utility Functions.bas",
+                        "Module=basGlobals; basGlobals.bas", "Module=MacroCode; MacroCode.bas",
+                        "Module=VlrnConversionCode; VlrnConversionCode.bas",
+                        "Object={F9043C88-F6F2-101A-A3C9-08002B2F49FB}#1.0#0; COMDLG32.OCX"}),
+                  0),
+        0u);
+    EXPECT_EQ(ReadFile(Out("Utility Functions.bas")),
+              CrLf({"Attribute VB_Name = \"Utility_Functions\"", "Option Explicit"}));
+}
+
+TEST_F(DriverTest, CleansOnlyItsOwnFilesFromTheOutputDirectory) {
+    for (const char* name : {"old.frm", "old.FRX", "x.txt", "y.001", "z.log", "b.vbp", "m.bas"}) {
+        WriteFile(Out(name), "old");
+    }
+    for (const char* name : {"keep.doc", "notes.text", "y.0010", "sub/inner.frm"})
+        WriteFile(Out(name), "mine");
+    AddModule("M2");
+    request.modules = {"M2"};
+    ui.answers = {Answer::Yes};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_EQ(OutFiles(), (std::vector<std::string>{"M2.bas", "Sales.vbp", "keep.doc", "notes.text",
+                                                    "sub", "y.0010"}));
+    EXPECT_TRUE(fs::exists(Out("sub/inner.frm")));
+}
+
+TEST_F(DriverTest, ExistingVisualBasicFilesNeedConsent) {
+    WriteFile(Out("old.frm"), "old");
+    AddModule("M");
+    request.modules = {"M"};
+    ui.answers = {Answer::No};
+    EXPECT_EQ(Convert().outcome, Outcome::Stopped);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, LoadText(text_id::kExistingFiles));
+    EXPECT_TRUE(ui.messages[0].secondButtonDefault);
+    EXPECT_EQ(OutFiles(), (std::vector<std::string>{"old.frm"}));
+}
+
+TEST_F(DriverTest, OnlyTextFilesRaiseNoQuestionButAreDeleted) {
+    WriteFile(Out("a.txt"), "old");
+    AddModule("M");
+    request.modules = {"M"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(fs::exists(Out("a.txt")));
+}
+
+TEST_F(DriverTest, AMissingDirectoryIsCreatedOnlyWhenTheUserAgrees) {
+    AddModule("M");
+    request.modules = {"M"};
+    request.outputPathText = (dir / "new" / "deep").string() + "/";
+    EXPECT_EQ(Convert().outcome, Outcome::Stopped);
+    EXPECT_FALSE(fs::exists(dir / "new"));
+    EXPECT_EQ(ui.messages.at(0).text, LoadText(text_id::kCreateDirectory));
+    ui.answers = {Answer::Yes};
+    EXPECT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_TRUE(fs::exists(dir / "new" / "deep" / "Sales.vbp"));
+    EXPECT_TRUE(session.outputPath.ends_with("/new/deep/"));
+}
+
+TEST_F(DriverTest, BadRequestsChangeNothing) {
+    AddModule("M");
+    WriteFile(dir / "afile", "x");
+    request.modules = {"M"};
+    request.outputPathText = (dir / "afile").string();
+    ConversionResult asFile = Convert();
+    EXPECT_EQ(asFile.outcome, Outcome::Failed);
+    EXPECT_NE(asFile.message.find("not a directory"), std::string::npos);
+    EXPECT_EQ(ReadFile(dir / "afile"), "x");
+
+    request.outputPathText = "";
+    EXPECT_EQ(Convert().outcome, Outcome::Invalid);
+    EXPECT_EQ(ui.messages.back().text, LoadText(text_id::kOutputPathMissing));
+
+    request.outputPathText = (dir / "out").string();
+    request.modules.clear();
+    EXPECT_EQ(Convert().outcome, Outcome::Stopped);
+    EXPECT_EQ(ui.messages.back().text, LoadText(text_id::kNothingToConvert));
+}
+
+TEST_F(DriverTest, NeverWritesIntoTheApplicationsOwnFolders) {
+    AddModule("M");
+    request.modules = {"M"};
+    WriteFile(dir / "Sales.mdb.src" / "modules" / "M.bas", "source");
+    request.outputPathText = (dir / "Sales.mdb.src" / "modules").string();
+    request.protectedFolders = {dir / "Sales.mdb.src", dir / "Sales.mdb.src" / "modules"};
+    EXPECT_EQ(Convert().outcome, Outcome::Failed);
+    EXPECT_EQ(ReadFile(dir / "Sales.mdb.src" / "modules" / "M.bas"), "source");
+}
+
+TEST_F(DriverTest, NamesTheProjectAndCopiesTheDatabase) {
+    WriteFile(dir / "Sales.mdb", std::string("\0\1binary\xFF", 9));
+    request.databaseFileExists = true;
+    AddModule("M");
+    request.modules = {"M"};
+    request.outputPathText = (dir / "out").string() + "/";
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_EQ(session.projectFileName, "Sales.vbp");
+    EXPECT_EQ(session.exeFileName, "Sales.exe");
+    EXPECT_EQ(ReadFile(Out("Sales.mdb")), std::string("\0\1binary\xFF", 9));
+}
+
+TEST_F(DriverTest, RemembersTheStartupFormAndClearsIt) {
+    app.SetDatabaseProperty("StartupForm", "Main Switchboard");
+    AddModule("M");
+    request.modules = {"M"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_EQ(session.startupForm, "Main Switchboard");
+    EXPECT_EQ(app.DatabaseProperty("StartupForm"), "(none)");
+}
+
+TEST_F(DriverTest, AnUncompiledDatabaseCanEndTheSession) {
+    app.AddModule({"Broken", {"Sub A()", "x = 1"}});
+    request.modules = {"Broken"};
+    ui.answers = {Answer::Yes};
+    EXPECT_EQ(Convert().outcome, Outcome::Stopped);
+    EXPECT_EQ(ui.messages.at(0).text, LoadText(text_id::kNotCompiled));
+    EXPECT_EQ(ui.messages.at(0).buttons, Buttons::YesNoHelp);
+    EXPECT_FALSE(fs::exists(Out("Sales.vbp")));
+    ui.answers = {Answer::No};
+    EXPECT_EQ(Convert().outcome, Outcome::Done);
+}
+
+TEST_F(DriverTest, FormsWhoseDesignCannotBeReadAreSkippedWithAWarning) {
+    app.AddDocument(Container::Forms, "Only A Name");
+    AddModule("M");
+    request.forms = {"Only A Name"};
+    request.modules = {"M"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    ASSERT_EQ(ui.warnings.size(), 1u);
+    EXPECT_NE(ui.warnings[0].find("Only A Name"), std::string::npos);
+    EXPECT_EQ(ReadFile(Out("Sales.vbp")).find("Form="), std::string::npos);
+}
+
+TEST(ControlFiles, FollowTheListTypeAndOptionalControls) {
+    AccessApplication app;
+    ScriptedUi ui;
+    Session session(app, "unused.db", ui);
+    session.options.listBoxType = 1;
+    session.options.useOptionSet = true;
+    session.options.useCalendar = true;
+    BuildControlFiles(session);
+    EXPECT_EQ(session.controlFiles,
+              (std::vector<std::string>{"", "GTLIST32.OCX", "SSDATA32.OCX", "SSCALA32.OCX"}));
+    session.options.listBoxType = 3;
+    BuildControlFiles(session);
+    EXPECT_EQ(session.controlFiles,
+              (std::vector<std::string>{"", "SSDW3B32.OCX", "ssdw3a32.ocx", "SSCALA32.OCX"}));
+    EXPECT_EQ(session.controlObjectIds[2], "{8D650146-6025-11D1-BC40-0000C042AEC0}#3.0#0");
+    session.options = {};
+    session.options.listBoxType = 2;
+    session.options.comboBoxType = 1;
+    BuildControlFiles(session);
+    EXPECT_EQ(session.controlFiles, (std::vector<std::string>{"", "SSDATB32.OCX"}));
+}
+
+TEST(ElapsedTime, ReadsAsTheProgressWindowShowsIt) {
+    EXPECT_EQ(ElapsedTimeText(75), "Time Elapsed: 1 minute 15 seconds");
+    EXPECT_EQ(ElapsedTimeText(59), "Time Elapsed: 0 minutes 59 seconds");
+    EXPECT_EQ(ElapsedTimeText(60), "Time Elapsed: 1 minute 0 seconds");
+    EXPECT_EQ(ElapsedTimeText(120), "Time Elapsed: 2 minutes 0 seconds");
+}
+
+}  // namespace
+}  // namespace velorin

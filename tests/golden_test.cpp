@@ -1,0 +1,122 @@
+// Whole conversions compared byte for byte with the expected project trees in
+// tests/golden, analysis rows included. After an intended change of the
+// output, run with VELORIN_UPDATE_GOLDEN=1 and read the diff before keeping it.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <map>
+
+#include "test_support.h"
+
+namespace velorin {
+namespace {
+
+using testing::ReadFile;
+using testing::TempDir;
+using testing::WriteFile;
+namespace fs = std::filesystem;
+
+// The analysis tables as text, one row a line.
+std::string DumpAnalysis(const fs::path& db) {
+    sqlite3* handle = nullptr;
+    sqlite3_open(db.c_str(), &handle);
+    std::string out;
+    for (const char* sql :
+         {"SELECT 'tblStats', * FROM tblStats ORDER BY ModuleName",
+          "SELECT 'tblReportOutput', ModuleName, ReasonID, CodeLine, LineNumber, TranslatedLine, "
+          "Routine FROM tblReportOutput ORDER BY ID"}) {
+        sqlite3_exec(
+            handle, sql,
+            [](void* text, int n, char** values, char**) {
+                auto* s = static_cast<std::string*>(text);
+                for (int i = 0; i < n; ++i)
+                    *s += (i ? "|" : "") + std::string(values[i] ? values[i] : "");
+                *s += "\n";
+                return 0;
+            },
+            &out, nullptr);
+    }
+    sqlite3_close(handle);
+    return out;
+}
+
+std::map<std::string, std::string> ReadTree(const fs::path& root) {
+    std::map<std::string, std::string> files;
+    if (!fs::exists(root))
+        return files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (entry.is_regular_file())
+            files[fs::relative(entry.path(), root).string()] = ReadFile(entry.path());
+    }
+    return files;
+}
+
+// The first line where two texts differ, for the failure message.
+std::string FirstDifference(const std::string& expected, const std::string& actual) {
+    size_t at = 0;
+    while (at < expected.size() && at < actual.size() && expected[at] == actual[at])
+        ++at;
+    size_t lineStart = expected.rfind('\n', at == 0 ? 0 : at - 1);
+    lineStart = lineStart == std::string::npos ? 0 : lineStart + 1;
+    int line = 1 + static_cast<int>(std::count(
+                       expected.begin(), expected.begin() + static_cast<long>(lineStart), '\n'));
+    auto lineOf = [&](const std::string& text) {
+        size_t end = text.find('\n', lineStart);
+        return lineStart >= text.size()
+                   ? std::string("<end of file>")
+                   : text.substr(lineStart,
+                                 end == std::string::npos ? std::string::npos : end - lineStart);
+    };
+    return "line " + std::to_string(line) + "\n  expected: " + lineOf(expected) +
+           "\n  actual:   " + lineOf(actual);
+}
+
+void CheckGolden(const std::string& name, const fs::path& database, const std::string& options) {
+    TempDir dir;
+    fs::path out = dir / "out";
+    fs::path db = testing::FreshSupportDatabase(dir);
+    std::string command = std::string("'") + VELORIN_PROGRAM + "' convert '" + database.string() +
+                          "' -o '" + out.string() + "' --yes --support-db '" + db.string() + "' " +
+                          options + " </dev/null >/dev/null 2>'" + (dir / "stderr").string() + "'";
+    int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << ReadFile(dir / "stderr");
+
+    std::map<std::string, std::string> actual = ReadTree(out);
+    actual["analysis.txt"] = DumpAnalysis(db);
+    const fs::path goldenDir = testing::SourceDir() / "tests" / "golden" / name;
+    if (std::getenv("VELORIN_UPDATE_GOLDEN") != nullptr) {
+        fs::remove_all(goldenDir);
+        for (const auto& [file, bytes] : actual)
+            WriteFile(goldenDir / file, bytes);
+        GTEST_SKIP() << "golden files of " << name << " rewritten";
+    }
+    std::map<std::string, std::string> expected = ReadTree(goldenDir);
+    ASSERT_FALSE(expected.empty()) << "no golden files in " << goldenDir;
+    for (const auto& [file, bytes] : expected) {
+        auto it = actual.find(file);
+        if (it == actual.end()) {
+            ADD_FAILURE() << name << ": " << file << " was not written";
+        } else if (it->second != bytes) {
+            ADD_FAILURE() << name << ": " << file << " differs at "
+                          << FirstDifference(bytes, it->second);
+        }
+    }
+    for (const auto& [file, bytes] : actual) {
+        if (!expected.count(file))
+            ADD_FAILURE() << name << ": unexpected file " << file;
+    }
+}
+
+TEST(Golden, SalesSampleApplication) {
+    CheckGolden("Sales", testing::SourceDir() / "examples" / "Sales.mdb.src", "");
+}
+
+TEST(Golden, SalesAsVisualBasic4MdiProject) {
+    CheckGolden("Sales-vb4-mdi", testing::SourceDir() / "examples" / "Sales.mdb.src",
+                "--vb4 --mdi --list-type 1 --calendar --option-set");
+}
+
+}  // namespace
+}  // namespace velorin

@@ -1,0 +1,87 @@
+// The real Access database and the real application export beside the
+// checkout; these tests skip when they are absent.
+#include <gtest/gtest.h>
+
+#include "session/host/database_loader.h"
+#include "test_support.h"
+
+namespace velorin {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(Northwind, ListsContainerDocumentsInOrder) {
+    fs::path data = testing::SharedData();
+    if (data.empty())
+        GTEST_SKIP() << "../shared/data is absent";
+    LoadedDatabase loaded = LoadDatabase(data / "nwind.mdb");
+    ASSERT_TRUE(loaded.application) << loaded.error;
+    const AccessApplication& app = *loaded.application;
+    const auto& forms = app.Documents(Container::Forms);
+    ASSERT_EQ(forms.size(), 21u);
+    EXPECT_EQ(forms.front(), "Categories");
+    EXPECT_EQ(forms.back(), "Suppliers");
+    EXPECT_TRUE(std::is_sorted(forms.begin(), forms.end(), ILess()));
+    EXPECT_EQ(
+        app.Documents(Container::Modules),
+        (std::vector<std::string>{"Northwind Help Function", "Startup", "Utility Functions"}));
+    EXPECT_EQ(app.Documents(Container::Scripts).size(), 7u);  // MSysDb is no macro
+    EXPECT_EQ(app.Documents(Container::Reports).size(), 13u);
+    // Designs are not readable from the file itself.
+    EXPECT_EQ(app.OpenForm("Categories"), nullptr);
+}
+
+TEST(Northwind, TablesAndQueriesWithTheirTypes) {
+    fs::path data = testing::SharedData();
+    if (data.empty())
+        GTEST_SKIP() << "../shared/data is absent";
+    LoadedDatabase loaded = LoadDatabase(data / "nwind.mdb");
+    ASSERT_TRUE(loaded.application);
+    const AccessApplication& app = *loaded.application;
+    const TableDef* details = app.FindTableDef("Order Details");
+    ASSERT_NE(details, nullptr);
+    ASSERT_EQ(details->fields.size(), 5u);
+    EXPECT_EQ(details->fields[2].name, "UnitPrice");
+    EXPECT_EQ(details->fields[2].type, dao::kCurrency);
+    EXPECT_EQ(details->fields[3].type, dao::kInteger);
+    EXPECT_EQ(details->fields[4].type, dao::kSingle);
+    EXPECT_EQ(app.FindTableDef("MSysObjects"), nullptr);
+    EXPECT_EQ(app.QueryDefs().size(), 22u);
+    EXPECT_EQ(app.FindQueryDef("Customers and Suppliers by City")->type, dao::kQuerySetOperation);
+    EXPECT_EQ(app.FindQueryDef("Quarterly Orders by Product")->type, dao::kQueryCrosstab);
+    const QueryDef* top = app.FindQueryDef("Ten Most Expensive Products");
+    EXPECT_EQ(top->sql,
+              "SELECT DISTINCTROW TOP 10 Products.ProductName AS TenMostExpensiveProducts, "
+              "Products.UnitPrice\r\n"
+              "FROM Products\r\nORDER BY Products.UnitPrice DESC;");
+}
+
+TEST(BigRivers, EveryObjectLoadsWithoutAnError) {
+    fs::path data = testing::SharedData();
+    if (data.empty())
+        GTEST_SKIP() << "../shared/data is absent";
+    fs::path source = data / "big_rivers_app" / "source";
+    LoadedDatabase loaded = LoadDatabase(source);
+    ASSERT_TRUE(loaded.application) << loaded.error;
+    const AccessApplication& app = *loaded.application;
+    for (const LoadDiagnostic& d : app.Diagnostics())
+        ADD_FAILURE() << d.path << ":" << d.line << " " << d.message;
+    size_t formFiles = 0;
+    for (const auto& entry : fs::directory_iterator(source / "forms"))
+        formFiles += entry.path().extension() == ".bas";
+    EXPECT_EQ(app.Documents(Container::Forms).size(), formFiles);
+    for (const std::string& name : app.Documents(Container::Forms)) {
+        const AccessForm* form = app.OpenForm(name);
+        ASSERT_NE(form, nullptr) << name;
+        EXPECT_TRUE(form->HasSection(0)) << name;
+    }
+    EXPECT_EQ(app.Documents(Container::Modules).size(), 2u);
+    EXPECT_GE(app.Documents(Container::Reports).size(), 1u);
+    EXPECT_EQ(app.QueryDefs().size(), 19u);
+    EXPECT_GE(app.TableDefs().size(), 10u);
+    // A query kept in the export's design format.
+    EXPECT_NE(app.FindQueryDef("UsysTempQuery")->sql.find("tsys_Db_Templates"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velorin

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "controls/support_library/support_library.h"
+#include "test_support.h"
+
+namespace velorin {
+namespace {
+
+using testing::CrLf;
+using testing::ReadFile;
+using testing::TempDir;
+using testing::WriteFile;
+
+std::string Indent(const std::string& content) {
+    TempDir dir;
+    WriteFile(dir / "x.frm", content);
+    OutputDirectory out(dir.Path());
+    SilentIndent(out, "x.frm");
+    return ReadFile(dir / "x.frm");
+}
+
+TEST(SilentIndent, NestsTheDesignSectionAndLeavesCodeAfterIt) {
+    EXPECT_EQ(Indent(CrLf({"VERSION 5.00", "Object=\"{X}#1.0#0\"; \"A.OCX\"", "Begin VB.Form F",
+                           "Caption = \"F\"", "BeginProperty Font", "Name = \"Arial\"",
+                           "EndProperty", "Begin VB.Label L", "Index = 0", "End", "End",
+                           "DIM OpenArgsF as string", "Sub A()", "End", "End Sub"})),
+              CrLf({"VERSION 5.00", "Object=\"{X}#1.0#0\"; \"A.OCX\"", "Begin VB.Form F",
+                    "   Caption = \"F\"", "   BeginProperty Font", "      Name = \"Arial\"",
+                    "   EndProperty", "   Begin VB.Label L", "      Index = 0", "   End", "End",
+                    "DIM OpenArgsF as string", "Sub A()", "    End", "End Sub"}));
+}
+
+TEST(SilentIndent, IndentsCodeBlocksAsTheEditorShowsThem) {
+    EXPECT_EQ(Indent(CrLf({"Attribute VB_Name = \"M\"",
+                           "Private Function F(x)",
+                           "Dim i",
+                           "If x Then",
+                           "For i = 1 To 3",
+                           "Do While i > 0",
+                           "i = i - 1",
+                           "Loop",
+                           "Next i",
+                           "ElseIf y Then",
+                           "' a comment",
+                           "Else",
+                           "If z Then Exit Function",
+                           "End If",
+                           "Select Case x",
+                           "Case 1",
+                           "With rs",
+                           ".MoveNext",
+                           "End With",
+                           "Case Else",
+                           "F = 2",
+                           "End Select",
+                           "MsgBox \"a\", _",
+                           "vbOK",
+                           "Err_Handler:",
+                           "Resume Next",
+                           "",
+                           "End Function",
+                           "Public Type T",
+                           "a As Long",
+                           "End Type"})),
+              CrLf({"Attribute VB_Name = \"M\"",
+                    "Private Function F(x)",
+                    "    Dim i",
+                    "    If x Then",
+                    "        For i = 1 To 3",
+                    "            Do While i > 0",
+                    "                i = i - 1",
+                    "            Loop",
+                    "        Next i",
+                    "    ElseIf y Then",
+                    "        ' a comment",
+                    "    Else",
+                    "        If z Then Exit Function",
+                    "    End If",
+                    "    Select Case x",
+                    "        Case 1",
+                    "            With rs",
+                    "                .MoveNext",
+                    "            End With",
+                    "        Case Else",
+                    "            F = 2",
+                    "    End Select",
+                    "    MsgBox \"a\", _",
+                    "        vbOK",
+                    "Err_Handler:",
+                    "    Resume Next",
+                    "",
+                    "End Function",
+                    "Public Type T",
+                    "    a As Long",
+                    "End Type"}));
+}
+
+TEST(SilentIndent, AContinuedHeaderOpensItsBlock) {
+    EXPECT_EQ(Indent(CrLf({"Sub A()", "If a And _", "b Then", "x", "End If", "End Sub"})),
+              CrLf({"Sub A()", "    If a And _", "        b Then", "        x", "    End If",
+                    "End Sub"}));
+}
+
+TEST(SilentIndent, UnbalancedCodeNeverIndentsBelowZero) {
+    EXPECT_EQ(Indent(CrLf({"End If", "Loop", "x"})), CrLf({"End If", "Loop", "x"}));
+}
+
+}  // namespace
+}  // namespace velorin

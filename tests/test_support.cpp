@@ -1,0 +1,84 @@
+#include "test_support.h"
+
+#include <sqlite3.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace velorin::testing {
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+    std::random_device random;
+    path_ = fs::temp_directory_path() /
+            ("velorin-test-" + std::to_string(random()) + std::to_string(random()));
+    fs::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(path_, ec);
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+std::string CrLf(std::initializer_list<std::string_view> lines) {
+    std::string out;
+    for (std::string_view line : lines) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+Answer ScriptedUi::Show(const Message& message) {
+    messages.push_back(message);
+    if (message.buttons == Buttons::Ok || message.buttons == Buttons::OkHelp)
+        return Answer::Ok;
+    if (answers.empty())
+        return Answer::No;
+    Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+fs::path FreshSupportDatabase(const TempDir& dir) {
+    // Built from the script, not copied: the built database may have been used.
+    fs::path path = dir / "vlrn.db";
+    fs::remove(path);
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    std::string script = ReadFile(SourceDir() / "support" / "vlrn.sql");
+    char* error = nullptr;
+    if (sqlite3_exec(db, script.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+        ADD_FAILURE() << "support database script: " << (error ? error : "");
+        sqlite3_free(error);
+    }
+    sqlite3_close(db);
+    return path;
+}
+
+fs::path SourceDir() {
+    return fs::path(VELORIN_SOURCE_DIR);
+}
+
+fs::path SharedData() {
+    fs::path data = SourceDir().parent_path() / "shared" / "data";
+    std::error_code ec;
+    return fs::is_directory(data, ec) ? data : fs::path();
+}
+
+}  // namespace velorin::testing

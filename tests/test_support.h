@@ -1,0 +1,59 @@
+// Shared test fixtures: temporary directories, a scripted user interface and
+// a fresh support database per test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "session/user_interface.h"
+
+namespace velorin::testing {
+
+// A directory removed with everything in it when the test ends.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    const std::filesystem::path& Path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+std::string ReadFile(const std::filesystem::path& path);
+// Lines joined with CR LF, each line ending in CR LF.
+std::string CrLf(std::initializer_list<std::string_view> lines);
+
+// Records every message; answers questions from a script (No when it runs out).
+class ScriptedUi : public UserInterface {
+  public:
+    Answer Show(const Message& message) override;
+    void Warn(const std::string& text) override { warnings.push_back(text); }
+    void StartProgress(int max) override { maximum = max; }
+    void SetProgress(int value) override { progress = value; }
+    void UpdateTime() override { ++timeUpdates; }
+    void EndProgress() override { ended = true; }
+
+    std::deque<Answer> answers;
+    std::vector<Message> messages;
+    std::vector<std::string> warnings;
+    int maximum = -1;
+    int progress = 0;
+    int timeUpdates = 0;
+    bool ended = false;
+};
+
+// A copy of the built support database in a temporary directory.
+std::filesystem::path FreshSupportDatabase(const TempDir& dir);
+
+std::filesystem::path SourceDir();
+// ../shared/data beside the checkout, or empty when it is absent.
+std::filesystem::path SharedData();
+
+}  // namespace velorin::testing
