@@ -29,6 +29,21 @@ void WriteAdded(CodeFileState& state, std::string_view line) {
     ++state.lineNumber;
 }
 
+// The calls of the form's generated initialisers; a generated Form_Load also
+// fills the data-control captions.
+void WriteLoadCalls(CodeFileState& state, const std::array<int, 6>& flags, bool withCaptions) {
+    if (flags[1])
+        WriteAdded(state, "vReturnValue=InitializeListBoxes()");
+    if (flags[2])
+        WriteAdded(state, "vReturnValue=InitializeComboBoxes()");
+    if (flags[3])
+        WriteAdded(state, "vReturnValue=InitializeButtons()");
+    if (withCaptions && flags[4])
+        WriteAdded(state, "vReturnValue=InitialDataCtlCaptions()");
+    if (flags[5])
+        WriteAdded(state, "Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2");
+}
+
 std::string UniqueModuleName(Session& session, std::string_view objectName) {
     std::string identifier = MakeVBName(objectName);
     for (size_t i = 0; i < session.usedModuleNames.size(); ++i) {
@@ -103,16 +118,7 @@ void ConvertCodeFile(Session& session, std::string_view fileName, bool isForm) {
             formLoadSeen = true;
             if (loadCalls)
                 WriteAdded(state, "Dim vReturnValue as variant");
-            if (flags[1])
-                WriteAdded(state, "vReturnValue=InitializeListBoxes()");
-            if (flags[2])
-                WriteAdded(state, "vReturnValue=InitializeComboBoxes()");
-            if (flags[3])
-                WriteAdded(state, "vReturnValue=InitializeButtons()");
-            if (flags[5])
-                WriteAdded(
-                    state,
-                    "Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2");
+            WriteLoadCalls(state, flags, false);
         } else if (IFind(state.line, "Sub Form_Activate") != std::string::npos) {
             formActivateSeen = true;
             if (flags[4]) {
@@ -125,17 +131,7 @@ void ConvertCodeFile(Session& session, std::string_view fileName, bool isForm) {
     if (isForm && !formLoadSeen && loadCalls) {
         WriteAdded(state, "Private Sub Form_Load()");
         WriteAdded(state, "Dim vReturnValue as variant");
-        if (flags[1])
-            WriteAdded(state, "vReturnValue=InitializeListBoxes()");
-        if (flags[2])
-            WriteAdded(state, "vReturnValue=InitializeComboBoxes()");
-        if (flags[3])
-            WriteAdded(state, "vReturnValue=InitializeButtons()");
-        if (flags[4])
-            WriteAdded(state, "vReturnValue=InitialDataCtlCaptions()");
-        if (flags[5])
-            WriteAdded(state,
-                       "Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2");
+        WriteLoadCalls(state, flags, true);
         WriteAdded(state, "End Sub");
         ++state.subCount;
     }

@@ -86,6 +86,10 @@ std::optional<std::string> OutputDirectory::Read(std::string_view name) const {
     fs::path path = PathOf(name);
     if (path.empty())
         return std::nullopt;
+    return ReadWholeFile(path);
+}
+
+std::optional<std::string> ReadWholeFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;

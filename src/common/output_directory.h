@@ -74,6 +74,9 @@ class OutputDirectory {
     std::string firstError_;
 };
 
+// The whole content of a file; nothing when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+
 // Pattern match with "*" and "?", ignoring case, over Windows-1252 text.
 bool MatchesPattern(std::string_view name, std::string_view pattern);
 

@@ -65,12 +65,24 @@ void SortIntegers(std::vector<int16_t>& values) {
     std::sort(values.begin(), values.end());
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    size_t first = text.find_first_not_of(' ');
+namespace {
+
+std::string_view TrimOf(std::string_view text, std::string_view characters) {
+    size_t first = text.find_first_not_of(characters);
     if (first == std::string_view::npos)
         return {};
-    size_t last = text.find_last_not_of(' ');
+    size_t last = text.find_last_not_of(characters);
     return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+    return TrimOf(text, " ");
+}
+
+std::string_view TrimWhitespace(std::string_view text) {
+    return TrimOf(text, " \t");
 }
 
 std::vector<std::string> SplitLines(std::string_view content) {

@@ -22,5 +22,7 @@ void SortIntegers(std::vector<int16_t>& values);
 std::vector<std::string> SplitLines(std::string_view content);
 // Visual Basic's Trim: leading and trailing blanks (spaces only).
 std::string_view TrimBlanks(std::string_view text);
+// Blanks and tabs, as the object text and code layout allow them.
+std::string_view TrimWhitespace(std::string_view text);
 
 }  // namespace velorin

@@ -16,14 +16,6 @@ namespace {
 constexpr int kDesignIndent = 3;
 constexpr int kCodeIndent = 4;
 
-std::string_view TrimAll(std::string_view s) {
-    size_t first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    size_t last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
-}
-
 // The line without a trailing comment, trimmed.
 std::string_view CodePart(std::string_view line) {
     bool quoted = false;
@@ -31,9 +23,9 @@ std::string_view CodePart(std::string_view line) {
         if (line[i] == '"')
             quoted = !quoted;
         else if (line[i] == '\'' && !quoted)
-            return TrimAll(line.substr(0, i));
+            return TrimWhitespace(line.substr(0, i));
     }
-    return TrimAll(line);
+    return TrimWhitespace(line);
 }
 
 bool StartsWithWord(std::string_view text, std::string_view word) {
@@ -49,7 +41,7 @@ std::string_view DropModifiers(std::string_view text) {
         again = false;
         for (std::string_view m : {"Private", "Public", "Friend", "Static", "Global"}) {
             if (StartsWithWord(text, m)) {
-                text = TrimAll(text.substr(m.size()));
+                text = TrimWhitespace(text.substr(m.size()));
                 again = true;
             }
         }
@@ -89,7 +81,7 @@ class CodeIndenter {
             return 0;
         }
         if (StartsWithWord(code, "End")) {
-            std::string_view rest = TrimAll(code.substr(3));
+            std::string_view rest = TrimWhitespace(code.substr(3));
             if (StartsWithWord(rest, "Sub") || StartsWithWord(rest, "Function") ||
                 StartsWithWord(rest, "Property")) {
                 stack_.clear();
@@ -172,13 +164,13 @@ void SilentIndent(OutputDirectory& out, std::string_view file) {
     size_t i = 0;
     // A form file opens with its VERSION line and design section.
     size_t firstText = 0;
-    while (firstText < lines.size() && TrimAll(lines[firstText]).empty())
+    while (firstText < lines.size() && TrimWhitespace(lines[firstText]).empty())
         ++firstText;
-    if (firstText < lines.size() && StartsWithWord(TrimAll(lines[firstText]), "VERSION")) {
+    if (firstText < lines.size() && StartsWithWord(TrimWhitespace(lines[firstText]), "VERSION")) {
         int depth = 0;
         bool opened = false;
         for (; i < lines.size(); ++i) {
-            std::string t(TrimAll(lines[i]));
+            std::string t(TrimWhitespace(lines[i]));
             if (IsEndLine(t) && depth > 0)
                 --depth;
             lines[i] =
@@ -195,7 +187,7 @@ void SilentIndent(OutputDirectory& out, std::string_view file) {
 
     CodeIndenter indenter;
     while (i < lines.size()) {
-        std::string t(TrimAll(lines[i]));
+        std::string t(TrimWhitespace(lines[i]));
         if (t.empty()) {
             lines[i++].clear();
             continue;
@@ -215,10 +207,10 @@ void SilentIndent(OutputDirectory& out, std::string_view file) {
         } else if (IsLabel(logical)) {
             level = 0;
         } else {
-            level = indenter.Place(TrimAll(logical));
+            level = indenter.Place(TrimWhitespace(logical));
         }
         for (size_t k = i; k <= last; ++k) {
-            std::string line(TrimAll(lines[k]));
+            std::string line(TrimWhitespace(lines[k]));
             int at = k == i ? level : level + 1;
             lines[k] = line.empty()
                            ? line

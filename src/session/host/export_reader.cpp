@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "common/ansi_text.h"
+#include "common/output_directory.h"
 #include "common/string_helpers.h"
 #include "session/host/database_loader.h"
 #include "session/host/object_text.h"
@@ -19,16 +20,6 @@ namespace {
 
 constexpr std::string_view kSubfolders[] = {"forms",   "reports", "modules", "macros",
                                             "queries", "tbldefs", "tbldef",  "commandbars"};
-
-std::optional<std::string> ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return content;
-}
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9')
@@ -89,7 +80,7 @@ class ExportReader {
     }
 
     std::optional<std::string> ReadText(const fs::path& file) {
-        std::optional<std::string> bytes = ReadBytes(file);
+        std::optional<std::string> bytes = ReadWholeFile(file);
         if (!bytes) {
             Report(file, 0, "cannot be read");
             return std::nullopt;
@@ -231,7 +222,7 @@ class ExportReader {
     }
 
     static std::optional<std::string> DecodeIfReadable(const fs::path& file) {
-        std::optional<std::string> bytes = ReadBytes(file);
+        std::optional<std::string> bytes = ReadWholeFile(file);
         if (!bytes)
             return std::nullopt;
         return DecodeInputText(*bytes);
@@ -358,7 +349,7 @@ class ExportReader {
         std::error_code ec;
         if (!fs::is_regular_file(file, ec))
             return;
-        std::optional<std::string> bytes = ReadBytes(file);
+        std::optional<std::string> bytes = ReadWholeFile(file);
         if (!bytes) {
             Report(file, 0, "cannot be read");
             return;

@@ -7,14 +7,6 @@
 namespace velorin {
 namespace {
 
-std::string_view TrimSpace(std::string_view text) {
-    size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 bool IsOctal(char c) {
     return c >= '0' && c <= '7';
 }
@@ -88,7 +80,7 @@ int HexDigit(char c) {
 }
 
 bool AppendHexLine(std::string_view line, std::string& bytes) {
-    line = TrimSpace(line);
+    line = TrimWhitespace(line);
     while (!line.empty() && (line.back() == ',' || line.back() == ' '))
         line.remove_suffix(1);
     if (line.size() >= 2 && line[0] == '0' && (line[1] == 'x' || line[1] == 'X'))
@@ -109,7 +101,7 @@ void SplitTypedName(std::string_view raw, TextProperty& property) {
     size_t quote = raw.find('"');
     if (quote != std::string_view::npos && quote > 0 && raw.back() == '"' &&
         raw.size() > quote + 1) {
-        property.typeTag = std::string(TrimSpace(raw.substr(0, quote)));
+        property.typeTag = std::string(TrimWhitespace(raw.substr(0, quote)));
         property.name = std::string(raw.substr(quote + 1, raw.size() - quote - 2));
     } else {
         property.name = std::string(raw);
@@ -150,7 +142,7 @@ ObjectTextResult ReadObjectText(std::string_view content) {
             text.codeLines.push_back(lines[index]);
             continue;
         }
-        std::string_view line = TrimSpace(lines[index]);
+        std::string_view line = TrimWhitespace(lines[index]);
         if (line.empty())
             continue;
 
@@ -171,7 +163,7 @@ ObjectTextResult ReadObjectText(std::string_view content) {
         }
         if (IsBeginLine(line)) {
             TextBlock block;
-            block.head = std::string(TrimSpace(line.substr(5)));
+            block.head = std::string(TrimWhitespace(line.substr(5)));
             block.line = lineNo;
             block.parent = open.empty() ? -1 : open.back();
             int id = static_cast<int>(text.blocks.size());
@@ -196,8 +188,8 @@ ObjectTextResult ReadObjectText(std::string_view content) {
             return fail(lineNo, "unexpected line");
         TextProperty property;
         property.line = lineNo;
-        SplitTypedName(TrimSpace(line.substr(0, eq)), property);
-        std::string_view value = TrimSpace(line.substr(eq + 1));
+        SplitTypedName(TrimWhitespace(line.substr(0, eq)), property);
+        std::string_view value = TrimWhitespace(line.substr(eq + 1));
         PropertyList& target =
             open.empty() ? text.header : text.blocks[static_cast<size_t>(open.back())].properties;
         if (IEquals(value, "NotDefault")) {
@@ -206,7 +198,7 @@ ObjectTextResult ReadObjectText(std::string_view content) {
             std::string bytes;
             size_t end = index + 1;
             for (; end < lines.size(); ++end) {
-                std::string_view hex = TrimSpace(lines[end]);
+                std::string_view hex = TrimWhitespace(lines[end]);
                 if (IEquals(hex, "End"))
                     break;
                 if (!hex.empty() && !AppendHexLine(hex, bytes)) {
