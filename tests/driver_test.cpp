@@ -79,7 +79,8 @@ TEST_F(DriverTest, JoinsAFormsFragmentsInTheirFixedOrder) {
               "' fragment 006", "' fragment 007", "' fragment ctl", "' toolbarcode.txt",
               "' _Menu.mc1", "' _Menu.mc2", "' _Menu.mc3",
               "Property Let OpenArgs(strOpenArgs as string)", "    OpenArgsF=strOpenArgs",
-              "End Property", "", "Property Get OpenArgs() as string", "    OpenArgs=OpenArgsF",
+              // Translated like any other line: its "()" goes.
+              "End Property", "", "Property Get OpenArgs as string", "    OpenArgs=OpenArgsF",
               "End Property",
               // The fragments .004, .005, .003 and .007 call for their initialisers.
               "Private Sub Form_Load()", "    Dim vReturnValue as variant",

@@ -52,11 +52,12 @@ TEST_F(ModuleConversionTest, ModulesGetUniqueNamesAndCountedLines) {
                     "Public Function F() As Long", "End Function"}));
     ConvertCodeFile(session, "MODU_Utility Functions.txt", false);
     EXPECT_EQ(ReadFile(dir / "Utility Functions.bas"),
-              CrLf({"Attribute VB_Name = \"Utility_Functions\"", "Option Compare Database",
+              CrLf({"Attribute VB_Name = \"Utility_Functions\"", "'VLRN Option Compare Database",
                     "' indented comment", "", "Private Sub Text1_DblClick()", "x = 1", "End Sub",
                     "Public Function F() As Long", "End Function"}));
     EXPECT_EQ(Stat("Utility Functions", "TotalLines"), 8);
     EXPECT_EQ(Stat("Utility Functions", "CommentLines"), 1);
+    EXPECT_EQ(Stat("Utility Functions", "LinesNotTranslated"), 1);
     EXPECT_EQ(Stat("Utility Functions", "BlankLines"), 1);
     EXPECT_EQ(Stat("Utility Functions", "SubCount"), 1);
     EXPECT_EQ(Stat("Utility Functions", "ProcCount"), 1);

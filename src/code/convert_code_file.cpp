@@ -2,6 +2,7 @@
 #include "code/code_file_state.h"
 #include "code/module_conversion.h"
 #include "code/translate_line.h"
+#include "code/translate_procedures.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
@@ -155,6 +156,7 @@ void ConvertCodeFile(Session& session, std::string_view fileName, bool isForm) {
     stats.procCount = state.procCount;
     stats.codeLines = state.lineNumber;
     WriteModuleStats(session.supportDb, session.ui, stats);
+    TranslateProcedures(session, objectName + (isForm ? ".frm" : ".bas"));
 }
 
 }  // namespace velorin

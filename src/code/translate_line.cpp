@@ -1,9 +1,254 @@
+// Statement translation: four stages of textual rules over one trimmed line.
+// A: Application members; B: DoCmd actions and three other statements;
+// C: features Visual Basic lacks (first match); D: replacements (all that match).
 #include "code/translate_line.h"
 
+#include "code/analysis_records.h"
+#include "code/form_reference.h"
+#include "code/statement_rules.h"
+#include "code/translation_outcomes.h"
+#include "common/ansi_text.h"
+#include "common/string_helpers.h"
+
 namespace velorin {
+namespace {
+
+bool Contains(std::string_view line, std::string_view text, bool exactCase) {
+    return exactCase ? line.find(text) != std::string_view::npos
+                     : IFind(line, text) != std::string_view::npos;
+}
+
+void StageApplication(CodeFileState& state) {
+    if (InStr(state.line, "Application.") == 0)
+        return;
+    if (InStr(state.line, "Application.hWndAccessApp") > 0) {
+        state.line = ReplaceAll(state.line, "Application.hWndAccessApp", "App.hInstance");
+    } else if (IEquals(state.line, "Application.Quit")) {
+        state.line = "End";
+    } else {
+        CommentedOut(state, reason::kNoTranslation);
+    }
+}
+
+// Ends translation with an empty line.
+void Blank(CodeFileState& state) {
+    state.line.clear();
+    ++state.blankLines;
+}
+
+// Returns false when translation ends here.
+bool StageStatements(CodeFileState& state) {
+    if (IStartsWith(state.line, "DoCmd.")) {
+        ApplyDoCmdRules(state);
+    } else if (IStartsWith(state.line, "Option Compare Database")) {
+        CommentedOut(state, reason::kAccessOnlyFeature);
+    } else if (IStartsWith(state.line, "Set db =")) {
+        Blank(state);
+        return false;
+    } else if (InStr(state.line, ".REQUERY") > 0) {
+        ApplyListRequeryRule(state);
+    }
+    return true;
+}
+
+struct Unsupported {
+    std::string_view text;
+    bool exactCase;
+    int reason;
+};
+
+constexpr Unsupported kUnsupported[] = {
+    {".AllowAdditions", true, 1}, {".AllowEdits", true, 1},  {".DataEntry", true, 1},
+    {".AllowDeletions", true, 1}, {".RunCommand", false, 1}, {"CurrentUser()", false, 1},
+};
+
+constexpr std::string_view kAttributes[] = {"Attribute VB_Name", "Attribute VB_Creatable",
+                                            "Attribute VB_Exposed"};
+
+constexpr std::string_view kListCallbacks[][2] = {
+    {"LB_INITIALIZE", "acLBInitialize"},
+    {"LB_OPEN", "acLBOpen"},
+    {"LB_GETROWCOUNT", "acLBGetRowCount"},
+    {"LB_GETCOLUMNCOUNT", "acLBGetColumnCount"},
+    {"LB_GETCOLUMNWIDTH", "acLBGetColumnWidth"},
+    {"LB_GETVALUE", "acLBGetValue"},
+    {"LB_END", "acLBEnd"},
+};
+
+constexpr std::string_view kNavigationConstants[] = {"ACFIRST", "ACLAST",  "ACNEWREC", "ACNEXT",
+                                                     "ACPREV",  "A_FIRST", "A_LAST",   "A_NEWREC",
+                                                     "A_NEXT",  "A_PREV",  "ACHIDDEN"};
+
+constexpr Unsupported kLaterUnsupported[] = {
+    {"GOTOPAGE", false, 1},      {"Reports!", false, 9},  {".ActiveReport", true, 9},
+    {"DATA_ERRADDED", false, 1}, {".bookmark", false, 1}, {".RecordsetClone", true, 1},
+};
+
+constexpr Unsupported kLastUnsupported[] = {
+    {".parent", false, 1},      {".DefaultEditing", true, 1}, {"DDEExecute", true, 1},
+    {"DDEInitiate", true, 1},   {"DDEPoke", true, 1},         {"DDERequest", true, 1},
+    {"DDESend", true, 1},       {"DDETerminate", true, 1},    {".Undo", true, 1},
+    {".Locked", true, 1},       {".SourceObject", true, 1},   {".RowSource", true, 1},
+    {".Painting", true, 1},     {".AllowEditing", true, 1},   {".HiddenPageBreak", true, 1},
+    {".FilterOn", true, 1},     {".OnAction", true, 12},      {".OnActivate", true, 12},
+    {".OnAddnNew", true, 12},   {".OnApplyFilter", true, 12}, {".OnChange", true, 12},
+    {".OnClick", true, 12},     {".OnClose", true, 12},       {".OnCurrent", true, 12},
+    {".OnDblClick", true, 12},  {".OnDeactivate", true, 12},  {".OnDelete", true, 12},
+    {".OnEnter", true, 12},     {".OnError", true, 12},       {".OnExit", true, 12},
+    {".OnFilter", true, 12},    {".OnGotFocus", true, 12},    {".OnKeyDown", true, 12},
+    {".OnKeyPress", true, 12},  {".OnKeyUp", true, 12},       {".OnLoad", true, 12},
+    {".OnLostFocus", true, 12}, {".OnMouseDown", true, 12},   {".OnMouseMove", true, 12},
+    {".OnMouseUp", true, 12},   {".OnNotInList", true, 12},   {".OnOpen", true, 12},
+    {".OnResize", true, 12},    {".OnTimer", true, 12},       {".OnUnload", true, 12},
+    {".OnUpdated", true, 12},
+};
+
+const Unsupported* FirstIn(std::string_view line, const Unsupported* begin,
+                           const Unsupported* end) {
+    for (const Unsupported* rule = begin; rule != end; ++rule) {
+        if (Contains(line, rule->text, rule->exactCase))
+            return rule;
+    }
+    return nullptr;
+}
+
+// Returns false when translation ends here.
+bool StageUnsupported(CodeFileState& state) {
+    const std::string& line = state.line;
+    if (const Unsupported* rule = FirstIn(line, std::begin(kUnsupported), std::end(kUnsupported))) {
+        CommentedOut(state, rule->reason);
+        return true;
+    }
+    for (std::string_view attribute : kAttributes) {
+        if (Contains(line, attribute, false)) {
+            Blank(state);
+            return false;
+        }
+    }
+    for (const auto& callback : kListCallbacks) {
+        if (Contains(line, callback[0], false) || Contains(line, callback[1], false)) {
+            CommentedOut(state, reason::kListCallback);
+            return true;
+        }
+    }
+    for (std::string_view constant : kNavigationConstants) {
+        if (Contains(line, constant, false)) {
+            CommentedOut(state, reason::kAccessOnlyFeature);
+            return true;
+        }
+    }
+    if (Contains(line, ".ControlTipText", true) && !state.session.options.vb5Project) {
+        CommentedOut(state, reason::kAccessOnlyFeature);
+        return true;
+    }
+    if (const Unsupported* rule =
+            FirstIn(line, std::begin(kLaterUnsupported), std::end(kLaterUnsupported))) {
+        CommentedOut(state, rule->reason);
+        return true;
+    }
+    if (Contains(line, ".form", false) && !Contains(line, "vb.form", false)) {
+        CommentedOut(state, reason::kAccessOnlyFeature);
+        return true;
+    }
+    if (const Unsupported* rule =
+            FirstIn(line, std::begin(kLastUnsupported), std::end(kLastUnsupported))) {
+        CommentedOut(state, rule->reason);
+    }
+    return true;
+}
+
+struct Replacement {
+    std::string_view find;
+    std::string_view replace;
+};
+
+constexpr Replacement kDataAccess[] = {
+    {"CurrentDB()", "DB"},
+    {"me.helpfile", "App.HelpFile"},
+    {"CurrentDB", "DB"},
+    {"DB_OPEN_DYNASET", "DBOPENDYNASET"},
+    {"DB_OPEN_snapshot", "dbOpenSnapshot"},
+    {"DB_OPEN_table", "dbOpenTable"},
+    {"DB_forwardonly", "dbForwardOnly"},
+    {"db_sqlpassthrough", "dbsqlpassthrough"},
+    {"db_appendonly", "dbappendonly"},
+    {"db_readonly", "dbreadonly"},
+    {"DB_LANG_GENERAL", "dbLangGeneral"},
+    {"OpenQueryDef", "QueryDefs"},
+    {"CreateSnapshot", "OpenRecordset"},
+    {"CreateDynaset", "OpenRecordset"},
+    {"As Dynaset", "As Recordset"},
+    {"As Snapshot", "As Recordset"},
+    {"As TableDef", "As Recordset"},
+    {"dim db as database,", "dim "},
+    {"dim db as database", ""},
+    {", db as database", ""},
+    {"dbengine(0)(0)", "db"},
+    {".Repaint", ".Refresh"},
+    {"DBEngine.Workspaces(0).Databases(0)", "db"},
+};
+
+constexpr Replacement kMembers[] = {
+    {".Object", ""},
+    {"()", ""},
+    {"me.txt", "me!txt"},
+    {"me.lst", "me!lst"},
+    {"me.cbo", "me!cbo"},
+    {"me.lbl", "me!lbl"},
+    {".Attributes", "!Attributes"},
+    {".SourceTableName", "!SourceTableName"},
+};
+
+constexpr Replacement kSysCmd[] = {
+    {"SysCmd(", "SysCmdVB("},
+    {"acSysCmdInitMeter", "1"},
+    {"SYSCMD_INITMETER", "1"},
+    {"acSysCmdUpdateMeter", "2"},
+    {"SYSCMD_UPDATEMETER", "2"},
+    {"acSysCmdRemoveMeter", "3"},
+    {"SYSCMD_REMOVEMETER", "3"},
+    {"acSysCmdSetStatus", "4"},
+    {"SYSCMD_SETSTATUS", "4"},
+    {"acSysCmdClearStatus", "5"},
+    {"SYSCMD_CLEARSTATUS", "5"},
+    {"acSysCmdGetWorkgroupFile", "13"},
+    {"acSysCmdGetObjectState", "10"},
+    {"SYSCMD_GETOBJECTSTATE", "10"},
+    {".TimerInterval", ".Timer1.Interval"},
+};
+
+void Apply(std::string& line, const Replacement* begin, const Replacement* end) {
+    for (const Replacement* r = begin; r != end; ++r) {
+        if (IFind(line, r->find) != std::string::npos)
+            line = ReplaceAll(line, r->find, r->replace);
+    }
+}
+
+void StageReplacements(CodeFileState& state) {
+    std::string& line = state.line;
+    Apply(line, std::begin(kDataAccess), std::end(kDataAccess));
+    if (state.session.options.vb5Project && IFind(line, ".ControlTipText") != std::string::npos)
+        line = ReplaceAll(line, ".ControlTipText", ".ToolTipText");
+    line = RewriteFormsCalls(std::move(line), state.session.convertedFormNames);
+    line = RewriteFormsBang(std::move(line), state.session.convertedFormNames);
+    Apply(line, std::begin(kMembers), std::end(kMembers));
+    if (IEquals(line, "Quit"))
+        line = "End";
+    if (IFind(line, "Sub lst") != std::string::npos &&
+        IFind(line, "_AfterUpdate(") != std::string::npos)
+        line = ReplaceAll(line, "_AfterUpdate()", "_AfterUpdate(RtnDispErrMsg As Integer)");
+    Apply(line, std::begin(kSysCmd), std::end(kSysCmd));
+}
+
+}  // namespace
 
 void TranslateLine(CodeFileState& state) {
-    (void)state;
+    StageApplication(state);
+    if (!StageStatements(state))
+        return;
+    if (!StageUnsupported(state))
+        return;
+    StageReplacements(state);
 }
 
 }  // namespace velorin

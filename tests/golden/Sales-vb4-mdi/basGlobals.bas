@@ -1,5 +1,5 @@
 Attribute VB_Name = "basGlobals"
-Option Compare Database
+'VLRN Option Compare Database
 Option Explicit
 
 ' Global constants and the start-up code of the Sales application.
@@ -13,17 +13,17 @@ Public glngLastOrderID As Long
 
 ' Run by the AutoExec macro (RunCode InitApplication())
 Public Function InitApplication() As Boolean
-    Dim db As Database
+
     Dim rs As Recordset
 
     On Error GoTo Err_InitApplication
 
-    gstrUserName = CurrentUser()
+    'VLRN gstrUserName = CurrentUser
     gdtmStarted = Now
-    SysCmd acSysCmdSetStatus, "Starting " & APP_TITLE & " " & APP_VERSION & "..."
+    SysCmd 4, "Starting " & APP_TITLE & " " & APP_VERSION & "..."
 
     ' The Orders form needs at least one shipping company
-    Set db = CurrentDb()
+
     Set rs = db.OpenRecordset("Shippers", dbOpenDynaset)
     If rs.EOF Then
         rs.AddNew
@@ -38,7 +38,7 @@ Public Function InitApplication() As Boolean
     glngLastOrderID = Nz(rs!LastID, 0)
     rs.Close
 
-    SysCmd acSysCmdClearStatus
+    SysCmd 5
     InitApplication = True
     Exit Function
 
@@ -50,6 +50,6 @@ End Function
 ' File > Exit on the menu bar
 Public Function ExitApplication()
     If MsgBox("Quit " & APP_TITLE & "?", vbQuestion + vbYesNo, APP_TITLE) = vbYes Then
-        DoCmd.Quit
+        End
     End If
 End Function

@@ -1,5 +1,5 @@
 Attribute VB_Name = "Utility_Functions"
-Option Compare Database
+'VLRN Option Compare Database
 Option Explicit
 
 ' General helpers for forms, macros, menus and toolbars.
@@ -9,8 +9,8 @@ Public Function IsLoaded(ByVal strFormName As String) As Boolean
     Const conObjStateClosed = 0
     Const conDesignView = 0
 
-    If SysCmd(acSysCmdGetObjectState, acForm, strFormName) <> conObjStateClosed Then
-        If Forms(strFormName).CurrentView <> conDesignView Then
+    If SysCmdVB(10, acForm, strFormName) <> conObjStateClosed Then
+        If GetFormFromName(strFormName).CurrentView <> conDesignView Then
             IsLoaded = True
         End If
     End If
@@ -19,9 +19,9 @@ End Function
 ' Status bar text, called from event properties as =ShowStatus("...")
 Public Function ShowStatus(ByVal varText As Variant) As Boolean
     If Len(Nz(varText, "")) = 0 Then
-        SysCmd acSysCmdClearStatus
+        SysCmd 5
     Else
-        SysCmd acSysCmdSetStatus, varText
+        SysCmd 4, varText
     End If
     ShowStatus = True
 End Function
@@ -31,26 +31,26 @@ Public Function ClearStatus() As Boolean
 End Function
 
 Public Function ShowAbout()
-    MsgBox APP_TITLE & " version " & APP_VERSION & vbCrLf & "Signed in as " & CurrentUser() & " since " & Format(gdtmStarted, "Short Time"), vbInformation, "About " & APP_TITLE
+    'VLRN MsgBox APP_TITLE & " version " & APP_VERSION & vbCrLf & "Signed in as " & CurrentUser & " since " & Format(gdtmStarted, "Short Time"), vbInformation, "About " & APP_TITLE
 End Function
 
 ' Opens the Orders form; over the Customers form it shows that customer's orders
 Public Function OpenOrders()
     If IsLoaded("Customers") Then
-        If Not IsNull(Forms!Customers!txtCustomerID) Then
-            DoCmd.OpenForm "Orders", , , "[CustomerID]=" & Forms!Customers!txtCustomerID
+        If Not IsNull(Customers!txtCustomerID) Then
+            Orders.Show	'VLRN DoCmd.OpenForm "Orders", , , "[CustomerID]=" & Customers!txtCustomerID
             Exit Function
         End If
     End If
-    DoCmd.OpenForm "Orders"
+    Orders.Show	'VLRN DoCmd.OpenForm "Orders"
 End Function
 
 Public Function OpenInvoiceFinder()
-    DoCmd.OpenForm "Orders/Invoices"
+    Orders_Invoices.Show	'VLRN DoCmd.OpenForm "Orders/Invoices"
 End Function
 
 Public Function OpenReportOptions()
-    DoCmd.OpenForm "Report Options", , , , , acDialog
+    Report_Options.Show vbModal 	'VLRN DoCmd.OpenForm "Report Options", , , , , acDialog
 End Function
 
 ' List-filling function of the quarter list on the Report Options form
@@ -58,24 +58,24 @@ Public Function FillQuarterList(ctl As Control, varID As Variant, lngRow As Long
     Dim varReturn As Variant
 
     Select Case intCode
-        Case acLBInitialize
+            'VLRN Case acLBInitialize
             varReturn = True
-        Case acLBOpen
+            'VLRN Case acLBOpen
             varReturn = Timer
-        Case acLBGetRowCount
+            'VLRN Case acLBGetRowCount
             varReturn = 4
-        Case acLBGetColumnCount
+            'VLRN Case acLBGetColumnCount
             varReturn = 2
-        Case acLBGetColumnWidth
+            'VLRN Case acLBGetColumnWidth
             ' -1 keeps the width of the ColumnWidths property
             varReturn = -1
-        Case acLBGetValue
+            'VLRN Case acLBGetValue
             If lngCol = 0 Then
                 varReturn = lngRow + 1
             Else
                 varReturn = "Quarter " & (lngRow + 1) & " (" & Format(DateSerial(2000, lngRow * 3 + 1, 1), "mmm") & " - " & Format(DateSerial(2000, lngRow * 3 + 3, 1), "mmm") & ")"
             End If
-        Case acLBEnd
+            'VLRN Case acLBEnd
             ' nothing to release
     End Select
     FillQuarterList = varReturn

@@ -1,18 +1,18 @@
 Attribute VB_Name = "basInventory"
-Option Compare Database
+'VLRN Option Compare Database
 Option Explicit
 
 ' Stock checks, with a progress meter in the status bar.
 
 Public Function ReorderCheck() As Integer
-    Dim db As Database
+
     Dim rs As Recordset
     Dim lngCount As Long
     Dim lngDone As Long
     Dim intLow As Integer
     Dim varReturn As Variant
 
-    Set db = CurrentDb()
+
     Set rs = db.OpenRecordset("SELECT * FROM Products WHERE Discontinued=False", dbOpenSnapshot)
     If rs.EOF Then
         rs.Close
@@ -22,21 +22,21 @@ Public Function ReorderCheck() As Integer
     lngCount = rs.RecordCount
     rs.MoveFirst
 
-    varReturn = SysCmd(acSysCmdInitMeter, "Checking stock levels...", lngCount)
+    varReturn = SysCmdVB(1, "Checking stock levels...", lngCount)
     Do While Not rs.EOF
         If rs!UnitsInStock + rs!UnitsOnOrder <= rs.Fields("ReorderLevel").Value Then
             intLow = intLow + 1
         End If
         lngDone = lngDone + 1
-        varReturn = SysCmd(acSysCmdUpdateMeter, lngDone)
+        varReturn = SysCmdVB(2, lngDone)
         rs.MoveNext
     Loop
     rs.Close
-    varReturn = SysCmd(acSysCmdRemoveMeter)
+    varReturn = SysCmdVB(3)
 
     If intLow > 0 Then
         If MsgBox(intLow & " products should be reordered. Show them now?", vbQuestion + vbYesNo, "Stock") = vbYes Then
-            DoCmd.OpenQuery "qryProductsToReorder", acViewNormal, acReadOnly
+            'VLRN DoCmd.OpenQuery "qryProductsToReorder", acViewNormal, acReadOnly
         End If
     Else
         MsgBox "All products are sufficiently in stock.", vbInformation, "Stock"
@@ -48,7 +48,7 @@ End Function
 Public Function ReceiveStock(ByVal lngProductID As Long, ByVal intUnits As Integer) As Boolean
     Dim rs As Recordset
 
-    Set rs = CurrentDb.OpenRecordset("Products", dbOpenDynaset)
+    Set rs = DB.OpenRecordset("Products", dbOpenDynaset)
     rs.FindFirst "ProductID=" & lngProductID
     If rs.NoMatch Then
         ReceiveStock = False
@@ -62,7 +62,7 @@ Public Function ReceiveStock(ByVal lngProductID As Long, ByVal intUnits As Integ
         End If
         rs.Update
         ReceiveStock = True
-        If IsLoaded("Products") Then Forms!Products.Requery
+        If IsLoaded("Products") Then GetFormFromName("datProducts").Refresh	'VLRN If IsLoaded("Products") Then Products.Requery
     End If
     rs.Close
 End Function

@@ -1,0 +1,184 @@
+#include "code/form_reference.h"
+
+#include <algorithm>
+#include <array>
+
+#include "common/ansi_text.h"
+#include "common/names.h"
+
+namespace velorin {
+namespace {
+
+bool IsListed(std::string_view name, const std::vector<std::string>& names) {
+    // Entry 0 is empty, as are the entries of declined forms: no name matches them.
+    return !name.empty() && std::any_of(names.begin(), names.end(),
+                                        [&](const std::string& n) { return IEquals(n, name); });
+}
+
+struct NamedForm {
+    std::string name;
+    size_t length = 0;     // characters of the text the name took, quotes or brackets included
+    bool literal = false;  // quoted or bracketed: a name, not an expression
+};
+
+NamedForm ReadFormName(std::string_view text) {
+    NamedForm form;
+    if (!text.empty() && (text[0] == '"' || text[0] == '[')) {
+        char close = text[0] == '"' ? '"' : ']';
+        size_t end = text.find(close, 1);
+        if (end == std::string_view::npos)
+            end = text.size();
+        form.name = std::string(text.substr(1, end - 1));
+        form.length = std::min(end + 1, text.size());
+        form.literal = true;
+        return form;
+    }
+    form.name = LeadingIdentifier(text);
+    form.length = form.name.size();
+    return form;
+}
+
+std::string Reference(const NamedForm& form, const std::vector<std::string>& names,
+                      bool quoteBareNames) {
+    if (IsListed(form.name, names))
+        return MakeVBName(form.name);
+    if (form.literal || quoteBareNames)
+        return "GetFormFromName(\"" + form.name + "\")";
+    return "GetFormFromName(" + form.name + ")";
+}
+
+// Replaces every `opener` (forms( or forms!) that stands on its own by the
+// form reference; bounded so that no replacement can make it run forever.
+std::string Rewrite(std::string line, std::string_view opener, bool call,
+                    const std::vector<std::string>& names) {
+    for (size_t guard = line.size() + 1; guard > 0; --guard) {
+        size_t at = IFind(line, opener);
+        if (at == std::string::npos || (at > 0 && IsIdentifierChar(line[at - 1])))
+            break;
+        std::string_view argument = std::string_view(line).substr(at + opener.size());
+        NamedForm form = ReadFormName(argument);
+        // Forms!Orders is a form's name; Forms(strName) is an expression.
+        std::string reference = Reference(form, names, !call);
+        size_t end = at + opener.size() + form.length;
+        if (call && end < line.size() && line[end] == ')')
+            ++end;
+        line = line.substr(0, at) + reference + line.substr(end);
+    }
+    return line;
+}
+
+}  // namespace
+
+bool IsIdentifierChar(char c) {
+    unsigned char u = static_cast<unsigned char>(c);
+    // The underscore belongs to Visual Basic names: frm_Main is one name.
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' ||
+           u > 128;
+}
+
+std::string FormReference(std::string_view text,
+                          const std::vector<std::string>& convertedFormNames) {
+    return Reference(ReadFormName(text), convertedFormNames, false);
+}
+
+std::string RewriteFormsCalls(std::string line,
+                              const std::vector<std::string>& convertedFormNames) {
+    return Rewrite(std::move(line), "forms(", true, convertedFormNames);
+}
+
+std::string RewriteFormsBang(std::string line, const std::vector<std::string>& convertedFormNames) {
+    return Rewrite(std::move(line), "forms!", false, convertedFormNames);
+}
+
+bool IsRecordsetMember(std::string_view word) {
+    static constexpr std::array<std::string_view, 58> kMembers = {"AddNew",
+                                                                  "BOF",
+                                                                  "Bookmark",
+                                                                  "Close",
+                                                                  "Delete",
+                                                                  "Edit",
+                                                                  "EOF",
+                                                                  "NoMatch",
+                                                                  "OpenRecordset",
+                                                                  "Requery",
+                                                                  "Update",
+                                                                  "FindFirst",
+                                                                  "FindLast",
+                                                                  "FindNext",
+                                                                  "FindPrevious",
+                                                                  "MoveFirst",
+                                                                  "MoveLast",
+                                                                  "MoveNext",
+                                                                  "MovePrevious",
+                                                                  "AbsolutePosition",
+                                                                  "BatchCollisionCount",
+                                                                  "BatchCollisions",
+                                                                  "BatchSize",
+                                                                  "Bookmarkable",
+                                                                  "CacheSize",
+                                                                  "CacheStart",
+                                                                  "Cancel",
+                                                                  "CancelUpdate",
+                                                                  "Clone",
+                                                                  "Connection",
+                                                                  "CopyQueryDef",
+                                                                  "DateCreated",
+                                                                  "EditMode",
+                                                                  "Fields",
+                                                                  "FillCache",
+                                                                  "Filter",
+                                                                  "GetRows",
+                                                                  "Index",
+                                                                  "LastModified",
+                                                                  "LastUpdated",
+                                                                  "LockEdits",
+                                                                  "Move",
+                                                                  "Name",
+                                                                  "NextRecordset",
+                                                                  "PercentPosition",
+                                                                  "Properties",
+                                                                  "RecordCount",
+                                                                  "RecordStatus",
+                                                                  "Restartable",
+                                                                  "Seek",
+                                                                  "Sort",
+                                                                  "StillExecuting",
+                                                                  "Transactions",
+                                                                  "Type",
+                                                                  "Updatable",
+                                                                  "UpdateOptions",
+                                                                  "ValidationRule",
+                                                                  "ValidationText"};
+    return std::any_of(kMembers.begin(), kMembers.end(),
+                       [&](std::string_view m) { return IEquals(m, word); });
+}
+
+std::string LeadingIdentifier(std::string_view text) {
+    size_t n = 0;
+    while (n < text.size() && IsIdentifierChar(text[n]))
+        ++n;
+    return std::string(text.substr(0, n));
+}
+
+std::string TrailingIdentifier(std::string_view text) {
+    if (text.empty() || text.back() == ' ')
+        return {};
+    size_t end = text.size() - 1;  // the last character itself is not part of it
+    size_t start = end;
+    while (start > 0 && IsIdentifierChar(text[start - 1]))
+        --start;
+    return std::string(text.substr(start, end - start));
+}
+
+long FindBackward(std::string_view text, std::string_view find, long start) {
+    for (long k = 0; k < start; ++k) {
+        long position = start - k;
+        if (position >= 1 && static_cast<size_t>(position) <= text.size() &&
+            IStartsWith(text.substr(static_cast<size_t>(position - 1)), find)) {
+            return k;
+        }
+    }
+    return 0;
+}
+
+}  // namespace velorin

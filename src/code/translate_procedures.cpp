@@ -1,0 +1,278 @@
+#include "code/translate_procedures.h"
+
+#include <string>
+#include <vector>
+
+#include "code/form_reference.h"
+#include "code/translation_outcomes.h"
+#include "common/ansi_text.h"
+#include "common/names.h"
+#include "common/string_helpers.h"
+
+namespace velorin {
+namespace {
+
+bool StartsWithWord(std::string_view text, std::string_view word) {
+    return IStartsWith(text, word) &&
+           (text.size() == word.size() || !IsIdentifierChar(text[word.size()]));
+}
+
+// A Sub, Function or Property header, with or without its modifiers. Other
+// Public and Private lines are module-level declarations.
+bool IsProcedureHeader(std::string_view line) {
+    for (bool again = true; again;) {
+        again = false;
+        for (std::string_view modifier : {"Public ", "Private ", "Friend ", "Static "}) {
+            if (IStartsWith(line, modifier)) {
+                line.remove_prefix(modifier.size());
+                again = true;
+            }
+        }
+    }
+    return StartsWithWord(line, "Sub") || StartsWithWord(line, "Function") ||
+           StartsWithWord(line, "Property");
+}
+
+// Names declared "... As Recordset" on the line.
+void CollectRecordsets(std::string_view line, std::vector<std::string>& names) {
+    const std::string_view marker = " As Recordset";
+    size_t from = 0;
+    while (true) {
+        size_t at = IFind(line, marker, from);
+        if (at == std::string_view::npos)
+            return;
+        from = at + marker.size();
+        // Position of the marker, 1-based, less one: the blank before the word.
+        long start = static_cast<long>(at);
+        long blank = start - FindBackward(line, " ", start);
+        std::string word(TrimWhitespace(MidRange(line, blank, static_cast<long>(at))));
+        // A parameter: "Sub X(rs As Recordset)" or "(a, ByVal rs As Recordset".
+        size_t cut = word.find_last_of("(,");
+        if (cut != std::string::npos)
+            word = std::string(TrimWhitespace(std::string_view(word).substr(cut + 1)));
+        if (!word.empty())
+            names.push_back(word);
+    }
+}
+
+// rs.Field becomes rs!Field for every recordset variable, members excepted.
+void RecordsetFields(std::string& line, const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        if (name.empty())
+            continue;
+        const std::string dotted = name + ".";
+        size_t from = 0;
+        while (true) {
+            size_t at = IFind(line, dotted, from);
+            if (at == std::string::npos)
+                break;
+            from = at + dotted.size();
+            // Part of a longer name (ors.Total for rs) is another variable.
+            if (at > 0 && IsIdentifierChar(line[at - 1]))
+                continue;
+            size_t dot = at + name.size();
+            if (!IsRecordsetMember(LeadingIdentifier(std::string_view(line).substr(dot + 1))))
+                line[dot] = '!';
+        }
+    }
+}
+
+struct Assignment {
+    bool found = false;
+    size_t valueAt = 0;  // where the assigned value starts
+};
+
+// "G.Value = v" or "G = v" right after the group name.
+Assignment AssignmentAfter(std::string_view rest) {
+    for (std::string_view op : {".Value = ", " = "}) {
+        if (IStartsWith(rest, op))
+            return {true, op.size()};
+    }
+    return {};
+}
+
+// g(v).Value = True, the value stopping at a comment or a colon that follows.
+std::string SelectButton(const std::string& g, std::string_view value) {
+    size_t stop = value.find('\'');
+    if (stop == std::string_view::npos)
+        stop = value.find(':');
+    std::string out = g + "(" + std::string(value.substr(0, stop)) + ").Value = True";
+    if (stop != std::string_view::npos)
+        out += value.substr(stop);
+    return out;
+}
+
+// The rewrite of one occurrence of group name G at `at`; returns the position
+// after which to look for the next occurrence.
+size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group) {
+    const std::string g = MakeVBName(group);
+    const std::string_view before = std::string_view(line).substr(0, at);
+    const std::string_view rest = std::string_view(line).substr(at + group.size());
+    const std::string valueOf = "(OptionGroupValue(";
+    std::string rewritten;
+    size_t resume = 0;
+
+    if (!before.empty() && before.back() == '[' && !rest.empty() && rest.front() == ']') {
+        long blank = static_cast<long>(at) - FindBackward(line, " ", static_cast<long>(at));
+        size_t refStart = blank >= 1 && line[static_cast<size_t>(blank - 1)] == ' '
+                              ? static_cast<size_t>(blank)
+                              : 0;
+        size_t refEnd = at + group.size() + 1;
+        std::string reference = line.substr(refStart, refEnd - refStart);
+        rewritten = line.substr(0, refStart) + g + valueOf + reference + "))";
+        resume = rewritten.size();
+        line = rewritten + line.substr(refEnd);
+        return resume;
+    }
+    if (at > 0 && IsIdentifierChar(line[at - 1]))
+        return at + group.size();
+
+    const Assignment assignment = AssignmentAfter(rest);
+    const bool valueRead = IStartsWith(rest, ".Value") && !assignment.found;
+    const bool member =
+        !rest.empty() && (rest[0] == '.' || rest[0] == '!') && !valueRead && !assignment.found;
+    const bool bare = rest.empty() || (rest[0] == ' ' && !assignment.found);
+
+    if (at == 0) {
+        if (assignment.found) {
+            line = SelectButton(g, rest.substr(assignment.valueAt));
+            return line.size();
+        }
+        if (bare) {
+            rewritten = g + valueOf + g + ")).Index";
+            line = rewritten + std::string(rest);
+        } else if (valueRead) {
+            rewritten = g + valueOf + g + "))";
+            line = rewritten + std::string(rest);
+        } else if (member) {
+            rewritten = "grp" + g;
+            line = rewritten + std::string(rest);
+        } else {
+            return group.size();
+        }
+        return rewritten.size();
+    }
+
+    // After other text the name must end there.
+    if (!(rest.empty() || rest[0] == '.' || rest[0] == '!' || rest[0] == ' '))
+        return at + group.size();
+    const std::string head(before);
+    if (assignment.found) {
+        std::string_view value = rest.substr(assignment.valueAt);
+        size_t stop = value.find_first_of("':");
+        std::string_view plain = value.substr(0, stop);
+        size_t lastText = plain.find_last_not_of(' ');
+        bool oneWord = lastText == std::string_view::npos ||
+                       plain.substr(0, lastText + 1).find(' ') == std::string_view::npos;
+        if (oneWord) {
+            line = head + SelectButton(g, value);
+            return line.size();
+        }
+        size_t blank = value.find(' ');
+        rewritten = head + g + "(" + std::string(value.substr(0, blank)) + ")";
+        line = rewritten + std::string(value.substr(blank));
+        return rewritten.size();
+    }
+    if (bare || valueRead) {
+        const std::string qualifier = TrailingIdentifier(before);
+        const size_t qualifierStart =
+            qualifier.empty() ? head.size() : head.size() - 1 - qualifier.size();
+        const std::string object = qualifier.empty() ? g : qualifier + "." + g;
+        rewritten = head.substr(0, qualifierStart) + g + valueOf + object + ")).Index";
+        line = rewritten + std::string(valueRead ? rest.substr(6) : rest);
+        return rewritten.size();
+    }
+    if (member) {
+        rewritten = head + "grp" + g;
+        line = rewritten + std::string(rest);
+        return rewritten.size();
+    }
+    return at + group.size();
+}
+
+void OptionGroups(std::string& line, const std::vector<std::string>& groups) {
+    for (const std::string& group : groups) {
+        if (group.empty())
+            continue;
+        size_t from = 0;
+        // Each rewrite resumes after its own text, so the line is walked once.
+        for (size_t guard = line.size() + 1; guard > 0; --guard) {
+            size_t at = IFind(line, group, from);
+            if (at == std::string::npos)
+                break;
+            from = RewriteOptionGroup(line, at, group);
+        }
+    }
+}
+
+}  // namespace
+
+void TranslateProcedures(Session& session, std::string_view file) {
+    std::optional<std::string> content = session.out.Read(file);
+    if (!content) {
+        Message message;
+        message.text = "53\tFile not found: " + std::string(file);
+        session.ui.Show(message);
+        return;
+    }
+    const bool hasGroups = session.optionGroupNames.size() > 1;
+    std::vector<std::string> moduleRecordsets;
+    std::vector<std::string> procedureRecordsets;
+    bool declarations = true;
+    std::string output;
+    output.reserve(content->size() + content->size() / 8);
+
+    for (std::string& line : SplitLines(*content)) {
+        const std::string_view text = line;
+        bool declaresOnly = false;
+        if (text.empty() || text[0] == '\'') {
+            // copied unchanged
+        } else if (IStartsWith(text, "Dim")) {
+            declaresOnly = true;
+        } else if (IStartsWith(text, "Public ") || IStartsWith(text, "Private ") ||
+                   IStartsWith(text, "Sub ") || IStartsWith(text, "Function ") ||
+                   IStartsWith(text, "Property ")) {
+            declaresOnly = true;
+            if (IsProcedureHeader(text)) {
+                declarations = false;
+                for (const std::string& group : session.optionGroupNames) {
+                    if (group.empty())
+                        continue;
+                    const std::string g = MakeVBName(group);
+                    const bool groupEvent = IStartsWith(line, "Public Sub " + g + "_") ||
+                                            IStartsWith(line, "Private Sub " + g + "_") ||
+                                            IStartsWith(line, "Sub " + g + "_");
+                    // The group's buttons form a control array: its events take an index.
+                    if (groupEvent && line.ends_with("()")) {
+                        line.pop_back();
+                        line += "Index as Integer)";
+                    }
+                }
+            }
+        } else if (IEquals(text, "End Sub") || IEquals(text, "End Function") ||
+                   IEquals(text, "End Property")) {
+            procedureRecordsets.clear();
+        } else {
+            RecordsetFields(line, moduleRecordsets);
+            RecordsetFields(line, procedureRecordsets);
+            if (!declarations && hasGroups)
+                OptionGroups(line, session.optionGroupNames);
+        }
+        if (declaresOnly)
+            CollectRecordsets(line, declarations ? moduleRecordsets : procedureRecordsets);
+        output += line;
+        output += "\r\n";
+    }
+
+    const std::string temporary = std::string(file) + "1";
+    if (!session.out.Write(temporary, output)) {
+        Message message;
+        message.text = "75\tPath/File access error: " + temporary;
+        session.ui.Show(message);
+        return;
+    }
+    session.out.Remove(file);
+    session.out.Rename(temporary, file);
+}
+
+}  // namespace velorin

@@ -1,0 +1,404 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "code/translate_line.h"
+#include "common/string_helpers.h"
+#include "test_support.h"
+
+namespace velorin {
+namespace {
+
+using testing::ReadFile;
+using testing::ScriptedUi;
+using testing::TempDir;
+
+struct Record {
+    int reason = 0;
+    std::string codeLine;
+    long lineNumber = 0;
+    std::string translated;
+    std::string routine;
+    bool operator==(const Record&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Record& r) {
+    return out << "{" << r.reason << ", " << r.codeLine << ", " << r.lineNumber << ", "
+               << r.translated << ", " << r.routine << "}";
+}
+
+struct Translation {
+    std::string line;
+    std::vector<std::string> before;  // lines written before the line
+    std::vector<Record> records;
+    long notTranslated = 0;
+    long potentially = 0;
+    long blank = 0;
+    long total = 0;
+    long lineNumber = 0;
+};
+
+class TranslateLineTest : public ::testing::Test {
+  protected:
+    TranslateLineTest() : session(app, testing::FreshSupportDatabase(dir), ui) {
+        session.out = OutputDirectory(dir.Path());
+        session.convertedFormNames = {"", "Orders", "Order Details"};
+        app.AddQueryDef({"qryUpdatePrices", "UPDATE Products SET x = 1", 48, {}});
+        app.AddQueryDef({"qryDelete", "DELETE * FROM Temp", 32, {}});
+        app.AddQueryDef({"qryList", "SELECT * FROM Products", 0, {}});
+    }
+
+    Translation Translate(const std::string& line) {
+        OutputFile file = session.out.Create("before.txt");
+        CodeFileState state(session, file);
+        state.moduleName = "Orders";
+        state.routine = "Private Sub cmdGo_Click";
+        state.lineNumber = 7;
+        state.line = line;
+        TranslateLine(state);
+        file.Close();
+        Translation t;
+        t.line = state.line;
+        for (std::string& l : SplitLines(ReadFile(dir / "before.txt")))
+            t.before.push_back(l);
+        t.records = NewRecords();
+        t.notTranslated = state.linesNotTranslated;
+        t.potentially = state.linesPotentiallyConverted;
+        t.blank = state.blankLines;
+        t.total = state.totalLines;
+        t.lineNumber = state.lineNumber;
+        return t;
+    }
+
+    std::vector<Record> NewRecords() {
+        std::vector<Record> records;
+        sqlite3_stmt* q = session.supportDb.Prepare(
+            "SELECT ID, ReasonID, CodeLine, LineNumber, TranslatedLine, Routine FROM "
+            "tblReportOutput "
+            "WHERE ID > ?1 ORDER BY ID");
+        sqlite3_bind_int64(q, 1, lastId);
+        while (sqlite3_step(q) == SQLITE_ROW) {
+            lastId = sqlite3_column_int64(q, 0);
+            auto text = [&](int i) {
+                return std::string(reinterpret_cast<const char*>(sqlite3_column_text(q, i)));
+            };
+            records.push_back(
+                {sqlite3_column_int(q, 1), text(2), sqlite3_column_int(q, 3), text(4), text(5)});
+        }
+        sqlite3_reset(q);
+        return records;
+    }
+
+    // A record about `line` as it stood when the rule fired.
+    Record Rec(int reason, const std::string& line, const std::string& translated = "") {
+        return {reason, line, 7, translated, "Private Sub cmdGo_Click"};
+    }
+
+    TempDir dir;
+    AccessApplication app;
+    ScriptedUi ui;
+    Session session;
+    sqlite3_int64 lastId = 0;
+};
+
+// Lines a rule replaces in place: no record, no counter.
+TEST_F(TranslateLineTest, Replacements) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"h = Application.hWndAccessApp", "h = App.hInstance"},
+        {"application.quit", "End"},
+        {"docmd.hourglass TRUE", "Screen.MousePointer = vbHourglass"},
+        {"DoCmd.Hourglass False", "Screen.MousePointer = vbDefault"},
+        {"DoCmd.Beep", "Beep"},
+        {"DoCmd.Quit", "End"},
+        {"DoCmd.RunMacro \"Print Sales\"", "Call Print_Sales"},
+        {"DoCmd.RunMacro \"mcrNav.Open\", , \"\"", "Call mcrNav_Open"},
+        {"Set rs = CurrentDb().OpenRecordset(s)", "Set rs = DB.OpenRecordset(s)"},
+        {"Dim a() As String", "Dim a As String"},
+        {"x = Me.HelpFile", "x = App.HelpFile"},
+        {"Set rs = db.CreateDynaset(\"x\", DB_OPEN_DYNASET)",
+         "Set rs = db.OpenRecordset(\"x\", DBOPENDYNASET)"},
+        {"Set rs = db.CreateSnapshot(\"x\", DB_OPEN_snapshot)",
+         "Set rs = db.OpenRecordset(\"x\", dbOpenSnapshot)"},
+        {"Set t = db.OpenTable(\"x\", DB_OPEN_TABLE + DB_FORWARDONLY)",
+         "Set t = db.OpenTable(\"x\", dbOpenTable + dbForwardOnly)"},
+        {"o = DB_SQLPASSTHROUGH + DB_APPENDONLY + DB_READONLY",
+         "o = dbsqlpassthrough + dbappendonly + dbreadonly"},
+        {"db.CreateDatabase n, DB_LANG_GENERAL", "db.CreateDatabase n, dbLangGeneral"},
+        {"Set q = db.OpenQueryDef(\"x\")", "Set q = db.QueryDefs(\"x\")"},
+        {"Dim rs As Dynaset, s As Snapshot, t As TableDef",
+         "Dim rs As Recordset, s As Recordset, t As Recordset"},
+        {"Dim db As Database, rs As Recordset", "dim  rs As Recordset"},
+        {"Dim db As Database", ""},
+        {"Sub F(a, db As Database)", "Sub F(a)"},
+        {"Set d = DBEngine(0)(0)", "Set d = db"},
+        {"Me.Repaint", "Me.Refresh"},
+        {"Set d = DBEngine.Workspaces(0).Databases(0)", "Set d = db"},
+        {"x = Me.ctlCal.Object.Value", "x = Me.ctlCal.Value"},
+        {"Me.txtName = Me.lstA + Me.cboB + Me.lblC", "me!txtName = me!lstA + me!cboB + me!lblC"},
+        {"a = t.Attributes + t.SourceTableName", "a = t!Attributes + t!SourceTableName"},
+        {"quit", "End"},
+        {"v = SysCmd(acSysCmdInitMeter, \"Go\", 10)", "v = SysCmdVB(1, \"Go\", 10)"},
+        {"v = SysCmd(SYSCMD_UPDATEMETER, 5) + SysCmd(acSysCmdRemoveMeter)",
+         "v = SysCmdVB(2, 5) + SysCmdVB(3)"},
+        {"v = SysCmd(acSysCmdSetStatus, s) & SysCmd(SYSCMD_CLEARSTATUS)",
+         "v = SysCmdVB(4, s) & SysCmdVB(5)"},
+        {"v = SysCmd(acSysCmdGetWorkgroupFile)", "v = SysCmdVB(13)"},
+        {"v = SysCmd(SYSCMD_GETOBJECTSTATE, 2, n)", "v = SysCmdVB(10, 2, n)"},
+        {"Me.TimerInterval = 0", "Me.Timer1.Interval = 0"},
+        {"Me.cmdGo.ControlTipText = \"Go\"", "Me.cmdGo.ToolTipText = \"Go\""},
+        {"Forms(\"Orders\").Caption = \"x\"", "Orders.Caption = \"x\""},
+        {"Forms(\"Customers\").Caption = \"x\"", "GetFormFromName(\"Customers\").Caption = \"x\""},
+        {"Set f = Forms(strName)", "Set f = GetFormFromName(strName)"},
+        {"x = Forms![Order Details].Caption", "x = Order_Details.Caption"},
+        {"x = Forms![Orders] & Forms(\"Orders\")", "x = Orders & Orders"},
+        {"Forms!Orders!OrderID = 1", "Orders!OrderID = 1"},
+        {"Forms!Customers!Name = 1", "GetFormFromName(\"Customers\")!Name = 1"},
+        {"Forms!frm_Main!txtA = 1", "GetFormFromName(\"frm_Main\")!txtA = 1"},
+        {"x = sub_forms(\"a\")", "x = sub_forms(\"a\")"},
+        {"x = Subforms(\"a\")", "x = Subforms(\"a\")"},
+        {"x.onclick = 1", "x.onclick = 1"},
+    };
+    for (const auto& [input, expected] : cases) {
+        Translation t = Translate(input);
+        EXPECT_EQ(t.line, expected) << input;
+        EXPECT_TRUE(t.records.empty()) << input;
+        EXPECT_EQ(t.notTranslated + t.potentially + t.blank, 0) << input;
+    }
+}
+
+// Lines commented out: the marker, one record with its reason, one counted line.
+TEST_F(TranslateLineTest, CommentedOut) {
+    const std::pair<std::string, int> cases[] = {
+        {"Application.Echo False", 2},
+        {"DoCmd.Close acReport, \"Sales\"", 6},
+        {"DoCmd.Close acQuery, \"q\", acSaveNo", 6},
+        {"DoCmd.OpenQuery \"qryList\", acViewNormal", 6},
+        {"DoCmd.OpenQuery \"qryMissing\"", 6},
+        {"DoCmd.OpenQuery strName", 6},
+        {"DoCmd.OpenReport \"Invoice\"", 2},
+        {"Option Compare Database", 1},
+        {"Me.AllowAdditions = False", 1},
+        {"Me.AllowEdits = False", 1},
+        {"Me.DataEntry = True", 1},
+        {"Me.AllowDeletions = False", 1},
+        {"x.RunCommand 1: Me.Undo", 1},
+        {"Case acLBInitialize", 8},
+        {"Case LB_OPEN, acLBGetRowCount", 8},
+        {"Case acLBGetColumnCount", 8},
+        {"Case LB_GETCOLUMNWIDTH", 8},
+        {"Case acLBGetValue", 8},
+        {"Case LB_END", 8},
+        {"x = acFirst", 1},
+        {"x = A_PREV", 1},
+        {"x = acHidden", 1},
+        {"Me.GoToPage 2", 1},
+        {"Reports!Invoice.Visible = True", 9},
+        {"Set r = Screen.ActiveReport", 9},
+        {"If Err = DATA_ERRADDED Then", 1},
+        {"Me.Bookmark = b", 1},
+        {"Set c = Me.RecordsetClone", 1},
+        {"x = Me!Sub1.Form!Total", 1},
+        {"Set p = Me.Parent", 1},
+        {"Me.DefaultEditing = 2", 1},
+        {"DDEExecute ch, \"x\"", 1},
+        {"ch = DDEInitiate(\"Excel\", \"System\")", 1},
+        {"DDEPoke ch, \"R1C1\", \"x\"", 1},
+        {"x = DDERequest(ch, \"R1C1\")", 1},
+        {"x = DDESend(\"a\", \"b\", \"c\")", 1},
+        {"DDETerminate ch", 1},
+        {"Me.txtA.Locked = True", 1},
+        {"Me.Sub1.SourceObject = \"x\"", 1},
+        {"Me.lstA.RowSource = s", 1},
+        {"Me.Painting = False", 1},
+        {"Me.AllowEditing = True", 1},
+        {"Me.HiddenPageBreak = 1", 1},
+        {"Me.FilterOn = True", 1},
+        {"Me.cmdA.OnClick = \"=Go()\"", 12},
+        {"Me.OnOpen = \"\"", 12},
+        {"Me.txtA.OnNotInList = s", 12},
+    };
+    for (const auto& [input, reason] : cases) {
+        Translation t = Translate(input);
+        EXPECT_TRUE(t.line.starts_with("'VLRN ")) << input << " -> " << t.line;
+        ASSERT_EQ(t.records.size(), 1u) << input;
+        EXPECT_EQ(t.records[0].reason, reason) << input;
+        EXPECT_EQ(t.records[0].translated, "") << input;
+        EXPECT_EQ(t.notTranslated, 1) << input;
+    }
+}
+
+TEST_F(TranslateLineTest, TranslatedWithNote) {
+    struct Case {
+        std::string input;
+        std::string newText;
+        int reason;
+        std::string recorded;
+    };
+    const Case cases[] = {
+        {"DoCmd.CancelEvent", "Cancel = True", 5, "Cancel = True"},
+        {"DoCmd.Close", "Unload Screen.ActiveForm", 7, "Unload Me"},
+        {"DoCmd.Close , , acSaveNo", "Unload Screen.ActiveForm", 7, "Unload Me"},
+        {"DoCmd.Close acForm, Me.Name", "Unload Orders", 7, "Unload Orders"},
+        {"DoCmd.Close acForm, \"Order Details\"", "Unload Order_Details", 7,
+         "Unload Order_Details"},
+        {"DoCmd.Close 2, \"Customers\"", "Unload GetFormFromName(\"Customers\")", 7,
+         "Unload GetFormFromName(\"Customers\")"},
+        {"DoCmd.Maximize", "Screen.ActiveForm.Windowstate = 2", 7, "Me.Windowstate = 2"},
+        {"DoCmd.Minimize", "Screen.ActiveForm.Windowstate = 1", 7, "Me.Windowstate = 1"},
+        {"DoCmd.Restore", "Screen.ActiveForm.Windowstate = 0", 7, "Me.Windowstate = 0"},
+        {"DoCmd.Requery txtName", " txtName.requery", 7, " txtName.requery"},
+        {"DoCmd.Requery \"txtName\"", "txtName.requery", 7, "txtName.requery"},
+        {"DoCmd.RunSQL \"DELETE * FROM Temp\"", "DB.Execute \"DELETE * FROM Temp\"", 7,
+         "DB.Execute \"DELETE * FROM Temp\""},
+        {"DoCmd.OpenForm \"Orders\"", "Orders.Show", 7, "Orders.Show"},
+        {"DoCmd.OpenForm \"Orders\", , , , , acDialog", "Orders.Show vbModal ", 7,
+         "Orders.Show vbModal "},
+        {"DoCmd.OpenForm \"Orders\", WindowMode:=3", "Orders.Show vbModal ", 7,
+         "Orders.Show vbModal "},
+        {"DoCmd.GoToControl \"txtName\"", "Screen.ActiveForm.Controls( \"txtName\").SetFocus", 7,
+         "Controls( \"txtName\").SetFocus"},
+        {"DoCmd.PrintOut acPages, 1, 2", "Screen.ActiveForm.PrintForm", 7,
+         "Screen.ActiveForm.PrintForm"},
+        {"DoCmd.OpenQuery \"qryUpdatePrices\"", "db.Execute \"qryUpdatePrices\"", 7,
+         "db.Execute \"qryUpdatePrices\""},
+        {"Me!lstCustomers.Requery", "Me!datlstCustomers.Refresh", 7, "Me!datlstCustomers.Refresh"},
+        {"Me![lst Orders].Requery", "Me!datlst_Orders.Refresh", 7, "Me![lst Orders]dat.Refresh"},
+        {"Me.Requery", "datOrders.Refresh", 7, "datOrders.Refresh"},
+    };
+    for (const Case& c : cases) {
+        Translation t = Translate(c.input);
+        EXPECT_EQ(t.line, c.newText + "\t'VLRN " + c.input) << c.input;
+        EXPECT_EQ(t.records, (std::vector<Record>{Rec(c.reason, c.input, c.recorded)})) << c.input;
+        EXPECT_EQ(t.potentially, 1) << c.input;
+        EXPECT_EQ(t.notTranslated, 0) << c.input;
+    }
+}
+
+TEST_F(TranslateLineTest, StageDAppliesToTheWholeLineIncludingTheOldText) {
+    // The marker's old text also loses its "()" and its Repaint.
+    Translation repaint = Translate("DoCmd.RepaintObject");
+    EXPECT_EQ(repaint.line, "Screen.ActiveForm.Refresh\t'VLRN DoCmd.RefreshObject");
+    EXPECT_EQ(repaint.records,
+              (std::vector<Record>{Rec(7, "DoCmd.RepaintObject", "Screen.ActiveForm.Refresh")}));
+    Translation user = Translate("x = CurrentUser()");
+    EXPECT_EQ(user.line, "'VLRN x = CurrentUser");
+    Translation requery = Translate("If IsLoaded(\"Products\") Then Forms!Products.Requery");
+    EXPECT_EQ(requery.line,
+              "If IsLoaded(\"Products\") Then GetFormFromName(\"datProducts\").Refresh\t'VLRN If "
+              "IsLoaded(\"Products\") Then GetFormFromName(\"Products\").Requery");
+}
+
+TEST_F(TranslateLineTest, MoveSizeKeepsAHintInFront) {
+    Translation t = Translate("DoCmd.MoveSize 0, 0");
+    EXPECT_EQ(t.line, "'me.move new left,new top,width,height 'VLRN 'VLRN DoCmd.MoveSize 0, 0");
+    EXPECT_EQ(t.records, (std::vector<Record>{Rec(6, "DoCmd.MoveSize 0, 0")}));
+}
+
+TEST_F(TranslateLineTest, LinesThatEndTranslationEmpty) {
+    for (const char* input : {"Set db = CurrentDb()", "Attribute VB_Name = \"X\"",
+                              "Attribute VB_Creatable = False", "Attribute VB_Exposed = False"}) {
+        Translation t = Translate(input);
+        EXPECT_EQ(t.line, "") << input;
+        EXPECT_EQ(t.blank, 1) << input;
+        EXPECT_TRUE(t.records.empty()) << input;
+    }
+}
+
+TEST_F(TranslateLineTest, UnrecognisedDoCmdWithAnUnsupportedFeatureIsRecordedTwice) {
+    Translation t = Translate("DoCmd.RunCommand acCmdSaveRecord");
+    EXPECT_EQ(t.line, "'VLRN 'VLRN DoCmd.RunCommand acCmdSaveRecord");
+    EXPECT_EQ(t.records, (std::vector<Record>{Rec(2, "DoCmd.RunCommand acCmdSaveRecord"),
+                                              Rec(1, "'VLRN DoCmd.RunCommand acCmdSaveRecord")}));
+    EXPECT_EQ(t.notTranslated, 2);
+    Translation next = Translate("DoCmd.GoToRecord , , acNext");
+    EXPECT_EQ(next.records.size(), 2u);
+}
+
+TEST_F(TranslateLineTest, OpenFormWithOpenArgsLoadsTheFormFirst) {
+    Translation t = Translate("DoCmd.OpenForm \"Orders\", , , , , , \"New\"");
+    EXPECT_EQ(t.before, (std::vector<std::string>{"Load Orders", "Orders.Openargs =  \"New\""}));
+    EXPECT_EQ(t.line, "Orders.Show\t'VLRN DoCmd.OpenForm \"Orders\", , , , , , \"New\"");
+    EXPECT_EQ(t.total, 2);
+    EXPECT_EQ(t.lineNumber, 9);
+    EXPECT_EQ(t.potentially, 1);
+
+    Translation named = Translate("DoCmd.OpenForm FormName:=\"Customers\", OpenArgs:=\"x\"");
+    EXPECT_EQ(named.before,
+              (std::vector<std::string>{"Load GetFormFromName(\"Customers\")",
+                                        "GetFormFromName(\"Customers\").Openargs = \"x\""}));
+    EXPECT_EQ(
+        named.line,
+        "GetFormFromName(\"Customers\").Show\t'VLRN DoCmd.OpenForm \"Customers\", OpenArgs:=\"x\"");
+    EXPECT_EQ(named.records,
+              (std::vector<Record>{
+                  Rec(7, "DoCmd.OpenForm \"Customers\", OpenArgs:=\"x\"", "Customers.Show")}));
+}
+
+TEST_F(TranslateLineTest, OpenQueryOfAnActionQueryByNamedArgument) {
+    Translation t = Translate("DoCmd.OpenQuery QueryName:=\"qryDelete\"");
+    EXPECT_EQ(t.line, "db.Execute \"qryDelete\"\t'VLRN DoCmd.OpenQuery \"qryDelete\"");
+}
+
+TEST_F(TranslateLineTest, RunMacroRepeatsAsLoops) {
+    Translation count = Translate("DoCmd.RunMacro \"Print Sales\", 3");
+    EXPECT_EQ(count.before,
+              (std::vector<std::string>{"Dim iRunMacroCount as Integer",
+                                        "For iRunMacroCount = 1 to  3", "Call Print_Sales"}));
+    EXPECT_EQ(count.line, "Next\t'VLRN DoCmd.RunMacro \"Print Sales\", 3");
+    EXPECT_EQ(count.records,
+              (std::vector<Record>{Rec(7, "DoCmd.RunMacro \"Print Sales\", 3", "For..Next Loop")}));
+    EXPECT_EQ(count.potentially + count.total + count.notTranslated, 0);
+
+    Translation until = Translate("DoCmd.RunMacro \"M\", , \"[Count]>5\"");
+    EXPECT_EQ(until.before, (std::vector<std::string>{"Do Until [Count]>5", "Call M"}));
+    EXPECT_EQ(until.line, "Loop\t'VLRN DoCmd.RunMacro \"M\", , \"[Count]>5\"");
+    EXPECT_EQ(until.records.at(0).translated, "Do..Loop");
+
+    Translation both = Translate("DoCmd.RunMacro \"M\", 2, \"[x]\"");
+    EXPECT_EQ(both.before, (std::vector<std::string>{"Dim iRunMacroCount as Integer",
+                                                     "For iRunMacroCount = 1 to  2",
+                                                     "If Not [x] Then Exit For", "Call M"}));
+    EXPECT_EQ(both.line, "Next\t'VLRN DoCmd.RunMacro \"M\", 2, \"[x]\"");
+}
+
+TEST_F(TranslateLineTest, UnboundListsAreRefilled) {
+    session.options.listBoxBound = false;
+    Translation t = Translate("Me!lstCustomers.Requery");
+    const std::string fill =
+        "gvarreturn = additems(gettoken(Me!lstCustomers.Tag,2,\"~\"), Me!lstCustomers, \"Jet\")";
+    EXPECT_EQ(t.line, fill + "\t'VLRN Me!lstCustomers.Requery");
+    EXPECT_EQ(t.records.at(0).translated, fill);
+    Translation bracket = Translate("Me![lst A].Requery");
+    EXPECT_EQ(bracket.line,
+              "gvarreturn = additems(gettoken(Me!lst_A.Tag,2,\"~\"), Me!lst_A, \"Jet\")\t'VLRN "
+              "Me![lst A].Requery");
+    EXPECT_EQ(bracket.records.at(0).translated,
+              "gvarreturn = additems(gettoken(Me![lst A].Tag,2,\"~\"), Me![lst A], \"Jet\")");
+    session.options.listBoxType = 1;
+    EXPECT_TRUE(Translate("lst.Requery")
+                    .line.starts_with("'VLRN lst.Requery"));  // no qualifier: nothing to refill
+    EXPECT_TRUE(Translate("Me!lstA.Requery").line.starts_with("gvarreturn = additemsGT("));
+}
+
+TEST_F(TranslateLineTest, ControlTipTextIsAnAccessFeatureForVisualBasic4) {
+    session.options.vb5Project = false;
+    Translation t = Translate("Me.cmdGo.ControlTipText = \"Go\"");
+    EXPECT_EQ(t.line, "'VLRN Me.cmdGo.ControlTipText = \"Go\"");
+    EXPECT_EQ(t.records.at(0).reason, 1);
+}
+
+TEST_F(TranslateLineTest, HostileLinesEndAndKeepWhatWasBuilt) {
+    std::string longLine =
+        "x = \"" + std::string(100000, 'a') + " Forms(\"Orders\") [unbalanced ( \"";
+    Translation t = Translate(longLine);
+    EXPECT_GT(t.line.size(), 100000u);
+    for (const char* input :
+         {"DoCmd.OpenForm", "DoCmd.OpenForm \"", "DoCmd.Requery \"", "DoCmd.RunMacro \"",
+          "DoCmd.RunMacro ,", "DoCmd.Close acForm,", "Forms(", "Forms!", "Forms![Open",
+          "x = Forms(Forms(Forms(\"forms(\")))", ".Requery", "[.Requery", "\xFF\x80.Requery"}) {
+        Translation broken = Translate(input);
+        EXPECT_FALSE(broken.line.empty() && broken.blank == 0) << input;
+    }
+}
+
+}  // namespace
+}  // namespace velorin

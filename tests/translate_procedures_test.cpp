@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "code/form_reference.h"
+#include "code/translate_procedures.h"
+#include "test_support.h"
+
+namespace velorin {
+namespace {
+
+using testing::CrLf;
+using testing::ReadFile;
+using testing::ScriptedUi;
+using testing::TempDir;
+using testing::WriteFile;
+
+class TranslateProceduresTest : public ::testing::Test {
+  protected:
+    TranslateProceduresTest() : session(app, dir / "unused.db", ui) {
+        session.out = OutputDirectory(dir.Path());
+    }
+    std::string Run(std::initializer_list<std::string_view> lines) {
+        WriteFile(dir / "M.bas", CrLf(lines));
+        TranslateProcedures(session, "M.bas");
+        return ReadFile(dir / "M.bas");
+    }
+    TempDir dir;
+    AccessApplication app;
+    ScriptedUi ui;
+    Session session;
+};
+
+TEST_F(TranslateProceduresTest, RecordsetFieldsBecomeBangReferences) {
+    EXPECT_EQ(
+        Run({"Attribute VB_Name = \"M\"", "Private mrs As Recordset", "Sub A()",
+             "Dim rs As Recordset, rs2 As Recordset", "x = rs.OrderDate + rs2.Total + mrs.Qty",
+             "rs.MoveNext", "y = rs.Fields(\"Name\") & rs.Name", "z = ors.Total", "End Sub",
+             "Sub B(ByVal n As Long, prs As Recordset)", "Dim rs As Integer",
+             "x = rs.Value + mrs.Price + prs.Price", "End Sub"}),
+        CrLf({"Attribute VB_Name = \"M\"", "Private mrs As Recordset", "Sub A()",
+              "Dim rs As Recordset, rs2 As Recordset", "x = rs!OrderDate + rs2!Total + mrs!Qty",
+              "rs.MoveNext", "y = rs.Fields(\"Name\") & rs.Name", "z = ors.Total", "End Sub",
+              "Sub B(ByVal n As Long, prs As Recordset)", "Dim rs As Integer",
+              // The rs of the previous procedure is gone; the module's and the parameter stay.
+              "x = rs.Value + mrs!Price + prs!Price", "End Sub"}));
+}
+
+TEST_F(TranslateProceduresTest, OptionGroupsBecomeControlArrays) {
+    session.optionGroupNames = {"", "Ship"};
+    EXPECT_EQ(Run({"Dim Ship As Integer",
+                   "Ship = 1",
+                   "Private Sub Ship_Click()",
+                   "Ship = 3",
+                   "Ship.Value = 3 'set",
+                   "Ship.Value = 2: x = 1",
+                   "Ship",
+                   "Ship.Value",
+                   "Ship.Visible = False",
+                   "Me!Ship = 2",
+                   "If Me!Ship = 2 Then",
+                   "x = Me!Ship",
+                   "Select Case Ship",
+                   "x = Me!Ship.Value",
+                   "Me!Ship.Enabled = False",
+                   "x = Me![Ship]",
+                   "x = ShipName + xShip",
+                   "End Sub",
+                   "Sub Ship_AfterUpdate()",
+                   "End Sub"}),
+              CrLf({"Dim Ship As Integer",
+                    "Ship = 1",
+                    "Private Sub Ship_Click(Index as Integer)",
+                    "Ship(3).Value = True",
+                    "Ship(3 ).Value = True'set",
+                    "Ship(2).Value = True: x = 1",
+                    "Ship(OptionGroupValue(Ship)).Index",
+                    "Ship(OptionGroupValue(Ship)).Value",
+                    "grpShip.Visible = False",
+                    "Me!Ship(2).Value = True",
+                    "If Me!Ship(2) Then",
+                    "x = Ship(OptionGroupValue(Me.Ship)).Index",
+                    "Select Case Ship(OptionGroupValue(Ship)).Index",
+                    "x = Ship(OptionGroupValue(Me.Ship)).Index",
+                    "Me!grpShip.Enabled = False",
+                    "x = Ship(OptionGroupValue(Me![Ship]))",
+                    "x = ShipName + xShip",
+                    "End Sub",
+                    "Sub Ship_AfterUpdate(Index as Integer)",
+                    "End Sub"}));
+}
+
+TEST_F(TranslateProceduresTest, WithoutOptionGroupsNothingChangesForThem) {
+    EXPECT_EQ(Run({"Sub A()", "Ship = 3", "End Sub"}), CrLf({"Sub A()", "Ship = 3", "End Sub"}));
+}
+
+TEST_F(TranslateProceduresTest, AMissingFileIsReportedAndNothingIsWritten) {
+    TranslateProcedures(session, "Gone.bas");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find('\t'), std::string::npos);
+    EXPECT_FALSE(session.out.Exists("Gone.bas1"));
+}
+
+TEST(FormReferences, NamesOfConvertedFormsOrALookup) {
+    const std::vector<std::string> names{"", "Orders", "Order Details"};
+    EXPECT_EQ(FormReference("\"Orders\").Caption", names), "Orders");
+    EXPECT_EQ(FormReference("[Order Details]!x", names), "Order_Details");
+    EXPECT_EQ(FormReference("\"Other\"", names), "GetFormFromName(\"Other\")");
+    EXPECT_EQ(FormReference("strName)", names), "GetFormFromName(strName)");
+    EXPECT_EQ(FormReference("ORDERS.x", names), "ORDERS");
+    // Entry 0 and the entries of declined forms are empty and match nothing.
+    EXPECT_EQ(FormReference("\"\"", names), "GetFormFromName(\"\")");
+}
+
+TEST(IdentifierHelpers, LeadingTrailingAndBackward) {
+    EXPECT_EQ(LeadingIdentifier("Customer_ID.Value"), "Customer_ID");
+    EXPECT_EQ(LeadingIdentifier(".x"), "");
+    EXPECT_EQ(LeadingIdentifier("Caf\xE9!x"), "Caf\xE9");
+    EXPECT_EQ(TrailingIdentifier("x = Me!"), "Me");
+    EXPECT_EQ(TrailingIdentifier("x = "), "");
+    EXPECT_EQ(TrailingIdentifier("!"), "");
+    EXPECT_EQ(FindBackward("Dim rs As Recordset", " ", 6), 2);
+    EXPECT_EQ(FindBackward("abc", " ", 3), 0);
+    EXPECT_TRUE(IsRecordsetMember("movenext"));
+    EXPECT_TRUE(IsRecordsetMember("ValidationText"));
+    EXPECT_FALSE(IsRecordsetMember("CustomerID"));
+}
+
+}  // namespace
+}  // namespace velorin
