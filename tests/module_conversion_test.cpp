@@ -106,6 +106,16 @@ TEST_F(ModuleConversionTest, GeneratedLoadCallsWithoutFormLoadInTheCode) {
                     "vReturnValue=InitialDataCtlCaptions()", "End Sub"}));
 }
 
+TEST_F(ModuleConversionTest, AnyLineEndTabsAndHighBytesPassThrough) {
+    WriteFile(dir / "MODU_Mixed.txt",
+              "Sub A()\rx = \"\xE9\xFF\"\n\tDoCmd.Beep\r\n  DoCmd.Beep\nEnd Sub");
+    ConvertCodeFile(session, "MODU_Mixed.txt", false);
+    // Only blanks are trimmed: a tab keeps the line from matching a rule.
+    EXPECT_EQ(ReadFile(dir / "Mixed.bas"),
+              CrLf({"Attribute VB_Name = \"Mixed\"", "Sub A()", "x = \"\xE9\xFF\"", "\tDoCmd.Beep",
+                    "Beep", "End Sub"}));
+}
+
 TEST_F(ModuleConversionTest, AnEarlierFinalFileIsReplaced) {
     WriteFile(dir / "B.frm", "stale");
     WriteFile(dir / "form_B.frm", CrLf({"VERSION 5.00", "Begin VB.Form B", "End"}));

@@ -226,6 +226,37 @@ TEST_F(TranslateLineTest, CommentedOut) {
     }
 }
 
+// Every named constant and event property of the unsupported features.
+TEST_F(TranslateLineTest, EveryListCallbackNavigationConstantAndEventProperty) {
+    const std::pair<std::vector<std::string>, int> groups[] = {
+        {{"LB_INITIALIZE", "acLBInitialize", "LB_OPEN", "acLBOpen", "LB_GETROWCOUNT",
+          "acLBGetRowCount", "LB_GETCOLUMNCOUNT", "acLBGetColumnCount", "LB_GETCOLUMNWIDTH",
+          "acLBGetColumnWidth", "LB_GETVALUE", "acLBGetValue", "LB_END", "acLBEnd"},
+         8},
+        {{"acFirst", "acLast", "acNewRec", "acNext", "acPrev", "A_FIRST", "A_LAST", "A_NEWREC",
+          "A_NEXT", "A_PREV", "acHidden"},
+         1},
+        {{".OnAction",    ".OnActivate",  ".OnAddnNew",   ".OnApplyFilter", ".OnChange",
+          ".OnClick",     ".OnClose",     ".OnCurrent",   ".OnDblClick",    ".OnDeactivate",
+          ".OnDelete",    ".OnEnter",     ".OnError",     ".OnExit",        ".OnFilter",
+          ".OnGotFocus",  ".OnKeyDown",   ".OnKeyPress",  ".OnKeyUp",       ".OnLoad",
+          ".OnLostFocus", ".OnMouseDown", ".OnMouseMove", ".OnMouseUp",     ".OnNotInList",
+          ".OnOpen",      ".OnResize",    ".OnTimer",     ".OnUnload",      ".OnUpdated"},
+         12},
+        {{".Undo", ".Locked", ".SourceObject", ".RowSource", ".Painting", ".AllowEditing",
+          ".HiddenPageBreak"},
+         1},
+    };
+    for (const auto& [names, reason] : groups) {
+        for (const std::string& name : names) {
+            std::string input = "x = y" + name;
+            Translation t = Translate(input);
+            EXPECT_EQ(t.line, "'VLRN " + input) << input;
+            EXPECT_EQ(t.records, (std::vector<Record>{Rec(reason, input)})) << input;
+        }
+    }
+}
+
 TEST_F(TranslateLineTest, TranslatedWithNote) {
     struct Case {
         std::string input;
