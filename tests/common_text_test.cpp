@@ -3,6 +3,8 @@
 #include "common/ansi_text.h"
 #include "common/vb_format.h"
 
+#include <limits>
+
 namespace velorin {
 namespace {
 
@@ -64,6 +66,11 @@ TEST(VbFormat, NumbersAsCStrFormatsThem) {
     EXPECT_EQ(VbNumber(123456789012345.0), "123456789012345");
     EXPECT_EQ(VbNumber(1e15), "1E+15");
     EXPECT_EQ(VbNumber(1.0 / 3), "0.333333333333333");
+}
+
+TEST(VbFormat, NumbersBeyondDoubleReadAsZero) {
+    EXPECT_EQ(VbNumber(std::numeric_limits<double>::infinity()), "0");
+    EXPECT_EQ(VbNumber(std::numeric_limits<double>::quiet_NaN()), "0");
 }
 
 TEST(VbFormat, HexAndBooleans) {

@@ -222,10 +222,80 @@ TEST_F(DriverTest, NeverWritesIntoTheApplicationsOwnFolders) {
     AddModule("M");
     request.modules = {"M"};
     WriteFile(dir / "Sales.mdb.src" / "modules" / "M.bas", "source");
-    request.outputPathText = (dir / "Sales.mdb.src" / "modules").string();
-    request.protectedFolders = {dir / "Sales.mdb.src", dir / "Sales.mdb.src" / "modules"};
-    EXPECT_EQ(Convert().outcome, Outcome::Failed);
+    WriteFile(dir / "Sales.mdb.src" / "tables" / "Orders.txt", "data");
+    request.protectedTrees = {dir / "Sales.mdb.src"};
+    request.protectedFolders = {dir.Path()};
+    // Any folder of the export, one the reader does not use included, and the
+    // database's own folder, where the working copy would replace the database.
+    for (const fs::path& folder :
+         std::vector<fs::path>{dir / "Sales.mdb.src" / "modules", dir / "Sales.mdb.src" / "tables",
+                               dir / "Sales.mdb.src" / "new", dir / "Sales.mdb.src", dir.Path()}) {
+        request.outputPathText = folder.string();
+        ui.answers = {Answer::Yes, Answer::Yes};
+        EXPECT_EQ(Convert().outcome, Outcome::Failed) << folder;
+    }
     EXPECT_EQ(ReadFile(dir / "Sales.mdb.src" / "modules" / "M.bas"), "source");
+    EXPECT_EQ(ReadFile(dir / "Sales.mdb.src" / "tables" / "Orders.txt"), "data");
+    EXPECT_FALSE(fs::exists(dir / "Sales.mdb.src" / "new"));
+}
+
+TEST_F(DriverTest, ResultsWhoseNamesLookLikeWorkingFilesStay) {
+    app.AddForm(MakeForm("Form_Entry", {"Option Explicit"}));
+    app.AddForm(MakeForm("toolbarcode", {"' the toolbar form's own code"}));
+    app.AddModule({"form_Utils", {"Option Explicit"}});
+    request.forms = {"Form_Entry", "toolbarcode"};
+    request.modules = {"form_Utils"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_EQ(OutFiles(), (std::vector<std::string>{"Form_Entry.frm", "Sales.vbp", "form_Utils.bas",
+                                                    "toolbarcode.frm"}));
+    std::string code = ReadFile(Out("toolbarcode.frm"));
+    EXPECT_EQ(code.find("the toolbar form's own code"), code.rfind("the toolbar form's own code"));
+}
+
+TEST_F(DriverTest, LeftoversOfAnInterruptedRunAreNotJoined) {
+    WriteFile(Out("form_Orders.ctl"), CrLf({"Private Sub Stale_Click()", "End Sub"}));
+    WriteFile(Out("_Menu.mc1"), CrLf({"' stale menu code"}));
+    app.AddForm(MakeForm("Orders", {"Option Explicit"}));
+    request.forms = {"Orders"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    std::string form = ReadFile(Out("Orders.frm"));
+    EXPECT_EQ(form.find("Stale"), std::string::npos);
+    EXPECT_EQ(form.find("stale menu"), std::string::npos);
+}
+
+TEST_F(DriverTest, WritesNeverFollowALinkOutOfTheDirectory) {
+    WriteFile(dir / "victim.txt", "keep me");
+    fs::create_symlink(dir / "victim.txt", Out("form_Orders.hdr"));
+    fs::create_symlink(dir / "victim.txt", Out("Sales.mdb"));
+    WriteFile(dir / "Sales.mdb", "database");
+    request.databaseFileExists = true;
+    app.AddForm(MakeForm("Orders", {"Option Explicit"}));
+    request.forms = {"Orders"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_EQ(ReadFile(dir / "victim.txt"), "keep me");
+    EXPECT_EQ(ReadFile(Out("Sales.mdb")), "database");
+}
+
+TEST_F(DriverTest, AReadOnlyDatabaseGivesAWritableWorkingCopy) {
+    WriteFile(dir / "Sales.mdb", "database");
+    fs::permissions(dir / "Sales.mdb",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    request.databaseFileExists = true;
+    AddModule("M");
+    request.modules = {"M"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_NE(fs::status(Out("Sales.mdb")).permissions() & fs::perms::owner_write, fs::perms::none);
+    ui.answers = {Answer::Yes};
+    EXPECT_EQ(Convert().outcome, Outcome::Done);
+}
+
+TEST_F(DriverTest, NothingConvertedIsAFailureWithoutAProjectFile) {
+    app.AddDocument(Container::Forms, "Only A Name");
+    request.forms = {"Only A Name"};
+    ConversionResult result = Convert();
+    EXPECT_EQ(result.outcome, Outcome::Failed);
+    EXPECT_EQ(result.formsConverted + result.modulesConverted, 0);
+    EXPECT_FALSE(fs::exists(Out("Sales.vbp")));
 }
 
 TEST_F(DriverTest, NamesTheProjectAndCopiesTheDatabase) {
@@ -261,12 +331,24 @@ TEST_F(DriverTest, AnUncompiledDatabaseCanEndTheSession) {
     EXPECT_EQ(Convert().outcome, Outcome::Done);
 }
 
+TEST_F(DriverTest, AlternativeHeadersUnderConditionalCompilationAreOneProcedure) {
+    app.AddModule({"Api",
+                   {"#If Win32 Then", "Private Function Size() As Long", "#Else",
+                    "Private Function Size() As Integer", "#End If", "Size = 4", "End Function"}});
+    request.modules = {"Api"};
+    EXPECT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(DriverTest, FormsWhoseDesignCannotBeReadAreSkippedWithAWarning) {
     app.AddDocument(Container::Forms, "Only A Name");
     AddModule("M");
     request.forms = {"Only A Name"};
     request.modules = {"M"};
-    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    ConversionResult result = Convert();
+    ASSERT_EQ(result.outcome, Outcome::Done);
+    EXPECT_EQ(result.formsConverted, 0);
+    EXPECT_EQ(result.modulesConverted, 1);
     ASSERT_EQ(ui.warnings.size(), 1u);
     EXPECT_NE(ui.warnings[0].find("Only A Name"), std::string::npos);
     EXPECT_EQ(ReadFile(Out("Sales.vbp")).find("Form="), std::string::npos);

@@ -108,6 +108,15 @@ TEST(ObjectTextReader, ReportsWhereTheTextIsBroken) {
     }
 }
 
+TEST(ObjectTextReader, ANumberTooLongForADoubleReadsAsZero) {
+    ObjectTextResult result =
+        ReadObjectText(CrLf({"Begin Form", "    Width =" + std::string(400, '9'), "End"}));
+    ASSERT_TRUE(result.text);
+    const PropertyValue& width = Block(*result.text, 0).properties.Find("Width")->value;
+    EXPECT_EQ(width.AsText(), "0");
+    EXPECT_EQ(width.AsLong(), 0);
+}
+
 TEST(ObjectTextReader, DeepNestingDoesNotExhaustTheStack) {
     std::string text;
     const int depth = 20000;

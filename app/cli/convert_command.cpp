@@ -79,14 +79,10 @@ int ConvertCommand(ConvertArguments& a) {
     request.options.disableSecurity = a.noSecurity;
     request.databasePath = loaded.source.databasePath;
     request.databaseFileExists = loaded.source.databaseFileExists;
-    if (!loaded.source.exportRoot.empty()) {
-        const fs::path& root = loaded.source.exportRoot;
-        request.protectedFolders.push_back(root);
-        for (const char* sub : {"forms", "reports", "modules", "macros", "queries", "tbldefs",
-                                "tbldef", "commandbars"}) {
-            request.protectedFolders.push_back(root / sub);
-        }
-    }
+    if (!loaded.source.exportRoot.empty())
+        request.protectedTrees.push_back(loaded.source.exportRoot);
+    if (loaded.source.databaseFileExists)
+        request.protectedFolders.push_back(loaded.source.databasePath.parent_path());
     std::string missing;
     if (!SelectNames(app.Documents(Container::Forms), a.forms, request.forms, missing)) {
         std::cerr << "velorin: no form named " << AnsiToUtf8(missing) << " in " << a.database
@@ -108,8 +104,8 @@ int ConvertCommand(ConvertArguments& a) {
     switch (result.outcome) {
         case Outcome::Done: {
             fs::path project = session.out.PathOf(session.projectFileName);
-            std::cout << "Converted " << request.forms.size() << " form(s) and "
-                      << request.modules.size() << " module(s)";
+            std::cout << "Converted " << result.formsConverted << " form(s) and "
+                      << result.modulesConverted << " module(s)";
             if (ui.Warnings() > 0)
                 std::cout << " with " << ui.Warnings() << " warning(s)";
             std::cout << ".\nProject: " << project.string() << "\n";

@@ -67,7 +67,9 @@ void ConvertCodeFile(Session& session, std::string_view fileName, bool isForm) {
     session.out.Remove(f.substr(5));
 
     std::optional<std::string> input = session.out.Read(f);
-    OutputFile out = session.out.Create(objectName + (isForm ? ".frm" : ".bas"));
+    const std::string outputName = objectName + (isForm ? ".frm" : ".bas");
+    OutputFile out = session.out.Create(outputName);
+    session.out.Keep(outputName);
     CodeFileState state(session, out);
     state.moduleName = objectName;
     state.isForm = isForm;
@@ -88,7 +90,7 @@ void ConvertCodeFile(Session& session, std::string_view fileName, bool isForm) {
         const std::string& line = state.line;
         if (IStartsWith(line, "Begin "))
             ++beginCount;
-        if (line == "End" && endCount < beginCount)
+        if (IEquals(line, "End") && endCount < beginCount)
             ++endCount;
         // The header and the design section pass unchanged and are not counted.
         if ((isForm && (endCount == 0 || beginCount == 0)) || endCount < beginCount) {

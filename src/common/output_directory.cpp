@@ -16,6 +16,10 @@ OutputFile::OutputFile(OutputDirectory* owner, std::string name, bool append)
         owner_->ReportFailure(name_, "not a plain file name");
         return;
     }
+    // A link in the output directory is never followed: it could point anywhere.
+    std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(path, ec)))
+        fs::remove(path, ec);
     auto mode = std::ios::binary | std::ios::out | (append ? std::ios::app : std::ios::trunc);
     auto stream = std::make_unique<std::ofstream>(path, mode);
     if (!*stream) {
@@ -79,14 +83,14 @@ fs::path OutputDirectory::PathOf(std::string_view name) const {
 bool OutputDirectory::Exists(std::string_view name) const {
     fs::path path = PathOf(name);
     std::error_code ec;
-    return !path.empty() && fs::is_regular_file(path, ec);
+    return !path.empty() && fs::is_regular_file(fs::symlink_status(path, ec));
 }
 
 std::optional<std::string> OutputDirectory::Read(std::string_view name) const {
-    fs::path path = PathOf(name);
-    if (path.empty())
+    // Only the directory's own files: a link is not read through.
+    if (!Exists(name))
         return std::nullopt;
-    return ReadWholeFile(path);
+    return ReadWholeFile(PathOf(name));
 }
 
 std::optional<std::string> ReadWholeFile(const fs::path& path) {
@@ -142,10 +146,17 @@ bool OutputDirectory::CopyFrom(const fs::path& source, std::string_view name) {
     std::error_code ec;
     if (fs::exists(target, ec) && fs::equivalent(source, target, ec))
         return true;
-    fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec);
-    if (ec)
+    // Replaced, not written through: the old file may be read-only or a link.
+    fs::remove(target, ec);
+    fs::copy_file(source, target, ec);
+    if (ec) {
         ReportFailure(name, ec.message());
-    return !ec;
+        return false;
+    }
+    // The working copy is ours to change, whatever the source's mode.
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
+                    ec);
+    return true;
 }
 
 int OutputDirectory::RemoveMatching(std::string_view pattern) {
@@ -155,13 +166,18 @@ int OutputDirectory::RemoveMatching(std::string_view pattern) {
         // Only files (or links, removed as links): a folder is never ours to delete.
         if (it->is_directory(ec) && !it->is_symlink(ec))
             continue;
-        if (!MatchesPattern(PathToAnsi(it->path().filename()), pattern))
+        const std::string name = PathToAnsi(it->path().filename());
+        if (!MatchesPattern(name, pattern) || kept_.count(name) > 0)
             continue;
         std::error_code removeError;
         if (fs::remove(it->path(), removeError))
             ++removed;
     }
     return removed;
+}
+
+void OutputDirectory::Keep(std::string_view name) {
+    kept_.emplace(name);
 }
 
 bool OutputDirectory::AnyMatching(std::string_view pattern) const {

@@ -7,8 +7,11 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
+
+#include "common/ansi_text.h"
 
 namespace velorin {
 
@@ -58,9 +61,12 @@ class OutputDirectory {
         return OutputFile(this, std::string(name), true);
     }
 
-    // Deletes the files whose names match a pattern with "*" and "?", ignoring case.
-    // Returns how many were deleted.
+    // Deletes the files whose names match a pattern with "*" and "?", ignoring
+    // case, except the files kept. Returns how many were deleted.
     int RemoveMatching(std::string_view pattern);
+    // A result of the conversion: no pattern deletes it from now on, however
+    // its name happens to read ("Form_Entry.frm" matches "form_*.*").
+    void Keep(std::string_view name);
     // True when a file matching the pattern exists.
     bool AnyMatching(std::string_view pattern) const;
 
@@ -70,6 +76,7 @@ class OutputDirectory {
 
   private:
     std::filesystem::path dir_;
+    std::set<std::string, ILess> kept_;
     bool failed_ = false;
     std::string firstError_;
 };

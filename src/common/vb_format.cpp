@@ -12,7 +12,8 @@ std::string VbBool(bool value) {
 }
 
 std::string VbNumber(double value) {
-    if (value == 0 || std::isnan(value))
+    // Visual Basic has no infinities; a number read from hostile text may.
+    if (value == 0 || !std::isfinite(value))
         return "0";
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.14e", value);

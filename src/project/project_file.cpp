@@ -3,6 +3,7 @@
 namespace velorin {
 
 void AppendProjectLine(Session& session, std::string_view line) {
+    session.out.Keep(session.projectFileName);
     OutputFile file = session.out.OpenAppend(session.projectFileName);
     file.WriteLine(line);
 }

@@ -19,7 +19,11 @@ struct TranslationRequest {
     ConversionOptions options;
     std::filesystem::path databasePath;  // the .mdb the input stands for
     bool databaseFileExists = false;
-    // Folders the input was read from; never an output directory.
+    // Folders the input was read from: never an output directory, nor any
+    // folder inside them.
+    std::vector<std::filesystem::path> protectedTrees;
+    // Folders that may hold the output only in a folder of their own (the
+    // database's folder: the working copy would replace the database).
     std::vector<std::filesystem::path> protectedFolders;
 };
 
@@ -44,6 +48,8 @@ enum class Outcome {
 struct ConversionResult {
     Outcome outcome = Outcome::Done;
     std::string message;  // what failed, for the user
+    int formsConverted = 0;
+    int modulesConverted = 0;
 };
 
 // Validates the request and captures it into the session; converts when valid.

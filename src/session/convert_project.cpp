@@ -4,6 +4,7 @@
 #include "code/module_conversion.h"
 #include "common/names.h"
 #include "controls/support_library/support_library.h"
+#include "forms/convert_form.h"
 #include "project/project_file.h"
 #include "session/conversion_driver.h"
 #include "session/string_table.h"
@@ -11,9 +12,10 @@
 namespace velorin {
 namespace {
 
-// What the output directory may hold of ours; deleted before a conversion.
-constexpr std::string_view kGeneratedPatterns[] = {"*.txt", "*.00?", "*.frm", "*.bas",
-                                                   "*.log", "*.frx", "*.vbp"};
+// What the output directory may hold of ours; deleted before a conversion,
+// fragments an interrupted run left behind included.
+constexpr std::string_view kGeneratedPatterns[] = {"*.txt", "*.00?", "*.frm",    "*.bas", "*.log",
+                                                   "*.frx", "*.vbp", "form_*.*", "*.mc?"};
 // Fragments and exported code, deleted after each form.
 constexpr std::string_view kFragmentPatterns[] = {"*.txt", "*.00?", "form_*.*"};
 
@@ -50,7 +52,9 @@ void JoinFormFile(Session& session, const std::string& fileForm) {
     flags[4] = AppendFileIfPresent(out, prefix + ".007", prefix + ".frm");
     AppendFileIfPresent(out, prefix + ".ctl", prefix + ".frm");
     for (std::string_view file : {"toolbarcode.txt", "_Menu.mc1", "_Menu.mc2", "_Menu.mc3"}) {
-        AppendFileIfPresent(out, file, prefix + ".frm");
+        // A form named toolbarcode exports its code under that name: it is joined once.
+        if (!IEquals(file, fileForm + ".txt"))
+            AppendFileIfPresent(out, file, prefix + ".frm");
     }
     AppendLines(
         out, prefix + ".frm",
@@ -103,11 +107,12 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
     SilentIndent(session.out, fileForm + ".frm");
 }
 
-void ConvertOneModule(Session& session, const std::string& name) {
+// Returns 1 when the module was converted.
+int ConvertOneModule(Session& session, const std::string& name) {
     if (session.sourceDb->Module(name) == nullptr) {
         session.ui.Warn("module " + name +
                         ": its code cannot be read (export the application as text)");
-        return;
+        return 0;
     }
     const std::string fileForm = MakeFileName(name);
     ExportModuleText(session, name, false);
@@ -116,6 +121,7 @@ void ConvertOneModule(Session& session, const std::string& name) {
                       "Module=" + session.usedModuleNames.back() + "; " + fileForm + ".bas");
     session.out.RemoveMatching("*.txt");
     SilentIndent(session.out, fileForm + ".bas");
+    return 1;
 }
 
 }  // namespace
@@ -139,6 +145,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
 
     if (session.sourceDatabaseFileExists) {
         out.CopyFrom(session.sourceDatabasePath, session.projectBaseName + ".mdb");
+        out.Keep(session.projectBaseName + ".mdb");
     }
     AccessApplication& source = *session.sourceDb;
     std::string startup = source.DatabaseProperty("StartupForm");
@@ -173,9 +180,10 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     }
 
     session.optionGroupNames.assign(1, std::string());
+    int modulesConverted = 0;
     for (size_t i = 1; i < session.selectedModules.size(); ++i) {
         db.BeginGroup();
-        ConvertOneModule(session, session.selectedModules[i]);
+        modulesConverted += ConvertOneModule(session, session.selectedModules[i]);
         db.CommitGroup();
         session.ui.SetProgress(progress += 1);
         session.ui.UpdateTime();
@@ -198,16 +206,30 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     session.ui.EndProgress();
     db.Close();
 
+    ConversionResult result;
+    for (size_t i = 1; i < session.convertedFormNames.size(); ++i)
+        result.formsConverted += !session.convertedFormNames[i].empty();
+    result.modulesConverted = modulesConverted;
+    // A project file must not claim a conversion that did not complete.
     if (out.Failed()) {
-        // A project file must not claim a conversion that did not complete.
         out.Remove(session.projectFileName);
-        return {Outcome::Failed, out.FirstError()};
+        result.outcome = Outcome::Failed;
+        result.message = out.FirstError();
+    } else if (result.formsConverted + result.modulesConverted == 0) {
+        out.Remove(session.projectFileName);
+        result.outcome = Outcome::Failed;
+        result.message = "no form or module could be converted";
     }
-    return {Outcome::Done, {}};
+    return result;
 }
 
 ConversionSteps DefaultConversionSteps() {
-    return {};
+    ConversionSteps steps;
+    steps.convertForm = [](Session& session, const std::string& fileName, bool isSubform,
+                           const std::string& name) {
+        ConvertForm(session, fileName, isSubform, name);
+    };
+    return steps;
 }
 
 }  // namespace velorin

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@
 #include "session/user_interface.h"
 
 namespace velorin {
+
+class RowSourceProbe;
 
 // The main window's options, as the driver captures them.
 struct ConversionOptions {
@@ -81,6 +84,13 @@ struct Session {
     int partiallyConvertedCount = 0;
     // Option group names collected by the option group writer.
     std::vector<std::string> optionGroupNames{std::string()};
+    // VB names given to forms so far: a form's name is unique in the project.
+    std::vector<std::string> usedFormNames;
+    // Whether the last list or combo tested fits a standard Visual Basic control;
+    // kept from one control to the next unless the option asks for the test.
+    bool standardListFlag = false;
+    // Field names and types of row sources, resolved against the source database.
+    std::shared_ptr<RowSourceProbe> rowSourceProbe;
     // The working copy's StartupForm, remembered while the conversion runs.
     std::string startupForm;
 };

@@ -45,6 +45,31 @@ bool IsWritableDirectory(const fs::path& dir, std::string& why) {
     return true;
 }
 
+// True when `dir` is `root` or lies inside it.
+bool IsWithin(const fs::path& dir, const fs::path& root) {
+    std::error_code ec;
+    for (fs::path p = fs::weakly_canonical(dir, ec); !p.empty(); p = p.parent_path()) {
+        if (fs::equivalent(p, root, ec))
+            return true;
+        if (p == p.root_path())
+            break;
+    }
+    return false;
+}
+
+bool IsProtected(const fs::path& dir, const TranslationRequest& request) {
+    std::error_code ec;
+    for (const fs::path& tree : request.protectedTrees) {
+        if (IsWithin(dir, tree))
+            return true;
+    }
+    for (const fs::path& folder : request.protectedFolders) {
+        if (fs::equivalent(dir, folder, ec))
+            return true;
+    }
+    return false;
+}
+
 // The file name less its extension (".mdb"): the project's name.
 std::string BaseNameOf(const std::string& fileName) {
     size_t dot = fileName.rfind('.');
@@ -94,6 +119,11 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
     if (outputPath.empty() || outputPath.back() != '/')
         outputPath += '/';
 
+    if (IsProtected(dir, request)) {
+        return {Outcome::Failed,
+                "the output directory " + request.outputPathText +
+                    " holds the application's own files; choose another directory"};
+    }
     if (fs::exists(dir, ec) && !fs::is_directory(dir, ec)) {
         return {Outcome::Failed, request.outputPathText + " is a file, not a directory"};
     }
@@ -103,13 +133,6 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
         if (!fs::create_directories(dir, ec) && ec) {
             return {Outcome::Failed,
                     "cannot create " + request.outputPathText + ": " + ec.message()};
-        }
-    }
-    for (const fs::path& folder : request.protectedFolders) {
-        if (fs::equivalent(dir, folder, ec)) {
-            return {Outcome::Failed,
-                    "the output directory " + request.outputPathText +
-                        " holds the application's own files; choose another directory"};
         }
     }
     std::string why;

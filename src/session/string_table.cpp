@@ -44,6 +44,16 @@ constexpr Entry kTexts[] = {
      "The database that you have chosen to convert is not compiled.  The conversion accuracy will "
      "be improved if you compile the database before converting it.  Do you wish to close Velorin "
      "and compile your database?"},
+    {30, "The form "},
+    {31, " has "},
+    {32, " controls.  Visual Basic has a limit of "},
+    {33,
+     " controls, and Velorin was unable to find a way to reduce the control count.  The form will "
+     "not be converted."},
+    {34,
+     " controls.  Velorin can reduce the control count by converting some of the labels into "
+     "Control "
+     "Arrays.  Do you want Velorin to do this?"},
     {100, "&Main"},
     {101, "&Help"},
     {102, "&Start Translation"},

@@ -31,13 +31,30 @@ bool ClosesProcedure(std::string_view line) {
 
 bool CodeIsBalanced(const std::vector<std::string>& lines) {
     bool inProcedure = false;
+    // Conditional compilation: only the first branch of each #If counts, so
+    // that alternative headers of one procedure are not taken for two.
+    std::vector<bool> skipping;
     for (const std::string& raw : lines) {
         std::string_view line(raw);
         size_t first = line.find_first_not_of(" \t");
         if (first == std::string_view::npos)
             continue;
         line.remove_prefix(first);
-        if (line[0] == '\'')
+        if (IStartsWith(line, "#If ")) {
+            skipping.push_back(!skipping.empty() && skipping.back());
+            continue;
+        }
+        if (IStartsWith(line, "#Else")) {
+            if (!skipping.empty())
+                skipping.back() = true;
+            continue;
+        }
+        if (IStartsWith(line, "#End If")) {
+            if (!skipping.empty())
+                skipping.pop_back();
+            continue;
+        }
+        if (line[0] == '\'' || (!skipping.empty() && skipping.back()))
             continue;
         if (OpensProcedure(line)) {
             if (inProcedure)

@@ -3,6 +3,7 @@
 // macros, table and query definitions, command bars and database properties.
 #pragma once
 
+#include <list>
 #include <map>
 #include <memory>
 #include <optional>
@@ -118,7 +119,8 @@ class AccessApplication {
     const Macro* FindMacro(std::string_view name) const;
 
     const std::vector<TableDef>& TableDefs() const { return tables_; }
-    const std::vector<QueryDef>& QueryDefs() const { return queries_; }
+    // A list: a query found or created stays where it is while others come and go.
+    const std::list<QueryDef>& QueryDefs() const { return queries_; }
     const TableDef* FindTableDef(std::string_view name) const;
     const QueryDef* FindQueryDef(std::string_view name) const;
     // Kept in memory for the session only; replaces a query of the same name.
@@ -159,7 +161,7 @@ class AccessApplication {
     std::map<std::string, CodeModule, ILess> modules_;
     std::map<std::string, Macro, ILess> macros_;
     std::vector<TableDef> tables_;
-    std::vector<QueryDef> queries_;
+    std::list<QueryDef> queries_;
     std::map<std::string, CommandBar, ILess> commandBars_;
     std::map<std::string, std::string, ILess> databaseProperties_;
     std::vector<LoadDiagnostic> diagnostics_;

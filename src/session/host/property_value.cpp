@@ -122,7 +122,8 @@ double VbVal(std::string_view text) {
     }
     if (!seenDigit)
         return 0;
-    return std::strtod(digits.c_str(), nullptr);
+    double value = std::strtod(digits.c_str(), nullptr);
+    return std::isfinite(value) ? value : 0;
 }
 
 }  // namespace velorin

@@ -1,35 +1,270 @@
+VERSION 4.00
+Begin VB.Form Employees
+   BorderStyle = 2
+   Caption ="Employees"
+   ClientHeight = 3360
+   ClientLeft = 250
+   ClientTop = 500
+   ClientWidth = 7560
+   Height = 3360
+   Left = 250
+   LinkTopic = "Employees"
+   MaxButton = True
+   MinButton = True
+   ShowInTaskbar = 0
+   Top = 500
+   Width = 7560
+   BackColor= &H8000000F&
+   ControlBox=True
+   BeginProperty Font
+      Name = "Arial"
+      charset = 0
+      weight = 400
+      Size = 8
+      underline = 0
+      italic = 0
+      strikethrough = 0
+   EndProperty
+   ForeColor=&H00000000&
+   MDIChild = -1
+   HelpContextID=6000
+   Begin VB.Data datEmployees
+      Caption = "datEmployees"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Sales.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 0
+      Options = 0
+      ReadOnly = 0
+      RecordsetType = 1
+      RecordSource = "SELECT Employees.* FROM Employees ORDER BY Employees.LastName, Employees.FirstName;"
+      Top = 0
+      Width = 2700
+      Visible = True
+   End
+   Begin VB.Label lblHint
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Double-click a last name to see that employee’s orders."
+      ForeColor= &H808080&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 120
+      Width = 7200
+   End
+   Begin VB.Label lblEmployeeID
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Employee ID:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 180
+      Top = 480
+      Width = 1440
+   End
+   Begin VB.Label lblSearch
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Find:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 4920
+      Top = 480
+      Width = 600
+   End
+   Begin VB.Label lblLastName
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Last name:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 180
+      Top = 840
+      Width = 1440
+   End
+   Begin VB.Label lblFirstName
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="First name:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 180
+      Top = 1200
+      Width = 1440
+   End
+   Begin VB.Label lblTitleOfCourtesy
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Courtesy title:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 180
+      Top = 1560
+      Width = 1440
+   End
+   Begin VB.Label lblBirthDate
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Birth date:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 180
+      Top = 1920
+      Width = 1440
+   End
+   Begin VB.Label lblReportsTo
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Reports to:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 180
+      Top = 2280
+      Width = 1440
+   End
+   Begin VB.Label lblNotes
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Notes:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 4440
+      Top = 900
+      Width = 1200
+   End
+End
 DIM OpenArgsF as string
-Option Compare Database
+'VLRN Option Compare Database
 Option Explicit
 
 ' Employees: personnel records. Only the administrator may change them.
 
 Private Sub Form_Open(Cancel As Integer)
-    Me.AllowEdits = (CurrentUser() = "Admin")
-    Me.AllowAdditions = Me.AllowEdits
+    'VLRN Me.AllowEdits = (CurrentUser = "Admin")
+    'VLRN Me.AllowAdditions = Me.AllowEdits
 End Sub
 
 Private Sub txtSearch_AfterUpdate()
     Dim rs As Recordset
 
     If IsNull(Me!txtSearch) Then Exit Sub
-    Set rs = Me.RecordsetClone
+    'VLRN Set rs = Me.RecordsetClone
     rs.FindFirst "[LastName] Like """ & Me!txtSearch & "*"""
     If rs.NoMatch Then
         MsgBox "No employee's last name starts with " & Me!txtSearch & ".", vbInformation, "Employees"
     Else
-        Me.Bookmark = rs.Bookmark
+        'VLRN Me.Bookmark = rs.Bookmark
     End If
     rs.Close
 End Sub
 
-Private Sub txtLastName_DblClick(Cancel As Integer)
+Private Sub txtLastName_DblClick()
     Dim rs As Recordset
     Dim lngCount As Long
     Dim curTotal As Currency
 
     ' Count the orders this employee has taken
-    Set rs = CurrentDb.OpenRecordset("SELECT OrderID FROM Orders WHERE EmployeeID=" & Me!txtEmployeeID)
+    Set rs = DB.OpenRecordset("SELECT OrderID FROM Orders WHERE EmployeeID=" & Me!txtEmployeeID)
     Do While Not rs.EOF
         lngCount = lngCount + 1
         curTotal = curTotal + OrderTotal(rs!OrderID)
@@ -42,7 +277,7 @@ End Sub
 Private Sub cmdPreviousRecord_Click()
     On Error GoTo Err_cmdPreviousRecord_Click
 
-    DoCmd.GoToRecord , , acPrevious
+    'VLRN 'VLRN DoCmd.GoToRecord , , acPrevious
     Exit Sub
 
 Err_cmdPreviousRecord_Click:
@@ -52,16 +287,35 @@ End Sub
 Private Sub cmdNextRecord_Click()
     On Error GoTo Err_cmdNextRecord_Click
 
-    DoCmd.GoToRecord , , acNext
+    'VLRN 'VLRN DoCmd.GoToRecord , , acNext
     Exit Sub
 
 Err_cmdNextRecord_Click:
     MsgBox "This is the last employee.", vbInformation, "Employees"
 End Sub
+Function InitializeComboBoxes()
+    gvarreturn = additems("Mr.;Ms.;Mrs.;Dr.", me!cboTitleOfCourtesy, "String")
+End Function
+Private Sub datEmployees_Reposition()
+End Sub
+Function InitialDataCtlCaptions()
+    On Error Resume Next
+    datEmployees.Recordset.movenext
+    datEmployees.Recordset.moveFirst
+End Function
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property
 
-Property Get OpenArgs() as string
+Property Get OpenArgs as string
     OpenArgs=OpenArgsF
 End Property
+Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitializeComboBoxes()
+    vReturnValue=InitialDataCtlCaptions()
+End Sub
+Private Sub Form_Activate()
+    Dim vReturnValue as variant
+    vReturnValue=InitialDataCtlCaptions()
+End Sub

@@ -1,5 +1,421 @@
+VERSION 4.00
+Begin VB.Form Orders
+   BorderStyle = 2
+   Caption ="Orders"
+   ClientHeight = 7080
+   ClientLeft = 250
+   ClientTop = 500
+   ClientWidth = 9840
+   Height = 7080
+   Left = 250
+   LinkTopic = "Orders"
+   MaxButton = True
+   MinButton = True
+   ShowInTaskbar = 0
+   Top = 500
+   Width = 9840
+   BackColor= &H8000000F&
+   ControlBox=True
+   BeginProperty Font
+      Name = "Arial"
+      charset = 0
+      weight = 400
+      Size = 8
+      underline = 0
+      italic = 0
+      strikethrough = 0
+   EndProperty
+   ForeColor=&H00000000&
+   MDIChild = -1
+   HelpContextID=2000
+   Begin VB.Data datOrders
+      Caption = "datOrders"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Sales.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 0
+      Options = 0
+      ReadOnly = 0
+      RecordsetType = 1
+      RecordSource = "Orders"
+      Top = 0
+      Width = 2700
+      Visible = True
+   End
+   Begin TabDlg.SSTab tabOrder
+      Height = 5280
+      Left = 120
+      Top = 1080
+      Width = 5443.71987524809
+      _ExtentX =17352.84
+      _ExtentY = 9311.28
+      _Version = 262144
+      Tabs = 3
+      TabHeight = 520
+      HelpContextID = 0
+      TabIndex = 0
+      TabCaption(0) = "Order"
+      TabPicture(0)  = "Orders.frx":0000
+      TabCaption(1) = "Ship To"
+      TabPicture(1)  = "Orders.frx":001C
+      TabCaption(2) = "Line Items"
+      TabPicture(2)  = "Orders.frx":0038
+      Tab(0).Control(0)="txtOrderDate"
+      Tab(0).Control(1)="lblOrderDate"
+      Tab(0).Control(2)="txtRequiredDate"
+      Tab(0).Control(3)="lblRequiredDate"
+      Tab(0).Control(4)="txtShippedDate"
+      Tab(0).Control(5)="lblShippedDate"
+      Tab(0).Control(6)="cboEmployeeID"
+      Tab(0).Control(7)="lblEmployeeID"
+      Tab(0).Control(8)="txtFreight"
+      Tab(0).Control(9)="lblFreight"
+      Tab(0).Control(10)="grpgrpShipVia"
+      Tab(0).Control(11)="lblShipVia"
+      Tab(0).Control(12)="chkSpeedy"
+      Tab(0).Control(13)="lblSpeedy"
+      Tab(0).Control(14)="chkUnited"
+      Tab(0).Control(15)="lblUnited"
+      Tab(0).Control(16)="chkFederal"
+      Tab(0).Control(17)="lblFederal"
+      Tab(1).Control(0)="txtShipName"
+      Tab(1).Control(1)="lblShipName"
+      Tab(1).Control(2)="txtShipAddress"
+      Tab(1).Control(3)="lblShipAddress"
+      Tab(1).Control(4)="txtShipCity"
+      Tab(1).Control(5)="lblShipCity"
+      Tab(1).Control(6)="cboShipCountry"
+      Tab(1).Control(7)="lblShipCountry"
+      Tab(2).Control(0)="sfrmOrderDetails"
+      Tab(2).Control(1)="lblOrderDetails"
+      Tab(2).Control(2)="cmdRequeryLines"
+      Tab(2).Control(3)="txtOrderSubtotal"
+      Tab(2).Control(4)="lblOrderSubtotal"
+      Tab(0).ControlCount= 18
+      Tab(1).ControlCount= 8
+      Tab(2).ControlCount= 5
+      Begin VB.Label lblOrderDate
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Order date:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = 360
+         Top = 600
+         Width = 1320
+      End
+      Begin VB.Label lblRequiredDate
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Required:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = 360
+         Top = 960
+         Width = 1320
+      End
+      Begin VB.Label lblShippedDate
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Shipped:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = 360
+         Top = 1320
+         Width = 1320
+      End
+      Begin VB.Label lblEmployeeID
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Salesperson:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = 360
+         Top = 1680
+         Width = 1320
+      End
+      Begin VB.Label lblFreight
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Freight:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = 360
+         Top = 2040
+         Width = 1320
+      End
+      Begin VB.Label lblShipName
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Name:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = -74640
+         Top = 600
+         Width = 1320
+      End
+      Begin VB.Label lblShipAddress
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Address:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = -74640
+         Top = 960
+         Width = 1320
+      End
+      Begin VB.Label lblShipCity
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="City:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = -74640
+         Top = 1620
+         Width = 1320
+      End
+      Begin VB.Label lblShipCountry
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Country:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = -74640
+         Top = 1980
+         Width = 1320
+      End
+      Begin VB.Label lblOrderDetails
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Products ordered:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = -74640
+         Top = 540
+         Width = 2400
+      End
+      Begin VB.Label lblOrderSubtotal
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Subtotal:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = -68220
+         Top = 4380
+         Width = 1080
+      End
+   End
+   Begin VB.Frame Section
+      Caption =  ""
+      BackColor= &HC0C0C0&
+      Height = 960
+      Left = 0
+      Index = 1
+      Top = 0
+      Width = 9840
+      BorderStyle = 0
+      Begin VB.Label lblOrdersTitle
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Orders"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 700
+            Size = 14
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 420
+         Left = 120
+         Top = 60
+         Width = 2880
+      End
+      Begin VB.Label lblOrderID
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Order ID:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = 7020
+         Top = 120
+         Width = 1080
+      End
+      Begin VB.Label lblCustomerID
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Customer:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = 180
+         Top = 540
+         Width = 1200
+      End
+
+   End
+   Begin VB.Frame Section
+      Caption =  ""
+      BackColor= &H8000000F&
+      Height = 600
+      Left = 0
+      Index = 2
+      Tag ="NavigationBar"
+      Top = 6480
+      Width = 9840
+      BorderStyle = 0
+
+   End
+End
 DIM OpenArgsF as string
-Option Compare Database
+'VLRN Option Compare Database
 Option Explicit
 
 ' Orders: order entry with the ship-to address and the line items.
@@ -12,15 +428,15 @@ Private Sub Form_Open(Cancel As Integer)
     If IsNull(Me.OpenArgs) Then Exit Sub
     Select Case Me.OpenArgs
         Case "NewOrder"
-            DoCmd.GoToRecord , , acNewRec
+            'VLRN 'VLRN DoCmd.GoToRecord , , acNewRec
         Case "Invoices"
             ' the invoice finder has already filtered the form
         Case Else
             ' an order number: move to that order
             If IsNumeric(Me.OpenArgs) Then
-                Set rs = Me.RecordsetClone
+                'VLRN Set rs = Me.RecordsetClone
                 rs.FindFirst "[OrderID]=" & Me.OpenArgs
-                If Not rs.NoMatch Then Me.Bookmark = rs.Bookmark
+                'VLRN If Not rs.NoMatch Then Me.Bookmark = rs.Bookmark
                 rs.Close
             End If
     End Select
@@ -41,7 +457,7 @@ End Sub
 Private Sub Form_BeforeUpdate(Cancel As Integer)
     If IsNull(Me!cboCustomerID) Then
         MsgBox "Every order needs a customer.", vbExclamation, "Orders"
-        DoCmd.CancelEvent
+        Cancel = True	'VLRN DoCmd.CancelEvent
         Me!cboCustomerID.SetFocus
         Exit Sub
     End If
@@ -60,9 +476,9 @@ End Sub
 
 Private Sub Form_Unload(Cancel As Integer)
     ' Remove order lines that were left with a quantity of zero
-    DoCmd.SetWarnings False
-    DoCmd.OpenQuery "qryDeleteEmptyOrderLines"
-    DoCmd.SetWarnings True
+    'VLRN DoCmd.SetWarnings False
+    db.Execute "qryDeleteEmptyOrderLines"	'VLRN DoCmd.OpenQuery "qryDeleteEmptyOrderLines"
+    'VLRN DoCmd.SetWarnings True
 End Sub
 
 Private Sub cboCustomerID_NotInList(NewData As String, Response As Integer)
@@ -70,11 +486,13 @@ Private Sub cboCustomerID_NotInList(NewData As String, Response As Integer)
 
     strMsg = "'" & NewData & "' is not a customer yet." & vbCrLf & "Add the new customer now?"
     If MsgBox(strMsg, vbQuestion + vbYesNo, "Unknown Customer") = vbYes Then
-        DoCmd.OpenForm "Customers", , , , acFormAdd, acDialog, NewData
+        Load Customers
+        Customers.Openargs =  NewData
+        Customers.Show vbModal 	'VLRN DoCmd.OpenForm "Customers", , , , acFormAdd, acDialog, NewData
         Response = acDataErrAdded
     Else
         Response = acDataErrContinue
-        Me!cboCustomerID.Undo
+        'VLRN Me!cboCustomerID.Undo
     End If
 End Sub
 
@@ -107,14 +525,14 @@ Private Sub grpShipVia_AfterUpdate()
             curRate = 0
     End Select
     If Nz(Me!txtFreight, 0) = 0 Then Me!txtFreight = curRate
-    DoCmd.RunMacro "mcrOrders.RequeryDetails"
+    Call mcrOrders_RequeryDetails
 End Sub
 
 Private Sub CopyCustomerAddress()
     Dim rs As Recordset
 
     If IsNull(Me!cboCustomerID) Then Exit Sub
-    Set rs = CurrentDb.OpenRecordset("SELECT * FROM Customers WHERE CustomerID=" & Me!cboCustomerID, dbOpenSnapshot)
+    Set rs = DB.OpenRecordset("SELECT * FROM Customers WHERE CustomerID=" & Me!cboCustomerID, dbOpenSnapshot)
     If Not rs.EOF Then
         Me!ShipName = rs!CompanyName
         Me!ShipAddress = rs!Address
@@ -129,41 +547,61 @@ End Sub
 Private Sub tabOrder_Change()
     ' Refresh the line items when their page comes up
     If Me!tabOrder.Value = 2 Then
-        Me!sfrmOrderDetails.Requery
-        Me!txtOrderSubtotal.Requery
+        Me!datsfrmOrderDetails.Refresh	'VLRN Me!sfrmOrderDetails.Requery
+        Me!dattxtOrderSubtotal.Refresh	'VLRN Me!txtOrderSubtotal.Requery
     End If
 End Sub
 
 Private Sub cmdPrev_Click()
-    If Me.CurrentRecord > 1 Then DoCmd.GoToRecord , , acPrevious
+    'VLRN If Me.CurrentRecord > 1 Then DoCmd.GoToRecord , , acPrevious
 End Sub
 
 Private Sub cmdNext_Click()
-    If Not Me.NewRecord Then DoCmd.GoToRecord , , acNext
+    'VLRN If Not Me.NewRecord Then DoCmd.GoToRecord , , acNext
 End Sub
 
 Private Sub cmdNewOrder_Click()
-    DoCmd.GoToRecord , , acNewRec
-    DoCmd.GoToControl "cboCustomerID"
+    'VLRN 'VLRN DoCmd.GoToRecord , , acNewRec
+    Screen.ActiveForm.Controls( "cboCustomerID").SetFocus	'VLRN DoCmd.GoToControl "cboCustomerID"
 End Sub
 
 Private Sub cmdDeleteOrder_Click()
     If MsgBox("Delete order " & Me!OrderID & " with all its lines?", vbQuestion + vbYesNo, "Delete Order") = vbYes Then
-        DoCmd.SetWarnings False
-        DoCmd.RunCommand acCmdDeleteRecord
-        DoCmd.SetWarnings True
+        'VLRN DoCmd.SetWarnings False
+        'VLRN 'VLRN DoCmd.RunCommand acCmdDeleteRecord
+        'VLRN DoCmd.SetWarnings True
     End If
 End Sub
 
 Private Sub cmdPrintInvoice_Click()
-    If Me.Dirty Then DoCmd.RunCommand acCmdSaveRecord
-    DoCmd.OpenReport "Invoice", acViewPreview, , "[OrderID]=" & Me!OrderID
-    Reports!Invoice.Caption = "Invoice for order " & Me!OrderID
+    'VLRN If Me.Dirty Then DoCmd.RunCommand acCmdSaveRecord
+    'VLRN DoCmd.OpenReport "Invoice", acViewPreview, , "[OrderID]=" & Me!OrderID
+    'VLRN Reports!Invoice.Caption = "Invoice for order " & Me!OrderID
 End Sub
+Function InitializeComboBoxes()
+    gvarreturn = additems("USA;Canada;Mexico;UK;France;Germany;Brazil", me!cboShipCountry, "String")
+End Function
+Private Sub datOrders_Reposition()
+End Sub
+Function InitialDataCtlCaptions()
+    On Error Resume Next
+    datOrders.Recordset.movenext
+    datOrders.Recordset.moveFirst
+End Function
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property
 
-Property Get OpenArgs() as string
+Property Get OpenArgs as string
     OpenArgs=OpenArgsF
 End Property
+Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitializeComboBoxes()
+    vReturnValue=InitialDataCtlCaptions()
+    Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
+End Sub
+Private Sub Form_Activate()
+    Dim vReturnValue as variant
+    vReturnValue=InitialDataCtlCaptions()
+End Sub

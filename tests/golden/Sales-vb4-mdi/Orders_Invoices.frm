@@ -1,5 +1,151 @@
+VERSION 4.00
+Begin VB.Form Orders_Invoices
+   BorderStyle = 1
+   Caption ="Find an Invoice"
+   ClientHeight = 5760
+   ClientLeft = 250
+   ClientTop = 500
+   ClientWidth = 7440
+   Height = 5760
+   Left = 250
+   LinkTopic = "Orders_Invoices"
+   MaxButton = True
+   MinButton = True
+   ShowInTaskbar = 0
+   Top = 500
+   Width = 7440
+   BackColor= &H8000000F&
+   ControlBox=True
+   BeginProperty Font
+      Name = "Arial"
+      charset = 0
+      weight = 400
+      Size = 8
+      underline = 0
+      italic = 0
+      strikethrough = 0
+   EndProperty
+   ForeColor=&H00000000&
+   MDIChild = -1
+   HelpContextID=2100
+   Begin VB.Label lblFindTitle
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Find an Invoice"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 700
+         Size = 12
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 360
+      Left = 120
+      Top = 120
+      Width = 4320
+   End
+   Begin VB.Label lblShippers
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Shipper:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 240
+      Top = 690
+      Width = 1200
+   End
+   Begin VB.Label lblFromDate
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="From:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 2520
+      Top = 960
+      Width = 780
+   End
+   Begin VB.Label lblToDate
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="To:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 2520
+      Top = 1320
+      Width = 780
+   End
+   Begin VB.Label lblInvoices
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Invoices:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 2400
+      Width = 1440
+   End
+   Begin VB.Shape rctFilter
+      Height = 1680
+      Left = 120
+      Top = 600
+      Width = 7200
+      FillColor = &HFFFFFF&
+      FillStyle = 1
+      BorderStyle = 1
+      BorderColor = &H0&
+   End
+End
 DIM OpenArgsF as string
-Option Compare Database
+'VLRN Option Compare Database
 Option Explicit
 
 ' Orders/Invoices: finds invoices by shipper and order date.
@@ -8,6 +154,8 @@ Option Explicit
 Private Const SQL_BASE As String = "SELECT Orders.OrderID, Orders.OrderDate, Customers.CompanyName, Orders.ShippedDate FROM Customers INNER JOIN Orders ON Customers.CustomerID = Orders.CustomerID"
 
 Private Sub Form_Load()
+    Dim vReturnValue as variant
+    Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
     RebuildInvoiceList
 End Sub
 
@@ -27,8 +175,8 @@ Private Sub RebuildInvoiceList()
         Case Else
             strOrder = " ORDER BY Orders.OrderID;"
     End Select
-    Me!lstInvoices.RowSource = SQL_BASE & strWhere & strOrder
-    Me!lstInvoices.Requery
+    'VLRN Me!lstInvoices.RowSource = SQL_BASE & strWhere & strOrder
+    Me!datlstInvoices.Refresh	'VLRN Me!lstInvoices.Requery
 End Sub
 
 Private Sub lstShippers_AfterUpdate()
@@ -43,7 +191,7 @@ Private Sub cmdSearch_Click()
     RebuildInvoiceList
 End Sub
 
-Private Sub lstInvoices_DblClick(Cancel As Integer)
+Private Sub lstInvoices_DblClick()
     cmdOpenOrder_Click
 End Sub
 
@@ -52,18 +200,20 @@ Private Sub cmdOpenOrder_Click()
         MsgBox "Select an invoice first.", vbInformation, "Invoices"
         Exit Sub
     End If
-    DoCmd.OpenForm "Orders", acNormal, , "[OrderID]=" & Me!lstInvoices, , , "Invoices"
+    Load Orders
+    Orders.Openargs =  "Invoices"
+    Orders.Show	'VLRN DoCmd.OpenForm "Orders", acNormal, , "[OrderID]=" & Me!lstInvoices, , , "Invoices"
 End Sub
 
 Private Sub cmdPreviewInvoice_Click()
     If Not IsNull(Me!lstInvoices) Then
-        DoCmd.OpenReport "Invoice", acViewPreview, , "[OrderID]=" & Me!lstInvoices
+        'VLRN DoCmd.OpenReport "Invoice", acViewPreview, , "[OrderID]=" & Me!lstInvoices
     End If
 End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property
 
-Property Get OpenArgs() as string
+Property Get OpenArgs as string
     OpenArgs=OpenArgsF
 End Property

@@ -1,5 +1,379 @@
+VERSION 4.00
+Begin VB.Form Products
+   BorderStyle = 2
+   Caption ="Products"
+   ClientHeight = 3520
+   ClientLeft = 250
+   ClientTop = 500
+   ClientWidth = 7920
+   Height = 3520
+   Left = 250
+   LinkTopic = "Products"
+   MaxButton = True
+   MinButton = True
+   ShowInTaskbar = 0
+   Top = 500
+   Width = 7920
+   BackColor= &H8000000F&
+   ControlBox=True
+   BeginProperty Font
+      Name = "Arial"
+      charset = 0
+      weight = 400
+      Size = 8
+      underline = 0
+      italic = 0
+      strikethrough = 0
+   EndProperty
+   ForeColor=&H00000000&
+   MDIChild = -1
+   HelpContextID=4000
+   Begin VB.Data datProducts
+      Caption = "datProducts"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Sales.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 0
+      Options = 0
+      ReadOnly = 0
+      RecordsetType = 1
+      RecordSource = "qryProductList"
+      Top = 0
+      Width = 2700
+      Visible = True
+   End
+   Begin TabDlg.SSTab SSTab1
+      Height = 3520
+      Left = 0
+      TabIndex = 0
+      Top = 0
+      Width = 13966.92
+      _ExtentX =13966.92
+      _ExtentY = 6207.52
+      _Version = 262144
+      Tabs = 3
+      TabHeight = 520
+      TabCaption(0) = "Tab 0"
+      TabPicture(0)  = "Products.frx":0000
+      Tab(0).ControlEnabled =-1
+      TabCaption(1) = "Tab 1"
+      TabPicture(1)  = "Products.frx":001C
+      Tab(1).ControlEnabled =0
+      TabCaption(2) = "Tab 2"
+      TabPicture(2)  = "Products.frx":0038
+      Tab(2).ControlEnabled =0
+      Tab(0).Control(0)="lblGeneral"
+      Tab(0).Control(1)="lblProductID"
+      Tab(0).Control(2)="lblProductName"
+      Tab(0).Control(3)="lblCategoryID"
+      Tab(0).Control(4)="lblDiscontinued"
+      Tab(0).Control(5)="imgCategory"
+      Tab(1).Control(0)="lblStock"
+      Tab(1).Control(1)="lblUnitPrice"
+      Tab(1).Control(2)="lblUnitsInStock"
+      Tab(1).Control(3)="lblReorderLevel"
+      Tab(1).Control(4)="lblStockValue"
+      Tab(1).Control(5)="lblRecentOrders"
+      Tab(2).Control(0)="lblDescriptionTitle"
+      Tab(2).Control(1)="lblDescription"
+      Tab(0).ControlCount= 6
+      Tab(1).ControlCount= 6
+      Tab(2).ControlCount= 2
+      Begin VB.Label lblGeneral
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="General"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 700
+            Size = 12
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 360
+         Left = 120
+         Top = 640
+         Width = 3600
+      End
+      Begin VB.Label lblProductID
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Product ID:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = 180
+         Top = 1120
+         Width = 1500
+      End
+      Begin VB.Label lblProductName
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Product name:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = 180
+         Top = 1480
+         Width = 1500
+      End
+      Begin VB.Label lblCategoryID
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Category:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = 180
+         Top = 1840
+         Width = 1500
+      End
+      Begin VB.Label lblDiscontinued
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Discontinued"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = 2000
+         Top = 2230
+         Width = 1440
+      End
+      Begin VB.PictureBox imgCategory
+         BeginProperty Font
+            charset = 0
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Height = 1800
+         Left = 5460
+         ScaleHeight = 6180
+         ScaleWidth = 7410
+         TabStop = 0
+         Top = 1120
+         Width = 2280
+      End
+      Begin VB.Label lblStock
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Stock and Pricing"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 700
+            Size = 12
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 360
+         Left = -74880
+         Top = 640
+         Width = 3600
+      End
+      Begin VB.Label lblUnitPrice
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Unit price:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = -74820
+         Top = 1120
+         Width = 1500
+      End
+      Begin VB.Label lblUnitsInStock
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="In stock:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = -74820
+         Top = 1480
+         Width = 1500
+      End
+      Begin VB.Label lblReorderLevel
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Reorder level:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = -74820
+         Top = 2200
+         Width = 1500
+      End
+      Begin VB.Label lblStockValue
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Stock value:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = -74820
+         Top = 2560
+         Width = 1500
+      End
+      Begin VB.Label lblRecentOrders
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Recent orders (double-click to open):"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = -71400
+         Top = 1540
+         Width = 4200
+      End
+      Begin VB.Label lblDescriptionTitle
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Description and Price Sheet"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 700
+            Size = 12
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 360
+         Left = -74880
+         Top = 640
+         Width = 3600
+      End
+      Begin VB.Label lblDescription
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Description:"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = -74880
+         Top = 1060
+         Width = 1440
+      End
+
+
+   End
+End
 DIM OpenArgsF as string
-Option Compare Database
+'VLRN Option Compare Database
 Option Explicit
 
 ' Products: three screens (general, stock and pricing, description),
@@ -7,14 +381,14 @@ Option Explicit
 
 Private Sub Form_Open(Cancel As Integer)
     ' Only managers may change prices
-    If CurrentUser() <> "Admin" And CurrentUser() <> "Manager" Then
-        Me!txtUnitPrice.Locked = True
-        Me!cmdRaisePrices.Enabled = False
-    End If
+    'VLRN If CurrentUser <> "Admin" And CurrentUser <> "Manager" Then
+    'VLRN Me!txtUnitPrice.Locked = True
+    Me!cmdRaisePrices.Enabled = False
+End If
 End Sub
 
 Private Sub Form_Current()
-    Me!lstRecentOrders.Requery
+    Me!datlstRecentOrders.Refresh	'VLRN Me!lstRecentOrders.Requery
 End Sub
 
 Private Sub txtProductName_Exit(Cancel As Integer)
@@ -27,22 +401,45 @@ Private Sub cboCategoryID_AfterUpdate()
 End Sub
 
 Private Sub txtUnitPrice_AfterUpdate()
-    Me!txtStockValue.Requery
+    Me!dattxtStockValue.Refresh	'VLRN Me!txtStockValue.Requery
 End Sub
 
-Private Sub lstRecentOrders_DblClick(Cancel As Integer)
+Private Sub lstRecentOrders_DblClick()
     If Not IsNull(Me!lstRecentOrders) Then
-        DoCmd.OpenForm "Orders", , , , , , CStr(Me!lstRecentOrders)
+        Load Orders
+        Orders.Openargs =  CStr(Me!lstRecentOrders)
+        Orders.Show	'VLRN DoCmd.OpenForm "Orders", , , , , , CStr(Me!lstRecentOrders)
     End If
 End Sub
 
 Private Sub cmdReorderList_Click()
-    DoCmd.OpenQuery "qryProductsToReorder", acViewNormal, acReadOnly
+    'VLRN DoCmd.OpenQuery "qryProductsToReorder", acViewNormal, acReadOnly
 End Sub
+Function InitializeButtons()
+    On Error Resume Next
+    imgCategory.picture =loadpicture(app.path & "\bitmaps\products.bmp")
+End Function
+Private Sub datProducts_Reposition()
+End Sub
+Function InitialDataCtlCaptions()
+    On Error Resume Next
+    datProducts.Recordset.movenext
+    datProducts.Recordset.moveFirst
+End Function
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property
 
-Property Get OpenArgs() as string
+Property Get OpenArgs as string
     OpenArgs=OpenArgsF
 End Property
+Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitializeButtons()
+    vReturnValue=InitialDataCtlCaptions()
+    Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
+End Sub
+Private Sub Form_Activate()
+    Dim vReturnValue as variant
+    vReturnValue=InitialDataCtlCaptions()
+End Sub

@@ -1,10 +1,149 @@
+VERSION 4.00
+Begin VB.Form Report_Options
+   BorderStyle = 3
+   Caption ="Print Reports"
+   ClientHeight = 4200
+   ClientLeft = 250
+   ClientTop = 500
+   ClientWidth = 7560
+   Height = 4200
+   Left = 250
+   LinkTopic = "Report_Options"
+   MaxButton = False
+   MinButton = False
+   ShowInTaskbar = 0
+   Top = 500
+   Width = 7560
+   BackColor= &H8000000F&
+   ControlBox=True
+   BeginProperty Font
+      Name = "Arial"
+      charset = 0
+      weight = 400
+      Size = 8
+      underline = 0
+      italic = 0
+      strikethrough = 0
+   EndProperty
+   ForeColor=&H00000000&
+   HelpContextID=5000
+   Begin VB.Label lblInstructions
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Choose a report, the range of shipping dates and where the report goes."
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 120
+      Width = 7320
+   End
+   Begin VB.Label lblReport
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Report:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 480
+      Width = 1020
+   End
+   Begin VB.Label lblStartDate
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="From (shipped on or after):"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 900
+      Width = 2400
+   End
+   Begin VB.Label lblEndDate
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="To (shipped on or before):"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 2760
+      Top = 900
+      Width = 2400
+   End
+   Begin VB.Label lblQuarter
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Quick range:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 5400
+      Top = 900
+      Width = 2040
+   End
+End
 DIM OpenArgsF as string
-Option Compare Database
+'VLRN Option Compare Database
 Option Explicit
 
 ' Report Options: picks the report, the range of shipping dates and the output.
 
 Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitializeListBoxes()
+    vReturnValue=InitializeComboBoxes()
+    Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
     Me!calStartDate.Value = DateSerial(Year(Date), 1, 1)
     Me!calEndDate.Value = Date
     Me!grpOutput = 1
@@ -35,27 +174,34 @@ Private Sub cmdOK_Click()
     End If
     strWhere = "[ShippedDate] Between #" & Format(Me!calStartDate.Value, "mm/dd/yyyy") & "# And #" & Format(Me!calEndDate.Value, "mm/dd/yyyy") & "#"
 
-    Application.Echo False
+    'VLRN Application.Echo False
     Select Case Me!grpOutput
         Case 1      ' preview
-            DoCmd.OpenReport strReport, acViewPreview, , strWhere
+            'VLRN DoCmd.OpenReport strReport, acViewPreview, , strWhere
             Reports(strReport).Caption = strReport & " (" & Format(Me!calStartDate.Value, "Short Date") & " - " & Format(Me!calEndDate.Value, "Short Date") & ")"
         Case 2      ' printer
-            DoCmd.OpenReport strReport, acViewNormal, , strWhere
+            'VLRN DoCmd.OpenReport strReport, acViewNormal, , strWhere
         Case 3      ' Excel file
-            DoCmd.OutputTo acOutputReport, strReport, acFormatXLS, "C:\Sales\Export\" & strReport & ".xls", True
+            'VLRN DoCmd.OutputTo acOutputReport, strReport, acFormatXLS, "C:\Sales\Export\" & strReport & ".xls", True
     End Select
-    Application.Echo True
-    DoCmd.Close acForm, "Report Options"
+    'VLRN Application.Echo True
+    Unload Report_Options	'VLRN DoCmd.Close acForm, "Report Options"
 End Sub
 
 Private Sub cmdCancel_Click()
-    DoCmd.Close acForm, Me.Name
+    Unload GetFormFromName(Report)	'VLRN DoCmd.Close acForm, Me.Name
 End Sub
+Function InitializeListBoxes()
+    On Error Resume Next
+    gvarreturn = additemsGT("", me!lstQuarter, "String")
+End Function
+Function InitializeComboBoxes()
+    gvarreturn = additems("1;Sales by Category;2;Invoices", me!cboReport, "String")
+End Function
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property
 
-Property Get OpenArgs() as string
+Property Get OpenArgs as string
     OpenArgs=OpenArgsF
 End Property

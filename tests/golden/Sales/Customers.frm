@@ -1,5 +1,516 @@
+VERSION 5.00
+Begin VB.Form Customers
+   BorderStyle = 2
+   Caption ="Customers"
+   ClientHeight = 7500
+   ClientLeft = 250
+   ClientTop = 500
+   ClientWidth = 8760
+   Height = 7500
+   Left = 250
+   LinkTopic = "Customers"
+   MaxButton = True
+   MinButton = True
+   ShowInTaskbar = 0
+   Top = 500
+   Width = 8760
+   BackColor= &H8000000F&
+   ControlBox=True
+   BeginProperty Font
+      Name = "Arial"
+      charset = 0
+      weight = 400
+      Size = 8
+      underline = 0
+      italic = 0
+      strikethrough = 0
+   EndProperty
+   ForeColor=&H00000000&
+   HelpContextID=3000
+   Begin VB.Data datCustomers
+      Caption = "datCustomers"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Sales.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 0
+      Options = 0
+      ReadOnly = 0
+      RecordsetType = 1
+      RecordSource = "Customers"
+      Top = 0
+      Width = 2700
+      Visible = True
+   End
+   Begin VB.Label lblCustomerID
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Customer ID:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 660
+      Width = 1320
+   End
+   Begin VB.Label lblCompanyName
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Company:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 1020
+      Width = 1320
+   End
+   Begin VB.Label lblContactName
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Contact:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 1380
+      Width = 1320
+   End
+   Begin VB.Label lblContactTitle
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Title:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 1740
+      Width = 1320
+   End
+   Begin VB.Label lblAddress
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Address:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 2100
+      Width = 1320
+   End
+   Begin VB.Label lblCity
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="City:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 2760
+      Width = 1320
+   End
+   Begin VB.Label lblPostalCode
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Postal code:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 3120
+      Width = 1320
+   End
+   Begin VB.Label lblCountry
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Country:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 3480
+      Width = 1320
+   End
+   Begin VB.Label lblPhone
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Phone:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 3840
+      Width = 1320
+   End
+   Begin VB.Label lblCustomerType
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Type:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 4560
+      Top = 660
+      Width = 1200
+   End
+   Begin VB.Label lblActive
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Active customer"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 6080
+      Top = 1590
+      Width = 1800
+   End
+   Begin VB.Label lblCreditApproved
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Credit approved"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 6080
+      Top = 1890
+      Width = 1800
+   End
+   Begin VB.Label lblLogo
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Logo:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 4560
+      Top = 3420
+      Width = 1200
+   End
+   Begin VB.Data datCustomer_Statistics
+      Caption = "datCustomer_Statistics"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Sales.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 120
+      Options = 0
+      ReadOnly = 0
+      RecordsetType = 1
+      Top = 4680
+      Width = 2700
+      Visible = True
+   End
+   Begin VB.Label lblOrderCount
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Orders:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 240
+      Top = 4740
+      Width = 1140
+   End
+   Begin VB.Label lblTotalSales
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Total sales:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 240
+      Top = 5100
+      Width = 1140
+   End
+   Begin VB.Label lblAverageOrder
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Average order:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 3000
+      Top = 4740
+      Width = 1260
+   End
+   Begin VB.Label lblCreditLimit
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Credit limit:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 3000
+      Top = 5100
+      Width = 1260
+   End
+   Begin VB.Label lblCreditUsage
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Credit used:"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 3000
+      Top = 5460
+      Width = 1260
+   End
+   Begin VB.Label lblCustomerStats
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Order history"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 4980
+      Width = 2160
+   End
+   Begin VB.Frame Section
+      Caption =  ""
+      BackColor= &HFFFFFF&
+      Height = 540
+      Left = 0
+      Index = 3
+      Top = 0
+      Width = 8760
+      BorderStyle = 0
+      Visible = 0
+      Begin VB.Label lblPrintTitle
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="Customer List"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "Tahoma"
+            charset = 0
+            weight = 700
+            Size = 14
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 360
+         Left = 120
+         Top = 60
+         Width = 4320
+      End
+      Begin VB.Line linHeader
+         BorderColor =  &H0&
+         X1 =120
+         X2 =8640
+         Y1 =480
+         Y2 =480
+      End
+
+   End
+   Begin VB.Frame Section
+      Caption =  ""
+      BackColor= &HFFFFFF&
+      Height = 360
+      Left = 0
+      Index = 4
+      Tag ="PrintOnly"
+      Top = 7140
+      Width = 8760
+      BorderStyle = 0
+      Visible = 0
+
+   End
+End
 DIM OpenArgsF as string
-Option Compare Database
+'VLRN Option Compare Database
 Option Explicit
 
 ' Customers: one customer per page, the order statistics below.
@@ -8,9 +519,13 @@ Private Const HIGHLIGHT_COLOR As Long = 13434879   ' light yellow
 Private Const NORMAL_COLOR As Long = 16777215
 
 Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitializeListBoxes()
+    vReturnValue=InitializeComboBoxes()
+    Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
     ' The Orders form passes the name typed into its customer box
     If Not IsNull(Me.OpenArgs) Then
-        DoCmd.GoToRecord , , acNewRec
+        'VLRN 'VLRN DoCmd.GoToRecord , , acNewRec
         Me!txtCompanyName = Me.OpenArgs
     End If
     Me!tglShowAll = False
@@ -24,7 +539,7 @@ Private Sub txtCompanyName_BeforeUpdate(Cancel As Integer)
     Dim rs As Recordset
 
     ' Warn about a second customer with the same name
-    Set rs = Me.RecordsetClone
+    'VLRN Set rs = Me.RecordsetClone
     rs.FindFirst "[CompanyName]=""" & Me!txtCompanyName & """ AND [CustomerID]<>" & Nz(Me!txtCustomerID, 0)
     If Not rs.NoMatch Then
         If MsgBox("Another customer is already called " & Me!txtCompanyName & "." & vbCrLf & "Keep this name?", vbQuestion + vbYesNo, "Customers") = vbNo Then
@@ -34,10 +549,12 @@ Private Sub txtCompanyName_BeforeUpdate(Cancel As Integer)
     rs.Close
 End Sub
 
-Private Sub txtCompanyName_DblClick(Cancel As Integer)
+Private Sub txtCompanyName_DblClick()
     ' Show the invoices of this customer
     If Not IsNull(Me!txtCustomerID) Then
-        DoCmd.OpenForm "Orders/Invoices", , , , , , CStr(Me!txtCustomerID)
+        Load Orders_Invoices
+        Orders_Invoices.Openargs =  CStr(Me!txtCustomerID)
+        Orders_Invoices.Show	'VLRN DoCmd.OpenForm "Orders/Invoices", , , , , , CStr(Me!txtCustomerID)
     End If
 End Sub
 
@@ -69,28 +586,54 @@ End Sub
 
 Private Sub tglShowAll_AfterUpdate()
     If Me!tglShowAll Then
-        Me.FilterOn = False
+        'VLRN Me.FilterOn = False
         Me!tglShowAll.Caption = "Hide &Inactive"
     Else
         Me.Filter = "[Active]=True"
-        Me.FilterOn = True
+        'VLRN Me.FilterOn = True
         Me!tglShowAll.Caption = "Show &Inactive"
     End If
 End Sub
 
 Private Sub cmdNewCustomer_Click()
-    DoCmd.GoToRecord , , acNewRec
-    DoCmd.GoToControl "txtCompanyName"
+    'VLRN 'VLRN DoCmd.GoToRecord , , acNewRec
+    Screen.ActiveForm.Controls( "txtCompanyName").SetFocus	'VLRN DoCmd.GoToControl "txtCompanyName"
 End Sub
 
 Private Sub cmdOrdersForCustomer_Click()
-    DoCmd.OpenForm "Orders", , , "[CustomerID]=" & Me!txtCustomerID
-    Forms!Orders!cboCustomerID.SetFocus
+    Orders.Show	'VLRN DoCmd.OpenForm "Orders", , , "[CustomerID]=" & Me!txtCustomerID
+    Orders!cboCustomerID.SetFocus
 End Sub
+Function InitializeListBoxes()
+    On Error Resume Next
+    gvarreturn = additems("1;Retail;2;Wholesale;3;Distributor", me!lstCustomerType, "String")
+End Function
+Function InitializeComboBoxes()
+    gvarreturn = additems("USA;Canada;Mexico;UK;France;Germany;Brazil", me!cboCountry, "String")
+End Function
+Private Sub datCustomers_Reposition()
+    datCustomer_Statistics.Recordset.MoveFirst
+    datCustomer_Statistics.Recordset.Movelast
+    datCustomer_Statistics.refresh
+    datCustomer_Statistics.RecordSource="Select * from [qryCustomerTotals] INNER JOIN [Customers] ON [qryCustomerTotals].[CustomerID] = [Customers].[CustomerID] Where [Customers].[CustomerID]=" & datCustomers.Recordset.Fields("CustomerID")
+End Sub
+Private Sub datCustomer_Statistics_Reposition()
+End Sub
+Function InitialDataCtlCaptions()
+    On Error Resume Next
+    datCustomers.Recordset.movenext
+    datCustomers.Recordset.moveFirst
+    datCustomer_Statistics.Recordset.movenext
+    datCustomer_Statistics.Recordset.moveFirst
+End Function
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property
 
-Property Get OpenArgs() as string
+Property Get OpenArgs as string
     OpenArgs=OpenArgsF
 End Property
+Private Sub Form_Activate()
+    Dim vReturnValue as variant
+    vReturnValue=InitialDataCtlCaptions()
+End Sub

@@ -1,14 +1,164 @@
+VERSION 5.00
+Begin VB.Form Orders_Subform
+   BorderStyle = 2
+   Caption ="Order Details"
+   ClientHeight = 2160
+   ClientLeft = 250
+   ClientTop = 500
+   ClientWidth = 6480
+   Height = 2160
+   Left = 250
+   LinkTopic = "Orders_Subform"
+   MaxButton = True
+   MinButton = True
+   ShowInTaskbar = 0
+   Top = 500
+   Width = 6480
+   BackColor= &H8000000F&
+   ControlBox=True
+   BeginProperty Font
+      Name = "Arial"
+      charset = 0
+      weight = 400
+      Size = 8
+      underline = 0
+      italic = 0
+      strikethrough = 0
+   EndProperty
+   ForeColor=&H00000000&
+   HelpContextID=0
+   Begin VB.Data datOrders_Subform
+      Caption = "datOrders_Subform"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Sales.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 0
+      Options = 0
+      ReadOnly = 0
+      RecordsetType = 1
+      RecordSource = "SELECT [Order Details].OrderID, [Order Details].ProductID, [Order Details].UnitPrice, [Order Details].Quantity, [Order Details].Discount FROM [Order Details] ORDER BY [Order Details].ProductID;"
+      Top = 0
+      Width = 1215
+      Visible = False
+   End
+   Begin VB.Label lblProductID
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Product"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 120
+      Width = 1440
+   End
+   Begin VB.Label lblUnitPrice
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Unit Price"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 480
+      Width = 1440
+   End
+   Begin VB.Label lblQuantity
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Quantity"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 840
+      Width = 1440
+   End
+   Begin VB.Label lblDiscount
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Discount"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 1200
+      Width = 1440
+   End
+   Begin VB.Label lblExtendedPrice
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="Extended Price"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 120
+      Top = 1560
+      Width = 1440
+   End
+End
 DIM OpenArgsF as string
-Option Compare Database
+'VLRN Option Compare Database
 Option Explicit
 
 ' Line items of one order, shown as a datasheet on the Orders form.
 
 Private Sub Form_BeforeInsert(Cancel As Integer)
-    If IsNull(Me.Parent!OrderID) Then
-        MsgBox "Enter the order header before adding products.", vbExclamation, "Orders"
-        Cancel = True
-    End If
+    'VLRN If IsNull(Me.Parent!OrderID) Then
+    MsgBox "Enter the order header before adding products.", vbExclamation, "Orders"
+    Cancel = True
+End If
 End Sub
 
 Private Sub cboProductID_AfterUpdate()
@@ -26,6 +176,6 @@ Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property
 
-Property Get OpenArgs() as string
+Property Get OpenArgs as string
     OpenArgs=OpenArgsF
 End Property

@@ -1,0 +1,75 @@
+#include "controls/control_lines.h"
+
+#include "common/vb_format.h"
+
+namespace velorin {
+
+std::string ColourLine(std::string_view prefix, const PropertyValue& colour) {
+    return std::string(prefix) + VbHex(colour.AsLong()) + "&";
+}
+
+void WriteFontBlock(OutputFile& out, const AccessControl& control) {
+    // A control without a font (an image) leaves those lines to the defaults.
+    const PropertyValue name = control.Property("FontName");
+    const PropertyValue weight = control.Property("FontWeight");
+    const PropertyValue size = control.Property("FontSize");
+    out.WriteLine("BeginProperty Font ");
+    if (!name.IsEmpty())
+        out.WriteLine("Name = \"" + name.AsText() + "\"");
+    out.WriteLine("charset = 0");
+    if (!weight.IsEmpty())
+        out.WriteLine("weight = " + weight.AsText());
+    if (!size.IsEmpty())
+        out.WriteLine("Size = " + size.AsText());
+    out.WriteLine(std::string("underline = ") +
+                  (control.Property("FontUnderline").AsBool() ? "-1" : "0"));
+    out.WriteLine(std::string("italic = ") +
+                  (control.Property("FontItalic").AsBool() ? "-1" : "0"));
+    out.WriteLine("strikethrough = 0");
+    out.WriteLine("EndProperty");
+}
+
+long ControlLeft(const FormState& state, const AccessControl& control) {
+    return control.Property("Left").AsLong() + state.subformLeft + state.pageShift;
+}
+
+long ControlTop(const FormState& state, const AccessControl& control) {
+    // Inside a section frame the control is placed relative to the frame.
+    const bool addSection =
+        state.isSubform || state.onTabPage || control.Section() == section_number::kDetail;
+    const PageBreakStrip& strip = state.level->strip;
+    const long pageTop =
+        state.pageBreakPage >= 0 && static_cast<size_t>(state.pageBreakPage) < strip.tops.size()
+            ? strip.tops[static_cast<size_t>(state.pageBreakPage)]
+            : 0;
+    return control.Property("Top").AsLong() + (addSection ? state.sectionTop : 0) +
+           state.subformTop - pageTop - state.tabTopOffset;
+}
+
+void WriteLeft(OutputFile& out, const FormState& state, const AccessControl& control) {
+    out.WriteLine("Left = " + std::to_string(ControlLeft(state, control)));
+}
+
+void WriteTop(OutputFile& out, const FormState& state, const AccessControl& control) {
+    out.WriteLine("Top = " + std::to_string(ControlTop(state, control)));
+}
+
+void WriteSize(OutputFile& out, std::string_view name, const AccessControl& control) {
+    out.WriteLine(std::string(name) + " = " + control.Text(name));
+}
+
+void WriteVisibleLine(OutputFile& out, const AccessControl& control) {
+    if (!control.Property("Visible").AsBool())
+        out.WriteLine("Visible = 0");
+}
+
+void WriteTipAndTagLines(OutputFile& out, const FormState& state, const AccessControl& control) {
+    const std::string tip = control.Text("ControlTipText");
+    if (state.session.options.vb5Project && !tip.empty())
+        out.WriteLine("ToolTipText =\"" + tip + "\"");
+    const std::string tag = control.Text("Tag");
+    if (!tag.empty())
+        out.WriteLine("Tag =\"" + tag + "\"");
+}
+
+}  // namespace velorin

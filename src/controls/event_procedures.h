@@ -1,0 +1,78 @@
+// Visual Basic event procedures for a converted control's Access event
+// properties: "[Event Procedure]" calls into the form's module, "=expr" is
+// evaluated, anything else names a macro.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "forms/form_state.h"
+
+namespace velorin {
+
+// Procedure header suffixes of the Visual Basic events.
+namespace event_suffix {
+inline constexpr std::string_view kClick = "_Click()";
+inline constexpr std::string_view kDblClick = "_DblClick()";
+inline constexpr std::string_view kMouseDown =
+    "_MouseDown(Button As Integer, Shift As Integer, X As Single, Y As Single)";
+inline constexpr std::string_view kMouseMove =
+    "_MouseMove(Button As Integer, Shift As Integer, X As Single, Y As Single)";
+inline constexpr std::string_view kMouseUp =
+    "_MouseUp(Button As Integer, Shift As Integer, X As Single, Y As Single)";
+inline constexpr std::string_view kKeyDown = "_KeyDown(KeyCode As Integer, Shift As Integer)";
+inline constexpr std::string_view kKeyPress = "_KeyPress(KeyAscii As Integer)";
+inline constexpr std::string_view kKeyUp = "_KeyUp(KeyCode As Integer, Shift As Integer)";
+inline constexpr std::string_view kChange = "_Change()";
+inline constexpr std::string_view kUpdated = "_Updated(Code As Integer)";
+inline constexpr std::string_view kGotFocus = "_GotFocus()";
+inline constexpr std::string_view kLostFocus = "_LostFocus()";
+}  // namespace event_suffix
+
+// Writes the event procedures of the state's current control into the form's
+// .ctl fragment, or inserts lines into the form's code text.
+class EventWriter {
+  public:
+    explicit EventWriter(FormState& state);
+    ~EventWriter();
+    EventWriter(const EventWriter&) = delete;
+    EventWriter& operator=(const EventWriter&) = delete;
+
+    // The control's event property.
+    std::string Property(std::string_view name) const;
+
+    // An event's own procedure, for an expression or a macro.
+    void Own(std::string_view property, std::string_view suffix);
+    // The line a folded event adds to another event's procedure.
+    std::string Folded(std::string_view property, std::string_view foldSuffix) const;
+    // A target event with the events folded into it, in their order.
+    void Composite(std::string_view target, std::string_view suffix,
+                   const std::vector<std::pair<std::string, std::string_view>>& folded);
+    // Access's double click as part of the Click procedure.
+    void DoubleClickIntoClick(std::string_view click, std::string_view dblClick);
+    // Records a generated header that the form's module already holds.
+    void DuplicateCheck(const std::string& header);
+
+    std::string Header(std::string_view suffix) const {
+        return "Private Sub " + name_ + std::string(suffix);
+    }
+    OutputFile& Fragment() { return fragment_; }
+    const std::string& CodeFile() const { return codeFile_; }
+
+  private:
+    FormState& state_;
+    const AccessControl& control_;
+    std::string name_;
+    std::string fragmentName_;
+    std::string codeFile_;
+    OutputFile fragment_;
+    // Lines for procedures of the fragment, inserted once it is closed.
+    std::vector<std::pair<std::string, std::string>> deferred_;
+};
+
+// Labels and images: Click with the double click, and the mouse events.
+void WriteLabelEvents(FormState& state);
+
+}  // namespace velorin

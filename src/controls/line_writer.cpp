@@ -1,0 +1,30 @@
+#include "controls/control_lines.h"
+#include "controls/static_controls.h"
+#include "forms/control_dispatch.h"
+
+namespace velorin {
+
+void WriteLine(FormState& state) {
+    const AccessControl& line = *state.control;
+    OutputFile& out = SelectControlOutput(state);
+    out.WriteLine("Begin VB.Line " + state.controlVbName);
+    out.WriteLine(ColourLine("BorderColor =  &H", line.Property("BorderColor")));
+    if (line.Property("BorderWidth").AsNumber() > 0)
+        out.WriteLine("BorderWidth = " + line.Text("BorderWidth"));
+    const long x1 = line.Property("Left").AsLong() + state.subformLeft + state.pageShift;
+    // A line always takes its section's top and ignores a tab control's offset.
+    const PageBreakStrip& strip = state.level->strip;
+    const long pageTop = static_cast<size_t>(state.pageBreakPage) < strip.tops.size()
+                             ? strip.tops[static_cast<size_t>(state.pageBreakPage)]
+                             : 0;
+    const long y1 = line.Property("Top").AsLong() + state.sectionTop + state.subformTop - pageTop;
+    out.WriteLine("X1 =" + std::to_string(x1));
+    out.WriteLine("X2 =" + std::to_string(x1 + line.Property("Width").AsLong()));
+    out.WriteLine("Y1 =" + std::to_string(y1));
+    out.WriteLine("Y2 =" + std::to_string(y1 + line.Property("Height").AsLong()));
+    WriteVisibleLine(out, line);
+    out.WriteLine("End");
+    ++state.session.controlCount;
+}
+
+}  // namespace velorin

@@ -1,0 +1,228 @@
+#include "forms/control_dispatch.h"
+
+#include "code/analysis_records.h"
+#include "common/ansi_text.h"
+#include "common/names.h"
+#include "forms/convert_form.h"
+#include "forms/initialisation_routines.h"
+#include "forms/standard_list_test.h"
+#include "forms/tab_controls.h"
+
+namespace velorin {
+namespace {
+
+constexpr size_t kNameLength = 40;
+constexpr long kHiddenPageShift = -75000;
+
+bool ParentIsPageOrTab(const AccessControl* parent) {
+    return parent != nullptr && (parent->ControlType() == control_type::kPage ||
+                                 parent->ControlType() == control_type::kTabControl);
+}
+
+void Run(const ControlWriter& writer, FormState& state) {
+    if (writer)
+        writer(state);
+}
+
+// Lists and combos: the standard-list test, the initialiser registration and
+// the writer for the chosen control.
+void DispatchList(FormState& state, bool combo) {
+    Session& session = state.session;
+    const AccessControl& control = *state.control;
+    const ConversionOptions& options = session.options;
+    if (options.standardControlsOnly)
+        session.standardListFlag = IsStandardList(session, control);
+    const std::string rowSource = control.Text("RowSource");
+    const bool tableOrQuery = IEquals(control.Text("RowSourceType"), "Table/Query");
+    const bool bound = combo ? options.comboBoxBound : options.listBoxBound;
+    if (!tableOrQuery || !bound || session.standardListFlag) {
+        if (combo)
+            AddComboItems(state, rowSource, state.controlVbName, false, !tableOrQuery);
+        else
+            AddListItems(state, rowSource, state.controlVbName, false, !tableOrQuery);
+    }
+    const FormWriters& w = state.writers;
+    const int type = combo ? options.comboBoxType : options.listBoxType;
+    if (session.standardListFlag)
+        Run(combo ? w.standardComboBox : w.standardListBox, state);
+    else if (type == 1)
+        Run(combo ? w.greenTreeComboBox : w.greenTreeListBox, state);
+    else
+        Run(combo ? w.sheridanComboBox : w.sheridanListBox, state);
+    Run(combo ? w.comboBoxEvents : w.listBoxEvents, state);
+}
+
+void SetSectionTop(FormState& state, const AccessControl& control) {
+    state.sectionTop = state.level->strip.active && control.Section() == section_number::kDetail
+                           ? SectionTopOf(state, section_number::kDetail)
+                           : SectionTopOf(state, control.Section());
+}
+
+}  // namespace
+
+void NameControl(FormState& state, const AccessControl& control) {
+    std::string name = MakeVBName(control.Name()).substr(0, kNameLength);
+    for (size_t i = 0; i < state.usedControlNames.size(); ++i) {
+        if (state.usedControlNames[i] == name) {
+            name += "A";
+            i = static_cast<size_t>(-1);
+        }
+    }
+    state.usedControlNames.push_back(name);
+    state.controlNames[&control] = name;
+    state.control = &control;
+    state.controlVbName = name;
+}
+
+OutputFile& SelectControlOutput(FormState& state) {
+    const AccessControl& control = *state.control;
+    PageBreakStrip& strip = state.level->strip;
+    if (strip.active && control.Section() == section_number::kDetail) {
+        const long top = control.Property("Top").AsLong();
+        size_t page = 0;
+        for (size_t i = 0; i < strip.tops.size(); ++i) {
+            if (strip.tops[i] < top)
+                page = i;
+        }
+        AddPageBreakMember(state, page);
+        state.pageBreakPage = static_cast<int>(page);
+        state.pageShift = page != 0 ? kHiddenPageShift : 0;
+        return strip.body;
+    }
+    if (state.onTabPage) {
+        state.pageBreakPage = 0;
+        if (static_cast<size_t>(state.tabPage) < state.tabPageCounters.size())
+            ++state.tabPageCounters[static_cast<size_t>(state.tabPage)];
+        return state.formFile;
+    }
+    state.pageBreakPage = 0;
+    state.pageShift = 0;
+    const int section = control.Section();
+    if (!state.isSubform && section >= 1 && section <= 4 &&
+        state.sectionFiles[static_cast<size_t>(section)].IsOpen())
+        return state.sectionFiles[static_cast<size_t>(section)];
+    return state.formFile;
+}
+
+void DispatchControl(FormState& state, bool tabPass) {
+    const AccessControl& control = *state.control;
+    const FormWriters& w = state.writers;
+    switch (control.ControlType()) {
+        case control_type::kLabel:
+            Run(w.label, state);
+            break;
+        case control_type::kLine:
+            Run(w.line, state);
+            break;
+        case control_type::kImage:
+            Run(w.picture, state);
+            break;
+        case control_type::kCommandButton:
+            Run(w.commandButton, state);
+            break;
+        case control_type::kCheckBox:
+            Run(w.checkBox, state);
+            break;
+        case control_type::kOptionGroup:
+            Run(w.optionGroup, state);
+            break;
+        case control_type::kBoundObjectFrame:
+            Run(w.boundObjectFrame, state);
+            break;
+        case control_type::kTextBox:
+            Run(w.textBox, state);
+            break;
+        case control_type::kCustomControl:
+            Run(w.customControl, state);
+            break;
+        case control_type::kOptionButton:
+        case control_type::kToggleButton: {
+            // Buttons inside an option group are the group writer's.
+            const AccessControl* parent = control.Parent();
+            const bool free =
+                tabPass ? parent != nullptr && parent->ControlType() == control_type::kPage
+                        : parent == nullptr;
+            if (free)
+                Run(w.optionButton, state);
+            break;
+        }
+        case control_type::kListBox:
+            DispatchList(state, false);
+            break;
+        case control_type::kComboBox:
+            DispatchList(state, true);
+            break;
+        case control_type::kSubform:
+            if (!control.Text("SourceObject").empty())
+                Run(w.subform, state);
+            break;
+        case control_type::kObjectFrame:
+            WriteReportRecord(
+                state.session.supportDb,
+                {state.fileName, reason::kUnboundObjectFrame, state.controlVbName, 0, {}, {}});
+            break;
+        default:
+            break;
+    }
+}
+
+void WriteTabControlPass(FormState& state) {
+    for (const AccessControl& tab : state.Form().Controls()) {
+        if (tab.ControlType() != control_type::kTabControl)
+            continue;
+        NameControl(state, tab);
+        SetSectionTop(state, tab);
+        WriteTabControl(state);
+        const std::vector<const AccessControl*> pages = TabPages(tab);
+        state.tabPageCounters.assign(pages.size(), 0);
+        state.onTabPage = true;
+        for (size_t i = 0; i < pages.size(); ++i) {
+            state.tabPage = static_cast<int>(i);
+            state.pageShift = i == 0 ? 0 : kHiddenPageShift;
+            for (const AccessControl* control : PageControls(*pages[i])) {
+                NameControl(state, *control);
+                DispatchControl(state, true);
+            }
+        }
+        state.formFile.WriteLine("End");
+        state.onTabPage = false;
+        state.tabTopOffset = 0;
+        state.pageShift = 0;
+    }
+}
+
+void WriteMainPass(FormState& state) {
+    for (const AccessControl& control : state.Form().Controls()) {
+        const AccessControl* parent = control.Parent();
+        if (ParentIsPageOrTab(parent) || (parent != nullptr && ParentIsPageOrTab(parent->Parent())))
+            continue;
+        NameControl(state, control);
+        SetSectionTop(state, control);
+        const int section = control.Section();
+        if (!state.isSubform && section >= 1 && section <= 4 &&
+            !state.sectionFiles[static_cast<size_t>(section)].IsOpen()) {
+            CreateSection(state, section);
+        }
+        DispatchControl(state, false);
+    }
+}
+
+void WriteRectanglePass(FormState& state) {
+    const ControlWriter& writer = state.writers.rectangle;
+    for (const AccessControl& control : state.Form().Controls()) {
+        if (control.ControlType() != control_type::kRectangle)
+            continue;
+        // Named in the main pass: the name stays.
+        auto named = state.controlNames.find(&control);
+        if (named == state.controlNames.end())
+            NameControl(state, control);
+        else
+            state.controlVbName = named->second;
+        state.control = &control;
+        SetSectionTop(state, control);
+        if (writer)
+            writer(state);
+    }
+}
+
+}  // namespace velorin

@@ -1,0 +1,27 @@
+// Every control of a form passes through one dispatch: it gets its unique
+// Visual Basic name and its output file and goes to the writer of its class.
+#pragma once
+
+#include "forms/form_state.h"
+
+namespace velorin {
+
+// The tab controls with the controls of their pages, page by page.
+void WriteTabControlPass(FormState& state);
+// Every other control, in collection order.
+void WriteMainPass(FormState& state);
+// Rectangles, last of all.
+void WriteRectanglePass(FormState& state);
+
+// The control's unique Visual Basic name: MakeVBName cut to 40 characters,
+// "A" appended while the name is taken.
+void NameControl(FormState& state, const AccessControl& control);
+
+// The file the current control's block goes to; sets the page-break page and
+// the page shift that go with it.
+OutputFile& SelectControlOutput(FormState& state);
+
+// Hands the current control to its writer; `tabPass` tells the passes apart.
+void DispatchControl(FormState& state, bool tabPass);
+
+}  // namespace velorin

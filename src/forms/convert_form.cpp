@@ -1,0 +1,295 @@
+#include "forms/convert_form.h"
+
+#include "common/ansi_text.h"
+#include "common/names.h"
+#include "common/string_helpers.h"
+#include "common/vb_format.h"
+#include "controls/control_lines.h"
+#include "forms/control_dispatch.h"
+#include "forms/data_controls.h"
+#include "forms/form_header.h"
+#include "forms/initialisation_routines.h"
+#include "forms/label_reduction.h"
+#include "forms/tab_controls.h"
+
+namespace velorin {
+namespace {
+
+constexpr int kPageBreakTabHeight = 520;
+
+SectionLayout ComputeLayout(const AccessForm& form) {
+    // A section that does not exist reads as height 0.
+    auto height = [&](int section) { return form.SectionProperty(section, "Height").AsLong(); };
+    SectionLayout layout;
+    layout.headerTop = 0;
+    layout.pageHeaderTop = height(section_number::kFormHeader);
+    layout.detailTop = layout.pageHeaderTop + height(section_number::kPageHeader);
+    layout.detailHeight = height(section_number::kDetail);
+    layout.pageFooterTop = layout.detailTop + layout.detailHeight;
+    layout.footerTop = layout.pageFooterTop + height(section_number::kPageFooter);
+    layout.totalHeight = layout.footerTop + height(section_number::kFormFooter);
+    return layout;
+}
+
+void CollectPageBreaks(FormLevel& level) {
+    for (const AccessControl& control : level.form->Controls()) {
+        if (control.ControlType() == control_type::kPageBreak &&
+            control.Section() == section_number::kDetail) {
+            long top = control.Property("Top").AsLong();
+            level.strip.tops.push_back(
+                static_cast<int16_t>(std::clamp<long>(top, INT16_MIN, INT16_MAX)));
+        }
+    }
+    SortIntegers(level.strip.tops);
+}
+
+std::string UniqueFormName(Session& session, const std::string& name) {
+    std::string vbName = MakeVBName(name);
+    for (size_t i = 0; i < session.usedFormNames.size(); ++i) {
+        if (session.usedFormNames[i] == vbName) {
+            vbName += "A";
+            i = static_cast<size_t>(-1);
+        }
+    }
+    session.usedFormNames.push_back(vbName);
+    return vbName;
+}
+
+void WriteFormBlockHead(FormState& state) {
+    const AccessForm& form = state.Form();
+    const SectionLayout& layout = state.level->layout;
+    const PageBreakStrip& strip = state.level->strip;
+    OutputFile& out = state.formFile;
+    const std::string q = "\"";
+    std::string caption = form.Text("Caption");
+    if (caption.empty())
+        caption = form.Text("Name");
+    long clientHeight = layout.totalHeight;
+    if (strip.active)
+        clientHeight =
+            layout.totalHeight - layout.detailHeight + strip.tops[1] + kPageBreakTabHeight;
+    const std::string width = form.Text("Width");
+
+    out.WriteLine("Begin VB.Form " + state.formVbName);
+    out.WriteLine("BorderStyle = " + form.Text("BorderStyle"));
+    out.WriteLine("Caption =" + q + caption + q);
+    out.WriteLine("ClientHeight = " + std::to_string(clientHeight));
+    out.WriteLine("ClientLeft = 250 ");
+    out.WriteLine("ClientTop = 500 ");
+    out.WriteLine("ClientWidth = " + width);
+    out.WriteLine("Height = " + std::to_string(clientHeight));
+    out.WriteLine("Left = 250");
+    out.WriteLine("LinkTopic = " + q + state.formVbName + q);
+    out.WriteLine("MaxButton = " + VbBool(form.Property("MaxButton").AsBool()));
+    out.WriteLine("MinButton = " + VbBool(form.Property("MinButton").AsBool()));
+    out.WriteLine("ShowInTaskbar = 0");
+    out.WriteLine("Top = 500");
+    out.WriteLine("Width = " + width);
+    out.WriteLine(
+        ColourLine("BackColor= &H", form.SectionProperty(section_number::kDetail, "BackColor")));
+    out.WriteLine("ControlBox=" + VbBool(form.Property("ControlBox").AsBool()));
+    out.WriteLine("BeginProperty Font ");
+    out.WriteLine("Name = " + q + "Arial" + q);
+    out.WriteLine("charset = 0");
+    out.WriteLine("weight = 400");
+    out.WriteLine("Size = 8");
+    out.WriteLine("underline = 0");
+    out.WriteLine("italic = 0");
+    out.WriteLine("strikethrough = 0");
+    out.WriteLine("EndProperty");
+    out.WriteLine("ForeColor=&H00000000&");
+    if (state.session.options.mdiProject &&
+        !(form.Property("PopUp").AsBool() && form.Property("Modal").AsBool())) {
+        out.WriteLine("MDIChild = -1");
+    }
+    state.session.formFeatureFlags[5] = form.Property("AutoCenter").AsBool() ? 1 : 0;
+    out.WriteLine("HelpContextID=" + form.Text("HelpContextId"));
+}
+
+// Copies a fragment into the form block with one print: its text, then a line end.
+void CopyFragment(FormState& state, std::string_view file) {
+    if (std::optional<std::string> text = state.session.out.Read(file))
+        state.formFile.WriteLine(*text);
+}
+
+void CloseSectionFrames(FormState& state) {
+    bool any = false;
+    for (int n = 1; n <= 4; ++n)
+        any = any || state.sectionFiles[static_cast<size_t>(n)].IsOpen();
+    if (!any)
+        return;
+    // The frames form one control array.
+    ++state.session.controlCount;
+    for (OutputFile& file : state.sectionFiles)
+        file.Close();
+    for (int n = 1; n <= 4; ++n) {
+        const std::string file = "form_" + state.fileName + ".se" + std::to_string(n);
+        if (state.session.out.Exists(file)) {
+            CopyFragment(state, file);
+            state.formFile.WriteLine("End");
+        }
+    }
+}
+
+// Steps shared by a top-level form and an embedded subform: the controls,
+// the page-break strip and the rectangles.
+void WriteFormControls(FormState& state) {
+    WriteTabControlPass(state);
+    WriteMainPass(state);
+    if (state.level->strip.active)
+        FinishPageBreakStrip(state);
+    WriteRectanglePass(state);
+}
+
+void StartLevel(FormState& state, FormLevel& level) {
+    level.layout = ComputeLayout(*level.form);
+    CollectPageBreaks(level);
+    if (level.strip.tops.size() > 1)
+        StartPageBreakStrip(state, level);
+}
+
+}  // namespace
+
+long SectionTopOf(const FormState& state, int section) {
+    const SectionLayout& layout = state.level->layout;
+    const PageBreakStrip& strip = state.level->strip;
+    // Below a page-break strip the sections move by the strip's height less the detail's.
+    const long stripShift =
+        strip.active ? strip.tops[1] + kPageBreakTabHeight - layout.detailHeight : 0;
+    switch (section) {
+        case section_number::kFormHeader:
+            return layout.headerTop;
+        case section_number::kPageHeader:
+            return layout.pageHeaderTop;
+        case section_number::kDetail:
+            return strip.active ? kPageBreakTabHeight : layout.detailTop;
+        case section_number::kPageFooter:
+            return layout.pageFooterTop + stripShift;
+        case section_number::kFormFooter:
+            return layout.footerTop + stripShift;
+        default:
+            return layout.detailTop;
+    }
+}
+
+void CreateSection(FormState& state, int section) {
+    if (section < 1 || section > 4) {
+        Message message;
+        message.text = "Bad parameter: CreateSection";
+        state.session.ui.Show(message);
+        return;
+    }
+    const AccessForm& form = state.Form();
+    OutputFile& out = state.sectionFiles[static_cast<size_t>(section)];
+    out = state.session.out.Create("form_" + state.fileName + ".se" + std::to_string(section));
+    out.WriteLine("Begin VB.Frame Section");
+    out.WriteLine("Caption =  \"\"");
+    out.WriteLine(ColourLine("BackColor= &H", form.SectionProperty(section, "BackColor")));
+    out.WriteLine("Height = " + form.SectionProperty(section, "Height").AsText());
+    out.WriteLine("Left = 0");
+    out.WriteLine("Index = " + std::to_string(section));
+    const std::string tag = form.SectionProperty(section, "Tag").AsText();
+    if (!tag.empty())
+        out.WriteLine("Tag =\"" + tag + "\"");
+    out.WriteLine("Top = " + std::to_string(state.sectionTop));
+    out.WriteLine("Width = " + form.Text("Width"));
+    out.WriteLine("BorderStyle = 0");
+    // Page headers and footers never show at run time.
+    const bool pageSection =
+        section == section_number::kPageHeader || section == section_number::kPageFooter;
+    if (pageSection || !form.SectionProperty(section, "Visible").AsBool())
+        out.WriteLine("Visible = 0");
+}
+
+void ConvertForm(Session& session, const std::string& fileName, bool isSubform,
+                 const std::string& accessName, const FormWriters& writers) {
+    // The driver converts top-level forms; subforms come through ConvertEmbeddedSubform.
+    (void)isSubform;
+    FormState state(session, writers);
+    session.optionGroupNames.assign(1, std::string());
+    state.fileName = fileName;
+    state.formFile = session.out.Create("form_" + state.fileName + ".frm");
+
+    FormLevel level;
+    level.form = session.sourceDb->OpenForm(accessName);
+    level.fileName = state.fileName;
+    if (level.form == nullptr) {
+        session.formRejected = true;
+        return;
+    }
+    state.level = &level;
+    state.openForms.push_back(level.form);
+    StartLevel(state, level);
+    WriteFormHeader(state, state.fileName, false);
+    state.formVbName = UniqueFormName(session, level.form->Name());
+    WriteFormBlockHead(state);
+
+    if (!level.form->Text("RecordSource").empty())
+        WriteFormDataControl(state);
+    WriteFormControls(state);
+    CloseSectionFrames(state);
+
+    AddComboItems(state, {}, {}, true, false);
+    AddListItems(state, {}, {}, true, false);
+    AddButtonPicture(state, {}, {}, true);
+    AddDataCtlCaption(state.session.out, state.fileName, {}, true);
+
+    const long interval = level.form->Property("TimerInterval").AsLong();
+    if (interval > 0) {
+        state.formFile.WriteLine("Begin VB.Timer Timer1");
+        state.formFile.WriteLine("Left = 0");
+        state.formFile.WriteLine("Top = 0");
+        state.formFile.WriteLine("Interval = " + std::to_string(interval));
+        state.formFile.WriteLine("End");
+    }
+    if (writers.formEvents)
+        writers.formEvents(state);
+    const std::string toolbar = level.form->Text("Toolbar");
+    if (!toolbar.empty() && writers.toolbar) {
+        writers.toolbar(state, toolbar);
+        CopyFragment(state, "toolbar.txt");
+        session.out.Remove("toolbar.txt");
+    }
+    const std::string menuBar = level.form->Text("MenuBar");
+    if (!menuBar.empty() && writers.menus && writers.menus(state, menuBar)) {
+        CopyFragment(state, "_Menu.txt");
+        session.out.Remove("_Menu.txt");
+    }
+    state.formFile.WriteLine("End");
+    state.formFile.Close();
+
+    session.formRejected = session.controlCount > 254 ? !ReduceLabelControls(state) : false;
+    WriteFormHeader(state, state.fileName, true);
+}
+
+void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformControl,
+                            const AccessForm& subform) {
+    // The parent's layout, strip and position state come back when the subform is done.
+    FormLevel* parent = state.level;
+    const bool wasSubform = state.isSubform;
+    const long savedSectionTop = state.sectionTop;
+    const long top = subformControl.Property("Top").AsLong();
+    const long left = subformControl.Property("Left").AsLong();
+    state.subformTop += top;
+    state.subformLeft += left;
+    state.parentFormName = parent->form->Name();
+    state.subformControlName = subformControl.Name();
+
+    FormLevel level;
+    level.form = &subform;
+    level.fileName = MakeFileName(subform.Name());
+    state.level = &level;
+    state.isSubform = true;
+    StartLevel(state, level);
+    if (!subform.Text("RecordSource").empty())
+        WriteSubformDataControl(state, subform);
+    WriteFormControls(state);
+
+    state.level = parent;
+    state.isSubform = wasSubform;
+    state.sectionTop = savedSectionTop;
+    state.subformTop -= top;
+    state.subformLeft -= left;
+}
+
+}  // namespace velorin

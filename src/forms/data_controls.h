@@ -1,0 +1,38 @@
+// Data controls: a bound form's records come from a VB.Data control; a
+// subform's data control follows the parent's current record.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "forms/form_state.h"
+
+namespace velorin {
+
+struct DataControlSpec {
+    std::string name;  // the part after "dat"
+    long left = 0;
+    long top = 0;
+    int recordsetType = 1;     // 1 dynaset, 2 snapshot
+    std::string recordSource;  // empty: no RecordSource line
+    bool visible = true;
+    std::string formFileName;  // when given, the Reposition procedure and caption call are started
+};
+
+void WriteDataControl(FormState& state, OutputFile& out, const DataControlSpec& spec);
+
+// The top-level form's data control, when its RecordSource is not empty.
+void WriteFormDataControl(FormState& state);
+// An embedded subform's data control and the statements that link it to the
+// top form's current record.
+void WriteSubformDataControl(FormState& state, const AccessForm& subform);
+
+// Maintains form_<F>.007, the function InitialDataCtlCaptions.
+void AddDataCtlCaption(OutputDirectory& out, std::string_view formFileName,
+                       std::string_view dataControl, bool finish);
+
+// The record source text of a subform's data control, set each time the
+// parent moves: the link join and the Where clause on the master field.
+std::string BuildLinkedRecordSource(FormState& state, const std::string& subformRecordSource);
+
+}  // namespace velorin

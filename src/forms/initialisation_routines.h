@@ -1,0 +1,20 @@
+// Generated functions that fill lists and combos and load button pictures when
+// the converted form loads: form_<F>.004, .005 and .003.
+#pragma once
+
+#include <string_view>
+
+#include "forms/form_state.h"
+
+namespace velorin {
+
+// Add mode appends the control's line (creating the fragment with its header);
+// finish mode closes the function when the fragment exists.
+void AddListItems(FormState& state, std::string_view rowSource, std::string_view controlName,
+                  bool finish, bool valueList);
+void AddComboItems(FormState& state, std::string_view rowSource, std::string_view controlName,
+                   bool finish, bool valueList);
+void AddButtonPicture(FormState& state, std::string_view picture, std::string_view controlName,
+                      bool finish);
+
+}  // namespace velorin

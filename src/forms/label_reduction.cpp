@@ -1,0 +1,76 @@
+#include "forms/label_reduction.h"
+
+#include "common/ansi_text.h"
+#include "common/names.h"
+#include "controls/support_library/support_library.h"
+#include "session/string_table.h"
+
+namespace velorin {
+namespace {
+
+constexpr int kGroupSize = 11;
+constexpr int kHelpContext = 301;
+
+std::string Text(int id) {
+    return std::string(LoadText(id));
+}
+
+// Merges groups of eleven labels; returns when the count is low enough.
+void MergeLabels(FormState& state, const std::vector<std::string>& labels) {
+    int& count = state.session.controlCount;
+    for (size_t start = 0; start < labels.size(); start += kGroupSize) {
+        const std::string& arrayName = labels[start];
+        for (size_t i = start; i < labels.size() && i < start + kGroupSize; ++i) {
+            const int index = static_cast<int>(i - start);
+            int done =
+                AddToCtlArray(state.session.out, "form_" + state.fileName + ".frm", arrayName,
+                              "Begin VB.Label " + labels[i], std::to_string(index));
+            if (done == 1 && index > 0)
+                --count;
+            if (count < kControlLimit - 1)
+                return;
+        }
+    }
+}
+
+}  // namespace
+
+bool ReduceLabelControls(FormState& state) {
+    Session& session = state.session;
+    std::vector<std::string> defaultNamed, otherNamed;
+    int labels = 0;
+    for (const AccessControl& control : state.Form().Controls()) {
+        if (control.ControlType() != control_type::kLabel)
+            continue;
+        ++labels;
+        std::string name = MakeVBName(control.Name()).substr(0, 40);
+        (IStartsWith(name, "Label") ? defaultNamed : otherNamed).push_back(name);
+    }
+    const int count = session.controlCount;
+    const std::string head = Text(text_id::kTheForm) + "\"" + state.Form().Name() + "\"" +
+                             Text(text_id::kHas) + std::to_string(count) +
+                             Text(text_id::kControlsLimit) + std::to_string(kControlLimit);
+    const int projected = count - labels + labels / kGroupSize + 1;
+    if (projected > kControlLimit) {
+        Message message;
+        message.text = head + Text(text_id::kCannotReduce);
+        message.buttons = Buttons::OkHelp;
+        message.helpContext = kHelpContext;
+        session.ui.Show(message);
+        return false;
+    }
+    Message question;
+    question.text = head + Text(text_id::kCanReduce);
+    question.buttons = Buttons::YesNoHelp;
+    question.icon = Icon::Question;
+    question.helpContext = kHelpContext;
+    if (session.ui.Show(question) != Answer::Yes)
+        return false;
+    if (defaultNamed.size() > 1)
+        MergeLabels(state, defaultNamed);
+    if (session.controlCount >= kControlLimit - 1)
+        MergeLabels(state, otherNamed);
+    return session.controlCount <= kControlLimit;
+}
+
+}  // namespace velorin

@@ -1,0 +1,46 @@
+#include "forms/subform_conversion.h"
+
+#include <algorithm>
+
+#include "common/ansi_text.h"
+#include "forms/convert_form.h"
+
+namespace velorin {
+
+std::string SubformName(std::string_view sourceObject) {
+    if (IStartsWith(sourceObject, "Form."))
+        sourceObject.remove_prefix(5);
+    return std::string(sourceObject);
+}
+
+void ConvertSubformControl(FormState& state) {
+    const AccessControl& control = *state.control;
+    const std::string name = SubformName(control.Text("SourceObject"));
+    if (name.empty())
+        return;
+    const AccessForm* subform = state.session.sourceDb->OpenForm(name);
+    if (subform == nullptr) {
+        state.session.ui.Warn("form " + state.Form().Name() + ": subform " + name +
+                              " cannot be read");
+        return;
+    }
+    // A form that embeds itself, directly or further down, would never end.
+    if (std::find(state.openForms.begin(), state.openForms.end(), subform) !=
+        state.openForms.end()) {
+        state.session.ui.Warn("form " + state.Form().Name() + ": subform " + name +
+                              " contains itself; left out");
+        return;
+    }
+    // Datasheet subforms become grids.
+    if (subform->Property("DefaultView").AsLong() == 2)
+        return;
+    const AccessControl* saved = state.control;
+    const std::string savedName = state.controlVbName;
+    state.openForms.push_back(subform);
+    ConvertEmbeddedSubform(state, control, *subform);
+    state.openForms.pop_back();
+    state.control = saved;
+    state.controlVbName = savedName;
+}
+
+}  // namespace velorin

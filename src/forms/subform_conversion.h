@@ -1,0 +1,14 @@
+// Subform controls: the subform's controls written into the parent's form.
+#pragma once
+
+#include "forms/form_state.h"
+
+namespace velorin {
+
+// The dispatch for a subform control; nothing happens without a SourceObject.
+void ConvertSubformControl(FormState& state);
+
+// The form a SourceObject names ("Form." is the prefix later Access versions add).
+std::string SubformName(std::string_view sourceObject);
+
+}  // namespace velorin

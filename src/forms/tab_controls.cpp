@@ -1,0 +1,174 @@
+#include "forms/tab_controls.h"
+
+#include "common/names.h"
+#include "common/vb_format.h"
+#include "controls/control_lines.h"
+#include "controls/control_references.h"
+#include "forms/frx_entry.h"
+
+namespace velorin {
+namespace {
+
+constexpr double kVb4Scale = 1.7635;
+constexpr int kTabHeight = 520;
+
+double SizeFactor(const FormState& state) {
+    return state.session.options.vb5Project ? 1.0 : kVb4Scale;
+}
+
+std::string TabPicture(FormState& state, size_t page) {
+    return "TabPicture(" + std::to_string(page) + ")  = \"" + state.fileName + ".frx\":" +
+           WriteFrxEntry(state.session.out, {}, state.fileName, false, FrxEntry::Picture);
+}
+
+void AppendDescendants(const AccessControl& control, std::vector<const AccessControl*>& out) {
+    const std::vector<AccessControl>& all = control.Form().Controls();
+    for (int child : control.Children()) {
+        const AccessControl& c = all[static_cast<size_t>(child)];
+        out.push_back(&c);
+        AppendDescendants(c, out);
+    }
+}
+
+}  // namespace
+
+std::vector<const AccessControl*> TabPages(const AccessControl& tab) {
+    std::vector<const AccessControl*> pages;
+    for (int child : tab.Children()) {
+        const AccessControl& c = tab.Form().Controls()[static_cast<size_t>(child)];
+        if (c.ControlType() == control_type::kPage)
+            pages.push_back(&c);
+    }
+    return pages;
+}
+
+std::vector<const AccessControl*> PageControls(const AccessControl& page) {
+    std::vector<const AccessControl*> controls;
+    AppendDescendants(page, controls);
+    return controls;
+}
+
+void WriteTabControl(FormState& state) {
+    const AccessControl& tab = *state.control;
+    const AccessForm& form = state.Form();
+    OutputFile& out = state.formFile;
+    const bool vb5 = state.session.options.vb5Project;
+    if (vb5)
+        AddControlReference(state, "{BDC217C8-ED16-11CD-956C-0000C04E4C0A}#1.0#0", "TABCTL32.OCX");
+    state.session.tabControlFlag = true;
+
+    out.WriteLine("Begin TabDlg.SSTab " + state.controlVbName);
+    WriteVisibleLine(out, tab);
+    out.WriteLine("Height = " + tab.Text("Height"));
+    out.WriteLine("Left = " + std::to_string(tab.Property("Left").AsLong() + state.subformLeft));
+    const PageBreakStrip& strip = state.level->strip;
+    const long pageTop = static_cast<size_t>(state.pageBreakPage) < strip.tops.size()
+                             ? strip.tops[static_cast<size_t>(state.pageBreakPage)]
+                             : 0;
+    const long top = tab.Property("Top").AsLong() + state.sectionTop + state.subformTop - pageTop;
+    out.WriteLine("Top = " + std::to_string(top));
+    state.tabTopOffset += top;
+    out.WriteLine("Width = " + VbNumber(tab.Property("Width").AsNumber() / SizeFactor(state)));
+    out.WriteLine("_ExtentX =" + VbNumber(form.Property("Width").AsNumber() * kVb4Scale));
+    out.WriteLine("_ExtentY = " + VbNumber(tab.Property("Height").AsNumber() * kVb4Scale));
+    out.WriteLine(" _Version = 262144");
+    const std::vector<const AccessControl*> pages = TabPages(tab);
+    out.WriteLine("Tabs = " + std::to_string(pages.size()));
+    out.WriteLine("TabHeight = " + std::to_string(kTabHeight));
+    out.WriteLine("HelpContextID = " + tab.Text("HelpContextID"));
+    out.WriteLine("TabIndex = " + tab.Text("TabIndex"));
+    if (!tab.Property("TabStop").AsBool())
+        out.WriteLine("TabStop = 0");
+    if (!tab.Property("Enabled").AsBool())
+        out.WriteLine("Enabled = 0");
+    WriteTipAndTagLines(out, state, tab);
+    for (size_t i = 0; i < pages.size(); ++i) {
+        std::string caption = pages[i]->Text("Caption");
+        if (caption.empty())
+            caption = pages[i]->Name();
+        out.WriteLine("TabCaption(" + std::to_string(i) + ") = \"" + caption + "\"");
+        out.WriteLine(TabPicture(state, i));
+    }
+    if (vb5) {
+        const long showing = tab.Property("Value").AsLong();
+        for (size_t i = 0; i < pages.size(); ++i) {
+            out.WriteLine("Tab(" + std::to_string(i) +
+                          ").ControlEnabled =" + (showing == static_cast<long>(i) ? "-1" : "0"));
+        }
+    }
+    for (size_t i = 0; i < pages.size(); ++i) {
+        size_t k = 0;
+        for (const AccessControl* control : PageControls(*pages[i])) {
+            // Listed before the page's controls get their unique names.
+            const std::string name =
+                (control->ControlType() == control_type::kOptionGroup ? "grp" : "") +
+                MakeVBName(control->Name());
+            out.WriteLine("Tab(" + std::to_string(i) + ").Control(" + std::to_string(k++) + ")=\"" +
+                          name + "\"");
+        }
+    }
+    for (size_t i = 0; i < pages.size(); ++i) {
+        out.WriteLine("Tab(" + std::to_string(i) +
+                      ").ControlCount= " + std::to_string(PageControls(*pages[i]).size()));
+    }
+}
+
+void StartPageBreakStrip(FormState& state, FormLevel& level) {
+    PageBreakStrip& strip = level.strip;
+    strip.active = true;
+    // The project needs the tab dialog control for the strip too.
+    state.session.tabControlFlag = true;
+    const bool vb5 = state.session.options.vb5Project;
+    const long height = strip.tops[1] + kTabHeight;
+    const double formWidth = level.form->Property("Width").AsNumber();
+    OutputFile& out = strip.header;
+    out = state.session.out.Create("form_" + level.fileName + ".tab");
+    out.WriteLine("Begin TabDlg.SSTab SSTab1");
+    out.WriteLine("Height = " + std::to_string(height));
+    out.WriteLine("Left = 0");
+    out.WriteLine("TabIndex = 0");
+    out.WriteLine("Top = " + std::to_string(level.layout.detailTop));
+    out.WriteLine("Width = " + VbNumber(formWidth * SizeFactor(state)));
+    out.WriteLine("_ExtentX =" + VbNumber(formWidth * kVb4Scale));
+    out.WriteLine("_ExtentY = " + VbNumber(static_cast<double>(height) * kVb4Scale));
+    out.WriteLine(vb5 ? " _Version = 327681" : " _Version = 262144");
+    const size_t pages = strip.tops.size();
+    out.WriteLine("Tabs = " + std::to_string(pages));
+    out.WriteLine("TabHeight = " + std::to_string(kTabHeight));
+    for (size_t i = 0; i < pages; ++i) {
+        out.WriteLine("TabCaption(" + std::to_string(i) + ") = \"Tab " + std::to_string(i) + "\"");
+        out.WriteLine(TabPicture(state, i));
+        out.WriteLine("Tab(" + std::to_string(i) + ").ControlEnabled =" + (i == 0 ? "-1" : "0"));
+    }
+    strip.counts.assign(pages, 0);
+    strip.body = state.session.out.Create("form_" + level.fileName + ".ta2");
+}
+
+void AddPageBreakMember(FormState& state, size_t page) {
+    PageBreakStrip& strip = state.level->strip;
+    const int count = ++strip.counts[page];
+    const bool group = state.control->ControlType() == control_type::kOptionGroup;
+    strip.header.WriteLine("Tab(" + std::to_string(page) + ").Control(" +
+                           std::to_string(count - 1) + ")=\"" + (group ? "grp" : "") +
+                           state.controlVbName + "\"");
+}
+
+void FinishPageBreakStrip(FormState& state) {
+    FormLevel& level = *state.level;
+    PageBreakStrip& strip = level.strip;
+    for (size_t i = 0; i < strip.counts.size(); ++i) {
+        strip.header.WriteLine("Tab(" + std::to_string(i) +
+                               ").ControlCount= " + std::to_string(strip.counts[i]));
+    }
+    strip.body.Close();
+    // Each copy is one print: the fragment's text and a line end.
+    if (std::optional<std::string> body = state.session.out.Read("form_" + level.fileName + ".ta2"))
+        strip.header.WriteLine(*body);
+    strip.header.Close();
+    if (std::optional<std::string> header =
+            state.session.out.Read("form_" + level.fileName + ".tab"))
+        state.formFile.WriteLine(*header);
+    state.formFile.WriteLine("End");
+}
+
+}  // namespace velorin
