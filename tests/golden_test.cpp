@@ -88,7 +88,8 @@ void CheckGolden(const std::string& name, const fs::path& database, const std::s
     // The output directory is written into data controls; it differs per run.
     const std::string outText = out.string() + "/";
     for (auto& [file, bytes] : actual) {
-        for (size_t at = bytes.find(outText); at != std::string::npos; at = bytes.find(outText, at)) {
+        for (size_t at = bytes.find(outText); at != std::string::npos;
+             at = bytes.find(outText, at)) {
             bytes.replace(at, outText.size(), "<OUT>/");
         }
     }
@@ -114,6 +115,22 @@ void CheckGolden(const std::string& name, const fs::path& database, const std::s
         if (!expected.count(file))
             ADD_FAILURE() << name << ": unexpected file " << file;
     }
+}
+
+fs::path TestData(const std::string& name) {
+    return testing::SourceDir() / "tests" / "data" / name;
+}
+
+TEST(Golden, FormLayouts) {
+    CheckGolden("Layout", TestData("Layout.mdb.src"), "");
+}
+
+TEST(Golden, FormLayoutsForVisualBasic4) {
+    CheckGolden("Layout-vb4", TestData("Layout.mdb.src"), "--vb4");
+}
+
+TEST(Golden, BoundFormsAndSubforms) {
+    CheckGolden("Bound", TestData("Bound.mdb.src"), "");
 }
 
 TEST(Golden, SalesSampleApplication) {

@@ -99,8 +99,8 @@ TEST_F(SupportLibraryTest, DataControlEntriesCreateAndExtendTheRepositionProcedu
     AddDataCtlEntry(out, "form_A.006", "datSub", "datSub.Refresh");
     AddDataCtlEntry(out, "form_A.006", "datA", "datSub.RecordSource = x");
     EXPECT_EQ(Read("form_A.006"),
-              CrLf({"Private Sub datA_Reposition()", "txtTotal.value =[Qty]*[Price]",
-                    "datSub.RecordSource = x", "End Sub", "Private Sub datSub_Reposition()",
+              CrLf({"Private Sub datA_Reposition()", "datSub.RecordSource = x",
+                    "txtTotal.value =[Qty]*[Price]", "End Sub", "Private Sub datSub_Reposition()",
                     "datSub.Refresh", "End Sub"}));
 }
 

@@ -136,9 +136,14 @@ void CloseSectionFrames(FormState& state) {
 void WriteFormControls(FormState& state) {
     WriteTabControlPass(state);
     WriteMainPass(state);
-    if (state.level->strip.active)
+    // Rectangles come last; on a page-break strip they must still reach its
+    // pages, so they are written before the strip is closed.
+    if (state.level->strip.active) {
+        WriteRectanglePass(state);
         FinishPageBreakStrip(state);
-    WriteRectanglePass(state);
+    } else {
+        WriteRectanglePass(state);
+    }
 }
 
 void StartLevel(FormState& state, FormLevel& level) {

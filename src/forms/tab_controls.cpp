@@ -58,6 +58,7 @@ void WriteTabControl(FormState& state) {
     state.session.tabControlFlag = true;
 
     out.WriteLine("Begin TabDlg.SSTab " + state.controlVbName);
+    ++state.session.controlCount;
     WriteVisibleLine(out, tab);
     out.WriteLine("Height = " + tab.Text("Height"));
     out.WriteLine("Left = " + std::to_string(tab.Property("Left").AsLong() + state.subformLeft));

@@ -1,5 +1,7 @@
 #include "project/project_file.h"
 
+#include "common/ansi_text.h"
+
 namespace velorin {
 
 void AppendProjectLine(Session& session, std::string_view line) {
@@ -33,6 +35,9 @@ void WriteProjectTail(Session& session, std::string_view projectFileName,
         file.WriteLine("Object={BDC217C8-ED16-11CD-956C-0000C04E4C0A}#1.0#0; TABCTL32.OCX");
     }
     for (size_t i = 1; i < session.controlFiles.size(); ++i) {
+        // The tab dialog control is listed once, through the tab control flag.
+        if (session.tabControlFlag && IEquals(session.controlFiles[i], "TABCTL32.OCX"))
+            continue;
         file.WriteLine("Object=" + session.controlObjectIds[i] + "; " + session.controlFiles[i]);
     }
     if (session.options.vb5Project)

@@ -177,8 +177,9 @@ void AddDataCtlEntry(OutputDirectory& out, std::string_view fragment, std::strin
             lines.emplace_back(statement);
         lines.emplace_back("End Sub");
     } else if (!statement.empty()) {
-        size_t end = EndOfAnchorBlock(lines, static_cast<size_t>(it - lines.begin()), statement);
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(end), std::string(statement));
+        // Right after the header: a subform's link statements are added last to
+        // first, so that its record source is set before it is refreshed and moved.
+        lines.insert(it + 1, std::string(statement));
     }
     text.Save(out, fragment);
 }

@@ -33,8 +33,9 @@ void SilentIndent(OutputDirectory& out, std::string_view file);
 int AddToCtlArray(OutputDirectory& out, std::string_view frmFile, std::string_view arrayName,
                   std::string_view beginLine, std::string_view index);
 
-// Adds `statement` at the end of the data control's Reposition procedure in the
-// fragment, creating the procedure when it is missing.
+// Adds `statement` at the start of the data control's Reposition procedure in
+// the fragment (the statement added last stands first), creating the procedure
+// when it is missing.
 void AddDataCtlEntry(OutputDirectory& out, std::string_view fragment, std::string_view dataControl,
                      std::string_view statement);
 

@@ -612,10 +612,10 @@ Function InitializeComboBoxes()
     gvarreturn = additems("USA;Canada;Mexico;UK;France;Germany;Brazil", me!cboCountry, "String")
 End Function
 Private Sub datCustomers_Reposition()
-    datCustomer_Statistics.Recordset.MoveFirst
-    datCustomer_Statistics.Recordset.Movelast
-    datCustomer_Statistics.refresh
     datCustomer_Statistics.RecordSource="Select * from [qryCustomerTotals] INNER JOIN [Customers] ON [qryCustomerTotals].[CustomerID] = [Customers].[CustomerID] Where [Customers].[CustomerID]=" & datCustomers.Recordset.Fields("CustomerID")
+    datCustomer_Statistics.refresh
+    datCustomer_Statistics.Recordset.Movelast
+    datCustomer_Statistics.Recordset.MoveFirst
 End Sub
 Private Sub datCustomer_Statistics_Reposition()
 End Sub

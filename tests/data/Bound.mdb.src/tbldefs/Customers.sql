@@ -1,0 +1,5 @@
+CREATE TABLE [Customers] (
+  [CustomerID] VARCHAR (5),
+  [CompanyName] VARCHAR (40),
+  [Since] DATETIME
+)

@@ -1,0 +1,5 @@
+CREATE TABLE [Order Details] (
+  [OrderID] LONG,
+  [ProductID] LONG,
+  [Quantity] SHORT
+)

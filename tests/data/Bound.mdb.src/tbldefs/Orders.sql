@@ -1,0 +1,6 @@
+CREATE TABLE [Orders] (
+  [OrderID] AUTOINCREMENT,
+  [CustomerID] VARCHAR (5),
+  [OrderDate] DATETIME,
+  [Note] VARCHAR (50)
+)

@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "forms/convert_form.h"
+#include "forms/frx_entry.h"
+#include "forms/initialisation_routines.h"
+#include "forms/standard_list_test.h"
+#include "session/conversion_driver.h"
+#include "test_support.h"
+
+namespace velorin {
+namespace {
+
+using testing::CrLf;
+using testing::ReadFile;
+using testing::ScriptedUi;
+using testing::TempDir;
+namespace fs = std::filesystem;
+
+// A form whose detail holds `labels` labels named Label1, Label2, ... and
+// `lines` lines.
+std::unique_ptr<AccessForm> CrowdedForm(const std::string& name, int labels, int lines) {
+    std::string text =
+        "Begin Form\r\n    Width =8000\r\n    Begin\r\n        Begin Section\r\n            Height "
+        "=9000\r\n"
+        "            Begin\r\n";
+    for (int i = 1; i <= labels; ++i) {
+        text += "                Begin Label\r\n                    Name =\"Label" +
+                std::to_string(i) + "\"\r\n                    Top =" + std::to_string(i * 10) +
+                "\r\n                End\r\n";
+    }
+    for (int i = 1; i <= lines; ++i) {
+        text += "                Begin Line\r\n                    Name =\"Line" +
+                std::to_string(i) + "\"\r\n                End\r\n";
+    }
+    text += "            End\r\n        End\r\n    End\r\nEnd\r\n";
+    auto form = std::make_unique<AccessForm>();
+    BuildAccessForm(*ReadObjectText(text).text, name, name, *form);
+    return form;
+}
+
+class FormConversionTest : public ::testing::Test {
+  protected:
+    FormConversionTest() : session(app, testing::FreshSupportDatabase(dir), ui) {
+        fs::create_directories(dir / "out");
+        request.outputPathText = (dir / "out").string();
+        request.databasePath = dir / "Crowd.mdb";
+    }
+    ConversionResult Convert() {
+        return StartTranslation(session, request, DefaultConversionSteps());
+    }
+    long Stat(const std::string& column) {
+        session.supportDb.Close();
+        sqlite3* db = nullptr;
+        sqlite3_open((dir / "vlrn.db").c_str(), &db);
+        sqlite3_stmt* q = nullptr;
+        sqlite3_prepare_v2(
+            db, ("SELECT " + column + " FROM tblStats WHERE ModuleName = 'Crowded'").c_str(), -1,
+            &q, nullptr);
+        long value = sqlite3_step(q) == SQLITE_ROW ? sqlite3_column_int(q, 0) : -1;
+        sqlite3_finalize(q);
+        sqlite3_close(db);
+        return value;
+    }
+
+    TempDir dir;
+    AccessApplication app;
+    ScriptedUi ui;
+    Session session;
+    TranslationRequest request;
+};
+
+TEST_F(FormConversionTest, LabelsBecomeControlArraysUntilTheFormFits) {
+    app.AddForm(CrowdedForm("Crowded", 120, 180));
+    request.forms = {"Crowded"};
+    ui.answers = {Answer::Yes};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              "The form \"Crowded\" has 300 controls.  Visual Basic has a limit of 254 controls.  "
+              "Velorin can reduce "
+              "the control count by converting some of the labels into Control Arrays.  Do you "
+              "want Velorin to do "
+              "this?");
+    EXPECT_EQ(ui.messages[0].buttons, Buttons::YesNoHelp);
+    EXPECT_EQ(ui.messages[0].helpContext, 301);
+    const std::string form = ReadFile(dir / "out" / "Crowded.frm");
+    // Four full groups of eleven and the first nine of the fifth: 48 names fewer.
+    size_t indexes = 0;
+    for (size_t at = form.find("Index = "); at != std::string::npos;
+         at = form.find("Index = ", at + 1))
+        ++indexes;
+    EXPECT_EQ(indexes, 4u * 11 + 9);
+    EXPECT_NE(form.find("Begin VB.Label Label45\r\n      Index = 0"), std::string::npos);
+    EXPECT_NE(form.find("Begin VB.Label Label45\r\n      Index = 8"), std::string::npos);
+    EXPECT_EQ(form.find("Begin VB.Label Label45\r\n      Index = 9"), std::string::npos);
+    EXPECT_EQ(Stat("CtlCount"), 252);
+}
+
+TEST_F(FormConversionTest, NoToTheReductionRejectsTheForm) {
+    app.AddForm(CrowdedForm("Crowded", 120, 180));
+    request.forms = {"Crowded"};
+    ui.answers = {Answer::No};
+    ConversionResult result = Convert();
+    EXPECT_EQ(result.outcome, Outcome::Failed);  // nothing else was there to convert
+    EXPECT_FALSE(fs::exists(dir / "out" / "Crowded.frm"));
+    EXPECT_EQ(Stat("CtlCount"), -1);
+}
+
+TEST_F(FormConversionTest, AFormThatCannotBeReducedIsRejectedWithoutAQuestion) {
+    app.AddForm(CrowdedForm("Crowded", 20, 280));
+    app.AddModule({"M", {"Option Explicit"}});
+    request.forms = {"Crowded"};
+    request.modules = {"M"};
+    ui.answers = {Answer::Yes};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              "The form \"Crowded\" has 300 controls.  Visual Basic has a limit of 254 controls, "
+              "and Velorin was "
+              "unable to find a way to reduce the control count.  The form will not be converted.");
+    EXPECT_EQ(ui.messages[0].buttons, Buttons::OkHelp);
+    EXPECT_FALSE(fs::exists(dir / "out" / "Crowded.frm"));
+    EXPECT_EQ(ReadFile(dir / "out" / "Crowd.vbp").find("Form="), std::string::npos);
+}
+
+TEST_F(FormConversionTest, SectionHeightsAddUpBeyondSixteenBits) {
+    std::string text = "Begin Form\r\n    Width =1000\r\n    Begin\r\n";
+    for (const char* section : {"FormHeader", "Section", "FormFooter"}) {
+        text += std::string("        Begin ") + section +
+                "\r\n            Height =22000\r\n        End\r\n";
+    }
+    text += "    End\r\nEnd\r\n";
+    auto form = std::make_unique<AccessForm>();
+    BuildAccessForm(*ReadObjectText(text).text, "Tall", "Tall", *form);
+    app.AddForm(std::move(form));
+    request.forms = {"Tall"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_NE(ReadFile(dir / "out" / "Tall.frm").find("ClientHeight = 66000"), std::string::npos);
+}
+
+TEST(FrxEntries, TextAndPictureEntriesAppendAtTheEnd) {
+    TempDir dir;
+    OutputDirectory out(dir.Path());
+    EXPECT_EQ(WriteFrxEntry(out, "datOrders", "Orders", false), "0000");
+    EXPECT_EQ(WriteFrxEntry(out, "", "Orders", false, FrxEntry::Picture), "0012");
+    EXPECT_EQ(WriteFrxEntry(out, "ab", "Orders", true), "002E");
+    EXPECT_EQ(
+        ReadFile(dir / "Orders.frx"),
+        std::string("\xCE\xFA\x01\x00\x01\x00\x00\x00\x09"
+                    "datOrders",
+                    18) +
+            std::string(
+                "\x18\x00\x00\x00\x04\x52\xE3\x0B\x91\x8F\xCE\x11\x9D\xE3\x00\xAA\x00\x4B\xB8\x51"
+                "\x6C\x74\x00\x00\x00\x00\x00\x00",
+                28) +
+            std::string("\xCE\xFA\x01\x00\x2B\x00\x00\x00\x02"
+                        "ab",
+                        11));
+}
+
+TEST(StandardListTest, ValueListsWithAHiddenNumericKey) {
+    AccessApplication app;
+    ScriptedUi ui;
+    Session session(app, "unused.db", ui);
+    auto list = [&](const std::string& props) {
+        std::string text =
+            "Begin Form\r\n    Begin\r\n        Begin Section\r\n            Begin\r\n"
+            "                Begin ListBox\r\n                    Name =\"lst\"\r\n" +
+            props + "                End\r\n            End\r\n        End\r\n    End\r\nEnd\r\n";
+        auto form = std::make_unique<AccessForm>();
+        BuildAccessForm(*ReadObjectText(text).text, "F", "F", *form);
+        return form;
+    };
+    auto hiddenNumbers = list(
+        "ColumnCount =2\r\nColumnWidths =\"0;1440\"\r\nRowSourceType =\"Value List\"\r\n"
+        "RowSource =\"1;One;2;Two;3;Three\"\r\n");
+    EXPECT_TRUE(IsStandardList(session, hiddenNumbers->Controls()[0]));
+    auto hiddenText = list(
+        "ColumnCount =2\r\nColumnWidths =\"0;1440\"\r\nRowSourceType =\"Value List\"\r\n"
+        "RowSource =\"A;One;B;Two\"\r\n");
+    EXPECT_FALSE(IsStandardList(session, hiddenText->Controls()[0]));
+    auto secondHidden = list(
+        "ColumnCount =2\r\nColumnWidths =\"1440;0\"\r\nRowSourceType =\"Value List\"\r\n"
+        "RowSource =\"One;1;Two;2\"\r\n");
+    EXPECT_TRUE(IsStandardList(session, secondHidden->Controls()[0]));
+    auto noneHidden =
+        list("ColumnCount =2\r\nColumnWidths =\"720;1440\"\r\nRowSourceType =\"Value List\"\r\n");
+    EXPECT_FALSE(IsStandardList(session, noneHidden->Controls()[0]));
+    auto bound =
+        list("ColumnCount =2\r\nColumnWidths =\"0;1440\"\r\nControlSource =\"ShipVia\"\r\n");
+    EXPECT_FALSE(IsStandardList(session, bound->Controls()[0]));
+    auto three = list("ColumnCount =3\r\n");
+    EXPECT_FALSE(IsStandardList(session, three->Controls()[0]));
+    auto single = list("RowSourceType =\"Value List\"\r\nRowSource =\"Red;Green\"\r\n");
+    EXPECT_TRUE(IsStandardList(session, single->Controls()[0]));
+    auto fieldList = list("RowSourceType =\"Field List\"\r\nRowSource =\"Orders\"\r\n");
+    EXPECT_FALSE(IsStandardList(session, fieldList->Controls()[0]));
+}
+
+TEST(InitialisationRoutines, ItemAndPictureLines) {
+    TempDir dir;
+    AccessApplication app;
+    ScriptedUi ui;
+    Session session(app, "unused.db", ui);
+    session.out = OutputDirectory(dir.Path());
+    FormState state(session, DefaultFormWriters());
+    state.fileName = "F";
+    AddComboItems(state, {}, {}, true, false);  // finish without a fragment writes nothing
+    EXPECT_FALSE(session.out.Exists("form_F.005"));
+    session.options.comboBoxType = 1;
+    AddComboItems(state, "\"Red\";\"Green\";\"Blue\"", "cboColour", false, true);
+    AddComboItems(state, "SELECT Name FROM T WHERE X=\"a\"\r\nORDER BY Name", "cboName", false,
+                  false);
+    AddComboItems(state, {}, {}, true, false);
+    EXPECT_EQ(ReadFile(dir / "form_F.005"),
+              CrLf({"Function InitializeComboBoxes()",
+                    "gvarreturn = additemsGT(\"Red;Green;Blue\", me!cboColour, \"String\")",
+                    "gvarreturn = additemsGT(\"SELECT Name FROM T WHERE X=\"\"a\"\" ORDER BY "
+                    "Name\", me!cboName, \"Jet\")",
+                    "End Function"}));
+    session.standardListFlag = true;
+    AddListItems(state, "A;B", "lstA", false, true);
+    EXPECT_EQ(ReadFile(dir / "form_F.004"),
+              CrLf({"Function InitializeListBoxes()", "On Error Resume Next",
+                    "gvarreturn = additemsMS(\"A;B\", me!lstA, \"String\")"}));
+    AddButtonPicture(state, "C:\\Pictures\\logo.bmp", "cmdLogo", false);
+    EXPECT_EQ(ReadFile(dir / "form_F.003"),
+              CrLf({"Function InitializeButtons()", "On Error Resume Next",
+                    "cmdLogo.picture =loadpicture(app.path & \"\\bitmaps\\logo.bmp\")"}));
+}
+
+}  // namespace
+}  // namespace velorin

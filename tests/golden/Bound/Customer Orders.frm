@@ -1,0 +1,167 @@
+VERSION 5.00
+Begin VB.Form Customer_Orders
+   BorderStyle = 2
+   Caption ="Customer Orders"
+   ClientHeight = 1800
+   ClientLeft = 250
+   ClientTop = 500
+   ClientWidth = 5000
+   Height = 1800
+   Left = 250
+   LinkTopic = "Customer_Orders"
+   MaxButton = True
+   MinButton = True
+   ShowInTaskbar = 0
+   Top = 500
+   Width = 5000
+   BackColor= &HC0C0C0&
+   ControlBox=True
+   BeginProperty Font
+      Name = "Arial"
+      charset = 0
+      weight = 400
+      Size = 8
+      underline = 0
+      italic = 0
+      strikethrough = 0
+   EndProperty
+   ForeColor=&H00000000&
+   HelpContextID=0
+   Begin VB.Data datCustomer_Orders
+      Caption = "datCustomer_Orders"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Bound.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 0
+      Options = 0
+      ReadOnly = 0
+      RecordsetType = 1
+      RecordSource = "SELECT * FROM Orders ORDER BY OrderDate"
+      Top = 0
+      Width = 2700
+      Visible = True
+   End
+   Begin VB.Label lblOrderDate
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="lblOrderDate"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 100
+      Top = 600
+      Width = 1200
+   End
+   Begin VB.Line linUnder
+      BorderColor =  &H0&
+      X1 =100
+      X2 =2100
+      Y1 =900
+      Y2 =900
+   End
+   Begin VB.Data datOrder_Lines
+      Caption = "datOrder_Lines"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Bound.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 200
+      Options = 0
+      ReadOnly = 0
+      RecordsetType = 1
+      Top = 700
+      Width = 2700
+      Visible = True
+   End
+   Begin VB.Label lblQuantity
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="lblQuantity"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 300
+      Top = 800
+      Width = 1200
+   End
+   Begin VB.Frame Section
+      Caption =  ""
+      BackColor= &HC0C0C0&
+      Height = 300
+      Left = 0
+      Index = 1
+      Top = 0
+      Width = 5000
+      BorderStyle = 0
+      Begin VB.Label lblOrdersHeader
+         BackColor= &HFFFFFF&
+         BackStyle=0
+         BorderStyle=0
+         Caption="lblOrdersHeader"
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Alignment =0
+         Height = 240
+         Left = 50
+         Top = 20
+         Width = 1200
+      End
+
+   End
+End
+DIM OpenArgsF as string
+Private Sub datCustomer_Orders_Reposition()
+    datOrder_Lines.RecordSource="Select * from [Order Details] INNER JOIN [qrydatCustomer_Orders2] ON [Order Details].[OrderID] = [qrydatCustomer_Orders2].[OrderID] Where [qrydatCustomer_Orders2].[OrderID]=" & datCustomer_Orders.Recordset.Fields("OrderID")
+    datOrder_Lines.refresh
+    datOrder_Lines.Recordset.Movelast
+    datOrder_Lines.Recordset.MoveFirst
+End Sub
+Private Sub datOrder_Lines_Reposition()
+End Sub
+Function InitialDataCtlCaptions()
+    On Error Resume Next
+    datCustomer_Orders.Recordset.movenext
+    datCustomer_Orders.Recordset.moveFirst
+    datOrder_Lines.Recordset.movenext
+    datOrder_Lines.Recordset.moveFirst
+End Function
+Property Let OpenArgs(strOpenArgs as string)
+    OpenArgsF=strOpenArgs
+End Property
+
+Property Get OpenArgs as string
+    OpenArgs=OpenArgsF
+End Property
+Private Sub Form_Activate()
+    Dim vReturnValue as variant
+    vReturnValue=InitialDataCtlCaptions()
+End Sub

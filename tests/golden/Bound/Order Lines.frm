@@ -1,0 +1,85 @@
+VERSION 5.00
+Begin VB.Form Order_Lines
+   BorderStyle = 2
+   Caption ="Order Lines"
+   ClientHeight = 600
+   ClientLeft = 250
+   ClientTop = 500
+   ClientWidth = 4000
+   Height = 600
+   Left = 250
+   LinkTopic = "Order_Lines"
+   MaxButton = True
+   MinButton = True
+   ShowInTaskbar = 0
+   Top = 500
+   Width = 4000
+   BackColor= &HC0C0C0&
+   ControlBox=True
+   BeginProperty Font
+      Name = "Arial"
+      charset = 0
+      weight = 400
+      Size = 8
+      underline = 0
+      italic = 0
+      strikethrough = 0
+   EndProperty
+   ForeColor=&H00000000&
+   HelpContextID=0
+   Begin VB.Data datOrder_Lines
+      Caption = "datOrder_Lines"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Bound.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 0
+      Options = 0
+      ReadOnly = 0
+      RecordsetType = 1
+      RecordSource = "Order Details"
+      Top = 0
+      Width = 2700
+      Visible = True
+   End
+   Begin VB.Label lblQuantity
+      BackColor= &HFFFFFF&
+      BackStyle=0
+      BorderStyle=0
+      Caption="lblQuantity"
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Alignment =0
+      Height = 240
+      Left = 100
+      Top = 100
+      Width = 1200
+   End
+End
+DIM OpenArgsF as string
+Private Sub datOrder_Lines_Reposition()
+End Sub
+Function InitialDataCtlCaptions()
+    On Error Resume Next
+    datOrder_Lines.Recordset.movenext
+    datOrder_Lines.Recordset.moveFirst
+End Function
+Property Let OpenArgs(strOpenArgs as string)
+    OpenArgsF=strOpenArgs
+End Property
+
+Property Get OpenArgs as string
+    OpenArgs=OpenArgsF
+End Property
+Private Sub Form_Activate()
+    Dim vReturnValue as variant
+    vReturnValue=InitialDataCtlCaptions()
+End Sub
