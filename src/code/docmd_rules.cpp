@@ -27,8 +27,9 @@ void CloseRule(CodeFileState& state) {
             CommentedOut(state, reason::kArgumentsNotConverted);
         }
     } else if (InStr(line, "Me.Name") > 0) {
+        // The module's name is the form's name, not an expression.
         TranslatedWithNote(state, reason::kTranslatedCheck,
-                           "Unload " + FormRef(state, state.moduleName),
+                           "Unload " + FormRef(state, "\"" + state.moduleName + "\""),
                            "Unload " + MakeVBName(state.moduleName));
     } else {
         size_t comma = line.find(',');

@@ -1,6 +1,9 @@
 #include "controls/control_lines.h"
 
+#include "common/names.h"
+#include "common/string_helpers.h"
 #include "common/vb_format.h"
+#include "controls/support_library/support_library.h"
 
 namespace velorin {
 
@@ -8,12 +11,12 @@ std::string ColourLine(std::string_view prefix, const PropertyValue& colour) {
     return std::string(prefix) + VbHex(colour.AsLong()) + "&";
 }
 
-void WriteFontBlock(OutputFile& out, const AccessControl& control) {
+void WriteFontBlock(OutputFile& out, const AccessControl& control, std::string_view opening) {
     // A control without a font (an image) leaves those lines to the defaults.
     const PropertyValue name = control.Property("FontName");
     const PropertyValue weight = control.Property("FontWeight");
     const PropertyValue size = control.Property("FontSize");
-    out.WriteLine("BeginProperty Font ");
+    out.WriteLine(opening);
     if (!name.IsEmpty())
         out.WriteLine("Name = \"" + name.AsText() + "\"");
     out.WriteLine("charset = 0");
@@ -70,6 +73,45 @@ void WriteTipAndTagLines(OutputFile& out, const FormState& state, const AccessCo
     const std::string tag = control.Text("Tag");
     if (!tag.empty())
         out.WriteLine("Tag =\"" + tag + "\"");
+}
+
+std::string DataControlName(const FormState& state) {
+    return "dat" + MakeVBName(state.Form().Name());
+}
+
+void WriteBinding(FormState& state, OutputFile& out, const AccessControl& control,
+                  std::string_view member) {
+    const std::string source = control.Text("ControlSource");
+    if (source.empty())
+        return;
+    if (source[0] == '=') {
+        AddDataCtlEntry(state.session.out, "form_" + state.fileName + ".006",
+                        DataControlName(state), state.controlVbName + std::string(member) + source);
+        return;
+    }
+    out.WriteLine("DataSource =\"" + DataControlName(state) + "\"");
+    out.WriteLine("DataField =\"" + source + "\"");
+}
+
+void WriteAlignmentLine(OutputFile& out, const AccessControl& control) {
+    switch (control.Property("TextAlign").AsLong()) {
+        case 0:
+        case 1:
+            out.WriteLine("Alignment =0");
+            break;
+        case 2:
+            out.WriteLine("Alignment =2");
+            break;
+        case 3:
+            out.WriteLine("Alignment =1");
+            break;
+        default:
+            break;
+    }
+}
+
+std::string CaptionLine(std::string_view caption) {
+    return "Caption =  \"" + ReplaceAll(caption, "\r\n", " ") + "\"";
 }
 
 }  // namespace velorin

@@ -12,8 +12,10 @@ namespace velorin {
 // prefix + the colour's hexadecimal digits + "&".
 std::string ColourLine(std::string_view prefix, const PropertyValue& colour);
 
-// "BeginProperty Font " ... "EndProperty" from the control's font properties.
-void WriteFontBlock(OutputFile& out, const AccessControl& control);
+// "BeginProperty Font " ... "EndProperty" from the control's font properties;
+// a control of another library opens the block with its font class.
+void WriteFontBlock(OutputFile& out, const AccessControl& control,
+                    std::string_view opening = "BeginProperty Font ");
 
 // Left and Top in the converted form: subform offsets, page shift, the
 // page-break page, the section top and the tab top offset applied.
@@ -29,5 +31,20 @@ void WriteSize(OutputFile& out, std::string_view name, const AccessControl& cont
 // each when it applies.
 void WriteVisibleLine(OutputFile& out, const AccessControl& control);
 void WriteTipAndTagLines(OutputFile& out, const FormState& state, const AccessControl& control);
+
+// "dat" + the Visual Basic name of the form being written: its data control.
+std::string DataControlName(const FormState& state);
+
+// A bound control's DataSource and DataField lines; for a calculated source
+// ("=..."), the statement control + member + source added to the data
+// control's Reposition procedure instead.
+void WriteBinding(FormState& state, OutputFile& out, const AccessControl& control,
+                  std::string_view member);
+
+// "Alignment =" from TextAlign: general and left 0, centre 2, right 1.
+void WriteAlignmentLine(OutputFile& out, const AccessControl& control);
+
+// "Caption =  " + the text in quotes, line breaks made blanks.
+std::string CaptionLine(std::string_view caption);
 
 }  // namespace velorin

@@ -41,7 +41,7 @@ void EventWriter::DuplicateCheck(const std::string& header) {
     }
 }
 
-void EventWriter::Own(std::string_view property, std::string_view suffix) {
+void EventWriter::Own(std::string_view property, std::string_view suffix, bool check) {
     if (property.empty() || property == kEventProcedure)
         return;
     const std::string header = Header(suffix);
@@ -54,7 +54,8 @@ void EventWriter::Own(std::string_view property, std::string_view suffix) {
         fragment_.WriteLine("Call " + MakeMacroName(property));
     }
     fragment_.WriteLine("End Sub");
-    DuplicateCheck(header);
+    if (check)
+        DuplicateCheck(header);
 }
 
 std::string EventWriter::Folded(std::string_view property, std::string_view foldSuffix) const {
@@ -68,7 +69,8 @@ std::string EventWriter::Folded(std::string_view property, std::string_view fold
 }
 
 void EventWriter::Composite(std::string_view target, std::string_view suffix,
-                            const std::vector<std::pair<std::string, std::string_view>>& folded) {
+                            const std::vector<std::pair<std::string, std::string_view>>& folded,
+                            const CompositeStyle& style) {
     const std::string header = Header(suffix);
     if (target == kEventProcedure) {
         // Inserted right after the header, last first, so that the first ends up first.
@@ -76,28 +78,49 @@ void EventWriter::Composite(std::string_view target, std::string_view suffix,
             if (!it->first.empty())
                 InsertLine(state_.session.out, codeFile_, header, Folded(it->first, it->second), 0);
         }
+        for (auto it = style.leading.rbegin(); it != style.leading.rend(); ++it)
+            InsertLine(state_.session.out, codeFile_, header, *it, 0);
         return;
     }
-    bool any = !target.empty();
+    bool any = !target.empty() || !style.leading.empty();
     bool expression = IsExpression(target);
     for (const auto& [property, foldSuffix] : folded) {
         any = any || !property.empty();
-        expression = expression || IsExpression(property);
+        if (!style.dimAfterFolded)
+            expression = expression || IsExpression(property);
     }
     if (!any)
         return;
     fragment_.WriteLine("");
     fragment_.WriteLine(header);
-    if (expression)
+    for (const std::string& line : style.leading)
+        fragment_.WriteLine(line);
+    if (expression && !style.dimAfterFolded)
         fragment_.WriteLine("Dim varReturn as variant");
     for (const auto& [property, foldSuffix] : folded)
         fragment_.WriteLine(Folded(property, foldSuffix));
+    if (expression && style.dimAfterFolded)
+        fragment_.WriteLine("Dim varReturn as variant");
     if (IsExpression(target))
         fragment_.WriteLine("varReturn " + std::string(target));
     else if (!target.empty())
         fragment_.WriteLine("Call " + MakeMacroName(target));
     fragment_.WriteLine("End Sub");
     DuplicateCheck(header);
+}
+
+void EventWriter::FoldedOnly(std::string_view suffix,
+                             const std::vector<std::pair<std::string, std::string_view>>& folded) {
+    bool any = false;
+    for (const auto& entry : folded)
+        any = any || !entry.first.empty();
+    if (!any)
+        return;
+    fragment_.WriteLine("");
+    fragment_.WriteLine(Header(suffix));
+    for (const auto& [property, foldSuffix] : folded)
+        fragment_.WriteLine(Folded(property, foldSuffix));
+    fragment_.WriteLine("End Sub");
 }
 
 void EventWriter::DoubleClickIntoClick(std::string_view click, std::string_view dblClick) {
@@ -124,16 +147,6 @@ void EventWriter::DoubleClickIntoClick(std::string_view click, std::string_view 
     }
     fragment_.WriteLine("End Sub");
     DuplicateCheck(clickHeader);
-}
-
-void WriteLabelEvents(FormState& state) {
-    EventWriter events(state);
-    const std::string click = events.Property("OnClick");
-    events.Own(click, event_suffix::kClick);
-    events.DoubleClickIntoClick(click, events.Property("OnDblClick"));
-    events.Own(events.Property("OnMouseDown"), event_suffix::kMouseDown);
-    events.Own(events.Property("OnMouseMove"), event_suffix::kMouseMove);
-    events.Own(events.Property("OnMouseUp"), event_suffix::kMouseUp);
 }
 
 }  // namespace velorin

@@ -43,13 +43,29 @@ class EventWriter {
     // The control's event property.
     std::string Property(std::string_view name) const;
 
-    // An event's own procedure, for an expression or a macro.
-    void Own(std::string_view property, std::string_view suffix);
+    // An event's own procedure, for an expression or a macro; `check` runs
+    // the duplicate check after it.
+    void Own(std::string_view property, std::string_view suffix, bool check = true);
     // The line a folded event adds to another event's procedure.
     std::string Folded(std::string_view property, std::string_view foldSuffix) const;
     // A target event with the events folded into it, in their order.
+    struct CompositeStyle {
+        // Lines that open a new procedure before anything else (the NotInList block).
+        std::vector<std::string> leading;
+        // The Dim line after the folded lines, and only for an expression target.
+        bool dimAfterFolded = false;
+    };
     void Composite(std::string_view target, std::string_view suffix,
-                   const std::vector<std::pair<std::string, std::string_view>>& folded);
+                   const std::vector<std::pair<std::string, std::string_view>>& folded,
+                   const CompositeStyle& style);
+    void Composite(std::string_view target, std::string_view suffix,
+                   const std::vector<std::pair<std::string, std::string_view>>& folded) {
+        Composite(target, suffix, folded, CompositeStyle());
+    }
+    // A procedure made only of folded lines, written when any of them is set
+    // (the option controls' Index procedures).
+    void FoldedOnly(std::string_view suffix,
+                    const std::vector<std::pair<std::string, std::string_view>>& folded);
     // Access's double click as part of the Click procedure.
     void DoubleClickIntoClick(std::string_view click, std::string_view dblClick);
     // Records a generated header that the form's module already holds.
@@ -72,7 +88,14 @@ class EventWriter {
     std::vector<std::pair<std::string, std::string>> deferred_;
 };
 
-// Labels and images: Click with the double click, and the mouse events.
+// One writer per Access control class.
 void WriteLabelEvents(FormState& state);
+void WriteButtonEvents(FormState& state);
+void WriteCheckBoxEvents(FormState& state);
+void WriteOptionEvents(FormState& state);
+void WriteTextBoxEvents(FormState& state);
+void WriteListBoxEvents(FormState& state);
+void WriteComboBoxEvents(FormState& state);
+void WriteObjectFrameEvents(FormState& state);
 
 }  // namespace velorin

@@ -37,20 +37,7 @@ void WriteLabel(FormState& state) {
     out.WriteLine("Caption=\"" + ReplaceAll(label.Text("Caption"), "\r\n", " ") + "\"");
     out.WriteLine(ColourLine("ForeColor= &H", label.Property("ForeColor")));
     WriteFontBlock(out, label);
-    switch (label.Property("TextAlign").AsLong()) {
-        case 0:
-        case 1:
-            out.WriteLine("Alignment =0");
-            break;
-        case 2:
-            out.WriteLine("Alignment =2");
-            break;
-        case 3:
-            out.WriteLine("Alignment =1");
-            break;
-        default:
-            break;
-    }
+    WriteAlignmentLine(out, label);
     WriteSize(out, "Height", label);
     WriteLeft(out, state, label);
     WriteTop(out, state, label);

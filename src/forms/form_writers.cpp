@@ -1,6 +1,9 @@
 #include "forms/form_writers.h"
 
+#include "code/form_events.h"
+#include "controls/event_procedures.h"
 #include "controls/static_controls.h"
+#include "controls/value_controls.h"
 #include "forms/subform_conversion.h"
 
 namespace velorin {
@@ -13,6 +16,16 @@ const FormWriters& DefaultFormWriters() {
         w.line = WriteLine;
         w.picture = WritePicture;
         w.subform = ConvertSubformControl;
+        w.textBox = WriteTextBox;
+        w.checkBox = WriteCheckBox;
+        w.optionButton = WriteOptionButton;
+        w.optionGroup = WriteOptionGroup;
+        w.commandButton = WriteCommandButton;
+        w.boundObjectFrame = WriteObjectFrame;
+        w.customControl = WriteCustomControl;
+        w.listBoxEvents = WriteListBoxEvents;
+        w.comboBoxEvents = WriteComboBoxEvents;
+        w.formEvents = WriteFormEvents;
         return w;
     }();
     return writers;

@@ -147,6 +147,10 @@ Private Sub imgLogo_MouseUp(Button As Integer, Shift As Integer, X As Single, Y 
     Dim varReturn as variant
     varReturn =Up
 End Sub
+
+Private Sub Timer1_Timer()
+    Call Form_Timer
+End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property

@@ -43,6 +43,32 @@ Begin VB.Form Customer_Statistics
       Width = 1215
       Visible = False
    End
+   Begin VB.TextBox txtOrderCount
+      DataSource ="datCustomer_Statistics"
+      DataField ="OrderCount"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1320
+      Top = 60
+      Width = 900
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =0
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
+   End
    Begin VB.Label lblOrderCount
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -63,6 +89,32 @@ Begin VB.Form Customer_Statistics
       Left = 120
       Top = 60
       Width = 1140
+   End
+   Begin VB.TextBox txtTotalSales
+      DataSource ="datCustomer_Statistics"
+      DataField ="TotalSales"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1320
+      Top = 420
+      Width = 1440
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =1
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
    End
    Begin VB.Label lblTotalSales
       BackColor= &HFFFFFF&
@@ -85,6 +137,30 @@ Begin VB.Form Customer_Statistics
       Top = 420
       Width = 1140
    End
+   Begin VB.TextBox txtAverageOrder
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 4200
+      Top = 60
+      Width = 1440
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =2
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
+   End
    Begin VB.Label lblAverageOrder
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -105,6 +181,32 @@ Begin VB.Form Customer_Statistics
       Left = 2880
       Top = 60
       Width = 1260
+   End
+   Begin VB.TextBox txtCreditLimit
+      DataSource ="datCustomer_Statistics"
+      DataField ="CreditLimit"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 4200
+      Top = 420
+      Width = 1440
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =3
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
    End
    Begin VB.Label lblCreditLimit
       BackColor= &HFFFFFF&
@@ -148,6 +250,15 @@ Begin VB.Form Customer_Statistics
       Top = 780
       Width = 1260
    End
+   Begin ComctlLib.ProgressBar ocxCreditUsage
+      Height = 300
+      Left = 4200
+      TabIndex = 4
+      Top = 780
+      Width = 3960
+      Visible = True
+      HelpContextID = 0
+   End
 End
 DIM OpenArgsF as string
 'VLRN Option Compare Database
@@ -166,6 +277,10 @@ Private Sub Form_Current()
         dblUsed = 0
     End If
     Me!ocxCreditUsage.Value = dblUsed
+End Sub
+Private Sub datCustomer_Statistics_Reposition()
+    txtAverageOrder.text =IIf([OrderCount]>0,[TotalSales]/[OrderCount],0)
+    Call Form_Current
 End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs

@@ -43,6 +43,34 @@ Begin VB.Form Customers
       Width = 2700
       Visible = True
    End
+   Begin VB.TextBox txtCustomerID
+      DataSource ="datCustomers"
+      DataField ="CustomerID"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1500
+      Top = 660
+      Width = 1080
+      Text = ""
+      Enabled = 0
+      Locked =1
+      HelpContextID = 0
+      TabStop = 0
+      TabIndex =0
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
+   End
    Begin VB.Label lblCustomerID
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -63,6 +91,32 @@ Begin VB.Form Customers
       Left = 120
       Top = 660
       Width = 1320
+   End
+   Begin VB.TextBox txtCompanyName
+      DataSource ="datCustomers"
+      DataField ="CompanyName"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1500
+      Top = 1020
+      Width = 2880
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =1
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
    End
    Begin VB.Label lblCompanyName
       BackColor= &HFFFFFF&
@@ -85,6 +139,32 @@ Begin VB.Form Customers
       Top = 1020
       Width = 1320
    End
+   Begin VB.TextBox txtContactName
+      DataSource ="datCustomers"
+      DataField ="ContactName"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1500
+      Top = 1380
+      Width = 2880
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =2
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
+   End
    Begin VB.Label lblContactName
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -105,6 +185,32 @@ Begin VB.Form Customers
       Left = 120
       Top = 1380
       Width = 1320
+   End
+   Begin VB.TextBox txtContactTitle
+      DataSource ="datCustomers"
+      DataField ="ContactTitle"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1500
+      Top = 1740
+      Width = 2880
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =3
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
    End
    Begin VB.Label lblContactTitle
       BackColor= &HFFFFFF&
@@ -127,6 +233,32 @@ Begin VB.Form Customers
       Top = 1740
       Width = 1320
    End
+   Begin VB.TextBox txtAddress
+      DataSource ="datCustomers"
+      DataField ="Address"
+      BorderStyle=1
+      Alignment =0
+      Height = 555
+      Left = 1500
+      Top = 2100
+      Width = 2880
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =4
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
+   End
    Begin VB.Label lblAddress
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -148,6 +280,32 @@ Begin VB.Form Customers
       Top = 2100
       Width = 1320
    End
+   Begin VB.TextBox txtCity
+      DataSource ="datCustomers"
+      DataField ="City"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1500
+      Top = 2760
+      Width = 2160
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =5
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
+   End
    Begin VB.Label lblCity
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -168,6 +326,32 @@ Begin VB.Form Customers
       Left = 120
       Top = 2760
       Width = 1320
+   End
+   Begin VB.TextBox txtPostalCode
+      DataSource ="datCustomers"
+      DataField ="PostalCode"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1500
+      Top = 3120
+      Width = 1440
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =6
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
    End
    Begin VB.Label lblPostalCode
       BackColor= &HFFFFFF&
@@ -211,6 +395,32 @@ Begin VB.Form Customers
       Top = 3480
       Width = 1320
    End
+   Begin VB.TextBox txtPhone
+      DataSource ="datCustomers"
+      DataField ="Phone"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1500
+      Top = 3840
+      Width = 2160
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =8
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
+   End
    Begin VB.Label lblPhone
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -253,6 +463,24 @@ Begin VB.Form Customers
       Top = 660
       Width = 1200
    End
+   Begin VB.CheckBox chkActive
+      Caption =  ""
+      Value = 1
+      BeginProperty Font
+         charset = 0
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 240
+      Left = 5820
+      TabIndex = 10
+      Top = 1620
+      Width = 260
+      HelpContextID = 0
+      DataSource ="datCustomers"
+      DataField ="Active"
+   End
    Begin VB.Label lblActive
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -274,6 +502,24 @@ Begin VB.Form Customers
       Top = 1590
       Width = 1800
    End
+   Begin VB.CheckBox chkCreditApproved
+      Caption =  ""
+      Value = 2
+      BeginProperty Font
+         charset = 0
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 240
+      Left = 5820
+      TabIndex = 11
+      Top = 1920
+      Width = 260
+      HelpContextID = 0
+      DataSource ="datCustomers"
+      DataField ="CreditApproved"
+   End
    Begin VB.Label lblCreditApproved
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -294,6 +540,35 @@ Begin VB.Form Customers
       Left = 6080
       Top = 1890
       Width = 1800
+   End
+   Begin VB.OptionButton optPreferred
+      Left = 5820
+      TabIndex = 12
+      Top = 2220
+      Height = 210
+      Caption =  "Preferred customer"
+      Width = 2070
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+   End
+   Begin VB.OptionButton tglShowAll
+      Left = 5820
+      TabIndex = 13
+      Top = 2580
+      Caption =  "Show &Inactive"
+      ForeColor= &H0&
+      Width = 2070
+      Height = 210
+   End
+   Begin  VB.OLE objLogo
+      Height = 1440
+      Left = 5820
+      Top = 3420
+      Width = 2760
+      HelpContextID = 0
+      DataSource ="datCustomers"
+      DataField ="Logo"
+      TabIndex = 14
    End
    Begin VB.Label lblLogo
       BackColor= &HFFFFFF&
@@ -330,6 +605,32 @@ Begin VB.Form Customers
       Width = 2700
       Visible = True
    End
+   Begin VB.TextBox txtOrderCount
+      DataSource ="datCustomer_Statistics"
+      DataField ="OrderCount"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1440
+      Top = 4740
+      Width = 900
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =0
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
+   End
    Begin VB.Label lblOrderCount
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -350,6 +651,32 @@ Begin VB.Form Customers
       Left = 240
       Top = 4740
       Width = 1140
+   End
+   Begin VB.TextBox txtTotalSales
+      DataSource ="datCustomer_Statistics"
+      DataField ="TotalSales"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1440
+      Top = 5100
+      Width = 1440
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =1
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
    End
    Begin VB.Label lblTotalSales
       BackColor= &HFFFFFF&
@@ -372,6 +699,30 @@ Begin VB.Form Customers
       Top = 5100
       Width = 1140
    End
+   Begin VB.TextBox txtAverageOrder
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 4320
+      Top = 4740
+      Width = 1440
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =2
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
+   End
    Begin VB.Label lblAverageOrder
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -392,6 +743,32 @@ Begin VB.Form Customers
       Left = 3000
       Top = 4740
       Width = 1260
+   End
+   Begin VB.TextBox txtCreditLimit
+      DataSource ="datCustomer_Statistics"
+      DataField ="CreditLimit"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 4320
+      Top = 5100
+      Width = 1440
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =3
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
    End
    Begin VB.Label lblCreditLimit
       BackColor= &HFFFFFF&
@@ -435,6 +812,15 @@ Begin VB.Form Customers
       Top = 5460
       Width = 1260
    End
+   Begin ComctlLib.ProgressBar ocxCreditUsage
+      Height = 300
+      Left = 4320
+      TabIndex = 4
+      Top = 5460
+      Width = 3960
+      Visible = True
+      HelpContextID = 0
+   End
    Begin VB.Label lblCustomerStats
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -455,6 +841,60 @@ Begin VB.Form Customers
       Left = 120
       Top = 4980
       Width = 2160
+   End
+   Begin VB.CommandButton cmdNewCustomer
+      Caption = "&New Customer"
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 360
+      Left = 120
+      TabIndex = 16
+      Top = 6660
+      Width = 1440
+      HelpContextID = 0
+   End
+   Begin VB.CommandButton cmdOrdersForCustomer
+      Caption = "View &Orders"
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 360
+      Left = 1680
+      TabIndex = 17
+      Top = 6660
+      Width = 1440
+      HelpContextID = 0
+   End
+   Begin VB.CommandButton cmdCloseCustomers
+      Caption = "&Close"
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 360
+      Left = 7440
+      TabIndex = 18
+      Top = 6660
+      Width = 1200
+      HelpContextID = 0
    End
    Begin VB.Frame Section
       Caption =  ""
@@ -507,6 +947,30 @@ Begin VB.Form Customers
       Width = 8760
       BorderStyle = 0
       Visible = 0
+      Begin VB.TextBox txtPageNumber
+         BorderStyle=0
+         Alignment =1
+         Height = 240
+         Left = 6840
+         Top = 60
+         Width = 1800
+         Text = ""
+         Locked =0
+         HelpContextID = 0
+         TabIndex =0
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "Tahoma"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
+      End
 
    End
 End
@@ -613,12 +1077,15 @@ Function InitializeComboBoxes()
     gvarreturn = additems("USA;Canada;Mexico;UK;France;Germany;Brazil", me!cboCountry, "String")
 End Function
 Private Sub datCustomers_Reposition()
+    txtPageNumber.text ="Page " & [Page]
     datCustomer_Statistics.RecordSource="Select * from [qryCustomerTotals] INNER JOIN [Customers] ON [qryCustomerTotals].[CustomerID] = [Customers].[CustomerID] Where [Customers].[CustomerID]=" & datCustomers.Recordset.Fields("CustomerID")
     datCustomer_Statistics.refresh
     datCustomer_Statistics.Recordset.Movelast
     datCustomer_Statistics.Recordset.MoveFirst
+    Call Form_Current
 End Sub
 Private Sub datCustomer_Statistics_Reposition()
+    txtAverageOrder.text =IIf([OrderCount]>0,[TotalSales]/[OrderCount],0)
 End Sub
 Function InitialDataCtlCaptions()
     On Error Resume Next
@@ -627,6 +1094,39 @@ Function InitialDataCtlCaptions()
     datCustomer_Statistics.Recordset.movenext
     datCustomer_Statistics.Recordset.moveFirst
 End Function
+
+Private Sub txtContactTitle_GotFocus()
+    Dim varReturn as variant
+    gvarReturn =ShowStatus("Job title of the contact person")
+End Sub
+
+Private Sub txtContactTitle_LostFocus()
+    Dim varReturn as variant
+    gvarReturn =ClearStatus
+End Sub
+
+Private Sub lstCustomerType_Click()
+
+    Call lstCustomerType_AfterUpdate
+End Sub
+
+Private Sub optPreferred_Click(Index as Integer)
+
+    Call optPreferred_AfterUpdate
+End Sub
+
+Private Sub tglShowAll_Click(Index as Integer)
+
+    Call tglShowAll_AfterUpdate
+End Sub
+
+Private Sub cmdCloseCustomers_Click()
+    Call mcrNavigation_CloseForm
+End Sub
+
+Private Sub Form_Unload(Cancel As Integer)
+    Call mcrNavigation_ReturnToSwitchboard
+End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property

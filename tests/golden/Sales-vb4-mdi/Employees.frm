@@ -85,6 +85,34 @@ Begin VB.Form Employees
       Top = 480
       Width = 1440
    End
+   Begin VB.TextBox txtEmployeeID
+      DataSource ="datEmployees"
+      DataField ="EmployeeID"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1680
+      Top = 480
+      Width = 900
+      Text = ""
+      Enabled = 0
+      Locked =1
+      HelpContextID = 0
+      TabStop = 0
+      TabIndex =0
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
+   End
    Begin VB.Label lblSearch
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -105,6 +133,30 @@ Begin VB.Form Employees
       Left = 4920
       Top = 480
       Width = 600
+   End
+   Begin VB.TextBox txtSearch
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 5580
+      Top = 480
+      Width = 1800
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =1
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
    End
    Begin VB.Label lblLastName
       BackColor= &HFFFFFF&
@@ -127,6 +179,32 @@ Begin VB.Form Employees
       Top = 840
       Width = 1440
    End
+   Begin VB.TextBox txtLastName
+      DataSource ="datEmployees"
+      DataField ="LastName"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1680
+      Top = 840
+      Width = 2400
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =2
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
+   End
    Begin VB.Label lblFirstName
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -147,6 +225,32 @@ Begin VB.Form Employees
       Left = 180
       Top = 1200
       Width = 1440
+   End
+   Begin VB.TextBox txtFirstName
+      DataSource ="datEmployees"
+      DataField ="FirstName"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1680
+      Top = 1200
+      Width = 2400
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =3
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
    End
    Begin VB.Label lblTitleOfCourtesy
       BackColor= &HFFFFFF&
@@ -190,6 +294,37 @@ Begin VB.Form Employees
       Top = 1920
       Width = 1440
    End
+   Begin SSCalendarWidgets_A.SSDateCombo txtBirthDate
+      Left = 1680
+      Top = 1920
+      _Version = 65536
+      Width = 2539.44
+      _ExtentX = 2539.44
+      Height = 502.5975
+      _ExtentY = 502.5975
+      _StockProps = 77
+      DefaultDate = ""
+      MinDate = "1950/1/1"
+      MaxDate = "2050/12/31"
+      AllowNullDate = -1
+      DataSource ="datEmployees"
+      DataField ="BirthDate"
+      Locked =0
+      HelpContextID = 0
+      TabIndex =5
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
+   End
    Begin VB.Label lblReportsTo
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -231,6 +366,86 @@ Begin VB.Form Employees
       Left = 4440
       Top = 900
       Width = 1200
+   End
+   Begin VB.TextBox txtNotes
+      DataSource ="datEmployees"
+      DataField ="Notes"
+      BorderStyle=1
+      Alignment =0
+      Height = 1365
+      Left = 4440
+      Top = 1200
+      Width = 3000
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =7
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 2
+   End
+   Begin VB.CommandButton cmdPreviousRecord
+      Caption = "&Previous"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 360
+      Left = 120
+      TabIndex = 8
+      Top = 2880
+      Width = 1200
+      HelpContextID = 0
+   End
+   Begin VB.CommandButton cmdNextRecord
+      Caption = "&Next"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 360
+      Left = 1440
+      TabIndex = 9
+      Top = 2880
+      Width = 1200
+      HelpContextID = 0
+   End
+   Begin VB.CommandButton cmdCloseEmployees
+      Caption = "&Close"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 360
+      Left = 6240
+      TabIndex = 10
+      Top = 2880
+      Width = 1200
+      HelpContextID = 0
    End
 End
 DIM OpenArgsF as string
@@ -303,6 +518,18 @@ Function InitialDataCtlCaptions()
     datEmployees.Recordset.movenext
     datEmployees.Recordset.moveFirst
 End Function
+
+Private Sub cmdCloseEmployees_Click()
+    Call mcrNavigation_CloseForm
+End Sub
+
+Private Sub Form_Unload(Cancel As Integer)
+    Call mcrNavigation_ReturnToSwitchboard
+End Sub
+
+Private Sub Form_Initialize()
+    Call Form_Open(0)
+End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property

@@ -95,6 +95,37 @@ Begin VB.Form Orders
       Tab(0).ControlCount= 18
       Tab(1).ControlCount= 8
       Tab(2).ControlCount= 5
+      Begin SSCalendarWidgets_A.SSDateCombo txtOrderDate
+         Left = 1740
+         Top = 600
+         _Version = 65536
+         Width = 2539.44
+         _ExtentX = 2539.44
+         Height = 502.5975
+         _ExtentY = 502.5975
+         _StockProps = 77
+         DefaultDate = ""
+         MinDate = "1950/1/1"
+         MaxDate = "2050/12/31"
+         AllowNullDate = -1
+         DataSource ="datOrders"
+         DataField ="OrderDate"
+         Locked =0
+         HelpContextID = 0
+         TabIndex =0
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
+      End
       Begin VB.Label lblOrderDate
          BackColor= &HFFFFFF&
          BackStyle=0
@@ -116,6 +147,37 @@ Begin VB.Form Orders
          Top = 600
          Width = 1320
       End
+      Begin SSCalendarWidgets_A.SSDateCombo txtRequiredDate
+         Left = 1740
+         Top = 960
+         _Version = 65536
+         Width = 2539.44
+         _ExtentX = 2539.44
+         Height = 502.5975
+         _ExtentY = 502.5975
+         _StockProps = 77
+         DefaultDate = ""
+         MinDate = "1950/1/1"
+         MaxDate = "2050/12/31"
+         AllowNullDate = -1
+         DataSource ="datOrders"
+         DataField ="RequiredDate"
+         Locked =0
+         HelpContextID = 0
+         TabIndex =1
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
+      End
       Begin VB.Label lblRequiredDate
          BackColor= &HFFFFFF&
          BackStyle=0
@@ -136,6 +198,37 @@ Begin VB.Form Orders
          Left = 360
          Top = 960
          Width = 1320
+      End
+      Begin SSCalendarWidgets_A.SSDateCombo txtShippedDate
+         Left = 1740
+         Top = 1320
+         _Version = 65536
+         Width = 2539.44
+         _ExtentX = 2539.44
+         Height = 502.5975
+         _ExtentY = 502.5975
+         _StockProps = 77
+         DefaultDate = ""
+         MinDate = "1950/1/1"
+         MaxDate = "2050/12/31"
+         AllowNullDate = -1
+         DataSource ="datOrders"
+         DataField ="ShippedDate"
+         Locked =0
+         HelpContextID = 0
+         TabIndex =2
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
       End
       Begin VB.Label lblShippedDate
          BackColor= &HFFFFFF&
@@ -179,6 +272,32 @@ Begin VB.Form Orders
          Top = 1680
          Width = 1320
       End
+      Begin VB.TextBox txtFreight
+         DataSource ="datOrders"
+         DataField ="Freight"
+         BorderStyle=1
+         Alignment =0
+         Height = 285
+         Left = 1740
+         Top = 2040
+         Width = 1440
+         Text = "0"
+         Locked =0
+         HelpContextID = 0
+         TabIndex =4
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
+      End
       Begin VB.Label lblFreight
          BackColor= &HFFFFFF&
          BackStyle=0
@@ -199,6 +318,62 @@ Begin VB.Form Orders
          Left = 360
          Top = 2040
          Width = 1320
+      End
+      Begin VB.Frame grpgrpShipVia
+         Caption =  "Ship via"
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         Height = 1590
+         Left = 4920
+         TabIndex = 5
+         HelpContextID = 0
+         Top = 570
+         Width = 3240
+         Begin SSDataWidgets_A.SSDBOptSet grpShipVia
+            DataSource ="datOrders"
+            DataField ="ShipVia"
+            _ExtentX =3228
+            _ExtentY =2461
+            _Version =131072
+            Left = 290
+            Index = 0
+            TabIndex = 94
+            Top = 390
+            Buttons.Button(0).Caption =  "Speedy Express"
+            Buttons.Button(0).OptionValue="1"
+            Buttons.Button(1).Caption =  "United Package"
+            Buttons.Button(1).OptionValue="2"
+            Buttons.Button(2).Caption =  "Federal Shipping"
+            Buttons.Button(2).OptionValue="3"
+            NumberOfButtons =3
+            Cols =1
+         End
+      End
+      Begin VB.TextBox txtShipName
+         DataSource ="datOrders"
+         DataField ="ShipName"
+         BorderStyle=1
+         Alignment =0
+         Height = 285
+         Left = -73260
+         Top = 600
+         Width = 3600
+         Text = ""
+         Locked =0
+         HelpContextID = 0
+         TabIndex =0
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
       End
       Begin VB.Label lblShipName
          BackColor= &HFFFFFF&
@@ -221,6 +396,32 @@ Begin VB.Form Orders
          Top = 600
          Width = 1320
       End
+      Begin VB.TextBox txtShipAddress
+         DataSource ="datOrders"
+         DataField ="ShipAddress"
+         BorderStyle=1
+         Alignment =0
+         Height = 555
+         Left = -73260
+         Top = 960
+         Width = 3600
+         Text = ""
+         Locked =0
+         HelpContextID = 0
+         TabIndex =1
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
+      End
       Begin VB.Label lblShipAddress
          BackColor= &HFFFFFF&
          BackStyle=0
@@ -241,6 +442,32 @@ Begin VB.Form Orders
          Left = -74640
          Top = 960
          Width = 1320
+      End
+      Begin VB.TextBox txtShipCity
+         DataSource ="datOrders"
+         DataField ="ShipCity"
+         BorderStyle=1
+         Alignment =0
+         Height = 285
+         Left = -73260
+         Top = 1620
+         Width = 2160
+         Text = ""
+         Locked =0
+         HelpContextID = 0
+         TabIndex =2
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
       End
       Begin VB.Label lblShipCity
          BackColor= &HFFFFFF&
@@ -305,6 +532,49 @@ Begin VB.Form Orders
          Top = 540
          Width = 2400
       End
+      Begin VB.CommandButton cmdRequeryLines
+         Caption = "Re&calculate"
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Height = 360
+         Left = -74640
+         TabIndex = 1
+         Top = 4380
+         Width = 1440
+         HelpContextID = 0
+      End
+      Begin VB.TextBox txtOrderSubtotal
+         BorderStyle=1
+         Alignment =0
+         Height = 285
+         Left = -67080
+         Top = 4380
+         Width = 1560
+         Text = ""
+         Locked =1
+         HelpContextID = 0
+         TabStop = 0
+         TabIndex =2
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
+      End
       Begin VB.Label lblOrderSubtotal
          BackColor= &HFFFFFF&
          BackStyle=0
@@ -356,6 +626,34 @@ Begin VB.Form Orders
          Left = 120
          Top = 60
          Width = 2880
+      End
+      Begin VB.TextBox txtOrderID
+         DataSource ="datOrders"
+         DataField ="OrderID"
+         BorderStyle=1
+         Alignment =0
+         Height = 285
+         Left = 8160
+         Top = 120
+         Width = 1440
+         Text = ""
+         Enabled = 0
+         Locked =1
+         HelpContextID = 0
+         TabStop = 0
+         TabIndex =0
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
       End
       Begin VB.Label lblOrderID
          BackColor= &HFFFFFF&
@@ -411,6 +709,125 @@ Begin VB.Form Orders
       Top = 6480
       Width = 9840
       BorderStyle = 0
+      Begin VB.CommandButton cmdPrev
+         Caption = "&Prev"
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Height = 360
+         Left = 120
+         TabIndex = 0
+         Top = 120
+         Width = 840
+         HelpContextID = 0
+      End
+      Begin Threed.SSCommand cmdNext
+         _Version = 65536
+         _StockProps = 78
+         ForeColor= &H800000&
+         _ExtentX = 688
+         _ExtentY = 529
+         BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         AutoSize = 0
+         Height = 360
+         Left = 1020
+         TabIndex = 1
+         Top = 120
+         Width = 840
+         HelpContextID = 0
+      End
+      Begin VB.CommandButton cmdNewOrder
+         Caption = "Ne&w Order"
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Height = 360
+         Left = 2100
+         TabIndex = 2
+         Top = 120
+         Width = 1320
+         HelpContextID = 0
+      End
+      Begin Threed.SSCommand cmdDeleteOrder
+         _Version = 65536
+         _StockProps = 78
+         ForeColor= &HFF&
+         Caption = "&Delete Order"
+         _ExtentX = 2327.82
+         _ExtentY = 634.86
+         BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         AutoSize = 0
+         Height = 360
+         Left = 3540
+         TabIndex = 3
+         Top = 120
+         Width = 1320
+         HelpContextID = 0
+      End
+      Begin VB.CommandButton cmdPrintInvoice
+         Caption = "Print &Invoice"
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Height = 360
+         Left = 4980
+         TabIndex = 4
+         Top = 120
+         Width = 1440
+         HelpContextID = 0
+      End
+      Begin VB.CommandButton cmdClose
+         Caption = "&Close"
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Height = 360
+         Left = 8400
+         TabIndex = 5
+         Top = 120
+         Width = 1200
+         HelpContextID = 0
+      End
 
    End
 End
@@ -510,11 +927,11 @@ Private Sub txtRequiredDate_BeforeUpdate(Cancel As Integer)
     End If
 End Sub
 
-Private Sub grpShipVia_AfterUpdate()
+Private Sub grpShipVia_AfterUpdate(Index as Integer)
     Dim curRate As Currency
 
     ' Base freight of each shipper; the user may still change it
-    Select Case Me!grpShipVia
+    Select Case grpShipVia(OptionGroupValue(Me.grpShipVia)).Index
         Case 1
             curRate = 12.5
         Case 2
@@ -582,12 +999,83 @@ Function InitializeComboBoxes()
     gvarreturn = additems("USA;Canada;Mexico;UK;France;Germany;Brazil", me!cboShipCountry, "String")
 End Function
 Private Sub datOrders_Reposition()
+    txtOrderSubtotal.text =DSum("[Quantity]*[UnitPrice]*(1-[Discount])","Order Details","[OrderID]=" & Nz([OrderID],0))
+    Call Form_Current
 End Sub
 Function InitialDataCtlCaptions()
     On Error Resume Next
     datOrders.Recordset.movenext
     datOrders.Recordset.moveFirst
 End Function
+
+Private Sub cboEmployeeID_GotFocus()
+    Dim varReturn as variant
+
+    varReturn =ShowStatus("Choose the salesperson who took the order")
+End Sub
+
+Private Sub cboEmployeeID_LostFocus()
+    Dim varReturn as variant
+
+    varReturn =ClearStatus
+End Sub
+
+Private Sub grpShipVia_Click(Index as Integer)
+
+    Call grpShipVia_AfterUpdate
+End Sub
+
+Private Sub grpShipVia_LostFocus(Index as Integer)
+    mcrOrders_ValidateShipVia
+End Sub
+
+Private Sub cmdRequeryLines_Click()
+    Call mcrOrders_RequeryDetails
+End Sub
+
+Private Sub cboCustomerID_Click()
+
+    Call cboCustomerID_AfterUpdate
+End Sub
+
+Private Sub cboCustomerID_LostFocus()
+    If Not cboCustomerID.IsItemInList Then
+        Call cboCustomerID_NotInList(cboCustomerID.Text, 0)
+    End If
+
+End Sub
+
+Private Sub cmdClose_Click()
+    Call mcrNavigation_CloseForm
+End Sub
+
+Private Sub Form_Activate()
+    Dim vReturnValue as variant
+    vReturnValue=InitialDataCtlCaptions()
+    Call mcrOrders_ShowOrderToolbar
+End Sub
+
+Private Sub Form_Deactivate()
+    Call mcrOrders_HideOrderToolbar
+End Sub
+
+Private Sub Form_Initialize()
+    Call Form_Open(0)
+End Sub
+
+Private Sub datOrders_Error(DataErr As Integer, Response As Integer)
+    Call Form_Error(DataErr, Response)
+End Sub
+
+Private Sub datOrders_Validate(Action As Integer, Save As Integer)
+    Dim varReturn as variant
+
+    Select Case Action
+        Case vbDataActionUpdate
+            Call Form_BeforeUpdate(0)
+        Case Else
+    End Select
+End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property
@@ -600,8 +1088,4 @@ Private Sub Form_Load()
     vReturnValue=InitializeComboBoxes()
     vReturnValue=InitialDataCtlCaptions()
     Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
-End Sub
-Private Sub Form_Activate()
-    Dim vReturnValue as variant
-    vReturnValue=InitialDataCtlCaptions()
 End Sub

@@ -70,6 +70,35 @@ Begin VB.Form Orders_Invoices
       Top = 690
       Width = 1200
    End
+   Begin SSCalendarWidgets_A.SSDateCombo txtFromDate
+      Left = 3360
+      Top = 960
+      _Version = 65536
+      Width = 2327.82
+      _ExtentX = 2327.82
+      Height = 502.5975
+      _ExtentY = 502.5975
+      _StockProps = 77
+      DefaultDate = ""
+      MinDate = "1950/1/1"
+      MaxDate = "2050/12/31"
+      AllowNullDate = -1
+      Locked =0
+      HelpContextID = 0
+      TabIndex =1
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
+   End
    Begin VB.Label lblFromDate
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -90,6 +119,35 @@ Begin VB.Form Orders_Invoices
       Left = 2520
       Top = 960
       Width = 780
+   End
+   Begin SSCalendarWidgets_A.SSDateCombo txtToDate
+      Left = 3360
+      Top = 1320
+      _Version = 65536
+      Width = 2327.82
+      _ExtentX = 2327.82
+      Height = 502.5975
+      _ExtentY = 502.5975
+      _StockProps = 77
+      DefaultDate = ""
+      MinDate = "1950/1/1"
+      MaxDate = "2050/12/31"
+      AllowNullDate = -1
+      Locked =0
+      HelpContextID = 0
+      TabIndex =2
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
    End
    Begin VB.Label lblToDate
       BackColor= &HFFFFFF&
@@ -112,6 +170,65 @@ Begin VB.Form Orders_Invoices
       Top = 1320
       Width = 780
    End
+   Begin VB.CommandButton cmdSearch
+      Caption = "&Search"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 360
+      Left = 3360
+      TabIndex = 3
+      Top = 1740
+      Width = 1320
+      HelpContextID = 0
+   End
+   Begin VB.Frame grpgrpSortOrder
+      Caption =  "Sort by"
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      Height = 1470
+      Left = 4920
+      TabIndex = 4
+      HelpContextID = 0
+      Top = 690
+      Width = 2280
+      Begin VB.OptionButton grpSortOrder
+         Caption =  "Order &Date"
+         ForeColor= &H0&
+         Width = 2310
+         Height = 210
+         Left = 170
+         Index = 1
+         TabIndex = 94
+         Top = 270
+      End
+      Begin VB.OptionButton grpSortOrder
+         Caption =  "C&ustomer"
+         ForeColor= &H0&
+         Width = 2310
+         Height = 210
+         Left = 170
+         Index = 2
+         TabIndex = 94
+         Top = 630
+      End
+      Begin VB.OptionButton grpSortOrder
+         Caption =  "Order N&umber"
+         ForeColor= &H0&
+         Width = 2310
+         Height = 210
+         Left = 170
+         Index = 3
+         TabIndex = 94
+         Top = 990
+      End
+   End
    Begin VB.Label lblInvoices
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -132,6 +249,60 @@ Begin VB.Form Orders_Invoices
       Left = 120
       Top = 2400
       Width = 1440
+   End
+   Begin VB.CommandButton cmdOpenOrder
+      Caption = "&Open Order"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 360
+      Left = 120
+      TabIndex = 6
+      Top = 5280
+      Width = 1560
+      HelpContextID = 0
+   End
+   Begin VB.CommandButton cmdPreviewInvoice
+      Caption = "Pre&view Invoice"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 360
+      Left = 1800
+      TabIndex = 7
+      Top = 5280
+      Width = 1560
+      HelpContextID = 0
+   End
+   Begin VB.CommandButton cmdCloseInvoices
+      Caption = "&Close"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 360
+      Left = 6120
+      TabIndex = 8
+      Top = 5280
+      Width = 1200
+      HelpContextID = 0
    End
    Begin VB.Shape rctFilter
       Height = 1680
@@ -167,7 +338,7 @@ Private Sub RebuildInvoiceList()
     If Not IsNull(Me!lstShippers) Then strWhere = strWhere & " AND Orders.ShipVia=" & Me!lstShippers
     If Not IsNull(Me.OpenArgs) Then strWhere = strWhere & " AND Orders.CustomerID=" & Me.OpenArgs
 
-    Select Case Me!grpSortOrder
+    Select Case grpSortOrder(OptionGroupValue(Me.grpSortOrder)).Index
         Case 1
             strOrder = " ORDER BY Orders.OrderDate DESC;"
         Case 2
@@ -183,7 +354,7 @@ Private Sub lstShippers_AfterUpdate()
     RebuildInvoiceList
 End Sub
 
-Private Sub grpSortOrder_AfterUpdate()
+Private Sub grpSortOrder_AfterUpdate(Index as Integer)
     RebuildInvoiceList
 End Sub
 
@@ -209,6 +380,20 @@ Private Sub cmdPreviewInvoice_Click()
     If Not IsNull(Me!lstInvoices) Then
         'VLRN DoCmd.OpenReport "Invoice", acViewPreview, , "[OrderID]=" & Me!lstInvoices
     End If
+End Sub
+
+Private Sub lstShippers_Click()
+
+    Call lstShippers_AfterUpdate
+End Sub
+
+Private Sub grpSortOrder_Click(Index as Integer)
+
+    Call grpSortOrder_AfterUpdate
+End Sub
+
+Private Sub cmdCloseInvoices_Click()
+    Call mcrNavigation_CloseForm
 End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs

@@ -65,21 +65,32 @@ Begin VB.Form Products
       Tab(2).ControlEnabled =0
       Tab(0).Control(0)="lblGeneral"
       Tab(0).Control(1)="lblProductID"
-      Tab(0).Control(2)="lblProductName"
-      Tab(0).Control(3)="lblCategoryID"
-      Tab(0).Control(4)="lblDiscontinued"
-      Tab(0).Control(5)="imgCategory"
+      Tab(0).Control(2)="txtProductID"
+      Tab(0).Control(3)="lblProductName"
+      Tab(0).Control(4)="txtProductName"
+      Tab(0).Control(5)="lblCategoryID"
+      Tab(0).Control(6)="lblDiscontinued"
+      Tab(0).Control(7)="chkDiscontinued"
+      Tab(0).Control(8)="imgCategory"
       Tab(1).Control(0)="lblStock"
       Tab(1).Control(1)="lblUnitPrice"
-      Tab(1).Control(2)="lblUnitsInStock"
-      Tab(1).Control(3)="lblReorderLevel"
-      Tab(1).Control(4)="lblStockValue"
-      Tab(1).Control(5)="lblRecentOrders"
+      Tab(1).Control(2)="txtUnitPrice"
+      Tab(1).Control(3)="lblUnitsInStock"
+      Tab(1).Control(4)="txtUnitsInStock"
+      Tab(1).Control(5)="lblReorderLevel"
+      Tab(1).Control(6)="txtReorderLevel"
+      Tab(1).Control(7)="lblStockValue"
+      Tab(1).Control(8)="txtStockValue"
+      Tab(1).Control(9)="cmdRaisePrices"
+      Tab(1).Control(10)="cmdReorderList"
+      Tab(1).Control(11)="lblRecentOrders"
       Tab(2).Control(0)="lblDescriptionTitle"
       Tab(2).Control(1)="lblDescription"
-      Tab(0).ControlCount= 6
-      Tab(1).ControlCount= 6
-      Tab(2).ControlCount= 2
+      Tab(2).Control(2)="txtDescription"
+      Tab(2).Control(3)="cmdCloseProducts"
+      Tab(0).ControlCount= 9
+      Tab(1).ControlCount= 12
+      Tab(2).ControlCount= 4
       Begin VB.Label lblGeneral
          BackColor= &HFFFFFF&
          BackStyle=0
@@ -122,6 +133,34 @@ Begin VB.Form Products
          Top = 1120
          Width = 1500
       End
+      Begin VB.TextBox txtProductID
+         DataSource ="datProducts"
+         DataField ="ProductID"
+         BorderStyle=1
+         Alignment =0
+         Height = 285
+         Left = 1740
+         Top = 1120
+         Width = 1080
+         Text = ""
+         Enabled = 0
+         Locked =1
+         HelpContextID = 0
+         TabStop = 0
+         TabIndex =0
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
+      End
       Begin VB.Label lblProductName
          BackColor= &HFFFFFF&
          BackStyle=0
@@ -142,6 +181,32 @@ Begin VB.Form Products
          Left = 180
          Top = 1480
          Width = 1500
+      End
+      Begin VB.TextBox txtProductName
+         DataSource ="datProducts"
+         DataField ="ProductName"
+         BorderStyle=1
+         Alignment =0
+         Height = 285
+         Left = 1740
+         Top = 1480
+         Width = 3480
+         Text = ""
+         Locked =0
+         HelpContextID = 0
+         TabIndex =1
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
       End
       Begin VB.Label lblCategoryID
          BackColor= &HFFFFFF&
@@ -184,6 +249,24 @@ Begin VB.Form Products
          Left = 2000
          Top = 2230
          Width = 1440
+      End
+      Begin VB.CheckBox chkDiscontinued
+         Caption =  ""
+         Value = 0
+         BeginProperty Font
+            charset = 0
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Height = 240
+         Left = 1740
+         TabIndex = 3
+         Top = 2260
+         Width = 260
+         HelpContextID = 0
+         DataSource ="datProducts"
+         DataField ="Discontinued"
       End
       Begin VB.PictureBox imgCategory
          BeginProperty Font
@@ -242,6 +325,32 @@ Begin VB.Form Products
          Top = 1120
          Width = 1500
       End
+      Begin VB.TextBox txtUnitPrice
+         DataSource ="datProducts"
+         DataField ="UnitPrice"
+         BorderStyle=1
+         Alignment =0
+         Height = 285
+         Left = -73260
+         Top = 1120
+         Width = 1440
+         Text = ""
+         Locked =0
+         HelpContextID = 0
+         TabIndex =4
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
+      End
       Begin VB.Label lblUnitsInStock
          BackColor= &HFFFFFF&
          BackStyle=0
@@ -262,6 +371,32 @@ Begin VB.Form Products
          Left = -74820
          Top = 1480
          Width = 1500
+      End
+      Begin VB.TextBox txtUnitsInStock
+         DataSource ="datProducts"
+         DataField ="UnitsInStock"
+         BorderStyle=1
+         Alignment =0
+         Height = 285
+         Left = -73260
+         Top = 1480
+         Width = 1080
+         Text = ""
+         Locked =0
+         HelpContextID = 0
+         TabIndex =5
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
       End
       Begin VB.Label lblReorderLevel
          BackColor= &HFFFFFF&
@@ -284,6 +419,32 @@ Begin VB.Form Products
          Top = 2200
          Width = 1500
       End
+      Begin VB.TextBox txtReorderLevel
+         DataSource ="datProducts"
+         DataField ="ReorderLevel"
+         BorderStyle=1
+         Alignment =0
+         Height = 285
+         Left = -73260
+         Top = 2200
+         Width = 1080
+         Text = ""
+         Locked =0
+         HelpContextID = 0
+         TabIndex =6
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
+      End
       Begin VB.Label lblStockValue
          BackColor= &HFFFFFF&
          BackStyle=0
@@ -304,6 +465,67 @@ Begin VB.Form Products
          Left = -74820
          Top = 2560
          Width = 1500
+      End
+      Begin VB.TextBox txtStockValue
+         BorderStyle=1
+         Alignment =0
+         Height = 285
+         Left = -73260
+         Top = 2560
+         Width = 1440
+         Text = ""
+         Locked =1
+         HelpContextID = 0
+         TabStop = 0
+         TabIndex =7
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 0
+      End
+      Begin VB.CommandButton cmdRaisePrices
+         Caption = "Raise &Prices 5%"
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Height = 360
+         Left = -71400
+         TabIndex = 8
+         Top = 1120
+         Width = 1800
+         HelpContextID = 0
+      End
+      Begin VB.CommandButton cmdReorderList
+         Caption = "&Reorder List"
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Height = 360
+         Left = -69420
+         TabIndex = 9
+         Top = 1120
+         Width = 1800
+         HelpContextID = 0
       End
       Begin VB.Label lblRecentOrders
          BackColor= &HFFFFFF&
@@ -368,6 +590,50 @@ Begin VB.Form Products
          Top = 1060
          Width = 1440
       End
+      Begin VB.TextBox txtDescription
+         DataSource ="datProducts"
+         DataField ="Description"
+         BorderStyle=1
+         Alignment =0
+         Height = 1800
+         Left = -74880
+         Top = 1360
+         Width = 3600
+         Text = ""
+         Locked =0
+         HelpContextID = 0
+         TabIndex =11
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         ScrollBars = 2
+      End
+      Begin VB.CommandButton cmdCloseProducts
+         Caption = "&Close"
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         Height = 300
+         Left = -68400
+         TabIndex = 13
+         Top = 3160
+         Width = 1200
+         HelpContextID = 0
+      End
 
 
    End
@@ -420,12 +686,54 @@ Function InitializeButtons()
     imgCategory.picture =loadpicture(app.path & "\bitmaps\products.bmp")
 End Function
 Private Sub datProducts_Reposition()
+    txtStockValue.text =[UnitsInStock]*[UnitPrice]
+    Call Form_Current
 End Sub
 Function InitialDataCtlCaptions()
     On Error Resume Next
     datProducts.Recordset.movenext
     datProducts.Recordset.moveFirst
 End Function
+
+Private Sub txtProductName_LostFocus()
+    Call txtProductName_Exit(0)
+End Sub
+
+Private Sub cboCategoryID_Click()
+
+    Call cboCategoryID_AfterUpdate
+End Sub
+
+Private Sub chkDiscontinued_LostFocus()
+    Dim varReturn as variant
+
+    gvarReturn =ShowStatus("Discontinued products are not offered on new orders")
+
+End Sub
+
+Private Sub cmdRaisePrices_Click()
+    Call mcrPriceUpdate
+End Sub
+
+Private Sub cmdCloseProducts_Click()
+    Call mcrNavigation_CloseForm
+End Sub
+
+Private Sub Form_Activate()
+    Dim vReturnValue as variant
+    vReturnValue=InitialDataCtlCaptions()
+    Dim varReturn as variant
+    varReturn =ShowStatus("Products: Page Down shows stock and pricing")
+End Sub
+
+Private Sub Form_Deactivate()
+    Dim varReturn as variant
+    varReturn =ClearStatus
+End Sub
+
+Private Sub Form_Initialize()
+    Call Form_Open(0)
+End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property
@@ -438,8 +746,4 @@ Private Sub Form_Load()
     vReturnValue=InitializeButtons()
     vReturnValue=InitialDataCtlCaptions()
     Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
-End Sub
-Private Sub Form_Activate()
-    Dim vReturnValue as variant
-    vReturnValue=InitialDataCtlCaptions()
 End Sub

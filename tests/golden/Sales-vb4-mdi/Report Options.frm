@@ -90,6 +90,15 @@ Begin VB.Form Report_Options
       Top = 900
       Width = 2400
    End
+   Begin MSACAL.Calendar calStartDate
+      Height = 1980
+      Left = 120
+      TabIndex = 1
+      Top = 1200
+      Width = 2520
+      Visible = True
+      HelpContextID = 0
+   End
    Begin VB.Label lblEndDate
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -110,6 +119,15 @@ Begin VB.Form Report_Options
       Left = 2760
       Top = 900
       Width = 2400
+   End
+   Begin MSACAL.Calendar calEndDate
+      Height = 1980
+      Left = 2760
+      TabIndex = 2
+      Top = 1200
+      Width = 2520
+      Visible = True
+      HelpContextID = 0
    End
    Begin VB.Label lblQuarter
       BackColor= &HFFFFFF&
@@ -132,6 +150,72 @@ Begin VB.Form Report_Options
       Top = 900
       Width = 2040
    End
+   Begin VB.Frame grpgrpOutput
+      Caption =  "Send to"
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      Height = 750
+      Left = 120
+      TabIndex = 4
+      HelpContextID = 0
+      Top = 3270
+      Width = 4440
+      Begin SSDataWidgets_A.SSDBOptSet grpOutput
+         _ExtentX =3228
+         _ExtentY =2461
+         _Version =131072
+         Left = 290
+         Index = 0
+         TabIndex = 94
+         Top = 330
+         Buttons.Button(0).Caption =  "Preview"
+         Buttons.Button(0).OptionValue="1"
+         Buttons.Button(1).Caption =  "Printer"
+         Buttons.Button(1).OptionValue="2"
+         Buttons.Button(2).Caption =  "Excel file"
+         Buttons.Button(2).OptionValue="3"
+         NumberOfButtons =3
+         Cols =3
+      End
+   End
+   Begin VB.CommandButton cmdOK
+      Caption = "OK"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 360
+      Left = 5040
+      TabIndex = 5
+      Top = 3480
+      Width = 1080
+      HelpContextID = 0
+      Default = -1
+   End
+   Begin VB.CommandButton cmdCancel
+      Caption = "Cancel"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 360
+      Left = 6360
+      TabIndex = 6
+      Top = 3480
+      Width = 1080
+      HelpContextID = 0
+      Cancel = -1
+   End
 End
 DIM OpenArgsF as string
 'VLRN Option Compare Database
@@ -146,7 +230,7 @@ Private Sub Form_Load()
     Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
     Me!calStartDate.Value = DateSerial(Year(Date), 1, 1)
     Me!calEndDate.Value = Date
-    Me!grpOutput = 1
+    Me!grpOutput(1).Value = True
     Me!cboReport = 1
 End Sub
 
@@ -175,7 +259,7 @@ Private Sub cmdOK_Click()
     strWhere = "[ShippedDate] Between #" & Format(Me!calStartDate.Value, "mm/dd/yyyy") & "# And #" & Format(Me!calEndDate.Value, "mm/dd/yyyy") & "#"
 
     'VLRN Application.Echo False
-    Select Case Me!grpOutput
+    Select Case grpOutput(OptionGroupValue(Me.grpOutput)).Index
         Case 1      ' preview
             'VLRN DoCmd.OpenReport strReport, acViewPreview, , strWhere
             Reports(strReport).Caption = strReport & " (" & Format(Me!calStartDate.Value, "Short Date") & " - " & Format(Me!calEndDate.Value, "Short Date") & ")"
@@ -189,7 +273,7 @@ Private Sub cmdOK_Click()
 End Sub
 
 Private Sub cmdCancel_Click()
-    Unload GetFormFromName(Report)	'VLRN DoCmd.Close acForm, Me.Name
+    Unload Report_Options	'VLRN DoCmd.Close acForm, Me.Name
 End Sub
 Function InitializeListBoxes()
     On Error Resume Next
@@ -198,6 +282,15 @@ End Function
 Function InitializeComboBoxes()
     gvarreturn = additems("1;Sales by Category;2;Invoices", me!cboReport, "String")
 End Function
+
+Private Sub lstQuarter_Click()
+
+    Call lstQuarter_AfterUpdate
+End Sub
+
+Private Sub Form_Unload(Cancel As Integer)
+    Call _ClearStatus__
+End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property

@@ -1,4 +1,5 @@
 VERSION 5.00
+Object="{0BA686C6-F7D3-101A-993E-0000C0EF6F5E}#1.0#0"; "THREED32.OCX"
 Begin VB.Form Main_Switchboard
    BorderStyle = 1
    Caption ="Sales - Main Switchboard"
@@ -114,6 +115,161 @@ Begin VB.Form Main_Switchboard
       Y1 =1560
       Y2 =1560
    End
+   Begin VB.CommandButton cmdOrders
+      Caption = "&Orders"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 420
+      Left = 720
+      TabIndex = 0
+      Top = 1920
+      Width = 2520
+      HelpContextID = 0
+      ToolTipText ="Enter and edit orders"
+   End
+   Begin VB.CommandButton cmdCustomers
+      Caption = "&Customers"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 420
+      Left = 720
+      TabIndex = 1
+      Top = 2460
+      Width = 2520
+      HelpContextID = 0
+      ToolTipText ="Customer addresses and credit"
+   End
+   Begin VB.CommandButton cmdProducts
+      Caption = "&Products"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 420
+      Left = 720
+      TabIndex = 2
+      Top = 3000
+      Width = 2520
+      HelpContextID = 0
+   End
+   Begin VB.CommandButton cmdEmployees
+      Caption = "&Employees"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 420
+      Left = 720
+      TabIndex = 3
+      Top = 3540
+      Width = 2520
+      HelpContextID = 0
+   End
+   Begin VB.CommandButton cmdInvoices
+      Caption = "Find &Invoice..."
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 420
+      Left = 3960
+      TabIndex = 4
+      Top = 1920
+      Width = 2520
+      HelpContextID = 0
+   End
+   Begin VB.CommandButton cmdReports
+      Caption = "&Reports..."
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 420
+      Left = 3960
+      TabIndex = 5
+      Top = 2460
+      Width = 2520
+      HelpContextID = 0
+      ToolTipText ="Print or preview reports"
+   End
+   Begin Threed.SSCommand cmdMailingList
+      _Version = 65536
+      _StockProps = 78
+      ForeColor= &H80&
+      Caption = "Update &Mailing List"
+      _ExtentX = 4444.02
+      _ExtentY = 740.67
+      BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      AutoSize = 0
+      Height = 420
+      Left = 3960
+      TabIndex = 6
+      Top = 3000
+      Width = 2520
+      HelpContextID = 0
+   End
+   Begin VB.CommandButton cmdHelp
+      Caption = "&Help"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Tag = "C:\Sales\Bitmaps\help.bmp"
+      Style = 1
+      Height = 420
+      Left = 3960
+      TabIndex = 7
+      Top = 3540
+      Width = 2520
+      HelpContextID = 0
+   End
    Begin VB.Label lblStatus
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -155,6 +311,27 @@ Begin VB.Form Main_Switchboard
       Left = 240
       Top = 4860
       Width = 2400
+   End
+   Begin VB.CommandButton cmdExit
+      Caption = "E&xit"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Tag = "(bitmap)"
+      Style = 1
+      Height = 660
+      Left = 6240
+      TabIndex = 8
+      Top = 4440
+      Width = 720
+      HelpContextID = 0
+      ToolTipText ="Close the switchboard and quit Sales"
    End
    Begin VB.Shape rctButtons
       Height = 2520
@@ -199,6 +376,7 @@ Private Sub Form_Unload(Cancel As Integer)
     If MsgBox("Quit the Sales application?", vbQuestion + vbYesNo, APP_TITLE) = vbNo Then
         Cancel = True
     End If
+    Call Form_Close
 End Sub
 
 Private Sub Form_Close()
@@ -224,7 +402,7 @@ Private Sub cmdHelp_Click()
 End Sub
 
 Private Sub cmdExit_Click()
-    Unload GetFormFromName(Main)	'VLRN DoCmd.Close acForm, Me.Name
+    Unload Main_Switchboard	'VLRN DoCmd.Close acForm, Me.Name
 End Sub
 
 Private Sub lblVersion_MouseDown(Button As Integer, Shift As Integer, X As Single, Y As Single)
@@ -236,11 +414,44 @@ End Sub
 Function InitializeButtons()
     On Error Resume Next
     imgLogo.picture =loadpicture(app.path & "\bitmaps\nwlogo.bmp")
+    cmdHelp.picture =loadpicture(app.path & "\bitmaps\help.bmp")
+    cmdExit.picture =loadpicture(app.path & "\bitmaps\(bitmap)")
 End Function
 
 Private Sub imgLogo_Click()
     Dim varReturn as variant
     varReturn =ShowAbout
+End Sub
+
+Private Sub cmdOrders_Click()
+    Dim varReturn as variant
+    varReturn =OpenOrders
+End Sub
+
+Private Sub cmdCustomers_Click()
+    Call mcrNavigation_OpenCustomers
+End Sub
+
+Private Sub cmdEmployees_Click()
+    Call mcrNavigation_OpenEmployees
+End Sub
+
+Private Sub cmdMailingList_Click()
+    Dim varReturn as variant
+    varReturn =UpdateMailingList
+End Sub
+
+Private Sub Form_Click()
+    Dim varReturn as variant
+    varReturn =ShowAbout
+End Sub
+
+Private Sub Form_Initialize()
+    Call Form_Open(0)
+End Sub
+
+Private Sub Timer1_Timer()
+    Call Form_Timer
 End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs

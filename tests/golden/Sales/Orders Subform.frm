@@ -63,6 +63,32 @@ Begin VB.Form Orders_Subform
       Top = 120
       Width = 1440
    End
+   Begin VB.TextBox txtUnitPrice
+      DataSource ="datOrders_Subform"
+      DataField ="UnitPrice"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1620
+      Top = 480
+      Width = 1440
+      Text = ""
+      Locked =0
+      HelpContextID = 0
+      TabIndex =1
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
+   End
    Begin VB.Label lblUnitPrice
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -83,6 +109,32 @@ Begin VB.Form Orders_Subform
       Left = 120
       Top = 480
       Width = 1440
+   End
+   Begin VB.TextBox txtQuantity
+      DataSource ="datOrders_Subform"
+      DataField ="Quantity"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1620
+      Top = 840
+      Width = 1440
+      Text = "1"
+      Locked =0
+      HelpContextID = 0
+      TabIndex =2
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
    End
    Begin VB.Label lblQuantity
       BackColor= &HFFFFFF&
@@ -105,6 +157,32 @@ Begin VB.Form Orders_Subform
       Top = 840
       Width = 1440
    End
+   Begin VB.TextBox txtDiscount
+      DataSource ="datOrders_Subform"
+      DataField ="Discount"
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1620
+      Top = 1200
+      Width = 1440
+      Text = "0"
+      Locked =0
+      HelpContextID = 0
+      TabIndex =3
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
+   End
    Begin VB.Label lblDiscount
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -125,6 +203,31 @@ Begin VB.Form Orders_Subform
       Left = 120
       Top = 1200
       Width = 1440
+   End
+   Begin VB.TextBox txtExtendedPrice
+      BorderStyle=1
+      Alignment =0
+      Height = 285
+      Left = 1620
+      Top = 1560
+      Width = 1440
+      Text = ""
+      Locked =1
+      HelpContextID = 0
+      TabStop = 0
+      TabIndex =4
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      ScrollBars = 0
    End
    Begin VB.Label lblExtendedPrice
       BackColor= &HFFFFFF&
@@ -171,6 +274,24 @@ Private Sub txtQuantity_BeforeUpdate(Cancel As Integer)
         MsgBox "The quantity cannot be negative.", vbExclamation, "Order Details"
         Cancel = True
     End If
+End Sub
+Private Sub datOrders_Subform_Reposition()
+    txtExtendedPrice.text =[Quantity]*[UnitPrice]
+End Sub
+
+Private Sub cboProductID_Click()
+
+    Call cboProductID_AfterUpdate
+End Sub
+
+Private Sub datOrders_Subform_Validate(Action As Integer, Save As Integer)
+    Dim varReturn as variant
+
+    Select Case Action
+        Case vbDataActionAddNew
+            Call Form_BeforeInsert(0)
+        Case Else
+    End Select
 End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs

@@ -1,4 +1,5 @@
 VERSION 5.00
+Object="{8E27C92E-1264-101C-8A2F-040224009C02}#7.0#0"; "MSCAL.OCX"
 Begin VB.Form Report_Options
    BorderStyle = 3
    Caption ="Print Reports"
@@ -90,6 +91,15 @@ Begin VB.Form Report_Options
       Top = 900
       Width = 2400
    End
+   Begin MSACAL.Calendar calStartDate
+      Height = 1980
+      Left = 120
+      TabIndex = 1
+      Top = 1200
+      Width = 2520
+      Visible = True
+      HelpContextID = 0
+   End
    Begin VB.Label lblEndDate
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -110,6 +120,15 @@ Begin VB.Form Report_Options
       Left = 2760
       Top = 900
       Width = 2400
+   End
+   Begin MSACAL.Calendar calEndDate
+      Height = 1980
+      Left = 2760
+      TabIndex = 2
+      Top = 1200
+      Width = 2520
+      Visible = True
+      HelpContextID = 0
    End
    Begin VB.Label lblQuarter
       BackColor= &HFFFFFF&
@@ -132,6 +151,88 @@ Begin VB.Form Report_Options
       Top = 900
       Width = 2040
    End
+   Begin VB.Frame grpgrpOutput
+      Caption =  "Send to"
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      Height = 750
+      Left = 120
+      TabIndex = 4
+      HelpContextID = 0
+      Top = 3270
+      Width = 4440
+      Begin VB.OptionButton grpOutput
+         Height = 210
+         Left = 290
+         Index = 1
+         TabIndex = 94
+         Top = 330
+         Caption =  "Preview"
+         Width = 1170
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+      End
+      Begin VB.OptionButton grpOutput
+         Height = 210
+         Left = 1610
+         Index = 2
+         TabIndex = 94
+         Top = 330
+         Caption =  "Printer"
+         Width = 1170
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+      End
+      Begin VB.OptionButton grpOutput
+         Height = 210
+         Left = 2930
+         Index = 3
+         TabIndex = 94
+         Top = 330
+         Caption =  "Excel file"
+         Width = 1470
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+      End
+   End
+   Begin VB.CommandButton cmdOK
+      Caption = "OK"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 360
+      Left = 5040
+      TabIndex = 5
+      Top = 3480
+      Width = 1080
+      HelpContextID = 0
+      Default = -1
+   End
+   Begin VB.CommandButton cmdCancel
+      Caption = "Cancel"
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      Height = 360
+      Left = 6360
+      TabIndex = 6
+      Top = 3480
+      Width = 1080
+      HelpContextID = 0
+      Cancel = -1
+   End
 End
 DIM OpenArgsF as string
 'VLRN Option Compare Database
@@ -146,11 +247,11 @@ Private Sub Form_Load()
     Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
     Me!calStartDate.Value = DateSerial(Year(Date), 1, 1)
     Me!calEndDate.Value = Date
-    Me!grpOutput = 1
+    Me!grpOutput(1).Value = True
     Me!cboReport = 1
 End Sub
 
-Private Sub lstQuarter_AfterUpdate()
+Private Sub lstQuarter_AfterUpdate(RtnDispErrMsg As Integer)
     Dim intQuarter As Integer
 
     intQuarter = Me!lstQuarter
@@ -175,7 +276,7 @@ Private Sub cmdOK_Click()
     strWhere = "[ShippedDate] Between #" & Format(Me!calStartDate.Value, "mm/dd/yyyy") & "# And #" & Format(Me!calEndDate.Value, "mm/dd/yyyy") & "#"
 
     'VLRN Application.Echo False
-    Select Case Me!grpOutput
+    Select Case grpOutput(OptionGroupValue(Me.grpOutput)).Index
         Case 1      ' preview
             'VLRN DoCmd.OpenReport strReport, acViewPreview, , strWhere
             Reports(strReport).Caption = strReport & " (" & Format(Me!calStartDate.Value, "Short Date") & " - " & Format(Me!calEndDate.Value, "Short Date") & ")"
@@ -189,7 +290,7 @@ Private Sub cmdOK_Click()
 End Sub
 
 Private Sub cmdCancel_Click()
-    Unload GetFormFromName(Report)	'VLRN DoCmd.Close acForm, Me.Name
+    Unload Report_Options	'VLRN DoCmd.Close acForm, Me.Name
 End Sub
 Function InitializeListBoxes()
     On Error Resume Next
@@ -198,6 +299,10 @@ End Function
 Function InitializeComboBoxes()
     gvarreturn = additems("1;Sales by Category;2;Invoices", me!cboReport, "String")
 End Function
+
+Private Sub Form_Unload(Cancel As Integer)
+    Call _ClearStatus__
+End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property

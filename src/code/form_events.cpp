@@ -1,0 +1,201 @@
+#include "code/form_events.h"
+
+#include "code/analysis_records.h"
+#include "common/names.h"
+#include "controls/support_library/support_library.h"
+
+namespace velorin {
+namespace {
+
+constexpr std::string_view kEventProcedure = "[Event Procedure]";
+
+bool IsExpression(std::string_view p) {
+    return !p.empty() && p[0] == '=';
+}
+
+class FormEventWriter {
+  public:
+    explicit FormEventWriter(FormState& state)
+        : state_(state),
+          form_(state.Form()),
+          codeFile_(state.fileName + ".txt"),
+          fragment_(state.session.out.OpenAppend("form_" + state.fileName + ".ctl")),
+          dataControl_("dat" + MakeVBName(form_.Name())) {}
+
+    std::string Property(std::string_view name) const { return form_.Text(name); }
+    const std::string& DataControl() const { return dataControl_; }
+
+    // An event whose Visual Basic procedure has the Access name: only
+    // expressions and macros need one.
+    void SameName(std::string_view property, std::string_view header, bool check) {
+        const std::string p = Property(property);
+        if (p.empty() || p == kEventProcedure)
+            return;
+        Procedure(std::string(header), Body(p, {}), check);
+    }
+
+    // An event Visual Basic names differently: written for every non-empty property.
+    void Renamed(std::string_view property, const std::string& header, std::string_view call) {
+        const std::string p = Property(property);
+        if (!p.empty())
+            Procedure(header, Body(p, call), false);
+    }
+
+    void UnloadAndClose() {
+        const std::string unload = Property("OnUnload");
+        const std::string close = Property("OnClose");
+        std::string closeLine;
+        if (close == kEventProcedure)
+            closeLine = "Call Form_Close";
+        else if (!close.empty())
+            closeLine = "Call " + MakeMacroName(close);
+        const std::string header = "Private Sub Form_Unload(Cancel As Integer)";
+        if (!unload.empty() && unload != kEventProcedure) {
+            std::vector<std::string> body = Body(unload, {});
+            if (!closeLine.empty())
+                body.push_back(closeLine);
+            Procedure(header, body, false);
+        } else if (unload == kEventProcedure && !closeLine.empty()) {
+            InsertLine(state_.session.out, codeFile_, header, closeLine, 1);
+        } else if (unload.empty() && !closeLine.empty()) {
+            Procedure(header, {closeLine}, false);
+        }
+    }
+
+    void Validate() {
+        struct Event {
+            std::string_view property;
+            std::string_view call;
+        };
+        const std::vector<std::pair<std::string_view, std::vector<Event>>> cases = {
+            {"Case vbDataActionAddNew",
+             {{"BeforeInsert", "Call Form_BeforeInsert(0)"},
+              {"AfterInsert", "Call Form_AfterInsert"}}},
+            {"Case vbDataActionUpdate",
+             {{"BeforeUpdate", "Call Form_BeforeUpdate(0)"},
+              {"AfterUpdate", "Call Form_AfterUpdate"}}},
+            {"Case vbDataActionDelete",
+             {{"BeforeDelConfirm", "Call Form_BeforeDelConfirm(0,0)"},
+              {"AfterDelConfirm", "Call Form_AfterDelConfirm(0)"},
+              {"OnDelete", "Call Form_Delete(0)"}}},
+        };
+        bool any = false;
+        for (const auto& [label, events] : cases) {
+            for (const Event& e : events)
+                any = any || !Property(e.property).empty();
+        }
+        if (!any)
+            return;
+        std::vector<std::string> body = {"Dim varReturn as variant", "", "Select Case Action"};
+        for (const auto& [label, events] : cases) {
+            bool used = false;
+            for (const Event& e : events)
+                used = used || !Property(e.property).empty();
+            if (!used)
+                continue;
+            body.emplace_back(label);
+            for (const Event& e : events) {
+                const std::string p = Property(e.property);
+                if (p.empty())
+                    continue;
+                if (IsExpression(p))
+                    body.push_back("varReturn " + p);
+                else if (p == kEventProcedure)
+                    body.emplace_back(e.call);
+                else
+                    body.push_back("Call " + MakeMacroName(p));
+            }
+        }
+        body.insert(body.end(), {"Case Else", "End Select"});
+        Procedure("Private Sub " + dataControl_ + "_Validate(Action As Integer, Save As Integer)",
+                  body, false);
+    }
+
+    void Current() {
+        const std::string p = Property("OnCurrent");
+        if (p.empty())
+            return;
+        std::string statement;
+        if (IsExpression(p))
+            statement = "gvarReturn " + p;
+        else if (p == kEventProcedure)
+            statement = "Call Form_Current";
+        else
+            statement = "Call " + MakeMacroName(p);
+        const std::string dataFragment = "form_" + state_.fileName + ".006";
+        if (!state_.session.out.Exists(dataFragment)) {
+            fragment_.WriteLine("");
+            fragment_.WriteLine("Private Sub " + dataControl_ + "_Reposition()");
+            fragment_.WriteLine(statement);
+            fragment_.WriteLine("End sub");
+        } else {
+            InsertLine(state_.session.out, dataFragment, "Sub " + dataControl_ + "_Reposition()",
+                       statement, 1);
+        }
+    }
+
+  private:
+    std::vector<std::string> Body(const std::string& p, std::string_view call) const {
+        if (IsExpression(p))
+            return {"Dim varReturn as variant", "varReturn " + p};
+        if (p == kEventProcedure)
+            return {std::string(call)};
+        return {"Call " + MakeMacroName(p)};
+    }
+
+    void Procedure(const std::string& header, const std::vector<std::string>& body, bool check) {
+        fragment_.WriteLine("");
+        fragment_.WriteLine(header);
+        for (const std::string& line : body)
+            fragment_.WriteLine(line);
+        fragment_.WriteLine("End Sub");
+        if (!check)
+            return;
+        const int line = IsDuplicateLine(state_.session.out, codeFile_, header);
+        if (line > 0) {
+            WriteReportRecord(
+                state_.session.supportDb,
+                {state_.fileName, reason::kDuplicateProcedure, header, line, header, header});
+        }
+    }
+
+    FormState& state_;
+    const AccessForm& form_;
+    std::string codeFile_;
+    OutputFile fragment_;
+    std::string dataControl_;
+};
+
+}  // namespace
+
+void WriteFormEvents(FormState& state) {
+    FormEventWriter events(state);
+    const std::string mouse = "(Button As Integer, Shift As Integer, X As Single, Y As Single)";
+    events.SameName("OnClick", "Private Sub Form_Click()", true);
+    events.SameName("OnDblClick", "Private Sub Form_DblClick()", true);
+    events.SameName("OnMouseDown", "Private Sub Form_MouseDown" + mouse, true);
+    events.SameName("OnMouseMove", "Private Sub Form_MouseMove" + mouse, true);
+    events.SameName("OnMouseUp", "Private Sub Form_MouseUp" + mouse, true);
+    events.SameName("OnKeyDown", "Private Sub Form_KeyDown(KeyCode As Integer, Shift As Integer)",
+                    true);
+    events.SameName("OnKeyPress", "Private Sub Form_KeyPress(KeyAscii As Integer)", true);
+    events.SameName("OnKeyUp", "Private Sub Form_KeyUp(KeyCode As Integer, Shift As Integer)",
+                    true);
+    events.SameName("OnGotFocus", "Private Sub Form_GotFocus()", true);
+    events.SameName("OnLostFocus", "Private Sub Form_LostFocus()", true);
+    events.SameName("OnActivate", "Private Sub Form_Activate()", true);
+    events.SameName("OnDeactivate", "Private Sub Form_Deactivate()", true);
+    events.SameName("OnLoad", "Private Sub Form_Load()", false);
+    events.UnloadAndClose();
+    events.Renamed("OnOpen", "Private Sub Form_Initialize()", "Call Form_Open(0)");
+    events.SameName("OnResize", "Private Sub Form_Resize()", false);
+    events.Renamed("OnTimer", "Private Sub Timer1_Timer()", "Call Form_Timer");
+    events.Renamed(
+        "OnError",
+        "Private Sub " + events.DataControl() + "_Error(DataErr As Integer, Response As Integer)",
+        "Call Form_Error(DataErr, Response)");
+    events.Validate();
+    events.Current();
+}
+
+}  // namespace velorin

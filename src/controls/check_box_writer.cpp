@@ -1,0 +1,40 @@
+#include "controls/control_lines.h"
+#include "controls/event_procedures.h"
+#include "controls/value_controls.h"
+#include "forms/control_dispatch.h"
+
+namespace velorin {
+
+void WriteCheckBox(FormState& state) {
+    const AccessControl& box = *state.control;
+    // Inside an option group the group writer writes it.
+    if (box.Parent() != nullptr && box.Parent()->ControlType() == control_type::kOptionGroup)
+        return;
+    OutputFile& out = SelectControlOutput(state);
+    out.WriteLine("Begin VB.CheckBox " + state.controlVbName);
+    out.WriteLine(CaptionLine(box.Text("Caption")));
+    const PropertyValue defaultValue = box.Property("DefaultValue");
+    if (!defaultValue.AsText().empty())
+        out.WriteLine(std::string("Value = ") + (defaultValue.AsBool() ? "1" : "0"));
+    else
+        out.WriteLine(box.Property("TripleState").AsBool() ? "Value = 2" : "Value = 0");
+    WriteFontBlock(out, box);
+    WriteSize(out, "Height", box);
+    WriteLeft(out, state, box);
+    out.WriteLine("TabIndex = " + box.Text("TabIndex"));
+    if (!box.Property("TabStop").AsBool())
+        out.WriteLine("TabStop = 0");
+    WriteTop(out, state, box);
+    WriteSize(out, "Width", box);
+    out.WriteLine("HelpContextID = " + box.Text("HelpContextID"));
+    WriteTipAndTagLines(out, state, box);
+    if (!box.Property("Enabled").AsBool())
+        out.WriteLine("Enabled = 0");
+    WriteVisibleLine(out, box);
+    WriteBinding(state, out, box, ".value ");
+    out.WriteLine("End");
+    WriteCheckBoxEvents(state);
+    ++state.session.controlCount;
+}
+
+}  // namespace velorin

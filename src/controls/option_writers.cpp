@@ -1,0 +1,214 @@
+// Free option and toggle buttons, and option groups: a frame holding either
+// a control array of option buttons or one Data Widgets option set.
+#include "common/names.h"
+#include "controls/control_lines.h"
+#include "controls/control_references.h"
+#include "controls/event_procedures.h"
+#include "controls/support_library/support_library.h"
+#include "controls/value_controls.h"
+#include "forms/control_dispatch.h"
+
+namespace velorin {
+namespace {
+
+constexpr int kGroupMargin = 150;
+constexpr int kButtonIndent = 50;
+constexpr int kCaptionIndent = 270;
+
+// The label attached to a control: the first whose parent it is.
+const AccessControl* AttachedLabel(const AccessControl& control) {
+    for (int child : control.Children()) {
+        const AccessControl& c = control.Form().Controls()[static_cast<size_t>(child)];
+        if (c.ControlType() == control_type::kLabel)
+            return &c;
+    }
+    return nullptr;
+}
+
+// An option button's caption, width and colours come from its attached label.
+void WriteLabelLines(OutputFile& out, const AccessControl& button) {
+    const AccessControl* label = AttachedLabel(button);
+    if (label == nullptr)
+        return;
+    out.WriteLine(CaptionLine(label->Text("Caption")));
+    out.WriteLine("Width = " + std::to_string(label->Property("Width").AsLong() + kCaptionIndent));
+    out.WriteLine(ColourLine("BackColor= &H", label->Property("BackColor")));
+    out.WriteLine(ColourLine("ForeColor= &H", label->Property("ForeColor")));
+}
+
+// A toggle button is a graphical option button in Visual Basic 5.
+void WriteToggleLines(const FormState& state, OutputFile& out, const AccessControl& toggle) {
+    out.WriteLine(CaptionLine(toggle.Text("Caption")));
+    out.WriteLine(ColourLine("ForeColor= &H", toggle.Property("ForeColor")));
+    if (state.session.options.vb5Project) {
+        out.WriteLine("Width = " + toggle.Text("Width"));
+        out.WriteLine("Height = " + toggle.Text("Height"));
+        out.WriteLine("Style = 1");
+    } else {
+        out.WriteLine("Width = " +
+                      std::to_string(toggle.Property("Width").AsLong() + kCaptionIndent));
+        out.WriteLine("Height = 210");
+    }
+}
+
+long PageTop(const FormState& state) {
+    const PageBreakStrip& strip = state.level->strip;
+    return static_cast<size_t>(state.pageBreakPage) < strip.tops.size()
+               ? strip.tops[static_cast<size_t>(state.pageBreakPage)]
+               : 0;
+}
+
+// A button's place inside its group's frame.
+std::string ButtonLeft(const FormState& state, const AccessControl& button,
+                       const AccessControl& group) {
+    return "Left = " +
+           std::to_string(button.Property("Left").AsLong() - group.Property("Left").AsLong() +
+                          kButtonIndent + state.subformLeft);
+}
+
+std::string ButtonTop(const FormState& state, const AccessControl& button,
+                      const AccessControl& group) {
+    return "Top = " +
+           std::to_string(button.Property("Top").AsLong() - group.Property("Top").AsLong() +
+                          kGroupMargin + state.subformTop - PageTop(state));
+}
+
+}  // namespace
+
+void WriteOptionButton(FormState& state) {
+    const AccessControl& button = *state.control;
+    OutputFile& out = SelectControlOutput(state);
+    out.WriteLine("Begin VB.OptionButton " + state.controlVbName);
+    WriteLeft(out, state, button);
+    out.WriteLine("TabIndex = " + button.Text("TabIndex"));
+    WriteTop(out, state, button);
+    WriteTipAndTagLines(out, state, button);
+    WriteVisibleLine(out, button);
+    ++state.session.controlCount;
+    if (button.ControlType() == control_type::kToggleButton) {
+        WriteToggleLines(state, out, button);
+    } else {
+        out.WriteLine("Height = 210");
+        WriteLabelLines(out, button);
+    }
+    out.WriteLine("End");
+    WriteOptionEvents(state);
+    ++state.session.controlCount;
+}
+
+void WriteOptionGroup(FormState& state) {
+    const AccessControl& group = *state.control;
+    const std::string name = state.controlVbName;
+    Session& session = state.session;
+    session.optionGroupNames.push_back(group.Name());
+    OutputFile& out = SelectControlOutput(state);
+    out.WriteLine("Begin VB.Frame grp" + name);
+    if (const AccessControl* label = AttachedLabel(group)) {
+        out.WriteLine(CaptionLine(label->Text("Caption")));
+        out.WriteLine(ColourLine("BackColor= &H", label->Property("BackColor")));
+        out.WriteLine(ColourLine("ForeColor= &H", label->Property("ForeColor")));
+    }
+    out.WriteLine("Height = " + std::to_string(group.Property("Height").AsLong() + kGroupMargin));
+    WriteLeft(out, state, group);
+    out.WriteLine("TabIndex = " + group.Text("TabIndex"));
+    if (!group.Property("Enabled").AsBool())
+        out.WriteLine("Enabled = 0");
+    out.WriteLine("HelpContextID = " + group.Text("HelpContextID"));
+    WriteTipAndTagLines(out, state, group);
+    out.WriteLine("Top = " + std::to_string(ControlTop(state, group) - kGroupMargin));
+    WriteSize(out, "Width", group);
+    WriteVisibleLine(out, group);
+
+    const bool optionSet = session.options.useOptionSet;
+    const std::string source = group.Text("ControlSource");
+    if (!optionSet && !source.empty()) {
+        // The buttons form the array `name`, indexed by their option values.
+        const std::string statement =
+            source[0] == '=' ? name + "(" + source.substr(1) + ").value = true"
+                             : name + "(" + DataControlName(state) + ".recordset.Fields(\"" +
+                                   source + "\")).value = true";
+        AddDataCtlEntry(session.out, "form_" + state.fileName + ".006", DataControlName(state),
+                        statement);
+    }
+    ++session.controlCount;
+
+    auto writeToggle = [&](const AccessControl& toggle) {
+        out.WriteLine("Begin VB.OptionButton " + name);
+        WriteToggleLines(state, out, toggle);
+        out.WriteLine(ButtonLeft(state, toggle, group));
+        out.WriteLine("Index = " + toggle.Text("OptionValue"));
+        out.WriteLine("TabIndex = 94");
+        WriteTipAndTagLines(out, state, toggle);
+        out.WriteLine(ButtonTop(state, toggle, group));
+        WriteVisibleLine(out, toggle);
+        out.WriteLine("End");
+    };
+    std::vector<const AccessControl*> toggles;
+    int setButtons = 0, sameRow = 0;
+    long firstTop = 0;
+    for (int child : group.Children()) {
+        const AccessControl& button = group.Form().Controls()[static_cast<size_t>(child)];
+        const int type = button.ControlType();
+        if (type == control_type::kToggleButton) {
+            // In an option set's frame a toggle follows the set, never inside it.
+            if (optionSet)
+                toggles.push_back(&button);
+            else
+                writeToggle(button);
+            continue;
+        }
+        if (type != control_type::kOptionButton && type != control_type::kCheckBox)
+            continue;
+        if (!optionSet) {
+            out.WriteLine("Begin VB.OptionButton " + name);
+            out.WriteLine("Height = 210");
+            out.WriteLine(ButtonLeft(state, button, group));
+            out.WriteLine("Index = " + button.Text("OptionValue"));
+            out.WriteLine("TabIndex = 94");
+            out.WriteLine(ButtonTop(state, button, group));
+            WriteTipAndTagLines(out, state, button);
+            WriteVisibleLine(out, button);
+            WriteLabelLines(out, button);
+            out.WriteLine("End");
+            continue;
+        }
+        if (setButtons == 0) {
+            if (session.options.listBoxType == 3)
+                AddControlReference(state, "{8D650146-6025-11D1-BC40-0000C042AEC0}#3.0#0",
+                                    "ssdw3a32.ocx");
+            else
+                AddControlReference(state, "{D981334D-B212-11CE-AE8C-0000C0B99395}#2.0#0",
+                                    "SSDATA32.OCX");
+            out.WriteLine("Begin SSDataWidgets_A.SSDBOptSet " + name);
+            WriteBinding(state, out, group, ".value ");
+            out.WriteLine("_ExtentX =3228");
+            out.WriteLine("_ExtentY =2461");
+            out.WriteLine("_Version =131072");
+            out.WriteLine(ButtonLeft(state, button, group));
+            out.WriteLine("Index = " + std::to_string(setButtons));
+            out.WriteLine("TabIndex = 94");
+            out.WriteLine(ButtonTop(state, button, group));
+            WriteVisibleLine(out, button);
+            firstTop = button.Property("Top").AsLong();
+        }
+        const std::string prefix = "Buttons.Button(" + std::to_string(setButtons) + ").";
+        if (const AccessControl* label = AttachedLabel(button))
+            out.WriteLine(prefix + CaptionLine(label->Text("Caption")));
+        out.WriteLine(prefix + "OptionValue=\"" + button.Text("OptionValue") + "\"");
+        if (button.Property("Top").AsLong() == firstTop)
+            ++sameRow;
+        ++setButtons;
+    }
+    if (setButtons > 0) {
+        out.WriteLine("NumberOfButtons =" + std::to_string(setButtons));
+        out.WriteLine("Cols =" + std::to_string(sameRow));
+        out.WriteLine("End");
+    }
+    for (const AccessControl* toggle : toggles)
+        writeToggle(*toggle);
+    out.WriteLine("End");
+    WriteOptionEvents(state);
+    ++session.controlCount;
+}
+
+}  // namespace velorin

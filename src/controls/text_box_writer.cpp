@@ -1,0 +1,88 @@
+#include "common/ansi_text.h"
+#include "common/vb_format.h"
+#include "controls/control_lines.h"
+#include "controls/event_procedures.h"
+#include "controls/value_controls.h"
+#include "forms/control_dispatch.h"
+
+namespace velorin {
+namespace {
+
+constexpr double kVb4Scale = 1.7635;
+
+bool IsShortDate(std::string_view format) {
+    return IEquals(format, "Short Date") || IEquals(format, "m/d/yy") ||
+           IEquals(format, "mm/dd/yy");
+}
+
+// Lines both text box variants end with, from Enabled to Visible.
+void WriteTextBoxTail(FormState& state, OutputFile& out, const AccessControl& box) {
+    if (!box.Property("Enabled").AsBool())
+        out.WriteLine("Enabled = 0");
+    out.WriteLine(std::string("Locked =") + (box.Property("Locked").AsBool() ? "1" : "0"));
+    out.WriteLine("HelpContextID = " + box.Text("HelpContextID"));
+    if (!box.Property("TabStop").AsBool())
+        out.WriteLine("TabStop = 0");
+    out.WriteLine("TabIndex =" + box.Text("TabIndex"));
+    // A transparent box shows its section's colour.
+    const PropertyValue back =
+        box.Property("BackStyle").AsLong() == 0
+            ? state.Form().SectionProperty(section_number::kDetail, "BackColor")
+            : box.Property("BackColor");
+    out.WriteLine(ColourLine("BackColor= &H", back));
+    out.WriteLine(ColourLine("ForeColor= &H", box.Property("ForeColor")));
+    WriteFontBlock(out, box);
+    out.WriteLine("ScrollBars = " + box.Text("ScrollBars"));
+    WriteTipAndTagLines(out, state, box);
+    WriteVisibleLine(out, box);
+    out.WriteLine("End");
+}
+
+void WriteDateCombo(FormState& state, OutputFile& out, const AccessControl& box) {
+    out.WriteLine("Begin SSCalendarWidgets_A.SSDateCombo " + state.controlVbName);
+    WriteLeft(out, state, box);
+    WriteTop(out, state, box);
+    out.WriteLine("_Version = 65536");
+    const double scale = state.session.options.vb5Project ? 1.0 : kVb4Scale;
+    const std::string width = VbNumber(box.Property("Width").AsNumber() * scale);
+    const std::string height = VbNumber(box.Property("Height").AsNumber() * scale);
+    out.WriteLine("Width = " + width);
+    out.WriteLine("_ExtentX = " + width);
+    out.WriteLine("Height = " + height);
+    out.WriteLine("_ExtentY = " + height);
+    out.WriteLine("_StockProps = 77");
+    out.WriteLine("DefaultDate = \"\"");
+    out.WriteLine("MinDate = \"1950/1/1\"");
+    out.WriteLine("MaxDate = \"2050/12/31\"");
+    out.WriteLine("AllowNullDate = -1");
+    WriteBinding(state, out, box, ".text ");
+    WriteTextBoxTail(state, out, box);
+}
+
+}  // namespace
+
+void WriteTextBox(FormState& state) {
+    const AccessControl& box = *state.control;
+    OutputFile& out = SelectControlOutput(state);
+    if (state.session.options.useCalendar && IsShortDate(box.Text("Format"))) {
+        WriteDateCombo(state, out, box);
+    } else {
+        out.WriteLine("Begin VB.TextBox " + state.controlVbName);
+        WriteBinding(state, out, box, ".text ");
+        out.WriteLine(box.Property("BorderStyle").AsLong() == 0 ? "BorderStyle=0"
+                                                                : "BorderStyle=1");
+        if (box.Property("SpecialEffect").AsLong() == 0)
+            out.WriteLine("Appearance=0");
+        WriteAlignmentLine(out, box);
+        WriteSize(out, "Height", box);
+        WriteLeft(out, state, box);
+        WriteTop(out, state, box);
+        WriteSize(out, "Width", box);
+        out.WriteLine("Text = \"" + box.Text("DefaultValue") + "\"");
+        WriteTextBoxTail(state, out, box);
+    }
+    ++state.session.controlCount;
+    WriteTextBoxEvents(state);
+}
+
+}  // namespace velorin

@@ -1,0 +1,24 @@
+// Writers of the Access controls that carry a value: text boxes (also as date
+// combos), check boxes, free option and toggle buttons, option groups.
+#pragma once
+
+#include "forms/form_state.h"
+
+namespace velorin {
+
+void WriteTextBox(FormState& state);
+void WriteCheckBox(FormState& state);
+void WriteOptionButton(FormState& state);
+void WriteOptionGroup(FormState& state);
+
+// Command buttons: a coloured caption needs the Threed button.
+void WriteCommandButton(FormState& state);
+
+// Object frames and ActiveX controls.
+void WriteObjectFrame(FormState& state);
+void WriteCustomControl(FormState& state);
+// The Visual Basic control type for an Access control class, registering its
+// library; empty when the mapping has no row for it.
+std::string LookupCustomControl(FormState& state, std::string_view accessClass);
+
+}  // namespace velorin
