@@ -139,6 +139,26 @@ TEST_F(FormConversionTest, SectionHeightsAddUpBeyondSixteenBits) {
     EXPECT_NE(ReadFile(dir / "out" / "Tall.frm").find("ClientHeight = 66000"), std::string::npos);
 }
 
+TEST_F(FormConversionTest, ABoundFormWithOnlyBeforeUpdateGetsOneValidateCase) {
+    std::string text = CrLf(
+        {"Begin Form", "    RecordSource =\"Items\"", "    BeforeUpdate =\"[Event Procedure]\"",
+         "    Begin", "        Begin Section", "            Height =500", "        End", "    End",
+         "End", "CodeBehindForm", "Private Sub Form_BeforeUpdate(Cancel As Integer)", "End Sub"});
+    auto form = std::make_unique<AccessForm>();
+    BuildAccessForm(*ReadObjectText(text).text, "Crowded", "Crowded", *form);
+    app.AddForm(std::move(form));
+    request.forms = {"Crowded"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    const std::string frm = ReadFile(dir / "out" / "Crowded.frm");
+    EXPECT_NE(
+        frm.find(CrLf({"Private Sub datCrowded_Validate(Action As Integer, Save As Integer)",
+                       "    Dim varReturn as variant", "", "    Select Case Action",
+                       "        Case vbDataActionUpdate", "            Call Form_BeforeUpdate(0)",
+                       "        Case Else", "    End Select", "End Sub"})),
+        std::string::npos)
+        << frm;
+}
+
 TEST(FrxEntries, TextAndPictureEntriesAppendAtTheEnd) {
     TempDir dir;
     OutputDirectory out(dir.Path());

@@ -133,6 +133,20 @@ TEST(Golden, BoundFormsAndSubforms) {
     CheckGolden("Bound", TestData("Bound.mdb.src"), "");
 }
 
+TEST(Golden, ValueControlsButtonsAndEvents) {
+    CheckGolden("Controls", TestData("Controls.mdb.src"), "");
+}
+
+TEST(Golden, DateCombosOptionSetsAndSheridanCombos) {
+    CheckGolden("Controls-options", TestData("Controls.mdb.src"),
+                "--calendar --option-set --combo-type 2");
+}
+
+TEST(Golden, ValueControlsForVisualBasic4) {
+    CheckGolden("Controls-vb4", TestData("Controls.mdb.src"),
+                "--vb4 --calendar --combo-type 1 --list-type 1");
+}
+
 TEST(Golden, SalesSampleApplication) {
     CheckGolden("Sales", testing::SourceDir() / "examples" / "Sales.mdb.src", "");
 }

@@ -1,6 +1,9 @@
 // The real Access database and the real application export beside the
 // checkout; these tests skip when they are absent.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
 
 #include "session/host/database_loader.h"
 #include "test_support.h"
@@ -81,6 +84,45 @@ TEST(BigRivers, EveryObjectLoadsWithoutAnError) {
     EXPECT_GE(app.TableDefs().size(), 10u);
     // A query kept in the export's design format.
     EXPECT_NE(app.FindQueryDef("UsysTempQuery")->sql.find("tsys_Db_Templates"), std::string::npos);
+}
+
+// Runs the command line on real data; returns its exit status.
+int Convert(const fs::path& database, const fs::path& out, std::string& errors) {
+    testing::TempDir dir;
+    const fs::path db = testing::FreshSupportDatabase(dir);
+    const std::string command = std::string("'") + VELORIN_PROGRAM + "' convert '" +
+                                database.string() + "' -o '" + out.string() +
+                                "' --yes --support-db '" + db.string() +
+                                "' </dev/null >/dev/null 2>'" + (dir / "err").string() + "'";
+    int status = std::system(command.c_str());
+    errors = testing::ReadFile(dir / "err");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(BigRivers, EveryFormAndModuleConverts) {
+    fs::path data = testing::SharedData();
+    if (data.empty())
+        GTEST_SKIP() << "../shared/data is absent";
+    testing::TempDir out;
+    std::string errors;
+    ASSERT_EQ(Convert(data / "big_rivers_app" / "source", out / "vb", errors), 0) << errors;
+    size_t forms = 0;
+    for (const auto& entry : fs::directory_iterator(out / "vb"))
+        forms += entry.path().extension() == ".frm";
+    EXPECT_EQ(forms, 86u);
+    EXPECT_EQ(errors.find("warning"), std::string::npos) << errors;
+}
+
+TEST(Northwind, ADatabaseWithoutItsExportIsRefusedClearly) {
+    fs::path data = testing::SharedData();
+    if (data.empty())
+        GTEST_SKIP() << "../shared/data is absent";
+    testing::TempDir out;
+    std::string errors;
+    EXPECT_EQ(Convert(data / "nwind.mdb", out / "vb", errors), 1);
+    EXPECT_NE(errors.find("design cannot be read"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("no form or module could be converted"), std::string::npos) << errors;
+    EXPECT_FALSE(fs::exists(out / "vb" / "nwind.vbp"));
 }
 
 }  // namespace

@@ -35,10 +35,14 @@ void WriteProjectTail(Session& session, std::string_view projectFileName,
         file.WriteLine("Object={BDC217C8-ED16-11CD-956C-0000C04E4C0A}#1.0#0; TABCTL32.OCX");
     }
     for (size_t i = 1; i < session.controlFiles.size(); ++i) {
-        // The tab dialog control is listed once, through the tab control flag.
-        if (session.tabControlFlag && IEquals(session.controlFiles[i], "TABCTL32.OCX"))
+        // A library is listed once: the fixed lines above already name some.
+        const std::string& library = session.controlFiles[i];
+        if (IEquals(library, "COMDLG32.OCX") || IEquals(library, "COMCTL32.OCX") ||
+            (session.options.mdiProject && IEquals(library, "THREED32.OCX")) ||
+            (session.tabControlFlag && IEquals(library, "TABCTL32.OCX"))) {
             continue;
-        file.WriteLine("Object=" + session.controlObjectIds[i] + "; " + session.controlFiles[i]);
+        }
+        file.WriteLine("Object=" + session.controlObjectIds[i] + "; " + library);
     }
     if (session.options.vb5Project)
         file.WriteLine("Startup=" + q + "Sub Main" + q);
