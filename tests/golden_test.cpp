@@ -147,6 +147,24 @@ TEST(Golden, ValueControlsForVisualBasic4) {
                 "--vb4 --calendar --combo-type 1 --list-type 1");
 }
 
+TEST(Golden, SheridanListsDatasheetGridsMenusAndToolbars) {
+    CheckGolden("Lists", TestData("Lists.mdb.src"), "");
+}
+
+TEST(Golden, GreenTreeListsAndGridsForVisualBasic4) {
+    CheckGolden("Lists-greentree-vb4", TestData("Lists.mdb.src"),
+                "--vb4 --list-type 1 --combo-type 1");
+}
+
+TEST(Golden, UnboundSheridan2ListsCombosAndGrids) {
+    CheckGolden("Lists-unbound", TestData("Lists.mdb.src"),
+                "--list-type 2 --combo-type 2 --list-mode unbound --combo-mode unbound");
+}
+
+TEST(Golden, StandardListsAndCombos) {
+    CheckGolden("Lists-standard", TestData("Lists.mdb.src"), "--standard-controls --list-type 1");
+}
+
 TEST(Golden, SalesSampleApplication) {
     CheckGolden("Sales", testing::SourceDir() / "examples" / "Sales.mdb.src", "");
 }

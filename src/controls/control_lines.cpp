@@ -66,10 +66,14 @@ void WriteVisibleLine(OutputFile& out, const AccessControl& control) {
         out.WriteLine("Visible = 0");
 }
 
-void WriteTipAndTagLines(OutputFile& out, const FormState& state, const AccessControl& control) {
+void WriteToolTipLine(OutputFile& out, const FormState& state, const AccessControl& control) {
     const std::string tip = control.Text("ControlTipText");
     if (state.session.options.vb5Project && !tip.empty())
         out.WriteLine("ToolTipText =\"" + tip + "\"");
+}
+
+void WriteTipAndTagLines(OutputFile& out, const FormState& state, const AccessControl& control) {
+    WriteToolTipLine(out, state, control);
     const std::string tag = control.Text("Tag");
     if (!tag.empty())
         out.WriteLine("Tag =\"" + tag + "\"");

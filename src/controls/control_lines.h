@@ -31,6 +31,8 @@ void WriteSize(OutputFile& out, std::string_view name, const AccessControl& cont
 // each when it applies.
 void WriteVisibleLine(OutputFile& out, const AccessControl& control);
 void WriteTipAndTagLines(OutputFile& out, const FormState& state, const AccessControl& control);
+// The ToolTipText line alone, for controls whose Tag holds something else.
+void WriteToolTipLine(OutputFile& out, const FormState& state, const AccessControl& control);
 
 // "dat" + the Visual Basic name of the form being written: its data control.
 std::string DataControlName(const FormState& state);

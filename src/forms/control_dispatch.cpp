@@ -62,8 +62,9 @@ void SetSectionTop(FormState& state, const AccessControl& control) {
 
 void NameControl(FormState& state, const AccessControl& control) {
     std::string name = MakeVBName(control.Name()).substr(0, kNameLength);
+    // Visual Basic names ignore case.
     for (size_t i = 0; i < state.usedControlNames.size(); ++i) {
-        if (state.usedControlNames[i] == name) {
+        if (IEquals(state.usedControlNames[i], name)) {
             name += "A";
             i = static_cast<size_t>(-1);
         }

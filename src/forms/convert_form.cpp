@@ -46,7 +46,7 @@ void CollectPageBreaks(FormLevel& level) {
 std::string UniqueFormName(Session& session, const std::string& name) {
     std::string vbName = MakeVBName(name);
     for (size_t i = 0; i < session.usedFormNames.size(); ++i) {
-        if (session.usedFormNames[i] == vbName) {
+        if (IEquals(session.usedFormNames[i], vbName)) {
             vbName += "A";
             i = static_cast<size_t>(-1);
         }
@@ -273,6 +273,11 @@ void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformContro
     FormLevel* parent = state.level;
     const bool wasSubform = state.isSubform;
     const long savedSectionTop = state.sectionTop;
+    // A tab control inside the subform must not end the parent's tab page.
+    const bool savedOnTabPage = state.onTabPage;
+    const int savedTabPage = state.tabPage;
+    const long savedTabTopOffset = state.tabTopOffset;
+    const long savedPageShift = state.pageShift;
     const long top = subformControl.Property("Top").AsLong();
     const long left = subformControl.Property("Left").AsLong();
     state.subformTop += top;
@@ -293,6 +298,10 @@ void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformContro
     state.level = parent;
     state.isSubform = wasSubform;
     state.sectionTop = savedSectionTop;
+    state.onTabPage = savedOnTabPage;
+    state.tabPage = savedTabPage;
+    state.tabTopOffset = savedTabTopOffset;
+    state.pageShift = savedPageShift;
     state.subformTop -= top;
     state.subformLeft -= left;
 }

@@ -11,22 +11,6 @@ namespace {
 
 const std::string kQ = "\"";
 
-// CR LF becomes a blank and every double quote is doubled.
-std::string QuotedText(std::string_view text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            out.push_back(' ');
-            ++i;
-        } else if (text[i] == '"') {
-            out += "\"\"";
-        } else {
-            out.push_back(text[i]);
-        }
-    }
-    return out;
-}
-
 int RecordsetTypeOf(const AccessForm& form) {
     return form.Property("RecordsetType").AsLong() == 2 ? 2 : 1;
 }
@@ -57,56 +41,72 @@ void SaveQuery(AccessApplication& app, const std::string& name, const std::strin
 
 }  // namespace
 
-void WriteDataControl(FormState& state, OutputFile& out, const DataControlSpec& spec) {
+std::string FormFileText(std::string_view text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            out.push_back(' ');
+            ++i;
+        } else if (text[i] == '"') {
+            out += "\"\"";
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+
+void WriteDataControl(FormState& state, OutputFile& out, const DataControlLayout& layout) {
     const Session& session = state.session;
     const std::string directory =
         session.options.useRelativePaths ? std::string() : session.outputPath;
-    out.WriteLine("Begin VB.Data dat" + spec.name);
-    out.WriteLine("Caption = " + kQ + "dat" + spec.name + kQ);
+    out.WriteLine("Begin VB.Data dat" + layout.name);
+    out.WriteLine("Caption = " + kQ + "dat" + layout.name + kQ);
     out.WriteLine("Connect = " + kQ + "Access" + kQ);
     out.WriteLine("DatabaseName = " + kQ + directory + session.projectBaseName + ".mdb" + kQ);
     out.WriteLine("Exclusive = 0");
     out.WriteLine("Height = 300");
-    out.WriteLine("Left = " + std::to_string(spec.left));
+    out.WriteLine("Left = " + std::to_string(layout.left));
     out.WriteLine("Options = 0");
-    out.WriteLine("ReadOnly = " + std::to_string(spec.recordsetType - 1));
-    out.WriteLine("RecordsetType = " + std::to_string(spec.recordsetType));
-    if (!spec.recordSource.empty())
-        out.WriteLine("RecordSource = " + kQ + spec.recordSource + kQ);
-    out.WriteLine("Top = " + std::to_string(spec.top));
-    out.WriteLine(spec.visible ? "Width = 2700" : "Width = 1215");
-    if (spec.visible && !spec.formFileName.empty()) {
-        AddDataCtlEntry(state.session.out, "form_" + spec.formFileName + ".006", "dat" + spec.name,
-                        "");
-        AddDataCtlCaption(state.session.out, spec.formFileName, "dat" + spec.name, false);
+    out.WriteLine("ReadOnly = " + std::to_string(layout.recordsetType - 1));
+    out.WriteLine("RecordsetType = " + std::to_string(layout.recordsetType));
+    if (!layout.recordSource.empty())
+        out.WriteLine("RecordSource = " + kQ + layout.recordSource + kQ);
+    out.WriteLine("Top = " + std::to_string(layout.top));
+    out.WriteLine(layout.visible ? "Width = 2700" : "Width = 1215");
+    if (layout.visible && !layout.formFileName.empty()) {
+        AddDataCtlEntry(state.session.out, "form_" + layout.formFileName + ".006",
+                        "dat" + layout.name, "");
+        AddDataCtlCaption(state.session.out, layout.formFileName, "dat" + layout.name, false);
     }
-    out.WriteLine(std::string("Visible = ") + (spec.visible ? "True" : "False"));
+    out.WriteLine(std::string("Visible = ") + (layout.visible ? "True" : "False"));
     out.WriteLine("End");
 }
 
 void WriteFormDataControl(FormState& state) {
     const AccessForm& form = state.Form();
-    DataControlSpec spec;
-    spec.name = MakeVBName(form.Name());
-    spec.left = state.subformLeft;
-    spec.top = state.subformTop;
-    spec.recordsetType = RecordsetTypeOf(form);
-    spec.recordSource = QuotedText(form.Text("RecordSource"));
-    spec.visible = form.Property("NavigationButtons").AsBool();
-    spec.formFileName = state.fileName;
-    WriteDataControl(state, state.formFile, spec);
+    DataControlLayout layout;
+    layout.name = MakeVBName(form.Name());
+    layout.left = state.subformLeft;
+    layout.top = state.subformTop;
+    layout.recordsetType = RecordsetTypeOf(form);
+    layout.recordSource = FormFileText(form.Text("RecordSource"));
+    layout.visible = form.Property("NavigationButtons").AsBool();
+    layout.formFileName = state.fileName;
+    WriteDataControl(state, state.formFile, layout);
 }
 
 void WriteSubformDataControl(FormState& state, const AccessForm& subform) {
     const std::string name = MakeVBName(subform.Name());
-    DataControlSpec spec;
-    spec.name = name;
-    spec.left = state.subformLeft;
-    spec.top = state.subformTop;
-    spec.recordsetType = RecordsetTypeOf(subform);
-    spec.visible = true;
-    spec.formFileName = state.fileName;
-    WriteDataControl(state, state.formFile, spec);
+    DataControlLayout layout;
+    layout.name = name;
+    // On a hidden tab page with the subform's controls, not on the first page.
+    layout.left = state.subformLeft + state.pageShift;
+    layout.top = state.subformTop;
+    layout.recordsetType = RecordsetTypeOf(subform);
+    layout.visible = true;
+    layout.formFileName = state.fileName;
+    WriteDataControl(state, state.formFile, layout);
 
     const std::string fragment = "form_" + state.fileName + ".006";
     const std::string parentControl = "dat" + MakeVBName(state.fileName);
@@ -141,6 +141,15 @@ std::string BuildLinkedRecordSource(FormState& state, const std::string& subform
     const std::string p = BlanksToUnderscores(state.parentFormName);
     const std::string masterRecordSource =
         parent != nullptr ? parent->Text("RecordSource") : std::string();
+    const AccessControl* link =
+        parent != nullptr ? parent->FindControl(state.subformControlName) : nullptr;
+    const std::string childField = link != nullptr ? link->Text("LinkChildFields") : std::string();
+    const std::string masterField =
+        link != nullptr ? link->Text("LinkMasterFields") : std::string();
+    // An unlinked subform shows all its records, as in Access; a join on
+    // empty field names would fail each time the parent moves.
+    if (childField.empty() || masterField.empty())
+        return FormFileText(subformRecordSource) + kQ;
 
     std::string child = subformRecordSource;
     if (IsSelect(child)) {
@@ -152,11 +161,6 @@ std::string BuildLinkedRecordSource(FormState& state, const std::string& subform
         SaveQuery(app, "qrydat" + p + "2", master);
         master = "qrydat" + p + "2";
     }
-    const AccessControl* link =
-        parent != nullptr ? parent->FindControl(state.subformControlName) : nullptr;
-    const std::string childField = link != nullptr ? link->Text("LinkChildFields") : std::string();
-    const std::string masterField =
-        link != nullptr ? link->Text("LinkMasterFields") : std::string();
 
     const std::string join = "Select * from [" + child + "] INNER JOIN [" + master + "] ON [" +
                              child + "].[" + childField + "] = [" + master + "].[" + masterField +
@@ -171,9 +175,9 @@ std::string BuildLinkedRecordSource(FormState& state, const std::string& subform
     }
     const std::string t = masterType == dao::kDate || masterType == dao::kText ? "\"\"" : "";
     // The parent's data control is named from its form name as every data control is.
-    return QuotedText(join) + " Where [" + master + "].[" + masterField + "]=" + t + kQ + " & dat" +
-           MakeVBName(state.parentFormName) + ".Recordset.Fields(" + kQ + masterField + kQ + ")" +
-           (t.empty() ? std::string() : " & " + t + t);
+    return FormFileText(join) + " Where [" + master + "].[" + masterField + "]=" + t + kQ +
+           " & dat" + MakeVBName(state.parentFormName) + ".Recordset.Fields(" + kQ + masterField +
+           kQ + ")" + (t.empty() ? std::string() : " & " + t + t);
 }
 
 }  // namespace velorin

@@ -9,7 +9,7 @@
 
 namespace velorin {
 
-struct DataControlSpec {
+struct DataControlLayout {
     std::string name;  // the part after "dat"
     long left = 0;
     long top = 0;
@@ -19,7 +19,11 @@ struct DataControlSpec {
     std::string formFileName;  // when given, the Reposition procedure and caption call are started
 };
 
-void WriteDataControl(FormState& state, OutputFile& out, const DataControlSpec& spec);
+// A text as a form file's quoted value holds it: CR LF becomes a blank and
+// every double quote is doubled.
+std::string FormFileText(std::string_view text);
+
+void WriteDataControl(FormState& state, OutputFile& out, const DataControlLayout& layout);
 
 // The top-level form's data control, when its RecordSource is not empty.
 void WriteFormDataControl(FormState& state);

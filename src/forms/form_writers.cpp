@@ -2,8 +2,10 @@
 
 #include "code/form_events.h"
 #include "controls/event_procedures.h"
+#include "controls/list_controls.h"
 #include "controls/static_controls.h"
 #include "controls/value_controls.h"
+#include "forms/menus_and_toolbars.h"
 #include "forms/subform_conversion.h"
 
 namespace velorin {
@@ -23,9 +25,17 @@ const FormWriters& DefaultFormWriters() {
         w.commandButton = WriteCommandButton;
         w.boundObjectFrame = WriteObjectFrame;
         w.customControl = WriteCustomControl;
+        w.standardListBox = WriteStandardListBox;
+        w.greenTreeListBox = WriteGTList;
+        w.sheridanListBox = WriteSSGrid;
+        w.standardComboBox = WriteStandardComboBox;
+        w.greenTreeComboBox = WriteGTCombo;
+        w.sheridanComboBox = WriteSSCombo;
         w.listBoxEvents = WriteListBoxEvents;
         w.comboBoxEvents = WriteComboBoxEvents;
         w.formEvents = WriteFormEvents;
+        w.toolbar = BuildToolbar;
+        w.menus = BuildMenus;
         return w;
     }();
     return writers;

@@ -4,6 +4,7 @@
 
 #include "common/ansi_text.h"
 #include "forms/convert_form.h"
+#include "forms/datasheet_grid.h"
 
 namespace velorin {
 
@@ -31,9 +32,10 @@ void ConvertSubformControl(FormState& state) {
                               " contains itself; left out");
         return;
     }
-    // Datasheet subforms become grids.
-    if (subform->Property("DefaultView").AsLong() == 2)
+    if (subform->Property("DefaultView").AsLong() == 2) {
+        WriteDatasheetGrid(state, *subform);
         return;
+    }
     const AccessControl* saved = state.control;
     const std::string savedName = state.controlVbName;
     state.openForms.push_back(subform);

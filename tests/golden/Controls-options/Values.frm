@@ -1,5 +1,7 @@
 VERSION 5.00
 Object="{8D650146-6025-11D1-BC40-0000C042AEC0}#3.0#0"; "ssdw3a32.ocx"
+Object="{BC496AED-9B4E-11CE-A6D5-0000C0BE9395}#2.0#0"; "SSDATB32.OCX"
+Object="{8D650141-6025-11D1-BC40-0000C042AEC0}#3.0#0"; "SSDW3B32.OCX"
 Begin VB.Form Values
    BorderStyle = 2
    Caption ="Values"
@@ -349,6 +351,203 @@ Begin VB.Form Values
       DataSource ="datValues"
       DataField ="Photo"
       TabIndex = 11
+   End
+   Begin SSDataWidgets_B.SSDBCombo cboCustomer
+      Bindings = "Values.frx":0000
+      DataFieldList ="ItemID"
+      DataSourceList ="datcboCustomer"
+      Height = 285
+      Left = 6200
+      TabIndex =12
+      Top = 100
+      Width = 2000
+      HelpContextID = 0
+      _Version = 131078
+      DataMode=0
+      Cols=2
+      Rows=8
+      AllowInput=0
+      BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      GroupHeaders = 0
+      ColumnHeaders = 0
+      FieldSeparator = "~"
+      DividerType = 1
+      RowHeight= 400
+      ForeColorEven = 0
+      BackColorOdd = 16777215
+      Columns.count = 2
+      Columns(0).Width = 0
+      Columns(0).Visible = 0
+      Columns(0).Caption = "ItemID"
+      Columns(0).Name = "ItemID"
+      Columns(0).DataField = "ItemID"
+      Columns(0).DataType = 8
+      Columns(0).FieldLen = 4096
+      Columns(1).Width = 1440
+      Columns(1).Caption = "Name"
+      Columns(1).Name = "Name"
+      Columns(1).DataField = "Name"
+      Columns(1).DataType = 8
+      Columns(1).FieldLen = 4096
+      _ExtentX = 3527
+      _ExtentY=502.5975
+      _StockProps     =   93
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+   End
+   Begin VB.Data datcboCustomer
+      Caption = "datcboCustomer"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Controls.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 6200
+      Options = 0
+      ReadOnly = 1
+      RecordsetType = 2
+      RecordSource = "SELECT ItemID, Name FROM Items"
+      Top = 385
+      Width = 1215
+      Visible = False
+   End
+   Begin SSDataWidgets_B.SSDBCombo cboColour
+      DataFieldList="Column 0"
+      Height = 285
+      Left = 6200
+      TabIndex =13
+      Top = 500
+      Width = 2000
+      HelpContextID = 0
+      _Version = 131078
+      DataMode=2
+      Cols=1
+      Rows=8
+      AllowInput=1
+      BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      GroupHeaders = 0
+      ColumnHeaders = 0
+      FieldSeparator = "~"
+      DividerType = 1
+      RowHeight= 400
+      ForeColorEven = 0
+      BackColorOdd = 16777215
+      Columns.count = 1
+      Columns(0).Width = 2000
+      Columns(0).Caption = "col0"
+      Columns(0).Name = "col0"
+      Columns(0).DataField = "Column 0"
+      Columns(0).DataType = 8
+      Columns(0).FieldLen = 4096
+      _ExtentX = 3527
+      _ExtentY=502.5975
+      _StockProps     =   93
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+   End
+   Begin SSDataWidgets_B.SSDBGrid lstItems
+      Bindings = "Values.frx":0017
+      Height = 1000
+      Left = 6200
+      TabIndex =14
+      Top = 900
+      Width = 2000
+      HelpContextID = 0
+      _Version = 131072
+      DataMode=0
+      BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      RecordSelectors = 0
+      GroupHeaders = 0
+      ColumnHeaders = 0
+      FieldSeparator = "~"
+      DividerType = 1
+      RowSelectionStyle = 1
+      SelectTypeRow = 1
+      AllowUpdate = 0
+      SelectByCell = -1
+      MaxSelectedRows = 1
+      ForeColorEven = 0
+      BackColorOdd = 16777215
+      RowHeight = 450
+      Columns.count = 1
+      Columns(0).Width = 2000
+      Columns(0).Caption = "ItemID"
+      Columns(0).Name = "ItemID"
+      Columns(0).DataField = "ItemID"
+      Columns(0).DataType = 8
+      Columns(0).FieldLen = 4096
+      _ExtentX = 3527
+      _ExtentY = 1763.5
+      _StockProps = 79
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      TabStop =True
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      Tag="Jet  Items"
+   End
+   Begin VB.Data datlstItems
+      Caption = "datlstItems"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Controls.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 6200
+      Options = 0
+      ReadOnly = 1
+      RecordsetType = 2
+      RecordSource = "Items"
+      Top = 1900
+      Width = 1215
+      Visible = False
    End
    Begin VB.Timer Timer1
       Left = 0

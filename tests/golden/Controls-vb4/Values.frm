@@ -362,6 +362,314 @@ Begin VB.Form Values
       DataField ="Photo"
       TabIndex = 11
    End
+   Begin DataList.GTCombo cboCustomer
+      Bindings = "Values.frx":0000
+      Height = 502.5975
+      Left = 6200
+      TabIndex = 12
+      Top = 100
+      Width = 3527
+      _Version = 65536
+      HelpContextID = 0
+      AllowColumnDragDrop = 0
+      DefColCaptionBorderStyle = 3
+      ColumnCaptions =0
+      BeginProperty DefColCaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty DefFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty ScrollTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty ExtendTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.Count = 2
+      DataFieldList="ItemID"
+      DataFieldDisplay="Name"
+      CDs.CD(0).SubItemSource = 0
+      CDs.CD(0).WordWrap = 0
+      CDs.CD(0).CaptionWordWrap = 0
+      CDs.CD(0).FontDefined = -1
+      CDs.CD(0).DataField="ItemID"
+      CDs.CD(0).Caption="ItemID"
+      BeginProperty CDs.CD(0).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(0).CaptionFontDefined = -1
+      BeginProperty CDs.CD(0).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(0).Width = 0
+      CDs.CD(0).Visible = 0
+      CDs.CD(0).KEY = ""
+      CDs.CD(1).SubItemSource = 1
+      CDs.CD(1).SubColumn = 1
+      CDs.CD(1).WordWrap = 0
+      CDs.CD(1).CaptionWordWrap = 0
+      CDs.CD(1).FontDefined = -1
+      CDs.CD(1).DataField="Name"
+      CDs.CD(1).Caption="Name"
+      BeginProperty CDs.CD(1).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(1).CaptionFontDefined = -1
+      BeginProperty CDs.CD(1).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(1).Width = 1440
+      CDs.CD(1).KEY = ""
+      ComboStyle = 2
+      _ExtentX = 3527
+      _ExtentY = 502.5975
+   End
+   Begin VB.Data datcboCustomer
+      Caption = "datcboCustomer"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Controls.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 6200
+      Options = 0
+      ReadOnly = 1
+      RecordsetType = 2
+      RecordSource = "SELECT ItemID, Name FROM Items"
+      Top = 385
+      Width = 1215
+      Visible = False
+   End
+   Begin DataList.GTCombo cboColour
+      Height = 502.5975
+      Left = 6200
+      TabIndex = 13
+      Top = 500
+      Width = 3527
+      _Version = 65536
+      HelpContextID = 0
+      AllowColumnDragDrop = 0
+      DefColCaptionBorderStyle = 3
+      ColumnCaptions =0
+      BeginProperty DefColCaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty DefFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty ScrollTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty ExtendTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.Count = 1
+      DataFieldDisplay=""
+      CDs.CD(0).SubItemSource = 0
+      CDs.CD(0).WordWrap = 0
+      CDs.CD(0).CaptionWordWrap = 0
+      CDs.CD(0).FontDefined = -1
+      CDs.CD(0).Caption = "Col 0"
+      BeginProperty CDs.CD(0).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(0).CaptionFontDefined = -1
+      BeginProperty CDs.CD(0).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(0).Width = 2000
+      CDs.CD(0).KEY = ""
+      ComboStyle = 0
+      _ExtentX = 3527
+      _ExtentY = 502.5975
+   End
+   Begin DataList.GTList lstItems
+      Bindings = "Values.frx":0017
+      Height = 1763.5
+      Left = 6200
+      TabIndex = 14
+      Top = 900
+      Width = 3527
+      _Version =   65536
+      HelpContextID = 0
+      AllowColumnDragDrop = 0
+      DefColCaptionBorderStyle = 3
+      MultiSelect = 0
+      ColumnCaptions =0
+      BeginProperty DefColCaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty DefFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty ScrollTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty ExtendTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.Count = 1
+      CDs.CD(0).SubItemSource = 0
+      CDs.CD(0).WordWrap = 0
+      CDs.CD(0).CaptionWordWrap = 0
+      CDs.CD(0).FontDefined = -1
+      CDs.CD(0).DataField="ItemID"
+      CDs.CD(0).Caption="ItemID"
+      BeginProperty CDs.CD(0).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(0).CaptionFontDefined = -1
+      BeginProperty CDs.CD(0).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(0).Width = 2000
+      CDs.CD(0).KEY = ""
+      LImgs.Count = 1
+      GridLineType = 2
+      _ExtentX = 3527
+      _ExtentY = 1763.5
+      _StockProps = 81
+      BackColor = -2147483643
+      TabStop =True
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      Tag="Jet  Items"
+   End
+   Begin VB.Data datlstItems
+      Caption = "datlstItems"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Controls.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 6200
+      Options = 0
+      ReadOnly = 1
+      RecordsetType = 2
+      RecordSource = "Items"
+      Top = 1900
+      Width = 1215
+      Visible = False
+   End
    Begin VB.Timer Timer1
       Left = 0
       Top = 0

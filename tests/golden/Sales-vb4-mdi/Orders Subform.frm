@@ -43,6 +43,83 @@ Begin VB.Form Orders_Subform
       Width = 1215
       Visible = False
    End
+   Begin SSDataWidgets_B.SSDBCombo cboProductID
+      Bindings = "Orders Subform.frx":0000
+      DataFieldList ="ProductID"
+      DataSourceList ="datcboProductID"
+      Height = 502.5975
+      Left = 1620
+      TabIndex =0
+      Top = 120
+      Width = 5713.74
+      HelpContextID = 0
+      _Version = 131078
+      DataMode=0
+      Cols=2
+      Rows=8
+      AllowInput=0
+      DataSource ="datOrders_Subform"
+      DataField ="ProductID"
+      BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      GroupHeaders = 0
+      ColumnHeaders = 0
+      FieldSeparator = "~"
+      DividerType = 1
+      RowHeight= 400
+      ForeColorEven = 0
+      BackColorOdd = 16777215
+      Columns.count = 2
+      Columns(0).Width = 0
+      Columns(0).Visible = 0
+      Columns(0).Caption = "ProductID"
+      Columns(0).Name = "ProductID"
+      Columns(0).DataField = "ProductID"
+      Columns(0).DataType = 8
+      Columns(0).FieldLen = 4096
+      Columns(1).Width = 3240
+      Columns(1).Caption = "ProductName"
+      Columns(1).Name = "ProductName"
+      Columns(1).DataField = "ProductName"
+      Columns(1).DataType = 8
+      Columns(1).FieldLen = 4096
+      _ExtentX = 5713.74
+      _ExtentY=502.5975
+      _StockProps     =   93
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+   End
+   Begin VB.Data datcboProductID
+      Caption = "datcboProductID"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Sales.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 1620
+      Options = 0
+      ReadOnly = 1
+      RecordsetType = 2
+      RecordSource = "SELECT Products.ProductID, Products.ProductName FROM Products WHERE Products.Discontinued=False ORDER BY Products.ProductName;"
+      Top = 405
+      Width = 1215
+      Visible = False
+   End
    Begin VB.Label lblProductID
       BackColor= &HFFFFFF&
       BackStyle=0

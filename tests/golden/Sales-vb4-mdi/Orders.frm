@@ -251,6 +251,89 @@ Begin VB.Form Orders
          Top = 1320
          Width = 1320
       End
+      Begin SSDataWidgets_B.SSDBCombo cboEmployeeID
+         Bindings = "Orders.frx":0054
+         DataFieldList ="EmployeeID"
+         DataSourceList ="datcboEmployeeID"
+         Height = 502.5975
+         Left = 1740
+         TabIndex =3
+         Top = 1680
+         Width = 4444.02
+         HelpContextID = 0
+         _Version = 131078
+         DataMode=0
+         Cols=3
+         Rows=8
+         AllowInput=1
+         DataSource ="datOrders"
+         DataField ="EmployeeID"
+         BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "Arial"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         GroupHeaders = 0
+         ColumnHeaders = 0
+         FieldSeparator = "~"
+         DividerType = 1
+         RowHeight= 400
+         ForeColorEven = 0
+         BackColorOdd = 16777215
+         Columns.count = 3
+         Columns(0).Width = 0
+         Columns(0).Visible = 0
+         Columns(0).Caption = "EmployeeID"
+         Columns(0).Name = "EmployeeID"
+         Columns(0).DataField = "EmployeeID"
+         Columns(0).DataType = 8
+         Columns(0).FieldLen = 4096
+         Columns(1).Width = 2160
+         Columns(1).Caption = "EmployeeName"
+         Columns(1).Name = "EmployeeName"
+         Columns(1).DataField = "EmployeeName"
+         Columns(1).DataType = 8
+         Columns(1).FieldLen = 4096
+         Columns(2).Width = 1800
+         Columns(2).Caption = "Title"
+         Columns(2).Name = "Title"
+         Columns(2).DataField = "Title"
+         Columns(2).DataType = 8
+         Columns(2).FieldLen = 4096
+         _ExtentX = 4444.02
+         _ExtentY=502.5975
+         _StockProps     =   93
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+      End
+      Begin VB.Data datcboEmployeeID
+         Caption = "datcboEmployeeID"
+         Connect = "Access"
+         DatabaseName = "<OUT>/Sales.mdb"
+         Exclusive = 0
+         Height = 300
+         Left = 1740
+         Options = 0
+         ReadOnly = 1
+         RecordsetType = 2
+         RecordSource = "SELECT Employees.EmployeeID, [LastName] & "", "" & [FirstName] AS EmployeeName, Employees.Title FROM Employees ORDER BY Employees.LastName, Employees.FirstName;"
+         Top = 3045
+         Width = 1215
+         Visible = False
+      End
       Begin VB.Label lblEmployeeID
          BackColor= &HFFFFFF&
          BackStyle=0
@@ -490,6 +573,59 @@ Begin VB.Form Orders
          Top = 1620
          Width = 1320
       End
+      Begin SSDataWidgets_B.SSDBCombo cboShipCountry
+         DataFieldList="Column 0"
+         Height = 502.5975
+         Left = -73260
+         TabIndex =3
+         Top = 1980
+         Width = 3809.16
+         HelpContextID = 0
+         _Version = 131078
+         DataMode=2
+         Cols=1
+         Rows=8
+         AllowInput=1
+         DataSource ="datOrders"
+         DataField ="ShipCountry"
+         BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "Arial"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         GroupHeaders = 0
+         ColumnHeaders = 0
+         FieldSeparator = "~"
+         DividerType = 1
+         RowHeight= 400
+         ForeColorEven = 0
+         BackColorOdd = 16777215
+         Columns.count = 1
+         Columns(0).Width = 2160
+         Columns(0).Caption = "col0"
+         Columns(0).Name = "col0"
+         Columns(0).DataField = "Column 0"
+         Columns(0).DataType = 8
+         Columns(0).FieldLen = 4096
+         _ExtentX = 3809.16
+         _ExtentY=502.5975
+         _StockProps     =   93
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+      End
       Begin VB.Label lblShipCountry
          BackColor= &HFFFFFF&
          BackStyle=0
@@ -510,6 +646,222 @@ Begin VB.Form Orders
          Left = -74640
          Top = 1980
          Width = 1320
+      End
+      Begin DataList.GTList Orders_Subform
+         Bindings = "Orders.frx":006D
+         Height = 5819.55
+         Left = -74640
+         TabIndex = 0
+         Top = 840
+         Width = 16083.12
+         _Version =   65536
+         HelpContextID = 0
+         AllowColumnDragDrop = 0
+         DefColCaptionBorderStyle = 3
+         ColumnCaptions =-1
+         BeginProperty DefColCaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         BeginProperty DefFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         BeginProperty ScrollTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         BeginProperty ExtendTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.Count = 5
+         CDs.CD(0).SubItemSource = 0
+         CDs.CD(0).WordWrap = 0
+         CDs.CD(0).CaptionWordWrap = 0
+         CDs.CD(0).FontDefined = -1
+         CDs.CD(0).DataField="ProductID"
+         CDs.CD(0).Caption="ProductID"
+         BeginProperty CDs.CD(0).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(0).CaptionFontDefined = -1
+         BeginProperty CDs.CD(0).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(0).Width = 5713.74
+         CDs.CD(0).KEY = ""
+         CDs.CD(1).SubItemSource = 1
+         CDs.CD(1).SubColumn = 1
+         CDs.CD(1).WordWrap = 0
+         CDs.CD(1).CaptionWordWrap = 0
+         CDs.CD(1).FontDefined = -1
+         CDs.CD(1).DataField="UnitPrice"
+         CDs.CD(1).Format="Currency"
+         CDs.CD(1).Caption="UnitPrice"
+         BeginProperty CDs.CD(1).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(1).CaptionFontDefined = -1
+         BeginProperty CDs.CD(1).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(1).Width = 2539.44
+         CDs.CD(1).KEY = ""
+         CDs.CD(2).SubItemSource = 2
+         CDs.CD(2).SubColumn = 2
+         CDs.CD(2).WordWrap = 0
+         CDs.CD(2).CaptionWordWrap = 0
+         CDs.CD(2).FontDefined = -1
+         CDs.CD(2).DataField="Quantity"
+         CDs.CD(2).Caption="Quantity"
+         BeginProperty CDs.CD(2).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(2).CaptionFontDefined = -1
+         BeginProperty CDs.CD(2).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(2).Width = 2539.44
+         CDs.CD(2).KEY = ""
+         CDs.CD(3).SubItemSource = 3
+         CDs.CD(3).SubColumn = 3
+         CDs.CD(3).WordWrap = 0
+         CDs.CD(3).CaptionWordWrap = 0
+         CDs.CD(3).FontDefined = -1
+         CDs.CD(3).DataField="Discount"
+         CDs.CD(3).Format="Percent"
+         CDs.CD(3).Caption="Discount"
+         BeginProperty CDs.CD(3).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(3).CaptionFontDefined = -1
+         BeginProperty CDs.CD(3).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(3).Width = 2539.44
+         CDs.CD(3).KEY = ""
+         CDs.CD(4).SubItemSource = 4
+         CDs.CD(4).SubColumn = 4
+         CDs.CD(4).WordWrap = 0
+         CDs.CD(4).CaptionWordWrap = 0
+         CDs.CD(4).FontDefined = -1
+         CDs.CD(4).DataField="=[Quantity]*[UnitPrice]"
+         CDs.CD(4).Format="Currency"
+         CDs.CD(4).Caption="=[Quantity]*[UnitPrice]"
+         BeginProperty CDs.CD(4).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(4).CaptionFontDefined = -1
+         BeginProperty CDs.CD(4).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(4).Width = 2539.44
+         CDs.CD(4).KEY = ""
+         LImgs.Count = 1
+         GridLineType = 3
+         _ExtentX = 16083.12
+         _ExtentY = 5819.55
+         _StockProps = 81
+         BackColor = -2147483643
+         TabStop =True
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         Tag="~Jet  SELECT [Order Details].OrderID, [Order Details].ProductID, [Order Details].UnitPrice, [Order Details].Quantity, [Order Details].Discount FROM [Order Details] ORDER BY [Order Details].ProductID;"
+      End
+      Begin VB.Data datOrders_Subform
+         Caption = "datOrders_Subform"
+         Connect = "Access"
+         DatabaseName = "<OUT>/Sales.mdb"
+         Exclusive = 0
+         Height = 300
+         Left = -74640
+         Options = 0
+         ReadOnly = 0
+         RecordsetType = 1
+         Top = 960
+         Width = 2700
+         Visible = True
       End
       Begin VB.Label lblOrderDetails
          BackColor= &HFFFFFF&
@@ -676,6 +1028,83 @@ Begin VB.Form Orders
          Top = 120
          Width = 1080
       End
+      Begin SSDataWidgets_B.SSDBCombo cboCustomerID
+         Bindings = "Orders.frx":0087
+         DataFieldList ="CustomerID"
+         DataSourceList ="datcboCustomerID"
+         Height = 502.5975
+         Left = 1440
+         TabIndex =1
+         Top = 540
+         Width = 7618.32
+         HelpContextID = 0
+         _Version = 131078
+         DataMode=0
+         Cols=2
+         Rows=8
+         AllowInput=0
+         DataSource ="datOrders"
+         DataField ="CustomerID"
+         BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "Arial"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         GroupHeaders = 0
+         ColumnHeaders = 0
+         FieldSeparator = "~"
+         DividerType = 1
+         RowHeight= 400
+         ForeColorEven = 0
+         BackColorOdd = 16777215
+         Columns.count = 2
+         Columns(0).Width = 0
+         Columns(0).Visible = 0
+         Columns(0).Caption = "CustomerID"
+         Columns(0).Name = "CustomerID"
+         Columns(0).DataField = "CustomerID"
+         Columns(0).DataType = 8
+         Columns(0).FieldLen = 4096
+         Columns(1).Width = 4320
+         Columns(1).Caption = "CompanyName"
+         Columns(1).Name = "CompanyName"
+         Columns(1).DataField = "CompanyName"
+         Columns(1).DataType = 8
+         Columns(1).FieldLen = 4096
+         _ExtentX = 7618.32
+         _ExtentY=502.5975
+         _StockProps     =   93
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+      End
+      Begin VB.Data datcboCustomerID
+         Caption = "datcboCustomerID"
+         Connect = "Access"
+         DatabaseName = "<OUT>/Sales.mdb"
+         Exclusive = 0
+         Height = 300
+         Left = 1440
+         Options = 0
+         ReadOnly = 1
+         RecordsetType = 2
+         RecordSource = "SELECT Customers.CustomerID, Customers.CompanyName FROM Customers ORDER BY Customers.CompanyName;"
+         Top = 825
+         Width = 1215
+         Visible = False
+      End
       Begin VB.Label lblCustomerID
          BackColor= &HFFFFFF&
          BackStyle=0
@@ -830,6 +1259,51 @@ Begin VB.Form Orders
       End
 
    End
+   Begin ComctlLib.Toolbar Sales_Toolbar
+      Align = 1
+      Height = 420
+      Left = 0
+      TabIndex = 0
+      Top = 0
+      Width = 6690
+      _ExtentX = 11800
+      _ExtentY = 741
+      Appearance = 1
+      BeginProperty Buttons {0713E452-850A-101B-AFC0-4210102A8DA7}
+         NumButtons = 5
+         BeginProperty button1 {0713F354-850A-101B-AFC0-4210102A8DA7}
+            Caption = "Orders"
+            Key = "Orders"
+            ToolTipText = "Open the Orders form"
+            Object.Tag = ""
+         EndProperty
+         BeginProperty button2 {0713F354-850A-101B-AFC0-4210102A8DA7}
+            Caption = "Customers"
+            Key = "Customers"
+            ToolTipText = "Open the Customers form"
+            Object.Tag = ""
+         EndProperty
+         BeginProperty button3 {0713F354-850A-101B-AFC0-4210102A8DA7}
+            Caption = "Print Invoice"
+            Key = "Print Invoice"
+            ToolTipText = "Preview the invoice of the current order"
+            Object.Tag = ""
+         EndProperty
+         BeginProperty button4 {0713F354-850A-101B-AFC0-4210102A8DA7}
+            Caption = "Line Items"
+            Key = "Line Items"
+            ToolTipText = "Recalculate the line items"
+            Object.Tag = ""
+         EndProperty
+         BeginProperty button5 {0713F354-850A-101B-AFC0-4210102A8DA7}
+            Caption = "Close"
+            Key = "Close"
+            ToolTipText = "Close the active form"
+            Object.Tag = ""
+         EndProperty
+      EndProperty
+   End
+
 End
 DIM OpenArgsF as string
 'VLRN Option Compare Database
@@ -1000,12 +1474,20 @@ Function InitializeComboBoxes()
 End Function
 Private Sub datOrders_Reposition()
     txtOrderSubtotal.text =DSum("[Quantity]*[UnitPrice]*(1-[Discount])","Order Details","[OrderID]=" & Nz([OrderID],0))
+    datOrders_Subform.RecordSource="Select * from [qrydatOrders1] INNER JOIN [Orders] ON [qrydatOrders1].[OrderID] = [Orders].[OrderID] Where [Orders].[OrderID]=" & datOrders.Recordset.Fields("OrderID")
+    datOrders_Subform.refresh
+    datOrders_Subform.Recordset.Movelast
+    datOrders_Subform.Recordset.MoveFirst
     Call Form_Current
+End Sub
+Private Sub datOrders_Subform_Reposition()
 End Sub
 Function InitialDataCtlCaptions()
     On Error Resume Next
     datOrders.Recordset.movenext
     datOrders.Recordset.moveFirst
+    datOrders_Subform.Recordset.movenext
+    datOrders_Subform.Recordset.moveFirst
 End Function
 
 Private Sub cboEmployeeID_GotFocus()
@@ -1074,6 +1556,20 @@ Private Sub datOrders_Validate(Action As Integer, Save As Integer)
         Case vbDataActionUpdate
             Call Form_BeforeUpdate(0)
         Case Else
+    End Select
+End Sub
+Private Sub Sales_Toolbar_ButtonClick(ByVal Button As Button)
+    Select Case Button.Key
+        Case "Orders"
+            OpenOrders
+        Case "Customers"
+            mcrNavigation.OpenCustomers
+        Case "Print Invoice"
+            PrintCurrentInvoice
+        Case "Line Items"
+            datmcrOrders.Refresh	'VLRN mcrOrders.RequeryDetails
+        Case "Close"
+            mcrNavigation.CloseForm
     End Select
 End Sub
 Property Let OpenArgs(strOpenArgs as string)

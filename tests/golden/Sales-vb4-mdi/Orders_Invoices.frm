@@ -49,6 +49,138 @@ Begin VB.Form Orders_Invoices
       Top = 120
       Width = 4320
    End
+   Begin DataList.GTList lstShippers
+      Bindings = "Orders_Invoices.frx":0000
+      Height = 2010.39
+      Left = 240
+      TabIndex = 0
+      Top = 960
+      Width = 3809.16
+      _Version =   65536
+      HelpContextID = 0
+      AllowColumnDragDrop = 0
+      DefColCaptionBorderStyle = 3
+      MultiSelect = 0
+      ColumnCaptions =0
+      BeginProperty DefColCaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty DefFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty ScrollTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty ExtendTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.Count = 2
+      CDs.CD(0).SubItemSource = 0
+      CDs.CD(0).WordWrap = 0
+      CDs.CD(0).CaptionWordWrap = 0
+      CDs.CD(0).FontDefined = -1
+      CDs.CD(0).DataField="ShipperID"
+      CDs.CD(0).Caption="ShipperID"
+      BeginProperty CDs.CD(0).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(0).CaptionFontDefined = -1
+      BeginProperty CDs.CD(0).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(0).Width = 0
+      CDs.CD(0).Visible = 0
+      CDs.CD(0).KEY = ""
+      CDs.CD(1).SubItemSource = 1
+      CDs.CD(1).SubColumn = 1
+      CDs.CD(1).WordWrap = 0
+      CDs.CD(1).CaptionWordWrap = 0
+      CDs.CD(1).FontDefined = -1
+      CDs.CD(1).DataField="CompanyName"
+      CDs.CD(1).Caption="CompanyName"
+      BeginProperty CDs.CD(1).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(1).CaptionFontDefined = -1
+      BeginProperty CDs.CD(1).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(1).Width = 2160
+      CDs.CD(1).KEY = ""
+      LImgs.Count = 1
+      GridLineType = 2
+      _ExtentX = 3809.16
+      _ExtentY = 2010.39
+      _StockProps = 81
+      BackColor = -2147483643
+      TabStop =True
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      Tag="Jet  qryShippersList"
+   End
+   Begin VB.Data datlstShippers
+      Caption = "datlstShippers"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Sales.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 240
+      Options = 0
+      ReadOnly = 1
+      RecordsetType = 2
+      RecordSource = "qryShippersList"
+      Top = 2100
+      Width = 1215
+      Visible = False
+   End
    Begin VB.Label lblShippers
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -228,6 +360,193 @@ Begin VB.Form Orders_Invoices
          TabIndex = 94
          Top = 990
       End
+   End
+   Begin DataList.GTList lstInvoices
+      Bindings = "Orders_Invoices.frx":0017
+      Height = 4232.4
+      Left = 120
+      TabIndex = 5
+      Top = 2700
+      Width = 12697.2
+      _Version =   65536
+      HelpContextID = 0
+      AllowColumnDragDrop = 0
+      DefColCaptionBorderStyle = 3
+      MultiSelect = 0
+      ColumnCaptions =-1
+      BeginProperty DefColCaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty DefFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty ScrollTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty ExtendTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.Count = 4
+      CDs.CD(0).SubItemSource = 0
+      CDs.CD(0).WordWrap = 0
+      CDs.CD(0).CaptionWordWrap = 0
+      CDs.CD(0).FontDefined = -1
+      CDs.CD(0).DataField="OrderID"
+      CDs.CD(0).Caption="OrderID"
+      BeginProperty CDs.CD(0).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(0).CaptionFontDefined = -1
+      BeginProperty CDs.CD(0).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(0).Width = 900
+      CDs.CD(0).KEY = ""
+      CDs.CD(1).SubItemSource = 1
+      CDs.CD(1).SubColumn = 1
+      CDs.CD(1).WordWrap = 0
+      CDs.CD(1).CaptionWordWrap = 0
+      CDs.CD(1).FontDefined = -1
+      CDs.CD(1).DataField="OrderDate"
+      CDs.CD(1).Caption="OrderDate"
+      BeginProperty CDs.CD(1).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(1).CaptionFontDefined = -1
+      BeginProperty CDs.CD(1).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(1).Width = 1200
+      CDs.CD(1).KEY = ""
+      CDs.CD(2).SubItemSource = 2
+      CDs.CD(2).SubColumn = 2
+      CDs.CD(2).WordWrap = 0
+      CDs.CD(2).CaptionWordWrap = 0
+      CDs.CD(2).FontDefined = -1
+      CDs.CD(2).DataField="CompanyName"
+      CDs.CD(2).Caption="CompanyName"
+      BeginProperty CDs.CD(2).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(2).CaptionFontDefined = -1
+      BeginProperty CDs.CD(2).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(2).Width = 3600
+      CDs.CD(2).KEY = ""
+      CDs.CD(3).SubItemSource = 3
+      CDs.CD(3).SubColumn = 3
+      CDs.CD(3).WordWrap = 0
+      CDs.CD(3).CaptionWordWrap = 0
+      CDs.CD(3).FontDefined = -1
+      CDs.CD(3).DataField="ShippedDate"
+      CDs.CD(3).Caption="ShippedDate"
+      BeginProperty CDs.CD(3).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(3).CaptionFontDefined = -1
+      BeginProperty CDs.CD(3).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(3).Width = 1200
+      CDs.CD(3).KEY = ""
+      LImgs.Count = 1
+      GridLineType = 2
+      _ExtentX = 12697.2
+      _ExtentY = 4232.4
+      _StockProps = 81
+      BackColor = -2147483643
+      TabStop =True
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      Tag="Jet  SELECT Orders.OrderID, Orders.OrderDate, Customers.CompanyName, Orders.ShippedDate FROM Customers INNER JOIN Orders ON Customers.CustomerID = Orders.CustomerID ORDER BY Orders.OrderDate DESC;"
+   End
+   Begin VB.Data datlstInvoices
+      Caption = "datlstInvoices"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Sales.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 120
+      Options = 0
+      ReadOnly = 1
+      RecordsetType = 2
+      RecordSource = "SELECT Orders.OrderID, Orders.OrderDate, Customers.CompanyName, Orders.ShippedDate FROM Customers INNER JOIN Orders ON Customers.CustomerID = Orders.CustomerID ORDER BY Orders.OrderDate DESC;"
+      Top = 5100
+      Width = 1215
+      Visible = False
    End
    Begin VB.Label lblInvoices
       BackColor= &HFFFFFF&

@@ -69,9 +69,10 @@ Begin VB.Form Products
       Tab(0).Control(3)="lblProductName"
       Tab(0).Control(4)="txtProductName"
       Tab(0).Control(5)="lblCategoryID"
-      Tab(0).Control(6)="lblDiscontinued"
-      Tab(0).Control(7)="chkDiscontinued"
-      Tab(0).Control(8)="imgCategory"
+      Tab(0).Control(6)="cboCategoryID"
+      Tab(0).Control(7)="lblDiscontinued"
+      Tab(0).Control(8)="chkDiscontinued"
+      Tab(0).Control(9)="imgCategory"
       Tab(1).Control(0)="lblStock"
       Tab(1).Control(1)="lblUnitPrice"
       Tab(1).Control(2)="txtUnitPrice"
@@ -84,12 +85,13 @@ Begin VB.Form Products
       Tab(1).Control(9)="cmdRaisePrices"
       Tab(1).Control(10)="cmdReorderList"
       Tab(1).Control(11)="lblRecentOrders"
+      Tab(1).Control(12)="lstRecentOrders"
       Tab(2).Control(0)="lblDescriptionTitle"
       Tab(2).Control(1)="lblDescription"
       Tab(2).Control(2)="txtDescription"
       Tab(2).Control(3)="cmdCloseProducts"
-      Tab(0).ControlCount= 9
-      Tab(1).ControlCount= 12
+      Tab(0).ControlCount= 10
+      Tab(1).ControlCount= 13
       Tab(2).ControlCount= 4
       Begin VB.Label lblGeneral
          BackColor= &HFFFFFF&
@@ -228,6 +230,83 @@ Begin VB.Form Products
          Left = 180
          Top = 1840
          Width = 1500
+      End
+      Begin SSDataWidgets_B.SSDBCombo cboCategoryID
+         Bindings = "Products.frx":0054
+         DataFieldList ="CategoryID"
+         DataSourceList ="datcboCategoryID"
+         Height = 502.5975
+         Left = 1740
+         TabIndex =2
+         Top = 1840
+         Width = 3809.16
+         HelpContextID = 0
+         _Version = 131078
+         DataMode=0
+         Cols=2
+         Rows=8
+         AllowInput=0
+         DataSource ="datProducts"
+         DataField ="CategoryID"
+         BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "Arial"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         GroupHeaders = 0
+         ColumnHeaders = 0
+         FieldSeparator = "~"
+         DividerType = 1
+         RowHeight= 400
+         ForeColorEven = 0
+         BackColorOdd = 16777215
+         Columns.count = 2
+         Columns(0).Width = 0
+         Columns(0).Visible = 0
+         Columns(0).Caption = "CategoryID"
+         Columns(0).Name = "CategoryID"
+         Columns(0).DataField = "CategoryID"
+         Columns(0).DataType = 8
+         Columns(0).FieldLen = 4096
+         Columns(1).Width = 2160
+         Columns(1).Caption = "CategoryName"
+         Columns(1).Name = "CategoryName"
+         Columns(1).DataField = "CategoryName"
+         Columns(1).DataType = 8
+         Columns(1).FieldLen = 4096
+         _ExtentX = 3809.16
+         _ExtentY=502.5975
+         _StockProps     =   93
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+      End
+      Begin VB.Data datcboCategoryID
+         Caption = "datcboCategoryID"
+         Connect = "Access"
+         DatabaseName = "<OUT>/Sales.mdb"
+         Exclusive = 0
+         Height = 300
+         Left = 1740
+         Options = 0
+         ReadOnly = 1
+         RecordsetType = 2
+         RecordSource = "qryCategoryList"
+         Top = 2125
+         Width = 1215
+         Visible = False
       End
       Begin VB.Label lblDiscontinued
          BackColor= &HFFFFFF&
@@ -547,6 +626,165 @@ Begin VB.Form Products
          Left = -71400
          Top = 1540
          Width = 4200
+      End
+      Begin DataList.GTList lstRecentOrders
+         Bindings = "Products.frx":006D
+         Height = 2539.44
+         Left = -71400
+         TabIndex = 10
+         Top = 1840
+         Width = 7406.7
+         _Version =   65536
+         HelpContextID = 0
+         AllowColumnDragDrop = 0
+         DefColCaptionBorderStyle = 3
+         MultiSelect = 0
+         ColumnCaptions =-1
+         BeginProperty DefColCaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         BeginProperty DefFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         BeginProperty ScrollTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         BeginProperty ExtendTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.Count = 3
+         CDs.CD(0).SubItemSource = 0
+         CDs.CD(0).WordWrap = 0
+         CDs.CD(0).CaptionWordWrap = 0
+         CDs.CD(0).FontDefined = -1
+         CDs.CD(0).DataField="OrderID"
+         CDs.CD(0).Caption="OrderID"
+         BeginProperty CDs.CD(0).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(0).CaptionFontDefined = -1
+         BeginProperty CDs.CD(0).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(0).Width = 1080
+         CDs.CD(0).KEY = ""
+         CDs.CD(1).SubItemSource = 1
+         CDs.CD(1).SubColumn = 1
+         CDs.CD(1).WordWrap = 0
+         CDs.CD(1).CaptionWordWrap = 0
+         CDs.CD(1).FontDefined = -1
+         CDs.CD(1).DataField="OrderDate"
+         CDs.CD(1).Caption="OrderDate"
+         BeginProperty CDs.CD(1).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(1).CaptionFontDefined = -1
+         BeginProperty CDs.CD(1).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(1).Width = 1440
+         CDs.CD(1).KEY = ""
+         CDs.CD(2).SubItemSource = 2
+         CDs.CD(2).SubColumn = 2
+         CDs.CD(2).WordWrap = 0
+         CDs.CD(2).CaptionWordWrap = 0
+         CDs.CD(2).FontDefined = -1
+         CDs.CD(2).DataField="Quantity"
+         CDs.CD(2).Caption="Quantity"
+         BeginProperty CDs.CD(2).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(2).CaptionFontDefined = -1
+         BeginProperty CDs.CD(2).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         CDs.CD(2).Width = 1080
+         CDs.CD(2).KEY = ""
+         LImgs.Count = 1
+         GridLineType = 2
+         _ExtentX = 7406.7
+         _ExtentY = 2539.44
+         _StockProps = 81
+         BackColor = -2147483643
+         TabStop =True
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         Tag="Jet  SELECT [Order Details].OrderID, Orders.OrderDate, [Order Details].Quantity FROM Orders INNER JOIN [Order Details] ON Orders.OrderID = [Order Details].OrderID WHERE [Order Details].ProductID=[Forms]![Products]![txtProductID] ORDER BY Orders.OrderDate DESC;"
+      End
+      Begin VB.Data datlstRecentOrders
+         Caption = "datlstRecentOrders"
+         Connect = "Access"
+         DatabaseName = "<OUT>/Sales.mdb"
+         Exclusive = 0
+         Height = 300
+         Left = 3600
+         Options = 0
+         ReadOnly = 1
+         RecordsetType = 2
+         RecordSource = "SELECT [Order Details].OrderID, Orders.OrderDate, [Order Details].Quantity FROM Orders INNER JOIN [Order Details] ON Orders.OrderID = [Order Details].OrderID WHERE [Order Details].ProductID=[Forms]![Products]![txtProductID] ORDER BY Orders.OrderDate DESC;"
+         Top = 6280
+         Width = 1215
+         Visible = False
       End
       Begin VB.Label lblDescriptionTitle
          BackColor= &HFFFFFF&

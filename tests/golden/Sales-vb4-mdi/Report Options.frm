@@ -48,6 +48,64 @@ Begin VB.Form Report_Options
       Top = 120
       Width = 7320
    End
+   Begin SSDataWidgets_B.SSDBCombo cboReport
+      DataFieldList="Column 0"
+      Height = 502.5975
+      Left = 1200
+      TabIndex =0
+      Top = 480
+      Width = 5290.5
+      HelpContextID = 0
+      _Version = 131078
+      DataMode=2
+      Cols=2
+      Rows=8
+      AllowInput=0
+      BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      GroupHeaders = 0
+      ColumnHeaders = 0
+      FieldSeparator = "~"
+      DividerType = 1
+      RowHeight= 400
+      ForeColorEven = 0
+      BackColorOdd = 16777215
+      Columns.count = 2
+      Columns(0).Width = 0
+      Columns(0).Visible = 0
+      Columns(0).Caption = "col0"
+      Columns(0).Name = "col0"
+      Columns(0).DataField = "Column 0"
+      Columns(0).DataType = 8
+      Columns(0).FieldLen = 4096
+      Columns(1).Width = 3000
+      Columns(1).Caption = "col1"
+      Columns(1).Name = "col1"
+      Columns(1).DataField = "Column 1"
+      Columns(1).DataType = 8
+      Columns(1).FieldLen = 4096
+      _ExtentX = 5290.5
+      _ExtentY=502.5975
+      _StockProps     =   93
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+   End
    Begin VB.Label lblReport
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -128,6 +186,120 @@ Begin VB.Form Report_Options
       Width = 2520
       Visible = True
       HelpContextID = 0
+   End
+   Begin DataList.GTList lstQuarter
+      Height = 3491.73
+      Left = 5400
+      TabIndex = 3
+      Top = 1200
+      Width = 3597.54
+      _Version =   65536
+      HelpContextID = 0
+      AllowColumnDragDrop = 0
+      DefColCaptionBorderStyle = 3
+      MultiSelect = 0
+      ColumnCaptions =0
+      BeginProperty DefColCaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty DefFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty ScrollTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      BeginProperty ExtendTipFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.Count = 2
+      CDs.CD(0).SubItemSource = 0
+      CDs.CD(0).WordWrap = 0
+      CDs.CD(0).CaptionWordWrap = 0
+      CDs.CD(0).FontDefined = -1
+      CDs.CD(0).Caption = "Col 0"
+      BeginProperty CDs.CD(0).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(0).CaptionFontDefined = -1
+      BeginProperty CDs.CD(0).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(0).Width = 0
+      CDs.CD(0).Visible = 0
+      CDs.CD(0).KEY = ""
+      CDs.CD(1).SubItemSource = 1
+      CDs.CD(1).SubColumn = 1
+      CDs.CD(1).WordWrap = 0
+      CDs.CD(1).CaptionWordWrap = 0
+      CDs.CD(1).FontDefined = -1
+      CDs.CD(1).Caption = "Col 1"
+      BeginProperty CDs.CD(1).Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(1).CaptionFontDefined = -1
+      BeginProperty CDs.CD(1).CaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8.25
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      CDs.CD(1).Width = 2040
+      CDs.CD(1).KEY = ""
+      LImgs.Count = 1
+      GridLineType = 2
+      _ExtentX = 3597.54
+      _ExtentY = 3491.73
+      _StockProps = 81
+      BackColor = -2147483643
+      TabStop =True
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      Tag="Jet  "
    End
    Begin VB.Label lblQuarter
       BackColor= &HFFFFFF&

@@ -1,4 +1,5 @@
 VERSION 5.00
+Object="{8D650141-6025-11D1-BC40-0000C042AEC0}#3.0#0"; "SSDW3B32.OCX"
 Object="{6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.2#0"; "COMCTL32.OCX"
 Begin VB.Form Customers
    BorderStyle = 2
@@ -374,6 +375,59 @@ Begin VB.Form Customers
       Top = 3120
       Width = 1320
    End
+   Begin SSDataWidgets_B.SSDBCombo cboCountry
+      DataFieldList="Column 0"
+      Height = 285
+      Left = 1500
+      TabIndex =7
+      Top = 3480
+      Width = 2160
+      HelpContextID = 0
+      _Version = 131078
+      DataMode=2
+      Cols=1
+      Rows=8
+      AllowInput=1
+      DataSource ="datCustomers"
+      DataField ="Country"
+      BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      GroupHeaders = 0
+      ColumnHeaders = 0
+      FieldSeparator = "~"
+      DividerType = 1
+      RowHeight= 400
+      ForeColorEven = 0
+      BackColorOdd = 16777215
+      Columns.count = 1
+      Columns(0).Width = 2160
+      Columns(0).Caption = "col0"
+      Columns(0).Name = "col0"
+      Columns(0).DataField = "Column 0"
+      Columns(0).DataType = 8
+      Columns(0).FieldLen = 4096
+      _ExtentX = 3809.16
+      _ExtentY=502.5975
+      _StockProps     =   93
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "Tahoma"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+   End
    Begin VB.Label lblCountry
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -441,6 +495,68 @@ Begin VB.Form Customers
       Left = 120
       Top = 3840
       Width = 1320
+   End
+   Begin SSDataWidgets_B.SSDBGrid lstCustomerType
+      Height = 780
+      Left = 5820
+      TabIndex =9
+      Top = 660
+      Width = 1800
+      HelpContextID = 0
+      _Version = 131072
+      DataMode=2
+      BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      RecordSelectors = 0
+      GroupHeaders = 0
+      ColumnHeaders = 0
+      FieldSeparator = "~"
+      DividerType = 1
+      RowSelectionStyle = 1
+      SelectTypeRow = 1
+      AllowUpdate = 0
+      SelectByCell = -1
+      MaxSelectedRows = 1
+      ForeColorEven = 0
+      BackColorOdd = 16777215
+      RowHeight = 450
+      Columns.count = 2
+      Columns(0).Width = 0
+      Columns(0).Visible = 0
+      Columns(0).Caption = "col0"
+      Columns(0).Name = "col0"
+      Columns(0).DataField = "Column 0"
+      Columns(0).DataType = 8
+      Columns(0).FieldLen = 4096
+      Columns(1).Width = 1440
+      Columns(1).Caption = "col1"
+      Columns(1).Name = "col1"
+      Columns(1).DataField = "Column 1"
+      Columns(1).DataType = 8
+      Columns(1).FieldLen = 4096
+      _ExtentX = 3174.3
+      _ExtentY = 1375.53
+      _StockProps = 79
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      TabStop =True
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      Tag="Jet  1;Retail;2;Wholesale;3;Distributor"
    End
    Begin VB.Label lblCustomerType
       BackColor= &HFFFFFF&

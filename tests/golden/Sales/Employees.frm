@@ -1,4 +1,5 @@
 VERSION 5.00
+Object="{8D650141-6025-11D1-BC40-0000C042AEC0}#3.0#0"; "SSDW3B32.OCX"
 Begin VB.Form Employees
    BorderStyle = 2
    Caption ="Employees"
@@ -272,6 +273,59 @@ Begin VB.Form Employees
       Top = 1560
       Width = 1440
    End
+   Begin SSDataWidgets_B.SSDBCombo cboTitleOfCourtesy
+      DataFieldList="Column 0"
+      Height = 285
+      Left = 1680
+      TabIndex =4
+      Top = 1560
+      Width = 1080
+      HelpContextID = 0
+      _Version = 131078
+      DataMode=2
+      Cols=1
+      Rows=8
+      AllowInput=0
+      DataSource ="datEmployees"
+      DataField ="TitleOfCourtesy"
+      BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      GroupHeaders = 0
+      ColumnHeaders = 0
+      FieldSeparator = "~"
+      DividerType = 1
+      RowHeight= 400
+      ForeColorEven = 0
+      BackColorOdd = 16777215
+      Columns.count = 1
+      Columns(0).Width = 1080
+      Columns(0).Caption = "col0"
+      Columns(0).Name = "col0"
+      Columns(0).DataField = "Column 0"
+      Columns(0).DataType = 8
+      Columns(0).FieldLen = 4096
+      _ExtentX = 1904.58
+      _ExtentY=502.5975
+      _StockProps     =   93
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+   End
    Begin VB.Label lblBirthDate
       BackColor= &HFFFFFF&
       BackStyle=0
@@ -339,6 +393,83 @@ Begin VB.Form Employees
       Left = 180
       Top = 2280
       Width = 1440
+   End
+   Begin SSDataWidgets_B.SSDBCombo cboReportsTo
+      Bindings = "Employees.frx":0000
+      DataFieldList ="EmployeeID"
+      DataSourceList ="datcboReportsTo"
+      Height = 285
+      Left = 1680
+      TabIndex =6
+      Top = 2280
+      Width = 2400
+      HelpContextID = 0
+      _Version = 131078
+      DataMode=0
+      Cols=2
+      Rows=8
+      AllowInput=1
+      DataSource ="datEmployees"
+      DataField ="ReportsTo"
+      BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      GroupHeaders = 0
+      ColumnHeaders = 0
+      FieldSeparator = "~"
+      DividerType = 1
+      RowHeight= 400
+      ForeColorEven = 0
+      BackColorOdd = 16777215
+      Columns.count = 2
+      Columns(0).Width = 0
+      Columns(0).Visible = 0
+      Columns(0).Caption = "EmployeeID"
+      Columns(0).Name = "EmployeeID"
+      Columns(0).DataField = "EmployeeID"
+      Columns(0).DataType = 8
+      Columns(0).FieldLen = 4096
+      Columns(1).Width = 2400
+      Columns(1).Caption = "FullName"
+      Columns(1).Name = "FullName"
+      Columns(1).DataField = "FullName"
+      Columns(1).DataType = 8
+      Columns(1).FieldLen = 4096
+      _ExtentX = 4232.4
+      _ExtentY=502.5975
+      _StockProps     =   93
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+   End
+   Begin VB.Data datcboReportsTo
+      Caption = "datcboReportsTo"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Sales.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 1680
+      Options = 0
+      ReadOnly = 1
+      RecordsetType = 2
+      RecordSource = "SELECT Employees.EmployeeID, [LastName] & "", "" & [FirstName] AS FullName FROM Employees ORDER BY Employees.LastName;"
+      Top = 2565
+      Width = 1215
+      Visible = False
    End
    Begin VB.Label lblNotes
       BackColor= &HFFFFFF&

@@ -348,6 +348,124 @@ Begin VB.Form Main_Switchboard
       Top = 0
       Interval = 60000
    End
+   Begin VB.Menu File
+      Caption = "File"
+      Begin VB.Menu File_1
+         Caption = "Orders"
+         Index = 0
+         Enabled = True
+         visible = True
+      End
+      Begin VB.Menu File_1
+         Caption = "Customers"
+         Index = 1
+         Enabled = True
+         visible = True
+      End
+      Begin VB.Menu File_1
+         Caption = "Products"
+         Index = 2
+         Enabled = True
+         visible = True
+      End
+      Begin VB.Menu File_1
+         Caption = "Employees"
+         Index = 3
+         Enabled = True
+         visible = True
+      End
+      Begin VB.Menu File_1
+         Caption = "Orders/Invoices..."
+         Index = 4
+         Enabled = True
+         visible = True
+      End
+      Begin VB.Menu File_1
+         Caption = "Reports"
+         Index = 5
+         Enabled = True
+         visible = True
+         Begin VB.Menu Reports_2
+            Caption = "Report Options..."
+            Index = 0
+            Enabled = True
+            visible = True
+         End
+         Begin VB.Menu Reports_2
+            Caption = "Sales Reports"
+            Index = 1
+            Enabled = True
+            visible = True
+            Begin VB.Menu Sales_Reports_3
+               Caption = "Invoice for Current Order"
+               Enabled = True
+               visible = True
+               Index = 0
+            End
+            Begin VB.Menu Sales_Reports_3
+               Caption = "Sales by Category"
+               Enabled = True
+               visible = True
+               Index = 1
+            End
+         End
+      End
+      Begin VB.Menu File_1
+         Caption = "Exit"
+         Index = 6
+         Enabled = True
+         visible = True
+      End
+   End
+   Begin VB.Menu Records
+      Caption = "Records"
+      Begin VB.Menu Records_1
+         Caption = "New Order"
+         Index = 0
+         Enabled = True
+         visible = True
+      End
+      Begin VB.Menu Records_1
+         Caption = "Requery Line Items"
+         Index = 1
+         Enabled = True
+         visible = True
+      End
+      Begin VB.Menu Records_1
+         Caption = "Standard Shipping"
+         Index = 2
+         Enabled = True
+         visible = True
+      End
+      Begin VB.Menu Records_1
+         Caption = "Raise Prices 5%"
+         Index = 3
+         Enabled = False
+         visible = True
+      End
+      Begin VB.Menu Records_1
+         Caption = "Check Stock..."
+         Index = 4
+         Enabled = True
+         visible = True
+      End
+      Begin VB.Menu Records_1
+         Caption = "Update Mailing List"
+         Index = 5
+         Enabled = True
+         visible = False
+      End
+   End
+   Begin VB.Menu Help
+      Caption = "Help"
+      Begin VB.Menu Help_1
+         Caption = "About Sales..."
+         Index = 0
+         Enabled = True
+         visible = True
+      End
+   End
+
 End
 DIM OpenArgsF as string
 'VLRN Option Compare Database
@@ -452,6 +570,58 @@ End Sub
 
 Private Sub Timer1_Timer()
     Call Form_Timer
+End Sub
+Private Sub File_1_Click(Index as Integer)
+    Select Case Index
+        Case 0	'Orders
+            OpenOrders
+        Case 1	'Customers
+            mcrNavigation.OpenCustomers
+        Case 2	'Products
+            mcrNavigation.OpenProducts
+        Case 3	'Employees
+            mcrNavigation.OpenEmployees
+        Case 4	'Orders/Invoices...
+            OpenInvoiceFinder
+        Case 6	'Exit
+            ExitApplication
+    End Select
+End Sub
+Private Sub Records_1_Click(Index as Integer)
+    Select Case Index
+        Case 0	'New Order
+            mcrNavigation.OpenOrders
+        Case 1	'Requery Line Items
+            datmcrOrders.Refresh	'VLRN mcrOrders.RequeryDetails
+        Case 2	'Standard Shipping
+            UseStandardShipping
+        Case 3	'Raise Prices 5%
+            mcrPriceUpdate
+        Case 4	'Check Stock...
+            ReorderCheck
+        Case 5	'Update Mailing List
+            UpdateMailingList
+    End Select
+End Sub
+Private Sub Help_1_Click(Index as Integer)
+    Select Case Index
+        Case 0	'About Sales...
+            ShowAbout
+    End Select
+End Sub
+Private Sub Reports_2_Click(Index as Integer)
+    Select Case Index
+        Case 0	'Report Options...
+            OpenReportOptions
+    End Select
+End Sub
+Private Sub Sales_Reports_3_Click(Index as Integer)
+    Select Case Index
+        Case 0	'Invoice for Current Order
+            PrintCurrentInvoice
+        Case 1	'Sales by Category
+
+    End Select
 End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs

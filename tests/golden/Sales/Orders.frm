@@ -1,5 +1,6 @@
 VERSION 5.00
 Object="{BDC217C8-ED16-11CD-956C-0000C04E4C0A}#1.0#0"; "TABCTL32.OCX"
+Object="{8D650141-6025-11D1-BC40-0000C042AEC0}#3.0#0"; "SSDW3B32.OCX"
 Object="{0BA686C6-F7D3-101A-993E-0000C0EF6F5E}#1.0#0"; "THREED32.OCX"
 Begin VB.Form Orders
    BorderStyle = 2
@@ -239,6 +240,89 @@ Begin VB.Form Orders
          Left = 360
          Top = 1320
          Width = 1320
+      End
+      Begin SSDataWidgets_B.SSDBCombo cboEmployeeID
+         Bindings = "Orders.frx":0054
+         DataFieldList ="EmployeeID"
+         DataSourceList ="datcboEmployeeID"
+         Height = 285
+         Left = 1740
+         TabIndex =3
+         Top = 1680
+         Width = 2520
+         HelpContextID = 0
+         _Version = 131078
+         DataMode=0
+         Cols=3
+         Rows=8
+         AllowInput=1
+         DataSource ="datOrders"
+         DataField ="EmployeeID"
+         BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "Arial"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         GroupHeaders = 0
+         ColumnHeaders = 0
+         FieldSeparator = "~"
+         DividerType = 1
+         RowHeight= 400
+         ForeColorEven = 0
+         BackColorOdd = 16777215
+         Columns.count = 3
+         Columns(0).Width = 0
+         Columns(0).Visible = 0
+         Columns(0).Caption = "EmployeeID"
+         Columns(0).Name = "EmployeeID"
+         Columns(0).DataField = "EmployeeID"
+         Columns(0).DataType = 8
+         Columns(0).FieldLen = 4096
+         Columns(1).Width = 2160
+         Columns(1).Caption = "EmployeeName"
+         Columns(1).Name = "EmployeeName"
+         Columns(1).DataField = "EmployeeName"
+         Columns(1).DataType = 8
+         Columns(1).FieldLen = 4096
+         Columns(2).Width = 1800
+         Columns(2).Caption = "Title"
+         Columns(2).Name = "Title"
+         Columns(2).DataField = "Title"
+         Columns(2).DataType = 8
+         Columns(2).FieldLen = 4096
+         _ExtentX = 4444.02
+         _ExtentY=502.5975
+         _StockProps     =   93
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+      End
+      Begin VB.Data datcboEmployeeID
+         Caption = "datcboEmployeeID"
+         Connect = "Access"
+         DatabaseName = "<OUT>/Sales.mdb"
+         Exclusive = 0
+         Height = 300
+         Left = 1740
+         Options = 0
+         ReadOnly = 1
+         RecordsetType = 2
+         RecordSource = "SELECT Employees.EmployeeID, [LastName] & "", "" & [FirstName] AS EmployeeName, Employees.Title FROM Employees ORDER BY Employees.LastName, Employees.FirstName;"
+         Top = 3045
+         Width = 1215
+         Visible = False
       End
       Begin VB.Label lblEmployeeID
          BackColor= &HFFFFFF&
@@ -493,6 +577,59 @@ Begin VB.Form Orders
          Top = 1620
          Width = 1320
       End
+      Begin SSDataWidgets_B.SSDBCombo cboShipCountry
+         DataFieldList="Column 0"
+         Height = 285
+         Left = -73260
+         TabIndex =3
+         Top = 1980
+         Width = 2160
+         HelpContextID = 0
+         _Version = 131078
+         DataMode=2
+         Cols=1
+         Rows=8
+         AllowInput=1
+         DataSource ="datOrders"
+         DataField ="ShipCountry"
+         BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "Arial"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         GroupHeaders = 0
+         ColumnHeaders = 0
+         FieldSeparator = "~"
+         DividerType = 1
+         RowHeight= 400
+         ForeColorEven = 0
+         BackColorOdd = 16777215
+         Columns.count = 1
+         Columns(0).Width = 2160
+         Columns(0).Caption = "col0"
+         Columns(0).Name = "col0"
+         Columns(0).DataField = "Column 0"
+         Columns(0).DataType = 8
+         Columns(0).FieldLen = 4096
+         _ExtentX = 3809.16
+         _ExtentY=502.5975
+         _StockProps     =   93
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+      End
       Begin VB.Label lblShipCountry
          BackColor= &HFFFFFF&
          BackStyle=0
@@ -513,6 +650,102 @@ Begin VB.Form Orders
          Left = -74640
          Top = 1980
          Width = 1320
+      End
+      Begin SSDataWidgets_B.SSDBGrid Orders_Subform
+         Bindings = "Orders.frx":006D
+         Height = 3300
+         Left = -74640
+         TabIndex =0
+         Top = 840
+         Width = 9120
+         _Version = 131072
+         DataMode=0
+         BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = " Arial"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         RecordSelectors = 1
+         GroupHeaders = 0
+         ColumnHeaders = -1
+         FieldSeparator = "~"
+         DividerType = 3
+         RowSelectionStyle = 1
+         SelectTypeRow = 1
+         AllowUpdate = 1
+         SelectByCell = -1
+         MaxSelectedRows = 1
+         ForeColorEven = 0
+         BackColorOdd = 16777215
+         RowHeight = 450
+         Columns.count = 5
+         Columns(0).Width = 5713.74
+         Columns(0).Caption = "ProductID"
+         Columns(0).Name = "ProductID"
+         Columns(0).DataField = "ProductID"
+         Columns(0).DataType = 8
+         Columns(0).FieldLen = 4096
+         Columns(1).Width = 2539.44
+         Columns(1).Caption = "UnitPrice"
+         Columns(1).Name = "UnitPrice"
+         Columns(1).DataField = "UnitPrice"
+         Columns(1).DataType = 8
+         Columns(1).FieldLen = 4096
+         Columns(1).NumberFormat = "Currency"
+         Columns(2).Width = 2539.44
+         Columns(2).Caption = "Quantity"
+         Columns(2).Name = "Quantity"
+         Columns(2).DataField = "Quantity"
+         Columns(2).DataType = 8
+         Columns(2).FieldLen = 4096
+         Columns(3).Width = 2539.44
+         Columns(3).Caption = "Discount"
+         Columns(3).Name = "Discount"
+         Columns(3).DataField = "Discount"
+         Columns(3).DataType = 8
+         Columns(3).FieldLen = 4096
+         Columns(3).NumberFormat = "Percent"
+         Columns(4).Width = 2539.44
+         Columns(4).Caption = "=[Quantity]*[UnitPrice]"
+         Columns(4).Name = "=[Quantity]*[UnitPrice]"
+         Columns(4).DataField = "=[Quantity]*[UnitPrice]"
+         Columns(4).DataType = 8
+         Columns(4).FieldLen = 4096
+         Columns(4).NumberFormat = "Currency"
+         _ExtentX = 16083.12
+         _ExtentY = 5819.55
+         _StockProps = 79
+         BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = " Arial "
+            charset = 0
+            weight = 400
+            Size = 8.25
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         TabStop =True
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         Tag="~Jet  SELECT [Order Details].OrderID, [Order Details].ProductID, [Order Details].UnitPrice, [Order Details].Quantity, [Order Details].Discount FROM [Order Details] ORDER BY [Order Details].ProductID;"
+      End
+      Begin VB.Data datOrders_Subform
+         Caption = "datOrders_Subform"
+         Connect = "Access"
+         DatabaseName = "<OUT>/Sales.mdb"
+         Exclusive = 0
+         Height = 300
+         Left = -74640
+         Options = 0
+         ReadOnly = 0
+         RecordsetType = 1
+         Top = 960
+         Width = 2700
+         Visible = True
       End
       Begin VB.Label lblOrderDetails
          BackColor= &HFFFFFF&
@@ -679,6 +912,83 @@ Begin VB.Form Orders
          Top = 120
          Width = 1080
       End
+      Begin SSDataWidgets_B.SSDBCombo cboCustomerID
+         Bindings = "Orders.frx":0087
+         DataFieldList ="CustomerID"
+         DataSourceList ="datcboCustomerID"
+         Height = 285
+         Left = 1440
+         TabIndex =1
+         Top = 540
+         Width = 4320
+         HelpContextID = 0
+         _Version = 131078
+         DataMode=0
+         Cols=2
+         Rows=8
+         AllowInput=0
+         DataSource ="datOrders"
+         DataField ="CustomerID"
+         BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "Arial"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         GroupHeaders = 0
+         ColumnHeaders = 0
+         FieldSeparator = "~"
+         DividerType = 1
+         RowHeight= 400
+         ForeColorEven = 0
+         BackColorOdd = 16777215
+         Columns.count = 2
+         Columns(0).Width = 0
+         Columns(0).Visible = 0
+         Columns(0).Caption = "CustomerID"
+         Columns(0).Name = "CustomerID"
+         Columns(0).DataField = "CustomerID"
+         Columns(0).DataType = 8
+         Columns(0).FieldLen = 4096
+         Columns(1).Width = 4320
+         Columns(1).Caption = "CompanyName"
+         Columns(1).Name = "CompanyName"
+         Columns(1).DataField = "CompanyName"
+         Columns(1).DataType = 8
+         Columns(1).FieldLen = 4096
+         _ExtentX = 7618.32
+         _ExtentY=502.5975
+         _StockProps     =   93
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+      End
+      Begin VB.Data datcboCustomerID
+         Caption = "datcboCustomerID"
+         Connect = "Access"
+         DatabaseName = "<OUT>/Sales.mdb"
+         Exclusive = 0
+         Height = 300
+         Left = 1440
+         Options = 0
+         ReadOnly = 1
+         RecordsetType = 2
+         RecordSource = "SELECT Customers.CustomerID, Customers.CompanyName FROM Customers ORDER BY Customers.CompanyName;"
+         Top = 825
+         Width = 1215
+         Visible = False
+      End
       Begin VB.Label lblCustomerID
          BackColor= &HFFFFFF&
          BackStyle=0
@@ -835,6 +1145,51 @@ Begin VB.Form Orders
       End
 
    End
+   Begin ComctlLib.Toolbar Sales_Toolbar
+      Align = 1
+      Height = 420
+      Left = 0
+      TabIndex = 0
+      Top = 0
+      Width = 6690
+      _ExtentX = 11800
+      _ExtentY = 741
+      Appearance = 1
+      BeginProperty Buttons {0713E452-850A-101B-AFC0-4210102A8DA7}
+         NumButtons = 5
+         BeginProperty button1 {0713F354-850A-101B-AFC0-4210102A8DA7}
+            Caption = "Orders"
+            Key = "Orders"
+            ToolTipText = "Open the Orders form"
+            Object.Tag = ""
+         EndProperty
+         BeginProperty button2 {0713F354-850A-101B-AFC0-4210102A8DA7}
+            Caption = "Customers"
+            Key = "Customers"
+            ToolTipText = "Open the Customers form"
+            Object.Tag = ""
+         EndProperty
+         BeginProperty button3 {0713F354-850A-101B-AFC0-4210102A8DA7}
+            Caption = "Print Invoice"
+            Key = "Print Invoice"
+            ToolTipText = "Preview the invoice of the current order"
+            Object.Tag = ""
+         EndProperty
+         BeginProperty button4 {0713F354-850A-101B-AFC0-4210102A8DA7}
+            Caption = "Line Items"
+            Key = "Line Items"
+            ToolTipText = "Recalculate the line items"
+            Object.Tag = ""
+         EndProperty
+         BeginProperty button5 {0713F354-850A-101B-AFC0-4210102A8DA7}
+            Caption = "Close"
+            Key = "Close"
+            ToolTipText = "Close the active form"
+            Object.Tag = ""
+         EndProperty
+      EndProperty
+   End
+
 End
 DIM OpenArgsF as string
 'VLRN Option Compare Database
@@ -1005,13 +1360,21 @@ Function InitializeComboBoxes()
 End Function
 Private Sub datOrders_Reposition()
     txtOrderSubtotal.text =DSum("[Quantity]*[UnitPrice]*(1-[Discount])","Order Details","[OrderID]=" & Nz([OrderID],0))
+    datOrders_Subform.RecordSource="Select * from [qrydatOrders1] INNER JOIN [Orders] ON [qrydatOrders1].[OrderID] = [Orders].[OrderID] Where [Orders].[OrderID]=" & datOrders.Recordset.Fields("OrderID")
+    datOrders_Subform.refresh
+    datOrders_Subform.Recordset.Movelast
+    datOrders_Subform.Recordset.MoveFirst
     grpShipVia(datOrders.recordset.Fields("ShipVia")).value = true
     Call Form_Current
+End Sub
+Private Sub datOrders_Subform_Reposition()
 End Sub
 Function InitialDataCtlCaptions()
     On Error Resume Next
     datOrders.Recordset.movenext
     datOrders.Recordset.moveFirst
+    datOrders_Subform.Recordset.movenext
+    datOrders_Subform.Recordset.moveFirst
 End Function
 
 Private Sub cboEmployeeID_GotFocus()
@@ -1080,6 +1443,20 @@ Private Sub datOrders_Validate(Action As Integer, Save As Integer)
         Case vbDataActionUpdate
             Call Form_BeforeUpdate(0)
         Case Else
+    End Select
+End Sub
+Private Sub Sales_Toolbar_ButtonClick(ByVal Button As Button)
+    Select Case Button.Key
+        Case "Orders"
+            OpenOrders
+        Case "Customers"
+            mcrNavigation.OpenCustomers
+        Case "Print Invoice"
+            PrintCurrentInvoice
+        Case "Line Items"
+            datmcrOrders.Refresh	'VLRN mcrOrders.RequeryDetails
+        Case "Close"
+            mcrNavigation.CloseForm
     End Select
 End Sub
 Property Let OpenArgs(strOpenArgs as string)

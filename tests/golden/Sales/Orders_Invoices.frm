@@ -1,4 +1,5 @@
 VERSION 5.00
+Object="{8D650141-6025-11D1-BC40-0000C042AEC0}#3.0#0"; "SSDW3B32.OCX"
 Begin VB.Form Orders_Invoices
    BorderStyle = 1
    Caption ="Find an Invoice"
@@ -47,6 +48,84 @@ Begin VB.Form Orders_Invoices
       Left = 120
       Top = 120
       Width = 4320
+   End
+   Begin SSDataWidgets_B.SSDBGrid lstShippers
+      Bindings = "Orders_Invoices.frx":0000
+      Height = 1140
+      Left = 240
+      TabIndex =0
+      Top = 960
+      Width = 2160
+      HelpContextID = 0
+      _Version = 131072
+      DataMode=0
+      BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      RecordSelectors = 0
+      GroupHeaders = 0
+      ColumnHeaders = 0
+      FieldSeparator = "~"
+      DividerType = 1
+      RowSelectionStyle = 1
+      SelectTypeRow = 1
+      AllowUpdate = 0
+      SelectByCell = -1
+      MaxSelectedRows = 1
+      ForeColorEven = 0
+      BackColorOdd = 16777215
+      RowHeight = 450
+      Columns.count = 2
+      Columns(0).Width = 0
+      Columns(0).Visible = 0
+      Columns(0).Caption = "ShipperID"
+      Columns(0).Name = "ShipperID"
+      Columns(0).DataField = "ShipperID"
+      Columns(0).DataType = 8
+      Columns(0).FieldLen = 4096
+      Columns(1).Width = 2160
+      Columns(1).Caption = "CompanyName"
+      Columns(1).Name = "CompanyName"
+      Columns(1).DataField = "CompanyName"
+      Columns(1).DataType = 8
+      Columns(1).FieldLen = 4096
+      _ExtentX = 3809.16
+      _ExtentY = 2010.39
+      _StockProps = 79
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      TabStop =True
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      Tag="Jet  qryShippersList"
+   End
+   Begin VB.Data datlstShippers
+      Caption = "datlstShippers"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Sales.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 240
+      Options = 0
+      ReadOnly = 1
+      RecordsetType = 2
+      RecordSource = "qryShippersList"
+      Top = 2100
+      Width = 1215
+      Visible = False
    End
    Begin VB.Label lblShippers
       BackColor= &HFFFFFF&
@@ -220,6 +299,94 @@ Begin VB.Form Orders_Invoices
          TabIndex = 94
          Top = 990
       End
+   End
+   Begin SSDataWidgets_B.SSDBGrid lstInvoices
+      Bindings = "Orders_Invoices.frx":0017
+      Height = 2400
+      Left = 120
+      TabIndex =5
+      Top = 2700
+      Width = 7200
+      HelpContextID = 0
+      _Version = 131072
+      DataMode=0
+      BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      RecordSelectors = 0
+      GroupHeaders = 0
+      FieldSeparator = "~"
+      DividerType = 1
+      RowSelectionStyle = 1
+      SelectTypeRow = 1
+      AllowUpdate = 0
+      SelectByCell = -1
+      MaxSelectedRows = 1
+      ForeColorEven = 0
+      BackColorOdd = 16777215
+      RowHeight = 450
+      Columns.count = 4
+      Columns(0).Width = 900
+      Columns(0).Caption = "OrderID"
+      Columns(0).Name = "OrderID"
+      Columns(0).DataField = "OrderID"
+      Columns(0).DataType = 8
+      Columns(0).FieldLen = 4096
+      Columns(1).Width = 1200
+      Columns(1).Caption = "OrderDate"
+      Columns(1).Name = "OrderDate"
+      Columns(1).DataField = "OrderDate"
+      Columns(1).DataType = 8
+      Columns(1).FieldLen = 4096
+      Columns(2).Width = 3600
+      Columns(2).Caption = "CompanyName"
+      Columns(2).Name = "CompanyName"
+      Columns(2).DataField = "CompanyName"
+      Columns(2).DataType = 8
+      Columns(2).FieldLen = 4096
+      Columns(3).Width = 1200
+      Columns(3).Caption = "ShippedDate"
+      Columns(3).Name = "ShippedDate"
+      Columns(3).DataField = "ShippedDate"
+      Columns(3).DataType = 8
+      Columns(3).FieldLen = 4096
+      _ExtentX = 12697.2
+      _ExtentY = 4232.4
+      _StockProps = 79
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      TabStop =True
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      Tag="Jet  SELECT Orders.OrderID, Orders.OrderDate, Customers.CompanyName, Orders.ShippedDate FROM Customers INNER JOIN Orders ON Customers.CustomerID = Orders.CustomerID ORDER BY Orders.OrderDate DESC;"
+   End
+   Begin VB.Data datlstInvoices
+      Caption = "datlstInvoices"
+      Connect = "Access"
+      DatabaseName = "<OUT>/Sales.mdb"
+      Exclusive = 0
+      Height = 300
+      Left = 120
+      Options = 0
+      ReadOnly = 1
+      RecordsetType = 2
+      RecordSource = "SELECT Orders.OrderID, Orders.OrderDate, Customers.CompanyName, Orders.ShippedDate FROM Customers INNER JOIN Orders ON Customers.CustomerID = Orders.CustomerID ORDER BY Orders.OrderDate DESC;"
+      Top = 5100
+      Width = 1215
+      Visible = False
    End
    Begin VB.Label lblInvoices
       BackColor= &HFFFFFF&

@@ -1,4 +1,5 @@
 VERSION 5.00
+Object="{8D650141-6025-11D1-BC40-0000C042AEC0}#3.0#0"; "SSDW3B32.OCX"
 Begin VB.Form Products
    BorderStyle = 2
    Caption ="Products"
@@ -68,9 +69,10 @@ Begin VB.Form Products
       Tab(0).Control(3)="lblProductName"
       Tab(0).Control(4)="txtProductName"
       Tab(0).Control(5)="lblCategoryID"
-      Tab(0).Control(6)="lblDiscontinued"
-      Tab(0).Control(7)="chkDiscontinued"
-      Tab(0).Control(8)="imgCategory"
+      Tab(0).Control(6)="cboCategoryID"
+      Tab(0).Control(7)="lblDiscontinued"
+      Tab(0).Control(8)="chkDiscontinued"
+      Tab(0).Control(9)="imgCategory"
       Tab(1).Control(0)="lblStock"
       Tab(1).Control(1)="lblUnitPrice"
       Tab(1).Control(2)="txtUnitPrice"
@@ -83,12 +85,13 @@ Begin VB.Form Products
       Tab(1).Control(9)="cmdRaisePrices"
       Tab(1).Control(10)="cmdReorderList"
       Tab(1).Control(11)="lblRecentOrders"
+      Tab(1).Control(12)="lstRecentOrders"
       Tab(2).Control(0)="lblDescriptionTitle"
       Tab(2).Control(1)="lblDescription"
       Tab(2).Control(2)="txtDescription"
       Tab(2).Control(3)="cmdCloseProducts"
-      Tab(0).ControlCount= 9
-      Tab(1).ControlCount= 12
+      Tab(0).ControlCount= 10
+      Tab(1).ControlCount= 13
       Tab(2).ControlCount= 4
       Begin VB.Label lblGeneral
          BackColor= &HFFFFFF&
@@ -227,6 +230,83 @@ Begin VB.Form Products
          Left = 180
          Top = 1840
          Width = 1500
+      End
+      Begin SSDataWidgets_B.SSDBCombo cboCategoryID
+         Bindings = "Products.frx":0054
+         DataFieldList ="CategoryID"
+         DataSourceList ="datcboCategoryID"
+         Height = 285
+         Left = 1740
+         TabIndex =2
+         Top = 1840
+         Width = 2160
+         HelpContextID = 0
+         _Version = 131078
+         DataMode=0
+         Cols=2
+         Rows=8
+         AllowInput=0
+         DataSource ="datProducts"
+         DataField ="CategoryID"
+         BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "Arial"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         GroupHeaders = 0
+         ColumnHeaders = 0
+         FieldSeparator = "~"
+         DividerType = 1
+         RowHeight= 400
+         ForeColorEven = 0
+         BackColorOdd = 16777215
+         Columns.count = 2
+         Columns(0).Width = 0
+         Columns(0).Visible = 0
+         Columns(0).Caption = "CategoryID"
+         Columns(0).Name = "CategoryID"
+         Columns(0).DataField = "CategoryID"
+         Columns(0).DataType = 8
+         Columns(0).FieldLen = 4096
+         Columns(1).Width = 2160
+         Columns(1).Caption = "CategoryName"
+         Columns(1).Name = "CategoryName"
+         Columns(1).DataField = "CategoryName"
+         Columns(1).DataType = 8
+         Columns(1).FieldLen = 4096
+         _ExtentX = 3809.16
+         _ExtentY=502.5975
+         _StockProps     =   93
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+      End
+      Begin VB.Data datcboCategoryID
+         Caption = "datcboCategoryID"
+         Connect = "Access"
+         DatabaseName = "<OUT>/Sales.mdb"
+         Exclusive = 0
+         Height = 300
+         Left = 1740
+         Options = 0
+         ReadOnly = 1
+         RecordsetType = 2
+         RecordSource = "qryCategoryList"
+         Top = 2125
+         Width = 1215
+         Visible = False
       End
       Begin VB.Label lblDiscontinued
          BackColor= &HFFFFFF&
@@ -547,6 +627,88 @@ Begin VB.Form Products
          Left = -71400
          Top = 1540
          Width = 4200
+      End
+      Begin SSDataWidgets_B.SSDBGrid lstRecentOrders
+         Bindings = "Products.frx":006D
+         Height = 1440
+         Left = -71400
+         TabIndex =10
+         Top = 1840
+         Width = 4200
+         HelpContextID = 0
+         _Version = 131072
+         DataMode=0
+         BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+            Name = "Arial"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         RecordSelectors = 0
+         GroupHeaders = 0
+         FieldSeparator = "~"
+         DividerType = 1
+         RowSelectionStyle = 1
+         SelectTypeRow = 1
+         AllowUpdate = 0
+         SelectByCell = -1
+         MaxSelectedRows = 1
+         ForeColorEven = 0
+         BackColorOdd = 16777215
+         RowHeight = 450
+         Columns.count = 3
+         Columns(0).Width = 1080
+         Columns(0).Caption = "OrderID"
+         Columns(0).Name = "OrderID"
+         Columns(0).DataField = "OrderID"
+         Columns(0).DataType = 8
+         Columns(0).FieldLen = 4096
+         Columns(1).Width = 1440
+         Columns(1).Caption = "OrderDate"
+         Columns(1).Name = "OrderDate"
+         Columns(1).DataField = "OrderDate"
+         Columns(1).DataType = 8
+         Columns(1).FieldLen = 4096
+         Columns(2).Width = 1080
+         Columns(2).Caption = "Quantity"
+         Columns(2).Name = "Quantity"
+         Columns(2).DataField = "Quantity"
+         Columns(2).DataType = 8
+         Columns(2).FieldLen = 4096
+         _ExtentX = 7406.7
+         _ExtentY = 2539.44
+         _StockProps = 79
+         BeginProperty Font
+            Name = "MS Sans Serif"
+            charset = 0
+            weight = 400
+            Size = 8
+            underline = 0
+            italic = 0
+            strikethrough = 0
+         EndProperty
+         TabStop =True
+         BackColor= &HFFFFFF&
+         ForeColor= &H0&
+         Tag="Jet  SELECT [Order Details].OrderID, Orders.OrderDate, [Order Details].Quantity FROM Orders INNER JOIN [Order Details] ON Orders.OrderID = [Order Details].OrderID WHERE [Order Details].ProductID=[Forms]![Products]![txtProductID] ORDER BY Orders.OrderDate DESC;"
+      End
+      Begin VB.Data datlstRecentOrders
+         Caption = "datlstRecentOrders"
+         Connect = "Access"
+         DatabaseName = "<OUT>/Sales.mdb"
+         Exclusive = 0
+         Height = 300
+         Left = 3600
+         Options = 0
+         ReadOnly = 1
+         RecordsetType = 2
+         RecordSource = "SELECT [Order Details].OrderID, Orders.OrderDate, [Order Details].Quantity FROM Orders INNER JOIN [Order Details] ON Orders.OrderID = [Order Details].OrderID WHERE [Order Details].ProductID=[Forms]![Products]![txtProductID] ORDER BY Orders.OrderDate DESC;"
+         Top = 6280
+         Width = 1215
+         Visible = False
       End
       Begin VB.Label lblDescriptionTitle
          BackColor= &HFFFFFF&

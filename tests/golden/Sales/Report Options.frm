@@ -1,4 +1,5 @@
 VERSION 5.00
+Object="{8D650141-6025-11D1-BC40-0000C042AEC0}#3.0#0"; "SSDW3B32.OCX"
 Object="{8E27C92E-1264-101C-8A2F-040224009C02}#7.0#0"; "MSCAL.OCX"
 Begin VB.Form Report_Options
    BorderStyle = 3
@@ -48,6 +49,64 @@ Begin VB.Form Report_Options
       Left = 120
       Top = 120
       Width = 7320
+   End
+   Begin SSDataWidgets_B.SSDBCombo cboReport
+      DataFieldList="Column 0"
+      Height = 285
+      Left = 1200
+      TabIndex =0
+      Top = 480
+      Width = 3000
+      HelpContextID = 0
+      _Version = 131078
+      DataMode=2
+      Cols=2
+      Rows=8
+      AllowInput=0
+      BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      GroupHeaders = 0
+      ColumnHeaders = 0
+      FieldSeparator = "~"
+      DividerType = 1
+      RowHeight= 400
+      ForeColorEven = 0
+      BackColorOdd = 16777215
+      Columns.count = 2
+      Columns(0).Width = 0
+      Columns(0).Visible = 0
+      Columns(0).Caption = "col0"
+      Columns(0).Name = "col0"
+      Columns(0).DataField = "Column 0"
+      Columns(0).DataType = 8
+      Columns(0).FieldLen = 4096
+      Columns(1).Width = 3000
+      Columns(1).Caption = "col1"
+      Columns(1).Name = "col1"
+      Columns(1).DataField = "Column 1"
+      Columns(1).DataType = 8
+      Columns(1).FieldLen = 4096
+      _ExtentX = 5290.5
+      _ExtentY=502.5975
+      _StockProps     =   93
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
    End
    Begin VB.Label lblReport
       BackColor= &HFFFFFF&
@@ -129,6 +188,68 @@ Begin VB.Form Report_Options
       Width = 2520
       Visible = True
       HelpContextID = 0
+   End
+   Begin SSDataWidgets_B.SSDBGrid lstQuarter
+      Height = 1980
+      Left = 5400
+      TabIndex =3
+      Top = 1200
+      Width = 2040
+      HelpContextID = 0
+      _Version = 131072
+      DataMode=2
+      BeginProperty HeadFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
+         Name = "Arial"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      RecordSelectors = 0
+      GroupHeaders = 0
+      ColumnHeaders = 0
+      FieldSeparator = "~"
+      DividerType = 1
+      RowSelectionStyle = 1
+      SelectTypeRow = 1
+      AllowUpdate = 0
+      SelectByCell = -1
+      MaxSelectedRows = 1
+      ForeColorEven = 0
+      BackColorOdd = 16777215
+      RowHeight = 450
+      Columns.count = 2
+      Columns(0).Width = 0
+      Columns(0).Visible = 0
+      Columns(0).Caption = "col0"
+      Columns(0).Name = "col0"
+      Columns(0).DataField = "Column 0"
+      Columns(0).DataType = 8
+      Columns(0).FieldLen = 4096
+      Columns(1).Width = 2040
+      Columns(1).Caption = "col1"
+      Columns(1).Name = "col1"
+      Columns(1).DataField = "Column 1"
+      Columns(1).DataType = 8
+      Columns(1).FieldLen = 4096
+      _ExtentX = 3597.54
+      _ExtentY = 3491.73
+      _StockProps = 79
+      BeginProperty Font
+         Name = "MS Sans Serif"
+         charset = 0
+         weight = 400
+         Size = 8
+         underline = 0
+         italic = 0
+         strikethrough = 0
+      EndProperty
+      TabStop =True
+      BackColor= &HFFFFFF&
+      ForeColor= &H0&
+      Tag="Jet  "
    End
    Begin VB.Label lblQuarter
       BackColor= &HFFFFFF&

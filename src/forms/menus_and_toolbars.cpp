@@ -1,0 +1,162 @@
+#include "forms/menus_and_toolbars.h"
+
+#include <array>
+
+#include "common/names.h"
+#include "common/vb_format.h"
+
+namespace velorin {
+namespace {
+
+constexpr int kButton = 1;
+constexpr int kPopup = 10;
+
+// "=OpenOrders()" runs OpenOrders; anything else is written as it stands.
+std::string ActionLine(const std::string& onAction) {
+    if (!onAction.empty() && onAction[0] == '=')
+        return onAction.size() >= 3 ? onAction.substr(1, onAction.size() - 3) : std::string();
+    return onAction;
+}
+
+class MenuBuilder {
+  public:
+    explicit MenuBuilder(OutputDirectory& out)
+        : menu_(out.Create("_Menu.txt")),
+          code_{out.Create("_Menu.mc1"), out.Create("_Menu.mc2"), out.Create("_Menu.mc3")} {}
+
+    void TopMenu(const CommandBarControl& top) {
+        const std::string name = MenuName(top.caption, 2);
+        menu_.WriteLine("Begin VB.Menu " + name);
+        menu_.WriteLine("  Caption = \"" + MenuName(top.caption, 1) + "\"");
+        Items(top.controls, name + "_1", 1);
+        menu_.WriteLine("End");
+    }
+
+  private:
+    // The items of one popup: array `array` at `level` (1 for the menu bar's
+    // popups), with its click procedure in _Menu.mc<level>.
+    void Items(const std::vector<CommandBarControl>& items, const std::string& array, int level) {
+        OutputFile& code = code_[static_cast<size_t>(level - 1)];
+        code.WriteLine("Private Sub " + array + "_Click(Index as Integer)");
+        code.WriteLine("Select Case Index");
+        int k = 0;
+        for (const CommandBarControl& item : items) {
+            const std::string caption = MenuName(item.caption, 1);
+            const std::string index = std::to_string(k++);
+            menu_.WriteLine("Begin VB.Menu " + array);
+            if (level == 3) {
+                // The deepest level: every item a leaf.
+                menu_.WriteLine("Caption = \"" + caption + "\"");
+                menu_.WriteLine("Enabled = " + VbBool(item.enabled));
+                menu_.WriteLine("visible = " + VbBool(item.visible));
+                menu_.WriteLine("Index = " + index);
+            } else {
+                menu_.WriteLine("Caption = \"" + caption + "\"");
+                menu_.WriteLine("Index = " + index);
+                menu_.WriteLine("Enabled = " + VbBool(item.enabled));
+                menu_.WriteLine("visible = " + VbBool(item.visible));
+            }
+            if (item.type == kPopup && level < 3) {
+                Items(item.controls, MenuName(item.caption, 2) + "_" + std::to_string(level + 1),
+                      level + 1);
+            } else {
+                code.WriteLine("Case " + index + "\t'" + caption);
+                code.WriteLine(ActionLine(item.onAction));
+            }
+            menu_.WriteLine("End");
+        }
+        code.WriteLine("End Select");
+        code.WriteLine("End Sub");
+    }
+
+    OutputFile menu_;
+    std::array<OutputFile, 3> code_;
+};
+
+}  // namespace
+
+std::string MenuName(std::string_view text, int mode) {
+    std::string out;
+    for (char c : text) {
+        if (c == '&')
+            continue;
+        if (mode == 2) {
+            if (c == '.')
+                continue;
+            if (c == '-' || c == ' ' || c == '/' || c == '%')
+                c = '_';
+        }
+        out.push_back(c);
+    }
+    return out;
+}
+
+void BuildToolbar(FormState& state, const std::string& toolbarName) {
+    OutputDirectory& out = state.session.out;
+    out.Remove("toolbar.txt");
+    out.Remove("toolbarcode.txt");
+    const CommandBar* bar = state.session.sourceDb->FindCommandBar(toolbarName);
+    if (bar != nullptr && bar->builtIn)
+        return;
+    OutputFile block = out.Create("toolbar.txt");
+    OutputFile code = out.Create("toolbarcode.txt");
+    if (bar == nullptr) {
+        state.session.ui.Warn("form " + state.Form().Name() + ": toolbar " + toolbarName +
+                              " not found");
+        return;
+    }
+    const std::string name = MakeVBName(toolbarName);
+    code.WriteLine("Private Sub " + name + "_ButtonClick(ByVal Button As Button)");
+    code.WriteLine("Select Case Button.Key");
+    int buttons = 0;
+    for (const CommandBarControl& c : bar->controls)
+        buttons += c.type == kButton;
+    block.WriteLine("Begin ComctlLib.Toolbar " + name);
+    for (const char* line :
+         {"Align = 1", "Height = 420", "Left = 0", "TabIndex = 0", "Top = 0", "Width = 6690",
+          "_ExtentX = 11800", "_ExtentY = 741", "Appearance = 1"})
+        block.WriteLine(line);
+    block.WriteLine("BeginProperty Buttons {0713E452-850A-101B-AFC0-4210102A8DA7}");
+    block.WriteLine("NumButtons = " + std::to_string(buttons));
+    int k = 0;
+    for (const CommandBarControl& c : bar->controls) {
+        // Separators, drop-downs and other Office controls have no toolbar button.
+        if (c.type != kButton)
+            continue;
+        block.WriteLine("BeginProperty button" + std::to_string(++k) +
+                        " {0713F354-850A-101B-AFC0-4210102A8DA7}");
+        block.WriteLine("Caption = \"" + c.caption + "\"");
+        block.WriteLine("Key = \"" + c.caption + "\"");
+        block.WriteLine("ToolTipText = \"" + c.tooltipText + "\"");
+        block.WriteLine("Object.Tag = \"\"");
+        block.WriteLine("EndProperty");
+        code.WriteLine("Case \"" + c.caption + "\"");
+        code.WriteLine(ActionLine(c.onAction));
+    }
+    block.WriteLine("EndProperty");
+    block.WriteLine("End");
+    code.WriteLine("End Select");
+    code.WriteLine("End Sub");
+}
+
+bool BuildMenus(FormState& state, const std::string& menuBarName) {
+    OutputDirectory& out = state.session.out;
+    for (const char* file : {"_Menu.txt", "_Menu.mc1", "_Menu.mc2", "_Menu.mc3"})
+        out.Remove(file);
+    const CommandBar* bar = state.session.sourceDb->FindCommandBar(menuBarName);
+    if (bar == nullptr) {
+        state.session.ui.Warn("form " + state.Form().Name() + ": menu bar " + menuBarName +
+                              " not found");
+        return false;
+    }
+    if (bar->builtIn)
+        return false;
+    MenuBuilder builder(out);
+    for (const CommandBarControl& top : bar->controls) {
+        if (top.type == kPopup)
+            builder.TopMenu(top);
+    }
+    return true;
+}
+
+}  // namespace velorin

@@ -1,0 +1,21 @@
+// A form's menu bar and toolbar, from the application's command bars: nested
+// VB.Menu control arrays and a ComctlLib.Toolbar, with their click handlers.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "forms/form_state.h"
+
+namespace velorin {
+
+// Removes every "&"; mode 2 (names) also drops "." and makes "-", blank, "/"
+// and "%" into "_".
+std::string MenuName(std::string_view text, int mode);
+
+// toolbar.txt and toolbarcode.txt; nothing for a built-in bar.
+void BuildToolbar(FormState& state, const std::string& toolbarName);
+// _Menu.txt and _Menu.mc1 to .mc3; false for a built-in or missing bar.
+bool BuildMenus(FormState& state, const std::string& menuBarName);
+
+}  // namespace velorin

@@ -1,0 +1,7 @@
+CREATE TABLE [Order Lines] (
+  [OrderID] LONG,
+  [ProductID] LONG,
+  [Quantity] SHORT,
+  [Price] CURRENCY,
+  [Note] VARCHAR (50)
+)

@@ -1,0 +1,6 @@
+CREATE TABLE [Orders] (
+  [OrderID] AUTOINCREMENT,
+  [ProductID] LONG,
+  [Size] VARCHAR (10),
+  [OrderDate] DATETIME
+)

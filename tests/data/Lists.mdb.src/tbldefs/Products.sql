@@ -1,0 +1,5 @@
+CREATE TABLE [Products] (
+  [ProductID] LONG,
+  [ProductName] VARCHAR (40),
+  [Price] CURRENCY
+)

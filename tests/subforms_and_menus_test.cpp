@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include "forms/datasheet_grid.h"
+#include "forms/menus_and_toolbars.h"
+#include "session/conversion_driver.h"
+#include "test_support.h"
+
+namespace velorin {
+namespace {
+
+using testing::ScriptedUi;
+using testing::TempDir;
+namespace fs = std::filesystem;
+
+// One "Begin <head> ... End" block of Access's form text.
+struct Block {
+    std::string head;
+    std::vector<std::string> properties;
+    std::vector<Block> children;
+
+    void Write(std::string& out, int depth) const {
+        const std::string pad(static_cast<size_t>(depth) * 4, ' ');
+        out += pad + "Begin " + head + "\r\n";
+        for (const std::string& p : properties)
+            out += pad + "    " + p + "\r\n";
+        if (!children.empty()) {
+            out += pad + "    Begin\r\n";
+            for (const Block& child : children)
+                child.Write(out, depth + 2);
+            out += pad + "    End\r\n";
+        }
+        out += pad + "End\r\n";
+    }
+};
+
+Block Label(const std::string& name, int left, int top) {
+    return {"Label",
+            {"Name =\"" + name + "\"", "Caption =\"" + name + "\"", "Left =" + std::to_string(left),
+             "Top =" + std::to_string(top), "Width =1000", "Height =240"},
+            {}};
+}
+
+Block TextBox(const std::string& name, const std::string& source, int tabIndex, int width = 1000) {
+    return {
+        "TextBox",
+        {"Name =\"" + name + "\"", "ControlSource =\"" + source + "\"",
+         "TabIndex =" + std::to_string(tabIndex), "Width =" + std::to_string(width), "Height =240"},
+        {}};
+}
+
+std::unique_ptr<AccessForm> MakeForm(const std::string& name, std::vector<std::string> properties,
+                                     std::vector<Block> detail) {
+    Block form{"Form",
+               std::move(properties),
+               {Block{"Section", {"Height =6000", "Name =\"Detail\""}, std::move(detail)}}};
+    std::string text;
+    form.Write(text, 0);
+    auto result = std::make_unique<AccessForm>();
+    BuildAccessForm(*ReadObjectText(text).text, name, name, *result);
+    return result;
+}
+
+// The lines of the first block whose Begin line ends in `header`, up to its End.
+std::string BlockOf(const std::string& text, const std::string& header) {
+    const size_t begin = text.find(header + "\r\n");
+    if (begin == std::string::npos)
+        return {};
+    const size_t lineStart = text.rfind('\n', begin) + 1;
+    const std::string indent =
+        text.substr(lineStart, text.find_first_not_of(' ', lineStart) - lineStart);
+    const size_t end = text.find("\r\n" + indent + "End\r\n", begin);
+    return text.substr(begin, end - begin);
+}
+
+class SubformAndMenuTest : public ::testing::Test {
+  protected:
+    SubformAndMenuTest() : session(app, testing::FreshSupportDatabase(dir), ui) {
+        fs::create_directories(dir / "out");
+        request.outputPathText = (dir / "out").string();
+        request.databasePath = dir / "Menus.mdb";
+    }
+    std::string Convert(const std::vector<std::string>& forms, const std::string& read) {
+        request.forms = forms;
+        EXPECT_EQ(StartTranslation(session, request, DefaultConversionSteps()).outcome,
+                  Outcome::Done);
+        return testing::ReadFile(dir / "out" / (read + ".frm"));
+    }
+
+    TempDir dir;
+    AccessApplication app;
+    ScriptedUi ui;
+    Session session;
+    TranslationRequest request;
+};
+
+TEST_F(SubformAndMenuTest, ASubformWithItsOwnTabControlLeavesTheParentsPagesInPlace) {
+    const Block innerTab{
+        "Tab",
+        {"Name =\"tabInner\"", "Left =0", "Top =0", "Width =2000", "Height =1000"},
+        {Block{"Page", {"Name =\"pgInner\"", "Top =300"}, {Label("lblInner", 100, 400)}}}};
+    app.AddForm(MakeForm("Inner", {"Width =3000"}, {innerTab}));
+    const Block subform{"Subform",
+                        {"Name =\"sfrInner\"", "SourceObject =\"Inner\"", "Left =200", "Top =1500",
+                         "Width =3000", "Height =1500"},
+                        {}};
+    const Block outerTab{
+        "Tab",
+        {"Name =\"tabOuter\"", "Left =100", "Top =1000", "Width =5000", "Height =4000"},
+        {Block{"Page", {"Name =\"pgA\"", "Top =1400"}, {subform, Label("lblAfterSub", 300, 1500)}},
+         Block{"Page", {"Name =\"pgB\"", "Top =1400"}, {Label("lblPageB", 4000, 2000)}}}};
+    app.AddForm(MakeForm("Outer", {"Width =6000"}, {outerTab}));
+
+    const std::string frm = Convert({"Outer"}, "Outer");
+    const std::string after = BlockOf(frm, "Begin VB.Label lblAfterSub");
+    EXPECT_NE(after.find("Top = 500\r\n"), std::string::npos) << after;
+    const std::string pageB = BlockOf(frm, "Begin VB.Label lblPageB");
+    EXPECT_NE(pageB.find("Left = -71000\r\n"), std::string::npos) << pageB;
+    EXPECT_NE(pageB.find("Top = 1000\r\n"), std::string::npos) << pageB;
+}
+
+TEST_F(SubformAndMenuTest, NamesThatDifferOnlyInCaseAreMadeUnique) {
+    app.AddForm(
+        MakeForm("Order-Entry", {}, {Label("Total-net", 0, 0), Label("total net", 0, 300)}));
+    app.AddForm(MakeForm("order entry", {}, {}));
+    const std::string first = Convert({"Order-Entry", "order entry"}, "Order-Entry");
+    EXPECT_NE(first.find("Begin VB.Label Total_net\r\n"), std::string::npos);
+    EXPECT_NE(first.find("Begin VB.Label total_netA\r\n"), std::string::npos);
+    const std::string second = testing::ReadFile(dir / "out" / "order entry.frm");
+    EXPECT_NE(second.find("Begin VB.Form order_entryA\r\n"), std::string::npos);
+}
+
+TEST(DatasheetColumns, FollowTabOrderAcrossGapsAndSkipLabels) {
+    auto form = MakeForm("Lines", {"DefaultView =2"},
+                         {TextBox("txtLast", "C", 7), Label("lblFirst", 0, 0),
+                          TextBox("txtFirst", "A", 0), TextBox("txtMiddle", "B", 3)});
+    std::vector<std::string> names;
+    for (const AccessControl* column : DatasheetColumns(*form))
+        names.push_back(column->Name());
+    EXPECT_EQ(names, (std::vector<std::string>{"txtFirst", "txtMiddle", "txtLast"}));
+}
+
+TEST_F(SubformAndMenuTest, DatasheetGridColumnsAndHiddenColumn) {
+    app.AddForm(MakeForm("Lines", {"DefaultView =2", "RecordSource =\"Lines\""},
+                         {TextBox("txtQty", "Qty", 1), TextBox("txtKey", "LineID", 2, 0),
+                          TextBox("txtItem", "Item", 0)}));
+    const Block subform{"Subform",
+                        {"Name =\"sfrLines\"", "SourceObject =\"Lines\"", "Left =100", "Top =200",
+                         "Width =2000", "Height =1000"},
+                        {}};
+    app.AddForm(MakeForm("Host", {}, {subform}));
+    session.options.listBoxType = 2;
+    const std::string grid =
+        BlockOf(Convert({"Host"}, "Host"), "Begin SSDataWidgets_B.SSDBGrid Lines");
+    EXPECT_NE(grid.find("Columns.count = 3\r\n"), std::string::npos);
+    EXPECT_NE(grid.find("Columns(0).DataField = \"Item\""), std::string::npos);
+    EXPECT_NE(grid.find("Columns(1).DataField = \"Qty\""), std::string::npos);
+    EXPECT_NE(grid.find("Columns(2).Visible = 0\r\n      Columns(2).Width = 0\r\n"),
+              std::string::npos)
+        << grid;
+    EXPECT_NE(grid.find("Columns(0).Width = 1763.5\r\n"), std::string::npos);
+    EXPECT_NE(grid.find("_ExtentX = 3527\r\n"), std::string::npos);
+}
+
+TEST_F(SubformAndMenuTest, MissingCommandBarsLeaveTheFormWithoutMenusOrToolbar) {
+    app.AddForm(
+        MakeForm("Bare", {"Toolbar =\"Nowhere\"", "MenuBar =\"Gone\""}, {Label("lblBare", 0, 0)}));
+    const std::string frm = Convert({"Bare"}, "Bare");
+    EXPECT_EQ(frm.find("ComctlLib"), std::string::npos);
+    EXPECT_EQ(frm.find("VB.Menu"), std::string::npos);
+    EXPECT_EQ(frm.find("_ButtonClick"), std::string::npos);
+    EXPECT_EQ(ui.warnings.size(), 2u);
+    EXPECT_FALSE(fs::exists(dir / "out" / "toolbarcode.txt"));
+    EXPECT_FALSE(fs::exists(dir / "out" / "_Menu.mc1"));
+}
+
+TEST_F(SubformAndMenuTest, MenuCodeReachesOnlyItsOwnForm) {
+    CommandBar menu;
+    menu.name = "Main Menu";
+    CommandBarControl file;
+    file.type = 10;
+    file.caption = "&File";
+    CommandBarControl open;
+    open.caption = "&Open";
+    open.onAction = "=OpenIt()";
+    file.controls.push_back(open);
+    menu.controls.push_back(file);
+    app.AddCommandBar(menu);
+    app.AddForm(MakeForm("A With Menu", {"MenuBar =\"Main Menu\""}, {}));
+    app.AddForm(MakeForm("B Without", {}, {}));
+    const std::string withMenu = Convert({"A With Menu", "B Without"}, "A With Menu");
+    EXPECT_NE(withMenu.find("Private Sub File_1_Click(Index as Integer)"), std::string::npos);
+    EXPECT_NE(withMenu.find("OpenIt\r\n"), std::string::npos);
+    const std::string without = testing::ReadFile(dir / "out" / "B Without.frm");
+    EXPECT_EQ(without.find("_Click"), std::string::npos);
+}
+
+TEST(MenuName, CaptionsLoseAccessKeysAndNamesLoseSeparators) {
+    EXPECT_EQ(MenuName("&File", 1), "File");
+    EXPECT_EQ(MenuName("&File", 2), "File");
+    EXPECT_EQ(MenuName("Save &As.../Print-50% Off", 1), "Save As.../Print-50% Off");
+    EXPECT_EQ(MenuName("Save &As.../Print-50% Off", 2), "Save_As_Print_50__Off");
+}
+
+}  // namespace
+}  // namespace velorin
