@@ -267,6 +267,18 @@ void WriteStandard(FormState& state, bool list) {
     ++state.session.controlCount;
 }
 
+// The end of a list box's block and its row source's data control.
+void WriteListTail(ListContext& c) {
+    c.out.WriteLine("TabStop =" + c.control.Text("TabStop"));
+    WriteColours(c);
+    WriteFillingTag(c);
+    WriteToolTipLine(c.out, c.state, c.control);
+    WriteVisibleLine(c.out, c.control);
+    c.out.WriteLine("End");
+    WriteRowSourceDataControl(c);
+    ++c.state.session.controlCount;
+}
+
 }  // namespace
 
 void WriteStandardListBox(FormState& state) {
@@ -289,14 +301,7 @@ void WriteGTList(FormState& state) {
     WriteExtents(c);
     c.out.WriteLine("_StockProps = 81");
     c.out.WriteLine("BackColor = -2147483643");
-    c.out.WriteLine("TabStop =" + c.control.Text("TabStop"));
-    WriteColours(c);
-    WriteFillingTag(c);
-    WriteToolTipLine(c.out, c.state, c.control);
-    WriteVisibleLine(c.out, c.control);
-    c.out.WriteLine("End");
-    WriteRowSourceDataControl(c);
-    ++state.session.controlCount;
+    WriteListTail(c);
 }
 
 void WriteGTCombo(FormState& state) {
@@ -353,14 +358,7 @@ void WriteSSGrid(FormState& state) {
     WriteExtents(c);
     c.out.WriteLine("_StockProps = 79");
     WriteFontBlock(c.out, c.control);
-    c.out.WriteLine("TabStop =" + c.control.Text("TabStop"));
-    WriteColours(c);
-    WriteFillingTag(c);
-    WriteToolTipLine(c.out, c.state, c.control);
-    WriteVisibleLine(c.out, c.control);
-    c.out.WriteLine("End");
-    WriteRowSourceDataControl(c);
-    ++state.session.controlCount;
+    WriteListTail(c);
 }
 
 void WriteSSCombo(FormState& state) {
