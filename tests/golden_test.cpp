@@ -81,7 +81,10 @@ void CheckGolden(const std::string& name, const fs::path& database, const std::s
                           "' -o '" + out.string() + "' --yes --support-db '" + db.string() + "' " +
                           options + " </dev/null >/dev/null 2>'" + (dir / "stderr").string() + "'";
     int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << ReadFile(dir / "stderr");
+    // 3: converted, with the project check's findings in velorin.log, which
+    // the golden tree then holds.
+    ASSERT_TRUE(WIFEXITED(status) && (WEXITSTATUS(status) == 0 || WEXITSTATUS(status) == 3))
+        << ReadFile(dir / "stderr");
 
     std::map<std::string, std::string> actual = ReadTree(out);
     actual["analysis.txt"] = DumpAnalysis(db);

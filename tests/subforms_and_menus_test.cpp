@@ -78,6 +78,7 @@ class SubformAndMenuTest : public ::testing::Test {
         fs::create_directories(dir / "out");
         request.outputPathText = (dir / "out").string();
         request.databasePath = dir / "Menus.mdb";
+        request.templateDirectory = testing::SourceDir() / "support";
     }
     std::string Convert(const std::vector<std::string>& forms, const std::string& read) {
         request.forms = forms;

@@ -18,12 +18,14 @@ struct ConvertArguments {
     std::string comboMode = "bound";
     bool noSecurity = false;
     std::string supportDb;
+    std::string templateDirectory;  // the program's directory
     bool assumeYes = false;
     bool interactive = false;
     bool showProgress = false;
 };
 
-// Exit status: 0 done, 1 failed or stopped, 2 usage.
+// Exit status: 0 done, 1 failed or stopped, 2 usage, 3 converted but the
+// project check found problems.
 int ConvertCommand(ConvertArguments& arguments);
 int ListCommand(const std::string& database, bool tables, bool queries);
 

@@ -78,6 +78,7 @@ int ConvertCommand(ConvertArguments& a) {
     request.options.comboBoxBound = a.comboMode == "bound";
     request.options.disableSecurity = a.noSecurity;
     request.databasePath = loaded.source.databasePath;
+    request.templateDirectory = a.templateDirectory;
     request.databaseFileExists = loaded.source.databaseFileExists;
     if (!loaded.source.exportRoot.empty())
         request.protectedTrees.push_back(loaded.source.exportRoot);
@@ -109,6 +110,12 @@ int ConvertCommand(ConvertArguments& a) {
             if (ui.Warnings() > 0)
                 std::cout << " with " << ui.Warnings() << " warning(s)";
             std::cout << ".\nProject: " << project.string() << "\n";
+            if (!session.projectProblems.empty()) {
+                std::cerr << "velorin: the project check found " << session.projectProblems.size()
+                          << " problem(s), listed in " << session.out.PathOf("velorin.log").string()
+                          << "\n";
+                return 3;
+            }
             return 0;
         }
         case Outcome::Invalid:

@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
 
     velorin::ConvertArguments convert;
     convert.supportDb = (programDir / "vlrn.db").string();
+    convert.templateDirectory = programDir.string();
     CLI::App* convertCmd =
         app.add_subcommand("convert", "Convert forms and modules into a Visual Basic project");
     convertCmd->add_option("DATABASE", convert.database, "Access file or export folder")
@@ -90,7 +91,8 @@ int main(int argc, char** argv) {
         "Questions (existing files, creating the directory, ...) are asked on a terminal; without "
         "one,\n"
         "and without --yes, the answer is No.\n\n"
-        "Exit status: 0 done, 1 failed or stopped, 2 usage.");
+        "Exit status: 0 done, 1 failed or stopped, 2 usage, 3 converted but the project check\n"
+        "found problems (listed in velorin.log in the output directory).");
 
     std::string listDatabase;
     bool listTables = false;

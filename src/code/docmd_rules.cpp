@@ -46,6 +46,9 @@ void RequeryRule(CodeFileState& state) {
     std::string target = line.find('"') == std::string::npos
                              ? std::string(MidFrom(line, 14))
                              : std::string(MidRange(line, 16, static_cast<long>(line.size()) - 1));
+    // Without a control Access requeries the active form: ".requery" alone is no statement.
+    if (TrimBlanks(target).empty())
+        target = "Screen.ActiveForm";
     TranslatedWithNote(state, reason::kTranslatedCheck, target + ".requery");
 }
 

@@ -47,6 +47,8 @@ class FormEventWriter {
         std::string closeLine;
         if (close == kEventProcedure)
             closeLine = "Call Form_Close";
+        else if (!close.empty() && close[0] == '=')
+            closeLine = "gvarReturn " + close;  // an expression, not a macro name
         else if (!close.empty())
             closeLine = "Call " + MakeMacroName(close);
         const std::string header = "Private Sub Form_Unload(Cancel As Integer)";

@@ -227,6 +227,7 @@ void ConvertForm(Session& session, const std::string& fileName, bool isSubform,
     StartLevel(state, level);
     WriteFormHeader(state, state.fileName, false);
     state.formVbName = UniqueFormName(session, level.form->Name());
+    session.formVbNames[level.form->Name()] = state.formVbName;
     WriteFormBlockHead(state);
 
     if (!level.form->Text("RecordSource").empty())

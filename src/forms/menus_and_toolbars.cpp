@@ -11,11 +11,12 @@ namespace {
 constexpr int kButton = 1;
 constexpr int kPopup = 10;
 
-// "=OpenOrders()" runs OpenOrders; anything else is written as it stands.
+// "=OpenOrders()" runs OpenOrders; any other text names a macro, called by
+// the procedure name the macro converter gives it (mcrMain.Open: mcrMain_Open).
 std::string ActionLine(const std::string& onAction) {
     if (!onAction.empty() && onAction[0] == '=')
         return onAction.size() >= 3 ? onAction.substr(1, onAction.size() - 3) : std::string();
-    return onAction;
+    return onAction.empty() ? std::string() : MakeMacroName(onAction);
 }
 
 class MenuBuilder {

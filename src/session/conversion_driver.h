@@ -25,6 +25,8 @@ struct TranslationRequest {
     // Folders that may hold the output only in a folder of their own (the
     // database's folder: the working copy would replace the database).
     std::vector<std::filesystem::path> protectedFolders;
+    // The program's own directory, which holds the project templates.
+    std::filesystem::path templateDirectory;
 };
 
 // The Parts the driver hands work to. An empty step is skipped.
@@ -33,6 +35,8 @@ struct ConversionSteps {
     std::function<void(Session&, const std::string&, bool, const std::string&)> convertForm;
     // Macros, the support module with Sub Main, MacroCode.bas and the MDI parent.
     std::function<void(Session&)> writeSupportModules;
+    // Reads the finished project (output directory, project file) for faults.
+    std::function<std::vector<std::string>(const OutputDirectory&, std::string_view)> checkProject;
 };
 
 // The steps this build provides.

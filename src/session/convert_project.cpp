@@ -5,7 +5,9 @@
 #include "common/names.h"
 #include "controls/support_library/support_library.h"
 #include "forms/convert_form.h"
+#include "project/project_check.h"
 #include "project/project_file.h"
+#include "project/support_modules.h"
 #include "session/conversion_driver.h"
 #include "session/string_table.h"
 
@@ -206,6 +208,18 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     session.ui.EndProgress();
     db.Close();
 
+    // What Visual Basic would stumble over is said, and kept in a log.
+    if (steps.checkProject)
+        session.projectProblems = steps.checkProject(out, session.projectFileName);
+    if (!session.projectProblems.empty()) {
+        OutputFile log = out.Create("velorin.log");
+        out.Keep("velorin.log");
+        for (const std::string& problem : session.projectProblems) {
+            log.WriteLine(problem);
+            session.ui.Warn("project check: " + problem);
+        }
+    }
+
     ConversionResult result;
     for (size_t i = 1; i < session.convertedFormNames.size(); ++i)
         result.formsConverted += !session.convertedFormNames[i].empty();
@@ -229,6 +243,8 @@ ConversionSteps DefaultConversionSteps() {
                            const std::string& name) {
         ConvertForm(session, fileName, isSubform, name);
     };
+    steps.writeSupportModules = WriteSupportModules;
+    steps.checkProject = CheckProject;
     return steps;
 }
 

@@ -5,10 +5,12 @@
 
 #include <array>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "common/ansi_text.h"
 #include "common/output_directory.h"
 #include "session/host/access_application.h"
 #include "session/support_database.h"
@@ -86,6 +88,8 @@ struct Session {
     std::vector<std::string> optionGroupNames{std::string()};
     // VB names given to forms so far: a form's name is unique in the project.
     std::vector<std::string> usedFormNames;
+    // The VB name each converted form got, by its Access name.
+    std::map<std::string, std::string, ILess> formVbNames;
     // Whether the last list or combo tested fits a standard Visual Basic control;
     // kept from one control to the next unless the option asks for the test.
     bool standardListFlag = false;
@@ -93,6 +97,10 @@ struct Session {
     std::shared_ptr<RowSourceProbe> rowSourceProbe;
     // The working copy's StartupForm, remembered while the conversion runs.
     std::string startupForm;
+    // Where the templates VlrnConversionCode.bas and MDIParent.frm are.
+    std::filesystem::path templateDirectory;
+    // What the project check found wrong with the finished project.
+    std::vector<std::string> projectProblems;
 };
 
 }  // namespace velorin

@@ -157,6 +157,7 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
     }
 
     session.options = request.options;
+    session.templateDirectory = request.templateDirectory;
     session.outputPath = outputPath;
     session.out = OutputDirectory(dir);
     session.sourceDatabasePath = request.databasePath;

@@ -571,11 +571,11 @@ Private Sub File_1_Click(Index as Integer)
         Case 0	'Orders
             OpenOrders
         Case 1	'Customers
-            mcrNavigation.OpenCustomers
+            mcrNavigation_OpenCustomers
         Case 2	'Products
-            mcrNavigation.OpenProducts
+            mcrNavigation_OpenProducts
         Case 3	'Employees
-            mcrNavigation.OpenEmployees
+            mcrNavigation_OpenEmployees
         Case 4	'Orders/Invoices...
             OpenInvoiceFinder
         Case 6	'Exit
@@ -585,9 +585,9 @@ End Sub
 Private Sub Records_1_Click(Index as Integer)
     Select Case Index
         Case 0	'New Order
-            mcrNavigation.OpenOrders
+            mcrNavigation_OpenOrders
         Case 1	'Requery Line Items
-            datmcrOrders.Refresh	'VLRN mcrOrders.RequeryDetails
+            mcrOrders_RequeryDetails
         Case 2	'Standard Shipping
             UseStandardShipping
         Case 3	'Raise Prices 5%

@@ -461,7 +461,7 @@ Private Sub lstQuarter_Click()
 End Sub
 
 Private Sub Form_Unload(Cancel As Integer)
-    Call _ClearStatus__
+    gvarReturn =ClearStatus
 End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs

@@ -1450,13 +1450,13 @@ Private Sub Sales_Toolbar_ButtonClick(ByVal Button As Button)
         Case "Orders"
             OpenOrders
         Case "Customers"
-            mcrNavigation.OpenCustomers
+            mcrNavigation_OpenCustomers
         Case "Print Invoice"
             PrintCurrentInvoice
         Case "Line Items"
-            datmcrOrders.Refresh	'VLRN mcrOrders.RequeryDetails
+            mcrOrders_RequeryDetails
         Case "Close"
-            mcrNavigation.CloseForm
+            mcrNavigation_CloseForm
     End Select
 End Sub
 Property Let OpenArgs(strOpenArgs as string)

@@ -422,7 +422,7 @@ Function InitializeComboBoxes()
 End Function
 
 Private Sub Form_Unload(Cancel As Integer)
-    Call _ClearStatus__
+    gvarReturn =ClearStatus
 End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs

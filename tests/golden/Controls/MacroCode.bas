@@ -1,0 +1,3 @@
+Attribute VB_Name = "MacroCode"
+' The application's macros as procedures.
+
