@@ -195,6 +195,45 @@ TEST_F(SubformAndMenuTest, MenuCodeReachesOnlyItsOwnForm) {
     EXPECT_EQ(without.find("_Click"), std::string::npos);
 }
 
+TEST_F(SubformAndMenuTest, OneDatasheetShownTwiceUnderAnUnboundParent) {
+    app.AddForm(MakeForm("Lines", {"DefaultView =2", "RecordSource =\"Lines\""},
+                         {TextBox("txtQty", "Qty", 0)}));
+    auto subform = [](const std::string& name, int top) {
+        return Block{"Subform",
+                     {"Name =\"" + name + "\"", "SourceObject =\"Lines\"",
+                      "LinkMasterFields =\"ID\"", "LinkChildFields =\"ID\"", "Left =100",
+                      "Top =" + std::to_string(top), "Width =2000", "Height =1000"},
+                     {}};
+    };
+    app.AddForm(MakeForm("Menu", {}, {subform("sfrOne", 200), subform("sfrTwo", 1500)}));
+    const std::string frm = Convert({"Menu"}, "Menu");
+    // Two grids and two data controls, each named once.
+    EXPECT_NE(frm.find("Begin SSDataWidgets_B.SSDBGrid Lines\r\n"), std::string::npos);
+    EXPECT_NE(frm.find("Begin SSDataWidgets_B.SSDBGrid LinesA\r\n"), std::string::npos);
+    const std::string second = BlockOf(frm, "Begin VB.Data datLinesA");
+    EXPECT_NE(second.find("Top = 1500\r\n"), std::string::npos) << second;
+    // Without a parent data control to follow, each shows all its records.
+    EXPECT_NE(second.find("RecordSource = \"Lines\"\r\n"), std::string::npos) << second;
+    EXPECT_EQ(frm.find("datMenu_Reposition"), std::string::npos);
+}
+
+TEST_F(SubformAndMenuTest, AFormNamedLikeTheToolbarFilesKeepsItsCodeAndQuotes) {
+    CommandBar bar;
+    bar.name = "Tools";
+    CommandBarControl button;
+    button.caption = "Say \"Hi\"";
+    button.onAction = "=Greet()";
+    bar.controls.push_back(button);
+    app.AddCommandBar(bar);
+    auto form = MakeForm("toolbar", {"Toolbar =\"Tools\""}, {});
+    form->SetCodeLines({"Private Sub Form_Load()", "    Beep", "End Sub"});
+    app.AddForm(std::move(form));
+    const std::string frm = Convert({"toolbar"}, "toolbar");
+    EXPECT_NE(frm.find("Private Sub Form_Load()"), std::string::npos);
+    EXPECT_NE(frm.find("Caption = \"Say \"\"Hi\"\"\"\r\n"), std::string::npos);
+    EXPECT_NE(frm.find("Case \"Say \"\"Hi\"\"\"\r\n"), std::string::npos);
+}
+
 TEST(MenuName, CaptionsLoseAccessKeysAndNamesLoseSeparators) {
     EXPECT_EQ(MenuName("&File", 1), "File");
     EXPECT_EQ(MenuName("&File", 2), "File");

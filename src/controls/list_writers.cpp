@@ -308,8 +308,9 @@ void WriteGTCombo(FormState& state) {
     ListContext c = MakeContext(state, true);
     c.out.WriteLine("Begin DataList.GTCombo " + c.name);
     WriteGreenTreeHeader(c, "_Version = 65536");
-    if (c.bound)
-        WriteBinding(state, c.out, c.control, ".value ");
+    // The combo keeps its ControlSource in either mode, as the Sheridan combo does:
+    // the mode is about how its rows are filled.
+    WriteBinding(state, c.out, c.control, ".value ");
     WriteGreenTreeFonts(c);
     c.out.WriteLine("CDs.Count = " + std::to_string(c.Columns()));
     if (c.bound)

@@ -250,6 +250,14 @@ void ConvertForm(Session& session, const std::string& fileName, bool isSubform,
     }
     if (writers.formEvents)
         writers.formEvents(state);
+    // A form named toolbar, toolbarcode or _Menu has its code where the builders
+    // write: it is put back once they are done.
+    const std::string codeFile = state.fileName + ".txt";
+    std::optional<std::string> code;
+    for (std::string_view builderFile : {"toolbar.txt", "toolbarcode.txt", "_Menu.txt"}) {
+        if (IEquals(codeFile, builderFile))
+            code = session.out.Read(codeFile);
+    }
     const std::string toolbar = level.form->Text("Toolbar");
     if (!toolbar.empty() && writers.toolbar) {
         writers.toolbar(state, toolbar);
@@ -261,6 +269,8 @@ void ConvertForm(Session& session, const std::string& fileName, bool isSubform,
         CopyFragment(state, "_Menu.txt");
         session.out.Remove("_Menu.txt");
     }
+    if (code)
+        session.out.Write(codeFile, *code);
     state.formFile.WriteLine("End");
     state.formFile.Close();
 
@@ -293,7 +303,9 @@ void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformContro
     state.isSubform = true;
     StartLevel(state, level);
     if (!subform.Text("RecordSource").empty())
-        WriteSubformDataControl(state, subform);
+        WriteSubformDataControl(state, subform, MakeVBName(subform.Name()),
+                                state.subformLeft + (state.onTabPage ? state.pageShift : 0),
+                                state.subformTop);
     WriteFormControls(state);
 
     state.level = parent;

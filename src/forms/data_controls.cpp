@@ -96,16 +96,30 @@ void WriteFormDataControl(FormState& state) {
     WriteDataControl(state, state.formFile, layout);
 }
 
-void WriteSubformDataControl(FormState& state, const AccessForm& subform) {
-    const std::string name = MakeVBName(subform.Name());
+void WriteSubformDataControl(FormState& state, const AccessForm& subform, const std::string& name,
+                             long left, long top) {
     DataControlLayout layout;
     layout.name = name;
-    // On a hidden tab page with the subform's controls, not on the first page.
-    layout.left = state.subformLeft + state.pageShift;
-    layout.top = state.subformTop;
+    layout.left = left;
+    layout.top = top;
     layout.recordsetType = RecordsetTypeOf(subform);
     layout.visible = true;
     layout.formFileName = state.fileName;
+
+    // The link statements run when the top form's data control moves; without
+    // that control or without link fields the subform shows all its records.
+    const AccessForm* parent = state.session.sourceDb->OpenForm(state.parentFormName);
+    const AccessControl* link =
+        parent != nullptr ? parent->FindControl(state.subformControlName) : nullptr;
+    const bool linked = !state.openForms.empty() &&
+                        !state.openForms.front()->Text("RecordSource").empty() && link != nullptr &&
+                        !link->Text("LinkChildFields").empty() &&
+                        !link->Text("LinkMasterFields").empty();
+    if (!linked) {
+        layout.recordSource = FormFileText(subform.Text("RecordSource"));
+        WriteDataControl(state, state.formFile, layout);
+        return;
+    }
     WriteDataControl(state, state.formFile, layout);
 
     const std::string fragment = "form_" + state.fileName + ".006";
@@ -146,11 +160,6 @@ std::string BuildLinkedRecordSource(FormState& state, const std::string& subform
     const std::string childField = link != nullptr ? link->Text("LinkChildFields") : std::string();
     const std::string masterField =
         link != nullptr ? link->Text("LinkMasterFields") : std::string();
-    // An unlinked subform shows all its records, as in Access; a join on
-    // empty field names would fail each time the parent moves.
-    if (childField.empty() || masterField.empty())
-        return FormFileText(subformRecordSource) + kQ;
-
     std::string child = subformRecordSource;
     if (IsSelect(child)) {
         SaveQuery(app, "qrydat" + p + "1", child);

@@ -29,7 +29,10 @@ void WriteDataControl(FormState& state, OutputFile& out, const DataControlLayout
 void WriteFormDataControl(FormState& state);
 // An embedded subform's data control and the statements that link it to the
 // top form's current record.
-void WriteSubformDataControl(FormState& state, const AccessForm& subform);
+// Named "dat" + name, placed at left and top. An unlinked subform's control
+// gets the subform's record source itself.
+void WriteSubformDataControl(FormState& state, const AccessForm& subform, const std::string& name,
+                             long left, long top);
 
 // Maintains form_<F>.007, the function InitialDataCtlCaptions.
 void AddDataCtlCaption(OutputDirectory& out, std::string_view formFileName,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/vb_format.h"
 #include "controls/control_lines.h"
@@ -140,18 +141,27 @@ std::string GridTag(const FormState& state, const AccessControl& control,
 }
 
 // The grid's data control follows its parent's record as an embedded
-// subform's does, placed at the subform control.
-void WriteGridDataControl(FormState& state, const AccessControl& control,
-                          const AccessForm& subform) {
-    const long top = control.Property("Top").AsLong();
-    const long left = control.Property("Left").AsLong();
-    state.subformTop += top;
-    state.subformLeft += left;
+// subform's does, placed where the grid is.
+void WriteGridDataControl(FormState& state, const AccessControl& control, const AccessForm& subform,
+                          const std::string& name) {
     state.parentFormName = state.Form().Name();
     state.subformControlName = control.Name();
-    WriteSubformDataControl(state, subform);
-    state.subformTop -= top;
-    state.subformLeft -= left;
+    WriteSubformDataControl(state, subform, name, ControlLeft(state, control),
+                            ControlTop(state, control));
+}
+
+// The grid is named after its form; the same form shown twice gets a suffix,
+// as control names do.
+std::string GridName(FormState& state, const AccessForm& subform) {
+    std::string name = MakeVBName(subform.Name());
+    for (size_t i = 0; i < state.usedControlNames.size(); ++i) {
+        if (IEquals(state.usedControlNames[i], name)) {
+            name += "A";
+            i = static_cast<size_t>(-1);
+        }
+    }
+    state.usedControlNames.push_back(name);
+    return name;
 }
 
 }  // namespace
@@ -178,7 +188,7 @@ void WriteDatasheetGrid(FormState& state, const AccessForm& subform) {
     ListContext c{state,
                   control,
                   out,
-                  MakeVBName(subform.Name()),
+                  GridName(state, subform),
                   false,
                   false,
                   !recordSource.empty(),
@@ -195,13 +205,14 @@ void WriteDatasheetGrid(FormState& state, const AccessForm& subform) {
         ColourLine("BackColor= &H", OrDefault(control.Property("BackColor"), kWindowColour)));
     out.WriteLine(ColourLine("ForeColor= &H", OrDefault(control.Property("ForeColor"), 0)));
     out.WriteLine(GridTag(state, control, recordSource));
-    if (!state.Form().SectionProperty(control.Section(), "Visible").AsBool())
+    if (!state.Form().SectionProperty(control.Section(), "Visible").AsBool() ||
+        !control.Property("Visible").AsBool())
         out.WriteLine("Visible = 0");
     out.WriteLine("End");
     ++state.session.controlCount;
 
     if (!recordSource.empty())
-        WriteGridDataControl(state, control, subform);
+        WriteGridDataControl(state, control, subform, c.name);
 }
 
 }  // namespace velorin

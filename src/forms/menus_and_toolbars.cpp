@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/names.h"
+#include "common/string_helpers.h"
 #include "common/vb_format.h"
 
 namespace velorin {
@@ -19,6 +20,11 @@ std::string ActionLine(const std::string& onAction) {
     return onAction.empty() ? std::string() : MakeMacroName(onAction);
 }
 
+// A caption inside a quoted form-file value or string literal.
+std::string Literal(const std::string& text) {
+    return ReplaceAll(text, "\"", "\"\"");
+}
+
 class MenuBuilder {
   public:
     explicit MenuBuilder(OutputDirectory& out)
@@ -28,7 +34,7 @@ class MenuBuilder {
     void TopMenu(const CommandBarControl& top) {
         const std::string name = MenuName(top.caption, 2);
         menu_.WriteLine("Begin VB.Menu " + name);
-        menu_.WriteLine("  Caption = \"" + MenuName(top.caption, 1) + "\"");
+        menu_.WriteLine("  Caption = \"" + Literal(MenuName(top.caption, 1)) + "\"");
         Items(top.controls, name + "_1", 1);
         menu_.WriteLine("End");
     }
@@ -42,7 +48,7 @@ class MenuBuilder {
         code.WriteLine("Select Case Index");
         int k = 0;
         for (const CommandBarControl& item : items) {
-            const std::string caption = MenuName(item.caption, 1);
+            const std::string caption = Literal(MenuName(item.caption, 1));
             const std::string index = std::to_string(k++);
             menu_.WriteLine("Begin VB.Menu " + array);
             if (level == 3) {
@@ -126,12 +132,12 @@ void BuildToolbar(FormState& state, const std::string& toolbarName) {
             continue;
         block.WriteLine("BeginProperty button" + std::to_string(++k) +
                         " {0713F354-850A-101B-AFC0-4210102A8DA7}");
-        block.WriteLine("Caption = \"" + c.caption + "\"");
-        block.WriteLine("Key = \"" + c.caption + "\"");
-        block.WriteLine("ToolTipText = \"" + c.tooltipText + "\"");
+        block.WriteLine("Caption = \"" + Literal(c.caption) + "\"");
+        block.WriteLine("Key = \"" + Literal(c.caption) + "\"");
+        block.WriteLine("ToolTipText = \"" + Literal(c.tooltipText) + "\"");
         block.WriteLine("Object.Tag = \"\"");
         block.WriteLine("EndProperty");
-        code.WriteLine("Case \"" + c.caption + "\"");
+        code.WriteLine("Case \"" + Literal(c.caption) + "\"");
         code.WriteLine(ActionLine(c.onAction));
     }
     block.WriteLine("EndProperty");

@@ -553,6 +553,8 @@ Begin VB.Form Lists
       AllowColumnDragDrop = 0
       DefColCaptionBorderStyle = 3
       ColumnCaptions =0
+      DataSource ="datLists"
+      DataField ="Size"
       BeginProperty DefColCaptionFont {0BE35203-8F91-11CE-9DE3-00AA004BB851}
          Name = "MS Sans Serif"
          charset = 0

@@ -225,6 +225,7 @@ Begin VB.Form Orders
       Options = 0
       ReadOnly = 0
       RecordsetType = 1
+      RecordSource = "qryRemoteLines"
       Top = 2700
       Width = 2700
       Visible = True
@@ -325,10 +326,6 @@ Function NewOrder()
     'VLRN 'VLRN DoCmd.GoToRecord , , acNewRec
 End Function
 Private Sub datOrders_Reposition()
-    datRemote_Lines.RecordSource="qryRemoteLines"
-    datRemote_Lines.refresh
-    datRemote_Lines.Recordset.Movelast
-    datRemote_Lines.Recordset.MoveFirst
     datOrder_Lines.RecordSource="Select * from [Order Lines] INNER JOIN [Orders] ON [Order Lines].[OrderID] = [Orders].[OrderID] Where [Orders].[OrderID]=" & datOrders.Recordset.Fields("OrderID")
     datOrder_Lines.refresh
     datOrder_Lines.Recordset.Movelast

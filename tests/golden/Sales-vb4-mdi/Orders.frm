@@ -859,7 +859,7 @@ Begin VB.Form Orders
          Options = 0
          ReadOnly = 0
          RecordsetType = 1
-         Top = 960
+         Top = 840
          Width = 2700
          Visible = True
       End

@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include "project/macro_converter.h"
+#include "project/project_check.h"
+#include "session/conversion_driver.h"
+#include "test_support.h"
+
+namespace velorin {
+namespace {
+
+using testing::CrLf;
+using testing::ScriptedUi;
+using testing::TempDir;
+namespace fs = std::filesystem;
+
+MacroRow Row(std::string action, std::vector<std::string> arguments = {},
+             std::string condition = {}, std::string name = {}) {
+    MacroRow row;
+    row.macroName = std::move(name);
+    row.condition = std::move(condition);
+    row.action = std::move(action);
+    row.arguments = std::move(arguments);
+    return row;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(MacroActions, BecomeTheStatementsThatDoTheSame) {
+    // Empty arguments keep their place; trailing ones are dropped.
+    EXPECT_EQ(MacroActionLines(Row("OpenForm", {"Order Entry", "0", "", "", "-1", "0"})),
+              Lines{"DoCmd.OpenForm \"Order Entry\", 0,,, -1, 0"});
+    EXPECT_EQ(
+        MacroActionLines(Row("OpenReport", {"Invoice", "2", "", "[ID]=[Forms]![Orders]![ID]"})),
+        Lines{"DoCmd.OpenReport \"Invoice\", 2,, \"[ID]=[Forms]![Orders]![ID]\""});
+    EXPECT_EQ(MacroActionLines(Row("Close")), Lines{"DoCmd.Close"});
+    // Yes/No arguments as the translator's exact rules expect them.
+    EXPECT_EQ(MacroActionLines(Row("Hourglass", {"-1"})), Lines{"DoCmd.Hourglass True"});
+    EXPECT_EQ(MacroActionLines(Row("SetWarnings", {"No"})), Lines{"DoCmd.SetWarnings False"});
+    // A string argument given as an expression is written as code.
+    EXPECT_EQ(MacroActionLines(Row("GoToControl", {"=[Forms]![Orders]![Target]"})),
+              Lines{"DoCmd.GoToControl Forms![Orders]![Target]"});
+    EXPECT_EQ(MacroActionLines(Row("RunSQL", {"UPDATE T SET A = \"x\""})),
+              Lines{"DoCmd.RunSQL \"UPDATE T SET A = \"\"x\"\"\""});
+    EXPECT_EQ(MacroActionLines(Row("Quit", {"1"})), Lines{"DoCmd.Quit"});
+    EXPECT_EQ(MacroActionLines(Row("Quit", {"2"})), Lines{"DoCmd.Quit 2"});
+}
+
+TEST(MacroActions, WithoutADoCmdMethodBecomeVisualBasic) {
+    EXPECT_EQ(MacroActionLines(Row("MsgBox", {"Saved.", "-1", "4", "Orders"})),
+              (Lines{"Beep", "MsgBox \"Saved.\", 64, \"Orders\""}));
+    EXPECT_EQ(MacroActionLines(Row("MsgBox", {"Plain", "0"})), Lines{"MsgBox \"Plain\""});
+    EXPECT_EQ(MacroActionLines(Row("RunCode", {"InitApplication()"})),
+              Lines{"Call InitApplication()"});
+    EXPECT_EQ(MacroActionLines(Row("SetValue", {"[Forms]![Orders]![Total]", "[Qty]*2"})),
+              Lines{"Forms![Orders]![Total] = [Qty]*2"});
+    EXPECT_EQ(MacroActionLines(Row("StopMacro")), Lines{"Exit Sub"});
+    EXPECT_EQ(MacroActionLines(Row("SendKeys", {"{TAB}", "-1"})),
+              Lines{"SendKeys \"{TAB}\", True"});
+    // Nothing does this; the translator comments the DoCmd line out and records it.
+    EXPECT_EQ(MacroActionLines(Row("AddMenu", {"File", "mcrFile"})),
+              Lines{"DoCmd.AddMenu \"File\", \"mcrFile\""});
+}
+
+TEST(MacroProcedures, AGroupWithConditionsAndContinuations) {
+    Macro macro;
+    macro.name = "mcr Orders";
+    MacroRow heading = Row("");
+    heading.comment = "Macros of the Orders form";
+    macro.rows = {heading,
+                  Row("MsgBox", {"Pick a shipper."}, "IsNull([Forms]![Orders]![Ship])", "Validate"),
+                  Row("GoToControl", {"Ship"}, "..."),
+                  Row("StopMacro", {}, "..."),
+                  Row("Beep"),
+                  Row("Requery", {"txtTotal"}, "", "Refresh")};
+    std::vector<std::string> used;
+    std::vector<std::string> warnings;
+    EXPECT_EQ(
+        MacroProcedures(macro, used, warnings),
+        (Lines{"Public Sub mcr_Orders()", "' Macros of the Orders form", "Call mcr_Orders_Validate",
+               "End Sub", "", "Public Sub mcr_Orders_Validate()",
+               "If IsNull(Forms![Orders]![Ship]) Then", "MsgBox \"Pick a shipper.\"",
+               "DoCmd.GoToControl \"Ship\"", "Exit Sub", "End If", "DoCmd.Beep", "End Sub", "",
+               "Public Sub mcr_Orders_Refresh()", "DoCmd.Requery \"txtTotal\"", "End Sub", ""}));
+    EXPECT_TRUE(warnings.empty());
+
+    // A second macro whose procedure name is taken is left out, with a warning.
+    Macro clash;
+    clash.name = "mcr_Orders_Refresh";
+    clash.rows = {Row("Beep")};
+    EXPECT_TRUE(MacroProcedures(clash, used, warnings).empty());
+    EXPECT_EQ(warnings.size(), 1u);
+}
+
+// Converts in-memory applications with the real steps and templates.
+class ProjectAssemblyTest : public ::testing::Test {
+  protected:
+    ProjectAssemblyTest() : session(app, testing::FreshSupportDatabase(dir), ui) {
+        fs::create_directories(dir / "out");
+        request.outputPathText = (dir / "out").string();
+        request.databasePath = dir / "Shop.mdb";
+        request.templateDirectory = testing::SourceDir() / "support";
+        request.options.password = "";
+    }
+    void AddForm(const std::string& name) {
+        auto form = std::make_unique<AccessForm>();
+        BuildAccessForm(*ReadObjectText(CrLf({"Begin Form", "    Width =2000", "End"})).text, name,
+                        name, *form);
+        app.AddForm(std::move(form));
+    }
+    void AddMacro(const std::string& name) {
+        Macro macro;
+        macro.name = name;
+        macro.rows = {Row("Beep")};
+        app.AddMacro(macro);
+    }
+    std::string Convert() {
+        app.AddModule({"Helpers", {"Option Explicit"}});
+        request.modules = {"Helpers"};
+        EXPECT_EQ(StartTranslation(session, request, DefaultConversionSteps()).outcome,
+                  Outcome::Done);
+        return testing::ReadFile(dir / "out" / "VlrnConversionCode.bas");
+    }
+    // The text from `from` to the end of the support module.
+    static std::string From(const std::string& text, const std::string& from) {
+        const size_t at = text.find(from);
+        return at == std::string::npos ? std::string() : text.substr(at);
+    }
+
+    TempDir dir;
+    AccessApplication app;
+    ScriptedUi ui;
+    Session session;
+    TranslationRequest request;
+};
+
+TEST_F(ProjectAssemblyTest, Vb5SubMainWithoutMdiAutoExecOrStartupForm) {
+    request.options.workgroupFile = "C:\\Shop\\shop.mdw";
+    const std::string module = Convert();
+    EXPECT_EQ(From(module, "\r\nPublic Sub Main()"),
+              CrLf({"", "Public Sub Main()", "", "    DBEngine.SystemDB = \"C:\\Shop\\shop.mdw\"",
+                    "    Set wks = CreateWorkspace(\"Shop\", \"Admin\", \"\")",
+                    "    Set db = wks.OpenDatabase(\"" + (dir / "out").string() + "/Shop.mdb\")",
+                    "", "End Sub"}));
+    // No forms: the lookup has only its Case Else.
+    EXPECT_NE(module.find(CrLf({"    Select Case FormName", "        Case Else"})),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "out" / "MDIParent.frm"));
+    EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front();
+}
+
+TEST_F(ProjectAssemblyTest, Vb4MdiSubMainCallsAutoExecOnceAndShowsTheStartupForm) {
+    request.options.vb5Project = false;
+    request.options.mdiProject = true;
+    AddForm("Order Entry");
+    AddForm("Order_Entry");
+    AddMacro("AUTOEXEC");
+    app.SetDatabaseProperty("StartupForm", "Order_Entry");
+    request.forms = {"Order Entry", "Order_Entry"};
+    const std::string module = Convert();
+    EXPECT_EQ(
+        From(module, "\r\nPublic Sub Main()"),
+        CrLf({"", "Public Sub Main()", "", "    #If Win16 Then", "        DBEngine.IniPath = \"\"",
+              "    #Else", "\t    DBEngine.SystemDB = \"\"", "    #End If",
+              "    Set wks = CreateWorkspace(\"Shop\", \"Admin\", \"\")",
+              "    Set db = wks.OpenDatabase(\"" + (dir / "out").string() + "/Shop.mdb\")", "",
+              "    MDIParent.Show", "    Call Autoexec", "    Order_EntryA.Show", "End Sub"}));
+    // Forms whose identifiers collide are found under the names they got.
+    EXPECT_NE(module.find("        Case \"Order Entry\": Set GetFormFromName = Order_Entry\r\n"),
+              std::string::npos);
+    EXPECT_NE(module.find("        Case \"Order_Entry\": Set GetFormFromName = Order_EntryA\r\n"),
+              std::string::npos);
+    EXPECT_EQ(app.DatabaseProperty("StartupForm"), "Order_Entry");
+
+    const std::string mdi = testing::ReadFile(dir / "out" / "MDIParent.frm");
+    EXPECT_EQ(mdi.substr(0, 40), "VERSION 4.00\r\nBegin VB.MDIForm MDIParent");
+    EXPECT_NE(testing::ReadFile(dir / "out" / "MacroCode.bas").find("Public Sub AUTOEXEC()"),
+              std::string::npos);
+    EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front();
+}
+
+TEST_F(ProjectAssemblyTest, Vb5MdiParentStartsWithItsVersionAndObjectLines) {
+    request.options.mdiProject = true;
+    Convert();
+    const std::string mdi = testing::ReadFile(dir / "out" / "MDIParent.frm");
+    EXPECT_EQ(mdi.substr(0, mdi.find("Begin VB.MDIForm")),
+              CrLf({"VERSION 5.00",
+                    "Object = \"{6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.2#0\"; \"comctl32.ocx\"",
+                    "Object=\"{0BA686C6-F7D3-101A-993E-0000C0EF6F5E}#1.0#0\"; \"THREED32.OCX\""}));
+}
+
+TEST_F(ProjectAssemblyTest, MissingTemplatesAreReportedNotHidden) {
+    request.templateDirectory = dir / "nowhere";
+    request.options.mdiProject = true;
+    Convert();
+    EXPECT_EQ(ui.warnings.size(), 3u);  // two templates and the project check
+    EXPECT_FALSE(fs::exists(dir / "out" / "MDIParent.frm"));
+    ASSERT_FALSE(session.projectProblems.empty());
+    EXPECT_NE(session.projectProblems[0].find("MDIParent.frm, which does not exist"),
+              std::string::npos);
+    EXPECT_TRUE(fs::exists(dir / "out" / "velorin.log"));
+}
+
+class ProjectCheckTest : public ::testing::Test {
+  protected:
+    std::vector<std::string> Check(const std::string& project) {
+        out.Write("P.vbp", project);
+        return CheckProject(out, "P.vbp");
+    }
+    TempDir dir;
+    OutputDirectory out{dir.Path()};
+};
+
+TEST_F(ProjectCheckTest, ACoherentProjectPasses) {
+    out.Write("A.frm",
+              CrLf({"VERSION 5.00", "Begin VB.Form A", "   BeginProperty Font", "   EndProperty",
+                    "   Begin VB.Label L", "   End", "End", "Private Sub Form_Load()",
+                    "    Call Local", "    x = a + _", "        b", "    Shared",
+                    "    Call Shell(\"x\", 1)", "    ' Call Missing", "    MsgBox \"Call Missing\"",
+                    "End Sub", "Private Sub Local()", "End Sub"}));
+    out.Write("M.bas", CrLf({"Attribute VB_Name = \"M\"", "Public Sub Shared()",
+                             "    x = gettoken(a, 1, \";\")", "End Sub",
+                             "Function gettoken(a, b, c)", "End Function"}));
+    EXPECT_EQ(Check(CrLf({"Form=A.frm", "Module=M; M.bas"})), std::vector<std::string>{});
+}
+
+TEST_F(ProjectCheckTest, FindsMissingFilesOpenBlocksAndUndefinedCalls) {
+    out.Write("A.frm", CrLf({"VERSION 5.00", "Begin VB.Form A", "   Begin VB.Label L", "End"}));
+    out.Write("B.frm", CrLf({"VERSION 5.00", "Begin VB.Form B", "End", "Begin VB.Form C", "End",
+                             "Private Sub Form_Load()", "    Call Helper",
+                             "    gvarReturn = additemsGT(\"a\", me!x, \"String\")", "    Helper",
+                             "End Sub"}));
+    out.Write("M.bas", CrLf({"Attribute VB_Name = \"M\"", "Private Sub Helper()", "End Sub"}));
+    const std::vector<std::string> problems =
+        Check(CrLf({"Form=A.frm", "Form=B.frm", "Module=M; M.bas", "Module=N; N.bas"}));
+    EXPECT_EQ(problems, (std::vector<std::string>{
+                            "A.frm: the form block is not closed by its End",
+                            "B.frm: line 4 opens a second form block",
+                            "P.vbp names N.bas, which does not exist",
+                            "B.frm calls Helper, which the project does not define",
+                            "B.frm calls additemsGT, which the project does not define",
+                        }));
+}
+
+TEST_F(ProjectAssemblyTest, TheSampleApplicationPassesTheCheckInEveryProjectKind) {
+    for (const bool vb5 : {true, false}) {
+        for (const bool mdi : {false, true}) {
+            TempDir run;
+            const fs::path db = testing::FreshSupportDatabase(run);
+            const std::string command =
+                std::string("'") + VELORIN_PROGRAM + "' convert '" +
+                (testing::SourceDir() / "examples" / "Sales.mdb.src").string() + "' -o '" +
+                (run / "out").string() + "' --yes --support-db '" + db.string() + "'" +
+                (vb5 ? "" : " --vb4") + (mdi ? " --mdi" : "") + " >/dev/null 2>&1";
+            EXPECT_EQ(std::system(command.c_str()), 0)
+                << (vb5 ? "VB5" : "VB4") << (mdi ? " MDI" : "");
+            EXPECT_FALSE(fs::exists(run / "out" / "velorin.log"));
+            EXPECT_EQ(fs::exists(run / "out" / "MDIParent.frm"), mdi);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velorin
