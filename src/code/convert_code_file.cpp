@@ -46,15 +46,7 @@ void WriteLoadCalls(CodeFileState& state, const std::array<int, 6>& flags, bool 
 }
 
 std::string UniqueModuleName(Session& session, std::string_view objectName) {
-    std::string identifier = MakeVBName(objectName);
-    for (size_t i = 0; i < session.usedModuleNames.size(); ++i) {
-        if (IEquals(session.usedModuleNames[i], identifier)) {
-            identifier += "A";
-            i = static_cast<size_t>(-1);  // compare again from the first
-        }
-    }
-    session.usedModuleNames.push_back(identifier);
-    return identifier;
+    return UniqueName(MakeVBName(objectName), session.usedModuleNames);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "common/names.h"
+#include "common/ansi_text.h"
 
 namespace velorin {
 namespace {
@@ -45,6 +46,17 @@ std::string MakeVBName(std::string_view name) {
     std::string out = MakeMacroName(name);
     size_t first = out.find_first_not_of('_');
     return first == std::string::npos ? std::string() : out.substr(first);
+}
+
+std::string UniqueName(std::string name, std::vector<std::string>& used) {
+    for (size_t i = 0; i < used.size(); ++i) {
+        if (IEquals(used[i], name)) {
+            name += "A";
+            i = static_cast<size_t>(-1);  // compare again from the first
+        }
+    }
+    used.push_back(name);
+    return name;
 }
 
 std::string FileNameFromPath(std::string_view path) {

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velorin {
 
@@ -11,6 +12,9 @@ std::string MakeFileName(std::string_view name);
 // Every character that is not an ASCII letter, an ASCII digit or above code 128
 // becomes "_"; leading "_" are then removed.
 std::string MakeVBName(std::string_view name);
+// `name`, with "A" appended until no name in `used` equals it (ignoring case,
+// as Visual Basic does); the result is added to `used`.
+std::string UniqueName(std::string name, std::vector<std::string>& used);
 // As MakeVBName, keeping leading "_".
 std::string MakeMacroName(std::string_view name);
 // The part after the last path separator ("\" or "/"); the whole text when none.

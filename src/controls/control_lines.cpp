@@ -83,6 +83,16 @@ std::string DataControlName(const FormState& state) {
     return "dat" + MakeVBName(state.Form().Name());
 }
 
+void WritePlacementLines(OutputFile& out, const FormState& state, const AccessControl& control) {
+    WriteSize(out, "Height", control);
+    WriteLeft(out, state, control);
+    out.WriteLine("TabIndex = " + control.Text("TabIndex"));
+    if (!control.Property("TabStop").AsBool())
+        out.WriteLine("TabStop = 0");
+    WriteTop(out, state, control);
+    WriteSize(out, "Width", control);
+}
+
 void WriteBinding(FormState& state, OutputFile& out, const AccessControl& control,
                   std::string_view member) {
     const std::string source = control.Text("ControlSource");

@@ -27,6 +27,10 @@ void WriteLeft(OutputFile& out, const FormState& state, const AccessControl& con
 void WriteTop(OutputFile& out, const FormState& state, const AccessControl& control);
 void WriteSize(OutputFile& out, std::string_view name, const AccessControl& control);
 
+// Height, Left, "TabIndex = ", "TabStop = 0" when the control is no tab stop,
+// Top and Width.
+void WritePlacementLines(OutputFile& out, const FormState& state, const AccessControl& control);
+
 // "Visible = 0", "ToolTipText =" (Visual Basic 5 only) and "Tag =" lines,
 // each when it applies.
 void WriteVisibleLine(OutputFile& out, const AccessControl& control);

@@ -50,13 +50,7 @@ void WriteCustomControl(FormState& state) {
     if (!type.empty()) {
         OutputFile& out = SelectControlOutput(state);
         out.WriteLine("Begin " + type + " " + state.controlVbName);
-        WriteSize(out, "Height", control);
-        WriteLeft(out, state, control);
-        out.WriteLine("TabIndex = " + control.Text("TabIndex"));
-        if (!control.Property("TabStop").AsBool())
-            out.WriteLine("TabStop = 0");
-        WriteTop(out, state, control);
-        WriteSize(out, "Width", control);
+        WritePlacementLines(out, state, control);
         out.WriteLine("Visible = " + control.Text("Visible"));
         if (!control.Property("Enabled").AsBool())
             out.WriteLine("Enabled = 0");

@@ -245,13 +245,7 @@ void WriteStandard(FormState& state, bool list) {
     const AccessControl& control = *state.control;
     OutputFile& out = SelectControlOutput(state);
     out.WriteLine((list ? "Begin VB.ListBox " : "Begin VB.ComboBox ") + state.controlVbName);
-    WriteSize(out, "Height", control);
-    WriteLeft(out, state, control);
-    out.WriteLine("TabIndex = " + control.Text("TabIndex"));
-    if (!control.Property("TabStop").AsBool())
-        out.WriteLine("TabStop = 0");
-    WriteTop(out, state, control);
-    WriteSize(out, "Width", control);
+    WritePlacementLines(out, state, control);
     out.WriteLine("HelpContextID = " + control.Text("HelpContextID"));
     WriteTipAndTagLines(out, state, control);
     if (!control.Property("Enabled").AsBool())

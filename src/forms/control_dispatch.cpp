@@ -61,15 +61,8 @@ void SetSectionTop(FormState& state, const AccessControl& control) {
 }  // namespace
 
 void NameControl(FormState& state, const AccessControl& control) {
-    std::string name = MakeVBName(control.Name()).substr(0, kNameLength);
-    // Visual Basic names ignore case.
-    for (size_t i = 0; i < state.usedControlNames.size(); ++i) {
-        if (IEquals(state.usedControlNames[i], name)) {
-            name += "A";
-            i = static_cast<size_t>(-1);
-        }
-    }
-    state.usedControlNames.push_back(name);
+    const std::string name =
+        UniqueName(MakeVBName(control.Name()).substr(0, kNameLength), state.usedControlNames);
     state.controlNames[&control] = name;
     state.control = &control;
     state.controlVbName = name;

@@ -44,15 +44,7 @@ void CollectPageBreaks(FormLevel& level) {
 }
 
 std::string UniqueFormName(Session& session, const std::string& name) {
-    std::string vbName = MakeVBName(name);
-    for (size_t i = 0; i < session.usedFormNames.size(); ++i) {
-        if (IEquals(session.usedFormNames[i], vbName)) {
-            vbName += "A";
-            i = static_cast<size_t>(-1);
-        }
-    }
-    session.usedFormNames.push_back(vbName);
-    return vbName;
+    return UniqueName(MakeVBName(name), session.usedFormNames);
 }
 
 void WriteFormBlockHead(FormState& state) {

@@ -153,15 +153,7 @@ void WriteGridDataControl(FormState& state, const AccessControl& control, const 
 // The grid is named after its form; the same form shown twice gets a suffix,
 // as control names do.
 std::string GridName(FormState& state, const AccessForm& subform) {
-    std::string name = MakeVBName(subform.Name());
-    for (size_t i = 0; i < state.usedControlNames.size(); ++i) {
-        if (IEquals(state.usedControlNames[i], name)) {
-            name += "A";
-            i = static_cast<size_t>(-1);
-        }
-    }
-    state.usedControlNames.push_back(name);
-    return name;
+    return UniqueName(MakeVBName(subform.Name()), state.usedControlNames);
 }
 
 }  // namespace
