@@ -77,13 +77,8 @@ int ConvertCommand(ConvertArguments& a) {
     request.options.listBoxBound = a.listMode == "bound";
     request.options.comboBoxBound = a.comboMode == "bound";
     request.options.disableSecurity = a.noSecurity;
-    request.databasePath = loaded.source.databasePath;
     request.templateDirectory = a.templateDirectory;
-    request.databaseFileExists = loaded.source.databaseFileExists;
-    if (!loaded.source.exportRoot.empty())
-        request.protectedTrees.push_back(loaded.source.exportRoot);
-    if (loaded.source.databaseFileExists)
-        request.protectedFolders.push_back(loaded.source.databasePath.parent_path());
+    DescribeSource(loaded.source, request);
     std::string missing;
     if (!SelectNames(app.Documents(Container::Forms), a.forms, request.forms, missing)) {
         std::cerr << "velorin: no form named " << AnsiToUtf8(missing) << " in " << a.database

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "session/host/database_loader.h"
 #include "session/session.h"
 
 namespace velorin {
@@ -38,6 +39,9 @@ struct ConversionSteps {
     // Reads the finished project (output directory, project file) for faults.
     std::function<std::vector<std::string>(const OutputDirectory&, std::string_view)> checkProject;
 };
+
+// The database, working copy name and protected folders of a loaded input.
+void DescribeSource(const DatabaseSource& source, TranslationRequest& request);
 
 // The steps this build provides.
 ConversionSteps DefaultConversionSteps();

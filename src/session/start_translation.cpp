@@ -171,4 +171,13 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
     return ConvertProject(session, steps);
 }
 
+void DescribeSource(const DatabaseSource& source, TranslationRequest& request) {
+    request.databasePath = source.databasePath;
+    request.databaseFileExists = source.databaseFileExists;
+    if (!source.exportRoot.empty())
+        request.protectedTrees.push_back(source.exportRoot);
+    if (source.databaseFileExists)
+        request.protectedFolders.push_back(source.databasePath.parent_path());
+}
+
 }  // namespace velorin

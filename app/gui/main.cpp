@@ -1,0 +1,65 @@
+// velorin-gui: the desktop application.
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLockFile>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <filesystem>
+
+#include "main_window.h"
+#include "reports/analysis_reports.h"
+#include "reports_window.h"
+#include "settings_store.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Velorin");
+    QApplication::setOrganizationName("Korvath");
+
+    // One instance at a time: a second start ends without a word.
+    QLockFile lock(QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
+                       .filePath("velorin-gui.lock"));
+    if (!lock.tryLock(0))
+        return 0;
+
+    const std::filesystem::path programDirectory =
+        QCoreApplication::applicationDirPath().toStdString();
+    std::unique_ptr<velorin::SettingsStore> settings = velorin::SettingsStore::ForUser();
+    velorin::HelpBook help(QString::fromStdString((programDirectory / "help").string()));
+
+    velorin::MainWindow* window = nullptr;
+    velorin::MainWindowServices services;
+    services.settings = settings.get();
+    services.programDirectory = programDirectory;
+    services.ask = [&](const velorin::Message& message) {
+        return velorin::ShowMessageBox(window, help, message);
+    };
+    services.openFile = [&](const QString& title, const QString& filter) {
+        return QFileDialog::getOpenFileName(window, title, QString(), filter);
+    };
+    services.runReportsWindow = [](velorin::ReportsWindow& reports) { reports.exec(); };
+    services.printReports = [&](const std::filesystem::path& supportDb,
+                                const std::vector<std::string>& names) {
+        QPrinter printer;
+        QPrintDialog dialog(&printer, window);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        std::string error;
+        if (!velorin::RenderReports(supportDb, names, printer, error)) {
+            velorin::Message failed;
+            failed.text = error;
+            failed.icon = velorin::Icon::Critical;
+            services.ask(failed);
+        }
+    };
+    services.quit = [] { QCoreApplication::exit(0); };
+
+    velorin::MainWindow main(services);
+    window = &main;
+    if (!main.Load())
+        return 0;
+    main.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,369 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+
+#include "common/ansi_text.h"
+#include "gui_texts.h"
+#include "reports/analysis_reports.h"
+#include "reports_window.h"
+#include "session/string_table.h"
+#include "settings_store.h"
+
+namespace velorin {
+namespace {
+
+// The list-control libraries a converted project needs one of.
+constexpr const char* kListControlFiles[] = {"GTLIST32.OCX", "SSDATB32.OCX", "SSDW3B32.OCX"};
+
+Message TextMessage(int id, Buttons buttons, Icon icon, int helpContext = 0) {
+    Message message;
+    message.text = std::string(LoadText(id));
+    message.buttons = buttons;
+    message.icon = icon;
+    message.helpContext = helpContext;
+    return message;
+}
+
+bool FolderHoldsAny(const QString& folder, const QStringList& names) {
+    if (folder.isEmpty())
+        return false;
+    const QDir dir(folder);
+    for (const QString& entry : dir.entryList(QDir::Files)) {
+        if (names.contains(entry, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+// Access names are Windows-1252; the lists show them as Qt text and keep the
+// original bytes beside.
+void FillList(QListWidget* list, const std::vector<std::string>& names) {
+    list->clear();
+    for (const std::string& name : names) {
+        auto* item = new QListWidgetItem(QString::fromStdString(AnsiToUtf8(name)), list);
+        item->setData(Qt::UserRole, QByteArray::fromStdString(name));
+    }
+}
+
+std::vector<std::string> SelectedNames(const QListWidget* list) {
+    std::vector<std::string> names;
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->isSelected())
+            names.push_back(list->item(row)->data(Qt::UserRole).toByteArray().toStdString());
+    }
+    return names;
+}
+
+int Row(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.front());
+}
+
+void SelectRow(QListWidget* list, int row) {
+    list->clearSelection();
+    if (row >= 0 && row < list->count()) {
+        list->setCurrentRow(row);
+        list->item(row)->setSelected(true);
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent),
+      services_(std::move(services)),
+      help_(QString::fromStdString((services_.programDirectory / "help").string())) {
+    setObjectName("frmMain");
+    setWindowTitle("Velorin");
+    BuildPages();
+    BuildMenus();
+
+    // Option clicks mark the settings as changed; the program asks to save them at the end.
+    auto changed = [this] { settingsChanged_ = true; };
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             chkMDI_, chkSSDate_, chkSSOption_, chkStandardVB_, optVB4_, optVB5_, optListboxBound_,
+             optListboxUnbound_, optCboBound_, optCboUnbound_})
+        connect(button, &QAbstractButton::clicked, this, changed);
+    connect(lstComboBoxType_, &QListWidget::itemClicked, this, changed);
+    connect(lstListboxType_, &QListWidget::itemClicked, this, [this] {
+        settingsChanged_ = true;
+        // The Sheridan lists come with the DBOption Set, when bound.
+        const int row = Row(lstListboxType_);
+        if ((row == 1 || row == 2) && optListboxBound_->isChecked())
+            chkSSOption_->setChecked(true);
+    });
+    connect(chkSecurity_, &QCheckBox::clicked, this, [this](bool checked) {
+        if (checked)
+            services_.ask(TextMessage(16, Buttons::OkHelp, Icon::None, 16));
+        settingsChanged_ = true;
+    });
+    connect(txtMDW_, &QLineEdit::textChanged, this, [this] { chkSecurity_->setChecked(false); });
+
+    connect(cmdOpen_, &QPushButton::clicked, this, [this] {
+        const QString file =
+            services_.openFile("Open", "Access Databases (*.mdb *.mde);;All Files (*)");
+        if (!file.isEmpty())
+            ChooseDatabase(file);
+    });
+    connect(cmdOpenMDW_, &QPushButton::clicked, this, [this] {
+        const QString file = services_.openFile("Locate Access Security File",
+                                                "Access Security Files (*.mdw *.mda)");
+        if (file.isEmpty())
+            return;
+        txtMDW_->setText(file);
+        txtUser_->setFocus();
+        txtUser_->selectAll();
+    });
+    connect(txtMDB_, &QLineEdit::editingFinished, this, [this] {
+        if (txtMDB_->text() != openedPath_)
+            OpenDatabase();
+    });
+    connect(cmdSelForms_, &QPushButton::clicked, lstForms_, &QListWidget::selectAll);
+    connect(cmdSelMods_, &QPushButton::clicked, lstModules_, &QListWidget::selectAll);
+    connect(cmdTranslate_, &QPushButton::clicked, this, &MainWindow::StartTranslation);
+    ApplyOptions(WindowOptions{});
+    resize(720, 520);
+}
+
+MainWindow::~MainWindow() = default;
+
+bool MainWindow::StartupChecks() {
+    QStringList names;
+    for (const char* file : kListControlFiles)
+        names.append(file);
+    const QString folder = QString::fromStdString(services_.settings->ControlFilesFolder());
+    if (!FolderHoldsAny(folder, names) &&
+        services_.ask(TextMessage(25, Buttons::YesNo, Icon::Exclamation)) == Answer::No)
+        return false;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(services_.programDirectory / "vlrn.db", ec)) {
+        services_.ask(TextMessage(14, Buttons::Ok, Icon::Critical));
+        return false;
+    }
+    return true;
+}
+
+bool MainWindow::Load() {
+    if (!StartupChecks())
+        return false;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    txtUser_->setText("Admin");
+    txtMDW_->setText(QString::fromStdString(services_.settings->DefaultWorkgroupFile()));
+    services_.settings->MigrateLegacy();
+    ApplyOptions(DecodeControlDefaults(services_.settings->Read("ControlDefaults"), Options()));
+    if (Row(lstListboxType_) < 0)
+        SelectRow(lstListboxType_, 2);
+    if (Row(lstComboBoxType_) < 0)
+        SelectRow(lstComboBoxType_, 2);
+
+    services_.settings->RegisterAddIn((services_.programDirectory / "menus97.mde").string());
+    BuildRecentFilesMenu();
+    settingsChanged_ = false;
+    cmdOpen_->setFocus();
+    return true;
+}
+
+WindowOptions MainWindow::Options() const {
+    WindowOptions o;
+    o.disableSecurity = chkSecurity_->isChecked();
+    o.vb5 = optVB5_->isChecked();
+    o.listBoxType = Row(lstListboxType_);
+    o.listBoxBound = optListboxBound_->isChecked();
+    o.comboBoxType = Row(lstComboBoxType_);
+    o.comboBoxBound = optCboBound_->isChecked();
+    o.calendar = chkSSDate_->isChecked();
+    o.optionSet = chkSSOption_->isChecked();
+    o.mdi = chkMDI_->isChecked();
+    o.standardControls = chkStandardVB_->isChecked();
+    o.relativePaths = chkRelativePaths_->isChecked();
+    return o;
+}
+
+void MainWindow::ApplyOptions(const WindowOptions& o) {
+    chkSecurity_->setChecked(o.disableSecurity);
+    (o.vb5 ? optVB5_ : optVB4_)->setChecked(true);
+    SelectRow(lstListboxType_, o.listBoxType);
+    (o.listBoxBound ? optListboxBound_ : optListboxUnbound_)->setChecked(true);
+    SelectRow(lstComboBoxType_, o.comboBoxType);
+    (o.comboBoxBound ? optCboBound_ : optCboUnbound_)->setChecked(true);
+    chkSSDate_->setChecked(o.calendar);
+    chkSSOption_->setChecked(o.optionSet);
+    chkMDI_->setChecked(o.mdi);
+    chkStandardVB_->setChecked(o.standardControls);
+    chkRelativePaths_->setChecked(o.relativePaths);
+}
+
+void MainWindow::BuildRecentFilesMenu() {
+    const RecentFiles files = services_.settings->Recent();
+    for (size_t i = 0; i < recentActions_.size(); ++i) {
+        QAction* action = recentActions_[i];
+        const QString path = QString::fromStdString(files[i]).trimmed();
+        action->setText(QString("&%1 ").arg(i + 1) + path);
+        action->setEnabled(true);
+        action->setVisible(!path.isEmpty());
+    }
+    if (QString::fromStdString(files[0]).trimmed().isEmpty()) {
+        recentActions_[0]->setText("(no files)");
+        recentActions_[0]->setEnabled(false);
+        recentActions_[0]->setVisible(true);
+        for (size_t i = 1; i < recentActions_.size(); ++i)
+            recentActions_[i]->setVisible(false);
+    }
+}
+
+QStringList MainWindow::RecentEntries() const {
+    QStringList entries;
+    for (const QAction* action : recentActions_) {
+        if (action->isVisible())
+            entries.append(action->text() + (action->isEnabled() ? "" : " [disabled]"));
+    }
+    return entries;
+}
+
+void MainWindow::ChooseDatabase(const QString& path) {
+    txtMDB_->setText(path);
+    txtPath_->setText(QDir(QFileInfo(path).absolutePath()).filePath("Vlrn"));
+    OpenDatabase();
+}
+
+void MainWindow::OpenDatabase() {
+    const QString path = txtMDB_->text();
+    if (path.isEmpty())
+        return;
+    openedPath_ = path;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QCoreApplication::processEvents();
+    // Without Access there is no secured workspace to open: the workgroup,
+    // user and password reach the generated Sub Main as they are.
+    LoadedDatabase loaded = LoadDatabase(std::filesystem::path(path.toStdString()));
+    QApplication::restoreOverrideCursor();
+    if (!loaded.application) {
+        services_.ask(TextMessage(20, Buttons::Ok, Icon::Information));
+        txtMDB_->clear();
+        txtPath_->clear();
+        openedPath_.clear();
+        return;
+    }
+    application_ = std::move(loaded.application);
+    source_ = loaded.source;
+    InitializeListBoxes();
+    services_.settings->SetRecent(
+        RotateRecentFiles(services_.settings->Recent(), path.toStdString()));
+}
+
+void MainWindow::InitializeListBoxes() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    FillList(lstForms_, application_->Documents(Container::Forms));
+    FillList(lstModules_, application_->Documents(Container::Modules));
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::StartTranslation() {
+    const WindowOptions o = Options();
+    TranslationRequest request;
+    request.outputPathText = txtPath_->text().toStdString();
+    request.forms = SelectedNames(lstForms_);
+    request.modules = SelectedNames(lstModules_);
+    request.options.listBoxType = o.listBoxType + 1;
+    request.options.comboBoxType = o.comboBoxType + 1;
+    request.options.listBoxBound = o.listBoxBound;
+    request.options.comboBoxBound = o.comboBoxBound;
+    request.options.vb5Project = o.vb5;
+    request.options.mdiProject = o.mdi;
+    request.options.standardControlsOnly = o.standardControls;
+    request.options.useOptionSet = o.optionSet;
+    request.options.useCalendar = o.calendar;
+    request.options.useRelativePaths = o.relativePaths;
+    request.options.disableSecurity = o.disableSecurity;
+    request.options.workgroupFile = Utf8ToAnsi(txtMDW_->text().toStdString());
+    request.options.user = Utf8ToAnsi(txtUser_->text().toStdString());
+    request.options.password = Utf8ToAnsi(txtPassword_->text().toStdString());
+    request.templateDirectory = services_.programDirectory;
+    DescribeSource(source_, request);
+
+    AccessApplication none;
+    AccessApplication& application = application_ ? *application_ : none;
+    GuiUserInterface ui(services_.ask, this);
+    Session session(application, services_.programDirectory / "vlrn.db", ui);
+    if (!session.supportDb.Open()) {
+        services_.ask(TextMessage(14, Buttons::Ok, Icon::Critical));
+        return;
+    }
+    setEnabled(false);
+    const ConversionResult result =
+        velorin::StartTranslation(session, request, DefaultConversionSteps());
+    session.supportDb.Close();
+    setEnabled(true);
+    if (result.outcome == Outcome::Failed) {
+        Message failed;
+        failed.text = result.message;
+        failed.icon = Icon::Critical;
+        services_.ask(failed);
+    }
+    if (result.outcome != Outcome::Done)
+        return;
+    AfterConversion(result, ui);
+}
+
+void MainWindow::AfterConversion(const ConversionResult& result, const GuiUserInterface& ui) {
+    // What the user should know comes before the reports.
+    if (!ui.Warnings().isEmpty()) {
+        Message summary;
+        summary.icon = Icon::Exclamation;
+        summary.text =
+            Utf8ToAnsi(QString("Converted %1 form(s) and %2 module(s) with %3 warning(s):\n\n%4")
+                           .arg(result.formsConverted)
+                           .arg(result.modulesConverted)
+                           .arg(ui.Warnings().size())
+                           .arg(ui.Warnings().mid(0, 20).join('\n'))
+                           .toStdString());
+        services_.ask(summary);
+    }
+    const std::filesystem::path supportDb = services_.programDirectory / "vlrn.db";
+    std::string error;
+    const std::vector<ReportEntry> reports = ListReports(supportDb, error);
+    QStringList titles;
+    for (const ReportEntry& report : reports)
+        titles.append(QString::fromStdString(report.title));
+    ReportsWindow window(titles, this);
+    services_.runReportsWindow(window);
+    if (!window.Cancelled()) {
+        std::vector<std::string> names;
+        for (int row : window.SelectedRows())
+            names.push_back(reports[static_cast<size_t>(row)].name);
+        if (!names.empty())
+            services_.printReports(supportDb, names);
+    }
+    ShutdownProgram();
+}
+
+void MainWindow::ShutdownProgram() {
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    services_.settings->RemoveAddIn();
+    if (settingsChanged_ &&
+        services_.ask(TextMessage(15, Buttons::YesNo, Icon::Question)) == Answer::Yes)
+        services_.settings->Write("ControlDefaults", EncodeControlDefaults(Options()));
+    services_.quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    ShutdownProgram();
+    event->accept();
+}
+
+}  // namespace velorin

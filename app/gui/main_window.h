@@ -1,0 +1,118 @@
+// The main window: the database and output folder, the forms and modules to
+// convert, the project and list-control options, the security information,
+// and Start Translation.
+#pragma once
+
+#include <QMainWindow>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "control_defaults.h"
+#include "gui_user_interface.h"
+#include "help_book.h"
+#include "session/conversion_driver.h"
+#include "session/host/database_loader.h"
+
+class QAction;
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+namespace velorin {
+
+class ReportsWindow;
+class SettingsStore;
+
+// What the window needs from outside; tests put stand-ins in.
+struct MainWindowServices {
+    SettingsStore* settings = nullptr;
+    // Holds vlrn.db, the project templates and the help book (help/).
+    std::filesystem::path programDirectory;
+    // Messages and questions.
+    AskFunction ask;
+    // An open dialog: title, name filter; an empty text when cancelled.
+    std::function<QString(const QString&, const QString&)> openFile;
+    // Shows the report selection window modally.
+    std::function<void(ReportsWindow&)> runReportsWindow;
+    // Prints the named reports of the support database.
+    std::function<void(const std::filesystem::path&, const std::vector<std::string>&)> printReports;
+    // Ends the program.
+    std::function<void()> quit;
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start of the program: checks, saved options, recent files. False
+    // when a check ended the program.
+    bool Load();
+
+    bool SettingsChanged() const { return settingsChanged_; }
+    WindowOptions Options() const;
+    // The entries of the recent-files menu, as shown (hidden ones left out).
+    QStringList RecentEntries() const;
+
+    void OpenDatabase();
+    void StartTranslation();
+    void ShutdownProgram();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildPages();
+    void BuildMenus();
+    void ApplyOptions(const WindowOptions& options);
+    void InitializeListBoxes();
+    void ChooseDatabase(const QString& path);
+    void BuildRecentFilesMenu();
+    bool StartupChecks();
+    void AfterConversion(const ConversionResult& result, const GuiUserInterface& ui);
+
+    MainWindowServices services_;
+    HelpBook help_;
+    std::unique_ptr<AccessApplication> application_;
+    DatabaseSource source_;
+    QString openedPath_;
+    bool settingsChanged_ = false;
+    bool shutDown_ = false;
+
+    QTabWidget* tsMain_ = nullptr;
+    QLineEdit* txtMDB_ = nullptr;
+    QPushButton* cmdOpen_ = nullptr;
+    QLineEdit* txtPath_ = nullptr;
+    QListWidget* lstForms_ = nullptr;
+    QPushButton* cmdSelForms_ = nullptr;
+    QListWidget* lstModules_ = nullptr;
+    QPushButton* cmdSelMods_ = nullptr;
+    QRadioButton* optVB4_ = nullptr;
+    QRadioButton* optVB5_ = nullptr;
+    QCheckBox* chkMDI_ = nullptr;
+    QCheckBox* chkRelativePaths_ = nullptr;
+    QPushButton* cmdTranslate_ = nullptr;
+    QListWidget* lstListboxType_ = nullptr;
+    QListWidget* lstComboBoxType_ = nullptr;
+    QRadioButton* optListboxBound_ = nullptr;
+    QRadioButton* optListboxUnbound_ = nullptr;
+    QRadioButton* optCboBound_ = nullptr;
+    QRadioButton* optCboUnbound_ = nullptr;
+    QCheckBox* chkSSOption_ = nullptr;
+    QCheckBox* chkSSDate_ = nullptr;
+    QCheckBox* chkStandardVB_ = nullptr;
+    QLineEdit* txtMDW_ = nullptr;
+    QPushButton* cmdOpenMDW_ = nullptr;
+    QLineEdit* txtUser_ = nullptr;
+    QLineEdit* txtPassword_ = nullptr;
+    QCheckBox* chkSecurity_ = nullptr;
+    std::vector<QAction*> recentActions_;
+};
+
+}  // namespace velorin

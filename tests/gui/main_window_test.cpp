@@ -1,0 +1,447 @@
+#include "main_window_test.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <memory>
+
+#include "about_box.h"
+#include "main_window.h"
+#include "progress_window.h"
+#include "reports_window.h"
+#include "session/string_table.h"
+#include "settings_store.h"
+
+namespace velorin {
+namespace {
+
+// A program directory of its own (support database, templates), a settings
+// file, and stand-ins for every dialog.
+class Harness {
+  public:
+    Harness() {
+        const QDir built(VELORIN_PROGRAM_DIR);
+        QDir(dir.path()).mkpath("bin");
+        programDir = QDir(dir.path()).filePath("bin");
+        for (const char* file : {"vlrn.db", "VlrnConversionCode.bas", "MDIParent.frm"})
+            QFile::copy(built.filePath(file), QDir(programDir).filePath(file));
+        QDir(dir.path()).mkpath("ocx");
+        QFile control(QDir(dir.path()).filePath("ocx/ssdw3b32.ocx"));
+        control.open(QIODevice::WriteOnly);
+        settingsFile = QDir(dir.path()).filePath("velorin.ini");
+        legacyFile = QDir(dir.path()).filePath("legacy.ini");
+        Settings("ControlFilesFolder", QDir(dir.path()).filePath("ocx"));
+    }
+
+    void Settings(const QString& name, const QString& value) {
+        QSettings file(settingsFile, QSettings::IniFormat);
+        file.setValue(name, value);
+    }
+    QString Setting(const QString& name) const {
+        return QSettings(settingsFile, QSettings::IniFormat).value(name).toString();
+    }
+
+    MainWindow& Make() {
+        settings = std::make_unique<SettingsStore>(settingsFile, legacyFile);
+        MainWindowServices services;
+        services.settings = settings.get();
+        services.programDirectory = programDir.toStdString();
+        services.ask = [this](const Message& message) {
+            messages.push_back(message);
+            if (answers.empty())
+                return message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoHelp
+                           ? Answer::No
+                           : Answer::Ok;
+            const Answer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        };
+        services.openFile = [this](const QString& title, const QString&) {
+            openTitles.append(title);
+            return nextFile;
+        };
+        services.runReportsWindow = [this](ReportsWindow& reports) {
+            reportTitles.clear();
+            auto* list = reports.findChild<QListWidget*>("lstReports");
+            for (int i = 0; i < list->count(); ++i)
+                reportTitles.append(list->item(i)->text());
+            if (pickReports)
+                pickReports(reports);
+        };
+        services.printReports = [this](const std::filesystem::path&,
+                                       const std::vector<std::string>& names) { printed = names; };
+        services.quit = [this] { ++quits; };
+        window = std::make_unique<MainWindow>(services);
+        window->show();
+        return *window;
+    }
+
+    template <typename T>
+    T* Find(const char* name) const {
+        T* widget = window->findChild<T*>(name);
+        if (widget == nullptr)
+            qFatal("no widget %s", name);
+        return widget;
+    }
+
+    // Whether a message with the text of `id` was shown.
+    bool Shown(int id) const {
+        for (const Message& message : messages) {
+            if (message.text == LoadText(id))
+                return true;
+        }
+        return false;
+    }
+
+    QTemporaryDir dir;
+    QString programDir;
+    QString settingsFile;
+    QString legacyFile;
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<MainWindow> window;
+    std::deque<Answer> answers;
+    std::vector<Message> messages;
+    QString nextFile;
+    QStringList openTitles;
+    QStringList reportTitles;
+    std::function<void(ReportsWindow&)> pickReports;
+    std::vector<std::string> printed;
+    int quits = 0;
+};
+
+int SelectedRow(const QListWidget* list) {
+    const auto selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.front());
+}
+
+void Click(QListWidget* list, int row) {
+    list->clearSelection();
+    list->item(row)->setSelected(true);
+    emit list->itemClicked(list->item(row));
+}
+
+// A click on a check box or option button lands on its indicator.
+void Press(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+QString SampleExport() {
+    return QDir(VELORIN_SOURCE_DIR).filePath("examples/Sales.mdb.src");
+}
+
+}  // namespace
+
+void MainWindowTest::loadsDefaultsWithoutSavedSettings() {
+    Harness h;
+    MainWindow& window = h.Make();
+    QVERIFY(window.Load());
+    QVERIFY(h.messages.empty());
+    QVERIFY(h.Find<QRadioButton>("optVBType1")->isChecked());
+    QVERIFY(h.Find<QRadioButton>("optListboxMode1")->isChecked());
+    QVERIFY(h.Find<QRadioButton>("optCBOMode1")->isChecked());
+    QCOMPARE(SelectedRow(h.Find<QListWidget>("lstListboxType")), 2);
+    QCOMPARE(SelectedRow(h.Find<QListWidget>("lstComboBoxType")), 2);
+    QCOMPARE(h.Find<QLineEdit>("txtUser")->text(), QString("Admin"));
+    QCOMPARE(window.RecentEntries(), QStringList{"(no files) [disabled]"});
+    QVERIFY(!window.SettingsChanged());
+    QVERIFY(h.settings->AddInRegistered());
+    QCOMPARE(h.Find<QPushButton>("cmdTranslate")->text(), QString("&Start Translation"));
+}
+
+void MainWindowTest::restoresEveryOptionFromControlDefaults() {
+    Harness h;
+    h.Settings("ControlDefaults", "10211001111");
+    h.Settings("Jet/SystemDB", "/srv/access/system.mdw");
+    MainWindow& window = h.Make();
+    QVERIFY(window.Load());
+    QVERIFY(h.Find<QCheckBox>("chkSecurity")->isChecked());
+    QVERIFY(h.Find<QRadioButton>("optVBType0")->isChecked());
+    QCOMPARE(SelectedRow(h.Find<QListWidget>("lstListboxType")), 2);
+    QVERIFY(h.Find<QRadioButton>("optListboxMode1")->isChecked());
+    QCOMPARE(SelectedRow(h.Find<QListWidget>("lstComboBoxType")), 1);
+    QVERIFY(h.Find<QRadioButton>("optCBOMode2")->isChecked());
+    QVERIFY(!h.Find<QCheckBox>("chkSSDate")->isChecked());
+    QVERIFY(h.Find<QCheckBox>("chkSSOption")->isChecked());
+    QVERIFY(h.Find<QCheckBox>("chkMDI")->isChecked());
+    QVERIFY(h.Find<QCheckBox>("chkStandardVB")->isChecked());
+    QVERIFY(h.Find<QCheckBox>("chkRelativePaths")->isChecked());
+    QCOMPARE(h.Find<QLineEdit>("txtMDW")->text(), QString("/srv/access/system.mdw"));
+    QCOMPARE(EncodeControlDefaults(window.Options()), std::string("10211001111"));
+    QVERIFY(!window.SettingsChanged());
+
+    // A type index the list does not have leaves no selection: the third entry is chosen.
+    Harness bad;
+    bad.Settings("ControlDefaults", "01918000000");
+    bad.Make();
+    QVERIFY(bad.window->Load());
+    QCOMPARE(SelectedRow(bad.Find<QListWidget>("lstListboxType")), 2);
+    QCOMPARE(SelectedRow(bad.Find<QListWidget>("lstComboBoxType")), 2);
+}
+
+void MainWindowTest::movesLegacySettingsOnce() {
+    Harness h;
+    {
+        QSettings legacy(h.legacyFile, QSettings::IniFormat);
+        legacy.setValue("ControlDefaults", "00000000000");
+        legacy.setValue("LastFile1", "/data/old.mdb");
+    }
+    h.Make();
+    QVERIFY(h.window->Load());
+    QVERIFY(h.Find<QRadioButton>("optVBType0")->isChecked());
+    QCOMPARE(h.window->RecentEntries(), QStringList{"&1 /data/old.mdb"});
+    QVERIFY(!QFile::exists(h.legacyFile));
+}
+
+void MainWindowTest::startupChecksCanEndTheProgram() {
+    Harness noControls;
+    noControls.Settings("ControlFilesFolder", QDir(noControls.dir.path()).filePath("nowhere"));
+    noControls.answers = {Answer::No};
+    noControls.Make();
+    QVERIFY(!noControls.window->Load());
+    QVERIFY(noControls.Shown(25));
+
+    Harness proceed;
+    proceed.Settings("ControlFilesFolder", "");
+    proceed.answers = {Answer::Yes};
+    proceed.Make();
+    QVERIFY(proceed.window->Load());
+
+    Harness noDatabase;
+    QFile::remove(QDir(noDatabase.programDir).filePath("vlrn.db"));
+    noDatabase.Make();
+    QVERIFY(!noDatabase.window->Load());
+    QVERIFY(noDatabase.Shown(14));
+    QCOMPARE(noDatabase.messages.back().icon, Icon::Critical);
+}
+
+void MainWindowTest::recentFilesRotateAndShowInTheMenu() {
+    const RecentFiles files = {"/a.mdb", "/b.mdb", "/c.mdb", "/d.mdb"};
+    QVERIFY((RotateRecentFiles(files, "/a.mdb") == files));
+    QVERIFY((RotateRecentFiles(files, "/b.mdb") ==
+             RecentFiles{"/b.mdb", "/a.mdb", "/c.mdb", "/d.mdb"}));
+    QVERIFY((RotateRecentFiles(files, "/c.mdb") ==
+             RecentFiles{"/c.mdb", "/a.mdb", "/b.mdb", "/d.mdb"}));
+    QVERIFY((RotateRecentFiles(files, "/d.mdb") ==
+             RecentFiles{"/d.mdb", "/a.mdb", "/b.mdb", "/c.mdb"}));
+    QVERIFY((RotateRecentFiles(files, "/e.mdb") ==
+             RecentFiles{"/e.mdb", "/a.mdb", "/b.mdb", "/c.mdb"}));
+    // The comparison is exact: another case is another file.
+    QVERIFY((RotateRecentFiles(files, "/A.mdb") ==
+             RecentFiles{"/A.mdb", "/a.mdb", "/b.mdb", "/c.mdb"}));
+
+    Harness h;
+    h.Settings("LastFile1", "/x/one.mdb");
+    h.Settings("LastFile2", "/x/two.mdb");
+    h.Settings("LastFile4", "/x/four.mdb");
+    h.Make();
+    QVERIFY(h.window->Load());
+    QCOMPARE(h.window->RecentEntries(),
+             (QStringList{"&1 /x/one.mdb", "&2 /x/two.mdb", "&4 /x/four.mdb"}));
+}
+
+void MainWindowTest::optionClicksAndTheirRules() {
+    Harness h;
+    h.Make();
+    QVERIFY(h.window->Load());
+    Press(h.Find<QCheckBox>("chkMDI"));
+    QVERIFY(h.window->SettingsChanged());
+
+    // A Sheridan list box type with bound list boxes brings the option set along.
+    auto* optionSet = h.Find<QCheckBox>("chkSSOption");
+    QVERIFY(!optionSet->isChecked());
+    Click(h.Find<QListWidget>("lstListboxType"), 1);
+    QVERIFY(optionSet->isChecked());
+
+    // Unbound: the type click leaves it, and a later switch of mode does not check it.
+    Harness unbound;
+    unbound.Make();
+    QVERIFY(unbound.window->Load());
+    unbound.Find<QTabWidget>("tsMain")->setCurrentIndex(1);
+    Press(unbound.Find<QRadioButton>("optListboxMode2"));
+    Click(unbound.Find<QListWidget>("lstListboxType"), 1);
+    QVERIFY(!unbound.Find<QCheckBox>("chkSSOption")->isChecked());
+    Press(unbound.Find<QRadioButton>("optListboxMode1"));
+    QVERIFY(!unbound.Find<QCheckBox>("chkSSOption")->isChecked());
+
+    // Disabling security explains itself; typing a workgroup file undoes it silently.
+    auto* security = h.Find<QCheckBox>("chkSecurity");
+    Press(security);
+    QVERIFY(security->isChecked());
+    QVERIFY(h.Shown(16));
+    QCOMPARE(h.messages.back().buttons, Buttons::OkHelp);
+    const size_t shown = h.messages.size();
+    QTest::keyClicks(h.Find<QLineEdit>("txtMDW"), "x");
+    QVERIFY(!security->isChecked());
+    QCOMPARE(h.messages.size(), shown);
+}
+
+void MainWindowTest::choosingADatabaseProposesTheOutputFolder() {
+    Harness h;
+    h.Make();
+    QVERIFY(h.window->Load());
+    h.nextFile = SampleExport();
+    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    QCOMPARE(h.Find<QLineEdit>("txtPath")->text(),
+             QDir(VELORIN_SOURCE_DIR).filePath("examples/Vlrn"));
+    QCOMPARE(h.Find<QListWidget>("lstForms")->count(), 9);
+    QCOMPARE(h.Find<QListWidget>("lstModules")->count(), 4);
+    QCOMPARE(h.Find<QListWidget>("lstForms")->item(0)->text(), QString("Customer Statistics"));
+    QCOMPARE(h.Setting("LastFile1"), SampleExport());
+
+    // A cancelled dialog changes nothing.
+    h.nextFile.clear();
+    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    QCOMPARE(h.Find<QLineEdit>("txtMDB")->text(), SampleExport());
+}
+
+void MainWindowTest::aFailingDatabaseClearsBothBoxes() {
+    Harness h;
+    h.Make();
+    QVERIFY(h.window->Load());
+    h.nextFile = SampleExport();
+    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+
+    h.nextFile = QDir(h.dir.path()).filePath("missing.mdb");
+    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    QVERIFY(h.Shown(20));
+    QCOMPARE(h.messages.back().icon, Icon::Information);
+    QVERIFY(h.Find<QLineEdit>("txtMDB")->text().isEmpty());
+    QVERIFY(h.Find<QLineEdit>("txtPath")->text().isEmpty());
+    QCOMPARE(h.Find<QListWidget>("lstForms")->count(), 9);
+    QCOMPARE(h.Setting("LastFile1"), SampleExport());
+}
+
+void MainWindowTest::startTranslationValidates() {
+    Harness h;
+    h.Make();
+    QVERIFY(h.window->Load());
+    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    QVERIFY(h.Shown(17));
+
+    h.Find<QLineEdit>("txtPath")->setText(QDir(h.dir.path()).filePath("new"));
+    h.answers = {Answer::No};
+    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    QVERIFY(h.Shown(18));
+    QVERIFY(!QDir(QDir(h.dir.path()).filePath("new")).exists());
+
+    h.answers = {Answer::Yes};
+    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    QVERIFY(h.Shown(19));
+    QCOMPARE(h.quits, 0);
+}
+
+void MainWindowTest::convertsTheSampleAndPrintsTheChosenReports() {
+    Harness h;
+    h.Make();
+    QVERIFY(h.window->Load());
+    h.nextFile = SampleExport();
+    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    const QString out = QDir(h.dir.path()).filePath("vb");
+    h.Find<QLineEdit>("txtPath")->setText(out);
+    QTest::mouseClick(h.Find<QPushButton>("cmdSelForms"), Qt::LeftButton);
+    QTest::mouseClick(h.Find<QPushButton>("cmdSelMods"), Qt::LeftButton);
+    h.answers = {Answer::Yes};  // create the output folder
+    h.pickReports = [](ReportsWindow& window) {
+        auto* list = window.findChild<QListWidget*>("lstReports");
+        list->item(2)->setSelected(true);
+        list->item(0)->setSelected(true);
+        QTest::mouseClick(window.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    };
+    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+
+    QVERIFY(QFile::exists(QDir(out).filePath("Sales.vbp")));
+    QVERIFY(QFile::exists(QDir(out).filePath("Orders.frm")));
+    QVERIFY(QFile::exists(QDir(out).filePath("MacroCode.bas")));
+    QVERIFY(h.reportTitles.size() >= 3);
+    QCOMPARE(h.printed.size(), size_t{2});
+    QCOMPARE(h.printed[0], std::string("rptConversionSummary"));
+    QCOMPARE(h.quits, 1);  // the program ends after a conversion
+}
+
+void MainWindowTest::cancelledReportSelectionPrintsNothing() {
+    Harness h;
+    h.Make();
+    QVERIFY(h.window->Load());
+    h.nextFile = SampleExport();
+    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    h.Find<QLineEdit>("txtPath")->setText(h.dir.path());
+    Click(h.Find<QListWidget>("lstModules"), 0);
+    h.pickReports = [](ReportsWindow& window) {
+        QTest::mouseClick(window.findChild<QPushButton*>("cmdSelForms"), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+        QVERIFY(window.Cancelled());
+        QVERIFY(!window.SelectedRows().isEmpty());
+    };
+    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    QVERIFY(h.printed.empty());
+    QCOMPARE(h.quits, 1);
+}
+
+void MainWindowTest::progressShowsTheElapsedTime() {
+    double seconds = 0;
+    ProgressWindow progress(nullptr, [&seconds] { return seconds; });
+    QCOMPARE(progress.windowTitle(), QString("Conversion Progress"));
+    const std::pair<double, const char*> cases[] = {{59, "Time Elapsed: 0 minutes 59 seconds"},
+                                                    {60, "Time Elapsed: 1 minute 0 seconds"},
+                                                    {75, "Time Elapsed: 1 minute 15 seconds"},
+                                                    {120, "Time Elapsed: 2 minutes 0 seconds"},
+                                                    {74.6, "Time Elapsed: 1 minute 15 seconds"}};
+    for (const auto& [elapsed, text] : cases) {
+        seconds = elapsed;
+        progress.UpdateTime();
+        QCOMPARE(progress.TimeText(), QString(text));
+    }
+    progress.SetMaximum(10);
+    progress.SetValue(12);
+    QCOMPARE(progress.Value(), 10);
+}
+
+void MainWindowTest::shutdownSavesOnlyChangedSettings() {
+    Harness untouched;
+    untouched.Make();
+    QVERIFY(untouched.window->Load());
+    untouched.window->ShutdownProgram();
+    QVERIFY(untouched.messages.empty());
+    QVERIFY(untouched.Setting("ControlDefaults").isEmpty());
+    QVERIFY(!untouched.settings->AddInRegistered());
+    QCOMPARE(untouched.quits, 1);
+
+    Harness changed;
+    changed.Make();
+    QVERIFY(changed.window->Load());
+    Press(changed.Find<QRadioButton>("optVBType0"));
+    Press(changed.Find<QCheckBox>("chkRelativePaths"));
+    changed.answers = {Answer::Yes};
+    changed.window->ShutdownProgram();
+    QVERIFY2(changed.Shown(15),
+             changed.messages.empty() ? "no message" : changed.messages.back().text.c_str());
+    QCOMPARE(changed.Setting("ControlDefaults"), QString("00212100001"));
+
+    Harness declined;
+    declined.Make();
+    QVERIFY(declined.window->Load());
+    Press(declined.Find<QCheckBox>("chkMDI"));
+    declined.answers = {Answer::No};
+    declined.window->close();
+    QVERIFY(declined.Shown(15));
+    QVERIFY(declined.Setting("ControlDefaults").isEmpty());
+}
+
+void MainWindowTest::aboutBoxHidesThePlaceholderCredit() {
+    QCOMPARE(AboutBox::TranslationCredit("[Translation credit]"), QString());
+    QCOMPARE(AboutBox::TranslationCredit("Translated by Ana"), QString("Translated by Ana"));
+    AboutBox box;
+    QCOMPARE(box.windowTitle(), QString("About"));
+}
+
+}  // namespace velorin

@@ -1,0 +1,27 @@
+// Drives the main window and its secondary windows through their controls.
+#pragma once
+
+#include <QObject>
+
+namespace velorin {
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void loadsDefaultsWithoutSavedSettings();
+    void restoresEveryOptionFromControlDefaults();
+    void movesLegacySettingsOnce();
+    void startupChecksCanEndTheProgram();
+    void recentFilesRotateAndShowInTheMenu();
+    void optionClicksAndTheirRules();
+    void choosingADatabaseProposesTheOutputFolder();
+    void aFailingDatabaseClearsBothBoxes();
+    void startTranslationValidates();
+    void convertsTheSampleAndPrintsTheChosenReports();
+    void cancelledReportSelectionPrintsNothing();
+    void progressShowsTheElapsedTime();
+    void shutdownSavesOnlyChangedSettings();
+    void aboutBoxHidesThePlaceholderCredit();
+};
+
+}  // namespace velorin
