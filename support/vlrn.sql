@@ -1,7 +1,7 @@
 -- Velorin's support database: the analysis tables a conversion fills, the
 -- mapping of Access custom controls to Visual Basic controls, the two delete
 -- statements a conversion starts with, and the analysis reports.
-PRAGMA user_version = 1;
+PRAGMA user_version = 2;
 
 -- One row per finding; rows are only ever added.
 CREATE TABLE tblReportOutput (
@@ -50,12 +50,18 @@ CREATE TABLE tblReasons (
     Description TEXT    NOT NULL
 );
 
--- The analysis reports, in the order the report list shows them.
+-- The analysis reports, in the order the report list shows them. Column
+-- aliases of the query are the printed column headings. The first
+-- GroupColumns columns head a group: printed once as a heading while their
+-- values repeat. BarChart adds a chart with one bar per row: the last column
+-- is its length, the other columns its label.
 CREATE TABLE Reports (
-    Position  INTEGER NOT NULL PRIMARY KEY,
-    Name      TEXT    NOT NULL UNIQUE,
-    Title     TEXT    NOT NULL,
-    Query     TEXT    NOT NULL
+    Position     INTEGER NOT NULL PRIMARY KEY,
+    Name         TEXT    NOT NULL UNIQUE COLLATE NOCASE,
+    Title        TEXT    NOT NULL,
+    Query        TEXT    NOT NULL,
+    GroupColumns INTEGER NOT NULL DEFAULT 0,
+    BarChart     INTEGER NOT NULL DEFAULT 0
 );
 
 INSERT INTO SavedStatements VALUES
@@ -103,21 +109,35 @@ INSERT INTO CustomControlMapping VALUES
 
 INSERT INTO Reports VALUES
     (1, 'rptConversionSummary', 'Conversion Summary',
-     'SELECT ModuleName, TotalLines, CodeLines, CommentLines, BlankLines, LinesNotTranslated, '
-     || 'LinesPotentiallyConverted, SubCount, ProcCount, CtlCount, CtlsPartiallyConverted '
-     || 'FROM tblStats ORDER BY ModuleName'),
-    (2, 'rptLinesNotTranslated', 'Lines Not Translated',
-     'SELECT o.ModuleName, o.Routine, o.LineNumber, o.CodeLine, r.Description FROM tblReportOutput o '
-     || 'JOIN tblReasons r ON r.ReasonID = o.ReasonID WHERE o.TranslatedLine = '''' '
-     || 'AND o.ReasonID NOT IN (3, 4, 10) ORDER BY o.ModuleName, o.ID'),
-    (3, 'rptLinesToReview', 'Translated Lines to Review',
-     'SELECT o.ModuleName, o.Routine, o.LineNumber, o.CodeLine, o.TranslatedLine, r.Description '
+     'SELECT ModuleName AS "Form or module", TotalLines AS "Total lines", CodeLines AS "Code lines", '
+     || 'CommentLines AS "Comment lines", BlankLines AS "Blank lines", '
+     || 'LinesNotTranslated AS "Not translated", LinesPotentiallyConverted AS "Converted with a note", '
+     || 'SubCount AS "Subs", ProcCount AS "Functions", CtlCount AS "Controls", '
+     || 'CtlsPartiallyConverted AS "Controls in part" FROM tblStats ORDER BY ModuleName', 0, 0),
+    (2, 'rptFindingsByModule', 'Findings by Module',
+     'SELECT o.ModuleName AS "Module", o.Routine, o.LineNumber AS "Line", o.ReasonID AS "Reason", '
+     || 'o.CodeLine AS "Code line", o.TranslatedLine AS "Translated line" FROM tblReportOutput o '
+     || 'ORDER BY o.ModuleName COLLATE NOCASE, o.ID', 1, 0),
+    (3, 'rptFindingsByReasonCode', 'Findings Grouped by Reason',
+     'SELECT r.ReasonID AS "Reason", r.Description, o.ModuleName AS "Module", o.Routine, '
+     || 'o.LineNumber AS "Line", o.CodeLine AS "Code line", o.TranslatedLine AS "Translated line" '
      || 'FROM tblReportOutput o JOIN tblReasons r ON r.ReasonID = o.ReasonID '
-     || 'WHERE o.TranslatedLine <> '''' ORDER BY o.ModuleName, o.ID'),
-    (4, 'rptControls', 'Controls Not Fully Converted',
-     'SELECT o.ModuleName, o.CodeLine AS Control, r.Description FROM tblReportOutput o '
-     || 'JOIN tblReasons r ON r.ReasonID = o.ReasonID WHERE o.ReasonID IN (3, 4, 10) '
-     || 'ORDER BY o.ModuleName, o.ID'),
-    (5, 'rptFindingsByReason', 'Findings by Reason',
-     'SELECT r.ReasonID, r.Description, COUNT(o.ID) AS Findings FROM tblReasons r '
-     || 'LEFT JOIN tblReportOutput o ON o.ReasonID = r.ReasonID GROUP BY r.ReasonID ORDER BY r.ReasonID');
+     || 'ORDER BY r.ReasonID, o.ModuleName COLLATE NOCASE, o.ID', 2, 0),
+    (4, 'rptLinesNotTranslated', 'Lines Not Translated',
+     'SELECT o.ModuleName AS "Module", o.Routine, o.LineNumber AS "Line", o.CodeLine AS "Code line", '
+     || 'r.Description AS "Reason" FROM tblReportOutput o '
+     || 'JOIN tblReasons r ON r.ReasonID = o.ReasonID WHERE o.TranslatedLine = '''' '
+     || 'AND o.ReasonID NOT IN (3, 4, 10) ORDER BY o.ModuleName COLLATE NOCASE, o.ID', 1, 0),
+    (5, 'rptLinesToReview', 'Translated Lines to Review',
+     'SELECT o.ModuleName AS "Module", o.Routine, o.LineNumber AS "Line", o.CodeLine AS "Code line", '
+     || 'o.TranslatedLine AS "Translated line", r.Description AS "Reason" '
+     || 'FROM tblReportOutput o JOIN tblReasons r ON r.ReasonID = o.ReasonID '
+     || 'WHERE o.TranslatedLine <> '''' ORDER BY o.ModuleName COLLATE NOCASE, o.ID', 1, 0),
+    (6, 'rptControls', 'Controls Not Fully Converted',
+     'SELECT o.ModuleName AS "Form", o.CodeLine AS "Control", r.Description AS "Reason" '
+     || 'FROM tblReportOutput o JOIN tblReasons r ON r.ReasonID = o.ReasonID '
+     || 'WHERE o.ReasonID IN (3, 4, 10) ORDER BY o.ModuleName COLLATE NOCASE, o.ID', 1, 0),
+    (7, 'rptFindingsByReason', 'Findings by Reason',
+     'SELECT r.ReasonID AS "Reason", r.Description, COUNT(*) AS "Findings" FROM tblReasons r '
+     || 'JOIN tblReportOutput o ON o.ReasonID = r.ReasonID GROUP BY r.ReasonID ORDER BY r.ReasonID',
+     0, 1);
