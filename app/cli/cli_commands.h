@@ -29,4 +29,13 @@ struct ConvertArguments {
 int ConvertCommand(ConvertArguments& arguments);
 int ListCommand(const std::string& database, bool tables, bool queries);
 
+struct ReportsArguments {
+    std::string supportDb;
+    std::string output;                // PDF file; empty: list the reports
+    std::vector<std::string> reports;  // empty: all
+};
+
+// Exit status: 0 done, 1 failed, 2 an unknown report name.
+int ReportsCommand(const ReportsArguments& arguments);
+
 }  // namespace velorin

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
         "modules and macros - into a Visual Basic 4 or 5 project that Visual Basic opens "
         "directly.\n"
         "Lines that could not be translated are marked 'VLRN and recorded in the support database\n"
-        "(vlrn.db), from which the analysis reports are printed.\n\n"
+        "(vlrn.db), from which 'velorin reports' prints the analysis reports.\n\n"
         "DATABASE is an Access file (.mdb) with its text export beside it (Sales.mdb.src/,\n"
         "Sales.src/ or source/), or the export folder itself.",
         "velorin"};
@@ -104,6 +104,21 @@ int main(int argc, char** argv) {
     listCmd->add_flag("--queries", listQueries,
                       "Also list saved queries with their DAO type and SQL");
 
+    velorin::ReportsArguments reports;
+    reports.supportDb = (programDir / "vlrn.db").string();
+    CLI::App* reportsCmd = app.add_subcommand(
+        "reports", "List the analysis reports of the last conversion, or print them to PDF");
+    reportsCmd->add_option("REPORT", reports.reports,
+                           "Reports to print, in this order (default: all, in list order)");
+    reportsCmd->add_option("-o,--output", reports.output,
+                           "PDF file to print to; without it the reports are listed");
+    reportsCmd->add_option("--support-db", reports.supportDb,
+                           "Support database (default: vlrn.db beside the program)");
+    reportsCmd->footer(
+        "Each report starts on a new page of an A4 PDF file, with its title, the date and page\n"
+        "numbers. No display is needed.\n\n"
+        "Exit status: 0 done, 1 failed, 2 usage or an unknown report name.");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -116,5 +131,7 @@ int main(int argc, char** argv) {
         convert.showProgress = isatty(STDERR_FILENO);
         return ConvertCommand(convert);
     }
+    if (*reportsCmd)
+        return velorin::ReportsCommand(reports);
     return velorin::ListCommand(listDatabase, listTables, listQueries);
 }
