@@ -162,6 +162,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         question.text = std::string(LoadText(text_id::kNotCompiled));
         question.buttons = Buttons::YesNoHelp;
         question.icon = Icon::Question;
+        question.helpContext = text_id::kNotCompiled;  // the help page on compiling first
         if (session.ui.Show(question) == Answer::Yes) {
             db.Close();
             return {Outcome::Stopped, {}};
