@@ -234,6 +234,29 @@ TEST_F(SubformAndMenuTest, AFormNamedLikeTheToolbarFilesKeepsItsCodeAndQuotes) {
     EXPECT_NE(frm.find("Case \"Say \"\"Hi\"\"\"\r\n"), std::string::npos);
 }
 
+TEST_F(SubformAndMenuTest, MenuNamesNeverRepeatAControlOrAnotherMenu) {
+    auto popup = [](const std::string& caption, std::vector<CommandBarControl> items) {
+        CommandBarControl control;
+        control.type = 10;
+        control.caption = caption;
+        control.controls = std::move(items);
+        return control;
+    };
+    CommandBarControl leaf;
+    leaf.caption = "Now";
+    CommandBar menu;
+    menu.name = "Bar";
+    menu.controls = {popup("&File", {popup("&Print", {leaf})}), popup("&Edit", {popup("&Print", {leaf})})};
+    app.AddCommandBar(menu);
+    app.AddForm(MakeForm("Menus", {"MenuBar =\"Bar\""}, {Label("File", 0, 0)}));
+    const std::string frm = Convert({"Menus"}, "Menus");
+    EXPECT_NE(frm.find("Begin VB.Label File\r\n"), std::string::npos);
+    EXPECT_NE(frm.find("Begin VB.Menu FileA\r\n"), std::string::npos);
+    EXPECT_NE(frm.find("Begin VB.Menu Print_2\r\n"), std::string::npos);
+    EXPECT_NE(frm.find("Begin VB.Menu Print_2A\r\n"), std::string::npos);
+    EXPECT_NE(frm.find("Private Sub Print_2A_Click(Index as Integer)"), std::string::npos);
+}
+
 TEST(MenuName, CaptionsLoseAccessKeysAndNamesLoseSeparators) {
     EXPECT_EQ(MenuName("&File", 1), "File");
     EXPECT_EQ(MenuName("&File", 2), "File");

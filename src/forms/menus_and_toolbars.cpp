@@ -27,15 +27,18 @@ std::string Literal(const std::string& text) {
 
 class MenuBuilder {
   public:
-    explicit MenuBuilder(OutputDirectory& out)
+    // Menu names join the form's control names: two menus of the same caption
+    // get the suffix a second control of that name would.
+    MenuBuilder(OutputDirectory& out, std::vector<std::string>& usedNames)
         : menu_(out.Create("_Menu.txt")),
-          code_{out.Create("_Menu.mc1"), out.Create("_Menu.mc2"), out.Create("_Menu.mc3")} {}
+          code_{out.Create("_Menu.mc1"), out.Create("_Menu.mc2"), out.Create("_Menu.mc3")},
+          used_(usedNames) {}
 
     void TopMenu(const CommandBarControl& top) {
-        const std::string name = MenuName(top.caption, 2);
+        const std::string name = UniqueName(MenuName(top.caption, 2), used_);
         menu_.WriteLine("Begin VB.Menu " + name);
         menu_.WriteLine("  Caption = \"" + Literal(MenuName(top.caption, 1)) + "\"");
-        Items(top.controls, name + "_1", 1);
+        Items(top.controls, UniqueName(name + "_1", used_), 1);
         menu_.WriteLine("End");
     }
 
@@ -64,7 +67,8 @@ class MenuBuilder {
                 menu_.WriteLine("visible = " + VbBool(item.visible));
             }
             if (item.type == kPopup && level < 3) {
-                Items(item.controls, MenuName(item.caption, 2) + "_" + std::to_string(level + 1),
+                Items(item.controls,
+                      UniqueName(MenuName(item.caption, 2) + "_" + std::to_string(level + 1), used_),
                       level + 1);
             } else {
                 code.WriteLine("Case " + index + "\t'" + caption);
@@ -78,6 +82,7 @@ class MenuBuilder {
 
     OutputFile menu_;
     std::array<OutputFile, 3> code_;
+    std::vector<std::string>& used_;
 };
 
 }  // namespace
@@ -158,7 +163,7 @@ bool BuildMenus(FormState& state, const std::string& menuBarName) {
     }
     if (bar->builtIn)
         return false;
-    MenuBuilder builder(out);
+    MenuBuilder builder(out, state.usedControlNames);
     for (const CommandBarControl& top : bar->controls) {
         if (top.type == kPopup)
             builder.TopMenu(top);
