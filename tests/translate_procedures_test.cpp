@@ -110,6 +110,21 @@ TEST(FormReferences, NamesOfConvertedFormsOrALookup) {
     EXPECT_EQ(FormReference("\"\"", names), "GetFormFromName(\"\")");
 }
 
+TEST(FormReferences, EveryReferenceOfALineOnceInOnePass) {
+    const std::vector<std::string> names{"", "Orders"};
+    // A name that holds the opener is a name, not another reference.
+    EXPECT_EQ(RewriteFormsBang("x = Forms![forms!x]!a", names),
+              "x = GetFormFromName(\"forms!x\")!a");
+    EXPECT_EQ(RewriteFormsCalls("Forms(\"forms(\")", names), "GetFormFromName(\"forms(\")");
+    // Two hundred thousand references on one line: one pass, not one per reference.
+    std::string line, expected;
+    for (int i = 0; i < 200000; ++i) {
+        line += "Forms!Orders!a + ";
+        expected += "Orders!a + ";
+    }
+    EXPECT_EQ(RewriteFormsBang(line + "1", names), expected + "1");
+}
+
 TEST(IdentifierHelpers, LeadingTrailingAndBackward) {
     EXPECT_EQ(LeadingIdentifier("Customer_ID.Value"), "Customer_ID");
     EXPECT_EQ(LeadingIdentifier(".x"), "");

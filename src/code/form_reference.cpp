@@ -48,23 +48,29 @@ std::string Reference(const NamedForm& form, const std::vector<std::string>& nam
 }
 
 // Replaces every `opener` (forms( or forms!) that stands on its own by the
-// form reference; bounded so that no replacement can make it run forever.
-std::string Rewrite(std::string line, std::string_view opener, bool call,
+// form reference, left to right; the search goes on after each reference, so
+// that a name holding the opener is not rewritten again and a long line takes
+// one pass.
+std::string Rewrite(const std::string& line, std::string_view opener, bool call,
                     const std::vector<std::string>& names) {
-    for (size_t guard = line.size() + 1; guard > 0; --guard) {
-        size_t at = IFind(line, opener);
+    std::string out;
+    size_t from = 0;
+    while (true) {
+        size_t at = IFind(line, opener, from);
         if (at == std::string::npos || (at > 0 && IsIdentifierChar(line[at - 1])))
             break;
         std::string_view argument = std::string_view(line).substr(at + opener.size());
         NamedForm form = ReadFormName(argument);
         // Forms!Orders is a form's name; Forms(strName) is an expression.
-        std::string reference = Reference(form, names, !call);
         size_t end = at + opener.size() + form.length;
         if (call && end < line.size() && line[end] == ')')
             ++end;
-        line = line.substr(0, at) + reference + line.substr(end);
+        out.append(line, from, at - from);
+        out += Reference(form, names, !call);
+        from = end;
     }
-    return line;
+    out.append(line, from, std::string::npos);
+    return out;
 }
 
 }  // namespace
@@ -83,11 +89,11 @@ std::string FormReference(std::string_view text,
 
 std::string RewriteFormsCalls(std::string line,
                               const std::vector<std::string>& convertedFormNames) {
-    return Rewrite(std::move(line), "forms(", true, convertedFormNames);
+    return Rewrite(line, "forms(", true, convertedFormNames);
 }
 
 std::string RewriteFormsBang(std::string line, const std::vector<std::string>& convertedFormNames) {
-    return Rewrite(std::move(line), "forms!", false, convertedFormNames);
+    return Rewrite(line, "forms!", false, convertedFormNames);
 }
 
 bool IsRecordsetMember(std::string_view word) {
