@@ -27,6 +27,22 @@ TEST(InputDecoding, ConvertsUtf16LeWithBom) {
     EXPECT_EQ(DecodeInputText(bytes), "A\xE9\x80");
 }
 
+TEST(InputDecoding, RecognisesUtf16WithoutBomInEitherByteOrder) {
+    const std::string little("B\0e\0g\0i\0n\0 \0\xE9\0\xAC\x20", 16);
+    EXPECT_EQ(DecodeInputText(little), "Begin \xE9\x80");
+    std::string big = little;
+    for (size_t i = 0; i + 1 < big.size(); i += 2)
+        std::swap(big[i], big[i + 1]);
+    EXPECT_EQ(DecodeInputText(big), "Begin \xE9\x80");
+    EXPECT_EQ(DecodeInputText("\xFE\xFF" + big), "Begin \xE9\x80");
+    // An odd last byte is a broken character, not lost text before it.
+    EXPECT_EQ(DecodeInputText(little + "x"), "Begin \xE9\x80?");
+    // Windows-1252 text and binary data with a few zeros stay as they are.
+    const std::string binary("\x01\x02\0\x03\x04\x05\x06\x07\x08\x09\x0A\x0B", 12);
+    EXPECT_EQ(DecodeInputText(binary), binary);
+    EXPECT_EQ(DecodeInputText("Caf\xE9"), "Caf\xE9");
+}
+
 TEST(InputDecoding, ReplacesWhatWindows1252LacksAndBrokenSequences) {
     // A character outside Windows-1252, a surrogate encoded as UTF-8 (as some
     // exporters write emoji) and a truncated sequence each become "?".

@@ -208,6 +208,30 @@ TEST(DatabaseLoader, ATruncatedDatabaseFileIsRefused) {
     EXPECT_FALSE(LoadDatabase(dir / "cut.mdb").application);
 }
 
+TEST(DatabaseLoader, ADatabaseFileCutShortIsRefusedBeforeLibmdbReadsIt) {
+    TempDir dir;
+    // A Jet 3 header whose file does not end on a whole 2 KB page.
+    std::string header(6000, '\0');
+    header.replace(4, 15, "Standard Jet DB");
+    WriteFile(dir / "cut.mdb", header);
+    LoadedDatabase cut = LoadDatabase(dir / "cut.mdb");
+    EXPECT_FALSE(cut.application);
+    EXPECT_NE(cut.error.find("cut short"), std::string::npos) << cut.error;
+
+    const fs::path northwind = testing::SharedData() / "nwind.mdb";
+    if (testing::SharedData().empty())
+        GTEST_SKIP() << "../shared/data is absent";
+    const std::string whole = testing::ReadFile(northwind);
+    // Cut inside a page (libmdb loops for minutes on this one) or on a page
+    // boundary before the last table: refused, quickly, with the reason.
+    for (size_t size : {size_t{1500000}, size_t{64} * 2048, size_t{400} * 2048}) {
+        WriteFile(dir / "part.mdb", whole.substr(0, size));
+        LoadedDatabase part = LoadDatabase(dir / "part.mdb");
+        EXPECT_FALSE(part.application) << size;
+        EXPECT_NE(part.error.find("cut short"), std::string::npos) << size << ": " << part.error;
+    }
+}
+
 TEST(QueryText, TypesFromTheStatement) {
     EXPECT_EQ(QueryTypeFromSql("  SELECT a INTO b FROM c"), dao::kQueryMakeTable);
     EXPECT_EQ(QueryTypeFromSql("PARAMETERS [x] Long;\r\nUPDATE t SET a=1"), dao::kQueryUpdate);

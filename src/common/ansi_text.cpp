@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 
@@ -102,11 +103,53 @@ std::string AnsiToUtf8(std::string_view ansi) {
     });
 }
 
+std::string Utf16BeToAnsi(std::string_view bytes) {
+    // Swapped into little-endian order, so that one decoder handles both.
+    std::string swapped(bytes.size(), '\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        swapped[i] = bytes[i % 2 == 0 && i + 1 < bytes.size() ? i + 1 : i - (i % 2)];
+    return Utf16LeToAnsi(swapped);
+}
+
+namespace {
+
+enum class Utf16Order { None, LittleEndian, BigEndian };
+
+// Text saved as UTF-16 without a byte-order mark: Access exports are mostly
+// ASCII, so one byte of each pair is zero and the other seldom is.
+Utf16Order GuessUtf16(std::string_view bytes) {
+    const size_t pairs = std::min(bytes.size(), size_t{4096}) / 2;
+    if (pairs == 0)
+        return Utf16Order::None;
+    size_t evenZeros = 0, oddZeros = 0;
+    for (size_t i = 0; i < pairs; ++i) {
+        evenZeros += bytes[2 * i] == '\0';
+        oddZeros += bytes[2 * i + 1] == '\0';
+    }
+    if (oddZeros * 2 >= pairs && evenZeros * 10 < pairs)
+        return Utf16Order::LittleEndian;
+    if (evenZeros * 2 >= pairs && oddZeros * 10 < pairs)
+        return Utf16Order::BigEndian;
+    return Utf16Order::None;
+}
+
+}  // namespace
+
 std::string DecodeInputText(std::string_view bytes) {
     if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
         return Utf8ToAnsi(bytes.substr(3));
     if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
         return Utf16LeToAnsi(bytes.substr(2));
+    if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF")
+        return Utf16BeToAnsi(bytes.substr(2));
+    switch (GuessUtf16(bytes)) {
+        case Utf16Order::LittleEndian:
+            return Utf16LeToAnsi(bytes);
+        case Utf16Order::BigEndian:
+            return Utf16BeToAnsi(bytes);
+        case Utf16Order::None:
+            break;
+    }
     return std::string(bytes);
 }
 

@@ -8,12 +8,14 @@
 
 namespace velorin {
 
-// Decodes the bytes of an input file: UTF-8 with BOM, UTF-16LE with BOM, or
-// (no BOM) Windows-1252 taken as it is. Characters Windows-1252 lacks become "?".
+// Decodes the bytes of an input file: UTF-8 with BOM, UTF-16 (either byte
+// order) with a BOM or recognised without one, or else Windows-1252 taken as
+// it is. Characters Windows-1252 lacks become "?".
 std::string DecodeInputText(std::string_view bytes);
 
 std::string Utf8ToAnsi(std::string_view utf8);
 std::string Utf16LeToAnsi(std::string_view bytes);
+std::string Utf16BeToAnsi(std::string_view bytes);
 std::string AnsiToUtf8(std::string_view ansi);
 
 // File names on disk are UTF-8; names inside the converter are Windows-1252.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "session/host/access_application.h"
+#include "session/host/object_text.h"
 
 namespace velorin {
 
@@ -38,6 +39,9 @@ bool LoadMdbFile(const std::filesystem::path& path, AccessApplication& applicati
 // Reads an export folder's object files; unreadable files become diagnostics.
 // Returns false when the folder holds none of the export's subfolders.
 bool LoadExportFolder(const std::filesystem::path& root, AccessApplication& application);
+
+// The rows of a macro's object text, each Begin block one row.
+Macro MacroFromObjectText(const ObjectText& text, std::string name);
 
 // The object name an exporter encoded in a file name ("Orders%2FInvoices.bas"
 // is the form Orders/Invoices).

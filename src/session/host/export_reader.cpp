@@ -3,6 +3,7 @@
 // and dbs-properties.json.
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <fstream>
 #include <optional>
 
@@ -85,7 +86,14 @@ class ExportReader {
             Report(file, 0, "cannot be read");
             return std::nullopt;
         }
-        return DecodeInputText(*bytes);
+        std::string text = DecodeInputText(*bytes);
+        // No export holds a NUL character: the file is binary or damaged.
+        if (size_t nul = text.find('\0'); nul != std::string::npos) {
+            const auto line = std::count(text.begin(), text.begin() + static_cast<long>(nul), '\n');
+            Report(file, static_cast<int>(line) + 1, "holds binary data, not text");
+            return std::nullopt;
+        }
+        return text;
     }
 
     std::optional<ObjectText> ReadObject(const fs::path& file) {
@@ -136,30 +144,7 @@ class ExportReader {
         std::optional<ObjectText> text = ReadObject(file);
         if (!text)
             return;
-        Macro macro;
-        macro.name = ObjectNameFromFileName(file);
-        if (const TextProperty* shown = text->header.Find("ColumnsShown")) {
-            macro.columnsShown = static_cast<int>(shown->value.AsLong());
-        }
-        for (int id : text->roots) {
-            const TextBlock& block = text->blocks[static_cast<size_t>(id)];
-            MacroRow row;
-            row.line = block.line;
-            for (const TextProperty& p : block.properties.Items()) {
-                if (IEquals(p.name, "MacroName"))
-                    row.macroName = p.value.AsText();
-                else if (IEquals(p.name, "Condition"))
-                    row.condition = p.value.AsText();
-                else if (IEquals(p.name, "Action"))
-                    row.action = p.value.AsText();
-                else if (IEquals(p.name, "Argument"))
-                    row.arguments.push_back(p.value.AsText());
-                else if (IEquals(p.name, "Comment"))
-                    row.comment = p.value.AsText();
-            }
-            macro.rows.push_back(std::move(row));
-        }
-        app_.AddMacro(std::move(macro));
+        app_.AddMacro(MacroFromObjectText(*text, ObjectNameFromFileName(file)));
     }
 
     void ReadQueries() {
@@ -300,7 +285,11 @@ class ExportReader {
             CommandBar bar;
             bar.name = ObjectNameFromFileName(file);
             bar.builtIn = Flag(block.properties, "BuiltIn", false);
-            bar.controls = BarControls(*text, block);
+            int deepest = 0;
+            bar.controls = BarControls(*text, block, 1, deepest);
+            if (deepest > kDeepestBarControl) {
+                Report(file, block.line, "menus below level " + std::to_string(kDeepestBarControl));
+            }
             app_.AddCommandBar(std::move(bar));
             return;
         }
@@ -316,15 +305,24 @@ class ExportReader {
         return p->value.AsBool();
     }
 
+    // Menus go three levels below the bar in a converted form; far deeper
+    // nesting is cut, so that no file can exhaust the stack.
+    static constexpr int kDeepestBarControl = 32;
+
     // The controls in a block's bare Begin, each with its own nested controls.
+    // `deepest` keeps the deepest level found.
     static std::vector<CommandBarControl> BarControls(const ObjectText& text,
-                                                      const TextBlock& owner) {
+                                                      const TextBlock& owner, int level,
+                                                      int& deepest) {
         std::vector<CommandBarControl> controls;
         for (int containerId : owner.children) {
             const TextBlock& container = text.blocks[static_cast<size_t>(containerId)];
             if (!container.head.empty())
                 continue;
             for (int id : container.children) {
+                deepest = std::max(deepest, level);
+                if (level > kDeepestBarControl)
+                    return controls;
                 const TextBlock& block = text.blocks[static_cast<size_t>(id)];
                 CommandBarControl control;
                 const PropertyList& p = block.properties;
@@ -338,7 +336,7 @@ class ExportReader {
                     control.onAction = action->value.AsText();
                 control.enabled = Flag(p, "Enabled", true);
                 control.visible = Flag(p, "Visible", true);
-                control.controls = BarControls(text, block);
+                control.controls = BarControls(text, block, level + 1, deepest);
                 controls.push_back(std::move(control));
             }
         }
@@ -366,8 +364,12 @@ class ExportReader {
     }
 
     // Accepts {"Items": {"Name": {"Value": v}}}, [{"Name": n, "Value": v}] and
-    // {"Name": {"Value": v}} alike.
-    void VisitProperties(const nlohmann::json& node) {
+    // {"Name": {"Value": v}} alike. Properties lie a few levels down; deeper
+    // nesting is not looked into, so that no file can exhaust the stack.
+    void VisitProperties(const nlohmann::json& node, int depth = 0) {
+        constexpr int kDeepestProperty = 16;
+        if (depth > kDeepestProperty)
+            return;
         if (node.is_array()) {
             for (const auto& item : node) {
                 if (item.is_object() && item.contains("Name") && item["Name"].is_string() &&
@@ -375,7 +377,7 @@ class ExportReader {
                     app_.SetDatabaseProperty(Utf8ToAnsi(item["Name"].get<std::string>()),
                                              JsonText(item["Value"]));
                 } else {
-                    VisitProperties(item);
+                    VisitProperties(item, depth + 1);
                 }
             }
         } else if (node.is_object()) {
@@ -385,7 +387,7 @@ class ExportReader {
                 if (value.is_object() && value.contains("Value")) {
                     app_.SetDatabaseProperty(Utf8ToAnsi(key), JsonText(value["Value"]));
                 } else if (value.is_structured()) {
-                    VisitProperties(value);
+                    VisitProperties(value, depth + 1);
                 }
             }
         }
@@ -412,6 +414,33 @@ class ExportReader {
 };
 
 }  // namespace
+
+Macro MacroFromObjectText(const ObjectText& text, std::string name) {
+    Macro macro;
+    macro.name = std::move(name);
+    if (const TextProperty* shown = text.header.Find("ColumnsShown")) {
+        macro.columnsShown = static_cast<int>(shown->value.AsLong());
+    }
+    for (int id : text.roots) {
+        const TextBlock& block = text.blocks[static_cast<size_t>(id)];
+        MacroRow row;
+        row.line = block.line;
+        for (const TextProperty& p : block.properties.Items()) {
+            if (IEquals(p.name, "MacroName"))
+                row.macroName = p.value.AsText();
+            else if (IEquals(p.name, "Condition"))
+                row.condition = p.value.AsText();
+            else if (IEquals(p.name, "Action"))
+                row.action = p.value.AsText();
+            else if (IEquals(p.name, "Argument"))
+                row.arguments.push_back(p.value.AsText());
+            else if (IEquals(p.name, "Comment"))
+                row.comment = p.value.AsText();
+        }
+        macro.rows.push_back(std::move(row));
+    }
+    return macro;
+}
 
 std::string ObjectNameFromFileName(const fs::path& file) {
     std::string stem = PathToAnsi(file.stem());

@@ -170,6 +170,15 @@ void ReadDatabaseProperties(MdbHandle* mdb, AccessApplication& application) {
     }
 }
 
+// Jet 3 (Access 97) writes pages of 2 KB, later versions pages of 4 KB; the
+// version is the byte after the magic text.
+uintmax_t JetPageSize(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    char head[21] = {};
+    in.read(head, sizeof head);
+    return head[20] == 0 ? 2048 : 4096;
+}
+
 }  // namespace
 
 bool LooksLikeAccessFile(const fs::path& path) {
@@ -189,6 +198,15 @@ bool LoadMdbFile(const fs::path& path, AccessApplication& application, std::stri
         error = "not an Access database file";
         return false;
     }
+    // A file cut short sends libmdb reading beyond its end, where it may loop
+    // for a very long time: such a file is refused before libmdb reads it.
+    std::error_code ec;
+    const uintmax_t pageSize = JetPageSize(path);
+    const uintmax_t size = fs::file_size(path, ec);
+    if (ec || size % pageSize != 0) {
+        error = "the database file is cut short (it does not end on a whole page)";
+        return false;
+    }
     MdbPtr mdb(mdb_open(path.c_str(), MDB_NOFLAGS));
     if (!mdb) {
         error = "the database file cannot be opened";
@@ -198,6 +216,14 @@ bool LoadMdbFile(const fs::path& path, AccessApplication& application, std::stri
     if (!mdb_read_catalog(mdb.get(), MDB_ANY)) {
         error = "the database's catalog cannot be read";
         return false;
+    }
+    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
+        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
+        if (entry->object_type == MDB_TABLE && entry->table_pg >= size / pageSize) {
+            error = "the database file is cut short (table " + Utf8ToAnsi(entry->object_name) +
+                    " lies beyond its end)";
+            return false;
+        }
     }
     for (unsigned i = 0; i < mdb->num_catalog; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
