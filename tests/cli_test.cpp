@@ -112,6 +112,24 @@ TEST_F(CliTest, BadInputGivesAClearMessageAndWritesNothing) {
     EXPECT_FALSE(fs::exists(out));
 }
 
+TEST_F(CliTest, ControlCharactersOfNamesNeverReachTheTerminal) {
+    // A form whose file name holds an escape sequence, and a second one with
+    // the same file name once converted.
+    const fs::path forms = fs::path(database) / "forms";
+    fs::copy_file(forms / "Customers.bas", forms / "Evil\x1b[2J.bas");
+    fs::copy_file(forms / "Customers.bas", forms / "Evil_[2J.bas");
+    fs::path out = dir / "out";
+    ProgramRun run = Velorin("convert " + Quote(database) + " -o " + Quote(out) +
+                             " --yes --support-db " + Quote(testing::FreshSupportDatabase(dir)));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("form Evil_[2J: Evil_[2J.frm is taken by form Evil?[2J; written as "
+                           "Evil_[2J_2.frm"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(Velorin("list " + Quote(database)).out.find('\x1b'), std::string::npos);
+}
+
 TEST_F(CliTest, ListsTheContainers) {
     ProgramRun run = Velorin("list " + Quote(database));
     EXPECT_EQ(run.status, 0);

@@ -11,17 +11,21 @@ TEST(Names, FileNameFormReplacesTheNineCharacters) {
     EXPECT_EQ(MakeFileName("A/B"), "A_B");
     EXPECT_EQ(MakeFileName("a\\b/c:d*e?f\"g<h>i|j"), "a_b_c_d_e_f_g_h_i_j");
     EXPECT_EQ(MakeFileName("Order Details (1).x"), "Order Details (1).x");
+    // Control characters would break the project file's lines.
+    EXPECT_EQ(MakeFileName("new\nline\ttab\x7F"), "new_line_tab_");
 }
 
 TEST(Names, IdentifierForms) {
     EXPECT_EQ(MakeVBName("Customer Orders"), "Customer_Orders");
-    EXPECT_EQ(MakeVBName("__1 Start"), "1_Start");
+    // A Visual Basic name starts with a letter.
+    EXPECT_EQ(MakeVBName("__1 Start"), "N1_Start");
     EXPECT_EQ(MakeVBName("Caf\xE9-Bar"), "Caf\xE9_Bar");
     // Code 128 itself is not above 128.
     EXPECT_EQ(MakeVBName("a\x80"
                          "b"),
               "a_b");
-    EXPECT_EQ(MakeVBName("___"), "");
+    EXPECT_EQ(MakeVBName("___"), "Unnamed");
+    EXPECT_EQ(MakeVBName(".."), "Unnamed");
     EXPECT_EQ(MakeMacroName(" Open Orders"), "_Open_Orders");
     EXPECT_EQ(MakeMacroName("mcrNav.OpenOrders"), "mcrNav_OpenOrders");
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <unistd.h>
+
+#include <map>
 
 #include "session/conversion_driver.h"
 #include "session/string_table.h"
@@ -352,6 +355,123 @@ TEST_F(DriverTest, FormsWhoseDesignCannotBeReadAreSkippedWithAWarning) {
     ASSERT_EQ(ui.warnings.size(), 1u);
     EXPECT_NE(ui.warnings[0].find("Only A Name"), std::string::npos);
     EXPECT_EQ(ReadFile(Out("Sales.vbp")).find("Form="), std::string::npos);
+}
+
+// The files of a directory tree with their contents.
+std::map<std::string, std::string> TreeOf(const fs::path& root) {
+    std::map<std::string, std::string> files;
+    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator();
+         ++it) {
+        files[fs::relative(it->path(), root).string()] =
+            it->is_symlink()        ? "-> " + fs::read_symlink(it->path()).string()
+            : it->is_regular_file() ? ReadFile(it->path())
+                                    : "<dir>";
+    }
+    return files;
+}
+
+TEST_F(DriverTest, AnOutputDirectoryGivenAsALink) {
+    AddModule("M");
+    request.modules = {"M"};
+    // A link to a directory converts into the directory it names.
+    fs::create_directories(dir / "real");
+    fs::create_directory_symlink(dir / "real", dir / "link");
+    request.outputPathText = (dir / "link").string();
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_TRUE(fs::is_symlink(dir / "link"));
+    EXPECT_TRUE(fs::exists(dir / "real" / "Sales.vbp"));
+
+    // A link into the application's own folders is refused like the folder itself.
+    WriteFile(dir / "Sales.mdb.src" / "modules" / "M.bas", "source");
+    request.protectedTrees = {dir / "Sales.mdb.src"};
+    fs::create_directory_symlink(dir / "Sales.mdb.src" / "modules", dir / "sneaky");
+    request.outputPathText = (dir / "sneaky").string();
+    ui.answers = {Answer::Yes, Answer::Yes};
+    EXPECT_EQ(Convert().outcome, Outcome::Failed);
+    EXPECT_EQ(
+        TreeOf(dir / "Sales.mdb.src"),
+        (std::map<std::string, std::string>{{"modules", "<dir>"}, {"modules/M.bas", "source"}}));
+
+    // A link to nowhere is not created through.
+    fs::create_directory_symlink(dir / "nowhere", dir / "dangling");
+    request.outputPathText = (dir / "dangling").string();
+    ui.answers = {Answer::Yes};
+    ConversionResult dangling = Convert();
+    EXPECT_EQ(dangling.outcome, Outcome::Failed);
+    EXPECT_NE(dangling.message.find("cannot create"), std::string::npos) << dangling.message;
+    EXPECT_FALSE(fs::exists(dir / "nowhere"));
+}
+
+TEST_F(DriverTest, AReadOnlyOutputDirectoryChangesNothing) {
+    WriteFile(Out("old.frm"), "old");
+    AddModule("M");
+    request.modules = {"M"};
+    const auto before = TreeOf(dir / "out");
+    ui.answers = {Answer::Yes};
+    SimulateDiskFault(SimulatedDiskFault{0, true});
+    ConversionResult result = Convert();
+    SimulateDiskFault(std::nullopt);
+    EXPECT_EQ(result.outcome, Outcome::Failed);
+    EXPECT_NE(result.message.find("Read-only file system"), std::string::npos) << result.message;
+    EXPECT_EQ(TreeOf(dir / "out"), before);
+
+    // The real thing, where permissions hold (not for root).
+    if (geteuid() != 0) {
+        fs::permissions(dir / "out", fs::perms::owner_read | fs::perms::owner_exec);
+        ui.answers = {Answer::Yes};
+        ConversionResult denied = Convert();
+        fs::permissions(dir / "out", fs::perms::owner_all);
+        EXPECT_EQ(denied.outcome, Outcome::Failed);
+        EXPECT_NE(denied.message.find("Permission denied"), std::string::npos) << denied.message;
+        EXPECT_EQ(TreeOf(dir / "out"), before);
+    }
+}
+
+TEST_F(DriverTest, AFullDiskFailsWhereverItStrikesAndLeavesNoProjectFile) {
+    WriteFile(dir / "Sales.mdb", std::string(3000, 'd'));
+    WriteFile(dir / "outside.txt", "mine");
+    request.databaseFileExists = true;
+    request.templateDirectory = testing::SourceDir() / "support";
+    app.AddForm(MakeForm(
+        "Orders", {"Option Explicit", "Private Sub Form_Load()", "    DoCmd.Maximize", "End Sub"}));
+    app.AddForm(MakeForm("Customers", {"Option Explicit"}));
+    app.AddModule(
+        {"Utilities",
+         {"Option Explicit", "Public Function Twice(x)", "Twice = 2 * x", "End Function"}});
+    request.forms = {"Orders", "Customers"};
+    request.modules = {"Utilities"};
+    steps = DefaultConversionSteps();
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    const auto complete = TreeOf(dir / "out");
+    long long total = 0;
+    for (const auto& [name, content] : complete)
+        total += static_cast<long long>(content.size());
+
+    for (long long capacity : {0LL, 2999LL, 3100LL, 5000LL, total / 2, total - 200, total - 1}) {
+        ui.answers = {Answer::Yes};
+        SimulateDiskFault(SimulatedDiskFault{capacity, false});
+        ConversionResult result = Convert();
+        SimulateDiskFault(std::nullopt);
+        EXPECT_EQ(result.outcome, Outcome::Failed) << capacity;
+        // What was being written is named, and why it failed.
+        EXPECT_NE(result.message.find(": cannot write "), std::string::npos) << result.message;
+        EXPECT_NE(result.message.find("No space left on device"), std::string::npos)
+            << result.message;
+        for (const std::string& name : OutFiles())
+            EXPECT_EQ(name.find(".vbp"), std::string::npos) << capacity << ": " << name;
+        EXPECT_EQ(ReadFile(dir / "outside.txt"), "mine");
+    }
+    ui.answers = {Answer::Yes};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_EQ(TreeOf(dir / "out"), complete);
+}
+
+TEST_F(DriverTest, AProjectFileLeftByAnInterruptedRunIsCleanedAway) {
+    WriteFile(Out("Sales.vbp.part"), "Form=Half.frm\r\n");
+    AddModule("M");
+    request.modules = {"M"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_EQ(OutFiles(), (std::vector<std::string>{"M.bas", "Sales.vbp"}));
 }
 
 TEST(ControlFiles, FollowTheListTypeAndOptionalControls) {

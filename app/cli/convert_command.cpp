@@ -81,12 +81,12 @@ int ConvertCommand(ConvertArguments& a) {
     DescribeSource(loaded.source, request);
     std::string missing;
     if (!SelectNames(app.Documents(Container::Forms), a.forms, request.forms, missing)) {
-        std::cerr << "velorin: no form named " << AnsiToUtf8(missing) << " in " << a.database
+        std::cerr << "velorin: no form named " << TerminalText(missing) << " in " << a.database
                   << "\n";
         return 2;
     }
     if (!SelectNames(app.Documents(Container::Modules), a.modules, request.modules, missing)) {
-        std::cerr << "velorin: no module named " << AnsiToUtf8(missing) << " in " << a.database
+        std::cerr << "velorin: no module named " << TerminalText(missing) << " in " << a.database
                   << "\n";
         return 2;
     }
@@ -119,7 +119,7 @@ int ConvertCommand(ConvertArguments& a) {
             std::cerr << "velorin: conversion stopped; nothing was converted\n";
             return 1;
         case Outcome::Failed:
-            std::cerr << "velorin: " << AnsiToUtf8(result.message) << "\n";
+            std::cerr << "velorin: " << TerminalText(result.message) << "\n";
             return 1;
     }
     return 1;
@@ -142,22 +142,22 @@ int ListCommand(const std::string& database, bool tables, bool queries) {
     for (const auto& [container, title] : containers) {
         std::cout << title << ":\n";
         for (const std::string& name : app.Documents(container))
-            std::cout << "  " << AnsiToUtf8(name) << "\n";
+            std::cout << "  " << TerminalText(name) << "\n";
     }
     if (tables) {
         std::cout << "Tables:\n";
         for (const TableDef& table : app.TableDefs()) {
-            std::cout << "  " << AnsiToUtf8(table.name) << "\n";
+            std::cout << "  " << TerminalText(table.name) << "\n";
             for (const FieldDef& field : table.fields) {
-                std::cout << "    " << AnsiToUtf8(field.name) << " (type " << field.type << ")\n";
+                std::cout << "    " << TerminalText(field.name) << " (type " << field.type << ")\n";
             }
         }
     }
     if (queries) {
         std::cout << "Queries:\n";
         for (const QueryDef& query : app.QueryDefs()) {
-            std::cout << "  " << AnsiToUtf8(query.name) << " (type " << query.type << ")\n";
-            std::string sql = AnsiToUtf8(query.sql);
+            std::cout << "  " << TerminalText(query.name) << " (type " << query.type << ")\n";
+            std::string sql = TerminalText(query.sql);
             for (char& c : sql) {
                 if (c == '\r' || c == '\n')
                     c = ' ';

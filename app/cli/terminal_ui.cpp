@@ -9,6 +9,19 @@
 
 namespace velorin {
 
+std::string TerminalText(std::string_view ansi) {
+    std::string text(ansi);
+    for (char& c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        // Below 32, DEL, and the five bytes that stand for C1 controls.
+        const bool control = (u < 0x20 && c != '\n' && c != '\r' && c != '\t') || u == 0x7F ||
+                             u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 || u == 0x9D;
+        if (control)
+            c = '?';
+    }
+    return AnsiToUtf8(text);
+}
+
 TerminalUi::TerminalUi(bool assumeYes, bool interactive, bool showProgress)
     : assumeYes_(assumeYes),
       interactive_(interactive),
@@ -17,7 +30,7 @@ TerminalUi::TerminalUi(bool assumeYes, bool interactive, bool showProgress)
 
 Answer TerminalUi::Show(const Message& message) {
     ClearBar();
-    std::string text = AnsiToUtf8(message.text);
+    std::string text = TerminalText(message.text);
     bool question = message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoHelp;
     if (!question) {
         std::cerr << text << "\n";
@@ -51,7 +64,7 @@ Answer TerminalUi::Show(const Message& message) {
 void TerminalUi::Warn(const std::string& text) {
     ClearBar();
     ++warnings_;
-    std::cerr << "warning: " << AnsiToUtf8(text) << "\n";
+    std::cerr << "warning: " << TerminalText(text) << "\n";
     DrawBar();
 }
 

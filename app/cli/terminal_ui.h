@@ -4,10 +4,16 @@
 
 #include <chrono>
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 #include "session/user_interface.h"
 
 namespace velorin {
+
+// Windows-1252 text as the terminal may print it: control characters (which
+// object names from a hostile export can hold) show as "?", line ends stay.
+std::string TerminalText(std::string_view ansi);
 
 class TerminalUi : public UserInterface {
   public:

@@ -27,6 +27,9 @@ std::string MakeFileName(std::string_view name) {
                 c = '_';
                 break;
             default:
+                // Control characters would break the project file's lines.
+                if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F')
+                    c = '_';
                 break;
         }
     }
@@ -45,7 +48,13 @@ std::string MakeMacroName(std::string_view name) {
 std::string MakeVBName(std::string_view name) {
     std::string out = MakeMacroName(name);
     size_t first = out.find_first_not_of('_');
-    return first == std::string::npos ? std::string() : out.substr(first);
+    // A Visual Basic name starts with a letter.
+    if (first == std::string::npos)
+        return "Unnamed";
+    out.erase(0, first);
+    if (out[0] >= '0' && out[0] <= '9')
+        out.insert(0, "N");
+    return out;
 }
 
 std::string UniqueName(std::string name, std::vector<std::string>& used) {

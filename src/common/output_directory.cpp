@@ -8,12 +8,29 @@
 
 namespace velorin {
 namespace fs = std::filesystem;
+namespace {
+
+std::optional<SimulatedDiskFault> simulatedFault;
+
+bool SimulatedReadOnly() {
+    return simulatedFault && simulatedFault->readOnly;
+}
+
+}  // namespace
+
+void SimulateDiskFault(std::optional<SimulatedDiskFault> fault) {
+    simulatedFault = fault;
+}
 
 OutputFile::OutputFile(OutputDirectory* owner, std::string name, bool append)
     : owner_(owner), name_(std::move(name)) {
     fs::path path = owner_->PathOf(name_);
     if (path.empty()) {
         owner_->ReportFailure(name_, "not a plain file name");
+        return;
+    }
+    if (SimulatedReadOnly()) {
+        owner_->ReportFailure(name_, std::strerror(EROFS));
         return;
     }
     // A link in the output directory is never followed: it could point anywhere.
@@ -46,15 +63,29 @@ OutputFile::~OutputFile() {
     Close();
 }
 
+bool OutputFile::Fits(size_t size) {
+    if (!simulatedFault)
+        return true;
+    const auto wanted = static_cast<long long>(size);
+    if (wanted <= simulatedFault->capacity) {
+        simulatedFault->capacity -= wanted;
+        return true;
+    }
+    simulatedFault->capacity = 0;
+    stream_.reset();
+    owner_->ReportFailure(name_, std::strerror(ENOSPC));
+    return false;
+}
+
 void OutputFile::WriteLine(std::string_view text) {
-    if (!stream_)
+    if (!stream_ || !Fits(text.size() + 2))
         return;
     stream_->write(text.data(), static_cast<std::streamsize>(text.size()));
     stream_->write("\r\n", 2);
 }
 
 void OutputFile::WriteRaw(std::string_view bytes) {
-    if (!stream_)
+    if (!stream_ || !Fits(bytes.size()))
         return;
     stream_->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
@@ -62,11 +93,14 @@ void OutputFile::WriteRaw(std::string_view bytes) {
 void OutputFile::Close() {
     if (!stream_)
         return;
+    errno = 0;
     stream_->flush();
     bool ok = static_cast<bool>(*stream_);
+    // The system's reason (no space left, an I/O error) when there is one.
+    const int error = errno;
     stream_->close();
     if (!ok || stream_->fail())
-        owner_->ReportFailure(name_, "write failed");
+        owner_->ReportFailure(name_, error != 0 ? std::strerror(error) : "write failed");
     stream_.reset();
 }
 
@@ -124,7 +158,7 @@ bool OutputDirectory::Append(std::string_view name, std::string_view content) {
 bool OutputDirectory::Remove(std::string_view name) {
     fs::path path = PathOf(name);
     std::error_code ec;
-    return !path.empty() && fs::remove(path, ec);
+    return !path.empty() && !SimulatedReadOnly() && fs::remove(path, ec);
 }
 
 bool OutputDirectory::Rename(std::string_view from, std::string_view to) {
@@ -133,7 +167,10 @@ bool OutputDirectory::Rename(std::string_view from, std::string_view to) {
     if (source.empty() || target.empty())
         return false;
     std::error_code ec;
-    fs::rename(source, target, ec);
+    if (SimulatedReadOnly())
+        ec = std::make_error_code(std::errc::read_only_file_system);
+    else
+        fs::rename(source, target, ec);
     if (ec)
         ReportFailure(to, ec.message());
     return !ec;
@@ -146,6 +183,14 @@ bool OutputDirectory::CopyFrom(const fs::path& source, std::string_view name) {
     std::error_code ec;
     if (fs::exists(target, ec) && fs::equivalent(source, target, ec))
         return true;
+    if (simulatedFault) {
+        const auto size = static_cast<long long>(fs::file_size(source, ec));
+        if (simulatedFault->readOnly || ec || size > simulatedFault->capacity) {
+            ReportFailure(name, std::strerror(simulatedFault->readOnly ? EROFS : ENOSPC));
+            return false;
+        }
+        simulatedFault->capacity -= size;
+    }
     // Replaced, not written through: the old file may be read-only or a link.
     fs::remove(target, ec);
     fs::copy_file(source, target, ec);
@@ -167,7 +212,7 @@ int OutputDirectory::RemoveMatching(std::string_view pattern) {
         if (it->is_directory(ec) && !it->is_symlink(ec))
             continue;
         const std::string name = PathToAnsi(it->path().filename());
-        if (!MatchesPattern(name, pattern) || kept_.count(name) > 0)
+        if (!MatchesPattern(name, pattern) || kept_.count(name) > 0 || SimulatedReadOnly())
             continue;
         std::error_code removeError;
         if (fs::remove(it->path(), removeError))

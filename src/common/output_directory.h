@@ -34,6 +34,10 @@ class OutputFile {
     void Close();
 
   private:
+    // False (and the file closed, the failure reported) when the simulated
+    // disk has no room for `size` more bytes.
+    bool Fits(size_t size);
+
     OutputDirectory* owner_ = nullptr;
     std::string name_;
     std::unique_ptr<std::ofstream> stream_;
@@ -80,6 +84,16 @@ class OutputDirectory {
     bool failed_ = false;
     std::string firstError_;
 };
+
+// A full or read-only disk, as tests simulate it: while set, every output
+// directory fails as such a disk would. Never set outside tests.
+struct SimulatedDiskFault {
+    // Bytes that still fit on the disk; later writes fail with ENOSPC.
+    long long capacity = 0;
+    // No file opens for writing and nothing is removed or renamed (EROFS).
+    bool readOnly = false;
+};
+void SimulateDiskFault(std::optional<SimulatedDiskFault> fault);
 
 // The whole content of a file; nothing when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);

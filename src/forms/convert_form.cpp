@@ -290,7 +290,9 @@ void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformContro
 
     FormLevel level;
     level.form = &subform;
-    level.fileName = MakeFileName(subform.Name());
+    // Named after the top-level form and the depth: the subform's own name may
+    // be anything, and a subform's fragments live only while it is written.
+    level.fileName = state.fileName + "_sub" + std::to_string(state.openForms.size());
     state.level = &level;
     state.isSubform = true;
     StartLevel(state, level);

@@ -32,6 +32,15 @@ void ConvertSubformControl(FormState& state) {
                               " contains itself; left out");
         return;
     }
+    // Access nests subforms a few levels deep; a chain of forms far deeper
+    // than that is cut rather than followed down the stack.
+    constexpr size_t kDeepestSubform = 16;
+    if (state.openForms.size() > kDeepestSubform) {
+        state.session.ui.Warn("form " + state.Form().Name() + ": subform " + name +
+                              " lies more than " + std::to_string(kDeepestSubform) +
+                              " subforms deep; left out");
+        return;
+    }
     if (subform->Property("DefaultView").AsLong() == 2) {
         WriteDatasheetGrid(state, *subform);
         return;

@@ -1,4 +1,6 @@
+#include <map>
 #include <string>
+#include <vector>
 
 #include "code/analysis_records.h"
 #include "code/module_conversion.h"
@@ -16,10 +18,58 @@ namespace {
 
 // What the output directory may hold of ours; deleted before a conversion,
 // fragments an interrupted run left behind included.
-constexpr std::string_view kGeneratedPatterns[] = {"*.txt", "*.00?", "*.frm",    "*.bas", "*.log",
-                                                   "*.frx", "*.vbp", "form_*.*", "*.mc?"};
+constexpr std::string_view kGeneratedPatterns[] = {"*.txt",    "*.00?", "*.frm", "*.bas",
+                                                   "*.log",    "*.frx", "*.vbp", "*.vbp.part",
+                                                   "form_*.*", "*.mc?"};
 // Fragments and exported code, deleted after each form.
 constexpr std::string_view kFragmentPatterns[] = {"*.txt", "*.00?", "form_*.*"};
+
+// Access names objects with up to 64 characters; a longer name (possible in a
+// hand-made export) is cut there, so that every fragment name stays short
+// enough for the file system.
+constexpr size_t kLongestFileStem = 64;
+
+// The file names of the converted forms (.frm) and modules (.bas): one per
+// object, unique without regard to case as Windows compares them, and never
+// the name of a file the conversion writes itself.
+class ProjectFileNames {
+  public:
+    ProjectFileNames(std::string_view kind, std::string_view extension,
+                     const std::vector<std::string_view>& reserved)
+        : kind_(kind), extension_(extension) {
+        for (std::string_view name : reserved)
+            owners_.emplace(name, "");
+    }
+
+    // The file stem for `name`; says why when it is not MakeFileName(name).
+    std::string StemFor(const std::string& name, UserInterface& ui) {
+        std::string base = MakeFileName(name);
+        std::string why;
+        if (base.size() > kLongestFileStem) {
+            base.resize(kLongestFileStem);
+            why = "the name is too long for a file name";
+        }
+        std::string stem = base;
+        for (int n = 2; owners_.count(stem) > 0; ++n) {
+            if (why.empty()) {
+                const std::string& owner = owners_.find(stem)->second;
+                why = stem + extension_ + " is " +
+                      (owner.empty() ? "a file of the project itself"
+                                     : "taken by " + kind_ + " " + owner);
+            }
+            stem = base + "_" + std::to_string(n);
+        }
+        if (!why.empty())
+            ui.Warn(kind_ + " " + name + ": " + why + "; written as " + stem + extension_);
+        owners_.emplace(stem, name);
+        return stem;
+    }
+
+  private:
+    std::string kind_;
+    std::string extension_;
+    std::map<std::string, std::string, ILess> owners_;
+};
 
 void RemoveFragments(OutputDirectory& out) {
     for (std::string_view pattern : kFragmentPatterns)
@@ -64,9 +114,9 @@ void JoinFormFile(Session& session, const std::string& fileForm) {
          "", "Property Get OpenArgs() as string", " OpenArgs=OpenArgsF", "End Property"});
 }
 
-void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index) {
+void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index,
+                    const std::string& fileForm) {
     const std::string name = session.convertedFormNames[index];
-    const std::string fileForm = MakeFileName(name);
     const AccessForm* form = session.sourceDb->OpenForm(name);
 
     session.formRejected = false;
@@ -79,7 +129,7 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
                         ": its design cannot be read (export the application as text)");
         session.formRejected = true;
     } else {
-        ExportModuleText(session, name, true);
+        ExportModuleText(session, name, true, fileForm);
         if (steps.convertForm)
             steps.convertForm(session, fileForm, false, name);
     }
@@ -110,14 +160,13 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
 }
 
 // Returns 1 when the module was converted.
-int ConvertOneModule(Session& session, const std::string& name) {
+int ConvertOneModule(Session& session, const std::string& name, const std::string& fileForm) {
     if (session.sourceDb->Module(name) == nullptr) {
         session.ui.Warn("module " + name +
                         ": its code cannot be read (export the application as text)");
         return 0;
     }
-    const std::string fileForm = MakeFileName(name);
-    ExportModuleText(session, name, false);
+    ExportModuleText(session, name, false, fileForm);
     ConvertCodeFile(session, "MODU_" + fileForm + ".txt", false);
     AppendProjectLine(session,
                       "Module=" + session.usedModuleNames.back() + "; " + fileForm + ".bas");
@@ -145,9 +194,14 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     db.RunSavedStatement("qryRptOutputDel");
     db.RunSavedStatement("qryStatsDel");
 
+    // What was being written when the first write failed; nothing more is
+    // converted after it (the disk is full or no longer writable).
+    std::string failedObject;
     if (session.sourceDatabaseFileExists) {
         out.CopyFrom(session.sourceDatabasePath, session.projectBaseName + ".mdb");
         out.Keep(session.projectBaseName + ".mdb");
+        if (out.Failed())
+            failedObject = "the working copy of the database";
     }
     AccessApplication& source = *session.sourceDb;
     std::string startup = source.DatabaseProperty("StartupForm");
@@ -174,20 +228,47 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     int progress = 0;
     session.ui.StartProgress(modules + 3 * forms);
 
+    // The project file is written under a working name and takes its own name
+    // only when the conversion completed: a run that is killed or fails leaves
+    // no project file claiming a conversion.
+    const std::string projectFile = session.projectFileName;
+    session.projectFileName = projectFile + ".part";
+
+    std::vector<std::string_view> reservedForms;
+    if (session.options.mdiProject)
+        reservedForms.push_back("MDIParent");
+    ProjectFileNames formFiles("form", ".frm", reservedForms);
     for (size_t i = 1; i < session.convertedFormNames.size(); ++i) {
+        const std::string name = session.convertedFormNames[i];
+        if (!failedObject.empty()) {
+            session.convertedFormNames[i].clear();
+            continue;
+        }
+        const std::string fileForm = formFiles.StemFor(name, session.ui);
         db.BeginGroup();
-        ConvertOneForm(session, steps, i);
+        ConvertOneForm(session, steps, i, fileForm);
         db.CommitGroup();
+        if (out.Failed()) {
+            failedObject = "form " + name;
+            session.convertedFormNames[i].clear();
+        }
         session.ui.SetProgress(progress += 3);
         session.ui.UpdateTime();
     }
 
     session.optionGroupNames.assign(1, std::string());
     int modulesConverted = 0;
-    for (size_t i = 1; i < session.selectedModules.size(); ++i) {
+    ProjectFileNames moduleFiles("module", ".bas", {"MacroCode", "VlrnConversionCode"});
+    for (size_t i = 1; i < session.selectedModules.size() && failedObject.empty(); ++i) {
+        const std::string& name = session.selectedModules[i];
         db.BeginGroup();
-        modulesConverted += ConvertOneModule(session, session.selectedModules[i]);
+        const int converted =
+            ConvertOneModule(session, name, moduleFiles.StemFor(name, session.ui));
         db.CommitGroup();
+        if (out.Failed())
+            failedObject = "module " + name;
+        else
+            modulesConverted += converted;
         session.ui.SetProgress(progress += 1);
         session.ui.UpdateTime();
     }
@@ -200,8 +281,11 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
                      session.projectBaseName);
 
     db.BeginGroup();
-    if (steps.writeSupportModules)
+    if (steps.writeSupportModules && failedObject.empty()) {
         steps.writeSupportModules(session);
+        if (out.Failed())
+            failedObject = "the macros and support modules";
+    }
     db.CommitGroup();
 
     RemoveFragments(out);
@@ -209,8 +293,15 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     session.ui.EndProgress();
     db.Close();
 
+    const std::string workFile = session.projectFileName;
+    session.projectFileName = projectFile;
+    out.Keep(projectFile);
+    if (!out.Failed())
+        out.Rename(workFile, projectFile);
+    out.Remove(workFile);
+
     // What Visual Basic would stumble over is said, and kept in a log.
-    if (steps.checkProject)
+    if (steps.checkProject && !out.Failed())
         session.projectProblems = steps.checkProject(out, session.projectFileName);
     if (!session.projectProblems.empty()) {
         OutputFile log = out.Create("velorin.log");
@@ -229,7 +320,8 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     if (out.Failed()) {
         out.Remove(session.projectFileName);
         result.outcome = Outcome::Failed;
-        result.message = out.FirstError();
+        result.message =
+            failedObject.empty() ? out.FirstError() : failedObject + ": " + out.FirstError();
     } else if (result.formsConverted + result.modulesConverted == 0) {
         out.Remove(session.projectFileName);
         result.outcome = Outcome::Failed;

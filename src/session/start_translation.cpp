@@ -1,6 +1,3 @@
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -31,18 +28,12 @@ void Inform(Session& session, int textId) {
 
 // True when `dir` can take new files: a probe file is created and removed.
 bool IsWritableDirectory(const fs::path& dir, std::string& why) {
-    fs::path probe = dir / ".velorin-write-test";
-    {
-        std::FILE* file = std::fopen(probe.c_str(), "wb");
-        if (file == nullptr) {
-            why = std::strerror(errno);
-            return false;
-        }
-        std::fclose(file);
-    }
-    std::error_code ec;
-    fs::remove(probe, ec);
-    return true;
+    OutputDirectory probe(dir);
+    const bool written = probe.Write(".velorin-write-test", {});
+    probe.Remove(".velorin-write-test");
+    if (!written)
+        why = probe.FirstError();
+    return written;
 }
 
 // True when `dir` is `root` or lies inside it.
@@ -137,7 +128,7 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
     }
     std::string why;
     if (!IsWritableDirectory(dir, why)) {
-        return {Outcome::Failed, "cannot write to " + request.outputPathText + ": " + why};
+        return {Outcome::Failed, why};
     }
     OutputDirectory probe(dir);
     if (probe.AnyMatching("*.frm") || probe.AnyMatching("*.bas") || probe.AnyMatching("*.vbp")) {
@@ -156,6 +147,11 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
         return {Outcome::Stopped, std::string(LoadText(text_id::kNothingToConvert))};
     }
 
+    // Names given by an earlier conversion in this session are free again.
+    session.usedModuleNames.clear();
+    session.usedFormNames.clear();
+    session.formVbNames.clear();
+    session.projectProblems.clear();
     session.options = request.options;
     session.templateDirectory = request.templateDirectory;
     session.outputPath = outputPath;

@@ -1,0 +1,372 @@
+// Damaged and hostile exports converted whole: each converts what can be
+// read, names what cannot, and writes nothing outside the output directory.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <map>
+#include <random>
+#include <set>
+
+#include "common/ansi_text.h"
+#include "common/string_helpers.h"
+#include "session/conversion_driver.h"
+#include "test_support.h"
+
+namespace velorin {
+namespace {
+
+using testing::CrLf;
+using testing::ReadFile;
+using testing::ScriptedUi;
+using testing::TempDir;
+using testing::WriteFile;
+namespace fs = std::filesystem;
+
+// A form with one text box, its lines indented as Access writes them, and
+// optionally code behind it.
+std::string FormText(std::string_view caption, std::string_view control = "Total",
+                     std::initializer_list<std::string_view> code = {}) {
+    std::string text =
+        CrLf({"Version =20", "Begin Form", "    Caption =\"" + std::string(caption) + "\"",
+              "    Width =4000", "    Begin", "        Begin Section", "            Height =1000",
+              "            Begin", "                Begin TextBox",
+              "                    Name =\"" + std::string(control) + "\"",
+              "                    ControlSource =\"Total\"", "                End",
+              "            End", "        End", "    End", "End"});
+    if (code.size() > 0)
+        text += "CodeBehindForm\r\n" + CrLf(code);
+    return text;
+}
+
+std::string ModuleText(std::string_view procedure) {
+    return CrLf({"Option Compare Database", "Option Explicit",
+                 "Public Sub " + std::string(procedure) + "()", "    MsgBox \"hi\"", "End Sub"});
+}
+
+std::string Utf16Le(std::string_view ascii) {
+    std::string out;
+    for (char c : ascii) {
+        out.push_back(c);
+        out.push_back('\0');
+    }
+    return out;
+}
+
+class HostileExportTest : public ::testing::Test {
+  protected:
+    HostileExportTest() : supportDb(testing::FreshSupportDatabase(supportDir)) {}
+
+    void Export(const std::string& relative, const std::string& bytes) {
+        WriteFile(root / relative, bytes);
+    }
+    // Every file under the test directory outside the output directory, with
+    // its content: what a conversion must leave as it was.
+    std::map<std::string, std::string> Outside() const {
+        std::map<std::string, std::string> files;
+        for (auto it = fs::recursive_directory_iterator(dir.Path());
+             it != fs::recursive_directory_iterator(); ++it) {
+            if (it->path() == out) {
+                it.disable_recursion_pending();
+                continue;
+            }
+            files[it->path().string()] = it->is_regular_file() ? ReadFile(it->path()) : "<dir>";
+        }
+        return files;
+    }
+    // Loads the export and converts every form and module into out/.
+    ConversionResult Convert() {
+        loaded = LoadDatabase(root);
+        if (!loaded.application) {
+            ADD_FAILURE() << loaded.error;
+            return {Outcome::Failed, loaded.error};
+        }
+        before = Outside();
+        session = std::make_unique<Session>(*loaded.application, supportDb, ui);
+        TranslationRequest request;
+        request.outputPathText = out.string();
+        request.forms = loaded.application->Documents(Container::Forms);
+        request.modules = loaded.application->Documents(Container::Modules);
+        request.templateDirectory = testing::SourceDir() / "support";
+        DescribeSource(loaded.source, request);
+        ui.answers.assign(8, Answer::Yes);
+        ConversionResult result = StartTranslation(*session, request, DefaultConversionSteps());
+        EXPECT_EQ(Outside(), before) << "a file outside the output directory changed";
+        return result;
+    }
+    const std::vector<LoadDiagnostic>& Diagnostics() const {
+        return loaded.application->Diagnostics();
+    }
+    // The diagnostic of the file, or nullptr.
+    const LoadDiagnostic* DiagnosticOf(const std::string& fileName) const {
+        for (const LoadDiagnostic& d : Diagnostics()) {
+            if (d.path.ends_with("/" + fileName))
+                return &d;
+        }
+        return nullptr;
+    }
+    std::vector<std::string> ProjectLines(std::string_view prefix) const {
+        std::vector<std::string> lines;
+        for (const std::string& line : SplitLines(ReadFile(out / "App.vbp"))) {
+            if (line.starts_with(prefix))
+                lines.push_back(line);
+        }
+        return lines;
+    }
+    bool AnyWarningHolds(std::string_view text) const {
+        for (const std::string& warning : ui.warnings) {
+            if (warning.find(text) != std::string::npos)
+                return true;
+        }
+        return false;
+    }
+
+    TempDir dir;
+    TempDir supportDir;
+    fs::path supportDb;
+    fs::path root = dir / "App.mdb.src";
+    fs::path out = dir / "out";
+    LoadedDatabase loaded;
+    ScriptedUi ui;
+    std::unique_ptr<Session> session;
+    std::map<std::string, std::string> before;
+};
+
+TEST_F(HostileExportTest, TruncatedAndBinaryFilesAreNamedAndTheRestConverts) {
+    const std::string good = FormText("Good", "Total", {"Option Explicit"});
+    Export("forms/Good.bas", good);
+    Export("forms/CutInText.bas", good.substr(0, good.find("Good") + 2));
+    Export("forms/CutInBlock.bas", good.substr(0, good.find("Begin TextBox")));
+    Export("forms/CutInHex.bas",
+           CrLf({"Begin Form", "    RecSrcDt = Begin", "        0x20f1f0c4"}));
+    Export("forms/Empty.bas", "");
+    std::mt19937 random(7);
+    std::string noise(4096, '\0');
+    for (char& c : noise)
+        c = static_cast<char>(random());
+    Export("forms/Noise.bas", noise);
+    Export("modules/Good.bas", ModuleText("Greet"));
+    Export("modules/Noise.bas", ModuleText("Hidden") + std::string("\x00\x01\x02", 3) + noise);
+    Export("macros/Cut.bas", CrLf({"Version =196611", "Begin", "    Action =\"Beep\""}));
+
+    ConversionResult result = Convert();
+    ASSERT_EQ(result.outcome, Outcome::Done) << result.message;
+    EXPECT_EQ(result.formsConverted, 1);
+    EXPECT_EQ(result.modulesConverted, 1);
+    EXPECT_EQ(ProjectLines("Form="), (std::vector<std::string>{"Form=Good.frm"}));
+    EXPECT_EQ(ProjectLines("Module=").front(), "Module=Good; Good.bas");
+
+    // Each damaged file is named with the line where reading stopped.
+    struct Expected {
+        std::string file;
+        int line;
+        std::string message;
+    };
+    for (const Expected& e : std::vector<Expected>{
+             {"CutInText.bas", 3, "unterminated text"},
+             {"CutInBlock.bas", 8, "Begin without End"},
+             {"CutInHex.bas", 2, "binary property without End"},
+             {"Empty.bas", 1, "no Begin Form or Begin Report block"},
+             {"Cut.bas", 2, "Begin without End"},
+         }) {
+        const LoadDiagnostic* d = DiagnosticOf(e.file);
+        ASSERT_NE(d, nullptr) << e.file;
+        EXPECT_EQ(d->line, e.line) << e.file;
+        EXPECT_EQ(d->message, e.message) << e.file;
+    }
+    // Binary files are said to be binary, not misread as code.
+    for (const char* file : {"Noise.bas"}) {
+        int binary = 0;
+        for (const LoadDiagnostic& d : Diagnostics())
+            binary += d.path.ends_with(file) && d.message == "holds binary data, not text";
+        EXPECT_EQ(binary, 2) << "the form and the module";
+    }
+    EXPECT_EQ(loaded.application->Module("Noise"), nullptr);
+    EXPECT_EQ(ReadFile(out / "Good.bas").find("Hidden"), std::string::npos);
+}
+
+TEST_F(HostileExportTest, Utf16WithoutAByteOrderMarkIsDecoded) {
+    // "Café" in UTF-16: the é is one unit, E9 00 little-endian.
+    std::string wide = Utf16Le(FormText("Caf#", "Total", {"Option Explicit"}));
+    wide.replace(wide.find(Utf16Le("#")), 2, std::string("\xE9\0", 2));
+    Export("forms/Wide.bas", wide);
+    std::string bigEndian = Utf16Le(ModuleText("Greet"));
+    for (size_t i = 0; i + 1 < bigEndian.size(); i += 2)
+        std::swap(bigEndian[i], bigEndian[i + 1]);
+    Export("modules/BigEndian.bas", bigEndian);
+    Export("modules/BigEndianMarked.bas", "\xFE\xFF" + bigEndian);
+
+    ConversionResult result = Convert();
+    ASSERT_EQ(result.outcome, Outcome::Done) << result.message;
+    EXPECT_TRUE(Diagnostics().empty());
+    EXPECT_EQ(result.formsConverted, 1);
+    EXPECT_EQ(result.modulesConverted, 2);
+    EXPECT_EQ(loaded.application->OpenForm("Wide")->Text("Caption"), "Caf\xE9");
+    EXPECT_NE(ReadFile(out / "Wide.frm").find("Caption =\"Caf\xE9\""), std::string::npos);
+    for (const char* module : {"BigEndian.bas", "BigEndianMarked.bas"})
+        EXPECT_NE(ReadFile(out / module).find("Public Sub Greet"), std::string::npos) << module;
+}
+
+TEST_F(HostileExportTest, APropertyContinuedOverTenThousandLines) {
+    std::string text = FormText("start");
+    std::string chunks;
+    for (int i = 0; i < 10000; ++i)
+        chunks += "        \"" + std::to_string(i % 10) + "\"\r\n";
+    text.insert(text.find("    Width"), chunks);
+    Export("forms/Long.bas", text);
+
+    ConversionResult result = Convert();
+    ASSERT_EQ(result.outcome, Outcome::Done) << result.message;
+    const std::string caption = loaded.application->OpenForm("Long")->Text("Caption");
+    ASSERT_EQ(caption.size(), 5u + 10000u);
+    EXPECT_EQ(caption.substr(0, 8), "start012");
+    EXPECT_NE(ReadFile(out / "Long.frm").find(caption), std::string::npos);
+}
+
+TEST_F(HostileExportTest, BeginNestedTenThousandDeep) {
+    constexpr int kDepth = 10000;
+    // Bare Begin blocks around one text box.
+    std::string text = FormText("Deep");
+    std::string open, close;
+    for (int i = 0; i < kDepth; ++i) {
+        open += "Begin\r\n";
+        close += "End\r\n";
+    }
+    const size_t box = text.find("                Begin TextBox");
+    const size_t boxEnd = text.find("\r\n", text.find("                End", box)) + 2;
+    text.insert(boxEnd, close);
+    text.insert(box, open);
+    Export("forms/Deep.bas", text);
+    // Controls inside controls, ten thousand of them.
+    std::string nested = CrLf({"Begin Form", "Begin", "Begin Section", "Begin"});
+    for (int i = 0; i < kDepth; ++i)
+        nested += "Begin Label\r\nName =\"L" + std::to_string(i) + "\"\r\nBegin\r\n";
+    for (int i = 0; i < kDepth; ++i)
+        nested += "End\r\nEnd\r\n";
+    nested += CrLf({"End", "End", "End", "End"});
+    Export("forms/Nested.bas", nested);
+    // A menu bar whose popups nest ten thousand deep.
+    std::string bar = "Begin CommandBar\r\n";
+    for (int i = 0; i < kDepth; ++i)
+        bar += "Begin\r\nBegin CommandBarControl\r\nType =10\r\nCaption =\"M" + std::to_string(i) +
+               "\"\r\n";
+    for (int i = 0; i < kDepth; ++i)
+        bar += "End\r\nEnd\r\n";
+    bar += "End\r\n";
+    Export("commandbars/Deep Menu.txt", bar);
+    std::string menuForm = FormText("Menu");
+    menuForm.insert(menuForm.find("    Width"), "    MenuBar =\"Deep Menu\"\r\n");
+    Export("forms/Menu.bas", menuForm);
+
+    ConversionResult result = Convert();
+    ASSERT_EQ(result.outcome, Outcome::Done) << result.message;
+    EXPECT_NE(ReadFile(out / "Deep.frm").find("Begin VB.TextBox Total"), std::string::npos);
+    // Ten thousand controls do not fit a Visual Basic form: declined by name.
+    EXPECT_FALSE(fs::exists(out / "Nested.frm"));
+    bool declined = false;
+    for (const Message& message : ui.messages)
+        declined =
+            declined || message.text.find("\"Nested\" has 10000 controls") != std::string::npos;
+    EXPECT_TRUE(declined);
+    // The menus keep their first levels; what lies deeper is named and left out.
+    const LoadDiagnostic* cut = DiagnosticOf("Deep Menu.txt");
+    ASSERT_NE(cut, nullptr);
+    EXPECT_EQ(cut->message, "menus below level 32");
+    EXPECT_NE(ReadFile(out / "Menu.frm").find("Caption = \"M2\""), std::string::npos);
+}
+
+TEST_F(HostileExportTest, ALineOfTenMegabytes) {
+    const std::string literal(10 << 20, 'x');
+    Export("modules/Huge.bas",
+           CrLf({"Public Sub Big()", "    s = \"" + literal + "\"", "End Sub"}));
+    Export("forms/Huge.bas", FormText(literal));
+
+    ConversionResult result = Convert();
+    ASSERT_EQ(result.outcome, Outcome::Done) << result.message;
+    EXPECT_EQ(result.modulesConverted, 1);
+    EXPECT_NE(ReadFile(out / "Huge.bas").find("s = \"" + literal + "\"\r\n"), std::string::npos);
+    EXPECT_EQ(loaded.application->OpenForm("Huge")->Text("Caption"), literal);
+}
+
+TEST_F(HostileExportTest, HostileObjectAndControlNames) {
+    const std::string longName(200, 'G');
+    // File names encode \ / : " as the exporters do; ".." and control
+    // characters come as they are.
+    for (const char* file :
+         {"A%2FB", "A%5CB", "A%3AB", "A_B", "%22Quoted%22", "..", "Bell\x07", "New\nLine"}) {
+        Export(std::string("forms/") + file + ".bas", FormText("Caption"));
+    }
+    Export("forms/" + longName + ".bas", FormText("long"));
+    Export(
+        "forms/Controls.bas",
+        CrLf({"Begin Form", "    Begin", "        Begin Section", "            Begin"}) +
+            [] {
+                std::string controls;
+                for (const std::string& name :
+                     {std::string(".."), std::string("a/b"), std::string("c\\\\d"),
+                      std::string("e:f"), std::string("q\\\"uote"), std::string("ctl\\001x"),
+                      std::string(300, 'L'), std::string("___"), std::string("1st")}) {
+                    controls += CrLf({"Begin TextBox", "Name =\"" + name + "\"", "End"});
+                }
+                return controls;
+            }() +
+            CrLf({"            End", "        End", "    End", "End"}));
+    for (const char* file : {"MacroCode", "VlrnConversionCode", "M%2FN", "M_N", "1st"})
+        Export(std::string("modules/") + file + ".bas",
+               ModuleText("Sub" + std::to_string(file[0])));
+
+    ConversionResult result = Convert();
+    ASSERT_EQ(result.outcome, Outcome::Done) << result.message;
+    EXPECT_EQ(result.formsConverted, 10);
+    EXPECT_EQ(result.modulesConverted, 5);
+
+    // One file per object, every one the project names present; none outside.
+    std::set<std::string, ILess> files;
+    for (const std::string& line : ProjectLines("Form=")) {
+        const std::string file = line.substr(5);
+        EXPECT_TRUE(files.insert(file).second) << file;
+        EXPECT_TRUE(fs::is_regular_file(out / AnsiToPath(file))) << file;
+    }
+    for (const std::string& line : ProjectLines("Module=")) {
+        const std::string file = line.substr(line.find("; ") + 2);
+        EXPECT_TRUE(files.insert(file).second) << file;
+        EXPECT_TRUE(fs::is_regular_file(out / AnsiToPath(file))) << file;
+    }
+    EXPECT_EQ(files.size(), 10u + 5u + 2u);
+    EXPECT_TRUE(files.count("A_B_3.frm") && files.count("Bell_.frm") &&
+                files.count("New_Line.frm"));
+    EXPECT_TRUE(files.count(std::string(64, 'G') + ".frm"));
+    for (std::string_view said :
+         {"form A:B: A_B.frm is taken by form A/B; written as A_B_2.frm",
+          "module MacroCode: MacroCode.bas is a file of the project itself; written as "
+          "MacroCode_2.bas",
+          "the name is too long for a file name; written as GGGG"}) {
+        EXPECT_TRUE(AnyWarningHolds(said)) << said;
+    }
+    // The generated macro module is not overwritten by the application's own.
+    EXPECT_NE(ReadFile(out / "MacroCode_2.bas").find("Public Sub Sub77()"), std::string::npos);
+    EXPECT_EQ(ReadFile(out / "MacroCode.bas").find("Sub77"), std::string::npos);
+
+    // Every name Visual Basic reads is an identifier.
+    for (const std::string& file : files) {
+        for (const std::string& line : SplitLines(ReadFile(out / AnsiToPath(file)))) {
+            std::string_view text = TrimWhitespace(line);
+            std::string_view name;
+            if (text.starts_with("Begin VB."))
+                name = text.substr(text.rfind(' ') + 1);
+            else if (text.starts_with("Attribute VB_Name = \""))
+                name = text.substr(21, text.size() - 22);
+            else
+                continue;
+            ASSERT_FALSE(name.empty()) << file << ": " << line;
+            EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(name[0]))) << file << ": " << line;
+            for (char c : name)
+                EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(c)) || c == '_')
+                    << file << ": " << line;
+        }
+    }
+    for (const std::string& problem : session->projectProblems)
+        EXPECT_EQ(problem.find("does not exist"), std::string::npos) << problem;
+}
+
+}  // namespace
+}  // namespace velorin
