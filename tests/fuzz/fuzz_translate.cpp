@@ -1,0 +1,39 @@
+// Code: a module (or, by the last byte, an assembled form file) converted by
+// ConvertCodeFile, which translates each line and then runs the procedure pass,
+// and re-indented as the driver does.
+#include <cstdint>
+
+#include "code/module_conversion.h"
+#include "common/ansi_text.h"
+#include "common/string_helpers.h"
+#include "controls/support_library/support_library.h"
+#include "fuzz_support.h"
+#include "session/session.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace velorin;
+    const std::string_view bytes = fuzz::AsText(data, size);
+    const bool asForm = size > 0 && (data[size - 1] & 1) != 0;
+    const std::filesystem::path dir = fuzz::FreshDirectory("out");
+
+    AccessApplication app;
+    fuzz::AgreeingUi ui;
+    Session session(app, fuzz::SupportDatabasePath(), ui);
+    session.out = OutputDirectory(dir);
+    session.supportDb.RunSavedStatement("qryRptOutputDel");
+    session.supportDb.RunSavedStatement("qryStatsDel");
+    session.formFeatureFlags = {0, size % 2 == 0, size % 3 == 0, size % 5 == 0, size % 7 == 0, 0};
+    session.supportDb.BeginGroup();
+    if (asForm) {
+        session.out.Write("form_Fuzzed.frm", DecodeInputText(bytes));
+        ConvertCodeFile(session, "form_Fuzzed.frm", true);
+        SilentIndent(session.out, "Fuzzed.frm");
+    } else {
+        app.AddModule({"Fuzzed", CodeModuleLines(SplitLines(DecodeInputText(bytes)))});
+        ExportModuleText(session, "Fuzzed", false);
+        ConvertCodeFile(session, "MODU_Fuzzed.txt", false);
+        SilentIndent(session.out, "Fuzzed.bas");
+    }
+    session.supportDb.CommitGroup();
+    return 0;
+}
