@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "common/ansi_text.h"
 #include "common/vb_format.h"
 
@@ -96,6 +98,38 @@ TEST(VbFormat, HexAndBooleans) {
     EXPECT_EQ(VbHex(0), "0");
     EXPECT_EQ(VbBool(true), "True");
     EXPECT_EQ(VbBool(false), "False");
+}
+
+// The fast search must find what a plain character-by-character search finds,
+// over every case pair of Windows-1252 and from every starting position.
+TEST(CaseInsensitiveSearch, AgreesWithAPlainSearchOnEveryCasePair) {
+    auto plain = [](std::string_view text, std::string_view what, size_t from) {
+        for (size_t i = from; i + what.size() <= text.size(); ++i) {
+            if (IEquals(text.substr(i, what.size()), what))
+                return i;
+        }
+        return std::string_view::npos;
+    };
+    std::string letters;
+    for (int c = 1; c < 256; ++c) {
+        if (AnsiLower(static_cast<char>(c)) != AnsiUpper(static_cast<char>(c)))
+            letters.push_back(static_cast<char>(c));
+    }
+    ASSERT_GT(letters.size(), 100u);
+    std::mt19937 random(7);
+    for (int round = 0; round < 20000; ++round) {
+        std::string text, what;
+        const size_t length = random() % 24, wanted = 1 + random() % 4;
+        // Few distinct characters, so that partial matches are common.
+        const size_t pick = random() % (letters.size() - 2);
+        for (size_t i = 0; i < length; ++i)
+            text.push_back(random() % 5 == 0 ? '.' : letters[pick + random() % 3]);
+        for (size_t i = 0; i < wanted; ++i)
+            what.push_back(AnsiUpper(text.empty() ? 'x' : text[random() % text.size()]));
+        const size_t from = random() % (length + 2);
+        ASSERT_EQ(IFind(text, what, from), plain(text, what, from))
+            << "text " << text << " what " << what << " from " << from;
+    }
 }
 
 }  // namespace

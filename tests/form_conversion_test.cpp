@@ -13,6 +13,7 @@ namespace {
 
 using testing::CrLf;
 using testing::ReadFile;
+using testing::ReadWritten;
 using testing::ScriptedUi;
 using testing::TempDir;
 namespace fs = std::filesystem;
@@ -166,7 +167,7 @@ TEST(FrxEntries, TextAndPictureEntriesAppendAtTheEnd) {
     EXPECT_EQ(WriteFrxEntry(out, "", "Orders", false, FrxEntry::Picture), "0012");
     EXPECT_EQ(WriteFrxEntry(out, "ab", "Orders", true), "002E");
     EXPECT_EQ(
-        ReadFile(dir / "Orders.frx"),
+        ReadWritten(out, dir / "Orders.frx"),
         std::string("\xCE\xFA\x01\x00\x01\x00\x00\x00\x09"
                     "datOrders",
                     18) +
@@ -233,7 +234,7 @@ TEST(InitialisationRoutines, ItemAndPictureLines) {
     AddComboItems(state, "SELECT Name FROM T WHERE X=\"a\"\r\nORDER BY Name", "cboName", false,
                   false);
     AddComboItems(state, {}, {}, true, false);
-    EXPECT_EQ(ReadFile(dir / "form_F.005"),
+    EXPECT_EQ(ReadWritten(session.out, dir / "form_F.005"),
               CrLf({"Function InitializeComboBoxes()",
                     "gvarreturn = additemsGT(\"Red;Green;Blue\", me!cboColour, \"String\")",
                     "gvarreturn = additemsGT(\"SELECT Name FROM T WHERE X=\"\"a\"\" ORDER BY "
@@ -241,11 +242,11 @@ TEST(InitialisationRoutines, ItemAndPictureLines) {
                     "End Function"}));
     session.standardListFlag = true;
     AddListItems(state, "A;B", "lstA", false, true);
-    EXPECT_EQ(ReadFile(dir / "form_F.004"),
+    EXPECT_EQ(ReadWritten(session.out, dir / "form_F.004"),
               CrLf({"Function InitializeListBoxes()", "On Error Resume Next",
                     "gvarreturn = additemsMS(\"A;B\", me!lstA, \"String\")"}));
     AddButtonPicture(state, "C:\\Pictures\\logo.bmp", "cmdLogo", false);
-    EXPECT_EQ(ReadFile(dir / "form_F.003"),
+    EXPECT_EQ(ReadWritten(session.out, dir / "form_F.003"),
               CrLf({"Function InitializeButtons()", "On Error Resume Next",
                     "cmdLogo.picture =loadpicture(app.path & \"\\bitmaps\\logo.bmp\")"}));
 }

@@ -97,7 +97,8 @@ void CheckGolden(const std::string& name, const fs::path& database, const std::s
         }
     }
     // The support module begins with its template, which is ours, not generated.
-    const std::string supportTemplate = ReadFile(testing::SourceDir() / "support" / "VlrnConversionCode.bas");
+    const std::string supportTemplate =
+        ReadFile(testing::SourceDir() / "support" / "VlrnConversionCode.bas");
     if (auto support = actual.find("VlrnConversionCode.bas");
         support != actual.end() && support->second.starts_with(supportTemplate))
         support->second.replace(0, supportTemplate.size(), "<TEMPLATE>\r\n");

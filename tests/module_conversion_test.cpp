@@ -8,7 +8,7 @@ namespace velorin {
 namespace {
 
 using testing::CrLf;
-using testing::ReadFile;
+using testing::ReadWritten;
 using testing::ScriptedUi;
 using testing::TempDir;
 using testing::WriteFile;
@@ -41,7 +41,7 @@ class ModuleConversionTest : public ::testing::Test {
 TEST_F(ModuleConversionTest, ExportsFormAndModuleCodeUnderTheirFileNames) {
     app.AddModule({"Utility/Functions", {"Option Explicit", "Sub A()", "End Sub"}});
     ExportModuleText(session, "Utility/Functions", false);
-    EXPECT_EQ(ReadFile(dir / "MODU_Utility_Functions.txt"),
+    EXPECT_EQ(ReadWritten(session.out, dir / "MODU_Utility_Functions.txt"),
               CrLf({"Option Explicit", "Sub A()", "End Sub"}));
 }
 
@@ -51,7 +51,7 @@ TEST_F(ModuleConversionTest, ModulesGetUniqueNamesAndCountedLines) {
                     "Private Sub Text1_DblClick(Cancel As Integer)", "x = 1", "End Sub",
                     "Public Function F() As Long", "End Function"}));
     ConvertCodeFile(session, "MODU_Utility Functions.txt", false);
-    EXPECT_EQ(ReadFile(dir / "Utility Functions.bas"),
+    EXPECT_EQ(ReadWritten(session.out, dir / "Utility Functions.bas"),
               CrLf({"Attribute VB_Name = \"Utility_Functions\"", "'VLRN Option Compare Database",
                     "' indented comment", "", "Private Sub Text1_DblClick()", "x = 1", "End Sub",
                     "Public Function F() As Long", "End Function"}));
@@ -66,7 +66,7 @@ TEST_F(ModuleConversionTest, ModulesGetUniqueNamesAndCountedLines) {
 
     WriteFile(dir / "MODU_Utility_Functions.txt", CrLf({"Option Explicit"}));
     ConvertCodeFile(session, "MODU_Utility_Functions.txt", false);
-    EXPECT_EQ(ReadFile(dir / "Utility_Functions.bas"),
+    EXPECT_EQ(ReadWritten(session.out, dir / "Utility_Functions.bas"),
               CrLf({"Attribute VB_Name = \"Utility_FunctionsA\"", "Option Explicit"}));
     EXPECT_EQ(session.usedModuleNames,
               (std::vector<std::string>{"Utility_Functions", "Utility_FunctionsA"}));
@@ -79,7 +79,7 @@ TEST_F(ModuleConversionTest, FormFilesKeepTheirDesignSectionUncounted) {
               "End", "DIM OpenArgsF as string", "Private Sub Form_Load()", "End", "End Sub"}));
     session.formFeatureFlags = {0, 1, 0, 0, 1, 0};
     ConvertCodeFile(session, "form_Orders.frm", true);
-    EXPECT_EQ(ReadFile(dir / "Orders.frm"),
+    EXPECT_EQ(ReadWritten(session.out, dir / "Orders.frm"),
               CrLf({"VERSION 5.00", "Begin VB.Form Orders", "Caption = \"x\"", "Begin VB.Label L",
                     "End", "End", "DIM OpenArgsF as string", "Private Sub Form_Load()",
                     "Dim vReturnValue as variant", "vReturnValue=InitializeListBoxes()", "End",
@@ -96,7 +96,7 @@ TEST_F(ModuleConversionTest, GeneratedLoadCallsWithoutFormLoadInTheCode) {
               CrLf({"VERSION 5.00", "Begin VB.Form A", "End", "DIM OpenArgsF as string"}));
     session.formFeatureFlags = {0, 1, 1, 1, 1, 1};
     ConvertCodeFile(session, "form_A.frm", true);
-    EXPECT_EQ(ReadFile(dir / "A.frm"),
+    EXPECT_EQ(ReadWritten(session.out, dir / "A.frm"),
               CrLf({"VERSION 5.00", "Begin VB.Form A", "End", "DIM OpenArgsF as string",
                     "Private Sub Form_Load()", "Dim vReturnValue as variant",
                     "vReturnValue=InitializeListBoxes()", "vReturnValue=InitializeComboBoxes()",
@@ -111,7 +111,7 @@ TEST_F(ModuleConversionTest, AnyLineEndTabsAndHighBytesPassThrough) {
               "Sub A()\rx = \"\xE9\xFF\"\n\tDoCmd.Beep\r\n  DoCmd.Beep\nEnd Sub");
     ConvertCodeFile(session, "MODU_Mixed.txt", false);
     // Only blanks are trimmed: a tab keeps the line from matching a rule.
-    EXPECT_EQ(ReadFile(dir / "Mixed.bas"),
+    EXPECT_EQ(ReadWritten(session.out, dir / "Mixed.bas"),
               CrLf({"Attribute VB_Name = \"Mixed\"", "Sub A()", "x = \"\xE9\xFF\"", "\tDoCmd.Beep",
                     "Beep", "End Sub"}));
 }
@@ -120,7 +120,8 @@ TEST_F(ModuleConversionTest, AnEarlierFinalFileIsReplaced) {
     WriteFile(dir / "B.frm", "stale");
     WriteFile(dir / "form_B.frm", CrLf({"VERSION 5.00", "Begin VB.Form B", "End"}));
     ConvertCodeFile(session, "form_B.frm", true);
-    EXPECT_EQ(ReadFile(dir / "B.frm"), CrLf({"VERSION 5.00", "Begin VB.Form B", "End"}));
+    EXPECT_EQ(ReadWritten(session.out, dir / "B.frm"),
+              CrLf({"VERSION 5.00", "Begin VB.Form B", "End"}));
 }
 
 }  // namespace

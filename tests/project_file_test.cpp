@@ -8,7 +8,7 @@ namespace velorin {
 namespace {
 
 using testing::CrLf;
-using testing::ReadFile;
+using testing::ReadWritten;
 using testing::ScriptedUi;
 using testing::TempDir;
 
@@ -54,7 +54,7 @@ class ProjectFileTest : public ::testing::Test {
         if (session.options.mdiProject)
             AppendProjectLine(session, "Form=MDIParent.frm");
         WriteProjectTail(session, "Sales.vbp", "Sales", "Sales");
-        return ReadFile(dir / "Sales.vbp");
+        return ReadWritten(session.out, dir / "Sales.vbp");
     }
     const std::string kHead = CrLf(
         {"Form=Orders.frm", "Module=Utility_Functions; Utility Functions.bas",

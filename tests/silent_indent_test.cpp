@@ -16,6 +16,7 @@ std::string Indent(const std::string& content) {
     WriteFile(dir / "x.frm", content);
     OutputDirectory out(dir.Path());
     SilentIndent(out, "x.frm");
+    out.WriteHeld();
     return ReadFile(dir / "x.frm");
 }
 

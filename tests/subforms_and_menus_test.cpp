@@ -246,7 +246,8 @@ TEST_F(SubformAndMenuTest, MenuNamesNeverRepeatAControlOrAnotherMenu) {
     leaf.caption = "Now";
     CommandBar menu;
     menu.name = "Bar";
-    menu.controls = {popup("&File", {popup("&Print", {leaf})}), popup("&Edit", {popup("&Print", {leaf})})};
+    menu.controls = {popup("&File", {popup("&Print", {leaf})}),
+                     popup("&Edit", {popup("&Print", {leaf})})};
     app.AddCommandBar(menu);
     app.AddForm(MakeForm("Menus", {"MenuBar =\"Bar\""}, {Label("File", 0, 0)}));
     const std::string frm = Convert({"Menus"}, "Menus");

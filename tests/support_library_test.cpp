@@ -16,7 +16,11 @@ class SupportLibraryTest : public ::testing::Test {
     void Write(const std::string& name, std::initializer_list<std::string_view> lines) {
         WriteFile(dir / name, CrLf(lines));
     }
-    std::string Read(const std::string& name) { return ReadFile(dir / name); }
+    // What is on disk once the edits are written back.
+    std::string Read(const std::string& name) {
+        out.WriteHeld();
+        return ReadFile(dir / name);
+    }
 
     TempDir dir;
     OutputDirectory out{dir.Path()};
@@ -102,6 +106,49 @@ TEST_F(SupportLibraryTest, DataControlEntriesCreateAndExtendTheRepositionProcedu
               CrLf({"Private Sub datA_Reposition()", "datSub.RecordSource = x",
                     "txtTotal.value =[Qty]*[Price]", "End Sub", "Private Sub datSub_Reposition()",
                     "datSub.Refresh", "End Sub"}));
+}
+
+// Edited files are held in memory between edits; every other way to the same
+// file must see the edits, and a removed file must not come back.
+TEST_F(SupportLibraryTest, HeldEditsAreSeenByEveryOtherAccessToTheFile) {
+    Write("f.frm", {"Private Sub A()", "End Sub"});
+    InsertLine(out, "f.frm", "Private Sub A()", "x = 1", 1);
+    EXPECT_EQ(ReadFile(dir / "f.frm"), CrLf({"Private Sub A()", "End Sub"}))
+        << "edits are not written per edit";
+    EXPECT_EQ(out.Read("f.frm"), CrLf({"Private Sub A()", "x = 1", "End Sub"}));
+
+    // Appending adds after the edits.
+    out.Append("f.frm", "Rem tail\r\n");
+    EXPECT_EQ(Read("f.frm"), CrLf({"Private Sub A()", "x = 1", "End Sub", "Rem tail"}));
+
+    // An edit after a plain write starts from what the write left.
+    out.Write("f.frm", CrLf({"Private Sub B()", "End Sub"}));
+    EXPECT_EQ(IsDuplicateLine(out, "f.frm", "Private Sub A()"), 0);
+    EXPECT_EQ(IsDuplicateLine(out, "f.frm", "private sub  B()"), 1);
+
+    // A fragment made by an edit exists before it reaches the disk, and a
+    // pattern removes it for good.
+    AddDataCtlEntry(out, "form_x.006", "datMain", "datSub.refresh");
+    EXPECT_TRUE(out.Exists("form_x.006"));
+    EXPECT_TRUE(out.AnyMatching("form_*.006"));
+    EXPECT_EQ(out.RemoveMatching("form_*.*"), 1);
+    EXPECT_FALSE(out.Exists("form_x.006"));
+    out.WriteHeld();
+    EXPECT_FALSE(std::filesystem::exists(dir / "form_x.006"));
+
+    // Renamed with its edits.
+    InsertLine(out, "f.frm", "Private Sub B()", "y = 2", 1);
+    ASSERT_TRUE(out.Rename("f.frm", "g.frm"));
+    EXPECT_EQ(ReadFile(dir / "g.frm"), CrLf({"Private Sub B()", "y = 2", "End Sub"}));
+}
+
+TEST_F(SupportLibraryTest, HeldEditsReachTheDiskWhenTheDirectoryGoes) {
+    Write("f.txt", {"Private Sub A()", "End Sub"});
+    {
+        OutputDirectory other(dir.Path());
+        InsertLine(other, "f.txt", "Private Sub A()", "x = 1", 1);
+    }
+    EXPECT_EQ(ReadFile(dir / "f.txt"), CrLf({"Private Sub A()", "x = 1", "End Sub"}));
 }
 
 }  // namespace

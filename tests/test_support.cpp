@@ -35,6 +35,11 @@ std::string ReadFile(const fs::path& path) {
     return buffer.str();
 }
 
+std::string ReadWritten(OutputDirectory& out, const fs::path& path) {
+    out.WriteHeld();
+    return ReadFile(path);
+}
+
 std::string CrLf(std::initializer_list<std::string_view> lines) {
     std::string out;
     for (std::string_view line : lines) {

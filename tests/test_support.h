@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/output_directory.h"
 #include "session/user_interface.h"
 
 namespace velorin::testing {
@@ -27,6 +28,8 @@ class TempDir {
 
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 std::string ReadFile(const std::filesystem::path& path);
+// The file as it is on disk once `out` has written back what it holds.
+std::string ReadWritten(OutputDirectory& out, const std::filesystem::path& path);
 // Lines joined with CR LF, each line ending in CR LF.
 std::string CrLf(std::initializer_list<std::string_view> lines);
 

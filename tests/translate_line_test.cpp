@@ -8,7 +8,7 @@
 namespace velorin {
 namespace {
 
-using testing::ReadFile;
+using testing::ReadWritten;
 using testing::ScriptedUi;
 using testing::TempDir;
 
@@ -58,7 +58,7 @@ class TranslateLineTest : public ::testing::Test {
         file.Close();
         Translation t;
         t.line = state.line;
-        for (std::string& l : SplitLines(ReadFile(dir / "before.txt")))
+        for (std::string& l : SplitLines(ReadWritten(session.out, dir / "before.txt")))
             t.before.push_back(l);
         t.records = NewRecords();
         t.notTranslated = state.linesNotTranslated;

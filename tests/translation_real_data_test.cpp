@@ -11,7 +11,7 @@
 namespace velorin {
 namespace {
 
-using testing::ReadFile;
+using testing::ReadWritten;
 using testing::ScriptedUi;
 using testing::TempDir;
 namespace fs = std::filesystem;
@@ -51,7 +51,7 @@ TEST(BigRiversTranslation, MarkersMatchTheirAnalysisRows) {
         ExportModuleText(session, name, true);
         std::string assembled = "VERSION 5.00\r\nBegin VB.Form " + MakeVBName(name) +
                                 "\r\nEnd\r\nDIM OpenArgsF as string\r\n";
-        assembled += ReadFile(dir / (f + ".txt"));
+        assembled += ReadWritten(session.out, dir / (f + ".txt"));
         session.out.Write("form_" + f + ".frm", assembled);
         ConvertCodeFile(session, "form_" + f + ".frm", true);
         outputs.emplace_back(f, f + ".frm");
@@ -66,7 +66,7 @@ TEST(BigRiversTranslation, MarkersMatchTheirAnalysisRows) {
                        nullptr);
     size_t totalMarkers = 0;
     for (const auto& [module, file] : outputs) {
-        std::string text = ReadFile(dir / file);
+        std::string text = ReadWritten(session.out, dir / file);
         ASSERT_FALSE(text.empty()) << file;
         size_t markers = CountMarkers(text);
         // A moved window keeps a hint with a second marker in front.

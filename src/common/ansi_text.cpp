@@ -3,7 +3,9 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cstring>
 #include <memory>
 
 namespace velorin {
@@ -162,25 +164,37 @@ std::string PathToAnsi(const std::filesystem::path& path) {
     return Utf8ToAnsi(path.string());
 }
 
-char AnsiLower(char c) {
-    unsigned char u = static_cast<unsigned char>(c);
+namespace {
+
+constexpr unsigned char FoldToLower(unsigned u) {
     if (u >= 'A' && u <= 'Z')
-        return static_cast<char>(u + 32);
+        return static_cast<unsigned char>(u + 32);
     if (u >= 0xC0 && u <= 0xDE && u != 0xD7)
-        return static_cast<char>(u + 32);
+        return static_cast<unsigned char>(u + 32);
     switch (u) {
         case 0x8A:
-            return static_cast<char>(0x9A);
+            return 0x9A;
         case 0x8C:
-            return static_cast<char>(0x9C);
+            return 0x9C;
         case 0x8E:
-            return static_cast<char>(0x9E);
+            return 0x9E;
         case 0x9F:
-            return static_cast<char>(0xFF);
+            return 0xFF;
         default:
-            return c;
+            return static_cast<unsigned char>(u);
     }
 }
+
+constexpr std::array<unsigned char, 256> MakeLowerTable() {
+    std::array<unsigned char, 256> table{};
+    for (unsigned u = 0; u < 256; ++u)
+        table[u] = FoldToLower(u);
+    return table;
+}
+
+}  // namespace
+
+constinit const std::array<unsigned char, 256> kAnsiLowerTable = MakeLowerTable();
 
 char AnsiUpper(char c) {
     unsigned char u = static_cast<unsigned char>(c);
@@ -238,17 +252,31 @@ bool IEndsWith(std::string_view text, std::string_view suffix) {
 size_t IFind(std::string_view text, std::string_view what, size_t from) {
     if (what.empty())
         return from <= text.size() ? from : std::string_view::npos;
-    if (what.size() > text.size())
+    if (what.size() > text.size() || from > text.size() - what.size())
         return std::string_view::npos;
-    const char first = AnsiLower(what[0]);
-    for (size_t i = from; i + what.size() <= text.size(); ++i) {
-        if (AnsiLower(text[i]) != first)
-            continue;
+    // Only the first character's two cases can start a match: memchr finds
+    // the candidates, and only they are compared further.
+    const char lower = AnsiLower(what[0]);
+    const char upper = AnsiUpper(lower);
+    const char* const base = text.data();
+    const size_t last = text.size() - what.size();
+    for (size_t i = from; i <= last;) {
+        const size_t span = last - i + 1;
+        const char* hit = static_cast<const char*>(std::memchr(base + i, lower, span));
+        if (upper != lower) {
+            const size_t before = hit ? static_cast<size_t>(hit - (base + i)) : span;
+            if (const void* other = std::memchr(base + i, upper, before))
+                hit = static_cast<const char*>(other);
+        }
+        if (!hit)
+            break;
+        i = static_cast<size_t>(hit - base);
         size_t k = 1;
-        while (k < what.size() && AnsiLower(text[i + k]) == AnsiLower(what[k]))
+        while (k < what.size() && AnsiLower(base[i + k]) == AnsiLower(what[k]))
             ++k;
         if (k == what.size())
             return i;
+        ++i;
     }
     return std::string_view::npos;
 }

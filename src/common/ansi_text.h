@@ -2,6 +2,7 @@
 // Inputs are decoded to it once at load; outputs are written as they are.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -23,7 +24,12 @@ std::filesystem::path AnsiToPath(std::string_view ansi);
 std::string PathToAnsi(const std::filesystem::path& path);
 
 // Case folding of Windows-1252 letters (ASCII and the accented Latin letters).
-char AnsiLower(char c);
+// Lower case is a table lookup: the translator folds every character of every
+// line many times over.
+extern const std::array<unsigned char, 256> kAnsiLowerTable;
+inline char AnsiLower(char c) {
+    return static_cast<char>(kAnsiLowerTable[static_cast<unsigned char>(c)]);
+}
 char AnsiUpper(char c);
 std::string AnsiLowerCase(std::string_view text);
 std::string AnsiUpperCase(std::string_view text);

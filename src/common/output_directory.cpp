@@ -2,9 +2,12 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 #include <system_error>
+#include <utility>
 
 #include "common/ansi_text.h"
+#include "common/string_helpers.h"
 
 namespace velorin {
 namespace fs = std::filesystem;
@@ -23,88 +26,197 @@ void SimulateDiskFault(std::optional<SimulatedDiskFault> fault) {
 }
 
 OutputFile::OutputFile(OutputDirectory* owner, std::string name, bool append)
-    : owner_(owner), name_(std::move(name)) {
-    fs::path path = owner_->PathOf(name_);
-    if (path.empty()) {
-        owner_->ReportFailure(name_, "not a plain file name");
+    : name_(std::move(name)) {
+    if (owner->PathOf(name_).empty()) {
+        owner->ReportFailure(name_, "not a plain file name");
         return;
     }
     if (SimulatedReadOnly()) {
-        owner_->ReportFailure(name_, std::strerror(EROFS));
+        owner->ReportFailure(name_, std::strerror(EROFS));
         return;
+    }
+    owner->HoldForWriting(name_, append);
+    owner_ = owner;
+}
+
+OutputFile::OutputFile(OutputFile&& other) noexcept
+    : owner_(std::exchange(other.owner_, nullptr)), name_(std::move(other.name_)) {}
+
+OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
+    if (this != &other) {
+        owner_ = std::exchange(other.owner_, nullptr);
+        name_ = std::move(other.name_);
+    }
+    return *this;
+}
+
+void OutputFile::WriteLine(std::string_view text) {
+    if (HeldText* held = owner_ ? owner_->HeldBytes(name_) : nullptr) {
+        held->content.append(text);
+        held->content.append("\r\n");
+    }
+}
+
+void OutputFile::WriteRaw(std::string_view bytes) {
+    if (HeldText* held = owner_ ? owner_->HeldBytes(name_) : nullptr)
+        held->content.append(bytes);
+}
+
+void HeldText::MakeContent() {
+    if (!asLines)
+        return;
+    size_t size = 0;
+    for (const std::string& line : lines)
+        size += line.size() + 2;
+    content.clear();
+    content.reserve(size);
+    for (const std::string& line : lines) {
+        content += line;
+        content += "\r\n";
+    }
+    lines.clear();
+    keys.clear();
+    asLines = false;
+}
+
+void HeldText::MakeLines() {
+    if (asLines)
+        return;
+    lines = SplitLines(content);
+    content.clear();
+    content.shrink_to_fit();
+    keys.clear();
+    asLines = true;
+}
+
+OutputDirectory::OutputDirectory(fs::path dir) : dir_(std::move(dir)) {}
+
+OutputDirectory::~OutputDirectory() {
+    WriteHeld();
+}
+
+OutputDirectory& OutputDirectory::operator=(OutputDirectory&& other) {
+    if (this != &other) {
+        WriteHeld();
+        dir_ = std::move(other.dir_);
+        kept_ = std::move(other.kept_);
+        held_ = std::move(other.held_);
+        failed_ = other.failed_;
+        firstError_ = std::move(other.firstError_);
+    }
+    return *this;
+}
+
+HeldText* OutputDirectory::Hold(std::string_view name) const {
+    auto it = held_.find(name);
+    if (it == held_.end()) {
+        std::optional<std::string> content = Read(name);
+        if (!content)
+            return nullptr;
+        it = held_.emplace(std::string(name), HeldText{}).first;
+        it->second.content = std::move(*content);
+    }
+    it->second.MakeLines();
+    return &it->second;
+}
+
+HeldText& OutputDirectory::HoldNew(std::string_view name, std::vector<std::string> lines) {
+    HeldText& text = held_[std::string(name)];
+    text.content.clear();
+    text.lines = std::move(lines);
+    text.asLines = true;
+    text.keys.clear();
+    text.dirty = true;
+    return text;
+}
+
+HeldText& OutputDirectory::HoldForWriting(std::string_view name, bool append) {
+    auto it = held_.find(name);
+    if (it == held_.end()) {
+        std::optional<std::string> existing = append ? Read(name) : std::nullopt;
+        it = held_.emplace(std::string(name), HeldText{}).first;
+        if (existing)
+            it->second.content = std::move(*existing);
+    } else if (append) {
+        it->second.MakeContent();
+    } else {
+        it->second = HeldText{};
+    }
+    it->second.dirty = true;
+    return it->second;
+}
+
+HeldText* OutputDirectory::HeldBytes(std::string_view name) {
+    auto it = held_.find(name);
+    if (it == held_.end())
+        return nullptr;
+    it->second.MakeContent();
+    it->second.dirty = true;
+    return &it->second;
+}
+
+void OutputDirectory::Release(std::string_view name) {
+    auto it = held_.find(name);
+    if (it == held_.end())
+        return;
+    HeldText text = std::move(it->second);
+    held_.erase(it);
+    if (text.dirty) {
+        text.MakeContent();
+        WriteToDisk(name, text.content);
+    }
+}
+
+bool OutputDirectory::WriteHeld() {
+    while (!held_.empty())
+        Release(std::string(held_.begin()->first));
+    return !failed_;
+}
+
+bool OutputDirectory::WriteToDisk(std::string_view name, std::string_view content) {
+    const fs::path path = PathOf(name);
+    if (path.empty()) {
+        ReportFailure(name, "not a plain file name");
+        return false;
+    }
+    if (SimulatedReadOnly()) {
+        ReportFailure(name, std::strerror(EROFS));
+        return false;
     }
     // A link in the output directory is never followed: it could point anywhere.
     std::error_code ec;
     if (fs::is_symlink(fs::symlink_status(path, ec)))
         fs::remove(path, ec);
-    auto mode = std::ios::binary | std::ios::out | (append ? std::ios::app : std::ios::trunc);
-    auto stream = std::make_unique<std::ofstream>(path, mode);
-    if (!*stream) {
-        owner_->ReportFailure(name_, std::strerror(errno));
-        return;
+    std::ofstream stream(path, std::ios::binary | std::ios::out | std::ios::trunc);
+    if (!stream) {
+        ReportFailure(name, std::strerror(errno));
+        return false;
     }
-    stream_ = std::move(stream);
-}
-
-OutputFile::OutputFile(OutputFile&& other) noexcept
-    : owner_(other.owner_), name_(std::move(other.name_)), stream_(std::move(other.stream_)) {}
-
-OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        owner_ = other.owner_;
-        name_ = std::move(other.name_);
-        stream_ = std::move(other.stream_);
-    }
-    return *this;
-}
-
-OutputFile::~OutputFile() {
-    Close();
-}
-
-bool OutputFile::Fits(size_t size) {
-    if (!simulatedFault)
-        return true;
-    const auto wanted = static_cast<long long>(size);
-    if (wanted <= simulatedFault->capacity) {
+    if (listed_)
+        listed_->emplace(name);
+    if (simulatedFault) {
+        const auto wanted = static_cast<long long>(content.size());
+        if (wanted > simulatedFault->capacity) {
+            // As a full disk leaves it: what fitted, then the failure.
+            stream.write(content.data(), static_cast<std::streamsize>(simulatedFault->capacity));
+            simulatedFault->capacity = 0;
+            ReportFailure(name, std::strerror(ENOSPC));
+            return false;
+        }
         simulatedFault->capacity -= wanted;
-        return true;
     }
-    simulatedFault->capacity = 0;
-    stream_.reset();
-    owner_->ReportFailure(name_, std::strerror(ENOSPC));
-    return false;
-}
-
-void OutputFile::WriteLine(std::string_view text) {
-    if (!stream_ || !Fits(text.size() + 2))
-        return;
-    stream_->write(text.data(), static_cast<std::streamsize>(text.size()));
-    stream_->write("\r\n", 2);
-}
-
-void OutputFile::WriteRaw(std::string_view bytes) {
-    if (!stream_ || !Fits(bytes.size()))
-        return;
-    stream_->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-void OutputFile::Close() {
-    if (!stream_)
-        return;
     errno = 0;
-    stream_->flush();
-    bool ok = static_cast<bool>(*stream_);
+    stream.write(content.data(), static_cast<std::streamsize>(content.size()));
+    stream.flush();
     // The system's reason (no space left, an I/O error) when there is one.
     const int error = errno;
-    stream_->close();
-    if (!ok || stream_->fail())
-        owner_->ReportFailure(name_, error != 0 ? std::strerror(error) : "write failed");
-    stream_.reset();
+    stream.close();
+    if (stream.fail()) {
+        ReportFailure(name, error != 0 ? std::strerror(error) : "write failed");
+        return false;
+    }
+    return true;
 }
-
-OutputDirectory::OutputDirectory(fs::path dir) : dir_(std::move(dir)) {}
 
 fs::path OutputDirectory::PathOf(std::string_view name) const {
     if (name.empty() || name == "." || name == ".." ||
@@ -115,12 +227,40 @@ fs::path OutputDirectory::PathOf(std::string_view name) const {
 }
 
 bool OutputDirectory::Exists(std::string_view name) const {
+    if (held_.find(name) != held_.end())
+        return true;
     fs::path path = PathOf(name);
     std::error_code ec;
     return !path.empty() && fs::is_regular_file(fs::symlink_status(path, ec));
 }
 
+std::optional<uintmax_t> OutputDirectory::SizeOf(std::string_view name) const {
+    if (auto it = held_.find(name); it != held_.end()) {
+        const HeldText& text = it->second;
+        if (!text.asLines)
+            return text.content.size();
+        uintmax_t size = 0;
+        for (const std::string& line : text.lines)
+            size += line.size() + 2;
+        return size;
+    }
+    if (!Exists(name))
+        return std::nullopt;
+    std::error_code ec;
+    const uintmax_t size = fs::file_size(PathOf(name), ec);
+    return ec ? std::nullopt : std::optional<uintmax_t>(size);
+}
+
 std::optional<std::string> OutputDirectory::Read(std::string_view name) const {
+    if (auto it = held_.find(name); it != held_.end()) {
+        HeldText copy;
+        if (!it->second.asLines)
+            return it->second.content;
+        copy.lines = it->second.lines;
+        copy.asLines = true;
+        copy.MakeContent();
+        return copy.content;
+    }
     // Only the directory's own files: a link is not read through.
     if (!Exists(name))
         return std::nullopt;
@@ -142,7 +282,6 @@ bool OutputDirectory::Write(std::string_view name, std::string_view content) {
     if (!file.IsOpen())
         return false;
     file.WriteRaw(content);
-    file.Close();
     return !failed_;
 }
 
@@ -151,14 +290,19 @@ bool OutputDirectory::Append(std::string_view name, std::string_view content) {
     if (!file.IsOpen())
         return false;
     file.WriteRaw(content);
-    file.Close();
     return !failed_;
 }
 
 bool OutputDirectory::Remove(std::string_view name) {
+    if (SimulatedReadOnly())
+        return false;
+    const bool held = held_.erase(std::string(name)) > 0;
+    if (listed_)
+        listed_->erase(std::string(name));
     fs::path path = PathOf(name);
     std::error_code ec;
-    return !path.empty() && !SimulatedReadOnly() && fs::remove(path, ec);
+    const bool removed = !path.empty() && fs::remove(path, ec);
+    return held || removed;
 }
 
 bool OutputDirectory::Rename(std::string_view from, std::string_view to) {
@@ -166,13 +310,19 @@ bool OutputDirectory::Rename(std::string_view from, std::string_view to) {
     fs::path target = PathOf(to);
     if (source.empty() || target.empty())
         return false;
+    Release(from);
+    Release(to);
     std::error_code ec;
     if (SimulatedReadOnly())
         ec = std::make_error_code(std::errc::read_only_file_system);
     else
         fs::rename(source, target, ec);
-    if (ec)
+    if (ec) {
         ReportFailure(to, ec.message());
+    } else if (listed_) {
+        listed_->erase(std::string(from));
+        listed_->emplace(to);
+    }
     return !ec;
 }
 
@@ -180,6 +330,7 @@ bool OutputDirectory::CopyFrom(const fs::path& source, std::string_view name) {
     fs::path target = PathOf(name);
     if (target.empty())
         return false;
+    Release(name);
     std::error_code ec;
     if (fs::exists(target, ec) && fs::equivalent(source, target, ec))
         return true;
@@ -194,6 +345,8 @@ bool OutputDirectory::CopyFrom(const fs::path& source, std::string_view name) {
     // Replaced, not written through: the old file may be read-only or a link.
     fs::remove(target, ec);
     fs::copy_file(source, target, ec);
+    if (listed_)
+        listed_->emplace(name);
     if (ec) {
         ReportFailure(name, ec.message());
         return false;
@@ -205,20 +358,39 @@ bool OutputDirectory::CopyFrom(const fs::path& source, std::string_view name) {
 }
 
 int OutputDirectory::RemoveMatching(std::string_view pattern) {
-    int removed = 0;
-    std::error_code ec;
-    for (fs::directory_iterator it(dir_, ec), end; !ec && it != end; it.increment(ec)) {
-        // Only files (or links, removed as links): a folder is never ours to delete.
-        if (it->is_directory(ec) && !it->is_symlink(ec))
-            continue;
-        const std::string name = PathToAnsi(it->path().filename());
-        if (!MatchesPattern(name, pattern) || kept_.count(name) > 0 || SimulatedReadOnly())
-            continue;
-        std::error_code removeError;
-        if (fs::remove(it->path(), removeError))
-            ++removed;
+    if (SimulatedReadOnly())
+        return 0;
+    std::set<std::string, std::less<>> removed;
+    // Held files to be removed are never written back.
+    for (auto it = held_.begin(); it != held_.end();) {
+        if (MatchesPattern(it->first, pattern) && kept_.count(it->first) == 0) {
+            removed.insert(it->first);
+            it = held_.erase(it);
+        } else {
+            ++it;
+        }
     }
-    return removed;
+    if (!listed_) {
+        listed_.emplace();
+        std::error_code ec;
+        for (fs::directory_iterator it(dir_, ec), end; !ec && it != end; it.increment(ec)) {
+            // Only files (or links, removed as links): a folder is never ours to delete.
+            if (it->is_directory(ec) && !it->is_symlink(ec))
+                continue;
+            listed_->insert(PathToAnsi(it->path().filename()));
+        }
+    }
+    for (auto it = listed_->begin(); it != listed_->end();) {
+        if (MatchesPattern(*it, pattern) && kept_.count(*it) == 0) {
+            std::error_code ec;
+            fs::remove(dir_ / AnsiToPath(*it), ec);
+            removed.insert(*it);
+            it = listed_->erase(it);
+        } else {
+            ++it;
+        }
+    }
+    return static_cast<int>(removed.size());
 }
 
 void OutputDirectory::Keep(std::string_view name) {
@@ -226,6 +398,10 @@ void OutputDirectory::Keep(std::string_view name) {
 }
 
 bool OutputDirectory::AnyMatching(std::string_view pattern) const {
+    for (const auto& [name, text] : held_) {
+        if (MatchesPattern(name, pattern))
+            return true;
+    }
     std::error_code ec;
     for (fs::directory_iterator it(dir_, ec), end; !ec && it != end; it.increment(ec)) {
         if (it->is_directory(ec))

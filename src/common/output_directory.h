@@ -4,12 +4,12 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
-#include <memory>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/ansi_text.h"
 
@@ -17,35 +17,52 @@ namespace velorin {
 
 class OutputDirectory;
 
-// A text file open for writing; lines end in CR LF.
+// A text file open for writing; lines end in CR LF. What is written is held by
+// the directory and reaches the disk when the directory writes its files back.
 class OutputFile {
   public:
     OutputFile() = default;
     OutputFile(OutputDirectory* owner, std::string name, bool append);
     OutputFile(OutputFile&&) noexcept;
     OutputFile& operator=(OutputFile&&) noexcept;
-    ~OutputFile();
+    ~OutputFile() = default;
 
-    bool IsOpen() const { return stream_ != nullptr; }
+    bool IsOpen() const { return owner_ != nullptr; }
     const std::string& Name() const { return name_; }
     // Visual Basic's Print #: the text and one CR LF.
     void WriteLine(std::string_view text);
     void WriteRaw(std::string_view bytes);
-    void Close();
+    void Close() { owner_ = nullptr; }
 
   private:
-    // False (and the file closed, the failure reported) when the simulated
-    // disk has no room for `size` more bytes.
-    bool Fits(size_t size);
-
     OutputDirectory* owner_ = nullptr;
     std::string name_;
-    std::unique_ptr<std::ofstream> stream_;
+};
+
+// A file of the directory held in memory until the directory writes it back:
+// a conversion makes and removes a great many short-lived files, and edits a
+// form's code hundreds of times. Held as bytes, or as lines while being edited.
+struct HeldText {
+    std::string content;             // the bytes, unless `asLines`
+    std::vector<std::string> lines;  // the bytes split into lines, when `asLines`
+    bool asLines = false;
+    // What the edits compare lines by, one per line; built when first needed
+    // and dropped when the lines change in ways the editor did not track.
+    std::vector<std::string> keys;
+    bool dirty = false;
+
+    void MakeContent();
+    void MakeLines();
 };
 
 class OutputDirectory {
   public:
     explicit OutputDirectory(std::filesystem::path dir);
+    // Held files are written back.
+    ~OutputDirectory();
+    OutputDirectory(OutputDirectory&&) = default;
+    // This directory's held files are written back before it takes the other's place.
+    OutputDirectory& operator=(OutputDirectory&& other);
 
     const std::filesystem::path& Path() const { return dir_; }
     // The full path of a file of this directory; empty for a name that is not a
@@ -74,13 +91,37 @@ class OutputDirectory {
     // True when a file matching the pattern exists.
     bool AnyMatching(std::string_view pattern) const;
 
+    // The size of a file in bytes, held or on disk; nothing when it does not exist.
+    std::optional<uintmax_t> SizeOf(std::string_view name) const;
+
+    // The file as lines, read on first use; nothing when it does not exist.
+    HeldText* Hold(std::string_view name) const;
+    // Holds new lines for a file, replacing what it held; written back later.
+    HeldText& HoldNew(std::string_view name, std::vector<std::string> lines);
+    // Writes back every held file that changed and lets go of all of them.
+    // False when a write failed (reported as every failure is).
+    bool WriteHeld();
+
     bool Failed() const { return failed_; }
     const std::string& FirstError() const { return firstError_; }
     void ReportFailure(std::string_view name, std::string_view what);
 
   private:
+    friend class OutputFile;
+    // Writes the file back when it changed and lets go of it.
+    void Release(std::string_view name);
+    // The held bytes a writer adds to (read from disk first when appending).
+    HeldText& HoldForWriting(std::string_view name, bool append);
+    HeldText* HeldBytes(std::string_view name);
+    bool WriteToDisk(std::string_view name, std::string_view content);
+
     std::filesystem::path dir_;
     std::set<std::string, ILess> kept_;
+    mutable std::map<std::string, HeldText, std::less<>> held_;
+    // The directory's files (and links) as first listed, then kept up to date
+    // by this object's own writes and removals, so that the patterns removed
+    // after every form do not list the whole directory again.
+    std::optional<std::set<std::string, std::less<>>> listed_;
     bool failed_ = false;
     std::string firstError_;
 };

@@ -8,10 +8,7 @@ namespace velorin {
 std::string WriteFrxEntry(OutputDirectory& out, std::string_view text,
                           std::string_view formFileName, bool flag, FrxEntry kind) {
     const std::string file = std::string(formFileName) + ".frx";
-    std::error_code ec;
-    const std::filesystem::path path = out.PathOf(file);
-    const uintmax_t size = out.Exists(file) ? std::filesystem::file_size(path, ec) : 0;
-    const unsigned long offset = ec ? 0 : static_cast<unsigned long>(size);
+    const auto offset = static_cast<unsigned long>(out.SizeOf(file).value_or(0));
 
     std::string entry;
     if (kind == FrxEntry::Picture) {

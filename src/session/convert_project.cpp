@@ -247,6 +247,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         const std::string fileForm = formFiles.StemFor(name, session.ui);
         db.BeginGroup();
         ConvertOneForm(session, steps, i, fileForm);
+        out.WriteHeld();
         db.CommitGroup();
         if (out.Failed()) {
             failedObject = "form " + name;
@@ -264,6 +265,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         db.BeginGroup();
         const int converted =
             ConvertOneModule(session, name, moduleFiles.StemFor(name, session.ui));
+        out.WriteHeld();
         db.CommitGroup();
         if (out.Failed())
             failedObject = "module " + name;
@@ -283,6 +285,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     db.BeginGroup();
     if (steps.writeSupportModules && failedObject.empty()) {
         steps.writeSupportModules(session);
+        out.WriteHeld();
         if (out.Failed())
             failedObject = "the macros and support modules";
     }
@@ -290,6 +293,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
 
     RemoveFragments(out);
     out.RemoveMatching("*.mc?");
+    out.WriteHeld();
     session.ui.EndProgress();
     db.Close();
 
@@ -312,6 +316,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         }
     }
 
+    out.WriteHeld();
     ConversionResult result;
     for (size_t i = 1; i < session.convertedFormNames.size(); ++i)
         result.formsConverted += !session.convertedFormNames[i].empty();

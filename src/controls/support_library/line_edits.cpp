@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "common/ansi_text.h"
 #include "common/string_helpers.h"
@@ -44,44 +45,39 @@ std::string FirstWord(std::string_view line) {
     return AnsiLowerCase(line.substr(0, end));
 }
 
-bool OpensProcedure(const std::string& normalized) {
-    return normalized.starts_with("sub ") || normalized.starts_with("function ") ||
-           normalized.starts_with("property ");
+bool OpensProcedure(std::string_view key) {
+    return key.starts_with("sub ") || key.starts_with("function ") || key.starts_with("property ");
 }
 
-bool ClosesProcedure(std::string_view line) {
-    std::string n = Normalize(line);
-    return n.starts_with("end sub") || n.starts_with("end function") ||
-           n.starts_with("end property");
+bool ClosesProcedure(std::string_view key) {
+    return key.starts_with("end sub") || key.starts_with("end function") ||
+           key.starts_with("end property");
 }
 
-bool OpensBlock(std::string_view line) {
-    std::string n = Normalize(line);
-    return n == "begin" || n.starts_with("begin ") || n.starts_with("beginproperty");
+bool OpensBlock(std::string_view key) {
+    return key == "begin" || key.starts_with("begin ") || key.starts_with("beginproperty");
 }
 
-bool ClosesBlock(std::string_view line) {
-    std::string n = Normalize(line);
-    return n == "end" || n.starts_with("endproperty");
+bool ClosesBlock(std::string_view key) {
+    return key == "end" || key.starts_with("endproperty");
 }
 
 // Where placement 1 puts a line beside the anchor at `at`.
-size_t EndOfAnchorBlock(const std::vector<std::string>& lines, size_t at,
-                        std::string_view newLine) {
-    std::string anchor = Normalize(lines[at]);
-    if (OpensProcedure(anchor)) {
+size_t EndOfAnchorBlock(const std::vector<std::string>& lines, const std::vector<std::string>& keys,
+                        size_t at, std::string_view newLine) {
+    if (OpensProcedure(keys[at])) {
         for (size_t i = at + 1; i < lines.size(); ++i) {
-            if (ClosesProcedure(lines[i]))
+            if (ClosesProcedure(keys[i]))
                 return i;
         }
         return lines.size();
     }
-    if (OpensBlock(lines[at])) {
+    if (OpensBlock(keys[at])) {
         int depth = 0;
         for (size_t i = at + 1; i < lines.size(); ++i) {
-            if (OpensBlock(lines[i]))
+            if (OpensBlock(keys[i]))
                 ++depth;
-            else if (ClosesBlock(lines[i]) && depth-- == 0)
+            else if (ClosesBlock(keys[i]) && depth-- == 0)
                 return i;
         }
         return lines.size();
@@ -92,6 +88,15 @@ size_t EndOfAnchorBlock(const std::vector<std::string>& lines, size_t at,
     while (i < lines.size() && !kind.empty() && FirstWord(lines[i]) == kind)
         ++i;
     return i;
+}
+
+// The first line at or after `from` whose key is `key`.
+size_t FindKey(const std::vector<std::string>& keys, std::string_view key, size_t from = 0) {
+    for (size_t i = from; i < keys.size(); ++i) {
+        if (keys[i] == key)
+            return i;
+    }
+    return keys.size();
 }
 
 }  // namespace
@@ -105,17 +110,16 @@ void InsertLine(OutputDirectory& out, std::string_view file, std::string_view an
     TextLines text(out, file);
     if (!text.Exists())
         return;
-    std::vector<std::string>& lines = text.Lines();
-    auto it = std::find_if(lines.begin(), lines.end(),
-                           [&](const std::string& l) { return LinesMatch(l, anchor); });
-    if (it == lines.end())
+    const std::vector<std::string>& keys = text.Keys(Normalize);
+    const size_t at = FindKey(keys, Normalize(anchor));
+    if (at == keys.size())
         return;
-    size_t at = static_cast<size_t>(it - lines.begin());
+    const std::vector<std::string>& lines = std::as_const(text).Lines();
     if (IsBlank(lines[at])) {
-        lines[at] = std::string(newLine);
+        text.Replace(at, std::string(newLine), Normalize);
     } else {
-        size_t position = placement == 1 ? EndOfAnchorBlock(lines, at, newLine) : at + 1;
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(position), std::string(newLine));
+        size_t position = placement == 1 ? EndOfAnchorBlock(lines, keys, at, newLine) : at + 1;
+        text.Insert(position, std::string(newLine), Normalize);
     }
     text.Save(out, file);
 }
@@ -123,20 +127,18 @@ void InsertLine(OutputDirectory& out, std::string_view file, std::string_view an
 int IsDuplicateLine(const OutputDirectory& out, std::string_view file, std::string_view line,
                     int start) {
     TextLines text(out, file);
-    const std::vector<std::string>& lines = text.Lines();
-    for (size_t i = static_cast<size_t>(std::max(start, 0)); i < lines.size(); ++i) {
-        if (LinesMatch(lines[i], line))
-            return static_cast<int>(i) + 1;
-    }
-    return 0;
+    const std::vector<std::string>& keys = text.Keys(Normalize);
+    const size_t at = FindKey(keys, Normalize(line), static_cast<size_t>(std::max(start, 0)));
+    return at == keys.size() ? 0 : static_cast<int>(at) + 1;
 }
 
 void ChangeLine(OutputDirectory& out, std::string_view file, std::string_view oldText,
                 std::string_view newText) {
     TextLines text(out, file);
-    for (std::string& line : text.Lines()) {
-        if (IFind(line, oldText) != std::string::npos) {
-            line = std::string(newText);
+    const std::vector<std::string>& lines = std::as_const(text).Lines();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (IFind(lines[i], oldText) != std::string::npos) {
+            text.Replace(i, std::string(newText), Normalize);
             text.Save(out, file);
             return;
         }
@@ -146,40 +148,37 @@ void ChangeLine(OutputDirectory& out, std::string_view file, std::string_view ol
 int AddToCtlArray(OutputDirectory& out, std::string_view frmFile, std::string_view arrayName,
                   std::string_view beginLine, std::string_view index) {
     TextLines text(out, frmFile);
-    std::vector<std::string>& lines = text.Lines();
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (!LinesMatch(lines[i], beginLine))
-            continue;
-        // "Begin VB.Label Name" becomes "Begin VB.Label Array" with its Index.
-        std::string_view trimmed = TrimBlanks(lines[i]);
-        size_t nameAt = trimmed.find_last_of(' ');
-        std::string head(
-            trimmed.substr(0, nameAt == std::string_view::npos ? trimmed.size() : nameAt));
-        size_t indent = lines[i].find_first_not_of(" \t");
-        lines[i] = lines[i].substr(0, indent) + head + " " + std::string(arrayName);
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                     "Index = " + std::string(index));
-        return text.Save(out, frmFile) ? 1 : 0;
-    }
-    return 0;
+    const std::vector<std::string>& keys = text.Keys(Normalize);
+    const size_t i = FindKey(keys, Normalize(beginLine));
+    if (i == keys.size())
+        return 0;
+    // "Begin VB.Label Name" becomes "Begin VB.Label Array" with its Index.
+    const std::string& line = std::as_const(text).Lines()[i];
+    std::string_view trimmed = TrimBlanks(line);
+    size_t nameAt = trimmed.find_last_of(' ');
+    std::string head(trimmed.substr(0, nameAt == std::string_view::npos ? trimmed.size() : nameAt));
+    size_t indent = line.find_first_not_of(" \t");
+    std::string renamed = line.substr(0, indent) + head + " " + std::string(arrayName);
+    text.Replace(i, std::move(renamed), Normalize);
+    text.Insert(i + 1, "Index = " + std::string(index), Normalize);
+    return text.Save(out, frmFile) ? 1 : 0;
 }
 
 void AddDataCtlEntry(OutputDirectory& out, std::string_view fragment, std::string_view dataControl,
                      std::string_view statement) {
     std::string header = "Private Sub " + std::string(dataControl) + "_Reposition()";
     TextLines text(out, fragment);
-    std::vector<std::string>& lines = text.Lines();
-    auto it = std::find_if(lines.begin(), lines.end(),
-                           [&](const std::string& l) { return LinesMatch(l, header); });
-    if (it == lines.end()) {
-        lines.push_back(header);
+    const size_t at = FindKey(text.Keys(Normalize), Normalize(header));
+    const size_t end = std::as_const(text).Lines().size();
+    if (at == end) {
+        text.Insert(end, header, Normalize);
         if (!statement.empty())
-            lines.emplace_back(statement);
-        lines.emplace_back("End Sub");
+            text.Insert(end + 1, std::string(statement), Normalize);
+        text.Insert(std::as_const(text).Lines().size(), "End Sub", Normalize);
     } else if (!statement.empty()) {
         // Right after the header: a subform's link statements are added last to
         // first, so that its record source is set before it is refreshed and moved.
-        lines.insert(it + 1, std::string(statement));
+        text.Insert(at + 1, std::string(statement), Normalize);
     }
     text.Save(out, fragment);
 }
