@@ -49,6 +49,11 @@ TEST(MacroActions, WithoutADoCmdMethodBecomeVisualBasic) {
     EXPECT_EQ(MacroActionLines(Row("MsgBox", {"Saved.", "-1", "4", "Orders"})),
               (Lines{"Beep", "MsgBox \"Saved.\", 64, \"Orders\""}));
     EXPECT_EQ(MacroActionLines(Row("MsgBox", {"Plain", "0"})), Lines{"MsgBox \"Plain\""});
+    // Found by fuzzing: a type out of every integer's range was cast to one.
+    for (const char* type : {"2e86", "-1e300", "4.9", "NaN"})
+        EXPECT_EQ(MacroActionLines(Row("MsgBox", {"Big", "0", type})).back().substr(0, 12),
+                  "MsgBox \"Big\"")
+            << type;
     EXPECT_EQ(MacroActionLines(Row("RunCode", {"InitApplication()"})),
               Lines{"Call InitApplication()"});
     EXPECT_EQ(MacroActionLines(Row("SetValue", {"[Forms]![Orders]![Total]", "[Qty]*2"})),

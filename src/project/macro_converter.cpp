@@ -133,8 +133,11 @@ std::string Statement(std::string_view head, const std::string& arguments) {
 
 // Access's MsgBox types None, Critical, Warning?, Warning!, Information.
 std::string MsgBoxButtons(std::string_view type) {
-    const long index = static_cast<long>(VbVal(type));
-    return std::to_string(index >= 0 && index <= 4 ? index * 16 : 0);
+    // Compared as a double: a huge or odd value must not be cast to an integer.
+    const double value = VbVal(type);
+    if (!(value >= 0 && value < 5))
+        return "0";
+    return std::to_string(static_cast<int>(value) * 16);
 }
 
 bool VisualBasicStatement(const MacroRow& row, std::vector<std::string>& lines) {
