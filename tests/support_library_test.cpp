@@ -136,10 +136,12 @@ TEST_F(SupportLibraryTest, HeldEditsAreSeenByEveryOtherAccessToTheFile) {
     out.WriteHeld();
     EXPECT_FALSE(std::filesystem::exists(dir / "form_x.006"));
 
-    // Renamed with its edits.
+    // Renamed with its edits; the old name is gone from the disk too.
     InsertLine(out, "f.frm", "Private Sub B()", "y = 2", 1);
     ASSERT_TRUE(out.Rename("f.frm", "g.frm"));
-    EXPECT_EQ(ReadFile(dir / "g.frm"), CrLf({"Private Sub B()", "y = 2", "End Sub"}));
+    EXPECT_FALSE(out.Exists("f.frm"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "f.frm"));
+    EXPECT_EQ(Read("g.frm"), CrLf({"Private Sub B()", "y = 2", "End Sub"}));
 }
 
 TEST_F(SupportLibraryTest, HeldEditsReachTheDiskWhenTheDirectoryGoes) {

@@ -8,7 +8,7 @@ namespace velorin {
 namespace {
 
 using testing::CrLf;
-using testing::ReadFile;
+using testing::ReadWritten;
 using testing::ScriptedUi;
 using testing::TempDir;
 using testing::WriteFile;
@@ -21,7 +21,7 @@ class TranslateProceduresTest : public ::testing::Test {
     std::string Run(std::initializer_list<std::string_view> lines) {
         WriteFile(dir / "M.bas", CrLf(lines));
         TranslateProcedures(session, "M.bas");
-        return ReadFile(dir / "M.bas");
+        return ReadWritten(session.out, dir / "M.bas");
     }
     TempDir dir;
     AccessApplication app;

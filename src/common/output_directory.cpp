@@ -268,10 +268,25 @@ std::optional<std::string> OutputDirectory::Read(std::string_view name) const {
 }
 
 std::optional<std::string> ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
         return std::nullopt;
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Read in one go when the size is known; a pipe or device is read to its end.
+    const std::streamoff size = in.tellg();
+    std::string content;
+    if (size > 0) {
+        content.resize(static_cast<size_t>(size));
+        in.seekg(0);
+        in.read(content.data(), size);
+        content.resize(static_cast<size_t>(in.gcount()));
+        if (in.bad())
+            return std::nullopt;
+        in.clear();
+    } else {
+        in.clear();
+        in.seekg(0);
+    }
+    content.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad())
         return std::nullopt;
     return content;
@@ -310,6 +325,18 @@ bool OutputDirectory::Rename(std::string_view from, std::string_view to) {
     fs::path target = PathOf(to);
     if (source.empty() || target.empty())
         return false;
+    if (auto it = held_.find(from); it != held_.end() && !SimulatedReadOnly()) {
+        // Renamed in memory; whatever stands under either name on disk goes.
+        HeldText text = std::move(it->second);
+        held_.erase(it);
+        std::error_code ec;
+        fs::remove(source, ec);
+        if (listed_)
+            listed_->erase(std::string(from));
+        text.dirty = true;
+        held_.insert_or_assign(std::string(to), std::move(text));
+        return true;
+    }
     Release(from);
     Release(to);
     std::error_code ec;

@@ -28,6 +28,10 @@ bool SupportDatabase::Open() {
         return false;
     }
     sqlite3_busy_timeout(db_, 2000);
+    // A write-ahead log: each form's rows commit without a journal file made
+    // and deleted, and a killed conversion still leaves only whole commits.
+    sqlite3_exec(db_, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL", nullptr, nullptr,
+                 nullptr);
     // A table missing means this is not our support database.
     sqlite3_stmt* check = Prepare("SELECT COUNT(*) FROM tblReportOutput, tblStats WHERE 0");
     if (check == nullptr) {
@@ -45,6 +49,9 @@ void SupportDatabase::Close() {
     for (auto& [sql, statement] : statements_)
         sqlite3_finalize(statement);
     statements_.clear();
+    // Back to a plain journal, so that readers opening it read-only need no
+    // write-ahead files beside it.
+    sqlite3_exec(db_, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
     sqlite3_close(db_);
     db_ = nullptr;
 }
