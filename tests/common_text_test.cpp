@@ -3,6 +3,7 @@
 #include <random>
 
 #include "common/ansi_text.h"
+#include "common/pair_filter.h"
 #include "common/vb_format.h"
 
 #include <limits>
@@ -116,6 +117,8 @@ TEST(CaseInsensitiveSearch, AgreesWithAPlainSearchOnEveryCasePair) {
             letters.push_back(static_cast<char>(c));
     }
     ASSERT_GT(letters.size(), 100u);
+    EXPECT_FALSE(PairFilter("DoCmd.OpenForm x").MayContain(".OnClick"));
+    EXPECT_TRUE(PairFilter("Me.ONCLICK = y").MayContain(".OnClick"));
     std::mt19937 random(7);
     for (int round = 0; round < 20000; ++round) {
         std::string text, what;
@@ -129,6 +132,10 @@ TEST(CaseInsensitiveSearch, AgreesWithAPlainSearchOnEveryCasePair) {
         const size_t from = random() % (length + 2);
         ASSERT_EQ(IFind(text, what, from), plain(text, what, from))
             << "text " << text << " what " << what << " from " << from;
+        // The filter may let an absent text through, never rule a present one out.
+        if (plain(text, what, 0) != std::string_view::npos) {
+            ASSERT_TRUE(PairFilter(text).MayContain(what)) << "text " << text << " what " << what;
+        }
     }
 }
 

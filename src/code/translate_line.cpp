@@ -8,6 +8,7 @@
 #include "code/statement_rules.h"
 #include "code/translation_outcomes.h"
 #include "common/ansi_text.h"
+#include "common/pair_filter.h"
 #include "common/string_helpers.h"
 
 namespace velorin {
@@ -16,6 +17,12 @@ namespace {
 bool Contains(std::string_view line, std::string_view text, bool exactCase) {
     return exactCase ? line.find(text) != std::string_view::npos
                      : IFind(line, text) != std::string_view::npos;
+}
+
+// The same, with the line's filter ruling out most texts at once.
+bool Contains(std::string_view line, const PairFilter& filter, std::string_view text,
+              bool exactCase) {
+    return filter.MayContain(text) && Contains(line, text, exactCase);
 }
 
 void StageApplication(CodeFileState& state) {
@@ -103,10 +110,10 @@ constexpr Unsupported kLastUnsupported[] = {
     {".OnUpdated", true, 12},
 };
 
-const Unsupported* FirstIn(std::string_view line, const Unsupported* begin,
-                           const Unsupported* end) {
+const Unsupported* FirstIn(std::string_view line, const PairFilter& filter,
+                           const Unsupported* begin, const Unsupported* end) {
     for (const Unsupported* rule = begin; rule != end; ++rule) {
-        if (Contains(line, rule->text, rule->exactCase))
+        if (Contains(line, filter, rule->text, rule->exactCase))
             return rule;
     }
     return nullptr;
@@ -115,43 +122,46 @@ const Unsupported* FirstIn(std::string_view line, const Unsupported* begin,
 // Returns false when translation ends here.
 bool StageUnsupported(CodeFileState& state) {
     const std::string& line = state.line;
-    if (const Unsupported* rule = FirstIn(line, std::begin(kUnsupported), std::end(kUnsupported))) {
+    const PairFilter filter(line);
+    if (const Unsupported* rule =
+            FirstIn(line, filter, std::begin(kUnsupported), std::end(kUnsupported))) {
         CommentedOut(state, rule->reason);
         return true;
     }
     for (std::string_view attribute : kAttributes) {
-        if (Contains(line, attribute, false)) {
+        if (Contains(line, filter, attribute, false)) {
             Blank(state);
             return false;
         }
     }
     for (const auto& callback : kListCallbacks) {
-        if (Contains(line, callback[0], false) || Contains(line, callback[1], false)) {
+        if (Contains(line, filter, callback[0], false) ||
+            Contains(line, filter, callback[1], false)) {
             CommentedOut(state, reason::kListCallback);
             return true;
         }
     }
     for (std::string_view constant : kNavigationConstants) {
-        if (Contains(line, constant, false)) {
+        if (Contains(line, filter, constant, false)) {
             CommentedOut(state, reason::kAccessOnlyFeature);
             return true;
         }
     }
-    if (Contains(line, ".ControlTipText", true) && !state.session.options.vb5Project) {
+    if (Contains(line, filter, ".ControlTipText", true) && !state.session.options.vb5Project) {
         CommentedOut(state, reason::kAccessOnlyFeature);
         return true;
     }
     if (const Unsupported* rule =
-            FirstIn(line, std::begin(kLaterUnsupported), std::end(kLaterUnsupported))) {
+            FirstIn(line, filter, std::begin(kLaterUnsupported), std::end(kLaterUnsupported))) {
         CommentedOut(state, rule->reason);
         return true;
     }
-    if (Contains(line, ".form", false) && !Contains(line, "vb.form", false)) {
+    if (Contains(line, filter, ".form", false) && !Contains(line, filter, "vb.form", false)) {
         CommentedOut(state, reason::kAccessOnlyFeature);
         return true;
     }
     if (const Unsupported* rule =
-            FirstIn(line, std::begin(kLastUnsupported), std::end(kLastUnsupported))) {
+            FirstIn(line, filter, std::begin(kLastUnsupported), std::end(kLastUnsupported))) {
         CommentedOut(state, rule->reason);
     }
     return true;
@@ -218,9 +228,12 @@ constexpr Replacement kSysCmd[] = {
 };
 
 void Apply(std::string& line, const Replacement* begin, const Replacement* end) {
+    PairFilter filter(line);
     for (const Replacement* r = begin; r != end; ++r) {
-        if (IFind(line, r->find) != std::string::npos)
+        if (filter.MayContain(r->find) && IFind(line, r->find) != std::string::npos) {
             line = ReplaceAll(line, r->find, r->replace);
+            filter.Reset(line);
+        }
     }
 }
 

@@ -102,6 +102,8 @@ struct CodeFile {
     bool isModule = false;
     std::vector<std::string> code;  // the code lines, design section left out
     NameSet defined;
+    // The names called inside procedures, each once, in the order first called.
+    std::vector<std::string> called;
 };
 
 // Checks the form block and returns the line index where the code begins.
@@ -154,18 +156,6 @@ CodeFile ReadCodeFile(const OutputDirectory& out, const std::string& name, bool 
     return file;
 }
 
-void CollectDefinitions(CodeFile& file, NameSet& global) {
-    for (const std::string& code : file.code) {
-        bool isPrivate = false;
-        const std::string name = DefinedName(code, isPrivate);
-        if (name.empty())
-            continue;
-        file.defined.insert(name);
-        if (file.isModule && !isPrivate)
-            global.insert(name);
-    }
-}
-
 bool IsStatement(std::string_view word) {
     for (std::string_view statement : kStatements) {
         if (IEquals(word, statement))
@@ -212,6 +202,38 @@ std::vector<std::string> CalledNames(std::string_view code) {
     return names;
 }
 
+// What the file defines (and the project, when public in a module) and what
+// its procedures call; the code itself is let go, so that only one file's
+// lines are held at a time.
+void CollectNames(CodeFile& file, NameSet& global) {
+    NameSet seen;
+    bool inProcedure = false;
+    for (const std::string& code : file.code) {
+        bool isPrivate = false;
+        const std::string name = DefinedName(code, isPrivate);
+        if (!name.empty()) {
+            file.defined.insert(name);
+            if (file.isModule && !isPrivate)
+                global.insert(name);
+            inProcedure = true;
+            continue;
+        }
+        if (IStartsWith(code, "End Sub") || IStartsWith(code, "End Function") ||
+            IStartsWith(code, "End Property")) {
+            inProcedure = false;
+            continue;
+        }
+        if (!inProcedure)
+            continue;
+        for (std::string& called : CalledNames(code)) {
+            if (seen.insert(called).second)
+                file.called.push_back(std::move(called));
+        }
+    }
+    file.code.clear();
+    file.code.shrink_to_fit();
+}
+
 }  // namespace
 
 std::vector<std::string> CheckProject(const OutputDirectory& out, std::string_view projectFile) {
@@ -221,6 +243,7 @@ std::vector<std::string> CheckProject(const OutputDirectory& out, std::string_vi
         return {std::string(projectFile) + ": the project file is missing"};
 
     std::vector<CodeFile> files;
+    NameSet global;
     for (const std::string& line : SplitLines(*project)) {
         std::string file;
         bool isModule = false;
@@ -240,33 +263,15 @@ std::vector<std::string> CheckProject(const OutputDirectory& out, std::string_vi
             continue;
         }
         files.push_back(ReadCodeFile(out, file, isModule, problems));
+        CollectNames(files.back(), global);
     }
 
-    NameSet global;
-    for (CodeFile& file : files)
-        CollectDefinitions(file, global);
     for (const CodeFile& file : files) {
-        NameSet reported;
-        bool inProcedure = false;
-        for (const std::string& code : file.code) {
-            bool isPrivate = false;
-            if (!DefinedName(code, isPrivate).empty()) {
-                inProcedure = true;
-                continue;
-            }
-            if (IStartsWith(code, "End Sub") || IStartsWith(code, "End Function") ||
-                IStartsWith(code, "End Property")) {
-                inProcedure = false;
-                continue;
-            }
-            if (!inProcedure)
-                continue;
-            for (const std::string& name : CalledNames(code)) {
-                if (file.defined.count(name) == 0 && global.count(name) == 0 &&
-                    !IsLanguageProcedure(name) && reported.insert(name).second)
-                    problems.push_back(file.name + " calls " + name +
-                                       ", which the project does not define");
-            }
+        for (const std::string& name : file.called) {
+            if (file.defined.count(name) == 0 && global.count(name) == 0 &&
+                !IsLanguageProcedure(name))
+                problems.push_back(file.name + " calls " + name +
+                                   ", which the project does not define");
         }
     }
     return problems;
