@@ -4,6 +4,7 @@
 
 #include "common/ansi_text.h"
 #include "common/pair_filter.h"
+#include "common/string_helpers.h"
 #include "common/vb_format.h"
 
 #include <limits>
@@ -137,6 +138,41 @@ TEST(CaseInsensitiveSearch, AgreesWithAPlainSearchOnEveryCasePair) {
             ASSERT_TRUE(PairFilter(text).MayContain(what)) << "text " << text << " what " << what;
         }
     }
+}
+
+// CR, LF and CR LF each end a line; a last line without an ending counts, and
+// no empty line follows a final ending. Checked against a plain splitter.
+TEST(SplitLinesTest, AgreesWithAPlainSplitterOnEveryMixOfLineEnds) {
+    auto plain = [](std::string_view content) {
+        std::vector<std::string> lines;
+        size_t start = 0;
+        for (size_t i = 0; i < content.size(); ++i) {
+            if (content[i] == '\r' || content[i] == '\n') {
+                lines.emplace_back(content.substr(start, i - start));
+                if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n')
+                    ++i;
+                start = i + 1;
+            }
+        }
+        if (start < content.size())
+            lines.emplace_back(content.substr(start));
+        return lines;
+    };
+    EXPECT_EQ(SplitLines("a\r\nb\rc\n\nd"), (std::vector<std::string>{"a", "b", "c", "", "d"}));
+    EXPECT_TRUE(SplitLines("").empty());
+    std::mt19937 random(11);
+    for (int round = 0; round < 5000; ++round) {
+        std::string content;
+        for (size_t i = random() % 16; i > 0; --i)
+            content.push_back("ab\r\n "[random() % 5]);
+        ASSERT_EQ(SplitLines(content), plain(content)) << testing::PrintToString(content);
+        const std::string_view trimmed = TrimWhitespace(content);
+        ASSERT_TRUE(trimmed.empty() || (trimmed.front() != ' ' && trimmed.back() != ' '));
+        ASSERT_NE(content.find(trimmed), std::string::npos);
+    }
+    EXPECT_EQ(TrimBlanks("  \tx y \t "), "\tx y \t");
+    EXPECT_EQ(TrimWhitespace("  \tx y \t "), "x y");
+    EXPECT_EQ(TrimWhitespace(" \t "), "");
 }
 
 }  // namespace

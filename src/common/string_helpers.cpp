@@ -1,6 +1,7 @@
 #include "common/string_helpers.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "common/ansi_text.h"
 
@@ -67,37 +68,48 @@ void SortIntegers(std::vector<int16_t>& values) {
 
 namespace {
 
-std::string_view TrimOf(std::string_view text, std::string_view characters) {
-    size_t first = text.find_first_not_of(characters);
-    if (first == std::string_view::npos)
-        return {};
-    size_t last = text.find_last_not_of(characters);
-    return text.substr(first, last - first + 1);
+// Plain loops: trimming runs on every line several times over.
+template <typename IsTrimmed>
+std::string_view TrimWhere(std::string_view text, IsTrimmed trimmed) {
+    size_t first = 0;
+    size_t last = text.size();
+    while (first < last && trimmed(text[first]))
+        ++first;
+    while (last > first && trimmed(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
 }
 
 }  // namespace
 
 std::string_view TrimBlanks(std::string_view text) {
-    return TrimOf(text, " ");
+    return TrimWhere(text, [](char c) { return c == ' '; });
 }
 
 std::string_view TrimWhitespace(std::string_view text) {
-    return TrimOf(text, " \t");
+    return TrimWhere(text, [](char c) { return c == ' ' || c == '\t'; });
 }
 
 std::vector<std::string> SplitLines(std::string_view content) {
     std::vector<std::string> lines;
+    lines.reserve(static_cast<size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
+    const char* const base = content.data();
+    const size_t size = content.size();
     size_t start = 0;
-    for (size_t i = 0; i < content.size(); ++i) {
-        if (content[i] == '\r' || content[i] == '\n') {
-            lines.emplace_back(content.substr(start, i - start));
-            if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n')
-                ++i;
-            start = i + 1;
+    while (start < size) {
+        // The line ends at the first CR or LF; CR LF is one break.
+        const auto* lf = static_cast<const char*>(std::memchr(base + start, '\n', size - start));
+        const size_t lfAt = lf ? static_cast<size_t>(lf - base) : size;
+        const auto* cr = static_cast<const char*>(std::memchr(base + start, '\r', lfAt - start));
+        if (cr) {
+            const size_t crAt = static_cast<size_t>(cr - base);
+            lines.emplace_back(content.substr(start, crAt - start));
+            start = crAt + 1 < size && base[crAt + 1] == '\n' ? crAt + 2 : crAt + 1;
+        } else {
+            lines.emplace_back(content.substr(start, lfAt - start));
+            start = lfAt + 1;
         }
     }
-    if (start < content.size())
-        lines.emplace_back(content.substr(start));
     return lines;
 }
 
