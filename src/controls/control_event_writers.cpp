@@ -72,14 +72,30 @@ void WriteCheckBoxEvents(FormState& state) {
     events.Composite(events.Property("OnLostFocus"), suffix::kLostFocus, lostFocus);
 }
 
-void WriteOptionEvents(FormState& state) {
+void WriteOptionEvents(FormState& state, bool group) {
     EventWriter events(state);
+    if (!group) {
+        // A button on its own is a single control: its events take no index,
+        // and its own Click, GotFocus and LostFocus take the folded lines.
+        OwnEvents(events, {{"OnDblClick", suffix::kDblClick}});
+        MouseEvents(events);
+        events.Composite(events.Property("OnClick"), suffix::kClick, UpdateFolds(events));
+        GotFocusWithEnter(events);
+        events.Composite(events.Property("OnLostFocus"), suffix::kLostFocus,
+                         {{events.Property("OnExit"), "_Exit(0)"}});
+        return;
+    }
     OwnEvents(events, {{"OnClick", suffix::kClick}, {"OnDblClick", suffix::kDblClick}});
     MouseEvents(events);
-    // The buttons form a control array: these events carry its index.
-    events.FoldedOnly("_Click(Index as Integer)", UpdateFolds(events));
-    events.FoldedOnly("_GotFocus(Index as Integer)", {{events.Property("OnEnter"), "_OnEnter"}});
-    events.FoldedOnly("_LostFocus(Index as Integer)", {{events.Property("OnExit"), "_OnExit"}});
+    // A group's buttons form a control array: these events carry its index,
+    // and so do the group's own Enter and AfterUpdate procedures, which the
+    // procedure pass gives an Index. Exit keeps its Cancel argument.
+    events.FoldedOnly("_Click(Index as Integer)",
+                      {{events.Property("BeforeUpdate"), "_BeforeUpdate(0)"},
+                       {events.Property("AfterUpdate"), "_AfterUpdate(Index)"}});
+    events.FoldedOnly("_GotFocus(Index as Integer)",
+                      {{events.Property("OnEnter"), "_Enter(Index)"}});
+    events.FoldedOnly("_LostFocus(Index as Integer)", {{events.Property("OnExit"), "_Exit(0)"}});
 }
 
 void WriteTextBoxEvents(FormState& state) {

@@ -92,7 +92,8 @@ class EventWriter {
 void WriteLabelEvents(FormState& state);
 void WriteButtonEvents(FormState& state);
 void WriteCheckBoxEvents(FormState& state);
-void WriteOptionEvents(FormState& state);
+// `group`: the buttons of an option group, a control array; else one button.
+void WriteOptionEvents(FormState& state, bool group);
 void WriteTextBoxEvents(FormState& state);
 void WriteListBoxEvents(FormState& state);
 void WriteComboBoxEvents(FormState& state);

@@ -92,7 +92,7 @@ void WriteOptionButton(FormState& state) {
         WriteLabelLines(out, button);
     }
     out.WriteLine("End");
-    WriteOptionEvents(state);
+    WriteOptionEvents(state, false);
     ++state.session.controlCount;
 }
 
@@ -207,7 +207,7 @@ void WriteOptionGroup(FormState& state) {
     for (const AccessControl* toggle : toggles)
         writeToggle(*toggle);
     out.WriteLine("End");
-    WriteOptionEvents(state);
+    WriteOptionEvents(state, true);
     ++session.controlCount;
 }
 

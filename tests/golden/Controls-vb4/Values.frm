@@ -746,17 +746,14 @@ End Sub
 
 Private Sub optFree_Click()
     Dim varReturn as variant
-    varReturn =Picked
-End Sub
-
-Private Sub optFree_Click(Index as Integer)
     Call optFree_BeforeUpdate(0)
 
+    varReturn =Picked
 End Sub
 
 Private Sub Ship_Click(Index as Integer)
 
-    Call Ship_AfterUpdate
+    Call Ship_AfterUpdate(Index)
 End Sub
 
 Private Sub Ship_GotFocus(Index as Integer)

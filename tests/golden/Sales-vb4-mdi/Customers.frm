@@ -1277,12 +1277,12 @@ Private Sub lstCustomerType_Click()
     Call lstCustomerType_AfterUpdate
 End Sub
 
-Private Sub optPreferred_Click(Index as Integer)
+Private Sub optPreferred_Click()
 
     Call optPreferred_AfterUpdate
 End Sub
 
-Private Sub tglShowAll_Click(Index as Integer)
+Private Sub tglShowAll_Click()
 
     Call tglShowAll_AfterUpdate
 End Sub

@@ -1225,12 +1225,12 @@ Private Sub txtContactTitle_LostFocus()
     gvarReturn =ClearStatus
 End Sub
 
-Private Sub optPreferred_Click(Index as Integer)
+Private Sub optPreferred_Click()
 
     Call optPreferred_AfterUpdate
 End Sub
 
-Private Sub tglShowAll_Click(Index as Integer)
+Private Sub tglShowAll_Click()
 
     Call tglShowAll_AfterUpdate
 End Sub

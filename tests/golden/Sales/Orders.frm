@@ -1391,7 +1391,7 @@ End Sub
 
 Private Sub grpShipVia_Click(Index as Integer)
 
-    Call grpShipVia_AfterUpdate
+    Call grpShipVia_AfterUpdate(Index)
 End Sub
 
 Private Sub grpShipVia_LostFocus(Index as Integer)

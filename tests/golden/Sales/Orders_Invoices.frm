@@ -543,7 +543,7 @@ End Sub
 
 Private Sub grpSortOrder_Click(Index as Integer)
 
-    Call grpSortOrder_AfterUpdate
+    Call grpSortOrder_AfterUpdate(Index)
 End Sub
 
 Private Sub cmdCloseInvoices_Click()
