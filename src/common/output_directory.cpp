@@ -101,6 +101,7 @@ OutputDirectory& OutputDirectory::operator=(OutputDirectory&& other) {
         dir_ = std::move(other.dir_);
         kept_ = std::move(other.kept_);
         held_ = std::move(other.held_);
+        listed_ = std::move(other.listed_);
         failed_ = other.failed_;
         firstError_ = std::move(other.firstError_);
     }
