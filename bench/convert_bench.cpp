@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -298,12 +299,15 @@ int main(int argc, char** argv) {
         std::optional<bench::ApplicationSize> size = bench::SizeNamed(name);
         if (!size) {
             const size_t colon = name.find(':');
-            if (colon == std::string::npos) {
+            try {
+                if (colon == std::string::npos)
+                    throw std::invalid_argument(name);
+                size = bench::ApplicationSize{name, std::stoi(name.substr(0, colon)),
+                                              std::stol(name.substr(colon + 1))};
+            } catch (const std::exception&) {
                 std::fprintf(stderr, "convert_bench: unknown size %s\n", name.c_str());
                 return 2;
             }
-            size = bench::ApplicationSize{name, std::stoi(name.substr(0, colon)),
-                                          std::stol(name.substr(colon + 1))};
         }
         const fs::path dir = work / size->name;
         const fs::path input = dir / "Synthetic.mdb.src";

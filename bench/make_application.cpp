@@ -16,13 +16,13 @@ int main(int argc, char** argv) {
     }
     std::optional<ApplicationSize> size = SizeNamed(argv[1]);
     if (!size) {
-        const std::string spec = argv[1];
-        const size_t colon = spec.find(':');
+        const std::string text = argv[1];
+        const size_t colon = text.find(':');
         try {
             if (colon == std::string::npos)
-                throw std::invalid_argument(spec);
-            size = ApplicationSize{spec, std::stoi(spec.substr(0, colon)),
-                                   std::stol(spec.substr(colon + 1))};
+                throw std::invalid_argument(text);
+            size = ApplicationSize{text, std::stoi(text.substr(0, colon)),
+                                   std::stol(text.substr(colon + 1))};
         } catch (const std::exception&) {
             std::fprintf(stderr, "make_application: unknown size %s\n", argv[1]);
             return 2;

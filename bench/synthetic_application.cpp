@@ -2104,6 +2104,11 @@ std::optional<ApplicationSize> SizeNamed(std::string_view name) {
 
 ApplicationCounts WriteApplication(const fs::path& root, const ApplicationSize& size,
                                    uint64_t seed) {
+    // Fewer forms leave no main form for the subforms, macros and menus to name.
+    if (size.forms < kFewestForms || size.codeLines < 0)
+        throw std::invalid_argument("a synthetic application needs at least " +
+                                    std::to_string(kFewestForms) +
+                                    " forms and no negative number of lines");
     return Generator(root, size, seed).Run();
 }
 

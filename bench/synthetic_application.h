@@ -41,7 +41,10 @@ struct ApplicationCounts {
     long files = 0;
 };
 
+inline constexpr int kFewestForms = 3;
+
 // Writes the export into `root` (created; files already there are replaced).
+// Throws std::invalid_argument for fewer than kFewestForms forms or negative lines.
 ApplicationCounts WriteApplication(const std::filesystem::path& root, const ApplicationSize& size,
                                    uint64_t seed = 20240611);
 

@@ -40,6 +40,16 @@ TEST(SyntheticApplication, SizesAreTheOnesTheBenchmarkPromises) {
     EXPECT_FALSE(bench::SizeNamed("huge"));
 }
 
+TEST(SyntheticApplication, TooFewFormsAreRefusedNotCrashedOn) {
+    TempDir dir;
+    for (const bench::ApplicationSize size :
+         {bench::ApplicationSize{"one", 1, 100}, bench::ApplicationSize{"two", 2, 0},
+          bench::ApplicationSize{"negative", 5, -1}})
+        EXPECT_THROW(bench::WriteApplication(dir / "x.mdb.src", size), std::invalid_argument)
+            << size.name;
+    EXPECT_EQ(bench::WriteApplication(dir / "y.mdb.src", {"three", 3, 0}).forms, 3);
+}
+
 TEST(SyntheticApplication, TheSameSeedWritesTheSameBytes) {
     TempDir dir;
     const bench::ApplicationSize size{"test", 12, 6000};
