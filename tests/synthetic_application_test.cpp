@@ -42,7 +42,7 @@ TEST(SyntheticApplication, SizesAreTheOnesTheBenchmarkPromises) {
 
 TEST(SyntheticApplication, TooFewFormsAreRefusedNotCrashedOn) {
     TempDir dir;
-    for (const bench::ApplicationSize size :
+    for (const bench::ApplicationSize& size :
          {bench::ApplicationSize{"one", 1, 100}, bench::ApplicationSize{"two", 2, 0},
           bench::ApplicationSize{"negative", 5, -1}})
         EXPECT_THROW(bench::WriteApplication(dir / "x.mdb.src", size), std::invalid_argument)
