@@ -272,13 +272,14 @@ int main(int argc, char** argv) {
         } else if (arg == "--digest") {
             digest = true;
         } else {
-            std::fprintf(stderr,
+            const bool help = arg == "--help" || arg == "-h";
+            std::fprintf(help ? stdout : stderr,
                          "usage: convert_bench [--sizes small,medium,large] [--work DIR] "
                          "[--bin DIR] [--digest]\n"
                          "  sizes: tiny, small, medium, large or FORMS:LINES; the applications "
                          "and their\n  projects are written under the work directory [%s]\n",
                          (self / "work").c_str());
-            return 2;
+            return help ? 0 : 2;
         }
     }
     if (!fs::is_regular_file(bin / "vlrn.db")) {
