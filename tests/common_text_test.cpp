@@ -166,6 +166,8 @@ TEST(SplitLinesTest, AgreesWithAPlainSplitterOnEveryMixOfLineEnds) {
         for (size_t i = random() % 16; i > 0; --i)
             content.push_back("ab\r\n "[random() % 5]);
         ASSERT_EQ(SplitLines(content), plain(content)) << testing::PrintToString(content);
+        const std::vector<std::string_view> views = SplitLineViews(content);
+        ASSERT_EQ(std::vector<std::string>(views.begin(), views.end()), plain(content));
         const std::string_view trimmed = TrimWhitespace(content);
         ASSERT_TRUE(trimmed.empty() || (trimmed.front() != ' ' && trimmed.back() != ' '));
         ASSERT_NE(content.find(trimmed), std::string::npos);

@@ -27,7 +27,7 @@ void SimulateDiskFault(std::optional<SimulatedDiskFault> fault) {
 
 OutputFile::OutputFile(OutputDirectory* owner, std::string name, bool append)
     : name_(std::move(name)) {
-    if (owner->PathOf(name_).empty()) {
+    if (!IsPlainFileName(name_)) {
         owner->ReportFailure(name_, "not a plain file name");
         return;
     }
@@ -193,7 +193,7 @@ bool OutputDirectory::WriteToDisk(std::string_view name, std::string_view conten
         ReportFailure(name, std::strerror(errno));
         return false;
     }
-    if (listed_)
+    if (listed_ && kept_.count(name) == 0)
         listed_->emplace(name);
     if (simulatedFault) {
         const auto wanted = static_cast<long long>(content.size());
@@ -219,11 +219,14 @@ bool OutputDirectory::WriteToDisk(std::string_view name, std::string_view conten
     return true;
 }
 
+bool IsPlainFileName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+
 fs::path OutputDirectory::PathOf(std::string_view name) const {
-    if (name.empty() || name == "." || name == ".." ||
-        name.find_first_of(std::string_view("/\0", 2)) != std::string_view::npos) {
+    if (!IsPlainFileName(name))
         return {};
-    }
     return dir_ / AnsiToPath(name);
 }
 
@@ -349,7 +352,8 @@ bool OutputDirectory::Rename(std::string_view from, std::string_view to) {
         ReportFailure(to, ec.message());
     } else if (listed_) {
         listed_->erase(std::string(from));
-        listed_->emplace(to);
+        if (kept_.count(to) == 0)
+            listed_->emplace(to);
     }
     return !ec;
 }
@@ -373,7 +377,7 @@ bool OutputDirectory::CopyFrom(const fs::path& source, std::string_view name) {
     // Replaced, not written through: the old file may be read-only or a link.
     fs::remove(target, ec);
     fs::copy_file(source, target, ec);
-    if (listed_)
+    if (listed_ && kept_.count(name) == 0)
         listed_->emplace(name);
     if (ec) {
         ReportFailure(name, ec.message());
@@ -423,6 +427,9 @@ int OutputDirectory::RemoveMatching(std::string_view pattern) {
 
 void OutputDirectory::Keep(std::string_view name) {
     kept_.emplace(name);
+    // No pattern removes it now, so the listing need not hold it.
+    if (listed_)
+        listed_->erase(std::string(name));
 }
 
 bool OutputDirectory::AnyMatching(std::string_view pattern) const {

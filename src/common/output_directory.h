@@ -118,9 +118,9 @@ class OutputDirectory {
     std::filesystem::path dir_;
     std::set<std::string, ILess> kept_;
     mutable std::map<std::string, HeldText, std::less<>> held_;
-    // The directory's files (and links) as first listed, then kept up to date
-    // by this object's own writes and removals, so that the patterns removed
-    // after every form do not list the whole directory again.
+    // The directory's files (and links) as first listed, less the kept ones,
+    // then kept up to date by this object's own writes and removals, so that
+    // the patterns removed after every form do not list the directory again.
     std::optional<std::set<std::string, std::less<>>> listed_;
     bool failed_ = false;
     std::string firstError_;
@@ -135,6 +135,9 @@ struct SimulatedDiskFault {
     bool readOnly = false;
 };
 void SimulateDiskFault(std::optional<SimulatedDiskFault> fault);
+
+// A name that stays inside its directory: no "/", NUL, "." or "..".
+bool IsPlainFileName(std::string_view name);
 
 // The whole content of a file; nothing when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);

@@ -90,26 +90,46 @@ std::string_view TrimWhitespace(std::string_view text) {
     return TrimWhere(text, [](char c) { return c == ' ' || c == '\t'; });
 }
 
-std::vector<std::string> SplitLines(std::string_view content) {
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
+namespace {
+
+// Calls `add` with each line: CR, LF and CR LF each end one.
+template <typename Add>
+void ForEachLine(std::string_view content, Add add) {
     const char* const base = content.data();
     const size_t size = content.size();
     size_t start = 0;
     while (start < size) {
-        // The line ends at the first CR or LF; CR LF is one break.
         const auto* lf = static_cast<const char*>(std::memchr(base + start, '\n', size - start));
         const size_t lfAt = lf ? static_cast<size_t>(lf - base) : size;
         const auto* cr = static_cast<const char*>(std::memchr(base + start, '\r', lfAt - start));
         if (cr) {
             const size_t crAt = static_cast<size_t>(cr - base);
-            lines.emplace_back(content.substr(start, crAt - start));
+            add(content.substr(start, crAt - start));
             start = crAt + 1 < size && base[crAt + 1] == '\n' ? crAt + 2 : crAt + 1;
         } else {
-            lines.emplace_back(content.substr(start, lfAt - start));
+            add(content.substr(start, lfAt - start));
             start = lfAt + 1;
         }
     }
+}
+
+size_t LineCountBound(std::string_view content) {
+    return static_cast<size_t>(std::count(content.begin(), content.end(), '\n')) + 1;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitLines(std::string_view content) {
+    std::vector<std::string> lines;
+    lines.reserve(LineCountBound(content));
+    ForEachLine(content, [&lines](std::string_view line) { lines.emplace_back(line); });
+    return lines;
+}
+
+std::vector<std::string_view> SplitLineViews(std::string_view content) {
+    std::vector<std::string_view> lines;
+    lines.reserve(LineCountBound(content));
+    ForEachLine(content, [&lines](std::string_view line) { lines.push_back(line); });
     return lines;
 }
 

@@ -20,6 +20,8 @@ std::string GetToken(std::string_view text, int n, std::string_view delim);
 void SortIntegers(std::vector<int16_t>& values);
 // Splits text at CR LF, LF or CR; a final line end does not start a new line.
 std::vector<std::string> SplitLines(std::string_view content);
+// The same lines as views into `content`, which must outlive them.
+std::vector<std::string_view> SplitLineViews(std::string_view content);
 // Visual Basic's Trim: leading and trailing blanks (spaces only).
 std::string_view TrimBlanks(std::string_view text);
 // Blanks and tabs, as the object text and code layout allow them.

@@ -107,7 +107,7 @@ struct CodeFile {
 };
 
 // Checks the form block and returns the line index where the code begins.
-size_t CheckFormBlock(const std::string& name, const std::vector<std::string>& lines,
+size_t CheckFormBlock(const std::string& name, const std::vector<std::string_view>& lines,
                       std::vector<std::string>& problems) {
     int depth = 0;
     int blocks = 0;
@@ -138,7 +138,8 @@ CodeFile ReadCodeFile(const OutputDirectory& out, const std::string& name, bool 
     CodeFile file;
     file.name = name;
     file.isModule = isModule;
-    const std::vector<std::string> lines = SplitLines(out.Read(name).value_or(std::string()));
+    const std::string content = out.Read(name).value_or(std::string());
+    const std::vector<std::string_view> lines = SplitLineViews(content);
     size_t start = isModule ? 0 : CheckFormBlock(name, lines, problems);
     std::string pending;  // a statement continued with " _"
     for (size_t i = start; i < lines.size(); ++i) {
