@@ -62,18 +62,28 @@ void OutputFile::WriteRaw(std::string_view bytes) {
         held->content.append(bytes);
 }
 
-void HeldText::MakeContent() {
-    if (!asLines)
-        return;
+namespace {
+
+// Lines as a file holds them: each ends in CR LF.
+std::string JoinedLines(const std::vector<std::string>& lines) {
     size_t size = 0;
     for (const std::string& line : lines)
         size += line.size() + 2;
-    content.clear();
+    std::string content;
     content.reserve(size);
     for (const std::string& line : lines) {
         content += line;
         content += "\r\n";
     }
+    return content;
+}
+
+}  // namespace
+
+void HeldText::MakeContent() {
+    if (!asLines)
+        return;
+    content = JoinedLines(lines);
     lines.clear();
     keys.clear();
     asLines = false;
@@ -256,15 +266,8 @@ std::optional<uintmax_t> OutputDirectory::SizeOf(std::string_view name) const {
 }
 
 std::optional<std::string> OutputDirectory::Read(std::string_view name) const {
-    if (auto it = held_.find(name); it != held_.end()) {
-        HeldText copy;
-        if (!it->second.asLines)
-            return it->second.content;
-        copy.lines = it->second.lines;
-        copy.asLines = true;
-        copy.MakeContent();
-        return copy.content;
-    }
+    if (auto it = held_.find(name); it != held_.end())
+        return it->second.asLines ? JoinedLines(it->second.lines) : it->second.content;
     // Only the directory's own files: a link is not read through.
     if (!Exists(name))
         return std::nullopt;

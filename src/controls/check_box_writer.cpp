@@ -19,13 +19,7 @@ void WriteCheckBox(FormState& state) {
     else
         out.WriteLine(box.Property("TripleState").AsBool() ? "Value = 2" : "Value = 0");
     WriteFontBlock(out, box);
-    WriteSize(out, "Height", box);
-    WriteLeft(out, state, box);
-    out.WriteLine("TabIndex = " + box.Text("TabIndex"));
-    if (!box.Property("TabStop").AsBool())
-        out.WriteLine("TabStop = 0");
-    WriteTop(out, state, box);
-    WriteSize(out, "Width", box);
+    WritePlacementLines(out, state, box);
     out.WriteLine("HelpContextID = " + box.Text("HelpContextID"));
     WriteTipAndTagLines(out, state, box);
     if (!box.Property("Enabled").AsBool())

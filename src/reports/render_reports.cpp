@@ -44,28 +44,28 @@ bool PaintReports(const std::vector<ReportData>& reports, QPagedPaintDevice& dev
     return true;
 }
 
+// The named reports' data; false with the reason when none is named or one fails.
+bool ReadSelected(const std::filesystem::path& supportDb, const std::vector<std::string>& names,
+                  std::vector<ReportData>& reports, std::string& error) {
+    if (names.empty()) {
+        error = "no report selected";
+        return false;
+    }
+    return ReadReports(supportDb, names, reports, error);
+}
+
 }  // namespace
 
 bool RenderReports(const std::filesystem::path& supportDb, const std::vector<std::string>& names,
                    QPagedPaintDevice& device, std::string& error) {
-    if (names.empty()) {
-        error = "no report selected";
-        return false;
-    }
     std::vector<ReportData> reports;
-    if (!ReadReports(supportDb, names, reports, error))
-        return false;
-    return PaintReports(reports, device, error);
+    return ReadSelected(supportDb, names, reports, error) && PaintReports(reports, device, error);
 }
 
 bool WriteReportsPdf(const std::filesystem::path& supportDb, const std::vector<std::string>& names,
                      const std::filesystem::path& pdf, std::string& error) {
-    if (names.empty()) {
-        error = "no report selected";
-        return false;
-    }
     std::vector<ReportData> reports;
-    if (!ReadReports(supportDb, names, reports, error))
+    if (!ReadSelected(supportDb, names, reports, error))
         return false;
     // Written beside the target and renamed into place: a failure leaves no
     // half file and keeps an older one.

@@ -293,7 +293,6 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
 
     RemoveFragments(out);
     out.RemoveMatching("*.mc?");
-    out.WriteHeld();
     session.ui.EndProgress();
     db.Close();
 
