@@ -10,6 +10,7 @@
 #include <string>
 
 #include "code/module_conversion.h"
+#include "common/string_helpers.h"
 #include "session/session.h"
 
 namespace {
@@ -73,17 +74,16 @@ std::string MakeModule(int lines) {
     return text;
 }
 
-double Convert(int lines, const fs::path& dir, const fs::path& supportDb) {
+double Convert(int lines, const fs::path& supportDb) {
     AccessApplication app;
     app.AddQueryDef({"qryUpdatePrices", "UPDATE Products SET x = 1", 48, {}});
     QuietUi ui;
     Session session(app, supportDb, ui);
     session.convertedFormNames = {"", "Orders"};
-    session.out = OutputDirectory(dir);
-    session.out.Write("MODU_Bench.txt", MakeModule(lines));
+    const CodeText module(SplitLines(MakeModule(lines)));
     session.supportDb.BeginGroup();
     auto start = std::chrono::steady_clock::now();
-    ConvertCodeFile(session, "MODU_Bench.txt", false);
+    ConvertCodeFile(session, "Bench", module, false);
     double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     session.supportDb.CommitGroup();
@@ -100,18 +100,15 @@ int main(int argc, char** argv) {
             "usage: translate_bench SUPPORT_DB\n  (a copy of vlrn.db; its tables are emptied)\n");
         return 2;
     }
-    fs::path dir = fs::temp_directory_path() / "velorin-translate-bench";
-    fs::create_directories(dir);
     std::printf("%10s %10s %14s\n", "lines", "seconds", "lines/second");
     double previous = 0;
     for (int lines : {25000, 50000, 100000, 200000}) {
-        double seconds = Convert(lines, dir, argv[1]);
+        double seconds = Convert(lines, argv[1]);
         std::printf("%10d %10.3f %14.0f", lines, seconds, lines / seconds);
         if (previous > 0)
             std::printf("   x%.2f for twice the lines", seconds / previous);
         std::printf("\n");
         previous = seconds;
     }
-    fs::remove_all(dir);
     return 0;
 }

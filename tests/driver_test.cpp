@@ -55,50 +55,52 @@ class DriverTest : public ::testing::Test {
     ConversionSteps steps;
 };
 
-// Writes every fragment a form can have, each naming itself.
-void WriteAllFragments(Session& s, const std::string& f, bool, const std::string&) {
-    OutputDirectory& out = s.out;
-    out.Write("form_" + f + ".hdr", CrLf({"VERSION 5.00"}));
-    out.Write("form_" + f + ".frm", CrLf({"Begin VB.Form " + f, "End"}));
-    for (const char* suffix : {"004", "005", "003", "006", "007", "ctl"}) {
-        out.Write("form_" + f + "." + suffix, CrLf({std::string("' fragment ") + suffix}));
-    }
-    for (const char* file : {"toolbarcode.txt", "_Menu.mc1", "_Menu.mc2", "_Menu.mc3"}) {
-        out.Write(file, CrLf({std::string("' ") + file}));
-    }
+// Fills every part a form file can have, each naming itself.
+void WriteAllParts(Session& s, FormOutput& output, const std::string& f, const std::string&) {
+    output.SetVersion("VERSION 5.00");
+    output.StartForm("Begin VB.Form " + f);
+    FormCode& code = output.Code();
+    code.listBoxes.Append("' list boxes");
+    code.comboBoxes.Append("' combo boxes");
+    code.buttons.Append("' buttons");
+    code.reposition.Append("' reposition");
+    code.captions.Append("' captions");
+    code.events.Append("' events");
+    code.toolbar.Append("' toolbar");
+    for (int i = 0; i < 3; ++i)
+        code.menus[static_cast<size_t>(i)].Append("' menus " + std::to_string(i + 1));
     s.controlCount = 12;
     s.partiallyConvertedCount = 2;
 }
 
-TEST_F(DriverTest, JoinsAFormsFragmentsInTheirFixedOrder) {
+TEST_F(DriverTest, JoinsAFormsCodeInItsFixedOrder) {
     app.AddForm(MakeForm("Orders", {"Option Explicit"}));
     request.forms = {"Orders"};
-    steps.convertForm = WriteAllFragments;
+    steps.convertForm = WriteAllParts;
     ASSERT_EQ(Convert().outcome, Outcome::Done);
     EXPECT_EQ(
         ReadFile(Out("Orders.frm")),
         CrLf({"VERSION 5.00", "Begin VB.Form Orders", "End", "DIM OpenArgsF as string",
-              "Option Explicit", "' fragment 004", "' fragment 005", "' fragment 003",
-              "' fragment 006", "' fragment 007", "' fragment ctl", "' toolbarcode.txt",
-              "' _Menu.mc1", "' _Menu.mc2", "' _Menu.mc3",
+              "Option Explicit", "' list boxes", "' combo boxes", "' buttons", "' reposition",
+              "' captions", "' events", "' toolbar", "' menus 1", "' menus 2", "' menus 3",
               "Property Let OpenArgs(strOpenArgs as string)", "    OpenArgsF=strOpenArgs",
               // Translated like any other line: its "()" goes.
               "End Property", "", "Property Get OpenArgs as string", "    OpenArgs=OpenArgsF",
               "End Property",
-              // The fragments .004, .005, .003 and .007 call for their initialisers.
+              // The list, combo, button and caption routines are called when the form loads.
               "Private Sub Form_Load()", "    Dim vReturnValue as variant",
               "    vReturnValue=InitializeListBoxes()", "    vReturnValue=InitializeComboBoxes()",
               "    vReturnValue=InitializeButtons()", "    vReturnValue=InitialDataCtlCaptions()",
               "End Sub", "Private Sub Form_Activate()", "    Dim vReturnValue as variant",
               "    vReturnValue=InitialDataCtlCaptions()", "End Sub"}));
-    // Fragments, exported code and menu code are gone; the support module step wrote nothing.
+    // Nothing but the form and the project; the support module step wrote nothing.
     EXPECT_EQ(OutFiles(), (std::vector<std::string>{"Orders.frm", "Sales.vbp"}));
 }
 
 TEST_F(DriverTest, FormStatisticsCarryTheControlCounts) {
     app.AddForm(MakeForm("Orders", {"Sub A()", "End Sub"}));
     request.forms = {"Orders"};
-    steps.convertForm = WriteAllFragments;
+    steps.convertForm = WriteAllParts;
     ASSERT_EQ(Convert().outcome, Outcome::Done);
     sqlite3* db = nullptr;
     sqlite3_open((dir / "vlrn.db").c_str(), &db);
@@ -120,8 +122,9 @@ TEST_F(DriverTest, ADeclinedFormGetsNoFileNoLineAndNoCase) {
     app.AddForm(MakeForm("Big", {}));
     app.AddForm(MakeForm("Small/One", {}));
     request.forms = {"Big", "Small/One"};
-    steps.convertForm = [](Session& s, const std::string& f, bool, const std::string& name) {
-        s.out.Write("form_" + f + ".frm", CrLf({"Begin VB.Form X", "End"}));
+    steps.convertForm = [](Session& s, FormOutput& output, const std::string&,
+                           const std::string& name) {
+        output.StartForm("Begin VB.Form X");
         s.formRejected = name == "Big";
     };
     ASSERT_EQ(Convert().outcome, Outcome::Done);

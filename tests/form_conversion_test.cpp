@@ -161,13 +161,12 @@ TEST_F(FormConversionTest, ABoundFormWithOnlyBeforeUpdateGetsOneValidateCase) {
 }
 
 TEST(FrxEntries, TextAndPictureEntriesAppendAtTheEnd) {
-    TempDir dir;
-    OutputDirectory out(dir.Path());
-    EXPECT_EQ(WriteFrxEntry(out, "datOrders", "Orders", false), "0000");
-    EXPECT_EQ(WriteFrxEntry(out, "", "Orders", false, FrxEntry::Picture), "0012");
-    EXPECT_EQ(WriteFrxEntry(out, "ab", "Orders", true), "002E");
+    FormOutput out;
+    EXPECT_EQ(WriteFrxEntry(out, "datOrders", false), "0000");
+    EXPECT_EQ(WriteFrxEntry(out, "", false, FrxEntry::Picture), "0012");
+    EXPECT_EQ(WriteFrxEntry(out, "ab", true), "002E");
     EXPECT_EQ(
-        ReadWritten(out, dir / "Orders.frx"),
+        out.Frx(),
         std::string("\xCE\xFA\x01\x00\x01\x00\x00\x00\x09"
                     "datOrders",
                     18) +
@@ -220,21 +219,21 @@ TEST(StandardListTest, ValueListsWithAHiddenNumericKey) {
 }
 
 TEST(InitialisationRoutines, ItemAndPictureLines) {
-    TempDir dir;
     AccessApplication app;
     ScriptedUi ui;
     Session session(app, "unused.db", ui);
-    session.out = OutputDirectory(dir.Path());
-    FormState state(session, DefaultFormWriters());
+    FormOutput output;
+    const FormCode& code = output.Code();
+    FormState state(session, output, DefaultFormWriters());
     state.fileName = "F";
-    AddComboItems(state, {}, {}, true, false);  // finish without a fragment writes nothing
-    EXPECT_FALSE(session.out.Exists("form_F.005"));
+    AddComboItems(state, {}, {}, true, false);  // finish without a started function writes nothing
+    EXPECT_TRUE(code.comboBoxes.Empty());
     session.options.comboBoxType = 1;
     AddComboItems(state, "\"Red\";\"Green\";\"Blue\"", "cboColour", false, true);
     AddComboItems(state, "SELECT Name FROM T WHERE X=\"a\"\r\nORDER BY Name", "cboName", false,
                   false);
     AddComboItems(state, {}, {}, true, false);
-    EXPECT_EQ(ReadWritten(session.out, dir / "form_F.005"),
+    EXPECT_EQ(code.comboBoxes.Joined(),
               CrLf({"Function InitializeComboBoxes()",
                     "gvarreturn = additemsGT(\"Red;Green;Blue\", me!cboColour, \"String\")",
                     "gvarreturn = additemsGT(\"SELECT Name FROM T WHERE X=\"\"a\"\" ORDER BY "
@@ -242,11 +241,11 @@ TEST(InitialisationRoutines, ItemAndPictureLines) {
                     "End Function"}));
     session.standardListFlag = true;
     AddListItems(state, "A;B", "lstA", false, true);
-    EXPECT_EQ(ReadWritten(session.out, dir / "form_F.004"),
+    EXPECT_EQ(code.listBoxes.Joined(),
               CrLf({"Function InitializeListBoxes()", "On Error Resume Next",
                     "gvarreturn = additemsMS(\"A;B\", me!lstA, \"String\")"}));
     AddButtonPicture(state, "C:\\Pictures\\logo.bmp", "cmdLogo", false);
-    EXPECT_EQ(ReadWritten(session.out, dir / "form_F.003"),
+    EXPECT_EQ(code.buttons.Joined(),
               CrLf({"Function InitializeButtons()", "On Error Resume Next",
                     "cmdLogo.picture =loadpicture(app.path & \"\\bitmaps\\logo.bmp\")"}));
 }

@@ -2,22 +2,19 @@
 #include <sqlite3.h>
 
 #include "code/module_conversion.h"
+#include "common/string_helpers.h"
 #include "test_support.h"
 
 namespace velorin {
 namespace {
 
 using testing::CrLf;
-using testing::ReadWritten;
 using testing::ScriptedUi;
 using testing::TempDir;
-using testing::WriteFile;
 
 class ModuleConversionTest : public ::testing::Test {
   protected:
-    ModuleConversionTest() : session(app, testing::FreshSupportDatabase(dir), ui) {
-        session.out = OutputDirectory(dir.Path());
-    }
+    ModuleConversionTest() : session(app, testing::FreshSupportDatabase(dir), ui) {}
     long Stat(const std::string& module, const std::string& column) {
         session.supportDb.Close();
         sqlite3* db = nullptr;
@@ -38,20 +35,25 @@ class ModuleConversionTest : public ::testing::Test {
     Session session;
 };
 
-TEST_F(ModuleConversionTest, ExportsFormAndModuleCodeUnderTheirFileNames) {
+CodeText Text(const std::string& content) {
+    return CodeText(SplitLines(content));
+}
+
+TEST_F(ModuleConversionTest, ExportsFormAndModuleCodeAsTheApplicationHoldsIt) {
     app.AddModule({"Utility/Functions", {"Option Explicit", "Sub A()", "End Sub"}});
-    ExportModuleText(session, "Utility/Functions", false);
-    EXPECT_EQ(ReadWritten(session.out, dir / "MODU_Utility_Functions.txt"),
+    EXPECT_EQ(ExportModuleText(session, "Utility/Functions", false).Joined(),
               CrLf({"Option Explicit", "Sub A()", "End Sub"}));
+    EXPECT_TRUE(ExportModuleText(session, "Missing", false).Empty());
 }
 
 TEST_F(ModuleConversionTest, ModulesGetUniqueNamesAndCountedLines) {
-    WriteFile(dir / "MODU_Utility Functions.txt",
-              CrLf({"Option Compare Database", "  ' indented comment", "",
-                    "Private Sub Text1_DblClick(Cancel As Integer)", "x = 1", "End Sub",
-                    "Public Function F() As Long", "End Function"}));
-    ConvertCodeFile(session, "MODU_Utility Functions.txt", false);
-    EXPECT_EQ(ReadWritten(session.out, dir / "Utility Functions.bas"),
+    const CodeText code =
+        ConvertCodeFile(session, "Utility Functions",
+                        Text(CrLf({"Option Compare Database", "  ' indented comment", "",
+                                   "Private Sub Text1_DblClick(Cancel As Integer)", "x = 1",
+                                   "End Sub", "Public Function F() As Long", "End Function"})),
+                        false);
+    EXPECT_EQ(code.Joined(),
               CrLf({"Attribute VB_Name = \"Utility_Functions\"", "'VLRN Option Compare Database",
                     "' indented comment", "", "Private Sub Text1_DblClick()", "x = 1", "End Sub",
                     "Public Function F() As Long", "End Function"}));
@@ -63,65 +65,46 @@ TEST_F(ModuleConversionTest, ModulesGetUniqueNamesAndCountedLines) {
     EXPECT_EQ(Stat("Utility Functions", "ProcCount"), 1);
     // The first line is numbered -1.
     EXPECT_EQ(Stat("Utility Functions", "CodeLines"), 6);
-
-    WriteFile(dir / "MODU_Utility_Functions.txt", CrLf({"Option Explicit"}));
-    ConvertCodeFile(session, "MODU_Utility_Functions.txt", false);
-    EXPECT_EQ(ReadWritten(session.out, dir / "Utility_Functions.bas"),
-              CrLf({"Attribute VB_Name = \"Utility_FunctionsA\"", "Option Explicit"}));
-    EXPECT_EQ(session.usedModuleNames,
-              (std::vector<std::string>{"Utility_Functions", "Utility_FunctionsA"}));
 }
 
-TEST_F(ModuleConversionTest, FormFilesKeepTheirDesignSectionUncounted) {
-    WriteFile(
-        dir / "form_Orders.frm",
-        CrLf({"VERSION 5.00", "Begin VB.Form Orders", "Caption = \"x\"", "Begin VB.Label L", "End",
-              "End", "DIM OpenArgsF as string", "Private Sub Form_Load()", "End", "End Sub"}));
+TEST_F(ModuleConversionTest, FormCodeCountsItsDesignSectionAndGetsItsLoadCalls) {
     session.formFeatureFlags = {0, 1, 0, 0, 1, 0};
-    ConvertCodeFile(session, "form_Orders.frm", true);
-    EXPECT_EQ(ReadWritten(session.out, dir / "Orders.frm"),
-              CrLf({"VERSION 5.00", "Begin VB.Form Orders", "Caption = \"x\"", "Begin VB.Label L",
-                    "End", "End", "DIM OpenArgsF as string", "Private Sub Form_Load()",
-                    "Dim vReturnValue as variant", "vReturnValue=InitializeListBoxes()", "End",
-                    "End Sub", "Private Sub Form_Activate()", "Dim vReturnValue as variant",
-                    "vReturnValue=InitialDataCtlCaptions()", "End Sub"}));
-    // The closing End of the design section is line -1; a code line "End" does not close anything.
+    const CodeText code = ConvertCodeFile(
+        session, "Orders",
+        Text(CrLf({"DIM OpenArgsF as string", "Private Sub Form_Load()", "End", "End Sub"})), true,
+        6);
+    EXPECT_EQ(
+        code.Joined(),
+        CrLf({"DIM OpenArgsF as string", "Private Sub Form_Load()", "Dim vReturnValue as variant",
+              "vReturnValue=InitializeListBoxes()", "End", "End Sub", "Private Sub Form_Activate()",
+              "Dim vReturnValue as variant", "vReturnValue=InitialDataCtlCaptions()", "End Sub"}));
+    // The generated declaration is line 0; a code line "End" does not close anything.
     EXPECT_EQ(Stat("Orders", "CodeLines"), 9);
-    EXPECT_EQ(Stat("Orders", "TotalLines"), 10 + 2 + 4);
+    EXPECT_EQ(Stat("Orders", "TotalLines"), 6 + 4 + 6);
     EXPECT_EQ(Stat("Orders", "SubCount"), 2);
 }
 
 TEST_F(ModuleConversionTest, GeneratedLoadCallsWithoutFormLoadInTheCode) {
-    WriteFile(dir / "form_A.frm",
-              CrLf({"VERSION 5.00", "Begin VB.Form A", "End", "DIM OpenArgsF as string"}));
     session.formFeatureFlags = {0, 1, 1, 1, 1, 1};
-    ConvertCodeFile(session, "form_A.frm", true);
-    EXPECT_EQ(ReadWritten(session.out, dir / "A.frm"),
-              CrLf({"VERSION 5.00", "Begin VB.Form A", "End", "DIM OpenArgsF as string",
-                    "Private Sub Form_Load()", "Dim vReturnValue as variant",
-                    "vReturnValue=InitializeListBoxes()", "vReturnValue=InitializeComboBoxes()",
-                    "vReturnValue=InitializeButtons()", "vReturnValue=InitialDataCtlCaptions()",
-                    "Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2",
-                    "End Sub", "Private Sub Form_Activate()", "Dim vReturnValue as variant",
-                    "vReturnValue=InitialDataCtlCaptions()", "End Sub"}));
+    const CodeText code =
+        ConvertCodeFile(session, "A", Text(CrLf({"DIM OpenArgsF as string"})), true, 3);
+    EXPECT_EQ(
+        code.Joined(),
+        CrLf({"DIM OpenArgsF as string", "Private Sub Form_Load()", "Dim vReturnValue as variant",
+              "vReturnValue=InitializeListBoxes()", "vReturnValue=InitializeComboBoxes()",
+              "vReturnValue=InitializeButtons()", "vReturnValue=InitialDataCtlCaptions()",
+              "Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2", "End Sub",
+              "Private Sub Form_Activate()", "Dim vReturnValue as variant",
+              "vReturnValue=InitialDataCtlCaptions()", "End Sub"}));
 }
 
 TEST_F(ModuleConversionTest, AnyLineEndTabsAndHighBytesPassThrough) {
-    WriteFile(dir / "MODU_Mixed.txt",
-              "Sub A()\rx = \"\xE9\xFF\"\n\tDoCmd.Beep\r\n  DoCmd.Beep\nEnd Sub");
-    ConvertCodeFile(session, "MODU_Mixed.txt", false);
+    const CodeText code = ConvertCodeFile(
+        session, "Mixed", Text("Sub A()\rx = \"\xE9\xFF\"\n\tDoCmd.Beep\r\n  DoCmd.Beep\nEnd Sub"),
+        false);
     // Only blanks are trimmed: a tab keeps the line from matching a rule.
-    EXPECT_EQ(ReadWritten(session.out, dir / "Mixed.bas"),
-              CrLf({"Attribute VB_Name = \"Mixed\"", "Sub A()", "x = \"\xE9\xFF\"", "\tDoCmd.Beep",
-                    "Beep", "End Sub"}));
-}
-
-TEST_F(ModuleConversionTest, AnEarlierFinalFileIsReplaced) {
-    WriteFile(dir / "B.frm", "stale");
-    WriteFile(dir / "form_B.frm", CrLf({"VERSION 5.00", "Begin VB.Form B", "End"}));
-    ConvertCodeFile(session, "form_B.frm", true);
-    EXPECT_EQ(ReadWritten(session.out, dir / "B.frm"),
-              CrLf({"VERSION 5.00", "Begin VB.Form B", "End"}));
+    EXPECT_EQ(code.Joined(), CrLf({"Attribute VB_Name = \"Mixed\"", "Sub A()", "x = \"\xE9\xFF\"",
+                                   "\tDoCmd.Beep", "Beep", "End Sub"}));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/string_helpers.h"
 #include "controls/support_library/support_library.h"
 #include "test_support.h"
 
@@ -7,17 +8,11 @@ namespace velorin {
 namespace {
 
 using testing::CrLf;
-using testing::ReadFile;
-using testing::TempDir;
-using testing::WriteFile;
 
 std::string Indent(const std::string& content) {
-    TempDir dir;
-    WriteFile(dir / "x.frm", content);
-    OutputDirectory out(dir.Path());
-    SilentIndent(out, "x.frm");
-    out.WriteHeld();
-    return ReadFile(dir / "x.frm");
+    CodeText text(SplitLines(content));
+    SilentIndent(text);
+    return text.Joined();
 }
 
 TEST(SilentIndent, NestsTheDesignSectionAndLeavesCodeAfterIt) {

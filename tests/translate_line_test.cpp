@@ -40,7 +40,6 @@ struct Translation {
 class TranslateLineTest : public ::testing::Test {
   protected:
     TranslateLineTest() : session(app, testing::FreshSupportDatabase(dir), ui) {
-        session.out = OutputDirectory(dir.Path());
         session.convertedFormNames = {"", "Orders", "Order Details"};
         app.AddQueryDef({"qryUpdatePrices", "UPDATE Products SET x = 1", 48, {}});
         app.AddQueryDef({"qryDelete", "DELETE * FROM Temp", 32, {}});
@@ -48,18 +47,16 @@ class TranslateLineTest : public ::testing::Test {
     }
 
     Translation Translate(const std::string& line) {
-        OutputFile file = session.out.Create("before.txt");
-        CodeFileState state(session, file);
+        CodeText before;
+        CodeFileState state(session, before);
         state.moduleName = "Orders";
         state.routine = "Private Sub cmdGo_Click";
         state.lineNumber = 7;
         state.line = line;
         TranslateLine(state);
-        file.Close();
         Translation t;
         t.line = state.line;
-        for (std::string& l : SplitLines(ReadWritten(session.out, dir / "before.txt")))
-            t.before.push_back(l);
+        t.before = before.Lines();
         t.records = NewRecords();
         t.notTranslated = state.linesNotTranslated;
         t.potentially = state.linesPotentiallyConverted;

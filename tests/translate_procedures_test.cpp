@@ -2,26 +2,23 @@
 
 #include "code/form_reference.h"
 #include "code/translate_procedures.h"
+#include "common/string_helpers.h"
 #include "test_support.h"
 
 namespace velorin {
 namespace {
 
 using testing::CrLf;
-using testing::ReadWritten;
 using testing::ScriptedUi;
 using testing::TempDir;
-using testing::WriteFile;
 
 class TranslateProceduresTest : public ::testing::Test {
   protected:
-    TranslateProceduresTest() : session(app, dir / "unused.db", ui) {
-        session.out = OutputDirectory(dir.Path());
-    }
+    TranslateProceduresTest() : session(app, dir / "unused.db", ui) {}
     std::string Run(std::initializer_list<std::string_view> lines) {
-        WriteFile(dir / "M.bas", CrLf(lines));
-        TranslateProcedures(session, "M.bas");
-        return ReadWritten(session.out, dir / "M.bas");
+        CodeText code(SplitLines(CrLf(lines)));
+        TranslateProcedures(session, code);
+        return code.Joined();
     }
     TempDir dir;
     AccessApplication app;
@@ -90,13 +87,6 @@ TEST_F(TranslateProceduresTest, OptionGroupsBecomeControlArrays) {
 
 TEST_F(TranslateProceduresTest, WithoutOptionGroupsNothingChangesForThem) {
     EXPECT_EQ(Run({"Sub A()", "Ship = 3", "End Sub"}), CrLf({"Sub A()", "Ship = 3", "End Sub"}));
-}
-
-TEST_F(TranslateProceduresTest, AMissingFileIsReportedAndNothingIsWritten) {
-    TranslateProcedures(session, "Gone.bas");
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].text.find('\t'), std::string::npos);
-    EXPECT_FALSE(session.out.Exists("Gone.bas1"));
 }
 
 TEST(FormReferences, NamesOfConvertedFormsOrALookup) {

@@ -11,7 +11,6 @@
 namespace velorin {
 namespace {
 
-using testing::ReadWritten;
 using testing::ScriptedUi;
 using testing::TempDir;
 namespace fs = std::filesystem;
@@ -33,28 +32,23 @@ TEST(BigRiversTranslation, MarkersMatchTheirAnalysisRows) {
     TempDir dir;
     ScriptedUi ui;
     Session session(app, testing::FreshSupportDatabase(dir), ui);
-    session.out = OutputDirectory(dir.Path());
     for (const std::string& form : app.Documents(Container::Forms))
         session.convertedFormNames.push_back(form);
 
     session.supportDb.BeginGroup();
-    std::vector<std::pair<std::string, std::string>> outputs;  // module name, output file
+    std::vector<std::pair<std::string, std::string>> outputs;  // module name, converted code
     for (const std::string& name : app.Documents(Container::Modules)) {
         const std::string f = MakeFileName(name);
-        ExportModuleText(session, name, false);
-        ConvertCodeFile(session, "MODU_" + f + ".txt", false);
-        outputs.emplace_back(f, f + ".bas");
+        outputs.emplace_back(
+            f, ConvertCodeFile(session, f, ExportModuleText(session, name, false), false).Joined());
     }
     for (const std::string& name : app.Documents(Container::Forms)) {
         const std::string f = MakeFileName(name);
-        // A form file as the driver assembles it: header, design section, code.
-        ExportModuleText(session, name, true);
-        std::string assembled = "VERSION 5.00\r\nBegin VB.Form " + MakeVBName(name) +
-                                "\r\nEnd\r\nDIM OpenArgsF as string\r\n";
-        assembled += ReadWritten(session.out, dir / (f + ".txt"));
-        session.out.Write("form_" + f + ".frm", assembled);
-        ConvertCodeFile(session, "form_" + f + ".frm", true);
-        outputs.emplace_back(f, f + ".frm");
+        // A form's code as the driver assembles it after its design section.
+        CodeText code;
+        code.Append("DIM OpenArgsF as string");
+        code.Append(ExportModuleText(session, name, true));
+        outputs.emplace_back(f, ConvertCodeFile(session, f, code, true, 3).Joined());
     }
     session.supportDb.CommitGroup();
     session.supportDb.Close();
@@ -65,9 +59,8 @@ TEST(BigRiversTranslation, MarkersMatchTheirAnalysisRows) {
     sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM tblReportOutput WHERE ModuleName = ?1", -1, &rows,
                        nullptr);
     size_t totalMarkers = 0;
-    for (const auto& [module, file] : outputs) {
-        std::string text = ReadWritten(session.out, dir / file);
-        ASSERT_FALSE(text.empty()) << file;
+    for (const auto& [module, text] : outputs) {
+        ASSERT_FALSE(text.empty()) << module;
         size_t markers = CountMarkers(text);
         // A moved window keeps a hint with a second marker in front.
         size_t moveSizes = 0;
@@ -76,7 +69,7 @@ TEST(BigRiversTranslation, MarkersMatchTheirAnalysisRows) {
             ++moveSizes;
         sqlite3_bind_text(rows, 1, module.c_str(), -1, SQLITE_TRANSIENT);
         ASSERT_EQ(sqlite3_step(rows), SQLITE_ROW);
-        EXPECT_EQ(markers - moveSizes, static_cast<size_t>(sqlite3_column_int(rows, 0))) << file;
+        EXPECT_EQ(markers - moveSizes, static_cast<size_t>(sqlite3_column_int(rows, 0))) << module;
         sqlite3_reset(rows);
         totalMarkers += markers;
     }

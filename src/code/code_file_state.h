@@ -4,16 +4,16 @@
 
 #include <string>
 
-#include "common/output_directory.h"
+#include "output/code_text.h"
 #include "session/session.h"
 
 namespace velorin {
 
 struct CodeFileState {
-    CodeFileState(Session& s, OutputFile& output) : session(s), out(output) {}
+    CodeFileState(Session& s, CodeText& output) : session(s), out(output) {}
 
     Session& session;
-    OutputFile& out;
+    CodeText& out;           // the converted lines so far
     std::string moduleName;  // names the analysis records and the statistics row
     bool isForm = false;
 

@@ -25,7 +25,7 @@ std::string RoutineOf(std::string_view header) {
 
 // Writes a line that the conversion adds, counting it as the rules count lines.
 void WriteAdded(CodeFileState& state, std::string_view line) {
-    state.out.WriteLine(line);
+    state.out.Append(std::string(line));
     ++state.totalLines;
     ++state.lineNumber;
 }
@@ -51,44 +51,30 @@ std::string UniqueModuleName(Session& session, std::string_view objectName) {
 
 }  // namespace
 
-void ConvertCodeFile(Session& session, std::string_view fileName, bool isForm) {
-    const std::string f = FileNameFromPath(fileName);
-    if (f.size() < 9)
-        return;
-    std::string objectName = f.substr(5, f.size() - 9);
-    session.out.Remove(f.substr(5));
-
-    std::optional<std::string> input = session.out.Read(f);
-    const std::string outputName = objectName + (isForm ? ".frm" : ".bas");
-    OutputFile out = session.out.Create(outputName);
-    session.out.Keep(outputName);
+CodeText ConvertCodeFile(Session& session, const std::string& objectName, const CodeText& input,
+                         bool isForm, long designLines) {
+    CodeText out;
     CodeFileState state(session, out);
     state.moduleName = objectName;
     state.isForm = isForm;
-    if (!isForm) {
-        out.WriteLine("Attribute VB_Name = \"" + UniqueModuleName(session, objectName) + "\"");
-    }
+    // The header and the design section are counted, not translated; in a form
+    // the generated declaration before the module's own code is line 0, so
+    // that the module's lines keep their numbers.
+    state.totalLines = designLines;
+    if (isForm)
+        state.lineNumber = -1;
+    if (!isForm)
+        out.Append("Attribute VB_Name = \"" + UniqueModuleName(session, objectName) + "\"");
 
     const auto& flags = session.formFeatureFlags;
     const bool loadCalls = flags[1] || flags[2] || flags[3] || flags[5];
     bool formLoadSeen = false;
     bool formActivateSeen = false;
-    int beginCount = 0;
-    int endCount = 0;
 
-    for (std::string& raw : SplitLines(input ? *input : std::string())) {
+    for (const std::string& raw : input.Lines()) {
         state.line = std::string(TrimBlanks(raw));
         ++state.totalLines;
         const std::string& line = state.line;
-        if (IStartsWith(line, "Begin "))
-            ++beginCount;
-        if (IEquals(line, "End") && endCount < beginCount)
-            ++endCount;
-        // The header and the design section pass unchanged and are not counted.
-        if ((isForm && (endCount == 0 || beginCount == 0)) || endCount < beginCount) {
-            out.WriteLine(line);
-            continue;
-        }
         ++state.lineNumber;
         if (!line.empty() && line[0] == '\'') {
             ++state.commentLines;
@@ -105,7 +91,7 @@ void ConvertCodeFile(Session& session, std::string_view fileName, bool isForm) {
         } else {
             TranslateLine(state);
         }
-        out.WriteLine(state.line);
+        out.Append(state.line);
 
         if (!isForm)
             continue;
@@ -137,7 +123,6 @@ void ConvertCodeFile(Session& session, std::string_view fileName, bool isForm) {
         WriteAdded(state, "End Sub");
         ++state.subCount;
     }
-    out.Close();
 
     ModuleStats stats;
     stats.moduleName = objectName;
@@ -150,7 +135,8 @@ void ConvertCodeFile(Session& session, std::string_view fileName, bool isForm) {
     stats.procCount = state.procCount;
     stats.codeLines = state.lineNumber;
     WriteModuleStats(session.supportDb, session.ui, stats);
-    TranslateProcedures(session, objectName + (isForm ? ".frm" : ".bas"));
+    TranslateProcedures(session, out);
+    return out;
 }
 
 }  // namespace velorin

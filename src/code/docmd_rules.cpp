@@ -86,8 +86,8 @@ void OpenFormRule(CodeFileState& state) {
     RecordFinding(state, reason::kTranslatedCheck, recorded);
     ++state.linesPotentiallyConverted;
     if (!openArgs.empty()) {
-        state.out.WriteLine("Load " + form);
-        state.out.WriteLine(form + ".Openargs = " + openArgs);
+        state.out.Append("Load " + form);
+        state.out.Append(form + ".Openargs = " + openArgs);
         state.totalLines += 2;
         state.lineNumber += 2;
     }
@@ -157,19 +157,19 @@ void RunMacroRule(CodeFileState& state) {
     std::string loopEnd = "Next";
     std::string recorded = "For..Next Loop";
     if (countGiven && !expressionGiven) {
-        state.out.WriteLine("Dim iRunMacroCount as Integer");
-        state.out.WriteLine("For iRunMacroCount = 1 to " + count);
-        state.out.WriteLine(call);
+        state.out.Append("Dim iRunMacroCount as Integer");
+        state.out.Append("For iRunMacroCount = 1 to " + count);
+        state.out.Append(call);
     } else if (!countGiven && expressionGiven) {
-        state.out.WriteLine("Do Until " + Inner(expression));
-        state.out.WriteLine(call);
+        state.out.Append("Do Until " + Inner(expression));
+        state.out.Append(call);
         loopEnd = "Loop";
         recorded = "Do..Loop";
     } else {
-        state.out.WriteLine("Dim iRunMacroCount as Integer");
-        state.out.WriteLine("For iRunMacroCount = 1 to " + count);
-        state.out.WriteLine("If Not " + Inner(expression) + " Then Exit For");
-        state.out.WriteLine(call);
+        state.out.Append("Dim iRunMacroCount as Integer");
+        state.out.Append("For iRunMacroCount = 1 to " + count);
+        state.out.Append("If Not " + Inner(expression) + " Then Exit For");
+        state.out.Append(call);
     }
     TranslatedWithNote(state, reason::kTranslatedCheck, loopEnd, recorded, false);
 }

@@ -1,14 +1,8 @@
 #include "code/module_conversion.h"
-#include "common/names.h"
 
 namespace velorin {
 
-void ExportModuleText(Session& session, std::string_view name, bool isForm) {
-    ExportModuleText(session, name, isForm, MakeFileName(name));
-}
-
-void ExportModuleText(Session& session, std::string_view name, bool isForm,
-                      std::string_view fileStem) {
+CodeText ExportModuleText(Session& session, std::string_view name, bool isForm) {
     const std::vector<std::string>* lines = nullptr;
     if (isForm) {
         if (const AccessForm* form = session.sourceDb->OpenForm(name))
@@ -16,12 +10,7 @@ void ExportModuleText(Session& session, std::string_view name, bool isForm,
     } else if (const CodeModule* module = session.sourceDb->Module(name)) {
         lines = &module->lines;
     }
-    std::string file = (isForm ? "" : "MODU_") + std::string(fileStem) + ".txt";
-    OutputFile out = session.out.Create(file);
-    if (lines == nullptr)
-        return;
-    for (const std::string& line : *lines)
-        out.WriteLine(line);
+    return lines == nullptr ? CodeText() : CodeText(*lines);
 }
 
 }  // namespace velorin

@@ -18,8 +18,8 @@ class FormEventWriter {
     explicit FormEventWriter(FormState& state)
         : state_(state),
           form_(state.Form()),
-          codeFile_(state.fileName + ".txt"),
-          fragment_(state.session.out.OpenAppend("form_" + state.fileName + ".ctl")),
+          module_(state.output.Code().module),
+          events_(state.output.Code().events),
           dataControl_("dat" + MakeVBName(form_.Name())) {}
 
     std::string Property(std::string_view name) const { return form_.Text(name); }
@@ -58,7 +58,7 @@ class FormEventWriter {
                 body.push_back(closeLine);
             Procedure(header, body, false);
         } else if (unload == kEventProcedure && !closeLine.empty()) {
-            InsertLine(state_.session.out, codeFile_, header, closeLine, 1);
+            InsertLine(module_, header, closeLine, 1);
         } else if (unload.empty() && !closeLine.empty()) {
             Procedure(header, {closeLine}, false);
         }
@@ -124,15 +124,14 @@ class FormEventWriter {
             statement = "Call Form_Current";
         else
             statement = "Call " + MakeMacroName(p);
-        const std::string dataFragment = "form_" + state_.fileName + ".006";
-        if (!state_.session.out.Exists(dataFragment)) {
-            fragment_.WriteLine("");
-            fragment_.WriteLine("Private Sub " + dataControl_ + "_Reposition()");
-            fragment_.WriteLine(statement);
-            fragment_.WriteLine("End sub");
+        CodeText& reposition = state_.output.Code().reposition;
+        if (reposition.Empty()) {
+            events_.Append(std::string());
+            events_.Append("Private Sub " + dataControl_ + "_Reposition()");
+            events_.Append(statement);
+            events_.Append("End sub");
         } else {
-            InsertLine(state_.session.out, dataFragment, "Sub " + dataControl_ + "_Reposition()",
-                       statement, 1);
+            InsertLine(reposition, "Sub " + dataControl_ + "_Reposition()", statement, 1);
         }
     }
 
@@ -146,14 +145,14 @@ class FormEventWriter {
     }
 
     void Procedure(const std::string& header, const std::vector<std::string>& body, bool check) {
-        fragment_.WriteLine("");
-        fragment_.WriteLine(header);
+        events_.Append(std::string());
+        events_.Append(header);
         for (const std::string& line : body)
-            fragment_.WriteLine(line);
-        fragment_.WriteLine("End Sub");
+            events_.Append(line);
+        events_.Append("End Sub");
         if (!check)
             return;
-        const int line = IsDuplicateLine(state_.session.out, codeFile_, header);
+        const int line = IsDuplicateLine(module_, header);
         if (line > 0) {
             WriteReportRecord(
                 state_.session.supportDb,
@@ -163,8 +162,8 @@ class FormEventWriter {
 
     FormState& state_;
     const AccessForm& form_;
-    std::string codeFile_;
-    OutputFile fragment_;
+    CodeText& module_;
+    CodeText& events_;
     std::string dataControl_;
 };
 

@@ -1,22 +1,23 @@
-// A form's or module's code exported to a text file, and an exported module or
-// assembled form file converted into the project's .bas or .frm.
+// A form's or module's code taken from the application, and converted into
+// the code of the project's .frm or .bas.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "output/code_text.h"
 #include "session/session.h"
 
 namespace velorin {
 
-// Writes the code of the form's or the module's code module to
-// "<F>.txt" (form) or "MODU_<F>.txt" (module) in the output directory.
-void ExportModuleText(Session& session, std::string_view name, bool isForm);
-// The same with <F> given: the driver's file name for the object.
-void ExportModuleText(Session& session, std::string_view name, bool isForm,
-                      std::string_view fileStem);
+// The code of the form's or the module's code module, as the application holds it.
+CodeText ExportModuleText(Session& session, std::string_view name, bool isForm);
 
-// Converts "form_<F>.frm" into "<F>.frm", or "MODU_<F>.txt" into "<F>.bas".
-void ConvertCodeFile(Session& session, std::string_view fileName, bool isForm);
+// Translates the code of a form file (whose header and design section above
+// it have `designLines` lines, counted in the statistics) or of a module,
+// which starts with its Attribute VB_Name line; records the statistics under
+// `objectName` and runs the procedure pass.
+CodeText ConvertCodeFile(Session& session, const std::string& objectName, const CodeText& input,
+                         bool isForm, long designLines = 0);
 
 }  // namespace velorin

@@ -207,22 +207,13 @@ void OptionGroups(std::string& line, const std::vector<std::string>& groups) {
 
 }  // namespace
 
-void TranslateProcedures(Session& session, std::string_view file) {
-    std::optional<std::string> content = session.out.Read(file);
-    if (!content) {
-        Message message;
-        message.text = "53\tFile not found: " + std::string(file);
-        session.ui.Show(message);
-        return;
-    }
+void TranslateProcedures(const Session& session, CodeText& code) {
     const bool hasGroups = session.optionGroupNames.size() > 1;
     std::vector<std::string> moduleRecordsets;
     std::vector<std::string> procedureRecordsets;
     bool declarations = true;
-    std::string output;
-    output.reserve(content->size() + content->size() / 8);
 
-    for (std::string& line : SplitLines(*content)) {
+    for (std::string& line : code.MutableLines()) {
         const std::string_view text = line;
         bool declaresOnly = false;
         if (text.empty() || text[0] == '\'') {
@@ -260,19 +251,7 @@ void TranslateProcedures(Session& session, std::string_view file) {
         }
         if (declaresOnly)
             CollectRecordsets(line, declarations ? moduleRecordsets : procedureRecordsets);
-        output += line;
-        output += "\r\n";
     }
-
-    const std::string temporary = std::string(file) + "1";
-    if (!session.out.Write(temporary, output)) {
-        Message message;
-        message.text = "75\tPath/File access error: " + temporary;
-        session.ui.Show(message);
-        return;
-    }
-    session.out.Remove(file);
-    session.out.Rename(temporary, file);
 }
 
 }  // namespace velorin

@@ -1,14 +1,16 @@
-// The procedure-level pass over a finished form or module file: recordset
-// field access and option-group code need to know what a name denotes.
+// The procedure-level pass over the converted code of a form or module:
+// recordset field access and option-group code need to know what a name
+// denotes.
 #pragma once
 
 #include <string_view>
 
+#include "output/code_text.h"
 #include "session/session.h"
 
 namespace velorin {
 
-// Rewrites the file of the output directory in place.
-void TranslateProcedures(Session& session, std::string_view file);
+// Rewrites the code in place.
+void TranslateProcedures(const Session& session, CodeText& code);
 
 }  // namespace velorin

@@ -62,43 +62,6 @@ void OutputFile::WriteRaw(std::string_view bytes) {
         held->content.append(bytes);
 }
 
-namespace {
-
-// Lines as a file holds them: each ends in CR LF.
-std::string JoinedLines(const std::vector<std::string>& lines) {
-    size_t size = 0;
-    for (const std::string& line : lines)
-        size += line.size() + 2;
-    std::string content;
-    content.reserve(size);
-    for (const std::string& line : lines) {
-        content += line;
-        content += "\r\n";
-    }
-    return content;
-}
-
-}  // namespace
-
-void HeldText::MakeContent() {
-    if (!asLines)
-        return;
-    content = JoinedLines(lines);
-    lines.clear();
-    keys.clear();
-    asLines = false;
-}
-
-void HeldText::MakeLines() {
-    if (asLines)
-        return;
-    lines = SplitLines(content);
-    content.clear();
-    content.shrink_to_fit();
-    keys.clear();
-    asLines = true;
-}
-
 OutputDirectory::OutputDirectory(fs::path dir) : dir_(std::move(dir)) {}
 
 OutputDirectory::~OutputDirectory() {
@@ -118,29 +81,6 @@ OutputDirectory& OutputDirectory::operator=(OutputDirectory&& other) {
     return *this;
 }
 
-HeldText* OutputDirectory::Hold(std::string_view name) const {
-    auto it = held_.find(name);
-    if (it == held_.end()) {
-        std::optional<std::string> content = Read(name);
-        if (!content)
-            return nullptr;
-        it = held_.emplace(std::string(name), HeldText{}).first;
-        it->second.content = std::move(*content);
-    }
-    it->second.MakeLines();
-    return &it->second;
-}
-
-HeldText& OutputDirectory::HoldNew(std::string_view name, std::vector<std::string> lines) {
-    HeldText& text = held_[std::string(name)];
-    text.content.clear();
-    text.lines = std::move(lines);
-    text.asLines = true;
-    text.keys.clear();
-    text.dirty = true;
-    return text;
-}
-
 HeldText& OutputDirectory::HoldForWriting(std::string_view name, bool append) {
     auto it = held_.find(name);
     if (it == held_.end()) {
@@ -148,9 +88,7 @@ HeldText& OutputDirectory::HoldForWriting(std::string_view name, bool append) {
         it = held_.emplace(std::string(name), HeldText{}).first;
         if (existing)
             it->second.content = std::move(*existing);
-    } else if (append) {
-        it->second.MakeContent();
-    } else {
+    } else if (!append) {
         it->second = HeldText{};
     }
     it->second.dirty = true;
@@ -161,7 +99,6 @@ HeldText* OutputDirectory::HeldBytes(std::string_view name) {
     auto it = held_.find(name);
     if (it == held_.end())
         return nullptr;
-    it->second.MakeContent();
     it->second.dirty = true;
     return &it->second;
 }
@@ -172,10 +109,8 @@ void OutputDirectory::Release(std::string_view name) {
         return;
     HeldText text = std::move(it->second);
     held_.erase(it);
-    if (text.dirty) {
-        text.MakeContent();
+    if (text.dirty)
         WriteToDisk(name, text.content);
-    }
 }
 
 bool OutputDirectory::WriteHeld() {
@@ -249,15 +184,8 @@ bool OutputDirectory::Exists(std::string_view name) const {
 }
 
 std::optional<uintmax_t> OutputDirectory::SizeOf(std::string_view name) const {
-    if (auto it = held_.find(name); it != held_.end()) {
-        const HeldText& text = it->second;
-        if (!text.asLines)
-            return text.content.size();
-        uintmax_t size = 0;
-        for (const std::string& line : text.lines)
-            size += line.size() + 2;
-        return size;
-    }
+    if (auto it = held_.find(name); it != held_.end())
+        return it->second.content.size();
     if (!Exists(name))
         return std::nullopt;
     std::error_code ec;
@@ -267,7 +195,7 @@ std::optional<uintmax_t> OutputDirectory::SizeOf(std::string_view name) const {
 
 std::optional<std::string> OutputDirectory::Read(std::string_view name) const {
     if (auto it = held_.find(name); it != held_.end())
-        return it->second.asLines ? JoinedLines(it->second.lines) : it->second.content;
+        return it->second.content;
     // Only the directory's own files: a link is not read through.
     if (!Exists(name))
         return std::nullopt;

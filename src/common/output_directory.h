@@ -39,20 +39,11 @@ class OutputFile {
     std::string name_;
 };
 
-// A file of the directory held in memory until the directory writes it back:
-// a conversion makes and removes a great many short-lived files, and edits a
-// form's code hundreds of times. Held as bytes, or as lines while being edited.
+// A file of the directory held in memory until the directory writes it back,
+// so that each file reaches the disk in one write.
 struct HeldText {
-    std::string content;             // the bytes, unless `asLines`
-    std::vector<std::string> lines;  // the bytes split into lines, when `asLines`
-    bool asLines = false;
-    // What the edits compare lines by, one per line; built when first needed
-    // and dropped when the lines change in ways the editor did not track.
-    std::vector<std::string> keys;
+    std::string content;
     bool dirty = false;
-
-    void MakeContent();
-    void MakeLines();
 };
 
 class OutputDirectory {
@@ -94,10 +85,6 @@ class OutputDirectory {
     // The size of a file in bytes, held or on disk; nothing when it does not exist.
     std::optional<uintmax_t> SizeOf(std::string_view name) const;
 
-    // The file as lines, read on first use; nothing when it does not exist.
-    HeldText* Hold(std::string_view name) const;
-    // Holds new lines for a file, replacing what it held; written back later.
-    HeldText& HoldNew(std::string_view name, std::vector<std::string> lines);
     // Writes back every held file that changed and lets go of all of them.
     // False when a write failed (reported as every failure is).
     bool WriteHeld();

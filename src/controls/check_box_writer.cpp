@@ -10,7 +10,7 @@ void WriteCheckBox(FormState& state) {
     // Inside an option group the group writer writes it.
     if (box.Parent() != nullptr && box.Parent()->ControlType() == control_type::kOptionGroup)
         return;
-    OutputFile& out = SelectControlOutput(state);
+    DesignWriter& out = SelectControlOutput(state);
     out.WriteLine("Begin VB.CheckBox " + state.controlVbName);
     out.WriteLine(CaptionLine(box.Text("Caption")));
     const PropertyValue defaultValue = box.Property("DefaultValue");

@@ -45,7 +45,7 @@ void WriteCommandButton(FormState& state) {
     if (picture.empty())
         picture = "(none)";
     const bool hasPicture = picture != "(none)";
-    OutputFile& out = SelectControlOutput(state);
+    DesignWriter& out = SelectControlOutput(state);
 
     if (button.Property("ForeColor").AsLong() > 0) {
         AddControlReference(state, "{0BA686C6-F7D3-101A-993E-0000C0EF6F5E}#1.0#0", "THREED32.OCX");

@@ -121,8 +121,7 @@ void WriteListBoxEvents(FormState& state) {
         // The module's own AfterUpdate becomes the grid's event, with its argument.
         if (afterUpdate == "[Event Procedure]")
             ChangeLine(
-                state.session.out, events.CodeFile(),
-                "Sub " + state.controlVbName + "_AfterUpdate()",
+                events.Module(), "Sub " + state.controlVbName + "_AfterUpdate()",
                 "Private Sub " + state.controlVbName + "_AfterUpdate(RtnDispErrMsg As Integer)");
         else
             events.Own(afterUpdate, "_AfterUpdate(RtnDispErrMsg As Integer)", false);

@@ -11,7 +11,7 @@ std::string ColourLine(std::string_view prefix, const PropertyValue& colour) {
     return std::string(prefix) + VbHex(colour.AsLong()) + "&";
 }
 
-void WriteFontBlock(OutputFile& out, const AccessControl& control, std::string_view opening) {
+void WriteFontBlock(DesignWriter& out, const AccessControl& control, std::string_view opening) {
     // A control without a font (an image) leaves those lines to the defaults.
     const PropertyValue name = control.Property("FontName");
     const PropertyValue weight = control.Property("FontWeight");
@@ -49,30 +49,30 @@ long ControlTop(const FormState& state, const AccessControl& control) {
            state.subformTop - pageTop - state.tabTopOffset;
 }
 
-void WriteLeft(OutputFile& out, const FormState& state, const AccessControl& control) {
+void WriteLeft(DesignWriter& out, const FormState& state, const AccessControl& control) {
     out.WriteLine("Left = " + std::to_string(ControlLeft(state, control)));
 }
 
-void WriteTop(OutputFile& out, const FormState& state, const AccessControl& control) {
+void WriteTop(DesignWriter& out, const FormState& state, const AccessControl& control) {
     out.WriteLine("Top = " + std::to_string(ControlTop(state, control)));
 }
 
-void WriteSize(OutputFile& out, std::string_view name, const AccessControl& control) {
+void WriteSize(DesignWriter& out, std::string_view name, const AccessControl& control) {
     out.WriteLine(std::string(name) + " = " + control.Text(name));
 }
 
-void WriteVisibleLine(OutputFile& out, const AccessControl& control) {
+void WriteVisibleLine(DesignWriter& out, const AccessControl& control) {
     if (!control.Property("Visible").AsBool())
         out.WriteLine("Visible = 0");
 }
 
-void WriteToolTipLine(OutputFile& out, const FormState& state, const AccessControl& control) {
+void WriteToolTipLine(DesignWriter& out, const FormState& state, const AccessControl& control) {
     const std::string tip = control.Text("ControlTipText");
     if (state.session.options.vb5Project && !tip.empty())
         out.WriteLine("ToolTipText =\"" + tip + "\"");
 }
 
-void WriteTipAndTagLines(OutputFile& out, const FormState& state, const AccessControl& control) {
+void WriteTipAndTagLines(DesignWriter& out, const FormState& state, const AccessControl& control) {
     WriteToolTipLine(out, state, control);
     const std::string tag = control.Text("Tag");
     if (!tag.empty())
@@ -83,7 +83,7 @@ std::string DataControlName(const FormState& state) {
     return "dat" + MakeVBName(state.Form().Name());
 }
 
-void WritePlacementLines(OutputFile& out, const FormState& state, const AccessControl& control) {
+void WritePlacementLines(DesignWriter& out, const FormState& state, const AccessControl& control) {
     WriteSize(out, "Height", control);
     WriteLeft(out, state, control);
     out.WriteLine("TabIndex = " + control.Text("TabIndex"));
@@ -93,21 +93,21 @@ void WritePlacementLines(OutputFile& out, const FormState& state, const AccessCo
     WriteSize(out, "Width", control);
 }
 
-void WriteBinding(FormState& state, OutputFile& out, const AccessControl& control,
+void WriteBinding(FormState& state, DesignWriter& out, const AccessControl& control,
                   std::string_view member) {
     const std::string source = control.Text("ControlSource");
     if (source.empty())
         return;
     if (source[0] == '=') {
-        AddDataCtlEntry(state.session.out, "form_" + state.fileName + ".006",
-                        DataControlName(state), state.controlVbName + std::string(member) + source);
+        AddDataCtlEntry(state.output.Code().reposition, DataControlName(state),
+                        state.controlVbName + std::string(member) + source);
         return;
     }
     out.WriteLine("DataSource =\"" + DataControlName(state) + "\"");
     out.WriteLine("DataField =\"" + source + "\"");
 }
 
-void WriteAlignmentLine(OutputFile& out, const AccessControl& control) {
+void WriteAlignmentLine(DesignWriter& out, const AccessControl& control) {
     switch (control.Property("TextAlign").AsLong()) {
         case 0:
         case 1:

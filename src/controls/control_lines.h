@@ -14,7 +14,7 @@ std::string ColourLine(std::string_view prefix, const PropertyValue& colour);
 
 // "BeginProperty Font " ... "EndProperty" from the control's font properties;
 // a control of another library opens the block with its font class.
-void WriteFontBlock(OutputFile& out, const AccessControl& control,
+void WriteFontBlock(DesignWriter& out, const AccessControl& control,
                     std::string_view opening = "BeginProperty Font ");
 
 // Left and Top in the converted form: subform offsets, page shift, the
@@ -23,20 +23,20 @@ long ControlLeft(const FormState& state, const AccessControl& control);
 long ControlTop(const FormState& state, const AccessControl& control);
 
 // "Left = ", "Top = ", "Width = ", "Height = " lines.
-void WriteLeft(OutputFile& out, const FormState& state, const AccessControl& control);
-void WriteTop(OutputFile& out, const FormState& state, const AccessControl& control);
-void WriteSize(OutputFile& out, std::string_view name, const AccessControl& control);
+void WriteLeft(DesignWriter& out, const FormState& state, const AccessControl& control);
+void WriteTop(DesignWriter& out, const FormState& state, const AccessControl& control);
+void WriteSize(DesignWriter& out, std::string_view name, const AccessControl& control);
 
 // Height, Left, "TabIndex = ", "TabStop = 0" when the control is no tab stop,
 // Top and Width.
-void WritePlacementLines(OutputFile& out, const FormState& state, const AccessControl& control);
+void WritePlacementLines(DesignWriter& out, const FormState& state, const AccessControl& control);
 
 // "Visible = 0", "ToolTipText =" (Visual Basic 5 only) and "Tag =" lines,
 // each when it applies.
-void WriteVisibleLine(OutputFile& out, const AccessControl& control);
-void WriteTipAndTagLines(OutputFile& out, const FormState& state, const AccessControl& control);
+void WriteVisibleLine(DesignWriter& out, const AccessControl& control);
+void WriteTipAndTagLines(DesignWriter& out, const FormState& state, const AccessControl& control);
 // The ToolTipText line alone, for controls whose Tag holds something else.
-void WriteToolTipLine(OutputFile& out, const FormState& state, const AccessControl& control);
+void WriteToolTipLine(DesignWriter& out, const FormState& state, const AccessControl& control);
 
 // "dat" + the Visual Basic name of the form being written: its data control.
 std::string DataControlName(const FormState& state);
@@ -44,11 +44,11 @@ std::string DataControlName(const FormState& state);
 // A bound control's DataSource and DataField lines; for a calculated source
 // ("=..."), the statement control + member + source added to the data
 // control's Reposition procedure instead.
-void WriteBinding(FormState& state, OutputFile& out, const AccessControl& control,
+void WriteBinding(FormState& state, DesignWriter& out, const AccessControl& control,
                   std::string_view member);
 
 // "Alignment =" from TextAlign: general and left 0, centre 2, right 1.
-void WriteAlignmentLine(OutputFile& out, const AccessControl& control);
+void WriteAlignmentLine(DesignWriter& out, const AccessControl& control);
 
 // "Caption =  " + the text in quotes, line breaks made blanks.
 std::string CaptionLine(std::string_view caption);

@@ -11,11 +11,7 @@ void AddControlReference(FormState& state, std::string_view classId, std::string
         session.controlFiles.emplace_back(fileName);
         session.controlObjectIds.emplace_back(classId);
     }
-    if (std::find(state.referenceFiles.begin(), state.referenceFiles.end(), fileName) ==
-        state.referenceFiles.end()) {
-        state.referenceFiles.emplace_back(fileName);
-        state.referenceIds.emplace_back(classId);
-    }
+    state.output.AddReference(classId, fileName);
 }
 
 }  // namespace velorin

@@ -48,7 +48,7 @@ void WriteCustomControl(FormState& state) {
     const AccessControl& control = *state.control;
     const std::string type = LookupCustomControl(state, control.Text("Class"));
     if (!type.empty()) {
-        OutputFile& out = SelectControlOutput(state);
+        DesignWriter& out = SelectControlOutput(state);
         out.WriteLine("Begin " + type + " " + state.controlVbName);
         WritePlacementLines(out, state, control);
         out.WriteLine("Visible = " + control.Text("Visible"));
@@ -65,7 +65,7 @@ void WriteCustomControl(FormState& state) {
 
 void WriteObjectFrame(FormState& state) {
     const AccessControl& frame = *state.control;
-    OutputFile& out = SelectControlOutput(state);
+    DesignWriter& out = SelectControlOutput(state);
     out.WriteLine("Begin  VB.OLE " + state.controlVbName);
     WriteVisibleLine(out, frame);
     WriteSize(out, "Height", frame);

@@ -19,14 +19,12 @@ EventWriter::EventWriter(FormState& state)
     : state_(state),
       control_(*state.control),
       name_(state.controlVbName),
-      fragmentName_("form_" + state.fileName + ".ctl"),
-      codeFile_(state.fileName + ".txt"),
-      fragment_(state.session.out.OpenAppend(fragmentName_)) {}
+      module_(state.output.Code().module),
+      events_(state.output.Code().events) {}
 
 EventWriter::~EventWriter() {
-    fragment_.Close();
     for (const auto& [header, line] : deferred_)
-        InsertLine(state_.session.out, fragmentName_, header, line, 1);
+        InsertLine(events_, header, line, 1);
 }
 
 std::string EventWriter::Property(std::string_view name) const {
@@ -34,7 +32,7 @@ std::string EventWriter::Property(std::string_view name) const {
 }
 
 void EventWriter::DuplicateCheck(const std::string& header) {
-    const int line = IsDuplicateLine(state_.session.out, codeFile_, header);
+    const int line = IsDuplicateLine(module_, header);
     if (line > 0) {
         WriteReportRecord(state_.session.supportDb, {state_.fileName, reason::kDuplicateProcedure,
                                                      header, line, header, header});
@@ -45,15 +43,15 @@ void EventWriter::Own(std::string_view property, std::string_view suffix, bool c
     if (property.empty() || property == kEventProcedure)
         return;
     const std::string header = Header(suffix);
-    fragment_.WriteLine("");
-    fragment_.WriteLine(header);
+    events_.Append(std::string());
+    events_.Append(header);
     if (IsExpression(property)) {
-        fragment_.WriteLine("Dim varReturn as variant");
-        fragment_.WriteLine("varReturn " + std::string(property));
+        events_.Append("Dim varReturn as variant");
+        events_.Append("varReturn " + std::string(property));
     } else {
-        fragment_.WriteLine("Call " + MakeMacroName(property));
+        events_.Append("Call " + MakeMacroName(property));
     }
-    fragment_.WriteLine("End Sub");
+    events_.Append("End Sub");
     if (check)
         DuplicateCheck(header);
 }
@@ -76,10 +74,10 @@ void EventWriter::Composite(std::string_view target, std::string_view suffix,
         // Inserted right after the header, last first, so that the first ends up first.
         for (auto it = folded.rbegin(); it != folded.rend(); ++it) {
             if (!it->first.empty())
-                InsertLine(state_.session.out, codeFile_, header, Folded(it->first, it->second), 0);
+                InsertLine(module_, header, Folded(it->first, it->second), 0);
         }
         for (auto it = style.leading.rbegin(); it != style.leading.rend(); ++it)
-            InsertLine(state_.session.out, codeFile_, header, *it, 0);
+            InsertLine(module_, header, *it, 0);
         return;
     }
     bool any = !target.empty() || !style.leading.empty();
@@ -91,21 +89,21 @@ void EventWriter::Composite(std::string_view target, std::string_view suffix,
     }
     if (!any)
         return;
-    fragment_.WriteLine("");
-    fragment_.WriteLine(header);
+    events_.Append(std::string());
+    events_.Append(header);
     for (const std::string& line : style.leading)
-        fragment_.WriteLine(line);
+        events_.Append(line);
     if (expression && !style.dimAfterFolded)
-        fragment_.WriteLine("Dim varReturn as variant");
+        events_.Append("Dim varReturn as variant");
     for (const auto& [property, foldSuffix] : folded)
-        fragment_.WriteLine(Folded(property, foldSuffix));
+        events_.Append(Folded(property, foldSuffix));
     if (expression && style.dimAfterFolded)
-        fragment_.WriteLine("Dim varReturn as variant");
+        events_.Append("Dim varReturn as variant");
     if (IsExpression(target))
-        fragment_.WriteLine("varReturn " + std::string(target));
+        events_.Append("varReturn " + std::string(target));
     else if (!target.empty())
-        fragment_.WriteLine("Call " + MakeMacroName(target));
-    fragment_.WriteLine("End Sub");
+        events_.Append("Call " + MakeMacroName(target));
+    events_.Append("End Sub");
     DuplicateCheck(header);
 }
 
@@ -116,11 +114,11 @@ void EventWriter::FoldedOnly(std::string_view suffix,
         any = any || !entry.first.empty();
     if (!any)
         return;
-    fragment_.WriteLine("");
-    fragment_.WriteLine(Header(suffix));
+    events_.Append(std::string());
+    events_.Append(Header(suffix));
     for (const auto& [property, foldSuffix] : folded)
-        fragment_.WriteLine(Folded(property, foldSuffix));
-    fragment_.WriteLine("End Sub");
+        events_.Append(Folded(property, foldSuffix));
+    events_.Append("End Sub");
 }
 
 void EventWriter::DoubleClickIntoClick(std::string_view click, std::string_view dblClick) {
@@ -130,22 +128,22 @@ void EventWriter::DoubleClickIntoClick(std::string_view click, std::string_view 
     if (!click.empty()) {
         const std::string line = Folded(dblClick, "_DblClick");
         if (click == kEventProcedure)
-            InsertLine(state_.session.out, codeFile_, clickHeader, line, 1);
+            InsertLine(module_, clickHeader, line, 1);
         else
             deferred_.emplace_back(clickHeader, line);
         return;
     }
-    fragment_.WriteLine("");
-    fragment_.WriteLine(clickHeader);
+    events_.Append(std::string());
+    events_.Append(clickHeader);
     if (IsExpression(dblClick)) {
-        fragment_.WriteLine("Dim varReturn as variant");
-        fragment_.WriteLine("varReturn " + std::string(dblClick));
+        events_.Append("Dim varReturn as variant");
+        events_.Append("varReturn " + std::string(dblClick));
     } else if (dblClick == kEventProcedure) {
-        fragment_.WriteLine("Call " + name_ + "_DblClick");
+        events_.Append("Call " + name_ + "_DblClick");
     } else {
-        fragment_.WriteLine(MakeMacroName(dblClick));
+        events_.Append(MakeMacroName(dblClick));
     }
-    fragment_.WriteLine("End Sub");
+    events_.Append("End Sub");
     DuplicateCheck(clickHeader);
 }
 

@@ -32,7 +32,7 @@ inline constexpr std::string_view kLostFocus = "_LostFocus()";
 }  // namespace event_suffix
 
 // Writes the event procedures of the state's current control into the form's
-// .ctl fragment, or inserts lines into the form's code text.
+// generated event code, or inserts lines into the form module's own code.
 class EventWriter {
   public:
     explicit EventWriter(FormState& state);
@@ -74,17 +74,15 @@ class EventWriter {
     std::string Header(std::string_view suffix) const {
         return "Private Sub " + name_ + std::string(suffix);
     }
-    OutputFile& Fragment() { return fragment_; }
-    const std::string& CodeFile() const { return codeFile_; }
+    CodeText& Module() { return module_; }
 
   private:
     FormState& state_;
     const AccessControl& control_;
     std::string name_;
-    std::string fragmentName_;
-    std::string codeFile_;
-    OutputFile fragment_;
-    // Lines for procedures of the fragment, inserted once it is closed.
+    CodeText& module_;
+    CodeText& events_;
+    // Lines for the generated procedures, inserted once they are written.
     std::vector<std::pair<std::string, std::string>> deferred_;
 };
 

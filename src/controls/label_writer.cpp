@@ -28,7 +28,7 @@ void WriteLabel(FormState& state) {
     const AccessControl& label = *state.control;
     if (IsSkipped(label))
         return;
-    OutputFile& out = SelectControlOutput(state);
+    DesignWriter& out = SelectControlOutput(state);
     out.WriteLine("Begin VB.Label " + state.controlVbName);
     out.WriteLine(ColourLine("BackColor= &H", label.Property("BackColor")));
     if (label.Property("BackStyle").AsLong() == 0)

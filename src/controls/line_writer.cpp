@@ -6,7 +6,7 @@ namespace velorin {
 
 void WriteLine(FormState& state) {
     const AccessControl& line = *state.control;
-    OutputFile& out = SelectControlOutput(state);
+    DesignWriter& out = SelectControlOutput(state);
     out.WriteLine("Begin VB.Line " + state.controlVbName);
     out.WriteLine(ColourLine("BorderColor =  &H", line.Property("BorderColor")));
     if (line.Property("BorderWidth").AsNumber() > 0)

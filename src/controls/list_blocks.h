@@ -18,7 +18,7 @@ inline constexpr std::string_view kFontClass = "{0BE35203-8F91-11CE-9DE3-00AA004
 struct ListContext {
     FormState& state;
     const AccessControl& control;
-    OutputFile& out;
+    DesignWriter& out;
     std::string name;  // the block's Visual Basic name
     bool combo = false;
     bool tableOrQuery = false;
@@ -37,7 +37,7 @@ void AddLibraryReference(ListContext& c);
 // Height or Width, scaled for Visual Basic 4.
 std::string Sized(const ListContext& c, std::string_view property);
 // A font block of fixed properties; `name` stands inside the quotes as given.
-void WriteFixedFont(OutputFile& out, const std::string& opening, std::string_view name,
+void WriteFixedFont(DesignWriter& out, const std::string& opening, std::string_view name,
                     std::string_view size);
 // From the library reference to ColumnCaptions.
 void WriteGreenTreeHeader(ListContext& c, std::string_view version);

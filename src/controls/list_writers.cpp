@@ -35,7 +35,7 @@ namespace {
 ListContext MakeContext(FormState& state, bool combo) {
     const AccessControl& control = *state.control;
     const ConversionOptions& options = state.session.options;
-    OutputFile& out = SelectControlOutput(state);
+    DesignWriter& out = SelectControlOutput(state);
     ListContext c{state, control, out, state.controlVbName,       combo,
                   false, false,   1,   control.Text("RowSource"), {}};
     c.tableOrQuery = IEquals(control.Text("RowSourceType"), "Table/Query");
@@ -57,9 +57,8 @@ namespace {
 // The control's binding to its row source's data control lives in the .frx.
 void WriteBindings(ListContext& c) {
     if (c.bound) {
-        c.out.WriteLine(
-            "Bindings = \"" + c.state.fileName + ".frx\":" +
-            WriteFrxEntry(c.state.session.out, "dat" + c.name, c.state.fileName, false));
+        c.out.WriteLine("Bindings = \"" + c.state.fileName +
+                        ".frx\":" + WriteFrxEntry(c.state.output, "dat" + c.name, false));
     }
 }
 
@@ -84,7 +83,7 @@ std::string Sized(const ListContext& c, std::string_view property) {
     return VbNumber(c.control.Property(property).AsNumber() * scale);
 }
 
-void WriteFixedFont(OutputFile& out, const std::string& opening, std::string_view name,
+void WriteFixedFont(DesignWriter& out, const std::string& opening, std::string_view name,
                     std::string_view size) {
     out.WriteLine(opening);
     out.WriteLine("Name = \"" + std::string(name) + "\"");
@@ -153,7 +152,7 @@ void WriteExtents(ListContext& c, std::string_view yPrefix = "_ExtentY = ") {
                     VbNumber(c.control.Property("Height").AsNumber() * kVb4Scale));
 }
 
-void WriteHeadFont(OutputFile& out) {
+void WriteHeadFont(DesignWriter& out) {
     WriteFixedFont(out, "BeginProperty HeadFont " + std::string(kFontClass), "Arial", "8");
 }
 
@@ -243,7 +242,7 @@ std::string BoundField(const ListContext& c) {
 
 void WriteStandard(FormState& state, bool list) {
     const AccessControl& control = *state.control;
-    OutputFile& out = SelectControlOutput(state);
+    DesignWriter& out = SelectControlOutput(state);
     out.WriteLine((list ? "Begin VB.ListBox " : "Begin VB.ComboBox ") + state.controlVbName);
     WritePlacementLines(out, state, control);
     out.WriteLine("HelpContextID = " + control.Text("HelpContextID"));

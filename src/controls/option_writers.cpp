@@ -26,7 +26,7 @@ const AccessControl* AttachedLabel(const AccessControl& control) {
 }
 
 // An option button's caption, width and colours come from its attached label.
-void WriteLabelLines(OutputFile& out, const AccessControl& button) {
+void WriteLabelLines(DesignWriter& out, const AccessControl& button) {
     const AccessControl* label = AttachedLabel(button);
     if (label == nullptr)
         return;
@@ -37,7 +37,7 @@ void WriteLabelLines(OutputFile& out, const AccessControl& button) {
 }
 
 // A toggle button is a graphical option button in Visual Basic 5.
-void WriteToggleLines(const FormState& state, OutputFile& out, const AccessControl& toggle) {
+void WriteToggleLines(const FormState& state, DesignWriter& out, const AccessControl& toggle) {
     out.WriteLine(CaptionLine(toggle.Text("Caption")));
     out.WriteLine(ColourLine("ForeColor= &H", toggle.Property("ForeColor")));
     if (state.session.options.vb5Project) {
@@ -77,7 +77,7 @@ std::string ButtonTop(const FormState& state, const AccessControl& button,
 
 void WriteOptionButton(FormState& state) {
     const AccessControl& button = *state.control;
-    OutputFile& out = SelectControlOutput(state);
+    DesignWriter& out = SelectControlOutput(state);
     out.WriteLine("Begin VB.OptionButton " + state.controlVbName);
     WriteLeft(out, state, button);
     out.WriteLine("TabIndex = " + button.Text("TabIndex"));
@@ -101,7 +101,7 @@ void WriteOptionGroup(FormState& state) {
     const std::string name = state.controlVbName;
     Session& session = state.session;
     session.optionGroupNames.push_back(group.Name());
-    OutputFile& out = SelectControlOutput(state);
+    DesignWriter& out = SelectControlOutput(state);
     out.WriteLine("Begin VB.Frame grp" + name);
     if (const AccessControl* label = AttachedLabel(group)) {
         out.WriteLine(CaptionLine(label->Text("Caption")));
@@ -127,8 +127,7 @@ void WriteOptionGroup(FormState& state) {
             source[0] == '=' ? name + "(" + source.substr(1) + ").value = true"
                              : name + "(" + DataControlName(state) + ".recordset.Fields(\"" +
                                    source + "\")).value = true";
-        AddDataCtlEntry(session.out, "form_" + state.fileName + ".006", DataControlName(state),
-                        statement);
+        AddDataCtlEntry(state.output.Code().reposition, DataControlName(state), statement);
     }
     ++session.controlCount;
 

@@ -8,7 +8,7 @@ namespace velorin {
 
 void WritePicture(FormState& state) {
     const AccessControl& image = *state.control;
-    OutputFile& out = SelectControlOutput(state);
+    DesignWriter& out = SelectControlOutput(state);
     out.WriteLine("Begin VB.PictureBox " + state.controlVbName);
     WriteFontBlock(out, image);
     WriteSize(out, "Height", image);

@@ -6,7 +6,7 @@ namespace velorin {
 
 void WriteRectangle(FormState& state) {
     const AccessControl& shape = *state.control;
-    OutputFile& out = SelectControlOutput(state);
+    DesignWriter& out = SelectControlOutput(state);
     out.WriteLine("Begin VB.Shape " + state.controlVbName);
     WriteVisibleLine(out, shape);
     WriteSize(out, "Height", shape);

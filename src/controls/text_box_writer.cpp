@@ -16,7 +16,7 @@ bool IsShortDate(std::string_view format) {
 }
 
 // Lines both text box variants end with, from Enabled to Visible.
-void WriteTextBoxTail(FormState& state, OutputFile& out, const AccessControl& box) {
+void WriteTextBoxTail(FormState& state, DesignWriter& out, const AccessControl& box) {
     if (!box.Property("Enabled").AsBool())
         out.WriteLine("Enabled = 0");
     out.WriteLine(std::string("Locked =") + (box.Property("Locked").AsBool() ? "1" : "0"));
@@ -38,7 +38,7 @@ void WriteTextBoxTail(FormState& state, OutputFile& out, const AccessControl& bo
     out.WriteLine("End");
 }
 
-void WriteDateCombo(FormState& state, OutputFile& out, const AccessControl& box) {
+void WriteDateCombo(FormState& state, DesignWriter& out, const AccessControl& box) {
     out.WriteLine("Begin SSCalendarWidgets_A.SSDateCombo " + state.controlVbName);
     WriteLeft(out, state, box);
     WriteTop(out, state, box);
@@ -63,7 +63,7 @@ void WriteDateCombo(FormState& state, OutputFile& out, const AccessControl& box)
 
 void WriteTextBox(FormState& state) {
     const AccessControl& box = *state.control;
-    OutputFile& out = SelectControlOutput(state);
+    DesignWriter& out = SelectControlOutput(state);
     if (state.session.options.useCalendar && IsShortDate(box.Text("Format"))) {
         WriteDateCombo(state, out, box);
     } else {

@@ -68,7 +68,7 @@ void NameControl(FormState& state, const AccessControl& control) {
     state.controlVbName = name;
 }
 
-OutputFile& SelectControlOutput(FormState& state) {
+DesignWriter& SelectControlOutput(FormState& state) {
     const AccessControl& control = *state.control;
     PageBreakStrip& strip = state.level->strip;
     if (strip.active && control.Section() == section_number::kDetail) {

@@ -19,7 +19,7 @@ void NameControl(FormState& state, const AccessControl& control);
 
 // The file the current control's block goes to; sets the page-break page and
 // the page shift that go with it.
-OutputFile& SelectControlOutput(FormState& state);
+DesignWriter& SelectControlOutput(FormState& state);
 
 // Hands the current control to its writer; `tabPass` tells the passes apart.
 void DispatchControl(FormState& state, bool tabPass);

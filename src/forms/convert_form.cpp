@@ -7,7 +7,6 @@
 #include "controls/control_lines.h"
 #include "forms/control_dispatch.h"
 #include "forms/data_controls.h"
-#include "forms/form_header.h"
 #include "forms/initialisation_routines.h"
 #include "forms/label_reduction.h"
 #include "forms/tab_controls.h"
@@ -51,7 +50,7 @@ void WriteFormBlockHead(FormState& state) {
     const AccessForm& form = state.Form();
     const SectionLayout& layout = state.level->layout;
     const PageBreakStrip& strip = state.level->strip;
-    OutputFile& out = state.formFile;
+    DesignWriter& out = state.formFile;
     const std::string q = "\"";
     std::string caption = form.Text("Caption");
     if (caption.empty())
@@ -62,7 +61,6 @@ void WriteFormBlockHead(FormState& state) {
             layout.totalHeight - layout.detailHeight + strip.tops[1] + kPageBreakTabHeight;
     const std::string width = form.Text("Width");
 
-    out.WriteLine("Begin VB.Form " + state.formVbName);
     out.WriteLine("BorderStyle = " + form.Text("BorderStyle"));
     out.WriteLine("Caption =" + q + caption + q);
     out.WriteLine("ClientHeight = " + std::to_string(clientHeight));
@@ -98,28 +96,21 @@ void WriteFormBlockHead(FormState& state) {
     out.WriteLine("HelpContextID=" + form.Text("HelpContextId"));
 }
 
-// Copies a fragment into the form block with one print: its text, then a line end.
-void CopyFragment(FormState& state, std::string_view file) {
-    if (std::optional<std::string> text = state.session.out.Read(file))
-        state.formFile.WriteLine(*text);
-}
-
+// The section frames follow all other controls of the form block, in the
+// order of their section numbers.
 void CloseSectionFrames(FormState& state) {
     bool any = false;
-    for (int n = 1; n <= 4; ++n)
-        any = any || state.sectionFiles[static_cast<size_t>(n)].IsOpen();
+    for (const std::unique_ptr<DesignBlock>& frame : state.sectionFrames)
+        any = any || frame != nullptr;
     if (!any)
         return;
     // The frames form one control array.
     ++state.session.controlCount;
-    for (OutputFile& file : state.sectionFiles)
-        file.Close();
-    for (int n = 1; n <= 4; ++n) {
-        const std::string file = "form_" + state.fileName + ".se" + std::to_string(n);
-        if (state.session.out.Exists(file)) {
-            CopyFragment(state, file);
-            state.formFile.WriteLine("End");
-        }
+    for (DesignWriter& writer : state.sectionFiles)
+        writer.Close();
+    for (std::unique_ptr<DesignBlock>& frame : state.sectionFrames) {
+        if (frame)
+            state.output.Form().AddBlock(std::move(frame));
     }
 }
 
@@ -177,9 +168,10 @@ void CreateSection(FormState& state, int section) {
         return;
     }
     const AccessForm& form = state.Form();
-    OutputFile& out = state.sectionFiles[static_cast<size_t>(section)];
-    out = state.session.out.Create("form_" + state.fileName + ".se" + std::to_string(section));
-    out.WriteLine("Begin VB.Frame Section");
+    std::unique_ptr<DesignBlock>& frame = state.sectionFrames[static_cast<size_t>(section)];
+    frame = std::make_unique<DesignBlock>("Begin VB.Frame Section");
+    DesignWriter& out = state.sectionFiles[static_cast<size_t>(section)];
+    out = DesignWriter(frame.get());
     out.WriteLine("Caption =  \"\"");
     out.WriteLine(ColourLine("BackColor= &H", form.SectionProperty(section, "BackColor")));
     out.WriteLine("Height = " + form.SectionProperty(section, "Height").AsText());
@@ -198,18 +190,14 @@ void CreateSection(FormState& state, int section) {
         out.WriteLine("Visible = 0");
 }
 
-void ConvertForm(Session& session, const std::string& fileName, bool isSubform,
+void ConvertForm(Session& session, FormOutput& output, const std::string& fileName,
                  const std::string& accessName, const FormWriters& writers) {
-    // The driver converts top-level forms; subforms come through ConvertEmbeddedSubform.
-    (void)isSubform;
-    FormState state(session, writers);
+    FormState state(session, output, writers);
     session.optionGroupNames.assign(1, std::string());
     state.fileName = fileName;
-    state.formFile = session.out.Create("form_" + state.fileName + ".frm");
 
     FormLevel level;
     level.form = session.sourceDb->OpenForm(accessName);
-    level.fileName = state.fileName;
     if (level.form == nullptr) {
         session.formRejected = true;
         return;
@@ -217,9 +205,11 @@ void ConvertForm(Session& session, const std::string& fileName, bool isSubform,
     state.level = &level;
     state.openForms.push_back(level.form);
     StartLevel(state, level);
-    WriteFormHeader(state, state.fileName, false);
+    output.SetVersion(session.options.vb5Project ? "VERSION 5.00" : "VERSION 4.00");
     state.formVbName = UniqueFormName(session, level.form->Name());
     session.formVbNames[level.form->Name()] = state.formVbName;
+    output.StartForm("Begin VB.Form " + state.formVbName);
+    state.formFile = DesignWriter(&output.Form());
     WriteFormBlockHead(state);
 
     if (!level.form->Text("RecordSource").empty())
@@ -230,7 +220,7 @@ void ConvertForm(Session& session, const std::string& fileName, bool isSubform,
     AddComboItems(state, {}, {}, true, false);
     AddListItems(state, {}, {}, true, false);
     AddButtonPicture(state, {}, {}, true);
-    AddDataCtlCaption(state.session.out, state.fileName, {}, true);
+    AddDataCtlCaption(output.Code().captions, {}, true);
 
     const long interval = level.form->Property("TimerInterval").AsLong();
     if (interval > 0) {
@@ -242,32 +232,16 @@ void ConvertForm(Session& session, const std::string& fileName, bool isSubform,
     }
     if (writers.formEvents)
         writers.formEvents(state);
-    // A form named toolbar, toolbarcode or _Menu has its code where the builders
-    // write: it is put back once they are done.
-    const std::string codeFile = state.fileName + ".txt";
-    std::optional<std::string> code;
-    for (std::string_view builderFile : {"toolbar.txt", "toolbarcode.txt", "_Menu.txt"}) {
-        if (IEquals(codeFile, builderFile))
-            code = session.out.Read(codeFile);
-    }
+    // The toolbar and the menus close the form block.
     const std::string toolbar = level.form->Text("Toolbar");
-    if (!toolbar.empty() && writers.toolbar) {
+    if (!toolbar.empty() && writers.toolbar)
         writers.toolbar(state, toolbar);
-        CopyFragment(state, "toolbar.txt");
-        session.out.Remove("toolbar.txt");
-    }
     const std::string menuBar = level.form->Text("MenuBar");
-    if (!menuBar.empty() && writers.menus && writers.menus(state, menuBar)) {
-        CopyFragment(state, "_Menu.txt");
-        session.out.Remove("_Menu.txt");
-    }
-    if (code)
-        session.out.Write(codeFile, *code);
-    state.formFile.WriteLine("End");
+    if (!menuBar.empty() && writers.menus)
+        writers.menus(state, menuBar);
     state.formFile.Close();
 
     session.formRejected = session.controlCount > 254 ? !ReduceLabelControls(state) : false;
-    WriteFormHeader(state, state.fileName, true);
 }
 
 void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformControl,
@@ -290,9 +264,6 @@ void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformContro
 
     FormLevel level;
     level.form = &subform;
-    // Named after the top-level form and the depth: the subform's own name may
-    // be anything, and a subform's fragments live only while it is written.
-    level.fileName = state.fileName + "_sub" + std::to_string(state.openForms.size());
     state.level = &level;
     state.isSubform = true;
     StartLevel(state, level);

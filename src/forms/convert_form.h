@@ -1,5 +1,5 @@
-// One Access form into the form block of a Visual Basic form file and its
-// fragments; embedded subforms are written into their parent's block.
+// One Access form into the design section and generated code of a Visual
+// Basic form file; embedded subforms are written into their parent's block.
 #pragma once
 
 #include <string>
@@ -8,10 +8,11 @@
 
 namespace velorin {
 
-// The driver's call for a top-level form: writes form_<F>.hdr, form_<F>.frm
-// and the other fragments, sets the session's control counts and the form
-// rejected flag.
-void ConvertForm(Session& session, const std::string& fileName, bool isSubform,
+// The driver's call for a top-level form: fills `output` (whose code already
+// holds the form module's own code), sets the session's control counts and
+// the form rejected flag. `fileName` is the form file's name without its
+// extension; the binary companion is named after it.
+void ConvertForm(Session& session, FormOutput& output, const std::string& fileName,
                  const std::string& accessName, const FormWriters& writers = DefaultFormWriters());
 
 // The recursive path for a subform shown as a form: its controls go into the
@@ -19,7 +20,7 @@ void ConvertForm(Session& session, const std::string& fileName, bool isSubform,
 void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformControl,
                             const AccessForm& subform);
 
-// Creates the frame of a non-detail section (1 to 4) in form_<F>.se<n>.
+// Creates the frame of a non-detail section (1 to 4).
 void CreateSection(FormState& state, int sectionNumber);
 
 // The section top of a control of the given section, for the form being written.

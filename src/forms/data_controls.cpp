@@ -56,7 +56,7 @@ std::string FormFileText(std::string_view text) {
     return out;
 }
 
-void WriteDataControl(FormState& state, OutputFile& out, const DataControlLayout& layout) {
+void WriteDataControl(FormState& state, DesignWriter& out, const DataControlLayout& layout) {
     const Session& session = state.session;
     const std::string directory =
         session.options.useRelativePaths ? std::string() : session.outputPath;
@@ -74,10 +74,9 @@ void WriteDataControl(FormState& state, OutputFile& out, const DataControlLayout
         out.WriteLine("RecordSource = " + kQ + layout.recordSource + kQ);
     out.WriteLine("Top = " + std::to_string(layout.top));
     out.WriteLine(layout.visible ? "Width = 2700" : "Width = 1215");
-    if (layout.visible && !layout.formFileName.empty()) {
-        AddDataCtlEntry(state.session.out, "form_" + layout.formFileName + ".006",
-                        "dat" + layout.name, "");
-        AddDataCtlCaption(state.session.out, layout.formFileName, "dat" + layout.name, false);
+    if (layout.visible && layout.startsProcedures) {
+        AddDataCtlEntry(state.output.Code().reposition, "dat" + layout.name, "");
+        AddDataCtlCaption(state.output.Code().captions, "dat" + layout.name, false);
     }
     out.WriteLine(std::string("Visible = ") + (layout.visible ? "True" : "False"));
     out.WriteLine("End");
@@ -92,7 +91,7 @@ void WriteFormDataControl(FormState& state) {
     layout.recordsetType = RecordsetTypeOf(form);
     layout.recordSource = FormFileText(form.Text("RecordSource"));
     layout.visible = form.Property("NavigationButtons").AsBool();
-    layout.formFileName = state.fileName;
+    layout.startsProcedures = true;
     WriteDataControl(state, state.formFile, layout);
 }
 
@@ -104,7 +103,7 @@ void WriteSubformDataControl(FormState& state, const AccessForm& subform, const 
     layout.top = top;
     layout.recordsetType = RecordsetTypeOf(subform);
     layout.visible = true;
-    layout.formFileName = state.fileName;
+    layout.startsProcedures = true;
 
     // The link statements run when the top form's data control moves; without
     // that control or without link fields the subform shows all its records.
@@ -122,31 +121,28 @@ void WriteSubformDataControl(FormState& state, const AccessForm& subform, const 
     }
     WriteDataControl(state, state.formFile, layout);
 
-    const std::string fragment = "form_" + state.fileName + ".006";
     const std::string parentControl = "dat" + MakeVBName(state.fileName);
-    OutputDirectory& out = state.session.out;
-    AddDataCtlEntry(out, fragment, parentControl, "dat" + name + ".Recordset.MoveFirst");
-    AddDataCtlEntry(out, fragment, parentControl, "dat" + name + ".Recordset.Movelast");
-    AddDataCtlEntry(out, fragment, parentControl, "dat" + name + ".refresh");
-    AddDataCtlEntry(out, fragment, parentControl,
+    CodeText& reposition = state.output.Code().reposition;
+    AddDataCtlEntry(reposition, parentControl, "dat" + name + ".Recordset.MoveFirst");
+    AddDataCtlEntry(reposition, parentControl, "dat" + name + ".Recordset.Movelast");
+    AddDataCtlEntry(reposition, parentControl, "dat" + name + ".refresh");
+    AddDataCtlEntry(reposition, parentControl,
                     "dat" + name + ".RecordSource=" + kQ +
                         BuildLinkedRecordSource(state, subform.Text("RecordSource")));
 }
 
-void AddDataCtlCaption(OutputDirectory& out, std::string_view formFileName,
-                       std::string_view dataControl, bool finish) {
-    const std::string file = "form_" + std::string(formFileName) + ".007";
+void AddDataCtlCaption(CodeText& captions, std::string_view dataControl, bool finish) {
     if (finish) {
-        if (out.Exists(file))
-            out.Append(file, "End Function\r\n");
+        if (!captions.Empty())
+            captions.Append("End Function");
         return;
     }
-    std::string lines;
-    if (!out.Exists(file))
-        lines = "Function InitialDataCtlCaptions()\r\nOn Error Resume Next\r\n";
-    lines += std::string(dataControl) + ".Recordset.movenext\r\n";
-    lines += std::string(dataControl) + ".Recordset.moveFirst\r\n";
-    out.Append(file, lines);
+    if (captions.Empty()) {
+        captions.Append("Function InitialDataCtlCaptions()");
+        captions.Append("On Error Resume Next");
+    }
+    captions.Append(std::string(dataControl) + ".Recordset.movenext");
+    captions.Append(std::string(dataControl) + ".Recordset.moveFirst");
 }
 
 std::string BuildLinkedRecordSource(FormState& state, const std::string& subformRecordSource) {

@@ -16,14 +16,14 @@ struct DataControlLayout {
     int recordsetType = 1;     // 1 dynaset, 2 snapshot
     std::string recordSource;  // empty: no RecordSource line
     bool visible = true;
-    std::string formFileName;  // when given, the Reposition procedure and caption call are started
+    bool startsProcedures = false;  // the Reposition procedure and the caption call are started
 };
 
 // A text as a form file's quoted value holds it: CR LF becomes a blank and
 // every double quote is doubled.
 std::string FormFileText(std::string_view text);
 
-void WriteDataControl(FormState& state, OutputFile& out, const DataControlLayout& layout);
+void WriteDataControl(FormState& state, DesignWriter& out, const DataControlLayout& layout);
 
 // The top-level form's data control, when its RecordSource is not empty.
 void WriteFormDataControl(FormState& state);
@@ -34,9 +34,9 @@ void WriteFormDataControl(FormState& state);
 void WriteSubformDataControl(FormState& state, const AccessForm& subform, const std::string& name,
                              long left, long top);
 
-// Maintains form_<F>.007, the function InitialDataCtlCaptions.
-void AddDataCtlCaption(OutputDirectory& out, std::string_view formFileName,
-                       std::string_view dataControl, bool finish);
+// Maintains the function InitialDataCtlCaptions: a data control's lines, or
+// with `finish` its end.
+void AddDataCtlCaption(CodeText& captions, std::string_view dataControl, bool finish);
 
 // The record source text of a subform's data control, set each time the
 // parent moves: the link join and the Where clause on the master field.

@@ -28,7 +28,7 @@ PropertyValue OrDefault(const PropertyValue& value, double fallback) {
 }
 
 void WriteGreenTreeColumns(ListContext& c, const std::vector<const AccessControl*>& columns) {
-    OutputFile& out = c.out;
+    DesignWriter& out = c.out;
     for (size_t j = 0; j < columns.size(); ++j) {
         const AccessControl& column = *columns[j];
         const std::string cd = "CDs.CD(" + std::to_string(j) + ")";
@@ -73,7 +73,7 @@ void WriteGreenTreeGrid(ListContext& c, const std::vector<const AccessControl*>&
 
 void WriteSheridanGrid(ListContext& c, const std::vector<const AccessControl*>& columns) {
     FormState& state = c.state;
-    OutputFile& out = c.out;
+    DesignWriter& out = c.out;
     const AccessControl& control = c.control;
     if (state.session.options.vb5Project) {
         if (c.type == 2)
@@ -85,8 +85,8 @@ void WriteSheridanGrid(ListContext& c, const std::vector<const AccessControl*>& 
     }
     out.WriteLine("Begin SSDataWidgets_B.SSDBGrid " + c.name);
     if (c.bound) {
-        out.WriteLine("Bindings = \"" + state.fileName + ".frx\":" +
-                      WriteFrxEntry(state.session.out, "dat" + c.name, state.fileName, false));
+        out.WriteLine("Bindings = \"" + state.fileName +
+                      ".frx\":" + WriteFrxEntry(state.output, "dat" + c.name, false));
     }
     out.WriteLine("Height = " + Sized(c, "Height"));
     WriteLeft(out, state, control);
@@ -173,7 +173,7 @@ std::vector<const AccessControl*> DatasheetColumns(const AccessForm& subform) {
 
 void WriteDatasheetGrid(FormState& state, const AccessForm& subform) {
     const AccessControl& control = *state.control;
-    OutputFile& out = SelectControlOutput(state);
+    DesignWriter& out = SelectControlOutput(state);
     const std::string recordSource = subform.Text("RecordSource");
     const std::vector<const AccessControl*> columns = DatasheetColumns(subform);
 

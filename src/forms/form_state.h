@@ -6,11 +6,12 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "common/output_directory.h"
 #include "forms/form_writers.h"
+#include "output/form_output.h"
 #include "session/session.h"
 
 namespace velorin {
@@ -32,26 +33,31 @@ struct PageBreakStrip {
     std::vector<int16_t> tops{0};  // index 0 holds 0, then each page break's Top, sorted
     bool active = false;
     std::vector<int> counts;  // controls placed on each page
-    OutputFile header;        // form_<F>.tab
-    OutputFile body;          // form_<F>.ta2
+    // The strip's block with its own lines and the list of its members; the
+    // blocks of its members are gathered apart and follow those lines.
+    std::unique_ptr<DesignBlock> block;
+    DesignWriter header;
+    std::unique_ptr<DesignBlock> members;
+    DesignWriter body;
 };
 
 // What one ConvertForm call (top level or embedded subform) works on.
 struct FormLevel {
     const AccessForm* form = nullptr;
-    std::string fileName;  // MakeFileName of this form's name
     SectionLayout layout;
     PageBreakStrip strip;
 };
 
 struct FormState {
-    FormState(Session& s, const FormWriters& w) : session(s), writers(w) {}
+    FormState(Session& s, FormOutput& o, const FormWriters& w)
+        : session(s), output(o), writers(w) {}
 
     Session& session;
+    FormOutput& output;  // the form file being generated
     const FormWriters& writers;
-    std::string fileName;  // <F>: names the top-level form's fragments
+    std::string fileName;  // <F>: the top-level form's file name, without extension
     std::string formVbName;
-    OutputFile formFile;         // form_<F>.frm, open while the form and its subforms are written
+    DesignWriter formFile;       // into the form block, while the form and its subforms are written
     FormLevel* level = nullptr;  // the form being written (after a subform returns, the parent)
 
     bool isSubform = false;
@@ -62,7 +68,10 @@ struct FormState {
     std::string subformControlName;
 
     long sectionTop = 0;
-    std::array<OutputFile, 5> sectionFiles;  // 1 to 4: the frames of the non-detail sections
+    // 1 to 4: the frames of the non-detail sections, joined to the form block
+    // after all other controls.
+    std::array<std::unique_ptr<DesignBlock>, 5> sectionFrames;
+    std::array<DesignWriter, 5> sectionFiles;
 
     // The forms being written, the top-level form first.
     std::vector<const AccessForm*> openForms;
@@ -72,10 +81,6 @@ struct FormState {
     // Names given per control, so that rectangles written last keep theirs.
     std::map<const AccessControl*, std::string> controlNames;
     std::vector<std::string> usedControlNames;
-
-    // Custom controls the form uses, for its header's Object= lines.
-    std::vector<std::string> referenceIds;
-    std::vector<std::string> referenceFiles;
 
     // Access tab controls.
     bool onTabPage = false;

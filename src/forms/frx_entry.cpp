@@ -1,14 +1,12 @@
 #include "forms/frx_entry.h"
 
 #include <cstdio>
-#include <filesystem>
 
 namespace velorin {
 
-std::string WriteFrxEntry(OutputDirectory& out, std::string_view text,
-                          std::string_view formFileName, bool flag, FrxEntry kind) {
-    const std::string file = std::string(formFileName) + ".frx";
-    const auto offset = static_cast<unsigned long>(out.SizeOf(file).value_or(0));
+std::string WriteFrxEntry(FormOutput& output, std::string_view text, bool flag, FrxEntry kind) {
+    std::string& frx = output.Frx();
+    const auto offset = static_cast<unsigned long>(frx.size());
 
     std::string entry;
     if (kind == FrxEntry::Picture) {
@@ -25,8 +23,7 @@ std::string WriteFrxEntry(OutputDirectory& out, std::string_view text,
         entry.push_back(static_cast<char>(kept.size()));
         entry += kept;
     }
-    out.Append(file, entry);
-    out.Keep(file);
+    frx += entry;
     char hex[24];
     std::snprintf(hex, sizeof hex, "%04lX", offset);
     return hex;

@@ -5,17 +5,17 @@
 #include <string>
 #include <string_view>
 
-#include "common/output_directory.h"
+#include "output/form_output.h"
 
 namespace velorin {
 
 enum class FrxEntry { Text, Picture };
 
-// Appends an entry to "<formFileName>.frx" and returns its offset as at least
-// four upper-case hexadecimal digits, for a line ending `.frx":` + offset.
-// A text entry carries `text` (at most 255 bytes: its length is one byte);
-// `flag` selects its second word. A picture entry is an empty picture.
-std::string WriteFrxEntry(OutputDirectory& out, std::string_view text,
-                          std::string_view formFileName, bool flag, FrxEntry kind = FrxEntry::Text);
+// Appends an entry to the form's binary companion and returns its offset as
+// at least four upper-case hexadecimal digits, for a line ending `.frx":` +
+// offset. A text entry carries `text` (at most 255 bytes: its length is one
+// byte); `flag` selects its second word. A picture entry is an empty picture.
+std::string WriteFrxEntry(FormOutput& output, std::string_view text, bool flag,
+                          FrxEntry kind = FrxEntry::Text);
 
 }  // namespace velorin

@@ -5,18 +5,19 @@
 namespace velorin {
 namespace {
 
-// Adds a line to a fragment, creating it with its header lines first.
-void AddLine(OutputDirectory& out, const std::string& file, std::string_view header,
-             std::string_view line, bool finish) {
+// Adds a line to a generated function, starting it with its header lines.
+void AddLine(CodeText& code, std::initializer_list<std::string_view> header, std::string_view line,
+             bool finish) {
     if (finish) {
-        if (out.Exists(file))
-            out.Append(file, "End Function\r\n");
+        if (!code.Empty())
+            code.Append("End Function");
         return;
     }
-    std::string text = out.Exists(file) ? std::string() : std::string(header);
-    text += line;
-    text += "\r\n";
-    out.Append(file, text);
+    if (code.Empty()) {
+        for (std::string_view headerLine : header)
+            code.Append(std::string(headerLine));
+    }
+    code.Append(std::string(line));
 }
 
 std::string ItemsLine(const FormState& state, std::string_view rowSource,
@@ -48,8 +49,8 @@ std::string ItemsLine(const FormState& state, std::string_view rowSource,
 
 void AddListItems(FormState& state, std::string_view rowSource, std::string_view controlName,
                   bool finish, bool valueList) {
-    AddLine(state.session.out, "form_" + state.fileName + ".004",
-            "Function InitializeListBoxes()\r\nOn Error Resume Next\r\n",
+    AddLine(state.output.Code().listBoxes,
+            {"Function InitializeListBoxes()", "On Error Resume Next"},
             finish ? std::string()
                    : ItemsLine(state, rowSource, controlName, valueList,
                                state.session.options.listBoxType),
@@ -58,8 +59,7 @@ void AddListItems(FormState& state, std::string_view rowSource, std::string_view
 
 void AddComboItems(FormState& state, std::string_view rowSource, std::string_view controlName,
                    bool finish, bool valueList) {
-    AddLine(state.session.out, "form_" + state.fileName + ".005",
-            "Function InitializeComboBoxes()\r\n",
+    AddLine(state.output.Code().comboBoxes, {"Function InitializeComboBoxes()"},
             finish ? std::string()
                    : ItemsLine(state, rowSource, controlName, valueList,
                                state.session.options.comboBoxType),
@@ -74,8 +74,8 @@ void AddButtonPicture(FormState& state, std::string_view picture, std::string_vi
         line = std::string(controlName) + ".picture =loadpicture(app.path & \"\\bitmaps\\" + file +
                "\")";
     }
-    AddLine(state.session.out, "form_" + state.fileName + ".003",
-            "Function InitializeButtons()\r\nOn Error Resume Next\r\n", line, finish);
+    AddLine(state.output.Code().buttons, {"Function InitializeButtons()", "On Error Resume Next"},
+            line, finish);
 }
 
 }  // namespace velorin

@@ -1,5 +1,6 @@
 // Generated functions that fill lists and combos and load button pictures when
-// the converted form loads: form_<F>.004, .005 and .003.
+// the converted form loads: InitializeListBoxes, InitializeComboBoxes and
+// InitializeButtons.
 #pragma once
 
 #include <string_view>
@@ -8,8 +9,8 @@
 
 namespace velorin {
 
-// Add mode appends the control's line (creating the fragment with its header);
-// finish mode closes the function when the fragment exists.
+// Add mode appends the control's line (starting the function with its header);
+// finish mode closes the function when it was started.
 void AddListItems(FormState& state, std::string_view rowSource, std::string_view controlName,
                   bool finish, bool valueList);
 void AddComboItems(FormState& state, std::string_view rowSource, std::string_view controlName,

@@ -22,9 +22,8 @@ void MergeLabels(FormState& state, const std::vector<std::string>& labels) {
         const std::string& arrayName = labels[start];
         for (size_t i = start; i < labels.size() && i < start + kGroupSize; ++i) {
             const int index = static_cast<int>(i - start);
-            int done =
-                AddToCtlArray(state.session.out, "form_" + state.fileName + ".frm", arrayName,
-                              "Begin VB.Label " + labels[i], std::to_string(index));
+            int done = AddToCtlArray(state.output.Form(), arrayName, "Begin VB.Label " + labels[i],
+                                     std::to_string(index));
             if (done == 1 && index > 0)
                 --count;
             if (count < kControlLimit - 1)

@@ -29,10 +29,9 @@ class MenuBuilder {
   public:
     // Menu names join the form's control names: two menus of the same caption
     // get the suffix a second control of that name would.
-    MenuBuilder(OutputDirectory& out, std::vector<std::string>& usedNames)
-        : menu_(out.Create("_Menu.txt")),
-          code_{out.Create("_Menu.mc1"), out.Create("_Menu.mc2"), out.Create("_Menu.mc3")},
-          used_(usedNames) {}
+    MenuBuilder(DesignWriter& menus, std::array<CodeText, 3>& code,
+                std::vector<std::string>& usedNames)
+        : menu_(menus), code_(code), used_(usedNames) {}
 
     void TopMenu(const CommandBarControl& top) {
         const std::string name = UniqueName(MenuName(top.caption, 2), used_);
@@ -46,9 +45,9 @@ class MenuBuilder {
     // The items of one popup: array `array` at `level` (1 for the menu bar's
     // popups), with its click procedure in _Menu.mc<level>.
     void Items(const std::vector<CommandBarControl>& items, const std::string& array, int level) {
-        OutputFile& code = code_[static_cast<size_t>(level - 1)];
-        code.WriteLine("Private Sub " + array + "_Click(Index as Integer)");
-        code.WriteLine("Select Case Index");
+        CodeText& code = code_[static_cast<size_t>(level - 1)];
+        code.Append("Private Sub " + array + "_Click(Index as Integer)");
+        code.Append("Select Case Index");
         int k = 0;
         for (const CommandBarControl& item : items) {
             const std::string caption = Literal(MenuName(item.caption, 1));
@@ -67,21 +66,22 @@ class MenuBuilder {
                 menu_.WriteLine("visible = " + VbBool(item.visible));
             }
             if (item.type == kPopup && level < 3) {
-                Items(item.controls,
-                      UniqueName(MenuName(item.caption, 2) + "_" + std::to_string(level + 1), used_),
-                      level + 1);
+                Items(
+                    item.controls,
+                    UniqueName(MenuName(item.caption, 2) + "_" + std::to_string(level + 1), used_),
+                    level + 1);
             } else {
-                code.WriteLine("Case " + index + "\t'" + caption);
-                code.WriteLine(ActionLine(item.onAction));
+                code.Append("Case " + index + "\t'" + caption);
+                code.Append(ActionLine(item.onAction));
             }
             menu_.WriteLine("End");
         }
-        code.WriteLine("End Select");
-        code.WriteLine("End Sub");
+        code.Append("End Select");
+        code.Append("End Sub");
     }
 
-    OutputFile menu_;
-    std::array<OutputFile, 3> code_;
+    DesignWriter& menu_;
+    std::array<CodeText, 3>& code_;
     std::vector<std::string>& used_;
 };
 
@@ -104,22 +104,19 @@ std::string MenuName(std::string_view text, int mode) {
 }
 
 void BuildToolbar(FormState& state, const std::string& toolbarName) {
-    OutputDirectory& out = state.session.out;
-    out.Remove("toolbar.txt");
-    out.Remove("toolbarcode.txt");
     const CommandBar* bar = state.session.sourceDb->FindCommandBar(toolbarName);
     if (bar != nullptr && bar->builtIn)
         return;
-    OutputFile block = out.Create("toolbar.txt");
-    OutputFile code = out.Create("toolbarcode.txt");
+    DesignWriter& block = state.formFile;
+    CodeText& code = state.output.Code().toolbar;
     if (bar == nullptr) {
         state.session.ui.Warn("form " + state.Form().Name() + ": toolbar " + toolbarName +
                               " not found");
         return;
     }
     const std::string name = MakeVBName(toolbarName);
-    code.WriteLine("Private Sub " + name + "_ButtonClick(ByVal Button As Button)");
-    code.WriteLine("Select Case Button.Key");
+    code.Append("Private Sub " + name + "_ButtonClick(ByVal Button As Button)");
+    code.Append("Select Case Button.Key");
     int buttons = 0;
     for (const CommandBarControl& c : bar->controls)
         buttons += c.type == kButton;
@@ -142,19 +139,16 @@ void BuildToolbar(FormState& state, const std::string& toolbarName) {
         block.WriteLine("ToolTipText = \"" + Literal(c.tooltipText) + "\"");
         block.WriteLine("Object.Tag = \"\"");
         block.WriteLine("EndProperty");
-        code.WriteLine("Case \"" + Literal(c.caption) + "\"");
-        code.WriteLine(ActionLine(c.onAction));
+        code.Append("Case \"" + Literal(c.caption) + "\"");
+        code.Append(ActionLine(c.onAction));
     }
     block.WriteLine("EndProperty");
     block.WriteLine("End");
-    code.WriteLine("End Select");
-    code.WriteLine("End Sub");
+    code.Append("End Select");
+    code.Append("End Sub");
 }
 
 bool BuildMenus(FormState& state, const std::string& menuBarName) {
-    OutputDirectory& out = state.session.out;
-    for (const char* file : {"_Menu.txt", "_Menu.mc1", "_Menu.mc2", "_Menu.mc3"})
-        out.Remove(file);
     const CommandBar* bar = state.session.sourceDb->FindCommandBar(menuBarName);
     if (bar == nullptr) {
         state.session.ui.Warn("form " + state.Form().Name() + ": menu bar " + menuBarName +
@@ -163,7 +157,7 @@ bool BuildMenus(FormState& state, const std::string& menuBarName) {
     }
     if (bar->builtIn)
         return false;
-    MenuBuilder builder(out, state.usedControlNames);
+    MenuBuilder builder(state.formFile, state.output.Code().menus, state.usedControlNames);
     for (const CommandBarControl& top : bar->controls) {
         if (top.type == kPopup)
             builder.TopMenu(top);

@@ -13,9 +13,11 @@ namespace velorin {
 // and "%" into "_".
 std::string MenuName(std::string_view text, int mode);
 
-// toolbar.txt and toolbarcode.txt; nothing for a built-in bar.
+// The toolbar's block in the form block and its ButtonClick procedure; nothing
+// for a built-in bar.
 void BuildToolbar(FormState& state, const std::string& toolbarName);
-// _Menu.txt and _Menu.mc1 to .mc3; false for a built-in or missing bar.
+// The menus' blocks in the form block and their Click procedures; false for a
+// built-in or missing bar.
 bool BuildMenus(FormState& state, const std::string& menuBarName);
 
 }  // namespace velorin

@@ -17,8 +17,8 @@ double SizeFactor(const FormState& state) {
 }
 
 std::string TabPicture(FormState& state, size_t page) {
-    return "TabPicture(" + std::to_string(page) + ")  = \"" + state.fileName + ".frx\":" +
-           WriteFrxEntry(state.session.out, {}, state.fileName, false, FrxEntry::Picture);
+    return "TabPicture(" + std::to_string(page) + ")  = \"" + state.fileName +
+           ".frx\":" + WriteFrxEntry(state.output, {}, false, FrxEntry::Picture);
 }
 
 void AppendDescendants(const AccessControl& control, std::vector<const AccessControl*>& out) {
@@ -51,7 +51,7 @@ std::vector<const AccessControl*> PageControls(const AccessControl& page) {
 void WriteTabControl(FormState& state) {
     const AccessControl& tab = *state.control;
     const AccessForm& form = state.Form();
-    OutputFile& out = state.formFile;
+    DesignWriter& out = state.formFile;
     const bool vb5 = state.session.options.vb5Project;
     if (vb5)
         AddControlReference(state, "{BDC217C8-ED16-11CD-956C-0000C04E4C0A}#1.0#0", "TABCTL32.OCX");
@@ -122,9 +122,9 @@ void StartPageBreakStrip(FormState& state, FormLevel& level) {
     const bool vb5 = state.session.options.vb5Project;
     const long height = strip.tops[1] + kTabHeight;
     const double formWidth = level.form->Property("Width").AsNumber();
-    OutputFile& out = strip.header;
-    out = state.session.out.Create("form_" + level.fileName + ".tab");
-    out.WriteLine("Begin TabDlg.SSTab SSTab1");
+    strip.block = std::make_unique<DesignBlock>("Begin TabDlg.SSTab SSTab1");
+    DesignWriter& out = strip.header;
+    out = DesignWriter(strip.block.get());
     out.WriteLine("Height = " + std::to_string(height));
     out.WriteLine("Left = 0");
     out.WriteLine("TabIndex = 0");
@@ -142,7 +142,8 @@ void StartPageBreakStrip(FormState& state, FormLevel& level) {
         out.WriteLine("Tab(" + std::to_string(i) + ").ControlEnabled =" + (i == 0 ? "-1" : "0"));
     }
     strip.counts.assign(pages, 0);
-    strip.body = state.session.out.Create("form_" + level.fileName + ".ta2");
+    strip.members = std::make_unique<DesignBlock>(std::string());
+    strip.body = DesignWriter(strip.members.get());
 }
 
 void AddPageBreakMember(FormState& state, size_t page) {
@@ -162,14 +163,11 @@ void FinishPageBreakStrip(FormState& state) {
                                ").ControlCount= " + std::to_string(strip.counts[i]));
     }
     strip.body.Close();
-    // Each copy is one print: the fragment's text and a line end.
-    if (std::optional<std::string> body = state.session.out.Read("form_" + level.fileName + ".ta2"))
-        strip.header.WriteLine(*body);
     strip.header.Close();
-    if (std::optional<std::string> header =
-            state.session.out.Read("form_" + level.fileName + ".tab"))
-        state.formFile.WriteLine(*header);
-    state.formFile.WriteLine("End");
+    // The members' blocks follow the strip's own lines.
+    strip.block->TakeItemsOf(*strip.members);
+    strip.members.reset();
+    state.formFile.AddBlock(std::move(strip.block));
 }
 
 }  // namespace velorin

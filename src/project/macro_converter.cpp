@@ -265,10 +265,10 @@ std::vector<std::string> MacroProcedures(const Macro& macro, std::vector<std::st
     return out;
 }
 
-void ConvertAllMacros(Session& session) {
-    OutputFile file = session.out.Create("Macro.txt");
-    file.WriteLine("' The application's macros as procedures.");
-    file.WriteLine("");
+CodeText ConvertAllMacros(Session& session) {
+    CodeText file;
+    file.Append("' The application's macros as procedures.");
+    file.Append(std::string());
     std::vector<std::string> usedNames;
     std::vector<std::string> warnings;
     for (const std::string& name : session.sourceDb->Documents(Container::Scripts)) {
@@ -280,15 +280,16 @@ void ConvertAllMacros(Session& session) {
                                ": its actions cannot be read (export the application as text)");
             Macro empty;
             empty.name = name;
-            for (const std::string& line : MacroProcedures(empty, usedNames, warnings))
-                file.WriteLine(line);
+            for (std::string& line : MacroProcedures(empty, usedNames, warnings))
+                file.Append(std::move(line));
             continue;
         }
-        for (const std::string& line : MacroProcedures(*macro, usedNames, warnings))
-            file.WriteLine(line);
+        for (std::string& line : MacroProcedures(*macro, usedNames, warnings))
+            file.Append(std::move(line));
     }
     for (const std::string& warning : warnings)
         session.ui.Warn(warning);
+    return file;
 }
 
 }  // namespace velorin

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "output/code_text.h"
 #include "session/session.h"
 
 namespace velorin {
@@ -22,8 +23,7 @@ std::vector<std::string> MacroActionLines(const MacroRow& row);
 std::vector<std::string> MacroProcedures(const Macro& macro, std::vector<std::string>& usedNames,
                                          std::vector<std::string>& warnings);
 
-// Writes every macro of the application, in container order, to "Macro.txt"
-// in the output directory.
-void ConvertAllMacros(Session& session);
+// Every macro of the application, in container order, as a module's code.
+CodeText ConvertAllMacros(Session& session);
 
 }  // namespace velorin

@@ -103,27 +103,29 @@ void WriteMdiParent(Session& session) {
     if (!CopyTemplate(session, kMdiParent))
         return;
     OutputDirectory& out = session.out;
+    CodeText text(SplitLines(out.Read(kMdiParent).value_or(std::string())));
     if (session.options.vb5Project) {
-        InsertLine(out, kMdiParent, " ", "VERSION 5.00", 1);
-        InsertLine(out, kMdiParent, "VERSION 5.00",
+        InsertLine(text, " ", "VERSION 5.00", 1);
+        InsertLine(text, "VERSION 5.00",
                    "Object = \"{6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.2#0\"; \"comctl32.ocx\"",
                    1);
-        InsertLine(out, kMdiParent, "VERSION 5.00",
+        InsertLine(text, "VERSION 5.00",
                    "Object=\"{0BA686C6-F7D3-101A-993E-0000C0EF6F5E}#1.0#0\"; \"THREED32.OCX\"", 1);
     } else {
-        InsertLine(out, kMdiParent, " ", "VERSION 4.00", 1);
+        InsertLine(text, " ", "VERSION 4.00", 1);
     }
+    out.Write(kMdiParent, text.Joined());
 }
 
 void WriteSupportModules(Session& session) {
-    ConvertAllMacros(session);
+    const CodeText macros = ConvertAllMacros(session);
     CopyTemplate(session, kSupportModule);
     WriteFormLookupFunction(session);
     WriteSubMain(session);
-    if (session.out.Rename("Macro.txt", "Modu_MacroCode.txt")) {
-        ConvertCodeFile(session, "Modu_MacroCode.txt", false);
-        SilentIndent(session.out, "MacroCode.bas");
-    }
+    CodeText macroCode = ConvertCodeFile(session, "MacroCode", macros, false);
+    SilentIndent(macroCode);
+    session.out.Write("MacroCode.bas", macroCode.Joined());
+    session.out.Keep("MacroCode.bas");
     if (session.options.mdiProject)
         WriteMdiParent(session);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "output/form_output.h"
 #include "session/host/database_loader.h"
 #include "session/session.h"
 
@@ -32,8 +33,9 @@ struct TranslationRequest {
 
 // The Parts the driver hands work to. An empty step is skipped.
 struct ConversionSteps {
-    // ConvertForm(file name, is subform, Access name): writes the form's fragments.
-    std::function<void(Session&, const std::string&, bool, const std::string&)> convertForm;
+    // ConvertForm(output, file name, Access name): fills the form file's output,
+    // whose code already holds the form module's own code.
+    std::function<void(Session&, FormOutput&, const std::string&, const std::string&)> convertForm;
     // Macros, the support module with Sub Main, MacroCode.bas and the MDI parent.
     std::function<void(Session&)> writeSupportModules;
     // Reads the finished project (output directory, project file) for faults.
@@ -66,9 +68,6 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
 
 // Everything after validation.
 ConversionResult ConvertProject(Session& session, const ConversionSteps& steps);
-
-// Appends the whole of `source` to `target` when `source` exists.
-bool AppendFileIfPresent(OutputDirectory& out, std::string_view source, std::string_view target);
 
 // Control files and their object identifiers for the options chosen.
 void BuildControlFiles(Session& session);

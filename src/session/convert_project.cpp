@@ -21,12 +21,9 @@ namespace {
 constexpr std::string_view kGeneratedPatterns[] = {"*.txt",    "*.00?", "*.frm", "*.bas",
                                                    "*.log",    "*.frx", "*.vbp", "*.vbp.part",
                                                    "form_*.*", "*.mc?"};
-// Fragments and exported code, deleted after each form.
-constexpr std::string_view kFragmentPatterns[] = {"*.txt", "*.00?", "form_*.*"};
-
 // Access names objects with up to 64 characters; a longer name (possible in a
-// hand-made export) is cut there, so that every fragment name stays short
-// enough for the file system.
+// hand-made export) is cut there, so that every file name stays short enough
+// for the file system.
 constexpr size_t kLongestFileStem = 64;
 
 // The file names of the converted forms (.frm) and modules (.bas): one per
@@ -71,47 +68,47 @@ class ProjectFileNames {
     std::map<std::string, std::string, ILess> owners_;
 };
 
-void RemoveFragments(OutputDirectory& out) {
-    for (std::string_view pattern : kFragmentPatterns)
-        out.RemoveMatching(pattern);
-}
-
-void AppendLines(OutputDirectory& out, std::string_view file,
-                 std::initializer_list<std::string_view> lines) {
-    OutputFile target = out.OpenAppend(file);
-    for (std::string_view line : lines)
-        target.WriteLine(line);
-}
-
-// Joins a form's fragments into form_<F>.frm in their fixed order.
-void JoinFormFile(Session& session, const std::string& fileForm) {
-    OutputDirectory& out = session.out;
-    const std::string prefix = "form_" + fileForm;
-    // The header goes first: the form block is appended to it.
-    if (AppendFileIfPresent(out, prefix + ".frm", prefix + ".hdr"))
-        out.Remove(prefix + ".frm");
-    if (out.Exists(prefix + ".hdr"))
-        out.Rename(prefix + ".hdr", prefix + ".frm");
-
-    AppendLines(out, prefix + ".frm", {"DIM OpenArgsF as string"});
-    AppendFileIfPresent(out, fileForm + ".txt", prefix + ".frm");
-
+// The code of a form file in its fixed order: the OpenArgs variable, the form
+// module's own code, the generated routines and event procedures, the toolbar
+// and menu procedures, and the OpenArgs property. Sets the form feature flags
+// of the initialisers present.
+CodeText JoinFormCode(Session& session, const FormCode& code) {
+    CodeText joined;
+    joined.Append("DIM OpenArgsF as string");
+    joined.Append(code.module);
     auto& flags = session.formFeatureFlags;
-    flags[1] = AppendFileIfPresent(out, prefix + ".004", prefix + ".frm");
-    flags[2] = AppendFileIfPresent(out, prefix + ".005", prefix + ".frm");
-    flags[3] = AppendFileIfPresent(out, prefix + ".003", prefix + ".frm");
-    AppendFileIfPresent(out, prefix + ".006", prefix + ".frm");
-    flags[4] = AppendFileIfPresent(out, prefix + ".007", prefix + ".frm");
-    AppendFileIfPresent(out, prefix + ".ctl", prefix + ".frm");
-    for (std::string_view file : {"toolbarcode.txt", "_Menu.mc1", "_Menu.mc2", "_Menu.mc3"}) {
-        // A form named toolbarcode exports its code under that name: it is joined once.
-        if (!IEquals(file, fileForm + ".txt"))
-            AppendFileIfPresent(out, file, prefix + ".frm");
+    flags[1] = !code.listBoxes.Empty();
+    flags[2] = !code.comboBoxes.Empty();
+    flags[3] = !code.buttons.Empty();
+    flags[4] = !code.captions.Empty();
+    for (const CodeText* part :
+         {&code.listBoxes, &code.comboBoxes, &code.buttons, &code.reposition, &code.captions,
+          &code.events, &code.toolbar, &code.menus[0], &code.menus[1], &code.menus[2]}) {
+        joined.Append(*part);
     }
-    AppendLines(
-        out, prefix + ".frm",
-        {"Property Let OpenArgs(strOpenArgs as string)", " OpenArgsF=strOpenArgs", "End Property",
-         "", "Property Get OpenArgs() as string", " OpenArgs=OpenArgsF", "End Property"});
+    for (const char* line :
+         {"Property Let OpenArgs(strOpenArgs as string)", " OpenArgsF=strOpenArgs", "End Property",
+          "", "Property Get OpenArgs() as string", " OpenArgs=OpenArgsF", "End Property"}) {
+        joined.Append(line);
+    }
+    return joined;
+}
+
+// Writes a finished form file and its binary companion.
+void WriteFormFile(Session& session, const std::string& fileForm, const FormOutput& output,
+                   const CodeText& code, const std::vector<std::string>& designLines) {
+    std::string text;
+    for (const std::string& line : designLines) {
+        text += line;
+        text += "\r\n";
+    }
+    text += code.Joined();
+    session.out.Write(fileForm + ".frm", text);
+    session.out.Keep(fileForm + ".frm");
+    if (!output.Frx().empty()) {
+        session.out.Write(fileForm + ".frx", output.Frx());
+        session.out.Keep(fileForm + ".frx");
+    }
 }
 
 void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index,
@@ -123,15 +120,16 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
     session.controlCount = 0;
     session.partiallyConvertedCount = 0;
     session.formFeatureFlags.fill(0);
+    FormOutput output;
     if (form == nullptr) {
         // Only the names of forms can be read from a database file.
         session.ui.Warn("form " + name +
                         ": its design cannot be read (export the application as text)");
         session.formRejected = true;
     } else {
-        ExportModuleText(session, name, true, fileForm);
+        output.Code().module = ExportModuleText(session, name, true);
         if (steps.convertForm)
-            steps.convertForm(session, fileForm, false, name);
+            steps.convertForm(session, output, fileForm, name);
     }
 
     if (!session.formRejected) {
@@ -146,17 +144,16 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
     session.partiallyConvertedCount = 0;
     session.ui.UpdateTime();
 
-    if (!session.formRejected) {
-        AppendProjectLine(session, "Form=" + fileForm + ".frm");
-        JoinFormFile(session, fileForm);
-        ConvertCodeFile(session, "form_" + fileForm + ".frm", true);
-    } else {
+    if (session.formRejected) {
         session.convertedFormNames[index].clear();
+        return;
     }
-    RemoveFragments(session.out);
-    for (std::string_view menuCode : {"_Menu.mc1", "_Menu.mc2", "_Menu.mc3"})
-        session.out.Remove(menuCode);
-    SilentIndent(session.out, fileForm + ".frm");
+    AppendProjectLine(session, "Form=" + fileForm + ".frm");
+    const std::vector<std::string> designLines = output.DesignLines(session.options.vb5Project);
+    CodeText code = ConvertCodeFile(session, fileForm, JoinFormCode(session, output.Code()), true,
+                                    static_cast<long>(designLines.size()));
+    SilentIndent(code);
+    WriteFormFile(session, fileForm, output, code, designLines);
 }
 
 // Returns 1 when the module was converted.
@@ -166,24 +163,17 @@ int ConvertOneModule(Session& session, const std::string& name, const std::strin
                         ": its code cannot be read (export the application as text)");
         return 0;
     }
-    ExportModuleText(session, name, false, fileForm);
-    ConvertCodeFile(session, "MODU_" + fileForm + ".txt", false);
+    CodeText code =
+        ConvertCodeFile(session, fileForm, ExportModuleText(session, name, false), false);
     AppendProjectLine(session,
                       "Module=" + session.usedModuleNames.back() + "; " + fileForm + ".bas");
-    session.out.RemoveMatching("*.txt");
-    SilentIndent(session.out, fileForm + ".bas");
+    SilentIndent(code);
+    session.out.Write(fileForm + ".bas", code.Joined());
+    session.out.Keep(fileForm + ".bas");
     return 1;
 }
 
 }  // namespace
-
-bool AppendFileIfPresent(OutputDirectory& out, std::string_view source, std::string_view target) {
-    std::optional<std::string> content = out.Read(source);
-    if (!content)
-        return false;
-    out.Append(target, *content);
-    return true;
-}
 
 ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) {
     OutputDirectory& out = session.out;
@@ -291,8 +281,6 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     }
     db.CommitGroup();
 
-    RemoveFragments(out);
-    out.RemoveMatching("*.mc?");
     session.ui.EndProgress();
     db.Close();
 
@@ -336,9 +324,9 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
 
 ConversionSteps DefaultConversionSteps() {
     ConversionSteps steps;
-    steps.convertForm = [](Session& session, const std::string& fileName, bool isSubform,
+    steps.convertForm = [](Session& session, FormOutput& output, const std::string& fileName,
                            const std::string& name) {
-        ConvertForm(session, fileName, isSubform, name);
+        ConvertForm(session, output, fileName, name);
     };
     steps.writeSupportModules = WriteSupportModules;
     steps.checkProject = CheckProject;

@@ -1,14 +1,13 @@
-// The support library's edits of generated files, on arbitrary file contents
-// and arguments. Re-indenting may change only the blanks at a line's start.
+// The support library's edits of generated code and design, on arbitrary
+// contents and arguments. Re-indenting may change only the blanks at a line's
+// start.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
 #include <cstdlib>
 
-#include "common/output_directory.h"
 #include "common/string_helpers.h"
 #include "controls/support_library/support_library.h"
-#include "fuzz_support.h"
 
 namespace {
 
@@ -32,21 +31,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int start = input.ConsumeIntegralInRange(-2, 50);
     const std::string content = input.ConsumeRemainingBytesAsString();
 
-    OutputDirectory out(fuzz::FreshDirectory("out"));
-    out.Write("Fuzzed.frm", content);
-    InsertLine(out, "Fuzzed.frm", anchor, newLine, placement);
-    (void)IsDuplicateLine(out, "Fuzzed.frm", anchor, start);
-    ChangeLine(out, "Fuzzed.frm", other, newLine);
-    (void)AddToCtlArray(out, "Fuzzed.frm", other, anchor, "3");
-    AddDataCtlEntry(out, "Fuzzed.frm", other, newLine);
+    CodeText text(SplitLines(content));
+    InsertLine(text, anchor, newLine, placement);
+    (void)IsDuplicateLine(text, anchor, start);
+    ChangeLine(text, other, newLine);
+    AddDataCtlEntry(text, other, newLine);
     (void)LinesMatch(anchor, other);
 
-    std::optional<std::string> before = out.Read("Fuzzed.frm");
-    SilentIndent(out, "Fuzzed.frm");
-    std::optional<std::string> after = out.Read("Fuzzed.frm");
-    if (before.has_value() != after.has_value())
-        std::abort();
-    if (before && TrimmedLines(*before) != TrimmedLines(*after))
+    // The same content read as a design section.
+    DesignBlock form("Begin VB.Form Fuzzed");
+    DesignWriter writer(&form);
+    for (const std::string& line : SplitLines(content))
+        writer.WriteLine(line);
+    (void)AddToCtlArray(form, other, anchor, "3");
+    std::vector<std::string> design;
+    form.AppendLines(design, 0);
+
+    const std::string before = text.Joined();
+    SilentIndent(text);
+    if (TrimmedLines(before) != TrimmedLines(text.Joined()))
         std::abort();
     return 0;
 }

@@ -1,4 +1,4 @@
-// Code: a module (or, by the last byte, an assembled form file) converted by
+// Code: a module (or, by the last byte, a form's code) converted by
 // ConvertCodeFile, which translates each line and then runs the procedure pass,
 // and re-indented as the driver does.
 #include <cstdint>
@@ -14,25 +14,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace velorin;
     const std::string_view bytes = fuzz::AsText(data, size);
     const bool asForm = size > 0 && (data[size - 1] & 1) != 0;
-    const std::filesystem::path dir = fuzz::FreshDirectory("out");
 
     AccessApplication app;
     fuzz::AgreeingUi ui;
     Session session(app, fuzz::SupportDatabasePath(), ui);
-    session.out = OutputDirectory(dir);
     session.supportDb.RunSavedStatement("qryRptOutputDel");
     session.supportDb.RunSavedStatement("qryStatsDel");
     session.formFeatureFlags = {0, size % 2 == 0, size % 3 == 0, size % 5 == 0, size % 7 == 0, 0};
     session.supportDb.BeginGroup();
     if (asForm) {
-        session.out.Write("form_Fuzzed.frm", DecodeInputText(bytes));
-        ConvertCodeFile(session, "form_Fuzzed.frm", true);
-        SilentIndent(session.out, "Fuzzed.frm");
+        CodeText code = ConvertCodeFile(session, "Fuzzed",
+                                        CodeText(SplitLines(DecodeInputText(bytes))), true, 3);
+        SilentIndent(code);
     } else {
         app.AddModule({"Fuzzed", CodeModuleLines(SplitLines(DecodeInputText(bytes)))});
-        ExportModuleText(session, "Fuzzed", false);
-        ConvertCodeFile(session, "MODU_Fuzzed.txt", false);
-        SilentIndent(session.out, "Fuzzed.bas");
+        CodeText code =
+            ConvertCodeFile(session, "Fuzzed", ExportModuleText(session, "Fuzzed", false), false);
+        SilentIndent(code);
     }
     session.supportDb.CommitGroup();
     return 0;

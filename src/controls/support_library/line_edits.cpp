@@ -4,7 +4,6 @@
 #include "common/ansi_text.h"
 #include "common/string_helpers.h"
 #include "controls/support_library/support_library.h"
-#include "controls/support_library/text_lines.h"
 
 namespace velorin {
 namespace {
@@ -105,82 +104,66 @@ bool LinesMatch(std::string_view line, std::string_view anchor) {
     return Normalize(line) == Normalize(anchor);
 }
 
-void InsertLine(OutputDirectory& out, std::string_view file, std::string_view anchor,
-                std::string_view newLine, int placement) {
-    TextLines text(out, file);
-    if (!text.Exists())
-        return;
+void InsertLine(CodeText& text, std::string_view anchor, std::string_view newLine, int placement) {
     const std::vector<std::string>& keys = text.Keys(Normalize);
     const size_t at = FindKey(keys, Normalize(anchor));
     if (at == keys.size())
         return;
-    const std::vector<std::string>& lines = std::as_const(text).Lines();
+    const std::vector<std::string>& lines = text.Lines();
     if (IsBlank(lines[at])) {
-        text.Replace(at, std::string(newLine), Normalize);
+        text.Replace(at, std::string(newLine));
     } else {
         size_t position = placement == 1 ? EndOfAnchorBlock(lines, keys, at, newLine) : at + 1;
-        text.Insert(position, std::string(newLine), Normalize);
+        text.Insert(position, std::string(newLine));
     }
-    text.Save(out, file);
 }
 
-int IsDuplicateLine(const OutputDirectory& out, std::string_view file, std::string_view line,
-                    int start) {
-    TextLines text(out, file);
+int IsDuplicateLine(const CodeText& text, std::string_view line, int start) {
     const std::vector<std::string>& keys = text.Keys(Normalize);
     const size_t at = FindKey(keys, Normalize(line), static_cast<size_t>(std::max(start, 0)));
     return at == keys.size() ? 0 : static_cast<int>(at) + 1;
 }
 
-void ChangeLine(OutputDirectory& out, std::string_view file, std::string_view oldText,
-                std::string_view newText) {
-    TextLines text(out, file);
-    const std::vector<std::string>& lines = std::as_const(text).Lines();
+void ChangeLine(CodeText& text, std::string_view oldText, std::string_view newText) {
+    const std::vector<std::string>& lines = text.Lines();
     for (size_t i = 0; i < lines.size(); ++i) {
         if (IFind(lines[i], oldText) != std::string::npos) {
-            text.Replace(i, std::string(newText), Normalize);
-            text.Save(out, file);
+            text.Replace(i, std::string(newText));
             return;
         }
     }
 }
 
-int AddToCtlArray(OutputDirectory& out, std::string_view frmFile, std::string_view arrayName,
-                  std::string_view beginLine, std::string_view index) {
-    TextLines text(out, frmFile);
-    const std::vector<std::string>& keys = text.Keys(Normalize);
-    const size_t i = FindKey(keys, Normalize(beginLine));
-    if (i == keys.size())
+int AddToCtlArray(DesignBlock& form, std::string_view arrayName, std::string_view beginLine,
+                  std::string_view index) {
+    const std::string key = Normalize(beginLine);
+    DesignBlock* found = nullptr;
+    form.Visit([&](DesignBlock& block) {
+        if (found == nullptr && Normalize(block.Opening()) == key)
+            found = &block;
+    });
+    if (found == nullptr)
         return 0;
     // "Begin VB.Label Name" becomes "Begin VB.Label Array" with its Index.
-    const std::string& line = std::as_const(text).Lines()[i];
-    std::string_view trimmed = TrimBlanks(line);
-    size_t nameAt = trimmed.find_last_of(' ');
-    std::string head(trimmed.substr(0, nameAt == std::string_view::npos ? trimmed.size() : nameAt));
-    size_t indent = line.find_first_not_of(" \t");
-    std::string renamed = line.substr(0, indent) + head + " " + std::string(arrayName);
-    text.Replace(i, std::move(renamed), Normalize);
-    text.Insert(i + 1, "Index = " + std::string(index), Normalize);
-    return text.Save(out, frmFile) ? 1 : 0;
+    found->Rename(arrayName);
+    found->AddLineFirst("Index = " + std::string(index));
+    return 1;
 }
 
-void AddDataCtlEntry(OutputDirectory& out, std::string_view fragment, std::string_view dataControl,
-                     std::string_view statement) {
+void AddDataCtlEntry(CodeText& code, std::string_view dataControl, std::string_view statement) {
     std::string header = "Private Sub " + std::string(dataControl) + "_Reposition()";
-    TextLines text(out, fragment);
-    const size_t at = FindKey(text.Keys(Normalize), Normalize(header));
-    const size_t end = std::as_const(text).Lines().size();
+    const size_t at = FindKey(code.Keys(Normalize), Normalize(header));
+    const size_t end = code.Size();
     if (at == end) {
-        text.Insert(end, header, Normalize);
+        code.Append(header);
         if (!statement.empty())
-            text.Insert(end + 1, std::string(statement), Normalize);
-        text.Insert(std::as_const(text).Lines().size(), "End Sub", Normalize);
+            code.Append(std::string(statement));
+        code.Append("End Sub");
     } else if (!statement.empty()) {
         // Right after the header: a subform's link statements are added last to
         // first, so that its record source is set before it is refreshed and moved.
-        text.Insert(at + 1, std::string(statement), Normalize);
+        code.Insert(at + 1, std::string(statement));
     }
-    text.Save(out, fragment);
 }
 
 }  // namespace velorin

@@ -8,7 +8,6 @@
 #include "common/ansi_text.h"
 #include "common/string_helpers.h"
 #include "controls/support_library/support_library.h"
-#include "controls/support_library/text_lines.h"
 
 namespace velorin {
 namespace {
@@ -155,11 +154,8 @@ bool IsEndLine(std::string_view t) {
 
 }  // namespace
 
-void SilentIndent(OutputDirectory& out, std::string_view file) {
-    TextLines text(out, file);
-    if (!text.Exists())
-        return;
-    std::vector<std::string>& lines = text.Lines();
+void SilentIndent(CodeText& text) {
+    std::vector<std::string>& lines = text.MutableLines();
 
     size_t i = 0;
     // A form file opens with its VERSION line and design section.
@@ -218,7 +214,6 @@ void SilentIndent(OutputDirectory& out, std::string_view file) {
         }
         i = last + 1;
     }
-    text.Save(out, file);
 }
 
 }  // namespace velorin

@@ -1,11 +1,12 @@
-// Edits of generated text files: inserting lines into procedures, finding
-// duplicate procedure headers, control arrays, data-control Reposition code
-// and the final re-indent. Files are named within the output directory.
+// Edits of generated code and design held in memory: inserting lines into
+// procedures, finding duplicate procedure headers, control arrays,
+// data-control Reposition code and the final re-indent.
 #pragma once
 
 #include <string_view>
 
-#include "common/output_directory.h"
+#include "output/code_text.h"
+#include "output/design_block.h"
 
 namespace velorin {
 
@@ -14,30 +15,27 @@ namespace velorin {
 // (before a procedure's closing line, before a Begin block's End, else after
 // the lines of the same kind already placed below the anchor). A blank anchor
 // line is a placeholder that the new line takes the place of.
-void InsertLine(OutputDirectory& out, std::string_view file, std::string_view anchor,
-                std::string_view newLine, int placement);
+void InsertLine(CodeText& text, std::string_view anchor, std::string_view newLine, int placement);
 
 // The 1-based number of the first line that matches `line`, else 0.
-int IsDuplicateLine(const OutputDirectory& out, std::string_view file, std::string_view line,
-                    int start = 0);
+int IsDuplicateLine(const CodeText& text, std::string_view line, int start = 0);
 
 // Replaces the first line that holds `oldText` (ignoring case) by `newText`.
-void ChangeLine(OutputDirectory& out, std::string_view file, std::string_view oldText,
-                std::string_view newText);
+void ChangeLine(CodeText& text, std::string_view oldText, std::string_view newText);
 
-// Re-indents a finished form or module file in place.
-void SilentIndent(OutputDirectory& out, std::string_view file);
+// Re-indents a finished form or module text: a form's design section three
+// blanks a level, code four blanks a level.
+void SilentIndent(CodeText& text);
 
 // Makes the control block opened by `beginLine` element `index` of the control
 // array `arrayName`. Returns 1 when done, 0 when the block was not found.
-int AddToCtlArray(OutputDirectory& out, std::string_view frmFile, std::string_view arrayName,
-                  std::string_view beginLine, std::string_view index);
+int AddToCtlArray(DesignBlock& form, std::string_view arrayName, std::string_view beginLine,
+                  std::string_view index);
 
 // Adds `statement` at the start of the data control's Reposition procedure in
-// the fragment (the statement added last stands first), creating the procedure
+// the code (the statement added last stands first), creating the procedure
 // when it is missing.
-void AddDataCtlEntry(OutputDirectory& out, std::string_view fragment, std::string_view dataControl,
-                     std::string_view statement);
+void AddDataCtlEntry(CodeText& code, std::string_view dataControl, std::string_view statement);
 
 // Two lines match when they are equal ignoring case, surrounding blanks, runs
 // of blanks and the Private/Public/Static/Friend of a procedure header.

@@ -135,7 +135,6 @@ Begin VB.Form Customer_Orders
          Top = 20
          Width = 1200
       End
-
    End
 End
 DIM OpenArgsF as string

@@ -190,7 +190,6 @@ Begin VB.Form Tabbed
          Top = 50
          Width = 1200
       End
-
    End
 End
 DIM OpenArgsF as string

@@ -157,8 +157,6 @@ Begin VB.Form Page_Breaks
          BorderStyle = 1
          BorderColor = &H0&
       End
-
-
    End
    Begin VB.Frame Section
       Caption =  ""
@@ -190,7 +188,6 @@ Begin VB.Form Page_Breaks
          Top = 50
          Width = 1200
       End
-
    End
 End
 DIM OpenArgsF as string

@@ -89,7 +89,6 @@ Begin VB.Form Sections
          Top = 100
          Width = 2000
       End
-
    End
    Begin VB.Frame Section
       Caption =  ""
@@ -132,7 +131,6 @@ Begin VB.Form Sections
          BorderStyle = 1
          BorderColor = &H0&
       End
-
    End
    Begin VB.Frame Section
       Caption =  ""
@@ -165,7 +163,6 @@ Begin VB.Form Sections
          Top = 50
          Width = 1200
       End
-
    End
    Begin VB.Frame Section
       Caption =  ""
@@ -198,7 +195,6 @@ Begin VB.Form Sections
          Top = 20
          Width = 1200
       End
-
    End
 End
 DIM OpenArgsF as string

@@ -414,7 +414,6 @@ Begin VB.Form Orders
          EndProperty
       EndProperty
    End
-
    Begin VB.Menu File
       Caption = "File"
       Begin VB.Menu File_1
@@ -469,7 +468,6 @@ Begin VB.Form Orders
          visible = True
       End
    End
-
 End
 DIM OpenArgsF as string
 'VLRN Option Compare Database

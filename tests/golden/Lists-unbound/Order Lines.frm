@@ -239,7 +239,6 @@ Begin VB.Form Order_Lines
          Top = 20
          Width = 900
       End
-
    End
 End
 DIM OpenArgsF as string

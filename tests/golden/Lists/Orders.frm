@@ -262,7 +262,6 @@ Begin VB.Form Orders
          EndProperty
       EndProperty
    End
-
    Begin VB.Menu File
       Caption = "File"
       Begin VB.Menu File_1
@@ -317,7 +316,6 @@ Begin VB.Form Orders
          visible = True
       End
    End
-
 End
 DIM OpenArgsF as string
 'VLRN Option Compare Database

@@ -1101,7 +1101,6 @@ Begin VB.Form Customers
          Y1 =480
          Y2 =480
       End
-
    End
    Begin VB.Frame Section
       Caption =  ""
@@ -1138,7 +1137,6 @@ Begin VB.Form Customers
          EndProperty
          ScrollBars = 0
       End
-
    End
 End
 DIM OpenArgsF as string

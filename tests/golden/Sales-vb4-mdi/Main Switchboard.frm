@@ -460,7 +460,6 @@ Begin VB.Form Main_Switchboard
          visible = True
       End
    End
-
 End
 DIM OpenArgsF as string
 'VLRN Option Compare Database

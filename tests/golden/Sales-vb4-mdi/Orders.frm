@@ -1126,7 +1126,6 @@ Begin VB.Form Orders
          Top = 540
          Width = 1200
       End
-
    End
    Begin VB.Frame Section
       Caption =  ""
@@ -1257,7 +1256,6 @@ Begin VB.Form Orders
          Width = 1200
          HelpContextID = 0
       End
-
    End
    Begin ComctlLib.Toolbar Sales_Toolbar
       Align = 1
@@ -1303,7 +1301,6 @@ Begin VB.Form Orders
          EndProperty
       EndProperty
    End
-
 End
 DIM OpenArgsF as string
 'VLRN Option Compare Database

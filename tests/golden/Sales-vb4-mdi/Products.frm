@@ -872,8 +872,6 @@ Begin VB.Form Products
          Width = 1200
          HelpContextID = 0
       End
-
-
    End
 End
 DIM OpenArgsF as string

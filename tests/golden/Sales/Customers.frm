@@ -1054,7 +1054,6 @@ Begin VB.Form Customers
          Y1 =480
          Y2 =480
       End
-
    End
    Begin VB.Frame Section
       Caption =  ""
@@ -1091,7 +1090,6 @@ Begin VB.Form Customers
          EndProperty
          ScrollBars = 0
       End
-
    End
 End
 DIM OpenArgsF as string

@@ -1010,7 +1010,6 @@ Begin VB.Form Orders
          Top = 540
          Width = 1200
       End
-
    End
    Begin VB.Frame Section
       Caption =  ""
@@ -1143,7 +1142,6 @@ Begin VB.Form Orders
          Width = 1200
          HelpContextID = 0
       End
-
    End
    Begin ComctlLib.Toolbar Sales_Toolbar
       Align = 1
@@ -1189,7 +1187,6 @@ Begin VB.Form Orders
          EndProperty
       EndProperty
    End
-
 End
 DIM OpenArgsF as string
 'VLRN Option Compare Database
