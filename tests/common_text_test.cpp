@@ -6,6 +6,7 @@
 #include "common/pair_filter.h"
 #include "common/string_helpers.h"
 #include "common/vb_format.h"
+#include "common/vb_quote.h"
 
 #include <limits>
 
@@ -175,6 +176,26 @@ TEST(SplitLinesTest, AgreesWithAPlainSplitterOnEveryMixOfLineEnds) {
     EXPECT_EQ(TrimBlanks("  \tx y \t "), "\tx y \t");
     EXPECT_EQ(TrimWhitespace("  \tx y \t "), "x y");
     EXPECT_EQ(TrimWhitespace(" \t "), "");
+}
+
+}  // namespace
+}  // namespace velorin
+
+namespace velorin {
+namespace {
+
+TEST(VbQuoted, DoublesQuotesAndKeepsTheValueOnOneLine) {
+    EXPECT_EQ(VbQuoted(""), "\"\"");
+    EXPECT_EQ(VbQuoted("Say \"Hi\""), "\"Say \"\"Hi\"\"\"");
+    EXPECT_EQ(VbQuoted("\"Image not found\""), "\"\"\"Image not found\"\"\"");
+    // A form file holds a value on one line: every kind of line break is a blank.
+    EXPECT_EQ(VbQuoted("a\r\nb\rc\nd"), "\"a b c d\"");
+}
+
+TEST(VbQuoted, CodeLiteralsKeepTheirLineBreaks) {
+    EXPECT_EQ(VbQuoted("a\r\nb", QuoteFor::Code), "\"a\" & vbCrLf & \"b\"");
+    EXPECT_EQ(VbQuoted("\"x\"\n", QuoteFor::Code), "\"\"\"x\"\"\" & vbLf & \"\"");
+    EXPECT_EQ(VbQuoted("a\rb", QuoteFor::Code), "\"a\" & vbCr & \"b\"");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "common/ansi_text.h"
 #include "common/string_helpers.h"
 #include "common/vb_format.h"
+#include "common/vb_quote.h"
 #include "controls/control_lines.h"
 #include "controls/control_references.h"
 #include "controls/event_procedures.h"
@@ -33,7 +34,7 @@ void RecordEmbeddedBitmap(FormState& state, std::string_view picture) {
 }
 
 std::string ButtonCaption(const AccessControl& button) {
-    return "Caption = \"" + ReplaceAll(button.Text("Caption"), "\r\n", " ") + "\"";
+    return "Caption = " + VbQuoted(button.Text("Caption"));
 }
 
 }  // namespace
@@ -60,7 +61,7 @@ void WriteCommandButton(FormState& state) {
             out.WriteLine("_ExtentY = " +
                           VbNumber(button.Property("Height").AsNumber() * kExtentScale));
         } else if (!IsNavigationButton(name)) {
-            out.WriteLine("Tag = \"" + picture + "\"");
+            out.WriteLine("Tag = " + VbQuoted(picture));
             AddButtonPicture(state, picture, name, false);
             RecordEmbeddedBitmap(state, picture);
             out.WriteLine("_ExtentX =794");
@@ -76,12 +77,12 @@ void WriteCommandButton(FormState& state) {
         out.WriteLine(ButtonCaption(button));
         WriteFontBlock(out, button);
         if (hasPicture) {
-            out.WriteLine("Tag = \"" + picture + "\"");
+            out.WriteLine("Tag = " + VbQuoted(picture));
             out.WriteLine("Style = 1");
             AddButtonPicture(state, picture, name, false);
             RecordEmbeddedBitmap(state, picture);
         } else if (const std::string tag = button.Text("Tag"); !tag.empty()) {
-            out.WriteLine("Tag =\"" + tag + "\"");
+            out.WriteLine("Tag =" + VbQuoted(tag));
         }
     }
 
@@ -98,7 +99,7 @@ void WriteCommandButton(FormState& state) {
         out.WriteLine("Cancel = -1");
     const std::string tip = button.Text("ControlTipText");
     if (state.session.options.vb5Project && !tip.empty())
-        out.WriteLine("ToolTipText =\"" + tip + "\"");
+        out.WriteLine("ToolTipText =" + VbQuoted(tip));
     if (!button.Property("Enabled").AsBool())
         out.WriteLine("Enabled = 0");
     if (!button.Property("TabStop").AsBool())

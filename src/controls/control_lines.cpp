@@ -3,6 +3,7 @@
 #include "common/names.h"
 #include "common/string_helpers.h"
 #include "common/vb_format.h"
+#include "common/vb_quote.h"
 #include "controls/support_library/support_library.h"
 
 namespace velorin {
@@ -18,7 +19,7 @@ void WriteFontBlock(DesignWriter& out, const AccessControl& control, std::string
     const PropertyValue size = control.Property("FontSize");
     out.WriteLine(opening);
     if (!name.IsEmpty())
-        out.WriteLine("Name = \"" + name.AsText() + "\"");
+        out.WriteLine("Name = " + VbQuoted(name.AsText()));
     out.WriteLine("charset = 0");
     if (!weight.IsEmpty())
         out.WriteLine("weight = " + weight.AsText());
@@ -69,14 +70,14 @@ void WriteVisibleLine(DesignWriter& out, const AccessControl& control) {
 void WriteToolTipLine(DesignWriter& out, const FormState& state, const AccessControl& control) {
     const std::string tip = control.Text("ControlTipText");
     if (state.session.options.vb5Project && !tip.empty())
-        out.WriteLine("ToolTipText =\"" + tip + "\"");
+        out.WriteLine("ToolTipText =" + VbQuoted(tip));
 }
 
 void WriteTipAndTagLines(DesignWriter& out, const FormState& state, const AccessControl& control) {
     WriteToolTipLine(out, state, control);
     const std::string tag = control.Text("Tag");
     if (!tag.empty())
-        out.WriteLine("Tag =\"" + tag + "\"");
+        out.WriteLine("Tag =" + VbQuoted(tag));
 }
 
 std::string DataControlName(const FormState& state) {
@@ -103,8 +104,8 @@ void WriteBinding(FormState& state, DesignWriter& out, const AccessControl& cont
                         state.controlVbName + std::string(member) + source);
         return;
     }
-    out.WriteLine("DataSource =\"" + DataControlName(state) + "\"");
-    out.WriteLine("DataField =\"" + source + "\"");
+    out.WriteLine("DataSource =" + VbQuoted(DataControlName(state)));
+    out.WriteLine("DataField =" + VbQuoted(source));
 }
 
 void WriteAlignmentLine(DesignWriter& out, const AccessControl& control) {
@@ -125,7 +126,7 @@ void WriteAlignmentLine(DesignWriter& out, const AccessControl& control) {
 }
 
 std::string CaptionLine(std::string_view caption) {
-    return "Caption =  \"" + ReplaceAll(caption, "\r\n", " ") + "\"";
+    return "Caption =  " + VbQuoted(caption);
 }
 
 }  // namespace velorin

@@ -3,6 +3,7 @@
 // in part and recorded for the user.
 #include "code/analysis_records.h"
 #include "common/names.h"
+#include "common/vb_quote.h"
 #include "controls/control_lines.h"
 #include "controls/control_references.h"
 #include "controls/event_procedures.h"
@@ -74,8 +75,8 @@ void WriteObjectFrame(FormState& state) {
     WriteSize(out, "Width", frame);
     out.WriteLine("HelpContextID = " + frame.Text("HelpContextID"));
     if (!state.Form().Text("RecordSource").empty()) {
-        out.WriteLine("DataSource =\"" + DataControlName(state) + "\"");
-        out.WriteLine("DataField =\"" + frame.Text("ControlSource") + "\"");
+        out.WriteLine("DataSource =" + VbQuoted(DataControlName(state)));
+        out.WriteLine("DataField =" + VbQuoted(frame.Text("ControlSource")));
     }
     out.WriteLine("TabIndex = " + frame.Text("TabIndex"));
     if (!frame.Property("TabStop").AsBool())

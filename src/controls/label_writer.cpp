@@ -1,4 +1,5 @@
 #include "common/string_helpers.h"
+#include "common/vb_quote.h"
 #include "controls/control_lines.h"
 #include "controls/event_procedures.h"
 #include "controls/static_controls.h"
@@ -34,7 +35,7 @@ void WriteLabel(FormState& state) {
     if (label.Property("BackStyle").AsLong() == 0)
         out.WriteLine("BackStyle=0");
     out.WriteLine(label.Property("BorderStyle").AsLong() == 0 ? "BorderStyle=0" : "BorderStyle=1");
-    out.WriteLine("Caption=\"" + ReplaceAll(label.Text("Caption"), "\r\n", " ") + "\"");
+    out.WriteLine("Caption=" + VbQuoted(label.Text("Caption")));
     out.WriteLine(ColourLine("ForeColor= &H", label.Property("ForeColor")));
     WriteFontBlock(out, label);
     WriteAlignmentLine(out, label);

@@ -1,6 +1,7 @@
 #include "common/ansi_text.h"
 #include "common/string_helpers.h"
 #include "common/vb_format.h"
+#include "common/vb_quote.h"
 #include "controls/control_lines.h"
 #include "controls/control_references.h"
 #include "controls/list_blocks.h"
@@ -161,10 +162,9 @@ void WriteHeadFont(DesignWriter& out) {
 void WriteFillingTag(ListContext& c) {
     const QueryDef* query = c.state.session.sourceDb->FindQueryDef(c.rowSource);
     if (query != nullptr && query->type == dao::kQuerySQLPassThrough)
-        c.out.WriteLine("Tag=\"SQLPassthrough  " + FormFileText(c.rowSource) + " ~ " +
-                        FormFileText(query->sql) + "\"");
+        c.out.WriteLine("Tag=" + VbQuoted("SQLPassthrough  " + c.rowSource + " ~ " + query->sql));
     else
-        c.out.WriteLine("Tag=\"Jet  " + FormFileText(c.rowSource) + "\"");
+        c.out.WriteLine("Tag=" + VbQuoted("Jet  " + c.rowSource));
 }
 
 void WriteColours(ListContext& c) {
@@ -182,7 +182,7 @@ void WriteRowSourceDataControl(ListContext& c) {
     layout.top = c.control.Property("Top").AsLong() + c.control.Property("Height").AsLong() +
                  c.state.sectionTop;
     layout.recordsetType = 2;
-    layout.recordSource = FormFileText(c.rowSource);
+    layout.recordSource = c.rowSource;
     layout.visible = false;
     WriteDataControl(c.state, c.out, layout);
 }
@@ -197,10 +197,10 @@ void WriteGreenTreeColumnDefinitions(ListContext& c) {
         c.out.WriteLine(cd + ".CaptionWordWrap = 0");
         c.out.WriteLine(cd + ".FontDefined = -1");
         if (c.bound) {
-            c.out.WriteLine(cd + ".DataField=\"" + c.FieldName(i) + "\"");
-            c.out.WriteLine(cd + ".Caption=\"" + c.FieldName(i) + "\"");
+            c.out.WriteLine(cd + ".DataField=" + VbQuoted(c.FieldName(i)));
+            c.out.WriteLine(cd + ".Caption=" + VbQuoted(c.FieldName(i)));
         } else if (c.tableOrQuery) {
-            c.out.WriteLine(cd + ".Caption = \"" + c.FieldName(i) + "\"");
+            c.out.WriteLine(cd + ".Caption = " + VbQuoted(c.FieldName(i)));
         } else {
             c.out.WriteLine(cd + ".Caption = \"Col " + std::to_string(i) + "\"");
         }
@@ -226,10 +226,10 @@ void WriteSheridanColumns(ListContext& c) {
         if (width == 0)
             c.out.WriteLine(col + ".Visible = 0");
         const std::string caption = c.tableOrQuery ? c.FieldName(i) : "col" + std::to_string(i);
-        c.out.WriteLine(col + ".Caption = \"" + caption + "\"");
-        c.out.WriteLine(col + ".Name = \"" + caption + "\"");
-        c.out.WriteLine(col + ".DataField = \"" +
-                        (c.bound ? c.FieldName(i) : "Column " + std::to_string(i)) + "\"");
+        c.out.WriteLine(col + ".Caption = " + VbQuoted(caption));
+        c.out.WriteLine(col + ".Name = " + VbQuoted(caption));
+        c.out.WriteLine(col + ".DataField = " +
+                        VbQuoted(c.bound ? c.FieldName(i) : "Column " + std::to_string(i)));
         c.out.WriteLine(col + ".DataType = 8");
         c.out.WriteLine(col + ".FieldLen = 4096");
     }
@@ -307,12 +307,12 @@ void WriteGTCombo(FormState& state) {
     WriteGreenTreeFonts(c);
     c.out.WriteLine("CDs.Count = " + std::to_string(c.Columns()));
     if (c.bound)
-        c.out.WriteLine("DataFieldList=\"" + BoundField(c) + "\"");
+        c.out.WriteLine("DataFieldList=" + VbQuoted(BoundField(c)));
     // The combo shows the first column the user can see.
     long display = 0;
     while (display < c.Columns() - 1 && c.ColumnWidth(display) == 0)
         ++display;
-    c.out.WriteLine("DataFieldDisplay=\"" + c.FieldName(display) + "\"");
+    c.out.WriteLine("DataFieldDisplay=" + VbQuoted(c.FieldName(display)));
     WriteGreenTreeColumnDefinitions(c);
     c.out.WriteLine(c.control.Property("LimitToList").AsBool() ? "ComboStyle = 2"
                                                                : "ComboStyle = 0");
@@ -361,8 +361,8 @@ void WriteSSCombo(FormState& state) {
     c.out.WriteLine("Begin SSDataWidgets_B.SSDBCombo " + c.name);
     if (c.bound) {
         WriteBindings(c);
-        c.out.WriteLine("DataFieldList =\"" + BoundField(c) + "\"");
-        c.out.WriteLine("DataSourceList =\"dat" + c.name + "\"");
+        c.out.WriteLine("DataFieldList =" + VbQuoted(BoundField(c)));
+        c.out.WriteLine("DataSourceList =" + VbQuoted("dat" + c.name));
     } else {
         c.out.WriteLine("DataFieldList=\"Column 0\"");
     }
@@ -376,8 +376,8 @@ void WriteSSCombo(FormState& state) {
     c.out.WriteLine(c.control.Property("LimitToList").AsBool() ? "AllowInput=0" : "AllowInput=1");
     const std::string source = c.control.Text("ControlSource");
     if (!source.empty() && source[0] != '=') {
-        c.out.WriteLine("DataSource =\"" + DataControlName(state) + "\"");
-        c.out.WriteLine("DataField =\"" + source + "\"");
+        c.out.WriteLine("DataSource =" + VbQuoted(DataControlName(state)));
+        c.out.WriteLine("DataField =" + VbQuoted(source));
     }
     WriteHeadFont(c.out);
     c.out.WriteLine("GroupHeaders = 0");

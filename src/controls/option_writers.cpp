@@ -1,6 +1,7 @@
 // Free option and toggle buttons, and option groups: a frame holding either
 // a control array of option buttons or one Data Widgets option set.
 #include "common/names.h"
+#include "common/vb_quote.h"
 #include "controls/control_lines.h"
 #include "controls/control_references.h"
 #include "controls/event_procedures.h"
@@ -125,8 +126,8 @@ void WriteOptionGroup(FormState& state) {
         // The buttons form the array `name`, indexed by their option values.
         const std::string statement =
             source[0] == '=' ? name + "(" + source.substr(1) + ").value = true"
-                             : name + "(" + DataControlName(state) + ".recordset.Fields(\"" +
-                                   source + "\")).value = true";
+                             : name + "(" + DataControlName(state) + ".recordset.Fields(" +
+                                   VbQuoted(source, QuoteFor::Code) + ")).value = true";
         AddDataCtlEntry(state.output.Code().reposition, DataControlName(state), statement);
     }
     ++session.controlCount;
@@ -193,7 +194,7 @@ void WriteOptionGroup(FormState& state) {
         const std::string prefix = "Buttons.Button(" + std::to_string(setButtons) + ").";
         if (const AccessControl* label = AttachedLabel(button))
             out.WriteLine(prefix + CaptionLine(label->Text("Caption")));
-        out.WriteLine(prefix + "OptionValue=\"" + button.Text("OptionValue") + "\"");
+        out.WriteLine(prefix + "OptionValue=" + VbQuoted(button.Text("OptionValue")));
         if (button.Property("Top").AsLong() == firstTop)
             ++sameRow;
         ++setButtons;

@@ -1,5 +1,7 @@
 #include "common/ansi_text.h"
+#include "common/string_helpers.h"
 #include "common/vb_format.h"
+#include "common/vb_quote.h"
 #include "controls/control_lines.h"
 #include "controls/event_procedures.h"
 #include "controls/value_controls.h"
@@ -9,6 +11,28 @@ namespace velorin {
 namespace {
 
 constexpr double kVb4Scale = 1.7635;
+
+// What a new record shows: a default that is one string literal ("AB" or
+// ="AB") is its text; any other default shows as Access stores it.
+std::string DefaultText(std::string_view value) {
+    std::string_view literal = value;
+    if (!literal.empty() && literal[0] == '=')
+        literal.remove_prefix(1);
+    literal = TrimBlanks(literal);
+    if (literal.size() < 2 || literal.front() != '"' || literal.back() != '"')
+        return std::string(value);
+    std::string text;
+    for (size_t i = 1; i + 1 < literal.size(); ++i) {
+        if (literal[i] == '"') {
+            // Inside the literal a quote stands doubled; a lone one ends it early.
+            if (literal[i + 1] != '"' || i + 2 == literal.size())
+                return std::string(value);
+            ++i;
+        }
+        text.push_back(literal[i]);
+    }
+    return text;
+}
 
 bool IsShortDate(std::string_view format) {
     return IEquals(format, "Short Date") || IEquals(format, "m/d/yy") ||
@@ -78,7 +102,7 @@ void WriteTextBox(FormState& state) {
         WriteLeft(out, state, box);
         WriteTop(out, state, box);
         WriteSize(out, "Width", box);
-        out.WriteLine("Text = \"" + box.Text("DefaultValue") + "\"");
+        out.WriteLine("Text = " + VbQuoted(DefaultText(box.Text("DefaultValue"))));
         WriteTextBoxTail(state, out, box);
     }
     ++state.session.controlCount;

@@ -4,6 +4,7 @@
 #include "common/names.h"
 #include "common/string_helpers.h"
 #include "common/vb_format.h"
+#include "common/vb_quote.h"
 #include "controls/control_lines.h"
 #include "forms/control_dispatch.h"
 #include "forms/data_controls.h"
@@ -51,7 +52,6 @@ void WriteFormBlockHead(FormState& state) {
     const SectionLayout& layout = state.level->layout;
     const PageBreakStrip& strip = state.level->strip;
     DesignWriter& out = state.formFile;
-    const std::string q = "\"";
     std::string caption = form.Text("Caption");
     if (caption.empty())
         caption = form.Text("Name");
@@ -62,14 +62,14 @@ void WriteFormBlockHead(FormState& state) {
     const std::string width = form.Text("Width");
 
     out.WriteLine("BorderStyle = " + form.Text("BorderStyle"));
-    out.WriteLine("Caption =" + q + caption + q);
+    out.WriteLine("Caption =" + VbQuoted(caption));
     out.WriteLine("ClientHeight = " + std::to_string(clientHeight));
     out.WriteLine("ClientLeft = 250 ");
     out.WriteLine("ClientTop = 500 ");
     out.WriteLine("ClientWidth = " + width);
     out.WriteLine("Height = " + std::to_string(clientHeight));
     out.WriteLine("Left = 250");
-    out.WriteLine("LinkTopic = " + q + state.formVbName + q);
+    out.WriteLine("LinkTopic = " + VbQuoted(state.formVbName));
     out.WriteLine("MaxButton = " + VbBool(form.Property("MaxButton").AsBool()));
     out.WriteLine("MinButton = " + VbBool(form.Property("MinButton").AsBool()));
     out.WriteLine("ShowInTaskbar = 0");
@@ -79,7 +79,7 @@ void WriteFormBlockHead(FormState& state) {
         ColourLine("BackColor= &H", form.SectionProperty(section_number::kDetail, "BackColor")));
     out.WriteLine("ControlBox=" + VbBool(form.Property("ControlBox").AsBool()));
     out.WriteLine("BeginProperty Font ");
-    out.WriteLine("Name = " + q + "Arial" + q);
+    out.WriteLine("Name = \"Arial\"");
     out.WriteLine("charset = 0");
     out.WriteLine("weight = 400");
     out.WriteLine("Size = 8");
@@ -179,7 +179,7 @@ void CreateSection(FormState& state, int section) {
     out.WriteLine("Index = " + std::to_string(section));
     const std::string tag = form.SectionProperty(section, "Tag").AsText();
     if (!tag.empty())
-        out.WriteLine("Tag =\"" + tag + "\"");
+        out.WriteLine("Tag =" + VbQuoted(tag));
     out.WriteLine("Top = " + std::to_string(state.sectionTop));
     out.WriteLine("Width = " + form.Text("Width"));
     out.WriteLine("BorderStyle = 0");

@@ -3,13 +3,12 @@
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
+#include "common/vb_quote.h"
 #include "controls/support_library/support_library.h"
 #include "forms/row_source_probe.h"
 
 namespace velorin {
 namespace {
-
-const std::string kQ = "\"";
 
 int RecordsetTypeOf(const AccessForm& form) {
     return form.Property("RecordsetType").AsLong() == 2 ? 2 : 1;
@@ -41,29 +40,14 @@ void SaveQuery(AccessApplication& app, const std::string& name, const std::strin
 
 }  // namespace
 
-std::string FormFileText(std::string_view text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            out.push_back(' ');
-            ++i;
-        } else if (text[i] == '"') {
-            out += "\"\"";
-        } else {
-            out.push_back(text[i]);
-        }
-    }
-    return out;
-}
-
 void WriteDataControl(FormState& state, DesignWriter& out, const DataControlLayout& layout) {
     const Session& session = state.session;
     const std::string directory =
         session.options.useRelativePaths ? std::string() : session.outputPath;
     out.WriteLine("Begin VB.Data dat" + layout.name);
-    out.WriteLine("Caption = " + kQ + "dat" + layout.name + kQ);
-    out.WriteLine("Connect = " + kQ + "Access" + kQ);
-    out.WriteLine("DatabaseName = " + kQ + directory + session.projectBaseName + ".mdb" + kQ);
+    out.WriteLine("Caption = " + VbQuoted("dat" + layout.name));
+    out.WriteLine("Connect = \"Access\"");
+    out.WriteLine("DatabaseName = " + VbQuoted(directory + session.projectBaseName + ".mdb"));
     out.WriteLine("Exclusive = 0");
     out.WriteLine("Height = 300");
     out.WriteLine("Left = " + std::to_string(layout.left));
@@ -71,7 +55,7 @@ void WriteDataControl(FormState& state, DesignWriter& out, const DataControlLayo
     out.WriteLine("ReadOnly = " + std::to_string(layout.recordsetType - 1));
     out.WriteLine("RecordsetType = " + std::to_string(layout.recordsetType));
     if (!layout.recordSource.empty())
-        out.WriteLine("RecordSource = " + kQ + layout.recordSource + kQ);
+        out.WriteLine("RecordSource = " + VbQuoted(layout.recordSource));
     out.WriteLine("Top = " + std::to_string(layout.top));
     out.WriteLine(layout.visible ? "Width = 2700" : "Width = 1215");
     if (layout.visible && layout.startsProcedures) {
@@ -89,7 +73,7 @@ void WriteFormDataControl(FormState& state) {
     layout.left = state.subformLeft;
     layout.top = state.subformTop;
     layout.recordsetType = RecordsetTypeOf(form);
-    layout.recordSource = FormFileText(form.Text("RecordSource"));
+    layout.recordSource = form.Text("RecordSource");
     layout.visible = form.Property("NavigationButtons").AsBool();
     layout.startsProcedures = true;
     WriteDataControl(state, state.formFile, layout);
@@ -115,7 +99,7 @@ void WriteSubformDataControl(FormState& state, const AccessForm& subform, const 
                         !link->Text("LinkChildFields").empty() &&
                         !link->Text("LinkMasterFields").empty();
     if (!linked) {
-        layout.recordSource = FormFileText(subform.Text("RecordSource"));
+        layout.recordSource = subform.Text("RecordSource");
         WriteDataControl(state, state.formFile, layout);
         return;
     }
@@ -127,7 +111,7 @@ void WriteSubformDataControl(FormState& state, const AccessForm& subform, const 
     AddDataCtlEntry(reposition, parentControl, "dat" + name + ".Recordset.Movelast");
     AddDataCtlEntry(reposition, parentControl, "dat" + name + ".refresh");
     AddDataCtlEntry(reposition, parentControl,
-                    "dat" + name + ".RecordSource=" + kQ +
+                    "dat" + name + ".RecordSource=" +
                         BuildLinkedRecordSource(state, subform.Text("RecordSource")));
 }
 
@@ -178,11 +162,13 @@ std::string BuildLinkedRecordSource(FormState& state, const std::string& subform
         if (IEquals(field.name, masterField))
             masterType = field.type;
     }
-    const std::string t = masterType == dao::kDate || masterType == dao::kText ? "\"\"" : "";
+    const bool quotedKey = masterType == dao::kDate || masterType == dao::kText;
     // The parent's data control is named from its form name as every data control is.
-    return FormFileText(join) + " Where [" + master + "].[" + masterField + "]=" + t + kQ +
-           " & dat" + MakeVBName(state.parentFormName) + ".Recordset.Fields(" + kQ + masterField +
-           kQ + ")" + (t.empty() ? std::string() : " & " + t + t);
+    return VbQuoted(join + " Where [" + master + "].[" + masterField +
+                    "]=" + (quotedKey ? "\"" : "")) +
+           " & dat" + MakeVBName(state.parentFormName) + ".Recordset.Fields(" +
+           VbQuoted(masterField, QuoteFor::Code) + ")" +
+           (quotedKey ? " & " + VbQuoted("\"", QuoteFor::Code) : std::string());
 }
 
 }  // namespace velorin

@@ -19,10 +19,6 @@ struct DataControlLayout {
     bool startsProcedures = false;  // the Reposition procedure and the caption call are started
 };
 
-// A text as a form file's quoted value holds it: CR LF becomes a blank and
-// every double quote is doubled.
-std::string FormFileText(std::string_view text);
-
 void WriteDataControl(FormState& state, DesignWriter& out, const DataControlLayout& layout);
 
 // The top-level form's data control, when its RecordSource is not empty.
@@ -38,8 +34,9 @@ void WriteSubformDataControl(FormState& state, const AccessForm& subform, const 
 // with `finish` its end.
 void AddDataCtlCaption(CodeText& captions, std::string_view dataControl, bool finish);
 
-// The record source text of a subform's data control, set each time the
-// parent moves: the link join and the Where clause on the master field.
+// The record source of a subform's data control, set each time the parent
+// moves, as an expression in code: the link join and the Where clause on the
+// master field.
 std::string BuildLinkedRecordSource(FormState& state, const std::string& subformRecordSource);
 
 }  // namespace velorin

@@ -5,6 +5,7 @@
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/vb_format.h"
+#include "common/vb_quote.h"
 #include "controls/control_lines.h"
 #include "controls/control_references.h"
 #include "controls/list_blocks.h"
@@ -32,7 +33,7 @@ void WriteGreenTreeColumns(ListContext& c, const std::vector<const AccessControl
     for (size_t j = 0; j < columns.size(); ++j) {
         const AccessControl& column = *columns[j];
         const std::string cd = "CDs.CD(" + std::to_string(j) + ")";
-        const std::string source = FormFileText(column.Text("ControlSource"));
+        const std::string source = VbQuoted(column.Text("ControlSource"));
         const std::string format = column.Text("Format");
         const long width = column.Property("Width").AsLong();
         out.WriteLine(cd + ".SubItemSource = " + std::to_string(j));
@@ -41,10 +42,10 @@ void WriteGreenTreeColumns(ListContext& c, const std::vector<const AccessControl
         out.WriteLine(cd + ".WordWrap = 0");
         out.WriteLine(cd + ".CaptionWordWrap = 0");
         out.WriteLine(cd + ".FontDefined = -1");
-        out.WriteLine(cd + ".DataField=\"" + source + "\"");
+        out.WriteLine(cd + ".DataField=" + source);
         if (!format.empty())
-            out.WriteLine(cd + ".Format=\"" + FormFileText(format) + "\"");
-        out.WriteLine(cd + ".Caption=\"" + source + "\"");
+            out.WriteLine(cd + ".Format=" + VbQuoted(format));
+        out.WriteLine(cd + ".Caption=" + source);
         WriteFixedFont(out, "BeginProperty " + cd + ".Font " + std::string(kFontClass),
                        "MS Sans Serif", "8.25");
         out.WriteLine(cd + ".CaptionFontDefined = -1");
@@ -109,19 +110,19 @@ void WriteSheridanGrid(ListContext& c, const std::vector<const AccessControl*>& 
     for (size_t i = 0; i < columns.size(); ++i) {
         const AccessControl& column = *columns[i];
         const std::string col = "Columns(" + std::to_string(i) + ")";
-        const std::string source = FormFileText(column.Text("ControlSource"));
+        const std::string source = VbQuoted(column.Text("ControlSource"));
         const std::string format = column.Text("Format");
         const long width = column.Property("Width").AsLong();
         if (width == 0)
             out.WriteLine(col + ".Visible = 0");
         out.WriteLine(col + ".Width = " + Scaled(static_cast<double>(width)));
-        out.WriteLine(col + ".Caption = \"" + source + "\"");
-        out.WriteLine(col + ".Name = \"" + source + "\"");
-        out.WriteLine(col + ".DataField = \"" + source + "\"");
+        out.WriteLine(col + ".Caption = " + source);
+        out.WriteLine(col + ".Name = " + source);
+        out.WriteLine(col + ".DataField = " + source);
         out.WriteLine(col + ".DataType = 8");
         out.WriteLine(col + ".FieldLen = 4096");
         if (!format.empty())
-            out.WriteLine(col + ".NumberFormat = \"" + FormFileText(format) + "\"");
+            out.WriteLine(col + ".NumberFormat = " + VbQuoted(format));
     }
     out.WriteLine("_ExtentX = " + Scaled(control.Property("Width").AsNumber()));
     out.WriteLine("_ExtentY = " + Scaled(control.Property("Height").AsNumber()));
@@ -132,12 +133,11 @@ void WriteSheridanGrid(ListContext& c, const std::vector<const AccessControl*>& 
 // The filling routines and the user read the grid's source from its Tag.
 std::string GridTag(const FormState& state, const AccessControl& control,
                     const std::string& recordSource) {
-    const std::string tip = FormFileText(control.Text("ControlTipText"));
+    const std::string tip = control.Text("ControlTipText");
     const QueryDef* query = state.session.sourceDb->FindQueryDef(recordSource);
     if (query != nullptr && query->type == dao::kQuerySQLPassThrough)
-        return "Tag=\"" + tip + "~SQLPassthrough  " + FormFileText(recordSource) + " ~ " +
-               FormFileText(query->sql) + "\"";
-    return "Tag=\"" + tip + "~Jet  " + FormFileText(recordSource) + "\"";
+        return "Tag=" + VbQuoted(tip + "~SQLPassthrough  " + recordSource + " ~ " + query->sql);
+    return "Tag=" + VbQuoted(tip + "~Jet  " + recordSource);
 }
 
 // The grid's data control follows its parent's record as an embedded

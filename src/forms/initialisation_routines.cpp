@@ -1,6 +1,7 @@
 #include "forms/initialisation_routines.h"
 
 #include "common/names.h"
+#include "common/vb_quote.h"
 
 namespace velorin {
 namespace {
@@ -22,27 +23,18 @@ void AddLine(CodeText& code, std::initializer_list<std::string_view> header, std
 
 std::string ItemsLine(const FormState& state, std::string_view rowSource,
                       std::string_view controlName, bool valueList, int controlType) {
-    std::string text;
-    for (size_t i = 0; i < rowSource.size(); ++i) {
-        if (rowSource[i] == '\r' && i + 1 < rowSource.size() && rowSource[i + 1] == '\n') {
-            text.push_back(' ');
-            ++i;
-        } else if (rowSource[i] == '"') {
-            // A value list loses its quotes; any other source keeps them doubled.
-            if (!valueList)
-                text += "\"\"";
-        } else {
-            text.push_back(rowSource[i]);
-        }
-    }
+    // A value list loses its quotes; any other source keeps them.
+    std::string text(rowSource);
+    if (valueList)
+        std::erase(text, '"');
     const std::string kind = valueList ? "String" : "Jet";
     std::string function = "additems";
     if (state.session.standardListFlag)
         function = "additemsMS";
     else if (controlType == 1)
         function = "additemsGT";
-    return "gvarreturn = " + function + "(\"" + text + "\", me!" + std::string(controlName) +
-           ", \"" + kind + "\")";
+    return "gvarreturn = " + function + "(" + VbQuoted(text) + ", me!" + std::string(controlName) +
+           ", " + VbQuoted(kind) + ")";
 }
 
 }  // namespace
@@ -71,8 +63,8 @@ void AddButtonPicture(FormState& state, std::string_view picture, std::string_vi
     std::string line;
     if (!finish) {
         const std::string file = FileNameFromPath(picture);
-        line = std::string(controlName) + ".picture =loadpicture(app.path & \"\\bitmaps\\" + file +
-               "\")";
+        line = std::string(controlName) + ".picture =loadpicture(app.path & " +
+               VbQuoted("\\bitmaps\\" + file) + ")";
     }
     AddLine(state.output.Code().buttons, {"Function InitializeButtons()", "On Error Resume Next"},
             line, finish);

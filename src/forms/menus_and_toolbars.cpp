@@ -5,6 +5,7 @@
 #include "common/names.h"
 #include "common/string_helpers.h"
 #include "common/vb_format.h"
+#include "common/vb_quote.h"
 
 namespace velorin {
 namespace {
@@ -20,11 +21,6 @@ std::string ActionLine(const std::string& onAction) {
     return onAction.empty() ? std::string() : MakeMacroName(onAction);
 }
 
-// A caption inside a quoted form-file value or string literal.
-std::string Literal(const std::string& text) {
-    return ReplaceAll(text, "\"", "\"\"");
-}
-
 class MenuBuilder {
   public:
     // Menu names join the form's control names: two menus of the same caption
@@ -36,7 +32,7 @@ class MenuBuilder {
     void TopMenu(const CommandBarControl& top) {
         const std::string name = UniqueName(MenuName(top.caption, 2), used_);
         menu_.WriteLine("Begin VB.Menu " + name);
-        menu_.WriteLine("  Caption = \"" + Literal(MenuName(top.caption, 1)) + "\"");
+        menu_.WriteLine("  Caption = " + VbQuoted(MenuName(top.caption, 1)));
         Items(top.controls, UniqueName(name + "_1", used_), 1);
         menu_.WriteLine("End");
     }
@@ -50,17 +46,18 @@ class MenuBuilder {
         code.Append("Select Case Index");
         int k = 0;
         for (const CommandBarControl& item : items) {
-            const std::string caption = Literal(MenuName(item.caption, 1));
+            const std::string text = MenuName(item.caption, 1);
+            const std::string caption = VbQuoted(text);
             const std::string index = std::to_string(k++);
             menu_.WriteLine("Begin VB.Menu " + array);
             if (level == 3) {
                 // The deepest level: every item a leaf.
-                menu_.WriteLine("Caption = \"" + caption + "\"");
+                menu_.WriteLine("Caption = " + caption);
                 menu_.WriteLine("Enabled = " + VbBool(item.enabled));
                 menu_.WriteLine("visible = " + VbBool(item.visible));
                 menu_.WriteLine("Index = " + index);
             } else {
-                menu_.WriteLine("Caption = \"" + caption + "\"");
+                menu_.WriteLine("Caption = " + caption);
                 menu_.WriteLine("Index = " + index);
                 menu_.WriteLine("Enabled = " + VbBool(item.enabled));
                 menu_.WriteLine("visible = " + VbBool(item.visible));
@@ -71,7 +68,7 @@ class MenuBuilder {
                     UniqueName(MenuName(item.caption, 2) + "_" + std::to_string(level + 1), used_),
                     level + 1);
             } else {
-                code.Append("Case " + index + "\t'" + caption);
+                code.Append("Case " + index + "\t'" + ReplaceAll(text, "\r\n", " "));
                 code.Append(ActionLine(item.onAction));
             }
             menu_.WriteLine("End");
@@ -134,12 +131,12 @@ void BuildToolbar(FormState& state, const std::string& toolbarName) {
             continue;
         block.WriteLine("BeginProperty button" + std::to_string(++k) +
                         " {0713F354-850A-101B-AFC0-4210102A8DA7}");
-        block.WriteLine("Caption = \"" + Literal(c.caption) + "\"");
-        block.WriteLine("Key = \"" + Literal(c.caption) + "\"");
-        block.WriteLine("ToolTipText = \"" + Literal(c.tooltipText) + "\"");
+        block.WriteLine("Caption = " + VbQuoted(c.caption));
+        block.WriteLine("Key = " + VbQuoted(c.caption));
+        block.WriteLine("ToolTipText = " + VbQuoted(c.tooltipText));
         block.WriteLine("Object.Tag = \"\"");
         block.WriteLine("EndProperty");
-        code.Append("Case \"" + Literal(c.caption) + "\"");
+        code.Append("Case " + VbQuoted(c.caption, QuoteFor::Code));
         code.Append(ActionLine(c.onAction));
     }
     block.WriteLine("EndProperty");

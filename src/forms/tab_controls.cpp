@@ -2,6 +2,7 @@
 
 #include "common/names.h"
 #include "common/vb_format.h"
+#include "common/vb_quote.h"
 #include "controls/control_lines.h"
 #include "controls/control_references.h"
 #include "forms/frx_entry.h"
@@ -87,7 +88,7 @@ void WriteTabControl(FormState& state) {
         std::string caption = pages[i]->Text("Caption");
         if (caption.empty())
             caption = pages[i]->Name();
-        out.WriteLine("TabCaption(" + std::to_string(i) + ") = \"" + caption + "\"");
+        out.WriteLine("TabCaption(" + std::to_string(i) + ") = " + VbQuoted(caption));
         out.WriteLine(TabPicture(state, i));
     }
     if (vb5) {
@@ -104,8 +105,8 @@ void WriteTabControl(FormState& state) {
             const std::string name =
                 (control->ControlType() == control_type::kOptionGroup ? "grp" : "") +
                 MakeVBName(control->Name());
-            out.WriteLine("Tab(" + std::to_string(i) + ").Control(" + std::to_string(k++) + ")=\"" +
-                          name + "\"");
+            out.WriteLine("Tab(" + std::to_string(i) + ").Control(" + std::to_string(k++) +
+                          ")=" + VbQuoted(name));
         }
     }
     for (size_t i = 0; i < pages.size(); ++i) {
@@ -151,8 +152,8 @@ void AddPageBreakMember(FormState& state, size_t page) {
     const int count = ++strip.counts[page];
     const bool group = state.control->ControlType() == control_type::kOptionGroup;
     strip.header.WriteLine("Tab(" + std::to_string(page) + ").Control(" +
-                           std::to_string(count - 1) + ")=\"" + (group ? "grp" : "") +
-                           state.controlVbName + "\"");
+                           std::to_string(count - 1) +
+                           ")=" + VbQuoted((group ? "grp" : "") + state.controlVbName));
 }
 
 void FinishPageBreakStrip(FormState& state) {

@@ -3,6 +3,7 @@
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
+#include "common/vb_quote.h"
 #include "session/host/property_value.h"
 
 namespace velorin {
@@ -77,7 +78,7 @@ std::string Expression(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "\"" + ReplaceAll(OneLine(text), "\"", "\"\"") + "\"";
+    return VbQuoted(text, QuoteFor::Code);
 }
 
 std::string StringArgument(std::string_view text) {

@@ -1,6 +1,7 @@
 #include "project/project_file.h"
 
 #include "common/ansi_text.h"
+#include "common/vb_quote.h"
 
 namespace velorin {
 
@@ -48,7 +49,7 @@ void WriteProjectTail(Session& session, std::string_view projectFileName,
         file.WriteLine("Startup=" + q + "Sub Main" + q);
     file.WriteLine("ProjWinSize = 78, 567, 234, 215");
     file.WriteLine("ProjWinShow = 2");
-    file.WriteLine("IconForm = " + q + std::string(iconFormName) + q);
+    file.WriteLine("IconForm = " + VbQuoted(iconFormName));
     file.WriteLine("HelpFile = " + q + q);
     file.WriteLine("Name = " + std::string(projectName));
     file.WriteLine("HelpContextID = " + q + "0" + q);

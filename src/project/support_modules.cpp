@@ -4,6 +4,7 @@
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
+#include "common/vb_quote.h"
 #include "controls/support_library/support_library.h"
 #include "project/macro_converter.h"
 
@@ -13,9 +14,9 @@ namespace {
 constexpr std::string_view kSupportModule = "VlrnConversionCode.bas";
 constexpr std::string_view kMdiParent = "MDIParent.frm";
 
-// A value inside a generated string literal.
+// A generated string literal.
 std::string Literal(std::string_view text) {
-    return ReplaceAll(std::string(text), "\"", "\"\"");
+    return VbQuoted(text, QuoteFor::Code);
 }
 
 // The name a converted form has in the project; a form converted under a
@@ -56,8 +57,8 @@ void WriteFormLookupFunction(Session& session) {
         const std::string& name = session.convertedFormNames[i];
         if (name.empty())
             continue;
-        file.WriteLine("        Case \"" + Literal(name) +
-                       "\": Set GetFormFromName = " + FormIdentifier(session, name));
+        file.WriteLine("        Case " + Literal(name) +
+                       ": Set GetFormFromName = " + FormIdentifier(session, name));
     }
     file.WriteLine("        Case Else");
     file.WriteLine(
@@ -76,17 +77,16 @@ void WriteSubMain(Session& session) {
     file.WriteLine("");
     if (vb4) {
         file.WriteLine("    #If Win16 Then");
-        file.WriteLine("        DBEngine.IniPath = \"" + mdw + "\"");
+        file.WriteLine("        DBEngine.IniPath = " + mdw);
         file.WriteLine("    #Else");
     }
-    file.WriteLine(std::string(vb4 ? "\t" : "") + "    DBEngine.SystemDB = \"" + mdw + "\"");
+    file.WriteLine(std::string(vb4 ? "\t" : "") + "    DBEngine.SystemDB = " + mdw);
     if (vb4)
         file.WriteLine("    #End If");
-    file.WriteLine("    Set wks = CreateWorkspace(\"" + Literal(session.projectBaseName) +
-                   "\", \"" + Literal(session.securityUser) + "\", \"" +
-                   Literal(session.securityPassword) + "\")");
-    file.WriteLine("    Set db = wks.OpenDatabase(\"" +
-                   Literal(session.outputPath + session.projectBaseName) + ".mdb\")");
+    file.WriteLine("    Set wks = CreateWorkspace(" + Literal(session.projectBaseName) + ", " +
+                   Literal(session.securityUser) + ", " + Literal(session.securityPassword) + ")");
+    file.WriteLine("    Set db = wks.OpenDatabase(" +
+                   Literal(session.outputPath + session.projectBaseName + ".mdb") + ")");
     file.WriteLine("");
     if (session.options.mdiProject)
         file.WriteLine("    MDIParent.Show");

@@ -1,7 +1,7 @@
 VERSION 5.00
 Begin VB.Form Orders
    BorderStyle = 2
-   Caption ="Orders "all""
+   Caption ="Orders ""all"""
    ClientHeight = 3000
    ClientLeft = 250
    ClientTop = 500
