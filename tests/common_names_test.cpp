@@ -19,11 +19,15 @@ TEST(Names, IdentifierForms) {
     EXPECT_EQ(MakeVBName("Customer Orders"), "Customer_Orders");
     // A Visual Basic name starts with a letter.
     EXPECT_EQ(MakeVBName("__1 Start"), "N1_Start");
-    EXPECT_EQ(MakeVBName("Caf\xE9-Bar"), "Caf\xE9_Bar");
-    // Code 128 itself is not above 128.
-    EXPECT_EQ(MakeVBName("a\x80"
-                         "b"),
-              "a_b");
+    // Names keep to ASCII: letters lose their accents, other characters are "_".
+    EXPECT_EQ(MakeVBName("Caf\xE9-Bar"), "Cafe_Bar");
+    EXPECT_EQ(MakeVBName("Gr\xF6\xDF"
+                         "e \xC6on"),
+              "Grosse_AEon");
+    EXPECT_EQ(MakeVBName("Temp\xB0"
+                         "C \x80 x\xD7y \x92"
+                         "a"),
+              "Temp_C___x_y__a");
     EXPECT_EQ(MakeVBName("___"), "Unnamed");
     EXPECT_EQ(MakeVBName(".."), "Unnamed");
     EXPECT_EQ(MakeMacroName(" Open Orders"), "_Open_Orders");

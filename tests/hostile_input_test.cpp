@@ -158,7 +158,9 @@ TEST_F(HostileExportTest, TruncatedAndBinaryFilesAreNamedAndTheRestConverts) {
     EXPECT_EQ(result.formsConverted, 1);
     EXPECT_EQ(result.modulesConverted, 1);
     EXPECT_EQ(ProjectLines("Form="), (std::vector<std::string>{"Form=Good.frm"}));
-    EXPECT_EQ(ProjectLines("Module=").front(), "Module=Good; Good.bas");
+    // A module and a form share one name space: the module named like the form
+    // gets a suffix.
+    EXPECT_EQ(ProjectLines("Module=").front(), "Module=GoodA; Good.bas");
 
     // Each damaged file is named with the line where reading stopped.
     struct Expected {
@@ -342,14 +344,16 @@ TEST_F(HostileExportTest, HostileObjectAndControlNames) {
     EXPECT_TRUE(files.count(std::string(64, 'G') + ".frm"));
     for (std::string_view said :
          {"form A:B: A_B.frm is taken by form A/B; written as A_B_2.frm",
-          "module MacroCode: MacroCode.bas is a file of the project itself; written as "
+          "MacroCode is a name of the application; the conversion's own MacroCode is written as "
           "MacroCode_2.bas",
           "the name is too long for a file name; written as GGGG"}) {
         EXPECT_TRUE(AnyWarningHolds(said)) << said;
     }
-    // The generated macro module is not overwritten by the application's own.
-    EXPECT_NE(ReadFile(out / "MacroCode_2.bas").find("Public Sub Sub77()"), std::string::npos);
-    EXPECT_EQ(ReadFile(out / "MacroCode.bas").find("Sub77"), std::string::npos);
+    // The application's module keeps its name; the generated macro module gives way.
+    EXPECT_NE(ReadFile(out / "MacroCode.bas").find("Public Sub Sub77()"), std::string::npos);
+    EXPECT_EQ(ReadFile(out / "MacroCode_2.bas").find("Sub77"), std::string::npos);
+    EXPECT_NE(ReadFile(out / "MacroCode_2.bas").find("Attribute VB_Name = \"MacroCode_2\""),
+              std::string::npos);
 
     // Every name Visual Basic reads is an identifier.
     for (const std::string& file : files) {

@@ -53,10 +53,9 @@ TEST_F(ModuleConversionTest, ModulesGetUniqueNamesAndCountedLines) {
                                    "Private Sub Text1_DblClick(Cancel As Integer)", "x = 1",
                                    "End Sub", "Public Function F() As Long", "End Function"})),
                         false);
-    EXPECT_EQ(code.Joined(),
-              CrLf({"Attribute VB_Name = \"Utility_Functions\"", "'VLRN Option Compare Database",
-                    "' indented comment", "", "Private Sub Text1_DblClick()", "x = 1", "End Sub",
-                    "Public Function F() As Long", "End Function"}));
+    EXPECT_EQ(code.Joined(), CrLf({"'VLRN Option Compare Database", "' indented comment", "",
+                                   "Private Sub Text1_DblClick()", "x = 1", "End Sub",
+                                   "Public Function F() As Long", "End Function"}));
     EXPECT_EQ(Stat("Utility Functions", "TotalLines"), 8);
     EXPECT_EQ(Stat("Utility Functions", "CommentLines"), 1);
     EXPECT_EQ(Stat("Utility Functions", "LinesNotTranslated"), 1);
@@ -103,8 +102,8 @@ TEST_F(ModuleConversionTest, AnyLineEndTabsAndHighBytesPassThrough) {
         session, "Mixed", Text("Sub A()\rx = \"\xE9\xFF\"\n\tDoCmd.Beep\r\n  DoCmd.Beep\nEnd Sub"),
         false);
     // Only blanks are trimmed: a tab keeps the line from matching a rule.
-    EXPECT_EQ(code.Joined(), CrLf({"Attribute VB_Name = \"Mixed\"", "Sub A()", "x = \"\xE9\xFF\"",
-                                   "\tDoCmd.Beep", "Beep", "End Sub"}));
+    EXPECT_EQ(code.Joined(),
+              CrLf({"Sub A()", "x = \"\xE9\xFF\"", "\tDoCmd.Beep", "Beep", "End Sub"}));
 }
 
 }  // namespace

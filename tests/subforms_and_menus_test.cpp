@@ -209,8 +209,8 @@ TEST_F(SubformAndMenuTest, OneDatasheetShownTwiceUnderAnUnboundParent) {
     const std::string frm = Convert({"Menu"}, "Menu");
     // Two grids and two data controls, each named once.
     EXPECT_NE(frm.find("Begin SSDataWidgets_B.SSDBGrid Lines\r\n"), std::string::npos);
-    EXPECT_NE(frm.find("Begin SSDataWidgets_B.SSDBGrid LinesA\r\n"), std::string::npos);
-    const std::string second = BlockOf(frm, "Begin VB.Data datLinesA");
+    EXPECT_NE(frm.find("Begin SSDataWidgets_B.SSDBGrid Lines_2\r\n"), std::string::npos);
+    const std::string second = BlockOf(frm, "Begin VB.Data datLines_2");
     EXPECT_NE(second.find("Top = 1500\r\n"), std::string::npos) << second;
     // Without a parent data control to follow, each shows all its records.
     EXPECT_NE(second.find("RecordSource = \"Lines\"\r\n"), std::string::npos) << second;
@@ -252,10 +252,10 @@ TEST_F(SubformAndMenuTest, MenuNamesNeverRepeatAControlOrAnotherMenu) {
     app.AddForm(MakeForm("Menus", {"MenuBar =\"Bar\""}, {Label("File", 0, 0)}));
     const std::string frm = Convert({"Menus"}, "Menus");
     EXPECT_NE(frm.find("Begin VB.Label File\r\n"), std::string::npos);
-    EXPECT_NE(frm.find("Begin VB.Menu FileA\r\n"), std::string::npos);
+    EXPECT_NE(frm.find("Begin VB.Menu File_2\r\n"), std::string::npos);
     EXPECT_NE(frm.find("Begin VB.Menu Print_2\r\n"), std::string::npos);
-    EXPECT_NE(frm.find("Begin VB.Menu Print_2A\r\n"), std::string::npos);
-    EXPECT_NE(frm.find("Private Sub Print_2A_Click(Index as Integer)"), std::string::npos);
+    EXPECT_NE(frm.find("Begin VB.Menu Print_2_2\r\n"), std::string::npos);
+    EXPECT_NE(frm.find("Private Sub Print_2_2_Click(Index as Integer)"), std::string::npos);
 }
 
 TEST(MenuName, CaptionsLoseAccessKeysAndNamesLoseSeparators) {

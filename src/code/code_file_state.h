@@ -5,6 +5,7 @@
 #include <string>
 
 #include "output/code_text.h"
+#include "output/name_registry.h"
 #include "session/session.h"
 
 namespace velorin {
@@ -16,6 +17,9 @@ struct CodeFileState {
     CodeText& out;           // the converted lines so far
     std::string moduleName;  // names the analysis records and the statistics row
     bool isForm = false;
+    // The names of the form's controls and of those the conversion added; none
+    // for a module.
+    const NameRegistry* formNames = nullptr;
 
     std::string line;     // the current line, trimmed
     std::string routine;  // current procedure header up to its "("

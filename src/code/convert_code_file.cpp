@@ -6,6 +6,7 @@
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
+#include "common/vb_quote.h"
 
 namespace velorin {
 namespace {
@@ -45,26 +46,21 @@ void WriteLoadCalls(CodeFileState& state, const std::array<int, 6>& flags, bool 
         WriteAdded(state, "Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2");
 }
 
-std::string UniqueModuleName(Session& session, std::string_view objectName) {
-    return UniqueName(MakeVBName(objectName), session.usedModuleNames);
-}
-
 }  // namespace
 
 CodeText ConvertCodeFile(Session& session, const std::string& objectName, const CodeText& input,
-                         bool isForm, long designLines) {
+                         bool isForm, long designLines, const NameRegistry* formNames) {
     CodeText out;
     CodeFileState state(session, out);
     state.moduleName = objectName;
     state.isForm = isForm;
+    state.formNames = formNames;
     // The header and the design section are counted, not translated; in a form
     // the generated declaration before the module's own code is line 0, so
     // that the module's lines keep their numbers.
     state.totalLines = designLines;
     if (isForm)
         state.lineNumber = -1;
-    if (!isForm)
-        out.Append("Attribute VB_Name = \"" + UniqueModuleName(session, objectName) + "\"");
 
     const auto& flags = session.formFeatureFlags;
     const bool loadCalls = flags[1] || flags[2] || flags[3] || flags[5];
@@ -135,8 +131,12 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
     stats.procCount = state.procCount;
     stats.codeLines = state.lineNumber;
     WriteModuleStats(session.supportDb, session.ui, stats);
-    TranslateProcedures(session, out);
+    TranslateProcedures(session, out, formNames);
     return out;
+}
+
+void NameModule(CodeText& code, std::string_view vbName) {
+    code.Insert(0, "Attribute VB_Name = " + VbQuoted(vbName));
 }
 
 }  // namespace velorin

@@ -20,7 +20,7 @@ class FormEventWriter {
           form_(state.Form()),
           module_(state.output.Code().module),
           events_(state.output.Code().events),
-          dataControl_("dat" + MakeVBName(form_.Name())) {}
+          dataControl_(state.level->dataControl) {}
 
     std::string Property(std::string_view name) const { return form_.Text(name); }
     const std::string& DataControl() const { return dataControl_; }
@@ -190,7 +190,10 @@ void WriteFormEvents(FormState& state) {
     events.UnloadAndClose();
     events.Renamed("OnOpen", "Private Sub Form_Initialize()", "Call Form_Open(0)");
     events.SameName("OnResize", "Private Sub Form_Resize()", false);
-    events.Renamed("OnTimer", "Private Sub Timer1_Timer()", "Call Form_Timer");
+    events.Renamed(
+        "OnTimer",
+        "Private Sub " + state.output.Names().Generate(name_key::kTimer, "Timer1") + "_Timer()",
+        "Call Form_Timer");
     events.Renamed(
         "OnError",
         "Private Sub " + events.DataControl() + "_Error(DataErr As Integer, Response As Integer)",

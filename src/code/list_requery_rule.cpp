@@ -5,6 +5,7 @@
 #include "code/translation_outcomes.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
+#include "output/form_output.h"
 
 namespace velorin {
 namespace {
@@ -48,7 +49,14 @@ void ApplyListRequeryRule(CodeFileState& state) {
             control = line.substr(p.size(), requery - p.size());
         }
         if (options.listBoxBound) {
-            std::string newText = prefix + "dat" + control + ".Refresh";
+            std::string dataControl = "dat" + control;
+            if (state.formNames != nullptr) {
+                const std::string given =
+                    state.formNames->Find(std::string(name_key::kListDataControl) + control);
+                if (!given.empty())
+                    dataControl = given;
+            }
+            std::string newText = prefix + dataControl + ".Refresh";
             TranslatedWithNote(state, reason::kTranslatedCheck, newText,
                                bracket ? p + "dat" + "." + "Refresh" : newText);
         } else {
@@ -67,8 +75,14 @@ void ApplyListRequeryRule(CodeFileState& state) {
     if (IStartsWith(line, "Me") && p2.size() <= 3)
         p2 = state.moduleName + ".";
     if (options.listBoxBound) {
-        TranslatedWithNote(state, reason::kTranslatedCheck,
-                           "dat" + Without(p2, '[', ']') + "Refresh", "dat" + p2 + "Refresh");
+        std::string dataControl = "dat" + Without(p2, '[', ']') + "Refresh";
+        // The form's own data control, by the name it was given.
+        if (state.formNames != nullptr && p2 == state.moduleName + ".") {
+            const std::string given = state.formNames->Find(name_key::kFormDataControl);
+            if (!given.empty())
+                dataControl = given + ".Refresh";
+        }
+        TranslatedWithNote(state, reason::kTranslatedCheck, dataControl, "dat" + p2 + "Refresh");
     } else {
         CommentedOut(state, reason::kArgumentsNotConverted);
     }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "output/code_text.h"
+#include "output/name_registry.h"
 #include "session/session.h"
 
 namespace velorin {
@@ -14,10 +15,14 @@ namespace velorin {
 CodeText ExportModuleText(Session& session, std::string_view name, bool isForm);
 
 // Translates the code of a form file (whose header and design section above
-// it have `designLines` lines, counted in the statistics) or of a module,
-// which starts with its Attribute VB_Name line; records the statistics under
-// `objectName` and runs the procedure pass.
+// it have `designLines` lines, counted in the statistics; `formNames` are its
+// controls' names) or of a module; records the statistics under `objectName`
+// and runs the procedure pass.
 CodeText ConvertCodeFile(Session& session, const std::string& objectName, const CodeText& input,
-                         bool isForm, long designLines = 0);
+                         bool isForm, long designLines = 0,
+                         const NameRegistry* formNames = nullptr);
+
+// Puts the Attribute VB_Name line that names a module at its top.
+void NameModule(CodeText& code, std::string_view vbName);
 
 }  // namespace velorin

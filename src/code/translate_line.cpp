@@ -10,6 +10,7 @@
 #include "common/ansi_text.h"
 #include "common/pair_filter.h"
 #include "common/string_helpers.h"
+#include "output/form_output.h"
 
 namespace velorin {
 namespace {
@@ -251,6 +252,12 @@ void StageReplacements(CodeFileState& state) {
         IFind(line, "_AfterUpdate(") != std::string::npos)
         line = ReplaceAll(line, "_AfterUpdate()", "_AfterUpdate(RtnDispErrMsg As Integer)");
     Apply(line, std::begin(kSysCmd), std::end(kSysCmd));
+    // The form's timer may have had to take another name.
+    if (state.formNames != nullptr && IFind(line, ".Timer1.Interval") != std::string::npos) {
+        const std::string timer = state.formNames->Find(name_key::kTimer);
+        if (!timer.empty() && timer != "Timer1")
+            line = ReplaceAll(line, ".Timer1.Interval", "." + timer + ".Interval");
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
+#include "output/form_output.h"
 
 namespace velorin {
 namespace {
@@ -104,8 +105,15 @@ std::string SelectButton(const std::string& g, std::string_view value) {
 
 // The rewrite of one occurrence of group name G at `at`; returns the position
 // after which to look for the next occurrence.
-size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group) {
+size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group,
+                          const NameRegistry* formNames) {
     const std::string g = MakeVBName(group);
+    // The frame that holds the group's buttons, by the name it was given.
+    std::string frame = formNames != nullptr
+                            ? formNames->Find(std::string(name_key::kGroupFrame) + g)
+                            : std::string();
+    if (frame.empty())
+        frame = "grp" + g;
     const std::string_view before = std::string_view(line).substr(0, at);
     const std::string_view rest = std::string_view(line).substr(at + group.size());
     const std::string valueOf = "(OptionGroupValue(";
@@ -145,7 +153,7 @@ size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group
             rewritten = g + valueOf + g + "))";
             line = rewritten + std::string(rest);
         } else if (member) {
-            rewritten = "grp" + g;
+            rewritten = frame;
             line = rewritten + std::string(rest);
         } else {
             return group.size();
@@ -183,14 +191,15 @@ size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group
         return rewritten.size();
     }
     if (member) {
-        rewritten = head + "grp" + g;
+        rewritten = head + frame;
         line = rewritten + std::string(rest);
         return rewritten.size();
     }
     return at + group.size();
 }
 
-void OptionGroups(std::string& line, const std::vector<std::string>& groups) {
+void OptionGroups(std::string& line, const std::vector<std::string>& groups,
+                  const NameRegistry* formNames) {
     for (const std::string& group : groups) {
         if (group.empty())
             continue;
@@ -200,14 +209,14 @@ void OptionGroups(std::string& line, const std::vector<std::string>& groups) {
             size_t at = IFind(line, group, from);
             if (at == std::string::npos)
                 break;
-            from = RewriteOptionGroup(line, at, group);
+            from = RewriteOptionGroup(line, at, group, formNames);
         }
     }
 }
 
 }  // namespace
 
-void TranslateProcedures(const Session& session, CodeText& code) {
+void TranslateProcedures(const Session& session, CodeText& code, const NameRegistry* formNames) {
     const bool hasGroups = session.optionGroupNames.size() > 1;
     std::vector<std::string> moduleRecordsets;
     std::vector<std::string> procedureRecordsets;
@@ -247,7 +256,7 @@ void TranslateProcedures(const Session& session, CodeText& code) {
             RecordsetFields(line, moduleRecordsets);
             RecordsetFields(line, procedureRecordsets);
             if (!declarations && hasGroups)
-                OptionGroups(line, session.optionGroupNames);
+                OptionGroups(line, session.optionGroupNames, formNames);
         }
         if (declaresOnly)
             CollectRecordsets(line, declarations ? moduleRecordsets : procedureRecordsets);

@@ -6,11 +6,14 @@
 #include <string_view>
 
 #include "output/code_text.h"
+#include "output/name_registry.h"
 #include "session/session.h"
 
 namespace velorin {
 
-// Rewrites the code in place.
-void TranslateProcedures(const Session& session, CodeText& code);
+// Rewrites the code in place; `formNames` are the form's control names, none
+// for a module.
+void TranslateProcedures(const Session& session, CodeText& code,
+                         const NameRegistry* formNames = nullptr);
 
 }  // namespace velorin

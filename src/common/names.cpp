@@ -4,9 +4,38 @@
 namespace velorin {
 namespace {
 
-bool IsIdentifierChar(char c) {
-    unsigned char u = static_cast<unsigned char>(c);
-    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u > 128;
+bool IsAsciiLetterOrDigit(unsigned char u) {
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9');
+}
+
+// The plain letters a Windows-1252 letter above code 127 is written with in a
+// name ("\xE9" is "e", "\xDF" is "ss"); empty for any other character. Visual
+// Basic reads a name's letters in the code page of the machine it runs on, so
+// names keep to ASCII.
+std::string_view PlainLetters(unsigned char u) {
+    static constexpr std::string_view kFrom0xC0[] = {
+        "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I",  "I",
+        "D", "N", "O", "O", "O", "O", "O",  "",  "O", "U", "U", "U", "U", "Y", "TH", "ss",
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+        "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y"};
+    switch (u) {
+        case 0x8A:
+            return "S";
+        case 0x8C:
+            return "OE";
+        case 0x8E:
+            return "Z";
+        case 0x9A:
+            return "s";
+        case 0x9C:
+            return "oe";
+        case 0x9E:
+            return "z";
+        case 0x9F:
+            return "Y";
+        default:
+            return u >= 0xC0 ? kFrom0xC0[u - 0xC0] : std::string_view();
+    }
 }
 
 }  // namespace
@@ -37,10 +66,17 @@ std::string MakeFileName(std::string_view name) {
 }
 
 std::string MakeMacroName(std::string_view name) {
-    std::string out(name);
-    for (char& c : out) {
-        if (!IsIdentifierChar(c))
-            c = '_';
+    std::string out;
+    out.reserve(name.size());
+    for (char c : name) {
+        const auto u = static_cast<unsigned char>(c);
+        const std::string_view plain = u > 127 ? PlainLetters(u) : std::string_view();
+        if (IsAsciiLetterOrDigit(u))
+            out.push_back(c);
+        else if (!plain.empty())
+            out += plain;
+        else
+            out.push_back('_');
     }
     return out;
 }

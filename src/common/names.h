@@ -9,9 +9,11 @@ namespace velorin {
 
 // Each of \ / : * ? " < > | and each control character becomes "_".
 std::string MakeFileName(std::string_view name);
-// Every character that is not an ASCII letter, an ASCII digit or above code 128
-// becomes "_"; leading "_" are then removed. A name left starting with a digit
-// gets an "N" before it, and a name left empty is "Unnamed".
+// A Visual Basic identifier for an Access name: a letter with an accent is
+// written without it ("Caf\xE9" is "Cafe"), every other character that is not
+// an ASCII letter or digit becomes "_"; leading "_" are then removed. A name
+// left starting with a digit gets an "N" before it, and a name left empty is
+// "Unnamed".
 std::string MakeVBName(std::string_view name);
 // `name`, with "A" appended until no name in `used` equals it (ignoring case,
 // as Visual Basic does); the result is added to `used`.

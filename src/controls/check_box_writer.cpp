@@ -28,7 +28,6 @@ void WriteCheckBox(FormState& state) {
     WriteBinding(state, out, box, ".value ");
     out.WriteLine("End");
     WriteCheckBoxEvents(state);
-    ++state.session.controlCount;
 }
 
 }  // namespace velorin

@@ -106,7 +106,6 @@ void WriteCommandButton(FormState& state) {
         out.WriteLine("TabStop = 0");
     out.WriteLine("End");
     WriteButtonEvents(state);
-    ++state.session.controlCount;
 }
 
 }  // namespace velorin

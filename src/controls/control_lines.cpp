@@ -81,7 +81,12 @@ void WriteTipAndTagLines(DesignWriter& out, const FormState& state, const Access
 }
 
 std::string DataControlName(const FormState& state) {
-    return "dat" + MakeVBName(state.Form().Name());
+    return state.level->dataControl;
+}
+
+std::string GroupFrameName(FormState& state, std::string_view group) {
+    return state.output.Names().Generate(std::string(name_key::kGroupFrame) + std::string(group),
+                                         "grp" + std::string(group));
 }
 
 void WritePlacementLines(DesignWriter& out, const FormState& state, const AccessControl& control) {

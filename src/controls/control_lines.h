@@ -38,8 +38,10 @@ void WriteTipAndTagLines(DesignWriter& out, const FormState& state, const Access
 // The ToolTipText line alone, for controls whose Tag holds something else.
 void WriteToolTipLine(DesignWriter& out, const FormState& state, const AccessControl& control);
 
-// "dat" + the Visual Basic name of the form being written: its data control.
+// The data control of the form being written.
 std::string DataControlName(const FormState& state);
+// The frame that holds the buttons of the option group named `group`.
+std::string GroupFrameName(FormState& state, std::string_view group);
 
 // A bound control's DataSource and DataField lines; for a calculated source
 // ("=..."), the statement control + member + source added to the data

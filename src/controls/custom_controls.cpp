@@ -58,7 +58,6 @@ void WriteCustomControl(FormState& state) {
         out.WriteLine("HelpContextID = " + control.Text("HelpContextID"));
         WriteTipAndTagLines(out, state, control);
         out.WriteLine("End");
-        ++state.session.controlCount;
         ++state.session.partiallyConvertedCount;
     }
     RecordPartial(state);
@@ -86,7 +85,6 @@ void WriteObjectFrame(FormState& state) {
     WriteTipAndTagLines(out, state, frame);
     out.WriteLine("End");
     WriteObjectFrameEvents(state);
-    ++state.session.controlCount;
     ++state.session.partiallyConvertedCount;
     RecordPartial(state);
 }

@@ -46,7 +46,6 @@ void WriteLabel(FormState& state) {
     WriteVisibleLine(out, label);
     WriteTipAndTagLines(out, state, label);
     out.WriteLine("End");
-    ++state.session.controlCount;
     if (label.Parent() == nullptr)
         WriteLabelEvents(state);
 }

@@ -24,7 +24,6 @@ void WriteLine(FormState& state) {
     out.WriteLine("Y2 =" + std::to_string(y1 + line.Property("Height").AsLong()));
     WriteVisibleLine(out, line);
     out.WriteLine("End");
-    ++state.session.controlCount;
 }
 
 }  // namespace velorin

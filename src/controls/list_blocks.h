@@ -19,11 +19,12 @@ struct ListContext {
     FormState& state;
     const AccessControl& control;
     DesignWriter& out;
-    std::string name;  // the block's Visual Basic name
+    std::string name;         // the block's Visual Basic name
+    std::string dataControl;  // the data control its rows come from, when bound
     bool combo = false;
     bool tableOrQuery = false;
-    bool bound = false;  // bound to a data control named "dat" + name
-    int type = 1;        // 1 GreenTree, 2 or 3 Sheridan
+    bool bound = false;
+    int type = 1;  // 1 GreenTree, 2 or 3 Sheridan
     std::string rowSource;
     std::vector<ProbedField> fields;
 

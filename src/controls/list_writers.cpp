@@ -37,10 +37,14 @@ ListContext MakeContext(FormState& state, bool combo) {
     const AccessControl& control = *state.control;
     const ConversionOptions& options = state.session.options;
     DesignWriter& out = SelectControlOutput(state);
-    ListContext c{state, control, out, state.controlVbName,       combo,
+    ListContext c{state, control, out, state.controlVbName,       {}, combo,
                   false, false,   1,   control.Text("RowSource"), {}};
     c.tableOrQuery = IEquals(control.Text("RowSourceType"), "Table/Query");
     c.bound = (combo ? options.comboBoxBound : options.listBoxBound) && c.tableOrQuery;
+    // Bound rows come from a hidden data control of the list's own.
+    if (c.bound)
+        c.dataControl = state.output.Names().Generate(
+            std::string(name_key::kListDataControl) + c.name, "dat" + c.name);
     c.type = combo ? options.comboBoxType : options.listBoxType;
     if (c.tableOrQuery) {
         Session& session = state.session;
@@ -59,7 +63,7 @@ namespace {
 void WriteBindings(ListContext& c) {
     if (c.bound) {
         c.out.WriteLine("Bindings = \"" + c.state.fileName +
-                        ".frx\":" + WriteFrxEntry(c.state.output, "dat" + c.name, false));
+                        ".frx\":" + WriteFrxEntry(c.state.output, c.dataControl, false));
     }
 }
 
@@ -177,7 +181,7 @@ void WriteRowSourceDataControl(ListContext& c) {
     if (!c.bound)
         return;
     DataControlLayout layout;
-    layout.name = c.name;
+    layout.name = c.dataControl;
     layout.left = c.control.Property("Left").AsLong();
     layout.top = c.control.Property("Top").AsLong() + c.control.Property("Height").AsLong() +
                  c.state.sectionTop;
@@ -257,7 +261,6 @@ void WriteStandard(FormState& state, bool list) {
     if (!list && control.Property("LimitToList").AsBool())
         out.WriteLine("Style = 2");
     out.WriteLine("End");
-    ++state.session.controlCount;
 }
 
 // The end of a list box's block and its row source's data control.
@@ -269,7 +272,6 @@ void WriteListTail(ListContext& c) {
     WriteVisibleLine(c.out, c.control);
     c.out.WriteLine("End");
     WriteRowSourceDataControl(c);
-    ++c.state.session.controlCount;
 }
 
 }  // namespace
@@ -319,7 +321,6 @@ void WriteGTCombo(FormState& state) {
     WriteExtents(c);
     c.out.WriteLine("End");
     WriteRowSourceDataControl(c);
-    ++state.session.controlCount;
 }
 
 void WriteSSGrid(FormState& state) {
@@ -362,7 +363,7 @@ void WriteSSCombo(FormState& state) {
     if (c.bound) {
         WriteBindings(c);
         c.out.WriteLine("DataFieldList =" + VbQuoted(BoundField(c)));
-        c.out.WriteLine("DataSourceList =" + VbQuoted("dat" + c.name));
+        c.out.WriteLine("DataSourceList =" + VbQuoted(c.dataControl));
     } else {
         c.out.WriteLine("DataFieldList=\"Column 0\"");
     }
@@ -394,7 +395,6 @@ void WriteSSCombo(FormState& state) {
     WriteFontBlock(c.out, c.control);
     c.out.WriteLine("End");
     WriteRowSourceDataControl(c);
-    ++state.session.controlCount;
 }
 
 }  // namespace velorin

@@ -85,7 +85,6 @@ void WriteOptionButton(FormState& state) {
     WriteTop(out, state, button);
     WriteTipAndTagLines(out, state, button);
     WriteVisibleLine(out, button);
-    ++state.session.controlCount;
     if (button.ControlType() == control_type::kToggleButton) {
         WriteToggleLines(state, out, button);
     } else {
@@ -94,7 +93,6 @@ void WriteOptionButton(FormState& state) {
     }
     out.WriteLine("End");
     WriteOptionEvents(state, false);
-    ++state.session.controlCount;
 }
 
 void WriteOptionGroup(FormState& state) {
@@ -103,7 +101,7 @@ void WriteOptionGroup(FormState& state) {
     Session& session = state.session;
     session.optionGroupNames.push_back(group.Name());
     DesignWriter& out = SelectControlOutput(state);
-    out.WriteLine("Begin VB.Frame grp" + name);
+    out.WriteLine("Begin VB.Frame " + GroupFrameName(state, name));
     if (const AccessControl* label = AttachedLabel(group)) {
         out.WriteLine(CaptionLine(label->Text("Caption")));
         out.WriteLine(ColourLine("BackColor= &H", label->Property("BackColor")));
@@ -130,7 +128,6 @@ void WriteOptionGroup(FormState& state) {
                                    VbQuoted(source, QuoteFor::Code) + ")).value = true";
         AddDataCtlEntry(state.output.Code().reposition, DataControlName(state), statement);
     }
-    ++session.controlCount;
 
     auto writeToggle = [&](const AccessControl& toggle) {
         out.WriteLine("Begin VB.OptionButton " + name);
@@ -208,7 +205,6 @@ void WriteOptionGroup(FormState& state) {
         writeToggle(*toggle);
     out.WriteLine("End");
     WriteOptionEvents(state, true);
-    ++session.controlCount;
 }
 
 }  // namespace velorin

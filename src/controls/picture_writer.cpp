@@ -31,7 +31,6 @@ void WritePicture(FormState& state) {
     WriteSize(out, "Width", image);
     WriteVisibleLine(out, image);
     out.WriteLine("End");
-    ++state.session.controlCount;
     AddButtonPicture(state, image.Text("Picture"), state.controlVbName, false);
     WriteLabelEvents(state);
 }

@@ -19,7 +19,6 @@ void WriteRectangle(FormState& state) {
     out.WriteLine("BorderStyle = " + shape.Text("BorderStyle"));
     out.WriteLine(ColourLine("BorderColor = &H", shape.Property("BorderColor")));
     out.WriteLine("End");
-    ++state.session.controlCount;
 }
 
 }  // namespace velorin

@@ -105,7 +105,6 @@ void WriteTextBox(FormState& state) {
         out.WriteLine("Text = " + VbQuoted(DefaultText(box.Text("DefaultValue"))));
         WriteTextBoxTail(state, out, box);
     }
-    ++state.session.controlCount;
     WriteTextBoxEvents(state);
 }
 

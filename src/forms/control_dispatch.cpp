@@ -11,7 +11,6 @@
 namespace velorin {
 namespace {
 
-constexpr size_t kNameLength = 40;
 constexpr long kHiddenPageShift = -75000;
 
 bool ParentIsPageOrTab(const AccessControl* parent) {
@@ -60,12 +59,18 @@ void SetSectionTop(FormState& state, const AccessControl& control) {
 
 }  // namespace
 
+const std::string& ControlName(FormState& state, const AccessControl& control) {
+    auto named = state.controlNames.find(&control);
+    if (named == state.controlNames.end())
+        named = state.controlNames
+                    .emplace(&control, state.output.Names().Claim(MakeVBName(control.Name())))
+                    .first;
+    return named->second;
+}
+
 void NameControl(FormState& state, const AccessControl& control) {
-    const std::string name =
-        UniqueName(MakeVBName(control.Name()).substr(0, kNameLength), state.usedControlNames);
-    state.controlNames[&control] = name;
+    state.controlVbName = ControlName(state, control);
     state.control = &control;
-    state.controlVbName = name;
 }
 
 DesignWriter& SelectControlOutput(FormState& state) {
@@ -206,13 +211,7 @@ void WriteRectanglePass(FormState& state) {
     for (const AccessControl& control : state.Form().Controls()) {
         if (control.ControlType() != control_type::kRectangle)
             continue;
-        // Named in the main pass: the name stays.
-        auto named = state.controlNames.find(&control);
-        if (named == state.controlNames.end())
-            NameControl(state, control);
-        else
-            state.controlVbName = named->second;
-        state.control = &control;
+        NameControl(state, control);
         SetSectionTop(state, control);
         if (writer)
             writer(state);

@@ -13,8 +13,11 @@ void WriteMainPass(FormState& state);
 // Rectangles, last of all.
 void WriteRectanglePass(FormState& state);
 
-// The control's unique Visual Basic name: MakeVBName cut to 40 characters,
-// "A" appended while the name is taken.
+// The control's unique Visual Basic name, given when the control is first met:
+// MakeVBName cut to 40 characters, "A" appended while another control of the
+// form has the name.
+const std::string& ControlName(FormState& state, const AccessControl& control);
+// Makes the control the current one, with its name.
 void NameControl(FormState& state, const AccessControl& control);
 
 // The file the current control's block goes to; sets the page-break page and

@@ -10,6 +10,7 @@
 #include "forms/data_controls.h"
 #include "forms/initialisation_routines.h"
 #include "forms/label_reduction.h"
+#include "forms/subform_conversion.h"
 #include "forms/tab_controls.h"
 
 namespace velorin {
@@ -43,8 +44,23 @@ void CollectPageBreaks(FormLevel& level) {
     SortIntegers(level.strip.tops);
 }
 
-std::string UniqueFormName(Session& session, const std::string& name) {
-    return UniqueName(MakeVBName(name), session.usedFormNames);
+// Every control name of the form and of the forms it embeds, reserved before
+// the conversion makes up any name of its own: the application's controls keep
+// their names whatever the conversion adds.
+void ReserveApplicationNames(NameRegistry& names, const AccessForm& form,
+                             AccessApplication& application, std::vector<const AccessForm*>& open) {
+    if (std::find(open.begin(), open.end(), &form) != open.end() || open.size() > 16)
+        return;
+    open.push_back(&form);
+    for (const AccessControl& control : form.Controls()) {
+        names.Reserve(MakeVBName(control.Name()));
+        if (control.ControlType() != control_type::kSubform)
+            continue;
+        const std::string source = SubformName(control.Text("SourceObject"));
+        if (const AccessForm* subform = source.empty() ? nullptr : application.OpenForm(source))
+            ReserveApplicationNames(names, *subform, application, open);
+    }
+    open.pop_back();
 }
 
 void WriteFormBlockHead(FormState& state) {
@@ -104,8 +120,6 @@ void CloseSectionFrames(FormState& state) {
         any = any || frame != nullptr;
     if (!any)
         return;
-    // The frames form one control array.
-    ++state.session.controlCount;
     for (DesignWriter& writer : state.sectionFiles)
         writer.Close();
     for (std::unique_ptr<DesignBlock>& frame : state.sectionFrames) {
@@ -169,7 +183,8 @@ void CreateSection(FormState& state, int section) {
     }
     const AccessForm& form = state.Form();
     std::unique_ptr<DesignBlock>& frame = state.sectionFrames[static_cast<size_t>(section)];
-    frame = std::make_unique<DesignBlock>("Begin VB.Frame Section");
+    frame = std::make_unique<DesignBlock>(
+        "Begin VB.Frame " + state.output.Names().Generate(name_key::kSectionFrames, "Section"));
     DesignWriter& out = state.sectionFiles[static_cast<size_t>(section)];
     out = DesignWriter(frame.get());
     out.WriteLine("Caption =  \"\"");
@@ -204,9 +219,14 @@ void ConvertForm(Session& session, FormOutput& output, const std::string& fileNa
     }
     state.level = &level;
     state.openForms.push_back(level.form);
+    std::vector<const AccessForm*> open;
+    ReserveApplicationNames(output.Names(), *level.form, *session.sourceDb, open);
+    level.dataControl = "dat" + MakeVBName(level.form->Name());
+    if (!level.form->Text("RecordSource").empty())
+        level.dataControl = output.Names().Generate(name_key::kFormDataControl, level.dataControl);
     StartLevel(state, level);
     output.SetVersion(session.options.vb5Project ? "VERSION 5.00" : "VERSION 4.00");
-    state.formVbName = UniqueFormName(session, level.form->Name());
+    state.formVbName = session.projectNames.Claim(MakeVBName(level.form->Name()));
     session.formVbNames[level.form->Name()] = state.formVbName;
     output.StartForm("Begin VB.Form " + state.formVbName);
     state.formFile = DesignWriter(&output.Form());
@@ -224,7 +244,8 @@ void ConvertForm(Session& session, FormOutput& output, const std::string& fileNa
 
     const long interval = level.form->Property("TimerInterval").AsLong();
     if (interval > 0) {
-        state.formFile.WriteLine("Begin VB.Timer Timer1");
+        state.formFile.WriteLine("Begin VB.Timer " +
+                                 output.Names().Generate(name_key::kTimer, "Timer1"));
         state.formFile.WriteLine("Left = 0");
         state.formFile.WriteLine("Top = 0");
         state.formFile.WriteLine("Interval = " + std::to_string(interval));
@@ -241,7 +262,9 @@ void ConvertForm(Session& session, FormOutput& output, const std::string& fileNa
         writers.menus(state, menuBar);
     state.formFile.Close();
 
-    session.formRejected = session.controlCount > 254 ? !ReduceLabelControls(state) : false;
+    session.controlCount = CountControlNames(output.Form());
+    session.formRejected =
+        session.controlCount > kControlLimit ? !ReduceLabelControls(state) : false;
 }
 
 void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformControl,
@@ -264,11 +287,15 @@ void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformContro
 
     FormLevel level;
     level.form = &subform;
+    level.parent = parent;
+    level.dataControl = "dat" + MakeVBName(subform.Name());
+    if (!subform.Text("RecordSource").empty())
+        level.dataControl = state.output.Names().Generate(level.dataControl);
     state.level = &level;
     state.isSubform = true;
     StartLevel(state, level);
     if (!subform.Text("RecordSource").empty())
-        WriteSubformDataControl(state, subform, MakeVBName(subform.Name()),
+        WriteSubformDataControl(state, subform, level.dataControl, parent->dataControl,
                                 state.subformLeft + (state.onTabPage ? state.pageShift : 0),
                                 state.subformTop);
     WriteFormControls(state);

@@ -44,8 +44,8 @@ void WriteDataControl(FormState& state, DesignWriter& out, const DataControlLayo
     const Session& session = state.session;
     const std::string directory =
         session.options.useRelativePaths ? std::string() : session.outputPath;
-    out.WriteLine("Begin VB.Data dat" + layout.name);
-    out.WriteLine("Caption = " + VbQuoted("dat" + layout.name));
+    out.WriteLine("Begin VB.Data " + layout.name);
+    out.WriteLine("Caption = " + VbQuoted(layout.name));
     out.WriteLine("Connect = \"Access\"");
     out.WriteLine("DatabaseName = " + VbQuoted(directory + session.projectBaseName + ".mdb"));
     out.WriteLine("Exclusive = 0");
@@ -59,8 +59,8 @@ void WriteDataControl(FormState& state, DesignWriter& out, const DataControlLayo
     out.WriteLine("Top = " + std::to_string(layout.top));
     out.WriteLine(layout.visible ? "Width = 2700" : "Width = 1215");
     if (layout.visible && layout.startsProcedures) {
-        AddDataCtlEntry(state.output.Code().reposition, "dat" + layout.name, "");
-        AddDataCtlCaption(state.output.Code().captions, "dat" + layout.name, false);
+        AddDataCtlEntry(state.output.Code().reposition, layout.name, "");
+        AddDataCtlCaption(state.output.Code().captions, layout.name, false);
     }
     out.WriteLine(std::string("Visible = ") + (layout.visible ? "True" : "False"));
     out.WriteLine("End");
@@ -69,7 +69,7 @@ void WriteDataControl(FormState& state, DesignWriter& out, const DataControlLayo
 void WriteFormDataControl(FormState& state) {
     const AccessForm& form = state.Form();
     DataControlLayout layout;
-    layout.name = MakeVBName(form.Name());
+    layout.name = state.level->dataControl;
     layout.left = state.subformLeft;
     layout.top = state.subformTop;
     layout.recordsetType = RecordsetTypeOf(form);
@@ -80,7 +80,7 @@ void WriteFormDataControl(FormState& state) {
 }
 
 void WriteSubformDataControl(FormState& state, const AccessForm& subform, const std::string& name,
-                             long left, long top) {
+                             const std::string& parentDataControl, long left, long top) {
     DataControlLayout layout;
     layout.name = name;
     layout.left = left;
@@ -105,14 +105,15 @@ void WriteSubformDataControl(FormState& state, const AccessForm& subform, const 
     }
     WriteDataControl(state, state.formFile, layout);
 
-    const std::string parentControl = "dat" + MakeVBName(state.fileName);
+    const std::string parentControl = state.output.Names().Find(name_key::kFormDataControl);
     CodeText& reposition = state.output.Code().reposition;
-    AddDataCtlEntry(reposition, parentControl, "dat" + name + ".Recordset.MoveFirst");
-    AddDataCtlEntry(reposition, parentControl, "dat" + name + ".Recordset.Movelast");
-    AddDataCtlEntry(reposition, parentControl, "dat" + name + ".refresh");
-    AddDataCtlEntry(reposition, parentControl,
-                    "dat" + name + ".RecordSource=" +
-                        BuildLinkedRecordSource(state, subform.Text("RecordSource")));
+    AddDataCtlEntry(reposition, parentControl, name + ".Recordset.MoveFirst");
+    AddDataCtlEntry(reposition, parentControl, name + ".Recordset.Movelast");
+    AddDataCtlEntry(reposition, parentControl, name + ".refresh");
+    AddDataCtlEntry(
+        reposition, parentControl,
+        name + ".RecordSource=" +
+            BuildLinkedRecordSource(state, subform.Text("RecordSource"), parentDataControl));
 }
 
 void AddDataCtlCaption(CodeText& captions, std::string_view dataControl, bool finish) {
@@ -129,7 +130,8 @@ void AddDataCtlCaption(CodeText& captions, std::string_view dataControl, bool fi
     captions.Append(std::string(dataControl) + ".Recordset.moveFirst");
 }
 
-std::string BuildLinkedRecordSource(FormState& state, const std::string& subformRecordSource) {
+std::string BuildLinkedRecordSource(FormState& state, const std::string& subformRecordSource,
+                                    const std::string& parentDataControl) {
     AccessApplication& app = *state.session.sourceDb;
     const AccessForm* parent = app.OpenForm(state.parentFormName);
     const std::string p = BlanksToUnderscores(state.parentFormName);
@@ -163,10 +165,9 @@ std::string BuildLinkedRecordSource(FormState& state, const std::string& subform
             masterType = field.type;
     }
     const bool quotedKey = masterType == dao::kDate || masterType == dao::kText;
-    // The parent's data control is named from its form name as every data control is.
     return VbQuoted(join + " Where [" + master + "].[" + masterField +
                     "]=" + (quotedKey ? "\"" : "")) +
-           " & dat" + MakeVBName(state.parentFormName) + ".Recordset.Fields(" +
+           " & " + parentDataControl + ".Recordset.Fields(" +
            VbQuoted(masterField, QuoteFor::Code) + ")" +
            (quotedKey ? " & " + VbQuoted("\"", QuoteFor::Code) : std::string());
 }

@@ -10,7 +10,7 @@
 namespace velorin {
 
 struct DataControlLayout {
-    std::string name;  // the part after "dat"
+    std::string name;
     long left = 0;
     long top = 0;
     int recordsetType = 1;     // 1 dynaset, 2 snapshot
@@ -23,12 +23,12 @@ void WriteDataControl(FormState& state, DesignWriter& out, const DataControlLayo
 
 // The top-level form's data control, when its RecordSource is not empty.
 void WriteFormDataControl(FormState& state);
-// An embedded subform's data control and the statements that link it to the
-// top form's current record.
-// Named "dat" + name, placed at left and top. An unlinked subform's control
-// gets the subform's record source itself.
+// An embedded subform's data control `name` and the statements that link it
+// to the current record of its parent's data control, run when the top
+// form's data control moves; placed at left and top. An unlinked subform's
+// control gets the subform's record source itself.
 void WriteSubformDataControl(FormState& state, const AccessForm& subform, const std::string& name,
-                             long left, long top);
+                             const std::string& parentDataControl, long left, long top);
 
 // Maintains the function InitialDataCtlCaptions: a data control's lines, or
 // with `finish` its end.
@@ -37,6 +37,7 @@ void AddDataCtlCaption(CodeText& captions, std::string_view dataControl, bool fi
 // The record source of a subform's data control, set each time the parent
 // moves, as an expression in code: the link join and the Where clause on the
 // master field.
-std::string BuildLinkedRecordSource(FormState& state, const std::string& subformRecordSource);
+std::string BuildLinkedRecordSource(FormState& state, const std::string& subformRecordSource,
+                                    const std::string& parentDataControl);
 
 }  // namespace velorin

@@ -87,7 +87,7 @@ void WriteSheridanGrid(ListContext& c, const std::vector<const AccessControl*>& 
     out.WriteLine("Begin SSDataWidgets_B.SSDBGrid " + c.name);
     if (c.bound) {
         out.WriteLine("Bindings = \"" + state.fileName +
-                      ".frx\":" + WriteFrxEntry(state.output, "dat" + c.name, false));
+                      ".frx\":" + WriteFrxEntry(state.output, c.dataControl, false));
     }
     out.WriteLine("Height = " + Sized(c, "Height"));
     WriteLeft(out, state, control);
@@ -143,17 +143,11 @@ std::string GridTag(const FormState& state, const AccessControl& control,
 // The grid's data control follows its parent's record as an embedded
 // subform's does, placed where the grid is.
 void WriteGridDataControl(FormState& state, const AccessControl& control, const AccessForm& subform,
-                          const std::string& name) {
+                          const std::string& dataControl) {
     state.parentFormName = state.Form().Name();
     state.subformControlName = control.Name();
-    WriteSubformDataControl(state, subform, name, ControlLeft(state, control),
-                            ControlTop(state, control));
-}
-
-// The grid is named after its form; the same form shown twice gets a suffix,
-// as control names do.
-std::string GridName(FormState& state, const AccessForm& subform) {
-    return UniqueName(MakeVBName(subform.Name()), state.usedControlNames);
+    WriteSubformDataControl(state, subform, dataControl, state.level->dataControl,
+                            ControlLeft(state, control), ControlTop(state, control));
 }
 
 }  // namespace
@@ -177,10 +171,14 @@ void WriteDatasheetGrid(FormState& state, const AccessForm& subform) {
     const std::string recordSource = subform.Text("RecordSource");
     const std::vector<const AccessControl*> columns = DatasheetColumns(subform);
 
+    // The grid is named after its form; the same form shown twice gets a suffix.
+    NameRegistry& names = state.output.Names();
+    const std::string name = names.Generate(MakeVBName(subform.Name()));
     ListContext c{state,
                   control,
                   out,
-                  GridName(state, subform),
+                  name,
+                  recordSource.empty() ? std::string() : names.Generate("dat" + name),
                   false,
                   false,
                   !recordSource.empty(),
@@ -201,10 +199,9 @@ void WriteDatasheetGrid(FormState& state, const AccessForm& subform) {
         !control.Property("Visible").AsBool())
         out.WriteLine("Visible = 0");
     out.WriteLine("End");
-    ++state.session.controlCount;
 
     if (!recordSource.empty())
-        WriteGridDataControl(state, control, subform, c.name);
+        WriteGridDataControl(state, control, subform, c.dataControl);
 }
 
 }  // namespace velorin

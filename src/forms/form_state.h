@@ -44,8 +44,11 @@ struct PageBreakStrip {
 // What one ConvertForm call (top level or embedded subform) works on.
 struct FormLevel {
     const AccessForm* form = nullptr;
+    const FormLevel* parent = nullptr;  // the form that embeds this one
     SectionLayout layout;
     PageBreakStrip strip;
+    // The data control the form's bound controls are bound to.
+    std::string dataControl;
 };
 
 struct FormState {
@@ -78,9 +81,8 @@ struct FormState {
 
     const AccessControl* control = nullptr;
     std::string controlVbName;
-    // Names given per control, so that rectangles written last keep theirs.
+    // The name each control got: a control is named once, when first met.
     std::map<const AccessControl*, std::string> controlNames;
-    std::vector<std::string> usedControlNames;
 
     // Access tab controls.
     bool onTabPage = false;

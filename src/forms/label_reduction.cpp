@@ -3,6 +3,7 @@
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "controls/support_library/support_library.h"
+#include "forms/control_dispatch.h"
 #include "session/string_table.h"
 
 namespace velorin {
@@ -42,7 +43,8 @@ bool ReduceLabelControls(FormState& state) {
         if (control.ControlType() != control_type::kLabel)
             continue;
         ++labels;
-        std::string name = MakeVBName(control.Name()).substr(0, 40);
+        // The name the label's block has.
+        const std::string& name = ControlName(state, control);
         (IStartsWith(name, "Label") ? defaultNamed : otherNamed).push_back(name);
     }
     const int count = session.controlCount;

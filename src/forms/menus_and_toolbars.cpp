@@ -13,27 +13,35 @@ namespace {
 constexpr int kButton = 1;
 constexpr int kPopup = 10;
 
-// "=OpenOrders()" runs OpenOrders; any other text names a macro, called by
-// the procedure name the macro converter gives it (mcrMain.Open: mcrMain_Open).
+// "=OpenOrders()" runs OpenOrders, "=OpenIt("Orders")" calls OpenIt with its
+// arguments; any other text names a macro, called by the procedure name the
+// macro converter gives it (mcrMain.Open: mcrMain_Open).
 std::string ActionLine(const std::string& onAction) {
-    if (!onAction.empty() && onAction[0] == '=')
-        return onAction.size() >= 3 ? onAction.substr(1, onAction.size() - 3) : std::string();
-    return onAction.empty() ? std::string() : MakeMacroName(onAction);
+    if (onAction.empty() || onAction[0] != '=')
+        return onAction.empty() ? std::string() : MakeMacroName(onAction);
+    const std::string_view call = TrimBlanks(std::string_view(onAction).substr(1));
+    if (call.ends_with("()"))
+        return std::string(call.substr(0, call.size() - 2));
+    return call.empty() ? std::string() : "Call " + std::string(call);
+}
+
+// A menu's name: its caption as an identifier.
+std::string MenuIdentifier(std::string_view caption) {
+    return MakeVBName(MenuName(caption, 2));
 }
 
 class MenuBuilder {
   public:
-    // Menu names join the form's control names: two menus of the same caption
-    // get the suffix a second control of that name would.
-    MenuBuilder(DesignWriter& menus, std::array<CodeText, 3>& code,
-                std::vector<std::string>& usedNames)
-        : menu_(menus), code_(code), used_(usedNames) {}
+    // Menu names join the form's control names and give way to them: two
+    // menus of the same caption get a suffix.
+    MenuBuilder(DesignWriter& menus, std::array<CodeText, 3>& code, NameRegistry& names)
+        : menu_(menus), code_(code), names_(names) {}
 
     void TopMenu(const CommandBarControl& top) {
-        const std::string name = UniqueName(MenuName(top.caption, 2), used_);
+        const std::string name = names_.Generate(MenuIdentifier(top.caption));
         menu_.WriteLine("Begin VB.Menu " + name);
         menu_.WriteLine("  Caption = " + VbQuoted(MenuName(top.caption, 1)));
-        Items(top.controls, UniqueName(name + "_1", used_), 1);
+        Items(top.controls, names_.Generate(name + "_1"), 1);
         menu_.WriteLine("End");
     }
 
@@ -65,7 +73,7 @@ class MenuBuilder {
             if (item.type == kPopup && level < 3) {
                 Items(
                     item.controls,
-                    UniqueName(MenuName(item.caption, 2) + "_" + std::to_string(level + 1), used_),
+                    names_.Generate(MenuIdentifier(item.caption) + "_" + std::to_string(level + 1)),
                     level + 1);
             } else {
                 code.Append("Case " + index + "\t'" + ReplaceAll(text, "\r\n", " "));
@@ -79,7 +87,7 @@ class MenuBuilder {
 
     DesignWriter& menu_;
     std::array<CodeText, 3>& code_;
-    std::vector<std::string>& used_;
+    NameRegistry& names_;
 };
 
 }  // namespace
@@ -111,7 +119,8 @@ void BuildToolbar(FormState& state, const std::string& toolbarName) {
                               " not found");
         return;
     }
-    const std::string name = MakeVBName(toolbarName);
+    const std::string name =
+        state.output.Names().Generate(name_key::kToolbar, MakeVBName(toolbarName));
     code.Append("Private Sub " + name + "_ButtonClick(ByVal Button As Button)");
     code.Append("Select Case Button.Key");
     int buttons = 0;
@@ -154,7 +163,7 @@ bool BuildMenus(FormState& state, const std::string& menuBarName) {
     }
     if (bar->builtIn)
         return false;
-    MenuBuilder builder(state.formFile, state.output.Code().menus, state.usedControlNames);
+    MenuBuilder builder(state.formFile, state.output.Code().menus, state.output.Names());
     for (const CommandBarControl& top : bar->controls) {
         if (top.type == kPopup)
             builder.TopMenu(top);

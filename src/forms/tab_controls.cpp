@@ -5,6 +5,7 @@
 #include "common/vb_quote.h"
 #include "controls/control_lines.h"
 #include "controls/control_references.h"
+#include "forms/control_dispatch.h"
 #include "forms/frx_entry.h"
 
 namespace velorin {
@@ -59,7 +60,6 @@ void WriteTabControl(FormState& state) {
     state.session.tabControlFlag = true;
 
     out.WriteLine("Begin TabDlg.SSTab " + state.controlVbName);
-    ++state.session.controlCount;
     WriteVisibleLine(out, tab);
     out.WriteLine("Height = " + tab.Text("Height"));
     out.WriteLine("Left = " + std::to_string(tab.Property("Left").AsLong() + state.subformLeft));
@@ -101,10 +101,11 @@ void WriteTabControl(FormState& state) {
     for (size_t i = 0; i < pages.size(); ++i) {
         size_t k = 0;
         for (const AccessControl* control : PageControls(*pages[i])) {
-            // Listed before the page's controls get their unique names.
-            const std::string name =
-                (control->ControlType() == control_type::kOptionGroup ? "grp" : "") +
-                MakeVBName(control->Name());
+            // An option group's buttons lie in its frame, which is the member.
+            const std::string& controlName = ControlName(state, *control);
+            const std::string name = control->ControlType() == control_type::kOptionGroup
+                                         ? GroupFrameName(state, controlName)
+                                         : controlName;
             out.WriteLine("Tab(" + std::to_string(i) + ").Control(" + std::to_string(k++) +
                           ")=" + VbQuoted(name));
         }
@@ -123,7 +124,8 @@ void StartPageBreakStrip(FormState& state, FormLevel& level) {
     const bool vb5 = state.session.options.vb5Project;
     const long height = strip.tops[1] + kTabHeight;
     const double formWidth = level.form->Property("Width").AsNumber();
-    strip.block = std::make_unique<DesignBlock>("Begin TabDlg.SSTab SSTab1");
+    strip.block = std::make_unique<DesignBlock>("Begin TabDlg.SSTab " +
+                                                state.output.Names().Generate("SSTab1"));
     DesignWriter& out = strip.header;
     out = DesignWriter(strip.block.get());
     out.WriteLine("Height = " + std::to_string(height));
@@ -151,9 +153,9 @@ void AddPageBreakMember(FormState& state, size_t page) {
     PageBreakStrip& strip = state.level->strip;
     const int count = ++strip.counts[page];
     const bool group = state.control->ControlType() == control_type::kOptionGroup;
-    strip.header.WriteLine("Tab(" + std::to_string(page) + ").Control(" +
-                           std::to_string(count - 1) +
-                           ")=" + VbQuoted((group ? "grp" : "") + state.controlVbName));
+    strip.header.WriteLine(
+        "Tab(" + std::to_string(page) + ").Control(" + std::to_string(count - 1) +
+        ")=" + VbQuoted(group ? GroupFrameName(state, state.controlVbName) : state.controlVbName));
 }
 
 void FinishPageBreakStrip(FormState& state) {

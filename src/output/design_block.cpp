@@ -1,6 +1,7 @@
 #include "output/design_block.h"
 
 #include <cctype>
+#include <set>
 #include <utility>
 
 #include "common/ansi_text.h"
@@ -151,6 +152,14 @@ void DesignBlock::AppendLines(std::vector<std::string>& lines, int depth) const 
             ++group;
     }
     lines.push_back(Indented("End", depth));
+}
+
+int CountControlNames(const DesignBlock& form) {
+    std::set<std::string, ILess> names;
+    for (const DesignBlock* block : form.Blocks()) {
+        block->Visit([&](const DesignBlock& inner) { names.emplace(inner.Name()); });
+    }
+    return static_cast<int>(names.size());
 }
 
 void DesignWriter::WriteLine(std::string_view text) {

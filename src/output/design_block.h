@@ -72,6 +72,10 @@ class DesignWriter {
     std::vector<DesignBlock*> stack_;
 };
 
+// The names of the blocks inside `form` as Visual Basic counts them against
+// its limit of names per form: the blocks of a control array count once.
+int CountControlNames(const DesignBlock& form);
+
 // "Begin" and "BeginProperty" open, "End" and "EndProperty" close a level.
 bool OpensDesignLevel(std::string_view trimmedLine);
 bool ClosesDesignLevel(std::string_view trimmedLine);

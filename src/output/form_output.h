@@ -10,8 +10,20 @@
 
 #include "output/code_text.h"
 #include "output/design_block.h"
+#include "output/name_registry.h"
 
 namespace velorin {
+
+// Keys of the names the conversion gives: what code translation asks for.
+namespace name_key {
+inline constexpr std::string_view kFormDataControl = "data control of the form";
+inline constexpr std::string_view kTimer = "timer";
+inline constexpr std::string_view kSectionFrames = "section frames";
+inline constexpr std::string_view kToolbar = "toolbar";
+// + the control's name: a list's, combo's or option group's generated control.
+inline constexpr std::string_view kListDataControl = "data control of the list ";
+inline constexpr std::string_view kGroupFrame = "frame of the option group ";
+}  // namespace name_key
 
 // The code of a form file in the parts the conversion fills, in file order.
 struct FormCode {
@@ -46,6 +58,11 @@ class FormOutput {
     FormCode& Code() { return code_; }
     const FormCode& Code() const { return code_; }
 
+    // The names of the form's controls and menus, and of what the conversion
+    // adds to them.
+    NameRegistry& Names() { return names_; }
+    const NameRegistry& Names() const { return names_; }
+
     // The binary companion: entries are appended, their offsets are positions.
     std::string& Frx() { return frx_; }
     const std::string& Frx() const { return frx_; }
@@ -59,6 +76,7 @@ class FormOutput {
     std::vector<std::pair<std::string, std::string>> references_;
     DesignBlock form_;
     FormCode code_;
+    NameRegistry names_;
     std::string frx_;
 };
 

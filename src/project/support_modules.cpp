@@ -3,6 +3,7 @@
 #include "code/module_conversion.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
+#include "common/output_directory.h"
 #include "common/string_helpers.h"
 #include "common/vb_quote.h"
 #include "controls/support_library/support_library.h"
@@ -11,8 +12,12 @@
 namespace velorin {
 namespace {
 
-constexpr std::string_view kSupportModule = "VlrnConversionCode.bas";
-constexpr std::string_view kMdiParent = "MDIParent.frm";
+constexpr std::string_view kSupportTemplate = "VlrnConversionCode.bas";
+constexpr std::string_view kMdiTemplate = "MDIParent.frm";
+
+std::string SupportFile(const Session& session) {
+    return session.generatedNames.supportFile + ".bas";
+}
 
 // A generated string literal.
 std::string Literal(std::string_view text) {
@@ -26,16 +31,41 @@ std::string FormIdentifier(const Session& session, const std::string& accessName
     return found != session.formVbNames.end() ? found->second : MakeVBName(accessName);
 }
 
-bool CopyTemplate(Session& session, std::string_view name) {
-    const std::filesystem::path source = session.templateDirectory / std::string(name);
+// The template's lines, with the name it was written for (`templateName`)
+// replaced in its Begin and Attribute VB_Name lines by the name the project
+// gives it; nothing when the template is missing.
+std::optional<CodeText> ReadTemplate(Session& session, std::string_view file,
+                                     std::string_view templateName, std::string_view name) {
+    const std::filesystem::path source = session.templateDirectory / std::string(file);
     std::error_code ec;
-    if (session.templateDirectory.empty() || !std::filesystem::is_regular_file(source, ec)) {
-        session.ui.Warn("the template " + std::string(name) + " is missing from " +
+    std::optional<std::string> text;
+    if (!session.templateDirectory.empty() && std::filesystem::is_regular_file(source, ec))
+        text = ReadWholeFile(source);
+    if (!text) {
+        session.ui.Warn("the template " + std::string(file) + " is missing from " +
                         session.templateDirectory.string() + "; the project lacks its content");
-        return false;
+        return std::nullopt;
     }
-    session.out.Keep(name);
-    return session.out.CopyFrom(source, name);
+    CodeText lines(SplitLines(*text));
+    if (name != templateName) {
+        const std::string attribute = "Attribute VB_Name = " + VbQuoted(templateName);
+        for (std::string& line : lines.MutableLines()) {
+            if (LinesMatch(line, attribute))
+                line = "Attribute VB_Name = " + VbQuoted(name);
+            else if (IStartsWith(TrimBlanks(line), "Begin ") &&
+                     IEndsWith(TrimBlanks(line), " " + std::string(templateName)))
+                line = std::string(TrimBlanks(line))
+                           .substr(0, TrimBlanks(line).size() - templateName.size()) +
+                       std::string(name);
+        }
+    }
+    return lines;
+}
+
+// Writes a generated file that the project keeps.
+void WriteGenerated(Session& session, const std::string& file, const CodeText& text) {
+    session.out.Write(file, text.Joined());
+    session.out.Keep(file);
 }
 
 bool HasAutoExecMacro(const Session& session) {
@@ -49,7 +79,7 @@ bool HasAutoExecMacro(const Session& session) {
 }  // namespace
 
 void WriteFormLookupFunction(Session& session) {
-    OutputFile file = session.out.OpenAppend(kSupportModule);
+    OutputFile file = session.out.OpenAppend(SupportFile(session));
     file.WriteLine("");
     file.WriteLine("Function GetFormFromName(FormName As String) As Form");
     file.WriteLine("    Select Case FormName");
@@ -71,7 +101,7 @@ void WriteFormLookupFunction(Session& session) {
 void WriteSubMain(Session& session) {
     const bool vb4 = !session.options.vb5Project;
     const std::string mdw = Literal(session.options.workgroupFile);
-    OutputFile file = session.out.OpenAppend(kSupportModule);
+    OutputFile file = session.out.OpenAppend(SupportFile(session));
     file.WriteLine("");
     file.WriteLine("Public Sub Main()");
     file.WriteLine("");
@@ -89,7 +119,7 @@ void WriteSubMain(Session& session) {
                    Literal(session.outputPath + session.projectBaseName + ".mdb") + ")");
     file.WriteLine("");
     if (session.options.mdiProject)
-        file.WriteLine("    MDIParent.Show");
+        file.WriteLine("    " + session.generatedNames.mdiParent + ".Show");
     if (HasAutoExecMacro(session))
         file.WriteLine("    Call Autoexec");
     if (!session.startupForm.empty()) {
@@ -100,10 +130,11 @@ void WriteSubMain(Session& session) {
 }
 
 void WriteMdiParent(Session& session) {
-    if (!CopyTemplate(session, kMdiParent))
+    std::optional<CodeText> mdi =
+        ReadTemplate(session, kMdiTemplate, "MDIParent", session.generatedNames.mdiParent);
+    if (!mdi)
         return;
-    OutputDirectory& out = session.out;
-    CodeText text(SplitLines(out.Read(kMdiParent).value_or(std::string())));
+    CodeText& text = *mdi;
     if (session.options.vb5Project) {
         InsertLine(text, " ", "VERSION 5.00", 1);
         InsertLine(text, "VERSION 5.00",
@@ -114,18 +145,21 @@ void WriteMdiParent(Session& session) {
     } else {
         InsertLine(text, " ", "VERSION 4.00", 1);
     }
-    out.Write(kMdiParent, text.Joined());
+    WriteGenerated(session, session.generatedNames.mdiFile + ".frm", text);
 }
 
 void WriteSupportModules(Session& session) {
+    const Session::GeneratedNames& names = session.generatedNames;
     const CodeText macros = ConvertAllMacros(session);
-    CopyTemplate(session, kSupportModule);
+    if (std::optional<CodeText> support =
+            ReadTemplate(session, kSupportTemplate, "VlrnConversionCode", names.supportModule))
+        WriteGenerated(session, SupportFile(session), *support);
     WriteFormLookupFunction(session);
     WriteSubMain(session);
-    CodeText macroCode = ConvertCodeFile(session, "MacroCode", macros, false);
+    CodeText macroCode = ConvertCodeFile(session, names.macroFile, macros, false);
+    NameModule(macroCode, names.macroModule);
     SilentIndent(macroCode);
-    session.out.Write("MacroCode.bas", macroCode.Joined());
-    session.out.Keep("MacroCode.bas");
+    WriteGenerated(session, names.macroFile + ".bas", macroCode);
     if (session.options.mdiProject)
         WriteMdiParent(session);
 }

@@ -151,7 +151,7 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
     AppendProjectLine(session, "Form=" + fileForm + ".frm");
     const std::vector<std::string> designLines = output.DesignLines(session.options.vb5Project);
     CodeText code = ConvertCodeFile(session, fileForm, JoinFormCode(session, output.Code()), true,
-                                    static_cast<long>(designLines.size()));
+                                    static_cast<long>(designLines.size()), &output.Names());
     SilentIndent(code);
     WriteFormFile(session, fileForm, output, code, designLines);
 }
@@ -163,10 +163,11 @@ int ConvertOneModule(Session& session, const std::string& name, const std::strin
                         ": its code cannot be read (export the application as text)");
         return 0;
     }
+    const std::string vbName = session.projectNames.Claim(MakeVBName(name));
     CodeText code =
         ConvertCodeFile(session, fileForm, ExportModuleText(session, name, false), false);
-    AppendProjectLine(session,
-                      "Module=" + session.usedModuleNames.back() + "; " + fileForm + ".bas");
+    NameModule(code, vbName);
+    AppendProjectLine(session, "Module=" + vbName + "; " + fileForm + ".bas");
     SilentIndent(code);
     session.out.Write(fileForm + ".bas", code.Joined());
     session.out.Keep(fileForm + ".bas");
@@ -224,10 +225,16 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     const std::string projectFile = session.projectFileName;
     session.projectFileName = projectFile + ".part";
 
-    std::vector<std::string_view> reservedForms;
-    if (session.options.mdiProject)
-        reservedForms.push_back("MDIParent");
-    ProjectFileNames formFiles("form", ".frm", reservedForms);
+    // The application's forms and modules keep their names; the conversion's
+    // own modules, its MDI parent and the project give way to them.
+    for (const std::vector<std::string>* names :
+         {&session.convertedFormNames, &session.selectedModules}) {
+        for (const std::string& name : *names) {
+            if (!name.empty())
+                session.projectNames.Reserve(MakeVBName(name));
+        }
+    }
+    ProjectFileNames formFiles("form", ".frm", {});
     for (size_t i = 1; i < session.convertedFormNames.size(); ++i) {
         const std::string name = session.convertedFormNames[i];
         if (!failedObject.empty()) {
@@ -249,7 +256,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
 
     session.optionGroupNames.assign(1, std::string());
     int modulesConverted = 0;
-    ProjectFileNames moduleFiles("module", ".bas", {"MacroCode", "VlrnConversionCode"});
+    ProjectFileNames moduleFiles("module", ".bas", {});
     for (size_t i = 1; i < session.selectedModules.size() && failedObject.empty(); ++i) {
         const std::string& name = session.selectedModules[i];
         db.BeginGroup();
@@ -265,12 +272,30 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         session.ui.UpdateTime();
     }
 
-    AppendProjectLine(session, "Module=MacroCode; MacroCode.bas");
-    AppendProjectLine(session, "Module=VlrnConversionCode; VlrnConversionCode.bas");
-    if (session.options.mdiProject)
-        AppendProjectLine(session, "Form=MDIParent.frm");
-    WriteProjectTail(session, session.projectFileName, session.projectBaseName,
-                     session.projectBaseName);
+    Session::GeneratedNames& generated = session.generatedNames;
+    NameRegistry& names = session.projectNames;
+    // The conversion's own modules and form give way to the application's names.
+    auto giveWay = [&](std::string& name, ProjectFileNames& files, std::string_view extension) {
+        const std::string wanted = name;
+        name = names.Generate(wanted);
+        const std::string file = files.StemFor(name, session.ui);
+        if (name != wanted)
+            session.ui.Warn(wanted + " is a name of the application; the conversion's own " +
+                            wanted + " is written as " + file + std::string(extension));
+        return file;
+    };
+    generated.macroFile = giveWay(generated.macroModule, moduleFiles, ".bas");
+    generated.supportFile = giveWay(generated.supportModule, moduleFiles, ".bas");
+    AppendProjectLine(session,
+                      "Module=" + generated.macroModule + "; " + generated.macroFile + ".bas");
+    AppendProjectLine(session,
+                      "Module=" + generated.supportModule + "; " + generated.supportFile + ".bas");
+    if (session.options.mdiProject) {
+        generated.mdiFile = giveWay(generated.mdiParent, formFiles, ".frm");
+        AppendProjectLine(session, "Form=" + generated.mdiFile + ".frm");
+    }
+    generated.project = names.Generate(MakeVBName(session.projectBaseName));
+    WriteProjectTail(session, session.projectFileName, session.projectBaseName, generated.project);
 
     db.BeginGroup();
     if (steps.writeSupportModules && failedObject.empty()) {

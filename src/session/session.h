@@ -12,6 +12,7 @@
 
 #include "common/ansi_text.h"
 #include "common/output_directory.h"
+#include "output/name_registry.h"
 #include "session/host/access_application.h"
 #include "session/support_database.h"
 #include "session/user_interface.h"
@@ -67,9 +68,6 @@ struct Session {
     std::vector<std::string> controlFiles{std::string()};
     std::vector<std::string> controlObjectIds{std::string()};
 
-    // VB_Name values given to modules so far; the last is the module just converted.
-    std::vector<std::string> usedModuleNames;
-
     AccessApplication* sourceDb;
     SupportDatabase supportDb;
     UserInterface& ui;
@@ -86,8 +84,20 @@ struct Session {
     int partiallyConvertedCount = 0;
     // Option group names collected by the option group writer.
     std::vector<std::string> optionGroupNames{std::string()};
-    // VB names given to forms so far: a form's name is unique in the project.
-    std::vector<std::string> usedFormNames;
+    // The names of the project's forms and modules, its generated modules and
+    // the project itself: one scope, as Visual Basic sees them.
+    NameRegistry projectNames;
+    // The names the conversion gives its own modules, forms and project.
+    // Each has its file's name (without extension) beside it.
+    struct GeneratedNames {
+        std::string macroModule = "MacroCode";
+        std::string macroFile = "MacroCode";
+        std::string supportModule = "VlrnConversionCode";
+        std::string supportFile = "VlrnConversionCode";
+        std::string mdiParent = "MDIParent";
+        std::string mdiFile = "MDIParent";
+        std::string project;
+    } generatedNames;
     // The VB name each converted form got, by its Access name.
     std::map<std::string, std::string, ILess> formVbNames;
     // Whether the last list or combo tested fits a standard Visual Basic control;

@@ -148,8 +148,8 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
     }
 
     // Names given by an earlier conversion in this session are free again.
-    session.usedModuleNames.clear();
-    session.usedFormNames.clear();
+    session.projectNames = NameRegistry();
+    session.generatedNames = Session::GeneratedNames();
     session.formVbNames.clear();
     session.projectProblems.clear();
     session.options = request.options;
