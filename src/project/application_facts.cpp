@@ -68,7 +68,7 @@ ApplicationFacts BuildApplicationFacts(const AccessApplication& application,
                 code = &module->lines;
         }
         if (code != nullptr)
-            facts.codeByFile[object.file] = *code;
+            facts.codeByFile[object.file].assign(code->begin(), code->end());
         facts.objectByFile[object.file] =
             (object.container == Container::Forms ? "form " : "module ") + object.name;
     }

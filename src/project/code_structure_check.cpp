@@ -286,10 +286,10 @@ class CodeChecker {
         singleLine_ = false;
         for (size_t i = 0; i < line.StatementCount(); ++i) {
             const std::string_view text = line.Statement(i);
-            const Tokens tokens = TokenizeStatement(text);
+            TokenizeStatement(text, tokens_);
             reportedValues_ = false;
-            CheckTokens(tokens);
-            Statement(tokens, 0, tokens.size(), singleLine_);
+            CheckTokens(tokens_);
+            Statement(tokens_, 0, tokens_.size(), singleLine_);
         }
     }
 
@@ -1061,8 +1061,6 @@ class CodeChecker {
         call.qualifier = std::move(qualifier);
         call.line = line_->line;
         call.asStatement = asStatement;
-        call.procedure = ProcedureName();
-        call.key = Key();
         for (auto [pb, pe] : SplitAtCommas(t, argsBegin, argsEnd)) {
             if (pb + 1 < pe && t[pb].kind == TokenKind::Word && IsSymbol(t[pb + 1], ":="))
                 call.named.emplace_back(BareName(t[pb].text));
@@ -1102,6 +1100,7 @@ class CodeChecker {
     CodeFacts facts_;
     const LogicalLine* line_ = nullptr;
     std::string key_;
+    Tokens tokens_;  // of the statement being read
     bool singleLine_ = false;
     bool reportedValues_ = false;
 

@@ -40,8 +40,6 @@ struct CallSite {
         false;  // Call X / X args: must resolve; X(args) inside an expression may be an array
     int positional = 0;  // arguments before the first named one, omitted ones included
     std::vector<std::string> named;
-    std::string procedure;  // the calling procedure
-    std::string key;        // the logical line, as LineKey gives it
 };
 
 // A name used where a form must stand (Load X, X.Show, GetFormFromName("X")).

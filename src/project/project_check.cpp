@@ -342,9 +342,8 @@ class ProjectChecker {
     }
 
     // "procedure\nline key" of every line of each procedure that is faulty in `code`.
-    static std::set<std::string> FaultyLinesOf(const std::vector<std::string>& code) {
-        std::vector<std::string_view> views(code.begin(), code.end());
-        const std::vector<LogicalLine> lines = ReadLogicalLines(views, 0, views.size());
+    static std::set<std::string> FaultyLinesOf(const std::vector<std::string_view>& code) {
+        const std::vector<LogicalLine> lines = ReadLogicalLines(code, 0, code.size());
         const CodeFacts facts = CheckCode(lines, CodeContext());
         std::set<std::string> faulty;
         for (const CodeFinding& finding : facts.findings)

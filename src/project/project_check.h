@@ -31,7 +31,8 @@ struct ApplicationFacts {
     // Every form of the application by its Access name: whether it was converted.
     std::map<std::string, bool, ILess> forms;
     // The application's own code of each converted object, by the file it became.
-    std::map<std::string, std::vector<std::string>, ILess> codeByFile;
+    // Views into the application's lines, which outlive the check.
+    std::map<std::string, std::vector<std::string_view>, ILess> codeByFile;
 };
 
 // The findings in file order of the project file, then by line; none for a coherent project.

@@ -1,13 +1,44 @@
 #include "project/vb_language.h"
 
-#include <set>
+#include <array>
+#include <initializer_list>
+#include <unordered_set>
 
 #include "common/ansi_text.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace velorin {
 namespace {
 
-using WordSet = std::set<std::string_view, ILess>;
+// Words compared without regard to case: kept in lower case, looked up by a
+// lower-case copy (names longer than any word here are not in it).
+class WordSet {
+  public:
+    WordSet(std::initializer_list<std::string_view> words) {
+        for (std::string_view word : words) {
+            lower_.push_back(AnsiLowerCase(word));
+            longest_ = std::max(longest_, word.size());
+        }
+        for (const std::string& word : lower_)
+            words_.insert(word);
+    }
+    size_t count(std::string_view word) const {
+        if (word.size() > longest_)
+            return 0;
+        std::array<char, 64> buffer{};
+        for (size_t i = 0; i < word.size(); ++i)
+            buffer[i] = AnsiLower(word[i]);
+        return words_.count(std::string_view(buffer.data(), word.size()));
+    }
+
+  private:
+    std::vector<std::string> lower_;
+    std::unordered_set<std::string_view> words_;
+    size_t longest_ = 0;
+};
 
 const WordSet& ReservedWords() {
     static const WordSet words{

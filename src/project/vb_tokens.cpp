@@ -125,6 +125,12 @@ bool IsVbIdentifier(std::string_view text) {
 
 std::vector<VbToken> TokenizeStatement(std::string_view code) {
     std::vector<VbToken> tokens;
+    TokenizeStatement(code, tokens);
+    return tokens;
+}
+
+void TokenizeStatement(std::string_view code, std::vector<VbToken>& tokens) {
+    tokens.clear();
     size_t pos = 0;
     while (pos < code.size()) {
         const char c = code[pos];
@@ -183,7 +189,6 @@ std::vector<VbToken> TokenizeStatement(std::string_view code) {
         tokens.push_back(token);
         pos = end;
     }
-    return tokens;
 }
 
 bool IsWord(const VbToken& token, std::string_view word) {

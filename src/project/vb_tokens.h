@@ -29,6 +29,8 @@ bool IsVbNameChar(char c);
 bool IsVbIdentifier(std::string_view text);
 
 std::vector<VbToken> TokenizeStatement(std::string_view code);
+// The same into `tokens`, whose storage is used again.
+void TokenizeStatement(std::string_view code, std::vector<VbToken>& tokens);
 
 bool IsWord(const VbToken& token, std::string_view word);
 bool IsSymbol(const VbToken& token, std::string_view symbol);
