@@ -2,10 +2,13 @@
 
 #include <algorithm>
 
+#include "project/application_facts.h"
 #include "project/code_structure_check.h"
 #include "project/design_section_check.h"
 #include "project/project_check.h"
 #include "project/vb_logical_lines.h"
+#include "project/vb_tokens.h"
+#include "session/host/object_text.h"
 #include "test_support.h"
 
 namespace velorin {
@@ -512,6 +515,155 @@ TEST_F(ProjectCheckTest, ACoherentProjectPasses) {
                                         "    End Select", "End Function"}));
     const auto findings = Check({"Form=A.frm", "Form=B.frm", "Module=M; M.bas"});
     EXPECT_TRUE(findings.empty()) << AllText(findings);
+}
+
+// --- tokens ------------------------------------------------------------------
+
+std::string Kinds(std::string_view code) {
+    std::string kinds;
+    for (const VbToken& token : TokenizeStatement(code)) {
+        const char* kind[] = {"W", "N", "S", "D", "Y"};
+        kinds += std::string(kind[static_cast<int>(token.kind)]) + (token.unterminated ? "!" : "") +
+                 "[" + std::string(token.text) + "]";
+    }
+    return kinds;
+}
+
+TEST(VbTokens, ReadNamesNumbersStringsAndDatesAsTheCompilerDoes) {
+    EXPECT_EQ(Kinds("s$ = \"a\"\"b\" & Left$(x, 2)"),
+              "W[s$]Y[=]S[\"a\"\"b\"]Y[&]W[Left$]Y[(]W[x]Y[,]N[2]Y[)]");
+    EXPECT_EQ(Kinds("x = &HFF& + 1.5E3 - .5"), "W[x]Y[=]N[&HFF&]Y[+]N[1.5E3]Y[-]N[.5]");
+    EXPECT_EQ(Kinds("d = #1/2/97#: Print #1, d"),
+              "W[d]Y[=]D[#1/2/97#]Y[:]W[Print]Y[#]N[1]Y[,]W[d]");
+    EXPECT_EQ(Kinds("Forms![Order Form]!ID <> n%"),
+              "W[Forms]Y[!]W[[Order Form]]Y[!]W[ID]Y[<>]W[n%]");
+    EXPECT_EQ(Kinds("MsgBox Title:=\"open"), "W[MsgBox]W[Title]Y[:=]S![\"open]");
+    EXPECT_EQ(BareName("[Order Form]"), "Order Form");
+    EXPECT_EQ(BareName("Left$"), "Left");
+    EXPECT_TRUE(IsVbIdentifier("Pr\xE9\x66\xE9r\xE9"));
+    EXPECT_FALSE(IsVbIdentifier("\xD7x"));  // the multiplication sign is no letter
+    EXPECT_FALSE(IsVbIdentifier("_x"));
+}
+
+// --- more of the code --------------------------------------------------------
+
+TEST_F(ProjectCheckTest, IfAndSelectBranchesOutOfOrder) {
+    const auto findings = CheckModule({
+        "Public Sub S(n)",                               // 3
+        "    If n Then",                                 // 4
+        "    Else",                                      // 5
+        "    ElseIf n > 1 Then",                         // 6: after Else
+        "    Else",                                      // 7: a second Else
+        "    End If",                                    // 8
+        "    Select Case n",                             // 9
+        "        Case Else",                             // 10
+        "        Case 1",                                // 11: after Case Else
+        "    End Select",                                // 12
+        "    If n Then For i = 1 To 2: Next: Exit Sub",  // 13: one line, complete
+        "    If n = 1",                                  // 14: no Then
+        "    For i = 1 To 3",                            // 15
+        "        If i Then",                             // 16
+        "    Next i",                                    // 17: the If is open
+        "        End If",                                // 18
+        "    Next",                                      // 19
+        "    Case 3",                                    // 20: no Select
+        "#If Win16 Then",                                // 21
+        "End Sub",
+    });
+    EXPECT_FINDING(findings, "M.bas", 6, "ElseIf after Else (line 4)");
+    EXPECT_FINDING(findings, "M.bas", 7, "a second Else in the If of line 4");
+    EXPECT_FINDING(findings, "M.bas", 11, "Case after Case Else");
+    EXPECT_FINDING(findings, "M.bas", 14, "If without Then");
+    EXPECT_FINDING(findings, "M.bas", 17,
+                   "Next i without For (the innermost open block is the If of line 16)");
+    EXPECT_FINDING(findings, "M.bas", 20, "Case without Select Case");
+    EXPECT_FINDING(findings, "M.bas", 21, "#If without #End If");
+    EXPECT_EQ(findings.size(), 7u) << AllText(findings);
+}
+
+TEST_F(ProjectCheckTest, DeclarationsThatHaveNoPlaceInAProcedure) {
+    const auto findings = CheckModule({
+        "Public Enum Colour", "    Red = 1", "End Enum",  // 3
+        "Label1:",                                        // 6: outside any procedure
+        "Public Sub S()",                                 // 7
+        "    Option Base 1",                              // 8
+        "    Private Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)",  // 9
+        "    x = Red",                                                        // 10
+        "End Sub",
+        "Private Type Open",  // 12: never closed
+    });
+    EXPECT_FINDING(findings, "M.bas", 6, "label Label1 outside any procedure");
+    EXPECT_FINDING(findings, "M.bas", 8, "Option statement inside a procedure");
+    EXPECT_FINDING(findings, "M.bas", 9, "Declare inside a procedure");
+    EXPECT_FINDING(findings, "M.bas", 12, "only comments may stand between procedures");
+    EXPECT_EQ(findings.size(), 4u) << AllText(findings);
+}
+
+TEST_F(ProjectCheckTest, FormsNamedByLoadShowAndVariablesThatAreNotForms) {
+    out.Write("F.frm",
+              FormFile("F", {"   Begin VB.CommandButton btn", "      Index = 0", "   End"},
+                       {"Private Sub Form_Load()",                   // 9
+                        "    Dim frmLocal As Form",                  // 10
+                        "    Load btn(1): Load frmLocal",            // 11: a control, a variable
+                        "    gMain.Show: Unload Screen.ActiveForm",  // 12: a public variable
+                        "    Load Report1: Report1.Hide",            // 13: neither
+                        "    Unload F: G.Show",                      // 14
+                        "End Sub"}));
+    out.Write("G.frm", FormFile("G", {}, {}));
+    out.Write("M.bas", ModuleFile("M", {"Public gMain As Form"}));
+    const auto findings = Check({"Form=F.frm", "Form=G.frm", "Module=M; M.bas"});
+    EXPECT_FINDING(findings, "F.frm", 13, "Load Report1: Report1 is not a form of the project");
+    EXPECT_FINDING(findings, "F.frm", 13, "Hide Report1: Report1 is not a form of the project");
+    EXPECT_EQ(findings.size(), 2u) << AllText(findings);
+}
+
+// --- the application's facts ---------------------------------------------------
+
+TEST(ApplicationFactsOf, AnApplicationsModulesFormsReportsAndMacros) {
+    AccessApplication app;
+    app.AddModule({"Helpers",
+                   {"Option Compare Database", "Public Function Nice(a)", "End Function",
+                    "Private Sub Quiet()", "End Sub"}});
+    app.AddModule({"Extras", {"Sub Spare()", "End Sub"}});
+    for (const std::string name : {"Orders", "Archive"}) {
+        auto form = std::make_unique<AccessForm>();
+        BuildAccessForm(*ReadObjectText(CrLf({"Begin Form", "    Width =2000", "End"})).text, name,
+                        name, *form);
+        form->SetCodeLines({"Private Sub " + name + "Button_Click()", "End Sub"});
+        app.AddForm(std::move(form));
+    }
+    Macro macro;
+    macro.name = "mcr Orders";
+    MacroRow row;
+    row.macroName = "Open";
+    row.action = "Beep";
+    macro.rows = {row};
+    app.AddMacro(macro);
+    app.FinishLoading();
+
+    const ApplicationFacts facts =
+        BuildApplicationFacts(app, {{Container::Forms, "Orders", "Orders.frm"},
+                                    {Container::Modules, "Helpers", "Helpers_2.bas"}});
+    EXPECT_TRUE(facts.known);
+    auto where = [&](const std::string& name) {
+        auto it = facts.procedures.find(name);
+        return it == facts.procedures.end()
+                   ? std::string("-")
+                   : it->second.front().object + (it->second.front().converted ? " +" : " -");
+    };
+    EXPECT_EQ(where("nice"), "module Helpers +");
+    EXPECT_EQ(where("Quiet"), "module Helpers +");
+    EXPECT_EQ(where("Spare"), "module Extras -");
+    EXPECT_EQ(where("OrdersButton_Click"), "form Orders +");
+    EXPECT_EQ(where("ArchiveButton_Click"), "form Archive -");
+    EXPECT_EQ(where("mcr_Orders"), "macro mcr Orders +");
+    EXPECT_EQ(where("mcr_Orders_Open"), "macro mcr Orders +");
+    EXPECT_EQ(where("Option"), "-");
+    EXPECT_EQ(facts.forms,
+              (std::map<std::string, bool, ILess>{{"Archive", false}, {"Orders", true}}));
+    EXPECT_EQ(facts.objectByFile.at("Helpers_2.bas"), "module Helpers");
+    ASSERT_EQ(facts.codeByFile.count("Orders.frm"), 1u);
+    EXPECT_EQ(facts.codeByFile.at("Orders.frm").front(), "Private Sub OrdersButton_Click()");
 }
 
 // --- who caused it ---------------------------------------------------------
