@@ -373,8 +373,8 @@ TEST_F(HostileExportTest, HostileObjectAndControlNames) {
                     << file << ": " << line;
         }
     }
-    for (const std::string& problem : session->projectProblems)
-        EXPECT_EQ(problem.find("does not exist"), std::string::npos) << problem;
+    for (const ProjectFinding& problem : session->projectProblems)
+        EXPECT_EQ(problem.message.find("does not exist"), std::string::npos) << problem.Text();
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <iostream>
 
 #include "cli_commands.h"
@@ -106,9 +107,12 @@ int ConvertCommand(ConvertArguments& a) {
                 std::cout << " with " << ui.Warnings() << " warning(s)";
             std::cout << ".\nProject: " << project.string() << "\n";
             if (!session.projectProblems.empty()) {
+                const auto own = std::count_if(
+                    session.projectProblems.begin(), session.projectProblems.end(),
+                    [](const ProjectFinding& f) { return f.cause == FindingCause::Application; });
                 std::cerr << "velorin: the project check found " << session.projectProblems.size()
-                          << " problem(s), listed in " << session.out.PathOf("velorin.log").string()
-                          << "\n";
+                          << " problem(s), " << own << " of them the application's own, listed in "
+                          << session.out.PathOf("velorin.log").string() << "\n";
                 return 3;
             }
             return 0;

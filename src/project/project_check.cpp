@@ -1,281 +1,414 @@
 #include "project/project_check.h"
 
+#include <algorithm>
 #include <set>
 
-#include "common/ansi_text.h"
 #include "common/string_helpers.h"
+#include "project/code_structure_check.h"
+#include "project/design_section_check.h"
+#include "project/vb_logical_lines.h"
+#include "project/vb_tokens.h"
 
 namespace velorin {
 namespace {
 
-// Routines the generated code calls by these names.
-constexpr std::string_view kGeneratedCalls[] = {
-    "GetFormFromName",
-    "additems",
-    "additemsGT",
-    "additemsMS",
-    "gettoken",
-    "OptionGroupValue",
-    "SysCmdVB",
-    "InitializeListBoxes",
-    "InitializeComboBoxes",
-    "InitializeButtons",
-    "InitialDataCtlCaptions",
-};
+constexpr size_t kLongestLine = 1023;
+constexpr size_t kLongestName = 40;
 
-// Visual Basic's own procedures, which code may call with Call.
-constexpr std::string_view kLanguageProcedures[] = {
-    "Shell",     "MsgBox",   "SendKeys", "AppActivate", "SaveSetting", "DeleteSetting",
-    "Kill",      "MkDir",    "RmDir",    "ChDir",       "ChDrive",     "FileCopy",
-    "Randomize", "DoEvents", "Beep",     "Load",        "Unload",      "InputBox",
-};
-
-// One-word statements that are not procedure calls.
-constexpr std::string_view kStatements[] = {
-    "Beep",   "End",     "Stop",      "Else",     "Loop",      "Next",  "Wend",  "Return",
-    "Resume", "Do",      "Exit",      "DoEvents", "Randomize", "Reset", "Cls",   "Hide",
-    "Show",   "Refresh", "PrintForm", "SetFocus", "ZOrder",    "Print", "Close", "Rem",
-};
-
-using NameSet = std::set<std::string, ILess>;
-
-bool IsIdentifierChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' ||
-           static_cast<unsigned char>(c) > 128;
-}
-
-std::string_view IdentifierAt(std::string_view text, size_t pos) {
-    size_t end = pos;
-    while (end < text.size() && IsIdentifierChar(text[end]))
-        ++end;
-    return text.substr(pos, end - pos);
-}
-
-// The code of a line: string contents blanked, the comment cut off.
-std::string CodeOf(std::string_view line) {
-    std::string code;
-    bool inString = false;
-    for (char c : line) {
-        if (c == '"') {
-            inString = !inString;
-            code.push_back(c);
-        } else if (inString) {
-            code.push_back(' ');
-        } else if (c == '\'') {
-            break;
-        } else {
-            code.push_back(c);
-        }
-    }
-    std::string trimmed(TrimBlanks(code));
-    if (IStartsWith(trimmed, "Rem ") || IEquals(trimmed, "Rem"))
-        return {};
-    return trimmed;
-}
-
-// The name a Sub, Function, Property or Declare line defines; empty for other lines.
-std::string DefinedName(std::string_view code, bool& isPrivate) {
-    isPrivate = false;
-    for (bool more = true; more;) {
-        more = false;
-        for (std::string_view modifier : {"Public ", "Private ", "Friend ", "Static ", "Global "}) {
-            if (IStartsWith(code, modifier)) {
-                isPrivate = isPrivate || IEquals(modifier, "Private ");
-                code.remove_prefix(modifier.size());
-                code = TrimBlanks(code);
-                more = true;
-            }
-        }
-    }
-    if (IStartsWith(code, "Declare "))
-        code = TrimBlanks(code.substr(8));
-    for (std::string_view kind :
-         {"Sub ", "Function ", "Property Get ", "Property Let ", "Property Set "}) {
-        if (IStartsWith(code, kind))
-            return std::string(IdentifierAt(TrimBlanks(code.substr(kind.size())), 0));
-    }
-    return {};
-}
-
-struct CodeFile {
-    std::string name;
+// One form or module of the project, as far as the other files need it.
+struct ProjectFile {
+    std::string file;
+    std::string name;  // the form's or module's Visual Basic name
     bool isModule = false;
-    std::vector<std::string> code;  // the code lines, design section left out
-    NameSet defined;
-    // The names called inside procedures, each once, in the order first called.
-    std::vector<std::string> called;
+    int projectLine = 0;
+    CodeFacts code;
 };
 
-// Checks the form block and returns the line index where the code begins.
-size_t CheckFormBlock(const std::string& name, const std::vector<std::string_view>& lines,
-                      std::vector<std::string>& problems) {
-    int depth = 0;
-    int blocks = 0;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string_view line = TrimBlanks(lines[i]);
-        if (IStartsWith(line, "Begin ")) {
-            if (depth == 0) {
-                ++blocks;
-                if (!IStartsWith(line, "Begin VB.Form ") && !IStartsWith(line, "Begin VB.MDIForm "))
-                    problems.push_back(name + ": line " + std::to_string(i + 1) +
-                                       " opens a block outside the form");
+struct Resolved {
+    const ProjectFile* file = nullptr;
+    const Procedure* procedure = nullptr;
+};
+
+class ProjectChecker {
+  public:
+    ProjectChecker(const OutputDirectory& out, std::string_view projectFile,
+                   const ApplicationFacts& facts)
+        : out_(out), projectFile_(projectFile), facts_(facts) {}
+
+    std::vector<ProjectFinding> Run() {
+        const std::optional<std::string> project = out_.Read(projectFile_);
+        if (!project) {
+            Add(projectFile_, 0, "the project file is missing");
+            return std::move(findings_);
+        }
+        const std::vector<std::string_view> lines = SplitLineViews(*project);
+        for (size_t i = 0; i < lines.size(); ++i)
+            ReadProjectLine(lines[i], static_cast<int>(i + 1));
+        CheckProjectNames();
+        IndexProcedures();
+        for (ProjectFile& file : files_)
+            ResolveNames(file);
+        for (ProjectFile& file : files_)
+            Attribute(file);
+        Order();
+        return std::move(findings_);
+    }
+
+  private:
+    ProjectFinding& Add(const std::string& file, int line, std::string message,
+                        FindingCause cause = FindingCause::Conversion) {
+        ProjectFinding finding;
+        finding.file = file;
+        finding.line = line;
+        finding.cause = cause;
+        finding.message = std::move(message);
+        findings_.push_back(std::move(finding));
+        return findings_.back();
+    }
+
+    void ReadProjectLine(std::string_view line, int number) {
+        std::string file;
+        std::string name;
+        bool isModule = false;
+        if (IStartsWith(line, "Form=")) {
+            file = std::string(TrimBlanks(line.substr(5)));
+        } else if (IStartsWith(line, "Module=")) {
+            const size_t semicolon = line.find(';');
+            if (semicolon == std::string_view::npos) {
+                Add(projectFile_, number, "a Module line without \"Name; File\"");
+                return;
             }
-            ++depth;
-        } else if (IEquals(line, "End") && depth > 0) {
-            if (--depth == 0)
-                return i + 1;
+            name = std::string(TrimBlanks(line.substr(7, semicolon - 7)));
+            file = std::string(TrimBlanks(line.substr(semicolon + 1)));
+            isModule = true;
+        } else {
+            return;
         }
+        const std::optional<std::string> content = out_.Read(file);
+        if (!content) {
+            Add(projectFile_, number, "names " + file + ", which does not exist");
+            return;
+        }
+        ProjectFile entry;
+        entry.file = file;
+        entry.name = name;
+        entry.isModule = isModule;
+        entry.projectLine = number;
+        ReadFile(entry, *content);
+        files_.push_back(std::move(entry));
     }
-    if (blocks == 0)
-        problems.push_back(name + ": no form block");
-    else
-        problems.push_back(name + ": the form block is not closed by its End");
-    return lines.size();
-}
 
-CodeFile ReadCodeFile(const OutputDirectory& out, const std::string& name, bool isModule,
-                      std::vector<std::string>& problems) {
-    CodeFile file;
-    file.name = name;
-    file.isModule = isModule;
-    const std::string content = out.Read(name).value_or(std::string());
-    const std::vector<std::string_view> lines = SplitLineViews(content);
-    size_t start = isModule ? 0 : CheckFormBlock(name, lines, problems);
-    std::string pending;  // a statement continued with " _"
-    for (size_t i = start; i < lines.size(); ++i) {
-        std::string code = pending + CodeOf(lines[i]);
-        if (code.size() >= 2 && code.ends_with(" _")) {
-            pending = code.substr(0, code.size() - 1);
-            continue;
+    void ReadFile(ProjectFile& entry, const std::string& content) {
+        const std::vector<std::string_view> lines = SplitLineViews(content);
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (lines[i].size() > kLongestLine)
+                Add(entry.file, static_cast<int>(i + 1),
+                    "the line is " + std::to_string(lines[i].size()) +
+                        " bytes long; Visual Basic reads at most 1023");
         }
-        pending.clear();
-        if (!isModule && IStartsWith(code, "Begin VB."))
-            problems.push_back(name + ": line " + std::to_string(i + 1) +
-                               " opens a second form block");
-        file.code.push_back(std::move(code));
+        CodeContext context;
+        FormDesign design;
+        size_t codeStart = 0;
+        if (entry.isModule) {
+            CheckModuleName(entry, lines);
+        } else {
+            std::vector<ProjectFinding> designFindings;
+            design = CheckDesignSection(lines, designFindings);
+            for (ProjectFinding& finding : designFindings)
+                Add(entry.file, finding.line, std::move(finding.message));
+            entry.name = design.formName;
+            codeStart = design.codeStart;
+            context.isForm = true;
+            context.formName = design.formName;
+            context.controls = &design.controls;
+        }
+        entry.code = CheckCode(ReadLogicalLines(lines, codeStart, lines.size()), context);
     }
-    return file;
-}
 
-bool IsStatement(std::string_view word) {
-    for (std::string_view statement : kStatements) {
-        if (IEquals(word, statement))
-            return true;
+    void CheckModuleName(const ProjectFile& entry, const std::vector<std::string_view>& lines) {
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const std::string_view line = TrimWhitespace(lines[i]);
+            if (!IStartsWith(line, "Attribute VB_Name"))
+                continue;
+            const size_t open = line.find('"');
+            const size_t close = line.rfind('"');
+            const std::string_view value = open != std::string_view::npos && close > open
+                                               ? line.substr(open + 1, close - open - 1)
+                                               : std::string_view();
+            if (!IEquals(value, entry.name))
+                Add(entry.file, static_cast<int>(i + 1),
+                    "Attribute VB_Name is \"" + std::string(value) +
+                        "\", but the project names the module " + entry.name);
+            return;
+        }
+        Add(entry.file, 0, "the module has no Attribute VB_Name line");
     }
-    return false;
-}
 
-bool IsLanguageProcedure(std::string_view name) {
-    for (std::string_view procedure : kLanguageProcedures) {
-        if (IEquals(name, procedure))
-            return true;
+    // Forms and modules: Visual Basic names, unique in the project.
+    void CheckProjectNames() {
+        std::map<std::string, const ProjectFile*, ILess> seen;
+        for (const ProjectFile& file : files_) {
+            if (file.name.empty())
+                continue;
+            const std::string what = file.isModule ? "module" : "form";
+            if (file.isModule && (!IsVbIdentifier(file.name) || file.name.size() > kLongestName))
+                Add(projectFile_, file.projectLine,
+                    "module name " + file.name +
+                        " is not a Visual Basic name of at most 40 characters");
+            auto [it, added] = seen.emplace(file.name, &file);
+            if (!added)
+                Add(projectFile_, file.projectLine,
+                    what + " name " + file.name + " is taken by " + it->second->file);
+        }
     }
-    return false;
-}
 
-// The procedures a line calls by name: "Call X", a generated routine with its
-// argument list, or a lone name standing as a statement.
-std::vector<std::string> CalledNames(std::string_view code) {
-    std::vector<std::string> names;
-    for (size_t pos = IFind(code, "Call "); pos != std::string_view::npos;
-         pos = IFind(code, "Call ", pos + 5)) {
-        if (pos > 0 && IsIdentifierChar(code[pos - 1]))
-            continue;
-        size_t start = pos + 5;
-        while (start < code.size() && code[start] == ' ')
-            ++start;
-        const std::string_view name = IdentifierAt(code, start);
-        const size_t after = start + name.size();
-        if (!name.empty() && (after >= code.size() || (code[after] != '.' && code[after] != '!')))
-            names.emplace_back(name);
-    }
-    for (std::string_view routine : kGeneratedCalls) {
-        for (size_t pos = IFind(code, routine); pos != std::string_view::npos;
-             pos = IFind(code, routine, pos + 1)) {
-            const size_t after = pos + routine.size();
-            if ((pos == 0 || (!IsIdentifierChar(code[pos - 1]) && code[pos - 1] != '.')) &&
-                after < code.size() && code[after] == '(')
-                names.emplace_back(routine);
+    void IndexProcedures() {
+        for (const ProjectFile& file : files_) {
+            if (file.isModule) {
+                modules_.emplace(file.name, &file);
+                for (const Procedure& procedure : file.code.procedures) {
+                    if (procedure.isPublic)
+                        publicProcedures_.try_emplace(procedure.name, Resolved{&file, &procedure});
+                }
+                for (const std::string& name : file.code.publicVariables)
+                    publicVariables_.insert(name);
+            } else if (!file.name.empty()) {
+                forms_.insert(file.name);
+            }
+            for (const std::string& name : file.code.formCases)
+                formCases_.insert(name);
         }
     }
-    if (!code.empty() && IdentifierAt(code, 0).size() == code.size() && !IsStatement(code))
-        names.emplace_back(code);
-    return names;
-}
 
-// What the file defines (and the project, when public in a module) and what
-// its procedures call; the code itself is let go, so that only one file's
-// lines are held at a time.
-void CollectNames(CodeFile& file, NameSet& global) {
-    NameSet seen;
-    bool inProcedure = false;
-    for (const std::string& code : file.code) {
-        bool isPrivate = false;
-        const std::string name = DefinedName(code, isPrivate);
-        if (!name.empty()) {
-            file.defined.insert(name);
-            if (file.isModule && !isPrivate)
-                global.insert(name);
-            inProcedure = true;
-            continue;
+    static const Procedure* FindIn(const ProjectFile& file, std::string_view name,
+                                   bool publicOnly) {
+        for (const Procedure& procedure : file.code.procedures) {
+            if (IEquals(procedure.name, name) && (!publicOnly || procedure.isPublic))
+                return &procedure;
         }
-        if (IStartsWith(code, "End Sub") || IStartsWith(code, "End Function") ||
-            IStartsWith(code, "End Property")) {
-            inProcedure = false;
-            continue;
+        return nullptr;
+    }
+
+    void ResolveNames(const ProjectFile& file) {
+        std::map<std::string, const Procedure*, ILess> own;
+        for (const Procedure& procedure : file.code.procedures)
+            own.try_emplace(procedure.name, &procedure);
+        std::set<std::string, ILess> reported;
+        for (const CallSite& call : file.code.calls) {
+            if (!call.qualifier.empty()) {
+                auto module = modules_.find(call.qualifier);
+                if (module == modules_.end())
+                    continue;  // a method of an object
+                const Procedure* procedure =
+                    FindIn(*module->second, call.name, module->second != &file);
+                if (procedure == nullptr)
+                    AddCode(file, call,
+                            "calls " + call.qualifier + "." + call.name + ", which module " +
+                                call.qualifier + " does not define as Public");
+                else
+                    CheckArguments(file, call, *procedure);
+                continue;
+            }
+            const Procedure* procedure = nullptr;
+            if (auto it = own.find(call.name); it != own.end())
+                procedure = it->second;
+            else if (auto pub = publicProcedures_.find(call.name); pub != publicProcedures_.end())
+                procedure = pub->second.procedure;
+            if (procedure != nullptr)
+                CheckArguments(file, call, *procedure);
+            else if (call.asStatement && reported.insert(call.name).second)
+                Unresolved(file, call);
         }
-        if (!inProcedure)
-            continue;
-        for (std::string& called : CalledNames(code)) {
-            if (seen.insert(called).second)
-                file.called.push_back(std::move(called));
+        for (const NameUse& use : file.code.formUses) {
+            if (forms_.count(use.name) == 0 && publicVariables_.count(use.name) == 0 &&
+                modules_.count(use.name) == 0)
+                Add(file.file, use.line,
+                    use.how + " " + use.name + ": " + use.name + " is not a form of the project");
+        }
+        for (const NameUse& use : file.code.formLiterals) {
+            if (formCases_.count(use.name) > 0)
+                continue;
+            const std::string text = "GetFormFromName(\"" + use.name + "\"): ";
+            auto form = facts_.forms.find(use.name);
+            if (facts_.known && form == facts_.forms.end())
+                Add(file.file, use.line, text + "the application never had a form " + use.name,
+                    FindingCause::Application);
+            else if (facts_.known && !form->second)
+                Add(file.file, use.line, text + "form " + use.name + " was not converted",
+                    FindingCause::Application);
+            else
+                Add(file.file, use.line,
+                    text + "the project's GetFormFromName has no Case for this form");
         }
     }
-    file.code.clear();
-    file.code.shrink_to_fit();
-}
+
+    void AddCode(const ProjectFile& file, const CallSite& call, std::string message) {
+        Add(file.file, call.line, std::move(message));
+    }
+
+    // A call that resolves to no procedure: the application's when it never had one.
+    void Unresolved(const ProjectFile& file, const CallSite& call) {
+        const std::string calls = "calls " + call.name;
+        if (!facts_.known) {
+            Add(file.file, call.line, calls + ", which the project does not define");
+            return;
+        }
+        auto it = facts_.procedures.find(call.name);
+        if (it == facts_.procedures.end()) {
+            Add(file.file, call.line, calls + ", which the application never had",
+                FindingCause::Application);
+            return;
+        }
+        // A module's or macro's procedure is in reach of every object; a form's
+        // or report's only of its own code.
+        auto own = facts_.objectByFile.find(file.file);
+        const ApplicationFacts::Definition* reachable = nullptr;
+        for (const ApplicationFacts::Definition& definition : it->second) {
+            const bool global = IStartsWith(definition.object, "module ") ||
+                                IStartsWith(definition.object, "macro ");
+            const bool local = own != facts_.objectByFile.end() && own->second == definition.object;
+            if ((global || local) && (reachable == nullptr || definition.converted))
+                reachable = &definition;
+        }
+        if (reachable == nullptr)
+            Add(file.file, call.line,
+                calls + ", which the application defines only in " + it->second.front().object +
+                    ", out of this code's reach",
+                FindingCause::Application);
+        else if (!reachable->converted)
+            Add(file.file, call.line,
+                calls + ", defined in " + reachable->object + ", which was not converted",
+                FindingCause::Application);
+        else
+            Add(file.file, call.line,
+                calls + ", which the project does not define (the application defines it in " +
+                    reachable->object + ")");
+    }
+
+    void CheckArguments(const ProjectFile& file, const CallSite& call, const Procedure& procedure) {
+        if (procedure.kind != ProcedureKind::Sub && procedure.kind != ProcedureKind::Function)
+            return;
+        const std::vector<Parameter>& parameters = procedure.parameters;
+        const bool takesAny = !parameters.empty() && parameters.back().paramArray;
+        const size_t most = parameters.size() - (takesAny ? 1 : 0);
+        const size_t given = static_cast<size_t>(call.positional);
+        if (given > most && !takesAny) {
+            Add(file.file, call.line,
+                "calls " + procedure.name + " with " + std::to_string(given) +
+                    " argument(s); it takes at most " + std::to_string(most));
+            return;
+        }
+        for (const std::string& name : call.named) {
+            const bool known =
+                std::any_of(parameters.begin(), parameters.end(),
+                            [&](const Parameter& p) { return IEquals(p.name, name); });
+            if (!known) {
+                Add(file.file, call.line,
+                    "calls " + procedure.name + " with " + name +
+                        ":=, which is not a parameter of " + procedure.name);
+                return;
+            }
+        }
+        for (size_t i = given; i < most; ++i) {
+            const Parameter& parameter = parameters[i];
+            const bool named =
+                std::any_of(call.named.begin(), call.named.end(),
+                            [&](const std::string& n) { return IEquals(n, parameter.name); });
+            if (!parameter.optional && !named) {
+                Add(file.file, call.line,
+                    "calls " + procedure.name + " without its argument " + parameter.name);
+                return;
+            }
+        }
+    }
+
+    // Code faults of a file whose lines, in a procedure already faulty in the
+    // application's own code, stand there unchanged, are the application's.
+    void Attribute(const ProjectFile& file) {
+        for (const CodeFinding& finding : file.code.findings)
+            Add(file.file, finding.line, finding.message, CauseOf(file, finding));
+    }
+
+    FindingCause CauseOf(const ProjectFile& file, const CodeFinding& finding) {
+        auto code = facts_.codeByFile.find(file.file);
+        if (code == facts_.codeByFile.end())
+            return FindingCause::Conversion;
+        auto [it, added] = originals_.try_emplace(file.file);
+        if (added)
+            it->second = FaultyLinesOf(code->second);
+        return it->second.count(AnsiLowerCase(finding.procedure) + '\n' + finding.key) > 0
+                   ? FindingCause::Application
+                   : FindingCause::Conversion;
+    }
+
+    // "procedure\nline key" of every line of each procedure that is faulty in `code`.
+    static std::set<std::string> FaultyLinesOf(const std::vector<std::string_view>& code) {
+        const std::vector<LogicalLine> lines = ReadLogicalLines(code, 0, code.size());
+        const CodeFacts facts = CheckCode(lines, CodeContext());
+        std::set<std::string> faulty;
+        for (const CodeFinding& finding : facts.findings)
+            faulty.insert(AnsiLowerCase(finding.procedure));
+        std::set<std::string> keys;
+        if (faulty.empty())
+            return keys;
+        size_t next = 0;
+        std::string procedure;
+        for (const LogicalLine& line : lines) {
+            while (next < facts.procedures.size() && facts.procedures[next].line <= line.line) {
+                if (!facts.procedures[next].isDeclare)
+                    procedure = AnsiLowerCase(facts.procedures[next].name);
+                ++next;
+            }
+            if (faulty.count(procedure) > 0)
+                keys.insert(procedure + '\n' + LineKey(line.code));
+        }
+        return keys;
+    }
+
+    void Order() {
+        std::map<std::string, size_t, ILess> rank;
+        for (size_t i = 0; i < files_.size(); ++i)
+            rank.try_emplace(files_[i].file, i + 1);
+        auto rankOf = [&](const ProjectFinding& finding) {
+            auto it = rank.find(finding.file);
+            return it == rank.end() ? size_t{0} : it->second;
+        };
+        std::stable_sort(findings_.begin(), findings_.end(),
+                         [&](const ProjectFinding& a, const ProjectFinding& b) {
+                             const size_t ra = rankOf(a);
+                             const size_t rb = rankOf(b);
+                             return ra != rb ? ra < rb : a.line < b.line;
+                         });
+    }
+
+    const OutputDirectory& out_;
+    std::string projectFile_;
+    const ApplicationFacts& facts_;
+    std::vector<ProjectFile> files_;
+    std::vector<ProjectFinding> findings_;
+    std::map<std::string, const ProjectFile*, ILess> modules_;
+    std::map<std::string, Resolved, ILess> publicProcedures_;
+    std::set<std::string, ILess> publicVariables_;
+    std::set<std::string, ILess> forms_;
+    std::set<std::string> formCases_;
+    std::map<std::string, std::set<std::string>, ILess> originals_;
+};
 
 }  // namespace
 
-std::vector<std::string> CheckProject(const OutputDirectory& out, std::string_view projectFile) {
-    std::vector<std::string> problems;
-    const std::optional<std::string> project = out.Read(projectFile);
-    if (!project)
-        return {std::string(projectFile) + ": the project file is missing"};
+std::string ProjectFinding::Text() const {
+    std::string text = file;
+    if (line > 0)
+        text += ":" + std::to_string(line);
+    text += ": " + message;
+    if (cause == FindingCause::Application)
+        text += " [the application's own fault, not the conversion's]";
+    return text;
+}
 
-    std::vector<CodeFile> files;
-    NameSet global;
-    for (const std::string& line : SplitLines(*project)) {
-        std::string file;
-        bool isModule = false;
-        if (IStartsWith(line, "Form=")) {
-            file = line.substr(5);
-        } else if (IStartsWith(line, "Module=")) {
-            const size_t semicolon = line.find(';');
-            file = std::string(TrimBlanks(
-                semicolon == std::string::npos ? line.substr(7) : line.substr(semicolon + 1)));
-            isModule = true;
-        } else {
-            continue;
-        }
-        if (!out.Exists(file)) {
-            problems.push_back(std::string(projectFile) + " names " + file +
-                               ", which does not exist");
-            continue;
-        }
-        files.push_back(ReadCodeFile(out, file, isModule, problems));
-        CollectNames(files.back(), global);
-    }
-
-    for (const CodeFile& file : files) {
-        for (const std::string& name : file.called) {
-            if (file.defined.count(name) == 0 && global.count(name) == 0 &&
-                !IsLanguageProcedure(name))
-                problems.push_back(file.name + " calls " + name +
-                                   ", which the project does not define");
-        }
-    }
-    return problems;
+std::vector<ProjectFinding> CheckProject(const OutputDirectory& out, std::string_view projectFile,
+                                         const ApplicationFacts& facts) {
+    return ProjectChecker(out, projectFile, facts).Run();
 }
 
 }  // namespace velorin

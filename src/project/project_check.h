@@ -1,17 +1,42 @@
-// A read of the finished project as Visual Basic would load it: every file the
-// .vbp names exists, every form file holds one form block closed by its End,
-// and every procedure that generated code calls is defined.
+// A read of the finished project as Visual Basic would load and compile it:
+// the project file, each form's design section, the code of every form and
+// module, and the names they use of one another. Each fault found is laid at
+// the door of the conversion or of the source application.
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/ansi_text.h"
 #include "common/output_directory.h"
+#include "project/check_finding.h"
 
 namespace velorin {
 
-// One text per problem found; none for a coherent project.
-std::vector<std::string> CheckProject(const OutputDirectory& out, std::string_view projectFile);
+// What the source application itself defines, so that a finding can be laid at its door.
+struct ApplicationFacts {
+    struct Definition {
+        std::string object;  // "module Utility Functions", "form Orders", "macro mcrOrders"
+        bool converted = false;
+    };
+    // False when nothing is known of the application: every finding is the conversion's.
+    bool known = false;
+    // Every procedure the application defines, by the name a call uses; a
+    // name may be defined in several form modules.
+    std::map<std::string, std::vector<Definition>, ILess> procedures;
+    // The object each converted file came from ("form Orders"), by file name.
+    std::map<std::string, std::string, ILess> objectByFile;
+    // Every form of the application by its Access name: whether it was converted.
+    std::map<std::string, bool, ILess> forms;
+    // The application's own code of each converted object, by the file it became.
+    // Views into the application's lines, which outlive the check.
+    std::map<std::string, std::vector<std::string_view>, ILess> codeByFile;
+};
+
+// The findings in file order of the project file, then by line; none for a coherent project.
+std::vector<ProjectFinding> CheckProject(const OutputDirectory& out, std::string_view projectFile,
+                                         const ApplicationFacts& facts);
 
 }  // namespace velorin

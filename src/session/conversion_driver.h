@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "output/form_output.h"
+#include "project/project_check.h"
 #include "session/host/database_loader.h"
 #include "session/session.h"
 
@@ -38,8 +39,11 @@ struct ConversionSteps {
     std::function<void(Session&, FormOutput&, const std::string&, const std::string&)> convertForm;
     // Macros, the support module with Sub Main, MacroCode.bas and the MDI parent.
     std::function<void(Session&)> writeSupportModules;
-    // Reads the finished project (output directory, project file) for faults.
-    std::function<std::vector<std::string>(const OutputDirectory&, std::string_view)> checkProject;
+    // Reads the finished project (output directory, project file) for faults,
+    // laying each at the door of the conversion or of the application.
+    std::function<std::vector<ProjectFinding>(const OutputDirectory&, std::string_view,
+                                              const ApplicationFacts&)>
+        checkProject;
 };
 
 // The database, working copy name and protected folders of a loaded input.

@@ -7,6 +7,7 @@
 #include "common/names.h"
 #include "controls/support_library/support_library.h"
 #include "forms/convert_form.h"
+#include "project/application_facts.h"
 #include "project/project_check.h"
 #include "project/project_file.h"
 #include "project/support_modules.h"
@@ -235,6 +236,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         }
     }
     ProjectFileNames formFiles("form", ".frm", {});
+    std::vector<ConvertedObject> converted;
     for (size_t i = 1; i < session.convertedFormNames.size(); ++i) {
         const std::string name = session.convertedFormNames[i];
         if (!failedObject.empty()) {
@@ -249,6 +251,8 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         if (out.Failed()) {
             failedObject = "form " + name;
             session.convertedFormNames[i].clear();
+        } else if (!session.convertedFormNames[i].empty()) {
+            converted.push_back({Container::Forms, name, fileForm + ".frm"});
         }
         session.ui.SetProgress(progress += 3);
         session.ui.UpdateTime();
@@ -260,14 +264,17 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     for (size_t i = 1; i < session.selectedModules.size() && failedObject.empty(); ++i) {
         const std::string& name = session.selectedModules[i];
         db.BeginGroup();
-        const int converted =
-            ConvertOneModule(session, name, moduleFiles.StemFor(name, session.ui));
+        const std::string fileModule = moduleFiles.StemFor(name, session.ui);
+        const int convertedOne = ConvertOneModule(session, name, fileModule);
         out.WriteHeld();
         db.CommitGroup();
-        if (out.Failed())
+        if (out.Failed()) {
             failedObject = "module " + name;
-        else
-            modulesConverted += converted;
+        } else {
+            modulesConverted += convertedOne;
+            if (convertedOne > 0)
+                converted.push_back({Container::Modules, name, fileModule + ".bas"});
+        }
         session.ui.SetProgress(progress += 1);
         session.ui.UpdateTime();
     }
@@ -318,13 +325,14 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
 
     // What Visual Basic would stumble over is said, and kept in a log.
     if (steps.checkProject && !out.Failed())
-        session.projectProblems = steps.checkProject(out, session.projectFileName);
+        session.projectProblems = steps.checkProject(out, session.projectFileName,
+                                                     BuildApplicationFacts(source, converted));
     if (!session.projectProblems.empty()) {
         OutputFile log = out.Create("velorin.log");
         out.Keep("velorin.log");
-        for (const std::string& problem : session.projectProblems) {
-            log.WriteLine(problem);
-            session.ui.Warn("project check: " + problem);
+        for (const ProjectFinding& problem : session.projectProblems) {
+            log.WriteLine(problem.Text());
+            session.ui.Warn("project check: " + problem.Text());
         }
     }
 

@@ -13,6 +13,7 @@
 #include "common/ansi_text.h"
 #include "common/output_directory.h"
 #include "output/name_registry.h"
+#include "project/check_finding.h"
 #include "session/host/access_application.h"
 #include "session/support_database.h"
 #include "session/user_interface.h"
@@ -110,7 +111,7 @@ struct Session {
     // Where the templates VlrnConversionCode.bas and MDIParent.frm are.
     std::filesystem::path templateDirectory;
     // What the project check found wrong with the finished project.
-    std::vector<std::string> projectProblems;
+    std::vector<ProjectFinding> projectProblems;
 };
 
 }  // namespace velorin

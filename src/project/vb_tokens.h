@@ -1,0 +1,41 @@
+// The tokens of one Visual Basic statement: names, numbers, strings, date
+// literals and symbols, as the compiler reads them.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace velorin {
+
+enum class TokenKind {
+    Word,    // a name or keyword, with its type character (Left$, n%); [Any Text] too
+    Number,  // 12, 1.5E3, &HFF&, &O17
+    String,  // "text", quotes kept
+    Date,    // #1/2/97#
+    Symbol,  // ( ) , . ! = <> <= >= := + - * / \ ^ & ; # and any other character
+};
+
+struct VbToken {
+    TokenKind kind = TokenKind::Symbol;
+    std::string_view text;
+    bool unterminated = false;  // a string the line ends inside
+};
+
+// A letter as Visual Basic takes it in names: ASCII or a Windows-1252 letter.
+bool IsVbLetter(char c);
+bool IsVbNameChar(char c);
+
+// A name: a letter, then letters, digits and "_".
+bool IsVbIdentifier(std::string_view text);
+
+std::vector<VbToken> TokenizeStatement(std::string_view code);
+// The same into `tokens`, whose storage is used again.
+void TokenizeStatement(std::string_view code, std::vector<VbToken>& tokens);
+
+bool IsWord(const VbToken& token, std::string_view word);
+bool IsSymbol(const VbToken& token, std::string_view symbol);
+
+// The name of a Word without its type character or brackets.
+std::string_view BareName(std::string_view word);
+
+}  // namespace velorin
