@@ -221,8 +221,8 @@ TEST_F(ProjectAssemblyTest, MissingTemplatesAreReportedNotHidden) {
 // every project kind, and nothing else. Update the list when the converter
 // stops making them.
 TEST_F(ProjectAssemblyTest, TheSampleApplicationsKnownConversionFaultsInEveryProjectKind) {
-    const std::set<std::string> expected{"Main Switchboard.frm", "Orders Subform.frm",
-                                         "Products.frm", "Utility Functions.bas"};
+    const std::set<std::string> expected{"Orders Subform.frm", "Products.frm",
+                                         "Utility Functions.bas"};
     for (const bool vb5 : {true, false}) {
         for (const bool mdi : {false, true}) {
             TempDir run;

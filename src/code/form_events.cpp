@@ -2,6 +2,7 @@
 
 #include "code/analysis_records.h"
 #include "common/names.h"
+#include "controls/generated_procedures.h"
 #include "controls/support_library/support_library.h"
 
 namespace velorin {
@@ -18,8 +19,8 @@ class FormEventWriter {
     explicit FormEventWriter(FormState& state)
         : state_(state),
           form_(state.Form()),
-          module_(state.output.Code().module),
           events_(state.output.Code().events),
+          procedures_(state),
           dataControl_(state.level->dataControl) {}
 
     std::string Property(std::string_view name) const { return form_.Text(name); }
@@ -27,18 +28,18 @@ class FormEventWriter {
 
     // An event whose Visual Basic procedure has the Access name: only
     // expressions and macros need one.
-    void SameName(std::string_view property, std::string_view header, bool check) {
+    void SameName(std::string_view property, std::string_view header) {
         const std::string p = Property(property);
         if (p.empty() || p == kEventProcedure)
             return;
-        Procedure(std::string(header), Body(p, {}), check);
+        procedures_.Write(std::string(header), Body(p, {}));
     }
 
     // An event Visual Basic names differently: written for every non-empty property.
     void Renamed(std::string_view property, const std::string& header, std::string_view call) {
         const std::string p = Property(property);
         if (!p.empty())
-            Procedure(header, Body(p, call), false);
+            procedures_.Write(header, Body(p, call));
     }
 
     void UnloadAndClose() {
@@ -56,11 +57,12 @@ class FormEventWriter {
             std::vector<std::string> body = Body(unload, {});
             if (!closeLine.empty())
                 body.push_back(closeLine);
-            Procedure(header, body, false);
+            procedures_.Write(header, body);
         } else if (unload == kEventProcedure && !closeLine.empty()) {
-            InsertLine(module_, header, closeLine, 1);
+            if (!procedures_.AddToModuleProcedure("Form_Unload", {closeLine}, true))
+                procedures_.Write(header, {closeLine});
         } else if (unload.empty() && !closeLine.empty()) {
-            Procedure(header, {closeLine}, false);
+            procedures_.Write(header, {closeLine});
         }
     }
 
@@ -109,8 +111,8 @@ class FormEventWriter {
             }
         }
         body.insert(body.end(), {"Case Else", "End Select"});
-        Procedure("Private Sub " + dataControl_ + "_Validate(Action As Integer, Save As Integer)",
-                  body, false);
+        procedures_.Write(
+            "Private Sub " + dataControl_ + "_Validate(Action As Integer, Save As Integer)", body);
     }
 
     void Current() {
@@ -125,13 +127,13 @@ class FormEventWriter {
         else
             statement = "Call " + MakeMacroName(p);
         CodeText& reposition = state_.output.Code().reposition;
-        if (reposition.Empty()) {
+        if (FindProcedure(reposition, dataControl_ + "_Reposition")) {
+            InsertLine(reposition, "Sub " + dataControl_ + "_Reposition()", statement, 1);
+        } else {
             events_.Append(std::string());
             events_.Append("Private Sub " + dataControl_ + "_Reposition()");
             events_.Append(statement);
             events_.Append("End sub");
-        } else {
-            InsertLine(reposition, "Sub " + dataControl_ + "_Reposition()", statement, 1);
         }
     }
 
@@ -144,26 +146,10 @@ class FormEventWriter {
         return {"Call " + MakeMacroName(p)};
     }
 
-    void Procedure(const std::string& header, const std::vector<std::string>& body, bool check) {
-        events_.Append(std::string());
-        events_.Append(header);
-        for (const std::string& line : body)
-            events_.Append(line);
-        events_.Append("End Sub");
-        if (!check)
-            return;
-        const int line = IsDuplicateLine(module_, header);
-        if (line > 0) {
-            WriteReportRecord(
-                state_.session.supportDb,
-                {state_.fileName, reason::kDuplicateProcedure, header, line, header, header});
-        }
-    }
-
     FormState& state_;
     const AccessForm& form_;
-    CodeText& module_;
     CodeText& events_;
+    GeneratedProcedures procedures_;
     std::string dataControl_;
 };
 
@@ -172,24 +158,22 @@ class FormEventWriter {
 void WriteFormEvents(FormState& state) {
     FormEventWriter events(state);
     const std::string mouse = "(Button As Integer, Shift As Integer, X As Single, Y As Single)";
-    events.SameName("OnClick", "Private Sub Form_Click()", true);
-    events.SameName("OnDblClick", "Private Sub Form_DblClick()", true);
-    events.SameName("OnMouseDown", "Private Sub Form_MouseDown" + mouse, true);
-    events.SameName("OnMouseMove", "Private Sub Form_MouseMove" + mouse, true);
-    events.SameName("OnMouseUp", "Private Sub Form_MouseUp" + mouse, true);
-    events.SameName("OnKeyDown", "Private Sub Form_KeyDown(KeyCode As Integer, Shift As Integer)",
-                    true);
-    events.SameName("OnKeyPress", "Private Sub Form_KeyPress(KeyAscii As Integer)", true);
-    events.SameName("OnKeyUp", "Private Sub Form_KeyUp(KeyCode As Integer, Shift As Integer)",
-                    true);
-    events.SameName("OnGotFocus", "Private Sub Form_GotFocus()", true);
-    events.SameName("OnLostFocus", "Private Sub Form_LostFocus()", true);
-    events.SameName("OnActivate", "Private Sub Form_Activate()", true);
-    events.SameName("OnDeactivate", "Private Sub Form_Deactivate()", true);
-    events.SameName("OnLoad", "Private Sub Form_Load()", false);
+    events.SameName("OnClick", "Private Sub Form_Click()");
+    events.SameName("OnDblClick", "Private Sub Form_DblClick()");
+    events.SameName("OnMouseDown", "Private Sub Form_MouseDown" + mouse);
+    events.SameName("OnMouseMove", "Private Sub Form_MouseMove" + mouse);
+    events.SameName("OnMouseUp", "Private Sub Form_MouseUp" + mouse);
+    events.SameName("OnKeyDown", "Private Sub Form_KeyDown(KeyCode As Integer, Shift As Integer)");
+    events.SameName("OnKeyPress", "Private Sub Form_KeyPress(KeyAscii As Integer)");
+    events.SameName("OnKeyUp", "Private Sub Form_KeyUp(KeyCode As Integer, Shift As Integer)");
+    events.SameName("OnGotFocus", "Private Sub Form_GotFocus()");
+    events.SameName("OnLostFocus", "Private Sub Form_LostFocus()");
+    events.SameName("OnActivate", "Private Sub Form_Activate()");
+    events.SameName("OnDeactivate", "Private Sub Form_Deactivate()");
+    events.SameName("OnLoad", "Private Sub Form_Load()");
     events.UnloadAndClose();
     events.Renamed("OnOpen", "Private Sub Form_Initialize()", "Call Form_Open(0)");
-    events.SameName("OnResize", "Private Sub Form_Resize()", false);
+    events.SameName("OnResize", "Private Sub Form_Resize()");
     events.Renamed(
         "OnTimer",
         "Private Sub " + state.output.Names().Generate(name_key::kTimer, "Timer1") + "_Timer()",

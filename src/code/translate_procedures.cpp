@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "code/form_reference.h"
+#include "code/option_group_procedures.h"
 #include "code/translation_outcomes.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
@@ -233,22 +234,8 @@ void TranslateProcedures(const Session& session, CodeText& code, const NameRegis
                    IStartsWith(text, "Sub ") || IStartsWith(text, "Function ") ||
                    IStartsWith(text, "Property ")) {
             declaresOnly = true;
-            if (IsProcedureHeader(text)) {
+            if (IsProcedureHeader(text))
                 declarations = false;
-                for (const std::string& group : session.optionGroupNames) {
-                    if (group.empty())
-                        continue;
-                    const std::string g = MakeVBName(group);
-                    const bool groupEvent = IStartsWith(line, "Public Sub " + g + "_") ||
-                                            IStartsWith(line, "Private Sub " + g + "_") ||
-                                            IStartsWith(line, "Sub " + g + "_");
-                    // The group's buttons form a control array: its events take an index.
-                    if (groupEvent && line.ends_with("()")) {
-                        line.pop_back();
-                        line += "Index as Integer)";
-                    }
-                }
-            }
         } else if (IEquals(text, "End Sub") || IEquals(text, "End Function") ||
                    IEquals(text, "End Property")) {
             procedureRecordsets.clear();
@@ -260,6 +247,14 @@ void TranslateProcedures(const Session& session, CodeText& code, const NameRegis
         }
         if (declaresOnly)
             CollectRecordsets(line, declarations ? moduleRecordsets : procedureRecordsets);
+    }
+    if (hasGroups) {
+        std::vector<std::string> groups;
+        for (const std::string& group : session.optionGroupNames) {
+            if (!group.empty())
+                groups.push_back(MakeVBName(group));
+        }
+        IndexOptionGroupProcedures(code, groups);
     }
 }
 

@@ -85,14 +85,17 @@ void WriteOptionEvents(FormState& state, bool group) {
                          {{events.Property("OnExit"), "_Exit(0)"}});
         return;
     }
-    OwnEvents(events, {{"OnClick", suffix::kClick}, {"OnDblClick", suffix::kDblClick}});
-    MouseEvents(events);
-    // A group's buttons form a control array: these events carry its index,
+    // A group's buttons form a control array: every event carries its index,
     // and so do the group's own Enter and AfterUpdate procedures, which the
-    // procedure pass gives an Index. Exit keeps its Cancel argument.
-    events.FoldedOnly("_Click(Index as Integer)",
-                      {{events.Property("BeforeUpdate"), "_BeforeUpdate(0)"},
-                       {events.Property("AfterUpdate"), "_AfterUpdate(Index)"}});
+    // procedure pass gives an Index. Exit keeps its Cancel argument. One
+    // Click procedure runs the group's Click and its update events.
+    events.Composite(events.Property("OnClick"), "_Click(Index as Integer)",
+                     {{events.Property("BeforeUpdate"), "_BeforeUpdate(0)"},
+                      {events.Property("AfterUpdate"), "_AfterUpdate(Index)"}});
+    OwnEvents(events, {{"OnDblClick", "_DblClick(Index as Integer)"},
+                       {"OnMouseDown", suffix::kIndexedMouseDown},
+                       {"OnMouseMove", suffix::kIndexedMouseMove},
+                       {"OnMouseUp", suffix::kIndexedMouseUp}});
     events.FoldedOnly("_GotFocus(Index as Integer)",
                       {{events.Property("OnEnter"), "_Enter(Index)"}});
     events.FoldedOnly("_LostFocus(Index as Integer)", {{events.Property("OnExit"), "_Exit(0)"}});
@@ -116,7 +119,7 @@ void WriteListBoxEvents(FormState& state) {
     } else {
         events.Own(events.Property("OnClick"), suffix::kClick);
         // The grid raises its own update events.
-        events.Own(events.Property("BeforeUpdate"), "_BeforeUpdate(Cancel As Integer)", false);
+        events.Own(events.Property("BeforeUpdate"), "_BeforeUpdate(Cancel As Integer)");
         const std::string afterUpdate = events.Property("AfterUpdate");
         // The module's own AfterUpdate becomes the grid's event, with its argument.
         if (afterUpdate == "[Event Procedure]")
@@ -124,7 +127,7 @@ void WriteListBoxEvents(FormState& state) {
                 events.Module(), "Sub " + state.controlVbName + "_AfterUpdate()",
                 "Private Sub " + state.controlVbName + "_AfterUpdate(RtnDispErrMsg As Integer)");
         else
-            events.Own(afterUpdate, "_AfterUpdate(RtnDispErrMsg As Integer)", false);
+            events.Own(afterUpdate, "_AfterUpdate(RtnDispErrMsg As Integer)");
     }
     events.Own(events.Property("OnDblClick"), suffix::kDblClick);
     MouseEvents(events);
@@ -169,7 +172,7 @@ void WriteObjectFrameEvents(FormState& state) {
     OwnEvents(events, {{"OnClick", suffix::kClick}, {"OnDblClick", suffix::kDblClick}});
     MouseEvents(events);
     KeyEvents(events);
-    events.Own(events.Property("OnUpdated"), suffix::kUpdated, false);
+    events.Own(events.Property("OnUpdated"), suffix::kUpdated);
     GotFocusWithEnter(events);
     Folds lostFocus = UpdateFolds(events);
     lostFocus.emplace_back(events.Property("OnExit"), "_Exit(0)");

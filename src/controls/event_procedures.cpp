@@ -1,8 +1,6 @@
 #include "controls/event_procedures.h"
 
-#include "code/analysis_records.h"
 #include "common/names.h"
-#include "controls/support_library/support_library.h"
 
 namespace velorin {
 namespace {
@@ -16,44 +14,29 @@ bool IsExpression(std::string_view property) {
 }  // namespace
 
 EventWriter::EventWriter(FormState& state)
-    : state_(state),
-      control_(*state.control),
-      name_(state.controlVbName),
-      module_(state.output.Code().module),
-      events_(state.output.Code().events) {}
+    : state_(state), control_(*state.control), name_(state.controlVbName), procedures_(state) {}
 
 EventWriter::~EventWriter() {
-    for (const auto& [header, line] : deferred_)
-        InsertLine(events_, header, line, 1);
+    for (const auto& [name, line] : deferred_) {
+        if (!procedures_.AddToGeneratedProcedure(name, line))
+            procedures_.AddToModuleProcedure(name, {line}, true);
+    }
 }
 
 std::string EventWriter::Property(std::string_view name) const {
     return control_.Text(name);
 }
 
-void EventWriter::DuplicateCheck(const std::string& header) {
-    const int line = IsDuplicateLine(module_, header);
-    if (line > 0) {
-        WriteReportRecord(state_.session.supportDb, {state_.fileName, reason::kDuplicateProcedure,
-                                                     header, line, header, header});
-    }
+std::vector<std::string> EventWriter::Body(std::string_view property) const {
+    if (IsExpression(property))
+        return {"Dim varReturn as variant", "varReturn " + std::string(property)};
+    return {"Call " + MakeMacroName(property)};
 }
 
-void EventWriter::Own(std::string_view property, std::string_view suffix, bool check) {
+void EventWriter::Own(std::string_view property, std::string_view suffix) {
     if (property.empty() || property == kEventProcedure)
         return;
-    const std::string header = Header(suffix);
-    events_.Append(std::string());
-    events_.Append(header);
-    if (IsExpression(property)) {
-        events_.Append("Dim varReturn as variant");
-        events_.Append("varReturn " + std::string(property));
-    } else {
-        events_.Append("Call " + MakeMacroName(property));
-    }
-    events_.Append("End Sub");
-    if (check)
-        DuplicateCheck(header);
+    procedures_.Write(Header(suffix), Body(property));
 }
 
 std::string EventWriter::Folded(std::string_view property, std::string_view foldSuffix) const {
@@ -70,14 +53,20 @@ void EventWriter::Composite(std::string_view target, std::string_view suffix,
                             const std::vector<std::pair<std::string, std::string_view>>& folded,
                             const CompositeStyle& style) {
     const std::string header = Header(suffix);
+    std::vector<std::string> foldedLines;
+    for (const auto& [property, foldSuffix] : folded) {
+        if (!property.empty())
+            foldedLines.push_back(Folded(property, foldSuffix));
+    }
     if (target == kEventProcedure) {
-        // Inserted right after the header, last first, so that the first ends up first.
-        for (auto it = folded.rbegin(); it != folded.rend(); ++it) {
-            if (!it->first.empty())
-                InsertLine(module_, header, Folded(it->first, it->second), 0);
-        }
-        for (auto it = style.leading.rbegin(); it != style.leading.rend(); ++it)
-            InsertLine(module_, header, *it, 0);
+        // The module's own procedure starts with the leading and folded lines.
+        std::vector<std::string> lines = style.leading;
+        lines.insert(lines.end(), foldedLines.begin(), foldedLines.end());
+        if (lines.empty() || procedures_.AddToModuleProcedure(ProcedureName(header), lines, false))
+            return;
+        // The application names a procedure it does not have: the lines
+        // still run, in a procedure of their own.
+        procedures_.Write(header, lines);
         return;
     }
     bool any = !target.empty() || !style.leading.empty();
@@ -89,22 +78,18 @@ void EventWriter::Composite(std::string_view target, std::string_view suffix,
     }
     if (!any)
         return;
-    events_.Append(std::string());
-    events_.Append(header);
-    for (const std::string& line : style.leading)
-        events_.Append(line);
+    std::vector<std::string> body = style.leading;
     if (expression && !style.dimAfterFolded)
-        events_.Append("Dim varReturn as variant");
+        body.emplace_back("Dim varReturn as variant");
     for (const auto& [property, foldSuffix] : folded)
-        events_.Append(Folded(property, foldSuffix));
+        body.push_back(Folded(property, foldSuffix));
     if (expression && style.dimAfterFolded)
-        events_.Append("Dim varReturn as variant");
+        body.emplace_back("Dim varReturn as variant");
     if (IsExpression(target))
-        events_.Append("varReturn " + std::string(target));
+        body.push_back("varReturn " + std::string(target));
     else if (!target.empty())
-        events_.Append("Call " + MakeMacroName(target));
-    events_.Append("End Sub");
-    DuplicateCheck(header);
+        body.push_back("Call " + MakeMacroName(target));
+    procedures_.Write(header, body);
 }
 
 void EventWriter::FoldedOnly(std::string_view suffix,
@@ -114,11 +99,10 @@ void EventWriter::FoldedOnly(std::string_view suffix,
         any = any || !entry.first.empty();
     if (!any)
         return;
-    events_.Append(std::string());
-    events_.Append(Header(suffix));
+    std::vector<std::string> body;
     for (const auto& [property, foldSuffix] : folded)
-        events_.Append(Folded(property, foldSuffix));
-    events_.Append("End Sub");
+        body.push_back(Folded(property, foldSuffix));
+    procedures_.Write(Header(suffix), body);
 }
 
 void EventWriter::DoubleClickIntoClick(std::string_view click, std::string_view dblClick) {
@@ -127,24 +111,22 @@ void EventWriter::DoubleClickIntoClick(std::string_view click, std::string_view 
     const std::string clickHeader = Header(event_suffix::kClick);
     if (!click.empty()) {
         const std::string line = Folded(dblClick, "_DblClick");
-        if (click == kEventProcedure)
-            InsertLine(module_, clickHeader, line, 1);
-        else
-            deferred_.emplace_back(clickHeader, line);
+        if (click == kEventProcedure) {
+            if (!procedures_.AddToModuleProcedure(ProcedureName(clickHeader), {line}, true))
+                procedures_.Write(clickHeader, {line});
+        } else {
+            deferred_.emplace_back(ProcedureName(clickHeader), line);
+        }
         return;
     }
-    events_.Append(std::string());
-    events_.Append(clickHeader);
-    if (IsExpression(dblClick)) {
-        events_.Append("Dim varReturn as variant");
-        events_.Append("varReturn " + std::string(dblClick));
-    } else if (dblClick == kEventProcedure) {
-        events_.Append("Call " + name_ + "_DblClick");
-    } else {
-        events_.Append(MakeMacroName(dblClick));
-    }
-    events_.Append("End Sub");
-    DuplicateCheck(clickHeader);
+    std::vector<std::string> body;
+    if (IsExpression(dblClick))
+        body = {"Dim varReturn as variant", "varReturn " + std::string(dblClick)};
+    else if (dblClick == kEventProcedure)
+        body = {"Call " + name_ + "_DblClick"};
+    else
+        body = {MakeMacroName(dblClick)};
+    procedures_.Write(clickHeader, body);
 }
 
 }  // namespace velorin

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "controls/generated_procedures.h"
 #include "forms/form_state.h"
 
 namespace velorin {
@@ -22,6 +23,13 @@ inline constexpr std::string_view kMouseMove =
     "_MouseMove(Button As Integer, Shift As Integer, X As Single, Y As Single)";
 inline constexpr std::string_view kMouseUp =
     "_MouseUp(Button As Integer, Shift As Integer, X As Single, Y As Single)";
+// The mouse events of a control array: the element's index comes first.
+inline constexpr std::string_view kIndexedMouseDown =
+    "_MouseDown(Index As Integer, Button As Integer, Shift As Integer, X As Single, Y As Single)";
+inline constexpr std::string_view kIndexedMouseMove =
+    "_MouseMove(Index As Integer, Button As Integer, Shift As Integer, X As Single, Y As Single)";
+inline constexpr std::string_view kIndexedMouseUp =
+    "_MouseUp(Index As Integer, Button As Integer, Shift As Integer, X As Single, Y As Single)";
 inline constexpr std::string_view kKeyDown = "_KeyDown(KeyCode As Integer, Shift As Integer)";
 inline constexpr std::string_view kKeyPress = "_KeyPress(KeyAscii As Integer)";
 inline constexpr std::string_view kKeyUp = "_KeyUp(KeyCode As Integer, Shift As Integer)";
@@ -31,8 +39,8 @@ inline constexpr std::string_view kGotFocus = "_GotFocus()";
 inline constexpr std::string_view kLostFocus = "_LostFocus()";
 }  // namespace event_suffix
 
-// Writes the event procedures of the state's current control into the form's
-// generated event code, or inserts lines into the form module's own code.
+// Writes the event procedures of the state's current control: generated
+// procedures, or lines in the form module's own procedures.
 class EventWriter {
   public:
     explicit EventWriter(FormState& state);
@@ -43,9 +51,8 @@ class EventWriter {
     // The control's event property.
     std::string Property(std::string_view name) const;
 
-    // An event's own procedure, for an expression or a macro; `check` runs
-    // the duplicate check after it.
-    void Own(std::string_view property, std::string_view suffix, bool check = true);
+    // An event's own procedure, for an expression or a macro.
+    void Own(std::string_view property, std::string_view suffix);
     // The line a folded event adds to another event's procedure.
     std::string Folded(std::string_view property, std::string_view foldSuffix) const;
     // A target event with the events folded into it, in their order.
@@ -68,21 +75,21 @@ class EventWriter {
                     const std::vector<std::pair<std::string, std::string_view>>& folded);
     // Access's double click as part of the Click procedure.
     void DoubleClickIntoClick(std::string_view click, std::string_view dblClick);
-    // Records a generated header that the form's module already holds.
-    void DuplicateCheck(const std::string& header);
 
     std::string Header(std::string_view suffix) const {
         return "Private Sub " + name_ + std::string(suffix);
     }
-    CodeText& Module() { return module_; }
+    CodeText& Module() { return state_.output.Code().module; }
 
   private:
+    // The lines of an event's own procedure: an expression evaluated, or a macro called.
+    std::vector<std::string> Body(std::string_view property) const;
+
     FormState& state_;
     const AccessControl& control_;
     std::string name_;
-    CodeText& module_;
-    CodeText& events_;
-    // Lines for the generated procedures, inserted once they are written.
+    GeneratedProcedures procedures_;
+    // Lines for generated procedures (by name), added once they are written.
     std::vector<std::pair<std::string, std::string>> deferred_;
 };
 

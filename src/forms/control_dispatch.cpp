@@ -60,11 +60,11 @@ void SetSectionTop(FormState& state, const AccessControl& control) {
 }  // namespace
 
 const std::string& ControlName(FormState& state, const AccessControl& control) {
-    auto named = state.controlNames.find(&control);
-    if (named == state.controlNames.end())
-        named = state.controlNames
-                    .emplace(&control, state.output.Names().Claim(MakeVBName(control.Name())))
-                    .first;
+    std::map<const AccessControl*, std::string>& names = state.level->controlNames;
+    auto named = names.find(&control);
+    if (named == names.end())
+        named =
+            names.emplace(&control, state.output.Names().Claim(MakeVBName(control.Name()))).first;
     return named->second;
 }
 

@@ -49,6 +49,9 @@ struct FormLevel {
     PageBreakStrip strip;
     // The data control the form's bound controls are bound to.
     std::string dataControl;
+    // The name each control got: a control is named once, when first met. A
+    // form embedded twice is two levels, its controls named in each.
+    std::map<const AccessControl*, std::string> controlNames;
 };
 
 struct FormState {
@@ -81,8 +84,6 @@ struct FormState {
 
     const AccessControl* control = nullptr;
     std::string controlVbName;
-    // The name each control got: a control is named once, when first met.
-    std::map<const AccessControl*, std::string> controlNames;
 
     // Access tab controls.
     bool onTabPage = false;

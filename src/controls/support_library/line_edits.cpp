@@ -124,6 +124,34 @@ int IsDuplicateLine(const CodeText& text, std::string_view line, int start) {
     return at == keys.size() ? 0 : static_cast<int>(at) + 1;
 }
 
+std::optional<ProcedurePlace> FindProcedure(const CodeText& text, std::string_view name) {
+    const std::string wanted = AnsiLowerCase(name);
+    const std::vector<std::string>& keys = text.Keys(Normalize);
+    for (size_t i = 0; i < keys.size(); ++i) {
+        std::string_view key = keys[i];
+        bool header = false;
+        for (std::string_view kind :
+             {"sub ", "function ", "property get ", "property let ", "property set "}) {
+            if (key.starts_with(kind)) {
+                key.remove_prefix(kind.size());
+                header = true;
+                break;
+            }
+        }
+        if (!header || !key.starts_with(wanted))
+            continue;
+        key.remove_prefix(wanted.size());
+        if (!key.empty() && key[0] != '(' && key[0] != ' ')
+            continue;
+        ProcedurePlace place{i, i};
+        // A header continued with " _" ends on a later line.
+        while (place.headerEnd + 1 < keys.size() && keys[place.headerEnd].ends_with(" _"))
+            ++place.headerEnd;
+        return place;
+    }
+    return std::nullopt;
+}
+
 void ChangeLine(CodeText& text, std::string_view oldText, std::string_view newText) {
     const std::vector<std::string>& lines = text.Lines();
     for (size_t i = 0; i < lines.size(); ++i) {

@@ -3,6 +3,7 @@
 // data-control Reposition code and the final re-indent.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "output/code_text.h"
@@ -19,6 +20,16 @@ void InsertLine(CodeText& text, std::string_view anchor, std::string_view newLin
 
 // The 1-based number of the first line that matches `line`, else 0.
 int IsDuplicateLine(const CodeText& text, std::string_view line, int start = 0);
+
+// Where the procedure named `name` (a Sub, Function or Property, whatever its
+// modifiers and parameters) stands in the code: its header line and, for a
+// header continued over lines, the header's last line (0-based). Empty when
+// the code has no procedure of that name.
+struct ProcedurePlace {
+    size_t header = 0;
+    size_t headerEnd = 0;
+};
+std::optional<ProcedurePlace> FindProcedure(const CodeText& text, std::string_view name);
 
 // Replaces the first line that holds `oldText` (ignoring case) by `newText`.
 void ChangeLine(CodeText& text, std::string_view oldText, std::string_view newText);

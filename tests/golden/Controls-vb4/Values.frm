@@ -691,6 +691,8 @@ Private Sub chkMaybe_Click()
 End Sub
 
 Private Sub txtName_GotFocus()
+    Call txtName_Enter
+    Call mcrFocus
 End Sub
 
 Private Sub cboColour_LostFocus()
@@ -707,6 +709,8 @@ Private Sub Form_Unload(Cancel As Integer)
 End Sub
 
 Private Sub Form_MouseUp(Button As Integer, Shift As Integer, X As Single, Y As Single)
+    Dim varReturn as variant
+    varReturn =Moved
 End Sub
 
 Private Sub Ship_AfterUpdate(Index as Integer)
@@ -730,11 +734,6 @@ End Function
 Private Sub txtName_Change()
     Dim varReturn as variant
     varReturn =Changed
-End Sub
-
-Private Sub txtName_GotFocus()
-    Call txtName_Enter
-    Call mcrFocus
 End Sub
 
 Private Sub chkPaid_LostFocus()
@@ -782,11 +781,6 @@ End Sub
 Private Sub Form_Click()
     Dim varReturn as variant
     varReturn =Recalc
-End Sub
-
-Private Sub Form_MouseUp(Button As Integer, Shift As Integer, X As Single, Y As Single)
-    Dim varReturn as variant
-    varReturn =Moved
 End Sub
 
 Private Sub Form_KeyPress(KeyAscii As Integer)

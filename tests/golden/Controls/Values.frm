@@ -577,6 +577,8 @@ Private Sub chkMaybe_Click()
 End Sub
 
 Private Sub txtName_GotFocus()
+    Call txtName_Enter
+    Call mcrFocus
 End Sub
 
 Private Sub cboColour_LostFocus()
@@ -596,6 +598,8 @@ Private Sub Form_Unload(Cancel As Integer)
 End Sub
 
 Private Sub Form_MouseUp(Button As Integer, Shift As Integer, X As Single, Y As Single)
+    Dim varReturn as variant
+    varReturn =Moved
 End Sub
 
 Private Sub Ship_AfterUpdate(Index as Integer)
@@ -619,11 +623,6 @@ End Function
 Private Sub txtName_Change()
     Dim varReturn as variant
     varReturn =Changed
-End Sub
-
-Private Sub txtName_GotFocus()
-    Call txtName_Enter
-    Call mcrFocus
 End Sub
 
 Private Sub chkPaid_LostFocus()
@@ -681,11 +680,6 @@ End Sub
 Private Sub Form_Click()
     Dim varReturn as variant
     varReturn =Recalc
-End Sub
-
-Private Sub Form_MouseUp(Button As Integer, Shift As Integer, X As Single, Y As Single)
-    Dim varReturn as variant
-    varReturn =Moved
 End Sub
 
 Private Sub Form_KeyPress(KeyAscii As Integer)

@@ -480,6 +480,8 @@ Private Sub Form_Timer()
 End Sub
 
 Private Sub Form_Click()
+    Dim varReturn as variant
+    varReturn =ShowAbout
     ' A click on the background refreshes the clock at once
     Me!lblClock.Caption = Format(Now, "dddd, mmmm d, yyyy  hh:nn")
 End Sub
@@ -551,11 +553,6 @@ End Sub
 Private Sub cmdMailingList_Click()
     Dim varReturn as variant
     varReturn =UpdateMailingList
-End Sub
-
-Private Sub Form_Click()
-    Dim varReturn as variant
-    varReturn =ShowAbout
 End Sub
 
 Private Sub Form_Initialize()
