@@ -6,6 +6,8 @@
 #include <random>
 #include <sstream>
 
+#include "common/string_helpers.h"
+
 namespace velorin::testing {
 namespace fs = std::filesystem;
 
@@ -74,6 +76,31 @@ fs::path FreshSupportDatabase(const TempDir& dir) {
     }
     sqlite3_close(db);
     return path;
+}
+
+std::string JoinContinuedLines(const std::string& text) {
+    std::string out;
+    bool inString = false;  // the last line broke a string off
+    for (const std::string& raw : SplitLines(text)) {
+        std::string_view line = raw;
+        if (!out.empty() && out.back() != '\n') {
+            line = TrimWhitespace(line);
+            if (inString && line.starts_with("\""))
+                line.remove_prefix(1);
+        }
+        if (line.ends_with("\" & _")) {
+            out += line.substr(0, line.size() - 5);
+            inString = true;
+        } else if (line.ends_with(" _")) {
+            out += line.substr(0, line.size() - 1);
+            inString = false;
+        } else {
+            out += line;
+            out += "\r\n";
+            inString = false;
+        }
+    }
+    return out;
 }
 
 fs::path SourceDir() {

@@ -33,6 +33,10 @@ std::string ReadWritten(OutputDirectory& out, const std::filesystem::path& path)
 // Lines joined with CR LF, each line ending in CR LF.
 std::string CrLf(std::initializer_list<std::string_view> lines);
 
+// Generated code as one line per statement: lines continued with " _" joined
+// again, a string broken off with "\" & _" joined back into one literal.
+std::string JoinContinuedLines(const std::string& text);
+
 // Records every message; answers questions from a script (No when it runs out).
 class ScriptedUi : public UserInterface {
   public:

@@ -32,8 +32,11 @@ void WriteAdded(CodeFileState& state, std::string_view line) {
 }
 
 // The calls of the form's generated initialisers; a generated Form_Load also
-// fills the data-control captions.
-void WriteLoadCalls(CodeFileState& state, const std::array<int, 6>& flags, bool withCaptions) {
+// fills the data-control captions. Long property values come first: the list
+// fillers read the Tags they may set.
+void WriteLoadCalls(CodeFileState& state, const std::array<int, 7>& flags, bool withCaptions) {
+    if (flags[6])
+        WriteAdded(state, "vReturnValue=InitialLongValues()");
     if (flags[1])
         WriteAdded(state, "vReturnValue=InitializeListBoxes()");
     if (flags[2])
@@ -63,7 +66,7 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
         state.lineNumber = -1;
 
     const auto& flags = session.formFeatureFlags;
-    const bool loadCalls = flags[1] || flags[2] || flags[3] || flags[5];
+    const bool loadCalls = flags[1] || flags[2] || flags[3] || flags[5] || flags[6];
     bool formLoadSeen = false;
     bool formActivateSeen = false;
 

@@ -120,6 +120,19 @@ std::vector<const DesignBlock*> DesignBlock::Blocks() const {
     return blocks;
 }
 
+std::vector<DesignBlock*> DesignBlock::MutableBlocks() {
+    std::vector<DesignBlock*> blocks;
+    for (Item& item : items_) {
+        if (item.block)
+            blocks.push_back(item.block.get());
+    }
+    return blocks;
+}
+
+void DesignBlock::RemoveLines(const std::function<bool(std::string_view)>& remove) {
+    std::erase_if(items_, [&](const Item& item) { return !item.block && remove(item.line); });
+}
+
 void DesignBlock::Visit(const std::function<void(DesignBlock&)>& visit) {
     visit(*this);
     for (Item& item : items_) {

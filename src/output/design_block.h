@@ -37,6 +37,9 @@ class DesignBlock {
     std::vector<std::string_view> Lines() const;
     // The blocks directly inside this one, in order.
     std::vector<const DesignBlock*> Blocks() const;
+    std::vector<DesignBlock*> MutableBlocks();
+    // Removes the block's own lines for which `remove` says so, in order.
+    void RemoveLines(const std::function<bool(std::string_view)>& remove);
     // This block and every block inside it, in the order a form file lists them.
     void Visit(const std::function<void(DesignBlock&)>& visit);
     void Visit(const std::function<void(const DesignBlock&)>& visit) const;

@@ -7,6 +7,7 @@
 #include "common/string_helpers.h"
 #include "common/vb_quote.h"
 #include "controls/support_library/support_library.h"
+#include "output/long_lines.h"
 #include "project/macro_converter.h"
 
 namespace velorin {
@@ -159,6 +160,7 @@ void WriteSupportModules(Session& session) {
     CodeText macroCode = ConvertCodeFile(session, names.macroFile, macros, false);
     NameModule(macroCode, names.macroModule);
     SilentIndent(macroCode);
+    BreakLongCodeLines(macroCode);
     WriteGenerated(session, names.macroFile + ".bas", macroCode);
     if (session.options.mdiProject)
         WriteMdiParent(session);

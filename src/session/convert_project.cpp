@@ -7,6 +7,7 @@
 #include "common/names.h"
 #include "controls/support_library/support_library.h"
 #include "forms/convert_form.h"
+#include "output/long_lines.h"
 #include "project/application_facts.h"
 #include "project/project_check.h"
 #include "project/project_file.h"
@@ -150,10 +151,19 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
         return;
     }
     AppendProjectLine(session, "Form=" + fileForm + ".frm");
+    // Values too long for a line of the form file are set when the form loads.
+    const CodeText longValues = TakeLongDesignValues(output.Form());
     const std::vector<std::string> designLines = output.DesignLines(session.options.vb5Project);
+    session.formFeatureFlags[6] = !longValues.Empty();
     CodeText code = ConvertCodeFile(session, fileForm, JoinFormCode(session, output.Code()), true,
                                     static_cast<long>(designLines.size()), &output.Names());
+    if (!longValues.Empty()) {
+        code.Append("Function InitialLongValues()");
+        code.Append(longValues);
+        code.Append("End Function");
+    }
     SilentIndent(code);
+    BreakLongCodeLines(code);
     WriteFormFile(session, fileForm, output, code, designLines);
 }
 
@@ -170,6 +180,7 @@ int ConvertOneModule(Session& session, const std::string& name, const std::strin
     NameModule(code, vbName);
     AppendProjectLine(session, "Module=" + vbName + "; " + fileForm + ".bas");
     SilentIndent(code);
+    BreakLongCodeLines(code);
     session.out.Write(fileForm + ".bas", code.Joined());
     session.out.Keep(fileForm + ".bas");
     return 1;

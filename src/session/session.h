@@ -75,9 +75,9 @@ struct Session {
 
     // Set by the form converter when it writes a tab control.
     bool tabControlFlag = false;
-    // Index 1 to 5: list-box, combo-box and button initialisers, data-control
-    // captions, centre the form.
-    std::array<int, 6> formFeatureFlags{};
+    // Index 1 to 6: list-box, combo-box and button initialisers, data-control
+    // captions, centre the form, property values too long for the form file.
+    std::array<int, 7> formFeatureFlags{};
     // Set by the form converter for a form it declines.
     bool formRejected = false;
     // The converted form's control counts, set by the form converter.
