@@ -178,12 +178,6 @@ TEST_F(TranslateLineTest, CommentedOut) {
         {"Me.DataEntry = True", 1},
         {"Me.AllowDeletions = False", 1},
         {"x.RunCommand 1: Me.Undo", 1},
-        {"Case acLBInitialize", 8},
-        {"Case LB_OPEN, acLBGetRowCount", 8},
-        {"Case acLBGetColumnCount", 8},
-        {"Case LB_GETCOLUMNWIDTH", 8},
-        {"Case acLBGetValue", 8},
-        {"Case LB_END", 8},
         {"x = acFirst", 1},
         {"x = A_PREV", 1},
         {"x = acHidden", 1},
@@ -223,13 +217,31 @@ TEST_F(TranslateLineTest, CommentedOut) {
     }
 }
 
+// A list-filling function's codes keep their values, so that its Select Case
+// keeps every branch; the line is recorded.
+TEST_F(TranslateLineTest, ListCallbackCodesBecomeTheirValues) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Case acLBInitialize", "Case 0"},
+        {"Case LB_OPEN, acLBGetRowCount", "Case 1, 3"},
+        {"Case acLBGetColumnCount", "Case 4"},
+        {"Case LB_GETCOLUMNWIDTH, acLBGetColumnWidth", "Case 5, 5"},
+        {"If intCode = acLBGetValue Or intCode = LB_GETVALUE Then",
+         "If intCode = 6 Or intCode = 6 Then"},
+        {"Case acLBGetFormat, acLBClose", "Case 7, 8"},
+        {"Case LB_END, acLBEnd", "Case 9, 9"},
+        {"Case LB_INITIALIZE", "Case 0"},
+    };
+    for (const auto& [input, values] : cases) {
+        Translation t = Translate(input);
+        EXPECT_EQ(t.line, values + "\t'VLRN " + input) << input;
+        EXPECT_EQ(t.records, (std::vector<Record>{Rec(8, input, values)})) << input;
+        EXPECT_EQ(t.notTranslated, 0) << input;
+    }
+}
+
 // Every named constant and event property of the unsupported features.
-TEST_F(TranslateLineTest, EveryListCallbackNavigationConstantAndEventProperty) {
+TEST_F(TranslateLineTest, EveryNavigationConstantAndEventProperty) {
     const std::pair<std::vector<std::string>, int> groups[] = {
-        {{"LB_INITIALIZE", "acLBInitialize", "LB_OPEN", "acLBOpen", "LB_GETROWCOUNT",
-          "acLBGetRowCount", "LB_GETCOLUMNCOUNT", "acLBGetColumnCount", "LB_GETCOLUMNWIDTH",
-          "acLBGetColumnWidth", "LB_GETVALUE", "acLBGetValue", "LB_END", "acLBEnd"},
-         8},
         {{"acFirst", "acLast", "acNewRec", "acNext", "acPrev", "A_FIRST", "A_LAST", "A_NEWREC",
           "A_NEXT", "A_PREV", "acHidden"},
          1},
@@ -301,18 +313,19 @@ TEST_F(TranslateLineTest, TranslatedWithNote) {
     }
 }
 
-TEST_F(TranslateLineTest, StageDAppliesToTheWholeLineIncludingTheOldText) {
-    // The marker's old text also loses its "()" and its Repaint.
+TEST_F(TranslateLineTest, TheOldTextAfterTheMarkerStaysAsTheApplicationWroteIt) {
+    // The later rules change the translated code, never the old text.
     Translation repaint = Translate("DoCmd.RepaintObject");
-    EXPECT_EQ(repaint.line, "Screen.ActiveForm.Refresh\t'VLRN DoCmd.RefreshObject");
+    EXPECT_EQ(repaint.line, "Screen.ActiveForm.Refresh\t'VLRN DoCmd.RepaintObject");
     EXPECT_EQ(repaint.records,
               (std::vector<Record>{Rec(7, "DoCmd.RepaintObject", "Screen.ActiveForm.Refresh")}));
+    // A line commented out keeps its text as the application wrote it.
     Translation user = Translate("x = CurrentUser()");
-    EXPECT_EQ(user.line, "'VLRN x = CurrentUser");
+    EXPECT_EQ(user.line, "'VLRN x = CurrentUser()");
     Translation requery = Translate("If IsLoaded(\"Products\") Then Forms!Products.Requery");
     EXPECT_EQ(requery.line,
               "If IsLoaded(\"Products\") Then GetFormFromName(\"datProducts\").Refresh\t'VLRN If "
-              "IsLoaded(\"Products\") Then GetFormFromName(\"Products\").Requery");
+              "IsLoaded(\"Products\") Then Forms!Products.Requery");
 }
 
 TEST_F(TranslateLineTest, MoveSizeKeepsAHintInFront) {
@@ -331,14 +344,17 @@ TEST_F(TranslateLineTest, LinesThatEndTranslationEmpty) {
     }
 }
 
-TEST_F(TranslateLineTest, UnrecognisedDoCmdWithAnUnsupportedFeatureIsRecordedTwice) {
+TEST_F(TranslateLineTest, ALineCommentedOutIsRecordedOnceAndLeftAsItWas) {
     Translation t = Translate("DoCmd.RunCommand acCmdSaveRecord");
-    EXPECT_EQ(t.line, "'VLRN 'VLRN DoCmd.RunCommand acCmdSaveRecord");
-    EXPECT_EQ(t.records, (std::vector<Record>{Rec(2, "DoCmd.RunCommand acCmdSaveRecord"),
-                                              Rec(1, "'VLRN DoCmd.RunCommand acCmdSaveRecord")}));
-    EXPECT_EQ(t.notTranslated, 2);
+    EXPECT_EQ(t.line, "'VLRN DoCmd.RunCommand acCmdSaveRecord");
+    EXPECT_EQ(t.records, (std::vector<Record>{Rec(2, "DoCmd.RunCommand acCmdSaveRecord")}));
+    EXPECT_EQ(t.notTranslated, 1);
     Translation next = Translate("DoCmd.GoToRecord , , acNext");
-    EXPECT_EQ(next.records.size(), 2u);
+    EXPECT_EQ(next.line, "'VLRN DoCmd.GoToRecord , , acNext");
+    EXPECT_EQ(next.records.size(), 1u);
+    Translation application = Translate("s = Application.CurrentProject.Path & \"\\x\" & Now()");
+    EXPECT_EQ(application.line, "'VLRN s = Application.CurrentProject.Path & \"\\x\" & Now()");
+    EXPECT_EQ(application.records.size(), 1u);
 }
 
 TEST_F(TranslateLineTest, OpenFormWithOpenArgsLoadsTheFormFirst) {

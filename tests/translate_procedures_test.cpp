@@ -67,13 +67,13 @@ TEST_F(TranslateProceduresTest, OptionGroupsBecomeControlArrays) {
                     "Ship = 1",
                     "Private Sub Ship_Click(Index as Integer)",
                     "Ship(3).Value = True",
-                    "Ship(3 ).Value = True'set",
+                    "Ship(3).Value = True'set",
                     "Ship(2).Value = True: x = 1",
                     "Ship(OptionGroupValue(Ship)).Index",
                     "Ship(OptionGroupValue(Ship)).Value",
                     "grpShip.Visible = False",
                     "Me!Ship(2).Value = True",
-                    "If Me!Ship(2) Then",
+                    "If Ship(OptionGroupValue(Me.Ship)).Index = 2 Then",
                     "x = Ship(OptionGroupValue(Me.Ship)).Index",
                     "Select Case Ship(OptionGroupValue(Ship)).Index",
                     "x = Ship(OptionGroupValue(Me.Ship)).Index",
@@ -83,6 +83,40 @@ TEST_F(TranslateProceduresTest, OptionGroupsBecomeControlArrays) {
                     "End Sub",
                     "Sub Ship_AfterUpdate(Index as Integer)",
                     "End Sub"}));
+}
+
+// Inside an expression a group's "=" compares its value, whatever follows
+// it; only at the start of a statement does it select a button.
+TEST_F(TranslateProceduresTest, AGroupComparedInsideAnExpressionIsItsValue) {
+    session.optionGroupNames = {"", "optgView"};
+    EXPECT_EQ(
+        Run({"Sub A()", "s = IIf(Me.optgView = 1, \"table\", \"CSV\")",
+             "s = IIf(Me!optgView.Value = 2 Or x, 1, 0)",
+             "If y Then Me.optgView = 2 Else optgView = 1", "End Sub"}),
+        CrLf({"Sub A()",
+              "s = IIf(optgView(OptionGroupValue(Me.optgView)).Index = 1, \"table\", \"CSV\")",
+              "s = IIf(optgView(OptionGroupValue(Me.optgView)).Index = 2 Or x, 1, 0)",
+              "If y Then Me.optgView(2).Value = True Else optgView(1).Value = True", "End Sub"}));
+}
+
+// Calls of a group's event procedures pass the selected button, now that the
+// procedures take the index of the button array.
+TEST_F(TranslateProceduresTest, CallsOfAGroupsEventProceduresPassTheSelectedButton) {
+    session.optionGroupNames = {"", "optgView"};
+    EXPECT_EQ(
+        Run({"Sub A()", "Call optgView_Click", "optgView_AfterUpdate ' refresh",
+             "Call optgView_Helper(1)", "End Sub", "Private Sub optgView_Click()", "End Sub",
+             "Private Sub optgView_AfterUpdate()", "End Sub",
+             "Private Sub optgView_MouseDown(Button As Integer, Shift As Integer, X As "
+             "Single, Y As Single)",
+             "End Sub"}),
+        CrLf({"Sub A()", "Call optgView_Click(OptionGroupValue(optgView))",
+              "Call optgView_AfterUpdate(OptionGroupValue(optgView)) ' refresh",
+              "Call optgView_Helper(1)", "End Sub", "Private Sub optgView_Click(Index as Integer)",
+              "End Sub", "Private Sub optgView_AfterUpdate(Index as Integer)", "End Sub",
+              "Private Sub optgView_MouseDown(Index As Integer, Button As Integer, Shift As "
+              "Integer, X As Single, Y As Single)",
+              "End Sub"}));
 }
 
 TEST_F(TranslateProceduresTest, WithoutOptionGroupsNothingChangesForThem) {

@@ -1,10 +1,13 @@
-// Every module and form module of the real application converts, and each
-// marker in the output has its analysis row. Skips without ../shared.
+// Every module and form module of the real application converts, each
+// analysis row stands marked in the output, and no marked line lacks a row: a
+// statement, block or branch commented out whole is recorded by its line.
+// Skips without ../shared.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include "code/module_conversion.h"
 #include "common/names.h"
+#include "common/string_helpers.h"
 #include "session/host/database_loader.h"
 #include "test_support.h"
 
@@ -15,11 +18,31 @@ using testing::ScriptedUi;
 using testing::TempDir;
 namespace fs = std::filesystem;
 
-size_t CountMarkers(const std::string& text) {
-    size_t count = 0;
-    for (size_t at = text.find("'VLRN "); at != std::string::npos; at = text.find("'VLRN ", at + 1))
-        ++count;
-    return count;
+constexpr std::string_view kMarker = "'VLRN ";
+
+// The text a marker stands before on a line, without a continuation; empty
+// for a line without a marker.
+std::string MarkedText(std::string_view line) {
+    line = TrimWhitespace(line);
+    size_t at = line.starts_with(kMarker) ? 0 : line.find(std::string("\t") + std::string(kMarker));
+    if (at == std::string_view::npos)
+        return {};
+    std::string_view text = line.substr(at + (at == 0 ? 0 : 1) + kMarker.size());
+    // A line commented out after its translation: the translated code.
+    text = text.substr(0, text.find(std::string("\t") + std::string(kMarker)));
+    if (text.ends_with(" _"))
+        text.remove_suffix(2);
+    return std::string(TrimWhitespace(text));
+}
+
+// Whether a recorded line begins with the marked text (a continued statement
+// is recorded whole).
+bool Recorded(const std::vector<std::string>& records, const std::string& marked) {
+    for (const std::string& record : records) {
+        if (!marked.empty() && record.starts_with(marked))
+            return true;
+    }
+    return false;
 }
 
 TEST(BigRiversTranslation, MarkersMatchTheirAnalysisRows) {
@@ -56,22 +79,51 @@ TEST(BigRiversTranslation, MarkersMatchTheirAnalysisRows) {
     sqlite3* db = nullptr;
     sqlite3_open((dir / "vlrn.db").c_str(), &db);
     sqlite3_stmt* rows = nullptr;
-    sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM tblReportOutput WHERE ModuleName = ?1", -1, &rows,
+    sqlite3_prepare_v2(db, "SELECT CodeLine FROM tblReportOutput WHERE ModuleName = ?1", -1, &rows,
                        nullptr);
     size_t totalMarkers = 0;
     for (const auto& [module, text] : outputs) {
         ASSERT_FALSE(text.empty()) << module;
-        size_t markers = CountMarkers(text);
-        // A moved window keeps a hint with a second marker in front.
-        size_t moveSizes = 0;
-        for (size_t at = text.find("'me.move new left"); at != std::string::npos;
-             at = text.find("'me.move new left", at + 1))
-            ++moveSizes;
+        std::vector<std::string> records;
         sqlite3_bind_text(rows, 1, module.c_str(), -1, SQLITE_TRANSIENT);
-        ASSERT_EQ(sqlite3_step(rows), SQLITE_ROW);
-        EXPECT_EQ(markers - moveSizes, static_cast<size_t>(sqlite3_column_int(rows, 0))) << module;
+        while (sqlite3_step(rows) == SQLITE_ROW)
+            records.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(rows, 0)));
         sqlite3_reset(rows);
-        totalMarkers += markers;
+        std::vector<std::string> marked;
+        for (const std::string& line : SplitLines(text))
+            marked.push_back(MarkedText(line));
+        // Each run of marked lines (comments and blank lines inside a run do
+        // not end it) holds a recorded one.
+        const std::vector<std::string> lines = SplitLines(text);
+        auto quiet = [&](size_t k) {
+            const std::string_view t = TrimWhitespace(lines[k]);
+            return marked[k].empty() && (t.empty() || t.starts_with("'"));
+        };
+        for (size_t i = 0; i < marked.size();) {
+            if (marked[i].empty()) {
+                ++i;
+                continue;
+            }
+            bool any = false;
+            size_t end = i;
+            for (; end < marked.size() && (!marked[end].empty() || quiet(end)); ++end)
+                any = any || Recorded(records, marked[end]);
+            EXPECT_TRUE(any) << module << ": " << marked[i];
+            totalMarkers += end - i;
+            i = end;
+        }
+        // Each recorded line stands marked, as the translated code or as the
+        // old text after it.
+        for (const std::string& record : records) {
+            bool found = false;
+            for (size_t k = 0; k < lines.size() && !found; ++k) {
+                const size_t note = lines[k].find(std::string("\t") + std::string(kMarker));
+                found = (!marked[k].empty() && record.starts_with(marked[k])) ||
+                        (note != std::string::npos &&
+                         record.starts_with(MarkedText(lines[k].substr(note + 1))));
+            }
+            EXPECT_TRUE(found) << module << ": " << record;
+        }
     }
     sqlite3_finalize(rows);
     sqlite3_close(db);

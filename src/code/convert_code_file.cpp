@@ -3,6 +3,8 @@
 #include "code/module_conversion.h"
 #include "code/translate_line.h"
 #include "code/translate_procedures.h"
+#include "code/translation_outcomes.h"
+#include "code/whole_blocks.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
@@ -17,6 +19,45 @@ bool StartsWithAny(std::string_view line, std::initializer_list<std::string_view
             return true;
     }
     return false;
+}
+
+bool ContinuesOnNextLine(std::string_view line) {
+    line = TrimBlanks(line);
+    return line == "_" || line.ends_with(" _") || line.ends_with("\t_");
+}
+
+// The lines of a statement as one line: each continuation " _" read as the
+// blank it stands for.
+std::string JoinedStatement(const std::vector<std::string>& lines, size_t first, size_t last) {
+    std::string joined(TrimBlanks(lines[first]));
+    for (size_t i = first + 1; i <= last; ++i) {
+        joined.pop_back();  // the "_" of the line before
+        joined += TrimBlanks(lines[i]);
+    }
+    return joined;
+}
+
+// Writes a translated statement back: a statement the rules left alone keeps
+// its lines, one they commented out has every line commented out, and one
+// they changed is written as the single line it became.
+void WriteStatement(CodeFileState& state, const std::vector<std::string>& lines, size_t first,
+                    size_t last, const std::string& joined) {
+    if (first == last || state.line == joined) {
+        if (first == last) {
+            state.out.Append(state.line);
+            return;
+        }
+        for (size_t i = first; i <= last; ++i)
+            state.out.Append(std::string(TrimBlanks(lines[i])));
+        return;
+    }
+    if (state.line == std::string(kMarker) + joined) {
+        for (size_t i = first; i <= last; ++i)
+            state.out.Append(std::string(kMarker) + std::string(TrimBlanks(lines[i])));
+        state.linesNotTranslated += static_cast<long>(last - first);
+        return;
+    }
+    state.out.Append(state.line);
 }
 
 std::string RoutineOf(std::string_view header) {
@@ -70,13 +111,21 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
     bool formLoadSeen = false;
     bool formActivateSeen = false;
 
-    for (const std::string& raw : input.Lines()) {
-        state.line = std::string(TrimBlanks(raw));
-        ++state.totalLines;
-        const std::string& line = state.line;
+    const std::vector<std::string>& lines = input.Lines();
+    for (size_t i = 0; i < lines.size();) {
+        // A statement continued with " _" is one statement: translated whole.
+        size_t last = i;
+        while (last + 1 < lines.size() && ContinuesOnNextLine(lines[last]))
+            ++last;
+        const size_t count = last - i + 1;
+        state.line = JoinedStatement(lines, i, last);
+        state.totalLines += static_cast<long>(count);
         ++state.lineNumber;
-        if (!line.empty() && line[0] == '\'') {
-            ++state.commentLines;
+        const std::string joined = state.line;
+        const std::string& line = state.line;
+        if (!line.empty() &&
+            (line[0] == '\'' || IStartsWith(line, "Rem ") || IEquals(line, "Rem"))) {
+            state.commentLines += static_cast<long>(count);
         } else if (line.empty()) {
             ++state.blankLines;
         } else if (StartsWithAny(line, {"Sub ", "Private Sub ", "Public Sub "})) {
@@ -90,7 +139,9 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
         } else {
             TranslateLine(state);
         }
-        out.Append(state.line);
+        WriteStatement(state, lines, i, last, joined);
+        state.lineNumber += static_cast<long>(count) - 1;
+        i = last + 1;
 
         if (!isForm)
             continue;
@@ -122,6 +173,8 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
         WriteAdded(state, "End Sub");
         ++state.subCount;
     }
+
+    state.linesNotTranslated += CommentOutBrokenBlocks(out);
 
     ModuleStats stats;
     stats.moduleName = objectName;

@@ -5,6 +5,7 @@
 
 #include "common/ansi_text.h"
 #include "common/names.h"
+#include "common/string_helpers.h"
 
 namespace velorin {
 namespace {
@@ -38,6 +39,25 @@ NamedForm ReadFormName(std::string_view text) {
     return form;
 }
 
+// Where the parenthesis that closes an argument list opened before `text`
+// stands in it; npos when it is not closed.
+size_t ClosingParenthesis(std::string_view text) {
+    int depth = 0;
+    bool quoted = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"')
+            quoted = !quoted;
+        else if (quoted)
+            continue;
+        else if (c == '(')
+            ++depth;
+        else if (c == ')' && depth-- == 0)
+            return i;
+    }
+    return std::string_view::npos;
+}
+
 std::string Reference(const NamedForm& form, const std::vector<std::string>& names,
                       bool quoteBareNames) {
     if (IsListed(form.name, names))
@@ -61,10 +81,19 @@ std::string Rewrite(const std::string& line, std::string_view opener, bool call,
             break;
         std::string_view argument = std::string_view(line).substr(at + opener.size());
         NamedForm form = ReadFormName(argument);
-        // Forms!Orders is a form's name; Forms(strName) is an expression.
+        // Forms!Orders is a form's name; Forms(strName) is an expression: the
+        // whole argument, through the matching parenthesis, names the form.
         size_t end = at + opener.size() + form.length;
-        if (call && end < line.size() && line[end] == ')')
-            ++end;
+        if (call) {
+            const size_t close = ClosingParenthesis(argument);
+            const std::string_view whole = TrimBlanks(argument.substr(0, close));
+            if (close != std::string_view::npos && whole.size() > form.length) {
+                form = {std::string(whole), close, false};
+                end = at + opener.size() + close;
+            }
+            if (end < line.size() && line[end] == ')')
+                ++end;
+        }
         out.append(line, from, at - from);
         out += Reference(form, names, !call);
         from = end;

@@ -30,6 +30,12 @@ void ApplyListRequeryRule(CodeFileState& state) {
     const ConversionOptions& options = state.session.options;
     const size_t requery = IFind(line, ".REQUERY");
     const std::string asWritten = line.substr(0, requery);
+    // A form an expression gives (GetFormFromName(x).Requery): which data
+    // control it has cannot be known here.
+    if (asWritten.ends_with(")")) {
+        CommentedOut(state, reason::kArgumentsNotConverted);
+        return;
+    }
     std::string p = asWritten;
     while (!p.empty() && !EndsTheQualifier(p.back()))
         p.pop_back();

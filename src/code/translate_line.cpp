@@ -73,14 +73,22 @@ constexpr Unsupported kUnsupported[] = {
 constexpr std::string_view kAttributes[] = {"Attribute VB_Name", "Attribute VB_Creatable",
                                             "Attribute VB_Exposed"};
 
-constexpr std::string_view kListCallbacks[][2] = {
-    {"LB_INITIALIZE", "acLBInitialize"},
-    {"LB_OPEN", "acLBOpen"},
-    {"LB_GETROWCOUNT", "acLBGetRowCount"},
-    {"LB_GETCOLUMNCOUNT", "acLBGetColumnCount"},
-    {"LB_GETCOLUMNWIDTH", "acLBGetColumnWidth"},
-    {"LB_GETVALUE", "acLBGetValue"},
-    {"LB_END", "acLBEnd"},
+// The codes Access passes a list-filling function, by their two spellings.
+struct ListCallback {
+    std::string_view oldName;
+    std::string_view name;
+    std::string_view value;
+};
+constexpr ListCallback kListCallbacks[] = {
+    {"LB_INITIALIZE", "acLBInitialize", "0"},
+    {"LB_OPEN", "acLBOpen", "1"},
+    {"LB_GETROWCOUNT", "acLBGetRowCount", "3"},
+    {"LB_GETCOLUMNCOUNT", "acLBGetColumnCount", "4"},
+    {"LB_GETCOLUMNWIDTH", "acLBGetColumnWidth", "5"},
+    {"LB_GETVALUE", "acLBGetValue", "6"},
+    {"LB_GETFORMAT", "acLBGetFormat", "7"},
+    {"LB_CLOSE", "acLBClose", "8"},
+    {"LB_END", "acLBEnd", "9"},
 };
 
 constexpr std::string_view kNavigationConstants[] = {"ACFIRST", "ACLAST",  "ACNEWREC", "ACNEXT",
@@ -135,11 +143,19 @@ bool StageUnsupported(CodeFileState& state) {
             return false;
         }
     }
-    for (const auto& callback : kListCallbacks) {
-        if (Contains(line, filter, callback[0], false) ||
-            Contains(line, filter, callback[1], false)) {
-            CommentedOut(state, reason::kListCallback);
-            return true;
+    for (const ListCallback& callback : kListCallbacks) {
+        if (Contains(line, filter, callback.oldName, false) ||
+            Contains(line, filter, callback.name, false)) {
+            // A list-filling function keeps its branches: Visual Basic's lists
+            // do not call it, but its codes keep their values and the code
+            // compiles.
+            std::string translated = line;
+            for (const ListCallback& c : kListCallbacks) {
+                translated = ReplaceAll(translated, c.name, c.value);
+                translated = ReplaceAll(translated, c.oldName, c.value);
+            }
+            TranslatedWithNote(state, reason::kListCallback, translated);
+            return false;
         }
     }
     for (std::string_view constant : kNavigationConstants) {
@@ -263,12 +279,22 @@ void StageReplacements(CodeFileState& state) {
 }  // namespace
 
 void TranslateLine(CodeFileState& state) {
+    // A line a stage comments out is recorded once and left as it was.
+    auto commented = [&] { return state.line.starts_with(kMarker); };
     StageApplication(state);
-    if (!StageStatements(state))
+    if (commented() || !StageStatements(state) || commented())
         return;
-    if (!StageUnsupported(state))
-        return;
-    StageReplacements(state);
+    // The old line a translation keeps after the marker stays as the
+    // application wrote it: the later stages see only the code before it.
+    std::string note;
+    const size_t noteAt = state.line.find("\t" + std::string(kMarker));
+    if (noteAt != std::string::npos) {
+        note = state.line.substr(noteAt);
+        state.line.erase(noteAt);
+    }
+    if (StageUnsupported(state) && !commented())
+        StageReplacements(state);
+    state.line += note;
 }
 
 }  // namespace velorin

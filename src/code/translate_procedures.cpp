@@ -93,15 +93,35 @@ Assignment AssignmentAfter(std::string_view rest) {
     return {};
 }
 
+// Whether text before a group's name leaves it at the start of a statement:
+// nothing but its form ("Me."), after a Then, an Else or a colon.
+bool StartsStatement(std::string_view before) {
+    std::string_view rest = TrimBlanks(before);
+    // The form the group is on: "Me." or "Me!".
+    if (!rest.empty() && (rest.back() == '.' || rest.back() == '!')) {
+        const std::string qualifier = TrailingIdentifier(rest);
+        rest = TrimBlanks(rest.substr(0, rest.size() - 1 - qualifier.size()));
+    }
+    return rest.empty() || rest.ends_with(":") || IEndsWith(rest, " Then") ||
+           IEquals(rest, "Else") || IEndsWith(rest, " Else");
+}
+
 // g(v).Value = True, the value stopping at a comment or a colon that follows.
-std::string SelectButton(const std::string& g, std::string_view value) {
+// The value ends where the statement does: at a comment, a colon or the
+// Else of a one-line If. Returns the rewrite and how much of it is the
+// selection itself.
+std::pair<std::string, size_t> SelectButton(const std::string& g, std::string_view value) {
     size_t stop = value.find('\'');
     if (stop == std::string_view::npos)
         stop = value.find(':');
-    std::string out = g + "(" + std::string(value.substr(0, stop)) + ").Value = True";
+    const size_t otherwise = IFind(value, " Else");
+    if (otherwise < stop)
+        stop = otherwise;
+    std::string out = g + "(" + std::string(TrimBlanks(value.substr(0, stop))) + ").Value = True";
+    const size_t selection = out.size();
     if (stop != std::string_view::npos)
         out += value.substr(stop);
-    return out;
+    return {out, selection};
 }
 
 // The rewrite of one occurrence of group name G at `at`; returns the position
@@ -144,8 +164,9 @@ size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group
 
     if (at == 0) {
         if (assignment.found) {
-            line = SelectButton(g, rest.substr(assignment.valueAt));
-            return line.size();
+            auto [selected, length] = SelectButton(g, rest.substr(assignment.valueAt));
+            line = selected;
+            return length;
         }
         if (bare) {
             rewritten = g + valueOf + g + ")).Index";
@@ -166,21 +187,21 @@ size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group
     if (!(rest.empty() || rest[0] == '.' || rest[0] == '!' || rest[0] == ' '))
         return at + group.size();
     const std::string head(before);
-    if (assignment.found) {
-        std::string_view value = rest.substr(assignment.valueAt);
-        size_t stop = value.find_first_of("':");
-        std::string_view plain = value.substr(0, stop);
-        size_t lastText = plain.find_last_not_of(' ');
-        bool oneWord = lastText == std::string_view::npos ||
-                       plain.substr(0, lastText + 1).find(' ') == std::string_view::npos;
-        if (oneWord) {
-            line = head + SelectButton(g, value);
-            return line.size();
-        }
-        size_t blank = value.find(' ');
-        rewritten = head + g + "(" + std::string(value.substr(0, blank)) + ")";
-        line = rewritten + std::string(value.substr(blank));
+    // "Me.G = v" sets the group only where a statement starts; inside an
+    // expression ("IIf(Me.G = 1, ...)") it compares the group's value.
+    if (assignment.found && !StartsStatement(before)) {
+        const std::string qualifier = TrailingIdentifier(before);
+        const size_t qualifierStart =
+            qualifier.empty() ? head.size() : head.size() - 1 - qualifier.size();
+        const std::string object = qualifier.empty() ? g : qualifier + "." + g;
+        rewritten = head.substr(0, qualifierStart) + g + valueOf + object + ")).Index";
+        line = rewritten + std::string(IStartsWith(rest, ".Value") ? rest.substr(6) : rest);
         return rewritten.size();
+    }
+    if (assignment.found) {
+        auto [selected, length] = SelectButton(g, rest.substr(assignment.valueAt));
+        line = head + selected;
+        return head.size() + length;
     }
     if (bare || valueRead) {
         const std::string qualifier = TrailingIdentifier(before);

@@ -1,10 +1,14 @@
 #include "controls/control_lines.h"
 
+#include "code/access_expression.h"
+#include "code/analysis_records.h"
+#include "code/translation_outcomes.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
 #include "common/vb_format.h"
 #include "common/vb_quote.h"
 #include "controls/support_library/support_library.h"
+#include "forms/control_dispatch.h"
 
 namespace velorin {
 
@@ -80,6 +84,23 @@ void WriteTipAndTagLines(DesignWriter& out, const FormState& state, const Access
         out.WriteLine("Tag =" + VbQuoted(tag));
 }
 
+std::string CalculatedValue(FormState& state, const std::string& target, std::string_view source) {
+    ExpressionContext context;
+    context.dataControl = DataControlName(state);
+    const AccessForm& form = state.Form();
+    context.controlName = [&](std::string_view name) -> std::string {
+        const AccessControl* control = form.FindControl(std::string(name));
+        return control != nullptr ? ControlName(state, *control) : std::string();
+    };
+    if (std::optional<std::string> value = VbExpression(source.substr(1), context))
+        return target + "=" + *value;
+    // What Visual Basic cannot compute stays, marked, for the user to rewrite.
+    WriteReportRecord(state.session.supportDb,
+                      {state.fileName, reason::kAccessOnlyFeature, std::string(source), 0, {}, {}});
+    ++state.session.partiallyConvertedCount;
+    return std::string(kMarker) + target + std::string(source);
+}
+
 std::string DataControlName(const FormState& state) {
     return state.level->dataControl;
 }
@@ -106,7 +127,7 @@ void WriteBinding(FormState& state, DesignWriter& out, const AccessControl& cont
         return;
     if (source[0] == '=') {
         AddDataCtlEntry(state.output.Code().reposition, DataControlName(state),
-                        state.controlVbName + std::string(member) + source);
+                        CalculatedValue(state, state.controlVbName + std::string(member), source));
         return;
     }
     out.WriteLine("DataSource =" + VbQuoted(DataControlName(state)));

@@ -38,6 +38,12 @@ void WriteTipAndTagLines(DesignWriter& out, const FormState& state, const Access
 // The ToolTipText line alone, for controls whose Tag holds something else.
 void WriteToolTipLine(DesignWriter& out, const FormState& state, const AccessControl& control);
 
+// The statement that shows a calculated control's value ("=expression"):
+// `target` (control and member) set to the expression in Visual Basic, or,
+// when Visual Basic cannot compute it, the statement commented out and
+// recorded.
+std::string CalculatedValue(FormState& state, const std::string& target, std::string_view source);
+
 // The data control of the form being written.
 std::string DataControlName(const FormState& state);
 // The frame that holds the buttons of the option group named `group`.

@@ -122,15 +122,27 @@ void WriteOptionGroup(FormState& state) {
     const std::string source = group.Text("ControlSource");
     if (!optionSet && !source.empty()) {
         // The buttons form the array `name`, indexed by their option values.
-        const std::string statement =
-            source[0] == '=' ? name + "(" + source.substr(1) + ").value = true"
-                             : name + "(" + DataControlName(state) + ".recordset.Fields(" +
-                                   VbQuoted(source, QuoteFor::Code) + ")).value = true";
+        std::string statement;
+        if (source[0] != '=') {
+            statement = name + "(" + DataControlName(state) + ".recordset.Fields(" +
+                        VbQuoted(source, QuoteFor::Code) + ")).value = true";
+        } else {
+            // The button of the computed value: "G(" + value + ").value = true".
+            statement = CalculatedValue(state, name + "(", source);
+            if (!statement.starts_with("'"))
+                statement = name + "(" + statement.substr(name.size() + 2) + ").value = true";
+        }
         AddDataCtlEntry(state.output.Code().reposition, DataControlName(state), statement);
     }
 
+    // Beside an option set the toggles are option buttons of an array of
+    // their own: one array holds controls of one class.
+    std::string toggleArray = name;
+    int setButtons = 0;
     auto writeToggle = [&](const AccessControl& toggle) {
-        out.WriteLine("Begin VB.OptionButton " + name);
+        if (setButtons > 0 && toggleArray == name)
+            toggleArray = state.output.Names().Generate(name + "Toggles");
+        out.WriteLine("Begin VB.OptionButton " + toggleArray);
         WriteToggleLines(state, out, toggle);
         out.WriteLine(ButtonLeft(state, toggle, group));
         out.WriteLine("Index = " + toggle.Text("OptionValue"));
@@ -141,7 +153,7 @@ void WriteOptionGroup(FormState& state) {
         out.WriteLine("End");
     };
     std::vector<const AccessControl*> toggles;
-    int setButtons = 0, sameRow = 0;
+    int sameRow = 0;
     long firstTop = 0;
     for (int child : group.Children()) {
         const AccessControl& button = group.Form().Controls()[static_cast<size_t>(child)];

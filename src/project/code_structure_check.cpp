@@ -552,6 +552,9 @@ class CodeChecker {
                 continue;
             const FormControl& control = *it->second;
             const std::string event = name.substr(cut + 1);
+            // Another word after the control's name makes an ordinary procedure.
+            if (!IsControlEvent(control.className, event))
+                return;
             const bool takesIndex = !parameters.empty() && IEquals(parameters[0].name, "Index");
             if (control.isArray && (!takesIndex || !IEquals(parameters[0].type, "Integer"))) {
                 Fault(control.name + " is a control array: " + name +

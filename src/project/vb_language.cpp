@@ -207,6 +207,18 @@ bool IsFormMethod(std::string_view name) {
     return FormMethods().count(name) > 0;
 }
 
+bool IsControlEvent(std::string_view className, std::string_view event) {
+    if (EventParameterCount(className, event) >= 0)
+        return true;
+    if (IStartsWith(className, "VB."))
+        return false;
+    for (const EventShape& shape : kControlEvents) {
+        if (IEquals(shape.event, event))
+            return true;
+    }
+    return false;
+}
+
 int EventParameterCount(std::string_view className, std::string_view event) {
     if (IEquals(className, "Form") || IEquals(className, "MDIForm")) {
         for (const EventShape& shape : kFormEvents) {

@@ -23,6 +23,12 @@ bool IsBuiltInProcedure(std::string_view name);
 // Methods a form's code calls on the form without naming it (Show, Move, ...).
 bool IsFormMethod(std::string_view name);
 
+// Whether a control of the class raises the event: one the check knows for a
+// Visual Basic class, or one every control raises (Click, KeyDown, ...) for a
+// class of another library. A procedure named after the control and another
+// word is an ordinary procedure.
+bool IsControlEvent(std::string_view className, std::string_view event);
+
 // The parameter count of an event of a Visual Basic control class ("VB.TextBox")
 // or of the form ("Form"); -1 when the event or the class is not one the check knows.
 int EventParameterCount(std::string_view className, std::string_view event);

@@ -596,14 +596,14 @@ Private Sub Form_MouseUp(Button As Integer, Shift As Integer, X As Single, Y As 
 End Sub
 
 Private Sub Ship_AfterUpdate(Index as Integer)
-    If Ship(2) Then Beep
+    If Ship(OptionGroupValue(Ship)).Index = 2 Then Beep
 End Sub
 Function InitializeComboBoxes()
     gvarreturn = additems("Red;Green;Blue", me!cboColour, "String")
 End Function
 Private Sub datValues_Reposition()
-    chkCalc.value =[Qty]>10
-    txtTotal.text =[Qty]*[Price]
+    chkCalc.value =datValues.Recordset.Fields("Qty")>10
+    txtTotal.text =datValues.Recordset.Fields("Qty")*datValues.Recordset.Fields("Price")
     Call Form_Current
 End Sub
 Function InitialDataCtlCaptions()

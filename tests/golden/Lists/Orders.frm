@@ -321,7 +321,7 @@ DIM OpenArgsF as string
 'VLRN Option Compare Database
 
 Function NewOrder()
-    'VLRN 'VLRN DoCmd.GoToRecord , , acNewRec
+    'VLRN DoCmd.GoToRecord , , acNewRec
 End Function
 Private Sub datOrders_Reposition()
     datOrder_Lines.RecordSource="Select * from [Order Lines] INNER JOIN [Orders] ON [Order Lines].[OrderID] = [Orders].[OrderID] Where [Orders].[OrderID]=" & datOrders.Recordset.Fields("OrderID")

@@ -279,7 +279,7 @@ Private Sub Form_Current()
     Me!ocxCreditUsage.Value = dblUsed
 End Sub
 Private Sub datCustomer_Statistics_Reposition()
-    txtAverageOrder.text =IIf([OrderCount]>0,[TotalSales]/[OrderCount],0)
+    txtAverageOrder.text =IIf(datCustomer_Statistics.Recordset.Fields("OrderCount")>0,datCustomer_Statistics.Recordset.Fields("TotalSales")/datCustomer_Statistics.Recordset.Fields("OrderCount"),0)
     Call Form_Current
 End Sub
 Property Let OpenArgs(strOpenArgs as string)

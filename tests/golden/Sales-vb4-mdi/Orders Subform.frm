@@ -337,9 +337,9 @@ Option Explicit
 
 Private Sub Form_BeforeInsert(Cancel As Integer)
     'VLRN If IsNull(Me.Parent!OrderID) Then
-    MsgBox "Enter the order header before adding products.", vbExclamation, "Orders"
-    Cancel = True
-End If
+    'VLRN MsgBox "Enter the order header before adding products.", vbExclamation, "Orders"
+    'VLRN Cancel = True
+    'VLRN End If
 End Sub
 
 Private Sub cboProductID_AfterUpdate()
@@ -354,7 +354,7 @@ Private Sub txtQuantity_BeforeUpdate(Cancel As Integer)
     End If
 End Sub
 Private Sub datOrders_Subform_Reposition()
-    txtExtendedPrice.text =[Quantity]*[UnitPrice]
+    txtExtendedPrice.text =datOrders_Subform.Recordset.Fields("Quantity")*datOrders_Subform.Recordset.Fields("UnitPrice")
 End Sub
 
 Private Sub cboProductID_Click()

@@ -24,7 +24,7 @@ End Function
 Public Function UseStandardShipping()
     If IsLoaded("Orders") Then
         Orders!grpShipVia = 2
-        Orders!dattxtFreight.Refresh	'VLRN Orders!txtFreight.Requery
+        Orders!dattxtFreight.Refresh	'VLRN Forms!Orders!txtFreight.Requery
     End If
 End Function
 
@@ -64,7 +64,7 @@ Public Function PrintCurrentInvoice()
         MsgBox "Open an order first.", vbInformation, APP_TITLE
         Exit Function
     End If
-    'VLRN DoCmd.OpenReport "Invoice", acViewPreview, , "[OrderID]=" & Orders!OrderID
+    'VLRN DoCmd.OpenReport "Invoice", acViewPreview, , "[OrderID]=" & Forms("Orders")!OrderID
 End Function
 
 Public Function PreviewSalesByCategory()

@@ -1108,7 +1108,7 @@ Private Sub Form_Load()
     Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
     ' The Orders form passes the name typed into its customer box
     If Not IsNull(Me.OpenArgs) Then
-        'VLRN 'VLRN DoCmd.GoToRecord , , acNewRec
+        'VLRN DoCmd.GoToRecord , , acNewRec
         Me!txtCompanyName = Me.OpenArgs
     End If
     Me!tglShowAll = False
@@ -1179,7 +1179,7 @@ Private Sub tglShowAll_AfterUpdate()
 End Sub
 
 Private Sub cmdNewCustomer_Click()
-    'VLRN 'VLRN DoCmd.GoToRecord , , acNewRec
+    'VLRN DoCmd.GoToRecord , , acNewRec
     Screen.ActiveForm.Controls( "txtCompanyName").SetFocus	'VLRN DoCmd.GoToControl "txtCompanyName"
 End Sub
 
@@ -1195,7 +1195,7 @@ Function InitializeComboBoxes()
     gvarreturn = additems("USA;Canada;Mexico;UK;France;Germany;Brazil", me!cboCountry, "String")
 End Function
 Private Sub datCustomers_Reposition()
-    txtPageNumber.text ="Page " & [Page]
+    'VLRN txtPageNumber.text ="Page " & [Page]
     datCustomer_Statistics.RecordSource="Select * from [qryCustomerTotals] INNER JOIN [Customers] ON [qryCustomerTotals].[CustomerID] = [Customers].[CustomerID] Where [Customers].[CustomerID]=" & datCustomers.Recordset.Fields("CustomerID")
     datCustomer_Statistics.refresh
     datCustomer_Statistics.Recordset.Movelast
@@ -1203,7 +1203,7 @@ Private Sub datCustomers_Reposition()
     Call Form_Current
 End Sub
 Private Sub datCustomer_Statistics_Reposition()
-    txtAverageOrder.text =IIf([OrderCount]>0,[TotalSales]/[OrderCount],0)
+    txtAverageOrder.text =IIf(datCustomer_Statistics.Recordset.Fields("OrderCount")>0,datCustomer_Statistics.Recordset.Fields("TotalSales")/datCustomer_Statistics.Recordset.Fields("OrderCount"),0)
 End Sub
 Function InitialDataCtlCaptions()
     On Error Resume Next

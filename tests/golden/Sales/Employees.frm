@@ -580,7 +580,7 @@ Option Explicit
 ' Employees: personnel records. Only the administrator may change them.
 
 Private Sub Form_Open(Cancel As Integer)
-    'VLRN Me.AllowEdits = (CurrentUser = "Admin")
+    'VLRN Me.AllowEdits = (CurrentUser() = "Admin")
     'VLRN Me.AllowAdditions = Me.AllowEdits
 End Sub
 
@@ -617,7 +617,7 @@ End Sub
 Private Sub cmdPreviousRecord_Click()
     On Error GoTo Err_cmdPreviousRecord_Click
 
-    'VLRN 'VLRN DoCmd.GoToRecord , , acPrevious
+    'VLRN DoCmd.GoToRecord , , acPrevious
     Exit Sub
 
 Err_cmdPreviousRecord_Click:
@@ -627,7 +627,7 @@ End Sub
 Private Sub cmdNextRecord_Click()
     On Error GoTo Err_cmdNextRecord_Click
 
-    'VLRN 'VLRN DoCmd.GoToRecord , , acNext
+    'VLRN DoCmd.GoToRecord , , acNext
     Exit Sub
 
 Err_cmdNextRecord_Click:

@@ -475,8 +475,8 @@ Option Explicit
 
 Private Sub Form_Open(Cancel As Integer)
     ' Greet the user and show who is signed in
-    'VLRN Me.Caption = "Sales - Main Switchboard (" & CurrentUser & ")"
-    'VLRN Me!lblStatus.Caption = "Signed in as " & CurrentUser
+    'VLRN Me.Caption = "Sales - Main Switchboard (" & CurrentUser() & ")"
+    'VLRN Me!lblStatus.Caption = "Signed in as " & CurrentUser()
     Me!lblClock.Caption = Format(Now, "dddd, mmmm d, yyyy  hh:nn")
 End Sub
 

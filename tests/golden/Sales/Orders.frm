@@ -1202,7 +1202,7 @@ Private Sub Form_Open(Cancel As Integer)
     If IsNull(Me.OpenArgs) Then Exit Sub
     Select Case Me.OpenArgs
         Case "NewOrder"
-            'VLRN 'VLRN DoCmd.GoToRecord , , acNewRec
+            'VLRN DoCmd.GoToRecord , , acNewRec
         Case "Invoices"
             ' the invoice finder has already filtered the form
         Case Else
@@ -1335,14 +1335,14 @@ Private Sub cmdNext_Click()
 End Sub
 
 Private Sub cmdNewOrder_Click()
-    'VLRN 'VLRN DoCmd.GoToRecord , , acNewRec
+    'VLRN DoCmd.GoToRecord , , acNewRec
     Screen.ActiveForm.Controls( "cboCustomerID").SetFocus	'VLRN DoCmd.GoToControl "cboCustomerID"
 End Sub
 
 Private Sub cmdDeleteOrder_Click()
     If MsgBox("Delete order " & Me!OrderID & " with all its lines?", vbQuestion + vbYesNo, "Delete Order") = vbYes Then
         'VLRN DoCmd.SetWarnings False
-        'VLRN 'VLRN DoCmd.RunCommand acCmdDeleteRecord
+        'VLRN DoCmd.RunCommand acCmdDeleteRecord
         'VLRN DoCmd.SetWarnings True
     End If
 End Sub
@@ -1356,7 +1356,7 @@ Function InitializeComboBoxes()
     gvarreturn = additems("USA;Canada;Mexico;UK;France;Germany;Brazil", me!cboShipCountry, "String")
 End Function
 Private Sub datOrders_Reposition()
-    txtOrderSubtotal.text =DSum("[Quantity]*[UnitPrice]*(1-[Discount])","Order Details","[OrderID]=" & Nz([OrderID],0))
+    'VLRN txtOrderSubtotal.text =DSum("[Quantity]*[UnitPrice]*(1-[Discount])","Order Details","[OrderID]=" & Nz([OrderID],0))
     datOrders_Subform.RecordSource="Select * from [qrydatOrders1] INNER JOIN [Orders] ON [qrydatOrders1].[OrderID] = [Orders].[OrderID] Where [Orders].[OrderID]=" & datOrders.Recordset.Fields("OrderID")
     datOrders_Subform.refresh
     datOrders_Subform.Recordset.Movelast

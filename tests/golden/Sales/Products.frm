@@ -807,10 +807,10 @@ Option Explicit
 
 Private Sub Form_Open(Cancel As Integer)
     ' Only managers may change prices
-    'VLRN If CurrentUser <> "Admin" And CurrentUser <> "Manager" Then
+    'VLRN If CurrentUser() <> "Admin" And CurrentUser() <> "Manager" Then
     'VLRN Me!txtUnitPrice.Locked = True
-    Me!cmdRaisePrices.Enabled = False
-End If
+    'VLRN Me!cmdRaisePrices.Enabled = False
+    'VLRN End If
 End Sub
 
 Private Sub Form_Current()
@@ -846,7 +846,7 @@ Function InitializeButtons()
     imgCategory.picture =loadpicture(app.path & "\bitmaps\products.bmp")
 End Function
 Private Sub datProducts_Reposition()
-    txtStockValue.text =[UnitsInStock]*[UnitPrice]
+    txtStockValue.text =datProducts.Recordset.Fields("UnitsInStock")*datProducts.Recordset.Fields("UnitPrice")
     Call Form_Current
 End Sub
 Function InitialDataCtlCaptions()

@@ -31,14 +31,14 @@ Public Function ClearStatus() As Boolean
 End Function
 
 Public Function ShowAbout()
-    'VLRN MsgBox APP_TITLE & " version " & APP_VERSION & vbCrLf & "Signed in as " & CurrentUser & " since " & Format(gdtmStarted, "Short Time"), vbInformation, "About " & APP_TITLE
+    'VLRN MsgBox APP_TITLE & " version " & APP_VERSION & vbCrLf & "Signed in as " & CurrentUser() & " since " & Format(gdtmStarted, "Short Time"), vbInformation, "About " & APP_TITLE
 End Function
 
 ' Opens the Orders form; over the Customers form it shows that customer's orders
 Public Function OpenOrders()
     If IsLoaded("Customers") Then
         If Not IsNull(Customers!txtCustomerID) Then
-            Orders.Show	'VLRN DoCmd.OpenForm "Orders", , , "[CustomerID]=" & Customers!txtCustomerID
+            Orders.Show	'VLRN DoCmd.OpenForm "Orders", , , "[CustomerID]=" & Forms!Customers!txtCustomerID
             Exit Function
         End If
     End If
@@ -58,24 +58,24 @@ Public Function FillQuarterList(ctl As Control, varID As Variant, lngRow As Long
     Dim varReturn As Variant
 
     Select Case intCode
-            'VLRN Case acLBInitialize
+        Case 0	'VLRN Case acLBInitialize
             varReturn = True
-            'VLRN Case acLBOpen
+        Case 1	'VLRN Case acLBOpen
             varReturn = Timer
-            'VLRN Case acLBGetRowCount
+        Case 3	'VLRN Case acLBGetRowCount
             varReturn = 4
-            'VLRN Case acLBGetColumnCount
+        Case 4	'VLRN Case acLBGetColumnCount
             varReturn = 2
-            'VLRN Case acLBGetColumnWidth
+        Case 5	'VLRN Case acLBGetColumnWidth
             ' -1 keeps the width of the ColumnWidths property
             varReturn = -1
-            'VLRN Case acLBGetValue
+        Case 6	'VLRN Case acLBGetValue
             If lngCol = 0 Then
                 varReturn = lngRow + 1
             Else
                 varReturn = "Quarter " & (lngRow + 1) & " (" & Format(DateSerial(2000, lngRow * 3 + 1, 1), "mmm") & " - " & Format(DateSerial(2000, lngRow * 3 + 3, 1), "mmm") & ")"
             End If
-            'VLRN Case acLBEnd
+        Case 9	'VLRN Case acLBEnd
             ' nothing to release
     End Select
     FillQuarterList = varReturn

@@ -18,7 +18,7 @@ Public Function InitApplication() As Boolean
 
     On Error GoTo Err_InitApplication
 
-    'VLRN gstrUserName = CurrentUser
+    'VLRN gstrUserName = CurrentUser()
     gdtmStarted = Now
     SysCmd 4, "Starting " & APP_TITLE & " " & APP_VERSION & "..."
 
