@@ -73,11 +73,11 @@ void WriteAdded(CodeFileState& state, std::string_view line) {
 }
 
 // The calls of the form's generated initialisers; a generated Form_Load also
-// fills the data-control captions. Long property values come first: the list
-// fillers read the Tags they may set.
+// fills the data-control captions. The values set on loading come first: the
+// list fillers read the Tags they may set.
 void WriteLoadCalls(CodeFileState& state, const std::array<int, 7>& flags, bool withCaptions) {
     if (flags[6])
-        WriteAdded(state, "vReturnValue=InitialLongValues()");
+        WriteAdded(state, "vReturnValue=InitialValues()");
     if (flags[1])
         WriteAdded(state, "vReturnValue=InitializeListBoxes()");
     if (flags[2])

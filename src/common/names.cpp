@@ -104,6 +104,21 @@ std::string UniqueName(std::string name, std::vector<std::string>& used) {
     return name;
 }
 
+std::span<const std::string_view> VisualBasicGlobalNames() {
+    static constexpr std::string_view kGlobals[] = {
+        "App",      "Clipboard", "Screen", "Printer", "Printers", "Forms",  "Debug", "Err",
+        "Licenses", "VB",        "VBA",    "VBRUN",   "DAO",      "Access", "stdole"};
+    return kGlobals;
+}
+
+bool IsVisualBasicGlobalName(std::string_view name) {
+    for (std::string_view global : VisualBasicGlobalNames()) {
+        if (IEquals(global, name))
+            return true;
+    }
+    return false;
+}
+
 std::string FileNameFromPath(std::string_view path) {
     size_t pos = path.find_last_of("\\/");
     return std::string(pos == std::string_view::npos ? path : path.substr(pos + 1));

@@ -1,6 +1,7 @@
 // The file-name and identifier forms of Access object names.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,11 @@ std::string MakeVBName(std::string_view name);
 // `name`, with "A" appended until no name in `used` equals it (ignoring case,
 // as Visual Basic does); the result is added to `used`.
 std::string UniqueName(std::string name, std::vector<std::string>& used);
+// Names a form, module or project of a Visual Basic project may not have:
+// the objects Visual Basic itself provides (App, Screen, Forms, ...) and the
+// libraries a converted project references (VB, VBA, DAO, Access).
+std::span<const std::string_view> VisualBasicGlobalNames();
+bool IsVisualBasicGlobalName(std::string_view name);
 // As MakeVBName, keeping leading "_".
 std::string MakeMacroName(std::string_view name);
 // The part after the last path separator ("\" or "/"); the whole text when none.

@@ -84,7 +84,7 @@ void WriteTipAndTagLines(DesignWriter& out, const FormState& state, const Access
         out.WriteLine("Tag =" + VbQuoted(tag));
 }
 
-std::string CalculatedValue(FormState& state, const std::string& target, std::string_view source) {
+std::optional<std::string> FormExpression(FormState& state, std::string_view expression) {
     ExpressionContext context;
     context.dataControl = DataControlName(state);
     const AccessForm& form = state.Form();
@@ -92,7 +92,11 @@ std::string CalculatedValue(FormState& state, const std::string& target, std::st
         const AccessControl* control = form.FindControl(std::string(name));
         return control != nullptr ? ControlName(state, *control) : std::string();
     };
-    if (std::optional<std::string> value = VbExpression(source.substr(1), context))
+    return VbExpression(expression, context);
+}
+
+std::string CalculatedValue(FormState& state, const std::string& target, std::string_view source) {
+    if (std::optional<std::string> value = FormExpression(state, source.substr(1)))
         return target + "=" + *value;
     // What Visual Basic cannot compute stays, marked, for the user to rewrite.
     WriteReportRecord(state.session.supportDb,

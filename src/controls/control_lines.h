@@ -2,6 +2,7 @@
 // convention and the optional tail lines.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,10 @@ void WriteVisibleLine(DesignWriter& out, const AccessControl& control);
 void WriteTipAndTagLines(DesignWriter& out, const FormState& state, const AccessControl& control);
 // The ToolTipText line alone, for controls whose Tag holds something else.
 void WriteToolTipLine(DesignWriter& out, const FormState& state, const AccessControl& control);
+
+// An Access expression of the form's controls and fields in Visual Basic;
+// empty when Visual Basic cannot compute it.
+std::optional<std::string> FormExpression(FormState& state, std::string_view expression);
 
 // The statement that shows a calculated control's value ("=expression"):
 // `target` (control and member) set to the expression in Visual Basic, or,

@@ -1,3 +1,6 @@
+#include <cctype>
+
+#include "code/analysis_records.h"
 #include "common/ansi_text.h"
 #include "common/string_helpers.h"
 #include "common/vb_format.h"
@@ -12,26 +15,57 @@ namespace {
 
 constexpr double kVb4Scale = 1.7635;
 
-// What a new record shows: a default that is one string literal ("AB" or
-// ="AB") is its text; any other default shows as Access stores it.
-std::string DefaultText(std::string_view value) {
-    std::string_view literal = value;
-    if (!literal.empty() && literal[0] == '=')
-        literal.remove_prefix(1);
-    literal = TrimBlanks(literal);
+// The text of a default that is one string literal ("AB" or ="AB").
+std::optional<std::string> LiteralText(std::string_view literal) {
     if (literal.size() < 2 || literal.front() != '"' || literal.back() != '"')
-        return std::string(value);
+        return std::nullopt;
     std::string text;
     for (size_t i = 1; i + 1 < literal.size(); ++i) {
         if (literal[i] == '"') {
             // Inside the literal a quote stands doubled; a lone one ends it early.
             if (literal[i + 1] != '"' || i + 2 == literal.size())
-                return std::string(value);
+                return std::nullopt;
             ++i;
         }
         text.push_back(literal[i]);
     }
     return text;
+}
+
+bool IsPlainValue(std::string_view value) {
+    if (IEquals(value, "True") || IEquals(value, "False") || IEquals(value, "Yes") ||
+        IEquals(value, "No"))
+        return true;
+    size_t i = value.starts_with("-") ? 1 : 0;
+    bool digits = false;
+    for (; i < value.size(); ++i) {
+        if (std::isdigit(static_cast<unsigned char>(value[i])) == 0 && value[i] != '.')
+            return false;
+        digits = true;
+    }
+    return digits;
+}
+
+// What a new record shows: a default that is one string literal is its
+// text, a plain value is itself; an expression (=Date()) is computed when the
+// form loads, and the box is empty until then.
+std::string DefaultText(FormState& state, const AccessControl& box) {
+    const std::string value = box.Text("DefaultValue");
+    std::string_view expression = TrimBlanks(value);
+    if (expression.starts_with("="))
+        expression = TrimBlanks(expression.substr(1));
+    if (std::optional<std::string> text = LiteralText(expression))
+        return *text;
+    if (expression.empty() || IsPlainValue(expression))
+        return std::string(expression);
+    if (std::optional<std::string> computed = FormExpression(state, expression)) {
+        state.output.Code().initialValues.Append(state.controlVbName + ".Text = " + *computed);
+    } else {
+        WriteReportRecord(state.session.supportDb,
+                          {state.fileName, reason::kAccessOnlyFeature, value, 0, {}, {}});
+        ++state.session.partiallyConvertedCount;
+    }
+    return {};
 }
 
 bool IsShortDate(std::string_view format) {
@@ -102,7 +136,7 @@ void WriteTextBox(FormState& state) {
         WriteLeft(out, state, box);
         WriteTop(out, state, box);
         WriteSize(out, "Width", box);
-        out.WriteLine("Text = " + VbQuoted(DefaultText(box.Text("DefaultValue"))));
+        out.WriteLine("Text = " + VbQuoted(DefaultText(state, box)));
         WriteTextBoxTail(state, out, box);
     }
     WriteTextBoxEvents(state);

@@ -28,6 +28,7 @@ inline constexpr std::string_view kGroupFrame = "frame of the option group ";
 // The code of a form file in the parts the conversion fills, in file order.
 struct FormCode {
     CodeText module;                // the Access form module's own code
+    CodeText initialValues;         // statements that set values when the form loads
     CodeText listBoxes;             // function InitializeListBoxes
     CodeText comboBoxes;            // function InitializeComboBoxes
     CodeText buttons;               // function InitializeButtons

@@ -404,9 +404,6 @@ class DesignReader {
         for (const std::string& name : order) {
             const std::vector<size_t>& group = byName[name];
             const ControlBlock& first = blocks_[group.front()];
-            if (!design_.formName.empty() && IEquals(name, design_.formName))
-                Fault(static_cast<size_t>(first.line - 1),
-                      "control " + name + " has the name of its form");
             FormControl control;
             control.name = first.name;
             control.className = first.className;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "common/names.h"
 #include "common/string_helpers.h"
 #include "project/code_structure_check.h"
 #include "project/design_section_check.h"
@@ -155,6 +156,10 @@ class ProjectChecker {
                 Add(projectFile_, file.projectLine,
                     "module name " + file.name +
                         " is not a Visual Basic name of at most 40 characters");
+            if (IsVisualBasicGlobalName(file.name))
+                Add(projectFile_, file.projectLine,
+                    what + " name " + file.name +
+                        " is the name of an object or library of Visual Basic");
             auto [it, added] = seen.emplace(file.name, &file);
             if (!added)
                 Add(projectFile_, file.projectLine,

@@ -152,14 +152,15 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
     }
     AppendProjectLine(session, "Form=" + fileForm + ".frm");
     // Values too long for a line of the form file are set when the form loads.
-    const CodeText longValues = TakeLongDesignValues(output.Form());
+    CodeText& initialValues = output.Code().initialValues;
+    initialValues.Append(TakeLongDesignValues(output.Form()));
     const std::vector<std::string> designLines = output.DesignLines(session.options.vb5Project);
-    session.formFeatureFlags[6] = !longValues.Empty();
+    session.formFeatureFlags[6] = !initialValues.Empty();
     CodeText code = ConvertCodeFile(session, fileForm, JoinFormCode(session, output.Code()), true,
                                     static_cast<long>(designLines.size()), &output.Names());
-    if (!longValues.Empty()) {
-        code.Append("Function InitialLongValues()");
-        code.Append(longValues);
+    if (!initialValues.Empty()) {
+        code.Append("Function InitialValues()");
+        code.Append(initialValues);
         code.Append("End Function");
     }
     SilentIndent(code);

@@ -76,7 +76,7 @@ struct Session {
     // Set by the form converter when it writes a tab control.
     bool tabControlFlag = false;
     // Index 1 to 6: list-box, combo-box and button initialisers, data-control
-    // captions, centre the form, property values too long for the form file.
+    // captions, centre the form, values set when the form loads.
     std::array<int, 7> formFeatureFlags{};
     // Set by the form converter for a form it declines.
     bool formRejected = false;

@@ -149,6 +149,10 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
 
     // Names given by an earlier conversion in this session are free again.
     session.projectNames = NameRegistry();
+    // Visual Basic's own objects and libraries: a form or module named like
+    // one gets a suffix, as a second form of one name would.
+    for (std::string_view global : VisualBasicGlobalNames())
+        session.projectNames.Claim(global);
     session.generatedNames = Session::GeneratedNames();
     session.formVbNames.clear();
     session.projectProblems.clear();

@@ -109,7 +109,7 @@ Begin VB.Form Orders
          Left = 1740
          Top = 600
          Width = 1440
-         Text = "=Date()"
+         Text = ""
          Locked =0
          HelpContextID = 0
          TabIndex =0
@@ -1465,7 +1465,11 @@ Property Get OpenArgs as string
 End Property
 Private Sub Form_Load()
     Dim vReturnValue as variant
+    vReturnValue=InitialValues()
     vReturnValue=InitializeComboBoxes()
     vReturnValue=InitialDataCtlCaptions()
     Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
 End Sub
+Function InitialValues()
+    txtOrderDate.Text = Date()
+End Function

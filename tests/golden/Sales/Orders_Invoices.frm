@@ -155,7 +155,7 @@ Begin VB.Form Orders_Invoices
       Left = 3360
       Top = 960
       Width = 1320
-      Text = "=DateSerial(Year(Date()),1,1)"
+      Text = ""
       Locked =0
       HelpContextID = 0
       TabIndex =1
@@ -200,7 +200,7 @@ Begin VB.Form Orders_Invoices
       Left = 3360
       Top = 1320
       Width = 1320
-      Text = "=Date()"
+      Text = ""
       Locked =0
       HelpContextID = 0
       TabIndex =2
@@ -485,6 +485,7 @@ Private Const SQL_BASE As String = "SELECT Orders.OrderID, Orders.OrderDate, Cus
 
 Private Sub Form_Load()
     Dim vReturnValue as variant
+    vReturnValue=InitialValues()
     Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
     RebuildInvoiceList
 End Sub
@@ -556,3 +557,7 @@ End Property
 Property Get OpenArgs as string
     OpenArgs=OpenArgsF
 End Property
+Function InitialValues()
+    txtFromDate.Text = DateSerial(Year(Date()),1,1)
+    txtToDate.Text = Date()
+End Function
