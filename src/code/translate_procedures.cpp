@@ -35,6 +35,19 @@ bool IsProcedureHeader(std::string_view line) {
            StartsWithWord(line, "Property");
 }
 
+// Whether the position of the line lies in its code: not in a string
+// literal, not in the comment that ends it.
+bool InCode(std::string_view line, size_t at) {
+    bool quoted = false;
+    for (size_t i = 0; i < at && i < line.size(); ++i) {
+        if (line[i] == '"')
+            quoted = !quoted;
+        else if (line[i] == '\'' && !quoted)
+            return false;
+    }
+    return !quoted;
+}
+
 // Names declared "... As Recordset" on the line.
 void CollectRecordsets(std::string_view line, std::vector<std::string>& names) {
     const std::string_view marker = " As Recordset";
@@ -69,8 +82,9 @@ void RecordsetFields(std::string& line, const std::vector<std::string>& names) {
             if (at == std::string::npos)
                 break;
             from = at + dotted.size();
-            // Part of a longer name (ors.Total for rs) is another variable.
-            if (at > 0 && IsIdentifierChar(line[at - 1]))
+            // Part of a longer name (ors.Total for rs) is another variable; a
+            // string or a comment holds no variable.
+            if ((at > 0 && IsIdentifierChar(line[at - 1])) || !InCode(line, at))
                 continue;
             size_t dot = at + name.size();
             if (!IsRecordsetMember(LeadingIdentifier(std::string_view(line).substr(dot + 1))))
@@ -231,6 +245,10 @@ void OptionGroups(std::string& line, const std::vector<std::string>& groups,
             size_t at = IFind(line, group, from);
             if (at == std::string::npos)
                 break;
+            if (!InCode(line, at)) {
+                from = at + group.size();
+                continue;
+            }
             from = RewriteOptionGroup(line, at, group, formNames);
         }
     }

@@ -78,7 +78,9 @@ void WriteCommandButton(FormState& state) {
         WriteFontBlock(out, button);
         if (hasPicture) {
             out.WriteLine("Tag = " + VbQuoted(picture));
-            out.WriteLine("Style = 1");
+            // A graphical button is Visual Basic 5's: Visual Basic 4 has no Style.
+            if (state.session.options.vb5Project)
+                out.WriteLine("Style = 1");
             AddButtonPicture(state, picture, name, false);
             RecordEmbeddedBitmap(state, picture);
         } else if (const std::string tag = button.Text("Tag"); !tag.empty()) {

@@ -1,5 +1,7 @@
 #include "controls/generated_procedures.h"
 
+#include <cctype>
+
 #include "code/analysis_records.h"
 #include "common/ansi_text.h"
 #include "common/string_helpers.h"
@@ -32,6 +34,48 @@ bool DeclaresReturn(const CodeText& code, size_t headerEnd) {
             return true;
     }
     return false;
+}
+
+// Whether a procedure of the code calls `name` (its name stands in the body
+// as a word).
+bool Calls(const CodeText& code, std::string_view procedure, std::string_view name) {
+    const std::optional<ProcedurePlace> place = FindProcedure(code, procedure);
+    if (!place)
+        return false;
+    const size_t end = EndOf(code, place->headerEnd);
+    for (size_t i = place->headerEnd + 1; i < end; ++i) {
+        const std::string& line = code.Lines()[i];
+        for (size_t at = IFind(line, name); at != std::string::npos;
+             at = IFind(line, name, at + 1)) {
+            const size_t after = at + name.size();
+            const auto inName = [&](size_t k) {
+                return std::isalnum(static_cast<unsigned char>(line[k])) != 0 || line[k] == '_';
+            };
+            if ((at == 0 || !inName(at - 1)) && (after >= line.size() || !inName(after)))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Lines that call a module's procedure which calls back the procedure they go
+// into would run round for ever: they run only when that procedure is not
+// already running them.
+std::vector<std::string> GuardedLines(const CodeText& module, std::string_view into,
+                                      const std::vector<std::string>& lines) {
+    bool callsBack = false;
+    for (const std::string& line : lines) {
+        const std::string_view t = TrimBlanks(line);
+        if (IStartsWith(t, "Call "))
+            callsBack = callsBack || Calls(module, ProcedureName(t.substr(5)), into);
+    }
+    if (!callsBack)
+        return lines;
+    std::vector<std::string> guarded = {"Static bVlrnRunning As Boolean",
+                                        "If Not bVlrnRunning Then", "bVlrnRunning = True"};
+    guarded.insert(guarded.end(), lines.begin(), lines.end());
+    guarded.insert(guarded.end(), {"bVlrnRunning = False", "End If"});
+    return guarded;
 }
 
 // Puts lines into the procedure at `place`: after its header, or before its end.
@@ -69,7 +113,7 @@ void GeneratedProcedures::Write(const std::string& header, const std::vector<std
         WriteReportRecord(state_.session.supportDb,
                           {state_.fileName, reason::kDuplicateProcedure, header,
                            static_cast<long>(place->header) + 1, header, header});
-        AddLines(module_, *place, body, false);
+        AddLines(module_, *place, GuardedLines(module_, name, body), false);
         return;
     }
     if (std::optional<ProcedurePlace> place = FindProcedure(events_, name)) {
@@ -88,7 +132,7 @@ bool GeneratedProcedures::AddToModuleProcedure(std::string_view name,
     std::optional<ProcedurePlace> place = FindProcedure(module_, name);
     if (!place)
         return false;
-    AddLines(module_, *place, lines, atEnd);
+    AddLines(module_, *place, GuardedLines(module_, name, lines), atEnd);
     return true;
 }
 

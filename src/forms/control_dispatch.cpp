@@ -62,10 +62,15 @@ void SetSectionTop(FormState& state, const AccessControl& control) {
 const std::string& ControlName(FormState& state, const AccessControl& control) {
     std::map<const AccessControl*, std::string>& names = state.level->controlNames;
     auto named = names.find(&control);
-    if (named == names.end())
-        named =
-            names.emplace(&control, state.output.Names().Claim(MakeVBName(control.Name()))).first;
-    return named->second;
+    if (named != names.end())
+        return named->second;
+    const std::string wanted = MakeVBName(control.Name());
+    const std::string name = state.output.Names().Claim(wanted, wanted == control.Name());
+    // The form's own code names its controls as Access does; it follows the
+    // names they got.
+    if (state.level->parent == nullptr && name != control.Name())
+        state.output.RenamedControls().emplace(control.Name(), name);
+    return names.emplace(&control, name).first->second;
 }
 
 void NameControl(FormState& state, const AccessControl& control) {

@@ -53,7 +53,8 @@ void ReserveApplicationNames(NameRegistry& names, const AccessForm& form,
         return;
     open.push_back(&form);
     for (const AccessControl& control : form.Controls()) {
-        names.Reserve(MakeVBName(control.Name()));
+        const std::string name = MakeVBName(control.Name());
+        names.Reserve(name, name == control.Name());
         if (control.ControlType() != control_type::kSubform)
             continue;
         const std::string source = SubformName(control.Text("SourceObject"));
@@ -88,7 +89,9 @@ void WriteFormBlockHead(FormState& state) {
     out.WriteLine("LinkTopic = " + VbQuoted(state.formVbName));
     out.WriteLine("MaxButton = " + VbBool(form.Property("MaxButton").AsBool()));
     out.WriteLine("MinButton = " + VbBool(form.Property("MinButton").AsBool()));
-    out.WriteLine("ShowInTaskbar = 0");
+    // Visual Basic 4 forms have no ShowInTaskbar: it would not load.
+    if (state.session.options.vb5Project)
+        out.WriteLine("ShowInTaskbar = 0");
     out.WriteLine("Top = 500");
     out.WriteLine("Width = " + width);
     out.WriteLine(

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -63,6 +64,10 @@ class FormOutput {
     // adds to them.
     NameRegistry& Names() { return names_; }
     const NameRegistry& Names() const { return names_; }
+    // The form's controls whose Visual Basic name is not their Access name:
+    // the Access name, and the name the control got.
+    std::map<std::string, std::string, ILess>& RenamedControls() { return renamed_; }
+    const std::map<std::string, std::string, ILess>& RenamedControls() const { return renamed_; }
 
     // The binary companion: entries are appended, their offsets are positions.
     std::string& Frx() { return frx_; }
@@ -78,6 +83,7 @@ class FormOutput {
     DesignBlock form_;
     FormCode code_;
     NameRegistry names_;
+    std::map<std::string, std::string, ILess> renamed_;
     std::string frx_;
 };
 

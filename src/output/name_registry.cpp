@@ -11,18 +11,23 @@ std::string WithSuffix(std::string_view base, std::string_view suffix) {
 
 }  // namespace
 
-void NameRegistry::Reserve(std::string_view name) {
+void NameRegistry::Reserve(std::string_view name, bool exact) {
     reserved_.emplace(name.substr(0, kLongestName));
+    if (exact && name.size() <= kLongestName)
+        exact_.emplace(name);
 }
 
 bool NameRegistry::IsFree(std::string_view name) const {
     return taken_.count(name) == 0 && reserved_.count(name) == 0;
 }
 
-std::string NameRegistry::Claim(std::string_view name) {
+std::string NameRegistry::Claim(std::string_view name, bool exact) {
     std::string suffix;
     std::string candidate = WithSuffix(name, suffix);
-    while (taken_.count(candidate) > 0) {
+    // The identifier itself is the exact owner's own; any other is left to its owner.
+    const bool own = exact && candidate.size() == name.size();
+    while (taken_.count(candidate) > 0 ||
+           (exact_.count(candidate) > 0 && !(own && suffix.empty()))) {
         suffix += "A";
         candidate = WithSuffix(name, suffix);
     }

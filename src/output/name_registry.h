@@ -18,12 +18,15 @@ class NameRegistry {
     // Visual Basic's longest name of a form, control or module.
     static constexpr size_t kLongestName = 40;
 
-    // A name the application will claim in this scope: no generated name takes it.
-    void Reserve(std::string_view name);
-    // An application's name, cut to the longest name; when an earlier name
-    // has it (two Access names with one identifier), "A" is appended until it
-    // is unique.
-    std::string Claim(std::string_view name);
+    // A name the application will claim in this scope: no generated name
+    // takes it. `exact`: the application's name is this identifier as it is
+    // (Order_ID), not one made of it (Order ID): it keeps it before any other.
+    void Reserve(std::string_view name, bool exact = false);
+    // An application's name, cut to the longest name; when another name has
+    // it (two Access names with one identifier), "A" is appended until it is
+    // unique. A name made of another (`exact` false) leaves the identifier to
+    // the application's name that is that identifier itself.
+    std::string Claim(std::string_view name, bool exact = false);
     // The name made up for `key`: `wanted`, or `wanted` with "_2", "_3", ...
     // when another name has it or the application may claim it. The same key
     // gives the same name every time.
@@ -42,6 +45,7 @@ class NameRegistry {
 
     std::set<std::string, ILess> taken_;
     std::set<std::string, ILess> reserved_;
+    std::set<std::string, ILess> exact_;
     std::map<std::string, std::string, std::less<>> generated_;
 };
 

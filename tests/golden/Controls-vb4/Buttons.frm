@@ -11,7 +11,6 @@ Begin VB.Form Buttons
    LinkTopic = "Buttons"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 5000
    BackColor= &HC0C0C0&
@@ -83,7 +82,6 @@ Begin VB.Form Buttons
          strikethrough = 0
       EndProperty
       Tag = "(bitmap)"
-      Style = 1
       Height = 600
       Left = 100
       TabIndex = 2
@@ -103,7 +101,6 @@ Begin VB.Form Buttons
          strikethrough = 0
       EndProperty
       Tag = "C:\Art\open.bmp"
-      Style = 1
       Height = 600
       Left = 800
       TabIndex = 3

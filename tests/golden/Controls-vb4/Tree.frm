@@ -11,7 +11,6 @@ Begin VB.Form Tree
    LinkTopic = "Tree"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 4000
    BackColor= &HC0C0C0&

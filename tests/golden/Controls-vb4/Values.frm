@@ -11,7 +11,6 @@ Begin VB.Form Values
    LinkTopic = "Values"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 8400
    BackColor= &HC0C0C0&

@@ -11,7 +11,6 @@ Begin VB.Form Detail_Only
    LinkTopic = "Detail_Only"
    MaxButton = True
    MinButton = False
-   ShowInTaskbar = 0
    Top = 500
    Width = 6000
    BackColor= &HFFFFFF&

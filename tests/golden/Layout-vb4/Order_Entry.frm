@@ -11,7 +11,6 @@ Begin VB.Form Order_EntryA
    LinkTopic = "Order_EntryA"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 3000
    BackColor= &HC0C0C0&

@@ -11,7 +11,6 @@ Begin VB.Form Page_Breaks
    LinkTopic = "Page_Breaks"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 8000
    BackColor= &HC0C0C0&

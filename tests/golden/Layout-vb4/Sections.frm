@@ -11,7 +11,6 @@ Begin VB.Form Sections
    LinkTopic = "Sections"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 7000
    BackColor= &HC0C0C0&

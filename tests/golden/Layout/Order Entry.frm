@@ -27,7 +27,7 @@ Begin VB.Form Order_Entry
    EndProperty
    ForeColor=&H00000000&
    HelpContextID=0
-   Begin VB.Label Text_1
+   Begin VB.Label Text_1A
       BackColor= &HFFFFFF&
       BackStyle=0
       BorderStyle=0
@@ -48,7 +48,7 @@ Begin VB.Form Order_Entry
       Top = 100
       Width = 1200
    End
-   Begin VB.Label Text_1A
+   Begin VB.Label Text_1
       BackColor= &HFFFFFF&
       BackStyle=0
       BorderStyle=0

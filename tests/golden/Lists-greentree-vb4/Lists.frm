@@ -11,7 +11,6 @@ Begin VB.Form Lists
    LinkTopic = "Lists"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 7200
    BackColor= &HC0C0C0&

@@ -11,7 +11,6 @@ Begin VB.Form Plain
    LinkTopic = "Plain"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 3000
    BackColor= &HC0C0C0&

@@ -11,7 +11,6 @@ Begin VB.Form Remote_Lines
    LinkTopic = "Remote_Lines"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 3000
    BackColor= &HC0C0C0&

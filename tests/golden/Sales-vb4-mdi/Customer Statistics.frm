@@ -11,7 +11,6 @@ Begin VB.Form Customer_Statistics
    LinkTopic = "Customer_Statistics"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 8400
    BackColor= &H8000000F&

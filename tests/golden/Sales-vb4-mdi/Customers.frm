@@ -11,7 +11,6 @@ Begin VB.Form Customers
    LinkTopic = "Customers"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 8760
    BackColor= &H8000000F&

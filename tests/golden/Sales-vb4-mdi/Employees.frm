@@ -11,7 +11,6 @@ Begin VB.Form Employees
    LinkTopic = "Employees"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 7560
    BackColor= &H8000000F&

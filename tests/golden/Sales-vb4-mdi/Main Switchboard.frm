@@ -11,7 +11,6 @@ Begin VB.Form Main_Switchboard
    LinkTopic = "Main_Switchboard"
    MaxButton = False
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 7200
    BackColor= &H8000000F&
@@ -258,7 +257,6 @@ Begin VB.Form Main_Switchboard
          strikethrough = 0
       EndProperty
       Tag = "C:\Sales\Bitmaps\help.bmp"
-      Style = 1
       Height = 420
       Left = 3960
       TabIndex = 7
@@ -320,7 +318,6 @@ Begin VB.Form Main_Switchboard
          strikethrough = 0
       EndProperty
       Tag = "(bitmap)"
-      Style = 1
       Height = 660
       Left = 6240
       TabIndex = 8

@@ -11,7 +11,6 @@ Begin VB.Form Orders_Subform
    LinkTopic = "Orders_Subform"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 6480
    BackColor= &H8000000F&

@@ -11,7 +11,6 @@ Begin VB.Form Orders
    LinkTopic = "Orders"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 9840
    BackColor= &H8000000F&

@@ -11,7 +11,6 @@ Begin VB.Form Orders_Invoices
    LinkTopic = "Orders_Invoices"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 7440
    BackColor= &H8000000F&

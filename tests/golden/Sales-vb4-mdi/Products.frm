@@ -11,7 +11,6 @@ Begin VB.Form Products
    LinkTopic = "Products"
    MaxButton = True
    MinButton = True
-   ShowInTaskbar = 0
    Top = 500
    Width = 7920
    BackColor= &H8000000F&

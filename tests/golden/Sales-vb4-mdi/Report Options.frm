@@ -11,7 +11,6 @@ Begin VB.Form Report_Options
    LinkTopic = "Report_Options"
    MaxButton = False
    MinButton = False
-   ShowInTaskbar = 0
    Top = 500
    Width = 7560
    BackColor= &H8000000F&

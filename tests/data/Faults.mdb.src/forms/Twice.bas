@@ -1,0 +1,36 @@
+Version =17
+Begin Form
+    Caption ="One subform twice"
+    Width =6000
+    RecordSource ="People"
+    Begin
+        Begin Section
+            Height =3000
+            Name ="Detail"
+            Begin
+                Begin Subform
+                    Name ="sfrFirst"
+                    SourceObject ="Twice Part"
+                    LinkMasterFields ="PersonID"
+                    LinkChildFields ="PersonID"
+                    Left =100
+                    Top =100
+                    Width =4500
+                    Height =1000
+                    TabIndex =0
+                End
+                Begin Subform
+                    Name ="sfrSecond"
+                    SourceObject ="Twice Part"
+                    LinkMasterFields ="PersonID"
+                    LinkChildFields ="PersonID"
+                    Left =100
+                    Top =1500
+                    Width =4500
+                    Height =1000
+                    TabIndex =1
+                End
+            End
+        End
+    End
+End

@@ -1,0 +1,4 @@
+CREATE TABLE [Individuals] (
+  [IndividualID] LONG,
+  [FullName] VARCHAR (40)
+)
