@@ -350,6 +350,13 @@ TEST_F(ProjectCheckTest, LabelsContinuationsAndExpressions) {
     EXPECT_FINDING(findings, "M.bas", 18, "more than 24 line continuations");
     EXPECT_EQ(findings.size(), 9u) << AllText(findings);
 
+    // A name with blanks left in a statement reads as a call with arguments
+    // that are no expressions.
+    const auto blanks = CheckModule(
+        {"Public Sub T()", "    datOrder Entry 5.Refresh", "    Beep 1, 2 + 3", "End Sub"});
+    EXPECT_FINDING(blanks, "M.bas", 4, "no operator or comma between Entry and 5");
+    EXPECT_FALSE(Has(blanks, "M.bas", 5, "no operator")) << AllText(blanks);
+
     const auto last = CheckModule({"Public Sub T()", "End Sub", "' the end _"});
     EXPECT_TRUE(last.empty()) << AllText(last);  // a comment continued onto nothing
     const auto dangling = CheckModule({"Public Sub T()", "    x = 1 + _"});

@@ -3,6 +3,7 @@
 
 #include "code/translate_line.h"
 #include "common/string_helpers.h"
+#include "output/form_output.h"
 #include "test_support.h"
 
 namespace velorin {
@@ -44,11 +45,22 @@ class TranslateLineTest : public ::testing::Test {
         app.AddQueryDef({"qryUpdatePrices", "UPDATE Products SET x = 1", 48, {}});
         app.AddQueryDef({"qryDelete", "DELETE * FROM Temp", 32, {}});
         app.AddQueryDef({"qryList", "SELECT * FROM Products", 0, {}});
+        // The form's data controls, by the names they were given.
+        formNames.Generate(name_key::kFormDataControl, "datOrders");
+        formNames.Generate(std::string(name_key::kListDataControl) + "lstCustomers",
+                           "datlstCustomers");
+        formNames.Generate(std::string(name_key::kListDataControl) + "lst_Orders",
+                           "datlst_Orders_2");
+        formNames.Generate(std::string(name_key::kSubformDataControl) + "sfrLines",
+                           "datOrder_Lines");
+        formNames.Claim("txtTotal");
+        formNames.Claim("lstCustomers");
     }
 
     Translation Translate(const std::string& line) {
         CodeText before;
         CodeFileState state(session, before);
+        state.formNames = &formNames;
         state.moduleName = "Orders";
         state.routine = "Private Sub cmdGo_Click";
         state.lineNumber = 7;
@@ -94,6 +106,7 @@ class TranslateLineTest : public ::testing::Test {
     AccessApplication app;
     ScriptedUi ui;
     Session session;
+    NameRegistry formNames;
     sqlite3_int64 lastId = 0;
 };
 
@@ -300,9 +313,12 @@ TEST_F(TranslateLineTest, TranslatedWithNote) {
          "Screen.ActiveForm.PrintForm"},
         {"DoCmd.OpenQuery \"qryUpdatePrices\"", "db.Execute \"qryUpdatePrices\"", 7,
          "db.Execute \"qryUpdatePrices\""},
-        {"Me!lstCustomers.Requery", "Me!datlstCustomers.Refresh", 7, "Me!datlstCustomers.Refresh"},
-        {"Me![lst Orders].Requery", "Me!datlst_Orders.Refresh", 7, "Me![lst Orders]dat.Refresh"},
+        {"Me!lstCustomers.Requery", "datlstCustomers.Refresh", 7, "datlstCustomers.Refresh"},
+        {"Me![lst Orders].Requery", "datlst_Orders_2.Refresh", 7, "datlst_Orders_2.Refresh"},
         {"Me.Requery", "datOrders.Refresh", 7, "datOrders.Refresh"},
+        {"Me.sfrLines.Requery", "datOrder_Lines.Refresh", 7, "datOrder_Lines.Refresh"},
+        {"If x Then lstCustomers.Requery", "If x Then datlstCustomers.Refresh", 7,
+         "If x Then datlstCustomers.Refresh"},
     };
     for (const Case& c : cases) {
         Translation t = Translate(c.input);
@@ -322,10 +338,9 @@ TEST_F(TranslateLineTest, TheOldTextAfterTheMarkerStaysAsTheApplicationWroteIt) 
     // A line commented out keeps its text as the application wrote it.
     Translation user = Translate("x = CurrentUser()");
     EXPECT_EQ(user.line, "'VLRN x = CurrentUser()");
-    Translation requery = Translate("If IsLoaded(\"Products\") Then Forms!Products.Requery");
-    EXPECT_EQ(requery.line,
-              "If IsLoaded(\"Products\") Then GetFormFromName(\"datProducts\").Refresh\t'VLRN If "
-              "IsLoaded(\"Products\") Then Forms!Products.Requery");
+    Translation requery =
+        Translate("If IsLoaded(\"Orders\") Then Forms!Orders!lstCustomers.Requery");
+    EXPECT_EQ(requery.line, "'VLRN If IsLoaded(\"Orders\") Then Forms!Orders!lstCustomers.Requery");
 }
 
 TEST_F(TranslateLineTest, MoveSizeKeepsAHintInFront) {
@@ -404,7 +419,28 @@ TEST_F(TranslateLineTest, RunMacroRepeatsAsLoops) {
     EXPECT_EQ(both.line, "Next\t'VLRN DoCmd.RunMacro \"M\", 2, \"[x]\"");
 }
 
+// A requery the converted form cannot carry out is marked; one of anything
+// but a form or its controls keeps its own Requery.
+TEST_F(TranslateLineTest, RequeriesOfWhatHasNoDataControl) {
+    for (const char* input : {"Me!txtTotal.Requery", "Forms!Orders.Requery",
+                              "GetFormFromName(strName).Requery", "Forms(\"Orders\").Requery"}) {
+        Translation t = Translate(input);
+        EXPECT_EQ(t.line, std::string("'VLRN ") + input) << input;
+        EXPECT_EQ(t.records, (std::vector<Record>{Rec(6, input)})) << input;
+    }
+    for (const char* input : {"rs.Requery", "If Not rs Is Nothing Then rs.Requery"}) {
+        Translation t = Translate(input);
+        EXPECT_EQ(t.line, input);
+        EXPECT_TRUE(t.records.empty()) << input;
+    }
+    formNames = NameRegistry();
+    Translation t = Translate("Me.Requery");
+    EXPECT_EQ(t.line, "'VLRN Me.Requery") << "a form without a data control";
+}
+
 TEST_F(TranslateLineTest, UnboundListsAreRefilled) {
+    formNames = NameRegistry();
+    formNames.Claim("lst");
     session.options.listBoxBound = false;
     Translation t = Translate("Me!lstCustomers.Requery");
     const std::string fill =
@@ -416,10 +452,9 @@ TEST_F(TranslateLineTest, UnboundListsAreRefilled) {
               "gvarreturn = additems(gettoken(Me!lst_A.Tag,2,\"~\"), Me!lst_A, \"Jet\")\t'VLRN "
               "Me![lst A].Requery");
     EXPECT_EQ(bracket.records.at(0).translated,
-              "gvarreturn = additems(gettoken(Me![lst A].Tag,2,\"~\"), Me![lst A], \"Jet\")");
+              "gvarreturn = additems(gettoken(Me!lst_A.Tag,2,\"~\"), Me!lst_A, \"Jet\")");
     session.options.listBoxType = 1;
-    EXPECT_TRUE(Translate("lst.Requery")
-                    .line.starts_with("'VLRN lst.Requery"));  // no qualifier: nothing to refill
+    EXPECT_TRUE(Translate("lst.Requery").line.starts_with("gvarreturn = additemsGT("));
     EXPECT_TRUE(Translate("Me!lstA.Requery").line.starts_with("gvarreturn = additemsGT("));
 }
 

@@ -1,97 +1,131 @@
-// A list's Requery becomes a Refresh of its data control (bound lists) or a
-// refill through the support module's additems functions (unbound lists).
+// A Requery becomes the Refresh of the data control that holds the rows: the
+// form's own (Me.Requery), a bound list's, or an embedded subform's; an
+// unbound list is filled again by the support module's additems functions. A
+// form has no Requery in Visual Basic: any other form's is marked. Anything
+// else (a recordset) keeps its Requery.
 #include "code/analysis_records.h"
+#include "code/form_reference.h"
 #include "code/statement_rules.h"
 #include "code/translation_outcomes.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
+#include "common/string_helpers.h"
 #include "output/form_output.h"
 
 namespace velorin {
 namespace {
 
-bool EndsTheQualifier(char c) {
-    return c == ']' || c == '!' || c == '.' || c == ' ';
+// Where the object a member is asked of begins, reading back from `end`:
+// names, "." and "!", [bracketed names] and (argument lists).
+size_t ObjectStart(std::string_view line, size_t end) {
+    size_t i = end;
+    while (i > 0) {
+        const char c = line[i - 1];
+        if (IsIdentifierChar(c) || c == '.' || c == '!') {
+            --i;
+        } else if (c == ']') {
+            const size_t open = line.rfind('[', i - 1);
+            if (open == std::string_view::npos)
+                break;
+            i = open;
+        } else if (c == ')') {
+            int depth = 0;
+            size_t k = i;
+            while (k > 0) {
+                --k;
+                if (line[k] == ')')
+                    ++depth;
+                else if (line[k] == '(' && --depth == 0)
+                    break;
+            }
+            if (depth != 0)
+                break;
+            i = k;
+        } else {
+            break;
+        }
+    }
+    return i;
 }
 
-std::string Without(std::string text, char a, char b) {
-    std::string out;
-    for (char c : text) {
-        if (c != a && c != b)
-            out.push_back(c);
+// The control a reference names on the form itself: "X" of Me!X, Me.X,
+// Me![X] or [X]; empty for anything else.
+std::string OwnControl(std::string_view object) {
+    std::string_view rest = object;
+    if (IStartsWith(rest, "Me!") || IStartsWith(rest, "Me."))
+        rest.remove_prefix(3);
+    else if (!rest.starts_with("["))
+        return {};
+    if (rest.starts_with("[") && rest.ends_with("]"))
+        return MakeVBName(rest.substr(1, rest.size() - 2));
+    return LeadingIdentifier(rest).size() == rest.size() ? std::string(rest) : std::string();
+}
+
+bool IsFormReference(const CodeFileState& state, std::string_view object) {
+    if (IStartsWith(object, "GetFormFromName(") || IStartsWith(object, "Forms"))
+        return true;
+    for (const std::string& form : state.session.convertedFormNames) {
+        if (!form.empty() && IEquals(MakeVBName(form), object))
+            return true;
     }
-    return out;
+    return false;
+}
+
+// The unbound list filled again from the source in its Tag.
+std::string Refill(const CodeFileState& state, const std::string& list) {
+    const std::string g = state.session.options.listBoxType == 1 ? "GT" : "";
+    return "gvarreturn = additems" + g + "(gettoken(" + list + ".Tag,2,\"~\"), " + list +
+           ", \"Jet\")";
 }
 
 }  // namespace
 
 void ApplyListRequeryRule(CodeFileState& state) {
     const std::string line = state.line;
-    const ConversionOptions& options = state.session.options;
     const size_t requery = IFind(line, ".REQUERY");
-    const std::string asWritten = line.substr(0, requery);
-    // A form an expression gives (GetFormFromName(x).Requery): which data
-    // control it has cannot be known here.
-    if (asWritten.ends_with(")")) {
-        CommentedOut(state, reason::kArgumentsNotConverted);
+    const size_t start = ObjectStart(line, requery);
+    const std::string object = line.substr(start, requery - start);
+    const std::string before = line.substr(0, start);
+    const std::string after = line.substr(requery + 8);
+    const NameRegistry* names = state.formNames;
+
+    auto refreshed = [&](const std::string& dataControl) {
+        TranslatedWithNote(state, reason::kTranslatedCheck,
+                           before + dataControl + ".Refresh" + after);
+    };
+    if (IEquals(object, "Me")) {
+        const std::string data = names ? names->Find(name_key::kFormDataControl) : std::string();
+        if (data.empty())
+            CommentedOut(state, reason::kArgumentsNotConverted);
+        else
+            refreshed(data);
         return;
     }
-    std::string p = asWritten;
-    while (!p.empty() && !EndsTheQualifier(p.back()))
-        p.pop_back();
-
-    if (!p.empty()) {
-        std::string prefix, control;
-        const bool bracket = p.back() == ']';
-        if (bracket) {
-            size_t open = p.find('[');
-            size_t close = p.find(']');
-            prefix = p.substr(0, open == std::string::npos ? 0 : open);
-            control = open == std::string::npos || close < open
-                          ? std::string()
-                          : MakeVBName(p.substr(open + 1, close - open - 1));
+    std::string control = OwnControl(object);
+    // A bare name is a control when the form has a control of that name.
+    if (control.empty() && names != nullptr && LeadingIdentifier(object).size() == object.size() &&
+        names->IsTaken(object))
+        control = object;
+    if (!control.empty()) {
+        const std::string list =
+            names ? names->Find(std::string(name_key::kListDataControl) + control) : std::string();
+        const std::string subform =
+            names ? names->Find(std::string(name_key::kSubformDataControl) + control)
+                  : std::string();
+        if (!list.empty() || !subform.empty()) {
+            refreshed(list.empty() ? subform : list);
+        } else if (!state.session.options.listBoxBound) {
+            const std::string text = before + Refill(state, "Me!" + control) + after;
+            TranslatedWithNote(state, reason::kTranslatedCheck, text);
         } else {
-            prefix = p;
-            control = line.substr(p.size(), requery - p.size());
-        }
-        if (options.listBoxBound) {
-            std::string dataControl = "dat" + control;
-            if (state.formNames != nullptr) {
-                const std::string given =
-                    state.formNames->Find(std::string(name_key::kListDataControl) + control);
-                if (!given.empty())
-                    dataControl = given;
-            }
-            std::string newText = prefix + dataControl + ".Refresh";
-            TranslatedWithNote(state, reason::kTranslatedCheck, newText,
-                               bracket ? p + "dat" + "." + "Refresh" : newText);
-        } else {
-            const std::string g = options.listBoxType == 1 ? "GT" : "";
-            auto text = [&](const std::string& list) {
-                return "gvarreturn = additems" + g + "(gettoken(" + list + ".Tag,2,\"~\")" + ", " +
-                       list + ", \"Jet\")";
-            };
-            TranslatedWithNote(state, reason::kTranslatedCheck, text(prefix + control),
-                               text(asWritten));
+            CommentedOut(state, reason::kArgumentsNotConverted);
         }
         return;
     }
-
-    std::string p2 = line.substr(0, requery + 1);
-    if (IStartsWith(line, "Me") && p2.size() <= 3)
-        p2 = state.moduleName + ".";
-    if (options.listBoxBound) {
-        std::string dataControl = "dat" + Without(p2, '[', ']') + "Refresh";
-        // The form's own data control, by the name it was given.
-        if (state.formNames != nullptr && p2 == state.moduleName + ".") {
-            const std::string given = state.formNames->Find(name_key::kFormDataControl);
-            if (!given.empty())
-                dataControl = given + ".Refresh";
-        }
-        TranslatedWithNote(state, reason::kTranslatedCheck, dataControl, "dat" + p2 + "Refresh");
-    } else {
+    // A form of the project: Visual Basic's forms have no Requery.
+    if (IsFormReference(state, object))
         CommentedOut(state, reason::kArgumentsNotConverted);
-    }
+    // Anything else, a recordset for one, keeps its own Requery.
 }
 
 }  // namespace velorin

@@ -293,7 +293,8 @@ void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformContro
     level.parent = parent;
     level.dataControl = "dat" + MakeVBName(subform.Name());
     if (!subform.Text("RecordSource").empty())
-        level.dataControl = state.output.Names().Generate(level.dataControl);
+        level.dataControl = state.output.Names().Generate(
+            std::string(name_key::kSubformDataControl) + state.controlVbName, level.dataControl);
     state.level = &level;
     state.isSubform = true;
     StartLevel(state, level);

@@ -178,7 +178,10 @@ void WriteDatasheetGrid(FormState& state, const AccessForm& subform) {
                   control,
                   out,
                   name,
-                  recordSource.empty() ? std::string() : names.Generate("dat" + name),
+                  recordSource.empty() ? std::string()
+                                       : names.Generate(std::string(name_key::kSubformDataControl) +
+                                                            state.controlVbName,
+                                                        "dat" + name),
                   false,
                   false,
                   !recordSource.empty(),

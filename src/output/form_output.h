@@ -24,6 +24,8 @@ inline constexpr std::string_view kToolbar = "toolbar";
 // + the control's name: a list's, combo's or option group's generated control.
 inline constexpr std::string_view kListDataControl = "data control of the list ";
 inline constexpr std::string_view kGroupFrame = "frame of the option group ";
+// + the subform control's name: the data control of the form it embeds.
+inline constexpr std::string_view kSubformDataControl = "data control of the subform ";
 }  // namespace name_key
 
 // The code of a form file in the parts the conversion fills, in file order.

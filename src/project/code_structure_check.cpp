@@ -1016,6 +1016,9 @@ class CodeChecker {
         }
         if (!InScope(name) && !IsBuiltInProcedure(name) && !(context_.isForm && IsFormMethod(name)))
             RecordCall(t, b, k, e, {}, true);
+        // Each argument is one expression: "X a b" passes no argument a b.
+        for (const auto& [from, to] : SplitAtCommas(t, k, e))
+            CheckExpression(t, from, to);
         ExpressionCalls(t, k, e);
     }
 

@@ -665,7 +665,7 @@ Private Sub RebuildInvoiceList()
             strOrder = " ORDER BY Orders.OrderID;"
     End Select
     'VLRN Me!lstInvoices.RowSource = SQL_BASE & strWhere & strOrder
-    Me!datlstInvoices.Refresh	'VLRN Me!lstInvoices.Requery
+    datlstInvoices.Refresh	'VLRN Me!lstInvoices.Requery
 End Sub
 
 Private Sub lstShippers_AfterUpdate()

@@ -889,7 +889,7 @@ Private Sub Form_Open(Cancel As Integer)
 End Sub
 
 Private Sub Form_Current()
-    Me!datlstRecentOrders.Refresh	'VLRN Me!lstRecentOrders.Requery
+    datlstRecentOrders.Refresh	'VLRN Me!lstRecentOrders.Requery
 End Sub
 
 Private Sub txtProductName_Exit(Cancel As Integer)
@@ -902,7 +902,7 @@ Private Sub cboCategoryID_AfterUpdate()
 End Sub
 
 Private Sub txtUnitPrice_AfterUpdate()
-    Me!dattxtStockValue.Refresh	'VLRN Me!txtStockValue.Requery
+    'VLRN Me!txtStockValue.Requery
 End Sub
 
 Private Sub lstRecentOrders_DblClick()

@@ -62,7 +62,7 @@ Public Function ReceiveStock(ByVal lngProductID As Long, ByVal intUnits As Integ
         End If
         rs.Update
         ReceiveStock = True
-        If IsLoaded("Products") Then GetFormFromName("datProducts").Refresh	'VLRN If IsLoaded("Products") Then Forms!Products.Requery
+        'VLRN If IsLoaded("Products") Then Forms!Products.Requery
     End If
     rs.Close
 End Function

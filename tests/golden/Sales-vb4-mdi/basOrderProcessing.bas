@@ -24,7 +24,7 @@ End Function
 Public Function UseStandardShipping()
     If IsLoaded("Orders") Then
         Orders!grpShipVia = 2
-        Orders!dattxtFreight.Refresh	'VLRN Forms!Orders!txtFreight.Requery
+        'VLRN Forms!Orders!txtFreight.Requery
     End If
 End Function
 

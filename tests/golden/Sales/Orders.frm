@@ -1321,8 +1321,8 @@ End Sub
 Private Sub tabOrder_Change()
     ' Refresh the line items when their page comes up
     If Me!tabOrder.Value = 2 Then
-        Me!datsfrmOrderDetails.Refresh	'VLRN Me!sfrmOrderDetails.Requery
-        Me!dattxtOrderSubtotal.Refresh	'VLRN Me!txtOrderSubtotal.Requery
+        datOrders_Subform.Refresh	'VLRN Me!sfrmOrderDetails.Requery
+        'VLRN Me!txtOrderSubtotal.Requery
     End If
 End Sub
 
