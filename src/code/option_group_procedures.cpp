@@ -52,18 +52,6 @@ std::string GroupOf(std::string_view line, const std::vector<std::string>& group
     return {};
 }
 
-// The code of a statement line without a trailing comment, trimmed.
-std::string_view StatementOf(std::string_view line) {
-    bool quoted = false;
-    for (size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '"')
-            quoted = !quoted;
-        else if (line[i] == '\'' && !quoted)
-            return TrimBlanks(line.substr(0, i));
-    }
-    return TrimBlanks(line);
-}
-
 }  // namespace
 
 void IndexOptionGroupProcedures(CodeText& code, const std::vector<std::string>& groups) {
@@ -87,7 +75,7 @@ void IndexOptionGroupProcedures(CodeText& code, const std::vector<std::string>& 
         return;
     // "Call G_Click", "Call G_Click()" and "G_Click" pass the selected button.
     for (std::string& line : code.MutableLines()) {
-        std::string_view statement = StatementOf(line);
+        std::string_view statement = CodeBeforeComment(line);
         const bool call = IStartsWith(statement, "Call ");
         if (call)
             statement = TrimBlanks(statement.substr(5));
@@ -96,9 +84,9 @@ void IndexOptionGroupProcedures(CodeText& code, const std::vector<std::string>& 
         const auto found = indexed.find(statement);
         if (found == indexed.end() || LeadingIdentifier(statement).size() != statement.size())
             continue;
-        const size_t at = line.find(StatementOf(line));
+        const size_t at = line.find(CodeBeforeComment(line));
         line = line.substr(0, at) + "Call " + std::string(statement) + "(OptionGroupValue(" +
-               found->second + "))" + line.substr(at + StatementOf(line).size());
+               found->second + "))" + line.substr(at + CodeBeforeComment(line).size());
     }
 }
 

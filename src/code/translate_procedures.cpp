@@ -14,11 +14,6 @@
 namespace velorin {
 namespace {
 
-bool StartsWithWord(std::string_view text, std::string_view word) {
-    return IStartsWith(text, word) &&
-           (text.size() == word.size() || !IsIdentifierChar(text[word.size()]));
-}
-
 // A Sub, Function or Property header, with or without its modifiers. Other
 // Public and Private lines are module-level declarations.
 bool IsProcedureHeader(std::string_view line) {

@@ -22,26 +22,6 @@ struct Statement {
     Block block = Block::None;
 };
 
-bool StartsWithWord(std::string_view text, std::string_view word) {
-    if (!IStartsWith(text, word))
-        return false;
-    return text.size() == word.size() ||
-           !(std::isalnum(static_cast<unsigned char>(text[word.size()])) ||
-             text[word.size()] == '_');
-}
-
-// The statement without a trailing comment, trimmed.
-std::string_view CodeOf(std::string_view text) {
-    bool quoted = false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '"')
-            quoted = !quoted;
-        else if (text[i] == '\'' && !quoted)
-            return TrimWhitespace(text.substr(0, i));
-    }
-    return TrimWhitespace(text);
-}
-
 std::string_view WithoutModifiers(std::string_view text) {
     for (bool again = true; again;) {
         again = false;
@@ -56,7 +36,7 @@ std::string_view WithoutModifiers(std::string_view text) {
 }
 
 void Classify(std::string_view text, Statement& s) {
-    const std::string_view code = CodeOf(text);
+    const std::string_view code = CodeBeforeComment(text);
     const std::string_view bare = WithoutModifiers(code);
     if (StartsWithWord(bare, "Sub") || StartsWithWord(bare, "Function") ||
         (StartsWithWord(bare, "Property") && !IStartsWith(bare, "Property ="))) {

@@ -1,5 +1,7 @@
 #include "common/ansi_text.h"
 
+#include <cctype>
+
 #include <iconv.h>
 
 #include <algorithm>
@@ -242,6 +244,15 @@ bool IEquals(std::string_view a, std::string_view b) {
 
 bool IStartsWith(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && IEquals(text.substr(0, prefix.size()), prefix);
+}
+
+bool StartsWithWord(std::string_view text, std::string_view word) {
+    if (!IStartsWith(text, word))
+        return false;
+    if (text.size() == word.size())
+        return true;
+    const auto next = static_cast<unsigned char>(text[word.size()]);
+    return !(std::isalnum(next) || next == '_');
 }
 
 bool IEndsWith(std::string_view text, std::string_view suffix) {

@@ -35,6 +35,9 @@ std::string AnsiLowerCase(std::string_view text);
 std::string AnsiUpperCase(std::string_view text);
 bool IEquals(std::string_view a, std::string_view b);
 bool IStartsWith(std::string_view text, std::string_view prefix);
+// Case-insensitive: `text` begins with the keyword `word`, not with a longer
+// name that has it as a prefix ("End If" starts with End, "EndIt" does not).
+bool StartsWithWord(std::string_view text, std::string_view word);
 bool IEndsWith(std::string_view text, std::string_view suffix);
 // Case-insensitive search; npos when absent.
 size_t IFind(std::string_view text, std::string_view what, size_t from = 0);

@@ -90,6 +90,17 @@ std::string_view TrimWhitespace(std::string_view text) {
     return TrimWhere(text, [](char c) { return c == ' ' || c == '\t'; });
 }
 
+std::string_view CodeBeforeComment(std::string_view line) {
+    bool quoted = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '"')
+            quoted = !quoted;
+        else if (line[i] == '\'' && !quoted)
+            return TrimWhitespace(line.substr(0, i));
+    }
+    return TrimWhitespace(line);
+}
+
 namespace {
 
 // Calls `add` with each line: CR, LF and CR LF each end one.

@@ -26,5 +26,8 @@ std::vector<std::string_view> SplitLineViews(std::string_view content);
 std::string_view TrimBlanks(std::string_view text);
 // Blanks and tabs, as the object text and code layout allow them.
 std::string_view TrimWhitespace(std::string_view text);
+// A code line without the comment that ends it, trimmed of blanks and tabs; an
+// apostrophe inside a string literal does not start a comment.
+std::string_view CodeBeforeComment(std::string_view line);
 
 }  // namespace velorin

@@ -12,14 +12,6 @@ namespace {
 
 constexpr int kDesignIndent = 3;
 
-bool StartsWithWord(std::string_view text, std::string_view word) {
-    if (!IStartsWith(text, word))
-        return false;
-    return text.size() == word.size() ||
-           !(std::isalnum(static_cast<unsigned char>(text[word.size()])) ||
-             text[word.size()] == '_');
-}
-
 bool IsPropertyGroupStart(std::string_view t) {
     return StartsWithWord(t, "BeginProperty");
 }

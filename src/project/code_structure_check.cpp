@@ -17,40 +17,23 @@ using NameSet = std::set<std::string, ILess>;
 
 enum class BlockKind { If, Select, For, Do, While, With };
 
+struct BlockWords {
+    std::string_view opener;
+    std::string_view closer;
+};
+
+// In the order of BlockKind.
+constexpr BlockWords kBlockWords[] = {
+    {"If", "End If"},  {"Select Case", "End Select"}, {"For", "Next"}, {"Do", "Loop"},
+    {"While", "Wend"}, {"With", "End With"},
+};
+
 std::string_view OpenerName(BlockKind kind) {
-    switch (kind) {
-        case BlockKind::If:
-            return "If";
-        case BlockKind::Select:
-            return "Select Case";
-        case BlockKind::For:
-            return "For";
-        case BlockKind::Do:
-            return "Do";
-        case BlockKind::While:
-            return "While";
-        case BlockKind::With:
-            return "With";
-    }
-    return {};
+    return kBlockWords[static_cast<size_t>(kind)].opener;
 }
 
 std::string_view CloserName(BlockKind kind) {
-    switch (kind) {
-        case BlockKind::If:
-            return "End If";
-        case BlockKind::Select:
-            return "End Select";
-        case BlockKind::For:
-            return "Next";
-        case BlockKind::Do:
-            return "Loop";
-        case BlockKind::While:
-            return "Wend";
-        case BlockKind::With:
-            return "End With";
-    }
-    return {};
+    return kBlockWords[static_cast<size_t>(kind)].closer;
 }
 
 std::string_view KindName(ProcedureKind kind) {

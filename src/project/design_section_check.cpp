@@ -15,18 +15,6 @@ constexpr size_t kMostNames = 254;
 constexpr int kDeepestNesting = 25;
 constexpr long kHighestIndex = 32767;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool IsHexDigit(char c) {
-    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 size_t SkipBlanks(std::string_view text, size_t pos) {
     while (pos < text.size() && IsBlank(text[pos]))
         ++pos;

@@ -7,10 +7,6 @@
 namespace velorin {
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 // Words that may stand before a ':' without being a label.
 constexpr std::string_view kNotLabels[] = {"Else",   "End",  "Loop", "Next", "Wend", "Resume",
                                            "Return", "Stop", "Exit", "Do",   "Beep", "Rem"};

@@ -3,7 +3,6 @@
 #include "common/ansi_text.h"
 
 namespace velorin {
-namespace {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -16,6 +15,8 @@ bool IsHexDigit(char c) {
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
+
+namespace {
 
 // The end of a date literal starting with '#' at `pos`; npos when the '#'
 // does not open one (a file number, a directive).

@@ -21,6 +21,11 @@ struct VbToken {
     bool unterminated = false;  // a string the line ends inside
 };
 
+bool IsDigit(char c);
+bool IsHexDigit(char c);
+// A space or a tab.
+bool IsBlank(char c);
+
 // A letter as Visual Basic takes it in names: ASCII or a Windows-1252 letter.
 bool IsVbLetter(char c);
 bool IsVbNameChar(char c);

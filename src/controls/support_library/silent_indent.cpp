@@ -15,26 +15,6 @@ namespace {
 constexpr int kDesignIndent = 3;
 constexpr int kCodeIndent = 4;
 
-// The line without a trailing comment, trimmed.
-std::string_view CodePart(std::string_view line) {
-    bool quoted = false;
-    for (size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '"')
-            quoted = !quoted;
-        else if (line[i] == '\'' && !quoted)
-            return TrimWhitespace(line.substr(0, i));
-    }
-    return TrimWhitespace(line);
-}
-
-bool StartsWithWord(std::string_view text, std::string_view word) {
-    if (!IStartsWith(text, word))
-        return false;
-    return text.size() == word.size() ||
-           !(std::isalnum(static_cast<unsigned char>(text[word.size()])) ||
-             text[word.size()] == '_');
-}
-
 std::string_view DropModifiers(std::string_view text) {
     for (bool again = true; again;) {
         again = false;
@@ -190,12 +170,12 @@ void SilentIndent(CodeText& text) {
         }
         // A statement continued over lines (" _") is judged as one; its further
         // lines stand one level deeper.
-        std::string logical(CodePart(t));
+        std::string logical(CodeBeforeComment(t));
         size_t last = i;
-        while (last + 1 < lines.size() &&
-               (IEndsWith(CodePart(lines[last]), " _") || CodePart(lines[last]) == "_")) {
+        while (last + 1 < lines.size() && (IEndsWith(CodeBeforeComment(lines[last]), " _") ||
+                                           CodeBeforeComment(lines[last]) == "_")) {
             logical.resize(logical.size() - 1);
-            logical += CodePart(lines[++last]);
+            logical += CodeBeforeComment(lines[++last]);
         }
         int level;
         if (t[0] == '\'' || StartsWithWord(t, "Rem")) {
