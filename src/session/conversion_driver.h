@@ -32,7 +32,7 @@ struct TranslationRequest {
     std::filesystem::path templateDirectory;
 };
 
-// The Parts the driver hands work to. An empty step is skipped.
+// The steps the driver hands work to. An empty step is skipped.
 struct ConversionSteps {
     // ConvertForm(output, file name, Access name): fills the form file's output,
     // whose code already holds the form module's own code.

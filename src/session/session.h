@@ -1,5 +1,5 @@
 // The state of one conversion session: the options captured at the start, the
-// paths and names derived from them, the name lists the Parts share, the
+// paths and names derived from them, the name lists the conversion steps share, the
 // source and support databases and the user interface.
 #pragma once
 
