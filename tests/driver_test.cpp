@@ -85,7 +85,7 @@ TEST_F(DriverTest, JoinsAFormsCodeInItsFixedOrder) {
               "' captions", "' events", "' toolbar", "' menus 1", "' menus 2", "' menus 3",
               "Property Let OpenArgs(strOpenArgs as string)", "    OpenArgsF=strOpenArgs",
               // Translated like any other line: its "()" goes.
-              "End Property", "", "Property Get OpenArgs as string", "    OpenArgs=OpenArgsF",
+              "End Property", "", "Property Get OpenArgs() as string", "    OpenArgs=OpenArgsF",
               "End Property",
               // The list, combo, button and caption routines are called when the form loads.
               "Private Sub Form_Load()", "    Dim vReturnValue as variant",

@@ -42,6 +42,7 @@ class TranslateLineTest : public ::testing::Test {
   protected:
     TranslateLineTest() : session(app, testing::FreshSupportDatabase(dir), ui) {
         session.convertedFormNames = {"", "Orders", "Order Details"};
+        session.formVbNames = {{"Orders", "Orders"}, {"Order Details", "Order_Details"}};
         app.AddQueryDef({"qryUpdatePrices", "UPDATE Products SET x = 1", 48, {}});
         app.AddQueryDef({"qryDelete", "DELETE * FROM Temp", 32, {}});
         app.AddQueryDef({"qryList", "SELECT * FROM Products", 0, {}});
@@ -64,6 +65,7 @@ class TranslateLineTest : public ::testing::Test {
         state.moduleName = "Orders";
         state.routine = "Private Sub cmdGo_Click";
         state.lineNumber = 7;
+        state.isForm = true;
         state.line = line;
         TranslateLine(state);
         Translation t;
@@ -122,7 +124,6 @@ TEST_F(TranslateLineTest, Replacements) {
         {"DoCmd.RunMacro \"Print Sales\"", "Call Print_Sales"},
         {"DoCmd.RunMacro \"mcrNav.Open\", , \"\"", "Call mcrNav_Open"},
         {"Set rs = CurrentDb().OpenRecordset(s)", "Set rs = DB.OpenRecordset(s)"},
-        {"Dim a() As String", "Dim a As String"},
         {"x = Me.HelpFile", "x = App.HelpFile"},
         {"Set rs = db.CreateDynaset(\"x\", DB_OPEN_DYNASET)",
          "Set rs = db.OpenRecordset(\"x\", DBOPENDYNASET)"},
@@ -135,10 +136,7 @@ TEST_F(TranslateLineTest, Replacements) {
         {"db.CreateDatabase n, DB_LANG_GENERAL", "db.CreateDatabase n, dbLangGeneral"},
         {"Set q = db.OpenQueryDef(\"x\")", "Set q = db.QueryDefs(\"x\")"},
         {"Dim rs As Dynaset, s As Snapshot, t As TableDef",
-         "Dim rs As Recordset, s As Recordset, t As Recordset"},
-        {"Dim db As Database, rs As Recordset", "dim  rs As Recordset"},
-        {"Dim db As Database", ""},
-        {"Sub F(a, db As Database)", "Sub F(a)"},
+         "Dim rs As Recordset, s As Recordset, t As TableDef"},
         {"Set d = DBEngine(0)(0)", "Set d = db"},
         {"Me.Repaint", "Me.Refresh"},
         {"Set d = DBEngine.Workspaces(0).Databases(0)", "Set d = db"},
@@ -184,6 +182,10 @@ TEST_F(TranslateLineTest, CommentedOut) {
         {"DoCmd.OpenQuery \"qryList\", acViewNormal", 6},
         {"DoCmd.OpenQuery \"qryMissing\"", 6},
         {"DoCmd.OpenQuery strName", 6},
+        {"DoCmd.Requery txtName", 6},
+        {"DoCmd.Requery \"txtName\"", 6},
+        {"DoCmd.RunMacro strMacro", 6},
+        {"DoCmd.OpenForm \"Orders\", Mystery:=1", 6},
         {"DoCmd.OpenReport \"Invoice\"", 2},
         {"Option Compare Database", 1},
         {"Me.AllowAdditions = False", 1},
@@ -298,8 +300,8 @@ TEST_F(TranslateLineTest, TranslatedWithNote) {
         {"DoCmd.Maximize", "Screen.ActiveForm.Windowstate = 2", 7, "Me.Windowstate = 2"},
         {"DoCmd.Minimize", "Screen.ActiveForm.Windowstate = 1", 7, "Me.Windowstate = 1"},
         {"DoCmd.Restore", "Screen.ActiveForm.Windowstate = 0", 7, "Me.Windowstate = 0"},
-        {"DoCmd.Requery txtName", " txtName.requery", 7, " txtName.requery"},
-        {"DoCmd.Requery \"txtName\"", "txtName.requery", 7, "txtName.requery"},
+        {"DoCmd.Requery \"lstCustomers\"", "datlstCustomers.Refresh", 7, "datlstCustomers.Refresh"},
+        {"DoCmd.Requery", "datOrders.Refresh", 7, "datOrders.Refresh"},
         {"DoCmd.RunSQL \"DELETE * FROM Temp\"", "DB.Execute \"DELETE * FROM Temp\"", 7,
          "DB.Execute \"DELETE * FROM Temp\""},
         {"DoCmd.OpenForm \"Orders\"", "Orders.Show", 7, "Orders.Show"},
@@ -307,8 +309,10 @@ TEST_F(TranslateLineTest, TranslatedWithNote) {
          "Orders.Show vbModal "},
         {"DoCmd.OpenForm \"Orders\", WindowMode:=3", "Orders.Show vbModal ", 7,
          "Orders.Show vbModal "},
-        {"DoCmd.GoToControl \"txtName\"", "Screen.ActiveForm.Controls( \"txtName\").SetFocus", 7,
-         "Controls( \"txtName\").SetFocus"},
+        {"DoCmd.GoToControl \"txtName\"", "Screen.ActiveForm.Controls(\"txtName\").SetFocus", 7,
+         "Controls(\"txtName\").SetFocus"},
+        {"DoCmd.GoToControl \"Order ID\"", "Screen.ActiveForm.Controls(\"Order_ID\").SetFocus", 7,
+         "Controls(\"Order_ID\").SetFocus"},
         {"DoCmd.PrintOut acPages, 1, 2", "Screen.ActiveForm.PrintForm", 7,
          "Screen.ActiveForm.PrintForm"},
         {"DoCmd.OpenQuery \"qryUpdatePrices\"", "db.Execute \"qryUpdatePrices\"", 7,
@@ -350,8 +354,8 @@ TEST_F(TranslateLineTest, MoveSizeKeepsAHintInFront) {
 }
 
 TEST_F(TranslateLineTest, LinesThatEndTranslationEmpty) {
-    for (const char* input : {"Set db = CurrentDb()", "Attribute VB_Name = \"X\"",
-                              "Attribute VB_Creatable = False", "Attribute VB_Exposed = False"}) {
+    for (const char* input : {"Attribute VB_Name = \"X\"", "Attribute VB_Creatable = False",
+                              "Attribute VB_Exposed = False"}) {
         Translation t = Translate(input);
         EXPECT_EQ(t.line, "") << input;
         EXPECT_EQ(t.blank, 1) << input;
@@ -374,7 +378,7 @@ TEST_F(TranslateLineTest, ALineCommentedOutIsRecordedOnceAndLeftAsItWas) {
 
 TEST_F(TranslateLineTest, OpenFormWithOpenArgsLoadsTheFormFirst) {
     Translation t = Translate("DoCmd.OpenForm \"Orders\", , , , , , \"New\"");
-    EXPECT_EQ(t.before, (std::vector<std::string>{"Load Orders", "Orders.Openargs =  \"New\""}));
+    EXPECT_EQ(t.before, (std::vector<std::string>{"Load Orders", "Orders.Openargs = \"New\""}));
     EXPECT_EQ(t.line, "Orders.Show\t'VLRN DoCmd.OpenForm \"Orders\", , , , , , \"New\"");
     EXPECT_EQ(t.total, 2);
     EXPECT_EQ(t.lineNumber, 9);
@@ -384,38 +388,41 @@ TEST_F(TranslateLineTest, OpenFormWithOpenArgsLoadsTheFormFirst) {
     EXPECT_EQ(named.before,
               (std::vector<std::string>{"Load GetFormFromName(\"Customers\")",
                                         "GetFormFromName(\"Customers\").Openargs = \"x\""}));
-    EXPECT_EQ(
-        named.line,
-        "GetFormFromName(\"Customers\").Show\t'VLRN DoCmd.OpenForm \"Customers\", OpenArgs:=\"x\"");
+    EXPECT_EQ(named.line,
+              "GetFormFromName(\"Customers\").Show\t'VLRN DoCmd.OpenForm FormName:=\"Customers\", "
+              "OpenArgs:=\"x\"");
     EXPECT_EQ(named.records,
-              (std::vector<Record>{
-                  Rec(7, "DoCmd.OpenForm \"Customers\", OpenArgs:=\"x\"", "Customers.Show")}));
+              (std::vector<Record>{{7, "DoCmd.OpenForm FormName:=\"Customers\", OpenArgs:=\"x\"", 9,
+                                    "Customers.Show", "Private Sub cmdGo_Click"}}));
 }
 
 TEST_F(TranslateLineTest, OpenQueryOfAnActionQueryByNamedArgument) {
     Translation t = Translate("DoCmd.OpenQuery QueryName:=\"qryDelete\"");
-    EXPECT_EQ(t.line, "db.Execute \"qryDelete\"\t'VLRN DoCmd.OpenQuery \"qryDelete\"");
+    EXPECT_EQ(t.line, "db.Execute \"qryDelete\"\t'VLRN DoCmd.OpenQuery QueryName:=\"qryDelete\"");
 }
 
 TEST_F(TranslateLineTest, RunMacroRepeatsAsLoops) {
     Translation count = Translate("DoCmd.RunMacro \"Print Sales\", 3");
     EXPECT_EQ(count.before,
               (std::vector<std::string>{"Dim iRunMacroCount as Integer",
-                                        "For iRunMacroCount = 1 to  3", "Call Print_Sales"}));
+                                        "For iRunMacroCount = 1 to 3", "Call Print_Sales"}));
     EXPECT_EQ(count.line, "Next\t'VLRN DoCmd.RunMacro \"Print Sales\", 3");
     EXPECT_EQ(count.records,
               (std::vector<Record>{Rec(7, "DoCmd.RunMacro \"Print Sales\", 3", "For..Next Loop")}));
     EXPECT_EQ(count.potentially + count.total + count.notTranslated, 0);
 
-    Translation until = Translate("DoCmd.RunMacro \"M\", , \"[Count]>5\"");
-    EXPECT_EQ(until.before, (std::vector<std::string>{"Do Until [Count]>5", "Call M"}));
-    EXPECT_EQ(until.line, "Loop\t'VLRN DoCmd.RunMacro \"M\", , \"[Count]>5\"");
-    EXPECT_EQ(until.records.at(0).translated, "Do..Loop");
+    // Access runs the macro again while the expression holds.
+    Translation repeat = Translate("DoCmd.RunMacro \"M\", , \"[Count]>5\"");
+    EXPECT_EQ(repeat.before, (std::vector<std::string>{"Do While [Count]>5", "Call M"}));
+    EXPECT_EQ(repeat.line, "Loop\t'VLRN DoCmd.RunMacro \"M\", , \"[Count]>5\"");
+    EXPECT_EQ(repeat.records.at(0).translated, "Do..Loop");
+    Translation named = Translate("DoCmd.RunMacro RepeatExpression:=n < 3, MacroName:=\"mcr.Go\"");
+    EXPECT_EQ(named.before, (std::vector<std::string>{"Do While n < 3", "Call mcr_Go"}));
 
     Translation both = Translate("DoCmd.RunMacro \"M\", 2, \"[x]\"");
     EXPECT_EQ(both.before, (std::vector<std::string>{"Dim iRunMacroCount as Integer",
-                                                     "For iRunMacroCount = 1 to  2",
-                                                     "If Not [x] Then Exit For", "Call M"}));
+                                                     "For iRunMacroCount = 1 to 2",
+                                                     "If Not ([x]) Then Exit For", "Call M"}));
     EXPECT_EQ(both.line, "Next\t'VLRN DoCmd.RunMacro \"M\", 2, \"[x]\"");
 }
 

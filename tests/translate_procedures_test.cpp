@@ -123,23 +123,35 @@ TEST_F(TranslateProceduresTest, WithoutOptionGroupsNothingChangesForThem) {
     EXPECT_EQ(Run({"Sub A()", "Ship = 3", "End Sub"}), CrLf({"Sub A()", "Ship = 3", "End Sub"}));
 }
 
-TEST(FormReferences, NamesOfConvertedFormsOrALookup) {
-    const std::vector<std::string> names{"", "Orders", "Order Details"};
-    EXPECT_EQ(FormReference("\"Orders\").Caption", names), "Orders");
-    EXPECT_EQ(FormReference("[Order Details]!x", names), "Order_Details");
+TEST(FormReferences, AWholeArgumentNamesAFormOrYieldsItsName) {
+    const FormVbNames names{{"Orders", "Orders"},
+                            {"Order Details", "Order_Details"},
+                            {"Order-Details", "Order_DetailsA"}};
+    EXPECT_EQ(FormReference("\"Orders\"", names), "Orders");
+    EXPECT_EQ(FormReference("[Order Details]", names), "Order_Details");
+    // A form that had to take another name is named by the name it got.
+    EXPECT_EQ(FormReference("\"Order-Details\"", names), "Order_DetailsA");
     EXPECT_EQ(FormReference("\"Other\"", names), "GetFormFromName(\"Other\")");
-    EXPECT_EQ(FormReference("strName)", names), "GetFormFromName(strName)");
-    EXPECT_EQ(FormReference("ORDERS.x", names), "ORDERS");
-    // Entry 0 and the entries of declined forms are empty and match nothing.
+    EXPECT_EQ(FormReference("\"Say \"\"Hi\"\"\"", names), "GetFormFromName(\"Say \"\"Hi\"\"\")");
+    // An expression is the whole argument, not its first name.
+    EXPECT_EQ(FormReference("strName", names), "GetFormFromName(strName)");
+    EXPECT_EQ(FormReference("Me.txtName", names), "GetFormFromName(Me.txtName)");
+    EXPECT_EQ(FormReference("Me![txt Name]", names), "GetFormFromName(Me![txt Name])");
+    EXPECT_EQ(FormReference("\"Pick\" & \"er\"", names), "GetFormFromName(\"Pick\" & \"er\")");
     EXPECT_EQ(FormReference("\"\"", names), "GetFormFromName(\"\")");
 }
 
 TEST(FormReferences, EveryReferenceOfALineOnceInOnePass) {
-    const std::vector<std::string> names{"", "Orders"};
+    const FormVbNames names{{"Orders", "Orders"}};
     // A name that holds the opener is a name, not another reference.
     EXPECT_EQ(RewriteFormsBang("x = Forms![forms!x]!a", names),
               "x = GetFormFromName(\"forms!x\")!a");
     EXPECT_EQ(RewriteFormsCalls("Forms(\"forms(\")", names), "GetFormFromName(\"forms(\")");
+    // Strings and comments are the user's text.
+    EXPECT_EQ(RewriteFormsBang("MsgBox \"Forms!Orders\" & Forms!Orders!a ' Forms!Orders", names),
+              "MsgBox \"Forms!Orders\" & Orders!a ' Forms!Orders");
+    EXPECT_EQ(RewriteFormsBang("x = MyForms!Orders + Forms!Orders!a", names),
+              "x = MyForms!Orders + Orders!a");
     // Two hundred thousand references on one line: one pass, not one per reference.
     std::string line, expected;
     for (int i = 0; i < 200000; ++i) {

@@ -55,8 +55,10 @@ TEST(BigRiversTranslation, MarkersMatchTheirAnalysisRows) {
     TempDir dir;
     ScriptedUi ui;
     Session session(app, testing::FreshSupportDatabase(dir), ui);
-    for (const std::string& form : app.Documents(Container::Forms))
+    for (const std::string& form : app.Documents(Container::Forms)) {
         session.convertedFormNames.push_back(form);
+        session.formVbNames[form] = session.projectNames.Claim(MakeVBName(form));
+    }
 
     session.supportDb.BeginGroup();
     std::vector<std::pair<std::string, std::string>> outputs;  // module name, converted code

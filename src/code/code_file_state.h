@@ -21,7 +21,15 @@ struct CodeFileState {
     // for a module.
     const NameRegistry* formNames = nullptr;
 
-    std::string line;     // the current line, trimmed
+    std::string line;  // the current line, trimmed
+    // The current line's trailing comment, with the blanks before it: the
+    // rules see only the code.
+    std::string comment;
+    // The module gives its db another database than the application's own:
+    // db keeps its declarations.
+    bool keepsDatabaseVariable = false;
+    // The current procedure has declared the counter of a repeated macro.
+    bool runMacroCounterDeclared = false;
     std::string routine;  // current procedure header up to its "("
     long lineNumber = -2;
 

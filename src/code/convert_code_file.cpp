@@ -1,6 +1,7 @@
 #include "code/analysis_records.h"
 #include "code/code_file_state.h"
 #include "code/module_conversion.h"
+#include "code/statement_rules.h"
 #include "code/translate_line.h"
 #include "code/translate_procedures.h"
 #include "code/translation_outcomes.h"
@@ -112,6 +113,7 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
     bool formActivateSeen = false;
 
     const std::vector<std::string>& lines = input.Lines();
+    state.keepsDatabaseVariable = AssignsAnotherDatabase(lines);
     for (size_t i = 0; i < lines.size();) {
         // A statement continued with " _" is one statement: translated whole.
         size_t last = i;
@@ -140,6 +142,8 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
             TranslateLine(state);
         }
         WriteStatement(state, lines, i, last, joined);
+        if (StartsWithAny(joined, {"End Sub", "End Function", "End Property"}))
+            state.runMacroCounterDeclared = false;
         state.lineNumber += static_cast<long>(count) - 1;
         i = last + 1;
 

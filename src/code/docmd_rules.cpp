@@ -1,97 +1,85 @@
 // DoCmd actions become the Visual Basic statements that do the same, or are
 // commented out when they have no counterpart.
 #include "code/analysis_records.h"
+#include "code/docmd_call.h"
 #include "code/form_reference.h"
 #include "code/statement_rules.h"
 #include "code/translation_outcomes.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
+#include "common/vb_quote.h"
 
 namespace velorin {
 namespace {
 
-std::string FormRef(CodeFileState& state, std::string_view text) {
-    return FormReference(text, state.session.convertedFormNames);
+std::string FormRef(const CodeFileState& state, std::string_view argument) {
+    return FormReference(argument, state.session.formVbNames);
 }
 
-void CloseRule(CodeFileState& state) {
-    const std::string& line = state.line;
-    const bool closeForm = InStr(line, "acForm") > 0 || InStr(line, "a_Form") > 0 ||
-                           (line.size() >= 13 && line[12] == '2');
-    if (!closeForm) {
-        if (IEquals(line, "DoCmd.Close") || IStartsWith(line, "DoCmd.Close , ,")) {
-            TranslatedWithNote(state, reason::kTranslatedCheck, "Unload Screen.ActiveForm",
-                               "Unload Me");
-        } else {
-            CommentedOut(state, reason::kArgumentsNotConverted);
-        }
-    } else if (InStr(line, "Me.Name") > 0) {
+// What a name argument names, as written: the text of a literal, the
+// expression itself otherwise.
+std::string Named(std::string_view argument) {
+    return IsStringLiteral(argument) ? LiteralText(argument) : std::string(argument);
+}
+
+bool IsFormType(std::string_view type) {
+    return IEquals(type, "acForm") || IEquals(type, "a_Form") || type == "2";
+}
+
+void CloseRule(CodeFileState& state, const DoCmdCall& call) {
+    const std::string& type = call.Arg(0);
+    const std::string& name = call.Arg(1);
+    // Without an object, or a form without its name, Access closes the active
+    // window.
+    if ((type.empty() && name.empty()) || (IsFormType(type) && name.empty())) {
+        TranslatedWithNote(state, reason::kTranslatedCheck, "Unload Screen.ActiveForm",
+                           "Unload Me");
+    } else if (!IsFormType(type)) {
+        CommentedOut(state, reason::kArgumentsNotConverted);
+    } else if (IEquals(name, "Me.Name")) {
         // The module's name is the form's name, not an expression.
         TranslatedWithNote(state, reason::kTranslatedCheck,
-                           "Unload " + FormRef(state, "\"" + state.moduleName + "\""),
+                           "Unload " + FormRef(state, VbQuoted(state.moduleName, QuoteFor::Code)),
                            "Unload " + MakeVBName(state.moduleName));
     } else {
-        size_t comma = line.find(',');
-        std::string argument(comma == std::string::npos
-                                 ? std::string_view()
-                                 : TrimBlanks(std::string_view(line).substr(comma + 1)));
-        std::string text = "Unload " + FormRef(state, argument);
+        const std::string text = "Unload " + FormRef(state, name);
         TranslatedWithNote(state, reason::kTranslatedCheck, text, text);
     }
 }
 
-void RequeryRule(CodeFileState& state) {
-    const std::string& line = state.line;
-    std::string target = line.find('"') == std::string::npos
-                             ? std::string(MidFrom(line, 14))
-                             : std::string(MidRange(line, 16, static_cast<long>(line.size()) - 1));
-    // Without a control Access requeries the active form: ".requery" alone is no statement.
-    if (TrimBlanks(target).empty())
-        target = "Screen.ActiveForm";
-    TranslatedWithNote(state, reason::kTranslatedCheck, target + ".requery");
+// DoCmd.Requery "ctl" requeries a control of the active form, and without a
+// control the active object: in a form's code, the form itself.
+void RequeryRule(CodeFileState& state, const DoCmdCall& call) {
+    const std::string& control = call.Arg(0);
+    Requery result{Requery::Mark, {}};
+    if (state.isForm && !control.empty() && IsStringLiteral(control))
+        result = RequeryOf(state, "Me![" + LiteralText(control) + "]");
+    else if (state.isForm && control.empty())
+        result = RequeryOf(state, "Me");
+    if (result.kind == Requery::Refresh || result.kind == Requery::Refill)
+        TranslatedWithNote(state, reason::kTranslatedCheck, result.statement);
+    else
+        CommentedOut(state, reason::kArgumentsNotConverted);
 }
 
-void OpenFormRule(CodeFileState& state) {
-    state.line = ReplaceAll(state.line, "FormName:=", "");
-    const std::string& line = state.line;
-    const std::string form = FormRef(state, TrimBlanks(MidFrom(line, 15)));
-    const size_t firstComma = line.find(',');
-    if (firstComma == std::string::npos) {
-        std::string recorded =
-            std::string(MidRange(line, 17, static_cast<long>(line.size()) - 1)) + ".Show";
-        TranslatedWithNote(state, reason::kTranslatedCheck, form + ".Show", recorded);
-        return;
-    }
-    std::string openArgs;
-    size_t comma = std::string::npos;
-    int commas = 0;
-    for (size_t i = 0; i < line.size() && commas < 6; ++i) {
-        if (line[i] == ',') {
-            ++commas;
-            comma = i;
-        }
-    }
-    if (commas == 6) {
-        openArgs = line.substr(comma + 1);
-    } else if (size_t named = IFind(line, "openargs:="); named != std::string::npos) {
-        openArgs = line.substr(named + 10);
-    }
-    const bool modal = InStr(line, "acdialog") > 0 || InStr(line, "windowmode:=3") > 0 ||
-                       InStr(line, "a_dialog") > 0;
-    const std::string_view m = modal ? " vbModal " : "";
+bool IsDialog(std::string_view windowMode) {
+    return IEquals(windowMode, "acDialog") || IEquals(windowMode, "a_Dialog") || windowMode == "3";
+}
 
-    std::string recorded = std::string(MidRange(line, 17, static_cast<long>(firstComma) + 1 - 2)) +
-                           ".Show" + std::string(m);
-    RecordFinding(state, reason::kTranslatedCheck, recorded);
-    ++state.linesPotentiallyConverted;
+void OpenFormRule(CodeFileState& state, const DoCmdCall& call) {
+    const std::string form = FormRef(state, call.Arg(0));
+    const std::string& openArgs = call.Arg(6);
+    const std::string_view modal = IsDialog(call.Arg(5)) ? " vbModal " : "";
+    const std::string recorded = Named(call.Arg(0)) + ".Show" + std::string(modal);
     if (!openArgs.empty()) {
         state.out.Append("Load " + form);
         state.out.Append(form + ".Openargs = " + openArgs);
         state.totalLines += 2;
         state.lineNumber += 2;
     }
-    state.line = form + ".Show" + std::string(m) + "\t" + std::string(kMarker) + line;
+    TranslatedWithNote(state, reason::kTranslatedCheck, form + ".Show" + std::string(modal),
+                       recorded);
 }
 
 bool IsActionQuery(int type) {
@@ -109,69 +97,79 @@ bool IsActionQuery(int type) {
     }
 }
 
-void OpenQueryRule(CodeFileState& state) {
-    state.line = ReplaceAll(state.line, "QueryName:=", "");
-    const std::string& line = state.line;
-    size_t comma = line.find(',');
-    long last =
-        comma == std::string::npos ? static_cast<long>(line.size()) : static_cast<long>(comma);
-    std::string quoted(TrimBlanks(MidRange(line, 16, last)));
+void OpenQueryRule(CodeFileState& state, const DoCmdCall& call) {
+    const std::string& name = call.Arg(0);
     // A query that is not found, or a name that is no literal, has no known type.
     const QueryDef* query = nullptr;
-    if (quoted.size() >= 2)
-        query = state.session.sourceDb->FindQueryDef(quoted.substr(1, quoted.size() - 2));
+    if (IsStringLiteral(name))
+        query = state.session.sourceDb->FindQueryDef(LiteralText(name));
     if (query != nullptr && IsActionQuery(query->type)) {
-        TranslatedWithNote(state, reason::kTranslatedCheck, "db.Execute " + quoted);
+        TranslatedWithNote(state, reason::kTranslatedCheck, "db.Execute " + name);
     } else {
         CommentedOut(state, reason::kArgumentsNotConverted);
     }
 }
 
-bool Given(std::string_view value) {
-    value = TrimBlanks(value);
-    return !value.empty() && value != "\"\"";
+// The counter of the loops that run a macro several times, declared once in
+// each procedure that has such a loop.
+constexpr std::string_view kRunMacroCounter = "iRunMacroCount";
+
+void DeclareRunMacroCounter(CodeFileState& state) {
+    if (state.runMacroCounterDeclared)
+        return;
+    state.out.Append("Dim " + std::string(kRunMacroCounter) + " as Integer");
+    state.runMacroCounterDeclared = true;
 }
 
-// Without its first and last character.
-std::string Inner(std::string_view text) {
-    return text.size() >= 2 ? std::string(text.substr(1, text.size() - 2)) : std::string();
+// Access runs the macro again while the repeat expression is true. A string
+// holds the expression's text; anything else is the expression itself.
+std::string RepeatCondition(std::string_view expression) {
+    return IsStringLiteral(expression) ? LiteralText(expression) : std::string(expression);
 }
 
-void RunMacroRule(CodeFileState& state) {
-    const std::string& line = state.line;
-    size_t comma = line.find(',');
-    std::string_view name = comma == std::string::npos
-                                ? MidRange(line, 17, static_cast<long>(line.size()) - 1)
-                                : MidRange(line, 17, static_cast<long>(comma) + 1 - 2);
-    const std::string call = "Call " + MakeVBName(name);
-    if (comma == std::string::npos || line.substr(comma + 1) == " , \"\"") {
-        state.line = call;
+void RunMacroRule(CodeFileState& state, const DoCmdCall& call) {
+    const std::string& name = call.Arg(0);
+    // A macro is called by the procedure it became: its name must be known
+    // now, not computed when the code runs.
+    if (!IsStringLiteral(name)) {
+        CommentedOut(state, reason::kArgumentsNotConverted);
         return;
     }
-    const std::string count = GetToken(line, 2, ",");
-    // The repeat expression is a string; its quotes go, and so do the blanks
-    // around it, so that the condition reads as code.
-    const std::string expression(TrimBlanks(GetToken(line, 3, ",")));
-    const bool countGiven = Given(count);
-    const bool expressionGiven = Given(expression);
+    const std::string procedure = "Call " + MakeVBName(LiteralText(name));
+    const std::string& count = call.Arg(1);
+    const std::string& expression = call.Arg(2);
+    const bool countGiven = !count.empty() && count != "\"\"";
+    const bool expressionGiven = !expression.empty() && expression != "\"\"";
+    if (!countGiven && !expressionGiven) {
+        state.line = procedure;
+        return;
+    }
     std::string loopEnd = "Next";
     std::string recorded = "For..Next Loop";
     if (countGiven && !expressionGiven) {
-        state.out.Append("Dim iRunMacroCount as Integer");
-        state.out.Append("For iRunMacroCount = 1 to " + count);
-        state.out.Append(call);
-    } else if (!countGiven && expressionGiven) {
-        state.out.Append("Do Until " + Inner(expression));
-        state.out.Append(call);
+        DeclareRunMacroCounter(state);
+        state.out.Append("For " + std::string(kRunMacroCounter) + " = 1 to " + count);
+        state.out.Append(procedure);
+    } else if (!countGiven) {
+        state.out.Append("Do While " + RepeatCondition(expression));
+        state.out.Append(procedure);
         loopEnd = "Loop";
         recorded = "Do..Loop";
     } else {
-        state.out.Append("Dim iRunMacroCount as Integer");
-        state.out.Append("For iRunMacroCount = 1 to " + count);
-        state.out.Append("If Not " + Inner(expression) + " Then Exit For");
-        state.out.Append(call);
+        DeclareRunMacroCounter(state);
+        state.out.Append("For " + std::string(kRunMacroCounter) + " = 1 to " + count);
+        state.out.Append("If Not (" + RepeatCondition(expression) + ") Then Exit For");
+        state.out.Append(procedure);
     }
     TranslatedWithNote(state, reason::kTranslatedCheck, loopEnd, recorded, false);
+}
+
+std::string HourglassStatement(std::string_view on) {
+    if (IEquals(on, "True") || on == "-1")
+        return "Screen.MousePointer = vbHourglass";
+    if (IEquals(on, "False") || on == "0")
+        return "Screen.MousePointer = vbDefault";
+    return "Screen.MousePointer = IIf(" + std::string(on) + ", vbHourglass, vbDefault)";
 }
 
 void WindowStateRule(CodeFileState& state, char value) {
@@ -184,50 +182,56 @@ void WindowStateRule(CodeFileState& state, char value) {
 
 void ApplyDoCmdRules(CodeFileState& state) {
     std::string& line = state.line;
+    const DoCmdCall call = ReadDoCmdCall(line);
+    const std::string& action = call.action;
     auto is = [&](std::string_view text) { return IEquals(line, text); };
-    auto begins = [&](std::string_view text) { return IStartsWith(line, text); };
+    auto acts = [&](std::string_view name) { return call.valid && IEquals(action, name); };
 
-    if (is("DoCmd.Hourglass True")) {
-        line = "Screen.MousePointer = vbHourglass";
-    } else if (is("DoCmd.Hourglass false")) {
-        line = "Screen.MousePointer = vbDefault";
-    } else if (is("DoCmd.CancelEvent")) {
+    if (!call.named.empty()) {
+        // A named argument that no rule knows cannot be carried over.
+        CommentedOut(state, reason::kArgumentsNotConverted);
+    } else if (acts("Hourglass") && call.Given(0)) {
+        line = HourglassStatement(call.Arg(0));
+    } else if (acts("CancelEvent") && call.args.empty()) {
         TranslatedWithNote(state, reason::kCancelEvent, "Cancel = True");
-    } else if (is("DoCmd.Beep")) {
+    } else if (acts("Beep") && call.args.empty()) {
         line = "Beep";
-    } else if (begins("DoCmd.Close")) {
-        CloseRule(state);
+    } else if (acts("Close")) {
+        CloseRule(state, call);
     } else if (is("DoCmd.Maximize")) {
         WindowStateRule(state, '2');
     } else if (is("DoCmd.Minimize")) {
         WindowStateRule(state, '1');
-    } else if (begins("DoCmd.MoveSize")) {
+    } else if (acts("MoveSize")) {
         CommentedOut(state, reason::kArgumentsNotConverted);
         line = "'me.move new left,new top,width,height " + std::string(kMarker) + line;
-    } else if (is("DoCmd.Quit")) {
+    } else if (acts("Quit")) {
         line = "End";
-    } else if (begins("DoCmd.ReQuery")) {
-        RequeryRule(state);
+    } else if (acts("Requery")) {
+        RequeryRule(state, call);
     } else if (is("DoCmd.Restore")) {
         WindowStateRule(state, '0');
-    } else if (begins("DoCmd.RunSQL")) {
+    } else if (acts("RunSQL") && call.Given(0)) {
+        TranslatedWithNote(state, reason::kTranslatedCheck, "DB.Execute " + call.Arg(0));
+    } else if (acts("OpenForm") && call.Given(0)) {
+        OpenFormRule(state, call);
+    } else if (acts("GoToControl") && call.Given(0)) {
+        const std::string& control = call.Arg(0);
+        // A control is found by the name it has in the project.
+        const std::string name = IsStringLiteral(control)
+                                     ? VbQuoted(MakeVBName(LiteralText(control)), QuoteFor::Code)
+                                     : control;
         TranslatedWithNote(state, reason::kTranslatedCheck,
-                           "DB.Execute " + std::string(MidFrom(line, 14)));
-    } else if (begins("DoCmd.OpenForm")) {
-        OpenFormRule(state);
-    } else if (begins("DoCmd.GotoControl")) {
-        std::string control(MidFrom(line, 18));
-        TranslatedWithNote(state, reason::kTranslatedCheck,
-                           "Screen.ActiveForm.Controls(" + control + ").SetFocus",
-                           "Controls(" + control + ").SetFocus");
-    } else if (begins("DoCmd.Printout")) {
+                           "Screen.ActiveForm.Controls(" + name + ").SetFocus",
+                           "Controls(" + name + ").SetFocus");
+    } else if (acts("PrintOut")) {
         TranslatedWithNote(state, reason::kTranslatedCheck, "Screen.ActiveForm.PrintForm");
     } else if (is("DoCmd.RepaintObject")) {
         TranslatedWithNote(state, reason::kTranslatedCheck, "Screen.ActiveForm.Refresh");
-    } else if (begins("DoCmd.OpenQuery")) {
-        OpenQueryRule(state);
-    } else if (begins("DoCmd.RunMacro")) {
-        RunMacroRule(state);
+    } else if (acts("OpenQuery") && call.Given(0)) {
+        OpenQueryRule(state, call);
+    } else if (acts("RunMacro") && call.Given(0)) {
+        RunMacroRule(state, call);
     } else {
         CommentedOut(state, reason::kNoTranslation);
     }

@@ -3,18 +3,15 @@
 #include <algorithm>
 #include <array>
 
+#include "code/code_mask.h"
+#include "code/docmd_call.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
+#include "common/vb_quote.h"
 
 namespace velorin {
 namespace {
-
-bool IsListed(std::string_view name, const std::vector<std::string>& names) {
-    // Entry 0 is empty, as are the entries of declined forms: no name matches them.
-    return !name.empty() && std::any_of(names.begin(), names.end(),
-                                        [&](const std::string& n) { return IEquals(n, name); });
-}
 
 struct NamedForm {
     std::string name;
@@ -58,12 +55,11 @@ size_t ClosingParenthesis(std::string_view text) {
     return std::string_view::npos;
 }
 
-std::string Reference(const NamedForm& form, const std::vector<std::string>& names,
-                      bool quoteBareNames) {
-    if (IsListed(form.name, names))
-        return MakeVBName(form.name);
+std::string Reference(const NamedForm& form, const FormVbNames& forms, bool quoteBareNames) {
+    if (const auto found = forms.find(form.name); found != forms.end() && !form.name.empty())
+        return found->second;
     if (form.literal || quoteBareNames)
-        return "GetFormFromName(\"" + form.name + "\")";
+        return "GetFormFromName(" + VbQuoted(form.name, QuoteFor::Code) + ")";
     return "GetFormFromName(" + form.name + ")";
 }
 
@@ -72,13 +68,19 @@ std::string Reference(const NamedForm& form, const std::vector<std::string>& nam
 // that a name holding the opener is not rewritten again and a long line takes
 // one pass.
 std::string Rewrite(const std::string& line, std::string_view opener, bool call,
-                    const std::vector<std::string>& names) {
+                    const FormVbNames& names) {
+    const std::string code = MaskedCode(line);
     std::string out;
     size_t from = 0;
+    size_t searchFrom = 0;
     while (true) {
-        size_t at = IFind(line, opener, from);
-        if (at == std::string::npos || (at > 0 && IsIdentifierChar(line[at - 1])))
+        const size_t at = IFind(code, opener, searchFrom);
+        if (at == std::string::npos)
             break;
+        searchFrom = at + opener.size();
+        // Part of a longer name (MyForms!X) is no reference to the forms.
+        if (at > 0 && IsIdentifierChar(line[at - 1]))
+            continue;
         std::string_view argument = std::string_view(line).substr(at + opener.size());
         NamedForm form = ReadFormName(argument);
         // Forms!Orders is a form's name; Forms(strName) is an expression: the
@@ -97,6 +99,7 @@ std::string Rewrite(const std::string& line, std::string_view opener, bool call,
         out.append(line, from, at - from);
         out += Reference(form, names, !call);
         from = end;
+        searchFrom = end;
     }
     out.append(line, from, std::string::npos);
     return out;
@@ -111,18 +114,26 @@ bool IsIdentifierChar(char c) {
            u > 128;
 }
 
-std::string FormReference(std::string_view text,
-                          const std::vector<std::string>& convertedFormNames) {
-    return Reference(ReadFormName(text), convertedFormNames, false);
+std::string FormReference(std::string_view argument, const FormVbNames& forms) {
+    argument = TrimBlanks(argument);
+    if (IsStringLiteral(argument))
+        return Reference({LiteralText(argument), argument.size(), true}, forms, false);
+    // [Orders] names the form; anything else is an expression that yields the
+    // name when the code runs.
+    if (argument.starts_with('[')) {
+        const NamedForm form = ReadFormName(argument);
+        if (form.length == argument.size())
+            return Reference(form, forms, false);
+    }
+    return "GetFormFromName(" + std::string(argument) + ")";
 }
 
-std::string RewriteFormsCalls(std::string line,
-                              const std::vector<std::string>& convertedFormNames) {
-    return Rewrite(line, "forms(", true, convertedFormNames);
+std::string RewriteFormsCalls(std::string line, const FormVbNames& forms) {
+    return Rewrite(line, "forms(", true, forms);
 }
 
-std::string RewriteFormsBang(std::string line, const std::vector<std::string>& convertedFormNames) {
-    return Rewrite(line, "forms!", false, convertedFormNames);
+std::string RewriteFormsBang(std::string line, const FormVbNames& forms) {
+    return Rewrite(line, "forms!", false, forms);
 }
 
 bool IsRecordsetMember(std::string_view word) {

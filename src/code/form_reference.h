@@ -1,21 +1,28 @@
 // Form references and the identifier helpers of the procedure-level pass.
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/ansi_text.h"
+
 namespace velorin {
 
-// The Visual Basic expression for the form named at the start of `text`:
-// the form's own name when it is being converted, else a GetFormFromName call.
-std::string FormReference(std::string_view text,
-                          const std::vector<std::string>& convertedFormNames);
+// The project's forms: the Visual Basic name each converted form got, by its
+// Access name.
+using FormVbNames = std::map<std::string, std::string, ILess>;
 
-// Rewrites every Forms("Name") and Forms(expr) of the line.
-std::string RewriteFormsCalls(std::string line, const std::vector<std::string>& convertedFormNames);
-// Rewrites every Forms!Name and Forms![Name] of the line.
-std::string RewriteFormsBang(std::string line, const std::vector<std::string>& convertedFormNames);
+// The Visual Basic expression for the form a whole argument names: a quoted
+// or bracketed name, or an expression that yields the name. A converted form
+// is named by its Visual Basic name, any other through GetFormFromName.
+std::string FormReference(std::string_view argument, const FormVbNames& forms);
+
+// Rewrites every Forms("Name") and Forms(expr) in the code of the line.
+std::string RewriteFormsCalls(std::string line, const FormVbNames& forms);
+// Rewrites every Forms!Name and Forms![Name] in the code of the line.
+std::string RewriteFormsBang(std::string line, const FormVbNames& forms);
 
 // ASCII letters, digits and underscore, and characters above code 128.
 bool IsIdentifierChar(char c);

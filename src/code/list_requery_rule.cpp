@@ -4,6 +4,7 @@
 // form has no Requery in Visual Basic: any other form's is marked. Anything
 // else (a recordset) keeps its Requery.
 #include "code/analysis_records.h"
+#include "code/code_mask.h"
 #include "code/form_reference.h"
 #include "code/statement_rules.h"
 #include "code/translation_outcomes.h"
@@ -64,8 +65,8 @@ std::string OwnControl(std::string_view object) {
 bool IsFormReference(const CodeFileState& state, std::string_view object) {
     if (IStartsWith(object, "GetFormFromName(") || IStartsWith(object, "Forms"))
         return true;
-    for (const std::string& form : state.session.convertedFormNames) {
-        if (!form.empty() && IEquals(MakeVBName(form), object))
+    for (const auto& [access, vbName] : state.session.formVbNames) {
+        if (IEquals(vbName, object))
             return true;
     }
     return false;
@@ -80,52 +81,57 @@ std::string Refill(const CodeFileState& state, const std::string& list) {
 
 }  // namespace
 
-void ApplyListRequeryRule(CodeFileState& state) {
-    const std::string line = state.line;
-    const size_t requery = IFind(line, ".REQUERY");
-    const size_t start = ObjectStart(line, requery);
-    const std::string object = line.substr(start, requery - start);
-    const std::string before = line.substr(0, start);
-    const std::string after = line.substr(requery + 8);
+Requery RequeryOf(const CodeFileState& state, std::string_view object) {
     const NameRegistry* names = state.formNames;
-
-    auto refreshed = [&](const std::string& dataControl) {
-        TranslatedWithNote(state, reason::kTranslatedCheck,
-                           before + dataControl + ".Refresh" + after);
-    };
     if (IEquals(object, "Me")) {
         const std::string data = names ? names->Find(name_key::kFormDataControl) : std::string();
         if (data.empty())
-            CommentedOut(state, reason::kArgumentsNotConverted);
-        else
-            refreshed(data);
-        return;
+            return {Requery::Mark, {}};
+        return {Requery::Refresh, data + ".Refresh"};
     }
     std::string control = OwnControl(object);
     // A bare name is a control when the form has a control of that name.
     if (control.empty() && names != nullptr && LeadingIdentifier(object).size() == object.size() &&
         names->IsTaken(object))
-        control = object;
+        control = std::string(object);
     if (!control.empty()) {
         const std::string list =
             names ? names->Find(std::string(name_key::kListDataControl) + control) : std::string();
         const std::string subform =
             names ? names->Find(std::string(name_key::kSubformDataControl) + control)
                   : std::string();
-        if (!list.empty() || !subform.empty()) {
-            refreshed(list.empty() ? subform : list);
-        } else if (!state.session.options.listBoxBound) {
-            const std::string text = before + Refill(state, "Me!" + control) + after;
-            TranslatedWithNote(state, reason::kTranslatedCheck, text);
-        } else {
-            CommentedOut(state, reason::kArgumentsNotConverted);
-        }
-        return;
+        if (!list.empty() || !subform.empty())
+            return {Requery::Refresh, (list.empty() ? subform : list) + ".Refresh"};
+        if (!state.session.options.listBoxBound)
+            return {Requery::Refill, Refill(state, "Me!" + control)};
+        return {Requery::Mark, {}};
     }
     // A form of the project: Visual Basic's forms have no Requery.
     if (IsFormReference(state, object))
-        CommentedOut(state, reason::kArgumentsNotConverted);
+        return {Requery::Mark, {}};
     // Anything else, a recordset for one, keeps its own Requery.
+    return {Requery::Keep, {}};
+}
+
+void ApplyListRequeryRule(CodeFileState& state) {
+    const std::string line = state.line;
+    const size_t requery = FindInCode(line, ".REQUERY");
+    if (requery == std::string::npos)
+        return;
+    const size_t start = ObjectStart(line, requery);
+    const Requery result = RequeryOf(state, std::string_view(line).substr(start, requery - start));
+    switch (result.kind) {
+        case Requery::Refresh:
+        case Requery::Refill:
+            TranslatedWithNote(state, reason::kTranslatedCheck,
+                               line.substr(0, start) + result.statement + line.substr(requery + 8));
+            break;
+        case Requery::Mark:
+            CommentedOut(state, reason::kArgumentsNotConverted);
+            break;
+        case Requery::Keep:
+            break;
+    }
 }
 
 }  // namespace velorin

@@ -4,6 +4,7 @@
 #include "code/translate_line.h"
 
 #include "code/analysis_records.h"
+#include "code/code_mask.h"
 #include "code/form_reference.h"
 #include "code/statement_rules.h"
 #include "code/translation_outcomes.h"
@@ -15,22 +16,23 @@
 namespace velorin {
 namespace {
 
-bool Contains(std::string_view line, std::string_view text, bool exactCase) {
-    return exactCase ? line.find(text) != std::string_view::npos
-                     : IFind(line, text) != std::string_view::npos;
+// Whether the masked code of a line holds `text`.
+bool Contains(std::string_view code, std::string_view text, bool exactCase) {
+    return exactCase ? code.find(text) != std::string_view::npos
+                     : IFind(code, text) != std::string_view::npos;
 }
 
-// The same, with the line's filter ruling out most texts at once.
-bool Contains(std::string_view line, const PairFilter& filter, std::string_view text,
+// The same, with the code's filter ruling out most texts at once.
+bool Contains(std::string_view code, const PairFilter& filter, std::string_view text,
               bool exactCase) {
-    return filter.MayContain(text) && Contains(line, text, exactCase);
+    return filter.MayContain(text) && Contains(code, text, exactCase);
 }
 
 void StageApplication(CodeFileState& state) {
-    if (InStr(state.line, "Application.") == 0)
+    if (!CodeContains(state.line, "Application."))
         return;
-    if (InStr(state.line, "Application.hWndAccessApp") > 0) {
-        state.line = ReplaceAll(state.line, "Application.hWndAccessApp", "App.hInstance");
+    if (CodeContains(state.line, "Application.hWndAccessApp")) {
+        state.line = ReplaceInCode(state.line, "Application.hWndAccessApp", "App.hInstance");
     } else if (IEquals(state.line, "Application.Quit")) {
         state.line = "End";
     } else {
@@ -50,10 +52,9 @@ bool StageStatements(CodeFileState& state) {
         ApplyDoCmdRules(state);
     } else if (IStartsWith(state.line, "Option Compare Database")) {
         CommentedOut(state, reason::kAccessOnlyFeature);
-    } else if (IStartsWith(state.line, "Set db =")) {
-        Blank(state);
-        return false;
-    } else if (InStr(state.line, ".REQUERY") > 0) {
+    } else if (ApplyCurrentDatabaseRule(state)) {
+        return true;
+    } else if (CodeContains(state.line, ".REQUERY")) {
         ApplyListRequeryRule(state);
     }
     return true;
@@ -130,7 +131,7 @@ const Unsupported* FirstIn(std::string_view line, const PairFilter& filter,
 
 // Returns false when translation ends here.
 bool StageUnsupported(CodeFileState& state) {
-    const std::string& line = state.line;
+    const std::string line = MaskedCode(state.line);
     const PairFilter filter(line);
     if (const Unsupported* rule =
             FirstIn(line, filter, std::begin(kUnsupported), std::end(kUnsupported))) {
@@ -149,10 +150,10 @@ bool StageUnsupported(CodeFileState& state) {
             // A list-filling function keeps its branches: Visual Basic's lists
             // do not call it, but its codes keep their values and the code
             // compiles.
-            std::string translated = line;
+            std::string translated = state.line;
             for (const ListCallback& c : kListCallbacks) {
-                translated = ReplaceAll(translated, c.name, c.value);
-                translated = ReplaceAll(translated, c.oldName, c.value);
+                translated = ReplaceInCode(translated, c.name, c.value);
+                translated = ReplaceInCode(translated, c.oldName, c.value);
             }
             TranslatedWithNote(state, reason::kListCallback, translated);
             return false;
@@ -206,10 +207,6 @@ constexpr Replacement kDataAccess[] = {
     {"CreateDynaset", "OpenRecordset"},
     {"As Dynaset", "As Recordset"},
     {"As Snapshot", "As Recordset"},
-    {"As TableDef", "As Recordset"},
-    {"dim db as database,", "dim "},
-    {"dim db as database", ""},
-    {", db as database", ""},
     {"dbengine(0)(0)", "db"},
     {".Repaint", ".Refresh"},
     {"DBEngine.Workspaces(0).Databases(0)", "db"},
@@ -217,7 +214,6 @@ constexpr Replacement kDataAccess[] = {
 
 constexpr Replacement kMembers[] = {
     {".Object", ""},
-    {"()", ""},
     {"me.txt", "me!txt"},
     {"me.lst", "me!lst"},
     {"me.cbo", "me!cbo"},
@@ -245,23 +241,57 @@ constexpr Replacement kSysCmd[] = {
 };
 
 void Apply(std::string& line, const Replacement* begin, const Replacement* end) {
-    PairFilter filter(line);
+    std::string code = MaskedCode(line);
+    PairFilter filter(code);
     for (const Replacement* r = begin; r != end; ++r) {
-        if (filter.MayContain(r->find) && IFind(line, r->find) != std::string::npos) {
-            line = ReplaceAll(line, r->find, r->replace);
-            filter.Reset(line);
+        if (filter.MayContain(r->find) && IFind(code, r->find) != std::string::npos) {
+            line = ReplaceInCode(line, r->find, r->replace);
+            code = MaskedCode(line);
+            filter.Reset(code);
         }
     }
+}
+
+// Statements that declare names, where "()" marks an array or an empty
+// parameter list and stays.
+bool IsDeclaration(std::string_view line) {
+    for (std::string_view word : {"Dim", "ReDim", "Static", "Private", "Public", "Global", "Friend",
+                                  "Const", "Declare", "Sub", "Function", "Property"}) {
+        if (StartsWithWord(line, word))
+            return true;
+    }
+    return false;
+}
+
+// A call written with empty parentheses, Now() or CurrentUser(), loses them;
+// an array keeps its: declared (Dim a() As String, a Type's member
+// "Items() As Long") or passed (Erase a()).
+std::string WithoutEmptyParentheses(const std::string& line) {
+    if (IsDeclaration(line))
+        return line;
+    std::string out;
+    const std::string code = MaskedCode(line);
+    size_t from = 0;
+    for (size_t at = code.find("()"); at != std::string::npos; at = code.find("()", at + 2)) {
+        std::string_view after = TrimBlanks(std::string_view(code).substr(at + 2));
+        if (StartsWithWord(after, "As"))
+            continue;
+        out.append(line, from, at - from);
+        from = at + 2;
+    }
+    out.append(line, from, std::string::npos);
+    return out;
 }
 
 void StageReplacements(CodeFileState& state) {
     std::string& line = state.line;
     Apply(line, std::begin(kDataAccess), std::end(kDataAccess));
-    if (state.session.options.vb5Project && IFind(line, ".ControlTipText") != std::string::npos)
-        line = ReplaceAll(line, ".ControlTipText", ".ToolTipText");
-    line = RewriteFormsCalls(std::move(line), state.session.convertedFormNames);
-    line = RewriteFormsBang(std::move(line), state.session.convertedFormNames);
+    if (state.session.options.vb5Project && CodeContains(line, ".ControlTipText"))
+        line = ReplaceInCode(line, ".ControlTipText", ".ToolTipText");
+    line = RewriteFormsCalls(std::move(line), state.session.formVbNames);
+    line = RewriteFormsBang(std::move(line), state.session.formVbNames);
     Apply(line, std::begin(kMembers), std::end(kMembers));
+    line = WithoutEmptyParentheses(line);
     if (IEquals(line, "Quit"))
         line = "End";
     if (IFind(line, "Sub lst") != std::string::npos &&
@@ -269,16 +299,18 @@ void StageReplacements(CodeFileState& state) {
         line = ReplaceAll(line, "_AfterUpdate()", "_AfterUpdate(RtnDispErrMsg As Integer)");
     Apply(line, std::begin(kSysCmd), std::end(kSysCmd));
     // The form's timer may have had to take another name.
-    if (state.formNames != nullptr && IFind(line, ".Timer1.Interval") != std::string::npos) {
+    if (state.formNames != nullptr && CodeContains(line, ".Timer1.Interval")) {
         const std::string timer = state.formNames->Find(name_key::kTimer);
         if (!timer.empty() && timer != "Timer1")
-            line = ReplaceAll(line, ".Timer1.Interval", "." + timer + ".Interval");
+            line = ReplaceInCode(line, ".Timer1.Interval", "." + timer + ".Interval");
     }
 }
 
 }  // namespace
 
-void TranslateLine(CodeFileState& state) {
+namespace {
+
+void TranslateCode(CodeFileState& state) {
     // A line a stage comments out is recorded once and left as it was.
     auto commented = [&] { return state.line.starts_with(kMarker); };
     StageApplication(state);
@@ -295,6 +327,23 @@ void TranslateLine(CodeFileState& state) {
     if (StageUnsupported(state) && !commented())
         StageReplacements(state);
     state.line += note;
+}
+
+}  // namespace
+
+void TranslateLine(CodeFileState& state) {
+    // The rules see the code; the trailing comment is the user's and comes
+    // back as it was. A statement that goes keeps its comment on a line of
+    // its own.
+    const size_t end = CodeEnd(state.line);
+    state.comment = state.line.substr(end);
+    state.line.erase(end);
+    TranslateCode(state);
+    if (state.line.empty())
+        state.line = std::string(TrimWhitespace(state.comment));
+    else
+        state.line += state.comment;
+    state.comment.clear();
 }
 
 }  // namespace velorin

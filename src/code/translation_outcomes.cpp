@@ -7,7 +7,7 @@ namespace velorin {
 
 void RecordFinding(CodeFileState& state, int reason, std::string_view translated) {
     WriteReportRecord(state.session.supportDb,
-                      {state.moduleName, reason, state.line, state.lineNumber,
+                      {state.moduleName, reason, state.line + state.comment, state.lineNumber,
                        std::string(translated), state.routine});
 }
 

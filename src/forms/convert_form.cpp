@@ -229,7 +229,12 @@ void ConvertForm(Session& session, FormOutput& output, const std::string& fileNa
         level.dataControl = output.Names().Generate(name_key::kFormDataControl, level.dataControl);
     StartLevel(state, level);
     output.SetVersion(session.options.vb5Project ? "VERSION 5.00" : "VERSION 4.00");
-    state.formVbName = session.projectNames.Claim(MakeVBName(level.form->Name()));
+    // The project gives every form its name before the first is converted; a
+    // form converted on its own claims its name here.
+    const auto claimed = session.formVbNames.find(level.form->Name());
+    state.formVbName = claimed != session.formVbNames.end()
+                           ? claimed->second
+                           : session.projectNames.Claim(MakeVBName(level.form->Name()));
     session.formVbNames[level.form->Name()] = state.formVbName;
     output.StartForm("Begin VB.Form " + state.formVbName);
     state.formFile = DesignWriter(&output.Form());

@@ -170,6 +170,17 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
     WriteFormFile(session, fileForm, output, code, designLines);
 }
 
+void ClaimProjectNames(Session& session) {
+    for (const std::string& name : session.convertedFormNames) {
+        if (!name.empty() && session.formVbNames.count(name) == 0)
+            session.formVbNames[name] = session.projectNames.Claim(MakeVBName(name));
+    }
+    for (const std::string& name : session.selectedModules) {
+        if (!name.empty() && session.moduleVbNames.count(name) == 0)
+            session.moduleVbNames[name] = session.projectNames.Claim(MakeVBName(name));
+    }
+}
+
 // Returns 1 when the module was converted.
 int ConvertOneModule(Session& session, const std::string& name, const std::string& fileForm) {
     if (session.sourceDb->Module(name) == nullptr) {
@@ -177,7 +188,10 @@ int ConvertOneModule(Session& session, const std::string& name, const std::strin
                         ": its code cannot be read (export the application as text)");
         return 0;
     }
-    const std::string vbName = session.projectNames.Claim(MakeVBName(name));
+    const auto claimed = session.moduleVbNames.find(name);
+    const std::string vbName = claimed != session.moduleVbNames.end()
+                                   ? claimed->second
+                                   : session.projectNames.Claim(MakeVBName(name));
     CodeText code =
         ConvertCodeFile(session, fileForm, ExportModuleText(session, name, false), false);
     NameModule(code, vbName);
@@ -241,14 +255,10 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     session.projectFileName = projectFile + ".part";
 
     // The application's forms and modules keep their names; the conversion's
-    // own modules, its MDI parent and the project give way to them.
-    for (const std::vector<std::string>* names :
-         {&session.convertedFormNames, &session.selectedModules}) {
-        for (const std::string& name : *names) {
-            if (!name.empty())
-                session.projectNames.Reserve(MakeVBName(name));
-        }
-    }
+    // own modules, its MDI parent and the project give way to them. Every name
+    // is given before any code is translated, so that a reference to a form
+    // or a module converted later follows the name it gets.
+    ClaimProjectNames(session);
     ProjectFileNames formFiles("form", ".frm", {});
     std::vector<ConvertedObject> converted;
     for (size_t i = 1; i < session.convertedFormNames.size(); ++i) {

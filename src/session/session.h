@@ -99,8 +99,9 @@ struct Session {
         std::string mdiFile = "MDIParent";
         std::string project;
     } generatedNames;
-    // The VB name each converted form got, by its Access name.
+    // The VB name each converted form and module got, by its Access name.
     std::map<std::string, std::string, ILess> formVbNames;
+    std::map<std::string, std::string, ILess> moduleVbNames;
     // Whether the last list or combo tested fits a standard Visual Basic control;
     // kept from one control to the next unless the option asks for the test.
     bool standardListFlag = false;

@@ -155,6 +155,7 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
         session.projectNames.Claim(global);
     session.generatedNames = Session::GeneratedNames();
     session.formVbNames.clear();
+    session.moduleVbNames.clear();
     session.projectProblems.clear();
     session.options = request.options;
     session.templateDirectory = request.templateDirectory;

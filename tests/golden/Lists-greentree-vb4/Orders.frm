@@ -534,7 +534,7 @@ Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property
 
-Property Get OpenArgs as string
+Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
 Private Sub Form_Activate()

@@ -1182,7 +1182,7 @@ Private Sub txtCompanyName_DblClick()
     ' Show the invoices of this customer
     If Not IsNull(Me!txtCustomerID) Then
         Load Orders_Invoices
-        Orders_Invoices.Openargs =  CStr(Me!txtCustomerID)
+        Orders_Invoices.Openargs = CStr(Me!txtCustomerID)
         Orders_Invoices.Show	'VLRN DoCmd.OpenForm "Orders/Invoices", , , , , , CStr(Me!txtCustomerID)
     End If
 End Sub
@@ -1226,7 +1226,7 @@ End Sub
 
 Private Sub cmdNewCustomer_Click()
     'VLRN DoCmd.GoToRecord , , acNewRec
-    Screen.ActiveForm.Controls( "txtCompanyName").SetFocus	'VLRN DoCmd.GoToControl "txtCompanyName"
+    Screen.ActiveForm.Controls("txtCompanyName").SetFocus	'VLRN DoCmd.GoToControl "txtCompanyName"
 End Sub
 
 Private Sub cmdOrdersForCustomer_Click()
@@ -1295,7 +1295,7 @@ Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property
 
-Property Get OpenArgs as string
+Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
 Private Sub Form_Activate()

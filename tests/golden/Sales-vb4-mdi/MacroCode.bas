@@ -63,20 +63,20 @@ Public Sub mcrOrders_ValidateShipVia()
     If IsNull(Orders![grpShipVia]) Then
         Beep
         MsgBox "Please choose a shipping company for this order.", 48, "Orders"
-        Screen.ActiveForm.Controls( "grpShipVia").SetFocus	'VLRN DoCmd.GoToControl "grpShipVia"
+        Screen.ActiveForm.Controls("grpShipVia").SetFocus	'VLRN DoCmd.GoToControl "grpShipVia"
         Exit Sub
     End If
 End Sub
 
 Public Sub mcrOrders_RequeryDetails()
     ' Line items and subtotal after changes
-    sfrmOrderDetails.requery	'VLRN DoCmd.Requery "sfrmOrderDetails"
-    txtOrderSubtotal.requery	'VLRN DoCmd.Requery "txtOrderSubtotal"
+    'VLRN DoCmd.Requery "sfrmOrderDetails"
+    'VLRN DoCmd.Requery "txtOrderSubtotal"
 End Sub
 
 Public Sub mcrOrders_RefreshSubtotal()
     ' After a quantity or discount changes on the line items
-    txtOrderSubtotal.requery	'VLRN DoCmd.Requery "txtOrderSubtotal"
+    'VLRN DoCmd.Requery "txtOrderSubtotal"
 End Sub
 
 Public Sub mcrOrders_PrintInvoice()
@@ -104,7 +104,7 @@ Public Sub mcrPriceUpdate()
     ' Show the new prices on the Products form
     If IsLoaded("Products") Then
         'VLRN DoCmd.SelectObject 2, "Products", False
-        Screen.ActiveForm.requery	'VLRN DoCmd.Requery
+        'VLRN DoCmd.Requery
     End If
 End Sub
 

@@ -690,7 +690,7 @@ Private Sub cmdOpenOrder_Click()
         Exit Sub
     End If
     Load Orders
-    Orders.Openargs =  "Invoices"
+    Orders.Openargs = "Invoices"
     Orders.Show	'VLRN DoCmd.OpenForm "Orders", acNormal, , "[OrderID]=" & Me!lstInvoices, , , "Invoices"
 End Sub
 
@@ -717,6 +717,6 @@ Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property
 
-Property Get OpenArgs as string
+Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property

@@ -13,7 +13,7 @@ Public glngLastOrderID As Long
 
 ' Run by the AutoExec macro (RunCode InitApplication())
 Public Function InitApplication() As Boolean
-
+    'VLRN Dim db As Database
     Dim rs As Recordset
 
     On Error GoTo Err_InitApplication
@@ -23,7 +23,7 @@ Public Function InitApplication() As Boolean
     SysCmd 4, "Starting " & APP_TITLE & " " & APP_VERSION & "..."
 
     ' The Orders form needs at least one shipping company
-
+    'VLRN Set db = CurrentDb()
     Set rs = db.OpenRecordset("Shippers", dbOpenDynaset)
     If rs.EOF Then
         rs.AddNew

@@ -5,14 +5,14 @@ Option Explicit
 ' Stock checks, with a progress meter in the status bar.
 
 Public Function ReorderCheck() As Integer
-
+    'VLRN Dim db As Database
     Dim rs As Recordset
     Dim lngCount As Long
     Dim lngDone As Long
     Dim intLow As Integer
     Dim varReturn As Variant
 
-
+    'VLRN Set db = CurrentDb()
     Set rs = db.OpenRecordset("SELECT * FROM Products WHERE Discontinued=False", dbOpenSnapshot)
     If rs.EOF Then
         rs.Close

@@ -1261,7 +1261,7 @@ Private Sub cboCustomerID_NotInList(NewData As String, Response As Integer)
     strMsg = "'" & NewData & "' is not a customer yet." & vbCrLf & "Add the new customer now?"
     If MsgBox(strMsg, vbQuestion + vbYesNo, "Unknown Customer") = vbYes Then
         Load Customers
-        Customers.Openargs =  NewData
+        Customers.Openargs = NewData
         Customers.Show vbModal 	'VLRN DoCmd.OpenForm "Customers", , , , acFormAdd, acDialog, NewData
         Response = acDataErrAdded
     Else
@@ -1336,7 +1336,7 @@ End Sub
 
 Private Sub cmdNewOrder_Click()
     'VLRN DoCmd.GoToRecord , , acNewRec
-    Screen.ActiveForm.Controls( "cboCustomerID").SetFocus	'VLRN DoCmd.GoToControl "cboCustomerID"
+    Screen.ActiveForm.Controls("cboCustomerID").SetFocus	'VLRN DoCmd.GoToControl "cboCustomerID"
 End Sub
 
 Private Sub cmdDeleteOrder_Click()
@@ -1460,7 +1460,7 @@ Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property
 
-Property Get OpenArgs as string
+Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
 Private Sub Form_Load()

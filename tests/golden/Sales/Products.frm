@@ -833,7 +833,7 @@ End Sub
 Private Sub lstRecentOrders_DblClick()
     If Not IsNull(Me!lstRecentOrders) Then
         Load Orders
-        Orders.Openargs =  CStr(Me!lstRecentOrders)
+        Orders.Openargs = CStr(Me!lstRecentOrders)
         Orders.Show	'VLRN DoCmd.OpenForm "Orders", , , , , , CStr(Me!lstRecentOrders)
     End If
 End Sub
@@ -898,7 +898,7 @@ Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs
 End Property
 
-Property Get OpenArgs as string
+Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
 Private Sub Form_Load()

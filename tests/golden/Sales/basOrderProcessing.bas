@@ -6,11 +6,11 @@ Option Explicit
 
 ' Sum of the lines of one order, discount included
 Public Function OrderTotal(ByVal lngOrderID As Long) As Currency
-
+    'VLRN Dim db As Database
     Dim rs As Recordset
     Dim curTotal As Currency
 
-
+    'VLRN Set db = CurrentDb()
     Set rs = db.OpenRecordset("SELECT * FROM [Order Details] WHERE OrderID=" & lngOrderID, dbOpenSnapshot)
     Do Until rs.EOF
         curTotal = curTotal + rs.Fields("UnitPrice") * rs!Quantity * (1 - rs!Discount)
@@ -29,10 +29,10 @@ Public Function UseStandardShipping()
 End Function
 
 Public Function MarkOrderShipped(ByVal lngOrderID As Long) As Boolean
-
+    'VLRN Dim db As Database
     Dim rs As Recordset
 
-
+    'VLRN Set db = CurrentDb()
     Set rs = db.OpenRecordset("Orders", dbOpenDynaset)
     rs.FindFirst "[OrderID]=" & lngOrderID
     If Not rs.NoMatch Then
@@ -77,7 +77,7 @@ End Function
 
 ' Builds the Customer Mailing List table, or adds the new customers to it
 Public Function UpdateMailingList()
-    Dim tdf As Recordset
+    Dim tdf As TableDef
     Dim blnExists As Boolean
 
     For Each tdf In DB.TableDefs

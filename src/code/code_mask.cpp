@@ -1,0 +1,94 @@
+#include "code/code_mask.h"
+
+#include <cctype>
+
+#include "common/ansi_text.h"
+
+namespace velorin {
+namespace {
+
+constexpr char kBlanked = '\x01';
+
+bool IsNameChar(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return std::isalnum(u) || c == '_' || u >= 0x80;
+}
+
+// A Rem at `at` starts a comment when it is a statement of its own: at the
+// start of the line or after a colon, followed by a blank or the line's end.
+bool IsRemAt(std::string_view line, size_t at) {
+    if (!IStartsWith(line.substr(at), "Rem"))
+        return false;
+    if (at + 3 < line.size() && IsNameChar(line[at + 3]))
+        return false;
+    size_t before = at;
+    while (before > 0 && (line[before - 1] == ' ' || line[before - 1] == '\t'))
+        --before;
+    return before == 0 || line[before - 1] == ':';
+}
+
+// Where the trailing comment starts; the line's size when it has none.
+size_t CommentStart(std::string_view line) {
+    bool quoted = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"')
+            quoted = !quoted;  // a doubled quote closes and opens again
+        else if (!quoted && (c == '\'' || ((c == 'R' || c == 'r') && IsRemAt(line, i))))
+            return i;
+    }
+    return line.size();
+}
+
+}  // namespace
+
+std::string MaskedCode(std::string_view line) {
+    std::string masked(line);
+    const size_t comment = CommentStart(line);
+    bool quoted = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (i >= comment) {
+            masked[i] = kBlanked;
+        } else if (line[i] == '"') {
+            quoted = !quoted;
+        } else if (quoted) {
+            masked[i] = kBlanked;
+        }
+    }
+    return masked;
+}
+
+size_t CodeEnd(std::string_view line) {
+    size_t end = CommentStart(line);
+    while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\t'))
+        --end;
+    return end;
+}
+
+size_t FindInCode(std::string_view line, std::string_view text, size_t from) {
+    return IFind(MaskedCode(line), text, from);
+}
+
+bool CodeContains(std::string_view line, std::string_view text, bool exactCase) {
+    const std::string masked = MaskedCode(line);
+    return exactCase ? masked.find(text) != std::string::npos
+                     : IFind(masked, text) != std::string::npos;
+}
+
+std::string ReplaceInCode(std::string_view line, std::string_view find, std::string_view repl) {
+    std::string out(line);
+    if (find.empty())
+        return out;
+    const bool again = IFind(repl, find) == std::string_view::npos;
+    size_t from = 0;
+    while (true) {
+        const size_t at = IFind(MaskedCode(out), find, from);
+        if (at == std::string::npos)
+            return out;
+        out.replace(at, find.size(), repl);
+        // What the replacement joins may form `find` again, back to its length.
+        from = again ? (at >= find.size() ? at - find.size() + 1 : 0) : at + repl.size();
+    }
+}
+
+}  // namespace velorin

@@ -1,0 +1,27 @@
+// Searching and replacing in the code of a line only: the inside of a string
+// literal and a trailing comment are the user's text and are never rewritten
+// (a rule that takes a string as its own argument reads it itself).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velorin {
+
+// The line with the inside of each string literal and the trailing comment
+// (an apostrophe, or a Rem that starts a statement) blanked out, so that a
+// search finds only code, at the positions it has in the line.
+std::string MaskedCode(std::string_view line);
+// Where the code of the line ends: the start of its trailing comment, or its
+// size. Blanks before the comment belong to the comment.
+size_t CodeEnd(std::string_view line);
+
+// Case-insensitive search in the code of a line; npos when absent.
+size_t FindInCode(std::string_view line, std::string_view text, size_t from = 0);
+bool CodeContains(std::string_view line, std::string_view text, bool exactCase = false);
+// Replaces every occurrence of `find` in the code of the line (ignoring case)
+// by `repl`; an occurrence that a replacement brings about is replaced too,
+// unless `repl` itself holds `find`.
+std::string ReplaceInCode(std::string_view line, std::string_view find, std::string_view repl);
+
+}  // namespace velorin
