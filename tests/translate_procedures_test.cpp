@@ -119,6 +119,39 @@ TEST_F(TranslateProceduresTest, CallsOfAGroupsEventProceduresPassTheSelectedButt
               "End Sub"}));
 }
 
+// A call anywhere a statement starts gets the index: after a colon, Then or
+// Else, and before the arguments a mouse event already had. A call that
+// passes Index already, a string and another object's member are left.
+TEST_F(TranslateProceduresTest, EveryStatementCallOfAGroupsProcedureGetsTheIndex) {
+    session.optionGroupNames = {"", "g"};
+    EXPECT_EQ(Run({"Sub A()", "Call g_Click: Beep", "If x Then g_Click Else g_Click()",
+                   "g_MouseDown 1, 0, 0, 0", "Call g_MouseDown(1, 0, 0, 0)",
+                   "Call g_MouseDown(Index, 1, 0, 0, 0)", "Call g_Click(Index)",
+                   "MsgBox \"g_Click\": o.g_Click", "End Sub", "Private Sub g_Click()", "End Sub",
+                   "Private Sub g_MouseDown(Button As Integer, Shift As Integer, X As Single, "
+                   "Y As Single)",
+                   "End Sub"}),
+              CrLf({"Sub A()", "Call g_Click(OptionGroupValue(g)): Beep",
+                    "If x Then Call g_Click(OptionGroupValue(g)) Else Call "
+                    "g_Click(OptionGroupValue(g))",
+                    "g_MouseDown OptionGroupValue(g), 1, 0, 0, 0",
+                    "Call g_MouseDown(OptionGroupValue(g), 1, 0, 0, 0)",
+                    "Call g_MouseDown(Index, 1, 0, 0, 0)", "Call g_Click(Index)",
+                    "MsgBox \"g_Click\": o.g_Click", "End Sub",
+                    "Private Sub g_Click(Index as Integer)", "End Sub",
+                    "Private Sub g_MouseDown(Index As Integer, Button As Integer, Shift As "
+                    "Integer, X As Single, Y As Single)",
+                    "End Sub"}));
+}
+
+// A control whose name begins with a group's is no member of the group: the
+// timer Timer1_2 beside the group Timer1 keeps its event as it is.
+TEST_F(TranslateProceduresTest, AProcedureOfAnotherControlIsNoGroupEvent) {
+    session.optionGroupNames = {"", "Timer1"};
+    EXPECT_EQ(Run({"Private Sub Timer1_2_Timer()", "End Sub"}),
+              CrLf({"Private Sub Timer1_2_Timer()", "End Sub"}));
+}
+
 TEST_F(TranslateProceduresTest, WithoutOptionGroupsNothingChangesForThem) {
     EXPECT_EQ(Run({"Sub A()", "Ship = 3", "End Sub"}), CrLf({"Sub A()", "Ship = 3", "End Sub"}));
 }

@@ -2,6 +2,7 @@
 // statement rules.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "output/code_text.h"
@@ -20,6 +21,10 @@ struct CodeFileState {
     // The names of the form's controls and of those the conversion added; none
     // for a module.
     const NameRegistry* formNames = nullptr;
+
+    // The application's modules that took another name in the project, by
+    // the name the application calls them by.
+    std::map<std::string, std::string, ILess> renamedModules;
 
     std::string line;  // the current line, trimmed
     // The current line's trailing comment, with the blanks before it: the

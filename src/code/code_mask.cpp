@@ -65,6 +65,14 @@ size_t CodeEnd(std::string_view line) {
     return end;
 }
 
+bool ContinuesOnNextLine(std::string_view line) {
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
+        line.remove_suffix(1);
+    if (!line.ends_with('_'))
+        return false;
+    return line.size() == 1 || line[line.size() - 2] == ' ' || line[line.size() - 2] == '\t';
+}
+
 size_t FindInCode(std::string_view line, std::string_view text, size_t from) {
     return IFind(MaskedCode(line), text, from);
 }

@@ -16,6 +16,9 @@ std::string MaskedCode(std::string_view line);
 // size. Blanks before the comment belong to the comment.
 size_t CodeEnd(std::string_view line);
 
+// Whether the line continues on the next: it ends with " _".
+bool ContinuesOnNextLine(std::string_view line);
+
 // Case-insensitive search in the code of a line; npos when absent.
 size_t FindInCode(std::string_view line, std::string_view text, size_t from = 0);
 bool CodeContains(std::string_view line, std::string_view text, bool exactCase = false);

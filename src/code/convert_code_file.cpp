@@ -1,5 +1,7 @@
 #include "code/analysis_records.h"
 #include "code/code_file_state.h"
+#include "code/code_mask.h"
+#include "code/form_reference.h"
 #include "code/module_conversion.h"
 #include "code/statement_rules.h"
 #include "code/translate_line.h"
@@ -10,6 +12,7 @@
 #include "common/names.h"
 #include "common/string_helpers.h"
 #include "common/vb_quote.h"
+#include "output/form_output.h"
 
 namespace velorin {
 namespace {
@@ -20,11 +23,6 @@ bool StartsWithAny(std::string_view line, std::initializer_list<std::string_view
             return true;
     }
     return false;
-}
-
-bool ContinuesOnNextLine(std::string_view line) {
-    line = TrimBlanks(line);
-    return line == "_" || line.ends_with(" _") || line.ends_with("\t_");
 }
 
 // The lines of a statement as one line: each continuation " _" read as the
@@ -61,6 +59,25 @@ void WriteStatement(CodeFileState& state, const std::vector<std::string>& lines,
     state.out.Append(state.line);
 }
 
+// Whether the procedure whose body starts at `first` uses Cancel.
+bool BodyNamesCancel(const std::vector<std::string>& lines, size_t first) {
+    for (size_t i = first; i < lines.size(); ++i) {
+        const std::string_view code =
+            TrimBlanks(std::string_view(lines[i]).substr(0, CodeEnd(lines[i])));
+        if (StartsWithWord(code, "End") && StartsWithWord(TrimBlanks(code.substr(3)), "Sub"))
+            return false;
+        const std::string masked = MaskedCode(code);
+        for (size_t at = IFind(masked, "Cancel"); at != std::string::npos;
+             at = IFind(masked, "Cancel", at + 6)) {
+            const bool before = at > 0 && IsIdentifierChar(masked[at - 1]);
+            const bool after = at + 6 < masked.size() && IsIdentifierChar(masked[at + 6]);
+            if (!before && !after)
+                return true;
+        }
+    }
+    return false;
+}
+
 std::string RoutineOf(std::string_view header) {
     size_t paren = header.find('(');
     return std::string(paren == std::string_view::npos ? header : header.substr(0, paren));
@@ -77,16 +94,19 @@ void WriteAdded(CodeFileState& state, std::string_view line) {
 // fills the data-control captions. The values set on loading come first: the
 // list fillers read the Tags they may set.
 void WriteLoadCalls(CodeFileState& state, const std::array<int, 7>& flags, bool withCaptions) {
+    auto call = [&](std::string_view routine) {
+        WriteAdded(state, "vReturnValue=" + LoaderRoutineName(state.formNames, routine) + "()");
+    };
     if (flags[6])
-        WriteAdded(state, "vReturnValue=InitialValues()");
+        call("InitialValues");
     if (flags[1])
-        WriteAdded(state, "vReturnValue=InitializeListBoxes()");
+        call("InitializeListBoxes");
     if (flags[2])
-        WriteAdded(state, "vReturnValue=InitializeComboBoxes()");
+        call("InitializeComboBoxes");
     if (flags[3])
-        WriteAdded(state, "vReturnValue=InitializeButtons()");
+        call("InitializeButtons");
     if (withCaptions && flags[4])
-        WriteAdded(state, "vReturnValue=InitialDataCtlCaptions()");
+        call("InitialDataCtlCaptions");
     if (flags[5])
         WriteAdded(state, "Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2");
 }
@@ -111,9 +131,14 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
     const bool loadCalls = flags[1] || flags[2] || flags[3] || flags[5] || flags[6];
     bool formLoadSeen = false;
     bool formActivateSeen = false;
+    bool cancelDeclared = false;
 
     const std::vector<std::string>& lines = input.Lines();
     state.keepsDatabaseVariable = AssignsAnotherDatabase(lines);
+    for (const auto& [access, vbName] : session.moduleVbNames) {
+        if (!IEquals(MakeVBName(access), vbName))
+            state.renamedModules.emplace(MakeVBName(access), vbName);
+    }
     for (size_t i = 0; i < lines.size();) {
         // A statement continued with " _" is one statement: translated whole.
         size_t last = i;
@@ -133,8 +158,12 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
         } else if (StartsWithAny(line, {"Sub ", "Private Sub ", "Public Sub "})) {
             ++state.subCount;
             state.routine = RoutineOf(line);
-            // Visual Basic's DblClick event has no Cancel argument.
-            state.line = ReplaceAll(line, "_DblClick(Cancel As Integer)", "_DblClick()");
+            // Visual Basic's DblClick event has no Cancel argument; the body
+            // may still set it, as a variable of its own.
+            const std::string header =
+                ReplaceAll(line, "_DblClick(Cancel As Integer)", "_DblClick()");
+            cancelDeclared = header != line && BodyNamesCancel(lines, last + 1);
+            state.line = header;
         } else if (StartsWithAny(line, {"Function ", "Private Function ", "Public Function "})) {
             ++state.procCount;
             state.routine = RoutineOf(line);
@@ -142,6 +171,10 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
             TranslateLine(state);
         }
         WriteStatement(state, lines, i, last, joined);
+        if (cancelDeclared) {
+            WriteAdded(state, "Dim Cancel As Integer");
+            cancelDeclared = false;
+        }
         if (StartsWithAny(joined, {"End Sub", "End Function", "End Property"}))
             state.runMacroCounterDeclared = false;
         state.lineNumber += static_cast<long>(count) - 1;
@@ -158,7 +191,9 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
             formActivateSeen = true;
             if (flags[4]) {
                 WriteAdded(state, "Dim vReturnValue as variant");
-                WriteAdded(state, "vReturnValue=InitialDataCtlCaptions()");
+                WriteAdded(state, "vReturnValue=" +
+                                      LoaderRoutineName(formNames, "InitialDataCtlCaptions") +
+                                      "()");
             }
         }
     }
@@ -173,7 +208,8 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
     if (isForm && !formActivateSeen && flags[4]) {
         WriteAdded(state, "Private Sub Form_Activate()");
         WriteAdded(state, "Dim vReturnValue as variant");
-        WriteAdded(state, "vReturnValue=InitialDataCtlCaptions()");
+        WriteAdded(state,
+                   "vReturnValue=" + LoaderRoutineName(formNames, "InitialDataCtlCaptions") + "()");
         WriteAdded(state, "End Sub");
         ++state.subCount;
     }

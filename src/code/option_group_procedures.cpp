@@ -2,6 +2,9 @@
 
 #include <map>
 
+#include <cctype>
+
+#include "code/code_mask.h"
 #include "code/form_reference.h"
 #include "common/ansi_text.h"
 #include "common/string_helpers.h"
@@ -43,7 +46,9 @@ std::string GroupOf(std::string_view line, const std::vector<std::string>& group
             continue;
         const std::string_view after = name.substr(group.size() + 1);
         const std::string id = LeadingIdentifier(after);
-        if (id.empty() || after.size() == id.size() || after[id.size()] != '(')
+        // An event's name is a word of letters: Timer1_2_Timer is no event of Timer1.
+        if (id.empty() || after.size() == id.size() || after[id.size()] != '(' ||
+            !std::isalpha(static_cast<unsigned char>(id[0])) || id.find('_') != std::string::npos)
             continue;
         event = id;
         open = line.size() - after.size() + id.size();
@@ -54,9 +59,90 @@ std::string GroupOf(std::string_view line, const std::vector<std::string>& group
 
 }  // namespace
 
+// Whether the code before a name leaves it where a statement starts: at the
+// line's start, after a colon, Then, Else or Call.
+// The word the text ends with, blanks after it aside.
+std::string_view LastWord(std::string_view text) {
+    text = TrimBlanks(text);
+    size_t start = text.size();
+    while (start > 0 && IsIdentifierChar(text[start - 1]))
+        --start;
+    return text.substr(start);
+}
+
+bool AtStatementStart(std::string_view before) {
+    before = TrimBlanks(before);
+    if (before.empty() || before.ends_with(':'))
+        return true;
+    const std::string_view last = LastWord(before);
+    return last.size() == before.size()
+               ? IEquals(last, "Call")
+               : IEquals(last, "Then") || IEquals(last, "Else") || IEquals(last, "Call");
+}
+
+struct IndexedProcedure {
+    std::string group;
+    bool hadArguments = false;  // the index came before arguments it already had
+};
+
+// Every call of a procedure that takes the group's index from now on passes
+// the selected button: "Call G_Click" and "G_Click" become
+// "Call G_Click(OptionGroupValue(G))", "G_MouseDown 1, 0, x, y" gets the
+// index before its own arguments.
+std::string PassIndex(const std::string& line,
+                      const std::map<std::string, IndexedProcedure, ILess>& indexed) {
+    const std::string code = MaskedCode(line);
+    std::string out;
+    size_t from = 0;
+    for (size_t i = 0; i < code.size(); ++i) {
+        if (!IsIdentifierChar(code[i]) || (i > 0 && IsIdentifierChar(code[i - 1])))
+            continue;
+        const std::string word = LeadingIdentifier(std::string_view(code).substr(i));
+        const auto found = indexed.find(word);
+        const size_t end = i + word.size();
+        if (found == indexed.end() || (i > 0 && (code[i - 1] == '.' || code[i - 1] == '!')) ||
+            !AtStatementStart(std::string_view(code).substr(0, i))) {
+            i = end - 1;
+            continue;
+        }
+        const std::string value = "OptionGroupValue(" + found->second.group + ")";
+        const bool call = IEquals(LastWord(std::string_view(code).substr(0, i)), "Call");
+        const std::string_view rest = std::string_view(code).substr(end);
+        const std::string_view after = TrimBlanks(rest);
+        const size_t afterAt = end + (rest.size() - after.size());
+        // A call that passes arguments to a procedure that had none passes
+        // the index already, as one that starts with Index does.
+        const bool withArguments =
+            !(after.starts_with("()") || after.empty() || after.starts_with(":") ||
+              after.starts_with("\x01") || StartsWithWord(after, "Else"));
+        const std::string_view first = TrimBlanks(after.starts_with("(") ? after.substr(1) : after);
+        if (withArguments && (!found->second.hadArguments || StartsWithWord(first, "Index"))) {
+            i = end - 1;
+            continue;
+        }
+        out.append(line, from, i - from);
+        if (after.starts_with("()") || after.empty() || after.starts_with(":") ||
+            after.starts_with("\x01") || StartsWithWord(after, "Else")) {
+            // No arguments: the index is the only one.
+            out += (call ? "" : "Call ") + word + "(" + value + ")";
+            from = after.starts_with("()") ? afterAt + 2 : end;
+        } else if (after.starts_with("(")) {
+            out += word + "(" + value + ", ";
+            from = afterAt + 1;
+        } else {
+            // "G_MouseDown 1, 0, x, y": the index before the arguments.
+            out += word + " " + value + ",";
+            from = end;
+        }
+        i = end - 1;
+    }
+    out.append(line, from, std::string::npos);
+    return out;
+}
+
 void IndexOptionGroupProcedures(CodeText& code, const std::vector<std::string>& groups) {
     // The procedures that take an index from now on, and the group of each.
-    std::map<std::string, std::string, ILess> indexed;
+    std::map<std::string, IndexedProcedure, ILess> indexed;
     for (std::string& line : code.MutableLines()) {
         std::string event;
         size_t open = 0;
@@ -66,28 +152,16 @@ void IndexOptionGroupProcedures(CodeText& code, const std::vector<std::string>& 
         const std::string_view params = std::string_view(line).substr(open + 1);
         if (params.starts_with(")")) {
             line.insert(open + 1, "Index as Integer");
-            indexed.emplace(group + "_" + event, group);
+            indexed.emplace(group + "_" + event, IndexedProcedure{group, false});
         } else if (HasArgumentsAfterIndex(event) && !IStartsWith(TrimBlanks(params), "Index ")) {
             line.insert(open + 1, "Index As Integer, ");
+            indexed.emplace(group + "_" + event, IndexedProcedure{group, true});
         }
     }
     if (indexed.empty())
         return;
-    // "Call G_Click", "Call G_Click()" and "G_Click" pass the selected button.
-    for (std::string& line : code.MutableLines()) {
-        std::string_view statement = CodeBeforeComment(line);
-        const bool call = IStartsWith(statement, "Call ");
-        if (call)
-            statement = TrimBlanks(statement.substr(5));
-        if (statement.ends_with("()"))
-            statement.remove_suffix(2);
-        const auto found = indexed.find(statement);
-        if (found == indexed.end() || LeadingIdentifier(statement).size() != statement.size())
-            continue;
-        const size_t at = line.find(CodeBeforeComment(line));
-        line = line.substr(0, at) + "Call " + std::string(statement) + "(OptionGroupValue(" +
-               found->second + "))" + line.substr(at + CodeBeforeComment(line).size());
-    }
+    for (std::string& line : code.MutableLines())
+        line = PassIndex(line, indexed);
 }
 
 }  // namespace velorin

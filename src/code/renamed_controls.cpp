@@ -1,6 +1,10 @@
 #include "code/renamed_controls.h"
 
+#include <cctype>
+
 #include "code/form_reference.h"
+#include "common/names.h"
+#include "output/generated_members.h"
 
 namespace velorin {
 namespace {
@@ -17,8 +21,45 @@ bool OfThisForm(std::string_view line, size_t at) {
            (at == 3 || !IsIdentifierChar(line[at - 4]));
 }
 
+// A word a bare reference cannot mean a control by: Visual Basic's own
+// (End, Date) or a name the generated project defines (OpenArgs, db). Such a
+// control is followed only where the code names it as the form's (Me!End,
+// [End]).
+bool OnlyQualified(std::string_view word) {
+    if (IsVisualBasicKeyword(word))
+        return true;
+    for (const std::span<const std::string_view> members :
+         {FormModuleMembers(), FormLoaderRoutines(), SupportModuleMembers()}) {
+        for (std::string_view member : members) {
+            if (IEquals(member, word))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool Qualified(std::string_view line, size_t at) {
+    return at > 0 && (line[at - 1] == '.' || line[at - 1] == '!');
+}
+
+// The event procedure a word names for a renamed control, "End_Click" for
+// End: its new name, or empty. Access names the procedure after the control
+// with its blanks and signs made "_", and the event's name has no "_".
+std::string RenamedEventProcedure(std::string_view word,
+                                  const std::map<std::string, std::string, ILess>& procedures) {
+    const size_t cut = word.rfind('_');
+    if (cut == std::string_view::npos || cut == 0 || cut + 1 == word.size())
+        return {};
+    const std::string_view event = word.substr(cut + 1);
+    if (!std::isupper(static_cast<unsigned char>(event[0])))
+        return {};
+    const auto found = procedures.find(word.substr(0, cut));
+    return found == procedures.end() ? std::string() : found->second + "_" + std::string(event);
+}
+
 std::string Rename(const std::string& line,
-                   const std::map<std::string, std::string, ILess>& renamed) {
+                   const std::map<std::string, std::string, ILess>& renamed,
+                   const std::map<std::string, std::string, ILess>& procedures) {
     std::string out;
     bool quoted = false;
     size_t i = 0;
@@ -51,8 +92,12 @@ std::string Rename(const std::string& line,
         if (IsIdentifierChar(c) && (i == 0 || !IsIdentifierChar(line[i - 1]))) {
             const std::string word = LeadingIdentifier(std::string_view(line).substr(i));
             const auto found = renamed.find(word);
-            if (found != renamed.end() && OfThisForm(line, i))
+            const std::string procedure = RenamedEventProcedure(word, procedures);
+            if (found != renamed.end() && OfThisForm(line, i) &&
+                (Qualified(line, i) || !OnlyQualified(word)))
                 out += found->second;
+            else if (!procedure.empty() && !Qualified(line, i))
+                out += procedure;
             else
                 out += word;
             i += word.size();
@@ -70,8 +115,12 @@ void FollowRenamedControls(CodeText& code,
                            const std::map<std::string, std::string, ILess>& renamed) {
     if (renamed.empty())
         return;
+    // The event procedures by the name Access gave them.
+    std::map<std::string, std::string, ILess> procedures;
+    for (const auto& [access, vbName] : renamed)
+        procedures.emplace(MakeVBName(access), vbName);
     for (std::string& line : code.MutableLines())
-        line = Rename(line, renamed);
+        line = Rename(line, renamed, procedures);
 }
 
 }  // namespace velorin

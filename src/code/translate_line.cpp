@@ -283,6 +283,31 @@ std::string WithoutEmptyParentheses(const std::string& line) {
     return out;
 }
 
+// A module that took another name is called by it: Utils.Foo becomes
+// UtilsA.Foo. A name after a dot or a bang is another object's member.
+std::string FollowRenamedModules(const std::string& line,
+                                 const std::map<std::string, std::string, ILess>& modules) {
+    const std::string code = MaskedCode(line);
+    std::string out;
+    size_t from = 0;
+    for (size_t i = 0; i < code.size(); ++i) {
+        if (!IsIdentifierChar(code[i]) || (i > 0 && IsIdentifierChar(code[i - 1])))
+            continue;
+        const std::string word = LeadingIdentifier(std::string_view(code).substr(i));
+        const size_t end = i + word.size();
+        const bool member = i > 0 && (code[i - 1] == '.' || code[i - 1] == '!');
+        const auto found = modules.find(word);
+        if (!member && found != modules.end() && end < code.size() && code[end] == '.') {
+            out.append(line, from, i - from);
+            out += found->second;
+            from = end;
+        }
+        i = end - 1;
+    }
+    out.append(line, from, std::string::npos);
+    return out;
+}
+
 void StageReplacements(CodeFileState& state) {
     std::string& line = state.line;
     Apply(line, std::begin(kDataAccess), std::end(kDataAccess));
@@ -290,6 +315,8 @@ void StageReplacements(CodeFileState& state) {
         line = ReplaceInCode(line, ".ControlTipText", ".ToolTipText");
     line = RewriteFormsCalls(std::move(line), state.session.formVbNames);
     line = RewriteFormsBang(std::move(line), state.session.formVbNames);
+    if (!state.renamedModules.empty())
+        line = FollowRenamedModules(line, state.renamedModules);
     Apply(line, std::begin(kMembers), std::end(kMembers));
     line = WithoutEmptyParentheses(line);
     if (IEquals(line, "Quit"))

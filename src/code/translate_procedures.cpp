@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "code/code_mask.h"
 #include "code/form_reference.h"
 #include "code/option_group_procedures.h"
 #include "code/translation_outcomes.h"
@@ -257,7 +258,22 @@ void TranslateProcedures(const Session& session, CodeText& code, const NameRegis
     std::vector<std::string> procedureRecordsets;
     bool declarations = true;
 
-    for (std::string& line : code.MutableLines()) {
+    const std::vector<std::string>& lines = code.Lines();
+    std::vector<std::string> translated;
+    translated.reserve(lines.size());
+    for (size_t first = 0; first < lines.size();) {
+        // A continued statement is rewritten whole: written back as its lines
+        // when nothing changed, as the one line it became otherwise.
+        size_t last = first;
+        while (last + 1 < lines.size() && ContinuesOnNextLine(lines[last]) &&
+               !TrimBlanks(lines[last]).starts_with('\''))
+            ++last;
+        std::string line = lines[first];
+        for (size_t i = first + 1; i <= last; ++i) {
+            line.pop_back();  // the "_" of the line before
+            line += TrimBlanks(lines[i]);
+        }
+        const std::string joined = line;
         const std::string_view text = line;
         bool declaresOnly = false;
         if (text.empty() || text[0] == '\'') {
@@ -281,7 +297,14 @@ void TranslateProcedures(const Session& session, CodeText& code, const NameRegis
         }
         if (declaresOnly)
             CollectRecordsets(line, declarations ? moduleRecordsets : procedureRecordsets);
+        if (first == last || line != joined)
+            translated.push_back(std::move(line));
+        else
+            translated.insert(translated.end(), lines.begin() + static_cast<long>(first),
+                              lines.begin() + static_cast<long>(last) + 1);
+        first = last + 1;
     }
+    code.MutableLines() = std::move(translated);
     if (hasGroups) {
         std::vector<std::string> groups;
         for (const std::string& group : session.optionGroupNames) {

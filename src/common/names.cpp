@@ -119,6 +119,37 @@ bool IsVisualBasicGlobalName(std::string_view name) {
     return false;
 }
 
+std::span<const std::string_view> VisualBasicKeywords() {
+    static constexpr std::string_view kKeywords[] = {
+        "AddressOf", "And",        "Any",        "As",       "Attribute", "Boolean",    "ByRef",
+        "Byte",      "ByVal",      "Call",       "Case",     "Close",     "Const",      "Currency",
+        "Date",      "Decimal",    "Declare",    "DefBool",  "DefByte",   "DefCur",     "DefDate",
+        "DefDbl",    "DefDec",     "DefInt",     "DefLng",   "DefObj",    "DefSng",     "DefStr",
+        "DefVar",    "Dim",        "Do",         "Double",   "Each",      "Else",       "ElseIf",
+        "Empty",     "End",        "EndIf",      "Enum",     "Eqv",       "Erase",      "Error",
+        "Event",     "Exit",       "False",      "For",      "Friend",    "Function",   "Get",
+        "Global",    "GoSub",      "GoTo",       "If",       "Imp",       "Implements", "In",
+        "Input",     "Integer",    "Is",         "Let",      "Like",      "Line",       "Lock",
+        "Long",      "Loop",       "LSet",       "Me",       "Mod",       "New",        "Next",
+        "Not",       "Nothing",    "Null",       "Object",   "On",        "Open",       "Option",
+        "Optional",  "Or",         "ParamArray", "Preserve", "Print",     "Private",    "Property",
+        "Public",    "Put",        "RaiseEvent", "ReDim",    "Rem",       "Resume",     "Return",
+        "RSet",      "Seek",       "Select",     "Set",      "Single",    "Static",     "Step",
+        "Stop",      "String",     "Sub",        "Then",     "Time",      "To",         "True",
+        "Type",      "TypeOf",     "Unlock",     "Until",    "Variant",   "Wend",       "While",
+        "With",      "WithEvents", "Write",      "Xor",
+    };
+    return kKeywords;
+}
+
+bool IsVisualBasicKeyword(std::string_view name) {
+    for (std::string_view keyword : VisualBasicKeywords()) {
+        if (IEquals(keyword, name))
+            return true;
+    }
+    return false;
+}
+
 std::string FileNameFromPath(std::string_view path) {
     size_t pos = path.find_last_of("\\/");
     return std::string(pos == std::string_view::npos ? path : path.substr(pos + 1));

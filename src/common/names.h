@@ -24,6 +24,10 @@ std::string UniqueName(std::string name, std::vector<std::string>& used);
 // libraries a converted project references (VB, VBA, DAO, Access).
 std::span<const std::string_view> VisualBasicGlobalNames();
 bool IsVisualBasicGlobalName(std::string_view name);
+// Words Visual Basic reads as its own wherever they stand (End, Print, Date,
+// Me, ...): a form, module, control or menu so named could not be referred to.
+std::span<const std::string_view> VisualBasicKeywords();
+bool IsVisualBasicKeyword(std::string_view name);
 // As MakeVBName, keeping leading "_".
 std::string MakeMacroName(std::string_view name);
 // The part after the last path separator ("\" or "/"); the whole text when none.

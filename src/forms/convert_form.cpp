@@ -1,5 +1,6 @@
 #include "forms/convert_form.h"
 
+#include "code/form_reference.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
@@ -12,6 +13,7 @@
 #include "forms/label_reduction.h"
 #include "forms/subform_conversion.h"
 #include "forms/tab_controls.h"
+#include "output/generated_members.h"
 
 namespace velorin {
 namespace {
@@ -47,6 +49,35 @@ void CollectPageBreaks(FormLevel& level) {
 // Every control name of the form and of the forms it embeds, reserved before
 // the conversion makes up any name of its own: the application's controls keep
 // their names whatever the conversion adds.
+// The names of the procedures a form's code defines.
+std::vector<std::string> ProcedureNames(const CodeText& code) {
+    std::vector<std::string> names;
+    for (const std::string& line : code.Lines()) {
+        std::string_view rest = TrimWhitespace(line);
+        for (bool again = true; again;) {
+            again = false;
+            for (std::string_view modifier : {"Public", "Private", "Friend", "Static"}) {
+                if (StartsWithWord(rest, modifier)) {
+                    rest = TrimWhitespace(rest.substr(modifier.size()));
+                    again = true;
+                }
+            }
+        }
+        if (StartsWithWord(rest, "Property"))
+            rest = TrimWhitespace(rest.substr(8)).substr(3);  // Get, Let or Set
+        else if (StartsWithWord(rest, "Sub"))
+            rest = rest.substr(3);
+        else if (StartsWithWord(rest, "Function"))
+            rest = rest.substr(8);
+        else
+            continue;
+        std::string name = LeadingIdentifier(TrimWhitespace(rest));
+        if (!name.empty())
+            names.push_back(std::move(name));
+    }
+    return names;
+}
+
 void ReserveApplicationNames(NameRegistry& names, const AccessForm& form,
                              AccessApplication& application, std::vector<const AccessForm*>& open) {
     if (std::find(open.begin(), open.end(), &form) != open.end() || open.size() > 16)
@@ -223,6 +254,12 @@ void ConvertForm(Session& session, FormOutput& output, const std::string& fileNa
     state.level = &level;
     state.openForms.push_back(level.form);
     std::vector<const AccessForm*> open;
+    // Visual Basic's keywords and what the project defines for itself are no
+    // control's names; the routines the form's Form_Load calls give way to
+    // the procedures its own code has.
+    for (const std::string& procedure : ProcedureNames(output.Code().module))
+        output.Names().Reserve(procedure, true);
+    ClaimFormMembers(output.Names());
     ReserveApplicationNames(output.Names(), *level.form, *session.sourceDb, open);
     level.dataControl = "dat" + MakeVBName(level.form->Name());
     if (!level.form->Text("RecordSource").empty())
@@ -248,7 +285,7 @@ void ConvertForm(Session& session, FormOutput& output, const std::string& fileNa
     AddComboItems(state, {}, {}, true, false);
     AddListItems(state, {}, {}, true, false);
     AddButtonPicture(state, {}, {}, true);
-    AddDataCtlCaption(output.Code().captions, {}, true);
+    AddDataCtlCaption(output.Code().captions, {}, {}, true);
 
     const long interval = level.form->Property("TimerInterval").AsLong();
     if (interval > 0) {

@@ -60,7 +60,9 @@ void WriteDataControl(FormState& state, DesignWriter& out, const DataControlLayo
     out.WriteLine(layout.visible ? "Width = 2700" : "Width = 1215");
     if (layout.visible && layout.startsProcedures) {
         AddDataCtlEntry(state.output.Code().reposition, layout.name, "");
-        AddDataCtlCaption(state.output.Code().captions, layout.name, false);
+        AddDataCtlCaption(state.output.Code().captions,
+                          LoaderRoutineName(&state.output.Names(), "InitialDataCtlCaptions"),
+                          layout.name, false);
     }
     out.WriteLine(std::string("Visible = ") + (layout.visible ? "True" : "False"));
     out.WriteLine("End");
@@ -116,14 +118,15 @@ void WriteSubformDataControl(FormState& state, const AccessForm& subform, const 
             BuildLinkedRecordSource(state, subform.Text("RecordSource"), parentDataControl));
 }
 
-void AddDataCtlCaption(CodeText& captions, std::string_view dataControl, bool finish) {
+void AddDataCtlCaption(CodeText& captions, std::string_view routine, std::string_view dataControl,
+                       bool finish) {
     if (finish) {
         if (!captions.Empty())
             captions.Append("End Function");
         return;
     }
     if (captions.Empty()) {
-        captions.Append("Function InitialDataCtlCaptions()");
+        captions.Append("Function " + std::string(routine) + "()");
         captions.Append("On Error Resume Next");
     }
     captions.Append(std::string(dataControl) + ".Recordset.movenext");

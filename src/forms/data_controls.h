@@ -32,7 +32,8 @@ void WriteSubformDataControl(FormState& state, const AccessForm& subform, const 
 
 // Maintains the function InitialDataCtlCaptions: a data control's lines, or
 // with `finish` its end.
-void AddDataCtlCaption(CodeText& captions, std::string_view dataControl, bool finish);
+void AddDataCtlCaption(CodeText& captions, std::string_view routine, std::string_view dataControl,
+                       bool finish);
 
 // The record source of a subform's data control, set each time the parent
 // moves, as an expression in code: the link join and the Where clause on the

@@ -37,12 +37,16 @@ std::string ItemsLine(const FormState& state, std::string_view rowSource,
            ", " + VbQuoted(kind) + ")";
 }
 
+std::string Header(const FormState& state, std::string_view routine) {
+    return "Function " + LoaderRoutineName(&state.output.Names(), routine) + "()";
+}
+
 }  // namespace
 
 void AddListItems(FormState& state, std::string_view rowSource, std::string_view controlName,
                   bool finish, bool valueList) {
     AddLine(state.output.Code().listBoxes,
-            {"Function InitializeListBoxes()", "On Error Resume Next"},
+            {Header(state, "InitializeListBoxes"), "On Error Resume Next"},
             finish ? std::string()
                    : ItemsLine(state, rowSource, controlName, valueList,
                                state.session.options.listBoxType),
@@ -51,7 +55,7 @@ void AddListItems(FormState& state, std::string_view rowSource, std::string_view
 
 void AddComboItems(FormState& state, std::string_view rowSource, std::string_view controlName,
                    bool finish, bool valueList) {
-    AddLine(state.output.Code().comboBoxes, {"Function InitializeComboBoxes()"},
+    AddLine(state.output.Code().comboBoxes, {Header(state, "InitializeComboBoxes")},
             finish ? std::string()
                    : ItemsLine(state, rowSource, controlName, valueList,
                                state.session.options.comboBoxType),
@@ -66,8 +70,8 @@ void AddButtonPicture(FormState& state, std::string_view picture, std::string_vi
         line = std::string(controlName) + ".picture =loadpicture(app.path & " +
                VbQuoted("\\bitmaps\\" + file) + ")";
     }
-    AddLine(state.output.Code().buttons, {"Function InitializeButtons()", "On Error Resume Next"},
-            line, finish);
+    AddLine(state.output.Code().buttons,
+            {Header(state, "InitializeButtons"), "On Error Resume Next"}, line, finish);
 }
 
 }  // namespace velorin

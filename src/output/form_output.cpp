@@ -4,6 +4,13 @@
 
 namespace velorin {
 
+std::string LoaderRoutineName(const NameRegistry* names, std::string_view routine) {
+    const std::string found =
+        names != nullptr ? names->Find(std::string(name_key::kLoaderRoutine) + std::string(routine))
+                         : std::string();
+    return found.empty() ? std::string(routine) : found;
+}
+
 void FormOutput::AddReference(std::string_view classId, std::string_view file) {
     const bool listed = std::any_of(references_.begin(), references_.end(),
                                     [&](const auto& entry) { return entry.second == file; });

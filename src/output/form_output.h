@@ -26,7 +26,13 @@ inline constexpr std::string_view kListDataControl = "data control of the list "
 inline constexpr std::string_view kGroupFrame = "frame of the option group ";
 // + the subform control's name: the data control of the form it embeds.
 inline constexpr std::string_view kSubformDataControl = "data control of the subform ";
+// + the routine's own name (InitializeListBoxes): a routine Form_Load calls.
+inline constexpr std::string_view kLoaderRoutine = "routine ";
 }  // namespace name_key
+
+// The name a routine that Form_Load calls got in the form: its own, unless
+// the form's code had a procedure of that name.
+std::string LoaderRoutineName(const NameRegistry* names, std::string_view routine);
 
 // The code of a form file in the parts the conversion fills, in file order.
 struct FormCode {

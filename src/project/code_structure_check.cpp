@@ -503,6 +503,10 @@ class CodeChecker {
     }
 
     void AddProcedure(Procedure procedure) {
+        // A form's controls are members of its module: no procedure may share a name with one.
+        if (controls_.count(procedure.name) > 0)
+            Fault(procedure.line, procedure.name + " is the name of a control of the form and of " +
+                                      "a procedure: Visual Basic declares it twice");
         const int bit = KindBit(procedure.kind);
         auto [it, added] = namesSeen_.try_emplace(procedure.name, bit, procedure.line);
         if (!added) {
@@ -634,6 +638,9 @@ class CodeChecker {
         else if (k == b)
             return;  // Option, Attribute, DefInt, ...
         for (const std::string& name : DeclaredNames(t, k, e)) {
+            if (controls_.count(name) > 0)
+                Fault(name + " is the name of a control of the form and of a variable: Visual " +
+                      "Basic declares it twice");
             moduleNames_.insert(name);
             if (isPublic)
                 facts_.publicVariables.push_back(name);

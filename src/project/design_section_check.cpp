@@ -3,6 +3,7 @@
 #include <map>
 
 #include "common/ansi_text.h"
+#include "common/names.h"
 #include "common/string_helpers.h"
 #include "project/vb_tokens.h"
 
@@ -239,6 +240,8 @@ class DesignReader {
         if (!IsVbIdentifier(name) || name.size() > kLongestName)
             Fault(i, "form name " + std::string(name) +
                          " is not a Visual Basic name of at most 40 characters");
+        else if (IsVisualBasicKeyword(name))
+            Fault(i, "form name " + std::string(name) + " is a keyword of Visual Basic");
         design_.formName = std::string(name);
         design_.formLine = static_cast<int>(i + 1);
         std::vector<OpenBlock> open{{false, static_cast<int>(i + 1), -1}};
@@ -317,6 +320,8 @@ class DesignReader {
         else if (!IsVbIdentifier(name) || name.size() > kLongestName)
             Fault(i, "control name " + std::string(name) +
                          " is not a Visual Basic name of at most 40 characters");
+        else if (IsVisualBasicKeyword(name))
+            Fault(i, "control name " + std::string(name) + " is a keyword of Visual Basic");
         ControlBlock block;
         block.name = std::string(name);
         block.className = std::string(className);

@@ -156,6 +156,9 @@ class ProjectChecker {
                 Add(projectFile_, file.projectLine,
                     "module name " + file.name +
                         " is not a Visual Basic name of at most 40 characters");
+            if (IsVisualBasicKeyword(file.name))
+                Add(projectFile_, file.projectLine,
+                    what + " name " + file.name + " is a keyword of Visual Basic");
             if (IsVisualBasicGlobalName(file.name))
                 Add(projectFile_, file.projectLine,
                     what + " name " + file.name +
@@ -168,20 +171,45 @@ class ProjectChecker {
     }
 
     void IndexProcedures() {
+        // Each public name of a module, and the file that has it first.
+        std::map<std::string, const ProjectFile*, ILess> owners;
+        auto own = [&](const ProjectFile& file, const std::string& name, int line) {
+            auto [it, added] = owners.try_emplace(name, &file);
+            if (added || it->second == &file)
+                return;
+            // Two of the application's own modules were as ambiguous in Access.
+            const bool application = facts_.codeByFile.count(file.file) > 0 &&
+                                     facts_.codeByFile.count(it->second->file) > 0;
+            Add(file.file, line,
+                name + " is public in " + it->second->file +
+                    " too: a use of it elsewhere is ambiguous",
+                application ? FindingCause::Application : FindingCause::Conversion);
+        };
         for (const ProjectFile& file : files_) {
             if (file.isModule) {
                 modules_.emplace(file.name, &file);
                 for (const Procedure& procedure : file.code.procedures) {
-                    if (procedure.isPublic)
-                        publicProcedures_.try_emplace(procedure.name, Resolved{&file, &procedure});
+                    if (!procedure.isPublic)
+                        continue;
+                    publicProcedures_.try_emplace(procedure.name, Resolved{&file, &procedure});
+                    own(file, procedure.name, procedure.line);
                 }
-                for (const std::string& name : file.code.publicVariables)
+                for (const std::string& name : file.code.publicVariables) {
                     publicVariables_.insert(name);
+                    own(file, name, 0);
+                }
             } else if (!file.name.empty()) {
                 forms_.insert(file.name);
             }
             for (const std::string& name : file.code.formCases)
                 formCases_.insert(name);
+        }
+        // A form is a public name of the project as well.
+        for (const ProjectFile& file : files_) {
+            if (!file.isModule && !file.name.empty() && owners.count(file.name) > 0)
+                Add(projectFile_, file.projectLine,
+                    "form name " + file.name + " is public in " + owners[file.name]->file +
+                        " too: a use of it is ambiguous");
         }
     }
 
@@ -409,6 +437,16 @@ std::string ProjectFinding::Text() const {
     if (cause == FindingCause::Application)
         text += " [the application's own fault, not the conversion's]";
     return text;
+}
+
+std::vector<std::string> PublicNamesOfModule(const std::vector<std::string_view>& code) {
+    const CodeFacts facts = CheckCode(ReadLogicalLines(code, 0, code.size()), CodeContext());
+    std::vector<std::string> names = facts.publicVariables;
+    for (const Procedure& procedure : facts.procedures) {
+        if (procedure.isPublic)
+            names.push_back(procedure.name);
+    }
+    return names;
 }
 
 std::vector<ProjectFinding> CheckProject(const OutputDirectory& out, std::string_view projectFile,

@@ -35,6 +35,10 @@ struct ApplicationFacts {
     std::map<std::string, std::vector<std::string_view>, ILess> codeByFile;
 };
 
+// The names a module's code makes known to the whole project: its public
+// procedures, variables, constants and enum members.
+std::vector<std::string> PublicNamesOfModule(const std::vector<std::string_view>& code);
+
 // The findings in file order of the project file, then by line; none for a coherent project.
 std::vector<ProjectFinding> CheckProject(const OutputDirectory& out, std::string_view projectFile,
                                          const ApplicationFacts& facts);

@@ -1,4 +1,5 @@
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -161,7 +162,7 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
     CodeText code = ConvertCodeFile(session, fileForm, JoinFormCode(session, output.Code()), true,
                                     static_cast<long>(designLines.size()), &output.Names());
     if (!initialValues.Empty()) {
-        code.Append("Function InitialValues()");
+        code.Append("Function " + LoaderRoutineName(&output.Names(), "InitialValues") + "()");
         code.Append(initialValues);
         code.Append("End Function");
     }
@@ -170,10 +171,26 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
     WriteFormFile(session, fileForm, output, code, designLines);
 }
 
+// The forms' names first, then the modules'. A form may not have a name its
+// application's modules make public (an enum member, a function): in Access
+// the form was Form_Orders, in the project it is Orders.
 void ClaimProjectNames(Session& session) {
+    std::set<std::string, ILess> publicNames;
+    for (const std::string& module : session.selectedModules) {
+        if (module.empty())
+            continue;
+        const CodeText code = ExportModuleText(session, module, false);
+        std::vector<std::string_view> lines(code.Lines().begin(), code.Lines().end());
+        for (std::string& name : PublicNamesOfModule(lines))
+            publicNames.insert(std::move(name));
+    }
     for (const std::string& name : session.convertedFormNames) {
-        if (!name.empty() && session.formVbNames.count(name) == 0)
-            session.formVbNames[name] = session.projectNames.Claim(MakeVBName(name));
+        if (name.empty() || session.formVbNames.count(name) > 0)
+            continue;
+        std::string vbName = session.projectNames.Claim(MakeVBName(name));
+        while (publicNames.count(vbName) > 0)
+            vbName = session.projectNames.Claim(vbName + "A");
+        session.formVbNames[name] = vbName;
     }
     for (const std::string& name : session.selectedModules) {
         if (!name.empty() && session.moduleVbNames.count(name) == 0)

@@ -3,6 +3,7 @@
 
 #include "common/ansi_text.h"
 #include "common/names.h"
+#include "output/generated_members.h"
 #include "session/conversion_driver.h"
 #include "session/string_table.h"
 
@@ -153,6 +154,7 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
     // one gets a suffix, as a second form of one name would.
     for (std::string_view global : VisualBasicGlobalNames())
         session.projectNames.Claim(global);
+    ClaimProjectMembers(session.projectNames);
     session.generatedNames = Session::GeneratedNames();
     session.formVbNames.clear();
     session.moduleVbNames.clear();
