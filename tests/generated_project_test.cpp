@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <optional>
@@ -435,6 +436,114 @@ TEST(GeneratedProject, ReferencesFollowTheNamesTheyWereGiven) {
     }
 }
 
+// Names Visual Basic reads as its own, that the project defines for itself
+// (OpenArgs, InitialValues, gettoken, Main) or that a module makes public (an
+// enum member) are no form's or control's; the code follows the names given.
+TEST(GeneratedProject, NamesVisualBasicOrTheProjectHoldGiveWayEverywhere) {
+    static const std::set<std::string> keywords{"end", "print", "date", "me", "if", "sub"};
+    static const std::regex controlReference(R"(\bMe!(\w+|\[[^\]]+\]))", std::regex::icase);
+    static const std::regex dim(R"(\s*dim\s+(\w+).*)", std::regex::icase);
+    FOR_EACH_CONVERSION(project) {
+        for (const CodeFile& file : project.files) {
+            EXPECT_FALSE(keywords.count(Lower(file.name))) << file.file;
+            std::set<std::string> members;
+            for (const Procedure& p : file.procedures)
+                members.insert(Lower(p.name));
+            for (const std::string& line : file.code) {
+                std::smatch m;
+                if (std::regex_match(line, m, dim) && file.Find(m[1]) == nullptr)
+                    members.insert(Lower(m[1]));
+            }
+            for (const Control* c : file.All()) {
+                EXPECT_FALSE(keywords.count(Lower(c->name))) << file.file << ": " << c->name;
+                EXPECT_FALSE(c->className != "VB.Menu" && members.count(Lower(c->name)))
+                    << file.file << ": " << c->name << " is a control and a member";
+            }
+        }
+        const CodeFile& reserved = project.Form("Reserved");
+        for (const std::string& line : reserved.code)
+            for (auto it = std::sregex_iterator(line.begin(), line.end(), controlReference);
+                 it != std::sregex_iterator(); ++it)
+                EXPECT_EQ(reserved.Named((*it)[1]).size(), 1u) << line;
+        const Control* print = reserved.WithText("Caption", "Print");
+        ASSERT_TRUE(print);
+        const Procedure* click = reserved.Find(print->name + "_Click");
+        EXPECT_TRUE(click && click->Calls(print->name)) << "the button's own Click procedure";
+        // The form's Form_Load calls the routines the conversion added, not the
+        // form's own of one name.
+        const CodeFile& initial = project.Form("Initial");
+        static const std::regex loaderCall(R"(\s*vReturnValue=(\w+)\(\))", std::regex::icase);
+        bool setsTheDefault = false;
+        for (const std::string& line : initial.Find("Form_Load")->body) {
+            std::smatch m;
+            if (std::regex_match(line, m, loaderCall)) {
+                ASSERT_TRUE(initial.Find(m[1])) << line;
+                setsTheDefault = setsTheDefault || initial.Find(m[1])->Calls("txtWhen");
+            }
+        }
+        EXPECT_TRUE(setsTheDefault);
+        // A double-click that sets Cancel has a Cancel of its own to set.
+        const Procedure* dblClick = initial.Find("txtWhen_DblClick");
+        ASSERT_TRUE(dblClick);
+        EXPECT_TRUE(dblClick->parameters.empty() ||
+                    (dblClick->parameters.size() == 1 && dblClick->parameters[0].empty()));
+        EXPECT_TRUE(!dblClick->body.empty() &&
+                    std::regex_match(dblClick->body[0], std::regex(R"(\s*Dim Cancel As Integer)")));
+        // Each form opened by name is the form of that name; a module named
+        // like a form is called by the name it got.
+        const CodeFile& opener = project.Form("Order_FormA");
+        for (const std::string caption : {"Order-Form", "Order Form", "Main"}) {
+            const auto shown =
+                std::find_if(opener.code.begin(), opener.code.end(), [&](const std::string& line) {
+                    return line.ends_with("\"" + caption + "\"") ||
+                           line.find("\"" + caption + "\",") != std::string::npos;
+                });
+            ASSERT_NE(shown, opener.code.end()) << caption;
+            const std::string form = Trim(shown->substr(0, shown->find('.')));
+            EXPECT_EQ(project.Form(form).blocks[0].Text("Caption"), caption) << *shown;
+        }
+        const CodeFile* utils = project.ModuleDefining("Salutation");
+        ASSERT_TRUE(utils);
+        EXPECT_TRUE(opener.Find("cmdOpen_Click")->Calls(utils->name + "\\.Salutation"));
+        for (const char* form : {"FeatureA", "MainA"})
+            EXPECT_EQ(project.Form(form).blocks[0].Text("Caption"),
+                      std::string(form).substr(0, std::strlen(form) - 1));
+        EXPECT_FALSE(Same(utils->name, "Utils")) << "the form Utils keeps its name";
+    }
+}
+
+// Every call of a procedure of the file, as a statement, passes the arguments
+// it takes: an index for a group's event procedure comes first.
+TEST(GeneratedProject, StatementCallsPassTheArgumentsTheirProceduresTake) {
+    static const std::regex called(R"(\s*(?:Call\s+)?(\w+)\s*(?:\((.*)\)|\s(.*))?)",
+                                   std::regex::icase);
+    FOR_EACH_CONVERSION(project) {
+        for (const CodeFile& file : project.files) {
+            for (const std::string& line : file.code) {
+                std::smatch m;
+                const Procedure* callee =
+                    std::regex_match(line, m, called) ? file.Find(m[1]) : nullptr;
+                if (callee == nullptr || line.find('=') != std::string::npos ||
+                    line.find(':') != std::string::npos || callee->kind != "sub")
+                    continue;
+                const std::string arguments = Trim(m[2].matched ? m[2].str() : m[3].str());
+                size_t count = arguments.empty() ? 0 : 1;
+                int depth = 0;
+                for (char c : arguments) {
+                    depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+                    count += c == ',' && depth == 0;
+                }
+                size_t taken = 0;
+                for (const std::string& p : callee->parameters)
+                    taken += !p.empty();
+                EXPECT_EQ(count, taken) << file.file << ": " << line;
+            }
+        }
+        const CodeFile& groups = project.Form("Groups");
+        EXPECT_TRUE(groups.Find("Form_Load")->Calls("Colour_MouseDown OptionGroupValue"));
+    }
+}
+
 TEST(GeneratedProject, ASubformShownTwiceOrWithPagesKeepsItsCopiesApart) {
     FOR_EACH_CONVERSION(project) {
         const auto items = project.Form("Twice").Where(
@@ -499,9 +608,12 @@ TEST(GeneratedProject, CodeTheFormAlreadyHadKeepsItsMeaning) {
                 for (const std::string& callee : callees)
                     EXPECT_FALSE(caller <= callee && calls[callee].count(caller))
                         << file.file << ": " << caller << " and " << callee << " call each other";
-            // The application's strings are its own: no translation reaches into them.
+            // The application's strings are its own: no translation reaches into
+            // them, but for the form a DoCmd action names.
             const fs::path own = kSource / "forms" / fs::path(file.file).replace_extension(".bas");
-            const std::vector<std::string> source = Lines(file.blocks.empty() ? "" : ReadFile(own));
+            std::vector<std::string> source = Lines(file.blocks.empty() ? "" : ReadFile(own));
+            std::erase_if(source,
+                          [](const std::string& line) { return Trim(line).starts_with("DoCmd."); });
             const auto code = std::find(source.begin(), source.end(), "CodeBehindForm");
             const std::set<std::string> written = LiteralsOf(file.code);
             for (const std::string& text : LiteralsOf({code, source.end()}))

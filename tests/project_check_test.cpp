@@ -446,6 +446,40 @@ TEST_F(ProjectCheckTest, ProjectFileNamesAndModuleNames) {
     EXPECT_EQ(findings.back().file, "G.frm");
 }
 
+// Names Visual Basic reads as its own, a control and a member of one name,
+// and a public name two modules (or a module and a form) both have.
+TEST_F(ProjectCheckTest, NamesThatVisualBasicCannotTellApart) {
+    out.Write("End.frm",
+              FormFile("End",
+                       {"   Begin VB.Label Print", "   End", "   Begin VB.TextBox OpenArgs",
+                        "   End", "   Begin VB.TextBox Total", "   End"},
+                       {"Dim Total As Long", "Property Get OpenArgs() As String", "End Property"}));
+    out.Write("Main.frm", FormFile("Main", {}, {}));
+    out.Write("A.bas", ModuleFile("A", {"Public x As Long", "Public Sub Main()", "End Sub"}));
+    out.Write("B.bas", ModuleFile("B", {"Public Function x()", "End Function"}));
+    out.Write("Date.bas", ModuleFile("Date", {}));
+    ApplicationFacts facts;
+    facts.known = true;
+    facts.codeByFile["B.bas"] = {};
+    facts.codeByFile["Date.bas"] = {};
+    auto findings = Check({"Form=End.frm", "Form=Main.frm", "Module=A; A.bas", "Module=B; B.bas",
+                           "Module=Date; Date.bas"},
+                          facts);
+    EXPECT_FINDING(findings, "End.frm", 2, "form name End is a keyword");
+    EXPECT_FINDING(findings, "End.frm", 4, "control name Print is a keyword");
+    EXPECT_FINDING(findings, "P.vbp", 5, "module name Date is a keyword");
+    EXPECT_FINDING(findings, "End.frm", 12, "Total is the name of a control of the form");
+    EXPECT_FINDING(findings, "End.frm", 13, "OpenArgs is the name of a control of the form");
+    EXPECT_FINDING(findings, "P.vbp", 2, "form name Main is public in A.bas too");
+    // The module the conversion wrote (A) meets the application's B.
+    EXPECT_FINDING(findings, "B.bas", 3, "x is public in A.bas too");
+
+    // Two of the application's modules were as ambiguous in Access.
+    facts.codeByFile["A.bas"] = {};
+    findings = Check({"Module=A; A.bas", "Module=B; B.bas"}, facts);
+    EXPECT_FINDING(findings, "B.bas", 3, "x is public in A.bas too", FindingCause::Application);
+}
+
 TEST_F(ProjectCheckTest, ACoherentProjectPasses) {
     out.Write("A.frm",
               CrLf({"VERSION 5.00",

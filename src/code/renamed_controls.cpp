@@ -21,9 +21,9 @@ bool OfThisForm(std::string_view line, size_t at) {
            (at == 3 || !IsIdentifierChar(line[at - 4]));
 }
 
-// A word a bare reference cannot mean a control by: Visual Basic's own
-// (End, Date) or a name the generated project defines (OpenArgs, db). Such a
-// control is followed only where the code names it as the form's (Me!End,
+// A word a bare or dotted reference cannot mean a control by: Visual Basic's
+// own (End, Date) or a name the generated project defines (OpenArgs, db). Such
+// a control is followed only where the code names it as a control (Me!End,
 // [End]).
 bool OnlyQualified(std::string_view word) {
     if (IsVisualBasicKeyword(word))
@@ -93,8 +93,9 @@ std::string Rename(const std::string& line,
             const std::string word = LeadingIdentifier(std::string_view(line).substr(i));
             const auto found = renamed.find(word);
             const std::string procedure = RenamedEventProcedure(word, procedures);
-            if (found != renamed.end() && OfThisForm(line, i) &&
-                (Qualified(line, i) || !OnlyQualified(word)))
+            // Me.OpenArgs is the form's own member; Me!OpenArgs is the control.
+            const bool bang = i > 0 && line[i - 1] == '!';
+            if (found != renamed.end() && OfThisForm(line, i) && (bang || !OnlyQualified(word)))
                 out += found->second;
             else if (!procedure.empty() && !Qualified(line, i))
                 out += procedure;

@@ -198,4 +198,8 @@ End Sub
 
 Private Sub Form_Load()
     Call Speed_Click
+    Colour_MouseDown 2, 0, 0, 0
+    If Me!Speed = 1 Then Speed_Click Else Call Speed_AfterUpdate: Beep
+    Me!Speed = _
+        2
 End Sub

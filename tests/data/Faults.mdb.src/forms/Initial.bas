@@ -1,0 +1,36 @@
+Version =17
+Begin Form
+    Caption ="Initial"
+    Width =6000
+    Begin
+        Begin Section
+            Height =4000
+            Name ="Detail"
+            Begin
+                Begin TextBox
+                    Name ="txtWhen"
+                    DefaultValue ="=Date()"
+                    Left =1500
+                    Top =100
+                    Width =1500
+                    Height =285
+                End
+            End
+        End
+    End
+End
+CodeBehindForm
+Attribute VB_GlobalNameSpace = False
+Attribute VB_Creatable = True
+Attribute VB_PredeclaredId = True
+Attribute VB_Exposed = False
+Option Compare Database
+Option Explicit
+
+Private Function InitialValues()
+    InitialValues = 1
+End Function
+
+Private Sub txtWhen_DblClick(Cancel As Integer)
+    If IsNull(Me!txtWhen) Then Cancel = True
+End Sub
