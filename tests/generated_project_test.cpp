@@ -624,6 +624,10 @@ TEST(GeneratedProject, CodeTheFormAlreadyHadKeepsItsMeaning) {
         for (const auto& [event, function] :
              {std::pair{"lblX_Click", "Foo"}, {"Form_MouseUp", "Moved"}})
             EXPECT_TRUE(form.Find(event) && form.Find(event)->Calls(function)) << event;
+        // Access's single-quoted strings in an event's expression or a menu's
+        // action are Visual Basic strings.
+        EXPECT_TRUE(LiteralsOf(form.code).count("Customers"));
+        EXPECT_TRUE(LiteralsOf(project.Form("Menus").code).count("Later"));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "code/analysis_records.h"
 #include "common/names.h"
+#include "controls/control_lines.h"
 #include "controls/generated_procedures.h"
 #include "controls/support_library/support_library.h"
 
@@ -49,7 +50,7 @@ class FormEventWriter {
         if (close == kEventProcedure)
             closeLine = "Call Form_Close";
         else if (!close.empty() && close[0] == '=')
-            closeLine = "gvarReturn " + close;  // an expression, not a macro name
+            closeLine = EventExpressionStatement(state_, "gvarReturn", close);
         else if (!close.empty())
             closeLine = "Call " + MakeMacroName(close);
         const std::string header = "Private Sub Form_Unload(Cancel As Integer)";
@@ -103,7 +104,7 @@ class FormEventWriter {
                 if (p.empty())
                     continue;
                 if (IsExpression(p))
-                    body.push_back("varReturn " + p);
+                    body.push_back(EventExpressionStatement(state_, "varReturn", p));
                 else if (p == kEventProcedure)
                     body.emplace_back(e.call);
                 else
@@ -121,7 +122,7 @@ class FormEventWriter {
             return;
         std::string statement;
         if (IsExpression(p))
-            statement = "gvarReturn " + p;
+            statement = EventExpressionStatement(state_, "gvarReturn", p);
         else if (p == kEventProcedure)
             statement = "Call Form_Current";
         else
@@ -140,7 +141,7 @@ class FormEventWriter {
   private:
     std::vector<std::string> Body(const std::string& p, std::string_view call) const {
         if (IsExpression(p))
-            return {"Dim varReturn as variant", "varReturn " + p};
+            return {"Dim varReturn as variant", EventExpressionStatement(state_, "varReturn", p)};
         if (p == kEventProcedure)
             return {std::string(call)};
         return {"Call " + MakeMacroName(p)};

@@ -1,6 +1,7 @@
 // The event writer of each Access control class: which events it reads and
 // how it folds the Access-only ones into Visual Basic events.
 #include "common/names.h"
+#include "controls/control_lines.h"
 #include "controls/event_procedures.h"
 #include "controls/support_library/support_library.h"
 
@@ -158,7 +159,7 @@ void WriteComboBoxEvents(FormState& state) {
         if (notInList == "[Event Procedure]")
             handler = "Call " + name + "_NotInList(" + name + ".Text, 0)";
         else if (!notInList.empty() && notInList[0] == '=')
-            handler = "gvarReturn " + notInList;
+            handler = EventExpressionStatement(state, "gvarReturn", notInList);
         else
             handler = "Call " + MakeMacroName(notInList);
         lostFocusStyle.leading = {"If Not " + name + ".IsItemInList Then", handler, "End If"};

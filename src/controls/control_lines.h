@@ -42,6 +42,11 @@ void WriteToolTipLine(DesignWriter& out, const FormState& state, const AccessCon
 // An Access expression of the form's controls and fields in Visual Basic;
 // empty when Visual Basic cannot compute it.
 std::optional<std::string> FormExpression(FormState& state, std::string_view expression);
+// The statement an event property's expression ("=Foo('x')") becomes: its value
+// given to `target`, the expression in Visual Basic where it can be, as Access
+// wrote it otherwise.
+std::string EventExpressionStatement(FormState& state, std::string_view target,
+                                     std::string_view property);
 
 // The statement that shows a calculated control's value ("=expression"):
 // `target` (control and member) set to the expression in Visual Basic, or,

@@ -1,6 +1,7 @@
 #include "controls/event_procedures.h"
 
 #include "common/names.h"
+#include "controls/control_lines.h"
 
 namespace velorin {
 namespace {
@@ -29,7 +30,7 @@ std::string EventWriter::Property(std::string_view name) const {
 
 std::vector<std::string> EventWriter::Body(std::string_view property) const {
     if (IsExpression(property))
-        return {"Dim varReturn as variant", "varReturn " + std::string(property)};
+        return {"Dim varReturn as variant", EventExpressionStatement(state_, "varReturn", property)};
     return {"Call " + MakeMacroName(property)};
 }
 
@@ -43,7 +44,7 @@ std::string EventWriter::Folded(std::string_view property, std::string_view fold
     if (property.empty())
         return {};
     if (IsExpression(property))
-        return "gvarReturn " + std::string(property);
+        return EventExpressionStatement(state_, "gvarReturn", property);
     if (property == kEventProcedure)
         return "Call " + name_ + std::string(foldSuffix);
     return MakeMacroName(property);
@@ -86,7 +87,7 @@ void EventWriter::Composite(std::string_view target, std::string_view suffix,
     if (expression && style.dimAfterFolded)
         body.emplace_back("Dim varReturn as variant");
     if (IsExpression(target))
-        body.push_back("varReturn " + std::string(target));
+        body.push_back(EventExpressionStatement(state_, "varReturn", target));
     else if (!target.empty())
         body.push_back("Call " + MakeMacroName(target));
     procedures_.Write(header, body);
@@ -121,7 +122,7 @@ void EventWriter::DoubleClickIntoClick(std::string_view click, std::string_view 
     }
     std::vector<std::string> body;
     if (IsExpression(dblClick))
-        body = {"Dim varReturn as variant", "varReturn " + std::string(dblClick)};
+        body = {"Dim varReturn as variant", EventExpressionStatement(state_, "varReturn", dblClick)};
     else if (dblClick == kEventProcedure)
         body = {"Call " + name_ + "_DblClick"};
     else

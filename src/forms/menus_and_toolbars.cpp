@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "code/access_expression.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
 #include "common/vb_format.h"
@@ -22,7 +23,11 @@ std::string ActionLine(const std::string& onAction) {
     const std::string_view call = TrimBlanks(std::string_view(onAction).substr(1));
     if (call.ends_with("()"))
         return std::string(call.substr(0, call.size() - 2));
-    return call.empty() ? std::string() : "Call " + std::string(call);
+    if (call.empty())
+        return {};
+    // Access's single-quoted strings are Visual Basic's double-quoted ones.
+    const std::optional<std::string> vb = VbExpression(call, ExpressionContext{});
+    return "Call " + (vb ? *vb : std::string(call));
 }
 
 // A menu's name: its caption as an identifier.

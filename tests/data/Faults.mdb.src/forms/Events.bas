@@ -17,6 +17,15 @@ Begin Form
                     Width =1500
                     Height =240
                 End
+                Begin CommandButton
+                    Name ="cmdQuoted"
+                    Caption ="Quoted"
+                    OnDblClick ="=OpenIt('Customers')"
+                    Left =100
+                    Top =500
+                    Width =1500
+                    Height =300
+                End
             End
         End
     End
