@@ -509,6 +509,11 @@ TEST(GeneratedProject, NamesVisualBasicOrTheProjectHoldGiveWayEverywhere) {
             EXPECT_EQ(project.Form(form).blocks[0].Text("Caption"),
                       std::string(form).substr(0, std::strlen(form) - 1));
         EXPECT_FALSE(Same(utils->name, "Utils")) << "the form Utils keeps its name";
+        // The support module's routine of the application's name gave way.
+        int gettoken = 0;
+        for (const CodeFile& file : project.files)
+            gettoken += file.blocks.empty() && file.Find("GetToken") != nullptr;
+        EXPECT_EQ(gettoken, 1) << "two modules define GetToken";
     }
 }
 

@@ -55,12 +55,13 @@ size_t ClosingParenthesis(std::string_view text) {
     return std::string_view::npos;
 }
 
-std::string Reference(const NamedForm& form, const FormVbNames& forms, bool quoteBareNames) {
+std::string Reference(const NamedForm& form, const FormVbNames& forms, bool quoteBareNames,
+                      std::string_view lookup) {
     if (const auto found = forms.find(form.name); found != forms.end() && !form.name.empty())
         return found->second;
     if (form.literal || quoteBareNames)
-        return "GetFormFromName(" + VbQuoted(form.name, QuoteFor::Code) + ")";
-    return "GetFormFromName(" + form.name + ")";
+        return std::string(lookup) + "(" + VbQuoted(form.name, QuoteFor::Code) + ")";
+    return std::string(lookup) + "(" + form.name + ")";
 }
 
 // Replaces every `opener` (forms( or forms!) that stands on its own by the
@@ -68,7 +69,7 @@ std::string Reference(const NamedForm& form, const FormVbNames& forms, bool quot
 // that a name holding the opener is not rewritten again and a long line takes
 // one pass.
 std::string Rewrite(const std::string& line, std::string_view opener, bool call,
-                    const FormVbNames& names) {
+                    const FormVbNames& names, std::string_view lookup) {
     const std::string code = MaskedCode(line);
     std::string out;
     size_t from = 0;
@@ -97,7 +98,7 @@ std::string Rewrite(const std::string& line, std::string_view opener, bool call,
                 ++end;
         }
         out.append(line, from, at - from);
-        out += Reference(form, names, !call);
+        out += Reference(form, names, !call, lookup);
         from = end;
         searchFrom = end;
     }
@@ -114,26 +115,27 @@ bool IsIdentifierChar(char c) {
            u > 128;
 }
 
-std::string FormReference(std::string_view argument, const FormVbNames& forms) {
+std::string FormReference(std::string_view argument, const FormVbNames& forms,
+                          std::string_view lookup) {
     argument = TrimBlanks(argument);
     if (IsStringLiteral(argument))
-        return Reference({LiteralText(argument), argument.size(), true}, forms, false);
+        return Reference({LiteralText(argument), argument.size(), true}, forms, false, lookup);
     // [Orders] names the form; anything else is an expression that yields the
     // name when the code runs.
     if (argument.starts_with('[')) {
         const NamedForm form = ReadFormName(argument);
         if (form.length == argument.size())
-            return Reference(form, forms, false);
+            return Reference(form, forms, false, lookup);
     }
-    return "GetFormFromName(" + std::string(argument) + ")";
+    return std::string(lookup) + "(" + std::string(argument) + ")";
 }
 
-std::string RewriteFormsCalls(std::string line, const FormVbNames& forms) {
-    return Rewrite(line, "forms(", true, forms);
+std::string RewriteFormsCalls(std::string line, const FormVbNames& forms, std::string_view lookup) {
+    return Rewrite(line, "forms(", true, forms, lookup);
 }
 
-std::string RewriteFormsBang(std::string line, const FormVbNames& forms) {
-    return Rewrite(line, "forms!", false, forms);
+std::string RewriteFormsBang(std::string line, const FormVbNames& forms, std::string_view lookup) {
+    return Rewrite(line, "forms!", false, forms, lookup);
 }
 
 bool IsRecordsetMember(std::string_view word) {

@@ -14,15 +14,22 @@ namespace velorin {
 // Access name.
 using FormVbNames = std::map<std::string, std::string, ILess>;
 
+// The support module's function that finds a form by its Access name.
+inline constexpr std::string_view kFormLookup = "GetFormFromName";
+
 // The Visual Basic expression for the form a whole argument names: a quoted
 // or bracketed name, or an expression that yields the name. A converted form
 // is named by its Visual Basic name, any other through GetFormFromName.
-std::string FormReference(std::string_view argument, const FormVbNames& forms);
+// `lookup` is the name the project's GetFormFromName has.
+std::string FormReference(std::string_view argument, const FormVbNames& forms,
+                          std::string_view lookup = kFormLookup);
 
 // Rewrites every Forms("Name") and Forms(expr) in the code of the line.
-std::string RewriteFormsCalls(std::string line, const FormVbNames& forms);
+std::string RewriteFormsCalls(std::string line, const FormVbNames& forms,
+                              std::string_view lookup = kFormLookup);
 // Rewrites every Forms!Name and Forms![Name] in the code of the line.
-std::string RewriteFormsBang(std::string line, const FormVbNames& forms);
+std::string RewriteFormsBang(std::string line, const FormVbNames& forms,
+                             std::string_view lookup = kFormLookup);
 
 // ASCII letters, digits and underscore, and characters above code 128.
 bool IsIdentifierChar(char c);

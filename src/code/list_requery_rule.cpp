@@ -63,7 +63,8 @@ std::string OwnControl(std::string_view object) {
 }
 
 bool IsFormReference(const CodeFileState& state, std::string_view object) {
-    if (IStartsWith(object, "GetFormFromName(") || IStartsWith(object, "Forms"))
+    if (IStartsWith(object, state.session.SupportName(kFormLookup) + "(") ||
+        IStartsWith(object, "Forms"))
         return true;
     for (const auto& [access, vbName] : state.session.formVbNames) {
         if (IEquals(vbName, object))
@@ -74,9 +75,10 @@ bool IsFormReference(const CodeFileState& state, std::string_view object) {
 
 // The unbound list filled again from the source in its Tag.
 std::string Refill(const CodeFileState& state, const std::string& list) {
-    const std::string g = state.session.options.listBoxType == 1 ? "GT" : "";
-    return "gvarreturn = additems" + g + "(gettoken(" + list + ".Tag,2,\"~\"), " + list +
-           ", \"Jet\")";
+    const Session& session = state.session;
+    const std::string fill = session.options.listBoxType == 1 ? "additemsGT" : "additems";
+    return session.SupportName("gvarreturn") + " = " + session.SupportName(fill) + "(" +
+           session.SupportName("gettoken") + "(" + list + ".Tag,2,\"~\"), " + list + ", \"Jet\")";
 }
 
 }  // namespace

@@ -90,7 +90,8 @@ struct IndexedProcedure {
 // "Call G_Click(OptionGroupValue(G))", "G_MouseDown 1, 0, x, y" gets the
 // index before its own arguments.
 std::string PassIndex(const std::string& line,
-                      const std::map<std::string, IndexedProcedure, ILess>& indexed) {
+                      const std::map<std::string, IndexedProcedure, ILess>& indexed,
+                      std::string_view valueFunction) {
     const std::string code = MaskedCode(line);
     std::string out;
     size_t from = 0;
@@ -105,7 +106,7 @@ std::string PassIndex(const std::string& line,
             i = end - 1;
             continue;
         }
-        const std::string value = "OptionGroupValue(" + found->second.group + ")";
+        const std::string value = std::string(valueFunction) + "(" + found->second.group + ")";
         const bool call = IEquals(LastWord(std::string_view(code).substr(0, i)), "Call");
         const std::string_view rest = std::string_view(code).substr(end);
         const std::string_view after = TrimBlanks(rest);
@@ -140,7 +141,8 @@ std::string PassIndex(const std::string& line,
     return out;
 }
 
-void IndexOptionGroupProcedures(CodeText& code, const std::vector<std::string>& groups) {
+void IndexOptionGroupProcedures(CodeText& code, const std::vector<std::string>& groups,
+                                std::string_view valueFunction) {
     // The procedures that take an index from now on, and the group of each.
     std::map<std::string, IndexedProcedure, ILess> indexed;
     for (std::string& line : code.MutableLines()) {
@@ -161,7 +163,7 @@ void IndexOptionGroupProcedures(CodeText& code, const std::vector<std::string>& 
     if (indexed.empty())
         return;
     for (std::string& line : code.MutableLines())
-        line = PassIndex(line, indexed);
+        line = PassIndex(line, indexed, valueFunction);
 }
 
 }  // namespace velorin

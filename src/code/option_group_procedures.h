@@ -5,13 +5,16 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "output/code_text.h"
 
 namespace velorin {
 
-// `groups` are the Visual Basic names of the form's option groups.
-void IndexOptionGroupProcedures(CodeText& code, const std::vector<std::string>& groups);
+// `groups` are the Visual Basic names of the form's option groups;
+// `valueFunction` gives the number of a group's selected button.
+void IndexOptionGroupProcedures(CodeText& code, const std::vector<std::string>& groups,
+                                std::string_view valueFunction = "OptionGroupValue");
 
 }  // namespace velorin

@@ -313,8 +313,9 @@ void StageReplacements(CodeFileState& state) {
     Apply(line, std::begin(kDataAccess), std::end(kDataAccess));
     if (state.session.options.vb5Project && CodeContains(line, ".ControlTipText"))
         line = ReplaceInCode(line, ".ControlTipText", ".ToolTipText");
-    line = RewriteFormsCalls(std::move(line), state.session.formVbNames);
-    line = RewriteFormsBang(std::move(line), state.session.formVbNames);
+    const std::string lookup = state.session.SupportName(kFormLookup);
+    line = RewriteFormsCalls(std::move(line), state.session.formVbNames, lookup);
+    line = RewriteFormsBang(std::move(line), state.session.formVbNames, lookup);
     if (!state.renamedModules.empty())
         line = FollowRenamedModules(line, state.renamedModules);
     Apply(line, std::begin(kMembers), std::end(kMembers));
@@ -325,6 +326,8 @@ void StageReplacements(CodeFileState& state) {
         IFind(line, "_AfterUpdate(") != std::string::npos)
         line = ReplaceAll(line, "_AfterUpdate()", "_AfterUpdate(RtnDispErrMsg As Integer)");
     Apply(line, std::begin(kSysCmd), std::end(kSysCmd));
+    if (const std::string sysCmd = state.session.SupportName("SysCmdVB"); sysCmd != "SysCmdVB")
+        line = ReplaceInCode(line, "SysCmdVB(", sysCmd + "(");
     // The form's timer may have had to take another name.
     if (state.formNames != nullptr && CodeContains(line, ".Timer1.Interval")) {
         const std::string timer = state.formNames->Find(name_key::kTimer);

@@ -137,7 +137,7 @@ std::pair<std::string, size_t> SelectButton(const std::string& g, std::string_vi
 // The rewrite of one occurrence of group name G at `at`; returns the position
 // after which to look for the next occurrence.
 size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group,
-                          const NameRegistry* formNames) {
+                          const NameRegistry* formNames, std::string_view valueFunction) {
     const std::string g = MakeVBName(group);
     // The frame that holds the group's buttons, by the name it was given.
     std::string frame = formNames != nullptr
@@ -147,7 +147,7 @@ size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group
         frame = "grp" + g;
     const std::string_view before = std::string_view(line).substr(0, at);
     const std::string_view rest = std::string_view(line).substr(at + group.size());
-    const std::string valueOf = "(OptionGroupValue(";
+    const std::string valueOf = "(" + std::string(valueFunction) + "(";
     std::string rewritten;
     size_t resume = 0;
 
@@ -231,7 +231,7 @@ size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group
 }
 
 void OptionGroups(std::string& line, const std::vector<std::string>& groups,
-                  const NameRegistry* formNames) {
+                  const NameRegistry* formNames, std::string_view valueFunction) {
     for (const std::string& group : groups) {
         if (group.empty())
             continue;
@@ -245,7 +245,7 @@ void OptionGroups(std::string& line, const std::vector<std::string>& groups,
                 from = at + group.size();
                 continue;
             }
-            from = RewriteOptionGroup(line, at, group, formNames);
+            from = RewriteOptionGroup(line, at, group, formNames, valueFunction);
         }
     }
 }
@@ -254,6 +254,7 @@ void OptionGroups(std::string& line, const std::vector<std::string>& groups,
 
 void TranslateProcedures(const Session& session, CodeText& code, const NameRegistry* formNames) {
     const bool hasGroups = session.optionGroupNames.size() > 1;
+    const std::string valueFunction = session.SupportName("OptionGroupValue");
     std::vector<std::string> moduleRecordsets;
     std::vector<std::string> procedureRecordsets;
     bool declarations = true;
@@ -293,7 +294,7 @@ void TranslateProcedures(const Session& session, CodeText& code, const NameRegis
             RecordsetFields(line, moduleRecordsets);
             RecordsetFields(line, procedureRecordsets);
             if (!declarations && hasGroups)
-                OptionGroups(line, session.optionGroupNames, formNames);
+                OptionGroups(line, session.optionGroupNames, formNames, valueFunction);
         }
         if (declaresOnly)
             CollectRecordsets(line, declarations ? moduleRecordsets : procedureRecordsets);
@@ -311,7 +312,7 @@ void TranslateProcedures(const Session& session, CodeText& code, const NameRegis
             if (!group.empty())
                 groups.push_back(MakeVBName(group));
         }
-        IndexOptionGroupProcedures(code, groups);
+        IndexOptionGroupProcedures(code, groups, valueFunction);
     }
 }
 

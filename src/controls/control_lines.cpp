@@ -98,7 +98,8 @@ std::optional<std::string> FormExpression(FormState& state, std::string_view exp
 std::string EventExpressionStatement(FormState& state, std::string_view target,
                                      std::string_view property) {
     const std::optional<std::string> value = FormExpression(state, property.substr(1));
-    return std::string(target) + " =" + (value ? *value : std::string(property.substr(1)));
+    return state.session.SupportName(target) + " =" +
+           (value ? *value : std::string(property.substr(1)));
 }
 
 std::string CalculatedValue(FormState& state, const std::string& target, std::string_view source) {

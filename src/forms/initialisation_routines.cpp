@@ -33,8 +33,8 @@ std::string ItemsLine(const FormState& state, std::string_view rowSource,
         function = "additemsMS";
     else if (controlType == 1)
         function = "additemsGT";
-    return "gvarreturn = " + function + "(" + VbQuoted(text) + ", me!" + std::string(controlName) +
-           ", " + VbQuoted(kind) + ")";
+    return state.session.SupportName("gvarreturn") + " = " + state.session.SupportName(function) +
+           "(" + VbQuoted(text) + ", me!" + std::string(controlName) + ", " + VbQuoted(kind) + ")";
 }
 
 std::string Header(const FormState& state, std::string_view routine) {

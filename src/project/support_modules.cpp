@@ -1,5 +1,7 @@
 #include "project/support_modules.h"
 
+#include "code/code_mask.h"
+#include "code/form_reference.h"
 #include "code/module_conversion.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
@@ -82,14 +84,15 @@ bool HasAutoExecMacro(const Session& session) {
 void WriteFormLookupFunction(Session& session) {
     OutputFile file = session.out.OpenAppend(SupportFile(session));
     file.WriteLine("");
-    file.WriteLine("Function GetFormFromName(FormName As String) As Form");
+    const std::string lookup = session.SupportName("GetFormFromName");
+    file.WriteLine("Function " + lookup + "(FormName As String) As Form");
     file.WriteLine("    Select Case FormName");
     for (size_t i = 1; i < session.convertedFormNames.size(); ++i) {
         const std::string& name = session.convertedFormNames[i];
         if (name.empty())
             continue;
-        file.WriteLine("        Case " + Literal(name) +
-                       ": Set GetFormFromName = " + FormIdentifier(session, name));
+        file.WriteLine("        Case " + Literal(name) + ": Set " + lookup + " = " +
+                       FormIdentifier(session, name));
     }
     file.WriteLine("        Case Else");
     file.WriteLine(
@@ -97,6 +100,31 @@ void WriteFormLookupFunction(Session& session) {
         "global list\"");
     file.WriteLine("    End Select");
     file.WriteLine("End Function");
+}
+
+// The template's public names that gave way to the application's, renamed
+// wherever the template's code uses them.
+void RenameSupportMembers(const Session& session, CodeText& text) {
+    if (session.supportNames.empty())
+        return;
+    for (std::string& line : text.MutableLines()) {
+        const std::string code = MaskedCode(line);
+        std::string out;
+        size_t from = 0;
+        for (size_t i = 0; i < code.size(); ++i) {
+            if (!IsIdentifierChar(code[i]) || (i > 0 && IsIdentifierChar(code[i - 1])))
+                continue;
+            const std::string word = LeadingIdentifier(std::string_view(code).substr(i));
+            const auto found = session.supportNames.find(word);
+            if (found != session.supportNames.end() && (i == 0 || code[i - 1] != '.')) {
+                out.append(line, from, i - from);
+                out += found->second;
+                from = i + word.size();
+            }
+            i += word.size() - 1;
+        }
+        line = out + line.substr(from);
+    }
 }
 
 void WriteSubMain(Session& session) {
@@ -114,9 +142,11 @@ void WriteSubMain(Session& session) {
     file.WriteLine(std::string(vb4 ? "\t" : "") + "    DBEngine.SystemDB = " + mdw);
     if (vb4)
         file.WriteLine("    #End If");
-    file.WriteLine("    Set wks = CreateWorkspace(" + Literal(session.projectBaseName) + ", " +
-                   Literal(session.securityUser) + ", " + Literal(session.securityPassword) + ")");
-    file.WriteLine("    Set db = wks.OpenDatabase(" +
+    const std::string wks = session.SupportName("wks");
+    file.WriteLine("    Set " + wks + " = CreateWorkspace(" + Literal(session.projectBaseName) +
+                   ", " + Literal(session.securityUser) + ", " + Literal(session.securityPassword) +
+                   ")");
+    file.WriteLine("    Set db = " + wks + ".OpenDatabase(" +
                    Literal(session.outputPath + session.projectBaseName + ".mdb") + ")");
     file.WriteLine("");
     if (session.options.mdiProject)
@@ -153,8 +183,10 @@ void WriteSupportModules(Session& session) {
     const Session::GeneratedNames& names = session.generatedNames;
     const CodeText macros = ConvertAllMacros(session);
     if (std::optional<CodeText> support =
-            ReadTemplate(session, kSupportTemplate, "VlrnConversionCode", names.supportModule))
+            ReadTemplate(session, kSupportTemplate, "VlrnConversionCode", names.supportModule)) {
+        RenameSupportMembers(session, *support);
         WriteGenerated(session, SupportFile(session), *support);
+    }
     WriteFormLookupFunction(session);
     WriteSubMain(session);
     CodeText macroCode = ConvertCodeFile(session, names.macroFile, macros, false);

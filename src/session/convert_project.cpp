@@ -9,6 +9,7 @@
 #include "common/names.h"
 #include "controls/support_library/support_library.h"
 #include "forms/convert_form.h"
+#include "output/generated_members.h"
 #include "output/long_lines.h"
 #include "project/application_facts.h"
 #include "project/project_check.h"
@@ -183,6 +184,17 @@ void ClaimProjectNames(Session& session) {
         std::vector<std::string_view> lines(code.Lines().begin(), code.Lines().end());
         for (std::string& name : PublicNamesOfModule(lines))
             publicNames.insert(std::move(name));
+    }
+    // The support module's routines give way to the application's of one
+    // name; its db is the application's own database, and the project starts
+    // with its Sub Main.
+    for (std::string_view member : SupportModuleMembers()) {
+        if (publicNames.count(member) == 0 || IEquals(member, "db") || IEquals(member, "Main"))
+            continue;
+        std::string name;
+        for (int n = 2; name.empty() || publicNames.count(name) > 0; ++n)
+            name = std::string(member) + "_" + std::to_string(n);
+        session.supportNames.emplace(std::string(member), name);
     }
     for (const std::string& name : session.convertedFormNames) {
         if (name.empty() || session.formVbNames.count(name) > 0)

@@ -102,6 +102,15 @@ struct Session {
     // The VB name each converted form and module got, by its Access name.
     std::map<std::string, std::string, ILess> formVbNames;
     std::map<std::string, std::string, ILess> moduleVbNames;
+    // The support module's public names that gave way to a public name of the
+    // application's (its own GetToken), by the name they gave way with.
+    std::map<std::string, std::string, ILess> supportNames;
+
+    // The name the support module's `member` has in the project.
+    std::string SupportName(std::string_view member) const {
+        const auto found = supportNames.find(member);
+        return found != supportNames.end() ? found->second : std::string(member);
+    }
     // Whether the last list or combo tested fits a standard Visual Basic control;
     // kept from one control to the next unless the option asks for the test.
     bool standardListFlag = false;

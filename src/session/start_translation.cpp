@@ -158,6 +158,7 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
     session.generatedNames = Session::GeneratedNames();
     session.formVbNames.clear();
     session.moduleVbNames.clear();
+    session.supportNames.clear();
     session.projectProblems.clear();
     session.options = request.options;
     session.templateDirectory = request.templateDirectory;

@@ -12,3 +12,8 @@ End Enum
 Public Function Salutation() As String
     Salutation = "Hello"
 End Function
+
+' Named like a routine of the project's support module.
+Public Function GetToken(ByVal s As String, ByVal n As Integer, ByVal d As String) As String
+    GetToken = Split(s, d)(n - 1)
+End Function
