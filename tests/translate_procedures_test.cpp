@@ -72,13 +72,13 @@ TEST_F(TranslateProceduresTest, OptionGroupsBecomeControlArrays) {
                     "Ship(OptionGroupValue(Ship)).Index",
                     "Ship(OptionGroupValue(Ship)).Value",
                     "grpShip.Visible = False",
-                    "Me!Ship(2).Value = True",
+                    "Me.Ship(2).Value = True",
                     "If Ship(OptionGroupValue(Me.Ship)).Index = 2 Then",
                     "x = Ship(OptionGroupValue(Me.Ship)).Index",
                     "Select Case Ship(OptionGroupValue(Ship)).Index",
                     "x = Ship(OptionGroupValue(Me.Ship)).Index",
-                    "Me!grpShip.Enabled = False",
-                    "x = Ship(OptionGroupValue(Me![Ship]))",
+                    "Me.grpShip.Enabled = False",
+                    "x = Ship(OptionGroupValue(Me.Ship)).Index",
                     "x = ShipName + xShip",
                     "End Sub",
                     "Sub Ship_AfterUpdate(Index as Integer)",
@@ -150,6 +150,20 @@ TEST_F(TranslateProceduresTest, AProcedureOfAnotherControlIsNoGroupEvent) {
     session.optionGroupNames = {"", "Timer1"};
     EXPECT_EQ(Run({"Private Sub Timer1_2_Timer()", "End Sub"}),
               CrLf({"Private Sub Timer1_2_Timer()", "End Sub"}));
+}
+
+// The group's value wherever it ends: before a colon, a comma, a closing
+// parenthesis; the form's array by its member (Me.G, .G in With Me), and a
+// continued statement rewritten whole.
+TEST_F(TranslateProceduresTest, AGroupsValueInEveryPlaceAnExpressionHasIt) {
+    session.optionGroupNames = {"", "Ship"};
+    EXPECT_EQ(Run({"Sub A()", "x = Me!Ship: If IsNull(Ship) Then Beep", "x = Nz(Me!Ship, 0)",
+                   "With Me", "!Ship = 2", "End With", "Me!Ship = _", "    3", "End Sub"}),
+              CrLf({"Sub A()",
+                    "x = Ship(OptionGroupValue(Me.Ship)).Index: If "
+                    "IsNull(Ship(OptionGroupValue(Ship)).Index) Then Beep",
+                    "x = Nz(Ship(OptionGroupValue(Me.Ship)).Index, 0)", "With Me",
+                    ".Ship(2).Value = True", "End With", "Me.Ship(3).Value = True", "End Sub"}));
 }
 
 TEST_F(TranslateProceduresTest, WithoutOptionGroupsNothingChangesForThem) {

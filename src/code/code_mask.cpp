@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "common/ansi_text.h"
+#include "common/string_helpers.h"
 
 namespace velorin {
 namespace {
@@ -71,6 +72,18 @@ bool ContinuesOnNextLine(std::string_view line) {
     if (!line.ends_with('_'))
         return false;
     return line.size() == 1 || line[line.size() - 2] == ' ' || line[line.size() - 2] == '\t';
+}
+
+std::string JoinContinuedLines(const std::vector<std::string>& lines, size_t first, size_t last) {
+    std::string joined(TrimBlanks(lines[first]));
+    for (size_t i = first + 1; i <= last && i < lines.size(); ++i) {
+        joined.pop_back();  // the "_" of the line before
+        const std::string_view code = TrimBlanks(joined);
+        if (code.ends_with('.') || code.ends_with('!'))
+            joined.resize(code.size());
+        joined += TrimBlanks(lines[i]);
+    }
+    return joined;
 }
 
 size_t FindInCode(std::string_view line, std::string_view text, size_t from) {

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velorin {
 
@@ -18,6 +19,10 @@ size_t CodeEnd(std::string_view line);
 
 // Whether the line continues on the next: it ends with " _".
 bool ContinuesOnNextLine(std::string_view line);
+// Lines `first` to `last`, each continued on the next, as one statement: each
+// " _" read as the blank it stands for, or as nothing after a "." or "!"
+// (Me!lstA. _ Requery is Me!lstA.Requery).
+std::string JoinContinuedLines(const std::vector<std::string>& lines, size_t first, size_t last);
 
 // Case-insensitive search in the code of a line; npos when absent.
 size_t FindInCode(std::string_view line, std::string_view text, size_t from = 0);

@@ -25,17 +25,6 @@ bool StartsWithAny(std::string_view line, std::initializer_list<std::string_view
     return false;
 }
 
-// The lines of a statement as one line: each continuation " _" read as the
-// blank it stands for.
-std::string JoinedStatement(const std::vector<std::string>& lines, size_t first, size_t last) {
-    std::string joined(TrimBlanks(lines[first]));
-    for (size_t i = first + 1; i <= last; ++i) {
-        joined.pop_back();  // the "_" of the line before
-        joined += TrimBlanks(lines[i]);
-    }
-    return joined;
-}
-
 // Writes a translated statement back: a statement the rules left alone keeps
 // its lines, one they commented out has every line commented out, and one
 // they changed is written as the single line it became.
@@ -145,7 +134,7 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
         while (last + 1 < lines.size() && ContinuesOnNextLine(lines[last]))
             ++last;
         const size_t count = last - i + 1;
-        state.line = JoinedStatement(lines, i, last);
+        state.line = JoinContinuedLines(lines, i, last);
         state.totalLines += static_cast<long>(count);
         ++state.lineNumber;
         const std::string joined = state.line;

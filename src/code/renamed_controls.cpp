@@ -116,10 +116,19 @@ void FollowRenamedControls(CodeText& code,
                            const std::map<std::string, std::string, ILess>& renamed) {
     if (renamed.empty())
         return;
-    // The event procedures by the name Access gave them.
+    // The event procedures by the name Access gave them: the control's name
+    // with its blanks and signs made "_" (its letters kept, Größe_Click), or
+    // as the converter spells it.
     std::map<std::string, std::string, ILess> procedures;
-    for (const auto& [access, vbName] : renamed)
+    for (const auto& [access, vbName] : renamed) {
+        std::string prefix = access;
+        for (char& c : prefix) {
+            if (!IsIdentifierChar(c))
+                c = '_';
+        }
+        procedures.emplace(prefix, vbName);
         procedures.emplace(MakeVBName(access), vbName);
+    }
     for (std::string& line : code.MutableLines())
         line = Rename(line, renamed, procedures);
 }

@@ -136,6 +136,14 @@ std::pair<std::string, size_t> SelectButton(const std::string& g, std::string_vi
 
 // The rewrite of one occurrence of group name G at `at`; returns the position
 // after which to look for the next occurrence.
+// The object a group's name is asked of: "Me" of "Me!G" or "Me.G"; empty when
+// the name stands alone ("IsNull(G)").
+std::string QualifierBefore(std::string_view before) {
+    if (before.empty() || (before.back() != '.' && before.back() != '!'))
+        return {};
+    return TrailingIdentifier(before);
+}
+
 size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group,
                           const NameRegistry* formNames, std::string_view valueFunction) {
     const std::string g = MakeVBName(group);
@@ -145,23 +153,25 @@ size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group
                             : std::string();
     if (frame.empty())
         frame = "grp" + g;
+    // The form's control array is its member: Me.G(1), not Me!G(1), which
+    // asks the Controls collection for one control of that name; "!G" in a
+    // With Me block likewise becomes ".G".
+    if (at > 0 && line[at - 1] == '!') {
+        const std::string_view head = std::string_view(line).substr(0, at - 1);
+        const bool withMember = head.empty() || !(IsIdentifierChar(head.back()) ||
+                                                  head.back() == ']' || head.back() == ')');
+        if (withMember || (IEquals(TrailingIdentifier(std::string(head) + "!"), "Me")))
+            line[at - 1] = '.';
+    }
     const std::string_view before = std::string_view(line).substr(0, at);
     const std::string_view rest = std::string_view(line).substr(at + group.size());
     const std::string valueOf = "(" + std::string(valueFunction) + "(";
     std::string rewritten;
-    size_t resume = 0;
 
+    // [Ship Via] is the group Ship_Via, read as if so written.
     if (!before.empty() && before.back() == '[' && !rest.empty() && rest.front() == ']') {
-        long blank = static_cast<long>(at) - FindBackward(line, " ", static_cast<long>(at));
-        size_t refStart = blank >= 1 && line[static_cast<size_t>(blank - 1)] == ' '
-                              ? static_cast<size_t>(blank)
-                              : 0;
-        size_t refEnd = at + group.size() + 1;
-        std::string reference = line.substr(refStart, refEnd - refStart);
-        rewritten = line.substr(0, refStart) + g + valueOf + reference + "))";
-        resume = rewritten.size();
-        line = rewritten + line.substr(refEnd);
-        return resume;
+        line.replace(at - 1, group.size() + 2, g);
+        return RewriteOptionGroup(line, at - 1, g, formNames, valueFunction);
     }
     if (at > 0 && IsIdentifierChar(line[at - 1]))
         return at + group.size();
@@ -170,7 +180,10 @@ size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group
     const bool valueRead = IStartsWith(rest, ".Value") && !assignment.found;
     const bool member =
         !rest.empty() && (rest[0] == '.' || rest[0] == '!') && !valueRead && !assignment.found;
-    const bool bare = rest.empty() || (rest[0] == ' ' && !assignment.found);
+    // The group's value ends there: at the line's end, a blank, a colon, a
+    // comma or a closing parenthesis (x = Me!G: ..., Nz(Me!G, 0)).
+    const bool bare = rest.empty() || rest[0] == ':' || rest[0] == ',' || rest[0] == ')' ||
+                      (rest[0] == ' ' && !assignment.found);
 
     if (at == 0) {
         if (assignment.found) {
@@ -194,13 +207,13 @@ size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group
     }
 
     // After other text the name must end there.
-    if (!(rest.empty() || rest[0] == '.' || rest[0] == '!' || rest[0] == ' '))
+    if (!(rest.empty() || rest[0] == '.' || rest[0] == '!' || rest[0] == ' ' || bare))
         return at + group.size();
     const std::string head(before);
     // "Me.G = v" sets the group only where a statement starts; inside an
     // expression ("IIf(Me.G = 1, ...)") it compares the group's value.
     if (assignment.found && !StartsStatement(before)) {
-        const std::string qualifier = TrailingIdentifier(before);
+        const std::string qualifier = QualifierBefore(before);
         const size_t qualifierStart =
             qualifier.empty() ? head.size() : head.size() - 1 - qualifier.size();
         const std::string object = qualifier.empty() ? g : qualifier + "." + g;
@@ -214,7 +227,7 @@ size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group
         return head.size() + length;
     }
     if (bare || valueRead) {
-        const std::string qualifier = TrailingIdentifier(before);
+        const std::string qualifier = QualifierBefore(before);
         const size_t qualifierStart =
             qualifier.empty() ? head.size() : head.size() - 1 - qualifier.size();
         const std::string object = qualifier.empty() ? g : qualifier + "." + g;
@@ -269,11 +282,7 @@ void TranslateProcedures(const Session& session, CodeText& code, const NameRegis
         while (last + 1 < lines.size() && ContinuesOnNextLine(lines[last]) &&
                !TrimBlanks(lines[last]).starts_with('\''))
             ++last;
-        std::string line = lines[first];
-        for (size_t i = first + 1; i <= last; ++i) {
-            line.pop_back();  // the "_" of the line before
-            line += TrimBlanks(lines[i]);
-        }
+        std::string line = first == last ? lines[first] : JoinContinuedLines(lines, first, last);
         const std::string joined = line;
         const std::string_view text = line;
         bool declaresOnly = false;

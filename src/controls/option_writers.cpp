@@ -1,5 +1,10 @@
 // Free option and toggle buttons, and option groups: a frame holding either
 // a control array of option buttons or one Data Widgets option set.
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <vector>
+
 #include "common/names.h"
 #include "common/vb_quote.h"
 #include "controls/control_lines.h"
@@ -74,6 +79,51 @@ std::string ButtonTop(const FormState& state, const AccessControl& button,
                           kGroupMargin + state.subformTop - PageTop(state));
 }
 
+// The Index of each button of a group's array: its option value, which is
+// the group's value when it is selected. A value no index can be (below 0,
+// above 32767, not a whole number) or one a button before it has takes the
+// lowest index no button's value is; the group cannot show that button's
+// value, and the conversion says so.
+std::map<const AccessControl*, int> ArrayIndexes(FormState& state, const AccessControl& group,
+                                                 bool togglesOnly) {
+    std::vector<const AccessControl*> buttons;
+    for (int child : group.Children()) {
+        const AccessControl& button = group.Form().Controls()[static_cast<size_t>(child)];
+        const int type = button.ControlType();
+        if (type == control_type::kToggleButton ||
+            (!togglesOnly &&
+             (type == control_type::kOptionButton || type == control_type::kCheckBox)))
+            buttons.push_back(&button);
+    }
+    std::map<const AccessControl*, int> indexes;
+    std::set<int> used;
+    std::vector<const AccessControl*> moved;
+    for (const AccessControl* button : buttons) {
+        const std::string value = button->Text("OptionValue");
+        char* end = nullptr;
+        const long number = std::strtol(value.c_str(), &end, 10);
+        if (!value.empty() && *end == '\0' && number >= 0 && number <= 32767 &&
+            used.insert(static_cast<int>(number)).second)
+            indexes[button] = static_cast<int>(number);
+        else
+            moved.push_back(button);
+    }
+    int next = 0;
+    for (const AccessControl* button : moved) {
+        while (used.count(next) > 0)
+            ++next;
+        used.insert(next);
+        indexes[button] = next;
+        state.session.ui.Warn("form " + group.Form().Name() + ": option " + button->Name() +
+                              " of group " + group.Name() + " has the value " +
+                              button->Text("OptionValue") +
+                              ", which no button of a control array can have; it is button " +
+                              std::to_string(next) + " and the group cannot show its value");
+        ++state.session.partiallyConvertedCount;
+    }
+    return indexes;
+}
+
 }  // namespace
 
 void WriteOptionButton(FormState& state) {
@@ -139,13 +189,14 @@ void WriteOptionGroup(FormState& state) {
     // their own: one array holds controls of one class.
     std::string toggleArray = name;
     int setButtons = 0;
+    const std::map<const AccessControl*, int> indexes = ArrayIndexes(state, group, optionSet);
     auto writeToggle = [&](const AccessControl& toggle) {
         if (setButtons > 0 && toggleArray == name)
             toggleArray = state.output.Names().Generate(name + "Toggles");
         out.WriteLine("Begin VB.OptionButton " + toggleArray);
         WriteToggleLines(state, out, toggle);
         out.WriteLine(ButtonLeft(state, toggle, group));
-        out.WriteLine("Index = " + toggle.Text("OptionValue"));
+        out.WriteLine("Index = " + std::to_string(indexes.at(&toggle)));
         out.WriteLine("TabIndex = 94");
         WriteTipAndTagLines(out, state, toggle);
         out.WriteLine(ButtonTop(state, toggle, group));
@@ -172,7 +223,7 @@ void WriteOptionGroup(FormState& state) {
             out.WriteLine("Begin VB.OptionButton " + name);
             out.WriteLine("Height = 210");
             out.WriteLine(ButtonLeft(state, button, group));
-            out.WriteLine("Index = " + button.Text("OptionValue"));
+            out.WriteLine("Index = " + std::to_string(indexes.at(&button)));
             out.WriteLine("TabIndex = 94");
             out.WriteLine(ButtonTop(state, button, group));
             WriteTipAndTagLines(out, state, button);

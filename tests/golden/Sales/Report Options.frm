@@ -368,7 +368,7 @@ Private Sub Form_Load()
     Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
     Me!calStartDate.Value = DateSerial(Year(Date), 1, 1)
     Me!calEndDate.Value = Date
-    Me!grpOutput(1).Value = True
+    Me.grpOutput(1).Value = True
     Me!cboReport = 1
 End Sub
 
