@@ -97,28 +97,28 @@ std::map<const AccessControl*, int> ArrayIndexes(FormState& state, const AccessC
     }
     std::map<const AccessControl*, int> indexes;
     std::set<int> used;
-    std::vector<const AccessControl*> moved;
+    std::vector<std::pair<const AccessControl*, bool>> moved;  // the button, a value taken before
     for (const AccessControl* button : buttons) {
         const std::string value = button->Text("OptionValue");
         char* end = nullptr;
         const long number = std::strtol(value.c_str(), &end, 10);
-        if (!value.empty() && *end == '\0' && number >= 0 && number <= 32767 &&
-            used.insert(static_cast<int>(number)).second)
+        const bool valid = !value.empty() && *end == '\0' && number >= 0 && number <= 32767;
+        if (valid && used.insert(static_cast<int>(number)).second)
             indexes[button] = static_cast<int>(number);
         else
-            moved.push_back(button);
+            moved.emplace_back(button, valid);
     }
     int next = 0;
-    for (const AccessControl* button : moved) {
+    for (const auto& [button, taken] : moved) {
         while (used.count(next) > 0)
             ++next;
         used.insert(next);
         indexes[button] = next;
-        state.session.ui.Warn("form " + group.Form().Name() + ": option " + button->Name() +
-                              " of group " + group.Name() + " has the value " +
-                              button->Text("OptionValue") +
-                              ", which no button of a control array can have; it is button " +
-                              std::to_string(next) + " and the group cannot show its value");
+        state.session.ui.Warn(
+            "form " + group.Form().Name() + ": option " + button->Name() + " of group " +
+            group.Name() + " has the value " + button->Text("OptionValue") +
+            (taken ? ", which a button before it has" : ", which no index of a control array is") +
+            "; it is button " + std::to_string(next) + " and the group cannot show its value");
         ++state.session.partiallyConvertedCount;
     }
     return indexes;

@@ -60,6 +60,48 @@ Begin Form
                     End
                 End
                 Begin OptionGroup
+                    Name ="Answer"
+                    Left =4100
+                    Top =100
+                    Width =1500
+                    Height =1200
+                    TabIndex =3
+                    Begin
+                        Begin OptionButton
+                            Name ="optYes"
+                            OptionValue =-1
+                            Left =4200
+                            Top =200
+                            Width =260
+                            Height =240
+                        End
+                        Begin OptionButton
+                            Name ="optNo"
+                            OptionValue =0
+                            Left =4200
+                            Top =500
+                            Width =260
+                            Height =240
+                        End
+                        Begin OptionButton
+                            Name ="optNever"
+                            OptionValue =0
+                            Left =4200
+                            Top =800
+                            Width =260
+                            Height =240
+                        End
+                        Begin OptionButton
+                            Name ="optHuge"
+                            OptionValue =40000
+                            Left =4200
+                            Top =1100
+                            Width =260
+                            Height =240
+                        End
+                    End
+                End
+                Begin OptionGroup
                     Name ="Speed"
                     ControlSource ="Speed"
                     Left =100
