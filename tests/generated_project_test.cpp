@@ -419,10 +419,20 @@ TEST(GeneratedProject, ReferencesFollowTheNamesTheyWereGiven) {
                 for (const char* property : {"DataSource", "DataSourceList"})
                     EXPECT_TRUE(!c->Text(property) || is(*c->Text(property), "VB.Data"))
                         << c->name << "." << property;
-            for (const Procedure& p : file.procedures)
+            static const std::regex select(R"(\s*(\w+)\(.*\)\.value = true)", std::regex::icase);
+            for (const Procedure& p : file.procedures) {
                 EXPECT_TRUE(!p.name.ends_with("_Reposition") ||
                             is(p.name.substr(0, p.name.size() - 11), "VB.Data"))
                     << p.name;
+                // A record shows its group's value on a button of the group's array.
+                for (const std::string& line : p.body) {
+                    std::smatch m;
+                    if (p.name.ends_with("_Reposition") && std::regex_match(line, m, select)) {
+                        EXPECT_FALSE(file.Named(m[1]).empty() || !file.Named(m[1])[0]->index)
+                            << line;
+                    }
+                }
+            }
             for (const std::string& line : file.code) {
                 std::smatch m;
                 EXPECT_TRUE(!std::regex_match(line, m, call) || file.Find(m[1]) ||

@@ -149,7 +149,6 @@ void WriteOptionGroup(FormState& state) {
     const AccessControl& group = *state.control;
     const std::string name = state.controlVbName;
     Session& session = state.session;
-    session.optionGroupNames.push_back(group.Name());
     DesignWriter& out = SelectControlOutput(state);
     out.WriteLine("Begin VB.Frame " + GroupFrameName(state, name));
     if (const AccessControl* label = AttachedLabel(group)) {
@@ -169,8 +168,13 @@ void WriteOptionGroup(FormState& state) {
     WriteVisibleLine(out, group);
 
     const bool optionSet = session.options.useOptionSet;
+    const std::map<const AccessControl*, int> indexes = ArrayIndexes(state, group, optionSet);
+    // The code reads the group's value from its array of buttons.
+    if (optionSet || !indexes.empty())
+        session.optionGroupNames.push_back(group.Name());
     const std::string source = group.Text("ControlSource");
-    if (!optionSet && !source.empty()) {
+    // A group without buttons has no array to show its value in.
+    if (!optionSet && !source.empty() && !indexes.empty()) {
         // The buttons form the array `name`, indexed by their option values.
         std::string statement;
         if (source[0] != '=') {
@@ -189,7 +193,6 @@ void WriteOptionGroup(FormState& state) {
     // their own: one array holds controls of one class.
     std::string toggleArray = name;
     int setButtons = 0;
-    const std::map<const AccessControl*, int> indexes = ArrayIndexes(state, group, optionSet);
     auto writeToggle = [&](const AccessControl& toggle) {
         if (setButtons > 0 && toggleArray == name)
             toggleArray = state.output.Names().Generate(name + "Toggles");

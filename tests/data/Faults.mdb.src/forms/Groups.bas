@@ -102,6 +102,15 @@ Begin Form
                     End
                 End
                 Begin OptionGroup
+                    Name ="Empty"
+                    ControlSource ="Speed"
+                    Left =4100
+                    Top =1400
+                    Width =1500
+                    Height =500
+                    TabIndex =4
+                End
+                Begin OptionGroup
                     Name ="Speed"
                     ControlSource ="Speed"
                     Left =100
