@@ -3,6 +3,7 @@
 #include "code/code_mask.h"
 #include "code/form_reference.h"
 #include "code/module_conversion.h"
+#include "code/renamed_procedures.h"
 #include "code/statement_rules.h"
 #include "code/translate_line.h"
 #include "code/translate_procedures.h"
@@ -138,6 +139,8 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
         state.totalLines += static_cast<long>(count);
         ++state.lineNumber;
         const std::string joined = state.line;
+        state.line = FollowRenamedProcedures(state.line, session.renamedProcedures,
+                                             session.moduleVbNames);
         const std::string& line = state.line;
         if (!line.empty() &&
             (line[0] == '\'' || IStartsWith(line, "Rem ") || IEquals(line, "Rem"))) {

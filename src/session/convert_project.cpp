@@ -196,6 +196,14 @@ void ClaimProjectNames(Session& session) {
             name = std::string(member) + "_" + std::to_string(n);
         session.supportNames.emplace(std::string(member), name);
     }
+    // The project starts with the support module's Sub Main: an application's
+    // own Main takes another name, and its callers follow it.
+    if (publicNames.count("Main") > 0) {
+        std::string name = "MainA";
+        while (publicNames.count(name) > 0)
+            name += "A";
+        session.renamedProcedures.emplace("Main", name);
+    }
     for (const std::string& name : session.convertedFormNames) {
         if (name.empty() || session.formVbNames.count(name) > 0)
             continue;

@@ -105,6 +105,9 @@ struct Session {
     // The support module's public names that gave way to a public name of the
     // application's (its own GetToken), by the name they gave way with.
     std::map<std::string, std::string, ILess> supportNames;
+    // The application's public procedures that took another name (its own
+    // Main beside the project's), by the name its code calls them by.
+    std::map<std::string, std::string, ILess> renamedProcedures;
 
     // The name the support module's `member` has in the project.
     std::string SupportName(std::string_view member) const {

@@ -159,6 +159,7 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
     session.formVbNames.clear();
     session.moduleVbNames.clear();
     session.supportNames.clear();
+    session.renamedProcedures.clear();
     session.projectProblems.clear();
     session.options = request.options;
     session.templateDirectory = request.templateDirectory;
