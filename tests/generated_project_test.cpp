@@ -471,10 +471,14 @@ TEST(GeneratedProject, NamesVisualBasicOrTheProjectHoldGiveWayEverywhere) {
             }
         }
         const CodeFile& reserved = project.Form("Reserved");
-        for (const std::string& line : reserved.code)
-            for (auto it = std::sregex_iterator(line.begin(), line.end(), controlReference);
-                 it != std::sregex_iterator(); ++it)
-                EXPECT_EQ(reserved.Named((*it)[1]).size(), 1u) << line;
+        static const std::regex byName(R"re(\bControls\("(\w+)"\))re", std::regex::icase);
+        for (const std::string& line : reserved.code) {
+            const std::string code = line.substr(0, line.find("'VLRN"));
+            for (const std::regex* reference : {&controlReference, &byName})
+                for (auto it = std::sregex_iterator(code.begin(), code.end(), *reference);
+                     it != std::sregex_iterator(); ++it)
+                    EXPECT_EQ(reserved.Named((*it)[1]).size(), 1u) << line;
+        }
         const Control* print = reserved.WithText("Caption", "Print");
         ASSERT_TRUE(print);
         const Procedure* click = reserved.Find(print->name + "_Click");
@@ -556,6 +560,17 @@ TEST(GeneratedProject, StatementCallsPassTheArgumentsTheirProceduresTake) {
         }
         const CodeFile& groups = project.Form("Groups");
         EXPECT_TRUE(groups.Find("Form_Load")->Calls("Colour_MouseDown OptionGroupValue"));
+        // A Yes (-1) no index can be is shown on the button that took its place.
+        if (options != "--option-set") {
+            const Procedure* reposition = groups.Find("datGroups_Reposition");
+            ASSERT_TRUE(reposition);
+            const Control* answerYes = nullptr;
+            for (const Control* c : groups.Named("Answer"))
+                if (c->line > 0 && c->index == "1")
+                    answerYes = c;
+            ASSERT_TRUE(answerYes) << "the Yes button takes the free index 1";
+            EXPECT_TRUE(reposition->Calls("Answer\\(Switch\\(.* = -1, 1")) << "Answer's value -1";
+        }
     }
 }
 

@@ -51,9 +51,9 @@ TEST_F(StatementTranslationTest, StringsAndCommentsAreTheUsersText) {
     EXPECT_EQ(Convert(lines), lines);
 
     // The code around a string is still translated; the string is not.
-    EXPECT_EQ(Convert({"Sub A()", "s = \"Now()\" & Now() & \"CurrentDb()\"", "End Sub"}),
-              (std::vector<std::string>{"Sub A()", "s = \"Now()\" & Now & \"CurrentDb()\"",
-                                        "End Sub"}));
+    EXPECT_EQ(
+        Convert({"Sub A()", "s = \"Now()\" & Now() & \"CurrentDb()\"", "End Sub"}),
+        (std::vector<std::string>{"Sub A()", "s = \"Now()\" & Now & \"CurrentDb()\"", "End Sub"}));
     // A translated line keeps its trailing comment after the old text.
     EXPECT_EQ(Convert({"Sub A()", "DoCmd.Close ' done", "End Sub"})[1],
               "Unload Screen.ActiveForm\t'VLRN DoCmd.Close ' done");
@@ -74,8 +74,10 @@ TEST_F(StatementTranslationTest, DoCmdArgumentsByNameOrPosition) {
         "DoCmd.OpenForm Me.txtName",
         "End Sub",
     });
-    EXPECT_EQ(out[1], "DB.Execute \"DELETE FROM T\"\t'VLRN DoCmd.RunSQL SQLStatement:=\"DELETE FROM T\"");
-    EXPECT_EQ(out[2], "Unload Orders\t'VLRN DoCmd.Close ObjectName:=\"Orders\", ObjectType:=acForm");
+    EXPECT_EQ(out[1],
+              "DB.Execute \"DELETE FROM T\"\t'VLRN DoCmd.RunSQL SQLStatement:=\"DELETE FROM T\"");
+    EXPECT_EQ(out[2],
+              "Unload Orders\t'VLRN DoCmd.Close ObjectName:=\"Orders\", ObjectType:=acForm");
     EXPECT_TRUE(out[3].starts_with("Orders.Show vbModal \t")) << out[3];
     EXPECT_TRUE(out[4].starts_with("Orders.Show vbModal \t")) << out[4];
     EXPECT_TRUE(out[5].starts_with("Orders.Show\t")) << out[5];
@@ -94,14 +96,15 @@ TEST_F(StatementTranslationTest, DoCmdArgumentsByNameOrPosition) {
 // it goes with its declarations, whatever their spelling; a db that holds
 // another database keeps its own.
 TEST_F(StatementTranslationTest, OnlyTheCurrentDatabaseGivesWayToTheProjects) {
-    EXPECT_EQ(Convert({"Private db As DAO.Database", "Sub A()", "Dim rs As Recordset, db As Database",
-                       "Set db = DBEngine.Workspaces(0).Databases(0)", "Set dbs = CurrentDb()",
-                       "db.Execute \"x\"", "End Sub", "Sub B(db As Database)", "End Sub"}),
-              (std::vector<std::string>{
-                  "'VLRN Private db As DAO.Database", "Sub A()",
-                  "Dim rs As Recordset\t'VLRN Dim rs As Recordset, db As Database",
-                  "'VLRN Set db = DBEngine.Workspaces(0).Databases(0)", "Set dbs = db",
-                  "db.Execute \"x\"", "End Sub", "Sub B(db As Database)", "End Sub"}));
+    EXPECT_EQ(
+        Convert({"Private db As DAO.Database", "Sub A()", "Dim rs As Recordset, db As Database",
+                 "Set db = DBEngine.Workspaces(0).Databases(0)", "Set dbs = CurrentDb()",
+                 "db.Execute \"x\"", "End Sub", "Sub B(db As Database)", "End Sub"}),
+        (std::vector<std::string>{"'VLRN Private db As DAO.Database", "Sub A()",
+                                  "Dim rs As Recordset\t'VLRN Dim rs As Recordset, db As Database",
+                                  "'VLRN Set db = DBEngine.Workspaces(0).Databases(0)",
+                                  "Set dbs = db", "db.Execute \"x\"", "End Sub",
+                                  "Sub B(db As Database)", "End Sub"}));
 
     const std::vector<std::string> other =
         Convert({"Sub A()", "Dim db As Database", "Set db = OpenDatabase(\"Other.mdb\")",
@@ -111,6 +114,16 @@ TEST_F(StatementTranslationTest, OnlyTheCurrentDatabaseGivesWayToTheProjects) {
     EXPECT_EQ(other[2], "Set db = OpenDatabase(\"Other.mdb\")");
     EXPECT_EQ(other[6], "Dim db As Database");
     EXPECT_EQ(other[7], "Set db = VlrnConversionCode.db\t'VLRN Set db = CurrentDb");
+
+    // A db of another type is the module's own, set to the project's.
+    EXPECT_EQ(Convert({"Sub A()", "Dim db", "Set db = CurrentDb", "End Sub"})[2],
+              "Set db = VlrnConversionCode.db\t'VLRN Set db = CurrentDb");
+    // The project's db is never closed or let go by a module.
+    const std::vector<std::string> closing =
+        Convert({"Sub A()", "Dim db As Database", "Set db = CurrentDb", "db.Close",
+                 "Set db = Nothing", "End Sub"});
+    EXPECT_EQ(closing[3], "'VLRN db.Close");
+    EXPECT_EQ(closing[4], "'VLRN Set db = Nothing");
 }
 
 // A repeated macro declares its counter once in each procedure.
@@ -131,10 +144,15 @@ TEST_F(StatementTranslationTest, RepeatedMacrosShareOneCounterPerProcedure) {
 
 // "()" goes from calls (Now(), CurrentUser()) but an array keeps its own.
 TEST_F(StatementTranslationTest, ArraysKeepTheirParentheses) {
-    const std::vector<std::string> lines = {
-        "Type Row", "Items() As Long", "End Type", "Private m() As Variant",
-        "Private Function F() As String()", "Dim a() As String, b() As Integer",
-        "ReDim a(5)", "a = Split(\"a,b\", \",\")", "End Function"};
+    const std::vector<std::string> lines = {"Type Row",
+                                            "Items() As Long",
+                                            "End Type",
+                                            "Private m() As Variant",
+                                            "Private Function F() As String()",
+                                            "Dim a() As String, b() As Integer",
+                                            "ReDim a(5)",
+                                            "a = Split(\"a,b\", \",\")",
+                                            "End Function"};
     EXPECT_EQ(Convert(lines), lines);
     EXPECT_EQ(Convert({"Sub A()", "x = Now()", "End Sub"})[1], "x = Now");
 }

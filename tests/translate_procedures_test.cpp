@@ -124,24 +124,26 @@ TEST_F(TranslateProceduresTest, CallsOfAGroupsEventProceduresPassTheSelectedButt
 // passes Index already, a string and another object's member are left.
 TEST_F(TranslateProceduresTest, EveryStatementCallOfAGroupsProcedureGetsTheIndex) {
     session.optionGroupNames = {"", "g"};
-    EXPECT_EQ(Run({"Sub A()", "Call g_Click: Beep", "If x Then g_Click Else g_Click()",
-                   "g_MouseDown 1, 0, 0, 0", "Call g_MouseDown(1, 0, 0, 0)",
-                   "Call g_MouseDown(Index, 1, 0, 0, 0)", "Call g_Click(Index)",
-                   "MsgBox \"g_Click\": o.g_Click", "End Sub", "Private Sub g_Click()", "End Sub",
-                   "Private Sub g_MouseDown(Button As Integer, Shift As Integer, X As Single, "
-                   "Y As Single)",
-                   "End Sub"}),
-              CrLf({"Sub A()", "Call g_Click(OptionGroupValue(g)): Beep",
-                    "If x Then Call g_Click(OptionGroupValue(g)) Else Call "
-                    "g_Click(OptionGroupValue(g))",
-                    "g_MouseDown OptionGroupValue(g), 1, 0, 0, 0",
-                    "Call g_MouseDown(OptionGroupValue(g), 1, 0, 0, 0)",
-                    "Call g_MouseDown(Index, 1, 0, 0, 0)", "Call g_Click(Index)",
-                    "MsgBox \"g_Click\": o.g_Click", "End Sub",
-                    "Private Sub g_Click(Index as Integer)", "End Sub",
-                    "Private Sub g_MouseDown(Index As Integer, Button As Integer, Shift As "
-                    "Integer, X As Single, Y As Single)",
-                    "End Sub"}));
+    EXPECT_EQ(
+        Run({"Sub A()", "Call g_Click: Beep", "If x Then g_Click Else g_Click()",
+             "g_MouseDown 1, 0, 0, 0", "Call g_MouseDown(1, 0, 0, 0)", "g_MouseDown (1), 0, 0, 0",
+             "Call g_MouseDown(Index, 1, 0, 0, 0)", "Call g_Click(Index)",
+             "MsgBox \"g_Click\": o.g_Click", "End Sub", "Private Sub g_Click()", "End Sub",
+             "Private Sub g_MouseDown(Button As Integer, Shift As Integer, X As Single, "
+             "Y As Single)",
+             "End Sub"}),
+        CrLf({"Sub A()", "Call g_Click(OptionGroupValue(g)): Beep",
+              "If x Then Call g_Click(OptionGroupValue(g)) Else Call "
+              "g_Click(OptionGroupValue(g))",
+              "g_MouseDown OptionGroupValue(g), 1, 0, 0, 0",
+              "Call g_MouseDown(OptionGroupValue(g), 1, 0, 0, 0)",
+              "g_MouseDown OptionGroupValue(g), (1), 0, 0, 0",
+              "Call g_MouseDown(Index, 1, 0, 0, 0)", "Call g_Click(Index)",
+              "MsgBox \"g_Click\": o.g_Click", "End Sub", "Private Sub g_Click(Index as Integer)",
+              "End Sub",
+              "Private Sub g_MouseDown(Index As Integer, Button As Integer, Shift As "
+              "Integer, X As Single, Y As Single)",
+              "End Sub"}));
 }
 
 // A control whose name begins with a group's is no member of the group: the
@@ -157,13 +159,15 @@ TEST_F(TranslateProceduresTest, AProcedureOfAnotherControlIsNoGroupEvent) {
 // continued statement rewritten whole.
 TEST_F(TranslateProceduresTest, AGroupsValueInEveryPlaceAnExpressionHasIt) {
     session.optionGroupNames = {"", "Ship"};
-    EXPECT_EQ(Run({"Sub A()", "x = Me!Ship: If IsNull(Ship) Then Beep", "x = Nz(Me!Ship, 0)",
-                   "With Me", "!Ship = 2", "End With", "Me!Ship = _", "    3", "End Sub"}),
-              CrLf({"Sub A()",
-                    "x = Ship(OptionGroupValue(Me.Ship)).Index: If "
-                    "IsNull(Ship(OptionGroupValue(Ship)).Index) Then Beep",
-                    "x = Nz(Ship(OptionGroupValue(Me.Ship)).Index, 0)", "With Me",
-                    ".Ship(2).Value = True", "End With", "Me.Ship(3).Value = True", "End Sub"}));
+    EXPECT_EQ(
+        Run({"Sub A()", "x = Me!Ship: If IsNull(Ship) Then Beep", "x = Nz(Me!Ship, 0)", "With Me",
+             "!Ship = 2", "End With", "Me!Ship = _", "    3", "x = Me!ShipName", "End Sub"}),
+        CrLf({"Sub A()",
+              "x = Ship(OptionGroupValue(Me.Ship)).Index: If "
+              "IsNull(Ship(OptionGroupValue(Ship)).Index) Then Beep",
+              "x = Nz(Ship(OptionGroupValue(Me.Ship)).Index, 0)", "With Me",
+              ".Ship(2).Value = True", "End With", "Me.Ship(3).Value = True", "x = Me!ShipName",
+              "End Sub"}));
 }
 
 TEST_F(TranslateProceduresTest, WithoutOptionGroupsNothingChangesForThem) {

@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "common/names.h"
 #include "output/code_text.h"
 #include "output/name_registry.h"
 #include "session/session.h"
@@ -21,6 +22,19 @@ struct CodeFileState {
     // The names of the form's controls and of those the conversion added; none
     // for a module.
     const NameRegistry* formNames = nullptr;
+    // The form's controls that got another name than Access's, by their
+    // Access name; none for a module.
+    const std::map<std::string, std::string, ILess>* renamedControls = nullptr;
+
+    // The name a control of the form named `accessName` has in the project.
+    std::string ControlVbName(std::string_view accessName) const {
+        if (renamedControls != nullptr) {
+            const auto found = renamedControls->find(accessName);
+            if (found != renamedControls->end())
+                return found->second;
+        }
+        return MakeVBName(accessName);
+    }
 
     // The application's modules that took another name in the project, by
     // the name the application calls them by.

@@ -104,12 +104,14 @@ void WriteLoadCalls(CodeFileState& state, const std::array<int, 7>& flags, bool 
 }  // namespace
 
 CodeText ConvertCodeFile(Session& session, const std::string& objectName, const CodeText& input,
-                         bool isForm, long designLines, const NameRegistry* formNames) {
+                         bool isForm, long designLines, const NameRegistry* formNames,
+                         const std::map<std::string, std::string, ILess>* renamedControls) {
     CodeText out;
     CodeFileState state(session, out);
     state.moduleName = objectName;
     state.isForm = isForm;
     state.formNames = formNames;
+    state.renamedControls = renamedControls;
     // The header and the design section are counted, not translated; in a form
     // the generated declaration before the module's own code is line 0, so
     // that the module's lines keep their numbers.
@@ -139,8 +141,8 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
         state.totalLines += static_cast<long>(count);
         ++state.lineNumber;
         const std::string joined = state.line;
-        state.line = FollowRenamedProcedures(state.line, session.renamedProcedures,
-                                             session.moduleVbNames);
+        state.line =
+            FollowRenamedProcedures(state.line, session.renamedProcedures, session.moduleVbNames);
         const std::string& line = state.line;
         if (!line.empty() &&
             (line[0] == '\'' || IStartsWith(line, "Rem ") || IEquals(line, "Rem"))) {

@@ -134,14 +134,34 @@ bool AssignsAnotherDatabase(const std::vector<std::string>& statements) {
     for (const std::string& statement : statements) {
         const std::string_view code = std::string_view(statement).substr(0, CodeEnd(statement));
         const SetStatement set = ReadSet(code);
-        if (IEquals(set.name, kDatabaseVariable) && !IsCurrentDatabase(set.value))
+        if (IEquals(set.name, kDatabaseVariable) && !IsCurrentDatabase(set.value) &&
+            !IEquals(set.value, "Nothing"))
             return true;
+        // A db declared as anything but a Database (Dim db, Dim db As Object)
+        // stays the module's own: its declaration is not one the rule drops.
+        const std::string_view keyword = DeclarationKeyword(TrimBlanks(code));
+        if (keyword.empty())
+            continue;
+        for (std::string_view declarator :
+             Declarators(TrimBlanks(TrimBlanks(code).substr(keyword.size())))) {
+            if (IEquals(LeadingIdentifier(declarator), kDatabaseVariable) &&
+                !DeclaresDatabaseVariable(declarator))
+                return true;
+        }
     }
     return false;
 }
 
 bool ApplyCurrentDatabaseRule(CodeFileState& state) {
     const SetStatement set = ReadSet(state.line);
+    // The project's db stays open and set for the whole program: the module
+    // neither closes it nor lets it go.
+    if (!state.keepsDatabaseVariable &&
+        ((IEquals(set.name, kDatabaseVariable) && IEquals(set.value, "Nothing")) ||
+         IEquals(WithoutBlanks(state.line), "db.Close"))) {
+        Dropped(state);
+        return true;
+    }
     if (!set.name.empty()) {
         if (!IsCurrentDatabase(set.value))
             return false;

@@ -219,9 +219,10 @@ void ApplyDoCmdRules(CodeFileState& state) {
     } else if (acts("GoToControl") && call.Given(0)) {
         const std::string& control = call.Arg(0);
         // A control is found by the name it has in the project.
-        const std::string name = IsStringLiteral(control)
-                                     ? VbQuoted(MakeVBName(LiteralText(control)), QuoteFor::Code)
-                                     : control;
+        const std::string name =
+            IsStringLiteral(control)
+                ? VbQuoted(state.ControlVbName(LiteralText(control)), QuoteFor::Code)
+                : control;
         TranslatedWithNote(state, reason::kTranslatedCheck,
                            "Screen.ActiveForm.Controls(" + name + ").SetFocus",
                            "Controls(" + name + ").SetFocus");

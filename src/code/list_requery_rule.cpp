@@ -51,14 +51,14 @@ size_t ObjectStart(std::string_view line, size_t end) {
 
 // The control a reference names on the form itself: "X" of Me!X, Me.X,
 // Me![X] or [X]; empty for anything else.
-std::string OwnControl(std::string_view object) {
+std::string OwnControl(const CodeFileState& state, std::string_view object) {
     std::string_view rest = object;
     if (IStartsWith(rest, "Me!") || IStartsWith(rest, "Me."))
         rest.remove_prefix(3);
     else if (!rest.starts_with("["))
         return {};
     if (rest.starts_with("[") && rest.ends_with("]"))
-        return MakeVBName(rest.substr(1, rest.size() - 2));
+        return state.ControlVbName(rest.substr(1, rest.size() - 2));
     return LeadingIdentifier(rest).size() == rest.size() ? std::string(rest) : std::string();
 }
 
@@ -91,7 +91,7 @@ Requery RequeryOf(const CodeFileState& state, std::string_view object) {
             return {Requery::Mark, {}};
         return {Requery::Refresh, data + ".Refresh"};
     }
-    std::string control = OwnControl(object);
+    std::string control = OwnControl(state, object);
     // A bare name is a control when the form has a control of that name.
     if (control.empty() && names != nullptr && LeadingIdentifier(object).size() == object.size() &&
         names->IsTaken(object))

@@ -2,6 +2,7 @@
 // the code of the project's .frm or .bas.
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -18,9 +19,10 @@ CodeText ExportModuleText(Session& session, std::string_view name, bool isForm);
 // it have `designLines` lines, counted in the statistics; `formNames` are its
 // controls' names) or of a module; records the statistics under `objectName`
 // and runs the procedure pass.
-CodeText ConvertCodeFile(Session& session, const std::string& objectName, const CodeText& input,
-                         bool isForm, long designLines = 0,
-                         const NameRegistry* formNames = nullptr);
+CodeText ConvertCodeFile(
+    Session& session, const std::string& objectName, const CodeText& input, bool isForm,
+    long designLines = 0, const NameRegistry* formNames = nullptr,
+    const std::map<std::string, std::string, ILess>* renamedControls = nullptr);
 
 // Puts the Attribute VB_Name line that names a module at its top.
 void NameModule(CodeText& code, std::string_view vbName);

@@ -116,7 +116,9 @@ std::string PassIndex(const std::string& line,
         const bool withArguments =
             !(after.starts_with("()") || after.empty() || after.starts_with(":") ||
               after.starts_with("\x01") || StartsWithWord(after, "Else"));
-        const std::string_view first = TrimBlanks(after.starts_with("(") ? after.substr(1) : after);
+        // Without Call, "G_KeyPress (13)" passes (13): its parenthesis is the argument's.
+        const bool argumentList = call && after.starts_with("(");
+        const std::string_view first = TrimBlanks(argumentList ? after.substr(1) : after);
         if (withArguments && (!found->second.hadArguments || StartsWithWord(first, "Index"))) {
             i = end - 1;
             continue;
@@ -127,7 +129,7 @@ std::string PassIndex(const std::string& line,
             // No arguments: the index is the only one.
             out += (call ? "" : "Call ") + word + "(" + value + ")";
             from = after.starts_with("()") ? afterAt + 2 : end;
-        } else if (after.starts_with("(")) {
+        } else if (argumentList) {
             out += word + "(" + value + ", ";
             from = afterAt + 1;
         } else {

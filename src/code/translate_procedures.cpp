@@ -156,7 +156,9 @@ size_t RewriteOptionGroup(std::string& line, size_t at, const std::string& group
     // The form's control array is its member: Me.G(1), not Me!G(1), which
     // asks the Controls collection for one control of that name; "!G" in a
     // With Me block likewise becomes ".G".
-    if (at > 0 && line[at - 1] == '!') {
+    const bool nameEnds =
+        at + group.size() >= line.size() || !IsIdentifierChar(line[at + group.size()]);
+    if (at > 0 && line[at - 1] == '!' && nameEnds) {
         const std::string_view head = std::string_view(line).substr(0, at - 1);
         const bool withMember = head.empty() || !(IsIdentifierChar(head.back()) ||
                                                   head.back() == ']' || head.back() == ')');

@@ -84,8 +84,13 @@ std::string ButtonTop(const FormState& state, const AccessControl& button,
 // above 32767, not a whole number) or one a button before it has takes the
 // lowest index no button's value is; the group cannot show that button's
 // value, and the conversion says so.
-std::map<const AccessControl*, int> ArrayIndexes(FormState& state, const AccessControl& group,
-                                                 bool togglesOnly) {
+struct ArrayIndexes {
+    std::map<const AccessControl*, int> of;  // each button's index
+    // The values no index can be, and the index of the button that has each.
+    std::vector<std::pair<std::string, int>> moved;
+};
+
+ArrayIndexes IndexButtons(FormState& state, const AccessControl& group, bool togglesOnly) {
     std::vector<const AccessControl*> buttons;
     for (int child : group.Children()) {
         const AccessControl& button = group.Form().Controls()[static_cast<size_t>(child)];
@@ -95,7 +100,8 @@ std::map<const AccessControl*, int> ArrayIndexes(FormState& state, const AccessC
              (type == control_type::kOptionButton || type == control_type::kCheckBox)))
             buttons.push_back(&button);
     }
-    std::map<const AccessControl*, int> indexes;
+    ArrayIndexes result;
+    std::map<const AccessControl*, int>& indexes = result.of;
     std::set<int> used;
     std::vector<std::pair<const AccessControl*, bool>> moved;  // the button, a value taken before
     for (const AccessControl* button : buttons) {
@@ -114,14 +120,28 @@ std::map<const AccessControl*, int> ArrayIndexes(FormState& state, const AccessC
             ++next;
         used.insert(next);
         indexes[button] = next;
+        if (!taken)
+            result.moved.emplace_back(button->Text("OptionValue"), next);
         state.session.ui.Warn(
             "form " + group.Form().Name() + ": option " + button->Name() + " of group " +
             group.Name() + " has the value " + button->Text("OptionValue") +
             (taken ? ", which a button before it has" : ", which no index of a control array is") +
-            "; it is button " + std::to_string(next) + " and the group cannot show its value");
+            "; it is button " + std::to_string(next) + ", and the form's code reads " +
+            std::to_string(next) + " when it is selected");
         ++state.session.partiallyConvertedCount;
     }
-    return indexes;
+    return result;
+}
+
+// The index of the button that shows `value`: the value itself, or for a
+// value no index can be, the index its button took.
+std::string IndexOfValue(const std::string& value, const ArrayIndexes& indexes) {
+    if (indexes.moved.empty())
+        return value;
+    std::string choices;
+    for (const auto& [moved, index] : indexes.moved)
+        choices += value + " = " + moved + ", " + std::to_string(index) + ", ";
+    return "Switch(" + choices + "True, " + value + ")";
 }
 
 }  // namespace
@@ -168,7 +188,8 @@ void WriteOptionGroup(FormState& state) {
     WriteVisibleLine(out, group);
 
     const bool optionSet = session.options.useOptionSet;
-    const std::map<const AccessControl*, int> indexes = ArrayIndexes(state, group, optionSet);
+    const ArrayIndexes buttons = IndexButtons(state, group, optionSet);
+    const std::map<const AccessControl*, int>& indexes = buttons.of;
     // The code reads the group's value from its array of buttons.
     if (optionSet || !indexes.empty())
         session.optionGroupNames.push_back(group.Name());
@@ -178,8 +199,9 @@ void WriteOptionGroup(FormState& state) {
         // The buttons form the array `name`, indexed by their option values.
         std::string statement;
         if (source[0] != '=') {
-            statement = name + "(" + DataControlName(state) + ".recordset.Fields(" +
-                        VbQuoted(source, QuoteFor::Code) + ")).value = true";
+            const std::string value = DataControlName(state) + ".recordset.Fields(" +
+                                      VbQuoted(source, QuoteFor::Code) + ")";
+            statement = name + "(" + IndexOfValue(value, buttons) + ").value = true";
         } else {
             // The button of the computed value: "G(" + value + ").value = true".
             statement = CalculatedValue(state, name + "(", source);

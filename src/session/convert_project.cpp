@@ -161,7 +161,8 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
     const std::vector<std::string> designLines = output.DesignLines(session.options.vb5Project);
     session.formFeatureFlags[6] = !initialValues.Empty();
     CodeText code = ConvertCodeFile(session, fileForm, JoinFormCode(session, output.Code()), true,
-                                    static_cast<long>(designLines.size()), &output.Names());
+                                    static_cast<long>(designLines.size()), &output.Names(),
+                                    &output.RenamedControls());
     if (!initialValues.Empty()) {
         code.Append("Function " + LoaderRoutineName(&output.Names(), "InitialValues") + "()");
         code.Append(initialValues);

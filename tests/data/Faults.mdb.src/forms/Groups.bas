@@ -61,6 +61,7 @@ Begin Form
                 End
                 Begin OptionGroup
                     Name ="Answer"
+                    ControlSource ="Colour"
                     Left =4100
                     Top =100
                     Width =1500

@@ -69,6 +69,7 @@ Private Sub Print_Click()
     Me!Print.Caption = "Printed"
     Me![End].Caption = Me!Date
     Me!gettoken = "x"
+    DoCmd.GoToControl "End"
 End Sub
 
 Private Sub Form_Load()
