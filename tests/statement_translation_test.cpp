@@ -126,6 +126,34 @@ TEST_F(StatementTranslationTest, OnlyTheCurrentDatabaseGivesWayToTheProjects) {
     EXPECT_EQ(closing[4], "'VLRN Set db = Nothing");
 }
 
+// A statement a rule reads from the start of its line gets a line of its own:
+// after a colon, or after the Then or Else of a single-line If, which becomes
+// a block.
+TEST_F(StatementTranslationTest, StatementsSharingALineGetLinesOfTheirOwn) {
+    EXPECT_EQ(Convert({"Sub A()", "If KeyCode = 13 Then DoCmd.Close Else DoCmd.Beep", "End Sub"}),
+              (std::vector<std::string>{"Sub A()", "If KeyCode = 13 Then",
+                                        "Unload Screen.ActiveForm\t'VLRN DoCmd.Close", "Else",
+                                        "Beep", "End If", "End Sub"}));
+    EXPECT_EQ(
+        Convert({"Sub A()", "x = \"a: b\": DoCmd.Hourglass True: y = 2 ' done", "End Sub"}),
+        (std::vector<std::string>{"Sub A()", "x = \"a: b\"", "Screen.MousePointer = vbHourglass",
+                                  "y = 2 ' done", "End Sub"}));
+    EXPECT_EQ(Convert({"Sub A()", "Dim db As Database: Set db = CurrentDb", "End Sub"}),
+              (std::vector<std::string>{"Sub A()", "'VLRN Dim db As Database",
+                                        "'VLRN Set db = CurrentDb", "End Sub"}));
+    EXPECT_EQ(Convert({"Sub A()", "Done: DoCmd.Beep", "End Sub"}),
+              (std::vector<std::string>{"Sub A()", "Done:", "Beep", "End Sub"}));
+    // Nothing left of its statements, the If goes with them.
+    EXPECT_EQ(Convert({"Sub A()", "If Me.Dirty Then DoCmd.RunCommand acCmdSaveRecord", "End Sub"}),
+              (std::vector<std::string>{"Sub A()", "'VLRN If Me.Dirty Then",
+                                        "'VLRN DoCmd.RunCommand acCmdSaveRecord", "'VLRN End If",
+                                        "End Sub"}));
+    // Lines the rules need not split stay as they are.
+    const std::vector<std::string> kept = {"Sub A()", "x = 1: y = 2", "If x Then y = 3 Else y = 4",
+                                           "End Sub"};
+    EXPECT_EQ(Convert(kept), kept);
+}
+
 // A repeated macro declares its counter once in each procedure.
 TEST_F(StatementTranslationTest, RepeatedMacrosShareOneCounterPerProcedure) {
     const std::vector<std::string> out =

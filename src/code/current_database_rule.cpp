@@ -7,6 +7,7 @@
 
 #include "code/analysis_records.h"
 #include "code/code_mask.h"
+#include "code/compound_statements.h"
 #include "code/docmd_call.h"
 #include "code/form_reference.h"
 #include "code/statement_rules.h"
@@ -130,22 +131,51 @@ void Dropped(CodeFileState& state) {
 
 }  // namespace
 
-bool AssignsAnotherDatabase(const std::vector<std::string>& statements) {
-    for (const std::string& statement : statements) {
-        const std::string_view code = std::string_view(statement).substr(0, CodeEnd(statement));
-        const SetStatement set = ReadSet(code);
-        if (IEquals(set.name, kDatabaseVariable) && !IsCurrentDatabase(set.value) &&
-            !IEquals(set.value, "Nothing"))
+bool IsDatabaseStatement(std::string_view code) {
+    code = TrimBlanks(code);
+    const SetStatement set = ReadSet(code);
+    if (!set.name.empty())
+        return IEquals(set.name, kDatabaseVariable) || IsCurrentDatabase(set.value);
+    if (IEquals(WithoutBlanks(code), "db.Close"))
+        return true;
+    const std::string_view keyword = DeclarationKeyword(code);
+    if (keyword.empty())
+        return false;
+    for (std::string_view declarator : Declarators(TrimBlanks(code.substr(keyword.size())))) {
+        if (IEquals(LeadingIdentifier(declarator), kDatabaseVariable))
             return true;
-        // A db declared as anything but a Database (Dim db, Dim db As Object)
-        // stays the module's own: its declaration is not one the rule drops.
-        const std::string_view keyword = DeclarationKeyword(TrimBlanks(code));
-        if (keyword.empty())
-            continue;
-        for (std::string_view declarator :
-             Declarators(TrimBlanks(TrimBlanks(code).substr(keyword.size())))) {
-            if (IEquals(LeadingIdentifier(declarator), kDatabaseVariable) &&
-                !DeclaresDatabaseVariable(declarator))
+    }
+    return false;
+}
+
+namespace {
+
+// Whether the statement gives db another database, or declares db as
+// anything but a Database (Dim db, Dim db As Object): db then stays the
+// module's own.
+bool AssignsAnotherDatabase(std::string_view code) {
+    code = TrimBlanks(code);
+    const SetStatement set = ReadSet(code);
+    if (IEquals(set.name, kDatabaseVariable) && !IsCurrentDatabase(set.value) &&
+        !IEquals(set.value, "Nothing"))
+        return true;
+    const std::string_view keyword = DeclarationKeyword(code);
+    if (keyword.empty())
+        return false;
+    for (std::string_view declarator : Declarators(TrimBlanks(code.substr(keyword.size())))) {
+        if (IEquals(LeadingIdentifier(declarator), kDatabaseVariable) &&
+            !DeclaresDatabaseVariable(declarator))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool AssignsAnotherDatabase(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        for (const std::string& statement : SplitStatements(line.substr(0, CodeEnd(line)))) {
+            if (AssignsAnotherDatabase(std::string_view(statement)))
                 return true;
         }
     }

@@ -18,6 +18,9 @@ void ApplyListRequeryRule(CodeFileState& state);
 // "Set db = CurrentDb" and the declarations of db: returns true when the line
 // was one of them.
 bool ApplyCurrentDatabaseRule(CodeFileState& state);
+// Whether the statement is one the rule above reads: it sets, declares or
+// closes db, or sets a variable to the current database.
+bool IsDatabaseStatement(std::string_view code);
 // Whether the statements give db a database other than the application's own.
 bool AssignsAnotherDatabase(const std::vector<std::string>& statements);
 

@@ -5,6 +5,7 @@
 
 #include "code/analysis_records.h"
 #include "code/code_mask.h"
+#include "code/compound_statements.h"
 #include "code/form_reference.h"
 #include "code/statement_rules.h"
 #include "code/translation_outcomes.h"
@@ -359,6 +360,93 @@ void TranslateCode(CodeFileState& state) {
     state.line += note;
 }
 
+// Statements the rules must see on their own: a DoCmd action or a statement
+// of db, which a rule reads from the start of the line.
+bool NeedsALineOfItsOwn(std::string_view statement) {
+    statement = TrimBlanks(statement);
+    return IStartsWith(statement, "DoCmd.") || IsDatabaseStatement(statement);
+}
+
+bool AnyNeedsALineOfItsOwn(const std::vector<std::string>& statements) {
+    for (const std::string& statement : statements) {
+        if (NeedsALineOfItsOwn(statement))
+            return true;
+    }
+    return false;
+}
+
+void TranslateStatement(CodeFileState& state);
+
+// A line of the output that the conversion adds, counted as the rules count lines.
+void Emit(CodeFileState& state, std::string line) {
+    state.out.Append(std::move(line));
+    ++state.totalLines;
+    ++state.lineNumber;
+}
+
+void EmitTranslated(CodeFileState& state, const std::string& statement) {
+    state.line = statement;
+    TranslateStatement(state);
+    Emit(state, state.line);
+}
+
+// A line of several statements whose rules need each on a line of its own:
+// the statements become lines ("a: DoCmd.Close" two lines, "If c Then
+// DoCmd.Close Else x" a block If). Returns false for any other line.
+bool TranslateCompound(CodeFileState& state) {
+    const std::string code = state.line;
+    const SingleLineIf single = ReadSingleLineIf(code);
+    if (single.valid) {
+        if (!AnyNeedsALineOfItsOwn(single.thenPart) && !AnyNeedsALineOfItsOwn(single.elsePart))
+            return false;
+        const size_t first = state.out.Size();
+        EmitTranslated(state, "If " + single.condition + " Then");
+        bool anyKept = false;
+        auto emitPart = [&](const std::vector<std::string>& statements) {
+            for (const std::string& statement : statements) {
+                const size_t at = state.out.Size();
+                EmitTranslated(state, statement);
+                for (size_t i = at; i < state.out.Size(); ++i)
+                    anyKept = anyKept || !state.out.Lines()[i].starts_with(kMarker);
+            }
+        };
+        emitPart(single.thenPart);
+        if (single.hasElse) {
+            Emit(state, "Else");
+            emitPart(single.elsePart);
+        }
+        state.line = "End If";
+        // When nothing of its statements is left, the If goes with them: its
+        // condition alone may be Access's (Me.Dirty).
+        if (!anyKept) {
+            for (size_t i = first; i < state.out.Size(); ++i) {
+                const std::string& line = state.out.Lines()[i];
+                if (!line.starts_with(kMarker))
+                    state.out.Replace(i, std::string(kMarker) + line);
+            }
+            state.line = std::string(kMarker) + state.line;
+        }
+        return true;
+    }
+    const std::vector<std::string> statements = SplitStatements(code);
+    if (statements.size() < 2 || !AnyNeedsALineOfItsOwn(statements))
+        return false;
+    for (size_t i = 0; i + 1 < statements.size(); ++i) {
+        if (i == 0 && statements[0].ends_with(':'))
+            Emit(state, statements[0]);  // a label
+        else
+            EmitTranslated(state, statements[i]);
+    }
+    state.line = statements.back();
+    TranslateStatement(state);
+    return true;
+}
+
+void TranslateStatement(CodeFileState& state) {
+    if (!TranslateCompound(state))
+        TranslateCode(state);
+}
+
 }  // namespace
 
 void TranslateLine(CodeFileState& state) {
@@ -368,7 +456,7 @@ void TranslateLine(CodeFileState& state) {
     const size_t end = CodeEnd(state.line);
     state.comment = state.line.substr(end);
     state.line.erase(end);
-    TranslateCode(state);
+    TranslateStatement(state);
     if (state.line.empty())
         state.line = std::string(TrimWhitespace(state.comment));
     else

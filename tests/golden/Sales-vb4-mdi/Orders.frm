@@ -1440,11 +1440,15 @@ Private Sub tabOrder_Change()
 End Sub
 
 Private Sub cmdPrev_Click()
-    'VLRN If Me.CurrentRecord > 1 Then DoCmd.GoToRecord , , acPrevious
+    'VLRN If Me.CurrentRecord > 1 Then
+    'VLRN DoCmd.GoToRecord , , acPrevious
+    'VLRN End If
 End Sub
 
 Private Sub cmdNext_Click()
-    'VLRN If Not Me.NewRecord Then DoCmd.GoToRecord , , acNext
+    'VLRN If Not Me.NewRecord Then
+    'VLRN DoCmd.GoToRecord , , acNext
+    'VLRN End If
 End Sub
 
 Private Sub cmdNewOrder_Click()
@@ -1461,7 +1465,9 @@ Private Sub cmdDeleteOrder_Click()
 End Sub
 
 Private Sub cmdPrintInvoice_Click()
-    'VLRN If Me.Dirty Then DoCmd.RunCommand acCmdSaveRecord
+    'VLRN If Me.Dirty Then
+    'VLRN DoCmd.RunCommand acCmdSaveRecord
+    'VLRN End If
     'VLRN DoCmd.OpenReport "Invoice", acViewPreview, , "[OrderID]=" & Me!OrderID
     'VLRN Reports!Invoice.Caption = "Invoice for order " & Me!OrderID
 End Sub
