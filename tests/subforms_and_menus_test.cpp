@@ -263,6 +263,9 @@ TEST(MenuName, CaptionsLoseAccessKeysAndNamesLoseSeparators) {
     EXPECT_EQ(MenuName("&File", 2), "File");
     EXPECT_EQ(MenuName("Save &As.../Print-50% Off", 1), "Save As.../Print-50% Off");
     EXPECT_EQ(MenuName("Save &As.../Print-50% Off", 2), "Save_As_Print_50__Off");
+    // An ampersand the caption shows stays one.
+    EXPECT_EQ(MenuName("Paste && &Go", 1), "Paste && Go");
+    EXPECT_EQ(MenuName("&&", 1), "&&");
 }
 
 }  // namespace

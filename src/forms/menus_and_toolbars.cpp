@@ -99,9 +99,16 @@ class MenuBuilder {
 
 std::string MenuName(std::string_view text, int mode) {
     std::string out;
-    for (char c : text) {
-        if (c == '&')
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '&') {
+            // "&&" is an ampersand the caption shows, in Access as in Visual Basic.
+            if (mode == 1 && i + 1 < text.size() && text[i + 1] == '&') {
+                out += "&&";
+                ++i;
+            }
             continue;
+        }
         if (mode == 2) {
             if (c == '.')
                 continue;

@@ -9,8 +9,9 @@
 
 namespace velorin {
 
-// Removes every "&"; mode 2 (names) also drops "." and makes "-", blank, "/"
-// and "%" into "_".
+// Removes every "&" that marks an access key, and in mode 1 (captions) keeps
+// "&&", the ampersand the caption shows; mode 2 (names) also drops "." and
+// makes "-", blank, "/" and "%" into "_".
 std::string MenuName(std::string_view text, int mode);
 
 // The toolbar's block in the form block and its ButtonClick procedure; nothing
