@@ -80,7 +80,8 @@ INSERT INTO tblReasons VALUES
     (9, 'Reference to reports'),
     (10, 'Unbound object frame; left out of the form'),
     (11, 'Generated event procedure has the header of an existing procedure'),
-    (12, 'Assignment to an event property');
+    (12, 'Assignment to an event property'),
+    (13, 'Call of a procedure, macro or form the application does not have');
 
 -- Class identifiers with version as Object= lines name them.
 INSERT INTO CustomControlMapping VALUES

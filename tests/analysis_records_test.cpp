@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "code/analysis_records.h"
 #include "test_support.h"
@@ -10,24 +9,7 @@ namespace {
 using testing::ScriptedUi;
 using testing::TempDir;
 
-std::vector<std::vector<std::string>> Rows(const std::filesystem::path& db,
-                                           const std::string& sql) {
-    sqlite3* handle = nullptr;
-    sqlite3_open(db.c_str(), &handle);
-    std::vector<std::vector<std::string>> rows;
-    sqlite3_exec(
-        handle, sql.c_str(),
-        [](void* out, int n, char** values, char**) {
-            auto* table = static_cast<std::vector<std::vector<std::string>>*>(out);
-            table->emplace_back();
-            for (int i = 0; i < n; ++i)
-                table->back().emplace_back(values[i] ? values[i] : "NULL");
-            return 0;
-        },
-        &rows, nullptr);
-    sqlite3_close(handle);
-    return rows;
-}
+using testing::Rows;
 
 TEST(AnalysisRecords, ReportRowsKeepTextAsGiven) {
     TempDir dir;

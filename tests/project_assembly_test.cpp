@@ -100,6 +100,11 @@ TEST(MacroProcedures, AGroupWithConditionsAndContinuations) {
     EXPECT_EQ(warnings.size(), 1u);
 }
 
+// The project opens the database beside itself, wherever it is opened.
+constexpr const char* kOpenBesideProject =
+    "    Set db = wks.OpenDatabase(App.Path & IIf(Right$(App.Path, 1) = \"\\\", \"\", \"\\\") & "
+    "\"Shop.mdb\")";
+
 // Converts in-memory applications with the real steps and templates.
 class ProjectAssemblyTest : public ::testing::Test {
   protected:
@@ -145,11 +150,12 @@ class ProjectAssemblyTest : public ::testing::Test {
 TEST_F(ProjectAssemblyTest, Vb5SubMainWithoutMdiAutoExecOrStartupForm) {
     request.options.workgroupFile = "C:\\Shop\\shop.mdw";
     const std::string module = Convert();
-    EXPECT_EQ(From(module, "\r\nPublic Sub Main()"),
-              CrLf({"", "Public Sub Main()", "", "    DBEngine.SystemDB = \"C:\\Shop\\shop.mdw\"",
-                    "    Set wks = CreateWorkspace(\"Shop\", \"Admin\", \"\")",
-                    "    Set db = wks.OpenDatabase(\"" + (dir / "out").string() + "/Shop.mdb\")",
-                    "", "End Sub"}));
+    EXPECT_EQ(
+        From(module, "\r\nPublic Sub Main()"),
+        CrLf({"", "Public Sub Main()", "", "    DBEngine.SystemDB = \"C:\\Shop\\shop.mdw\"",
+              "    Set wks = CreateWorkspace(\"Shop\", \"Admin\", \"\")",
+              "    ' The conversion had no copy of the application's database: place it",
+              "    ' in the project's folder as Shop.mdb.", kOpenBesideProject, "", "End Sub"}));
     // No forms: the lookup has only its Case Else.
     EXPECT_NE(module.find(CrLf({"    Select Case FormName", "        Case Else"})),
               std::string::npos);
@@ -171,7 +177,8 @@ TEST_F(ProjectAssemblyTest, Vb4MdiSubMainCallsAutoExecOnceAndShowsTheStartupForm
         CrLf({"", "Public Sub Main()", "", "    #If Win16 Then", "        DBEngine.IniPath = \"\"",
               "    #Else", "\t    DBEngine.SystemDB = \"\"", "    #End If",
               "    Set wks = CreateWorkspace(\"Shop\", \"Admin\", \"\")",
-              "    Set db = wks.OpenDatabase(\"" + (dir / "out").string() + "/Shop.mdb\")", "",
+              "    ' The conversion had no copy of the application's database: place it",
+              "    ' in the project's folder as Shop.mdb.", kOpenBesideProject, "",
               "    MDIParent.Show", "    Call Autoexec", "    Order_EntryA.Show", "End Sub"}));
     // Forms whose identifiers collide are found under the names they got.
     EXPECT_NE(module.find("        Case \"Order Entry\": Set GetFormFromName = Order_Entry\r\n"),
@@ -185,6 +192,56 @@ TEST_F(ProjectAssemblyTest, Vb4MdiSubMainCallsAutoExecOnceAndShowsTheStartupForm
     EXPECT_NE(testing::ReadFile(dir / "out" / "MacroCode.bas").find("Public Sub AUTOEXEC()"),
               std::string::npos);
     EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front().Text();
+}
+
+TEST_F(ProjectAssemblyTest, AStartupFormLeftOutIsMarkedAndRecordedNotShown) {
+    AddForm("Order Entry");
+    app.SetDatabaseProperty("StartupForm", "Main Menu");
+    request.forms = {"Order Entry"};
+    const std::string module = Convert();
+    EXPECT_NE(module.find("\r\n    'VLRN Main_Menu.Show\r\nEnd Sub"), std::string::npos) << module;
+    EXPECT_EQ(module.find("\r\n    Main_Menu.Show"), std::string::npos);
+    session.supportDb.Close();
+    EXPECT_EQ(testing::Rows(dir / "vlrn.db",
+                            "SELECT ModuleName, ReasonID, CodeLine, Routine FROM tblReportOutput"),
+              (std::vector<std::vector<std::string>>{
+                  {"VlrnConversionCode", "13", "StartupForm = Main Menu", "Main"}}));
+    EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front().Text();
+}
+
+TEST_F(ProjectAssemblyTest, TheProjectNeverNamesTheFolderItWasConvertedIn) {
+    // A bound form: its data control, Sub Main and the project file all name
+    // the database, beside the project wherever it is opened.
+    auto form = std::make_unique<AccessForm>();
+    BuildAccessForm(*ReadObjectText(CrLf({"Begin Form", "    RecordSource =\"Orders\"",
+                                          "    Width =2000", "End"}))
+                         .text,
+                    "Orders", "Orders", *form);
+    app.AddForm(std::move(form));
+    testing::WriteFile(dir / "Shop.mdb", "database");
+    request.databaseFileExists = true;
+    for (const bool relative : {false, true}) {
+        request.options.useRelativePaths = relative;
+        request.forms = {"Orders"};
+        ui.answers = {Answer::Yes};  // the second run replaces the first's project
+        const std::string module = Convert();
+        EXPECT_NE(module.find(kOpenBesideProject), std::string::npos) << module;
+        // With the database there is nothing the user must place.
+        EXPECT_EQ(module.find("no copy of the application's database"), std::string::npos);
+        for (const auto& entry : fs::directory_iterator(dir / "out")) {
+            const std::string name = entry.path().filename().string();
+            if (name.ends_with(".frm") || name.ends_with(".bas") || name.ends_with(".vbp")) {
+                EXPECT_EQ(testing::ReadFile(entry.path()).find(dir.Path().string()),
+                          std::string::npos)
+                    << name;
+            }
+        }
+        // The data control opens the database Sub Main opened.
+        const std::string frm = testing::ReadFile(dir / "out" / "Orders.frm");
+        EXPECT_NE(frm.find("DatabaseName = \"Shop.mdb\"\r\n"), std::string::npos);
+        EXPECT_NE(frm.find("\r\n    datOrders.DatabaseName = db.Name\r\n"), std::string::npos);
+        EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front().Text();
+    }
 }
 
 TEST_F(ProjectAssemblyTest, Vb5MdiParentStartsWithItsVersionAndObjectLines) {
@@ -201,8 +258,9 @@ TEST_F(ProjectAssemblyTest, MissingTemplatesAreReportedNotHidden) {
     request.templateDirectory = dir / "nowhere";
     request.options.mdiProject = true;
     Convert();
-    // Two for the templates, then one for each finding of the project check.
-    EXPECT_EQ(ui.warnings.size(), 2 + session.projectProblems.size());
+    // Two for the templates, one for each finding of the project check, one
+    // for the database the export lacks.
+    EXPECT_EQ(ui.warnings.size(), 3 + session.projectProblems.size());
     EXPECT_FALSE(fs::exists(dir / "out" / "MDIParent.frm"));
     ASSERT_EQ(session.projectProblems.size(), 3u);
     EXPECT_EQ(session.projectProblems[0].Text(),

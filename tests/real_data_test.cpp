@@ -124,7 +124,9 @@ TEST(BigRivers, EveryFormAndModuleConverts) {
     }
     EXPECT_GT(callsTheExportLacks, 100u);
     for (const std::string& line : SplitLines(errors)) {
-        if (line.find("warning") != std::string::npos) {
+        // The export comes without its database, which the user is told.
+        if (line.find("warning") != std::string::npos &&
+            line.find("so the project has no database") == std::string::npos) {
             EXPECT_NE(line.find("warning: project check: "), std::string::npos) << line;
         }
     }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "common/string_helpers.h"
 #include "forms/datasheet_grid.h"
 #include "forms/menus_and_toolbars.h"
 #include "session/conversion_driver.h"
@@ -169,7 +172,8 @@ TEST_F(SubformAndMenuTest, MissingCommandBarsLeaveTheFormWithoutMenusOrToolbar) 
     EXPECT_EQ(frm.find("ComctlLib"), std::string::npos);
     EXPECT_EQ(frm.find("VB.Menu"), std::string::npos);
     EXPECT_EQ(frm.find("_ButtonClick"), std::string::npos);
-    EXPECT_EQ(ui.warnings.size(), 2u);
+    // One for each command bar, one for the database the export lacks.
+    EXPECT_EQ(ui.warnings.size(), 3u);
     EXPECT_FALSE(fs::exists(dir / "out" / "toolbarcode.txt"));
     EXPECT_FALSE(fs::exists(dir / "out" / "_Menu.mc1"));
 }
@@ -215,6 +219,102 @@ TEST_F(SubformAndMenuTest, OneDatasheetShownTwiceUnderAnUnboundParent) {
     // Without a parent data control to follow, each shows all its records.
     EXPECT_NE(second.find("RecordSource = \"Lines\"\r\n"), std::string::npos) << second;
     EXPECT_EQ(frm.find("datMenu_Reposition"), std::string::npos);
+}
+
+// `text` with each double quote doubled, as a quoted value holds it.
+std::string Doubled(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        out += c;
+        if (c == '"')
+            out += c;
+    }
+    return out;
+}
+
+// The names between "[" and "]" that follow "from " in a line.
+std::vector<std::string> SourcesNamed(const std::string& line) {
+    std::vector<std::string> names;
+    for (size_t at = line.find("from ["); at != std::string::npos;
+         at = line.find("from [", at + 1)) {
+        const size_t start = at + 6;
+        names.push_back(line.substr(start, line.find(']', start) - start));
+    }
+    return names;
+}
+
+TEST_F(SubformAndMenuTest, LinkedSubformsReadQueriesTheProjectCreatesOnePerRecordSource) {
+    app.AddTableDef({"Orders", {{"OrderID", dao::kLong}, {"CustomerID", dao::kText}}});
+    app.AddTableDef(
+        {"Lines", {{"OrderID", dao::kLong}, {"CustomerID", dao::kText}, {"Qty", dao::kLong}}});
+    // The application's own query of the name the first link query would take.
+    app.AddQueryDef({"qrydatOrders1", "SELECT * FROM Orders;", dao::kQuerySelect, {}});
+    const std::string bigSql = "SELECT * FROM Lines WHERE Qty > 1 AND Note <> \"x\";";
+    const std::string smallSql = "SELECT * FROM Lines WHERE Qty < 5;";
+    app.AddForm(MakeForm("Big Lines", {"RecordSource =\"" + Doubled(bigSql) + "\""},
+                         {TextBox("txtQty", "Qty", 0)}));
+    app.AddForm(MakeForm("Small Lines", {"RecordSource =\"" + smallSql + "\""},
+                         {TextBox("txtQty2", "Qty", 0)}));
+    auto subform = [](const std::string& name, const std::string& source, const std::string& child,
+                      const std::string& master, int top) {
+        return Block{"Subform",
+                     {"Name =\"" + name + "\"", "SourceObject =\"" + source + "\"",
+                      "LinkChildFields =\"" + child + "\"", "LinkMasterFields =\"" + master + "\"",
+                      "Left =100", "Top =" + std::to_string(top), "Width =3000", "Height =1000"},
+                     {}};
+    };
+    app.AddForm(MakeForm(
+        "Orders", {"RecordSource =\"Orders\""},
+        {subform("sfrBig", "Big Lines", "OrderID; CustomerID", "OrderID;[CustomerID]", 200),
+         subform("sfrSmall", "Small Lines", "OrderID", "OrderID", 1500)}));
+    const std::string frm = Convert({"Orders"}, "Orders");
+    const std::string support = testing::ReadFile(dir / "out" / "VlrnConversionCode.bas");
+
+    std::vector<std::string> statements;
+    for (const std::string& line : SplitLines(frm)) {
+        if (line.find(".RecordSource=") != std::string::npos)
+            statements.push_back(line);
+    }
+    ASSERT_EQ(statements.size(), 2u) << frm;
+    std::set<std::string> queries;
+    for (const std::string& statement : statements) {
+        const std::vector<std::string> sources = SourcesNamed(statement);
+        ASSERT_EQ(sources.size(), 1u) << statement;
+        // No field list is taken for one name, and no join repeats the key.
+        EXPECT_EQ(statement.find(';'), std::string::npos) << statement;
+        EXPECT_EQ(statement.find("JOIN"), std::string::npos) << statement;
+        // Every query a statement names is one Sub Main creates, and not the
+        // application's own query of another SQL.
+        EXPECT_NE(sources[0], "qrydatOrders1");
+        EXPECT_NE(support.find("    CreateLinkQuery \"" + sources[0] + "\", "), std::string::npos)
+            << sources[0] << "\n"
+            << support;
+        queries.insert(sources[0]);
+    }
+    EXPECT_EQ(queries.size(), 2u) << "two record sources share one query";
+    // The query holds its subform's SQL, quotes doubled.
+    EXPECT_NE(support.find(", \"" + Doubled(bigSql) + "\"\r\n"), std::string::npos) << support;
+    EXPECT_NE(support.find("Private Sub CreateLinkQuery(ByVal strName As String, "
+                           "ByVal strSQL As String)"),
+              std::string::npos);
+    const size_t created = support.find("    CreateLinkQuery ");
+    EXPECT_LT(support.find("    Set db = "), created);
+    EXPECT_LT(created, support.find("    Orders.Show"));
+
+    // One condition per pair of link fields: a number as a number, text as
+    // quoted text, a new record without a key as no key.
+    const std::string big = statements[0].find("datBig_Lines.RecordSource=") != std::string::npos
+                                ? statements[0]
+                                : statements[1];
+    EXPECT_NE(big.find("].[OrderID]=\" & Val(\"0\" & datOrders.Recordset.Fields(\"OrderID\")) & "
+                       "\" And ["),
+              std::string::npos)
+        << big;
+    EXPECT_NE(big.find("].[CustomerID]=\"\"\" & datOrders.Recordset.Fields(\"CustomerID\") & "
+                       "\"\"\"\""),
+              std::string::npos)
+        << big;
+    EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front().Text();
 }
 
 TEST_F(SubformAndMenuTest, AFormNamedLikeTheToolbarFilesKeepsItsCodeAndQuotes) {

@@ -62,6 +62,25 @@ Answer ScriptedUi::Show(const Message& message) {
     return answer;
 }
 
+std::vector<std::vector<std::string>> Rows(const std::filesystem::path& db,
+                                           const std::string& sql) {
+    sqlite3* handle = nullptr;
+    sqlite3_open(db.c_str(), &handle);
+    std::vector<std::vector<std::string>> rows;
+    sqlite3_exec(
+        handle, sql.c_str(),
+        [](void* out, int n, char** values, char**) {
+            auto* table = static_cast<std::vector<std::vector<std::string>>*>(out);
+            table->emplace_back();
+            for (int i = 0; i < n; ++i)
+                table->back().emplace_back(values[i] ? values[i] : "NULL");
+            return 0;
+        },
+        &rows, nullptr);
+    sqlite3_close(handle);
+    return rows;
+}
+
 fs::path FreshSupportDatabase(const TempDir& dir) {
     // Built from the script, not copied: the built database may have been used.
     fs::path path = dir / "vlrn.db";

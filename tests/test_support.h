@@ -58,6 +58,8 @@ class ScriptedUi : public UserInterface {
 
 // A copy of the built support database in a temporary directory.
 std::filesystem::path FreshSupportDatabase(const TempDir& dir);
+// The rows a query of the SQLite database at `db` returns, NULL as "NULL".
+std::vector<std::vector<std::string>> Rows(const std::filesystem::path& db, const std::string& sql);
 
 std::filesystem::path SourceDir();
 // ../shared/data beside the checkout, or empty when it is absent.

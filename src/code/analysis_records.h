@@ -24,6 +24,7 @@ inline constexpr int kReportReference = 9;
 inline constexpr int kUnboundObjectFrame = 10;
 inline constexpr int kDuplicateProcedure = 11;
 inline constexpr int kEventPropertyAssignment = 12;
+inline constexpr int kMissingTarget = 13;
 }  // namespace reason
 
 struct ReportRecord {

@@ -73,6 +73,13 @@ std::string RoutineOf(std::string_view header) {
     return std::string(paren == std::string_view::npos ? header : header.substr(0, paren));
 }
 
+// The name a procedure header declares: "Private Sub Form_Load()" is Form_Load.
+std::string ProcedureName(std::string_view header) {
+    const std::string routine(TrimBlanks(RoutineOf(header)));
+    const size_t blank = routine.rfind(' ');
+    return blank == std::string::npos ? routine : routine.substr(blank + 1);
+}
+
 // Writes a line that the conversion adds, counting it as the rules count lines.
 void WriteAdded(CodeFileState& state, std::string_view line) {
     state.out.Append(std::string(line));
@@ -141,6 +148,7 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
         state.totalLines += static_cast<long>(count);
         ++state.lineNumber;
         const std::string joined = state.line;
+        bool procedureHeader = false;
         state.line =
             FollowRenamedProcedures(state.line, session.renamedProcedures, session.moduleVbNames);
         const std::string& line = state.line;
@@ -150,6 +158,7 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
         } else if (line.empty()) {
             ++state.blankLines;
         } else if (StartsWithAny(line, {"Sub ", "Private Sub ", "Public Sub "})) {
+            procedureHeader = true;
             ++state.subCount;
             state.routine = RoutineOf(line);
             // Visual Basic's DblClick event has no Cancel argument; the body
@@ -174,14 +183,16 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
         state.lineNumber += static_cast<long>(count) - 1;
         i = last + 1;
 
-        if (!isForm)
+        // The generated calls go after the header of the form's own Form_Load
+        // or Form_Activate, not after a commented-out one.
+        if (!isForm || !procedureHeader)
             continue;
-        if (IFind(state.line, "Sub Form_Load") != std::string::npos) {
+        if (IEquals(ProcedureName(state.line), "Form_Load")) {
             formLoadSeen = true;
             if (loadCalls)
                 WriteAdded(state, "Dim vReturnValue as variant");
             WriteLoadCalls(state, flags, false);
-        } else if (IFind(state.line, "Sub Form_Activate") != std::string::npos) {
+        } else if (IEquals(ProcedureName(state.line), "Form_Activate")) {
             formActivateSeen = true;
             if (flags[4]) {
                 WriteAdded(state, "Dim vReturnValue as variant");

@@ -1,5 +1,8 @@
 #include "forms/data_controls.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
@@ -14,8 +17,16 @@ int RecordsetTypeOf(const AccessForm& form) {
     return form.Property("RecordsetType").AsLong() == 2 ? 2 : 1;
 }
 
+// Whether a record source is SQL rather than the name of a table or query.
 bool IsSelect(std::string_view source) {
-    return IStartsWith(source, "select ");
+    size_t start = 0;
+    while (start < source.size() && std::isspace(static_cast<unsigned char>(source[start])))
+        ++start;
+    size_t end = start;
+    while (end < source.size() && std::isalpha(static_cast<unsigned char>(source[end])))
+        ++end;
+    const std::string_view word = source.substr(start, end - start);
+    return IEquals(word, "select") || IEquals(word, "transform") || IEquals(word, "parameters");
 }
 
 std::string BlanksToUnderscores(std::string text) {
@@ -32,22 +43,59 @@ RowSourceProbe& Probe(Session& session) {
     return *session.rowSourceProbe;
 }
 
-// A link query is created once; one left from an earlier form stays.
-void SaveQuery(AccessApplication& app, const std::string& name, const std::string& sql) {
-    if (app.FindQueryDef(name) == nullptr)
+// The saved query the linked subforms read `sql` through: `base`, or
+// `base` with a suffix when the database or another link already has a query
+// or table of that name with other SQL. The project creates it when it starts.
+std::string LinkQuery(Session& session, const std::string& base, const std::string& sql) {
+    AccessApplication& app = *session.sourceDb;
+    for (int n = 1;; ++n) {
+        const std::string name = n == 1 ? base : base + "_" + std::to_string(n);
+        const auto ours = std::find_if(
+            session.linkQueries.begin(), session.linkQueries.end(),
+            [&](const Session::SavedQuery& query) { return IEquals(query.name, name); });
+        if (ours != session.linkQueries.end()) {
+            if (ours->sql == sql)
+                return name;
+            continue;
+        }
+        if (app.FindQueryDef(name) != nullptr || app.FindTableDef(name) != nullptr)
+            continue;
         app.CreateQueryDef(name, sql);
+        session.linkQueries.push_back({name, sql});
+        return name;
+    }
+}
+
+// The fields of LinkChildFields or LinkMasterFields: names separated by
+// semicolons, brackets taken off.
+std::vector<std::string> LinkFields(std::string_view text) {
+    std::vector<std::string> fields;
+    size_t from = 0;
+    while (from <= text.size()) {
+        size_t end = text.find(';', from);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string field(TrimBlanks(text.substr(from, end - from)));
+        if (field.size() >= 2 && field.front() == '[' && field.back() == ']')
+            field = field.substr(1, field.size() - 2);
+        if (!field.empty())
+            fields.push_back(field);
+        from = end + 1;
+    }
+    return fields;
 }
 
 }  // namespace
 
 void WriteDataControl(FormState& state, DesignWriter& out, const DataControlLayout& layout) {
     const Session& session = state.session;
-    const std::string directory =
-        session.options.useRelativePaths ? std::string() : session.outputPath;
     out.WriteLine("Begin VB.Data " + layout.name);
     out.WriteLine("Caption = " + VbQuoted(layout.name));
     out.WriteLine("Connect = \"Access\"");
-    out.WriteLine("DatabaseName = " + VbQuoted(directory + session.projectBaseName + ".mdb"));
+    // The project's folder is known only where it runs: the control opens the
+    // database Sub Main opened, which it is told when the form loads.
+    out.WriteLine("DatabaseName = " + VbQuoted(session.projectBaseName + ".mdb"));
+    state.output.Code().initialValues.Append(layout.name + ".DatabaseName = db.Name");
     out.WriteLine("Exclusive = 0");
     out.WriteLine("Height = 300");
     out.WriteLine("Left = " + std::to_string(layout.left));
@@ -135,44 +183,58 @@ void AddDataCtlCaption(CodeText& captions, std::string_view routine, std::string
 
 std::string BuildLinkedRecordSource(FormState& state, const std::string& subformRecordSource,
                                     const std::string& parentDataControl) {
-    AccessApplication& app = *state.session.sourceDb;
-    const AccessForm* parent = app.OpenForm(state.parentFormName);
-    const std::string p = BlanksToUnderscores(state.parentFormName);
+    Session& session = state.session;
+    const AccessForm* parent = session.sourceDb->OpenForm(state.parentFormName);
     const std::string masterRecordSource =
         parent != nullptr ? parent->Text("RecordSource") : std::string();
     const AccessControl* link =
         parent != nullptr ? parent->FindControl(state.subformControlName) : nullptr;
-    const std::string childField = link != nullptr ? link->Text("LinkChildFields") : std::string();
-    const std::string masterField =
-        link != nullptr ? link->Text("LinkMasterFields") : std::string();
+    const std::vector<std::string> childFields =
+        LinkFields(link != nullptr ? link->Text("LinkChildFields") : std::string());
+    const std::vector<std::string> masterFields =
+        LinkFields(link != nullptr ? link->Text("LinkMasterFields") : std::string());
+
+    // A SELECT is read through a saved query that the project creates when it
+    // starts; a table or query name is read as it is.
     std::string child = subformRecordSource;
-    if (IsSelect(child)) {
-        SaveQuery(app, "qrydat" + p + "1", child);
-        child = "qrydat" + p + "1";
-    }
-    std::string master = masterRecordSource;
-    if (IsSelect(master)) {
-        SaveQuery(app, "qrydat" + p + "2", master);
-        master = "qrydat" + p + "2";
-    }
+    if (IsSelect(child))
+        child =
+            LinkQuery(session, "qrydat" + BlanksToUnderscores(state.parentFormName) + "1", child);
 
-    const std::string join = "Select * from [" + child + "] INNER JOIN [" + master + "] ON [" +
-                             child + "].[" + childField + "] = [" + master + "].[" + masterField +
-                             "]";
-    SaveQuery(app, "qrydat" + p, join);
-
-    // Text and date keys are compared as quoted values.
-    int masterType = 0;
-    for (const ProbedField& field : Probe(state.session).Fields(masterRecordSource)) {
-        if (IEquals(field.name, masterField))
-            masterType = field.type;
+    const std::vector<ProbedField> probed = Probe(session).Fields(masterRecordSource);
+    // The statement's text, its literal parts joined to the key values.
+    std::string expression;
+    std::string literal = "Select * from [" + child + "]";
+    auto join = [&](const std::string& value) {
+        expression += VbQuoted(literal, QuoteFor::Code) + " & " + value + " & ";
+        literal.clear();
+    };
+    for (size_t i = 0; i < childFields.size() && i < masterFields.size(); ++i) {
+        int masterType = 0;
+        for (const ProbedField& field : probed) {
+            if (IEquals(field.name, masterFields[i]))
+                masterType = field.type;
+        }
+        const std::string value = parentDataControl + ".Recordset.Fields(" +
+                                  VbQuoted(masterFields[i], QuoteFor::Code) + ")";
+        literal += (i == 0 ? " Where [" : " And [") + child + "].[" + childFields[i] + "]=";
+        // Text keys are compared as quoted text, dates as date literals; a
+        // master record without a key (a new record) matches no child.
+        if (masterType == dao::kText) {
+            literal += "\"";
+            join(value);
+            literal += "\"";
+        } else if (masterType == dao::kDate) {
+            literal += "#";
+            join("Format$(" + value + ", \"mm\\/dd\\/yyyy hh:nn:ss\")");
+            literal += "#";
+        } else {
+            join("Val(\"0\" & " + value + ")");
+        }
     }
-    const bool quotedKey = masterType == dao::kDate || masterType == dao::kText;
-    return VbQuoted(join + " Where [" + master + "].[" + masterField +
-                    "]=" + (quotedKey ? "\"" : "")) +
-           " & " + parentDataControl + ".Recordset.Fields(" +
-           VbQuoted(masterField, QuoteFor::Code) + ")" +
-           (quotedKey ? " & " + VbQuoted("\"", QuoteFor::Code) : std::string());
+    if (literal.empty())
+        return expression.substr(0, expression.size() - 3);
+    return expression + VbQuoted(literal, QuoteFor::Code);
 }
 
 }  // namespace velorin

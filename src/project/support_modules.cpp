@@ -1,5 +1,6 @@
 #include "project/support_modules.h"
 
+#include "code/analysis_records.h"
 #include "code/code_mask.h"
 #include "code/form_reference.h"
 #include "code/module_conversion.h"
@@ -127,37 +128,91 @@ void RenameSupportMembers(const Session& session, CodeText& text) {
     }
 }
 
+// Whether the form named `accessName` is one of the project's forms.
+bool IsConvertedForm(const Session& session, const std::string& accessName) {
+    for (size_t i = 1; i < session.convertedFormNames.size(); ++i) {
+        if (IEquals(session.convertedFormNames[i], accessName))
+            return true;
+    }
+    return false;
+}
+
+// The project's database: the working copy beside the project, wherever the
+// project is opened.
+std::string DatabasePathExpression(const Session& session) {
+    return "App.Path & IIf(Right$(App.Path, 1) = \"\\\", \"\", \"\\\") & " +
+           Literal(session.projectBaseName + ".mdb");
+}
+
+// Creates each saved query the linked subforms read their records through,
+// unless the database has it already.
+void WriteLinkQueryRoutine(CodeText& code, std::string_view routine) {
+    code.Append("");
+    code.Append("Private Sub " + std::string(routine) +
+                "(ByVal strName As String, ByVal strSQL As String)");
+    code.Append("    Dim qdf As QueryDef");
+    code.Append("    For Each qdf In db.QueryDefs");
+    code.Append("        If StrComp(qdf.Name, strName, 1) = 0 Then Exit Sub");
+    code.Append("    Next");
+    code.Append("    Set qdf = db.CreateQueryDef(strName, strSQL)");
+    code.Append("End Sub");
+}
+
 void WriteSubMain(Session& session) {
     const bool vb4 = !session.options.vb5Project;
     const std::string mdw = Literal(session.options.workgroupFile);
-    OutputFile file = session.out.OpenAppend(SupportFile(session));
-    file.WriteLine("");
-    file.WriteLine("Public Sub Main()");
-    file.WriteLine("");
+    const std::string linkRoutine = "CreateLinkQuery";
+    CodeText code;
+    if (!session.linkQueries.empty())
+        WriteLinkQueryRoutine(code, linkRoutine);
+    code.Append("");
+    code.Append("Public Sub Main()");
+    code.Append("");
     if (vb4) {
-        file.WriteLine("    #If Win16 Then");
-        file.WriteLine("        DBEngine.IniPath = " + mdw);
-        file.WriteLine("    #Else");
+        code.Append("    #If Win16 Then");
+        code.Append("        DBEngine.IniPath = " + mdw);
+        code.Append("    #Else");
     }
-    file.WriteLine(std::string(vb4 ? "\t" : "") + "    DBEngine.SystemDB = " + mdw);
+    code.Append(std::string(vb4 ? "\t" : "") + "    DBEngine.SystemDB = " + mdw);
     if (vb4)
-        file.WriteLine("    #End If");
+        code.Append("    #End If");
     const std::string wks = session.SupportName("wks");
-    file.WriteLine("    Set " + wks + " = CreateWorkspace(" + Literal(session.projectBaseName) +
-                   ", " + Literal(session.securityUser) + ", " + Literal(session.securityPassword) +
-                   ")");
-    file.WriteLine("    Set db = " + wks + ".OpenDatabase(" +
-                   Literal(session.outputPath + session.projectBaseName + ".mdb") + ")");
-    file.WriteLine("");
+    code.Append("    Set " + wks + " = CreateWorkspace(" + Literal(session.projectBaseName) + ", " +
+                Literal(session.securityUser) + ", " + Literal(session.securityPassword) + ")");
+    if (!session.sourceDatabaseFileExists) {
+        code.Append("    ' The conversion had no copy of the application's database: place it");
+        code.Append("    ' in the project's folder as " + session.projectBaseName + ".mdb.");
+    }
+    code.Append("    Set db = " + wks + ".OpenDatabase(" + DatabasePathExpression(session) + ")");
+    for (const Session::SavedQuery& query : session.linkQueries)
+        code.Append("    " + linkRoutine + " " + Literal(query.name) + ", " + Literal(query.sql));
+    code.Append("");
     if (session.options.mdiProject)
-        file.WriteLine("    " + session.generatedNames.mdiParent + ".Show");
+        code.Append("    " + session.generatedNames.mdiParent + ".Show");
     if (HasAutoExecMacro(session))
-        file.WriteLine("    Call Autoexec");
+        code.Append("    Call Autoexec");
     if (!session.startupForm.empty()) {
-        file.WriteLine("    " + FormIdentifier(session, session.startupForm) + ".Show");
+        const std::string show = FormIdentifier(session, session.startupForm) + ".Show";
+        if (IsConvertedForm(session, session.startupForm)) {
+            code.Append("    " + show);
+        } else {
+            // The startup form was not converted: the line would name a form
+            // the project does not have.
+            code.Append("    'VLRN " + show);
+            ReportRecord record;
+            record.moduleName = session.generatedNames.supportModule;
+            record.reasonId = reason::kMissingTarget;
+            record.codeLine = "StartupForm = " + session.startupForm;
+            record.routine = "Main";
+            WriteReportRecord(session.supportDb, record);
+        }
         session.sourceDb->SetDatabaseProperty("StartupForm", session.startupForm);
     }
-    file.WriteLine("End Sub");
+    code.Append("End Sub");
+    BreakLongCodeLines(code);
+    OutputFile file = session.out.OpenAppend(SupportFile(session));
+    for (const std::string& line : code.Lines())
+        file.WriteLine(line);
 }
 
 void WriteMdiParent(Session& session) {

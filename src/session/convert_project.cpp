@@ -398,6 +398,15 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         }
     }
 
+    // Without the database file there is no working copy: the project opens
+    // a database that the user has to bring.
+    if (!session.sourceDatabaseFileExists && !out.Failed())
+        session.ui.Warn("there is no " + session.projectBaseName +
+                        ".mdb beside the export, so the project has no database: copy the "
+                        "application's database into " +
+                        session.outputPath + " as " + session.projectBaseName +
+                        ".mdb before the project runs");
+
     out.WriteHeld();
     ConversionResult result;
     for (size_t i = 1; i < session.convertedFormNames.size(); ++i)

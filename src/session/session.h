@@ -119,6 +119,13 @@ struct Session {
     bool standardListFlag = false;
     // Field names and types of row sources, resolved against the source database.
     std::shared_ptr<RowSourceProbe> rowSourceProbe;
+    // The saved queries linked subforms read their records through, in the
+    // order the conversion named them; the project creates them when it starts.
+    struct SavedQuery {
+        std::string name;
+        std::string sql;
+    };
+    std::vector<SavedQuery> linkQueries;
     // The working copy's StartupForm, remembered while the conversion runs.
     std::string startupForm;
     // Where the templates VlrnConversionCode.bas and MDIParent.frm are.

@@ -30,7 +30,7 @@ Begin VB.Form Customer_Orders
    Begin VB.Data datCustomer_Orders
       Caption = "datCustomer_Orders"
       Connect = "Access"
-      DatabaseName = "<OUT>/Bound.mdb"
+      DatabaseName = "Bound.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -73,7 +73,7 @@ Begin VB.Form Customer_Orders
    Begin VB.Data datOrder_Lines
       Caption = "datOrder_Lines"
       Connect = "Access"
-      DatabaseName = "<OUT>/Bound.mdb"
+      DatabaseName = "Bound.mdb"
       Exclusive = 0
       Height = 300
       Left = 200
@@ -139,7 +139,7 @@ Begin VB.Form Customer_Orders
 End
 DIM OpenArgsF as string
 Private Sub datCustomer_Orders_Reposition()
-    datOrder_Lines.RecordSource="Select * from [Order Details] INNER JOIN [qrydatCustomer_Orders2] ON [Order Details].[OrderID] = [qrydatCustomer_Orders2].[OrderID] Where [qrydatCustomer_Orders2].[OrderID]=" & datCustomer_Orders.Recordset.Fields("OrderID")
+    datOrder_Lines.RecordSource="Select * from [Order Details] Where [Order Details].[OrderID]=" & Val("0" & datCustomer_Orders.Recordset.Fields("OrderID"))
     datOrder_Lines.refresh
     datOrder_Lines.Recordset.Movelast
     datOrder_Lines.Recordset.MoveFirst
@@ -160,7 +160,16 @@ End Property
 Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
+Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitialValues()
+    vReturnValue=InitialDataCtlCaptions()
+End Sub
 Private Sub Form_Activate()
     Dim vReturnValue as variant
     vReturnValue=InitialDataCtlCaptions()
 End Sub
+Function InitialValues()
+    datCustomer_Orders.DatabaseName = db.Name
+    datOrder_Lines.DatabaseName = db.Name
+End Function

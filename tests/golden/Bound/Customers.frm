@@ -30,7 +30,7 @@ Begin VB.Form Customers
    Begin VB.Data datCustomers
       Caption = "datCustomers"
       Connect = "Access"
-      DatabaseName = "<OUT>/Bound.mdb"
+      DatabaseName = "Bound.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -66,7 +66,7 @@ Begin VB.Form Customers
    Begin VB.Data datCustomer_Orders
       Caption = "datCustomer_Orders"
       Connect = "Access"
-      DatabaseName = "<OUT>/Bound.mdb"
+      DatabaseName = "Bound.mdb"
       Exclusive = 0
       Height = 300
       Left = 500
@@ -129,7 +129,7 @@ Begin VB.Form Customers
    Begin VB.Data datOrder_Lines
       Caption = "datOrder_Lines"
       Connect = "Access"
-      DatabaseName = "<OUT>/Bound.mdb"
+      DatabaseName = "Bound.mdb"
       Exclusive = 0
       Height = 300
       Left = 700
@@ -164,11 +164,11 @@ Begin VB.Form Customers
 End
 DIM OpenArgsF as string
 Private Sub datCustomers_Reposition()
-    datOrder_Lines.RecordSource="Select * from [Order Details] INNER JOIN [qrydatCustomer_Orders2] ON [Order Details].[OrderID] = [qrydatCustomer_Orders2].[OrderID] Where [qrydatCustomer_Orders2].[OrderID]=" & datCustomer_Orders.Recordset.Fields("OrderID")
+    datOrder_Lines.RecordSource="Select * from [Order Details] Where [Order Details].[OrderID]=" & Val("0" & datCustomer_Orders.Recordset.Fields("OrderID"))
     datOrder_Lines.refresh
     datOrder_Lines.Recordset.Movelast
     datOrder_Lines.Recordset.MoveFirst
-    datCustomer_Orders.RecordSource="Select * from [qrydatCustomers1] INNER JOIN [Customers] ON [qrydatCustomers1].[CustomerID] = [Customers].[CustomerID] Where [Customers].[CustomerID]=""" & datCustomers.Recordset.Fields("CustomerID") & """"
+    datCustomer_Orders.RecordSource="Select * from [qrydatCustomers1] Where [qrydatCustomers1].[CustomerID]=""" & datCustomers.Recordset.Fields("CustomerID") & """"
     datCustomer_Orders.refresh
     datCustomer_Orders.Recordset.Movelast
     datCustomer_Orders.Recordset.MoveFirst
@@ -193,7 +193,17 @@ End Property
 Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
+Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitialValues()
+    vReturnValue=InitialDataCtlCaptions()
+End Sub
 Private Sub Form_Activate()
     Dim vReturnValue as variant
     vReturnValue=InitialDataCtlCaptions()
 End Sub
+Function InitialValues()
+    datCustomers.DatabaseName = db.Name
+    datCustomer_Orders.DatabaseName = db.Name
+    datOrder_Lines.DatabaseName = db.Name
+End Function

@@ -30,7 +30,7 @@ Begin VB.Form No_Navigation
    Begin VB.Data datNo_Navigation
       Caption = "datNo_Navigation"
       Connect = "Access"
-      DatabaseName = "<OUT>/Bound.mdb"
+      DatabaseName = "Bound.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -72,3 +72,10 @@ End Property
 Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
+Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitialValues()
+End Sub
+Function InitialValues()
+    datNo_Navigation.DatabaseName = db.Name
+End Function

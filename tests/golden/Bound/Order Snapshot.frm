@@ -30,7 +30,7 @@ Begin VB.Form Order_Snapshot
    Begin VB.Data datOrder_Snapshot
       Caption = "datOrder_Snapshot"
       Connect = "Access"
-      DatabaseName = "<OUT>/Bound.mdb"
+      DatabaseName = "Bound.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -79,7 +79,15 @@ End Property
 Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
+Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitialValues()
+    vReturnValue=InitialDataCtlCaptions()
+End Sub
 Private Sub Form_Activate()
     Dim vReturnValue as variant
     vReturnValue=InitialDataCtlCaptions()
 End Sub
+Function InitialValues()
+    datOrder_Snapshot.DatabaseName = db.Name
+End Function

@@ -30,7 +30,7 @@ Begin VB.Form Orders
    Begin VB.Data datOrders
       Caption = "datOrders"
       Connect = "Access"
-      DatabaseName = "<OUT>/Bound.mdb"
+      DatabaseName = "Bound.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -66,7 +66,7 @@ Begin VB.Form Orders
    Begin VB.Data datOrder_Lines
       Caption = "datOrder_Lines"
       Connect = "Access"
-      DatabaseName = "<OUT>/Bound.mdb"
+      DatabaseName = "Bound.mdb"
       Exclusive = 0
       Height = 300
       Left = 300
@@ -101,7 +101,7 @@ Begin VB.Form Orders
 End
 DIM OpenArgsF as string
 Private Sub datOrders_Reposition()
-    datOrder_Lines.RecordSource="Select * from [Order Details] INNER JOIN [qrydatOrders2] ON [Order Details].[OrderID] = [qrydatOrders2].[OrderID] Where [qrydatOrders2].[OrderID]=" & datOrders.Recordset.Fields("OrderID")
+    datOrder_Lines.RecordSource="Select * from [Order Details] Where [Order Details].[OrderID]=" & Val("0" & datOrders.Recordset.Fields("OrderID"))
     datOrder_Lines.refresh
     datOrder_Lines.Recordset.Movelast
     datOrder_Lines.Recordset.MoveFirst
@@ -122,7 +122,16 @@ End Property
 Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
+Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitialValues()
+    vReturnValue=InitialDataCtlCaptions()
+End Sub
 Private Sub Form_Activate()
     Dim vReturnValue as variant
     vReturnValue=InitialDataCtlCaptions()
 End Sub
+Function InitialValues()
+    datOrders.DatabaseName = db.Name
+    datOrder_Lines.DatabaseName = db.Name
+End Function

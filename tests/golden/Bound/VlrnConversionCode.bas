@@ -14,10 +14,21 @@ Function GetFormFromName(FormName As String) As Form
     End Select
 End Function
 
+Private Sub CreateLinkQuery(ByVal strName As String, ByVal strSQL As String)
+    Dim qdf As QueryDef
+    For Each qdf In db.QueryDefs
+        If StrComp(qdf.Name, strName, 1) = 0 Then Exit Sub
+    Next
+    Set qdf = db.CreateQueryDef(strName, strSQL)
+End Sub
+
 Public Sub Main()
 
     DBEngine.SystemDB = ""
     Set wks = CreateWorkspace("Bound", "Admin", "")
-    Set db = wks.OpenDatabase("<OUT>/Bound.mdb")
+    ' The conversion had no copy of the application's database: place it
+    ' in the project's folder as Bound.mdb.
+    Set db = wks.OpenDatabase(App.Path & IIf(Right$(App.Path, 1) = "\", "", "\") & "Bound.mdb")
+    CreateLinkQuery "qrydatCustomers1", "SELECT * FROM Orders ORDER BY OrderDate"
 
 End Sub

@@ -33,7 +33,7 @@ Begin VB.Form Values
    Begin VB.Data datValues
       Caption = "datValues"
       Connect = "Access"
-      DatabaseName = "<OUT>/Controls.mdb"
+      DatabaseName = "Controls.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -415,7 +415,7 @@ Begin VB.Form Values
    Begin VB.Data datcboCustomer
       Caption = "datcboCustomer"
       Connect = "Access"
-      DatabaseName = "<OUT>/Controls.mdb"
+      DatabaseName = "Controls.mdb"
       Exclusive = 0
       Height = 300
       Left = 6200
@@ -537,7 +537,7 @@ Begin VB.Form Values
    Begin VB.Data datlstItems
       Caption = "datlstItems"
       Connect = "Access"
-      DatabaseName = "<OUT>/Controls.mdb"
+      DatabaseName = "Controls.mdb"
       Exclusive = 0
       Height = 300
       Left = 6200
@@ -717,6 +717,7 @@ Property Get OpenArgs() as string
 End Property
 Private Sub Form_Load()
     Dim vReturnValue as variant
+    vReturnValue=InitialValues()
     vReturnValue=InitializeComboBoxes()
     vReturnValue=InitialDataCtlCaptions()
 End Sub
@@ -724,3 +725,8 @@ Private Sub Form_Activate()
     Dim vReturnValue as variant
     vReturnValue=InitialDataCtlCaptions()
 End Sub
+Function InitialValues()
+    datValues.DatabaseName = db.Name
+    datcboCustomer.DatabaseName = db.Name
+    datlstItems.DatabaseName = db.Name
+End Function

@@ -29,7 +29,7 @@ Begin VB.Form Tree
    Begin VB.Data datTree
       Caption = "datTree"
       Connect = "Access"
-      DatabaseName = "<OUT>/Controls.mdb"
+      DatabaseName = "Controls.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -63,3 +63,10 @@ End Property
 Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
+Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitialValues()
+End Sub
+Function InitialValues()
+    datTree.DatabaseName = db.Name
+End Function

@@ -31,7 +31,7 @@ Begin VB.Form Values
    Begin VB.Data datValues
       Caption = "datValues"
       Connect = "Access"
-      DatabaseName = "<OUT>/Controls.mdb"
+      DatabaseName = "Controls.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -422,7 +422,7 @@ Begin VB.Form Values
    Begin VB.Data datcboCustomer
       Caption = "datcboCustomer"
       Connect = "Access"
-      DatabaseName = "<OUT>/Controls.mdb"
+      DatabaseName = "Controls.mdb"
       Exclusive = 0
       Height = 300
       Left = 6200
@@ -544,7 +544,7 @@ Begin VB.Form Values
    Begin VB.Data datlstItems
       Caption = "datlstItems"
       Connect = "Access"
-      DatabaseName = "<OUT>/Controls.mdb"
+      DatabaseName = "Controls.mdb"
       Exclusive = 0
       Height = 300
       Left = 6200
@@ -725,6 +725,7 @@ Property Get OpenArgs() as string
 End Property
 Private Sub Form_Load()
     Dim vReturnValue as variant
+    vReturnValue=InitialValues()
     vReturnValue=InitializeComboBoxes()
     vReturnValue=InitialDataCtlCaptions()
 End Sub
@@ -732,3 +733,8 @@ Private Sub Form_Activate()
     Dim vReturnValue as variant
     vReturnValue=InitialDataCtlCaptions()
 End Sub
+Function InitialValues()
+    datValues.DatabaseName = db.Name
+    datcboCustomer.DatabaseName = db.Name
+    datlstItems.DatabaseName = db.Name
+End Function

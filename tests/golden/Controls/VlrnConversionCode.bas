@@ -14,6 +14,8 @@ Public Sub Main()
 
     DBEngine.SystemDB = ""
     Set wks = CreateWorkspace("Controls", "Admin", "")
-    Set db = wks.OpenDatabase("<OUT>/Controls.mdb")
+    ' The conversion had no copy of the application's database: place it
+    ' in the project's folder as Controls.mdb.
+    Set db = wks.OpenDatabase(App.Path & IIf(Right$(App.Path, 1) = "\", "", "\") & "Controls.mdb")
 
 End Sub

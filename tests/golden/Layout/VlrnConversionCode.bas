@@ -17,6 +17,8 @@ Public Sub Main()
 
     DBEngine.SystemDB = ""
     Set wks = CreateWorkspace("Layout", "Admin", "")
-    Set db = wks.OpenDatabase("<OUT>/Layout.mdb")
+    ' The conversion had no copy of the application's database: place it
+    ' in the project's folder as Layout.mdb.
+    Set db = wks.OpenDatabase(App.Path & IIf(Right$(App.Path, 1) = "\", "", "\") & "Layout.mdb")
 
 End Sub

@@ -29,7 +29,7 @@ Begin VB.Form Lists
    Begin VB.Data datLists
       Caption = "datLists"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -161,7 +161,7 @@ Begin VB.Form Lists
    Begin VB.Data datlstProducts
       Caption = "datlstProducts"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 100
@@ -380,7 +380,7 @@ Begin VB.Form Lists
    Begin VB.Data datlstRemote
       Caption = "datlstRemote"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 4500
@@ -508,7 +508,7 @@ Begin VB.Form Lists
    Begin VB.Data datcboProduct
       Caption = "datcboProduct"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 1200
@@ -786,7 +786,7 @@ Begin VB.Form Lists
    Begin VB.Data datcboFind
       Caption = "datcboFind"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 1200
@@ -855,6 +855,7 @@ Property Get OpenArgs() as string
 End Property
 Private Sub Form_Load()
     Dim vReturnValue as variant
+    vReturnValue=InitialValues()
     vReturnValue=InitializeListBoxes()
     vReturnValue=InitializeComboBoxes()
     vReturnValue=InitialDataCtlCaptions()
@@ -863,3 +864,10 @@ Private Sub Form_Activate()
     Dim vReturnValue as variant
     vReturnValue=InitialDataCtlCaptions()
 End Sub
+Function InitialValues()
+    datLists.DatabaseName = db.Name
+    datlstProducts.DatabaseName = db.Name
+    datlstRemote.DatabaseName = db.Name
+    datcboProduct.DatabaseName = db.Name
+    datcboFind.DatabaseName = db.Name
+End Function

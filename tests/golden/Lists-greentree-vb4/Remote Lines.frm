@@ -29,7 +29,7 @@ Begin VB.Form Remote_Lines
    Begin VB.Data datRemote_Lines
       Caption = "datRemote_Lines"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -109,7 +109,15 @@ End Property
 Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
+Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitialValues()
+    vReturnValue=InitialDataCtlCaptions()
+End Sub
 Private Sub Form_Activate()
     Dim vReturnValue as variant
     vReturnValue=InitialDataCtlCaptions()
 End Sub
+Function InitialValues()
+    datRemote_Lines.DatabaseName = db.Name
+End Function

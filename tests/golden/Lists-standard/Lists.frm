@@ -32,7 +32,7 @@ Begin VB.Form Lists
    Begin VB.Data datLists
       Caption = "datLists"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -204,7 +204,7 @@ Begin VB.Form Lists
    Begin VB.Data datlstRemote
       Caption = "datlstRemote"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 4500
@@ -281,7 +281,7 @@ Begin VB.Form Lists
    Begin VB.Data datcboProduct
       Caption = "datcboProduct"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 1200
@@ -427,7 +427,7 @@ Begin VB.Form Lists
    Begin VB.Data datcboFind
       Caption = "datcboFind"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 1200
@@ -497,6 +497,7 @@ Property Get OpenArgs() as string
 End Property
 Private Sub Form_Load()
     Dim vReturnValue as variant
+    vReturnValue=InitialValues()
     vReturnValue=InitializeListBoxes()
     vReturnValue=InitializeComboBoxes()
     vReturnValue=InitialDataCtlCaptions()
@@ -505,3 +506,9 @@ Private Sub Form_Activate()
     Dim vReturnValue as variant
     vReturnValue=InitialDataCtlCaptions()
 End Sub
+Function InitialValues()
+    datLists.DatabaseName = db.Name
+    datlstRemote.DatabaseName = db.Name
+    datcboProduct.DatabaseName = db.Name
+    datcboFind.DatabaseName = db.Name
+End Function

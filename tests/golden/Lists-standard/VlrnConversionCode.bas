@@ -16,6 +16,8 @@ Public Sub Main()
 
     DBEngine.SystemDB = ""
     Set wks = CreateWorkspace("Lists", "Admin", "")
-    Set db = wks.OpenDatabase("<OUT>/Lists.mdb")
+    ' The conversion had no copy of the application's database: place it
+    ' in the project's folder as Lists.mdb.
+    Set db = wks.OpenDatabase(App.Path & IIf(Right$(App.Path, 1) = "\", "", "\") & "Lists.mdb")
 
 End Sub

@@ -31,7 +31,7 @@ Begin VB.Form Lists
    Begin VB.Data datLists
       Caption = "datLists"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -504,6 +504,7 @@ Property Get OpenArgs() as string
 End Property
 Private Sub Form_Load()
     Dim vReturnValue as variant
+    vReturnValue=InitialValues()
     vReturnValue=InitializeListBoxes()
     vReturnValue=InitializeComboBoxes()
     vReturnValue=InitialDataCtlCaptions()
@@ -512,3 +513,6 @@ Private Sub Form_Activate()
     Dim vReturnValue as variant
     vReturnValue=InitialDataCtlCaptions()
 End Sub
+Function InitialValues()
+    datLists.DatabaseName = db.Name
+End Function

@@ -30,7 +30,7 @@ Begin VB.Form Order_Lines
    Begin VB.Data datOrder_Lines
       Caption = "datOrder_Lines"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -256,7 +256,15 @@ End Property
 Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
+Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitialValues()
+    vReturnValue=InitialDataCtlCaptions()
+End Sub
 Private Sub Form_Activate()
     Dim vReturnValue as variant
     vReturnValue=InitialDataCtlCaptions()
 End Sub
+Function InitialValues()
+    datOrder_Lines.DatabaseName = db.Name
+End Function

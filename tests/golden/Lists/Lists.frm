@@ -31,7 +31,7 @@ Begin VB.Form Lists
    Begin VB.Data datLists
       Caption = "datLists"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -108,7 +108,7 @@ Begin VB.Form Lists
    Begin VB.Data datlstProducts
       Caption = "datlstProducts"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 100
@@ -243,7 +243,7 @@ Begin VB.Form Lists
    Begin VB.Data datlstRemote
       Caption = "datlstRemote"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 4500
@@ -320,7 +320,7 @@ Begin VB.Form Lists
    Begin VB.Data datcboProduct
       Caption = "datcboProduct"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 1200
@@ -497,7 +497,7 @@ Begin VB.Form Lists
    Begin VB.Data datcboFind
       Caption = "datcboFind"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 1200
@@ -566,6 +566,7 @@ Property Get OpenArgs() as string
 End Property
 Private Sub Form_Load()
     Dim vReturnValue as variant
+    vReturnValue=InitialValues()
     vReturnValue=InitializeListBoxes()
     vReturnValue=InitializeComboBoxes()
     vReturnValue=InitialDataCtlCaptions()
@@ -574,3 +575,10 @@ Private Sub Form_Activate()
     Dim vReturnValue as variant
     vReturnValue=InitialDataCtlCaptions()
 End Sub
+Function InitialValues()
+    datLists.DatabaseName = db.Name
+    datlstProducts.DatabaseName = db.Name
+    datlstRemote.DatabaseName = db.Name
+    datcboProduct.DatabaseName = db.Name
+    datcboFind.DatabaseName = db.Name
+End Function

@@ -31,7 +31,7 @@ Begin VB.Form Orders
    Begin VB.Data datOrders
       Caption = "datOrders"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -142,7 +142,7 @@ Begin VB.Form Orders
    Begin VB.Data datOrder_Lines
       Caption = "datOrder_Lines"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 300
@@ -218,7 +218,7 @@ Begin VB.Form Orders
    Begin VB.Data datRemote_Lines
       Caption = "datRemote_Lines"
       Connect = "Access"
-      DatabaseName = "<OUT>/Lists.mdb"
+      DatabaseName = "Lists.mdb"
       Exclusive = 0
       Height = 300
       Left = 300
@@ -324,7 +324,7 @@ Function NewOrder()
     'VLRN DoCmd.GoToRecord , , acNewRec
 End Function
 Private Sub datOrders_Reposition()
-    datOrder_Lines.RecordSource="Select * from [Order Lines] INNER JOIN [Orders] ON [Order Lines].[OrderID] = [Orders].[OrderID] Where [Orders].[OrderID]=" & datOrders.Recordset.Fields("OrderID")
+    datOrder_Lines.RecordSource="Select * from [Order Lines] Where [Order Lines].[OrderID]=" & Val("0" & datOrders.Recordset.Fields("OrderID"))
     datOrder_Lines.refresh
     datOrder_Lines.Recordset.Movelast
     datOrder_Lines.Recordset.MoveFirst
@@ -387,7 +387,17 @@ End Property
 Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
+Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitialValues()
+    vReturnValue=InitialDataCtlCaptions()
+End Sub
 Private Sub Form_Activate()
     Dim vReturnValue as variant
     vReturnValue=InitialDataCtlCaptions()
 End Sub
+Function InitialValues()
+    datOrders.DatabaseName = db.Name
+    datOrder_Lines.DatabaseName = db.Name
+    datRemote_Lines.DatabaseName = db.Name
+End Function

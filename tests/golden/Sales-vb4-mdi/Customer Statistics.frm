@@ -30,7 +30,7 @@ Begin VB.Form Customer_Statistics
    Begin VB.Data datCustomer_Statistics
       Caption = "datCustomer_Statistics"
       Connect = "Access"
-      DatabaseName = "<OUT>/Sales.mdb"
+      DatabaseName = "Sales.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -288,3 +288,10 @@ End Property
 Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
+Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitialValues()
+End Sub
+Function InitialValues()
+    datCustomer_Statistics.DatabaseName = db.Name
+End Function

@@ -30,7 +30,7 @@ Begin VB.Form Customers
    Begin VB.Data datCustomers
       Caption = "datCustomers"
       Connect = "Access"
-      DatabaseName = "<OUT>/Sales.mdb"
+      DatabaseName = "Sales.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -760,7 +760,7 @@ Begin VB.Form Customers
    Begin VB.Data datCustomer_Statistics
       Caption = "datCustomer_Statistics"
       Connect = "Access"
-      DatabaseName = "<OUT>/Sales.mdb"
+      DatabaseName = "Sales.mdb"
       Exclusive = 0
       Height = 300
       Left = 120
@@ -1149,6 +1149,7 @@ Private Const NORMAL_COLOR As Long = 16777215
 
 Private Sub Form_Load()
     Dim vReturnValue as variant
+    vReturnValue=InitialValues()
     vReturnValue=InitializeListBoxes()
     vReturnValue=InitializeComboBoxes()
     Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
@@ -1242,7 +1243,7 @@ Function InitializeComboBoxes()
 End Function
 Private Sub datCustomers_Reposition()
     'VLRN txtPageNumber.text ="Page " & [Page]
-    datCustomer_Statistics.RecordSource="Select * from [qryCustomerTotals] INNER JOIN [Customers] ON [qryCustomerTotals].[CustomerID] = [Customers].[CustomerID] Where [Customers].[CustomerID]=" & datCustomers.Recordset.Fields("CustomerID")
+    datCustomer_Statistics.RecordSource="Select * from [qryCustomerTotals] Where [qryCustomerTotals].[CustomerID]=" & Val("0" & datCustomers.Recordset.Fields("CustomerID"))
     datCustomer_Statistics.refresh
     datCustomer_Statistics.Recordset.Movelast
     datCustomer_Statistics.Recordset.MoveFirst
@@ -1302,3 +1303,7 @@ Private Sub Form_Activate()
     Dim vReturnValue as variant
     vReturnValue=InitialDataCtlCaptions()
 End Sub
+Function InitialValues()
+    datCustomers.DatabaseName = db.Name
+    datCustomer_Statistics.DatabaseName = db.Name
+End Function

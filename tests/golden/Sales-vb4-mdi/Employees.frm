@@ -30,7 +30,7 @@ Begin VB.Form Employees
    Begin VB.Data datEmployees
       Caption = "datEmployees"
       Connect = "Access"
-      DatabaseName = "<OUT>/Sales.mdb"
+      DatabaseName = "Sales.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -463,7 +463,7 @@ Begin VB.Form Employees
    Begin VB.Data datcboReportsTo
       Caption = "datcboReportsTo"
       Connect = "Access"
-      DatabaseName = "<OUT>/Sales.mdb"
+      DatabaseName = "Sales.mdb"
       Exclusive = 0
       Height = 300
       Left = 1680
@@ -668,6 +668,7 @@ Property Get OpenArgs() as string
 End Property
 Private Sub Form_Load()
     Dim vReturnValue as variant
+    vReturnValue=InitialValues()
     vReturnValue=InitializeComboBoxes()
     vReturnValue=InitialDataCtlCaptions()
 End Sub
@@ -675,3 +676,7 @@ Private Sub Form_Activate()
     Dim vReturnValue as variant
     vReturnValue=InitialDataCtlCaptions()
 End Sub
+Function InitialValues()
+    datEmployees.DatabaseName = db.Name
+    datcboReportsTo.DatabaseName = db.Name
+End Function

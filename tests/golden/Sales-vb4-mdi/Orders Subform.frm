@@ -30,7 +30,7 @@ Begin VB.Form Orders_Subform
    Begin VB.Data datOrders_Subform
       Caption = "datOrders_Subform"
       Connect = "Access"
-      DatabaseName = "<OUT>/Sales.mdb"
+      DatabaseName = "Sales.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -107,7 +107,7 @@ Begin VB.Form Orders_Subform
    Begin VB.Data datcboProductID
       Caption = "datcboProductID"
       Connect = "Access"
-      DatabaseName = "<OUT>/Sales.mdb"
+      DatabaseName = "Sales.mdb"
       Exclusive = 0
       Height = 300
       Left = 1620
@@ -377,3 +377,11 @@ End Property
 Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
+Private Sub Form_Load()
+    Dim vReturnValue as variant
+    vReturnValue=InitialValues()
+End Sub
+Function InitialValues()
+    datOrders_Subform.DatabaseName = db.Name
+    datcboProductID.DatabaseName = db.Name
+End Function

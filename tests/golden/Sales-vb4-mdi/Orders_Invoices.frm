@@ -168,7 +168,7 @@ Begin VB.Form Orders_Invoices
    Begin VB.Data datlstShippers
       Caption = "datlstShippers"
       Connect = "Access"
-      DatabaseName = "<OUT>/Sales.mdb"
+      DatabaseName = "Sales.mdb"
       Exclusive = 0
       Height = 300
       Left = 240
@@ -535,7 +535,7 @@ Begin VB.Form Orders_Invoices
    Begin VB.Data datlstInvoices
       Caption = "datlstInvoices"
       Connect = "Access"
-      DatabaseName = "<OUT>/Sales.mdb"
+      DatabaseName = "Sales.mdb"
       Exclusive = 0
       Height = 300
       Left = 120
@@ -644,6 +644,7 @@ Private Const SQL_BASE As String = "SELECT Orders.OrderID, Orders.OrderDate, Cus
 
 Private Sub Form_Load()
     Dim vReturnValue as variant
+    vReturnValue=InitialValues()
     Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
     RebuildInvoiceList
 End Sub
@@ -720,3 +721,7 @@ End Property
 Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
+Function InitialValues()
+    datlstShippers.DatabaseName = db.Name
+    datlstInvoices.DatabaseName = db.Name
+End Function

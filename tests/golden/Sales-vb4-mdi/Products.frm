@@ -30,7 +30,7 @@ Begin VB.Form Products
    Begin VB.Data datProducts
       Caption = "datProducts"
       Connect = "Access"
-      DatabaseName = "<OUT>/Sales.mdb"
+      DatabaseName = "Sales.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -295,7 +295,7 @@ Begin VB.Form Products
       Begin VB.Data datcboCategoryID
          Caption = "datcboCategoryID"
          Connect = "Access"
-         DatabaseName = "<OUT>/Sales.mdb"
+         DatabaseName = "Sales.mdb"
          Exclusive = 0
          Height = 300
          Left = 1740
@@ -773,7 +773,7 @@ Begin VB.Form Products
       Begin VB.Data datlstRecentOrders
          Caption = "datlstRecentOrders"
          Connect = "Access"
-         DatabaseName = "<OUT>/Sales.mdb"
+         DatabaseName = "Sales.mdb"
          Exclusive = 0
          Height = 300
          Left = 3600
@@ -978,7 +978,13 @@ Property Get OpenArgs() as string
 End Property
 Private Sub Form_Load()
     Dim vReturnValue as variant
+    vReturnValue=InitialValues()
     vReturnValue=InitializeButtons()
     vReturnValue=InitialDataCtlCaptions()
     Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
 End Sub
+Function InitialValues()
+    datProducts.DatabaseName = db.Name
+    datcboCategoryID.DatabaseName = db.Name
+    datlstRecentOrders.DatabaseName = db.Name
+End Function

@@ -16,6 +16,14 @@ Function GetFormFromName(FormName As String) As Form
     End Select
 End Function
 
+Private Sub CreateLinkQuery(ByVal strName As String, ByVal strSQL As String)
+    Dim qdf As QueryDef
+    For Each qdf In db.QueryDefs
+        If StrComp(qdf.Name, strName, 1) = 0 Then Exit Sub
+    Next
+    Set qdf = db.CreateQueryDef(strName, strSQL)
+End Sub
+
 Public Sub Main()
 
     #If Win16 Then
@@ -24,7 +32,10 @@ Public Sub Main()
 	    DBEngine.SystemDB = ""
     #End If
     Set wks = CreateWorkspace("Sales", "Admin", "")
-    Set db = wks.OpenDatabase("<OUT>/Sales.mdb")
+    ' The conversion had no copy of the application's database: place it
+    ' in the project's folder as Sales.mdb.
+    Set db = wks.OpenDatabase(App.Path & IIf(Right$(App.Path, 1) = "\", "", "\") & "Sales.mdb")
+    CreateLinkQuery "qrydatOrders1", "SELECT [Order Details].OrderID, [Order Details].ProductID, [Order Details].UnitPrice, [Order Details].Quantity, [Order Details].Discount FROM [Order Details] ORDER BY [Order Details].ProductID;"
 
     MDIParent.Show
     Call Autoexec

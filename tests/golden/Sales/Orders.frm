@@ -33,7 +33,7 @@ Begin VB.Form Orders
    Begin VB.Data datOrders
       Caption = "datOrders"
       Connect = "Access"
-      DatabaseName = "<OUT>/Sales.mdb"
+      DatabaseName = "Sales.mdb"
       Exclusive = 0
       Height = 300
       Left = 0
@@ -312,7 +312,7 @@ Begin VB.Form Orders
       Begin VB.Data datcboEmployeeID
          Caption = "datcboEmployeeID"
          Connect = "Access"
-         DatabaseName = "<OUT>/Sales.mdb"
+         DatabaseName = "Sales.mdb"
          Exclusive = 0
          Height = 300
          Left = 1740
@@ -736,7 +736,7 @@ Begin VB.Form Orders
       Begin VB.Data datOrders_Subform
          Caption = "datOrders_Subform"
          Connect = "Access"
-         DatabaseName = "<OUT>/Sales.mdb"
+         DatabaseName = "Sales.mdb"
          Exclusive = 0
          Height = 300
          Left = -74640
@@ -977,7 +977,7 @@ Begin VB.Form Orders
       Begin VB.Data datcboCustomerID
          Caption = "datcboCustomerID"
          Connect = "Access"
-         DatabaseName = "<OUT>/Sales.mdb"
+         DatabaseName = "Sales.mdb"
          Exclusive = 0
          Height = 300
          Left = 1440
@@ -1363,7 +1363,7 @@ Function InitializeComboBoxes()
 End Function
 Private Sub datOrders_Reposition()
     'VLRN txtOrderSubtotal.text =DSum("[Quantity]*[UnitPrice]*(1-[Discount])","Order Details","[OrderID]=" & Nz([OrderID],0))
-    datOrders_Subform.RecordSource="Select * from [qrydatOrders1] INNER JOIN [Orders] ON [qrydatOrders1].[OrderID] = [Orders].[OrderID] Where [Orders].[OrderID]=" & datOrders.Recordset.Fields("OrderID")
+    datOrders_Subform.RecordSource="Select * from [qrydatOrders1] Where [qrydatOrders1].[OrderID]=" & Val("0" & datOrders.Recordset.Fields("OrderID"))
     datOrders_Subform.refresh
     datOrders_Subform.Recordset.Movelast
     datOrders_Subform.Recordset.MoveFirst
@@ -1477,5 +1477,9 @@ Private Sub Form_Load()
     Me.Move (Screen.Width - Me.Width) / 2, (Screen.Height - Me.Height) / 2
 End Sub
 Function InitialValues()
+    datOrders.DatabaseName = db.Name
     txtOrderDate.Text = Date()
+    datcboEmployeeID.DatabaseName = db.Name
+    datOrders_Subform.DatabaseName = db.Name
+    datcboCustomerID.DatabaseName = db.Name
 End Function

@@ -115,7 +115,7 @@ Begin VB.Form Orders_Invoices
    Begin VB.Data datlstShippers
       Caption = "datlstShippers"
       Connect = "Access"
-      DatabaseName = "<OUT>/Sales.mdb"
+      DatabaseName = "Sales.mdb"
       Exclusive = 0
       Height = 300
       Left = 240
@@ -376,7 +376,7 @@ Begin VB.Form Orders_Invoices
    Begin VB.Data datlstInvoices
       Caption = "datlstInvoices"
       Connect = "Access"
-      DatabaseName = "<OUT>/Sales.mdb"
+      DatabaseName = "Sales.mdb"
       Exclusive = 0
       Height = 300
       Left = 120
@@ -558,6 +558,8 @@ Property Get OpenArgs() as string
     OpenArgs=OpenArgsF
 End Property
 Function InitialValues()
+    datlstShippers.DatabaseName = db.Name
     txtFromDate.Text = DateSerial(Year(Date()),1,1)
     txtToDate.Text = Date()
+    datlstInvoices.DatabaseName = db.Name
 End Function
