@@ -118,7 +118,8 @@ TEST_F(SubformAndMenuTest, ASubformWithItsOwnTabControlLeavesTheParentsPagesInPl
     const std::string after = BlockOf(frm, "Begin VB.Label lblAfterSub");
     EXPECT_NE(after.find("Top = 500\r\n"), std::string::npos) << after;
     const std::string pageB = BlockOf(frm, "Begin VB.Label lblPageB");
-    EXPECT_NE(pageB.find("Left = -71000\r\n"), std::string::npos) << pageB;
+    // Relative to the tab control (Left 100), out of sight while its page is not showing.
+    EXPECT_NE(pageB.find("Left = -71100\r\n"), std::string::npos) << pageB;
     EXPECT_NE(pageB.find("Top = 1000\r\n"), std::string::npos) << pageB;
 }
 

@@ -104,8 +104,7 @@ void WriteCommandButton(FormState& state) {
         out.WriteLine("ToolTipText =" + VbQuoted(tip));
     if (!button.Property("Enabled").AsBool())
         out.WriteLine("Enabled = 0");
-    if (!button.Property("TabStop").AsBool())
-        out.WriteLine("TabStop = 0");
+    WriteTabStopLine(out, button);
     out.WriteLine("End");
     WriteButtonEvents(state);
 }

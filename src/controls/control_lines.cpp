@@ -37,21 +37,21 @@ void WriteFontBlock(DesignWriter& out, const AccessControl& control, std::string
     out.WriteLine("EndProperty");
 }
 
+long PageBreakPageTop(const FormState& state) {
+    const PageBreakStrip& strip = state.level->strip;
+    return state.pageBreakPage >= 0 && static_cast<size_t>(state.pageBreakPage) < strip.tops.size()
+               ? strip.tops[static_cast<size_t>(state.pageBreakPage)]
+               : 0;
+}
+
 long ControlLeft(const FormState& state, const AccessControl& control) {
-    return control.Property("Left").AsLong() + state.subformLeft + state.pageShift;
+    return control.Property("Left").AsLong() + state.subformLeft - state.container.left +
+           state.container.pageShift;
 }
 
 long ControlTop(const FormState& state, const AccessControl& control) {
-    // Inside a section frame the control is placed relative to the frame.
-    const bool addSection =
-        state.isSubform || state.onTabPage || control.Section() == section_number::kDetail;
-    const PageBreakStrip& strip = state.level->strip;
-    const long pageTop =
-        state.pageBreakPage >= 0 && static_cast<size_t>(state.pageBreakPage) < strip.tops.size()
-            ? strip.tops[static_cast<size_t>(state.pageBreakPage)]
-            : 0;
-    return control.Property("Top").AsLong() + (addSection ? state.sectionTop : 0) +
-           state.subformTop - pageTop - state.tabTopOffset;
+    return control.Property("Top").AsLong() + state.sectionTop + state.subformTop -
+           PageBreakPageTop(state) - state.container.top;
 }
 
 void WriteLeft(DesignWriter& out, const FormState& state, const AccessControl& control) {
@@ -121,12 +121,17 @@ std::string GroupFrameName(FormState& state, std::string_view group) {
                                          "grp" + std::string(group));
 }
 
+void WriteTabStopLine(DesignWriter& out, const AccessControl& control) {
+    const PropertyValue tabStop = control.Property("TabStop");
+    if (!tabStop.IsEmpty() && !tabStop.AsBool())
+        out.WriteLine("TabStop = 0");
+}
+
 void WritePlacementLines(DesignWriter& out, const FormState& state, const AccessControl& control) {
     WriteSize(out, "Height", control);
     WriteLeft(out, state, control);
     out.WriteLine("TabIndex = " + control.Text("TabIndex"));
-    if (!control.Property("TabStop").AsBool())
-        out.WriteLine("TabStop = 0");
+    WriteTabStopLine(out, control);
     WriteTop(out, state, control);
     WriteSize(out, "Width", control);
 }

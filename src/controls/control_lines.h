@@ -18,18 +18,25 @@ std::string ColourLine(std::string_view prefix, const PropertyValue& colour);
 void WriteFontBlock(DesignWriter& out, const AccessControl& control,
                     std::string_view opening = "BeginProperty Font ");
 
-// Left and Top in the converted form: subform offsets, page shift, the
-// page-break page, the section top and the tab top offset applied.
+// Left and Top of the current control in the container it is written into
+// (state.container): its place in the top form's client area, the top of its
+// page-break page taken off, less the container's corner, Left moved by the
+// container's page shift.
 long ControlLeft(const FormState& state, const AccessControl& control);
 long ControlTop(const FormState& state, const AccessControl& control);
+// The top of the page-break page the current control lies on; 0 off a strip.
+long PageBreakPageTop(const FormState& state);
 
 // "Left = ", "Top = ", "Width = ", "Height = " lines.
 void WriteLeft(DesignWriter& out, const FormState& state, const AccessControl& control);
 void WriteTop(DesignWriter& out, const FormState& state, const AccessControl& control);
 void WriteSize(DesignWriter& out, std::string_view name, const AccessControl& control);
 
-// Height, Left, "TabIndex = ", "TabStop = 0" when the control is no tab stop,
-// Top and Width.
+// "TabStop = 0" when the control is no tab stop; nothing when it has no
+// TabStop at all (an image), whose class may lack the property.
+void WriteTabStopLine(DesignWriter& out, const AccessControl& control);
+
+// Height, Left, "TabIndex = ", the TabStop line, Top and Width.
 void WritePlacementLines(DesignWriter& out, const FormState& state, const AccessControl& control);
 
 // "Visible = 0", "ToolTipText =" (Visual Basic 5 only) and "Tag =" lines,

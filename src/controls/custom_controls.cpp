@@ -78,8 +78,7 @@ void WriteObjectFrame(FormState& state) {
         out.WriteLine("DataField =" + VbQuoted(frame.Text("ControlSource")));
     }
     out.WriteLine("TabIndex = " + frame.Text("TabIndex"));
-    if (!frame.Property("TabStop").AsBool())
-        out.WriteLine("TabStop = 0");
+    WriteTabStopLine(out, frame);
     if (!frame.Property("Enabled").AsBool())
         out.WriteLine("Enabled = 0");
     WriteTipAndTagLines(out, state, frame);

@@ -11,13 +11,9 @@ void WriteLine(FormState& state) {
     out.WriteLine(ColourLine("BorderColor =  &H", line.Property("BorderColor")));
     if (line.Property("BorderWidth").AsNumber() > 0)
         out.WriteLine("BorderWidth = " + line.Text("BorderWidth"));
-    const long x1 = line.Property("Left").AsLong() + state.subformLeft + state.pageShift;
-    // A line always takes its section's top and ignores a tab control's offset.
-    const PageBreakStrip& strip = state.level->strip;
-    const long pageTop = static_cast<size_t>(state.pageBreakPage) < strip.tops.size()
-                             ? strip.tops[static_cast<size_t>(state.pageBreakPage)]
-                             : 0;
-    const long y1 = line.Property("Top").AsLong() + state.sectionTop + state.subformTop - pageTop;
+    // The line's corners lie in its container, as every control's do.
+    const long x1 = ControlLeft(state, line);
+    const long y1 = ControlTop(state, line);
     out.WriteLine("X1 =" + std::to_string(x1));
     out.WriteLine("X2 =" + std::to_string(x1 + line.Property("Width").AsLong()));
     out.WriteLine("Y1 =" + std::to_string(y1));

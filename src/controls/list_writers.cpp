@@ -107,8 +107,7 @@ void WriteGreenTreeHeader(ListContext& c, std::string_view version) {
     c.out.WriteLine("Height = " + Sized(c, "Height"));
     WriteLeft(c.out, c.state, c.control);
     c.out.WriteLine("TabIndex = " + c.control.Text("TabIndex"));
-    if (!c.control.Property("TabStop").AsBool())
-        c.out.WriteLine("TabStop = 0");
+    WriteTabStopLine(c.out, c.control);
     WriteTop(c.out, c.state, c.control);
     c.out.WriteLine("Width = " + Sized(c, "Width"));
     c.out.WriteLine(std::string(version));
@@ -143,8 +142,7 @@ void WriteSizeAndPlace(ListContext& c) {
     c.out.WriteLine("Height = " + Sized(c, "Height"));
     WriteLeft(c.out, c.state, c.control);
     c.out.WriteLine("TabIndex =" + c.control.Text("TabIndex"));
-    if (!c.control.Property("TabStop").AsBool())
-        c.out.WriteLine("TabStop = 0");
+    WriteTabStopLine(c.out, c.control);
     if (!c.control.Property("Enabled").AsBool())
         c.out.WriteLine("Enabled = 0");
     WriteTop(c.out, c.state, c.control);
@@ -182,9 +180,9 @@ void WriteRowSourceDataControl(ListContext& c) {
         return;
     DataControlLayout layout;
     layout.name = c.dataControl;
-    layout.left = c.control.Property("Left").AsLong();
-    layout.top = c.control.Property("Top").AsLong() + c.control.Property("Height").AsLong() +
-                 c.state.sectionTop;
+    // Below the list, in the list's container.
+    layout.left = ControlLeft(c.state, c.control);
+    layout.top = ControlTop(c.state, c.control) + c.control.Property("Height").AsLong();
     layout.recordsetType = 2;
     layout.recordSource = c.rowSource;
     layout.visible = false;

@@ -57,26 +57,16 @@ void WriteToggleLines(const FormState& state, DesignWriter& out, const AccessCon
     }
 }
 
-long PageTop(const FormState& state) {
-    const PageBreakStrip& strip = state.level->strip;
-    return static_cast<size_t>(state.pageBreakPage) < strip.tops.size()
-               ? strip.tops[static_cast<size_t>(state.pageBreakPage)]
-               : 0;
+// A button's place inside its group's frame: the frame reaches kGroupMargin
+// above the group, and both lie in the same section of the same form.
+std::string ButtonLeft(const AccessControl& button, const AccessControl& group) {
+    return "Left = " + std::to_string(button.Property("Left").AsLong() -
+                                      group.Property("Left").AsLong() + kButtonIndent);
 }
 
-// A button's place inside its group's frame.
-std::string ButtonLeft(const FormState& state, const AccessControl& button,
-                       const AccessControl& group) {
-    return "Left = " +
-           std::to_string(button.Property("Left").AsLong() - group.Property("Left").AsLong() +
-                          kButtonIndent + state.subformLeft);
-}
-
-std::string ButtonTop(const FormState& state, const AccessControl& button,
-                      const AccessControl& group) {
-    return "Top = " +
-           std::to_string(button.Property("Top").AsLong() - group.Property("Top").AsLong() +
-                          kGroupMargin + state.subformTop - PageTop(state));
+std::string ButtonTop(const AccessControl& button, const AccessControl& group) {
+    return "Top = " + std::to_string(button.Property("Top").AsLong() -
+                                     group.Property("Top").AsLong() + kGroupMargin);
 }
 
 // The Index of each button of a group's array: its option value, which is
@@ -220,11 +210,11 @@ void WriteOptionGroup(FormState& state) {
             toggleArray = state.output.Names().Generate(name + "Toggles");
         out.WriteLine("Begin VB.OptionButton " + toggleArray);
         WriteToggleLines(state, out, toggle);
-        out.WriteLine(ButtonLeft(state, toggle, group));
+        out.WriteLine(ButtonLeft(toggle, group));
         out.WriteLine("Index = " + std::to_string(indexes.at(&toggle)));
         out.WriteLine("TabIndex = 94");
         WriteTipAndTagLines(out, state, toggle);
-        out.WriteLine(ButtonTop(state, toggle, group));
+        out.WriteLine(ButtonTop(toggle, group));
         WriteVisibleLine(out, toggle);
         out.WriteLine("End");
     };
@@ -247,10 +237,10 @@ void WriteOptionGroup(FormState& state) {
         if (!optionSet) {
             out.WriteLine("Begin VB.OptionButton " + name);
             out.WriteLine("Height = 210");
-            out.WriteLine(ButtonLeft(state, button, group));
+            out.WriteLine(ButtonLeft(button, group));
             out.WriteLine("Index = " + std::to_string(indexes.at(&button)));
             out.WriteLine("TabIndex = 94");
-            out.WriteLine(ButtonTop(state, button, group));
+            out.WriteLine(ButtonTop(button, group));
             WriteTipAndTagLines(out, state, button);
             WriteVisibleLine(out, button);
             WriteLabelLines(out, button);
@@ -269,10 +259,10 @@ void WriteOptionGroup(FormState& state) {
             out.WriteLine("_ExtentX =3228");
             out.WriteLine("_ExtentY =2461");
             out.WriteLine("_Version =131072");
-            out.WriteLine(ButtonLeft(state, button, group));
+            out.WriteLine(ButtonLeft(button, group));
             out.WriteLine("Index = " + std::to_string(setButtons));
             out.WriteLine("TabIndex = 94");
-            out.WriteLine(ButtonTop(state, button, group));
+            out.WriteLine(ButtonTop(button, group));
             WriteVisibleLine(out, button);
             firstTop = button.Property("Top").AsLong();
         }

@@ -20,9 +20,7 @@ void WritePicture(FormState& state) {
     const PropertyValue tabIndex = image.Property("TabIndex");
     if (!tabIndex.IsEmpty())
         out.WriteLine("TabIndex = " + tabIndex.AsText());
-    const PropertyValue tabStop = image.Property("TabStop");
-    if (!tabStop.AsBool())
-        out.WriteLine("TabStop = 0");
+    WriteTabStopLine(out, image);
     const PropertyValue enabled = image.Property("Enabled");
     if (!enabled.IsEmpty() && !enabled.AsBool())
         out.WriteLine("Enabled = 0");

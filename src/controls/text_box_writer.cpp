@@ -79,8 +79,7 @@ void WriteTextBoxTail(FormState& state, DesignWriter& out, const AccessControl& 
         out.WriteLine("Enabled = 0");
     out.WriteLine(std::string("Locked =") + (box.Property("Locked").AsBool() ? "1" : "0"));
     out.WriteLine("HelpContextID = " + box.Text("HelpContextID"));
-    if (!box.Property("TabStop").AsBool())
-        out.WriteLine("TabStop = 0");
+    WriteTabStopLine(out, box);
     out.WriteLine("TabIndex =" + box.Text("TabIndex"));
     // A transparent box shows its section's colour.
     const PropertyValue back =

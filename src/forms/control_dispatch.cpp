@@ -3,6 +3,7 @@
 #include "code/analysis_records.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
+#include "controls/control_lines.h"
 #include "forms/convert_form.h"
 #include "forms/initialisation_routines.h"
 #include "forms/standard_list_test.h"
@@ -52,9 +53,15 @@ void DispatchList(FormState& state, bool combo) {
 }
 
 void SetSectionTop(FormState& state, const AccessControl& control) {
-    state.sectionTop = state.level->strip.active && control.Section() == section_number::kDetail
-                           ? SectionTopOf(state, section_number::kDetail)
-                           : SectionTopOf(state, control.Section());
+    state.sectionTop = SectionTopOf(state, control.Section());
+}
+
+// The frame of a non-detail section of the top form opens with its first control.
+void OpenSectionFrame(FormState& state, int section) {
+    if (!state.isSubform && section >= 1 && section <= 4 &&
+        !state.sectionFiles[static_cast<size_t>(section)].IsOpen()) {
+        CreateSection(state, section);
+    }
 }
 
 }  // namespace
@@ -78,34 +85,54 @@ void NameControl(FormState& state, const AccessControl& control) {
     state.control = &control;
 }
 
-DesignWriter& SelectControlOutput(FormState& state) {
+const ControlContainer& PlaceControl(FormState& state) {
     const AccessControl& control = *state.control;
     PageBreakStrip& strip = state.level->strip;
-    if (strip.active && control.Section() == section_number::kDetail) {
+    const int section = control.Section();
+    // A tab page's controls lie on the page break page of their tab control.
+    if (state.onTabPage) {
+        state.container = state.tabPageContainer;
+        return state.container;
+    }
+    state.pageBreakPage = 0;
+    if (strip.active && section == section_number::kDetail) {
         const long top = control.Property("Top").AsLong();
         size_t page = 0;
         for (size_t i = 0; i < strip.tops.size(); ++i) {
             if (strip.tops[i] < top)
                 page = i;
         }
-        AddPageBreakMember(state, page);
         state.pageBreakPage = static_cast<int>(page);
-        state.pageShift = page != 0 ? kHiddenPageShift : 0;
-        return strip.body;
+        state.container = ControlContainer{&strip.body,
+                                           state.subformLeft,
+                                           state.subformTop + state.level->layout.detailTop,
+                                           page != 0 ? kHiddenPageShift : 0,
+                                           &strip,
+                                           page};
+    } else if (state.isSubform) {
+        state.container = state.host;
+    } else if (section >= 1 && section <= 4 &&
+               state.sectionFiles[static_cast<size_t>(section)].IsOpen()) {
+        state.container = ControlContainer{&state.sectionFiles[static_cast<size_t>(section)], 0,
+                                           SectionTopOf(state, section)};
+    } else {
+        state.container = ControlContainer{&state.formFile};
     }
-    if (state.onTabPage) {
-        state.pageBreakPage = 0;
-        if (static_cast<size_t>(state.tabPage) < state.tabPageCounters.size())
-            ++state.tabPageCounters[static_cast<size_t>(state.tabPage)];
-        return state.formFile;
-    }
-    state.pageBreakPage = 0;
-    state.pageShift = 0;
-    const int section = control.Section();
-    if (!state.isSubform && section >= 1 && section <= 4 &&
-        state.sectionFiles[static_cast<size_t>(section)].IsOpen())
-        return state.sectionFiles[static_cast<size_t>(section)];
-    return state.formFile;
+    return state.container;
+}
+
+void AddContainerMember(const ControlContainer& container, const std::string& name) {
+    if (container.strip != nullptr)
+        AddPageBreakMember(*container.strip, container.stripPage, name);
+}
+
+DesignWriter& SelectControlOutput(FormState& state) {
+    const ControlContainer& container = PlaceControl(state);
+    // An option group's buttons lie in its frame, which is the member.
+    const bool group = state.control->ControlType() == control_type::kOptionGroup;
+    AddContainerMember(container,
+                       group ? GroupFrameName(state, state.controlVbName) : state.controlVbName);
+    return *container.out;
 }
 
 void DispatchControl(FormState& state, bool tabPass) {
@@ -176,22 +203,26 @@ void WriteTabControlPass(FormState& state) {
             continue;
         NameControl(state, tab);
         SetSectionTop(state, tab);
-        WriteTabControl(state);
+        OpenSectionFrame(state, tab.Section());
+        DesignWriter& out = SelectControlOutput(state);
+        WriteTabControl(state, out);
+        // The pages' controls are placed relative to the tab control.
+        ControlContainer page{&out, tab.Property("Left").AsLong() + state.subformLeft,
+                              tab.Property("Top").AsLong() + state.sectionTop + state.subformTop -
+                                  PageBreakPageTop(state)};
         const std::vector<const AccessControl*> pages = TabPages(tab);
-        state.tabPageCounters.assign(pages.size(), 0);
         state.onTabPage = true;
         for (size_t i = 0; i < pages.size(); ++i) {
             state.tabPage = static_cast<int>(i);
-            state.pageShift = i == 0 ? 0 : kHiddenPageShift;
+            page.pageShift = i == 0 ? 0 : kHiddenPageShift;
             for (const AccessControl* control : PageControls(*pages[i])) {
+                state.tabPageContainer = page;
                 NameControl(state, *control);
                 DispatchControl(state, true);
             }
         }
-        state.formFile.WriteLine("End");
+        out.WriteLine("End");
         state.onTabPage = false;
-        state.tabTopOffset = 0;
-        state.pageShift = 0;
     }
 }
 
@@ -202,11 +233,7 @@ void WriteMainPass(FormState& state) {
             continue;
         NameControl(state, control);
         SetSectionTop(state, control);
-        const int section = control.Section();
-        if (!state.isSubform && section >= 1 && section <= 4 &&
-            !state.sectionFiles[static_cast<size_t>(section)].IsOpen()) {
-            CreateSection(state, section);
-        }
+        OpenSectionFrame(state, control.Section());
         DispatchControl(state, false);
     }
 }

@@ -20,8 +20,14 @@ const std::string& ControlName(FormState& state, const AccessControl& control);
 // Makes the control the current one, with its name.
 void NameControl(FormState& state, const AccessControl& control);
 
-// The file the current control's block goes to; sets the page-break page and
-// the page shift that go with it.
+// Chooses the container of the current control (state.container) and the
+// page-break page it lies on.
+const ControlContainer& PlaceControl(FormState& state);
+// Lists `name` among the controls of the container's page, when the page
+// lists its controls.
+void AddContainerMember(const ControlContainer& container, const std::string& name);
+// The file the current control's block goes to: PlaceControl, the control
+// listed on its page.
 DesignWriter& SelectControlOutput(FormState& state);
 
 // Hands the current control to its writer; `tabPass` tells the passes apart.

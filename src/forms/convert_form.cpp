@@ -198,7 +198,8 @@ long SectionTopOf(const FormState& state, int section) {
         case section_number::kPageHeader:
             return layout.pageHeaderTop;
         case section_number::kDetail:
-            return strip.active ? kPageBreakTabHeight : layout.detailTop;
+            // On the strip, the pages start below the tabs.
+            return layout.detailTop + (strip.active ? kPageBreakTabHeight : 0);
         case section_number::kPageFooter:
             return layout.pageFooterTop + stripShift;
         case section_number::kFormFooter:
@@ -275,6 +276,7 @@ void ConvertForm(Session& session, FormOutput& output, const std::string& fileNa
     session.formVbNames[level.form->Name()] = state.formVbName;
     output.StartForm("Begin VB.Form " + state.formVbName);
     state.formFile = DesignWriter(&output.Form());
+    state.host = ControlContainer{&state.formFile};
     WriteFormBlockHead(state);
 
     if (!level.form->Text("RecordSource").empty())
@@ -314,19 +316,30 @@ void ConvertForm(Session& session, FormOutput& output, const std::string& fileNa
 
 void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformControl,
                             const AccessForm& subform) {
+    // The subform's controls go where its subform control lies: into the
+    // container the parent writes that control into, the subform's corner at
+    // the control's place.
+    const ControlContainer& host = PlaceControl(state);
+    const long top = ControlTop(state, subformControl) + host.top;
+    const long left = subformControl.Property("Left").AsLong() + state.subformLeft;
+
     // The parent's layout, strip and position state come back when the subform is done.
     FormLevel* parent = state.level;
     const bool wasSubform = state.isSubform;
     const long savedSectionTop = state.sectionTop;
+    const long savedTop = state.subformTop;
+    const long savedLeft = state.subformLeft;
+    const ControlContainer savedHost = state.host;
+    const ControlContainer savedContainer = state.container;
     // A tab control inside the subform must not end the parent's tab page.
     const bool savedOnTabPage = state.onTabPage;
     const int savedTabPage = state.tabPage;
-    const long savedTabTopOffset = state.tabTopOffset;
-    const long savedPageShift = state.pageShift;
-    const long top = subformControl.Property("Top").AsLong();
-    const long left = subformControl.Property("Left").AsLong();
-    state.subformTop += top;
-    state.subformLeft += left;
+    const ControlContainer savedTabPageContainer = state.tabPageContainer;
+    const int savedPageBreakPage = state.pageBreakPage;
+    state.host = host;
+    state.subformTop = top;
+    state.subformLeft = left;
+    state.onTabPage = false;
     state.parentFormName = parent->form->Name();
     state.subformControlName = subformControl.Name();
 
@@ -340,21 +353,24 @@ void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformContro
     state.level = &level;
     state.isSubform = true;
     StartLevel(state, level);
+    // The subform's data control lies at its top-left corner.
     if (!subform.Text("RecordSource").empty())
-        WriteSubformDataControl(state, subform, level.dataControl, parent->dataControl,
-                                state.subformLeft + (state.onTabPage ? state.pageShift : 0),
-                                state.subformTop);
+        WriteSubformDataControl(state, state.host, subform, level.dataControl, parent->dataControl,
+                                left - state.host.left + state.host.pageShift,
+                                top - state.host.top);
     WriteFormControls(state);
 
     state.level = parent;
     state.isSubform = wasSubform;
     state.sectionTop = savedSectionTop;
+    state.subformTop = savedTop;
+    state.subformLeft = savedLeft;
+    state.host = savedHost;
+    state.container = savedContainer;
     state.onTabPage = savedOnTabPage;
     state.tabPage = savedTabPage;
-    state.tabTopOffset = savedTabTopOffset;
-    state.pageShift = savedPageShift;
-    state.subformTop -= top;
-    state.subformLeft -= left;
+    state.tabPageContainer = savedTabPageContainer;
+    state.pageBreakPage = savedPageBreakPage;
 }
 
 }  // namespace velorin

@@ -8,6 +8,7 @@
 #include "common/string_helpers.h"
 #include "common/vb_quote.h"
 #include "controls/support_library/support_library.h"
+#include "forms/control_dispatch.h"
 #include "forms/row_source_probe.h"
 
 namespace velorin {
@@ -129,7 +130,8 @@ void WriteFormDataControl(FormState& state) {
     WriteDataControl(state, state.formFile, layout);
 }
 
-void WriteSubformDataControl(FormState& state, const AccessForm& subform, const std::string& name,
+void WriteSubformDataControl(FormState& state, const ControlContainer& container,
+                             const AccessForm& subform, const std::string& name,
                              const std::string& parentDataControl, long left, long top) {
     DataControlLayout layout;
     layout.name = name;
@@ -148,12 +150,13 @@ void WriteSubformDataControl(FormState& state, const AccessForm& subform, const 
                         !state.openForms.front()->Text("RecordSource").empty() && link != nullptr &&
                         !link->Text("LinkChildFields").empty() &&
                         !link->Text("LinkMasterFields").empty();
+    AddContainerMember(container, name);
     if (!linked) {
         layout.recordSource = subform.Text("RecordSource");
-        WriteDataControl(state, state.formFile, layout);
+        WriteDataControl(state, *container.out, layout);
         return;
     }
-    WriteDataControl(state, state.formFile, layout);
+    WriteDataControl(state, *container.out, layout);
 
     const std::string parentControl = state.output.Names().Find(name_key::kFormDataControl);
     CodeText& reposition = state.output.Code().reposition;

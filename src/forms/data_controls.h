@@ -25,9 +25,11 @@ void WriteDataControl(FormState& state, DesignWriter& out, const DataControlLayo
 void WriteFormDataControl(FormState& state);
 // An embedded subform's data control `name` and the statements that link it
 // to the current record of its parent's data control, run when the top
-// form's data control moves; placed at left and top. An unlinked subform's
-// control gets the subform's record source itself.
-void WriteSubformDataControl(FormState& state, const AccessForm& subform, const std::string& name,
+// form's data control moves; written into `container` at left and top
+// (relative to it). An unlinked subform's control gets the subform's record
+// source itself.
+void WriteSubformDataControl(FormState& state, const ControlContainer& container,
+                             const AccessForm& subform, const std::string& name,
                              const std::string& parentDataControl, long left, long top);
 
 // Maintains the function InitialDataCtlCaptions: a data control's lines, or

@@ -146,7 +146,7 @@ void WriteGridDataControl(FormState& state, const AccessControl& control, const 
                           const std::string& dataControl) {
     state.parentFormName = state.Form().Name();
     state.subformControlName = control.Name();
-    WriteSubformDataControl(state, subform, dataControl, state.level->dataControl,
+    WriteSubformDataControl(state, state.container, subform, dataControl, state.level->dataControl,
                             ControlLeft(state, control), ControlTop(state, control));
 }
 
@@ -167,13 +167,14 @@ std::vector<const AccessControl*> DatasheetColumns(const AccessForm& subform) {
 
 void WriteDatasheetGrid(FormState& state, const AccessForm& subform) {
     const AccessControl& control = *state.control;
-    DesignWriter& out = SelectControlOutput(state);
+    DesignWriter& out = *PlaceControl(state).out;
     const std::string recordSource = subform.Text("RecordSource");
     const std::vector<const AccessControl*> columns = DatasheetColumns(subform);
 
     // The grid is named after its form; the same form shown twice gets a suffix.
     NameRegistry& names = state.output.Names();
     const std::string name = names.Generate(MakeVBName(subform.Name()));
+    AddContainerMember(state.container, name);
     ListContext c{state,
                   control,
                   out,

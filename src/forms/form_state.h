@@ -32,6 +32,7 @@ struct SectionLayout {
 struct PageBreakStrip {
     std::vector<int16_t> tops{0};  // index 0 holds 0, then each page break's Top, sorted
     bool active = false;
+    std::string name;
     std::vector<int> counts;  // controls placed on each page
     // The strip's block with its own lines and the list of its members; the
     // blocks of its members are gathered apart and follow those lines.
@@ -39,6 +40,21 @@ struct PageBreakStrip {
     DesignWriter header;
     std::unique_ptr<DesignBlock> members;
     DesignWriter body;
+};
+
+// What a control's block is written into: the form block, a section frame,
+// a page of a page-break strip or of a tab control. Left and Top of the
+// control are relative to it.
+struct ControlContainer {
+    DesignWriter* out = nullptr;
+    // The container's top-left corner in the top form's client area.
+    long left = 0;
+    long top = 0;
+    // Added to Left: a tab page that is not showing keeps its controls out of sight.
+    long pageShift = 0;
+    // A page of a page-break strip lists the controls on it.
+    PageBreakStrip* strip = nullptr;
+    size_t stripPage = 0;
 };
 
 // What one ConvertForm call (top level or embedded subform) works on.
@@ -67,12 +83,19 @@ struct FormState {
     FormLevel* level = nullptr;  // the form being written (after a subform returns, the parent)
 
     bool isSubform = false;
+    // The top-left corner of the form being written in the top form's client
+    // area: 0 at top level, where its subform control shows an embedded form.
     long subformTop = 0;
     long subformLeft = 0;
+    // Where an embedded form's controls go that lie on no page of its own:
+    // the container its subform control lies in. At top level, the form block.
+    ControlContainer host;
     // Kept by a parent before it converts an embedded subform.
     std::string parentFormName;
     std::string subformControlName;
 
+    // The top of the current control's section in its form; for the detail on
+    // a page-break strip, the top of the strip's pages.
     long sectionTop = 0;
     // 1 to 4: the frames of the non-detail sections, joined to the form block
     // after all other controls.
@@ -84,15 +107,15 @@ struct FormState {
 
     const AccessControl* control = nullptr;
     std::string controlVbName;
+    // The container of the current control, chosen when its block is started.
+    ControlContainer container;
 
     // Access tab controls.
     bool onTabPage = false;
     int tabPage = 0;
-    std::vector<int> tabPageCounters;
-    long tabTopOffset = 0;
-    // Page-break strip placement of the current control.
+    ControlContainer tabPageContainer;  // the page whose controls are being written
+    // The page of the form's page-break strip the current control lies on.
     int pageBreakPage = 0;
-    long pageShift = 0;
 
     const AccessForm& Form() const { return *level->form; }
 };

@@ -50,10 +50,9 @@ std::vector<const AccessControl*> PageControls(const AccessControl& page) {
     return controls;
 }
 
-void WriteTabControl(FormState& state) {
+void WriteTabControl(FormState& state, DesignWriter& out) {
     const AccessControl& tab = *state.control;
     const AccessForm& form = state.Form();
-    DesignWriter& out = state.formFile;
     const bool vb5 = state.session.options.vb5Project;
     if (vb5)
         AddControlReference(state, "{BDC217C8-ED16-11CD-956C-0000C04E4C0A}#1.0#0", "TABCTL32.OCX");
@@ -62,14 +61,8 @@ void WriteTabControl(FormState& state) {
     out.WriteLine("Begin TabDlg.SSTab " + state.controlVbName);
     WriteVisibleLine(out, tab);
     out.WriteLine("Height = " + tab.Text("Height"));
-    out.WriteLine("Left = " + std::to_string(tab.Property("Left").AsLong() + state.subformLeft));
-    const PageBreakStrip& strip = state.level->strip;
-    const long pageTop = static_cast<size_t>(state.pageBreakPage) < strip.tops.size()
-                             ? strip.tops[static_cast<size_t>(state.pageBreakPage)]
-                             : 0;
-    const long top = tab.Property("Top").AsLong() + state.sectionTop + state.subformTop - pageTop;
-    out.WriteLine("Top = " + std::to_string(top));
-    state.tabTopOffset += top;
+    WriteLeft(out, state, tab);
+    WriteTop(out, state, tab);
     out.WriteLine("Width = " + VbNumber(tab.Property("Width").AsNumber() / SizeFactor(state)));
     out.WriteLine("_ExtentX =" + VbNumber(form.Property("Width").AsNumber() * kVb4Scale));
     out.WriteLine("_ExtentY = " + VbNumber(tab.Property("Height").AsNumber() * kVb4Scale));
@@ -79,8 +72,7 @@ void WriteTabControl(FormState& state) {
     out.WriteLine("TabHeight = " + std::to_string(kTabHeight));
     out.WriteLine("HelpContextID = " + tab.Text("HelpContextID"));
     out.WriteLine("TabIndex = " + tab.Text("TabIndex"));
-    if (!tab.Property("TabStop").AsBool())
-        out.WriteLine("TabStop = 0");
+    WriteTabStopLine(out, tab);
     if (!tab.Property("Enabled").AsBool())
         out.WriteLine("Enabled = 0");
     WriteTipAndTagLines(out, state, tab);
@@ -124,14 +116,16 @@ void StartPageBreakStrip(FormState& state, FormLevel& level) {
     const bool vb5 = state.session.options.vb5Project;
     const long height = strip.tops[1] + kTabHeight;
     const double formWidth = level.form->Property("Width").AsNumber();
-    strip.block = std::make_unique<DesignBlock>("Begin TabDlg.SSTab " +
-                                                state.output.Names().Generate("SSTab1"));
+    strip.name = state.output.Names().Generate("SSTab1");
+    strip.block = std::make_unique<DesignBlock>("Begin TabDlg.SSTab " + strip.name);
     DesignWriter& out = strip.header;
     out = DesignWriter(strip.block.get());
+    // The strip takes the detail's place in the container the form is written into.
+    const ControlContainer& host = state.host;
     out.WriteLine("Height = " + std::to_string(height));
-    out.WriteLine("Left = 0");
+    out.WriteLine("Left = " + std::to_string(state.subformLeft - host.left + host.pageShift));
     out.WriteLine("TabIndex = 0");
-    out.WriteLine("Top = " + std::to_string(level.layout.detailTop));
+    out.WriteLine("Top = " + std::to_string(state.subformTop + level.layout.detailTop - host.top));
     out.WriteLine("Width = " + VbNumber(formWidth * SizeFactor(state)));
     out.WriteLine("_ExtentX =" + VbNumber(formWidth * kVb4Scale));
     out.WriteLine("_ExtentY = " + VbNumber(static_cast<double>(height) * kVb4Scale));
@@ -149,13 +143,10 @@ void StartPageBreakStrip(FormState& state, FormLevel& level) {
     strip.body = DesignWriter(strip.members.get());
 }
 
-void AddPageBreakMember(FormState& state, size_t page) {
-    PageBreakStrip& strip = state.level->strip;
+void AddPageBreakMember(PageBreakStrip& strip, size_t page, const std::string& name) {
     const int count = ++strip.counts[page];
-    const bool group = state.control->ControlType() == control_type::kOptionGroup;
-    strip.header.WriteLine(
-        "Tab(" + std::to_string(page) + ").Control(" + std::to_string(count - 1) +
-        ")=" + VbQuoted(group ? GroupFrameName(state, state.controlVbName) : state.controlVbName));
+    strip.header.WriteLine("Tab(" + std::to_string(page) + ").Control(" +
+                           std::to_string(count - 1) + ")=" + VbQuoted(name));
 }
 
 void FinishPageBreakStrip(FormState& state) {
@@ -170,7 +161,8 @@ void FinishPageBreakStrip(FormState& state) {
     // The members' blocks follow the strip's own lines.
     strip.block->TakeItemsOf(*strip.members);
     strip.members.reset();
-    state.formFile.AddBlock(std::move(strip.block));
+    state.host.out->AddBlock(std::move(strip.block));
+    AddContainerMember(state.host, strip.name);
 }
 
 }  // namespace velorin

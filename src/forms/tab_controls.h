@@ -8,9 +8,9 @@
 
 namespace velorin {
 
-// The head of the current control, an Access tab control; sets the tab top
-// offset that the controls of its pages subtract.
-void WriteTabControl(FormState& state);
+// The head of the current control, an Access tab control, into `out`, its
+// container's file; the pages' controls and the block's End follow.
+void WriteTabControl(FormState& state, DesignWriter& out);
 // A tab control's pages, and every control on a page, in collection order.
 std::vector<const AccessControl*> TabPages(const AccessControl& tab);
 std::vector<const AccessControl*> PageControls(const AccessControl& page);
@@ -18,7 +18,8 @@ std::vector<const AccessControl*> PageControls(const AccessControl& page);
 // The page-break strip of a form level: started before the form block, filled
 // as its detail controls are placed, finished into the form block.
 void StartPageBreakStrip(FormState& state, FormLevel& level);
-void AddPageBreakMember(FormState& state, size_t page);
+// Lists `name` among the controls of the strip's page.
+void AddPageBreakMember(PageBreakStrip& strip, size_t page, const std::string& name);
 void FinishPageBreakStrip(FormState& state);
 
 }  // namespace velorin

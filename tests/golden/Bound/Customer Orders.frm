@@ -80,7 +80,7 @@ Begin VB.Form Customer_Orders
       Options = 0
       ReadOnly = 0
       RecordsetType = 1
-      Top = 700
+      Top = 1000
       Width = 2700
       Visible = True
    End
@@ -102,7 +102,7 @@ Begin VB.Form Customer_Orders
       Alignment =0
       Height = 240
       Left = 300
-      Top = 800
+      Top = 1100
       Width = 1200
    End
    Begin VB.Frame Section

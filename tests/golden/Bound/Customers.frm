@@ -136,7 +136,7 @@ Begin VB.Form Customers
       Options = 0
       ReadOnly = 0
       RecordsetType = 1
-      Top = 1700
+      Top = 2000
       Width = 2700
       Visible = True
    End
@@ -158,7 +158,7 @@ Begin VB.Form Customers
       Alignment =0
       Height = 240
       Left = 800
-      Top = 1800
+      Top = 2100
       Width = 1200
    End
 End

@@ -69,7 +69,7 @@ Begin VB.Form Tabbed
          EndProperty
          Alignment =0
          Height = 240
-         Left = 400
+         Left = 200
          Top = 400
          Width = 1200
       End
@@ -90,16 +90,16 @@ Begin VB.Form Tabbed
          EndProperty
          Alignment =0
          Height = 240
-         Left = -74600
+         Left = -74800
          Top = 600
          Width = 1200
       End
       Begin VB.Line linOnPage1
          BorderColor =  &H0&
-         X1 =-74600
-         X2 =-72600
-         Y1 =1900
-         Y2 =1900
+         X1 =-74800
+         X2 =-72800
+         Y1 =1000
+         Y2 =1000
       End
       Begin VB.PictureBox imgOnPage1
          BeginProperty Font
@@ -109,10 +109,9 @@ Begin VB.Form Tabbed
             strikethrough = 0
          EndProperty
          Height = 600
-         Left = -74600
+         Left = -74800
          ScaleHeight = 6180
          ScaleWidth = 7410
-         TabStop = 0
          Top = 1300
          Width = 800
       End
@@ -133,7 +132,7 @@ Begin VB.Form Tabbed
          EndProperty
          Alignment =0
          Height = 240
-         Left = -74600
+         Left = -74800
          Top = 800
          Width = 1200
       End

@@ -97,7 +97,6 @@ Begin VB.Form Detail_Only
       Left = 3500
       ScaleHeight = 6180
       ScaleWidth = 7410
-      TabStop = 0
       Top = 1200
       Width = 1000
    End

@@ -38,7 +38,6 @@ Begin VB.Form Main_Switchboard
       Left = 240
       ScaleHeight = 6180
       ScaleWidth = 7410
-      TabStop = 0
       Top = 240
       Width = 1080
    End

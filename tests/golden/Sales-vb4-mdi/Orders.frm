@@ -95,7 +95,7 @@ Begin VB.Form Orders
       Tab(1).ControlCount= 8
       Tab(2).ControlCount= 5
       Begin SSCalendarWidgets_A.SSDateCombo txtOrderDate
-         Left = 1740
+         Left = 1620
          Top = 600
          _Version = 65536
          Width = 2539.44
@@ -142,12 +142,12 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = 360
+         Left = 240
          Top = 600
          Width = 1320
       End
       Begin SSCalendarWidgets_A.SSDateCombo txtRequiredDate
-         Left = 1740
+         Left = 1620
          Top = 960
          _Version = 65536
          Width = 2539.44
@@ -194,12 +194,12 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = 360
+         Left = 240
          Top = 960
          Width = 1320
       End
       Begin SSCalendarWidgets_A.SSDateCombo txtShippedDate
-         Left = 1740
+         Left = 1620
          Top = 1320
          _Version = 65536
          Width = 2539.44
@@ -246,7 +246,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = 360
+         Left = 240
          Top = 1320
          Width = 1320
       End
@@ -255,7 +255,7 @@ Begin VB.Form Orders
          DataFieldList ="EmployeeID"
          DataSourceList ="datcboEmployeeID"
          Height = 502.5975
-         Left = 1740
+         Left = 1620
          TabIndex =3
          Top = 1680
          Width = 4444.02
@@ -324,12 +324,12 @@ Begin VB.Form Orders
          DatabaseName = "Sales.mdb"
          Exclusive = 0
          Height = 300
-         Left = 1740
+         Left = 1620
          Options = 0
          ReadOnly = 1
          RecordsetType = 2
          RecordSource = "SELECT Employees.EmployeeID, [LastName] & "", "" & [FirstName] AS EmployeeName, Employees.Title FROM Employees ORDER BY Employees.LastName, Employees.FirstName;"
-         Top = 3045
+         Top = 1965
          Width = 1215
          Visible = False
       End
@@ -350,7 +350,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = 360
+         Left = 240
          Top = 1680
          Width = 1320
       End
@@ -360,7 +360,7 @@ Begin VB.Form Orders
          BorderStyle=1
          Alignment =0
          Height = 285
-         Left = 1740
+         Left = 1620
          Top = 2040
          Width = 1440
          Text = "0"
@@ -397,7 +397,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = 360
+         Left = 240
          Top = 2040
          Width = 1320
       End
@@ -406,7 +406,7 @@ Begin VB.Form Orders
          BackColor= &HFFFFFF&
          ForeColor= &H0&
          Height = 1590
-         Left = 4920
+         Left = 4800
          TabIndex = 5
          HelpContextID = 0
          Top = 570
@@ -437,7 +437,7 @@ Begin VB.Form Orders
          BorderStyle=1
          Alignment =0
          Height = 285
-         Left = -73260
+         Left = -73380
          Top = 600
          Width = 3600
          Text = ""
@@ -474,7 +474,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = -74640
+         Left = -74760
          Top = 600
          Width = 1320
       End
@@ -484,7 +484,7 @@ Begin VB.Form Orders
          BorderStyle=1
          Alignment =0
          Height = 555
-         Left = -73260
+         Left = -73380
          Top = 960
          Width = 3600
          Text = ""
@@ -521,7 +521,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = -74640
+         Left = -74760
          Top = 960
          Width = 1320
       End
@@ -531,7 +531,7 @@ Begin VB.Form Orders
          BorderStyle=1
          Alignment =0
          Height = 285
-         Left = -73260
+         Left = -73380
          Top = 1620
          Width = 2160
          Text = ""
@@ -568,14 +568,14 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = -74640
+         Left = -74760
          Top = 1620
          Width = 1320
       End
       Begin SSDataWidgets_B.SSDBCombo cboShipCountry
          DataFieldList="Column 0"
          Height = 502.5975
-         Left = -73260
+         Left = -73380
          TabIndex =3
          Top = 1980
          Width = 3809.16
@@ -642,14 +642,14 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = -74640
+         Left = -74760
          Top = 1980
          Width = 1320
       End
       Begin DataList.GTList Orders_Subform
          Bindings = "Orders.frx":006D
          Height = 5819.55
-         Left = -74640
+         Left = -74760
          TabIndex = 0
          Top = 840
          Width = 16083.12
@@ -854,7 +854,7 @@ Begin VB.Form Orders
          DatabaseName = "Sales.mdb"
          Exclusive = 0
          Height = 300
-         Left = -74640
+         Left = -74760
          Options = 0
          ReadOnly = 0
          RecordsetType = 1
@@ -879,7 +879,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = -74640
+         Left = -74760
          Top = 540
          Width = 2400
       End
@@ -895,7 +895,7 @@ Begin VB.Form Orders
             strikethrough = 0
          EndProperty
          Height = 360
-         Left = -74640
+         Left = -74760
          TabIndex = 1
          Top = 4380
          Width = 1440
@@ -905,7 +905,7 @@ Begin VB.Form Orders
          BorderStyle=1
          Alignment =0
          Height = 285
-         Left = -67080
+         Left = -67200
          Top = 4380
          Width = 1560
          Text = ""
@@ -943,7 +943,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = -68220
+         Left = -68340
          Top = 4380
          Width = 1080
       End

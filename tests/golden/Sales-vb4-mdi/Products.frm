@@ -357,7 +357,6 @@ Begin VB.Form Products
          Left = 5460
          ScaleHeight = 6180
          ScaleWidth = 7410
-         TabStop = 0
          Top = 1120
          Width = 2280
       End
@@ -776,12 +775,12 @@ Begin VB.Form Products
          DatabaseName = "Sales.mdb"
          Exclusive = 0
          Height = 300
-         Left = 3600
+         Left = -71400
          Options = 0
          ReadOnly = 1
          RecordsetType = 2
          RecordSource = "SELECT [Order Details].OrderID, Orders.OrderDate, [Order Details].Quantity FROM Orders INNER JOIN [Order Details] ON Orders.OrderID = [Order Details].OrderID WHERE [Order Details].ProductID=[Forms]![Products]![txtProductID] ORDER BY Orders.OrderDate DESC;"
-         Top = 6280
+         Top = 3280
          Width = 1215
          Visible = False
       End

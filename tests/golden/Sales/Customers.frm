@@ -720,7 +720,7 @@ Begin VB.Form Customers
       Options = 0
       ReadOnly = 0
       RecordsetType = 1
-      Top = 4680
+      Top = 5220
       Width = 2700
       Visible = True
    End
@@ -731,7 +731,7 @@ Begin VB.Form Customers
       Alignment =0
       Height = 285
       Left = 1440
-      Top = 4740
+      Top = 5280
       Width = 900
       Text = ""
       Locked =0
@@ -768,7 +768,7 @@ Begin VB.Form Customers
       Alignment =0
       Height = 240
       Left = 240
-      Top = 4740
+      Top = 5280
       Width = 1140
    End
    Begin VB.TextBox txtTotalSales
@@ -778,7 +778,7 @@ Begin VB.Form Customers
       Alignment =0
       Height = 285
       Left = 1440
-      Top = 5100
+      Top = 5640
       Width = 1440
       Text = ""
       Locked =0
@@ -815,7 +815,7 @@ Begin VB.Form Customers
       Alignment =0
       Height = 240
       Left = 240
-      Top = 5100
+      Top = 5640
       Width = 1140
    End
    Begin VB.TextBox txtAverageOrder
@@ -823,7 +823,7 @@ Begin VB.Form Customers
       Alignment =0
       Height = 285
       Left = 4320
-      Top = 4740
+      Top = 5280
       Width = 1440
       Text = ""
       Locked =0
@@ -860,7 +860,7 @@ Begin VB.Form Customers
       Alignment =0
       Height = 240
       Left = 3000
-      Top = 4740
+      Top = 5280
       Width = 1260
    End
    Begin VB.TextBox txtCreditLimit
@@ -870,7 +870,7 @@ Begin VB.Form Customers
       Alignment =0
       Height = 285
       Left = 4320
-      Top = 5100
+      Top = 5640
       Width = 1440
       Text = ""
       Locked =0
@@ -907,7 +907,7 @@ Begin VB.Form Customers
       Alignment =0
       Height = 240
       Left = 3000
-      Top = 5100
+      Top = 5640
       Width = 1260
    End
    Begin VB.Label lblCreditUsage
@@ -928,14 +928,14 @@ Begin VB.Form Customers
       Alignment =0
       Height = 240
       Left = 3000
-      Top = 5460
+      Top = 6000
       Width = 1260
    End
    Begin ComctlLib.ProgressBar ocxCreditUsage
       Height = 300
       Left = 4320
       TabIndex = 4
-      Top = 5460
+      Top = 6000
       Width = 3960
       Visible = True
       HelpContextID = 0

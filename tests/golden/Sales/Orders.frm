@@ -106,7 +106,7 @@ Begin VB.Form Orders
          BorderStyle=1
          Alignment =0
          Height = 285
-         Left = 1740
+         Left = 1620
          Top = 600
          Width = 1440
          Text = ""
@@ -143,7 +143,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = 360
+         Left = 240
          Top = 600
          Width = 1320
       End
@@ -153,7 +153,7 @@ Begin VB.Form Orders
          BorderStyle=1
          Alignment =0
          Height = 285
-         Left = 1740
+         Left = 1620
          Top = 960
          Width = 1440
          Text = ""
@@ -190,7 +190,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = 360
+         Left = 240
          Top = 960
          Width = 1320
       End
@@ -200,7 +200,7 @@ Begin VB.Form Orders
          BorderStyle=1
          Alignment =0
          Height = 285
-         Left = 1740
+         Left = 1620
          Top = 1320
          Width = 1440
          Text = ""
@@ -237,7 +237,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = 360
+         Left = 240
          Top = 1320
          Width = 1320
       End
@@ -246,7 +246,7 @@ Begin VB.Form Orders
          DataFieldList ="EmployeeID"
          DataSourceList ="datcboEmployeeID"
          Height = 285
-         Left = 1740
+         Left = 1620
          TabIndex =3
          Top = 1680
          Width = 2520
@@ -315,12 +315,12 @@ Begin VB.Form Orders
          DatabaseName = "Sales.mdb"
          Exclusive = 0
          Height = 300
-         Left = 1740
+         Left = 1620
          Options = 0
          ReadOnly = 1
          RecordsetType = 2
          RecordSource = "SELECT Employees.EmployeeID, [LastName] & "", "" & [FirstName] AS EmployeeName, Employees.Title FROM Employees ORDER BY Employees.LastName, Employees.FirstName;"
-         Top = 3045
+         Top = 1965
          Width = 1215
          Visible = False
       End
@@ -341,7 +341,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = 360
+         Left = 240
          Top = 1680
          Width = 1320
       End
@@ -351,7 +351,7 @@ Begin VB.Form Orders
          BorderStyle=1
          Alignment =0
          Height = 285
-         Left = 1740
+         Left = 1620
          Top = 2040
          Width = 1440
          Text = "0"
@@ -388,7 +388,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = 360
+         Left = 240
          Top = 2040
          Width = 1320
       End
@@ -397,7 +397,7 @@ Begin VB.Form Orders
          BackColor= &HFFFFFF&
          ForeColor= &H0&
          Height = 1590
-         Left = 4920
+         Left = 4800
          TabIndex = 5
          HelpContextID = 0
          Top = 570
@@ -442,7 +442,7 @@ Begin VB.Form Orders
          BorderStyle=1
          Alignment =0
          Height = 285
-         Left = -73260
+         Left = -73380
          Top = 600
          Width = 3600
          Text = ""
@@ -479,7 +479,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = -74640
+         Left = -74760
          Top = 600
          Width = 1320
       End
@@ -489,7 +489,7 @@ Begin VB.Form Orders
          BorderStyle=1
          Alignment =0
          Height = 555
-         Left = -73260
+         Left = -73380
          Top = 960
          Width = 3600
          Text = ""
@@ -526,7 +526,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = -74640
+         Left = -74760
          Top = 960
          Width = 1320
       End
@@ -536,7 +536,7 @@ Begin VB.Form Orders
          BorderStyle=1
          Alignment =0
          Height = 285
-         Left = -73260
+         Left = -73380
          Top = 1620
          Width = 2160
          Text = ""
@@ -573,14 +573,14 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = -74640
+         Left = -74760
          Top = 1620
          Width = 1320
       End
       Begin SSDataWidgets_B.SSDBCombo cboShipCountry
          DataFieldList="Column 0"
          Height = 285
-         Left = -73260
+         Left = -73380
          TabIndex =3
          Top = 1980
          Width = 2160
@@ -647,14 +647,14 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = -74640
+         Left = -74760
          Top = 1980
          Width = 1320
       End
       Begin SSDataWidgets_B.SSDBGrid Orders_Subform
          Bindings = "Orders.frx":006D
          Height = 3300
-         Left = -74640
+         Left = -74760
          TabIndex =0
          Top = 840
          Width = 9120
@@ -739,7 +739,7 @@ Begin VB.Form Orders
          DatabaseName = "Sales.mdb"
          Exclusive = 0
          Height = 300
-         Left = -74640
+         Left = -74760
          Options = 0
          ReadOnly = 0
          RecordsetType = 1
@@ -764,7 +764,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = -74640
+         Left = -74760
          Top = 540
          Width = 2400
       End
@@ -780,7 +780,7 @@ Begin VB.Form Orders
             strikethrough = 0
          EndProperty
          Height = 360
-         Left = -74640
+         Left = -74760
          TabIndex = 1
          Top = 4380
          Width = 1440
@@ -790,7 +790,7 @@ Begin VB.Form Orders
          BorderStyle=1
          Alignment =0
          Height = 285
-         Left = -67080
+         Left = -67200
          Top = 4380
          Width = 1560
          Text = ""
@@ -828,7 +828,7 @@ Begin VB.Form Orders
          EndProperty
          Alignment =0
          Height = 240
-         Left = -68220
+         Left = -68340
          Top = 4380
          Width = 1080
       End

@@ -1,0 +1,348 @@
+// Where converted controls are drawn: each lies in the container its block is
+// written into (the form, a section frame, a page-break strip, a tab control
+// or an option group's frame), at the place Access shows it.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "session/conversion_driver.h"
+#include "test_support.h"
+
+namespace velorin {
+namespace {
+
+using testing::ScriptedUi;
+using testing::TempDir;
+namespace fs = std::filesystem;
+
+// One "Begin <head> ... End" block of Access's form text.
+struct Block {
+    std::string head;
+    std::vector<std::string> properties;
+    std::vector<Block> children;
+
+    void Write(std::string& out, int depth) const {
+        const std::string pad(static_cast<size_t>(depth) * 4, ' ');
+        out += pad + "Begin " + head + "\r\n";
+        for (const std::string& p : properties)
+            out += pad + "    " + p + "\r\n";
+        if (!children.empty()) {
+            out += pad + "    Begin\r\n";
+            for (const Block& child : children)
+                child.Write(out, depth + 2);
+            out += pad + "    End\r\n";
+        }
+        out += pad + "End\r\n";
+    }
+};
+
+std::vector<std::string> Place(int left, int top, int width, int height) {
+    return {"Left =" + std::to_string(left), "Top =" + std::to_string(top),
+            "Width =" + std::to_string(width), "Height =" + std::to_string(height)};
+}
+
+Block Control(const std::string& kind, const std::string& name, int left, int top, int width,
+              int height, std::vector<std::string> more = {}, std::vector<Block> children = {}) {
+    std::vector<std::string> properties = Place(left, top, width, height);
+    properties.insert(properties.begin(), "Name =\"" + name + "\"");
+    properties.insert(properties.end(), more.begin(), more.end());
+    return {kind, std::move(properties), std::move(children)};
+}
+
+Block Page(const std::string& name, std::vector<Block> controls) {
+    std::vector<std::string> properties = Place(300, 1000, 4800, 3000);
+    properties.insert(properties.begin(), "Name =\"" + name + "\"");
+    return {"Page", std::move(properties), std::move(controls)};
+}
+
+Block Section(const std::string& head, int height, std::vector<Block> controls) {
+    return {
+        head, {"Height =" + std::to_string(height), "Name =\"" + head + "\""}, std::move(controls)};
+}
+
+std::unique_ptr<AccessForm> MakeForm(const std::string& name, std::vector<std::string> properties,
+                                     std::vector<Block> sections) {
+    Block form{"Form", std::move(properties), std::move(sections)};
+    std::string text;
+    form.Write(text, 0);
+    auto result = std::make_unique<AccessForm>();
+    BuildAccessForm(*ReadObjectText(text).text, name, name, *result);
+    return result;
+}
+
+// The converted form's design: its blocks with their properties and parents.
+struct Node {
+    std::string className;
+    std::string name;
+    std::map<std::string, std::string> properties;
+    std::vector<std::string> lines;
+    const Node* parent = nullptr;
+
+    long Number(const std::string& key) const {
+        const auto found = properties.find(key);
+        EXPECT_NE(found, properties.end()) << name << " has no " << key;
+        return found == properties.end() ? 0 : std::stol(found->second);
+    }
+    bool Has(const std::string& key) const { return properties.count(key) > 0; }
+    // The height of the client area the blocks inside this one are placed in.
+    long InnerHeight() const { return Number(className == "VB.Form" ? "ClientHeight" : "Height"); }
+};
+
+struct Design {
+    std::vector<std::unique_ptr<Node>> nodes;
+
+    explicit Design(const std::string& text) {
+        std::vector<Node*> open;
+        int groups = 0;  // BeginProperty levels
+        size_t start = 0;
+        while (start < text.size()) {
+            size_t end = text.find('\n', start);
+            if (end == std::string::npos)
+                end = text.size();
+            std::string line = text.substr(start, end - start);
+            start = end + 1;
+            const size_t first = line.find_first_not_of(" \t");
+            const size_t last = line.find_last_not_of(" \t\r");
+            if (first == std::string::npos)
+                continue;
+            line = line.substr(first, last - first + 1);
+            if (line.starts_with("BeginProperty")) {
+                ++groups;
+            } else if (line.starts_with("EndProperty")) {
+                --groups;
+            } else if (line.starts_with("Begin ")) {
+                std::istringstream words(line.substr(6));
+                auto node = std::make_unique<Node>();
+                words >> node->className >> node->name;
+                node->parent = open.empty() ? nullptr : open.back();
+                open.push_back(node.get());
+                nodes.push_back(std::move(node));
+            } else if (line == "End") {
+                if (!open.empty())
+                    open.pop_back();
+            } else if (!open.empty() && groups == 0) {
+                open.back()->lines.push_back(line);
+                const size_t equals = line.find('=');
+                if (equals == std::string::npos)
+                    continue;
+                std::string key = line.substr(0, equals);
+                key.erase(key.find_last_not_of(' ') + 1);
+                std::string value = line.substr(equals + 1);
+                value.erase(0, value.find_first_not_of(' '));
+                open.back()->properties[key] = value;
+            }
+        }
+    }
+
+    const Node& Named(const std::string& name, const std::string& className = {}) const {
+        for (const auto& node : nodes) {
+            if (node->name == name && (className.empty() || node->className == className))
+                return *node;
+        }
+        ADD_FAILURE() << "no block " << name;
+        static const Node none;
+        return none;
+    }
+    std::vector<const Node*> All(const std::string& name) const {
+        std::vector<const Node*> found;
+        for (const auto& node : nodes) {
+            if (node->name == name)
+                found.push_back(node.get());
+        }
+        return found;
+    }
+};
+
+// The control lies inside its container from top to bottom.
+void ExpectInside(const Node& control) {
+    ASSERT_NE(control.parent, nullptr) << control.name;
+    const long top = control.Number("Top");
+    EXPECT_GE(top, 0) << control.name << " above " << control.parent->name;
+    EXPECT_LE(top + control.Number("Height"), control.parent->InnerHeight())
+        << control.name << " below the bottom of " << control.parent->name;
+}
+
+// The strip page `page` lists `name` among its controls.
+bool ListedOnPage(const Node& strip, int page, const std::string& name) {
+    const std::string prefix = "Tab(" + std::to_string(page) + ").Control(";
+    for (const std::string& line : strip.lines) {
+        if (line.starts_with(prefix) && line.ends_with("=\"" + name + "\""))
+            return true;
+    }
+    return false;
+}
+
+constexpr int kTabHeight = 520;
+constexpr int kHiddenShift = -75000;
+
+// The embedded form: a label, a line and an option group of two buttons, on
+// a record source of its own.
+constexpr int kPartLabelLeft = 200, kPartLabelTop = 500;
+constexpr int kPartLineLeft = 100, kPartLineTop = 1000;
+constexpr int kGroupLeft = 1500, kGroupTop = 100, kButtonLeft = 1600, kButtonTop = 300;
+
+std::unique_ptr<AccessForm> PartForm() {
+    const Block button = Control("OptionButton", "optPartOne", kButtonLeft, kButtonTop, 260, 240,
+                                 {"OptionValue =1"});
+    const Block group = Control("OptionGroup", "fraPart", kGroupLeft, kGroupTop, 1200, 800,
+                                {"TabIndex =0"}, {button});
+    return MakeForm(
+        "Part", {"RecordSource =\"People\"", "Width =3000"},
+        {Section("Section", 1500,
+                 {Control("Label", "lblPart", kPartLabelLeft, kPartLabelTop, 1000, 240),
+                  Control("Line", "linPart", kPartLineLeft, kPartLineTop, 2000, 0), group})});
+}
+
+class FormGeometryTest : public ::testing::Test {
+  protected:
+    FormGeometryTest() : session(app, testing::FreshSupportDatabase(dir), ui) {
+        fs::create_directories(dir / "out");
+        request.outputPathText = (dir / "out").string();
+        request.databasePath = dir / "Geometry.mdb";
+        request.templateDirectory = testing::SourceDir() / "support";
+        app.AddForm(PartForm());
+    }
+    Design Convert(const std::string& form) {
+        request.forms = {form};
+        EXPECT_EQ(StartTranslation(session, request, DefaultConversionSteps()).outcome,
+                  Outcome::Done);
+        return Design(testing::ReadFile(dir / "out" / (form + ".frm")));
+    }
+    // The part's option button lies in its group's frame where Access shows it.
+    static void ExpectPartButtonInItsFrame(const Design& design) {
+        const Node& button = design.Named("fraPart", "VB.OptionButton");
+        ASSERT_NE(button.parent, nullptr);
+        EXPECT_EQ(button.parent->className, "VB.Frame");
+        EXPECT_EQ(button.Number("Top"), kButtonTop - kGroupTop + 150);
+        EXPECT_EQ(button.Number("Left"), kButtonLeft - kGroupLeft + 50);
+        ExpectInside(button);
+    }
+
+    TempDir dir;
+    AccessApplication app;
+    ScriptedUi ui;
+    Session session;
+    TranslationRequest request;
+};
+
+// A form header pushes the detail, and the subform in it, down; the footer is
+// a frame of its own.
+TEST_F(FormGeometryTest, AnEmbeddedFormLiesBelowTheParentsHeaderAndFooterControlsInTheirFrame) {
+    constexpr int kHeader = 500, kSubLeft = 300, kSubTop = 1400;
+    app.AddForm(MakeForm(
+        "Host", {"Width =6000"},
+        {Section("FormHeader", kHeader, {Control("Label", "lblHead", 100, 100, 1000, 240)}),
+         Section("Section", 4000,
+                 {Control("Subform", "sfrPart", kSubLeft, kSubTop, 3000, 1500,
+                          {"SourceObject =\"Part\""})}),
+         Section("FormFooter", 600,
+                 {Control("Line", "linFooter", 100, 300, 2000, 0),
+                  Control("Image", "imgFooter", 2500, 100, 300, 300)})}));
+    const Design design = Convert("Host");
+
+    const Node& label = design.Named("lblPart");
+    EXPECT_EQ(label.parent->className, "VB.Form");
+    EXPECT_EQ(label.Number("Top"), kHeader + kSubTop + kPartLabelTop);
+    EXPECT_EQ(label.Number("Left"), kSubLeft + kPartLabelLeft);
+    ExpectInside(label);
+    const Node& data = design.Named("datPart", "VB.Data");
+    EXPECT_EQ(data.parent->className, "VB.Form");
+    EXPECT_EQ(data.Number("Top"), kHeader + kSubTop);
+    EXPECT_EQ(data.Number("Left"), kSubLeft);
+    const Node& line = design.Named("linPart");
+    EXPECT_EQ(line.Number("Y1"), kHeader + kSubTop + kPartLineTop);
+    EXPECT_EQ(line.Number("X1"), kSubLeft + kPartLineLeft);
+    ExpectPartButtonInItsFrame(design);
+
+    // The footer's line lies in the footer's frame, relative to it.
+    const Node& footerLine = design.Named("linFooter");
+    ASSERT_NE(footerLine.parent, nullptr);
+    EXPECT_EQ(footerLine.parent->className, "VB.Frame");
+    EXPECT_EQ(footerLine.Number("Y1"), 300);
+    EXPECT_LE(footerLine.Number("Y2"), footerLine.parent->InnerHeight());
+    // An Access image has no tab stop: its picture box gets no TabStop line.
+    EXPECT_FALSE(design.Named("imgFooter").Has("TabStop"));
+}
+
+// On a tab control's page, the embedded form's controls and a line are
+// placed relative to the tab control.
+TEST_F(FormGeometryTest, AnEmbeddedFormAndALineOnATabPageLieInTheTabControl) {
+    constexpr int kHeader = 400, kTabLeft = 200, kTabTop = 600;
+    constexpr int kSubLeft = 400, kSubTop = 1100, kLineTop = 2800;
+    const Block page = Page("pgOne", {Control("Subform", "sfrOnTab", kSubLeft, kSubTop, 3000, 1500,
+                                              {"SourceObject =\"Part\""}),
+                                      Control("Line", "linOnTab", kSubLeft, kLineTop, 1000, 0)});
+    const Block other = Page("pgTwo", {Control("Label", "lblTwo", 500, 1200, 1000, 240)});
+    app.AddForm(MakeForm(
+        "TabHost", {"Width =6000"},
+        {Section("FormHeader", kHeader, {}),
+         Section("Section", 5000,
+                 {Control("Tab", "tabHost", kTabLeft, kTabTop, 5000, 3500, {}, {page, other})})}));
+    const Design design = Convert("TabHost");
+
+    const Node& tab = design.Named("tabHost");
+    EXPECT_EQ(tab.Number("Top"), kHeader + kTabTop);
+    const Node& label = design.Named("lblPart");
+    EXPECT_EQ(label.parent, &tab);
+    EXPECT_EQ(label.Number("Top"), kSubTop + kPartLabelTop - kTabTop);
+    EXPECT_EQ(label.Number("Left"), kSubLeft + kPartLabelLeft - kTabLeft);
+    ExpectInside(label);
+    const Node& data = design.Named("datPart", "VB.Data");
+    EXPECT_EQ(data.parent, &tab);
+    EXPECT_EQ(data.Number("Top"), kSubTop - kTabTop);
+    EXPECT_EQ(data.Number("Left"), kSubLeft - kTabLeft);
+    ExpectPartButtonInItsFrame(design);
+
+    const Node& line = design.Named("linOnTab");
+    EXPECT_EQ(line.parent, &tab);
+    EXPECT_EQ(line.Number("Y1"), kLineTop - kTabTop);
+    EXPECT_EQ(line.Number("X1"), kSubLeft - kTabLeft);
+    // A page not showing keeps its controls out of sight, still relative to the tab.
+    EXPECT_EQ(design.Named("lblTwo").Number("Left"), 500 - kTabLeft + kHiddenShift);
+    EXPECT_EQ(design.Named("lblTwo").Number("Top"), 1200 - kTabTop);
+}
+
+// A detail with a page break becomes a strip of two pages: an option group
+// and an embedded form on the second page lie on that page.
+TEST_F(FormGeometryTest, AGroupAndAnEmbeddedFormOnAPageBreakPageLieOnThatPage) {
+    constexpr int kBreak = 3000, kSubLeft = 2500, kSubTop = 3400;
+    constexpr int kPagedGroupTop = 3300, kPagedButtonTop = 3500;
+    const Block button =
+        Control("OptionButton", "optPaged", 200, kPagedButtonTop, 260, 240, {"OptionValue =1"});
+    app.AddForm(MakeForm("PageHost", {"Width =6000"},
+                         {Section("FormHeader", 300, {}),
+                          Section("Section", 6000,
+                                  {Control("Label", "lblFirst", 100, 100, 1000, 240),
+                                   Control("PageBreak", "brkOne", 0, kBreak, 0, 0),
+                                   Control("OptionGroup", "fraPaged", 100, kPagedGroupTop, 2000,
+                                           1000, {"TabIndex =1"}, {button}),
+                                   Control("Subform", "sfrPaged", kSubLeft, kSubTop, 3000, 1500,
+                                           {"SourceObject =\"Part\""})})}));
+    const Design design = Convert("PageHost");
+
+    const Node& strip = design.Named("SSTab1");
+    const Node& pagedButton = design.Named("fraPaged", "VB.OptionButton");
+    EXPECT_EQ(pagedButton.Number("Top"), kPagedButtonTop - kPagedGroupTop + 150);
+    ExpectInside(pagedButton);
+    ASSERT_NE(pagedButton.parent, nullptr);
+    EXPECT_EQ(pagedButton.parent->parent, &strip);
+    EXPECT_TRUE(ListedOnPage(strip, 1, pagedButton.parent->name));
+
+    const Node& label = design.Named("lblPart");
+    EXPECT_EQ(label.parent, &strip);
+    EXPECT_TRUE(ListedOnPage(strip, 1, "lblPart"));
+    EXPECT_EQ(label.Number("Top"), kTabHeight + kSubTop - kBreak + kPartLabelTop);
+    EXPECT_EQ(label.Number("Left"), kSubLeft + kPartLabelLeft + kHiddenShift);
+    ExpectInside(label);
+    const Node& data = design.Named("datPart", "VB.Data");
+    EXPECT_EQ(data.parent, &strip);
+    EXPECT_TRUE(ListedOnPage(strip, 1, "datPart"));
+    EXPECT_EQ(data.Number("Top"), kTabHeight + kSubTop - kBreak);
+    const Node& line = design.Named("linPart");
+    EXPECT_EQ(line.Number("Y1"), kTabHeight + kSubTop - kBreak + kPartLineTop);
+    ExpectPartButtonInItsFrame(design);
+}
+
+}  // namespace
+}  // namespace velorin
