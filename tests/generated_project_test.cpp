@@ -574,6 +574,40 @@ TEST(GeneratedProject, StatementCallsPassTheArgumentsTheirProceduresTake) {
     }
 }
 
+// Every call of a procedure by its name names one the project has: a macro
+// or an event procedure the application never had leaves its call marked,
+// where the analysis records it.
+TEST(GeneratedProject, CallsNameProceduresTheProjectHas) {
+    static const std::regex called(R"(\s*Call\s+(\w+)\s*(\(.*)?)", std::regex::icase);
+    FOR_EACH_CONVERSION(project) {
+        std::set<std::string> defined;
+        for (const CodeFile& file : project.files) {
+            for (const Procedure& procedure : file.procedures)
+                defined.insert(Lower(procedure.name));
+        }
+        for (const CodeFile& file : project.files) {
+            for (const std::string& line : file.code) {
+                std::smatch m;
+                if (std::regex_match(line, m, called)) {
+                    EXPECT_TRUE(defined.count(Lower(m[1]))) << file.file << ": " << line;
+                }
+            }
+        }
+        const CodeFile& targets = project.Form("Targets");
+        // What the application has is called: a named macro of a group, a
+        // control's event procedure under its Access name, the form's own.
+        EXPECT_TRUE(targets.Find("cmdPicked_Click")->Calls("mcrFaults_Picked"));
+        EXPECT_TRUE(targets.Find("Order_ID_LostFocus")->Calls("Order_ID_Exit"));
+        EXPECT_TRUE(targets.Find("datTargets_Validate")->Calls("Form_BeforeUpdate"));
+        EXPECT_TRUE(targets.Find("txtNoExit_GotFocus")->Calls("mcrFaults"));
+        const std::string text = ReadFile(project.out / targets.file);
+        for (const std::string marked :
+             {"'VLRN Call Pick", "'VLRN Call cmdPick_DblClick", "'VLRN Call txtNoExit_Exit(0)",
+              "'VLRN Call Form_Current", "'VLRN Call mcrFaults_Gone"})
+            EXPECT_NE(text.find(marked + "\r\n"), std::string::npos) << marked;
+    }
+}
+
 TEST(GeneratedProject, ASubformShownTwiceOrWithPagesKeepsItsCopiesApart) {
     FOR_EACH_CONVERSION(project) {
         const auto items = project.Form("Twice").Where(
@@ -581,6 +615,29 @@ TEST(GeneratedProject, ASubformShownTwiceOrWithPagesKeepsItsCopiesApart) {
         ASSERT_EQ(items.size(), 2u) << "the subform's text box, once a copy";
         EXPECT_NE(items[0]->Text("DataSource"), items[1]->Text("DataSource"))
             << "each copy follows a data control of its own";
+        // Each copy brings the subform's code: the event procedure of its
+        // own text box, its procedures and variables beside the form's own of
+        // one name, its Form_Current run when its records move.
+        const CodeFile& twice = project.Form("Twice");
+        for (const Control* item : items) {
+            const Procedure* exit = twice.Find(item->name + "_LostFocus");
+            ASSERT_TRUE(exit) << item->name;
+            EXPECT_TRUE(exit->Calls(item->name + "_Exit")) << item->name;
+            const Procedure* own = twice.Find(item->name + "_Exit");
+            ASSERT_TRUE(own) << item->name;
+            EXPECT_TRUE(own->Calls(item->name + R"(\.Tag)")) << item->name;
+            EXPECT_FALSE(own->Calls("Tally")) << "the form's own Tally is not the subform's";
+            const Procedure* reposition =
+                twice.Find(item->Text("DataSource").value_or("") + "_Reposition");
+            ASSERT_TRUE(reposition) << item->name;
+            EXPECT_TRUE(reposition->Calls("Twice_Part_Form_Current(_2)?")) << item->name;
+        }
+        EXPECT_TRUE(twice.Find("Form_Current")->Calls("Tally"));
+        EXPECT_TRUE(twice.Find("Tally")->Calls(R"(mCount = mCount \+ 10)"));
+        for (const char* copy : {"Tally_2", "Tally_3"})
+            EXPECT_TRUE(twice.Find(copy) &&
+                        twice.Find(copy)->Calls(R"(mCount_\d = mCount_\d \+ 1)"))
+                << copy;
         // A subform with page breaks in a form with page breaks: two tab strips,
         // each of its own name.
         const auto strips = project.Form("Paged").Where(

@@ -318,6 +318,19 @@ TEST_F(SubformAndMenuTest, LinkedSubformsReadQueriesTheProjectCreatesOnePerRecor
     EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front().Text();
 }
 
+TEST_F(SubformAndMenuTest, AFormWithoutRecordsGetsNoRecordEventsOfADataControlItLacks) {
+    auto form = MakeForm("Unbound",
+                         {"OnCurrent =\"[Event Procedure]\"", "BeforeUpdate =\"[Event Procedure]\"",
+                          "OnError =\"Oops\""},
+                         {});
+    form->SetCodeLines({"Private Sub Form_Current()", "    Beep", "End Sub"});
+    app.AddForm(std::move(form));
+    const std::string frm = Convert({"Unbound"}, "Unbound");
+    EXPECT_EQ(frm.find("datUnbound"), std::string::npos) << frm;
+    EXPECT_NE(frm.find("Private Sub Form_Current()"), std::string::npos);
+    EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front().Text();
+}
+
 TEST_F(SubformAndMenuTest, AFormNamedLikeTheToolbarFilesKeepsItsCodeAndQuotes) {
     CommandBar bar;
     bar.name = "Tools";

@@ -5,6 +5,7 @@
 #include "controls/control_lines.h"
 #include "controls/generated_procedures.h"
 #include "controls/support_library/support_library.h"
+#include "forms/event_targets.h"
 
 namespace velorin {
 namespace {
@@ -13,6 +14,20 @@ constexpr std::string_view kEventProcedure = "[Event Procedure]";
 
 bool IsExpression(std::string_view p) {
     return !p.empty() && p[0] == '=';
+}
+
+// `call` ("Call Form_BeforeUpdate(0)") of the form's own event procedure,
+// marked when the form's code has none.
+// An embedded form's procedure is called by the name it took in the form
+// that shows it.
+std::string FormProcedureCall(FormState& state, std::string_view call) {
+    std::string_view procedure = call.substr(5);  // after "Call "
+    procedure = procedure.substr(0, procedure.find('('));
+    const std::string line = EventProcedureCall(state, procedure, std::string(call));
+    const auto renamed = state.level->procedureNames.find(procedure);
+    if (line != call || renamed == state.level->procedureNames.end())
+        return line;
+    return "Call " + renamed->second + std::string(call.substr(5 + procedure.size()));
 }
 
 class FormEventWriter {
@@ -48,11 +63,11 @@ class FormEventWriter {
         const std::string close = Property("OnClose");
         std::string closeLine;
         if (close == kEventProcedure)
-            closeLine = "Call Form_Close";
+            closeLine = FormProcedureCall(state_, "Call Form_Close");
         else if (!close.empty() && close[0] == '=')
             closeLine = EventExpressionStatement(state_, "gvarReturn", close);
         else if (!close.empty())
-            closeLine = "Call " + MakeMacroName(close);
+            closeLine = MacroCall(state_, close);
         const std::string header = "Private Sub Form_Unload(Cancel As Integer)";
         if (!unload.empty() && unload != kEventProcedure) {
             std::vector<std::string> body = Body(unload, {});
@@ -106,9 +121,9 @@ class FormEventWriter {
                 if (IsExpression(p))
                     body.push_back(EventExpressionStatement(state_, "varReturn", p));
                 else if (p == kEventProcedure)
-                    body.emplace_back(e.call);
+                    body.push_back(FormProcedureCall(state_, e.call));
                 else
-                    body.push_back("Call " + MakeMacroName(p));
+                    body.push_back(MacroCall(state_, p));
             }
         }
         body.insert(body.end(), {"Case Else", "End Select"});
@@ -124,9 +139,9 @@ class FormEventWriter {
         if (IsExpression(p))
             statement = EventExpressionStatement(state_, "gvarReturn", p);
         else if (p == kEventProcedure)
-            statement = "Call Form_Current";
+            statement = FormProcedureCall(state_, "Call Form_Current");
         else
-            statement = "Call " + MakeMacroName(p);
+            statement = MacroCall(state_, p);
         CodeText& reposition = state_.output.Code().reposition;
         if (FindProcedure(reposition, dataControl_ + "_Reposition")) {
             InsertLine(reposition, "Sub " + dataControl_ + "_Reposition()", statement, 1);
@@ -143,8 +158,8 @@ class FormEventWriter {
         if (IsExpression(p))
             return {"Dim varReturn as variant", EventExpressionStatement(state_, "varReturn", p)};
         if (p == kEventProcedure)
-            return {std::string(call)};
-        return {"Call " + MakeMacroName(p)};
+            return {FormProcedureCall(state_, call)};
+        return {MacroCall(state_, p)};
     }
 
     FormState& state_;
@@ -179,6 +194,15 @@ void WriteFormEvents(FormState& state) {
         "OnTimer",
         "Private Sub " + state.output.Names().Generate(name_key::kTimer, "Timer1") + "_Timer()",
         "Call Form_Timer");
+    WriteRecordEvents(state);
+}
+
+void WriteRecordEvents(FormState& state) {
+    // The record events are the data control's; a form without records has
+    // none to raise them.
+    if (state.Form().Text("RecordSource").empty())
+        return;
+    FormEventWriter events(state);
     events.Renamed(
         "OnError",
         "Private Sub " + events.DataControl() + "_Error(DataErr As Integer, Response As Integer)",

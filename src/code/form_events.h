@@ -7,5 +7,8 @@
 namespace velorin {
 
 void WriteFormEvents(FormState& state);
+// The events of the records of the form being written (the top form or an
+// embedded one), raised by its data control: Current, the updates, errors.
+void WriteRecordEvents(FormState& state);
 
 }  // namespace velorin

@@ -4,6 +4,7 @@
 #include "controls/control_lines.h"
 #include "controls/event_procedures.h"
 #include "controls/support_library/support_library.h"
+#include "forms/event_targets.h"
 
 namespace velorin {
 namespace {
@@ -157,11 +158,11 @@ void WriteComboBoxEvents(FormState& state) {
         const std::string& name = state.controlVbName;
         std::string handler;
         if (notInList == "[Event Procedure]")
-            handler = "Call " + name + "_NotInList(" + name + ".Text, 0)";
+            handler = events.ProcedureCall("_NotInList(" + name + ".Text, 0)");
         else if (!notInList.empty() && notInList[0] == '=')
             handler = EventExpressionStatement(state, "gvarReturn", notInList);
         else
-            handler = "Call " + MakeMacroName(notInList);
+            handler = MacroCall(state, notInList);
         lostFocusStyle.leading = {"If Not " + name + ".IsItemInList Then", handler, "End If"};
     }
     events.Composite(events.Property("OnLostFocus"), suffix::kLostFocus,

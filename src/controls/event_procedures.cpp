@@ -1,7 +1,10 @@
 #include "controls/event_procedures.h"
 
+#include <cctype>
+
 #include "common/names.h"
 #include "controls/control_lines.h"
+#include "forms/event_targets.h"
 
 namespace velorin {
 namespace {
@@ -10,6 +13,23 @@ constexpr std::string_view kEventProcedure = "[Event Procedure]";
 
 bool IsExpression(std::string_view property) {
     return !property.empty() && property[0] == '=';
+}
+
+// The procedure a call suffix names: "_Exit(0)" is "_Exit".
+std::string_view ProcedureSuffix(std::string_view suffix) {
+    return suffix.substr(0, suffix.find('('));
+}
+
+// The name Access gives a control in its event procedures: "Order ID" has
+// Order_ID_Click.
+std::string AccessProcedurePrefix(std::string_view name) {
+    std::string out(name);
+    for (char& c : out) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 128 && !std::isalnum(u))
+            c = '_';
+    }
+    return out;
 }
 
 }  // namespace
@@ -30,8 +50,16 @@ std::string EventWriter::Property(std::string_view name) const {
 
 std::vector<std::string> EventWriter::Body(std::string_view property) const {
     if (IsExpression(property))
-        return {"Dim varReturn as variant", EventExpressionStatement(state_, "varReturn", property)};
-    return {"Call " + MakeMacroName(property)};
+        return {"Dim varReturn as variant",
+                EventExpressionStatement(state_, "varReturn", property)};
+    return {MacroCall(state_, property)};
+}
+
+std::string EventWriter::ProcedureCall(std::string_view suffix) const {
+    const std::string_view procedure = ProcedureSuffix(suffix);
+    return EventProcedureCall(state_, name_ + std::string(procedure),
+                              "Call " + name_ + std::string(suffix),
+                              AccessProcedurePrefix(control_.Name()) + std::string(procedure));
 }
 
 void EventWriter::Own(std::string_view property, std::string_view suffix) {
@@ -46,8 +74,8 @@ std::string EventWriter::Folded(std::string_view property, std::string_view fold
     if (IsExpression(property))
         return EventExpressionStatement(state_, "gvarReturn", property);
     if (property == kEventProcedure)
-        return "Call " + name_ + std::string(foldSuffix);
-    return MakeMacroName(property);
+        return ProcedureCall(foldSuffix);
+    return MacroCall(state_, property, false);
 }
 
 void EventWriter::Composite(std::string_view target, std::string_view suffix,
@@ -89,7 +117,7 @@ void EventWriter::Composite(std::string_view target, std::string_view suffix,
     if (IsExpression(target))
         body.push_back(EventExpressionStatement(state_, "varReturn", target));
     else if (!target.empty())
-        body.push_back("Call " + MakeMacroName(target));
+        body.push_back(MacroCall(state_, target));
     procedures_.Write(header, body);
 }
 
@@ -122,11 +150,12 @@ void EventWriter::DoubleClickIntoClick(std::string_view click, std::string_view 
     }
     std::vector<std::string> body;
     if (IsExpression(dblClick))
-        body = {"Dim varReturn as variant", EventExpressionStatement(state_, "varReturn", dblClick)};
+        body = {"Dim varReturn as variant",
+                EventExpressionStatement(state_, "varReturn", dblClick)};
     else if (dblClick == kEventProcedure)
-        body = {"Call " + name_ + "_DblClick"};
+        body = {ProcedureCall("_DblClick")};
     else
-        body = {MakeMacroName(dblClick)};
+        body = {MacroCall(state_, dblClick, false)};
     procedures_.Write(clickHeader, body);
 }
 

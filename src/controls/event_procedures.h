@@ -53,6 +53,9 @@ class EventWriter {
 
     // An event's own procedure, for an expression or a macro.
     void Own(std::string_view property, std::string_view suffix);
+    // The call of the control's event procedure of `suffix` ("_Exit(0)") in
+    // the form's code; marked when the code has none.
+    std::string ProcedureCall(std::string_view suffix) const;
     // The line a folded event adds to another event's procedure.
     std::string Folded(std::string_view property, std::string_view foldSuffix) const;
     // A target event with the events folded into it, in their order.

@@ -1,6 +1,7 @@
 #include "forms/convert_form.h"
 
 #include "code/form_reference.h"
+#include "code/renamed_controls.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
@@ -9,8 +10,10 @@
 #include "controls/control_lines.h"
 #include "forms/control_dispatch.h"
 #include "forms/data_controls.h"
+#include "forms/event_targets.h"
 #include "forms/initialisation_routines.h"
 #include "forms/label_reduction.h"
+#include "forms/subform_code.h"
 #include "forms/subform_conversion.h"
 #include "forms/tab_controls.h"
 #include "output/generated_members.h"
@@ -49,35 +52,6 @@ void CollectPageBreaks(FormLevel& level) {
 // Every control name of the form and of the forms it embeds, reserved before
 // the conversion makes up any name of its own: the application's controls keep
 // their names whatever the conversion adds.
-// The names of the procedures a form's code defines.
-std::vector<std::string> ProcedureNames(const CodeText& code) {
-    std::vector<std::string> names;
-    for (const std::string& line : code.Lines()) {
-        std::string_view rest = TrimWhitespace(line);
-        for (bool again = true; again;) {
-            again = false;
-            for (std::string_view modifier : {"Public", "Private", "Friend", "Static"}) {
-                if (StartsWithWord(rest, modifier)) {
-                    rest = TrimWhitespace(rest.substr(modifier.size()));
-                    again = true;
-                }
-            }
-        }
-        if (StartsWithWord(rest, "Property"))
-            rest = TrimWhitespace(rest.substr(8)).substr(3);  // Get, Let or Set
-        else if (StartsWithWord(rest, "Sub"))
-            rest = rest.substr(3);
-        else if (StartsWithWord(rest, "Function"))
-            rest = rest.substr(8);
-        else
-            continue;
-        std::string name = LeadingIdentifier(TrimWhitespace(rest));
-        if (!name.empty())
-            names.push_back(std::move(name));
-    }
-    return names;
-}
-
 void ReserveApplicationNames(NameRegistry& names, const AccessForm& form,
                              AccessApplication& application, std::vector<const AccessForm*>& open) {
     if (std::find(open.begin(), open.end(), &form) != open.end() || open.size() > 16)
@@ -266,6 +240,11 @@ void ConvertForm(Session& session, FormOutput& output, const std::string& fileNa
     if (!level.form->Text("RecordSource").empty())
         level.dataControl = output.Names().Generate(name_key::kFormDataControl, level.dataControl);
     StartLevel(state, level);
+    // Every control is named before any is written, and the form's code
+    // follows the names they took before an embedded form's code joins it.
+    for (const AccessControl& control : level.form->Controls())
+        ControlName(state, control);
+    FollowRenamedControls(output.Code().module, output.RenamedControls());
     output.SetVersion(session.options.vb5Project ? "VERSION 5.00" : "VERSION 4.00");
     // The project gives every form its name before the first is converted; a
     // form converted on its own claims its name here.
@@ -353,12 +332,15 @@ void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformContro
     state.level = &level;
     state.isSubform = true;
     StartLevel(state, level);
+    JoinSubformCode(state, subform);
     // The subform's data control lies at its top-left corner.
     if (!subform.Text("RecordSource").empty())
         WriteSubformDataControl(state, state.host, subform, level.dataControl, parent->dataControl,
                                 left - state.host.left + state.host.pageShift,
                                 top - state.host.top);
     WriteFormControls(state);
+    if (state.writers.recordEvents)
+        state.writers.recordEvents(state);
 
     state.level = parent;
     state.isSubform = wasSubform;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,9 @@ struct FormLevel {
     // The name each control got: a control is named once, when first met. A
     // form embedded twice is two levels, its controls named in each.
     std::map<const AccessControl*, std::string> controlNames;
+    // The names an embedded form's own procedures took in the form's module
+    // (its Form_Current), by the names its code gives them.
+    std::map<std::string, std::string, ILess> procedureNames;
 };
 
 struct FormState {
@@ -116,6 +120,10 @@ struct FormState {
     ControlContainer tabPageContainer;  // the page whose controls are being written
     // The page of the form's page-break strip the current control lies on.
     int pageBreakPage = 0;
+
+    // The procedures of each written form's own code, read when an event
+    // first asks whether the procedure it calls exists.
+    std::map<const AccessForm*, std::set<std::string, ILess>> formProcedures;
 
     const AccessForm& Form() const { return *level->form; }
 };

@@ -7,6 +7,7 @@
 #include "common/string_helpers.h"
 #include "common/vb_format.h"
 #include "common/vb_quote.h"
+#include "forms/event_targets.h"
 
 namespace velorin {
 namespace {
@@ -17,9 +18,9 @@ constexpr int kPopup = 10;
 // "=OpenOrders()" runs OpenOrders, "=OpenIt("Orders")" calls OpenIt with its
 // arguments; any other text names a macro, called by the procedure name the
 // macro converter gives it (mcrMain.Open: mcrMain_Open).
-std::string ActionLine(const std::string& onAction) {
+std::string ActionLine(FormState& state, const std::string& onAction) {
     if (onAction.empty() || onAction[0] != '=')
-        return onAction.empty() ? std::string() : MakeMacroName(onAction);
+        return onAction.empty() ? std::string() : MacroCall(state, onAction, false);
     const std::string_view call = TrimBlanks(std::string_view(onAction).substr(1));
     if (call.ends_with("()"))
         return std::string(call.substr(0, call.size() - 2));
@@ -39,8 +40,9 @@ class MenuBuilder {
   public:
     // Menu names join the form's control names and give way to them: two
     // menus of the same caption get a suffix.
-    MenuBuilder(DesignWriter& menus, std::array<CodeText, 3>& code, NameRegistry& names)
-        : menu_(menus), code_(code), names_(names) {}
+    MenuBuilder(FormState& state, DesignWriter& menus, std::array<CodeText, 3>& code,
+                NameRegistry& names)
+        : state_(state), menu_(menus), code_(code), names_(names) {}
 
     void TopMenu(const CommandBarControl& top) {
         const std::string name = names_.Generate(MenuIdentifier(top.caption));
@@ -82,7 +84,7 @@ class MenuBuilder {
                     level + 1);
             } else {
                 code.Append("Case " + index + "\t'" + ReplaceAll(text, "\r\n", " "));
-                code.Append(ActionLine(item.onAction));
+                code.Append(ActionLine(state_, item.onAction));
             }
             menu_.WriteLine("End");
         }
@@ -90,6 +92,7 @@ class MenuBuilder {
         code.Append("End Sub");
     }
 
+    FormState& state_;
     DesignWriter& menu_;
     std::array<CodeText, 3>& code_;
     NameRegistry& names_;
@@ -158,7 +161,7 @@ void BuildToolbar(FormState& state, const std::string& toolbarName) {
         block.WriteLine("Object.Tag = \"\"");
         block.WriteLine("EndProperty");
         code.Append("Case " + VbQuoted(c.caption, QuoteFor::Code));
-        code.Append(ActionLine(c.onAction));
+        code.Append(ActionLine(state, c.onAction));
     }
     block.WriteLine("EndProperty");
     block.WriteLine("End");
@@ -175,7 +178,7 @@ bool BuildMenus(FormState& state, const std::string& menuBarName) {
     }
     if (bar->builtIn)
         return false;
-    MenuBuilder builder(state.formFile, state.output.Code().menus, state.output.Names());
+    MenuBuilder builder(state, state.formFile, state.output.Code().menus, state.output.Names());
     for (const CommandBarControl& top : bar->controls) {
         if (top.type == kPopup)
             builder.TopMenu(top);

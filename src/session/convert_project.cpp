@@ -5,7 +5,6 @@
 
 #include "code/analysis_records.h"
 #include "code/module_conversion.h"
-#include "code/renamed_controls.h"
 #include "common/names.h"
 #include "controls/support_library/support_library.h"
 #include "forms/convert_form.h"
@@ -154,7 +153,6 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
         return;
     }
     AppendProjectLine(session, "Form=" + fileForm + ".frm");
-    FollowRenamedControls(output.Code().module, output.RenamedControls());
     // Values too long for a line of the form file are set when the form loads.
     CodeText& initialValues = output.Code().initialValues;
     initialValues.Append(TakeLongDesignValues(output.Form()));

@@ -686,12 +686,12 @@ End Sub
 
 Private Sub chkMaybe_Click()
     Me!txtQty = 1
-    Show_Details
+    'VLRN Call Show_Details
 End Sub
 
 Private Sub txtName_GotFocus()
-    Call txtName_Enter
-    Call mcrFocus
+    'VLRN Call txtName_Enter
+    'VLRN Call mcrFocus
 End Sub
 
 Private Sub cboColour_LostFocus()
@@ -704,7 +704,7 @@ End Sub
 
 Private Sub Form_Unload(Cancel As Integer)
     ' unloading
-    Call Close_Form
+    'VLRN Call Close_Form
 End Sub
 
 Private Sub Form_MouseUp(Button As Integer, Shift As Integer, X As Single, Y As Single)
@@ -722,7 +722,7 @@ Private Sub datValues_Reposition()
     Ship(datValues.recordset.Fields("ShipVia")).value = true
     chkCalc.value =datValues.Recordset.Fields("Qty")>10
     txtTotal.text =datValues.Recordset.Fields("Qty")*datValues.Recordset.Fields("Price")
-    Call Form_Current
+    'VLRN Call Form_Current
 End Sub
 Function InitialDataCtlCaptions()
     On Error Resume Next
@@ -744,7 +744,7 @@ End Sub
 
 Private Sub optFree_Click()
     Dim varReturn as variant
-    Call optFree_BeforeUpdate(0)
+    'VLRN Call optFree_BeforeUpdate(0)
 
     varReturn =Picked
 End Sub
@@ -766,7 +766,7 @@ End Sub
 Private Sub cboCustomer_Click()
 
 
-    Call Pick
+    'VLRN Call Pick
     gvarReturn =Zoom
 End Sub
 
@@ -783,11 +783,11 @@ Private Sub Form_Click()
 End Sub
 
 Private Sub Form_KeyPress(KeyAscii As Integer)
-    Call Keys
+    'VLRN Call Keys
 End Sub
 
 Private Sub Form_Initialize()
-    Call Form_Open(0)
+    'VLRN Call Form_Open(0)
 End Sub
 
 Private Sub Form_Resize()
@@ -801,7 +801,7 @@ Private Sub Timer1_Timer()
 End Sub
 
 Private Sub datValues_Error(DataErr As Integer, Response As Integer)
-    Call mcrError
+    'VLRN Call mcrError
 End Sub
 
 Private Sub datValues_Validate(Action As Integer, Save As Integer)
@@ -809,10 +809,10 @@ Private Sub datValues_Validate(Action As Integer, Save As Integer)
 
     Select Case Action
         Case vbDataActionUpdate
-            Call Form_BeforeUpdate(0)
+            'VLRN Call Form_BeforeUpdate(0)
         Case vbDataActionDelete
             varReturn =Deleted
-            Call Form_Delete(0)
+            'VLRN Call Form_Delete(0)
         Case Else
     End Select
 End Sub

@@ -197,7 +197,7 @@ DIM OpenArgsF as string
 'VLRN Option Compare Database
 Private Sub cmdRed_Click()
     Beep
-    Show_Details
+    'VLRN Call Show_Details
 End Sub
 Private Sub cmdTagged_Click()
 End Sub
@@ -216,7 +216,7 @@ Private Sub cmdOK_GotFocus()
 End Sub
 
 Private Sub cmdOK_LostFocus()
-    Call cmdOK_Exit(0)
+    'VLRN Call cmdOK_Exit(0)
 End Sub
 Property Let OpenArgs(strOpenArgs as string)
     OpenArgsF=strOpenArgs

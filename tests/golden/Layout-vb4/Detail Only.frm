@@ -138,7 +138,7 @@ End Function
 Private Sub lblTitle_Click()
     Dim varReturn as variant
     varReturn =ShowTitle
-    mcrTitle
+    'VLRN Call mcrTitle
 End Sub
 
 Private Sub imgLogo_MouseUp(Button As Integer, Shift As Integer, X As Single, Y As Single)

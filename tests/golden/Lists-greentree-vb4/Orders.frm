@@ -499,7 +499,7 @@ Private Sub Order_Tools_ButtonClick(ByVal Button As Button)
         Case "Print"
             PrintReport
         Case "Refresh"
-            mcrOrders
+            'VLRN Call mcrOrders
     End Select
 End Sub
 Private Sub File_1_Click(Index as Integer)
@@ -507,7 +507,7 @@ Private Sub File_1_Click(Index as Integer)
         Case 0	'New
             NewOrder
         Case 2	'Exit
-            mcrQuit
+            'VLRN Call mcrQuit
     End Select
 End Sub
 Private Sub Tools_Options_15_50__1_Click(Index as Integer)

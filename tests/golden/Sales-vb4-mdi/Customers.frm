@@ -1234,6 +1234,21 @@ Private Sub cmdOrdersForCustomer_Click()
     Orders.Show	'VLRN DoCmd.OpenForm "Orders", , , "[CustomerID]=" & Me!txtCustomerID
     Orders!cboCustomerID.SetFocus
 End Sub
+
+' The code of the subform Customer Statistics, whose controls this form shows
+' Order statistics of the customer shown on the Customers form.
+Private Sub Customer_Statistics_Form_Current()
+    Dim dblUsed As Double
+
+    ' How much of the credit limit the orders use, in percent
+    If Nz(Me!CreditLimit, 0) > 0 Then
+        dblUsed = Nz(Me!TotalSales, 0) / Me!CreditLimit * 100
+        If dblUsed > 100 Then dblUsed = 100
+    Else
+        dblUsed = 0
+    End If
+    Me!ocxCreditUsage.Value = dblUsed
+End Sub
 Function InitializeListBoxes()
     On Error Resume Next
     gvarreturn = additemsGT("1;Retail;2;Wholesale;3;Distributor", me!lstCustomerType, "String")
@@ -1251,6 +1266,7 @@ Private Sub datCustomers_Reposition()
 End Sub
 Private Sub datCustomer_Statistics_Reposition()
     txtAverageOrder.text =IIf(datCustomer_Statistics.Recordset.Fields("OrderCount")>0,datCustomer_Statistics.Recordset.Fields("TotalSales")/datCustomer_Statistics.Recordset.Fields("OrderCount"),0)
+    Call Customer_Statistics_Form_Current
 End Sub
 Function InitialDataCtlCaptions()
     On Error Resume Next

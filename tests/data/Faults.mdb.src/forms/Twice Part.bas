@@ -4,6 +4,7 @@ Begin Form
     Width =4000
     RecordSource ="Lines"
     DefaultView =0
+    OnCurrent ="[Event Procedure]"
     Begin
         Begin Section
             Height =800
@@ -17,6 +18,7 @@ Begin Form
                     Width =2000
                     Height =285
                     TabIndex =0
+                    OnExit ="[Event Procedure]"
                     Begin
                         Begin Label
                             Name ="lblItem"
@@ -32,3 +34,26 @@ Begin Form
         End
     End
 End
+CodeBehindForm
+Attribute VB_GlobalNameSpace = False
+Attribute VB_Creatable = True
+Attribute VB_PredeclaredId = True
+Attribute VB_Exposed = False
+Option Compare Database
+Option Explicit
+
+' How many items were left since the form opened.
+Private mCount As Integer
+
+Private Sub Form_Current()
+    Tally
+End Sub
+
+Private Sub Tally()
+    mCount = mCount + 1
+End Sub
+
+Private Sub txtItem_Exit(Cancel As Integer)
+    Me!txtItem.Tag = "left"
+    Tally
+End Sub

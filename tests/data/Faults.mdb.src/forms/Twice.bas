@@ -34,3 +34,20 @@ Begin Form
         End
     End
 End
+CodeBehindForm
+Attribute VB_GlobalNameSpace = False
+Attribute VB_Creatable = True
+Attribute VB_PredeclaredId = True
+Attribute VB_Exposed = False
+Option Compare Database
+Option Explicit
+
+Private mCount As Long
+
+Private Sub Form_Current()
+    Tally
+End Sub
+
+Private Sub Tally()
+    mCount = mCount + 10
+End Sub
