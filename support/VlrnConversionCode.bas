@@ -43,6 +43,18 @@ Public Function OptionGroupValue(ctlGroup As Object) As Integer
     Next ctl
 End Function
 
+' Access's Nz: the value, or when it is Null the value given for Null (Empty
+' when none is given).
+Public Function Nz(varValue As Variant, Optional varValueIfNull As Variant) As Variant
+    If Not IsNull(varValue) Then
+        Nz = varValue
+    ElseIf IsMissing(varValueIfNull) Then
+        Nz = Empty
+    Else
+        Nz = varValueIfNull
+    End If
+End Function
+
 ' Access's SysCmd for the actions a Visual Basic program can carry out: the
 ' status text and meter go to a status bar named sbStatus on the MDI parent
 ' form when there is one.

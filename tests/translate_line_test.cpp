@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include "code/access_expression.h"
 #include "code/translate_line.h"
 #include "common/string_helpers.h"
 #include "output/form_output.h"
@@ -484,6 +485,22 @@ TEST_F(TranslateLineTest, HostileLinesEndAndKeepWhatWasBuilt) {
         Translation broken = Translate(input);
         EXPECT_FALSE(broken.line.empty() && broken.blank == 0) << input;
     }
+}
+
+// Nz is the support module's own function, which the project has wherever
+// the expression runs; the domain functions need the database Access had.
+TEST(AccessExpressions, NzIsTheProjectsOwnDomainFunctionsAreNot) {
+    ExpressionContext context;
+    context.dataControl = "datOrders";
+    context.controlName = [](std::string_view) { return std::string(); };
+    EXPECT_EQ(VbExpression("Nz([Qty],0)*2", context),
+              "Nz(datOrders.Recordset.Fields(\"Qty\"),0)*2");
+    EXPECT_EQ(VbExpression("DSum('Qty','Lines')", context), std::nullopt);
+    const std::string support =
+        testing::ReadFile(testing::SourceDir() / "support" / "VlrnConversionCode.bas");
+    EXPECT_NE(support.find("Public Function Nz(varValue As Variant, Optional varValueIfNull As "
+                           "Variant) As Variant"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -11,10 +11,10 @@ namespace {
 
 // Functions of Access expressions that Visual Basic does not have.
 constexpr std::string_view kAccessOnly[] = {
-    "Nz",    "DLookup",     "DCount",        "DSum",      "DAvg",   "DMin",     "DMax", "DFirst",
-    "DLast", "DStDev",      "DStDevP",       "DVar",      "DVarP",  "Count",    "Sum",  "Avg",
-    "Min",   "Max",         "First",         "Last",      "StDev",  "StDevP",   "Var",  "VarP",
-    "Eval",  "CurrentUser", "HyperlinkPart", "Partition", "CodeDb", "CurrentDb"};
+    "DLookup",     "DCount",        "DSum",      "DAvg",   "DMin",     "DMax", "DFirst", "DLast",
+    "DStDev",      "DStDevP",       "DVar",      "DVarP",  "Count",    "Sum",  "Avg",    "Min",
+    "Max",         "First",         "Last",      "StDev",  "StDevP",   "Var",  "VarP",   "Eval",
+    "CurrentUser", "HyperlinkPart", "Partition", "CodeDb", "CurrentDb"};
 
 // Words of an expression that are not names.
 constexpr std::string_view kWords[] = {"And",  "Or", "Not",  "Xor",  "Eqv",   "Imp",  "Mod",

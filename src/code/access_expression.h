@@ -20,7 +20,8 @@ struct ExpressionContext {
 };
 
 // Empty when the expression needs what Visual Basic does not have (a domain
-// or aggregate function, Nz, a reference to the form's parent or subform).
+// or aggregate function, a reference to the form's parent or subform). Nz is
+// the support module's.
 std::optional<std::string> VbExpression(std::string_view expression,
                                         const ExpressionContext& context);
 
