@@ -55,7 +55,8 @@ int main(int argc, char** argv) {
     vb4->excludes(vb5);
     convertCmd->add_flag("--mdi", convert.options.mdiProject, "Create an MDI project");
     convertCmd->add_flag("--relative-paths", convert.options.useRelativePaths,
-                         "Use relative paths");
+                         "Kept for the settings shared with the desktop application; the "
+                         "project always opens its database from its own folder");
     convertCmd->add_flag(
         "--standard-controls", convert.options.standardControlsOnly,
         "Use standard Visual Basic list and combo boxes where they can carry the control");
