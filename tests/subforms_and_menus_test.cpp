@@ -318,6 +318,29 @@ TEST_F(SubformAndMenuTest, LinkedSubformsReadQueriesTheProjectCreatesOnePerRecor
     EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front().Text();
 }
 
+TEST_F(SubformAndMenuTest, ALinkToAControlOfTheParentReadsTheControlsValue) {
+    app.AddTableDef({"Orders", {{"OrderID", dao::kLong}, {"Region", dao::kText}}});
+    app.AddTableDef({"Lines", {{"OrderID", dao::kLong}, {"Region", dao::kText}}});
+    app.AddForm(
+        MakeForm("Lines", {"RecordSource =\"Lines\""}, {TextBox("txtRegion", "Region", 0)}));
+    const Block subform{"Subform",
+                        {"Name =\"sfrLines\"", "SourceObject =\"Lines\"",
+                         "LinkChildFields =\"Region\"", "LinkMasterFields =\"cbo Region\"",
+                         "Left =100", "Top =800", "Width =3000", "Height =1000"},
+                        {}};
+    app.AddForm(
+        MakeForm("Orders", {"RecordSource =\"Orders\""}, {TextBox("cbo Region", "", 0), subform}));
+    const std::string frm = Convert({"Orders"}, "Orders");
+    // The control's value, quoted as the child's text field is; no field of
+    // the parent's records by that name.
+    EXPECT_NE(
+        frm.find("datLines.RecordSource=\"Select * from [Lines] Where [Lines].[Region]=\"\"\" "
+                 "& cbo_Region & \"\"\"\"\r\n"),
+        std::string::npos)
+        << frm;
+    EXPECT_EQ(frm.find("Fields(\"cbo Region\")"), std::string::npos);
+}
+
 TEST_F(SubformAndMenuTest, AFormWithoutRecordsGetsNoRecordEventsOfADataControlItLacks) {
     auto form = MakeForm("Unbound",
                          {"OnCurrent =\"[Event Procedure]\"", "BeforeUpdate =\"[Event Procedure]\"",

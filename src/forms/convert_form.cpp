@@ -332,6 +332,8 @@ void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformContro
     state.level = &level;
     state.isSubform = true;
     StartLevel(state, level);
+    for (const AccessControl& control : subform.Controls())
+        ControlName(state, control);
     JoinSubformCode(state, subform);
     // The subform's data control lies at its top-left corner.
     if (!subform.Text("RecordSource").empty())

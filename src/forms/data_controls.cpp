@@ -67,6 +67,20 @@ std::string LinkQuery(Session& session, const std::string& base, const std::stri
     }
 }
 
+// The name a control of the embedding form `parent` took: it was named when
+// that form's level started.
+std::string ParentControlName(FormState& state, const AccessForm& parent,
+                              const AccessControl& control) {
+    for (const FormLevel* level = state.level; level != nullptr; level = level->parent) {
+        if (level->form != &parent)
+            continue;
+        const auto named = level->controlNames.find(&control);
+        if (named != level->controlNames.end())
+            return named->second;
+    }
+    return MakeVBName(control.Name());
+}
+
 // The fields of LinkChildFields or LinkMasterFields: names separated by
 // semicolons, brackets taken off.
 std::vector<std::string> LinkFields(std::string_view text) {
@@ -214,12 +228,27 @@ std::string BuildLinkedRecordSource(FormState& state, const std::string& subform
     };
     for (size_t i = 0; i < childFields.size() && i < masterFields.size(); ++i) {
         int masterType = 0;
-        for (const ProbedField& field : probed) {
-            if (IEquals(field.name, masterFields[i]))
-                masterType = field.type;
+        bool field = false;
+        for (const ProbedField& probedField : probed) {
+            if (IEquals(probedField.name, masterFields[i])) {
+                masterType = probedField.type;
+                field = true;
+            }
         }
-        const std::string value = parentDataControl + ".Recordset.Fields(" +
-                                  VbQuoted(masterFields[i], QuoteFor::Code) + ")";
+        std::string value = parentDataControl + ".Recordset.Fields(" +
+                            VbQuoted(masterFields[i], QuoteFor::Code) + ")";
+        // Access links to a control of the parent as well as to a field of
+        // its records (an unbound combo box that picks the records shown):
+        // its value, compared as the child's field is.
+        const AccessControl* masterControl =
+            field || parent == nullptr ? nullptr : parent->FindControl(masterFields[i]);
+        if (masterControl != nullptr) {
+            value = ParentControlName(state, *parent, *masterControl);
+            for (const ProbedField& childField : Probe(session).Fields(subformRecordSource)) {
+                if (IEquals(childField.name, childFields[i]))
+                    masterType = childField.type;
+            }
+        }
         literal += (i == 0 ? " Where [" : " And [") + child + "].[" + childFields[i] + "]=";
         // Text keys are compared as quoted text, dates as date literals; a
         // master record without a key (a new record) matches no child.

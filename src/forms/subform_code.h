@@ -12,7 +12,7 @@
 namespace velorin {
 
 // Joins the code of `subform`, whose controls are named at the current
-// level, into the form's module; before its controls are written, so that
+// level already, into the form's module; before its controls are written, so that
 // their generated event procedures find the procedures it brings.
 void JoinSubformCode(FormState& state, const AccessForm& subform);
 
