@@ -1,6 +1,7 @@
 // Damaged and hostile exports converted whole: each converts what can be
 // read, names what cannot, and writes nothing outside the output directory.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cctype>
 #include <map>
@@ -189,6 +190,28 @@ TEST_F(HostileExportTest, TruncatedAndBinaryFilesAreNamedAndTheRestConverts) {
     }
     EXPECT_EQ(loaded.application->Module("Noise"), nullptr);
     EXPECT_EQ(ReadFile(out / "Good.bas").find("Hidden"), std::string::npos);
+}
+
+// Reading a pipe waits for a writer that never comes: a pipe among the export's
+// files is named and skipped, and one given as the database is refused.
+TEST_F(HostileExportTest, PipesAreNamedNeverRead) {
+    Export("forms/Good.bas", FormText("Good", "Total", {"Option Explicit"}));
+    Export("modules/Good.bas", ModuleText("Greet"));
+    ASSERT_EQ(mkfifo((root / "forms" / "Waits.bas").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo((root / "modules" / "Waits.bas").c_str(), 0600), 0);
+    ConversionResult result = Convert();
+    ASSERT_EQ(result.outcome, Outcome::Done) << result.message;
+    EXPECT_EQ(result.formsConverted, 1);
+    int named = 0;
+    for (const LoadDiagnostic& d : Diagnostics())
+        named += d.path.ends_with("/Waits.bas") && d.message.starts_with("is not a regular file");
+    EXPECT_EQ(named, 2) << "the form's and the module's";
+
+    const fs::path pipe = dir / "Pipe.mdb";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const LoadedDatabase refused = LoadDatabase(pipe);
+    EXPECT_EQ(refused.application, nullptr);
+    EXPECT_NE(refused.error.find("a pipe or a device"), std::string::npos) << refused.error;
 }
 
 TEST_F(HostileExportTest, Utf16WithoutAByteOrderMarkIsDecoded) {

@@ -54,6 +54,11 @@ LoadedDatabase LoadDatabase(const fs::path& given) {
         loaded.error = "does not exist";
         return loaded;
     }
+    // Reading a pipe or a device waits for ever, or reads without end.
+    if (!fs::is_directory(path, ec) && !fs::is_regular_file(path, ec)) {
+        loaded.error = "is neither a file nor a folder (a pipe or a device); nothing was read";
+        return loaded;
+    }
     auto app = std::make_unique<AccessApplication>();
     if (fs::is_directory(path, ec)) {
         if (!IsExportFolder(path)) {

@@ -31,18 +31,24 @@ int HexValue(char c) {
     return -1;
 }
 
-// Files in a folder with one of the extensions, in name order.
+// Files in a folder with one of the extensions, in name order. An entry of
+// such a name that is no regular file (a pipe, a device, a folder), which
+// reading could hang on, is put in `skipped`.
 std::vector<fs::path> FilesOf(const fs::path& folder,
-                              std::initializer_list<std::string_view> extensions) {
+                              std::initializer_list<std::string_view> extensions,
+                              std::vector<fs::path>& skipped) {
     std::vector<fs::path> files;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (!it->is_regular_file(ec))
-            continue;
         std::string ext = it->path().extension().string();
         for (std::string_view wanted : extensions) {
-            if (IEquals(ext, wanted))
+            if (!IEquals(ext, wanted))
+                continue;
+            std::error_code typeError;
+            if (it->is_regular_file(typeError))
                 files.push_back(it->path());
+            else
+                skipped.push_back(it->path());
         }
     }
     std::sort(files.begin(), files.end());
@@ -78,6 +84,15 @@ class ExportReader {
   private:
     void Report(const fs::path& file, int line, std::string message) {
         app_.AddDiagnostic({PathToAnsi(file), line, std::move(message)});
+    }
+
+    std::vector<fs::path> FilesOf(const fs::path& folder,
+                                  std::initializer_list<std::string_view> extensions) {
+        std::vector<fs::path> skipped;
+        std::vector<fs::path> files = velorin::FilesOf(folder, extensions, skipped);
+        for (const fs::path& entry : skipped)
+            Report(entry, 0, "is not a regular file (a pipe, a device or a folder)");
+        return files;
     }
 
     std::optional<std::string> ReadText(const fs::path& file) {
