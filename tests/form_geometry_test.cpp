@@ -163,6 +163,51 @@ void ExpectInside(const Node& control) {
         << control.name << " below the bottom of " << control.parent->name;
 }
 
+// A tab strip's member lines: each page's listed names, and the count each
+// page gives.
+struct StripMembers {
+    std::map<int, std::vector<std::string>> listed;
+    std::map<int, long> counts;
+
+    explicit StripMembers(const Node& strip) {
+        for (const std::string& line : strip.lines) {
+            if (!line.starts_with("Tab("))
+                continue;
+            const int page = std::stoi(line.substr(4));
+            const size_t quote = line.find('"');
+            if (line.find(").Control(") != std::string::npos && quote != std::string::npos)
+                listed[page].push_back(line.substr(quote + 1, line.rfind('"') - quote - 1));
+            else if (line.find(").ControlCount=") != std::string::npos)
+                counts[page] = std::stol(line.substr(line.find('=') + 1));
+        }
+    }
+};
+
+// Every name the strip lists is a block written onto the strip, every block
+// written onto it is listed once, and each page's count is its list's length.
+void ExpectMembersAreTheStripsBlocks(const Design& design, const Node& strip) {
+    const StripMembers members(strip);
+    std::map<std::string, int> listings;
+    for (const auto& [page, names] : members.listed) {
+        EXPECT_EQ(members.counts.count(page) ? members.counts.at(page) : -1,
+                  static_cast<long>(names.size()))
+            << strip.name << " page " << page;
+        for (const std::string& name : names) {
+            ++listings[name];
+            const std::vector<const Node*> blocks = design.All(name);
+            EXPECT_FALSE(blocks.empty()) << strip.name << " lists " << name << ", no block";
+            for (const Node* block : blocks) {
+                EXPECT_EQ(block->parent, &strip) << name << " listed on " << strip.name;
+            }
+        }
+    }
+    for (const auto& node : design.nodes) {
+        if (node->parent == &strip) {
+            EXPECT_EQ(listings[node->name], 1) << node->name << " on " << strip.name;
+        }
+    }
+}
+
 // The strip page `page` lists `name` among its controls.
 bool ListedOnPage(const Node& strip, int page, const std::string& name) {
     const std::string prefix = "Tab(" + std::to_string(page) + ").Control(";
@@ -342,6 +387,47 @@ TEST_F(FormGeometryTest, AGroupAndAnEmbeddedFormOnAPageBreakPageLieOnThatPage) {
     const Node& line = design.Named("linPart");
     EXPECT_EQ(line.Number("Y1"), kTabHeight + kSubTop - kBreak + kPartLineTop);
     ExpectPartButtonInItsFrame(design);
+}
+
+// A tab page lists the controls written onto it: an embedded form's own
+// controls and data control, an option group's frame and a list's row-source
+// data control, but neither the subform control nor what has no block.
+TEST_F(FormGeometryTest, ATabPageListsTheControlsWrittenOntoIt) {
+    const Block attached = Control("Label", "lblChoice", 700, 1300, 600, 240);
+    const Block button =
+        Control("OptionButton", "optChoice", 500, 1300, 260, 240, {"OptionValue =1"}, {attached});
+    const Block caption = Control("Label", "lblGroup", 400, 1000, 800, 240);
+    const Block group = Control("OptionGroup", "fraChoice", 400, 1100, 1500, 800, {"TabIndex =1"},
+                                {caption, button});
+    const Block list = Control("ListBox", "lstPeople", 2500, 1100, 1500, 900,
+                               {"RowSourceType =\"Table/Query\"", "RowSource =\"People\""});
+    const Block first = Page("pgFirst", {group, list});
+    const Block second =
+        Page("pgSecond",
+             {Control("Subform", "sfrOnPage", 400, 1100, 3000, 1500, {"SourceObject =\"Part\""})});
+    app.AddForm(MakeForm(
+        "Listed", {"Width =6000"},
+        {Section("Section", 5000,
+                 {Control("Tab", "tabListed", 200, 600, 5000, 3500, {}, {first, second})})}));
+    const Design design = Convert("Listed");
+
+    const Node& tab = design.Named("tabListed");
+    ExpectMembersAreTheStripsBlocks(design, tab);
+    EXPECT_FALSE(ListedOnPage(tab, 1, "sfrOnPage"));
+    EXPECT_TRUE(ListedOnPage(tab, 1, "lblPart"));
+    EXPECT_TRUE(ListedOnPage(tab, 1, "datPart"));
+    EXPECT_TRUE(ListedOnPage(tab, 1, design.Named("fraPart", "VB.OptionButton").parent->name));
+    EXPECT_TRUE(ListedOnPage(tab, 0, design.Named("fraChoice", "VB.OptionButton").parent->name));
+    EXPECT_TRUE(ListedOnPage(tab, 0, "lstPeople"));
+    // The list's row source has a data control of its own on the list's page.
+    int rowSources = 0;
+    for (const auto& node : design.nodes) {
+        if (node->className == "VB.Data" && node->parent == &tab && node->name != "datPart") {
+            ++rowSources;
+            EXPECT_TRUE(ListedOnPage(tab, 0, node->name)) << node->name;
+        }
+    }
+    EXPECT_EQ(rowSources, 1);
 }
 
 }  // namespace
