@@ -430,5 +430,36 @@ TEST_F(FormGeometryTest, ATabPageListsTheControlsWrittenOntoIt) {
     EXPECT_EQ(rowSources, 1);
 }
 
+// A section the form text gives no Height is as high as Access makes a new
+// section, an inch; a section never shows shorter than its lowest control
+// reaches. Its frame holds its controls, and the sections below follow it.
+TEST_F(FormGeometryTest, ASectionFrameHoldsItsControls) {
+    constexpr int kDefaultSection = 1440, kFooterBottom = 900, kDetail = 2000;
+    const Block header{"FormHeader",
+                       {"Name =\"FormHeader\""},
+                       {Control("Label", "lblTitle", 100, 60, 3000, 300),
+                        Control("Label", "lblOrder", 100, 1020, 3000, 315)}};
+    app.AddForm(MakeForm(
+        "Sections", {"Width =6000"},
+        {header, Section("Section", kDetail, {Control("Label", "lblBody", 100, 100, 1000, 240)}),
+         Section("FormFooter", 300, {Control("Label", "lblFoot", 100, 600, 1000, 300)})}));
+    const Design design = Convert("Sections");
+
+    for (const char* name : {"lblTitle", "lblOrder", "lblFoot"}) {
+        const Node& label = design.Named(name);
+        ASSERT_NE(label.parent, nullptr);
+        EXPECT_EQ(label.parent->className, "VB.Frame") << name;
+        ExpectInside(label);
+    }
+    const Node& headerFrame = *design.Named("lblTitle").parent;
+    EXPECT_EQ(headerFrame.Number("Height"), kDefaultSection);
+    EXPECT_EQ(design.Named("lblBody").Number("Top"), kDefaultSection + 100);
+    const Node& footerFrame = *design.Named("lblFoot").parent;
+    EXPECT_EQ(footerFrame.Number("Height"), kFooterBottom);
+    EXPECT_EQ(footerFrame.Number("Top"), kDefaultSection + kDetail);
+    EXPECT_EQ(design.Named("Sections", "VB.Form").Number("ClientHeight"),
+              kDefaultSection + kDetail + kFooterBottom);
+}
+
 }  // namespace
 }  // namespace velorin
