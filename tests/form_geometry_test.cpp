@@ -461,5 +461,48 @@ TEST_F(FormGeometryTest, ASectionFrameHoldsItsControls) {
               kDefaultSection + kDetail + kFooterBottom);
 }
 
+// An option group near the top of its container (a section frame, the form
+// itself): its frame reaches no higher than the container's top and holds
+// every button, one below the group's bottom edge too, each where Access
+// shows it.
+TEST_F(FormGeometryTest, AnOptionGroupsFrameStaysInItsContainerAndHoldsItsButtons) {
+    constexpr int kTop = 60, kGroupHeight = 700;
+    auto group = [](const std::string& name) {
+        const Block first =
+            Control("OptionButton", name + "First", 200, kTop + 100, 260, 240, {"OptionValue =1"});
+        // Access lets a button hang below its group's bottom edge.
+        const Block low = Control("OptionButton", name + "Low", 200, kTop + kGroupHeight - 100, 260,
+                                  240, {"OptionValue =2"});
+        return Control("OptionGroup", name, 100, kTop, 2000, kGroupHeight, {"TabIndex =0"},
+                       {first, low});
+    };
+    app.AddForm(
+        MakeForm("Headed", {"Width =6000"},
+                 {Section("FormHeader", 1000, {group("fraHead")}), Section("Section", 2000, {})}));
+    app.AddForm(MakeForm("Bare", {"Width =6000"}, {Section("Section", 2000, {group("fraBody")})}));
+
+    request.forms = {"Headed", "Bare"};
+    ASSERT_EQ(StartTranslation(session, request, DefaultConversionSteps()).outcome, Outcome::Done);
+    for (const auto& [form, name] : {std::pair{"Headed", "fraHead"}, {"Bare", "fraBody"}}) {
+        const Design design(testing::ReadFile(dir / "out" / (std::string(form) + ".frm")));
+        const std::vector<const Node*> buttons = design.All(name);
+        ASSERT_EQ(buttons.size(), 2u) << name;
+        const Node& frame = *buttons.front()->parent;
+        EXPECT_EQ(frame.className, "VB.Frame");
+        ExpectInside(frame);
+        for (const Node* button : buttons) {
+            EXPECT_EQ(button->parent, &frame);
+            ExpectInside(*button);
+        }
+        // The buttons lie where Access shows them, whatever room the frame
+        // takes; their indexes are their option values.
+        const bool inOrder = buttons.front()->Number("Index") == 1;
+        const Node& first = *buttons[inOrder ? 0 : 1];
+        const Node& low = *buttons[inOrder ? 1 : 0];
+        EXPECT_EQ(frame.Number("Top") + first.Number("Top"), kTop + 100) << name;
+        EXPECT_EQ(frame.Number("Top") + low.Number("Top"), kTop + kGroupHeight - 100) << name;
+    }
+}
+
 }  // namespace
 }  // namespace velorin
