@@ -163,6 +163,66 @@ void ExpectInside(const Node& control) {
         << control.name << " below the bottom of " << control.parent->name;
 }
 
+// A tab strip's member lines: each page's listed names, and the count each
+// page gives.
+struct StripMembers {
+    std::map<int, std::vector<std::string>> listed;
+    std::map<int, long> counts;
+
+    explicit StripMembers(const Node& strip) {
+        for (const std::string& line : strip.lines) {
+            if (!line.starts_with("Tab("))
+                continue;
+            const int page = std::stoi(line.substr(4));
+            const size_t quote = line.find('"');
+            if (line.find(").Control(") != std::string::npos && quote != std::string::npos)
+                listed[page].push_back(line.substr(quote + 1, line.rfind('"') - quote - 1));
+            else if (line.find(").ControlCount=") != std::string::npos)
+                counts[page] = std::stol(line.substr(line.find('=') + 1));
+        }
+    }
+};
+
+// The block a strip member names: "Name", or "Name(Index)" for a member of a
+// control array.
+const Node* MemberBlock(const Design& design, const std::string& member) {
+    const size_t open = member.find('(');
+    const std::string name = member.substr(0, open);
+    for (const Node* block : design.All(name)) {
+        if (open == std::string::npos
+                ? !block->Has("Index")
+                : block->Has("Index") && std::to_string(block->Number("Index")) ==
+                                             member.substr(open + 1, member.size() - open - 2))
+            return block;
+    }
+    return nullptr;
+}
+
+// Every name the strip lists is a block written onto the strip, every block
+// written onto it is listed once, and each page's count is its list's length.
+void ExpectMembersAreTheStripsBlocks(const Design& design, const Node& strip) {
+    const StripMembers members(strip);
+    std::map<const Node*, int> listings;
+    for (const auto& [page, names] : members.listed) {
+        EXPECT_EQ(members.counts.count(page) ? members.counts.at(page) : -1,
+                  static_cast<long>(names.size()))
+            << strip.name << " page " << page;
+        for (const std::string& name : names) {
+            const Node* block = MemberBlock(design, name);
+            EXPECT_NE(block, nullptr) << strip.name << " lists " << name << ", no block";
+            if (block == nullptr)
+                continue;
+            ++listings[block];
+            EXPECT_EQ(block->parent, &strip) << name << " listed on " << strip.name;
+        }
+    }
+    for (const auto& node : design.nodes) {
+        if (node->parent == &strip) {
+            EXPECT_EQ(listings[node.get()], 1) << node->name << " on " << strip.name;
+        }
+    }
+}
+
 // The strip page `page` lists `name` among its controls.
 bool ListedOnPage(const Node& strip, int page, const std::string& name) {
     const std::string prefix = "Tab(" + std::to_string(page) + ").Control(";
@@ -342,6 +402,148 @@ TEST_F(FormGeometryTest, AGroupAndAnEmbeddedFormOnAPageBreakPageLieOnThatPage) {
     const Node& line = design.Named("linPart");
     EXPECT_EQ(line.Number("Y1"), kTabHeight + kSubTop - kBreak + kPartLineTop);
     ExpectPartButtonInItsFrame(design);
+}
+
+// A tab page lists the controls written onto it: an embedded form's own
+// controls and data control, an option group's frame and a list's row-source
+// data control, but neither the subform control nor what has no block.
+TEST_F(FormGeometryTest, ATabPageListsTheControlsWrittenOntoIt) {
+    const Block attached = Control("Label", "lblChoice", 700, 1300, 600, 240);
+    const Block button =
+        Control("OptionButton", "optChoice", 500, 1300, 260, 240, {"OptionValue =1"}, {attached});
+    const Block caption = Control("Label", "lblGroup", 400, 1000, 800, 240);
+    const Block group = Control("OptionGroup", "fraChoice", 400, 1100, 1500, 800, {"TabIndex =1"},
+                                {caption, button});
+    const Block list = Control("ListBox", "lstPeople", 2500, 1100, 1500, 900,
+                               {"RowSourceType =\"Table/Query\"", "RowSource =\"People\""});
+    const Block first = Page("pgFirst", {group, list});
+    const Block second =
+        Page("pgSecond",
+             {Control("Subform", "sfrOnPage", 400, 1100, 3000, 1500, {"SourceObject =\"Part\""})});
+    app.AddForm(MakeForm(
+        "Listed", {"Width =6000"},
+        {Section("Section", 5000,
+                 {Control("Tab", "tabListed", 200, 600, 5000, 3500, {}, {first, second})})}));
+    const Design design = Convert("Listed");
+
+    const Node& tab = design.Named("tabListed");
+    ExpectMembersAreTheStripsBlocks(design, tab);
+    EXPECT_FALSE(ListedOnPage(tab, 1, "sfrOnPage"));
+    EXPECT_TRUE(ListedOnPage(tab, 1, "lblPart"));
+    EXPECT_TRUE(ListedOnPage(tab, 1, "datPart"));
+    EXPECT_TRUE(ListedOnPage(tab, 1, design.Named("fraPart", "VB.OptionButton").parent->name));
+    EXPECT_TRUE(ListedOnPage(tab, 0, design.Named("fraChoice", "VB.OptionButton").parent->name));
+    EXPECT_TRUE(ListedOnPage(tab, 0, "lstPeople"));
+    // The list's row source has a data control of its own on the list's page.
+    int rowSources = 0;
+    for (const auto& node : design.nodes) {
+        if (node->className == "VB.Data" && node->parent == &tab && node->name != "datPart") {
+            ++rowSources;
+            EXPECT_TRUE(ListedOnPage(tab, 0, node->name)) << node->name;
+        }
+    }
+    EXPECT_EQ(rowSources, 1);
+}
+
+// A section the form text gives no Height is as high as Access makes a new
+// section, an inch; a section never shows shorter than its lowest control
+// reaches. Its frame holds its controls, and the sections below follow it.
+TEST_F(FormGeometryTest, ASectionFrameHoldsItsControls) {
+    constexpr int kDefaultSection = 1440, kFooterBottom = 900, kDetail = 2000;
+    const Block header{"FormHeader",
+                       {"Name =\"FormHeader\""},
+                       {Control("Label", "lblTitle", 100, 60, 3000, 300),
+                        Control("Label", "lblOrder", 100, 1020, 3000, 315)}};
+    app.AddForm(MakeForm(
+        "Sections", {"Width =6000"},
+        {header, Section("Section", kDetail, {Control("Label", "lblBody", 100, 100, 1000, 240)}),
+         Section("FormFooter", 300, {Control("Label", "lblFoot", 100, 600, 1000, 300)})}));
+    const Design design = Convert("Sections");
+
+    for (const char* name : {"lblTitle", "lblOrder", "lblFoot"}) {
+        const Node& label = design.Named(name);
+        ASSERT_NE(label.parent, nullptr);
+        EXPECT_EQ(label.parent->className, "VB.Frame") << name;
+        ExpectInside(label);
+    }
+    const Node& headerFrame = *design.Named("lblTitle").parent;
+    EXPECT_EQ(headerFrame.Number("Height"), kDefaultSection);
+    EXPECT_EQ(design.Named("lblBody").Number("Top"), kDefaultSection + 100);
+    const Node& footerFrame = *design.Named("lblFoot").parent;
+    EXPECT_EQ(footerFrame.Number("Height"), kFooterBottom);
+    EXPECT_EQ(footerFrame.Number("Top"), kDefaultSection + kDetail);
+    EXPECT_EQ(design.Named("Sections", "VB.Form").Number("ClientHeight"),
+              kDefaultSection + kDetail + kFooterBottom);
+}
+
+// An option group near the top of its container (a section frame, the form
+// itself): its frame reaches no higher than the container's top and holds
+// every button, one below the group's bottom edge too, each where Access
+// shows it.
+TEST_F(FormGeometryTest, AnOptionGroupsFrameStaysInItsContainerAndHoldsItsButtons) {
+    constexpr int kTop = 60, kGroupHeight = 700;
+    auto group = [](const std::string& name) {
+        const Block first =
+            Control("OptionButton", name + "First", 200, kTop + 100, 260, 240, {"OptionValue =1"});
+        // Access lets a button hang below its group's bottom edge.
+        const Block low = Control("OptionButton", name + "Low", 200, kTop + kGroupHeight - 100, 260,
+                                  240, {"OptionValue =2"});
+        return Control("OptionGroup", name, 100, kTop, 2000, kGroupHeight, {"TabIndex =0"},
+                       {first, low});
+    };
+    app.AddForm(
+        MakeForm("Headed", {"Width =6000"},
+                 {Section("FormHeader", 1000, {group("fraHead")}), Section("Section", 2000, {})}));
+    app.AddForm(MakeForm("Bare", {"Width =6000"}, {Section("Section", 2000, {group("fraBody")})}));
+
+    request.forms = {"Headed", "Bare"};
+    ASSERT_EQ(StartTranslation(session, request, DefaultConversionSteps()).outcome, Outcome::Done);
+    for (const auto& [form, name] : {std::pair{"Headed", "fraHead"}, {"Bare", "fraBody"}}) {
+        const Design design(testing::ReadFile(dir / "out" / (std::string(form) + ".frm")));
+        const std::vector<const Node*> buttons = design.All(name);
+        ASSERT_EQ(buttons.size(), 2u) << name;
+        const Node& frame = *buttons.front()->parent;
+        EXPECT_EQ(frame.className, "VB.Frame");
+        ExpectInside(frame);
+        for (const Node* button : buttons) {
+            EXPECT_EQ(button->parent, &frame);
+            ExpectInside(*button);
+        }
+        // The buttons lie where Access shows them, whatever room the frame
+        // takes; their indexes are their option values.
+        const bool inOrder = buttons.front()->Number("Index") == 1;
+        const Node& first = *buttons[inOrder ? 0 : 1];
+        const Node& low = *buttons[inOrder ? 1 : 0];
+        EXPECT_EQ(frame.Number("Top") + first.Number("Top"), kTop + 100) << name;
+        EXPECT_EQ(frame.Number("Top") + low.Number("Top"), kTop + kGroupHeight - 100) << name;
+    }
+}
+
+// Labels merged into control arrays to bring a crowded form under Visual
+// Basic's limit stay listed on their tab page, by array name and index.
+TEST_F(FormGeometryTest, LabelsMergedIntoArraysStayListedOnTheirTabPage) {
+    std::vector<Block> labels;
+    for (int i = 1; i <= 30; ++i)
+        labels.push_back(
+            Control("Label", "Label" + std::to_string(i), 100, 1000 + i * 10, 500, 240));
+    std::vector<Block> detail;
+    detail.push_back(Control("Tab", "tabCrowded", 0, 500, 5000, 3500, {},
+                             {Page("pgLabels", std::move(labels)), Page("pgOther", {})}));
+    for (int i = 1; i <= 240; ++i)
+        detail.push_back(Control("Line", "Line" + std::to_string(i), 100, 4500, 1000, 0));
+    app.AddForm(
+        MakeForm("Crowded", {"Width =6000"}, {Section("Section", 5000, std::move(detail))}));
+    ui.answers = {Answer::Yes};
+    const Design design = Convert("Crowded");
+
+    const Node& tab = design.Named("tabCrowded");
+    int merged = 0;
+    for (const auto& node : design.nodes) {
+        if (node->className == "VB.Label" && node->Has("Index"))
+            ++merged;
+    }
+    EXPECT_GT(merged, 0);
+    ExpectMembersAreTheStripsBlocks(design, tab);
 }
 
 }  // namespace

@@ -186,6 +186,8 @@ void WriteRowSourceDataControl(ListContext& c) {
     layout.recordsetType = 2;
     layout.recordSource = c.rowSource;
     layout.visible = false;
+    // On a tab page it is one of the page's controls.
+    AddContainerMember(c.state.container, c.dataControl);
     WriteDataControl(c.state, c.out, layout);
 }
 

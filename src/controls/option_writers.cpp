@@ -1,5 +1,6 @@
 // Free option and toggle buttons, and option groups: a frame holding either
 // a control array of option buttons or one Data Widgets option set.
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -17,7 +18,8 @@
 namespace velorin {
 namespace {
 
-constexpr int kGroupMargin = 150;
+constexpr long kGroupMargin = 150;
+constexpr long kButtonHeight = 210;
 constexpr int kButtonIndent = 50;
 constexpr int kCaptionIndent = 270;
 
@@ -53,20 +55,56 @@ void WriteToggleLines(const FormState& state, DesignWriter& out, const AccessCon
     } else {
         out.WriteLine("Width = " +
                       std::to_string(toggle.Property("Width").AsLong() + kCaptionIndent));
-        out.WriteLine("Height = 210");
+        out.WriteLine("Height = " + std::to_string(kButtonHeight));
     }
 }
 
-// A button's place inside its group's frame: the frame reaches kGroupMargin
-// above the group, and both lie in the same section of the same form.
+// A button's place inside its group's frame: the frame's top edge lies
+// `margin` above the group's, and both lie in the same section of the same form.
 std::string ButtonLeft(const AccessControl& button, const AccessControl& group) {
     return "Left = " + std::to_string(button.Property("Left").AsLong() -
                                       group.Property("Left").AsLong() + kButtonIndent);
 }
 
-std::string ButtonTop(const AccessControl& button, const AccessControl& group) {
+std::string ButtonTop(const AccessControl& button, const AccessControl& group, long margin) {
     return "Top = " + std::to_string(button.Property("Top").AsLong() -
-                                     group.Property("Top").AsLong() + kGroupMargin);
+                                     group.Property("Top").AsLong() + margin);
+}
+
+// The height a button of a group is written with.
+long ButtonHeight(const FormState& state, const AccessControl& button) {
+    if (button.ControlType() == control_type::kToggleButton && state.session.options.vb5Project)
+        return button.Property("Height").AsLong();
+    return kButtonHeight;
+}
+
+// Where a group's frame lies in its container.
+struct FrameExtent {
+    long top = 0;
+    long height = 0;
+    long margin = 0;  // from the frame's top edge down to the group's
+};
+
+// The frame reaches kGroupMargin above the group, room for its caption, but
+// never above the top of its container; it reaches down to the group's bottom
+// edge or its lowest button's, whichever lies lower.
+FrameExtent GroupFrameExtent(const FormState& state, const AccessControl& group) {
+    const long groupTop = ControlTop(state, group);
+    FrameExtent frame;
+    frame.top = std::max(groupTop - kGroupMargin, 0L);
+    frame.margin = groupTop - frame.top;
+    long bottom = groupTop + group.Property("Height").AsLong();
+    for (int child : group.Children()) {
+        const AccessControl& button = group.Form().Controls()[static_cast<size_t>(child)];
+        const int type = button.ControlType();
+        if (type != control_type::kOptionButton && type != control_type::kCheckBox &&
+            type != control_type::kToggleButton)
+            continue;
+        bottom = std::max(bottom, groupTop + button.Property("Top").AsLong() -
+                                      group.Property("Top").AsLong() + ButtonHeight(state, button));
+    }
+    frame.height = bottom - frame.top;
+    return frame;
 }
 
 // The Index of each button of a group's array: its option value, which is
@@ -166,14 +204,15 @@ void WriteOptionGroup(FormState& state) {
         out.WriteLine(ColourLine("BackColor= &H", label->Property("BackColor")));
         out.WriteLine(ColourLine("ForeColor= &H", label->Property("ForeColor")));
     }
-    out.WriteLine("Height = " + std::to_string(group.Property("Height").AsLong() + kGroupMargin));
+    const FrameExtent frame = GroupFrameExtent(state, group);
+    out.WriteLine("Height = " + std::to_string(frame.height));
     WriteLeft(out, state, group);
     out.WriteLine("TabIndex = " + group.Text("TabIndex"));
     if (!group.Property("Enabled").AsBool())
         out.WriteLine("Enabled = 0");
     out.WriteLine("HelpContextID = " + group.Text("HelpContextID"));
     WriteTipAndTagLines(out, state, group);
-    out.WriteLine("Top = " + std::to_string(ControlTop(state, group) - kGroupMargin));
+    out.WriteLine("Top = " + std::to_string(frame.top));
     WriteSize(out, "Width", group);
     WriteVisibleLine(out, group);
 
@@ -214,7 +253,7 @@ void WriteOptionGroup(FormState& state) {
         out.WriteLine("Index = " + std::to_string(indexes.at(&toggle)));
         out.WriteLine("TabIndex = 94");
         WriteTipAndTagLines(out, state, toggle);
-        out.WriteLine(ButtonTop(toggle, group));
+        out.WriteLine(ButtonTop(toggle, group, frame.margin));
         WriteVisibleLine(out, toggle);
         out.WriteLine("End");
     };
@@ -236,11 +275,11 @@ void WriteOptionGroup(FormState& state) {
             continue;
         if (!optionSet) {
             out.WriteLine("Begin VB.OptionButton " + name);
-            out.WriteLine("Height = 210");
+            out.WriteLine("Height = " + std::to_string(kButtonHeight));
             out.WriteLine(ButtonLeft(button, group));
             out.WriteLine("Index = " + std::to_string(indexes.at(&button)));
             out.WriteLine("TabIndex = 94");
-            out.WriteLine(ButtonTop(button, group));
+            out.WriteLine(ButtonTop(button, group, frame.margin));
             WriteTipAndTagLines(out, state, button);
             WriteVisibleLine(out, button);
             WriteLabelLines(out, button);
@@ -262,7 +301,7 @@ void WriteOptionGroup(FormState& state) {
             out.WriteLine(ButtonLeft(button, group));
             out.WriteLine("Index = " + std::to_string(setButtons));
             out.WriteLine("TabIndex = 94");
-            out.WriteLine(ButtonTop(button, group));
+            out.WriteLine(ButtonTop(button, group, frame.margin));
             WriteVisibleLine(out, button);
             firstTop = button.Property("Top").AsLong();
         }

@@ -123,7 +123,7 @@ const ControlContainer& PlaceControl(FormState& state) {
 
 void AddContainerMember(const ControlContainer& container, const std::string& name) {
     if (container.strip != nullptr)
-        AddPageBreakMember(*container.strip, container.stripPage, name);
+        AddTabStripMember(*container.strip, container.stripPage, name);
 }
 
 DesignWriter& SelectControlOutput(FormState& state) {
@@ -205,23 +205,30 @@ void WriteTabControlPass(FormState& state) {
         SetSectionTop(state, tab);
         OpenSectionFrame(state, tab.Section());
         DesignWriter& out = SelectControlOutput(state);
-        WriteTabControl(state, out);
-        // The pages' controls are placed relative to the tab control.
-        ControlContainer page{&out, tab.Property("Left").AsLong() + state.subformLeft,
+        TabStrip strip;
+        WriteTabControl(state, strip);
+        // The pages' controls are placed relative to the tab control, and each
+        // page lists the controls written onto it.
+        ControlContainer page{&strip.body,
+                              tab.Property("Left").AsLong() + state.subformLeft,
                               tab.Property("Top").AsLong() + state.sectionTop + state.subformTop -
-                                  PageBreakPageTop(state)};
+                                  PageBreakPageTop(state),
+                              0,
+                              &strip,
+                              0};
         const std::vector<const AccessControl*> pages = TabPages(tab);
         state.onTabPage = true;
         for (size_t i = 0; i < pages.size(); ++i) {
             state.tabPage = static_cast<int>(i);
             page.pageShift = i == 0 ? 0 : kHiddenPageShift;
+            page.stripPage = i;
             for (const AccessControl* control : PageControls(*pages[i])) {
                 state.tabPageContainer = page;
                 NameControl(state, *control);
                 DispatchControl(state, true);
             }
         }
-        out.WriteLine("End");
+        out.AddBlock(FinishTabStrip(strip));
         state.onTabPage = false;
     }
 }

@@ -1,5 +1,7 @@
 #include "forms/convert_form.h"
 
+#include <algorithm>
+
 #include "code/form_reference.h"
 #include "code/renamed_controls.h"
 #include "common/ansi_text.h"
@@ -24,8 +26,7 @@ namespace {
 constexpr int kPageBreakTabHeight = 520;
 
 SectionLayout ComputeLayout(const AccessForm& form) {
-    // A section that does not exist reads as height 0.
-    auto height = [&](int section) { return form.SectionProperty(section, "Height").AsLong(); };
+    auto height = [&](int section) { return SectionHeight(form, section); };
     SectionLayout layout;
     layout.headerTop = 0;
     layout.pageHeaderTop = height(section_number::kFormHeader);
@@ -160,6 +161,18 @@ void StartLevel(FormState& state, FormLevel& level) {
 
 }  // namespace
 
+long SectionHeight(const AccessForm& form, int section) {
+    // A section that does not exist reads as height 0. Access never shows a
+    // section shorter than the bottom edge of its lowest control.
+    long height = form.SectionProperty(section, "Height").AsLong();
+    for (const AccessControl& control : form.Controls()) {
+        if (control.Section() == section)
+            height = std::max(
+                height, control.Property("Top").AsLong() + control.Property("Height").AsLong());
+    }
+    return height;
+}
+
 long SectionTopOf(const FormState& state, int section) {
     const SectionLayout& layout = state.level->layout;
     const PageBreakStrip& strip = state.level->strip;
@@ -198,7 +211,7 @@ void CreateSection(FormState& state, int section) {
     out = DesignWriter(frame.get());
     out.WriteLine("Caption =  \"\"");
     out.WriteLine(ColourLine("BackColor= &H", form.SectionProperty(section, "BackColor")));
-    out.WriteLine("Height = " + form.SectionProperty(section, "Height").AsText());
+    out.WriteLine("Height = " + std::to_string(SectionHeight(form, section)));
     out.WriteLine("Left = 0");
     out.WriteLine("Index = " + std::to_string(section));
     const std::string tag = form.SectionProperty(section, "Tag").AsText();

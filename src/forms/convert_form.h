@@ -23,6 +23,9 @@ void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformContro
 // Creates the frame of a non-detail section (1 to 4).
 void CreateSection(FormState& state, int sectionNumber);
 
+// The height a section of `form` shows: its Height, at least down to the
+// bottom edge of its lowest control; 0 for a section the form does not have.
+long SectionHeight(const AccessForm& form, int sectionNumber);
 // The section top of a control of the given section, for the form being written.
 long SectionTopOf(const FormState& state, int sectionNumber);
 

@@ -29,10 +29,10 @@ struct SectionLayout {
     long detailHeight = 0;
 };
 
-// The tab strip that a form's page breaks turn its detail into.
-struct PageBreakStrip {
-    std::vector<int16_t> tops{0};  // index 0 holds 0, then each page break's Top, sorted
-    bool active = false;
+// A tab dialog control being written: an Access tab control or the strip a
+// form's page breaks turn its detail into. Each page lists the controls
+// written onto it, as they are written.
+struct TabStrip {
     std::string name;
     std::vector<int> counts;  // controls placed on each page
     // The strip's block with its own lines and the list of its members; the
@@ -41,6 +41,12 @@ struct PageBreakStrip {
     DesignWriter header;
     std::unique_ptr<DesignBlock> members;
     DesignWriter body;
+};
+
+// The tab strip that a form's page breaks turn its detail into.
+struct PageBreakStrip : TabStrip {
+    std::vector<int16_t> tops{0};  // index 0 holds 0, then each page break's Top, sorted
+    bool active = false;
 };
 
 // What a control's block is written into: the form block, a section frame,
@@ -53,8 +59,8 @@ struct ControlContainer {
     long top = 0;
     // Added to Left: a tab page that is not showing keeps its controls out of sight.
     long pageShift = 0;
-    // A page of a page-break strip lists the controls on it.
-    PageBreakStrip* strip = nullptr;
+    // A page of a tab strip lists the controls written onto it.
+    TabStrip* strip = nullptr;
     size_t stripPage = 0;
 };
 

@@ -50,7 +50,37 @@ std::vector<const AccessControl*> PageControls(const AccessControl& page) {
     return controls;
 }
 
-void WriteTabControl(FormState& state, DesignWriter& out) {
+void StartTabStrip(TabStrip& strip, const std::string& name, size_t pages) {
+    strip.name = name;
+    strip.block = std::make_unique<DesignBlock>("Begin TabDlg.SSTab " + name);
+    strip.header = DesignWriter(strip.block.get());
+    strip.counts.assign(pages, 0);
+    strip.members = std::make_unique<DesignBlock>(std::string());
+    strip.body = DesignWriter(strip.members.get());
+}
+
+void AddTabStripMember(TabStrip& strip, size_t page, const std::string& name) {
+    if (page >= strip.counts.size())
+        return;
+    const int count = ++strip.counts[page];
+    strip.header.WriteLine("Tab(" + std::to_string(page) + ").Control(" +
+                           std::to_string(count - 1) + ")=" + VbQuoted(name));
+}
+
+std::unique_ptr<DesignBlock> FinishTabStrip(TabStrip& strip) {
+    for (size_t i = 0; i < strip.counts.size(); ++i) {
+        strip.header.WriteLine("Tab(" + std::to_string(i) +
+                               ").ControlCount= " + std::to_string(strip.counts[i]));
+    }
+    strip.body.Close();
+    strip.header.Close();
+    // The members' blocks follow the strip's own lines.
+    strip.block->TakeItemsOf(*strip.members);
+    strip.members.reset();
+    return std::move(strip.block);
+}
+
+void WriteTabControl(FormState& state, TabStrip& strip) {
     const AccessControl& tab = *state.control;
     const AccessForm& form = state.Form();
     const bool vb5 = state.session.options.vb5Project;
@@ -58,7 +88,9 @@ void WriteTabControl(FormState& state, DesignWriter& out) {
         AddControlReference(state, "{BDC217C8-ED16-11CD-956C-0000C04E4C0A}#1.0#0", "TABCTL32.OCX");
     state.session.tabControlFlag = true;
 
-    out.WriteLine("Begin TabDlg.SSTab " + state.controlVbName);
+    const std::vector<const AccessControl*> pages = TabPages(tab);
+    StartTabStrip(strip, state.controlVbName, pages.size());
+    DesignWriter& out = strip.header;
     WriteVisibleLine(out, tab);
     out.WriteLine("Height = " + tab.Text("Height"));
     WriteLeft(out, state, tab);
@@ -67,7 +99,6 @@ void WriteTabControl(FormState& state, DesignWriter& out) {
     out.WriteLine("_ExtentX =" + VbNumber(form.Property("Width").AsNumber() * kVb4Scale));
     out.WriteLine("_ExtentY = " + VbNumber(tab.Property("Height").AsNumber() * kVb4Scale));
     out.WriteLine(" _Version = 262144");
-    const std::vector<const AccessControl*> pages = TabPages(tab);
     out.WriteLine("Tabs = " + std::to_string(pages.size()));
     out.WriteLine("TabHeight = " + std::to_string(kTabHeight));
     out.WriteLine("HelpContextID = " + tab.Text("HelpContextID"));
@@ -90,22 +121,6 @@ void WriteTabControl(FormState& state, DesignWriter& out) {
                           ").ControlEnabled =" + (showing == static_cast<long>(i) ? "-1" : "0"));
         }
     }
-    for (size_t i = 0; i < pages.size(); ++i) {
-        size_t k = 0;
-        for (const AccessControl* control : PageControls(*pages[i])) {
-            // An option group's buttons lie in its frame, which is the member.
-            const std::string& controlName = ControlName(state, *control);
-            const std::string name = control->ControlType() == control_type::kOptionGroup
-                                         ? GroupFrameName(state, controlName)
-                                         : controlName;
-            out.WriteLine("Tab(" + std::to_string(i) + ").Control(" + std::to_string(k++) +
-                          ")=" + VbQuoted(name));
-        }
-    }
-    for (size_t i = 0; i < pages.size(); ++i) {
-        out.WriteLine("Tab(" + std::to_string(i) +
-                      ").ControlCount= " + std::to_string(PageControls(*pages[i]).size()));
-    }
 }
 
 void StartPageBreakStrip(FormState& state, FormLevel& level) {
@@ -116,10 +131,9 @@ void StartPageBreakStrip(FormState& state, FormLevel& level) {
     const bool vb5 = state.session.options.vb5Project;
     const long height = strip.tops[1] + kTabHeight;
     const double formWidth = level.form->Property("Width").AsNumber();
-    strip.name = state.output.Names().Generate("SSTab1");
-    strip.block = std::make_unique<DesignBlock>("Begin TabDlg.SSTab " + strip.name);
+    const size_t pages = strip.tops.size();
+    StartTabStrip(strip, state.output.Names().Generate("SSTab1"), pages);
     DesignWriter& out = strip.header;
-    out = DesignWriter(strip.block.get());
     // The strip takes the detail's place in the container the form is written into.
     const ControlContainer& host = state.host;
     out.WriteLine("Height = " + std::to_string(height));
@@ -130,7 +144,6 @@ void StartPageBreakStrip(FormState& state, FormLevel& level) {
     out.WriteLine("_ExtentX =" + VbNumber(formWidth * kVb4Scale));
     out.WriteLine("_ExtentY = " + VbNumber(static_cast<double>(height) * kVb4Scale));
     out.WriteLine(vb5 ? " _Version = 327681" : " _Version = 262144");
-    const size_t pages = strip.tops.size();
     out.WriteLine("Tabs = " + std::to_string(pages));
     out.WriteLine("TabHeight = " + std::to_string(kTabHeight));
     for (size_t i = 0; i < pages; ++i) {
@@ -138,31 +151,11 @@ void StartPageBreakStrip(FormState& state, FormLevel& level) {
         out.WriteLine(TabPicture(state, i));
         out.WriteLine("Tab(" + std::to_string(i) + ").ControlEnabled =" + (i == 0 ? "-1" : "0"));
     }
-    strip.counts.assign(pages, 0);
-    strip.members = std::make_unique<DesignBlock>(std::string());
-    strip.body = DesignWriter(strip.members.get());
-}
-
-void AddPageBreakMember(PageBreakStrip& strip, size_t page, const std::string& name) {
-    const int count = ++strip.counts[page];
-    strip.header.WriteLine("Tab(" + std::to_string(page) + ").Control(" +
-                           std::to_string(count - 1) + ")=" + VbQuoted(name));
 }
 
 void FinishPageBreakStrip(FormState& state) {
-    FormLevel& level = *state.level;
-    PageBreakStrip& strip = level.strip;
-    for (size_t i = 0; i < strip.counts.size(); ++i) {
-        strip.header.WriteLine("Tab(" + std::to_string(i) +
-                               ").ControlCount= " + std::to_string(strip.counts[i]));
-    }
-    strip.body.Close();
-    strip.header.Close();
-    // The members' blocks follow the strip's own lines.
-    strip.block->TakeItemsOf(*strip.members);
-    strip.members.reset();
-    state.host.out->AddBlock(std::move(strip.block));
-    AddContainerMember(state.host, strip.name);
+    state.host.out->AddBlock(FinishTabStrip(state.level->strip));
+    AddContainerMember(state.host, state.level->strip.name);
 }
 
 }  // namespace velorin

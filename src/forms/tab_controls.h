@@ -2,15 +2,18 @@
 // turn its detail into. Both become the tab dialog control (TabDlg.SSTab).
 #pragma once
 
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "forms/form_state.h"
 
 namespace velorin {
 
-// The head of the current control, an Access tab control, into `out`, its
-// container's file; the pages' controls and the block's End follow.
-void WriteTabControl(FormState& state, DesignWriter& out);
+// Starts `strip` as the current control, an Access tab control, with the
+// lines of its head; the pages' controls are written into its body, and
+// FinishTabStrip gives the whole block.
+void WriteTabControl(FormState& state, TabStrip& strip);
 // A tab control's pages, and every control on a page, in collection order.
 std::vector<const AccessControl*> TabPages(const AccessControl& tab);
 std::vector<const AccessControl*> PageControls(const AccessControl& page);
@@ -18,8 +21,14 @@ std::vector<const AccessControl*> PageControls(const AccessControl& page);
 // The page-break strip of a form level: started before the form block, filled
 // as its detail controls are placed, finished into the form block.
 void StartPageBreakStrip(FormState& state, FormLevel& level);
-// Lists `name` among the controls of the strip's page.
-void AddPageBreakMember(PageBreakStrip& strip, size_t page, const std::string& name);
 void FinishPageBreakStrip(FormState& state);
+
+// A tab strip of `pages` pages named `name`, with no lines yet.
+void StartTabStrip(TabStrip& strip, const std::string& name, size_t pages);
+// Lists `name` among the controls of the strip's page.
+void AddTabStripMember(TabStrip& strip, size_t page, const std::string& name);
+// The strip's block: its own lines, each page's count of controls, then the
+// blocks of its members.
+std::unique_ptr<DesignBlock> FinishTabStrip(TabStrip& strip);
 
 }  // namespace velorin

@@ -125,6 +125,13 @@ void DesignBlock::RemoveLines(const std::function<bool(std::string_view)>& remov
     std::erase_if(items_, [&](const Item& item) { return !item.block && remove(item.line); });
 }
 
+void DesignBlock::EditLines(const std::function<void(std::string&)>& edit) {
+    for (Item& item : items_) {
+        if (!item.block)
+            edit(item.line);
+    }
+}
+
 void DesignBlock::Visit(const std::function<void(DesignBlock&)>& visit) {
     visit(*this);
     for (Item& item : items_) {

@@ -40,6 +40,8 @@ class DesignBlock {
     std::vector<DesignBlock*> MutableBlocks();
     // Removes the block's own lines for which `remove` says so, in order.
     void RemoveLines(const std::function<bool(std::string_view)>& remove);
+    // Lets `edit` change each of the block's own lines, in order.
+    void EditLines(const std::function<void(std::string&)>& edit);
     // This block and every block inside it, in the order a form file lists them.
     void Visit(const std::function<void(DesignBlock&)>& visit);
     void Visit(const std::function<void(const DesignBlock&)>& visit) const;

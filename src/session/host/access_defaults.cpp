@@ -116,8 +116,9 @@ constexpr BuiltInDefault kTable[] = {
     {kFormObject, "OnApplyFilter", T, ""},
     {kFormObject, "OnTimer", T, ""},
 
-    // Sections: header, footer, detail, page header and footer alike
-    {kSectionObject, "Height", N, "0"},
+    // Sections: header, footer, detail, page header and footer alike. A new
+    // section is an inch high; the export leaves out a height of 1440.
+    {kSectionObject, "Height", N, "1440"},
     {kSectionObject, "BackColor", N, "12632256"},
     {kSectionObject, "SpecialEffect", N, "0"},
     {kSectionObject, "Visible", B, "True"},

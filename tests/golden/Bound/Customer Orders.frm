@@ -2,11 +2,11 @@ VERSION 5.00
 Begin VB.Form Customer_Orders
    BorderStyle = 2
    Caption ="Customer Orders"
-   ClientHeight = 1800
+   ClientHeight = 3000
    ClientLeft = 250
    ClientTop = 500
    ClientWidth = 5000
-   Height = 1800
+   Height = 3000
    Left = 250
    LinkTopic = "Customer_Orders"
    MaxButton = True

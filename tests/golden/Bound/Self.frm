@@ -2,11 +2,11 @@ VERSION 5.00
 Begin VB.Form Self
    BorderStyle = 2
    Caption ="Embeds itself"
-   ClientHeight = 1000
+   ClientHeight = 2000
    ClientLeft = 250
    ClientTop = 500
    ClientWidth = 4000
-   Height = 1000
+   Height = 2000
    Left = 250
    LinkTopic = "Self"
    MaxButton = True

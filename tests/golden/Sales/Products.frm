@@ -70,9 +70,10 @@ Begin VB.Form Products
       Tab(0).Control(4)="txtProductName"
       Tab(0).Control(5)="lblCategoryID"
       Tab(0).Control(6)="cboCategoryID"
-      Tab(0).Control(7)="lblDiscontinued"
-      Tab(0).Control(8)="chkDiscontinued"
-      Tab(0).Control(9)="imgCategory"
+      Tab(0).Control(7)="datcboCategoryID"
+      Tab(0).Control(8)="lblDiscontinued"
+      Tab(0).Control(9)="chkDiscontinued"
+      Tab(0).Control(10)="imgCategory"
       Tab(1).Control(0)="lblStock"
       Tab(1).Control(1)="lblUnitPrice"
       Tab(1).Control(2)="txtUnitPrice"
@@ -86,12 +87,13 @@ Begin VB.Form Products
       Tab(1).Control(10)="cmdReorderList"
       Tab(1).Control(11)="lblRecentOrders"
       Tab(1).Control(12)="lstRecentOrders"
+      Tab(1).Control(13)="datlstRecentOrders"
       Tab(2).Control(0)="lblDescriptionTitle"
       Tab(2).Control(1)="lblDescription"
       Tab(2).Control(2)="txtDescription"
       Tab(2).Control(3)="cmdCloseProducts"
-      Tab(0).ControlCount= 10
-      Tab(1).ControlCount= 13
+      Tab(0).ControlCount= 11
+      Tab(1).ControlCount= 14
       Tab(2).ControlCount= 4
       Begin VB.Label lblGeneral
          BackColor= &HFFFFFF&
