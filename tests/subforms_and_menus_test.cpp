@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "common/string_helpers.h"
@@ -339,6 +340,57 @@ TEST_F(SubformAndMenuTest, ALinkToAControlOfTheParentReadsTheControlsValue) {
         std::string::npos)
         << frm;
     EXPECT_EQ(frm.find("Fields(\"cbo Region\")"), std::string::npos);
+}
+
+// The code of a subform joins its form's whole: continued statements stay
+// one, what would change the form's own code is marked and recorded, and no
+// procedure of the subform's becomes an event procedure of the form's.
+TEST_F(SubformAndMenuTest, ASubformsCodeJoinsWithoutChangingTheFormsOwn) {
+    auto part = MakeForm("Part", {}, {TextBox("txtQty", "", 0)});
+    part->SetCodeLines({"Option Compare Database", "Option Base 1", "DefInt A-Z",
+                        "' A comment that goes on _", "  over a second line",
+                        "Dim mTotal As Long, _", "    mNames(3) As String", "",
+                        "Private Sub cmdGo_Click()", "    nCount = nCount + 1", "End Sub", "",
+                        "Private Sub txtQty_Change()", "    mTotal = mTotal + 1", "End Sub"});
+    app.AddForm(std::move(part));
+    const Block sub{"Subform",
+                    {"Name =\"sfrPart\"", "SourceObject =\"Part\"", "Left =100", "Top =800",
+                     "Width =3000", "Height =1000"},
+                    {}};
+    auto form = MakeForm("Host", {}, {Block{"CommandButton", {"Name =\"cmdGo\""}, {}}, sub});
+    form->SetCodeLines({"Option Compare Database", "Option Explicit", "Dim mTotal As Integer", "",
+                        "Private Sub cmdGo_Click()", "    mTotal = 1", "End Sub"});
+    app.AddForm(std::move(form));
+    const std::string frm = Convert({"Host"}, "Host");
+    // The code after the design section.
+    const std::vector<std::string> lines = SplitLines(frm.substr(frm.find("\r\nEnd\r\n") + 7));
+    auto at = [&](const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) - lines.begin();
+    };
+    // The subform's code left its names undeclared: so does the form now.
+    EXPECT_EQ(at("Option Explicit"), static_cast<long>(lines.size())) << frm;
+    EXPECT_NE(at("'VLRN Option Base 1"), static_cast<long>(lines.size()));
+    EXPECT_LT(at("'VLRN DefInt A-Z"), at("Private Sub cmdGo_Click()"));
+    // The continued declaration stays one, before the first procedure, its
+    // variable renamed beside the form's own.
+    const long dim = at("Dim mTotal_2 As Long, _");
+    EXPECT_EQ(lines[static_cast<size_t>(dim) + 1], "    mNames(3) As String");
+    EXPECT_LT(dim, at("Private Sub cmdGo_Click()"));
+    EXPECT_NE(at("    mTotal_2 = mTotal_2 + 1"), static_cast<long>(lines.size())) << frm;
+    // The continued comment stays whole, among the procedures.
+    EXPECT_EQ(at("over a second line"), at("' A comment that goes on _") + 1);
+    EXPECT_GT(at("' A comment that goes on _"), at("End Sub"));
+    // The subform's cmdGo_Click is no event of the form's cmdGo.
+    EXPECT_NE(at("Private Sub Part_cmdGo_Click()"), static_cast<long>(lines.size())) << frm;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Private Sub cmdGo_Click()"), 1);
+    session.supportDb.Close();
+    EXPECT_EQ(testing::Rows(dir / "vlrn.db",
+                            "SELECT CodeLine FROM tblReportOutput WHERE CodeLine LIKE 'Option B%' "
+                            "OR CodeLine LIKE 'Def%' ORDER BY ID"),
+              (std::vector<std::vector<std::string>>{{"Option Base 1"}, {"DefInt A-Z"}}));
+    // The comment the subform continued is continued in the form too.
+    ASSERT_EQ(session.projectProblems.size(), 1u);
+    EXPECT_NE(session.projectProblems[0].Text().find("the comment ends in"), std::string::npos);
 }
 
 TEST_F(SubformAndMenuTest, AFormWithoutRecordsGetsNoRecordEventsOfADataControlItLacks) {
