@@ -55,6 +55,32 @@ Public Function Nz(varValue As Variant, Optional varValueIfNull As Variant) As V
     End If
 End Function
 
+' A value as Jet SQL reads it, by its type when it is read: Null for Null (it
+' equals nothing), text in quotes with its quotes doubled, a date as a date
+' literal, a number as Str$ writes it, whatever the locale.
+Public Function SqlValue(ByVal varValue As Variant) As String
+    Dim strText As String
+    Dim lngAt As Long
+    Select Case VarType(varValue)
+    Case vbNull, vbEmpty
+        SqlValue = "Null"
+    Case vbString
+        strText = varValue
+        lngAt = InStr(strText, """")
+        Do While lngAt > 0
+            strText = Left$(strText, lngAt) & Mid$(strText, lngAt)
+            lngAt = InStr(lngAt + 2, strText, """")
+        Loop
+        SqlValue = """" & strText & """"
+    Case vbDate
+        SqlValue = "#" & Format$(varValue, "mm\/dd\/yyyy hh\:nn\:ss") & "#"
+    Case vbBoolean
+        SqlValue = IIf(varValue, "True", "False")
+    Case Else
+        SqlValue = Trim$(Str$(varValue))
+    End Select
+End Function
+
 ' Access's SysCmd for the actions a Visual Basic program can carry out: the
 ' status text and meter go to a status bar named sbStatus on the MDI parent
 ' form when there is one.

@@ -303,19 +303,20 @@ TEST_F(SubformAndMenuTest, LinkedSubformsReadQueriesTheProjectCreatesOnePerRecor
     EXPECT_LT(support.find("    Set db = "), created);
     EXPECT_LT(created, support.find("    Orders.Show"));
 
-    // One condition per pair of link fields: a number as a number, text as
-    // quoted text, a new record without a key as no key.
+    // One condition per pair of link fields, each value written as Jet reads
+    // it by the support module's SqlValue, which the project defines.
     const std::string big = statements[0].find("datBig_Lines.RecordSource=") != std::string::npos
                                 ? statements[0]
                                 : statements[1];
-    EXPECT_NE(big.find("].[OrderID]=\" & Val(\"0\" & datOrders.Recordset.Fields(\"OrderID\")) & "
-                       "\" And ["),
+    EXPECT_NE(big.find("].[OrderID]=\" & SqlValue(datOrders.Recordset.Fields(\"OrderID\").Value) "
+                       "& \" And ["),
               std::string::npos)
         << big;
-    EXPECT_NE(big.find("].[CustomerID]=\"\"\" & datOrders.Recordset.Fields(\"CustomerID\") & "
-                       "\"\"\"\""),
+    EXPECT_NE(big.find("].[CustomerID]=\" & "
+                       "SqlValue(datOrders.Recordset.Fields(\"CustomerID\").Value)"),
               std::string::npos)
         << big;
+    EXPECT_NE(support.find("\r\nPublic Function SqlValue("), std::string::npos);
     EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front().Text();
 }
 
@@ -332,12 +333,11 @@ TEST_F(SubformAndMenuTest, ALinkToAControlOfTheParentReadsTheControlsValue) {
     app.AddForm(
         MakeForm("Orders", {"RecordSource =\"Orders\""}, {TextBox("cbo Region", "", 0), subform}));
     const std::string frm = Convert({"Orders"}, "Orders");
-    // The control's value, quoted as the child's text field is; no field of
+    // The control's value as the child's text field holds it; no field of
     // the parent's records by that name.
-    EXPECT_NE(
-        frm.find("datLines.RecordSource=\"Select * from [Lines] Where [Lines].[Region]=\"\"\" "
-                 "& cbo_Region & \"\"\"\"\r\n"),
-        std::string::npos)
+    EXPECT_NE(frm.find("datLines.RecordSource=\"Select * from [Lines] Where [Lines].[Region]=\" "
+                       "& SqlValue(CStr(cbo_Region))\r\n"),
+              std::string::npos)
         << frm;
     EXPECT_EQ(frm.find("Fields(\"cbo Region\")"), std::string::npos);
 }

@@ -174,8 +174,11 @@ void WriteSubformDataControl(FormState& state, const ControlContainer& container
 
     const std::string parentControl = state.output.Names().Find(name_key::kFormDataControl);
     CodeText& reposition = state.output.Code().reposition;
-    AddDataCtlEntry(reposition, parentControl, name + ".Recordset.MoveFirst");
-    AddDataCtlEntry(reposition, parentControl, name + ".Recordset.Movelast");
+    // A parent record without children leaves the subform without a record
+    // to move to.
+    AddDataCtlEntry(reposition, parentControl,
+                    "If Not (" + name + ".Recordset.BOF And " + name + ".Recordset.EOF) Then " +
+                        name + ".Recordset.MoveLast: " + name + ".Recordset.MoveFirst");
     AddDataCtlEntry(reposition, parentControl, name + ".refresh");
     AddDataCtlEntry(
         reposition, parentControl,
@@ -227,42 +230,32 @@ std::string BuildLinkedRecordSource(FormState& state, const std::string& subform
         literal.clear();
     };
     for (size_t i = 0; i < childFields.size() && i < masterFields.size(); ++i) {
-        int masterType = 0;
         bool field = false;
-        for (const ProbedField& probedField : probed) {
-            if (IEquals(probedField.name, masterFields[i])) {
-                masterType = probedField.type;
-                field = true;
-            }
-        }
+        for (const ProbedField& probedField : probed)
+            field = field || IEquals(probedField.name, masterFields[i]);
         std::string value = parentDataControl + ".Recordset.Fields(" +
-                            VbQuoted(masterFields[i], QuoteFor::Code) + ")";
+                            VbQuoted(masterFields[i], QuoteFor::Code) + ").Value";
         // Access links to a control of the parent as well as to a field of
         // its records (an unbound combo box that picks the records shown):
-        // its value, compared as the child's field is.
+        // its value, of the type of the child's field.
         const AccessControl* masterControl =
             field || parent == nullptr ? nullptr : parent->FindControl(masterFields[i]);
         if (masterControl != nullptr) {
-            value = ParentControlName(state, *parent, *masterControl);
+            int childType = 0;
             for (const ProbedField& childField : Probe(session).Fields(subformRecordSource)) {
                 if (IEquals(childField.name, childFields[i]))
-                    masterType = childField.type;
+                    childType = childField.type;
             }
+            const std::string control = ParentControlName(state, *parent, *masterControl);
+            const bool text = childType == dao::kText || childType == dao::kMemo ||
+                              childType == dao::kDate || childType == 0;
+            value = (text ? "CStr(" : "Val(") + control + ")";
         }
+        // The value as Jet reads it, decided when the record is read: a
+        // number, quoted text, a date literal; Null, which matches no child,
+        // for a record without a key (a new record).
         literal += (i == 0 ? " Where [" : " And [") + child + "].[" + childFields[i] + "]=";
-        // Text keys are compared as quoted text, dates as date literals; a
-        // master record without a key (a new record) matches no child.
-        if (masterType == dao::kText) {
-            literal += "\"";
-            join(value);
-            literal += "\"";
-        } else if (masterType == dao::kDate) {
-            literal += "#";
-            join("Format$(" + value + ", \"mm\\/dd\\/yyyy hh:nn:ss\")");
-            literal += "#";
-        } else {
-            join("Val(\"0\" & " + value + ")");
-        }
+        join(session.SupportName("SqlValue") + "(" + value + ")");
     }
     if (literal.empty())
         return expression.substr(0, expression.size() - 3);

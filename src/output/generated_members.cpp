@@ -23,7 +23,7 @@ std::span<const std::string_view> SupportModuleMembers() {
     static constexpr std::string_view kMembers[] = {
         "wks",      "db",       "gvarReturn", "gettoken",   "OptionGroupValue",
         "SysCmdVB", "additems", "additemsGT", "additemsMS", "GetFormFromName",
-        "Nz",       "Main",
+        "Nz",       "SqlValue", "Main",
     };
     return kMembers;
 }

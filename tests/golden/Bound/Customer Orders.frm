@@ -139,10 +139,9 @@ Begin VB.Form Customer_Orders
 End
 DIM OpenArgsF as string
 Private Sub datCustomer_Orders_Reposition()
-    datOrder_Lines.RecordSource="Select * from [Order Details] Where [Order Details].[OrderID]=" & Val("0" & datCustomer_Orders.Recordset.Fields("OrderID"))
+    datOrder_Lines.RecordSource="Select * from [Order Details] Where [Order Details].[OrderID]=" & SqlValue(datCustomer_Orders.Recordset.Fields("OrderID").Value)
     datOrder_Lines.refresh
-    datOrder_Lines.Recordset.Movelast
-    datOrder_Lines.Recordset.MoveFirst
+    If Not (datOrder_Lines.Recordset.BOF And datOrder_Lines.Recordset.EOF) Then datOrder_Lines.Recordset.MoveLast: datOrder_Lines.Recordset.MoveFirst
 End Sub
 Private Sub datOrder_Lines_Reposition()
 End Sub

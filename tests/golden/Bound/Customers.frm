@@ -164,14 +164,12 @@ Begin VB.Form Customers
 End
 DIM OpenArgsF as string
 Private Sub datCustomers_Reposition()
-    datOrder_Lines.RecordSource="Select * from [Order Details] Where [Order Details].[OrderID]=" & Val("0" & datCustomer_Orders.Recordset.Fields("OrderID"))
+    datOrder_Lines.RecordSource="Select * from [Order Details] Where [Order Details].[OrderID]=" & SqlValue(datCustomer_Orders.Recordset.Fields("OrderID").Value)
     datOrder_Lines.refresh
-    datOrder_Lines.Recordset.Movelast
-    datOrder_Lines.Recordset.MoveFirst
-    datCustomer_Orders.RecordSource="Select * from [qrydatCustomers1] Where [qrydatCustomers1].[CustomerID]=""" & datCustomers.Recordset.Fields("CustomerID") & """"
+    If Not (datOrder_Lines.Recordset.BOF And datOrder_Lines.Recordset.EOF) Then datOrder_Lines.Recordset.MoveLast: datOrder_Lines.Recordset.MoveFirst
+    datCustomer_Orders.RecordSource="Select * from [qrydatCustomers1] Where [qrydatCustomers1].[CustomerID]=" & SqlValue(datCustomers.Recordset.Fields("CustomerID").Value)
     datCustomer_Orders.refresh
-    datCustomer_Orders.Recordset.Movelast
-    datCustomer_Orders.Recordset.MoveFirst
+    If Not (datCustomer_Orders.Recordset.BOF And datCustomer_Orders.Recordset.EOF) Then datCustomer_Orders.Recordset.MoveLast: datCustomer_Orders.Recordset.MoveFirst
 End Sub
 Private Sub datCustomer_Orders_Reposition()
 End Sub

@@ -324,10 +324,9 @@ Function NewOrder()
     'VLRN DoCmd.GoToRecord , , acNewRec
 End Function
 Private Sub datOrders_Reposition()
-    datOrder_Lines.RecordSource="Select * from [Order Lines] Where [Order Lines].[OrderID]=" & Val("0" & datOrders.Recordset.Fields("OrderID"))
+    datOrder_Lines.RecordSource="Select * from [Order Lines] Where [Order Lines].[OrderID]=" & SqlValue(datOrders.Recordset.Fields("OrderID").Value)
     datOrder_Lines.refresh
-    datOrder_Lines.Recordset.Movelast
-    datOrder_Lines.Recordset.MoveFirst
+    If Not (datOrder_Lines.Recordset.BOF And datOrder_Lines.Recordset.EOF) Then datOrder_Lines.Recordset.MoveLast: datOrder_Lines.Recordset.MoveFirst
 End Sub
 Private Sub datOrder_Lines_Reposition()
 End Sub

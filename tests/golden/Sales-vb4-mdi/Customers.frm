@@ -1258,10 +1258,9 @@ Function InitializeComboBoxes()
 End Function
 Private Sub datCustomers_Reposition()
     'VLRN txtPageNumber.text ="Page " & [Page]
-    datCustomer_Statistics.RecordSource="Select * from [qryCustomerTotals] Where [qryCustomerTotals].[CustomerID]=" & Val("0" & datCustomers.Recordset.Fields("CustomerID"))
+    datCustomer_Statistics.RecordSource="Select * from [qryCustomerTotals] Where [qryCustomerTotals].[CustomerID]=" & SqlValue(datCustomers.Recordset.Fields("CustomerID").Value)
     datCustomer_Statistics.refresh
-    datCustomer_Statistics.Recordset.Movelast
-    datCustomer_Statistics.Recordset.MoveFirst
+    If Not (datCustomer_Statistics.Recordset.BOF And datCustomer_Statistics.Recordset.EOF) Then datCustomer_Statistics.Recordset.MoveLast: datCustomer_Statistics.Recordset.MoveFirst
     Call Form_Current
 End Sub
 Private Sub datCustomer_Statistics_Reposition()

@@ -1471,10 +1471,9 @@ Function InitializeComboBoxes()
 End Function
 Private Sub datOrders_Reposition()
     'VLRN txtOrderSubtotal.text =DSum("[Quantity]*[UnitPrice]*(1-[Discount])","Order Details","[OrderID]=" & Nz([OrderID],0))
-    datOrders_Subform.RecordSource="Select * from [qrydatOrders1] Where [qrydatOrders1].[OrderID]=" & Val("0" & datOrders.Recordset.Fields("OrderID"))
+    datOrders_Subform.RecordSource="Select * from [qrydatOrders1] Where [qrydatOrders1].[OrderID]=" & SqlValue(datOrders.Recordset.Fields("OrderID").Value)
     datOrders_Subform.refresh
-    datOrders_Subform.Recordset.Movelast
-    datOrders_Subform.Recordset.MoveFirst
+    If Not (datOrders_Subform.Recordset.BOF And datOrders_Subform.Recordset.EOF) Then datOrders_Subform.Recordset.MoveLast: datOrders_Subform.Recordset.MoveFirst
     Call Form_Current
 End Sub
 Private Sub datOrders_Subform_Reposition()
