@@ -1,4 +1,10 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sqlite3.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "code/analysis_records.h"
 #include "test_support.h"
@@ -91,20 +97,122 @@ TEST(AnalysisRecords, AFailedStatisticsWriteIsShown) {
     EXPECT_EQ(ui.messages.size(), 1u);
 }
 
-TEST(AnalysisRecords, RowsOfAnOpenGroupAreInvisibleUntilCommitted) {
+TEST(AnalysisRecords, AnOpenDatabaseIsOneConversionsAlone) {
     TempDir dir;
     auto path = testing::FreshSupportDatabase(dir);
     {
         SupportDatabase db(path);
-        db.BeginGroup();
+        ASSERT_TRUE(db.Open()) << db.LastError();
         WriteReportRecord(db, {"Kept", 1, "x", 1, "", ""});
-        db.CommitGroup();
-        db.BeginGroup();
-        WriteReportRecord(db, {"Lost", 1, "x", 1, "", ""});
-        EXPECT_EQ(Rows(path, "SELECT ModuleName FROM tblReportOutput"),
-                  (std::vector<std::vector<std::string>>{{"Kept"}}));
+        // Another conversion is refused, naming the database, and a reader
+        // sees nothing of rows still being written.
+        SupportDatabase second(path);
+        EXPECT_FALSE(second.Open());
+        EXPECT_EQ(second.OpenProblem(), SupportDatabase::Problem::Locked);
+        EXPECT_NE(second.LastError().find(path.string() + " is locked"), std::string::npos)
+            << second.LastError();
+        EXPECT_TRUE(Rows(path, "SELECT COUNT(*) FROM tblReportOutput").empty());
+        WriteReportRecord(db, {"Kept", 1, "y", 2, "", ""});
+        EXPECT_FALSE(db.Failed()) << db.Failure();
     }
     EXPECT_EQ(Rows(path, "SELECT COUNT(*) FROM tblReportOutput")[0][0], "2");
+}
+
+// The bytes and the modification time of a file.
+struct FileState {
+    explicit FileState(const std::filesystem::path& path)
+        : bytes(testing::ReadFile(path)), time(std::filesystem::last_write_time(path)) {}
+    bool operator==(const FileState&) const = default;
+    std::string bytes;
+    std::filesystem::file_time_type time;
+};
+
+TEST(AnalysisRecords, AFileThatIsNoSupportDatabaseIsRefusedAsItIsAndLeftAlone) {
+    TempDir dir;
+    sqlite3* other = nullptr;
+    sqlite3_open((dir / "other.db").c_str(), &other);
+    sqlite3_exec(other, "CREATE TABLE Customers (Name TEXT)", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    testing::WriteFile(dir / "empty.db", "");
+    testing::WriteFile(dir / "text.db", std::string(2000, 'x'));
+    const auto locked = testing::FreshSupportDatabase(dir);
+    sqlite3* holder = nullptr;
+    sqlite3_open(locked.c_str(), &holder);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    using Problem = SupportDatabase::Problem;
+    const std::pair<std::string, Problem> cases[] = {{"empty.db", Problem::NotSqlite},
+                                                     {"text.db", Problem::NotSqlite},
+                                                     {"other.db", Problem::NotSupport},
+                                                     {"vlrn.db", Problem::Locked}};
+    for (const auto& [name, problem] : cases) {
+        const FileState before(dir / name);
+        SupportDatabase db(dir / name);
+        EXPECT_FALSE(db.Open()) << name;
+        EXPECT_EQ(db.OpenProblem(), problem) << name;
+        EXPECT_NE(db.LastError().find((dir / name).string()), std::string::npos) << db.LastError();
+        db.Close();
+        EXPECT_TRUE(FileState(dir / name) == before) << name;
+    }
+    sqlite3_close(holder);
+
+    SupportDatabase missing(dir / "absent.db");
+    EXPECT_FALSE(missing.Open());
+    EXPECT_EQ(missing.OpenProblem(), Problem::Missing);
+    EXPECT_FALSE(std::filesystem::exists(dir / "absent.db"));
+    SupportDatabase folder(dir.Path());
+    EXPECT_FALSE(folder.Open());
+    EXPECT_EQ(folder.OpenProblem(), Problem::NotAFile);
+}
+
+// Makes a file read-only for the test's length: by its mode, and for root,
+// who writes regardless of the mode, by the immutable attribute.
+class ReadOnlyFile {
+  public:
+    explicit ReadOnlyFile(const std::filesystem::path& path) : path_(path) {
+        chmod(path.c_str(), 0444);
+        if (access(path.c_str(), W_OK) != 0)
+            return;
+        const int fd = open(path.c_str(), O_RDONLY);
+        int flags = 0;
+        if (fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags |= FS_IMMUTABLE_FL;
+            immutable_ = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        if (fd >= 0)
+            close(fd);
+    }
+    ~ReadOnlyFile() {
+        if (immutable_) {
+            const int fd = open(path_.c_str(), O_RDONLY);
+            int flags = 0;
+            ioctl(fd, FS_IOC_GETFLAGS, &flags);
+            flags &= ~FS_IMMUTABLE_FL;
+            ioctl(fd, FS_IOC_SETFLAGS, &flags);
+            close(fd);
+        }
+        chmod(path_.c_str(), 0644);
+    }
+    bool Holds() const { return access(path_.c_str(), W_OK) != 0; }
+
+  private:
+    std::filesystem::path path_;
+    bool immutable_ = false;
+};
+
+TEST(AnalysisRecords, AReadOnlyDatabaseIsRefusedBeforeAnythingIsWritten) {
+    TempDir dir;
+    const auto path = testing::FreshSupportDatabase(dir);
+    ReadOnlyFile readOnly(path);
+    if (!readOnly.Holds())
+        GTEST_SKIP() << "the file cannot be made read-only here";
+    const FileState before(path);
+    SupportDatabase db(path);
+    EXPECT_FALSE(db.Open());
+    EXPECT_EQ(db.OpenProblem(), SupportDatabase::Problem::ReadOnly);
+    EXPECT_NE(db.LastError().find(path.string() + " is read-only"), std::string::npos)
+        << db.LastError();
+    EXPECT_TRUE(FileState(path) == before);
 }
 
 }  // namespace

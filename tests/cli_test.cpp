@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "session/support_database.h"
 #include "test_support.h"
 
 namespace velorin {
@@ -110,6 +111,70 @@ TEST_F(CliTest, BadInputGivesAClearMessageAndWritesNothing) {
     EXPECT_EQ(noSupport.status, 1);
     EXPECT_NE(noSupport.err.find("Required file vlrn.db not found."), std::string::npos);
     EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(CliTest, ASupportDatabaseThatCannotServeIsNamedAndLeftAsItWas) {
+    const fs::path out = dir / "out";
+    WriteFile(dir / "empty.db", "");
+    WriteFile(dir / "text.db", std::string(3000, 't'));
+    const std::pair<fs::path, std::string> cases[] = {
+        {dir / "empty.db", "is empty, not an SQLite database"},
+        {dir / "text.db", "is not an SQLite database"}};
+    for (const auto& [file, says] : cases) {
+        const auto time = fs::last_write_time(file);
+        const std::string bytes = ReadFile(file);
+        ProgramRun run = Velorin("convert " + Quote(database) + " -o " + Quote(out) +
+                                 " --yes --support-db " + Quote(file));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find(file.string() + " " + says), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("not found"), std::string::npos) << run.err;
+        EXPECT_EQ(ReadFile(file), bytes);
+        EXPECT_EQ(fs::last_write_time(file), time);
+        EXPECT_FALSE(fs::exists(out));
+    }
+
+    // Another process converting with it holds its lock.
+    const fs::path support = testing::FreshSupportDatabase(dir);
+    {
+        SupportDatabase running(support);
+        ASSERT_TRUE(running.Open());
+        ProgramRun locked = Velorin("convert " + Quote(database) + " -o " + Quote(out) +
+                                    " --yes --support-db " + Quote(support));
+        EXPECT_EQ(locked.status, 1);
+        EXPECT_NE(locked.err.find(support.string() + " is locked"), std::string::npos)
+            << locked.err;
+        EXPECT_FALSE(fs::exists(out));
+    }
+    EXPECT_EQ(Velorin("convert " + Quote(database) + " -o " + Quote(out) + " --yes --support-db " +
+                      Quote(support))
+                  .status,
+              0);
+}
+
+TEST_F(CliTest, AWorkgroupFileMustBeAJetDatabase) {
+    const fs::path out = dir / "out";
+    const std::string support = Quote(testing::FreshSupportDatabase(dir));
+    WriteFile(dir / "garbage.mdw", std::string(4096, 'g'));
+    const std::pair<fs::path, std::string> cases[] = {
+        {dir / "absent.mdw", "does not exist"},
+        {dir / "garbage.mdw", "is not an Access workgroup file"},
+        {dir.Path(), "is not a file"}};
+    for (const auto& [file, says] : cases) {
+        ProgramRun run = Velorin("convert " + Quote(database) + " -o " + Quote(out) +
+                                 " --yes --support-db " + support + " --workgroup " + Quote(file));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find("the workgroup file " + file.string() + " " + says),
+                  std::string::npos)
+            << run.err;
+        EXPECT_FALSE(fs::exists(out));
+    }
+    if (testing::SharedData().empty())
+        GTEST_SKIP() << "../shared/data is absent";
+    // Access's own databases are Jet files, as workgroup files are.
+    ProgramRun jet =
+        Velorin("convert " + Quote(database) + " -o " + Quote(out) + " --yes --support-db " +
+                support + " --workgroup " + Quote(testing::SharedData() / "nwind.mdb"));
+    EXPECT_EQ(jet.status, 0) << jet.err;
 }
 
 TEST_F(CliTest, ControlCharactersOfNamesNeverReachTheTerminal) {

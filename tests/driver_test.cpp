@@ -471,6 +471,38 @@ TEST_F(DriverTest, AFullDiskFailsWhereverItStrikesAndLeavesNoProjectFile) {
     EXPECT_EQ(TreeOf(dir / "out"), complete);
 }
 
+TEST_F(DriverTest, AFullSupportDatabaseFailsTheConversionNamingIt) {
+    // A finding on every line: more rows than a page holds.
+    CodeModule busy{"Busy", {"Option Explicit", "Sub Busy()"}};
+    for (int i = 0; i < 300; ++i)
+        busy.lines.push_back("    DoCmd.Maximize ' line " + std::to_string(i));
+    busy.lines.push_back("End Sub");
+    app.AddModule(busy);
+    AddModule("Quiet");
+    request.modules = {"Quiet"};
+    request.templateDirectory = testing::SourceDir() / "support";
+    steps = DefaultConversionSteps();
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+
+    // The database may not grow beyond the pages it has: a full disk as
+    // SQLite meets it.
+    request.modules = {"Busy", "Quiet"};
+    ASSERT_TRUE(session.supportDb.Open());
+    sqlite3_exec(session.supportDb.Connection(), "PRAGMA max_page_count = 1", nullptr, nullptr,
+                 nullptr);
+    ui.answers = {Answer::Yes};
+    const ConversionResult result = Convert();
+    EXPECT_EQ(result.outcome, Outcome::Failed);
+    EXPECT_NE(result.message.find("module Busy: the analysis could not be written to the support "
+                                  "database " +
+                                  (dir / "vlrn.db").string() + ": database or disk is full"),
+              std::string::npos)
+        << result.message;
+    EXPECT_FALSE(fs::exists(Out("Sales.vbp")));
+    // Nothing is converted after the failure.
+    EXPECT_FALSE(fs::exists(Out("Quiet.bas")));
+}
+
 TEST_F(DriverTest, AProjectFileLeftByAnInterruptedRunIsCleanedAway) {
     WriteFile(Out("Sales.vbp.part"), "Form=Half.frm\r\n");
     AddModule("M");

@@ -229,5 +229,60 @@ TEST_F(InterruptedConversionTest, KilledAtAnyMoment) {
     ConvertAgain();
 }
 
+// Stops its process at the nth UpdateTime: says so on one pipe and waits for
+// a byte on the other.
+class PausingUi : public ScriptedUi {
+  public:
+    PausingUi(int pauseAt, int paused, int resume)
+        : pauseAt_(pauseAt), paused_(paused), resume_(resume) {}
+    void UpdateTime() override {
+        char byte = 'p';
+        if (++calls_ == pauseAt_ && write(paused_, &byte, 1) == 1)
+            (void)!read(resume_, &byte, 1);
+    }
+
+  private:
+    int pauseAt_;
+    int paused_;
+    int resume_;
+    int calls_ = 0;
+};
+
+TEST_F(InterruptedConversionTest, ASecondConversionOnTheSameDatabaseIsRefused) {
+    int paused[2];
+    int resume[2];
+    ASSERT_EQ(pipe(paused), 0);
+    ASSERT_EQ(pipe(resume), 0);
+    pid_t child = fork();
+    if (child == 0) {
+        // Paused between the first and the second form.
+        Conversion conversion(dir / "out");
+        PausingUi ui(2, paused[1], resume[0]);
+        ui.answers.assign(4, Answer::Yes);
+        _exit(conversion.Run(supportDb, ui).outcome == Outcome::Done ? 0 : 1);
+    }
+    char byte = 0;
+    ASSERT_EQ(read(paused[0], &byte, 1), 1);
+
+    fs::create_directories(dir / "second" / "out");
+    Conversion second(dir / "second" / "out");
+    ScriptedUi ui;
+    ui.answers.assign(4, Answer::Yes);
+    const ConversionResult refused = second.Run(supportDb, ui);
+    ASSERT_EQ(write(resume[1], &byte, 1), 1);
+    int status = 0;
+    waitpid(child, &status, 0);
+    for (int fd : {paused[0], paused[1], resume[0], resume[1]})
+        close(fd);
+
+    EXPECT_EQ(refused.outcome, Outcome::Failed);
+    EXPECT_NE(refused.message.find(supportDb.string() + " is locked"), std::string::npos)
+        << refused.message;
+    EXPECT_TRUE(fs::is_empty(dir / "second" / "out"));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    // The rows are the first conversion's, as if it had run alone.
+    EXPECT_EQ(DumpAnalysis(supportDb), referenceAnalysis);
+}
+
 }  // namespace
 }  // namespace velorin

@@ -5,6 +5,7 @@
 #include "common/ansi_text.h"
 #include "session/conversion_driver.h"
 #include "session/host/database_loader.h"
+#include "session/host/workgroup_file.h"
 #include "session/string_table.h"
 #include "terminal_ui.h"
 
@@ -55,6 +56,14 @@ bool SelectNames(const std::vector<std::string>& container, const std::vector<st
 int ConvertCommand(ConvertArguments& a) {
     TerminalUi ui(a.assumeYes, a.interactive, a.showProgress);
 
+    if (!a.options.workgroupFile.empty()) {
+        const std::string problem = WorkgroupFileProblem(fs::path(a.options.workgroupFile));
+        if (!problem.empty()) {
+            std::cerr << "velorin: " << problem << "\n";
+            return 1;
+        }
+    }
+
     LoadedDatabase loaded = LoadDatabase(fs::path(a.database));
     if (!loaded.application) {
         std::cerr << LoadText(text_id::kInvalidDatabase) << "\n"
@@ -66,8 +75,9 @@ int ConvertCommand(ConvertArguments& a) {
 
     Session session(app, fs::path(a.supportDb), ui);
     if (!session.supportDb.Open()) {
-        std::cerr << LoadText(text_id::kSupportDatabaseMissing) << "\n"
-                  << a.supportDb << ": " << session.supportDb.LastError() << "\n";
+        if (session.supportDb.OpenProblem() == SupportDatabase::Problem::Missing)
+            std::cerr << LoadText(text_id::kSupportDatabaseMissing) << "\n";
+        std::cerr << "velorin: " << session.supportDb.LastError() << "\n";
         return 1;
     }
 

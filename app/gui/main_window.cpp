@@ -17,6 +17,7 @@
 #include "gui_texts.h"
 #include "reports/analysis_reports.h"
 #include "reports_window.h"
+#include "session/host/workgroup_file.h"
 #include "session/string_table.h"
 #include "settings_store.h"
 
@@ -298,8 +299,26 @@ void MainWindow::StartTranslation() {
     AccessApplication& application = application_ ? *application_ : none;
     GuiUserInterface ui(services_.ask, this);
     Session session(application, services_.programDirectory / "vlrn.db", ui);
+    const std::string workgroupProblem =
+        request.options.workgroupFile.empty()
+            ? std::string()
+            : WorkgroupFileProblem(std::filesystem::path(txtMDW_->text().toStdString()));
+    if (!workgroupProblem.empty()) {
+        Message refused;
+        refused.text = Utf8ToAnsi(workgroupProblem);
+        refused.icon = Icon::Critical;
+        services_.ask(refused);
+        return;
+    }
     if (!session.supportDb.Open()) {
-        services_.ask(TextMessage(14, Buttons::Ok, Icon::Critical));
+        if (session.supportDb.OpenProblem() == SupportDatabase::Problem::Missing) {
+            services_.ask(TextMessage(14, Buttons::Ok, Icon::Critical));
+        } else {
+            Message refused;
+            refused.text = Utf8ToAnsi(session.supportDb.LastError());
+            refused.icon = Icon::Critical;
+            services_.ask(refused);
+        }
         return;
     }
     setEnabled(false);

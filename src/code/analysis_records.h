@@ -50,7 +50,8 @@ struct ModuleStats {
     long codeLines = 0;
 };
 
-// Adds one finding; failures are ignored, as the callers expect.
+// Adds one finding. A failure does not stop the caller: the database keeps it
+// (SupportDatabase::Failed) and the driver fails the conversion.
 void WriteReportRecord(SupportDatabase& db, const ReportRecord& record);
 
 // Merges counts into the module's row: a zero never overwrites a value. A

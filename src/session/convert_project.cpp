@@ -242,17 +242,29 @@ int ConvertOneModule(Session& session, const std::string& name, const std::strin
 }  // namespace
 
 ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) {
+    // The analysis starts empty. A support database that cannot be opened,
+    // locked and emptied is refused before the output directory is touched.
+    SupportDatabase& db = session.supportDb;
+    if (!db.Open())
+        return {Outcome::Failed, db.LastError()};
+    db.BeginGroup();
+    db.RunSavedStatement("qryRptOutputDel");
+    db.RunSavedStatement("qryStatsDel");
+    db.CommitGroup();
+    if (db.Failed()) {
+        db.Close();
+        return {Outcome::Failed, db.Failure()};
+    }
+
     OutputDirectory& out = session.out;
     for (std::string_view pattern : kGeneratedPatterns)
         out.RemoveMatching(pattern);
 
-    SupportDatabase& db = session.supportDb;
-    db.RunSavedStatement("qryRptOutputDel");
-    db.RunSavedStatement("qryStatsDel");
-
-    // What was being written when the first write failed; nothing more is
-    // converted after it (the disk is full or no longer writable).
+    // What was being written when the first write failed, of the project or
+    // of its analysis; nothing more is converted after it (the disk is full
+    // or no longer writable).
     std::string failedObject;
+    const auto failed = [&] { return out.Failed() || db.Failed(); };
     if (session.sourceDatabaseFileExists) {
         out.CopyFrom(session.sourceDatabasePath, session.projectBaseName + ".mdb");
         out.Keep(session.projectBaseName + ".mdb");
@@ -308,7 +320,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         ConvertOneForm(session, steps, i, fileForm);
         out.WriteHeld();
         db.CommitGroup();
-        if (out.Failed()) {
+        if (failed()) {
             failedObject = "form " + name;
             session.convertedFormNames[i].clear();
         } else if (!session.convertedFormNames[i].empty()) {
@@ -328,7 +340,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         const int convertedOne = ConvertOneModule(session, name, fileModule);
         out.WriteHeld();
         db.CommitGroup();
-        if (out.Failed()) {
+        if (failed()) {
             failedObject = "module " + name;
         } else {
             modulesConverted += convertedOne;
@@ -368,10 +380,10 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     if (steps.writeSupportModules && failedObject.empty()) {
         steps.writeSupportModules(session);
         out.WriteHeld();
-        if (out.Failed())
-            failedObject = "the macros and support modules";
     }
     db.CommitGroup();
+    if (failedObject.empty() && failed())
+        failedObject = "the macros and support modules";
 
     session.ui.EndProgress();
     db.Close();
@@ -379,12 +391,12 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     const std::string workFile = session.projectFileName;
     session.projectFileName = projectFile;
     out.Keep(projectFile);
-    if (!out.Failed())
+    if (!failed())
         out.Rename(workFile, projectFile);
     out.Remove(workFile);
 
     // What Visual Basic would stumble over is said, and kept in a log.
-    if (steps.checkProject && !out.Failed())
+    if (steps.checkProject && !failed())
         session.projectProblems = steps.checkProject(out, session.projectFileName,
                                                      BuildApplicationFacts(source, converted));
     if (!session.projectProblems.empty()) {
@@ -398,7 +410,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
 
     // Without the database file there is no working copy: the project opens
     // a database that the user has to bring.
-    if (!session.sourceDatabaseFileExists && !out.Failed())
+    if (!session.sourceDatabaseFileExists && !failed())
         session.ui.Warn("there is no " + session.projectBaseName +
                         ".mdb beside the export, so the project has no database: copy the "
                         "application's database into " +
@@ -411,11 +423,11 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         result.formsConverted += !session.convertedFormNames[i].empty();
     result.modulesConverted = modulesConverted;
     // A project file must not claim a conversion that did not complete.
-    if (out.Failed()) {
+    if (failed()) {
         out.Remove(session.projectFileName);
         result.outcome = Outcome::Failed;
-        result.message =
-            failedObject.empty() ? out.FirstError() : failedObject + ": " + out.FirstError();
+        const std::string& why = out.Failed() ? out.FirstError() : db.Failure();
+        result.message = failedObject.empty() ? why : failedObject + ": " + why;
     } else if (result.formsConverted + result.modulesConverted == 0) {
         out.Remove(session.projectFileName);
         result.outcome = Outcome::Failed;
