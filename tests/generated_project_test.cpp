@@ -632,6 +632,11 @@ TEST(GeneratedProject, ASubformShownTwiceOrWithPagesKeepsItsCopiesApart) {
             ASSERT_TRUE(reposition) << item->name;
             EXPECT_TRUE(reposition->Calls("Twice_Part_Form_Current(_2)?")) << item->name;
         }
+        // Each copy loads with the form.
+        const Procedure* load = twice.Find("InitialValues");
+        ASSERT_TRUE(load);
+        EXPECT_TRUE(load->Calls("Twice_Part_Form_Load"));
+        EXPECT_TRUE(load->Calls("Twice_Part_Form_Load_2"));
         EXPECT_TRUE(twice.Find("Form_Current")->Calls("Tally"));
         EXPECT_TRUE(twice.Find("Tally")->Calls(R"(mCount = mCount \+ 10)"));
         for (const char* copy : {"Tally_2", "Tally_3"})

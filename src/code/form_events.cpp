@@ -197,6 +197,21 @@ void WriteFormEvents(FormState& state) {
     WriteRecordEvents(state);
 }
 
+void WriteEmbeddedFormEvents(FormState& state) {
+    WriteRecordEvents(state);
+    // The embedded form opens and loads with the form that shows it.
+    CodeText& load = state.output.Code().initialValues;
+    const std::pair<std::string_view, std::string_view> events[] = {{"OnOpen", "Call Form_Open(0)"},
+                                                                    {"OnLoad", "Call Form_Load"}};
+    for (const auto& [property, call] : events) {
+        const std::string p = state.Form().Text(property);
+        if (p == kEventProcedure)
+            load.Append(FormProcedureCall(state, call));
+        else if (!p.empty() && !IsExpression(p))
+            load.Append(MacroCall(state, p));
+    }
+}
+
 void WriteRecordEvents(FormState& state) {
     // The record events are the data control's; a form without records has
     // none to raise them.

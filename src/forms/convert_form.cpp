@@ -354,8 +354,8 @@ void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformContro
                                 left - state.host.left + state.host.pageShift,
                                 top - state.host.top);
     WriteFormControls(state);
-    if (state.writers.recordEvents)
-        state.writers.recordEvents(state);
+    if (state.writers.embeddedFormEvents)
+        state.writers.embeddedFormEvents(state);
 
     state.level = parent;
     state.isSubform = wasSubform;

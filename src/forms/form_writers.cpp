@@ -34,7 +34,7 @@ const FormWriters& DefaultFormWriters() {
         w.listBoxEvents = WriteListBoxEvents;
         w.comboBoxEvents = WriteComboBoxEvents;
         w.formEvents = WriteFormEvents;
-        w.recordEvents = WriteRecordEvents;
+        w.embeddedFormEvents = WriteEmbeddedFormEvents;
         w.toolbar = BuildToolbar;
         w.menus = BuildMenus;
         return w;

@@ -36,8 +36,8 @@ struct FormWriters {
 
     // The form's own event procedures.
     std::function<void(FormState&)> formEvents;
-    // The record events of an embedded form, raised by its data control.
-    std::function<void(FormState&)> recordEvents;
+    // An embedded form's events: its records', and its Open and Load.
+    std::function<void(FormState&)> embeddedFormEvents;
     // The toolbar and menus named by the form; the menu builder returns
     // whether it wrote menus.
     std::function<void(FormState&, const std::string& toolbar)> toolbar;

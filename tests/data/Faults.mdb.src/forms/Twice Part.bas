@@ -5,6 +5,7 @@ Begin Form
     RecordSource ="Lines"
     DefaultView =0
     OnCurrent ="[Event Procedure]"
+    OnLoad ="[Event Procedure]"
     Begin
         Begin Section
             Height =800
@@ -47,6 +48,10 @@ Private mCount As Integer
 
 Private Sub Form_Current()
     Tally
+End Sub
+
+Private Sub Form_Load()
+    mCount = 0
 End Sub
 
 Private Sub Tally()
