@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <set>
 
+#include <chrono>
 #include <cstdlib>
 
 #include "common/string_helpers.h"
@@ -35,6 +36,63 @@ TEST(Northwind, ListsContainerDocumentsInOrder) {
     EXPECT_EQ(app.Documents(Container::Reports).size(), 13u);
     // Designs are not readable from the file itself.
     EXPECT_EQ(app.OpenForm("Categories"), nullptr);
+}
+
+// One zeroed page of a real database crashes libmdb, another keeps it reading
+// for ever; either is an error naming what happened, and the program goes on.
+TEST(Northwind, ADamagedFileIsAnErrorNotACrashOrAHang) {
+    fs::path data = testing::SharedData();
+    if (data.empty())
+        GTEST_SKIP() << "../shared/data is absent";
+    const std::string bytes = testing::ReadFile(data / "nwind.mdb");
+    ASSERT_EQ(bytes[20], '\0') << "Access 97 pages of 2 KB";
+    testing::TempDir dir;
+    auto zeroed = [&](size_t page) {
+        std::string copy = bytes;
+        copy.replace(page * 2048, 2048, std::string(2048, '\0'));
+        const fs::path file = dir / ("page" + std::to_string(page) + ".mdb");
+        testing::WriteFile(file, copy);
+        return file;
+    };
+    MdbReadLimits limits;
+    limits.seconds = 3;
+    const LoadedDatabase crashed = LoadDatabase(zeroed(12), limits);
+    EXPECT_FALSE(crashed.application);
+    EXPECT_NE(crashed.error.find("the file is damaged: reading it stopped the reader"),
+              std::string::npos)
+        << crashed.error;
+    const auto start = std::chrono::steady_clock::now();
+    const LoadedDatabase endless = LoadDatabase(zeroed(736), limits);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_FALSE(endless.application);
+    EXPECT_NE(endless.error.find("took longer than 3 seconds"), std::string::npos) << endless.error;
+    // The reader's answer holds what the file holds, whatever bytes names have.
+    const LoadedDatabase whole = LoadDatabase(data / "nwind.mdb");
+    ASSERT_TRUE(whole.application) << whole.error;
+    AccessApplication copy;
+    ASSERT_TRUE(DecodeMdbContents(EncodeMdbContents(*whole.application), copy));
+    EXPECT_EQ(EncodeMdbContents(copy), EncodeMdbContents(*whole.application));
+    EXPECT_EQ(copy.QueryDefs().size(), 22u);
+}
+
+TEST(MdbContents, OddNamesTravelAndBrokenAnswersAreRefused) {
+    AccessApplication app;
+    app.AddTableDef({"T:1\r\n\"x\"", {{"12:ab", dao::kText}, {std::string("\0z", 2), 4}}});
+    app.AddQueryDef({"Q", "SELECT 1;\r\n", dao::kQuerySelect, {}});
+    app.AddDocument(Container::Reports, "R 7:");
+    app.SetDatabaseProperty("StartupForm", "Main:Menu");
+    const std::string bytes = EncodeMdbContents(app);
+    AccessApplication copy;
+    ASSERT_TRUE(DecodeMdbContents(bytes, copy));
+    EXPECT_EQ(EncodeMdbContents(copy), bytes);
+    EXPECT_EQ(copy.TableDefs()[0].fields[1].name, std::string("\0z", 2));
+    EXPECT_EQ(copy.DatabaseProperty("StartupForm"), "Main:Menu");
+    for (const std::string& broken :
+         {bytes.substr(0, bytes.size() - 1), std::string("1:T99999999999:x"), std::string("1:Z"),
+          std::string("1:D1:9")}) {
+        AccessApplication none;
+        EXPECT_FALSE(DecodeMdbContents(broken, none)) << broken;
+    }
 }
 
 TEST(Northwind, TablesAndQueriesWithTheirTypes) {

@@ -132,6 +132,9 @@ class AccessApplication {
     // Database properties ("StartupForm", ...); empty when not set.
     std::string DatabaseProperty(std::string_view name) const;
     void SetDatabaseProperty(std::string_view name, std::string value);
+    const std::map<std::string, std::string, ILess>& DatabaseProperties() const {
+        return databaseProperties_;
+    }
 
     // False when some code module is visibly broken (a procedure that never
     // ends): Access could not have compiled it.

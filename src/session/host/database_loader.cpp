@@ -44,7 +44,7 @@ fs::path ExportBeside(const fs::path& database) {
 
 }  // namespace
 
-LoadedDatabase LoadDatabase(const fs::path& given) {
+LoadedDatabase LoadDatabase(const fs::path& given, const MdbReadLimits& limits) {
     LoadedDatabase loaded;
     std::error_code ec;
     fs::path path = fs::absolute(given, ec).lexically_normal();
@@ -70,7 +70,7 @@ LoadedDatabase LoadDatabase(const fs::path& given) {
         loaded.source.databaseFileExists = fs::is_regular_file(loaded.source.databasePath, ec);
         if (loaded.source.databaseFileExists) {
             std::string ignored;
-            if (!LoadMdbFile(loaded.source.databasePath, *app, ignored)) {
+            if (!LoadMdbFile(loaded.source.databasePath, *app, ignored, limits)) {
                 // Only the export counts then; the file beside it is not copied either.
                 loaded.source.databaseFileExists = false;
             }
@@ -78,7 +78,7 @@ LoadedDatabase LoadDatabase(const fs::path& given) {
         LoadExportFolder(path, *app);
     } else {
         std::string error;
-        if (!LoadMdbFile(path, *app, error)) {
+        if (!LoadMdbFile(path, *app, error, limits)) {
             loaded.error = "is not an Access database (" + error + ")";
             return loaded;
         }

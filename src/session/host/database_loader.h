@@ -25,16 +25,39 @@ struct LoadedDatabase {
     std::string error;  // why nothing could be loaded
 };
 
-LoadedDatabase LoadDatabase(const std::filesystem::path& given);
+// How long and how much the reader of an Access file may take: a damaged file
+// can send it round for ever.
+struct MdbReadLimits {
+    int seconds = 60;
+    size_t outputBytes = size_t{512} << 20;
+};
+
+LoadedDatabase LoadDatabase(const std::filesystem::path& given, const MdbReadLimits& limits = {});
 
 // True when the file starts as a Jet (Access) database does.
 bool LooksLikeAccessFile(const std::filesystem::path& path);
 
 // Reads the tables, saved queries, container documents and database properties
-// of an Access file through libmdb. Returns false when the file cannot be read
-// as a database.
+// of an Access file. libmdb reads it in a process of its own (the program
+// velorin-mdb-read beside this one), so that a damaged file that crashes the
+// reader, or sends it round without end, becomes an error naming what
+// happened. Returns false when the file cannot be read as a database.
 bool LoadMdbFile(const std::filesystem::path& path, AccessApplication& application,
-                 std::string& error);
+                 std::string& error, const MdbReadLimits& limits = {});
+
+// The same in this process, for that reader program: libmdb may crash on a
+// damaged file or not return.
+bool ReadMdbFileHere(const std::filesystem::path& path, AccessApplication& application,
+                     std::string& error);
+
+// What ReadMdbFileHere read, as bytes the reader program writes and
+// LoadMdbFile reads back; false when the bytes are not such a text.
+std::string EncodeMdbContents(const AccessApplication& application);
+bool DecodeMdbContents(std::string_view bytes, AccessApplication& application);
+
+// Where the reader program is: beside the running program, or in the build's
+// program folder.
+std::filesystem::path MdbReaderProgram();
 
 // Reads an export folder's object files; unreadable files become diagnostics.
 // Returns false when the folder holds none of the export's subfolders.

@@ -193,7 +193,7 @@ bool LooksLikeAccessFile(const fs::path& path) {
            fs::file_size(path, ec) >= 4096;
 }
 
-bool LoadMdbFile(const fs::path& path, AccessApplication& application, std::string& error) {
+bool ReadMdbFileHere(const fs::path& path, AccessApplication& application, std::string& error) {
     if (!LooksLikeAccessFile(path)) {
         error = "not an Access database file";
         return false;
