@@ -214,6 +214,45 @@ TEST_F(HostileExportTest, PipesAreNamedNeverRead) {
     EXPECT_NE(refused.error.find("a pipe or a device"), std::string::npos) << refused.error;
 }
 
+// Names the export can hold and a project cannot: a device name of Windows,
+// two objects Access would take for one, a half of a UTF-16 pair. Each gets a
+// safe name or a word, and nothing else is lost.
+TEST_F(HostileExportTest, NamesWindowsOrAccessCannotHoldAreMadeSafeOrNamed) {
+    Export("forms/CON.bas", FormText("Console"));
+    Export("forms/com1.bas", FormText("Port"));
+    Export("forms/Orders.bas", FormText("Orders"));
+    Export("forms/orders.bas", FormText("Whispering"));
+    Export("modules/Tools.bas", ModuleText("One"));
+    Export("modules/tools.bas", ModuleText("Two"));
+    // "Cl", half a pair, "ick": the half is one unknown character.
+    const std::string text = FormText("ClXick");
+    std::string utf16 = "\xFF\xFE";
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 6, "ClXick") == 0) {
+            utf16 += Utf16Le("Cl") + std::string("\x00\xD8", 2) + Utf16Le("ick");
+            i += 5;
+            continue;
+        }
+        utf16 += Utf16Le(text.substr(i, 1));
+    }
+    Export("forms/Half.bas", utf16);
+    ConversionResult result = Convert();
+    ASSERT_EQ(result.outcome, Outcome::Done) << result.message;
+    EXPECT_EQ(LoadedProperty("Half", "Caption"), "Cl?ick");
+    for (const char* file : {"CON_.frm", "com1_.frm", "Orders.frm"})
+        EXPECT_TRUE(fs::exists(out / file)) << file;
+    for (const char* file : {"CON.frm", "com1.frm"})
+        EXPECT_FALSE(fs::exists(out / file)) << file;
+    EXPECT_TRUE(AnyWarningHolds("CON is the name of a device on Windows"));
+    // The second of two names Access takes for one is named, not lost unseen.
+    const LoadDiagnostic* shouting = DiagnosticOf("orders.bas");
+    ASSERT_NE(shouting, nullptr);
+    EXPECT_NE(shouting->message.find("has the name of form Orders"), std::string::npos);
+    const LoadDiagnostic* two = DiagnosticOf("tools.bas");
+    ASSERT_NE(two, nullptr);
+    EXPECT_NE(two->message.find("has the name of module Tools"), std::string::npos);
+}
+
 TEST_F(HostileExportTest, Utf16WithoutAByteOrderMarkIsDecoded) {
     // "Café" in UTF-16: the é is one unit, E9 00 little-endian.
     std::string wide = Utf16Le(FormText("Caf#", "Total", {"Option Explicit"}));

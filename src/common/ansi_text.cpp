@@ -87,9 +87,13 @@ std::string Utf8ToAnsi(std::string_view utf8) {
 std::string Utf16LeToAnsi(std::string_view bytes) {
     return Convert("CP1252", "UTF-16LE", bytes, [](std::string_view rest, std::string& out) {
         out.push_back('?');
+        // A character beyond the first plane is a pair of units, both
+        // replaced; a half of a pair alone is one unit, and the next
+        // character is read as it is.
         if (rest.size() >= 4) {
-            unsigned hi = static_cast<unsigned char>(rest[1]);
-            if (hi >= 0xD8 && hi <= 0xDB)
+            const unsigned first = static_cast<unsigned char>(rest[1]);
+            const unsigned second = static_cast<unsigned char>(rest[3]);
+            if (first >= 0xD8 && first <= 0xDB && second >= 0xDC && second <= 0xDF)
                 return size_t{4};
         }
         return size_t{2};

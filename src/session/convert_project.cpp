@@ -33,6 +33,16 @@ constexpr size_t kLongestFileStem = 64;
 // The file names of the converted forms (.frm) and modules (.bas): one per
 // object, unique without regard to case as Windows compares them, and never
 // the name of a file the conversion writes itself.
+bool IsWindowsDeviceName(std::string_view stem) {
+    const std::string_view name = stem.substr(0, stem.find('.'));
+    for (std::string_view device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
+        if (IEquals(name, device))
+            return true;
+    }
+    return name.size() == 4 && (IStartsWith(name, "COM") || IStartsWith(name, "LPT")) &&
+           name[3] >= '1' && name[3] <= '9';
+}
+
 class ProjectFileNames {
   public:
     ProjectFileNames(std::string_view kind, std::string_view extension,
@@ -49,6 +59,11 @@ class ProjectFileNames {
         if (base.size() > kLongestFileStem) {
             base.resize(kLongestFileStem);
             why = "the name is too long for a file name";
+        }
+        // Windows opens a device, not a file, for CON.frm or com1.bas.
+        if (IsWindowsDeviceName(base)) {
+            why = base + " is the name of a device on Windows";
+            base += "_";
         }
         std::string stem = base;
         for (int n = 2; owners_.count(stem) > 0; ++n) {

@@ -141,6 +141,11 @@ class ExportReader {
                 form->SetCodeLines(CodeModuleLines(SplitLines(*code)));
             }
         }
+        const AccessForm* other =
+            report ? app_.OpenReport(form->Name()) : app_.OpenForm(form->Name());
+        if (IsSecond(file, other != nullptr ? other->Name() : std::string(), form->Name(),
+                     report ? "report" : "form"))
+            return;
         if (report) {
             app_.AddReport(std::move(form));
         } else {
@@ -148,18 +153,39 @@ class ExportReader {
         }
     }
 
+    // Access holds one object of a name in a container, whatever its case;
+    // an export on a file system that tells case apart can hold two, or two
+    // files that decode to one name. The second is named and left out.
+    bool IsSecond(const fs::path& file, const std::string& first, const std::string& name,
+                  std::string_view kind) {
+        if (first.empty())
+            return false;
+        Report(file, 0,
+               std::string(kind) + " " + name + " has the name of " + std::string(kind) + " " +
+                   first + " (Access tells no case apart)");
+        return true;
+    }
+
     void ReadModule(const fs::path& file) {
         std::optional<std::string> content = ReadText(file);
         if (!content)
             return;
-        app_.AddModule({ObjectNameFromFileName(file), CodeModuleLines(SplitLines(*content))});
+        const std::string name = ObjectNameFromFileName(file);
+        const CodeModule* other = app_.Module(name);
+        if (IsSecond(file, other != nullptr ? other->name : std::string(), name, "module"))
+            return;
+        app_.AddModule({name, CodeModuleLines(SplitLines(*content))});
     }
 
     void ReadMacro(const fs::path& file) {
         std::optional<ObjectText> text = ReadObject(file);
         if (!text)
             return;
-        app_.AddMacro(MacroFromObjectText(*text, ObjectNameFromFileName(file)));
+        const std::string name = ObjectNameFromFileName(file);
+        const Macro* other = app_.FindMacro(name);
+        if (IsSecond(file, other != nullptr ? other->name : std::string(), name, "macro"))
+            return;
+        app_.AddMacro(MacroFromObjectText(*text, name));
     }
 
     void ReadQueries() {
