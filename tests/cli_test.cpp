@@ -177,6 +177,27 @@ TEST_F(CliTest, AWorkgroupFileMustBeAJetDatabase) {
     EXPECT_EQ(jet.status, 0) << jet.err;
 }
 
+TEST_F(CliTest, AProgramWithoutItsTemplatesRefusesAndNamesTheMissingFile) {
+    // A copy of the program in a folder of its own, without the templates.
+    const fs::path bare = dir / "bare";
+    fs::create_directories(bare);
+    fs::copy_file(VELORIN_PROGRAM, bare / "velorin");
+    fs::permissions(bare / "velorin", fs::perms::owner_all);
+    const fs::path out = dir / "out";
+    fs::create_directories(out);
+    const std::string command = Quote(bare / "velorin") + " convert " + Quote(database) + " -o " +
+                                Quote(out) + " --yes --support-db " +
+                                Quote(testing::FreshSupportDatabase(dir)) + " </dev/null 2>" +
+                                Quote(dir / "stderr") + " >/dev/null";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+    const std::string err = ReadFile(dir / "stderr");
+    EXPECT_NE(err.find("VlrnConversionCode.bas"), std::string::npos) << err;
+    EXPECT_NE(err.find(bare.string()), std::string::npos) << err;
+    EXPECT_TRUE(fs::is_empty(out));
+}
+
 TEST_F(CliTest, ControlCharactersOfNamesNeverReachTheTerminal) {
     // A form whose file name holds an escape sequence, and a second one with
     // the same file name once converted.

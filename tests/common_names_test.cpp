@@ -76,16 +76,6 @@ TEST(StringHelpers, SortAndTrim) {
     EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
 }
 
-TEST(OutputDirectoryPatterns, MatchLikeDosWildcardsIgnoringCase) {
-    EXPECT_TRUE(MatchesPattern("Form_A.FRM", "*.frm"));
-    EXPECT_TRUE(MatchesPattern("form_A.004", "*.00?"));
-    EXPECT_FALSE(MatchesPattern("form_A.0042", "*.00?"));
-    EXPECT_TRUE(MatchesPattern("form_x.ctl", "form_*.*"));
-    EXPECT_FALSE(MatchesPattern("forms.frm", "form_*.*"));
-    EXPECT_TRUE(MatchesPattern("_Menu.mc1", "*.mc?"));
-    EXPECT_FALSE(MatchesPattern("notes.text", "*.txt"));
-}
-
 TEST(OutputDirectoryPatterns, RefusesNamesThatLeaveTheDirectory) {
     OutputDirectory out("/tmp/nowhere");
     EXPECT_TRUE(out.PathOf("../x").empty());

@@ -94,7 +94,7 @@ TEST_F(DriverTest, JoinsAFormsCodeInItsFixedOrder) {
               "End Sub", "Private Sub Form_Activate()", "    Dim vReturnValue as variant",
               "    vReturnValue=InitialDataCtlCaptions()", "End Sub"}));
     // Nothing but the form and the project; the support module step wrote nothing.
-    EXPECT_EQ(OutFiles(), (std::vector<std::string>{"Orders.frm", "Sales.vbp"}));
+    EXPECT_EQ(OutFiles(), (std::vector<std::string>{"Orders.frm", "Sales.vbp", "velorin.files"}));
 }
 
 TEST_F(DriverTest, FormStatisticsCarryTheControlCounts) {
@@ -155,40 +155,105 @@ TEST_F(DriverTest, OnlyModulesSelected) {
               CrLf({"Attribute VB_Name = \"Utility_Functions\"", "Option Explicit"}));
 }
 
-TEST_F(DriverTest, CleansOnlyItsOwnFilesFromTheOutputDirectory) {
-    for (const char* name : {"old.frm", "old.FRX", "x.txt", "y.001", "z.log", "b.vbp", "m.bas"}) {
-        WriteFile(Out(name), "old");
-    }
-    for (const char* name : {"keep.doc", "notes.text", "y.0010", "sub/inner.frm"})
-        WriteFile(Out(name), "mine");
+// The user's files, named as the conversion's working files once were: none
+// is the conversion's to delete.
+const std::map<std::string, std::string> kUsersFiles = {
+    {"notes.txt", "my notes"},          {"errors.log", "my log"}, {"Form_Letter.pdf", "%PDF"},
+    {"backup.001", "first backup"},     {"logo.frx", "picture"},  {"_Menu.mc1", "menu"},
+    {"form_Orders.ctl", "a control"},   {"old.frm", "by hand"},   {"keep.doc", "mine"},
+    {"Sales.vbp.bak", "an old project"}};
+
+TEST_F(DriverTest, DeletesOnlyTheLastConversionsFilesAndNamesThem) {
+    AddModule("M1");
     AddModule("M2");
+    request.modules = {"M1"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_TRUE(ui.messages.empty());
+    for (const auto& [name, bytes] : kUsersFiles)
+        WriteFile(Out(name), bytes);
+    // Empty folders named like working files, and like the project's own
+    // working name: never removed.
+    for (const char* folder : {"form_Old.d", "scratch.txt", "Sales.vbp.part"})
+        fs::create_directory(Out(folder));
+
     request.modules = {"M2"};
     ui.answers = {Answer::Yes};
-    ASSERT_EQ(Convert().outcome, Outcome::Done);
-    EXPECT_EQ(OutFiles(), (std::vector<std::string>{"M2.bas", "Sales.vbp", "keep.doc", "notes.text",
-                                                    "sub", "y.0010"}));
-    EXPECT_TRUE(fs::exists(Out("sub/inner.frm")));
+    const ConversionResult second = Convert();
+    // The folder stands where the project is written under its working name.
+    EXPECT_EQ(second.outcome, Outcome::Failed);
+    EXPECT_NE(second.message.find("Sales.vbp.part"), std::string::npos) << second.message;
+
+    // The one question names the files it deletes, and no file of the user's.
+    ASSERT_EQ(ui.messages.size(), 1u);
+    const std::string& question = ui.messages[0].text;
+    EXPECT_TRUE(question.starts_with(LoadText(text_id::kExistingFiles))) << question;
+    EXPECT_TRUE(ui.messages[0].secondButtonDefault);
+    EXPECT_NE(question.find("M1.bas"), std::string::npos) << question;
+    EXPECT_NE(question.find("\n    Sales.vbp"), std::string::npos) << question;
+    for (const auto& [name, bytes] : kUsersFiles)
+        EXPECT_EQ(question.find(name), std::string::npos) << name;
+
+    EXPECT_FALSE(fs::exists(Out("M1.bas")));
+    EXPECT_FALSE(fs::exists(Out("Sales.vbp")));
+    for (const auto& [name, bytes] : kUsersFiles)
+        EXPECT_EQ(ReadFile(Out(name)), bytes) << name;
+    for (const char* folder : {"form_Old.d", "scratch.txt", "Sales.vbp.part"})
+        EXPECT_TRUE(fs::is_directory(Out(folder))) << folder;
 }
 
-TEST_F(DriverTest, ExistingVisualBasicFilesNeedConsent) {
-    WriteFile(Out("old.frm"), "old");
+TEST_F(DriverTest, TheUsersFilesRaiseNoQuestionWhenNoneIsReplaced) {
+    // Nothing of the last conversion's is there: the user's files, Visual
+    // Basic files among them, are left as they are without a question.
+    for (const auto& [name, bytes] : kUsersFiles)
+        WriteFile(Out(name), bytes);
+    AddModule("M");
+    request.modules = {"M"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_TRUE(ui.messages.empty());
+    for (const auto& [name, bytes] : kUsersFiles)
+        EXPECT_EQ(ReadFile(Out(name)), bytes) << name;
+}
+
+TEST_F(DriverTest, TheLastConversionsVisualBasicFilesNeedConsent) {
+    AddModule("M");
+    request.modules = {"M"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    const auto before = OutFiles();
+    const std::string module = ReadFile(Out("M.bas"));
+    ui.answers = {Answer::No};
+    EXPECT_EQ(Convert().outcome, Outcome::Stopped);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find("M.bas"), std::string::npos);
+    EXPECT_EQ(OutFiles(), before);
+    EXPECT_EQ(ReadFile(Out("M.bas")), module);
+}
+
+TEST_F(DriverTest, AFileOfTheUsersUnderANameTheConversionWritesIsReplacedOnlyWhenAgreed) {
+    WriteFile(dir / "Sales.mdb", "the application's database");
+    request.databaseFileExists = true;
+    WriteFile(Out("Sales.mdb"), "the user's own database");
+    WriteFile(Out("M.bas"), "the user's own module");
     AddModule("M");
     request.modules = {"M"};
     ui.answers = {Answer::No};
     EXPECT_EQ(Convert().outcome, Outcome::Stopped);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, LoadText(text_id::kExistingFiles));
-    EXPECT_TRUE(ui.messages[0].secondButtonDefault);
-    EXPECT_EQ(OutFiles(), (std::vector<std::string>{"old.frm"}));
-}
+    EXPECT_NE(ui.messages[0].text.find("Sales.mdb"), std::string::npos) << ui.messages[0].text;
+    EXPECT_NE(ui.messages[0].text.find("M.bas"), std::string::npos) << ui.messages[0].text;
+    EXPECT_EQ(ReadFile(Out("Sales.mdb")), "the user's own database");
+    EXPECT_EQ(ReadFile(Out("M.bas")), "the user's own module");
+    EXPECT_EQ(OutFiles(), (std::vector<std::string>{"M.bas", "Sales.mdb"}));
 
-TEST_F(DriverTest, OnlyTextFilesRaiseNoQuestionButAreDeleted) {
-    WriteFile(Out("a.txt"), "old");
-    AddModule("M");
-    request.modules = {"M"};
+    ui.answers = {Answer::Yes};
     ASSERT_EQ(Convert().outcome, Outcome::Done);
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_FALSE(fs::exists(Out("a.txt")));
+    EXPECT_EQ(ReadFile(Out("Sales.mdb")), "the application's database");
+    // The working copy the last conversion made is its own: replaced after the
+    // one question about the last conversion's files, none about the copy.
+    ui.messages.clear();
+    ui.answers = {Answer::Yes};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.messages[0].text.starts_with(LoadText(text_id::kExistingFiles)));
 }
 
 TEST_F(DriverTest, AMissingDirectoryIsCreatedOnlyWhenTheUserAgrees) {
@@ -253,7 +318,7 @@ TEST_F(DriverTest, ResultsWhoseNamesLookLikeWorkingFilesStay) {
     request.modules = {"form_Utils"};
     ASSERT_EQ(Convert().outcome, Outcome::Done);
     EXPECT_EQ(OutFiles(), (std::vector<std::string>{"Form_Entry.frm", "Sales.vbp", "form_Utils.bas",
-                                                    "toolbarcode.frm"}));
+                                                    "toolbarcode.frm", "velorin.files"}));
     std::string code = ReadFile(Out("toolbarcode.frm"));
     EXPECT_EQ(code.find("the toolbar form's own code"), code.rfind("the toolbar form's own code"));
 }
@@ -271,15 +336,17 @@ TEST_F(DriverTest, LeftoversOfAnInterruptedRunAreNotJoined) {
 
 TEST_F(DriverTest, WritesNeverFollowALinkOutOfTheDirectory) {
     WriteFile(dir / "victim.txt", "keep me");
-    fs::create_symlink(dir / "victim.txt", Out("form_Orders.hdr"));
+    fs::create_symlink(dir / "victim.txt", Out("Orders.frm"));
     fs::create_symlink(dir / "victim.txt", Out("Sales.mdb"));
     WriteFile(dir / "Sales.mdb", "database");
     request.databaseFileExists = true;
     app.AddForm(MakeForm("Orders", {"Option Explicit"}));
     request.forms = {"Orders"};
+    ui.answers = {Answer::Yes};
     ASSERT_EQ(Convert().outcome, Outcome::Done);
     EXPECT_EQ(ReadFile(dir / "victim.txt"), "keep me");
     EXPECT_EQ(ReadFile(Out("Sales.mdb")), "database");
+    EXPECT_FALSE(fs::is_symlink(Out("Orders.frm")));
 }
 
 TEST_F(DriverTest, AReadOnlyDatabaseGivesAWritableWorkingCopy) {
@@ -462,8 +529,14 @@ TEST_F(DriverTest, AFullDiskFailsWhereverItStrikesAndLeavesNoProjectFile) {
         EXPECT_NE(result.message.find(": cannot write "), std::string::npos) << result.message;
         EXPECT_NE(result.message.find("No space left on device"), std::string::npos)
             << result.message;
-        for (const std::string& name : OutFiles())
+        // Each file there is whole: no form, module or working copy stops where
+        // the disk filled up, and no temporary file is left.
+        for (const auto& [name, content] : TreeOf(dir / "out")) {
             EXPECT_EQ(name.find(".vbp"), std::string::npos) << capacity << ": " << name;
+            if (name != "velorin.files") {
+                EXPECT_EQ(content, complete.at(name)) << capacity << ": " << name;
+            }
+        }
         EXPECT_EQ(ReadFile(dir / "outside.txt"), "mine");
     }
     ui.answers = {Answer::Yes};
@@ -504,11 +577,18 @@ TEST_F(DriverTest, AFullSupportDatabaseFailsTheConversionNamingIt) {
 }
 
 TEST_F(DriverTest, AProjectFileLeftByAnInterruptedRunIsCleanedAway) {
-    WriteFile(Out("Sales.vbp.part"), "Form=Half.frm\r\n");
+    {
+        // What a run killed before its end leaves.
+        OutputDirectory killed(dir / "out");
+        killed.TrackWrittenFiles();
+        killed.Write("Sales.vbp.part", "Form=Half.frm\r\n");
+    }
+    ASSERT_TRUE(fs::exists(Out("Sales.vbp.part")));
     AddModule("M");
     request.modules = {"M"};
     ASSERT_EQ(Convert().outcome, Outcome::Done);
-    EXPECT_EQ(OutFiles(), (std::vector<std::string>{"M.bas", "Sales.vbp"}));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(OutFiles(), (std::vector<std::string>{"M.bas", "Sales.vbp", "velorin.files"}));
 }
 
 TEST(ControlFiles, FollowTheListTypeAndOptionalControls) {

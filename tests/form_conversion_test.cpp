@@ -46,6 +46,7 @@ class FormConversionTest : public ::testing::Test {
         fs::create_directories(dir / "out");
         request.outputPathText = (dir / "out").string();
         request.databasePath = dir / "Crowd.mdb";
+        request.templateDirectory = testing::SourceDir() / "support";
     }
     ConversionResult Convert() {
         return StartTranslation(session, request, DefaultConversionSteps());

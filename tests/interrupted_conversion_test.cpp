@@ -191,7 +191,8 @@ class InterruptedConversionTest : public ::testing::Test {
         Conversion conversion(dir / "out");
         ScriptedUi ui;
         ui.answers.assign(4, Answer::Yes);
-        ASSERT_EQ(conversion.Run(supportDb, ui).outcome, Outcome::Done);
+        const ConversionResult result = conversion.Run(supportDb, ui);
+        ASSERT_EQ(result.outcome, Outcome::Done) << result.message;
         EXPECT_EQ(DumpAnalysis(supportDb), referenceAnalysis);
         EXPECT_EQ(Files(dir / "out"), referenceFiles);
     }

@@ -254,23 +254,41 @@ TEST_F(ProjectAssemblyTest, Vb5MdiParentStartsWithItsVersionAndObjectLines) {
                     "Object=\"{0BA686C6-F7D3-101A-993E-0000C0EF6F5E}#1.0#0\"; \"THREED32.OCX\""}));
 }
 
-TEST_F(ProjectAssemblyTest, MissingTemplatesAreReportedNotHidden) {
-    request.templateDirectory = dir / "nowhere";
+TEST_F(ProjectAssemblyTest, AMissingTemplateStopsTheConversionBeforeAnythingIsTouched) {
+    app.AddModule({"Helpers", {"Option Explicit"}});
+    request.modules = {"Helpers"};
+    const fs::path templates = dir / "templates";
+    fs::create_directories(templates);
+    fs::copy_file(testing::SourceDir() / "support" / "VlrnConversionCode.bas",
+                  templates / "VlrnConversionCode.bas");
+    request.templateDirectory = templates;
+    testing::WriteFile(dir / "out" / "notes.txt", "mine");
+    // The MDI parent's template is needed only for an MDI project.
     request.options.mdiProject = true;
-    Convert();
-    // Two for the templates, one for each finding of the project check, one
-    // for the database the export lacks.
-    EXPECT_EQ(ui.warnings.size(), 3 + session.projectProblems.size());
-    EXPECT_FALSE(fs::exists(dir / "out" / "MDIParent.frm"));
-    ASSERT_EQ(session.projectProblems.size(), 3u);
-    EXPECT_EQ(session.projectProblems[0].Text(),
-              "Shop.vbp:4: names MDIParent.frm, which does not exist");
-    // The support module is missing its template's lines, VB_Name among them,
-    // and Sub Main shows the MDI parent that is not there.
-    EXPECT_EQ(session.projectProblems[1].message, "the module has no Attribute VB_Name line");
-    EXPECT_NE(session.projectProblems[2].message.find("MDIParent is not a form"),
-              std::string::npos);
-    EXPECT_TRUE(fs::exists(dir / "out" / "velorin.log"));
+    for (const fs::path& outDir : {dir / "out", dir / "new"}) {
+        request.outputPathText = outDir.string();
+        const ConversionResult result =
+            StartTranslation(session, request, DefaultConversionSteps());
+        EXPECT_EQ(result.outcome, Outcome::Failed);
+        EXPECT_NE(result.message.find("MDIParent.frm"), std::string::npos) << result.message;
+        EXPECT_NE(result.message.find(templates.string()), std::string::npos) << result.message;
+    }
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(fs::exists(dir / "new"));
+    EXPECT_EQ(testing::ReadFile(dir / "out" / "notes.txt"), "mine");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "out"), fs::directory_iterator()), 1);
+
+    fs::remove(templates / "VlrnConversionCode.bas");
+    request.options.mdiProject = false;
+    request.outputPathText = (dir / "out").string();
+    const ConversionResult result = StartTranslation(session, request, DefaultConversionSteps());
+    EXPECT_EQ(result.outcome, Outcome::Failed);
+    EXPECT_NE(result.message.find("VlrnConversionCode.bas"), std::string::npos) << result.message;
+    EXPECT_FALSE(fs::exists(dir / "out" / "VlrnConversionCode.bas"));
+
+    fs::copy_file(testing::SourceDir() / "support" / "VlrnConversionCode.bas",
+                  templates / "VlrnConversionCode.bas");
+    EXPECT_EQ(StartTranslation(session, request, DefaultConversionSteps()).outcome, Outcome::Done);
 }
 
 // The sample's code translation leaves four known faults (an If commented out

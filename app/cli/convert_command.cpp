@@ -122,7 +122,7 @@ int ConvertCommand(ConvertArguments& a) {
                     [](const ProjectFinding& f) { return f.cause == FindingCause::Application; });
                 std::cerr << "velorin: the project check found " << session.projectProblems.size()
                           << " problem(s), " << own << " of them the application's own, listed in "
-                          << session.out.PathOf("velorin.log").string() << "\n";
+                          << session.out.PathOf(kProjectLog).string() << "\n";
                 return 3;
             }
             return 0;

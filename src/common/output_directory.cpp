@@ -1,6 +1,10 @@
 #include "common/output_directory.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <system_error>
@@ -72,9 +76,12 @@ OutputDirectory& OutputDirectory::operator=(OutputDirectory&& other) {
     if (this != &other) {
         WriteHeld();
         dir_ = std::move(other.dir_);
-        kept_ = std::move(other.kept_);
         held_ = std::move(other.held_);
-        listed_ = std::move(other.listed_);
+        tracking_ = other.tracking_;
+        recordForeign_ = other.recordForeign_;
+        previous_ = std::move(other.previous_);
+        owned_ = std::move(other.owned_);
+        allowed_ = std::move(other.allowed_);
         failed_ = other.failed_;
         firstError_ = std::move(other.firstError_);
     }
@@ -84,7 +91,9 @@ OutputDirectory& OutputDirectory::operator=(OutputDirectory&& other) {
 HeldText& OutputDirectory::HoldForWriting(std::string_view name, bool append) {
     auto it = held_.find(name);
     if (it == held_.end()) {
-        std::optional<std::string> existing = append ? Read(name) : std::nullopt;
+        // Only a file Velorin wrote is added to; any other is replaced.
+        const bool ours = !tracking_ || owned_.count(name) > 0;
+        std::optional<std::string> existing = append && ours ? Read(name) : std::nullopt;
         it = held_.emplace(std::string(name), HeldText{}).first;
         if (existing)
             it->second.content = std::move(*existing);
@@ -120,48 +129,217 @@ bool OutputDirectory::WriteHeld() {
 }
 
 bool OutputDirectory::WriteToDisk(std::string_view name, std::string_view content) {
-    const fs::path path = PathOf(name);
-    if (path.empty()) {
+    if (PathOf(name).empty()) {
         ReportFailure(name, "not a plain file name");
         return false;
     }
+    return Claim(name) && WriteInPlace(name, content);
+}
+
+bool OutputDirectory::WriteInPlace(std::string_view name, std::string_view content) {
     if (SimulatedReadOnly()) {
         ReportFailure(name, std::strerror(EROFS));
         return false;
     }
-    // A link in the output directory is never followed: it could point anywhere.
-    std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(path, ec)))
-        fs::remove(path, ec);
-    std::ofstream stream(path, std::ios::binary | std::ios::out | std::ios::trunc);
-    if (!stream) {
-        ReportFailure(name, std::strerror(errno));
+    const fs::path path = PathOf(name);
+    const fs::path temporary = PathOf(std::string(name) + std::string(kTemporarySuffix));
+    // Opened only when it does not exist: a file of that name is not ours to
+    // overwrite. A link in its place is not followed either.
+    std::FILE* stream = std::fopen(temporary.c_str(), "wbx");
+    if (stream == nullptr) {
+        ReportFailure(name, errno == EEXIST ? PathToAnsi(temporary.filename()) +
+                                                  " is in the way and was left as it is"
+                                            : std::string(std::strerror(errno)));
         return false;
     }
-    if (listed_ && kept_.count(name) == 0)
-        listed_->emplace(name);
+    size_t length = content.size();
+    int error = 0;
     if (simulatedFault) {
         const auto wanted = static_cast<long long>(content.size());
         if (wanted > simulatedFault->capacity) {
             // As a full disk leaves it: what fitted, then the failure.
-            stream.write(content.data(), static_cast<std::streamsize>(simulatedFault->capacity));
+            length = static_cast<size_t>(simulatedFault->capacity);
             simulatedFault->capacity = 0;
-            ReportFailure(name, std::strerror(ENOSPC));
-            return false;
+            error = ENOSPC;
+        } else {
+            simulatedFault->capacity -= wanted;
         }
-        simulatedFault->capacity -= wanted;
     }
     errno = 0;
-    stream.write(content.data(), static_cast<std::streamsize>(content.size()));
-    stream.flush();
-    // The system's reason (no space left, an I/O error) when there is one.
-    const int error = errno;
-    stream.close();
-    if (stream.fail()) {
-        ReportFailure(name, error != 0 ? std::strerror(error) : "write failed");
+    if (std::fwrite(content.data(), 1, length, stream) != length && error == 0)
+        error = errno != 0 ? errno : EIO;
+    // The system's reason (no space left, an I/O error) shows when the data
+    // leaves the buffer at the latest.
+    if (std::fflush(stream) != 0 && error == 0)
+        error = errno;
+    if (std::fclose(stream) != 0 && error == 0)
+        error = errno;
+    std::error_code ec;
+    if (error == 0)
+        fs::rename(temporary, path, ec);
+    if (error != 0 || ec) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        ReportFailure(name, error != 0 ? std::string(std::strerror(error)) : ec.message());
         return false;
     }
     return true;
+}
+
+void OutputDirectory::TrackWrittenFiles() {
+    tracking_ = true;
+    recordForeign_ = false;
+    previous_.clear();
+    owned_.clear();
+    const fs::path path = PathOf(kRecordName);
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(path, ec);
+    if (!fs::exists(status))
+        return;
+    std::optional<std::string> text =
+        fs::is_regular_file(status) ? ReadWholeFile(path) : std::nullopt;
+    const std::string heading = std::string(kRecordHeading) + "\n";
+    if (!text || !text->starts_with(heading)) {
+        recordForeign_ = true;
+        return;
+    }
+    for (const std::string& name : SplitLines(std::string_view(*text).substr(heading.size()))) {
+        if (IsPlainFileName(name) && name != kRecordName && !name.ends_with(kTemporarySuffix))
+            previous_.emplace(name);
+    }
+    owned_ = previous_;
+}
+
+std::vector<std::string> OutputDirectory::PreviousFiles() const {
+    std::vector<std::string> names;
+    for (const std::string& name : previous_) {
+        std::error_code ec;
+        const fs::file_status status = fs::symlink_status(PathOf(name), ec);
+        if (fs::exists(status) && !fs::is_directory(status))
+            names.push_back(name);
+    }
+    return names;
+}
+
+bool OutputDirectory::IsForeign(std::string_view name) const {
+    if (name == kRecordName)
+        return recordForeign_;
+    std::error_code ec;
+    const fs::path path = PathOf(name);
+    // A folder is never replaced: writing there fails and says so.
+    const fs::file_status status = fs::symlink_status(path, ec);
+    return !path.empty() && owned_.count(name) == 0 && fs::exists(status) &&
+           !fs::is_directory(status);
+}
+
+void OutputDirectory::AllowReplacing(std::string_view name) {
+    allowed_.emplace(name);
+}
+
+bool OutputDirectory::Claim(std::string_view name) {
+    if (!tracking_ || owned_.count(name) > 0)
+        return true;
+    if (IsForeign(name) && allowed_.count(name) == 0) {
+        ReportFailure(name, "the file is not one Velorin wrote, and it was left as it is");
+        return false;
+    }
+    // The record holds one name a line.
+    if (name.find_first_of("\r\n") != std::string_view::npos) {
+        ReportFailure(name, "not a name the record of written files can hold");
+        return false;
+    }
+    owned_.emplace(name);
+    if (!WriteRecord()) {
+        owned_.erase(std::string(name));
+        return false;
+    }
+    return true;
+}
+
+bool OutputDirectory::WriteRecord() {
+    if (recordForeign_ && allowed_.count(kRecordName) == 0) {
+        ReportFailure(kRecordName, "the file is not one Velorin wrote, and it was left as it is");
+        return false;
+    }
+    if (owned_.empty()) {
+        // Nothing of ours is left to list.
+        if (!recordForeign_)
+            RemoveFromDisk(kRecordName);
+        return true;
+    }
+    std::string text = std::string(kRecordHeading) + "\n";
+    for (const std::string& name : owned_)
+        text += name + "\n";
+    if (!WriteInPlace(kRecordName, text))
+        return false;
+    recordForeign_ = false;
+    return true;
+}
+
+bool OutputDirectory::RemoveFromDisk(std::string_view name) {
+    const fs::path path = PathOf(name);
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(path, ec);
+    if (path.empty() || fs::is_directory(status))
+        return false;
+    if (!fs::exists(status))
+        return true;
+    // A link goes itself; what it points to is not touched.
+    return fs::remove(path, ec) && !ec;
+}
+
+void OutputDirectory::Forget(std::string_view name) {
+    previous_.erase(std::string(name));
+    if (owned_.erase(std::string(name)) > 0)
+        WriteRecord();
+}
+
+void OutputDirectory::RemovePreviousFiles() {
+    if (SimulatedReadOnly() || !tracking_)
+        return;
+    bool changed = false;
+    for (auto it = previous_.begin(); it != previous_.end();) {
+        RemoveFromDisk(*it + std::string(kTemporarySuffix));
+        if (RemoveFromDisk(*it)) {
+            owned_.erase(*it);
+            it = previous_.erase(it);
+            changed = true;
+        } else {
+            ++it;
+        }
+    }
+    // A record a killed run was writing, when it is ours.
+    const std::string recordWork = std::string(kRecordName) + std::string(kTemporarySuffix);
+    // Killed as it was opened, it is empty or holds the first bytes only.
+    const std::string heading = std::string(kRecordHeading) + "\n";
+    std::optional<std::string> work = Read(recordWork);
+    if (work &&
+        (work->size() < heading.size() ? heading.starts_with(*work) : work->starts_with(heading)))
+        RemoveFromDisk(recordWork);
+    if (changed)
+        WriteRecord();
+}
+
+bool CanCreateFiles(const fs::path& dir, std::string& why) {
+    int error = SimulatedReadOnly() ? EROFS : 0;
+    if (error == 0) {
+        // A file without a name: nothing is left behind, whenever the
+        // program stops, and no file of the directory is in its way.
+        const int fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+        } else if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) {
+            // A file system without unnamed files: writability as the
+            // directory's permissions tell it.
+            if (::access(dir.c_str(), W_OK | X_OK) != 0)
+                error = errno;
+        } else {
+            error = errno;
+        }
+    }
+    if (error != 0)
+        why = "cannot write " + PathToAnsi(dir) + ": " + std::strerror(error);
+    return error == 0;
 }
 
 bool IsPlainFileName(std::string_view name) {
@@ -247,11 +425,14 @@ bool OutputDirectory::Remove(std::string_view name) {
     if (SimulatedReadOnly())
         return false;
     const bool held = held_.erase(std::string(name)) > 0;
-    if (listed_)
-        listed_->erase(std::string(name));
-    fs::path path = PathOf(name);
+    // Only what Velorin wrote is deleted.
+    if (tracking_ && owned_.count(name) == 0)
+        return held;
     std::error_code ec;
-    const bool removed = !path.empty() && fs::remove(path, ec);
+    const bool onDisk = fs::exists(fs::symlink_status(PathOf(name), ec));
+    const bool removed = onDisk && RemoveFromDisk(name);
+    if (!onDisk || removed)
+        Forget(name);
     return held || removed;
 }
 
@@ -261,19 +442,18 @@ bool OutputDirectory::Rename(std::string_view from, std::string_view to) {
     if (source.empty() || target.empty())
         return false;
     if (auto it = held_.find(from); it != held_.end() && !SimulatedReadOnly()) {
-        // Renamed in memory; whatever stands under either name on disk goes.
+        // Renamed in memory; what stands under the old name on disk goes.
         HeldText text = std::move(it->second);
         held_.erase(it);
-        std::error_code ec;
-        fs::remove(source, ec);
-        if (listed_)
-            listed_->erase(std::string(from));
+        Remove(from);
         text.dirty = true;
         held_.insert_or_assign(std::string(to), std::move(text));
         return true;
     }
     Release(from);
     Release(to);
+    if (!Claim(to))
+        return false;
     std::error_code ec;
     if (SimulatedReadOnly())
         ec = std::make_error_code(std::errc::read_only_file_system);
@@ -281,12 +461,10 @@ bool OutputDirectory::Rename(std::string_view from, std::string_view to) {
         fs::rename(source, target, ec);
     if (ec) {
         ReportFailure(to, ec.message());
-    } else if (listed_) {
-        listed_->erase(std::string(from));
-        if (kept_.count(to) == 0)
-            listed_->emplace(to);
+        return false;
     }
-    return !ec;
+    Forget(from);
+    return true;
 }
 
 bool OutputDirectory::CopyFrom(const fs::path& source, std::string_view name) {
@@ -297,6 +475,8 @@ bool OutputDirectory::CopyFrom(const fs::path& source, std::string_view name) {
     std::error_code ec;
     if (fs::exists(target, ec) && fs::equivalent(source, target, ec))
         return true;
+    if (!Claim(name))
+        return false;
     if (simulatedFault) {
         const auto size = static_cast<long long>(fs::file_size(source, ec));
         if (simulatedFault->readOnly || ec || size > simulatedFault->capacity) {
@@ -305,77 +485,30 @@ bool OutputDirectory::CopyFrom(const fs::path& source, std::string_view name) {
         }
         simulatedFault->capacity -= size;
     }
-    // Replaced, not written through: the old file may be read-only or a link.
-    fs::remove(target, ec);
-    fs::copy_file(source, target, ec);
-    if (listed_ && kept_.count(name) == 0)
-        listed_->emplace(name);
+    // Copied under a temporary name and renamed into place: a copy cut short
+    // by a full disk never stands as the working copy. The old file is
+    // replaced, not written through: it may be read-only or a link.
+    const fs::path temporary = PathOf(std::string(name) + std::string(kTemporarySuffix));
+    if (fs::exists(fs::symlink_status(temporary, ec))) {
+        ReportFailure(name,
+                      PathToAnsi(temporary.filename()) + " is in the way and was left as it is");
+        return false;
+    }
+    fs::copy_file(source, temporary, ec);
+    if (!ec) {
+        // The working copy is ours to change, whatever the source's mode.
+        fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write,
+                        fs::perm_options::add, ec);
+        fs::rename(temporary, target, ec);
+    }
     if (ec) {
+        std::error_code ignored;
+        if (fs::is_regular_file(fs::symlink_status(temporary, ignored)))
+            fs::remove(temporary, ignored);
         ReportFailure(name, ec.message());
         return false;
     }
-    // The working copy is ours to change, whatever the source's mode.
-    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
-                    ec);
     return true;
-}
-
-int OutputDirectory::RemoveMatching(std::string_view pattern) {
-    if (SimulatedReadOnly())
-        return 0;
-    std::set<std::string, std::less<>> removed;
-    // Held files to be removed are never written back.
-    for (auto it = held_.begin(); it != held_.end();) {
-        if (MatchesPattern(it->first, pattern) && kept_.count(it->first) == 0) {
-            removed.insert(it->first);
-            it = held_.erase(it);
-        } else {
-            ++it;
-        }
-    }
-    if (!listed_) {
-        listed_.emplace();
-        std::error_code ec;
-        for (fs::directory_iterator it(dir_, ec), end; !ec && it != end; it.increment(ec)) {
-            // Only files (or links, removed as links): a folder is never ours to delete.
-            if (it->is_directory(ec) && !it->is_symlink(ec))
-                continue;
-            listed_->insert(PathToAnsi(it->path().filename()));
-        }
-    }
-    for (auto it = listed_->begin(); it != listed_->end();) {
-        if (MatchesPattern(*it, pattern) && kept_.count(*it) == 0) {
-            std::error_code ec;
-            fs::remove(dir_ / AnsiToPath(*it), ec);
-            removed.insert(*it);
-            it = listed_->erase(it);
-        } else {
-            ++it;
-        }
-    }
-    return static_cast<int>(removed.size());
-}
-
-void OutputDirectory::Keep(std::string_view name) {
-    kept_.emplace(name);
-    // No pattern removes it now, so the listing need not hold it.
-    if (listed_)
-        listed_->erase(std::string(name));
-}
-
-bool OutputDirectory::AnyMatching(std::string_view pattern) const {
-    for (const auto& [name, text] : held_) {
-        if (MatchesPattern(name, pattern))
-            return true;
-    }
-    std::error_code ec;
-    for (fs::directory_iterator it(dir_, ec), end; !ec && it != end; it.increment(ec)) {
-        if (it->is_directory(ec))
-            continue;
-        if (MatchesPattern(PathToAnsi(it->path().filename()), pattern))
-            return true;
-    }
-    return false;
 }
 
 void OutputDirectory::ReportFailure(std::string_view name, std::string_view what) {
@@ -384,29 +517,6 @@ void OutputDirectory::ReportFailure(std::string_view name, std::string_view what
     failed_ = true;
     firstError_ = "cannot write " + PathToAnsi(PathOf(name).empty() ? dir_ : PathOf(name)) + ": " +
                   std::string(what);
-}
-
-bool MatchesPattern(std::string_view name, std::string_view pattern) {
-    // Iterative wildcard match with one backtrack point for the last "*".
-    size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() &&
-            (pattern[p] == '?' || AnsiLower(pattern[p]) == AnsiLower(name[n]))) {
-            ++n;
-            ++p;
-        } else if (p < pattern.size() && pattern[p] == '*') {
-            starP = p++;
-            starN = n;
-        } else if (starP != std::string_view::npos) {
-            p = starP + 1;
-            n = ++starN;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == '*')
-        ++p;
-    return p == pattern.size();
 }
 
 }  // namespace velorin

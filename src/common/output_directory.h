@@ -73,14 +73,23 @@ class OutputDirectory {
         return OutputFile(this, std::string(name), true);
     }
 
-    // Deletes the files whose names match a pattern with "*" and "?", ignoring
-    // case, except the files kept. Returns how many were deleted.
-    int RemoveMatching(std::string_view pattern);
-    // A result of the conversion: no pattern deletes it from now on, however
-    // its name happens to read ("Form_Entry.frm" matches "form_*.*").
-    void Keep(std::string_view name);
-    // True when a file matching the pattern exists.
-    bool AnyMatching(std::string_view pattern) const;
+    // From now on this directory keeps a record (kRecordName, in the directory)
+    // of the files it writes: each name is added before its file is created,
+    // so that even a killed conversion leaves every file it made listed. The
+    // record the last conversion left is read here; what it lists is the
+    // last conversion's, and no other file that is already there is
+    // replaced, renamed over or deleted unless AllowReplacing names it.
+    void TrackWrittenFiles();
+    // The files the last conversion wrote that are still here, sorted.
+    std::vector<std::string> PreviousFiles() const;
+    // True when `name` is there (a file or link) and is not a file Velorin
+    // wrote; always true for a record of written files not made by us.
+    bool IsForeign(std::string_view name) const;
+    // A file Velorin did not write that the user agreed to have replaced.
+    void AllowReplacing(std::string_view name);
+    // Deletes the files the last conversion wrote (and what a killed write of
+    // one of them left); a file that cannot be deleted stays listed.
+    void RemovePreviousFiles();
 
     // The size of a file in bytes, held or on disk; nothing when it does not exist.
     std::optional<uintmax_t> SizeOf(std::string_view name) const;
@@ -102,16 +111,39 @@ class OutputDirectory {
     HeldText* HeldBytes(std::string_view name);
     bool WriteToDisk(std::string_view name, std::string_view content);
 
+    // Writes `content` under a temporary name and renames it into place: a
+    // failed or killed write leaves the old file (or none), never half a file.
+    bool WriteInPlace(std::string_view name, std::string_view content);
+    // Before `name` is created or replaced: true when it may be, once it is
+    // in the record of written files.
+    bool Claim(std::string_view name);
+    bool WriteRecord();
+    // Deletes a file (never a folder) from the disk; true when it is gone.
+    bool RemoveFromDisk(std::string_view name);
+    // Drops a name that is no longer on the disk from the record.
+    void Forget(std::string_view name);
+
     std::filesystem::path dir_;
-    std::set<std::string, ILess> kept_;
     mutable std::map<std::string, HeldText, std::less<>> held_;
-    // The directory's files (and links) as first listed, less the kept ones,
-    // then kept up to date by this object's own writes and removals, so that
-    // the patterns removed after every form do not list the directory again.
-    std::optional<std::set<std::string, std::less<>>> listed_;
+    bool tracking_ = false;
+    // The record found was not written by us: it is the user's file.
+    bool recordForeign_ = false;
+    // Listed by the last conversion's record.
+    std::set<std::string, std::less<>> previous_;
+    // Listed in the record now: the last conversion's files and this one's.
+    std::set<std::string, std::less<>> owned_;
+    std::set<std::string, std::less<>> allowed_;
     bool failed_ = false;
     std::string firstError_;
 };
+
+// The record of the files Velorin wrote in an output directory, and the
+// ending of the temporary name a file is written under.
+inline constexpr std::string_view kRecordName = "velorin.files";
+inline constexpr std::string_view kTemporarySuffix = ".velorin-tmp";
+// The record's first line: a file of that name without it is not ours.
+inline constexpr std::string_view kRecordHeading =
+    "Files Velorin wrote in this folder; the next conversion here deletes them";
 
 // A full or read-only disk, as tests simulate it: while set, every output
 // directory fails as such a disk would. Never set outside tests.
@@ -123,13 +155,14 @@ struct SimulatedDiskFault {
 };
 void SimulateDiskFault(std::optional<SimulatedDiskFault> fault);
 
+// True when new files can be created in `dir`; otherwise says why. Leaves
+// nothing in the directory.
+bool CanCreateFiles(const std::filesystem::path& dir, std::string& why);
+
 // A name that stays inside its directory: no "/", NUL, "." or "..".
 bool IsPlainFileName(std::string_view name);
 
 // The whole content of a file; nothing when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
-
-// Pattern match with "*" and "?", ignoring case, over Windows-1252 text.
-bool MatchesPattern(std::string_view name, std::string_view pattern);
 
 }  // namespace velorin

@@ -6,7 +6,6 @@
 namespace velorin {
 
 void AppendProjectLine(Session& session, std::string_view line) {
-    session.out.Keep(session.projectFileName);
     OutputFile file = session.out.OpenAppend(session.projectFileName);
     file.WriteLine(line);
 }

@@ -69,7 +69,6 @@ std::optional<CodeText> ReadTemplate(Session& session, std::string_view file,
 // Writes a generated file that the project keeps.
 void WriteGenerated(Session& session, const std::string& file, const CodeText& text) {
     session.out.Write(file, text.Joined());
-    session.out.Keep(file);
 }
 
 bool HasAutoExecMacro(const Session& session) {
@@ -232,6 +231,13 @@ void WriteMdiParent(Session& session) {
         InsertLine(text, " ", "VERSION 4.00", 1);
     }
     WriteGenerated(session, session.generatedNames.mdiFile + ".frm", text);
+}
+
+std::vector<std::string> RequiredTemplates(const ConversionOptions& options) {
+    std::vector<std::string> files = {std::string(kSupportTemplate)};
+    if (options.mdiProject)
+        files.emplace_back(kMdiTemplate);
+    return files;
 }
 
 void WriteSupportModules(Session& session) {

@@ -3,6 +3,9 @@
 // MacroCode.bas (the macros) and, for an MDI project, MDIParent.frm.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "session/session.h"
 
 namespace velorin {
@@ -14,6 +17,10 @@ void WriteFormLookupFunction(Session& session);
 void WriteSubMain(Session& session);
 // Copies the MDI parent template and stamps its version and object lines.
 void WriteMdiParent(Session& session);
+
+// The templates the support modules start from, for these options: read from
+// the program's directory, and required before a conversion starts.
+std::vector<std::string> RequiredTemplates(const ConversionOptions& options);
 
 // All of the above with the macro conversion, in their order.
 void WriteSupportModules(Session& session);

@@ -44,7 +44,13 @@ struct ConversionSteps {
     std::function<std::vector<ProjectFinding>(const OutputDirectory&, std::string_view,
                                               const ApplicationFacts&)>
         checkProject;
+    // The files the steps read from the template directory for these options;
+    // each must be there before the conversion starts.
+    std::function<std::vector<std::string>(const ConversionOptions&)> templates;
 };
+
+// Where the project check lists what it found, in the output directory.
+inline constexpr std::string_view kProjectLog = "velorin.log";
 
 // The database, working copy name and protected folders of a loaded input.
 void DescribeSource(const DatabaseSource& source, TranslationRequest& request);
@@ -72,6 +78,11 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
 
 // Everything after validation.
 ConversionResult ConvertProject(Session& session, const ConversionSteps& steps);
+
+// The names of the files the conversion of the captured session may write in
+// the output directory, as far as they are known before it starts (a name
+// taken twice gets a suffix only as the conversion runs).
+std::vector<std::string> FilesTheConversionMayWrite(const Session& session);
 
 // Control files and their object identifiers for the options chosen.
 void BuildControlFiles(Session& session);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -20,11 +21,6 @@
 namespace velorin {
 namespace {
 
-// What the output directory may hold of ours; deleted before a conversion,
-// fragments an interrupted run left behind included.
-constexpr std::string_view kGeneratedPatterns[] = {"*.txt",    "*.00?", "*.frm", "*.bas",
-                                                   "*.log",    "*.frx", "*.vbp", "*.vbp.part",
-                                                   "form_*.*", "*.mc?"};
 // Access names objects with up to 64 characters; a longer name (possible in a
 // hand-made export) is cut there, so that every file name stays short enough
 // for the file system.
@@ -123,11 +119,8 @@ void WriteFormFile(Session& session, const std::string& fileForm, const FormOutp
     }
     text += code.Joined();
     session.out.Write(fileForm + ".frm", text);
-    session.out.Keep(fileForm + ".frm");
-    if (!output.Frx().empty()) {
+    if (!output.Frx().empty())
         session.out.Write(fileForm + ".frx", output.Frx());
-        session.out.Keep(fileForm + ".frx");
-    }
 }
 
 void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index,
@@ -250,7 +243,6 @@ int ConvertOneModule(Session& session, const std::string& name, const std::strin
     SilentIndent(code);
     BreakLongCodeLines(code);
     session.out.Write(fileForm + ".bas", code.Joined());
-    session.out.Keep(fileForm + ".bas");
     return 1;
 }
 
@@ -272,8 +264,8 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     }
 
     OutputDirectory& out = session.out;
-    for (std::string_view pattern : kGeneratedPatterns)
-        out.RemoveMatching(pattern);
+    // The last conversion's files, fragments an interrupted run left included.
+    out.RemovePreviousFiles();
 
     // What was being written when the first write failed, of the project or
     // of its analysis; nothing more is converted after it (the disk is full
@@ -282,7 +274,6 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     const auto failed = [&] { return out.Failed() || db.Failed(); };
     if (session.sourceDatabaseFileExists) {
         out.CopyFrom(session.sourceDatabasePath, session.projectBaseName + ".mdb");
-        out.Keep(session.projectBaseName + ".mdb");
         if (out.Failed())
             failedObject = "the working copy of the database";
     }
@@ -405,7 +396,6 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
 
     const std::string workFile = session.projectFileName;
     session.projectFileName = projectFile;
-    out.Keep(projectFile);
     if (!failed())
         out.Rename(workFile, projectFile);
     out.Remove(workFile);
@@ -415,8 +405,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         session.projectProblems = steps.checkProject(out, session.projectFileName,
                                                      BuildApplicationFacts(source, converted));
     if (!session.projectProblems.empty()) {
-        OutputFile log = out.Create("velorin.log");
-        out.Keep("velorin.log");
+        OutputFile log = out.Create(std::string(kProjectLog));
         for (const ProjectFinding& problem : session.projectProblems) {
             log.WriteLine(problem.Text());
             session.ui.Warn("project check: " + problem.Text());
@@ -451,6 +440,30 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     return result;
 }
 
+std::vector<std::string> FilesTheConversionMayWrite(const Session& session) {
+    std::vector<std::string> names = {session.projectFileName, session.projectFileName + ".part",
+                                      std::string(kProjectLog)};
+    if (session.sourceDatabaseFileExists)
+        names.push_back(session.projectBaseName + ".mdb");
+    auto stem = [](const std::string& name) {
+        return MakeFileName(name).substr(0, kLongestFileStem);
+    };
+    for (size_t i = 1; i < session.convertedFormNames.size(); ++i) {
+        names.push_back(stem(session.convertedFormNames[i]) + ".frm");
+        names.push_back(stem(session.convertedFormNames[i]) + ".frx");
+    }
+    for (size_t i = 1; i < session.selectedModules.size(); ++i)
+        names.push_back(stem(session.selectedModules[i]) + ".bas");
+    const Session::GeneratedNames& generated = session.generatedNames;
+    names.push_back(generated.macroFile + ".bas");
+    names.push_back(generated.supportFile + ".bas");
+    if (session.options.mdiProject)
+        names.push_back(generated.mdiFile + ".frm");
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
 ConversionSteps DefaultConversionSteps() {
     ConversionSteps steps;
     steps.convertForm = [](Session& session, FormOutput& output, const std::string& fileName,
@@ -459,6 +472,7 @@ ConversionSteps DefaultConversionSteps() {
     };
     steps.writeSupportModules = WriteSupportModules;
     steps.checkProject = CheckProject;
+    steps.templates = RequiredTemplates;
     return steps;
 }
 

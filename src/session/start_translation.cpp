@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "common/ansi_text.h"
 #include "common/names.h"
+#include "common/string_helpers.h"
 #include "output/generated_members.h"
 #include "session/conversion_driver.h"
 #include "session/string_table.h"
@@ -27,14 +29,77 @@ void Inform(Session& session, int textId) {
     session.ui.Show(message);
 }
 
-// True when `dir` can take new files: a probe file is created and removed.
-bool IsWritableDirectory(const fs::path& dir, std::string& why) {
-    OutputDirectory probe(dir);
-    const bool written = probe.Write(".velorin-write-test", {});
-    probe.Remove(".velorin-write-test");
-    if (!written)
-        why = probe.FirstError();
-    return written;
+// The first template missing from the template directory, as a message.
+std::string MissingTemplate(const TranslationRequest& request, const ConversionSteps& steps) {
+    if (!steps.templates)
+        return {};
+    for (const std::string& file : steps.templates(request.options)) {
+        const fs::path path = request.templateDirectory / file;
+        std::error_code ec;
+        if (request.templateDirectory.empty() || !fs::is_regular_file(path, ec) ||
+            !ReadWholeFile(path)) {
+            return "the template " + file + " is missing from " +
+                   (request.templateDirectory.empty() ? std::string("the program's directory")
+                                                      : PathToAnsi(request.templateDirectory)) +
+                   "; the project cannot be made without it, and nothing was converted";
+        }
+    }
+    return {};
+}
+
+// Names, one a line; past `most`, how many more there are.
+std::string NameList(const std::vector<std::string>& names, size_t most) {
+    std::string text;
+    for (size_t i = 0; i < names.size() && i < most; ++i)
+        text += "\n    " + names[i];
+    if (names.size() > most) {
+        text += "\n    ... and " + std::to_string(names.size() - most) + " more, listed in " +
+                std::string(kRecordName);
+    }
+    return text;
+}
+
+bool IsVisualBasicFile(const std::string& name) {
+    return IEndsWith(name, ".frm") || IEndsWith(name, ".bas") || IEndsWith(name, ".vbp");
+}
+
+// Asks before the output directory's files are touched: the last conversion's
+// Visual Basic files, which are deleted, and files Velorin did not write that
+// the conversion would replace, each named. True when the user agreed.
+bool AgreeToChanges(Session& session, OutputDirectory& out) {
+    const std::vector<std::string> previous = out.PreviousFiles();
+    if (std::any_of(previous.begin(), previous.end(), IsVisualBasicFile)) {
+        Message question;
+        question.text = std::string(LoadText(text_id::kExistingFiles)) +
+                        "\n\nThe last conversion's files, deleted:" + NameList(previous, 20);
+        question.buttons = Buttons::YesNo;
+        question.icon = Icon::Question;
+        question.secondButtonDefault = true;
+        if (session.ui.Show(question) != Answer::Yes)
+            return false;
+    }
+    std::vector<std::string> foreign;
+    for (const std::string& name : FilesTheConversionMayWrite(session)) {
+        if (out.IsForeign(name))
+            foreign.push_back(name);
+    }
+    if (out.IsForeign(kRecordName))
+        foreign.emplace_back(kRecordName);
+    if (!foreign.empty()) {
+        Message question;
+        question.text =
+            "These files in the output directory were not written by Velorin, and the "
+            "conversion would replace them:" +
+            NameList(foreign, foreign.size()) + "\n\nReplace them?";
+        question.buttons = Buttons::YesNo;
+        question.icon = Icon::Question;
+        question.secondButtonDefault = true;
+        if (session.ui.Show(question) != Answer::Yes)
+            return false;
+        for (const std::string& name : foreign)
+            out.AllowReplacing(name);
+    }
+    return true;
 }
 
 // True when `dir` is `root` or lies inside it.
@@ -119,6 +184,10 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
     if (fs::exists(dir, ec) && !fs::is_directory(dir, ec)) {
         return {Outcome::Failed, request.outputPathText + " is a file, not a directory"};
     }
+    // Everything the conversion reads beside the program is there before
+    // anything is created or changed.
+    if (std::string missing = MissingTemplate(request, steps); !missing.empty())
+        return {Outcome::Failed, missing};
     if (!fs::exists(dir, ec)) {
         if (Ask(session, text_id::kCreateDirectory, false) != Answer::Yes)
             return {Outcome::Stopped, {}};
@@ -128,13 +197,12 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
         }
     }
     std::string why;
-    if (!IsWritableDirectory(dir, why)) {
+    if (!CanCreateFiles(dir, why)) {
         return {Outcome::Failed, why};
     }
-    OutputDirectory probe(dir);
-    if (probe.AnyMatching("*.frm") || probe.AnyMatching("*.bas") || probe.AnyMatching("*.vbp")) {
-        if (Ask(session, text_id::kExistingFiles, true) != Answer::Yes)
-            return {Outcome::Stopped, {}};
+    if (request.forms.empty() && request.modules.empty()) {
+        Inform(session, text_id::kNothingToConvert);
+        return {Outcome::Stopped, std::string(LoadText(text_id::kNothingToConvert))};
     }
 
     session.convertedFormNames.assign(1, std::string());
@@ -143,10 +211,6 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
         session.convertedFormNames.push_back(form);
     for (const std::string& module : request.modules)
         session.selectedModules.push_back(module);
-    if (request.forms.empty() && request.modules.empty()) {
-        Inform(session, text_id::kNothingToConvert);
-        return {Outcome::Stopped, std::string(LoadText(text_id::kNothingToConvert))};
-    }
 
     // Names given by an earlier conversion in this session are free again.
     session.projectNames = NameRegistry();
@@ -164,7 +228,6 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
     session.options = request.options;
     session.templateDirectory = request.templateDirectory;
     session.outputPath = outputPath;
-    session.out = OutputDirectory(dir);
     session.sourceDatabasePath = request.databasePath;
     session.sourceDatabaseFileExists = request.databaseFileExists;
     session.projectBaseName = BaseNameOf(PathToAnsi(request.databasePath.filename()));
@@ -173,6 +236,12 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
     session.securityUser = request.options.user;
     session.securityPassword = request.options.password;
     BuildControlFiles(session);
+
+    OutputDirectory out(dir);
+    out.TrackWrittenFiles();
+    if (!AgreeToChanges(session, out))
+        return {Outcome::Stopped, {}};
+    session.out = std::move(out);
     return ConvertProject(session, steps);
 }
 
