@@ -3,6 +3,7 @@
 #include "common/names.h"
 #include "common/output_directory.h"
 #include "common/string_helpers.h"
+#include "test_support.h"
 
 namespace velorin {
 namespace {
@@ -82,6 +83,24 @@ TEST(OutputDirectoryPatterns, RefusesNamesThatLeaveTheDirectory) {
     EXPECT_TRUE(out.PathOf("..").empty());
     EXPECT_TRUE(out.PathOf(std::string("a\0b", 3)).empty());
     EXPECT_FALSE(out.PathOf("a.frm").empty());
+}
+
+// Found by fuzzing: a file of the user's could be renamed away, over a name
+// the conversion was free to write.
+TEST(OutputDirectoryPatterns, AFileOfTheUsersIsNeverRenamed) {
+    testing::TempDir dir;
+    testing::WriteFile(dir / "Orders.frx", "the user's");
+    {
+        OutputDirectory out(dir.Path());
+        out.TrackWrittenFiles();
+        EXPECT_FALSE(out.Rename("Orders.frx", "Orders.frm"));
+        out.Write("Mine.frm", "ours");
+        EXPECT_TRUE(out.Rename("Mine.frm", "Yours.frm"));
+        out.WriteHeld();
+    }
+    EXPECT_EQ(testing::ReadFile(dir / "Orders.frx"), "the user's");
+    EXPECT_FALSE(std::filesystem::exists(dir / "Orders.frm"));
+    EXPECT_EQ(testing::ReadFile(dir / "Yours.frm"), "ours");
 }
 
 }  // namespace

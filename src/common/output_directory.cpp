@@ -441,6 +441,8 @@ bool OutputDirectory::Rename(std::string_view from, std::string_view to) {
     fs::path target = PathOf(to);
     if (source.empty() || target.empty())
         return false;
+    if (from == to)
+        return Exists(from);
     if (auto it = held_.find(from); it != held_.end() && !SimulatedReadOnly()) {
         // Renamed in memory; what stands under the old name on disk goes.
         HeldText text = std::move(it->second);
@@ -452,6 +454,9 @@ bool OutputDirectory::Rename(std::string_view from, std::string_view to) {
     }
     Release(from);
     Release(to);
+    // A file Velorin did not write stays where it is, under its own name.
+    if (tracking_ && owned_.count(from) == 0)
+        return false;
     if (!Claim(to))
         return false;
     std::error_code ec;
