@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "common/ansi_text.h"
 #include "common/output_directory.h"
 #include "fuzz_support.h"
 
@@ -62,7 +63,8 @@ std::map<std::string, std::string> Contents(const fs::path& dir) {
     std::error_code ec;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         if (it->is_regular_file(ec))
-            files[it->path().filename().string()] =
+            // The directory's names are Windows-1252; the disk's are UTF-8.
+            files[velorin::PathToAnsi(it->path().filename())] =
                 velorin::ReadWholeFile(it->path()).value_or("<unreadable>");
     }
     return files;
