@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "common/string_helpers.h"
 #include "test_support.h"
 
 namespace velorin {
@@ -102,6 +103,14 @@ void CheckGolden(const std::string& name, const fs::path& database, const std::s
     if (auto support = actual.find("VlrnConversionCode.bas");
         support != actual.end() && support->second.starts_with(supportTemplate))
         support->second.replace(0, supportTemplate.size(), "<TEMPLATE>\r\n");
+    // A project the check finds fault with, where the fault is the
+    // conversion's, is no golden project: neither kept nor rewritten.
+    if (auto log = actual.find("velorin.log"); log != actual.end()) {
+        for (const std::string& finding : SplitLines(log->second)) {
+            ASSERT_TRUE(finding.ends_with("[the application's own fault, not the conversion's]"))
+                << name << ": " << finding;
+        }
+    }
     const fs::path goldenDir = testing::SourceDir() / "tests" / "golden" / name;
     if (std::getenv("VELORIN_UPDATE_GOLDEN") != nullptr) {
         fs::remove_all(goldenDir);
