@@ -16,26 +16,7 @@ using testing::ScriptedUi;
 using testing::TempDir;
 namespace fs = std::filesystem;
 
-// One "Begin <head> ... End" block of Access's form text.
-struct Block {
-    std::string head;
-    std::vector<std::string> properties;
-    std::vector<Block> children;
-
-    void Write(std::string& out, int depth) const {
-        const std::string pad(static_cast<size_t>(depth) * 4, ' ');
-        out += pad + "Begin " + head + "\r\n";
-        for (const std::string& p : properties)
-            out += pad + "    " + p + "\r\n";
-        if (!children.empty()) {
-            out += pad + "    Begin\r\n";
-            for (const Block& child : children)
-                child.Write(out, depth + 2);
-            out += pad + "    End\r\n";
-        }
-        out += pad + "End\r\n";
-    }
-};
+using Block = testing::FormTextBlock;
 
 std::vector<std::string> Place(int left, int top, int width, int height) {
     return {"Left =" + std::to_string(left), "Top =" + std::to_string(top),
@@ -63,12 +44,7 @@ Block Section(const std::string& head, int height, std::vector<Block> controls) 
 
 std::unique_ptr<AccessForm> MakeForm(const std::string& name, std::vector<std::string> properties,
                                      std::vector<Block> sections) {
-    Block form{"Form", std::move(properties), std::move(sections)};
-    std::string text;
-    form.Write(text, 0);
-    auto result = std::make_unique<AccessForm>();
-    BuildAccessForm(*ReadObjectText(text).text, name, name, *result);
-    return result;
+    return testing::FormFromBlocks(name, std::move(properties), std::move(sections));
 }
 
 // The converted form's design: its blocks with their properties and parents.

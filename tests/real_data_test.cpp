@@ -92,6 +92,7 @@ TEST(MdbContents, OddNamesTravelAndBrokenAnswersAreRefused) {
           std::string("1:D1:9")}) {
         AccessApplication none;
         EXPECT_FALSE(DecodeMdbContents(broken, none)) << broken;
+        EXPECT_TRUE(none.TableDefs().empty()) << "a cut answer adds nothing";
     }
 }
 

@@ -16,26 +16,7 @@ using testing::ScriptedUi;
 using testing::TempDir;
 namespace fs = std::filesystem;
 
-// One "Begin <head> ... End" block of Access's form text.
-struct Block {
-    std::string head;
-    std::vector<std::string> properties;
-    std::vector<Block> children;
-
-    void Write(std::string& out, int depth) const {
-        const std::string pad(static_cast<size_t>(depth) * 4, ' ');
-        out += pad + "Begin " + head + "\r\n";
-        for (const std::string& p : properties)
-            out += pad + "    " + p + "\r\n";
-        if (!children.empty()) {
-            out += pad + "    Begin\r\n";
-            for (const Block& child : children)
-                child.Write(out, depth + 2);
-            out += pad + "    End\r\n";
-        }
-        out += pad + "End\r\n";
-    }
-};
+using Block = testing::FormTextBlock;
 
 Block Label(const std::string& name, int left, int top) {
     return {"Label",
@@ -54,14 +35,9 @@ Block TextBox(const std::string& name, const std::string& source, int tabIndex, 
 
 std::unique_ptr<AccessForm> MakeForm(const std::string& name, std::vector<std::string> properties,
                                      std::vector<Block> detail) {
-    Block form{"Form",
-               std::move(properties),
-               {Block{"Section", {"Height =6000", "Name =\"Detail\""}, std::move(detail)}}};
-    std::string text;
-    form.Write(text, 0);
-    auto result = std::make_unique<AccessForm>();
-    BuildAccessForm(*ReadObjectText(text).text, name, name, *result);
-    return result;
+    return testing::FormFromBlocks(
+        name, std::move(properties),
+        {Block{"Section", {"Height =6000", "Name =\"Detail\""}, std::move(detail)}});
 }
 
 // The lines of the first block whose Begin line ends in `header`, up to its End.

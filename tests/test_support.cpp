@@ -81,6 +81,31 @@ std::vector<std::vector<std::string>> Rows(const std::filesystem::path& db,
     return rows;
 }
 
+void FormTextBlock::Write(std::string& out, int depth) const {
+    const std::string pad(static_cast<size_t>(depth) * 4, ' ');
+    out += pad + "Begin " + head + "\r\n";
+    for (const std::string& p : properties)
+        out += pad + "    " + p + "\r\n";
+    if (!children.empty()) {
+        out += pad + "    Begin\r\n";
+        for (const FormTextBlock& child : children)
+            child.Write(out, depth + 2);
+        out += pad + "    End\r\n";
+    }
+    out += pad + "End\r\n";
+}
+
+std::unique_ptr<AccessForm> FormFromBlocks(const std::string& name,
+                                           std::vector<std::string> properties,
+                                           std::vector<FormTextBlock> children) {
+    const FormTextBlock form{"Form", std::move(properties), std::move(children)};
+    std::string text;
+    form.Write(text, 0);
+    auto result = std::make_unique<AccessForm>();
+    BuildAccessForm(*ReadObjectText(text).text, name, name, *result);
+    return result;
+}
+
 fs::path FreshSupportDatabase(const TempDir& dir) {
     // Built from the script, not copied: the built database may have been used.
     fs::path path = dir / "vlrn.db";

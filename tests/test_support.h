@@ -6,13 +6,31 @@
 
 #include <deque>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/output_directory.h"
+#include "session/host/access_form.h"
 #include "session/user_interface.h"
 
 namespace velorin::testing {
+
+// One "Begin <head> ... End" block of Access's form text, with the blocks it
+// holds, indented as Access writes them.
+struct FormTextBlock {
+    std::string head;
+    std::vector<std::string> properties;
+    std::vector<FormTextBlock> children;
+
+    void Write(std::string& out, int depth) const;
+};
+
+// The form `name` built from "Begin Form", `properties` and `children` (its
+// sections), as the export reader builds it.
+std::unique_ptr<AccessForm> FormFromBlocks(const std::string& name,
+                                           std::vector<std::string> properties,
+                                           std::vector<FormTextBlock> children);
 
 // A directory removed with everything in it when the test ends.
 class TempDir {

@@ -13,6 +13,7 @@
 #include "common/names.h"
 #include "common/string_helpers.h"
 #include "common/vb_quote.h"
+#include "controls/generated_procedures.h"
 #include "output/form_output.h"
 
 namespace velorin {
@@ -71,13 +72,6 @@ bool BodyNamesCancel(const std::vector<std::string>& lines, size_t first) {
 std::string RoutineOf(std::string_view header) {
     size_t paren = header.find('(');
     return std::string(paren == std::string_view::npos ? header : header.substr(0, paren));
-}
-
-// The name a procedure header declares: "Private Sub Form_Load()" is Form_Load.
-std::string ProcedureName(std::string_view header) {
-    const std::string routine(TrimBlanks(RoutineOf(header)));
-    const size_t blank = routine.rfind(' ');
-    return blank == std::string::npos ? routine : routine.substr(blank + 1);
 }
 
 // Writes a line that the conversion adds, counting it as the rules count lines.

@@ -121,12 +121,7 @@ void FollowRenamedControls(CodeText& code,
     // as the converter spells it.
     std::map<std::string, std::string, ILess> procedures;
     for (const auto& [access, vbName] : renamed) {
-        std::string prefix = access;
-        for (char& c : prefix) {
-            if (!IsIdentifierChar(c))
-                c = '_';
-        }
-        procedures.emplace(prefix, vbName);
+        procedures.emplace(EventProcedurePrefix(access), vbName);
         procedures.emplace(MakeVBName(access), vbName);
     }
     for (std::string& line : code.MutableLines())

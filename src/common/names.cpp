@@ -65,6 +65,16 @@ std::string MakeFileName(std::string_view name) {
     return out;
 }
 
+std::string EventProcedurePrefix(std::string_view controlName) {
+    std::string out(controlName);
+    for (char& c : out) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u <= 128 && !IsAsciiLetterOrDigit(u) && c != '_')
+            c = '_';
+    }
+    return out;
+}
+
 std::string MakeMacroName(std::string_view name) {
     std::string out;
     out.reserve(name.size());

@@ -28,6 +28,10 @@ bool IsVisualBasicGlobalName(std::string_view name);
 // Me, ...): a form, module, control or menu so named could not be referred to.
 std::span<const std::string_view> VisualBasicKeywords();
 bool IsVisualBasicKeyword(std::string_view name);
+// The name Access gives a control in its event procedures: its blanks and
+// signs made "_", its letters kept ("Order ID" has Order_ID_Click, Größe
+// Größe_Click).
+std::string EventProcedurePrefix(std::string_view controlName);
 // As MakeVBName, keeping leading "_".
 std::string MakeMacroName(std::string_view name);
 // The part after the last path separator ("\" or "/"); the whole text when none.

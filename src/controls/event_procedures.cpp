@@ -1,7 +1,5 @@
 #include "controls/event_procedures.h"
 
-#include <cctype>
-
 #include "common/names.h"
 #include "controls/control_lines.h"
 #include "forms/event_targets.h"
@@ -18,18 +16,6 @@ bool IsExpression(std::string_view property) {
 // The procedure a call suffix names: "_Exit(0)" is "_Exit".
 std::string_view ProcedureSuffix(std::string_view suffix) {
     return suffix.substr(0, suffix.find('('));
-}
-
-// The name Access gives a control in its event procedures: "Order ID" has
-// Order_ID_Click.
-std::string AccessProcedurePrefix(std::string_view name) {
-    std::string out(name);
-    for (char& c : out) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 128 && !std::isalnum(u))
-            c = '_';
-    }
-    return out;
 }
 
 }  // namespace
@@ -59,7 +45,7 @@ std::string EventWriter::ProcedureCall(std::string_view suffix) const {
     const std::string_view procedure = ProcedureSuffix(suffix);
     return EventProcedureCall(state_, name_ + std::string(procedure),
                               "Call " + name_ + std::string(suffix),
-                              AccessProcedurePrefix(control_.Name()) + std::string(procedure));
+                              EventProcedurePrefix(control_.Name()) + std::string(procedure));
 }
 
 void EventWriter::Own(std::string_view property, std::string_view suffix) {

@@ -19,28 +19,32 @@ std::string MissingTarget(FormState& state, const std::string& call) {
 
 }  // namespace
 
+std::string DeclaredProcedure(std::string_view line) {
+    std::string_view rest = TrimWhitespace(line);
+    for (bool again = true; again;) {
+        again = false;
+        for (std::string_view modifier : {"Public", "Private", "Friend", "Static"}) {
+            if (StartsWithWord(rest, modifier)) {
+                rest = TrimWhitespace(rest.substr(modifier.size()));
+                again = true;
+            }
+        }
+    }
+    if (StartsWithWord(rest, "Property"))
+        rest = TrimWhitespace(rest.substr(8)).substr(3);  // Get, Let or Set
+    else if (StartsWithWord(rest, "Sub"))
+        rest = rest.substr(3);
+    else if (StartsWithWord(rest, "Function"))
+        rest = rest.substr(8);
+    else
+        return {};
+    return LeadingIdentifier(TrimWhitespace(rest));
+}
+
 std::vector<std::string> ProcedureNames(const CodeText& code) {
     std::vector<std::string> names;
     for (const std::string& line : code.Lines()) {
-        std::string_view rest = TrimWhitespace(line);
-        for (bool again = true; again;) {
-            again = false;
-            for (std::string_view modifier : {"Public", "Private", "Friend", "Static"}) {
-                if (StartsWithWord(rest, modifier)) {
-                    rest = TrimWhitespace(rest.substr(modifier.size()));
-                    again = true;
-                }
-            }
-        }
-        if (StartsWithWord(rest, "Property"))
-            rest = TrimWhitespace(rest.substr(8)).substr(3);  // Get, Let or Set
-        else if (StartsWithWord(rest, "Sub"))
-            rest = rest.substr(3);
-        else if (StartsWithWord(rest, "Function"))
-            rest = rest.substr(8);
-        else
-            continue;
-        std::string name = LeadingIdentifier(TrimWhitespace(rest));
+        std::string name = DeclaredProcedure(line);
         if (!name.empty())
             names.push_back(std::move(name));
     }

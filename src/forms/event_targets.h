@@ -13,6 +13,8 @@
 
 namespace velorin {
 
+// The procedure a line's header declares; empty when the line is no header.
+std::string DeclaredProcedure(std::string_view line);
 // The names of the procedures code defines.
 std::vector<std::string> ProcedureNames(const CodeText& code);
 

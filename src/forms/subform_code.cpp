@@ -19,14 +19,10 @@ namespace {
 
 using NameMap = std::map<std::string, std::string, ILess>;
 
-bool IsProcedureHeader(std::string_view line) {
-    return !ProcedureNames(CodeText(std::vector<std::string>{std::string(line)})).empty();
-}
-
 // The line where the procedures of `code` start: its declarations end there.
 size_t FirstProcedure(const std::vector<std::string>& lines) {
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (IsProcedureHeader(lines[i]))
+        if (!DeclaredProcedure(lines[i]).empty())
             return i;
     }
     return lines.size();

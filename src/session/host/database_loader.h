@@ -51,7 +51,8 @@ bool ReadMdbFileHere(const std::filesystem::path& path, AccessApplication& appli
                      std::string& error);
 
 // What ReadMdbFileHere read, as bytes the reader program writes and
-// LoadMdbFile reads back; false when the bytes are not such a text.
+// LoadMdbFile reads back; false, and nothing added, when the bytes are not
+// such a text.
 std::string EncodeMdbContents(const AccessApplication& application);
 bool DecodeMdbContents(std::string_view bytes, AccessApplication& application);
 

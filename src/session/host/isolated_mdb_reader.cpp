@@ -13,6 +13,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "common/ansi_text.h"
 #include "session/host/database_loader.h"
@@ -112,44 +114,52 @@ std::string EncodeMdbContents(const AccessApplication& application) {
 }
 
 bool DecodeMdbContents(std::string_view in, AccessApplication& application) {
+    // Read whole before any of it is added: a cut answer adds nothing.
+    std::vector<TableDef> tables;
+    std::vector<QueryDef> queries;
+    std::vector<std::pair<Container, std::string>> documents;
+    std::vector<std::pair<std::string, std::string>> properties;
     std::string kind;
     while (!in.empty()) {
         if (!Get(in, kind))
             return false;
         if (kind == "T") {
-            TableDef table;
+            TableDef& table = tables.emplace_back();
             int count = 0;
             if (!Get(in, table.name) || !GetInt(in, count) || count < 0)
                 return false;
             for (int i = 0; i < count; ++i) {
-                FieldDef field;
+                FieldDef& field = table.fields.emplace_back();
                 if (!Get(in, field.name) || !GetInt(in, field.type))
                     return false;
-                table.fields.push_back(std::move(field));
             }
-            application.AddTableDef(std::move(table));
         } else if (kind == "Q") {
-            QueryDef query;
+            QueryDef& query = queries.emplace_back();
             if (!Get(in, query.name) || !Get(in, query.sql) || !GetInt(in, query.type))
                 return false;
-            application.AddQueryDef(std::move(query));
         } else if (kind == "D") {
             int container = 0;
             std::string name;
             if (!GetInt(in, container) || container < 0 ||
                 container >= static_cast<int>(std::size(kContainers)) || !Get(in, name))
                 return false;
-            application.AddDocument(kContainers[container], std::move(name));
+            documents.emplace_back(kContainers[container], std::move(name));
         } else if (kind == "P") {
-            std::string name;
-            std::string value;
+            auto& [name, value] = properties.emplace_back();
             if (!Get(in, name) || !Get(in, value))
                 return false;
-            application.SetDatabaseProperty(name, std::move(value));
         } else {
             return false;
         }
     }
+    for (TableDef& table : tables)
+        application.AddTableDef(std::move(table));
+    for (QueryDef& query : queries)
+        application.AddQueryDef(std::move(query));
+    for (auto& [container, name] : documents)
+        application.AddDocument(container, std::move(name));
+    for (auto& [name, value] : properties)
+        application.SetDatabaseProperty(name, std::move(value));
     return true;
 }
 
@@ -256,12 +266,10 @@ bool LoadMdbFile(const fs::path& path, AccessApplication& application, std::stri
         error = answer.empty() ? "the file is damaged: reading it stopped the reader" : answer;
         return false;
     }
-    AccessApplication read;
-    if (!DecodeMdbContents(answer, read)) {
+    if (!DecodeMdbContents(answer, application)) {
         error = "the database reader's answer cannot be read";
         return false;
     }
-    DecodeMdbContents(answer, application);
     return true;
 }
 
