@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "session/conversion_driver.h"
+#include "driver/conversion_driver.h"
 #include "session/host/database_loader.h"
 #include "synthetic_application.h"
 
@@ -106,7 +106,7 @@ Phases Convert(const fs::path& input, const fs::path& output, const fs::path& su
     phases.outcome = static_cast<int>(result.outcome);
     phases.formsConverted = result.formsConverted;
     phases.modulesConverted = result.modulesConverted;
-    phases.problems = static_cast<int>(session.projectProblems.size());
+    phases.problems = static_cast<int>(result.projectProblems.size());
     phases.warnings = ui.warnings;
     return phases;
 }

@@ -79,11 +79,11 @@ double Convert(int lines, const fs::path& supportDb) {
     app.AddQueryDef({"qryUpdatePrices", "UPDATE Products SET x = 1", 48, {}});
     QuietUi ui;
     Session session(app, supportDb, ui);
-    session.convertedFormNames = {"", "Orders"};
+    session.project.convertedFormNames = {"", "Orders"};
     const CodeText module(SplitLines(MakeModule(lines)));
     session.supportDb.BeginGroup();
     auto start = std::chrono::steady_clock::now();
-    ConvertCodeFile(session, "Bench", module, false);
+    ConvertCodeFile(session, "Bench", module);
     double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     session.supportDb.CommitGroup();

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "session/conversion_driver.h"
+#include "driver/conversion_driver.h"
 #include "session/string_table.h"
 #include "test_support.h"
 
@@ -56,7 +56,7 @@ class DriverTest : public ::testing::Test {
 };
 
 // Fills every part a form file can have, each naming itself.
-void WriteAllParts(Session& s, FormOutput& output, const std::string& f, const std::string&) {
+FormResult WriteAllParts(Session&, FormOutput& output, const std::string& f, const std::string&) {
     output.SetVersion("VERSION 5.00");
     output.StartForm("Begin VB.Form " + f);
     FormCode& code = output.Code();
@@ -69,8 +69,10 @@ void WriteAllParts(Session& s, FormOutput& output, const std::string& f, const s
     code.toolbar.Append("' toolbar");
     for (int i = 0; i < 3; ++i)
         code.menus[static_cast<size_t>(i)].Append("' menus " + std::to_string(i + 1));
-    s.controlCount = 12;
-    s.partiallyConvertedCount = 2;
+    FormResult result;
+    result.controlCount = 12;
+    result.partiallyConvertedCount = 2;
+    return result;
 }
 
 TEST_F(DriverTest, JoinsAFormsCodeInItsFixedOrder) {
@@ -122,15 +124,17 @@ TEST_F(DriverTest, ADeclinedFormGetsNoFileNoLineAndNoCase) {
     app.AddForm(MakeForm("Big", {}));
     app.AddForm(MakeForm("Small/One", {}));
     request.forms = {"Big", "Small/One"};
-    steps.convertForm = [](Session& s, FormOutput& output, const std::string&,
+    steps.convertForm = [](Session&, FormOutput& output, const std::string&,
                            const std::string& name) {
         output.StartForm("Begin VB.Form X");
-        s.formRejected = name == "Big";
+        FormResult result;
+        result.formRejected = name == "Big";
+        return result;
     };
     ASSERT_EQ(Convert().outcome, Outcome::Done);
     EXPECT_FALSE(fs::exists(Out("Big.frm")));
     EXPECT_TRUE(fs::exists(Out("Small_One.frm")));
-    EXPECT_EQ(session.convertedFormNames, (std::vector<std::string>{"", "", "Small/One"}));
+    EXPECT_EQ(session.project.convertedFormNames, (std::vector<std::string>{"", "", "Small/One"}));
     std::string vbp = ReadFile(Out("Sales.vbp"));
     EXPECT_EQ(vbp.find("Form=Big.frm"), std::string::npos);
     EXPECT_EQ(vbp.rfind("Form=Small_One.frm\r\nModule=MacroCode; MacroCode.bas\r\n", 0), 0u);
@@ -266,7 +270,7 @@ TEST_F(DriverTest, AMissingDirectoryIsCreatedOnlyWhenTheUserAgrees) {
     ui.answers = {Answer::Yes};
     EXPECT_EQ(Convert().outcome, Outcome::Done);
     EXPECT_TRUE(fs::exists(dir / "new" / "deep" / "Sales.vbp"));
-    EXPECT_TRUE(session.outputPath.ends_with("/new/deep/"));
+    EXPECT_TRUE(session.Settings().outputPath.ends_with("/new/deep/"));
 }
 
 TEST_F(DriverTest, BadRequestsChangeNothing) {
@@ -378,8 +382,8 @@ TEST_F(DriverTest, NamesTheProjectAndCopiesTheDatabase) {
     request.modules = {"M"};
     request.outputPathText = (dir / "out").string() + "/";
     ASSERT_EQ(Convert().outcome, Outcome::Done);
-    EXPECT_EQ(session.projectFileName, "Sales.vbp");
-    EXPECT_EQ(session.exeFileName, "Sales.exe");
+    EXPECT_EQ(session.Settings().projectFileName, "Sales.vbp");
+    EXPECT_EQ(session.Settings().exeFileName, "Sales.exe");
     EXPECT_EQ(ReadFile(Out("Sales.mdb")), std::string("\0\1binary\xFF", 9));
 }
 
@@ -388,7 +392,7 @@ TEST_F(DriverTest, RemembersTheStartupFormAndClearsIt) {
     AddModule("M");
     request.modules = {"M"};
     ASSERT_EQ(Convert().outcome, Outcome::Done);
-    EXPECT_EQ(session.startupForm, "Main Switchboard");
+    EXPECT_EQ(session.project.startupForm, "Main Switchboard");
     EXPECT_EQ(app.DatabaseProperty("StartupForm"), "(none)");
 }
 
@@ -595,22 +599,26 @@ TEST(ControlFiles, FollowTheListTypeAndOptionalControls) {
     AccessApplication app;
     ScriptedUi ui;
     Session session(app, "unused.db", ui);
-    session.options.listBoxType = 1;
-    session.options.useOptionSet = true;
-    session.options.useCalendar = true;
+    testing::ChangeSettings(session, [&](ConversionSettings& s) {
+        s.options.listBoxType = 1;
+        s.options.useOptionSet = true;
+        s.options.useCalendar = true;
+    });
     BuildControlFiles(session);
-    EXPECT_EQ(session.controlFiles,
+    EXPECT_EQ(session.project.controlFiles,
               (std::vector<std::string>{"", "GTLIST32.OCX", "SSDATA32.OCX", "SSCALA32.OCX"}));
-    session.options.listBoxType = 3;
+    testing::ChangeSettings(session, [&](ConversionSettings& s) { s.options.listBoxType = 3; });
     BuildControlFiles(session);
-    EXPECT_EQ(session.controlFiles,
+    EXPECT_EQ(session.project.controlFiles,
               (std::vector<std::string>{"", "SSDW3B32.OCX", "ssdw3a32.ocx", "SSCALA32.OCX"}));
-    EXPECT_EQ(session.controlObjectIds[2], "{8D650146-6025-11D1-BC40-0000C042AEC0}#3.0#0");
-    session.options = {};
-    session.options.listBoxType = 2;
-    session.options.comboBoxType = 1;
+    EXPECT_EQ(session.project.controlObjectIds[2], "{8D650146-6025-11D1-BC40-0000C042AEC0}#3.0#0");
+    testing::ChangeSettings(session, [&](ConversionSettings& s) {
+        s.options = {};
+        s.options.listBoxType = 2;
+        s.options.comboBoxType = 1;
+    });
     BuildControlFiles(session);
-    EXPECT_EQ(session.controlFiles, (std::vector<std::string>{"", "SSDATB32.OCX"}));
+    EXPECT_EQ(session.project.controlFiles, (std::vector<std::string>{"", "SSDATB32.OCX"}));
 }
 
 TEST(ElapsedTime, ReadsAsTheProgressWindowShowsIt) {

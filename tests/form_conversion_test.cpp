@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include "driver/conversion_driver.h"
+#include "form_context/frx_entry.h"
+#include "form_context/initialisation_routines.h"
 #include "forms/convert_form.h"
-#include "forms/frx_entry.h"
-#include "forms/initialisation_routines.h"
 #include "forms/standard_list_test.h"
-#include "session/conversion_driver.h"
 #include "test_support.h"
 
 namespace velorin {
@@ -225,11 +225,12 @@ TEST(InitialisationRoutines, ItemAndPictureLines) {
     Session session(app, "unused.db", ui);
     FormOutput output;
     const FormCode& code = output.Code();
-    FormState state(session, output, DefaultFormWriters());
-    state.fileName = "F";
+    FormShared shared(session, output, DefaultFormWriters());
+    FormState state(shared);
+    state.shared.fileName = "F";
     AddComboItems(state, {}, {}, true, false);  // finish without a started function writes nothing
     EXPECT_TRUE(code.comboBoxes.Empty());
-    session.options.comboBoxType = 1;
+    testing::ChangeSettings(session, [&](ConversionSettings& s) { s.options.comboBoxType = 1; });
     AddComboItems(state, "\"Red\";\"Green\";\"Blue\"", "cboColour", false, true);
     AddComboItems(state, "SELECT Name FROM T WHERE X=\"a\"\r\nORDER BY Name", "cboName", false,
                   false);
@@ -240,7 +241,7 @@ TEST(InitialisationRoutines, ItemAndPictureLines) {
                     "gvarreturn = additemsGT(\"SELECT Name FROM T WHERE X=\"\"a\"\" ORDER BY "
                     "Name\", me!cboName, \"Jet\")",
                     "End Function"}));
-    session.standardListFlag = true;
+    state.shared.standardListFlag = true;
     AddListItems(state, "A;B", "lstA", false, true);
     EXPECT_EQ(code.listBoxes.Joined(),
               CrLf({"Function InitializeListBoxes()", "On Error Resume Next",

@@ -6,7 +6,7 @@
 #include <map>
 #include <sstream>
 
-#include "session/conversion_driver.h"
+#include "driver/conversion_driver.h"
 #include "test_support.h"
 
 namespace velorin {

@@ -10,7 +10,7 @@
 
 #include "common/ansi_text.h"
 #include "common/string_helpers.h"
-#include "session/conversion_driver.h"
+#include "driver/conversion_driver.h"
 #include "test_support.h"
 
 namespace velorin {
@@ -446,7 +446,7 @@ TEST_F(HostileExportTest, HostileObjectAndControlNames) {
                     << file << ": " << line;
         }
     }
-    for (const ProjectFinding& problem : session->projectProblems)
+    for (const ProjectFinding& problem : result.projectProblems)
         EXPECT_EQ(problem.message.find("does not exist"), std::string::npos) << problem.Text();
 }
 

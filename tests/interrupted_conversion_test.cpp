@@ -11,7 +11,7 @@
 #include <map>
 #include <thread>
 
-#include "session/conversion_driver.h"
+#include "driver/conversion_driver.h"
 #include "test_support.h"
 
 namespace velorin {

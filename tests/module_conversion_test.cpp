@@ -51,8 +51,7 @@ TEST_F(ModuleConversionTest, ModulesGetUniqueNamesAndCountedLines) {
         ConvertCodeFile(session, "Utility Functions",
                         Text(CrLf({"Option Compare Database", "  ' indented comment", "",
                                    "Private Sub Text1_DblClick(Cancel As Integer)", "x = 1",
-                                   "End Sub", "Public Function F() As Long", "End Function"})),
-                        false);
+                                   "End Sub", "Public Function F() As Long", "End Function"})));
     EXPECT_EQ(code.Joined(), CrLf({"'VLRN Option Compare Database", "' indented comment", "",
                                    "Private Sub Text1_DblClick()", "x = 1", "End Sub",
                                    "Public Function F() As Long", "End Function"}));
@@ -67,11 +66,13 @@ TEST_F(ModuleConversionTest, ModulesGetUniqueNamesAndCountedLines) {
 }
 
 TEST_F(ModuleConversionTest, FormCodeCountsItsDesignSectionAndGetsItsLoadCalls) {
-    session.formFeatureFlags = {0, 1, 0, 0, 1, 0};
+    FormFacts form;
+    form.designLines = 6;
+    form.formFeatureFlags = {0, 1, 0, 0, 1, 0};
     const CodeText code = ConvertCodeFile(
         session, "Orders",
-        Text(CrLf({"DIM OpenArgsF as string", "Private Sub Form_Load()", "End", "End Sub"})), true,
-        6);
+        Text(CrLf({"DIM OpenArgsF as string", "Private Sub Form_Load()", "End", "End Sub"})),
+        &form);
     EXPECT_EQ(
         code.Joined(),
         CrLf({"DIM OpenArgsF as string", "Private Sub Form_Load()", "Dim vReturnValue as variant",
@@ -84,9 +85,11 @@ TEST_F(ModuleConversionTest, FormCodeCountsItsDesignSectionAndGetsItsLoadCalls) 
 }
 
 TEST_F(ModuleConversionTest, GeneratedLoadCallsWithoutFormLoadInTheCode) {
-    session.formFeatureFlags = {0, 1, 1, 1, 1, 1};
+    FormFacts form;
+    form.designLines = 3;
+    form.formFeatureFlags = {0, 1, 1, 1, 1, 1};
     const CodeText code =
-        ConvertCodeFile(session, "A", Text(CrLf({"DIM OpenArgsF as string"})), true, 3);
+        ConvertCodeFile(session, "A", Text(CrLf({"DIM OpenArgsF as string"})), &form);
     EXPECT_EQ(
         code.Joined(),
         CrLf({"DIM OpenArgsF as string", "Private Sub Form_Load()", "Dim vReturnValue as variant",
@@ -99,8 +102,7 @@ TEST_F(ModuleConversionTest, GeneratedLoadCallsWithoutFormLoadInTheCode) {
 
 TEST_F(ModuleConversionTest, AnyLineEndTabsAndHighBytesPassThrough) {
     const CodeText code = ConvertCodeFile(
-        session, "Mixed", Text("Sub A()\rx = \"\xE9\xFF\"\n\tDoCmd.Beep\r\n  DoCmd.Beep\nEnd Sub"),
-        false);
+        session, "Mixed", Text("Sub A()\rx = \"\xE9\xFF\"\n\tDoCmd.Beep\r\n  DoCmd.Beep\nEnd Sub"));
     // Only blanks are trimmed: a tab keeps the line from matching a rule.
     EXPECT_EQ(code.Joined(),
               CrLf({"Sub A()", "x = \"\xE9\xFF\"", "\tDoCmd.Beep", "Beep", "End Sub"}));

@@ -4,9 +4,9 @@
 #include <set>
 
 #include "common/string_helpers.h"
+#include "driver/conversion_driver.h"
 #include "project/macro_converter.h"
 #include "project/project_check.h"
-#include "session/conversion_driver.h"
 #include "test_support.h"
 
 namespace velorin {
@@ -130,8 +130,8 @@ class ProjectAssemblyTest : public ::testing::Test {
     std::string Convert() {
         app.AddModule({"Helpers", {"Option Explicit"}});
         request.modules = {"Helpers"};
-        EXPECT_EQ(StartTranslation(session, request, DefaultConversionSteps()).outcome,
-                  Outcome::Done);
+        converted = StartTranslation(session, request, DefaultConversionSteps());
+        EXPECT_EQ(converted.outcome, Outcome::Done);
         return testing::ReadFile(dir / "out" / "VlrnConversionCode.bas");
     }
     // The text from `from` to the end of the support module.
@@ -145,6 +145,7 @@ class ProjectAssemblyTest : public ::testing::Test {
     ScriptedUi ui;
     Session session;
     TranslationRequest request;
+    ConversionResult converted;
 };
 
 TEST_F(ProjectAssemblyTest, Vb5SubMainWithoutMdiAutoExecOrStartupForm) {
@@ -160,7 +161,7 @@ TEST_F(ProjectAssemblyTest, Vb5SubMainWithoutMdiAutoExecOrStartupForm) {
     EXPECT_NE(module.find(CrLf({"    Select Case FormName", "        Case Else"})),
               std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "out" / "MDIParent.frm"));
-    EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front().Text();
+    EXPECT_TRUE(converted.projectProblems.empty()) << converted.projectProblems.front().Text();
 }
 
 TEST_F(ProjectAssemblyTest, Vb4MdiSubMainCallsAutoExecOnceAndShowsTheStartupForm) {
@@ -191,7 +192,7 @@ TEST_F(ProjectAssemblyTest, Vb4MdiSubMainCallsAutoExecOnceAndShowsTheStartupForm
     EXPECT_EQ(mdi.substr(0, 40), "VERSION 4.00\r\nBegin VB.MDIForm MDIParent");
     EXPECT_NE(testing::ReadFile(dir / "out" / "MacroCode.bas").find("Public Sub AUTOEXEC()"),
               std::string::npos);
-    EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front().Text();
+    EXPECT_TRUE(converted.projectProblems.empty()) << converted.projectProblems.front().Text();
 }
 
 TEST_F(ProjectAssemblyTest, AStartupFormLeftOutIsMarkedAndRecordedNotShown) {
@@ -206,7 +207,7 @@ TEST_F(ProjectAssemblyTest, AStartupFormLeftOutIsMarkedAndRecordedNotShown) {
                             "SELECT ModuleName, ReasonID, CodeLine, Routine FROM tblReportOutput"),
               (std::vector<std::vector<std::string>>{
                   {"VlrnConversionCode", "13", "StartupForm = Main Menu", "Main"}}));
-    EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front().Text();
+    EXPECT_TRUE(converted.projectProblems.empty()) << converted.projectProblems.front().Text();
 }
 
 TEST_F(ProjectAssemblyTest, TheProjectNeverNamesTheFolderItWasConvertedIn) {
@@ -240,7 +241,7 @@ TEST_F(ProjectAssemblyTest, TheProjectNeverNamesTheFolderItWasConvertedIn) {
         const std::string frm = testing::ReadFile(dir / "out" / "Orders.frm");
         EXPECT_NE(frm.find("DatabaseName = \"Shop.mdb\"\r\n"), std::string::npos);
         EXPECT_NE(frm.find("\r\n    datOrders.DatabaseName = db.Name\r\n"), std::string::npos);
-        EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front().Text();
+        EXPECT_TRUE(converted.projectProblems.empty()) << converted.projectProblems.front().Text();
     }
 }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "driver/conversion_driver.h"
 #include "project/project_file.h"
-#include "session/conversion_driver.h"
 #include "test_support.h"
 
 namespace velorin {
@@ -42,8 +42,11 @@ class ProjectFileTest : public ::testing::Test {
   protected:
     ProjectFileTest() : session(app, "unused.db", ui) {
         session.out = OutputDirectory(dir.Path());
-        session.projectFileName = "Sales.vbp";
-        session.projectBaseName = "Sales";
+        testing::ChangeSettings(session, [&](ConversionSettings& s) {
+            s.projectFileName = "Sales.vbp";
+            s.projectBaseName = "Sales";
+        });
+        session.project.projectWorkFile = "Sales.vbp";
     }
     std::string Write() {
         BuildControlFiles(session);
@@ -51,7 +54,7 @@ class ProjectFileTest : public ::testing::Test {
         AppendProjectLine(session, "Module=Utility_Functions; Utility Functions.bas");
         AppendProjectLine(session, "Module=MacroCode; MacroCode.bas");
         AppendProjectLine(session, "Module=VlrnConversionCode; VlrnConversionCode.bas");
-        if (session.options.mdiProject)
+        if (session.Settings().options.mdiProject)
             AppendProjectLine(session, "Form=MDIParent.frm");
         WriteProjectTail(session, "Sales.vbp", "Sales", "Sales");
         return ReadWritten(session.out, dir / "Sales.vbp");
@@ -76,12 +79,12 @@ TEST_F(ProjectFileTest, VisualBasic5) {
 }
 
 TEST_F(ProjectFileTest, VisualBasic4HasNoStartupLine) {
-    session.options.vb5Project = false;
+    testing::ChangeSettings(session, [&](ConversionSettings& s) { s.options.vb5Project = false; });
     EXPECT_EQ(Write(), kHead + kReferences + kComctl + kSheridan3 + kSettings);
 }
 
 TEST_F(ProjectFileTest, MdiProjectAddsTheParentFormAndThreeD) {
-    session.options.mdiProject = true;
+    testing::ChangeSettings(session, [&](ConversionSettings& s) { s.options.mdiProject = true; });
     EXPECT_EQ(Write(),
               kHead + CrLf({"Form=MDIParent.frm"}) + kReferences +
                   CrLf({"Object={0BA686C6-F7D3-101A-993E-0000C0EF6F5E}#1.0#0; THREED32.OCX"}) +
@@ -89,10 +92,12 @@ TEST_F(ProjectFileTest, MdiProjectAddsTheParentFormAndThreeD) {
 }
 
 TEST_F(ProjectFileTest, TabControlAndOptionalControls) {
-    session.tabControlFlag = true;
-    session.options.listBoxType = 1;
-    session.options.useOptionSet = true;
-    session.options.useCalendar = true;
+    session.project.tabControlFlag = true;
+    testing::ChangeSettings(session, [&](ConversionSettings& s) {
+        s.options.listBoxType = 1;
+        s.options.useOptionSet = true;
+        s.options.useCalendar = true;
+    });
     EXPECT_EQ(Write(),
               kHead + kReferences + kComctl +
                   CrLf({"Object={BDC217C8-ED16-11CD-956C-0000C04E4C0A}#1.0#0; TABCTL32.OCX",

@@ -18,13 +18,13 @@ using testing::TempDir;
 class StatementTranslationTest : public ::testing::Test {
   protected:
     StatementTranslationTest() : session(app, testing::FreshSupportDatabase(dir), ui) {
-        session.formVbNames = {{"Orders", "Orders"}};
+        session.names.formVbNames = {{"Orders", "Orders"}};
     }
 
     // The translated lines of a module holding `lines`.
     std::vector<std::string> Convert(const std::vector<std::string>& lines) {
         CodeText input(lines);
-        return ConvertCodeFile(session, "Rules", input, false).Lines();
+        return ConvertCodeFile(session, "Rules", input).Lines();
     }
 
     TempDir dir;

@@ -4,9 +4,9 @@
 #include <set>
 
 #include "common/string_helpers.h"
+#include "driver/conversion_driver.h"
 #include "forms/datasheet_grid.h"
 #include "forms/menus_and_toolbars.h"
-#include "session/conversion_driver.h"
 #include "test_support.h"
 
 namespace velorin {
@@ -62,8 +62,8 @@ class SubformAndMenuTest : public ::testing::Test {
     }
     std::string Convert(const std::vector<std::string>& forms, const std::string& read) {
         request.forms = forms;
-        EXPECT_EQ(StartTranslation(session, request, DefaultConversionSteps()).outcome,
-                  Outcome::Done);
+        result = StartTranslation(session, request, DefaultConversionSteps());
+        EXPECT_EQ(result.outcome, Outcome::Done);
         return testing::ReadFile(dir / "out" / (read + ".frm"));
     }
 
@@ -72,6 +72,7 @@ class SubformAndMenuTest : public ::testing::Test {
     ScriptedUi ui;
     Session session;
     TranslationRequest request;
+    ConversionResult result;
 };
 
 TEST_F(SubformAndMenuTest, ASubformWithItsOwnTabControlLeavesTheParentsPagesInPlace) {
@@ -130,7 +131,7 @@ TEST_F(SubformAndMenuTest, DatasheetGridColumnsAndHiddenColumn) {
                          "Width =2000", "Height =1000"},
                         {}};
     app.AddForm(MakeForm("Host", {}, {subform}));
-    session.options.listBoxType = 2;
+    request.options.listBoxType = 2;
     const std::string grid =
         BlockOf(Convert({"Host"}, "Host"), "Begin SSDataWidgets_B.SSDBGrid Lines");
     EXPECT_NE(grid.find("Columns.count = 3\r\n"), std::string::npos);
@@ -293,7 +294,7 @@ TEST_F(SubformAndMenuTest, LinkedSubformsReadQueriesTheProjectCreatesOnePerRecor
               std::string::npos)
         << big;
     EXPECT_NE(support.find("\r\nPublic Function SqlValue("), std::string::npos);
-    EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front().Text();
+    EXPECT_TRUE(result.projectProblems.empty()) << result.projectProblems.front().Text();
 }
 
 TEST_F(SubformAndMenuTest, ALinkToAControlOfTheParentReadsTheControlsValue) {
@@ -365,8 +366,8 @@ TEST_F(SubformAndMenuTest, ASubformsCodeJoinsWithoutChangingTheFormsOwn) {
                             "OR CodeLine LIKE 'Def%' ORDER BY ID"),
               (std::vector<std::vector<std::string>>{{"Option Base 1"}, {"DefInt A-Z"}}));
     // The comment the subform continued is continued in the form too.
-    ASSERT_EQ(session.projectProblems.size(), 1u);
-    EXPECT_NE(session.projectProblems[0].Text().find("the comment ends in"), std::string::npos);
+    ASSERT_EQ(result.projectProblems.size(), 1u);
+    EXPECT_NE(result.projectProblems[0].Text().find("the comment ends in"), std::string::npos);
 }
 
 TEST_F(SubformAndMenuTest, AFormWithoutRecordsGetsNoRecordEventsOfADataControlItLacks) {
@@ -379,7 +380,7 @@ TEST_F(SubformAndMenuTest, AFormWithoutRecordsGetsNoRecordEventsOfADataControlIt
     const std::string frm = Convert({"Unbound"}, "Unbound");
     EXPECT_EQ(frm.find("datUnbound"), std::string::npos) << frm;
     EXPECT_NE(frm.find("Private Sub Form_Current()"), std::string::npos);
-    EXPECT_TRUE(session.projectProblems.empty()) << session.projectProblems.front().Text();
+    EXPECT_TRUE(result.projectProblems.empty()) << result.projectProblems.front().Text();
 }
 
 TEST_F(SubformAndMenuTest, AFormNamedLikeTheToolbarFilesKeepsItsCodeAndQuotes) {

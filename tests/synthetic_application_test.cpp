@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <map>
 
-#include "session/conversion_driver.h"
+#include "driver/conversion_driver.h"
 #include "session/host/database_loader.h"
 #include "synthetic_application.h"
 #include "test_support.h"

@@ -12,6 +12,7 @@
 
 #include "common/output_directory.h"
 #include "session/host/access_form.h"
+#include "session/session.h"
 #include "session/user_interface.h"
 
 namespace velorin::testing {
@@ -82,5 +83,14 @@ std::vector<std::vector<std::string>> Rows(const std::filesystem::path& db, cons
 std::filesystem::path SourceDir();
 // ../shared/data beside the checkout, or empty when it is absent.
 std::filesystem::path SharedData();
+
+// Changes the settings the next conversion in `session` works with, as the
+// driver does when a conversion starts.
+template <class Change>
+void ChangeSettings(Session& session, Change change) {
+    ConversionSettings settings = session.Settings();
+    change(settings);
+    session.CaptureSettings(std::move(settings));
+}
 
 }  // namespace velorin::testing

@@ -42,8 +42,8 @@ struct Translation {
 class TranslateLineTest : public ::testing::Test {
   protected:
     TranslateLineTest() : session(app, testing::FreshSupportDatabase(dir), ui) {
-        session.convertedFormNames = {"", "Orders", "Order Details"};
-        session.formVbNames = {{"Orders", "Orders"}, {"Order Details", "Order_Details"}};
+        session.project.convertedFormNames = {"", "Orders", "Order Details"};
+        session.names.formVbNames = {{"Orders", "Orders"}, {"Order Details", "Order_Details"}};
         app.AddQueryDef({"qryUpdatePrices", "UPDATE Products SET x = 1", 48, {}});
         app.AddQueryDef({"qryDelete", "DELETE * FROM Temp", 32, {}});
         app.AddQueryDef({"qryList", "SELECT * FROM Products", 0, {}});
@@ -449,7 +449,8 @@ TEST_F(TranslateLineTest, RequeriesOfWhatHasNoDataControl) {
 TEST_F(TranslateLineTest, UnboundListsAreRefilled) {
     formNames = NameRegistry();
     formNames.Claim("lst");
-    session.options.listBoxBound = false;
+    testing::ChangeSettings(session,
+                            [&](ConversionSettings& s) { s.options.listBoxBound = false; });
     Translation t = Translate("Me!lstCustomers.Requery");
     const std::string fill =
         "gvarreturn = additems(gettoken(Me!lstCustomers.Tag,2,\"~\"), Me!lstCustomers, \"Jet\")";
@@ -461,13 +462,13 @@ TEST_F(TranslateLineTest, UnboundListsAreRefilled) {
               "Me![lst A].Requery");
     EXPECT_EQ(bracket.records.at(0).translated,
               "gvarreturn = additems(gettoken(Me!lst_A.Tag,2,\"~\"), Me!lst_A, \"Jet\")");
-    session.options.listBoxType = 1;
+    testing::ChangeSettings(session, [&](ConversionSettings& s) { s.options.listBoxType = 1; });
     EXPECT_TRUE(Translate("lst.Requery").line.starts_with("gvarreturn = additemsGT("));
     EXPECT_TRUE(Translate("Me!lstA.Requery").line.starts_with("gvarreturn = additemsGT("));
 }
 
 TEST_F(TranslateLineTest, ControlTipTextIsAnAccessFeatureForVisualBasic4) {
-    session.options.vb5Project = false;
+    testing::ChangeSettings(session, [&](ConversionSettings& s) { s.options.vb5Project = false; });
     Translation t = Translate("Me.cmdGo.ControlTipText = \"Go\"");
     EXPECT_EQ(t.line, "'VLRN Me.cmdGo.ControlTipText = \"Go\"");
     EXPECT_EQ(t.records.at(0).reason, 1);

@@ -17,12 +17,13 @@ class TranslateProceduresTest : public ::testing::Test {
     TranslateProceduresTest() : session(app, dir / "unused.db", ui) {}
     std::string Run(std::initializer_list<std::string_view> lines) {
         CodeText code(SplitLines(CrLf(lines)));
-        TranslateProcedures(session, code);
+        TranslateProcedures(session, code, nullptr, optionGroupNames);
         return code.Joined();
     }
     TempDir dir;
     AccessApplication app;
     ScriptedUi ui;
+    std::vector<std::string> optionGroupNames;
     Session session;
 };
 
@@ -42,7 +43,7 @@ TEST_F(TranslateProceduresTest, RecordsetFieldsBecomeBangReferences) {
 }
 
 TEST_F(TranslateProceduresTest, OptionGroupsBecomeControlArrays) {
-    session.optionGroupNames = {"", "Ship"};
+    optionGroupNames = {"", "Ship"};
     EXPECT_EQ(Run({"Dim Ship As Integer",
                    "Ship = 1",
                    "Private Sub Ship_Click()",
@@ -88,7 +89,7 @@ TEST_F(TranslateProceduresTest, OptionGroupsBecomeControlArrays) {
 // Inside an expression a group's "=" compares its value, whatever follows
 // it; only at the start of a statement does it select a button.
 TEST_F(TranslateProceduresTest, AGroupComparedInsideAnExpressionIsItsValue) {
-    session.optionGroupNames = {"", "optgView"};
+    optionGroupNames = {"", "optgView"};
     EXPECT_EQ(
         Run({"Sub A()", "s = IIf(Me.optgView = 1, \"table\", \"CSV\")",
              "s = IIf(Me!optgView.Value = 2 Or x, 1, 0)",
@@ -102,7 +103,7 @@ TEST_F(TranslateProceduresTest, AGroupComparedInsideAnExpressionIsItsValue) {
 // Calls of a group's event procedures pass the selected button, now that the
 // procedures take the index of the button array.
 TEST_F(TranslateProceduresTest, CallsOfAGroupsEventProceduresPassTheSelectedButton) {
-    session.optionGroupNames = {"", "optgView"};
+    optionGroupNames = {"", "optgView"};
     EXPECT_EQ(
         Run({"Sub A()", "Call optgView_Click", "optgView_AfterUpdate ' refresh",
              "Call optgView_Helper(1)", "End Sub", "Private Sub optgView_Click()", "End Sub",
@@ -123,7 +124,7 @@ TEST_F(TranslateProceduresTest, CallsOfAGroupsEventProceduresPassTheSelectedButt
 // Else, and before the arguments a mouse event already had. A call that
 // passes Index already, a string and another object's member are left.
 TEST_F(TranslateProceduresTest, EveryStatementCallOfAGroupsProcedureGetsTheIndex) {
-    session.optionGroupNames = {"", "g"};
+    optionGroupNames = {"", "g"};
     EXPECT_EQ(
         Run({"Sub A()", "Call g_Click: Beep", "If x Then g_Click Else g_Click()",
              "g_MouseDown 1, 0, 0, 0", "Call g_MouseDown(1, 0, 0, 0)", "g_MouseDown (1), 0, 0, 0",
@@ -149,7 +150,7 @@ TEST_F(TranslateProceduresTest, EveryStatementCallOfAGroupsProcedureGetsTheIndex
 // A control whose name begins with a group's is no member of the group: the
 // timer Timer1_2 beside the group Timer1 keeps its event as it is.
 TEST_F(TranslateProceduresTest, AProcedureOfAnotherControlIsNoGroupEvent) {
-    session.optionGroupNames = {"", "Timer1"};
+    optionGroupNames = {"", "Timer1"};
     EXPECT_EQ(Run({"Private Sub Timer1_2_Timer()", "End Sub"}),
               CrLf({"Private Sub Timer1_2_Timer()", "End Sub"}));
 }
@@ -158,7 +159,7 @@ TEST_F(TranslateProceduresTest, AProcedureOfAnotherControlIsNoGroupEvent) {
 // parenthesis; the form's array by its member (Me.G, .G in With Me), and a
 // continued statement rewritten whole.
 TEST_F(TranslateProceduresTest, AGroupsValueInEveryPlaceAnExpressionHasIt) {
-    session.optionGroupNames = {"", "Ship"};
+    optionGroupNames = {"", "Ship"};
     EXPECT_EQ(
         Run({"Sub A()", "x = Me!Ship: If IsNull(Ship) Then Beep", "x = Nz(Me!Ship, 0)", "With Me",
              "!Ship = 2", "End With", "Me!Ship = _", "    3", "x = Me!ShipName", "End Sub"}),

@@ -56,8 +56,8 @@ TEST(BigRiversTranslation, MarkersMatchTheirAnalysisRows) {
     ScriptedUi ui;
     Session session(app, testing::FreshSupportDatabase(dir), ui);
     for (const std::string& form : app.Documents(Container::Forms)) {
-        session.convertedFormNames.push_back(form);
-        session.formVbNames[form] = session.projectNames.Claim(MakeVBName(form));
+        session.project.convertedFormNames.push_back(form);
+        session.names.formVbNames[form] = session.names.projectNames.Claim(MakeVBName(form));
     }
 
     session.supportDb.BeginGroup();
@@ -65,7 +65,7 @@ TEST(BigRiversTranslation, MarkersMatchTheirAnalysisRows) {
     for (const std::string& name : app.Documents(Container::Modules)) {
         const std::string f = MakeFileName(name);
         outputs.emplace_back(
-            f, ConvertCodeFile(session, f, ExportModuleText(session, name, false), false).Joined());
+            f, ConvertCodeFile(session, f, ExportModuleText(session, name, false)).Joined());
     }
     for (const std::string& name : app.Documents(Container::Forms)) {
         const std::string f = MakeFileName(name);
@@ -73,7 +73,9 @@ TEST(BigRiversTranslation, MarkersMatchTheirAnalysisRows) {
         CodeText code;
         code.Append("DIM OpenArgsF as string");
         code.Append(ExportModuleText(session, name, true));
-        outputs.emplace_back(f, ConvertCodeFile(session, f, code, true, 3).Joined());
+        FormFacts form;
+        form.designLines = 3;
+        outputs.emplace_back(f, ConvertCodeFile(session, f, code, &form).Joined());
     }
     session.supportDb.CommitGroup();
     session.supportDb.Close();

@@ -3,7 +3,7 @@
 
 #include "cli_commands.h"
 #include "common/ansi_text.h"
-#include "session/conversion_driver.h"
+#include "driver/conversion_driver.h"
 #include "session/host/database_loader.h"
 #include "session/host/workgroup_file.h"
 #include "session/string_table.h"
@@ -110,17 +110,17 @@ int ConvertCommand(ConvertArguments& a) {
     ConversionResult result = StartTranslation(session, request, DefaultConversionSteps());
     switch (result.outcome) {
         case Outcome::Done: {
-            fs::path project = session.out.PathOf(session.projectFileName);
+            fs::path project = session.out.PathOf(session.Settings().projectFileName);
             std::cout << "Converted " << result.formsConverted << " form(s) and "
                       << result.modulesConverted << " module(s)";
             if (ui.Warnings() > 0)
                 std::cout << " with " << ui.Warnings() << " warning(s)";
             std::cout << ".\nProject: " << project.string() << "\n";
-            if (!session.projectProblems.empty()) {
+            if (!result.projectProblems.empty()) {
                 const auto own = std::count_if(
-                    session.projectProblems.begin(), session.projectProblems.end(),
+                    result.projectProblems.begin(), result.projectProblems.end(),
                     [](const ProjectFinding& f) { return f.cause == FindingCause::Application; });
-                std::cerr << "velorin: the project check found " << session.projectProblems.size()
+                std::cerr << "velorin: the project check found " << result.projectProblems.size()
                           << " problem(s), " << own << " of them the application's own, listed in "
                           << session.out.PathOf(kProjectLog).string() << "\n";
                 return 3;

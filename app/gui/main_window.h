@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "control_defaults.h"
+#include "driver/conversion_driver.h"
 #include "gui_user_interface.h"
 #include "help_book.h"
-#include "session/conversion_driver.h"
 #include "session/host/database_loader.h"
 
 class QAction;

@@ -3,6 +3,7 @@
 #include "code/code_mask.h"
 #include "code/form_reference.h"
 #include "code/module_conversion.h"
+#include "code/procedure_headers.h"
 #include "code/renamed_procedures.h"
 #include "code/statement_rules.h"
 #include "code/translate_line.h"
@@ -13,7 +14,7 @@
 #include "common/names.h"
 #include "common/string_helpers.h"
 #include "common/vb_quote.h"
-#include "controls/generated_procedures.h"
+
 #include "output/form_output.h"
 
 namespace velorin {
@@ -105,22 +106,24 @@ void WriteLoadCalls(CodeFileState& state, const std::array<int, 7>& flags, bool 
 }  // namespace
 
 CodeText ConvertCodeFile(Session& session, const std::string& objectName, const CodeText& input,
-                         bool isForm, long designLines, const NameRegistry* formNames,
-                         const std::map<std::string, std::string, ILess>* renamedControls) {
+                         const FormFacts* form) {
+    const FormFacts module;
+    const FormFacts& facts = form != nullptr ? *form : module;
+    const bool isForm = form != nullptr;
     CodeText out;
     CodeFileState state(session, out);
     state.moduleName = objectName;
     state.isForm = isForm;
-    state.formNames = formNames;
-    state.renamedControls = renamedControls;
+    state.formNames = facts.formNames;
+    state.renamedControls = facts.renamedControls;
     // The header and the design section are counted, not translated; in a form
     // the generated declaration before the module's own code is line 0, so
     // that the module's lines keep their numbers.
-    state.totalLines = designLines;
+    state.totalLines = facts.designLines;
     if (isForm)
         state.lineNumber = -1;
 
-    const auto& flags = session.formFeatureFlags;
+    const auto& flags = facts.formFeatureFlags;
     const bool loadCalls = flags[1] || flags[2] || flags[3] || flags[5] || flags[6];
     bool formLoadSeen = false;
     bool formActivateSeen = false;
@@ -128,7 +131,7 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
 
     const std::vector<std::string>& lines = input.Lines();
     state.keepsDatabaseVariable = AssignsAnotherDatabase(lines);
-    for (const auto& [access, vbName] : session.moduleVbNames) {
+    for (const auto& [access, vbName] : session.names.moduleVbNames) {
         if (!IEquals(MakeVBName(access), vbName))
             state.renamedModules.emplace(MakeVBName(access), vbName);
     }
@@ -143,8 +146,8 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
         ++state.lineNumber;
         const std::string joined = state.line;
         bool procedureHeader = false;
-        state.line =
-            FollowRenamedProcedures(state.line, session.renamedProcedures, session.moduleVbNames);
+        state.line = FollowRenamedProcedures(state.line, session.names.renamedProcedures,
+                                             session.names.moduleVbNames);
         const std::string& line = state.line;
         if (!line.empty() &&
             (line[0] == '\'' || IStartsWith(line, "Rem ") || IEquals(line, "Rem"))) {
@@ -191,7 +194,7 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
             if (flags[4]) {
                 WriteAdded(state, "Dim vReturnValue as variant");
                 WriteAdded(state, "vReturnValue=" +
-                                      LoaderRoutineName(formNames, "InitialDataCtlCaptions") +
+                                      LoaderRoutineName(facts.formNames, "InitialDataCtlCaptions") +
                                       "()");
             }
         }
@@ -207,8 +210,8 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
     if (isForm && !formActivateSeen && flags[4]) {
         WriteAdded(state, "Private Sub Form_Activate()");
         WriteAdded(state, "Dim vReturnValue as variant");
-        WriteAdded(state,
-                   "vReturnValue=" + LoaderRoutineName(formNames, "InitialDataCtlCaptions") + "()");
+        WriteAdded(state, "vReturnValue=" +
+                              LoaderRoutineName(facts.formNames, "InitialDataCtlCaptions") + "()");
         WriteAdded(state, "End Sub");
         ++state.subCount;
     }
@@ -226,7 +229,7 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
     stats.procCount = state.procCount;
     stats.codeLines = state.lineNumber;
     WriteModuleStats(session.supportDb, session.ui, stats);
-    TranslateProcedures(session, out, formNames);
+    TranslateProcedures(session, out, facts.formNames, facts.optionGroupNames);
     return out;
 }
 

@@ -201,8 +201,9 @@ bool ApplyCurrentDatabaseRule(CodeFileState& state) {
             return true;
         }
         if (state.keepsDatabaseVariable) {
-            TranslatedWithNote(state, reason::kTranslatedCheck,
-                               "Set db = " + state.session.generatedNames.supportModule + ".db");
+            TranslatedWithNote(
+                state, reason::kTranslatedCheck,
+                "Set db = " + state.session.names.generatedNames.supportModule + ".db");
         } else {
             Dropped(state);
         }

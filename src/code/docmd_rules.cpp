@@ -14,8 +14,8 @@ namespace velorin {
 namespace {
 
 std::string FormRef(const CodeFileState& state, std::string_view argument) {
-    return FormReference(argument, state.session.formVbNames,
-                         state.session.SupportName(kFormLookup));
+    return FormReference(argument, state.session.names.formVbNames,
+                         state.session.names.SupportName(kFormLookup));
 }
 
 // What a name argument names, as written: the text of a literal, the

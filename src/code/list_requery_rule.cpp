@@ -63,10 +63,10 @@ std::string OwnControl(const CodeFileState& state, std::string_view object) {
 }
 
 bool IsFormReference(const CodeFileState& state, std::string_view object) {
-    if (IStartsWith(object, state.session.SupportName(kFormLookup) + "(") ||
+    if (IStartsWith(object, state.session.names.SupportName(kFormLookup) + "(") ||
         IStartsWith(object, "Forms"))
         return true;
-    for (const auto& [access, vbName] : state.session.formVbNames) {
+    for (const auto& [access, vbName] : state.session.names.formVbNames) {
         if (IEquals(vbName, object))
             return true;
     }
@@ -76,9 +76,11 @@ bool IsFormReference(const CodeFileState& state, std::string_view object) {
 // The unbound list filled again from the source in its Tag.
 std::string Refill(const CodeFileState& state, const std::string& list) {
     const Session& session = state.session;
-    const std::string fill = session.options.listBoxType == 1 ? "additemsGT" : "additems";
-    return session.SupportName("gvarreturn") + " = " + session.SupportName(fill) + "(" +
-           session.SupportName("gettoken") + "(" + list + ".Tag,2,\"~\"), " + list + ", \"Jet\")";
+    const std::string fill =
+        session.Settings().options.listBoxType == 1 ? "additemsGT" : "additems";
+    return session.names.SupportName("gvarreturn") + " = " + session.names.SupportName(fill) + "(" +
+           session.names.SupportName("gettoken") + "(" + list + ".Tag,2,\"~\"), " + list +
+           ", \"Jet\")";
 }
 
 }  // namespace
@@ -104,7 +106,7 @@ Requery RequeryOf(const CodeFileState& state, std::string_view object) {
                   : std::string();
         if (!list.empty() || !subform.empty())
             return {Requery::Refresh, (list.empty() ? subform : list) + ".Refresh"};
-        if (!state.session.options.listBoxBound)
+        if (!state.session.Settings().options.listBoxBound)
             return {Requery::Refill, Refill(state, "Me!" + control)};
         return {Requery::Mark, {}};
     }

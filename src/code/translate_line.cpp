@@ -166,7 +166,8 @@ bool StageUnsupported(CodeFileState& state) {
             return true;
         }
     }
-    if (Contains(line, filter, ".ControlTipText", true) && !state.session.options.vb5Project) {
+    if (Contains(line, filter, ".ControlTipText", true) &&
+        !state.session.Settings().options.vb5Project) {
         CommentedOut(state, reason::kAccessOnlyFeature);
         return true;
     }
@@ -312,11 +313,11 @@ std::string FollowRenamedModules(const std::string& line,
 void StageReplacements(CodeFileState& state) {
     std::string& line = state.line;
     Apply(line, std::begin(kDataAccess), std::end(kDataAccess));
-    if (state.session.options.vb5Project && CodeContains(line, ".ControlTipText"))
+    if (state.session.Settings().options.vb5Project && CodeContains(line, ".ControlTipText"))
         line = ReplaceInCode(line, ".ControlTipText", ".ToolTipText");
-    const std::string lookup = state.session.SupportName(kFormLookup);
-    line = RewriteFormsCalls(std::move(line), state.session.formVbNames, lookup);
-    line = RewriteFormsBang(std::move(line), state.session.formVbNames, lookup);
+    const std::string lookup = state.session.names.SupportName(kFormLookup);
+    line = RewriteFormsCalls(std::move(line), state.session.names.formVbNames, lookup);
+    line = RewriteFormsBang(std::move(line), state.session.names.formVbNames, lookup);
     if (!state.renamedModules.empty())
         line = FollowRenamedModules(line, state.renamedModules);
     Apply(line, std::begin(kMembers), std::end(kMembers));
@@ -327,7 +328,8 @@ void StageReplacements(CodeFileState& state) {
         IFind(line, "_AfterUpdate(") != std::string::npos)
         line = ReplaceAll(line, "_AfterUpdate()", "_AfterUpdate(RtnDispErrMsg As Integer)");
     Apply(line, std::begin(kSysCmd), std::end(kSysCmd));
-    if (const std::string sysCmd = state.session.SupportName("SysCmdVB"); sysCmd != "SysCmdVB")
+    if (const std::string sysCmd = state.session.names.SupportName("SysCmdVB");
+        sysCmd != "SysCmdVB")
         line = ReplaceInCode(line, "SysCmdVB(", sysCmd + "(");
     // The form's timer may have had to take another name.
     if (state.formNames != nullptr && CodeContains(line, ".Timer1.Interval")) {

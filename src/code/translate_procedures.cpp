@@ -267,9 +267,10 @@ void OptionGroups(std::string& line, const std::vector<std::string>& groups,
 
 }  // namespace
 
-void TranslateProcedures(const Session& session, CodeText& code, const NameRegistry* formNames) {
-    const bool hasGroups = session.optionGroupNames.size() > 1;
-    const std::string valueFunction = session.SupportName("OptionGroupValue");
+void TranslateProcedures(const Session& session, CodeText& code, const NameRegistry* formNames,
+                         const std::vector<std::string>& optionGroupNames) {
+    const bool hasGroups = optionGroupNames.size() > 1;
+    const std::string valueFunction = session.names.SupportName("OptionGroupValue");
     std::vector<std::string> moduleRecordsets;
     std::vector<std::string> procedureRecordsets;
     bool declarations = true;
@@ -305,7 +306,7 @@ void TranslateProcedures(const Session& session, CodeText& code, const NameRegis
             RecordsetFields(line, moduleRecordsets);
             RecordsetFields(line, procedureRecordsets);
             if (!declarations && hasGroups)
-                OptionGroups(line, session.optionGroupNames, formNames, valueFunction);
+                OptionGroups(line, optionGroupNames, formNames, valueFunction);
         }
         if (declaresOnly)
             CollectRecordsets(line, declarations ? moduleRecordsets : procedureRecordsets);
@@ -319,7 +320,7 @@ void TranslateProcedures(const Session& session, CodeText& code, const NameRegis
     code.MutableLines() = std::move(translated);
     if (hasGroups) {
         std::vector<std::string> groups;
-        for (const std::string& group : session.optionGroupNames) {
+        for (const std::string& group : optionGroupNames) {
             if (!group.empty())
                 groups.push_back(MakeVBName(group));
         }

@@ -1,7 +1,7 @@
 #include "controls/control_lines.h"
 #include "controls/event_procedures.h"
 #include "controls/value_controls.h"
-#include "forms/control_dispatch.h"
+#include "form_context/control_placement.h"
 
 namespace velorin {
 

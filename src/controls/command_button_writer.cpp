@@ -7,8 +7,8 @@
 #include "controls/control_references.h"
 #include "controls/event_procedures.h"
 #include "controls/value_controls.h"
-#include "forms/control_dispatch.h"
-#include "forms/initialisation_routines.h"
+#include "form_context/control_placement.h"
+#include "form_context/initialisation_routines.h"
 
 namespace velorin {
 namespace {
@@ -28,9 +28,10 @@ bool IsNavigationButton(std::string_view name) {
 void RecordEmbeddedBitmap(FormState& state, std::string_view picture) {
     if (picture != "(bitmap)")
         return;
-    WriteReportRecord(state.session.supportDb,
-                      {state.fileName, reason::kButtonBitmap, state.controlVbName, 0, {}, {}});
-    ++state.session.partiallyConvertedCount;
+    WriteReportRecord(
+        state.session.supportDb,
+        {state.shared.fileName, reason::kButtonBitmap, state.controlVbName, 0, {}, {}});
+    ++state.shared.result.partiallyConvertedCount;
 }
 
 std::string ButtonCaption(const AccessControl& button) {
@@ -79,7 +80,7 @@ void WriteCommandButton(FormState& state) {
         if (hasPicture) {
             out.WriteLine("Tag = " + VbQuoted(picture));
             // A graphical button is Visual Basic 5's: Visual Basic 4 has no Style.
-            if (state.session.options.vb5Project)
+            if (state.session.Settings().options.vb5Project)
                 out.WriteLine("Style = 1");
             AddButtonPicture(state, picture, name, false);
             RecordEmbeddedBitmap(state, picture);
@@ -100,7 +101,7 @@ void WriteCommandButton(FormState& state) {
     if (button.Property("Cancel").AsBool())
         out.WriteLine("Cancel = -1");
     const std::string tip = button.Text("ControlTipText");
-    if (state.session.options.vb5Project && !tip.empty())
+    if (state.session.Settings().options.vb5Project && !tip.empty())
         out.WriteLine("ToolTipText =" + VbQuoted(tip));
     if (!button.Property("Enabled").AsBool())
         out.WriteLine("Enabled = 0");

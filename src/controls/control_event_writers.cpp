@@ -4,7 +4,7 @@
 #include "controls/control_lines.h"
 #include "controls/event_procedures.h"
 #include "controls/support_library/support_library.h"
-#include "forms/event_targets.h"
+#include "form_context/event_targets.h"
 
 namespace velorin {
 namespace {
@@ -116,7 +116,7 @@ void WriteTextBoxEvents(FormState& state) {
 
 void WriteListBoxEvents(FormState& state) {
     EventWriter events(state);
-    if (state.session.options.listBoxType == 1) {
+    if (state.session.Settings().options.listBoxType == 1) {
         events.Composite(events.Property("OnClick"), suffix::kClick, UpdateFolds(events));
     } else {
         events.Own(events.Property("OnClick"), suffix::kClick);
@@ -152,7 +152,7 @@ void WriteComboBoxEvents(FormState& state) {
 
     EventWriter::CompositeStyle lostFocusStyle;
     const std::string notInList = events.Property("OnNotInList");
-    const int comboType = state.session.options.comboBoxType;
+    const int comboType = state.session.Settings().options.comboBoxType;
     if (!notInList.empty() && (comboType == 2 || comboType == 3)) {
         // Only the Sheridan combo can tell whether its text is in its list.
         const std::string& name = state.controlVbName;

@@ -8,7 +8,7 @@
 #include "common/vb_format.h"
 #include "common/vb_quote.h"
 #include "controls/support_library/support_library.h"
-#include "forms/control_dispatch.h"
+#include "form_context/control_placement.h"
 
 namespace velorin {
 
@@ -73,7 +73,7 @@ void WriteVisibleLine(DesignWriter& out, const AccessControl& control) {
 
 void WriteToolTipLine(DesignWriter& out, const FormState& state, const AccessControl& control) {
     const std::string tip = control.Text("ControlTipText");
-    if (state.session.options.vb5Project && !tip.empty())
+    if (state.session.Settings().options.vb5Project && !tip.empty())
         out.WriteLine("ToolTipText =" + VbQuoted(tip));
 }
 
@@ -98,7 +98,7 @@ std::optional<std::string> FormExpression(FormState& state, std::string_view exp
 std::string EventExpressionStatement(FormState& state, std::string_view target,
                                      std::string_view property) {
     const std::optional<std::string> value = FormExpression(state, property.substr(1));
-    return state.session.SupportName(target) + " =" +
+    return state.session.names.SupportName(target) + " =" +
            (value ? *value : std::string(property.substr(1)));
 }
 
@@ -106,19 +106,15 @@ std::string CalculatedValue(FormState& state, const std::string& target, std::st
     if (std::optional<std::string> value = FormExpression(state, source.substr(1)))
         return target + "=" + *value;
     // What Visual Basic cannot compute stays, marked, for the user to rewrite.
-    WriteReportRecord(state.session.supportDb,
-                      {state.fileName, reason::kAccessOnlyFeature, std::string(source), 0, {}, {}});
-    ++state.session.partiallyConvertedCount;
+    WriteReportRecord(
+        state.session.supportDb,
+        {state.shared.fileName, reason::kAccessOnlyFeature, std::string(source), 0, {}, {}});
+    ++state.shared.result.partiallyConvertedCount;
     return std::string(kMarker) + target + std::string(source);
 }
 
 std::string DataControlName(const FormState& state) {
     return state.level->dataControl;
-}
-
-std::string GroupFrameName(FormState& state, std::string_view group) {
-    return state.output.Names().Generate(std::string(name_key::kGroupFrame) + std::string(group),
-                                         "grp" + std::string(group));
 }
 
 void WriteTabStopLine(DesignWriter& out, const AccessControl& control) {

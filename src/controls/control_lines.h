@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "forms/form_state.h"
+#include "form_context/form_state.h"
 
 namespace velorin {
 
@@ -63,8 +63,6 @@ std::string CalculatedValue(FormState& state, const std::string& target, std::st
 
 // The data control of the form being written.
 std::string DataControlName(const FormState& state);
-// The frame that holds the buttons of the option group named `group`.
-std::string GroupFrameName(FormState& state, std::string_view group);
 
 // A bound control's DataSource and DataField lines; for a calculated source
 // ("=..."), the statement control + member + source added to the data

@@ -8,7 +8,7 @@
 #include "controls/control_references.h"
 #include "controls/event_procedures.h"
 #include "controls/value_controls.h"
-#include "forms/control_dispatch.h"
+#include "form_context/control_placement.h"
 
 namespace velorin {
 namespace {
@@ -19,8 +19,9 @@ std::string Column(sqlite3_stmt* row, int column) {
 }
 
 void RecordPartial(FormState& state) {
-    WriteReportRecord(state.session.supportDb,
-                      {state.fileName, reason::kCustomControl, state.controlVbName, 0, {}, {}});
+    WriteReportRecord(
+        state.session.supportDb,
+        {state.shared.fileName, reason::kCustomControl, state.controlVbName, 0, {}, {}});
 }
 
 }  // namespace
@@ -58,7 +59,7 @@ void WriteCustomControl(FormState& state) {
         out.WriteLine("HelpContextID = " + control.Text("HelpContextID"));
         WriteTipAndTagLines(out, state, control);
         out.WriteLine("End");
-        ++state.session.partiallyConvertedCount;
+        ++state.shared.result.partiallyConvertedCount;
     }
     RecordPartial(state);
 }
@@ -84,7 +85,7 @@ void WriteObjectFrame(FormState& state) {
     WriteTipAndTagLines(out, state, frame);
     out.WriteLine("End");
     WriteObjectFrameEvents(state);
-    ++state.session.partiallyConvertedCount;
+    ++state.shared.result.partiallyConvertedCount;
     RecordPartial(state);
 }
 

@@ -1,8 +1,9 @@
 #include "controls/event_procedures.h"
+#include "code/procedure_headers.h"
 
 #include "common/names.h"
 #include "controls/control_lines.h"
-#include "forms/event_targets.h"
+#include "form_context/event_targets.h"
 
 namespace velorin {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "controls/generated_procedures.h"
-#include "forms/form_state.h"
+#include "form_context/form_state.h"
 
 namespace velorin {
 

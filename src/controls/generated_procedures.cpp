@@ -1,4 +1,5 @@
 #include "controls/generated_procedures.h"
+#include "code/procedure_headers.h"
 
 #include <cctype>
 
@@ -93,16 +94,6 @@ void AddLines(CodeText& code, const ProcedurePlace& place, const std::vector<std
 
 }  // namespace
 
-std::string ProcedureName(std::string_view header) {
-    std::string_view rest = TrimBlanks(header);
-    for (std::string_view word : {"Private ", "Public ", "Static ", "Sub ", "Function "}) {
-        if (IStartsWith(rest, word))
-            rest = TrimBlanks(rest.substr(word.size()));
-    }
-    const size_t end = rest.find_first_of("( ");
-    return std::string(rest.substr(0, end));
-}
-
 GeneratedProcedures::GeneratedProcedures(FormState& state)
     : state_(state), module_(state.output.Code().module), events_(state.output.Code().events) {}
 
@@ -111,7 +102,7 @@ void GeneratedProcedures::Write(const std::string& header, const std::vector<std
     if (std::optional<ProcedurePlace> place = FindProcedure(module_, name)) {
         // Recorded with the line the module's own header stands on.
         WriteReportRecord(state_.session.supportDb,
-                          {state_.fileName, reason::kDuplicateProcedure, header,
+                          {state_.shared.fileName, reason::kDuplicateProcedure, header,
                            static_cast<long>(place->header) + 1, header, header});
         AddLines(module_, *place, GuardedLines(module_, name, body), false);
         return;

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/form_state.h"
+#include "form_context/form_state.h"
 
 namespace velorin {
 
@@ -36,8 +36,5 @@ class GeneratedProcedures {
     CodeText& module_;
     CodeText& events_;
 };
-
-// The name a procedure header declares: "Click" of "Private Sub Click(...)".
-std::string ProcedureName(std::string_view header);
 
 }  // namespace velorin

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/form_state.h"
+#include "form_context/form_state.h"
 #include "forms/row_source_probe.h"
 
 namespace velorin {

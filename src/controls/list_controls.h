@@ -2,7 +2,7 @@
 // controls or Sheridan Data Widgets, by the user's options.
 #pragma once
 
-#include "forms/form_state.h"
+#include "form_context/form_state.h"
 
 namespace velorin {
 

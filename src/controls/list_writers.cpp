@@ -6,9 +6,9 @@
 #include "controls/control_references.h"
 #include "controls/list_blocks.h"
 #include "controls/list_controls.h"
-#include "forms/control_dispatch.h"
-#include "forms/data_controls.h"
-#include "forms/frx_entry.h"
+#include "form_context/control_placement.h"
+#include "form_context/data_controls.h"
+#include "form_context/frx_entry.h"
 #include "forms/row_source_probe.h"
 
 namespace velorin {
@@ -35,7 +35,7 @@ namespace {
 
 ListContext MakeContext(FormState& state, bool combo) {
     const AccessControl& control = *state.control;
-    const ConversionOptions& options = state.session.options;
+    const ConversionOptions& options = state.session.Settings().options;
     DesignWriter& out = SelectControlOutput(state);
     ListContext c{state, control, out, state.controlVbName,       {}, combo,
                   false, false,   1,   control.Text("RowSource"), {}};
@@ -62,7 +62,7 @@ namespace {
 // The control's binding to its row source's data control lives in the .frx.
 void WriteBindings(ListContext& c) {
     if (c.bound) {
-        c.out.WriteLine("Bindings = \"" + c.state.fileName +
+        c.out.WriteLine("Bindings = \"" + c.state.shared.fileName +
                         ".frx\":" + WriteFrxEntry(c.state.output, c.dataControl, false));
     }
 }
@@ -70,7 +70,7 @@ void WriteBindings(ListContext& c) {
 }  // namespace
 
 void AddLibraryReference(ListContext& c) {
-    if (!c.state.session.options.vb5Project)
+    if (!c.state.session.Settings().options.vb5Project)
         return;
     if (c.type == 1)
         AddControlReference(c.state, "{98460712-9149-11CF-BADB-00201802BB87}#1.1#0",
@@ -84,7 +84,7 @@ void AddLibraryReference(ListContext& c) {
 }
 
 std::string Sized(const ListContext& c, std::string_view property) {
-    const double scale = c.state.session.options.vb5Project ? 1.0 : kVb4Scale;
+    const double scale = c.state.session.Settings().options.vb5Project ? 1.0 : kVb4Scale;
     return VbNumber(c.control.Property(property).AsNumber() * scale);
 }
 

@@ -13,7 +13,7 @@
 #include "controls/event_procedures.h"
 #include "controls/support_library/support_library.h"
 #include "controls/value_controls.h"
-#include "forms/control_dispatch.h"
+#include "form_context/control_placement.h"
 
 namespace velorin {
 namespace {
@@ -48,7 +48,7 @@ void WriteLabelLines(DesignWriter& out, const AccessControl& button) {
 void WriteToggleLines(const FormState& state, DesignWriter& out, const AccessControl& toggle) {
     out.WriteLine(CaptionLine(toggle.Text("Caption")));
     out.WriteLine(ColourLine("ForeColor= &H", toggle.Property("ForeColor")));
-    if (state.session.options.vb5Project) {
+    if (state.session.Settings().options.vb5Project) {
         out.WriteLine("Width = " + toggle.Text("Width"));
         out.WriteLine("Height = " + toggle.Text("Height"));
         out.WriteLine("Style = 1");
@@ -73,7 +73,8 @@ std::string ButtonTop(const AccessControl& button, const AccessControl& group, l
 
 // The height a button of a group is written with.
 long ButtonHeight(const FormState& state, const AccessControl& button) {
-    if (button.ControlType() == control_type::kToggleButton && state.session.options.vb5Project)
+    if (button.ControlType() == control_type::kToggleButton &&
+        state.session.Settings().options.vb5Project)
         return button.Property("Height").AsLong();
     return kButtonHeight;
 }
@@ -156,7 +157,7 @@ ArrayIndexes IndexButtons(FormState& state, const AccessControl& group, bool tog
             (taken ? ", which a button before it has" : ", which no index of a control array is") +
             "; it is button " + std::to_string(next) + ", and the form's code reads " +
             std::to_string(next) + " when it is selected");
-        ++state.session.partiallyConvertedCount;
+        ++state.shared.result.partiallyConvertedCount;
     }
     return result;
 }
@@ -216,12 +217,12 @@ void WriteOptionGroup(FormState& state) {
     WriteSize(out, "Width", group);
     WriteVisibleLine(out, group);
 
-    const bool optionSet = session.options.useOptionSet;
+    const bool optionSet = session.Settings().options.useOptionSet;
     const ArrayIndexes buttons = IndexButtons(state, group, optionSet);
     const std::map<const AccessControl*, int>& indexes = buttons.of;
     // The code reads the group's value from its array of buttons.
     if (optionSet || !indexes.empty())
-        session.optionGroupNames.push_back(group.Name());
+        state.shared.result.optionGroupNames.push_back(group.Name());
     const std::string source = group.Text("ControlSource");
     // A group without buttons has no array to show its value in.
     if (!optionSet && !source.empty() && !indexes.empty()) {
@@ -287,7 +288,7 @@ void WriteOptionGroup(FormState& state) {
             continue;
         }
         if (setButtons == 0) {
-            if (session.options.listBoxType == 3)
+            if (session.Settings().options.listBoxType == 3)
                 AddControlReference(state, "{8D650146-6025-11D1-BC40-0000C042AEC0}#3.0#0",
                                     "ssdw3a32.ocx");
             else

@@ -1,8 +1,8 @@
 #include "controls/control_lines.h"
 #include "controls/event_procedures.h"
 #include "controls/static_controls.h"
-#include "forms/control_dispatch.h"
-#include "forms/initialisation_routines.h"
+#include "form_context/control_placement.h"
+#include "form_context/initialisation_routines.h"
 
 namespace velorin {
 

@@ -1,6 +1,6 @@
 #include "controls/control_lines.h"
 #include "controls/static_controls.h"
-#include "forms/control_dispatch.h"
+#include "form_context/control_placement.h"
 
 namespace velorin {
 

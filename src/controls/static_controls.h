@@ -1,7 +1,7 @@
 // Writers of the static Access controls: labels, lines, rectangles, images.
 #pragma once
 
-#include "forms/form_state.h"
+#include "form_context/form_state.h"
 
 namespace velorin {
 

@@ -8,7 +8,7 @@
 #include "controls/control_lines.h"
 #include "controls/event_procedures.h"
 #include "controls/value_controls.h"
-#include "forms/control_dispatch.h"
+#include "form_context/control_placement.h"
 
 namespace velorin {
 namespace {
@@ -62,8 +62,8 @@ std::string DefaultText(FormState& state, const AccessControl& box) {
         state.output.Code().initialValues.Append(state.controlVbName + ".Text = " + *computed);
     } else {
         WriteReportRecord(state.session.supportDb,
-                          {state.fileName, reason::kAccessOnlyFeature, value, 0, {}, {}});
-        ++state.session.partiallyConvertedCount;
+                          {state.shared.fileName, reason::kAccessOnlyFeature, value, 0, {}, {}});
+        ++state.shared.result.partiallyConvertedCount;
     }
     return {};
 }
@@ -100,7 +100,7 @@ void WriteDateCombo(FormState& state, DesignWriter& out, const AccessControl& bo
     WriteLeft(out, state, box);
     WriteTop(out, state, box);
     out.WriteLine("_Version = 65536");
-    const double scale = state.session.options.vb5Project ? 1.0 : kVb4Scale;
+    const double scale = state.session.Settings().options.vb5Project ? 1.0 : kVb4Scale;
     const std::string width = VbNumber(box.Property("Width").AsNumber() * scale);
     const std::string height = VbNumber(box.Property("Height").AsNumber() * scale);
     out.WriteLine("Width = " + width);
@@ -121,7 +121,7 @@ void WriteDateCombo(FormState& state, DesignWriter& out, const AccessControl& bo
 void WriteTextBox(FormState& state) {
     const AccessControl& box = *state.control;
     DesignWriter& out = SelectControlOutput(state);
-    if (state.session.options.useCalendar && IsShortDate(box.Text("Format"))) {
+    if (state.session.Settings().options.useCalendar && IsShortDate(box.Text("Format"))) {
         WriteDateCombo(state, out, box);
     } else {
         out.WriteLine("Begin VB.TextBox " + state.controlVbName);

@@ -2,7 +2,7 @@
 // combos), check boxes, free option and toggle buttons, option groups.
 #pragma once
 
-#include "forms/form_state.h"
+#include "form_context/form_state.h"
 
 namespace velorin {
 

@@ -4,15 +4,13 @@
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "controls/control_lines.h"
+#include "form_context/initialisation_routines.h"
 #include "forms/convert_form.h"
-#include "forms/initialisation_routines.h"
 #include "forms/standard_list_test.h"
 #include "forms/tab_controls.h"
 
 namespace velorin {
 namespace {
-
-constexpr long kHiddenPageShift = -75000;
 
 bool ParentIsPageOrTab(const AccessControl* parent) {
     return parent != nullptr && (parent->ControlType() == control_type::kPage ||
@@ -29,13 +27,13 @@ void Run(const ControlWriter& writer, FormState& state) {
 void DispatchList(FormState& state, bool combo) {
     Session& session = state.session;
     const AccessControl& control = *state.control;
-    const ConversionOptions& options = session.options;
+    const ConversionOptions& options = session.Settings().options;
     if (options.standardControlsOnly)
-        session.standardListFlag = IsStandardList(session, control);
+        state.shared.standardListFlag = IsStandardList(session, control);
     const std::string rowSource = control.Text("RowSource");
     const bool tableOrQuery = IEquals(control.Text("RowSourceType"), "Table/Query");
     const bool bound = combo ? options.comboBoxBound : options.listBoxBound;
-    if (!tableOrQuery || !bound || session.standardListFlag) {
+    if (!tableOrQuery || !bound || state.shared.standardListFlag) {
         if (combo)
             AddComboItems(state, rowSource, state.controlVbName, false, !tableOrQuery);
         else
@@ -43,7 +41,7 @@ void DispatchList(FormState& state, bool combo) {
     }
     const FormWriters& w = state.writers;
     const int type = combo ? options.comboBoxType : options.listBoxType;
-    if (session.standardListFlag)
+    if (state.shared.standardListFlag)
         Run(combo ? w.standardComboBox : w.standardListBox, state);
     else if (type == 1)
         Run(combo ? w.greenTreeComboBox : w.greenTreeListBox, state);
@@ -59,81 +57,12 @@ void SetSectionTop(FormState& state, const AccessControl& control) {
 // The frame of a non-detail section of the top form opens with its first control.
 void OpenSectionFrame(FormState& state, int section) {
     if (!state.isSubform && section >= 1 && section <= 4 &&
-        !state.sectionFiles[static_cast<size_t>(section)].IsOpen()) {
+        !state.shared.sectionFiles[static_cast<size_t>(section)].IsOpen()) {
         CreateSection(state, section);
     }
 }
 
 }  // namespace
-
-const std::string& ControlName(FormState& state, const AccessControl& control) {
-    std::map<const AccessControl*, std::string>& names = state.level->controlNames;
-    auto named = names.find(&control);
-    if (named != names.end())
-        return named->second;
-    const std::string wanted = MakeVBName(control.Name());
-    const std::string name = state.output.Names().Claim(wanted, wanted == control.Name());
-    // The form's own code names its controls as Access does; it follows the
-    // names they got.
-    if (state.level->parent == nullptr && name != control.Name())
-        state.output.RenamedControls().emplace(control.Name(), name);
-    return names.emplace(&control, name).first->second;
-}
-
-void NameControl(FormState& state, const AccessControl& control) {
-    state.controlVbName = ControlName(state, control);
-    state.control = &control;
-}
-
-const ControlContainer& PlaceControl(FormState& state) {
-    const AccessControl& control = *state.control;
-    PageBreakStrip& strip = state.level->strip;
-    const int section = control.Section();
-    // A tab page's controls lie on the page break page of their tab control.
-    if (state.onTabPage) {
-        state.container = state.tabPageContainer;
-        return state.container;
-    }
-    state.pageBreakPage = 0;
-    if (strip.active && section == section_number::kDetail) {
-        const long top = control.Property("Top").AsLong();
-        size_t page = 0;
-        for (size_t i = 0; i < strip.tops.size(); ++i) {
-            if (strip.tops[i] < top)
-                page = i;
-        }
-        state.pageBreakPage = static_cast<int>(page);
-        state.container = ControlContainer{&strip.body,
-                                           state.subformLeft,
-                                           state.subformTop + state.level->layout.detailTop,
-                                           page != 0 ? kHiddenPageShift : 0,
-                                           &strip,
-                                           page};
-    } else if (state.isSubform) {
-        state.container = state.host;
-    } else if (section >= 1 && section <= 4 &&
-               state.sectionFiles[static_cast<size_t>(section)].IsOpen()) {
-        state.container = ControlContainer{&state.sectionFiles[static_cast<size_t>(section)], 0,
-                                           SectionTopOf(state, section)};
-    } else {
-        state.container = ControlContainer{&state.formFile};
-    }
-    return state.container;
-}
-
-void AddContainerMember(const ControlContainer& container, const std::string& name) {
-    if (container.strip != nullptr)
-        AddTabStripMember(*container.strip, container.stripPage, name);
-}
-
-DesignWriter& SelectControlOutput(FormState& state) {
-    const ControlContainer& container = PlaceControl(state);
-    // An option group's buttons lie in its frame, which is the member.
-    const bool group = state.control->ControlType() == control_type::kOptionGroup;
-    AddContainerMember(container,
-                       group ? GroupFrameName(state, state.controlVbName) : state.controlVbName);
-    return *container.out;
-}
 
 void DispatchControl(FormState& state, bool tabPass) {
     const AccessControl& control = *state.control;
@@ -188,9 +117,12 @@ void DispatchControl(FormState& state, bool tabPass) {
                 Run(w.subform, state);
             break;
         case control_type::kObjectFrame:
-            WriteReportRecord(
-                state.session.supportDb,
-                {state.fileName, reason::kUnboundObjectFrame, state.controlVbName, 0, {}, {}});
+            WriteReportRecord(state.session.supportDb, {state.shared.fileName,
+                                                        reason::kUnboundObjectFrame,
+                                                        state.controlVbName,
+                                                        0,
+                                                        {},
+                                                        {}});
             break;
         default:
             break;

@@ -1,4 +1,5 @@
 #include "forms/convert_form.h"
+#include "code/procedure_headers.h"
 
 #include <algorithm>
 
@@ -10,10 +11,10 @@
 #include "common/vb_format.h"
 #include "common/vb_quote.h"
 #include "controls/control_lines.h"
+#include "form_context/data_controls.h"
+#include "form_context/event_targets.h"
+#include "form_context/initialisation_routines.h"
 #include "forms/control_dispatch.h"
-#include "forms/data_controls.h"
-#include "forms/event_targets.h"
-#include "forms/initialisation_routines.h"
 #include "forms/label_reduction.h"
 #include "forms/subform_code.h"
 #include "forms/subform_conversion.h"
@@ -22,8 +23,6 @@
 
 namespace velorin {
 namespace {
-
-constexpr int kPageBreakTabHeight = 520;
 
 SectionLayout ComputeLayout(const AccessForm& form) {
     auto height = [&](int section) { return SectionHeight(form, section); };
@@ -74,7 +73,7 @@ void WriteFormBlockHead(FormState& state) {
     const AccessForm& form = state.Form();
     const SectionLayout& layout = state.level->layout;
     const PageBreakStrip& strip = state.level->strip;
-    DesignWriter& out = state.formFile;
+    DesignWriter& out = state.shared.formFile;
     std::string caption = form.Text("Caption");
     if (caption.empty())
         caption = form.Text("Name");
@@ -92,11 +91,11 @@ void WriteFormBlockHead(FormState& state) {
     out.WriteLine("ClientWidth = " + width);
     out.WriteLine("Height = " + std::to_string(clientHeight));
     out.WriteLine("Left = 250");
-    out.WriteLine("LinkTopic = " + VbQuoted(state.formVbName));
+    out.WriteLine("LinkTopic = " + VbQuoted(state.shared.formVbName));
     out.WriteLine("MaxButton = " + VbBool(form.Property("MaxButton").AsBool()));
     out.WriteLine("MinButton = " + VbBool(form.Property("MinButton").AsBool()));
     // Visual Basic 4 forms have no ShowInTaskbar: it would not load.
-    if (state.session.options.vb5Project)
+    if (state.session.Settings().options.vb5Project)
         out.WriteLine("ShowInTaskbar = 0");
     out.WriteLine("Top = 500");
     out.WriteLine("Width = " + width);
@@ -113,11 +112,11 @@ void WriteFormBlockHead(FormState& state) {
     out.WriteLine("strikethrough = 0");
     out.WriteLine("EndProperty");
     out.WriteLine("ForeColor=&H00000000&");
-    if (state.session.options.mdiProject &&
+    if (state.session.Settings().options.mdiProject &&
         !(form.Property("PopUp").AsBool() && form.Property("Modal").AsBool())) {
         out.WriteLine("MDIChild = -1");
     }
-    state.session.formFeatureFlags[5] = form.Property("AutoCenter").AsBool() ? 1 : 0;
+    state.shared.result.formFeatureFlags[5] = form.Property("AutoCenter").AsBool() ? 1 : 0;
     out.WriteLine("HelpContextID=" + form.Text("HelpContextId"));
 }
 
@@ -125,13 +124,13 @@ void WriteFormBlockHead(FormState& state) {
 // order of their section numbers.
 void CloseSectionFrames(FormState& state) {
     bool any = false;
-    for (const std::unique_ptr<DesignBlock>& frame : state.sectionFrames)
+    for (const std::unique_ptr<DesignBlock>& frame : state.shared.sectionFrames)
         any = any || frame != nullptr;
     if (!any)
         return;
-    for (DesignWriter& writer : state.sectionFiles)
+    for (DesignWriter& writer : state.shared.sectionFiles)
         writer.Close();
-    for (std::unique_ptr<DesignBlock>& frame : state.sectionFrames) {
+    for (std::unique_ptr<DesignBlock>& frame : state.shared.sectionFrames) {
         if (frame)
             state.output.Form().AddBlock(std::move(frame));
     }
@@ -173,29 +172,6 @@ long SectionHeight(const AccessForm& form, int section) {
     return height;
 }
 
-long SectionTopOf(const FormState& state, int section) {
-    const SectionLayout& layout = state.level->layout;
-    const PageBreakStrip& strip = state.level->strip;
-    // Below a page-break strip the sections move by the strip's height less the detail's.
-    const long stripShift =
-        strip.active ? strip.tops[1] + kPageBreakTabHeight - layout.detailHeight : 0;
-    switch (section) {
-        case section_number::kFormHeader:
-            return layout.headerTop;
-        case section_number::kPageHeader:
-            return layout.pageHeaderTop;
-        case section_number::kDetail:
-            // On the strip, the pages start below the tabs.
-            return layout.detailTop + (strip.active ? kPageBreakTabHeight : 0);
-        case section_number::kPageFooter:
-            return layout.pageFooterTop + stripShift;
-        case section_number::kFormFooter:
-            return layout.footerTop + stripShift;
-        default:
-            return layout.detailTop;
-    }
-}
-
 void CreateSection(FormState& state, int section) {
     if (section < 1 || section > 4) {
         Message message;
@@ -204,10 +180,10 @@ void CreateSection(FormState& state, int section) {
         return;
     }
     const AccessForm& form = state.Form();
-    std::unique_ptr<DesignBlock>& frame = state.sectionFrames[static_cast<size_t>(section)];
+    std::unique_ptr<DesignBlock>& frame = state.shared.sectionFrames[static_cast<size_t>(section)];
     frame = std::make_unique<DesignBlock>(
         "Begin VB.Frame " + state.output.Names().Generate(name_key::kSectionFrames, "Section"));
-    DesignWriter& out = state.sectionFiles[static_cast<size_t>(section)];
+    DesignWriter& out = state.shared.sectionFiles[static_cast<size_t>(section)];
     out = DesignWriter(frame.get());
     out.WriteLine("Caption =  \"\"");
     out.WriteLine(ColourLine("BackColor= &H", form.SectionProperty(section, "BackColor")));
@@ -227,20 +203,20 @@ void CreateSection(FormState& state, int section) {
         out.WriteLine("Visible = 0");
 }
 
-void ConvertForm(Session& session, FormOutput& output, const std::string& fileName,
-                 const std::string& accessName, const FormWriters& writers) {
-    FormState state(session, output, writers);
-    session.optionGroupNames.assign(1, std::string());
-    state.fileName = fileName;
+FormResult ConvertForm(Session& session, FormOutput& output, const std::string& fileName,
+                       const std::string& accessName, const FormWriters& writers) {
+    FormShared shared(session, output, writers);
+    FormState state(shared);
+    shared.fileName = fileName;
 
     FormLevel level;
     level.form = session.sourceDb->OpenForm(accessName);
     if (level.form == nullptr) {
-        session.formRejected = true;
-        return;
+        shared.result.formRejected = true;
+        return std::move(shared.result);
     }
     state.level = &level;
-    state.openForms.push_back(level.form);
+    shared.openForms.push_back(level.form);
     std::vector<const AccessForm*> open;
     // Visual Basic's keywords and what the project defines for itself are no
     // control's names; the routines the form's Form_Load calls give way to
@@ -258,17 +234,18 @@ void ConvertForm(Session& session, FormOutput& output, const std::string& fileNa
     for (const AccessControl& control : level.form->Controls())
         ControlName(state, control);
     FollowRenamedControls(output.Code().module, output.RenamedControls());
-    output.SetVersion(session.options.vb5Project ? "VERSION 5.00" : "VERSION 4.00");
+    output.SetVersion(session.Settings().options.vb5Project ? "VERSION 5.00" : "VERSION 4.00");
     // The project gives every form its name before the first is converted; a
     // form converted on its own claims its name here.
-    const auto claimed = session.formVbNames.find(level.form->Name());
-    state.formVbName = claimed != session.formVbNames.end()
-                           ? claimed->second
-                           : session.projectNames.Claim(MakeVBName(level.form->Name()));
-    session.formVbNames[level.form->Name()] = state.formVbName;
-    output.StartForm("Begin VB.Form " + state.formVbName);
-    state.formFile = DesignWriter(&output.Form());
-    state.host = ControlContainer{&state.formFile};
+    const auto claimed = session.names.formVbNames.find(level.form->Name());
+    state.shared.formVbName =
+        claimed != session.names.formVbNames.end()
+            ? claimed->second
+            : session.names.projectNames.Claim(MakeVBName(level.form->Name()));
+    session.names.formVbNames[level.form->Name()] = state.shared.formVbName;
+    output.StartForm("Begin VB.Form " + state.shared.formVbName);
+    state.shared.formFile = DesignWriter(&output.Form());
+    state.host = ControlContainer{&state.shared.formFile};
     WriteFormBlockHead(state);
 
     if (!level.form->Text("RecordSource").empty())
@@ -283,12 +260,12 @@ void ConvertForm(Session& session, FormOutput& output, const std::string& fileNa
 
     const long interval = level.form->Property("TimerInterval").AsLong();
     if (interval > 0) {
-        state.formFile.WriteLine("Begin VB.Timer " +
-                                 output.Names().Generate(name_key::kTimer, "Timer1"));
-        state.formFile.WriteLine("Left = 0");
-        state.formFile.WriteLine("Top = 0");
-        state.formFile.WriteLine("Interval = " + std::to_string(interval));
-        state.formFile.WriteLine("End");
+        state.shared.formFile.WriteLine("Begin VB.Timer " +
+                                        output.Names().Generate(name_key::kTimer, "Timer1"));
+        state.shared.formFile.WriteLine("Left = 0");
+        state.shared.formFile.WriteLine("Top = 0");
+        state.shared.formFile.WriteLine("Interval = " + std::to_string(interval));
+        state.shared.formFile.WriteLine("End");
     }
     if (writers.formEvents)
         writers.formEvents(state);
@@ -299,35 +276,27 @@ void ConvertForm(Session& session, FormOutput& output, const std::string& fileNa
     const std::string menuBar = level.form->Text("MenuBar");
     if (!menuBar.empty() && writers.menus)
         writers.menus(state, menuBar);
-    state.formFile.Close();
+    state.shared.formFile.Close();
 
-    session.controlCount = CountControlNames(output.Form());
-    session.formRejected =
-        session.controlCount > kControlLimit ? !ReduceLabelControls(state) : false;
+    shared.result.controlCount = CountControlNames(output.Form());
+    shared.result.formRejected =
+        shared.result.controlCount > kControlLimit ? !ReduceLabelControls(state) : false;
+    return std::move(shared.result);
 }
 
-void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformControl,
+void ConvertEmbeddedSubform(const FormState& parentState, const AccessControl& subformControl,
                             const AccessForm& subform) {
     // The subform's controls go where its subform control lies: into the
     // container the parent writes that control into, the subform's corner at
     // the control's place.
+    FormState state = parentState;
     const ControlContainer& host = PlaceControl(state);
     const long top = ControlTop(state, subformControl) + host.top;
     const long left = subformControl.Property("Left").AsLong() + state.subformLeft;
 
-    // The parent's layout, strip and position state come back when the subform is done.
-    FormLevel* parent = state.level;
-    const bool wasSubform = state.isSubform;
-    const long savedSectionTop = state.sectionTop;
-    const long savedTop = state.subformTop;
-    const long savedLeft = state.subformLeft;
-    const ControlContainer savedHost = state.host;
-    const ControlContainer savedContainer = state.container;
-    // A tab control inside the subform must not end the parent's tab page.
-    const bool savedOnTabPage = state.onTabPage;
-    const int savedTabPage = state.tabPage;
-    const ControlContainer savedTabPageContainer = state.tabPageContainer;
-    const int savedPageBreakPage = state.pageBreakPage;
+    // The subform is written with a state of its own; the parent's stays as it
+    // was. A tab control inside the subform does not end the parent's tab page.
+    const FormLevel* parent = parentState.level;
     state.host = host;
     state.subformTop = top;
     state.subformLeft = left;
@@ -356,18 +325,6 @@ void ConvertEmbeddedSubform(FormState& state, const AccessControl& subformContro
     WriteFormControls(state);
     if (state.writers.embeddedFormEvents)
         state.writers.embeddedFormEvents(state);
-
-    state.level = parent;
-    state.isSubform = wasSubform;
-    state.sectionTop = savedSectionTop;
-    state.subformTop = savedTop;
-    state.subformLeft = savedLeft;
-    state.host = savedHost;
-    state.container = savedContainer;
-    state.onTabPage = savedOnTabPage;
-    state.tabPage = savedTabPage;
-    state.tabPageContainer = savedTabPageContainer;
-    state.pageBreakPage = savedPageBreakPage;
 }
 
 }  // namespace velorin

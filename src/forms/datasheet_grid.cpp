@@ -9,9 +9,9 @@
 #include "controls/control_lines.h"
 #include "controls/control_references.h"
 #include "controls/list_blocks.h"
+#include "form_context/data_controls.h"
+#include "form_context/frx_entry.h"
 #include "forms/control_dispatch.h"
-#include "forms/data_controls.h"
-#include "forms/frx_entry.h"
 
 namespace velorin {
 namespace {
@@ -76,7 +76,7 @@ void WriteSheridanGrid(ListContext& c, const std::vector<const AccessControl*>& 
     FormState& state = c.state;
     DesignWriter& out = c.out;
     const AccessControl& control = c.control;
-    if (state.session.options.vb5Project) {
+    if (state.session.Settings().options.vb5Project) {
         if (c.type == 2)
             AddControlReference(state, "{BC496AED-9B4E-11CE-A6D5-0000C0BE9395}#2.0#0",
                                 "SSDATB32.OCX");
@@ -86,7 +86,7 @@ void WriteSheridanGrid(ListContext& c, const std::vector<const AccessControl*>& 
     }
     out.WriteLine("Begin SSDataWidgets_B.SSDBGrid " + c.name);
     if (c.bound) {
-        out.WriteLine("Bindings = \"" + state.fileName +
+        out.WriteLine("Bindings = \"" + state.shared.fileName +
                       ".frx\":" + WriteFrxEntry(state.output, c.dataControl, false));
     }
     out.WriteLine("Height = " + Sized(c, "Height"));
@@ -186,7 +186,7 @@ void WriteDatasheetGrid(FormState& state, const AccessForm& subform) {
                   false,
                   false,
                   !recordSource.empty(),
-                  state.session.options.listBoxType,
+                  state.session.Settings().options.listBoxType,
                   std::string(),
                   {}};
     if (c.type == 1)

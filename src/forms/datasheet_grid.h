@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "forms/form_state.h"
+#include "form_context/form_state.h"
 
 namespace velorin {
 

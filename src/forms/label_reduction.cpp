@@ -46,7 +46,7 @@ void RenameStripMember(DesignBlock& strip, const std::string& name, const std::s
 
 // Merges groups of eleven labels; returns when the count is low enough.
 void MergeLabels(FormState& state, const std::vector<std::string>& labels) {
-    int& count = state.session.controlCount;
+    int& count = state.shared.result.controlCount;
     for (size_t start = 0; start < labels.size(); start += kGroupSize) {
         const std::string& arrayName = labels[start];
         for (size_t i = start; i < labels.size() && i < start + kGroupSize; ++i) {
@@ -79,7 +79,7 @@ bool ReduceLabelControls(FormState& state) {
         const std::string name(block.Name());
         (IStartsWith(name, "Label") ? defaultNamed : otherNamed).push_back(name);
     });
-    const int count = session.controlCount;
+    const int count = state.shared.result.controlCount;
     const std::string head = Text(text_id::kTheForm) + "\"" + state.Form().Name() + "\"" +
                              Text(text_id::kHas) + std::to_string(count) +
                              Text(text_id::kControlsLimit) + std::to_string(kControlLimit);
@@ -101,9 +101,9 @@ bool ReduceLabelControls(FormState& state) {
         return false;
     if (defaultNamed.size() > 1)
         MergeLabels(state, defaultNamed);
-    if (session.controlCount >= kControlLimit - 1)
+    if (state.shared.result.controlCount >= kControlLimit - 1)
         MergeLabels(state, otherNamed);
-    return session.controlCount <= kControlLimit;
+    return state.shared.result.controlCount <= kControlLimit;
 }
 
 }  // namespace velorin

@@ -2,7 +2,7 @@
 // control arrays can bring a larger Access form under the limit.
 #pragma once
 
-#include "forms/form_state.h"
+#include "form_context/form_state.h"
 
 namespace velorin {
 

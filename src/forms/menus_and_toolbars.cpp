@@ -7,7 +7,7 @@
 #include "common/string_helpers.h"
 #include "common/vb_format.h"
 #include "common/vb_quote.h"
-#include "forms/event_targets.h"
+#include "form_context/event_targets.h"
 
 namespace velorin {
 namespace {
@@ -127,7 +127,7 @@ void BuildToolbar(FormState& state, const std::string& toolbarName) {
     const CommandBar* bar = state.session.sourceDb->FindCommandBar(toolbarName);
     if (bar != nullptr && bar->builtIn)
         return;
-    DesignWriter& block = state.formFile;
+    DesignWriter& block = state.shared.formFile;
     CodeText& code = state.output.Code().toolbar;
     if (bar == nullptr) {
         state.session.ui.Warn("form " + state.Form().Name() + ": toolbar " + toolbarName +
@@ -178,7 +178,8 @@ bool BuildMenus(FormState& state, const std::string& menuBarName) {
     }
     if (bar->builtIn)
         return false;
-    MenuBuilder builder(state, state.formFile, state.output.Code().menus, state.output.Names());
+    MenuBuilder builder(state, state.shared.formFile, state.output.Code().menus,
+                        state.output.Names());
     for (const CommandBarControl& top : bar->controls) {
         if (top.type == kPopup)
             builder.TopMenu(top);

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "forms/form_state.h"
+#include "form_context/form_state.h"
 
 namespace velorin {
 

@@ -1,4 +1,5 @@
 #include "forms/subform_code.h"
+#include "code/procedure_headers.h"
 
 #include <map>
 #include <set>
@@ -11,8 +12,8 @@
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
+#include "form_context/event_targets.h"
 #include "forms/control_dispatch.h"
-#include "forms/event_targets.h"
 
 namespace velorin {
 namespace {
@@ -119,7 +120,7 @@ bool IsDeftype(std::string_view statement) {
 // marked comment and recorded.
 std::string Unjoinable(FormState& state, const std::string& line) {
     WriteReportRecord(state.session.supportDb,
-                      {state.fileName, reason::kNoTranslation, line, 0, {}, {}});
+                      {state.shared.fileName, reason::kNoTranslation, line, 0, {}, {}});
     return std::string(kMarker) + line;
 }
 

@@ -7,7 +7,7 @@
 // cannot become the form's.
 #pragma once
 
-#include "forms/form_state.h"
+#include "form_context/form_state.h"
 
 namespace velorin {
 

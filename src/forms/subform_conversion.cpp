@@ -26,8 +26,8 @@ void ConvertSubformControl(FormState& state) {
         return;
     }
     // A form that embeds itself, directly or further down, would never end.
-    if (std::find(state.openForms.begin(), state.openForms.end(), subform) !=
-        state.openForms.end()) {
+    if (std::find(state.shared.openForms.begin(), state.shared.openForms.end(), subform) !=
+        state.shared.openForms.end()) {
         state.session.ui.Warn("form " + state.Form().Name() + ": subform " + name +
                               " contains itself; left out");
         return;
@@ -35,7 +35,7 @@ void ConvertSubformControl(FormState& state) {
     // Access nests subforms a few levels deep; a chain of forms far deeper
     // than that is cut rather than followed down the stack.
     constexpr size_t kDeepestSubform = 16;
-    if (state.openForms.size() > kDeepestSubform) {
+    if (state.shared.openForms.size() > kDeepestSubform) {
         state.session.ui.Warn("form " + state.Form().Name() + ": subform " + name +
                               " lies more than " + std::to_string(kDeepestSubform) +
                               " subforms deep; left out");
@@ -45,13 +45,9 @@ void ConvertSubformControl(FormState& state) {
         WriteDatasheetGrid(state, *subform);
         return;
     }
-    const AccessControl* saved = state.control;
-    const std::string savedName = state.controlVbName;
-    state.openForms.push_back(subform);
+    state.shared.openForms.push_back(subform);
     ConvertEmbeddedSubform(state, control, *subform);
-    state.openForms.pop_back();
-    state.control = saved;
-    state.controlVbName = savedName;
+    state.shared.openForms.pop_back();
 }
 
 }  // namespace velorin

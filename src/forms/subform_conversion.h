@@ -1,7 +1,7 @@
 // Subform controls: the subform's controls written into the parent's form.
 #pragma once
 
-#include "forms/form_state.h"
+#include "form_context/form_state.h"
 
 namespace velorin {
 

@@ -5,8 +5,8 @@
 #include "common/vb_quote.h"
 #include "controls/control_lines.h"
 #include "controls/control_references.h"
+#include "form_context/frx_entry.h"
 #include "forms/control_dispatch.h"
-#include "forms/frx_entry.h"
 
 namespace velorin {
 namespace {
@@ -15,11 +15,11 @@ constexpr double kVb4Scale = 1.7635;
 constexpr int kTabHeight = 520;
 
 double SizeFactor(const FormState& state) {
-    return state.session.options.vb5Project ? 1.0 : kVb4Scale;
+    return state.session.Settings().options.vb5Project ? 1.0 : kVb4Scale;
 }
 
 std::string TabPicture(FormState& state, size_t page) {
-    return "TabPicture(" + std::to_string(page) + ")  = \"" + state.fileName +
+    return "TabPicture(" + std::to_string(page) + ")  = \"" + state.shared.fileName +
            ".frx\":" + WriteFrxEntry(state.output, {}, false, FrxEntry::Picture);
 }
 
@@ -59,14 +59,6 @@ void StartTabStrip(TabStrip& strip, const std::string& name, size_t pages) {
     strip.body = DesignWriter(strip.members.get());
 }
 
-void AddTabStripMember(TabStrip& strip, size_t page, const std::string& name) {
-    if (page >= strip.counts.size())
-        return;
-    const int count = ++strip.counts[page];
-    strip.header.WriteLine("Tab(" + std::to_string(page) + ").Control(" +
-                           std::to_string(count - 1) + ")=" + VbQuoted(name));
-}
-
 std::unique_ptr<DesignBlock> FinishTabStrip(TabStrip& strip) {
     for (size_t i = 0; i < strip.counts.size(); ++i) {
         strip.header.WriteLine("Tab(" + std::to_string(i) +
@@ -83,10 +75,10 @@ std::unique_ptr<DesignBlock> FinishTabStrip(TabStrip& strip) {
 void WriteTabControl(FormState& state, TabStrip& strip) {
     const AccessControl& tab = *state.control;
     const AccessForm& form = state.Form();
-    const bool vb5 = state.session.options.vb5Project;
+    const bool vb5 = state.session.Settings().options.vb5Project;
     if (vb5)
         AddControlReference(state, "{BDC217C8-ED16-11CD-956C-0000C04E4C0A}#1.0#0", "TABCTL32.OCX");
-    state.session.tabControlFlag = true;
+    state.session.project.tabControlFlag = true;
 
     const std::vector<const AccessControl*> pages = TabPages(tab);
     StartTabStrip(strip, state.controlVbName, pages.size());
@@ -127,8 +119,8 @@ void StartPageBreakStrip(FormState& state, FormLevel& level) {
     PageBreakStrip& strip = level.strip;
     strip.active = true;
     // The project needs the tab dialog control for the strip too.
-    state.session.tabControlFlag = true;
-    const bool vb5 = state.session.options.vb5Project;
+    state.session.project.tabControlFlag = true;
+    const bool vb5 = state.session.Settings().options.vb5Project;
     const long height = strip.tops[1] + kTabHeight;
     const double formWidth = level.form->Property("Width").AsNumber();
     const size_t pages = strip.tops.size();

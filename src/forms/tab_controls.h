@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/form_state.h"
+#include "form_context/form_state.h"
 
 namespace velorin {
 
@@ -25,8 +25,6 @@ void FinishPageBreakStrip(FormState& state);
 
 // A tab strip of `pages` pages named `name`, with no lines yet.
 void StartTabStrip(TabStrip& strip, const std::string& name, size_t pages);
-// Lists `name` among the controls of the strip's page.
-void AddTabStripMember(TabStrip& strip, size_t page, const std::string& name);
 // The strip's block: its own lines, each page's count of controls, then the
 // blocks of its members.
 std::unique_ptr<DesignBlock> FinishTabStrip(TabStrip& strip);

@@ -6,7 +6,7 @@
 namespace velorin {
 
 void AppendProjectLine(Session& session, std::string_view line) {
-    OutputFile file = session.out.OpenAppend(session.projectFileName);
+    OutputFile file = session.out.OpenAppend(session.project.projectWorkFile);
     file.WriteLine(line);
 }
 
@@ -27,24 +27,24 @@ void WriteProjectTail(Session& session, std::string_view projectFileName,
         "Reference=*\\G{4AFFC9A0-5F99-101B-AF4E-00AA003F0F07}#8.0#0#C:\\Program Files\\Microsoft "
         "Office\\"
         "Office\\MSACC8.OLB#Microsoft Access 8.0 Object Library");
-    if (session.options.mdiProject) {
+    if (session.Settings().options.mdiProject) {
         file.WriteLine("Object={0BA686C6-F7D3-101A-993E-0000C0EF6F5E}#1.0#0; THREED32.OCX");
     }
     file.WriteLine("Object={6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.0#0; COMCTL32.OCX");
-    if (session.tabControlFlag) {
+    if (session.project.tabControlFlag) {
         file.WriteLine("Object={BDC217C8-ED16-11CD-956C-0000C04E4C0A}#1.0#0; TABCTL32.OCX");
     }
-    for (size_t i = 1; i < session.controlFiles.size(); ++i) {
+    for (size_t i = 1; i < session.project.controlFiles.size(); ++i) {
         // A library is listed once: the fixed lines above already name some.
-        const std::string& library = session.controlFiles[i];
+        const std::string& library = session.project.controlFiles[i];
         if (IEquals(library, "COMDLG32.OCX") || IEquals(library, "COMCTL32.OCX") ||
-            (session.options.mdiProject && IEquals(library, "THREED32.OCX")) ||
-            (session.tabControlFlag && IEquals(library, "TABCTL32.OCX"))) {
+            (session.Settings().options.mdiProject && IEquals(library, "THREED32.OCX")) ||
+            (session.project.tabControlFlag && IEquals(library, "TABCTL32.OCX"))) {
             continue;
         }
-        file.WriteLine("Object=" + session.controlObjectIds[i] + "; " + library);
+        file.WriteLine("Object=" + session.project.controlObjectIds[i] + "; " + library);
     }
-    if (session.options.vb5Project)
+    if (session.Settings().options.vb5Project)
         file.WriteLine("Startup=" + q + "Sub Main" + q);
     file.WriteLine("ProjWinSize = 78, 567, 234, 215");
     file.WriteLine("ProjWinShow = 2");

@@ -20,7 +20,7 @@ constexpr std::string_view kSupportTemplate = "VlrnConversionCode.bas";
 constexpr std::string_view kMdiTemplate = "MDIParent.frm";
 
 std::string SupportFile(const Session& session) {
-    return session.generatedNames.supportFile + ".bas";
+    return session.names.generatedNames.supportFile + ".bas";
 }
 
 // A generated string literal.
@@ -31,8 +31,8 @@ std::string Literal(std::string_view text) {
 // The name a converted form has in the project; a form converted under a
 // suffixed name (two forms with the same identifier) is found by that name.
 std::string FormIdentifier(const Session& session, const std::string& accessName) {
-    const auto found = session.formVbNames.find(accessName);
-    return found != session.formVbNames.end() ? found->second : MakeVBName(accessName);
+    const auto found = session.names.formVbNames.find(accessName);
+    return found != session.names.formVbNames.end() ? found->second : MakeVBName(accessName);
 }
 
 // The template's lines, with the name it was written for (`templateName`)
@@ -40,14 +40,16 @@ std::string FormIdentifier(const Session& session, const std::string& accessName
 // gives it; nothing when the template is missing.
 std::optional<CodeText> ReadTemplate(Session& session, std::string_view file,
                                      std::string_view templateName, std::string_view name) {
-    const std::filesystem::path source = session.templateDirectory / std::string(file);
+    const std::filesystem::path source = session.Settings().templateDirectory / std::string(file);
     std::error_code ec;
     std::optional<std::string> text;
-    if (!session.templateDirectory.empty() && std::filesystem::is_regular_file(source, ec))
+    if (!session.Settings().templateDirectory.empty() &&
+        std::filesystem::is_regular_file(source, ec))
         text = ReadWholeFile(source);
     if (!text) {
         session.ui.Warn("the template " + std::string(file) + " is missing from " +
-                        session.templateDirectory.string() + "; the project lacks its content");
+                        session.Settings().templateDirectory.string() +
+                        "; the project lacks its content");
         return std::nullopt;
     }
     CodeText lines(SplitLines(*text));
@@ -84,11 +86,11 @@ bool HasAutoExecMacro(const Session& session) {
 void WriteFormLookupFunction(Session& session) {
     OutputFile file = session.out.OpenAppend(SupportFile(session));
     file.WriteLine("");
-    const std::string lookup = session.SupportName("GetFormFromName");
+    const std::string lookup = session.names.SupportName("GetFormFromName");
     file.WriteLine("Function " + lookup + "(FormName As String) As Form");
     file.WriteLine("    Select Case FormName");
-    for (size_t i = 1; i < session.convertedFormNames.size(); ++i) {
-        const std::string& name = session.convertedFormNames[i];
+    for (size_t i = 1; i < session.project.convertedFormNames.size(); ++i) {
+        const std::string& name = session.project.convertedFormNames[i];
         if (name.empty())
             continue;
         file.WriteLine("        Case " + Literal(name) + ": Set " + lookup + " = " +
@@ -105,7 +107,7 @@ void WriteFormLookupFunction(Session& session) {
 // The template's public names that gave way to the application's, renamed
 // wherever the template's code uses them.
 void RenameSupportMembers(const Session& session, CodeText& text) {
-    if (session.supportNames.empty())
+    if (session.names.supportNames.empty())
         return;
     for (std::string& line : text.MutableLines()) {
         const std::string code = MaskedCode(line);
@@ -115,8 +117,8 @@ void RenameSupportMembers(const Session& session, CodeText& text) {
             if (!IsIdentifierChar(code[i]) || (i > 0 && IsIdentifierChar(code[i - 1])))
                 continue;
             const std::string word = LeadingIdentifier(std::string_view(code).substr(i));
-            const auto found = session.supportNames.find(word);
-            if (found != session.supportNames.end() && (i == 0 || code[i - 1] != '.')) {
+            const auto found = session.names.supportNames.find(word);
+            if (found != session.names.supportNames.end() && (i == 0 || code[i - 1] != '.')) {
                 out.append(line, from, i - from);
                 out += found->second;
                 from = i + word.size();
@@ -129,8 +131,8 @@ void RenameSupportMembers(const Session& session, CodeText& text) {
 
 // Whether the form named `accessName` is one of the project's forms.
 bool IsConvertedForm(const Session& session, const std::string& accessName) {
-    for (size_t i = 1; i < session.convertedFormNames.size(); ++i) {
-        if (IEquals(session.convertedFormNames[i], accessName))
+    for (size_t i = 1; i < session.project.convertedFormNames.size(); ++i) {
+        if (IEquals(session.project.convertedFormNames[i], accessName))
             return true;
     }
     return false;
@@ -140,7 +142,7 @@ bool IsConvertedForm(const Session& session, const std::string& accessName) {
 // project is opened.
 std::string DatabasePathExpression(const Session& session) {
     return "App.Path & IIf(Right$(App.Path, 1) = \"\\\", \"\", \"\\\") & " +
-           Literal(session.projectBaseName + ".mdb");
+           Literal(session.Settings().projectBaseName + ".mdb");
 }
 
 // Creates each saved query the linked subforms read their records through,
@@ -158,11 +160,11 @@ void WriteLinkQueryRoutine(CodeText& code, std::string_view routine) {
 }
 
 void WriteSubMain(Session& session) {
-    const bool vb4 = !session.options.vb5Project;
-    const std::string mdw = Literal(session.options.workgroupFile);
+    const bool vb4 = !session.Settings().options.vb5Project;
+    const std::string mdw = Literal(session.Settings().options.workgroupFile);
     const std::string linkRoutine = "CreateLinkQuery";
     CodeText code;
-    if (!session.linkQueries.empty())
+    if (!session.project.linkQueries.empty())
         WriteLinkQueryRoutine(code, linkRoutine);
     code.Append("");
     code.Append("Public Sub Main()");
@@ -175,37 +177,40 @@ void WriteSubMain(Session& session) {
     code.Append(std::string(vb4 ? "\t" : "") + "    DBEngine.SystemDB = " + mdw);
     if (vb4)
         code.Append("    #End If");
-    const std::string wks = session.SupportName("wks");
-    code.Append("    Set " + wks + " = CreateWorkspace(" + Literal(session.projectBaseName) + ", " +
-                Literal(session.securityUser) + ", " + Literal(session.securityPassword) + ")");
-    if (!session.sourceDatabaseFileExists) {
+    const std::string wks = session.names.SupportName("wks");
+    code.Append("    Set " + wks + " = CreateWorkspace(" +
+                Literal(session.Settings().projectBaseName) + ", " +
+                Literal(session.Settings().securityUser) + ", " +
+                Literal(session.Settings().securityPassword) + ")");
+    if (!session.Settings().sourceDatabaseFileExists) {
         code.Append("    ' The conversion had no copy of the application's database: place it");
-        code.Append("    ' in the project's folder as " + session.projectBaseName + ".mdb.");
+        code.Append("    ' in the project's folder as " + session.Settings().projectBaseName +
+                    ".mdb.");
     }
     code.Append("    Set db = " + wks + ".OpenDatabase(" + DatabasePathExpression(session) + ")");
-    for (const Session::SavedQuery& query : session.linkQueries)
+    for (const ProjectParts::SavedQuery& query : session.project.linkQueries)
         code.Append("    " + linkRoutine + " " + Literal(query.name) + ", " + Literal(query.sql));
     code.Append("");
-    if (session.options.mdiProject)
-        code.Append("    " + session.generatedNames.mdiParent + ".Show");
+    if (session.Settings().options.mdiProject)
+        code.Append("    " + session.names.generatedNames.mdiParent + ".Show");
     if (HasAutoExecMacro(session))
         code.Append("    Call Autoexec");
-    if (!session.startupForm.empty()) {
-        const std::string show = FormIdentifier(session, session.startupForm) + ".Show";
-        if (IsConvertedForm(session, session.startupForm)) {
+    if (!session.project.startupForm.empty()) {
+        const std::string show = FormIdentifier(session, session.project.startupForm) + ".Show";
+        if (IsConvertedForm(session, session.project.startupForm)) {
             code.Append("    " + show);
         } else {
             // The startup form was not converted: the line would name a form
             // the project does not have.
             code.Append("    'VLRN " + show);
             ReportRecord record;
-            record.moduleName = session.generatedNames.supportModule;
+            record.moduleName = session.names.generatedNames.supportModule;
             record.reasonId = reason::kMissingTarget;
-            record.codeLine = "StartupForm = " + session.startupForm;
+            record.codeLine = "StartupForm = " + session.project.startupForm;
             record.routine = "Main";
             WriteReportRecord(session.supportDb, record);
         }
-        session.sourceDb->SetDatabaseProperty("StartupForm", session.startupForm);
+        session.sourceDb->SetDatabaseProperty("StartupForm", session.project.startupForm);
     }
     code.Append("End Sub");
     BreakLongCodeLines(code);
@@ -216,11 +221,11 @@ void WriteSubMain(Session& session) {
 
 void WriteMdiParent(Session& session) {
     std::optional<CodeText> mdi =
-        ReadTemplate(session, kMdiTemplate, "MDIParent", session.generatedNames.mdiParent);
+        ReadTemplate(session, kMdiTemplate, "MDIParent", session.names.generatedNames.mdiParent);
     if (!mdi)
         return;
     CodeText& text = *mdi;
-    if (session.options.vb5Project) {
+    if (session.Settings().options.vb5Project) {
         InsertLine(text, " ", "VERSION 5.00", 1);
         InsertLine(text, "VERSION 5.00",
                    "Object = \"{6B7E6392-850A-101B-AFC0-4210102A8DA7}#1.2#0\"; \"comctl32.ocx\"",
@@ -230,7 +235,7 @@ void WriteMdiParent(Session& session) {
     } else {
         InsertLine(text, " ", "VERSION 4.00", 1);
     }
-    WriteGenerated(session, session.generatedNames.mdiFile + ".frm", text);
+    WriteGenerated(session, session.names.generatedNames.mdiFile + ".frm", text);
 }
 
 std::vector<std::string> RequiredTemplates(const ConversionOptions& options) {
@@ -241,7 +246,7 @@ std::vector<std::string> RequiredTemplates(const ConversionOptions& options) {
 }
 
 void WriteSupportModules(Session& session) {
-    const Session::GeneratedNames& names = session.generatedNames;
+    const ProjectNames::GeneratedNames& names = session.names.generatedNames;
     const CodeText macros = ConvertAllMacros(session);
     if (std::optional<CodeText> support =
             ReadTemplate(session, kSupportTemplate, "VlrnConversionCode", names.supportModule)) {
@@ -250,12 +255,12 @@ void WriteSupportModules(Session& session) {
     }
     WriteFormLookupFunction(session);
     WriteSubMain(session);
-    CodeText macroCode = ConvertCodeFile(session, names.macroFile, macros, false);
+    CodeText macroCode = ConvertCodeFile(session, names.macroFile, macros);
     NameModule(macroCode, names.macroModule);
     SilentIndent(macroCode);
     BreakLongCodeLines(macroCode);
     WriteGenerated(session, names.macroFile + ".bas", macroCode);
-    if (session.options.mdiProject)
+    if (session.Settings().options.mdiProject)
         WriteMdiParent(session);
 }
 

@@ -1,9 +1,10 @@
-// The state of one conversion session: the options captured at the start, the
-// paths and names derived from them, the name lists the conversion steps share, the
-// source and support databases and the user interface.
+// What one conversion works with: the settings it was started with, which
+// stay fixed while it runs; the names the project's forms, modules and
+// generated members take; what the forms add to the project as they are
+// converted; and the services every step uses (the source application, the
+// analysis database, the output directory and the user interface).
 #pragma once
 
-#include <array>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -13,7 +14,6 @@
 #include "common/ansi_text.h"
 #include "common/output_directory.h"
 #include "output/name_registry.h"
-#include "project/check_finding.h"
 #include "session/host/access_application.h"
 #include "session/support_database.h"
 #include "session/user_interface.h"
@@ -40,53 +40,29 @@ struct ConversionOptions {
     std::string password;
 };
 
-struct Session {
-    Session(AccessApplication& source, std::filesystem::path supportDatabase,
-            UserInterface& userInterface)
-        : sourceDb(&source), supportDb(std::move(supportDatabase)), ui(userInterface) {}
-
+// What the conversion is asked to do and where it writes, captured when it
+// starts and read-only while it runs.
+struct ConversionSettings {
     ConversionOptions options;
-
-    // The output directory; its text (Windows-1252, for generated lines) always
-    // ends in a separator.
+    // The output directory; its text (Windows-1252, for generated lines)
+    // always ends in a separator.
     std::string outputPath;
-    OutputDirectory out{std::filesystem::path()};
-
     std::filesystem::path sourceDatabasePath;
     bool sourceDatabaseFileExists = false;
     std::string projectFileName;  // Sales.vbp
     std::string projectBaseName;  // Sales
     std::string exeFileName;      // Sales.exe
-
-    // Element 0 stays empty; names start at 1.
-    std::vector<std::string> convertedFormNames{std::string()};
+    // The modules the user chose, element 0 empty.
     std::vector<std::string> selectedModules{std::string()};
-
     std::string securityUser;
     std::string securityPassword;
+    // Where the templates VlrnConversionCode.bas and MDIParent.frm are.
+    std::filesystem::path templateDirectory;
+};
 
-    // Parallel, element 0 unused.
-    std::vector<std::string> controlFiles{std::string()};
-    std::vector<std::string> controlObjectIds{std::string()};
-
-    AccessApplication* sourceDb;
-    SupportDatabase supportDb;
-    UserInterface& ui;
-
-    // Set by the form converter when it writes a tab control.
-    bool tabControlFlag = false;
-    // Index 1 to 6: list-box, combo-box and button initialisers, data-control
-    // captions, centre the form, values set when the form loads.
-    std::array<int, 7> formFeatureFlags{};
-    // Set by the form converter for a form it declines.
-    bool formRejected = false;
-    // The converted form's control counts, set by the form converter.
-    int controlCount = 0;
-    int partiallyConvertedCount = 0;
-    // Option group names collected by the option group writer.
-    std::vector<std::string> optionGroupNames{std::string()};
-    // The names of the project's forms and modules, its generated modules and
-    // the project itself: one scope, as Visual Basic sees them.
+// The names of the project's forms and modules, its generated modules and
+// the project itself: one scope, as Visual Basic sees them.
+struct ProjectNames {
     NameRegistry projectNames;
     // The names the conversion gives its own modules, forms and project.
     // Each has its file's name (without extension) beside it.
@@ -114,11 +90,19 @@ struct Session {
         const auto found = supportNames.find(member);
         return found != supportNames.end() ? found->second : std::string(member);
     }
-    // Whether the last list or combo tested fits a standard Visual Basic control;
-    // kept from one control to the next unless the option asks for the test.
-    bool standardListFlag = false;
-    // Field names and types of row sources, resolved against the source database.
-    std::shared_ptr<RowSourceProbe> rowSourceProbe;
+};
+
+// What the converted forms add to the project, gathered as they are converted.
+struct ProjectParts {
+    // The forms to convert, element 0 empty; a form that could not be
+    // converted is left empty.
+    std::vector<std::string> convertedFormNames{std::string()};
+    // The custom control files the project references and their object
+    // identifiers, parallel, element 0 unused.
+    std::vector<std::string> controlFiles{std::string()};
+    std::vector<std::string> controlObjectIds{std::string()};
+    // Whether a form holds a tab control.
+    bool tabControlFlag = false;
     // The saved queries linked subforms read their records through, in the
     // order the conversion named them; the project creates them when it starts.
     struct SavedQuery {
@@ -126,12 +110,35 @@ struct Session {
         std::string sql;
     };
     std::vector<SavedQuery> linkQueries;
+    // The file the project file is written to while the conversion runs; it
+    // takes the project file's own name when the conversion completes.
+    std::string projectWorkFile;
     // The working copy's StartupForm, remembered while the conversion runs.
     std::string startupForm;
-    // Where the templates VlrnConversionCode.bas and MDIParent.frm are.
-    std::filesystem::path templateDirectory;
-    // What the project check found wrong with the finished project.
-    std::vector<ProjectFinding> projectProblems;
+};
+
+struct Session {
+    Session(AccessApplication& source, std::filesystem::path supportDatabase,
+            UserInterface& userInterface)
+        : sourceDb(&source), supportDb(std::move(supportDatabase)), ui(userInterface) {}
+
+    const ConversionSettings& Settings() const { return settings_; }
+    // Fixes what the next conversion works with; the driver calls it before
+    // the first step runs, and nothing changes it while they run.
+    void CaptureSettings(ConversionSettings settings) { settings_ = std::move(settings); }
+
+    ProjectNames names;
+    ProjectParts project;
+
+    OutputDirectory out{std::filesystem::path()};
+    AccessApplication* sourceDb;
+    SupportDatabase supportDb;
+    UserInterface& ui;
+    // Field names and types of row sources, resolved against the source database.
+    std::shared_ptr<RowSourceProbe> rowSourceProbe;
+
+  private:
+    ConversionSettings settings_;
 };
 
 }  // namespace velorin

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "common/ansi_text.h"
+#include "driver/conversion_driver.h"
 #include "fuzz_support.h"
-#include "session/conversion_driver.h"
 #include "session/host/object_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

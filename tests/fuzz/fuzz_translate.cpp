@@ -20,16 +20,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Session session(app, fuzz::SupportDatabasePath(), ui);
     session.supportDb.RunSavedStatement("qryRptOutputDel");
     session.supportDb.RunSavedStatement("qryStatsDel");
-    session.formFeatureFlags = {0, size % 2 == 0, size % 3 == 0, size % 5 == 0, size % 7 == 0, 0};
+    FormFacts form;
+    form.designLines = 3;
+    form.formFeatureFlags = {0, size % 2 == 0, size % 3 == 0, size % 5 == 0, size % 7 == 0, 0};
     session.supportDb.BeginGroup();
     if (asForm) {
-        CodeText code = ConvertCodeFile(session, "Fuzzed",
-                                        CodeText(SplitLines(DecodeInputText(bytes))), true, 3);
+        CodeText code =
+            ConvertCodeFile(session, "Fuzzed", CodeText(SplitLines(DecodeInputText(bytes))), &form);
         SilentIndent(code);
     } else {
         app.AddModule({"Fuzzed", CodeModuleLines(SplitLines(DecodeInputText(bytes)))});
         CodeText code =
-            ConvertCodeFile(session, "Fuzzed", ExportModuleText(session, "Fuzzed", false), false);
+            ConvertCodeFile(session, "Fuzzed", ExportModuleText(session, "Fuzzed", false));
         SilentIndent(code);
     }
     session.supportDb.CommitGroup();

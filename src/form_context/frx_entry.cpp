@@ -1,4 +1,4 @@
-#include "forms/frx_entry.h"
+#include "form_context/frx_entry.h"
 
 #include <cstdio>
 

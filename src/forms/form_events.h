@@ -2,7 +2,7 @@
 // evaluating expressions or running macros.
 #pragma once
 
-#include "forms/form_state.h"
+#include "form_context/form_state.h"
 
 namespace velorin {
 

@@ -44,7 +44,4 @@ struct FormWriters {
     std::function<bool(FormState&, const std::string& menuBar)> menus;
 };
 
-// The writers this build provides.
-const FormWriters& DefaultFormWriters();
-
 }  // namespace velorin

@@ -1,4 +1,4 @@
-#include "forms/data_controls.h"
+#include "form_context/data_controls.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,7 +8,7 @@
 #include "common/string_helpers.h"
 #include "common/vb_quote.h"
 #include "controls/support_library/support_library.h"
-#include "forms/control_dispatch.h"
+#include "form_context/control_placement.h"
 #include "forms/row_source_probe.h"
 
 namespace velorin {
@@ -52,9 +52,9 @@ std::string LinkQuery(Session& session, const std::string& base, const std::stri
     for (int n = 1;; ++n) {
         const std::string name = n == 1 ? base : base + "_" + std::to_string(n);
         const auto ours = std::find_if(
-            session.linkQueries.begin(), session.linkQueries.end(),
-            [&](const Session::SavedQuery& query) { return IEquals(query.name, name); });
-        if (ours != session.linkQueries.end()) {
+            session.project.linkQueries.begin(), session.project.linkQueries.end(),
+            [&](const ProjectParts::SavedQuery& query) { return IEquals(query.name, name); });
+        if (ours != session.project.linkQueries.end()) {
             if (ours->sql == sql)
                 return name;
             continue;
@@ -62,7 +62,7 @@ std::string LinkQuery(Session& session, const std::string& base, const std::stri
         if (app.FindQueryDef(name) != nullptr || app.FindTableDef(name) != nullptr)
             continue;
         app.CreateQueryDef(name, sql);
-        session.linkQueries.push_back({name, sql});
+        session.project.linkQueries.push_back({name, sql});
         return name;
     }
 }
@@ -109,7 +109,7 @@ void WriteDataControl(FormState& state, DesignWriter& out, const DataControlLayo
     out.WriteLine("Connect = \"Access\"");
     // The project's folder is known only where it runs: the control opens the
     // database Sub Main opened, which it is told when the form loads.
-    out.WriteLine("DatabaseName = " + VbQuoted(session.projectBaseName + ".mdb"));
+    out.WriteLine("DatabaseName = " + VbQuoted(session.Settings().projectBaseName + ".mdb"));
     state.output.Code().initialValues.Append(layout.name + ".DatabaseName = db.Name");
     out.WriteLine("Exclusive = 0");
     out.WriteLine("Height = 300");
@@ -141,7 +141,7 @@ void WriteFormDataControl(FormState& state) {
     layout.recordSource = form.Text("RecordSource");
     layout.visible = form.Property("NavigationButtons").AsBool();
     layout.startsProcedures = true;
-    WriteDataControl(state, state.formFile, layout);
+    WriteDataControl(state, state.shared.formFile, layout);
 }
 
 void WriteSubformDataControl(FormState& state, const ControlContainer& container,
@@ -160,9 +160,9 @@ void WriteSubformDataControl(FormState& state, const ControlContainer& container
     const AccessForm* parent = state.session.sourceDb->OpenForm(state.parentFormName);
     const AccessControl* link =
         parent != nullptr ? parent->FindControl(state.subformControlName) : nullptr;
-    const bool linked = !state.openForms.empty() &&
-                        !state.openForms.front()->Text("RecordSource").empty() && link != nullptr &&
-                        !link->Text("LinkChildFields").empty() &&
+    const bool linked = !state.shared.openForms.empty() &&
+                        !state.shared.openForms.front()->Text("RecordSource").empty() &&
+                        link != nullptr && !link->Text("LinkChildFields").empty() &&
                         !link->Text("LinkMasterFields").empty();
     AddContainerMember(container, name);
     if (!linked) {
@@ -255,7 +255,7 @@ std::string BuildLinkedRecordSource(FormState& state, const std::string& subform
         // number, quoted text, a date literal; Null, which matches no child,
         // for a record without a key (a new record).
         literal += (i == 0 ? " Where [" : " And [") + child + "].[" + childFields[i] + "]=";
-        join(session.SupportName("SqlValue") + "(" + value + ")");
+        join(session.names.SupportName("SqlValue") + "(" + value + ")");
     }
     if (literal.empty())
         return expression.substr(0, expression.size() - 3);

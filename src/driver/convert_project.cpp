@@ -8,6 +8,7 @@
 #include "code/module_conversion.h"
 #include "common/names.h"
 #include "controls/support_library/support_library.h"
+#include "driver/conversion_driver.h"
 #include "forms/convert_form.h"
 #include "output/generated_members.h"
 #include "output/long_lines.h"
@@ -15,7 +16,6 @@
 #include "project/project_check.h"
 #include "project/project_file.h"
 #include "project/support_modules.h"
-#include "session/conversion_driver.h"
 #include "session/string_table.h"
 
 namespace velorin {
@@ -87,11 +87,10 @@ class ProjectFileNames {
 // module's own code, the generated routines and event procedures, the toolbar
 // and menu procedures, and the OpenArgs property. Sets the form feature flags
 // of the initialisers present.
-CodeText JoinFormCode(Session& session, const FormCode& code) {
+CodeText JoinFormCode(const FormCode& code, std::array<int, 7>& flags) {
     CodeText joined;
     joined.Append("DIM OpenArgsF as string");
     joined.Append(code.module);
-    auto& flags = session.formFeatureFlags;
     flags[1] = !code.listBoxes.Empty();
     flags[2] = !code.comboBoxes.Empty();
     flags[3] = !code.buttons.Empty();
@@ -125,50 +124,52 @@ void WriteFormFile(Session& session, const std::string& fileForm, const FormOutp
 
 void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index,
                     const std::string& fileForm) {
-    const std::string name = session.convertedFormNames[index];
+    const std::string name = session.project.convertedFormNames[index];
     const AccessForm* form = session.sourceDb->OpenForm(name);
 
-    session.formRejected = false;
-    session.controlCount = 0;
-    session.partiallyConvertedCount = 0;
-    session.formFeatureFlags.fill(0);
+    FormResult result;
     FormOutput output;
     if (form == nullptr) {
         // Only the names of forms can be read from a database file.
         session.ui.Warn("form " + name +
                         ": its design cannot be read (export the application as text)");
-        session.formRejected = true;
+        result.formRejected = true;
     } else {
         output.Code().module = ExportModuleText(session, name, true);
         if (steps.convertForm)
-            steps.convertForm(session, output, fileForm, name);
+            result = steps.convertForm(session, output, fileForm, name);
     }
 
-    if (!session.formRejected) {
+    if (!result.formRejected) {
         // Keyed as the code side keys it, so that both merge into one row.
         ModuleStats stats;
         stats.moduleName = fileForm;
-        stats.ctlCount = session.controlCount;
-        stats.ctlsPartiallyConverted = session.partiallyConvertedCount;
+        stats.ctlCount = result.controlCount;
+        stats.ctlsPartiallyConverted = result.partiallyConvertedCount;
         WriteModuleStats(session.supportDb, session.ui, stats);
     }
-    session.controlCount = 0;
-    session.partiallyConvertedCount = 0;
     session.ui.UpdateTime();
 
-    if (session.formRejected) {
-        session.convertedFormNames[index].clear();
+    if (result.formRejected) {
+        session.project.convertedFormNames[index].clear();
         return;
     }
+    session.project.tabControlFlag = session.project.tabControlFlag || result.tabControlFlag;
     AppendProjectLine(session, "Form=" + fileForm + ".frm");
     // Values too long for a line of the form file are set when the form loads.
     CodeText& initialValues = output.Code().initialValues;
     initialValues.Append(TakeLongDesignValues(output.Form()));
-    const std::vector<std::string> designLines = output.DesignLines(session.options.vb5Project);
-    session.formFeatureFlags[6] = !initialValues.Empty();
-    CodeText code = ConvertCodeFile(session, fileForm, JoinFormCode(session, output.Code()), true,
-                                    static_cast<long>(designLines.size()), &output.Names(),
-                                    &output.RenamedControls());
+    const std::vector<std::string> designLines =
+        output.DesignLines(session.Settings().options.vb5Project);
+    FormFacts facts;
+    facts.designLines = static_cast<long>(designLines.size());
+    facts.formNames = &output.Names();
+    facts.renamedControls = &output.RenamedControls();
+    facts.formFeatureFlags = result.formFeatureFlags;
+    facts.formFeatureFlags[6] = !initialValues.Empty();
+    facts.optionGroupNames = std::move(result.optionGroupNames);
+    const CodeText joined = JoinFormCode(output.Code(), facts.formFeatureFlags);
+    CodeText code = ConvertCodeFile(session, fileForm, joined, &facts);
     if (!initialValues.Empty()) {
         code.Append("Function " + LoaderRoutineName(&output.Names(), "InitialValues") + "()");
         code.Append(initialValues);
@@ -184,7 +185,7 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
 // the form was Form_Orders, in the project it is Orders.
 void ClaimProjectNames(Session& session) {
     std::set<std::string, ILess> publicNames;
-    for (const std::string& module : session.selectedModules) {
+    for (const std::string& module : session.Settings().selectedModules) {
         if (module.empty())
             continue;
         const CodeText code = ExportModuleText(session, module, false);
@@ -201,7 +202,7 @@ void ClaimProjectNames(Session& session) {
         std::string name;
         for (int n = 2; name.empty() || publicNames.count(name) > 0; ++n)
             name = std::string(member) + "_" + std::to_string(n);
-        session.supportNames.emplace(std::string(member), name);
+        session.names.supportNames.emplace(std::string(member), name);
     }
     // The project starts with the support module's Sub Main: an application's
     // own Main takes another name, and its callers follow it.
@@ -209,19 +210,19 @@ void ClaimProjectNames(Session& session) {
         std::string name = "MainA";
         while (publicNames.count(name) > 0)
             name += "A";
-        session.renamedProcedures.emplace("Main", name);
+        session.names.renamedProcedures.emplace("Main", name);
     }
-    for (const std::string& name : session.convertedFormNames) {
-        if (name.empty() || session.formVbNames.count(name) > 0)
+    for (const std::string& name : session.project.convertedFormNames) {
+        if (name.empty() || session.names.formVbNames.count(name) > 0)
             continue;
-        std::string vbName = session.projectNames.Claim(MakeVBName(name));
+        std::string vbName = session.names.projectNames.Claim(MakeVBName(name));
         while (publicNames.count(vbName) > 0)
-            vbName = session.projectNames.Claim(vbName + "A");
-        session.formVbNames[name] = vbName;
+            vbName = session.names.projectNames.Claim(vbName + "A");
+        session.names.formVbNames[name] = vbName;
     }
-    for (const std::string& name : session.selectedModules) {
-        if (!name.empty() && session.moduleVbNames.count(name) == 0)
-            session.moduleVbNames[name] = session.projectNames.Claim(MakeVBName(name));
+    for (const std::string& name : session.Settings().selectedModules) {
+        if (!name.empty() && session.names.moduleVbNames.count(name) == 0)
+            session.names.moduleVbNames[name] = session.names.projectNames.Claim(MakeVBName(name));
     }
 }
 
@@ -232,12 +233,11 @@ int ConvertOneModule(Session& session, const std::string& name, const std::strin
                         ": its code cannot be read (export the application as text)");
         return 0;
     }
-    const auto claimed = session.moduleVbNames.find(name);
-    const std::string vbName = claimed != session.moduleVbNames.end()
+    const auto claimed = session.names.moduleVbNames.find(name);
+    const std::string vbName = claimed != session.names.moduleVbNames.end()
                                    ? claimed->second
-                                   : session.projectNames.Claim(MakeVBName(name));
-    CodeText code =
-        ConvertCodeFile(session, fileForm, ExportModuleText(session, name, false), false);
+                                   : session.names.projectNames.Claim(MakeVBName(name));
+    CodeText code = ConvertCodeFile(session, fileForm, ExportModuleText(session, name, false));
     NameModule(code, vbName);
     AppendProjectLine(session, "Module=" + vbName + "; " + fileForm + ".bas");
     SilentIndent(code);
@@ -272,8 +272,9 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     // or no longer writable).
     std::string failedObject;
     const auto failed = [&] { return out.Failed() || db.Failed(); };
-    if (session.sourceDatabaseFileExists) {
-        out.CopyFrom(session.sourceDatabasePath, session.projectBaseName + ".mdb");
+    if (session.Settings().sourceDatabaseFileExists) {
+        out.CopyFrom(session.Settings().sourceDatabasePath,
+                     session.Settings().projectBaseName + ".mdb");
         if (out.Failed())
             failedObject = "the working copy of the database";
     }
@@ -281,10 +282,10 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     std::string startup = source.DatabaseProperty("StartupForm");
     // "(none)" is how Access stores "no startup form".
     if (!startup.empty() && startup != "(none)")
-        session.startupForm = startup;
+        session.project.startupForm = startup;
     source.SetDatabaseProperty("StartupForm", "(none)");
 
-    session.tabControlFlag = false;
+    session.project.tabControlFlag = false;
     if (!source.IsCompiled()) {
         Message question;
         question.text = std::string(LoadText(text_id::kNotCompiled));
@@ -297,16 +298,16 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         }
     }
 
-    const int forms = static_cast<int>(session.convertedFormNames.size()) - 1;
-    const int modules = static_cast<int>(session.selectedModules.size()) - 1;
+    const int forms = static_cast<int>(session.project.convertedFormNames.size()) - 1;
+    const int modules = static_cast<int>(session.Settings().selectedModules.size()) - 1;
     int progress = 0;
     session.ui.StartProgress(modules + 3 * forms);
 
     // The project file is written under a working name and takes its own name
     // only when the conversion completed: a run that is killed or fails leaves
     // no project file claiming a conversion.
-    const std::string projectFile = session.projectFileName;
-    session.projectFileName = projectFile + ".part";
+    const std::string projectFile = session.Settings().projectFileName;
+    session.project.projectWorkFile = projectFile + ".part";
 
     // The application's forms and modules keep their names; the conversion's
     // own modules, its MDI parent and the project give way to them. Every name
@@ -315,10 +316,10 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     ClaimProjectNames(session);
     ProjectFileNames formFiles("form", ".frm", {});
     std::vector<ConvertedObject> converted;
-    for (size_t i = 1; i < session.convertedFormNames.size(); ++i) {
-        const std::string name = session.convertedFormNames[i];
+    for (size_t i = 1; i < session.project.convertedFormNames.size(); ++i) {
+        const std::string name = session.project.convertedFormNames[i];
         if (!failedObject.empty()) {
-            session.convertedFormNames[i].clear();
+            session.project.convertedFormNames[i].clear();
             continue;
         }
         const std::string fileForm = formFiles.StemFor(name, session.ui);
@@ -328,19 +329,18 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         db.CommitGroup();
         if (failed()) {
             failedObject = "form " + name;
-            session.convertedFormNames[i].clear();
-        } else if (!session.convertedFormNames[i].empty()) {
+            session.project.convertedFormNames[i].clear();
+        } else if (!session.project.convertedFormNames[i].empty()) {
             converted.push_back({Container::Forms, name, fileForm + ".frm"});
         }
         session.ui.SetProgress(progress += 3);
         session.ui.UpdateTime();
     }
 
-    session.optionGroupNames.assign(1, std::string());
     int modulesConverted = 0;
     ProjectFileNames moduleFiles("module", ".bas", {});
-    for (size_t i = 1; i < session.selectedModules.size() && failedObject.empty(); ++i) {
-        const std::string& name = session.selectedModules[i];
+    for (size_t i = 1; i < session.Settings().selectedModules.size() && failedObject.empty(); ++i) {
+        const std::string& name = session.Settings().selectedModules[i];
         db.BeginGroup();
         const std::string fileModule = moduleFiles.StemFor(name, session.ui);
         const int convertedOne = ConvertOneModule(session, name, fileModule);
@@ -357,8 +357,8 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         session.ui.UpdateTime();
     }
 
-    Session::GeneratedNames& generated = session.generatedNames;
-    NameRegistry& names = session.projectNames;
+    ProjectNames::GeneratedNames& generated = session.names.generatedNames;
+    NameRegistry& names = session.names.projectNames;
     // The conversion's own modules and form give way to the application's names.
     auto giveWay = [&](std::string& name, ProjectFileNames& files, std::string_view extension) {
         const std::string wanted = name;
@@ -375,12 +375,13 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
                       "Module=" + generated.macroModule + "; " + generated.macroFile + ".bas");
     AppendProjectLine(session,
                       "Module=" + generated.supportModule + "; " + generated.supportFile + ".bas");
-    if (session.options.mdiProject) {
+    if (session.Settings().options.mdiProject) {
         generated.mdiFile = giveWay(generated.mdiParent, formFiles, ".frm");
         AppendProjectLine(session, "Form=" + generated.mdiFile + ".frm");
     }
-    generated.project = names.Generate(MakeVBName(session.projectBaseName));
-    WriteProjectTail(session, session.projectFileName, session.projectBaseName, generated.project);
+    generated.project = names.Generate(MakeVBName(session.Settings().projectBaseName));
+    WriteProjectTail(session, session.project.projectWorkFile, session.Settings().projectBaseName,
+                     generated.project);
 
     db.BeginGroup();
     if (steps.writeSupportModules && failedObject.empty()) {
@@ -394,19 +395,19 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     session.ui.EndProgress();
     db.Close();
 
-    const std::string workFile = session.projectFileName;
-    session.projectFileName = projectFile;
+    const std::string workFile = session.project.projectWorkFile;
     if (!failed())
         out.Rename(workFile, projectFile);
     out.Remove(workFile);
 
+    ConversionResult result;
     // What Visual Basic would stumble over is said, and kept in a log.
     if (steps.checkProject && !failed())
-        session.projectProblems = steps.checkProject(out, session.projectFileName,
-                                                     BuildApplicationFacts(source, converted));
-    if (!session.projectProblems.empty()) {
+        result.projectProblems = steps.checkProject(out, session.Settings().projectFileName,
+                                                    BuildApplicationFacts(source, converted));
+    if (!result.projectProblems.empty()) {
         OutputFile log = out.Create(std::string(kProjectLog));
-        for (const ProjectFinding& problem : session.projectProblems) {
+        for (const ProjectFinding& problem : result.projectProblems) {
             log.WriteLine(problem.Text());
             session.ui.Warn("project check: " + problem.Text());
         }
@@ -414,26 +415,25 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
 
     // Without the database file there is no working copy: the project opens
     // a database that the user has to bring.
-    if (!session.sourceDatabaseFileExists && !failed())
-        session.ui.Warn("there is no " + session.projectBaseName +
+    if (!session.Settings().sourceDatabaseFileExists && !failed())
+        session.ui.Warn("there is no " + session.Settings().projectBaseName +
                         ".mdb beside the export, so the project has no database: copy the "
                         "application's database into " +
-                        session.outputPath + " as " + session.projectBaseName +
-                        ".mdb before the project runs");
+                        session.Settings().outputPath + " as " +
+                        session.Settings().projectBaseName + ".mdb before the project runs");
 
     out.WriteHeld();
-    ConversionResult result;
-    for (size_t i = 1; i < session.convertedFormNames.size(); ++i)
-        result.formsConverted += !session.convertedFormNames[i].empty();
+    for (size_t i = 1; i < session.project.convertedFormNames.size(); ++i)
+        result.formsConverted += !session.project.convertedFormNames[i].empty();
     result.modulesConverted = modulesConverted;
     // A project file must not claim a conversion that did not complete.
     if (failed()) {
-        out.Remove(session.projectFileName);
+        out.Remove(session.Settings().projectFileName);
         result.outcome = Outcome::Failed;
         const std::string& why = out.Failed() ? out.FirstError() : db.Failure();
         result.message = failedObject.empty() ? why : failedObject + ": " + why;
     } else if (result.formsConverted + result.modulesConverted == 0) {
-        out.Remove(session.projectFileName);
+        out.Remove(session.Settings().projectFileName);
         result.outcome = Outcome::Failed;
         result.message = "no form or module could be converted";
     }
@@ -441,23 +441,24 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
 }
 
 std::vector<std::string> FilesTheConversionMayWrite(const Session& session) {
-    std::vector<std::string> names = {session.projectFileName, session.projectFileName + ".part",
+    std::vector<std::string> names = {session.Settings().projectFileName,
+                                      session.Settings().projectFileName + ".part",
                                       std::string(kProjectLog)};
-    if (session.sourceDatabaseFileExists)
-        names.push_back(session.projectBaseName + ".mdb");
+    if (session.Settings().sourceDatabaseFileExists)
+        names.push_back(session.Settings().projectBaseName + ".mdb");
     auto stem = [](const std::string& name) {
         return MakeFileName(name).substr(0, kLongestFileStem);
     };
-    for (size_t i = 1; i < session.convertedFormNames.size(); ++i) {
-        names.push_back(stem(session.convertedFormNames[i]) + ".frm");
-        names.push_back(stem(session.convertedFormNames[i]) + ".frx");
+    for (size_t i = 1; i < session.project.convertedFormNames.size(); ++i) {
+        names.push_back(stem(session.project.convertedFormNames[i]) + ".frm");
+        names.push_back(stem(session.project.convertedFormNames[i]) + ".frx");
     }
-    for (size_t i = 1; i < session.selectedModules.size(); ++i)
-        names.push_back(stem(session.selectedModules[i]) + ".bas");
-    const Session::GeneratedNames& generated = session.generatedNames;
+    for (size_t i = 1; i < session.Settings().selectedModules.size(); ++i)
+        names.push_back(stem(session.Settings().selectedModules[i]) + ".bas");
+    const ProjectNames::GeneratedNames& generated = session.names.generatedNames;
     names.push_back(generated.macroFile + ".bas");
     names.push_back(generated.supportFile + ".bas");
-    if (session.options.mdiProject)
+    if (session.Settings().options.mdiProject)
         names.push_back(generated.mdiFile + ".frm");
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
@@ -468,7 +469,7 @@ ConversionSteps DefaultConversionSteps() {
     ConversionSteps steps;
     steps.convertForm = [](Session& session, FormOutput& output, const std::string& fileName,
                            const std::string& name) {
-        ConvertForm(session, output, fileName, name);
+        return ConvertForm(session, output, fileName, name);
     };
     steps.writeSupportModules = WriteSupportModules;
     steps.checkProject = CheckProject;

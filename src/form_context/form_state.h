@@ -1,6 +1,7 @@
 // The state of one top-level form while it is converted, shared by the form
-// converter, the dispatcher and the control writers. Embedded subforms are
-// written into the same state, one level deeper.
+// converter, the dispatcher and the control writers: what the whole form
+// file shares, and where each form of it (the form or an embedded subform)
+// is being written.
 #pragma once
 
 #include <array>
@@ -11,11 +12,16 @@
 #include <string>
 #include <vector>
 
-#include "forms/form_writers.h"
+#include "form_context/form_writers.h"
 #include "output/form_output.h"
 #include "session/session.h"
 
 namespace velorin {
+
+// The height of the tabs of the strip a form's page breaks become.
+inline constexpr int kPageBreakTabHeight = 520;
+// Added to Left of the controls of a page that is not showing: out of sight.
+inline constexpr long kHiddenPageShift = -75000;
 
 // The vertical layout of a form's sections in the converted form, in twips.
 // Sums of section heights can pass 32767, so they are kept wide.
@@ -80,8 +86,29 @@ struct FormLevel {
     std::map<std::string, std::string, ILess> procedureNames;
 };
 
-struct FormState {
-    FormState(Session& s, FormOutput& o, const FormWriters& w)
+// What converting one top-level form returns to the driver.
+struct FormResult {
+    // The form could not be converted: it could not be read, or it holds more
+    // controls than a Visual Basic form takes even after its labels were
+    // joined into arrays.
+    bool formRejected = false;
+    // The names the form file's controls use (an array counts once), and the
+    // controls converted only in part.
+    int controlCount = 0;
+    int partiallyConvertedCount = 0;
+    // Index 5: the form centres itself when it loads. The other entries are
+    // the driver's, set from the form's generated code.
+    std::array<int, 7> formFeatureFlags{};
+    // The names of the option groups written, element 0 empty; the form's
+    // code reads their values through them.
+    std::vector<std::string> optionGroupNames{std::string()};
+    // The form holds a tab control.
+    bool tabControlFlag = false;
+};
+
+// What a top-level form and the subforms embedded in it write into together.
+struct FormShared {
+    FormShared(Session& s, FormOutput& o, const FormWriters& w)
         : session(s), output(o), writers(w) {}
 
     Session& session;
@@ -89,8 +116,35 @@ struct FormState {
     const FormWriters& writers;
     std::string fileName;  // <F>: the top-level form's file name, without extension
     std::string formVbName;
-    DesignWriter formFile;       // into the form block, while the form and its subforms are written
-    FormLevel* level = nullptr;  // the form being written (after a subform returns, the parent)
+    DesignWriter formFile;  // into the form block, while the form and its subforms are written
+    // 1 to 4: the frames of the non-detail sections, joined to the form block
+    // after all other controls.
+    std::array<std::unique_ptr<DesignBlock>, 5> sectionFrames;
+    std::array<DesignWriter, 5> sectionFiles;
+    // The forms being written, the top-level form first.
+    std::vector<const AccessForm*> openForms;
+    // The procedures of each written form's own code, read when an event
+    // first asks whether the procedure it calls exists.
+    std::map<const AccessForm*, std::set<std::string, ILess>> formProcedures;
+    // Whether the last list or combo tested fits a standard Visual Basic
+    // control; kept from one control to the next unless the option asks for
+    // the test.
+    bool standardListFlag = false;
+    FormResult result;
+};
+
+// Where one form is being written: the top-level form, or a subform embedded
+// in it, which is written with a state of its own that starts as a copy of
+// its parent's.
+struct FormState {
+    explicit FormState(FormShared& s)
+        : session(s.session), output(s.output), writers(s.writers), shared(s) {}
+
+    Session& session;
+    FormOutput& output;
+    const FormWriters& writers;
+    FormShared& shared;
+    FormLevel* level = nullptr;  // the form being written
 
     bool isSubform = false;
     // The top-left corner of the form being written in the top form's client
@@ -100,20 +154,13 @@ struct FormState {
     // Where an embedded form's controls go that lie on no page of its own:
     // the container its subform control lies in. At top level, the form block.
     ControlContainer host;
-    // Kept by a parent before it converts an embedded subform.
+    // The form that embeds this one, and the subform control that shows it.
     std::string parentFormName;
     std::string subformControlName;
 
     // The top of the current control's section in its form; for the detail on
     // a page-break strip, the top of the strip's pages.
     long sectionTop = 0;
-    // 1 to 4: the frames of the non-detail sections, joined to the form block
-    // after all other controls.
-    std::array<std::unique_ptr<DesignBlock>, 5> sectionFrames;
-    std::array<DesignWriter, 5> sectionFiles;
-
-    // The forms being written, the top-level form first.
-    std::vector<const AccessForm*> openForms;
 
     const AccessControl* control = nullptr;
     std::string controlVbName;
@@ -126,10 +173,6 @@ struct FormState {
     ControlContainer tabPageContainer;  // the page whose controls are being written
     // The page of the form's page-break strip the current control lies on.
     int pageBreakPage = 0;
-
-    // The procedures of each written form's own code, read when an event
-    // first asks whether the procedure it calls exists.
-    std::map<const AccessForm*, std::set<std::string, ILess>> formProcedures;
 
     const AccessForm& Form() const { return *level->form; }
 };

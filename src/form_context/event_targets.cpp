@@ -1,7 +1,8 @@
-#include "forms/event_targets.h"
+#include "form_context/event_targets.h"
 
 #include "code/analysis_records.h"
 #include "code/form_reference.h"
+#include "code/procedure_headers.h"
 #include "code/translation_outcomes.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
@@ -13,43 +14,11 @@ namespace {
 // The call, commented out and recorded: what it calls is nowhere.
 std::string MissingTarget(FormState& state, const std::string& call) {
     WriteReportRecord(state.session.supportDb,
-                      {state.fileName, reason::kMissingTarget, call, 0, {}, {}});
+                      {state.shared.fileName, reason::kMissingTarget, call, 0, {}, {}});
     return std::string(kMarker) + call;
 }
 
 }  // namespace
-
-std::string DeclaredProcedure(std::string_view line) {
-    std::string_view rest = TrimWhitespace(line);
-    for (bool again = true; again;) {
-        again = false;
-        for (std::string_view modifier : {"Public", "Private", "Friend", "Static"}) {
-            if (StartsWithWord(rest, modifier)) {
-                rest = TrimWhitespace(rest.substr(modifier.size()));
-                again = true;
-            }
-        }
-    }
-    if (StartsWithWord(rest, "Property"))
-        rest = TrimWhitespace(rest.substr(8)).substr(3);  // Get, Let or Set
-    else if (StartsWithWord(rest, "Sub"))
-        rest = rest.substr(3);
-    else if (StartsWithWord(rest, "Function"))
-        rest = rest.substr(8);
-    else
-        return {};
-    return LeadingIdentifier(TrimWhitespace(rest));
-}
-
-std::vector<std::string> ProcedureNames(const CodeText& code) {
-    std::vector<std::string> names;
-    for (const std::string& line : code.Lines()) {
-        std::string name = DeclaredProcedure(line);
-        if (!name.empty())
-            names.push_back(std::move(name));
-    }
-    return names;
-}
 
 bool ApplicationHasMacro(const AccessApplication& application, std::string_view macro) {
     const size_t dot = macro.find('.');
@@ -74,12 +43,12 @@ std::string MacroCall(FormState& state, std::string_view macro, bool withCall) {
 std::string EventProcedureCall(FormState& state, std::string_view procedure, std::string call,
                                std::string_view accessProcedure) {
     const AccessForm& form = state.Form();
-    auto found = state.formProcedures.find(&form);
-    if (found == state.formProcedures.end()) {
+    auto found = state.shared.formProcedures.find(&form);
+    if (found == state.shared.formProcedures.end()) {
         std::set<std::string, ILess> names;
         for (std::string& name : ProcedureNames(CodeText(form.CodeLines())))
             names.insert(std::move(name));
-        found = state.formProcedures.emplace(&form, std::move(names)).first;
+        found = state.shared.formProcedures.emplace(&form, std::move(names)).first;
     }
     const std::set<std::string, ILess>& names = found->second;
     if (names.count(std::string(procedure)) > 0 ||

@@ -1,11 +1,11 @@
-#include "code/form_events.h"
+#include "forms/form_events.h"
 
 #include "code/analysis_records.h"
 #include "common/names.h"
 #include "controls/control_lines.h"
 #include "controls/generated_procedures.h"
 #include "controls/support_library/support_library.h"
-#include "forms/event_targets.h"
+#include "form_context/event_targets.h"
 
 namespace velorin {
 namespace {

@@ -1,5 +1,7 @@
-// The conversion session from "Start Translation" to the end: validation of
-// the request, then the forms, the modules and the project, in order.
+// Converts an application into a project: checks what the user asked for and
+// the output folder, asks before any file is changed, then converts the chosen
+// forms and modules, writes the project file and the support modules, and
+// checks the finished project.
 #pragma once
 
 #include <filesystem>
@@ -7,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "form_context/form_state.h"
 #include "output/form_output.h"
 #include "project/project_check.h"
 #include "session/host/database_loader.h"
@@ -32,11 +35,13 @@ struct TranslationRequest {
     std::filesystem::path templateDirectory;
 };
 
-// The steps the driver hands work to. An empty step is skipped.
+// The steps the driver hands the work to, so that a test can leave one out or
+// put its own in its place; an empty step is skipped.
 struct ConversionSteps {
     // ConvertForm(output, file name, Access name): fills the form file's output,
     // whose code already holds the form module's own code.
-    std::function<void(Session&, FormOutput&, const std::string&, const std::string&)> convertForm;
+    std::function<FormResult(Session&, FormOutput&, const std::string&, const std::string&)>
+        convertForm;
     // Macros, the support module with Sub Main, MacroCode.bas and the MDI parent.
     std::function<void(Session&)> writeSupportModules;
     // Reads the finished project (output directory, project file) for faults,
@@ -70,6 +75,8 @@ struct ConversionResult {
     std::string message;  // what failed, for the user
     int formsConverted = 0;
     int modulesConverted = 0;
+    // What the project check found wrong with the finished project.
+    std::vector<ProjectFinding> projectProblems = {};
 };
 
 // Validates the request and captures it into the session; converts when valid.

@@ -1,4 +1,4 @@
-#include "forms/initialisation_routines.h"
+#include "form_context/initialisation_routines.h"
 
 #include "common/names.h"
 #include "common/vb_quote.h"
@@ -29,12 +29,13 @@ std::string ItemsLine(const FormState& state, std::string_view rowSource,
         std::erase(text, '"');
     const std::string kind = valueList ? "String" : "Jet";
     std::string function = "additems";
-    if (state.session.standardListFlag)
+    if (state.shared.standardListFlag)
         function = "additemsMS";
     else if (controlType == 1)
         function = "additemsGT";
-    return state.session.SupportName("gvarreturn") + " = " + state.session.SupportName(function) +
-           "(" + VbQuoted(text) + ", me!" + std::string(controlName) + ", " + VbQuoted(kind) + ")";
+    return state.session.names.SupportName("gvarreturn") + " = " +
+           state.session.names.SupportName(function) + "(" + VbQuoted(text) + ", me!" +
+           std::string(controlName) + ", " + VbQuoted(kind) + ")";
 }
 
 std::string Header(const FormState& state, std::string_view routine) {
@@ -49,7 +50,7 @@ void AddListItems(FormState& state, std::string_view rowSource, std::string_view
             {Header(state, "InitializeListBoxes"), "On Error Resume Next"},
             finish ? std::string()
                    : ItemsLine(state, rowSource, controlName, valueList,
-                               state.session.options.listBoxType),
+                               state.session.Settings().options.listBoxType),
             finish);
 }
 
@@ -58,7 +59,7 @@ void AddComboItems(FormState& state, std::string_view rowSource, std::string_vie
     AddLine(state.output.Code().comboBoxes, {Header(state, "InitializeComboBoxes")},
             finish ? std::string()
                    : ItemsLine(state, rowSource, controlName, valueList,
-                               state.session.options.comboBoxType),
+                               state.session.Settings().options.comboBoxType),
             finish);
 }
 

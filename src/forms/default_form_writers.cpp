@@ -1,10 +1,10 @@
-#include "forms/form_writers.h"
+#include "forms/default_form_writers.h"
 
-#include "code/form_events.h"
 #include "controls/event_procedures.h"
 #include "controls/list_controls.h"
 #include "controls/static_controls.h"
 #include "controls/value_controls.h"
+#include "forms/form_events.h"
 #include "forms/menus_and_toolbars.h"
 #include "forms/subform_conversion.h"
 

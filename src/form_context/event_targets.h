@@ -8,15 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/form_state.h"
+#include "form_context/form_state.h"
 #include "output/code_text.h"
 
 namespace velorin {
-
-// The procedure a line's header declares; empty when the line is no header.
-std::string DeclaredProcedure(std::string_view line);
-// The names of the procedures code defines.
-std::vector<std::string> ProcedureNames(const CodeText& code);
 
 // Whether the application has the macro an event property names: a macro, or
 // "group.name", a named macro of a group.

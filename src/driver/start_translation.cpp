@@ -5,8 +5,8 @@
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
+#include "driver/conversion_driver.h"
 #include "output/generated_members.h"
-#include "session/conversion_driver.h"
 #include "session/string_table.h"
 
 namespace velorin {
@@ -136,12 +136,12 @@ std::string BaseNameOf(const std::string& fileName) {
 }  // namespace
 
 void BuildControlFiles(Session& session) {
-    const ConversionOptions& o = session.options;
-    session.controlFiles.assign(1, std::string());
-    session.controlObjectIds.assign(1, std::string());
+    const ConversionOptions& o = session.Settings().options;
+    session.project.controlFiles.assign(1, std::string());
+    session.project.controlObjectIds.assign(1, std::string());
     auto add = [&](const char* file, const char* id) {
-        session.controlFiles.emplace_back(file);
-        session.controlObjectIds.emplace_back(id);
+        session.project.controlFiles.emplace_back(file);
+        session.project.controlObjectIds.emplace_back(id);
     };
     switch (o.listBoxType) {
         case 1:
@@ -205,36 +205,31 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
         return {Outcome::Stopped, std::string(LoadText(text_id::kNothingToConvert))};
     }
 
-    session.convertedFormNames.assign(1, std::string());
-    session.selectedModules.assign(1, std::string());
-    for (const std::string& form : request.forms)
-        session.convertedFormNames.push_back(form);
+    ConversionSettings settings;
     for (const std::string& module : request.modules)
-        session.selectedModules.push_back(module);
+        settings.selectedModules.push_back(module);
+    settings.options = request.options;
+    settings.templateDirectory = request.templateDirectory;
+    settings.outputPath = outputPath;
+    settings.sourceDatabasePath = request.databasePath;
+    settings.sourceDatabaseFileExists = request.databaseFileExists;
+    settings.projectBaseName = BaseNameOf(PathToAnsi(request.databasePath.filename()));
+    settings.projectFileName = settings.projectBaseName + ".vbp";
+    settings.exeFileName = settings.projectBaseName + ".exe";
+    settings.securityUser = request.options.user;
+    settings.securityPassword = request.options.password;
+    session.CaptureSettings(std::move(settings));
 
-    // Names given by an earlier conversion in this session are free again.
-    session.projectNames = NameRegistry();
+    // Names and parts of an earlier conversion in this session are gone.
+    session.names = ProjectNames();
     // Visual Basic's own objects and libraries: a form or module named like
     // one gets a suffix, as a second form of one name would.
     for (std::string_view global : VisualBasicGlobalNames())
-        session.projectNames.Claim(global);
-    ClaimProjectMembers(session.projectNames);
-    session.generatedNames = Session::GeneratedNames();
-    session.formVbNames.clear();
-    session.moduleVbNames.clear();
-    session.supportNames.clear();
-    session.renamedProcedures.clear();
-    session.projectProblems.clear();
-    session.options = request.options;
-    session.templateDirectory = request.templateDirectory;
-    session.outputPath = outputPath;
-    session.sourceDatabasePath = request.databasePath;
-    session.sourceDatabaseFileExists = request.databaseFileExists;
-    session.projectBaseName = BaseNameOf(PathToAnsi(request.databasePath.filename()));
-    session.projectFileName = session.projectBaseName + ".vbp";
-    session.exeFileName = session.projectBaseName + ".exe";
-    session.securityUser = request.options.user;
-    session.securityPassword = request.options.password;
+        session.names.projectNames.Claim(global);
+    ClaimProjectMembers(session.names.projectNames);
+    session.project = ProjectParts();
+    for (const std::string& form : request.forms)
+        session.project.convertedFormNames.push_back(form);
     BuildControlFiles(session);
 
     OutputDirectory out(dir);

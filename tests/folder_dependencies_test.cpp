@@ -1,0 +1,171 @@
+// The source folders depend on each other one way, in the order the data
+// flows: the application model, the output model, the conversion of code,
+// controls and forms, the project, the driver. Read from the #include lines
+// of the source tree itself.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <optional>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace velorin {
+namespace {
+
+namespace fs = std::filesystem;
+
+// For each folder, the folders it includes from, each with one include line
+// that shows the dependency.
+using FolderGraph = std::map<std::string, std::map<std::string, std::string>>;
+
+std::string FolderOf(const fs::path& file, const fs::path& root) {
+    return file.parent_path().lexically_relative(root).generic_string();
+}
+
+FolderGraph ReadFolderGraph(const fs::path& root, size_t& filesRead) {
+    static const std::regex kInclude(R"(^\s*#\s*include\s+"([^"]+)\")");
+    FolderGraph graph;
+    filesRead = 0;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+        const fs::path& file = entry.path();
+        if (!entry.is_regular_file() || (file.extension() != ".h" && file.extension() != ".cpp"))
+            continue;
+        ++filesRead;
+        const std::string from = FolderOf(file, root);
+        graph[from];
+        std::ifstream in(file);
+        std::string line;
+        std::smatch match;
+        while (std::getline(in, line)) {
+            if (!std::regex_search(line, match, kInclude))
+                continue;
+            const std::string included = match[1].str();
+            fs::path target = file.parent_path() / included;
+            if (!fs::exists(target))
+                target = root / included;
+            if (!fs::exists(target))
+                continue;  // a header of a library
+            const std::string to = FolderOf(target.lexically_normal(), root);
+            if (to != from)
+                graph[from].emplace(to,
+                                    file.lexically_relative(root).generic_string() + ": " + line);
+        }
+    }
+    return graph;
+}
+
+// A cycle of folders, the first folder repeated at its end; none when the
+// folders depend on each other one way.
+std::optional<std::vector<std::string>> FindCycle(const FolderGraph& graph) {
+    enum class Mark { Unseen, Open, Done };
+    std::map<std::string, Mark> marks;
+    std::vector<std::string> path;
+    std::optional<std::vector<std::string>> cycle;
+    std::function<void(const std::string&)> visit = [&](const std::string& folder) {
+        marks[folder] = Mark::Open;
+        path.push_back(folder);
+        const auto edges = graph.find(folder);
+        if (edges != graph.end()) {
+            for (const auto& [to, example] : edges->second) {
+                if (cycle)
+                    break;
+                if (marks[to] == Mark::Open) {
+                    auto start = std::find(path.begin(), path.end(), to);
+                    cycle.emplace(start, path.end());
+                    cycle->push_back(to);
+                } else if (marks[to] == Mark::Unseen) {
+                    visit(to);
+                }
+            }
+        }
+        path.pop_back();
+        marks[folder] = Mark::Done;
+    };
+    for (const auto& [folder, edges] : graph) {
+        if (!cycle && marks[folder] == Mark::Unseen)
+            visit(folder);
+    }
+    return cycle;
+}
+
+// The folders from the bottom up: each may include only the folders before it.
+const std::vector<std::string> kFolderOrder = {
+    "common",                    // text, names, quoting, the output folder
+    "session/host",              // the application model: what Access holds
+    "row_sources",               // the fields of tables, queries and SQL row sources
+    "output",                    // the output model: design blocks, code, names
+    "controls/support_library",  // edits on the output model
+    "session",                   // what one conversion works with
+    "code",                      // the translation of code
+    "form_context",              // the form being written and what its controls use
+    "controls",                  // one writer per control class
+    "forms",                     // a form with its sections, subforms and menus
+    "project",                   // the project file, its modules and its check
+    "driver",                    // one conversion from the request to the end
+    "reports",                   // the printed reports, from the analysis database
+};
+
+std::string Describe(const std::vector<std::string>& cycle, const FolderGraph& graph) {
+    std::string text;
+    for (size_t i = 0; i + 1 < cycle.size(); ++i)
+        text +=
+            cycle[i] + " -> " + cycle[i + 1] + " (" + graph.at(cycle[i]).at(cycle[i + 1]) + ")\n";
+    return text;
+}
+
+TEST(FolderDependencies, TheCycleFinderFindsACycleAndOnlyACycle) {
+    FolderGraph oneWay{{"forms", {{"controls", "x"}, {"common", "x"}}},
+                       {"controls", {{"common", "x"}}},
+                       {"common", {}}};
+    EXPECT_FALSE(FindCycle(oneWay));
+    FolderGraph roundabout = oneWay;
+    roundabout["common"]["forms"] = "x";
+    const auto cycle = FindCycle(roundabout);
+    ASSERT_TRUE(cycle);
+    EXPECT_EQ(cycle->front(), cycle->back());
+    // Each step of the cycle is an include of the graph.
+    for (size_t i = 0; i + 1 < cycle->size(); ++i)
+        EXPECT_TRUE(roundabout[(*cycle)[i]].count((*cycle)[i + 1])) << Describe(*cycle, roundabout);
+}
+
+class SourceFolders : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const fs::path root = fs::path(VELORIN_SOURCE_DIR) / "src";
+        ASSERT_TRUE(fs::is_directory(root)) << root;
+        graph = ReadFolderGraph(root, filesRead);
+        // The scan saw the tree: a reader that finds nothing would pass.
+        ASSERT_GT(filesRead, 100u);
+        ASSERT_TRUE(graph["forms"].count("controls")) << "forms include no control writer?";
+    }
+    FolderGraph graph;
+    size_t filesRead = 0;
+};
+
+TEST_F(SourceFolders, DependOnEachOtherOneWay) {
+    const auto cycle = FindCycle(graph);
+    EXPECT_FALSE(cycle) << "the folders include each other:\n" << Describe(*cycle, graph);
+}
+
+TEST_F(SourceFolders, IncludeOnlyTheFoldersBelowThemInTheDataFlow) {
+    auto rank = [](const std::string& folder) {
+        return std::find(kFolderOrder.begin(), kFolderOrder.end(), folder) - kFolderOrder.begin();
+    };
+    for (const auto& [from, edges] : graph) {
+        ASSERT_LT(static_cast<size_t>(rank(from)), kFolderOrder.size())
+            << "the folder " << from << " has no place in the order of folders";
+        for (const auto& [to, example] : edges) {
+            EXPECT_LT(rank(to), rank(from))
+                << from << " includes from " << to << ", which comes after it: " << example;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velorin
