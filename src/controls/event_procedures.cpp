@@ -1,6 +1,6 @@
 #include "controls/event_procedures.h"
-#include "code/procedure_headers.h"
 
+#include "code/procedure_headers.h"
 #include "common/names.h"
 #include "controls/control_lines.h"
 #include "form_context/event_targets.h"

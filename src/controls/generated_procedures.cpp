@@ -1,9 +1,9 @@
 #include "controls/generated_procedures.h"
-#include "code/procedure_headers.h"
 
 #include <cctype>
 
 #include "code/analysis_records.h"
+#include "code/procedure_headers.h"
 #include "common/ansi_text.h"
 #include "common/string_helpers.h"
 #include "controls/support_library/support_library.h"

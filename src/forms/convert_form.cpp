@@ -1,9 +1,9 @@
 #include "forms/convert_form.h"
-#include "code/procedure_headers.h"
 
 #include <algorithm>
 
 #include "code/form_reference.h"
+#include "code/procedure_headers.h"
 #include "code/renamed_controls.h"
 #include "common/ansi_text.h"
 #include "common/names.h"

@@ -1,5 +1,4 @@
 #include "forms/subform_code.h"
-#include "code/procedure_headers.h"
 
 #include <map>
 #include <set>
@@ -7,6 +6,7 @@
 #include "code/analysis_records.h"
 #include "code/code_mask.h"
 #include "code/form_reference.h"
+#include "code/procedure_headers.h"
 #include "code/renamed_controls.h"
 #include "code/translation_outcomes.h"
 #include "common/ansi_text.h"
