@@ -78,6 +78,36 @@ TEST_F(CliTest, ConvertsWithYes) {
     EXPECT_TRUE(fs::exists(out / "basMain.bas"));
 }
 
+TEST_F(CliTest, CodeThatWasNotCompiledIsAWarningThatNamesItsPlaceAndTheConversionGoesOn) {
+    WriteFile(dir / "Shop.mdb.src" / "modules" / "basBroken.bas",
+              CrLf({"Attribute VB_Name = \"basBroken\"", "Option Explicit", "",
+                    "Public Function Total() As Long", "Total = 1"}));
+    const std::string supportDb = Quote(testing::FreshSupportDatabase(dir));
+    // With --yes, as in a script: every question goes ahead.
+    fs::path out = dir / "Shop-VB";
+    ProgramRun run = Velorin("convert " + Quote(database) + " -o " + Quote(out) +
+                             " --yes --support-db " + supportDb);
+    // Converted; the project check finds the application's own open function.
+    EXPECT_EQ(run.status, 3) << run.err;
+    EXPECT_NE(run.err.find("warning: the application's code cannot have been compiled"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("module basBroken, line 3 of its code: Public Function Total() As Long"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find("close Velorin"), std::string::npos) << "asked instead of warned";
+    EXPECT_TRUE(fs::exists(out / "Shop.vbp"));
+    EXPECT_TRUE(fs::exists(out / "basBroken.bas"));
+    // Without --yes and without a terminal the warning alone does not stop it
+    // either; the folder it would have to create is the question answered No.
+    fs::path existing = dir / "Existing";
+    fs::create_directory(existing);
+    ProgramRun quiet = Velorin("convert " + Quote(database) + " -o " + Quote(existing) +
+                               " --support-db " + supportDb);
+    EXPECT_EQ(quiet.status, 3) << quiet.err;
+    EXPECT_TRUE(fs::exists(existing / "Shop.vbp"));
+}
+
 TEST_F(CliTest, WithoutATerminalQuestionsAreAnsweredNo) {
     fs::path out = dir / "not-yet";
     ProgramRun run = Velorin("convert " + Quote(database) + " -o " + Quote(out) + " --support-db " +

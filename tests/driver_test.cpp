@@ -408,6 +408,51 @@ TEST_F(DriverTest, AnUncompiledDatabaseCanEndTheSession) {
     EXPECT_EQ(Convert().outcome, Outcome::Done);
 }
 
+TEST(UncompiledCode, TheFirstUnbalancedLineIsNamedModulesBeforeForms) {
+    AccessApplication app;
+    EXPECT_TRUE(app.IsCompiled());
+    app.AddForm(MakeForm("Orders", {"Private Sub Form_Load()", "x = 1"}));
+    app.AddModule({"Fine",
+                   {"#If Win32 Then", "Function F() As Long", "#Else", "Function F() As Integer",
+                    "#End If", "End Function"}});
+    app.AddModule({"Stray", {"' Sub Old()", "x = 1", "  End Sub"}});
+    const auto stray = app.FirstUnclosedProcedure();
+    ASSERT_TRUE(stray);
+    EXPECT_EQ(stray->object, "Stray");
+    EXPECT_FALSE(stray->isForm);
+    EXPECT_EQ(stray->line, 3u);
+    EXPECT_EQ(stray->text, "  End Sub");
+
+    AccessApplication formOnly;
+    formOnly.AddModule({"Fine", {"Sub A()", "End Sub"}});
+    formOnly.AddForm(MakeForm("Orders", {"Option Explicit", "Private Sub Form_Load()", "x = 1",
+                                         "Private Sub Form_Open()", "End Sub"}));
+    const auto open = formOnly.FirstUnclosedProcedure();
+    ASSERT_TRUE(open);
+    EXPECT_EQ(open->object, "Orders");
+    EXPECT_TRUE(open->isForm);
+    EXPECT_EQ(open->line, 2u) << "the procedure left open, not the one after it";
+    EXPECT_FALSE(formOnly.IsCompiled());
+}
+
+TEST_F(DriverTest, StoppingForUncompiledCodeChangesNoFile) {
+    app.AddModule({"Broken", {"Sub A()", "x = 1"}});
+    request.modules = {"Broken"};
+    // A folder to be created is not created, and one with files keeps them.
+    request.outputPathText = (dir / "new").string();
+    ui.answers = {Answer::Yes};
+    EXPECT_EQ(Convert().outcome, Outcome::Stopped);
+    ASSERT_EQ(ui.messages.size(), 1u) << "the compile question comes before any other";
+    EXPECT_FALSE(fs::exists(dir / "new"));
+    request.outputPathText = (dir / "out").string();
+    fs::create_directories(dir / "out");
+    WriteFile(Out("Broken.bas"), "the user's own file");
+    ui.answers = {Answer::Yes};
+    EXPECT_EQ(Convert().outcome, Outcome::Stopped);
+    EXPECT_EQ(ReadFile(Out("Broken.bas")), "the user's own file");
+    EXPECT_FALSE(fs::exists(Out("velorin.files")));
+}
+
 TEST_F(DriverTest, AlternativeHeadersUnderConditionalCompilationAreOneProcedure) {
     app.AddModule({"Api",
                    {"#If Win32 Then", "Private Function Size() As Long", "#Else",

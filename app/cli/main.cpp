@@ -87,11 +87,14 @@ int main(int argc, char** argv) {
     convertCmd->add_flag("--no-security", convert.noSecurity, "Disable security checking");
     convertCmd->add_option("--support-db", convert.supportDb,
                            "Support database (default: vlrn.db beside the program)");
-    convertCmd->add_flag("-y,--yes", convert.assumeYes, "Answer every question with Yes");
+    convertCmd->add_flag("-y,--yes", convert.assumeYes,
+                         "Go ahead at every question (create the folder, replace the files of an "
+                         "earlier conversion)");
     convertCmd->footer(
         "Questions (existing files, creating the directory, ...) are asked on a terminal; without "
         "one,\n"
-        "and without --yes, the answer is No.\n\n"
+        "and without --yes, the answer is No. Code that Access cannot have compiled (a procedure\n"
+        "that is not closed) is a warning naming the place; the conversion goes on.\n\n"
         "Exit status: 0 done, 1 failed or stopped, 2 usage, 3 converted but the project check\n"
         "found problems (listed in velorin.log in the output directory).");
 

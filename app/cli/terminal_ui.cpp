@@ -68,6 +68,16 @@ void TerminalUi::Warn(const std::string& text) {
     DrawBar();
 }
 
+bool TerminalUi::StopForUncompiledCode(const Message&, const std::string& where) {
+    Warn(
+        "the application's code cannot have been compiled in Access: its procedures do not "
+        "balance at " +
+        where +
+        ". It is converted as it is; compiling it in Access first gives a more "
+        "accurate conversion.");
+    return false;
+}
+
 void TerminalUi::StartProgress(int maximum) {
     maximum_ = maximum;
     value_ = 0;

@@ -25,6 +25,9 @@ class TerminalUi : public UserInterface {
     void SetProgress(int value) override;
     void UpdateTime() override;
     void EndProgress() override;
+    // A command line is not stopped by code that was not compiled: it warns,
+    // naming where, and goes on.
+    bool StopForUncompiledCode(const Message& question, const std::string& where) override;
 
     int Warnings() const { return warnings_; }
 

@@ -94,4 +94,19 @@ void GuiUserInterface::EndProgress() {
     KeepResponsive();
 }
 
+bool GuiUserInterface::StopForUncompiledCode(const Message& question, const std::string& where) {
+    Message ask = question;
+    ask.text += "\n\nThe first procedure that is not closed: " + where;
+    if (ask_(ask) != Answer::Yes)
+        return false;
+    Message explain;
+    explain.text =
+        "Nothing has been converted and no file has been changed. Compile the database in "
+        "Access (Debug, Compile All Modules), export it again and convert the new export; "
+        "Access itself does not run on this machine.";
+    explain.icon = Icon::Information;
+    ask_(explain);
+    return true;
+}
+
 }  // namespace velorin

@@ -32,6 +32,9 @@ class GuiUserInterface : public UserInterface {
     void SetProgress(int value) override;
     void UpdateTime() override;
     void EndProgress() override;
+    // Asks; on Yes explains that the application must be compiled in Access,
+    // which this machine does not have, and stops before anything is changed.
+    bool StopForUncompiledCode(const Message& question, const std::string& where) override;
 
     const QStringList& Warnings() const { return warnings_; }
     ProgressWindow* Progress() const { return progress_.get(); }

@@ -7,6 +7,7 @@
 #include "code/analysis_records.h"
 #include "code/module_conversion.h"
 #include "common/names.h"
+#include "common/string_helpers.h"
 #include "controls/support_library/support_library.h"
 #include "driver/conversion_driver.h"
 #include "forms/convert_form.h"
@@ -286,18 +287,6 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     source.SetDatabaseProperty("StartupForm", "(none)");
 
     session.project.tabControlFlag = false;
-    if (!source.IsCompiled()) {
-        Message question;
-        question.text = std::string(LoadText(text_id::kNotCompiled));
-        question.buttons = Buttons::YesNoHelp;
-        question.icon = Icon::Question;
-        question.helpContext = text_id::kNotCompiled;  // the help page on compiling first
-        if (session.ui.Show(question) == Answer::Yes) {
-            db.Close();
-            return {Outcome::Stopped, {}};
-        }
-    }
-
     const int forms = static_cast<int>(session.project.convertedFormNames.size()) - 1;
     const int modules = static_cast<int>(session.Settings().selectedModules.size()) - 1;
     int progress = 0;

@@ -127,6 +127,23 @@ bool IsProtected(const fs::path& dir, const TranslationRequest& request) {
     return false;
 }
 
+// Code that cannot have been compiled: the user may stop and compile the
+// application first. Asked before any file is changed.
+bool StopsForUncompiledCode(Session& session) {
+    const auto unclosed = session.sourceDb->FirstUnclosedProcedure();
+    if (!unclosed)
+        return false;
+    Message question;
+    question.text = std::string(LoadText(text_id::kNotCompiled));
+    question.buttons = Buttons::YesNoHelp;
+    question.icon = Icon::Question;
+    question.helpContext = text_id::kNotCompiled;  // the help page on compiling first
+    const std::string where = (unclosed->isForm ? "form " : "module ") + unclosed->object +
+                              ", line " + std::to_string(unclosed->line) + " of its code: " +
+                              std::string(TrimBlanks(unclosed->text));
+    return session.ui.StopForUncompiledCode(question, where);
+}
+
 // The file name less its extension (".mdb"): the project's name.
 std::string BaseNameOf(const std::string& fileName) {
     size_t dot = fileName.rfind('.');
@@ -188,6 +205,8 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
     // anything is created or changed.
     if (std::string missing = MissingTemplate(request, steps); !missing.empty())
         return {Outcome::Failed, missing};
+    if (StopsForUncompiledCode(session))
+        return {Outcome::Stopped, {}};
     if (!fs::exists(dir, ec)) {
         if (Ask(session, text_id::kCreateDirectory, false) != Answer::Yes)
             return {Outcome::Stopped, {}};

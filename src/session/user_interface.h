@@ -29,6 +29,15 @@ class UserInterface {
     virtual void SetProgress(int value) = 0;
     virtual void UpdateTime() = 0;
     virtual void EndProgress() = 0;
+
+    // The application's code cannot have been compiled: `question` asks
+    // whether to stop so that it is compiled first, and `where` names the first
+    // procedure that is not closed. Returns whether to stop. A window asks; a
+    // front end that cannot ask may warn and go on.
+    virtual bool StopForUncompiledCode(const Message& question, const std::string& where) {
+        (void)where;
+        return Show(question) == Answer::Yes;
+    }
 };
 
 }  // namespace velorin

@@ -1,6 +1,7 @@
 #include "session/host/access_application.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace velorin {
 namespace {
@@ -29,13 +30,16 @@ bool ClosesProcedure(std::string_view line) {
            IStartsWith(line, "End Property");
 }
 
-bool CodeIsBalanced(const std::vector<std::string>& lines) {
-    bool inProcedure = false;
+// The index of the first line that leaves the code unbalanced: a procedure
+// header inside another procedure, an end without a procedure, or the header
+// of a procedure that never ends; none when every procedure is closed.
+std::optional<size_t> UnbalancedLine(const std::vector<std::string>& lines) {
+    std::optional<size_t> open;
     // Conditional compilation: only the first branch of each #If counts, so
     // that alternative headers of one procedure are not taken for two.
     std::vector<bool> skipping;
-    for (const std::string& raw : lines) {
-        std::string_view line(raw);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        std::string_view line(lines[i]);
         size_t first = line.find_first_not_of(" \t");
         if (first == std::string_view::npos)
             continue;
@@ -57,16 +61,16 @@ bool CodeIsBalanced(const std::vector<std::string>& lines) {
         if (line[0] == '\'' || (!skipping.empty() && skipping.back()))
             continue;
         if (OpensProcedure(line)) {
-            if (inProcedure)
-                return false;
-            inProcedure = true;
+            if (open)
+                return open;
+            open = i;
         } else if (ClosesProcedure(line)) {
-            if (!inProcedure)
-                return false;
-            inProcedure = false;
+            if (!open)
+                return i;
+            open.reset();
         }
     }
-    return !inProcedure;
+    return open;
 }
 
 }  // namespace
@@ -144,16 +148,27 @@ void AccessApplication::SetDatabaseProperty(std::string_view name, std::string v
     databaseProperties_[std::string(name)] = std::move(value);
 }
 
+std::optional<UnclosedProcedure> AccessApplication::FirstUnclosedProcedure() const {
+    for (const std::string& name : Documents(Container::Modules)) {
+        const CodeModule* module = FindIn(modules_, name);
+        if (module == nullptr)
+            continue;
+        if (const auto line = UnbalancedLine(module->lines))
+            return UnclosedProcedure{name, false, *line + 1, module->lines[*line]};
+    }
+    for (const std::string& name : Documents(Container::Forms)) {
+        const auto* found = FindIn(forms_, name);
+        if (found == nullptr || *found == nullptr)
+            continue;
+        const AccessForm* form = found->get();
+        if (const auto line = UnbalancedLine(form->CodeLines()))
+            return UnclosedProcedure{name, true, *line + 1, form->CodeLines()[*line]};
+    }
+    return std::nullopt;
+}
+
 bool AccessApplication::IsCompiled() const {
-    for (const auto& [name, module] : modules_) {
-        if (!CodeIsBalanced(module.lines))
-            return false;
-    }
-    for (const auto& [name, form] : forms_) {
-        if (!CodeIsBalanced(form->CodeLines()))
-            return false;
-    }
-    return true;
+    return !FirstUnclosedProcedure();
 }
 
 void AccessApplication::AddDocument(Container container, std::string name) {

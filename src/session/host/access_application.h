@@ -68,6 +68,16 @@ struct CodeModule {
     std::vector<std::string> lines;
 };
 
+// A line that shows an application's code cannot have been compiled: a
+// procedure that is not closed before the next begins or the code ends, or an
+// end without its procedure.
+struct UnclosedProcedure {
+    std::string object;  // the module's or the form's name
+    bool isForm = false;
+    size_t line = 0;  // in the object's code, from 1
+    std::string text;
+};
+
 struct MacroRow {
     std::string macroName;
     std::string condition;
@@ -139,6 +149,9 @@ class AccessApplication {
     // False when some code module is visibly broken (a procedure that never
     // ends): Access could not have compiled it.
     bool IsCompiled() const;
+    // The first line, modules before forms in their list order, that shows the
+    // code cannot have been compiled.
+    std::optional<UnclosedProcedure> FirstUnclosedProcedure() const;
 
     const std::vector<LoadDiagnostic>& Diagnostics() const { return diagnostics_; }
 
