@@ -4,7 +4,7 @@
 #include "forms/convert_form.h"
 #include "forms/frx_entry.h"
 #include "forms/initialisation_routines.h"
-#include "forms/standard_list_test.h"
+#include "forms/standard_list_fit.h"
 #include "session/conversion_driver.h"
 #include "test_support.h"
 

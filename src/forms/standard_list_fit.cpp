@@ -1,4 +1,4 @@
-#include "forms/standard_list_test.h"
+#include "forms/standard_list_fit.h"
 
 #include <cctype>
 
