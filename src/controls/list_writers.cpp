@@ -9,7 +9,7 @@
 #include "forms/control_dispatch.h"
 #include "forms/data_controls.h"
 #include "forms/frx_entry.h"
-#include "forms/row_source_probe.h"
+#include "row_sources/row_source_probe.h"
 
 namespace velorin {
 

@@ -4,7 +4,7 @@
 
 #include "common/ansi_text.h"
 #include "common/string_helpers.h"
-#include "forms/row_source_probe.h"
+#include "row_sources/row_source_probe.h"
 
 namespace velorin {
 
