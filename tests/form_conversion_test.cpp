@@ -5,7 +5,7 @@
 #include "form_context/frx_entry.h"
 #include "form_context/initialisation_routines.h"
 #include "forms/convert_form.h"
-#include "forms/standard_list_test.h"
+#include "forms/standard_list_fit.h"
 #include "test_support.h"
 
 namespace velorin {

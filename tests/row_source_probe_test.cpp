@@ -1,4 +1,4 @@
-#include "forms/row_source_probe.h"
+#include "row_sources/row_source_probe.h"
 
 #include <gtest/gtest.h>
 

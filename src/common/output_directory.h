@@ -12,6 +12,12 @@
 #include <vector>
 
 #include "common/ansi_text.h"
+// The names, checks and simulated faults that go with writing in a directory.
+#include "common/directory_writability.h"
+#include "common/file_contents.h"
+#include "common/output_file_names.h"
+#include "common/plain_file_name.h"
+#include "common/simulated_disk_fault.h"
 
 namespace velorin {
 
@@ -136,33 +142,5 @@ class OutputDirectory {
     bool failed_ = false;
     std::string firstError_;
 };
-
-// The record of the files Velorin wrote in an output directory, and the
-// ending of the temporary name a file is written under.
-inline constexpr std::string_view kRecordName = "velorin.files";
-inline constexpr std::string_view kTemporarySuffix = ".velorin-tmp";
-// The record's first line: a file of that name without it is not ours.
-inline constexpr std::string_view kRecordHeading =
-    "Files Velorin wrote in this folder; the next conversion here deletes them";
-
-// A full or read-only disk, as tests simulate it: while set, every output
-// directory fails as such a disk would. Never set outside tests.
-struct SimulatedDiskFault {
-    // Bytes that still fit on the disk; later writes fail with ENOSPC.
-    long long capacity = 0;
-    // No file opens for writing and nothing is removed or renamed (EROFS).
-    bool readOnly = false;
-};
-void SimulateDiskFault(std::optional<SimulatedDiskFault> fault);
-
-// True when new files can be created in `dir`; otherwise says why. Leaves
-// nothing in the directory.
-bool CanCreateFiles(const std::filesystem::path& dir, std::string& why);
-
-// A name that stays inside its directory: no "/", NUL, "." or "..".
-bool IsPlainFileName(std::string_view name);
-
-// The whole content of a file; nothing when it cannot be read.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
 }  // namespace velorin

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "form_context/form_state.h"
-#include "forms/row_source_probe.h"
+#include "row_sources/row_source_probe.h"
 
 namespace velorin {
 

@@ -9,7 +9,7 @@
 #include "form_context/control_placement.h"
 #include "form_context/data_controls.h"
 #include "form_context/frx_entry.h"
-#include "forms/row_source_probe.h"
+#include "row_sources/row_source_probe.h"
 
 namespace velorin {
 

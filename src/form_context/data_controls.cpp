@@ -9,7 +9,7 @@
 #include "common/vb_quote.h"
 #include "controls/support_library/support_library.h"
 #include "form_context/control_placement.h"
-#include "forms/row_source_probe.h"
+#include "row_sources/row_source_probe.h"
 
 namespace velorin {
 namespace {

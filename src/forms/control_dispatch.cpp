@@ -6,7 +6,7 @@
 #include "controls/control_lines.h"
 #include "form_context/initialisation_routines.h"
 #include "forms/convert_form.h"
-#include "forms/standard_list_test.h"
+#include "forms/standard_list_fit.h"
 #include "forms/tab_controls.h"
 
 namespace velorin {

@@ -1,10 +1,10 @@
-#include "forms/standard_list_test.h"
+#include "forms/standard_list_fit.h"
 
 #include <cctype>
 
 #include "common/ansi_text.h"
 #include "common/string_helpers.h"
-#include "forms/row_source_probe.h"
+#include "row_sources/row_source_probe.h"
 
 namespace velorin {
 

@@ -11,14 +11,10 @@
 #include <string_view>
 #include <vector>
 
+#include "row_sources/field_types.h"
 #include "session/host/access_application.h"
 
 namespace velorin {
-
-struct ProbedField {
-    std::string name;
-    int type = 0;  // DAO type; 0 when unknown
-};
 
 class RowSourceProbe {
   public:
