@@ -1,4 +1,5 @@
 #include <QGuiApplication>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <cstdlib>
@@ -18,6 +19,16 @@ const ReportEntry* FindReport(const std::vector<ReportEntry>& reports, const std
             return &report;
     }
     return nullptr;
+}
+
+// Qt's own remarks (a runtime directory it had to choose, a font it
+// substituted) are not the user's business: the command prints only its own
+// messages. A fatal error still ends the program.
+void DropQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::cerr << "velorin: " << text.toStdString() << "\n";
+        std::abort();
+    }
 }
 
 void PrintList(const std::vector<ReportEntry>& reports) {
@@ -65,6 +76,7 @@ int ReportsCommand(const ReportsArguments& a) {
 
     // Fonts and painting need a GUI application, but never a display.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qInstallMessageHandler(DropQtMessages);
     int qtArgc = 1;
     char program[] = "velorin";
     char* qtArgv[] = {program, nullptr};
