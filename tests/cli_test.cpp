@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 
@@ -48,9 +51,94 @@ class CliTest : public ::testing::Test {
     }
     std::string Quote(const fs::path& path) { return "'" + path.string() + "'"; }
 
+    // Runs the program on a pseudo-terminal, as a user at a terminal does: once
+    // the terminal shows `waitFor`, `input` is typed. `out` is all the
+    // terminal showed, standard output and error together.
+    ProgramRun VelorinOnTerminal(const std::vector<std::string>& arguments,
+                                 const std::string& waitFor = {}, const std::string& input = {}) {
+        ProgramRun run;
+        std::vector<std::string> words{VELORIN_PROGRAM};
+        words.insert(words.end(), arguments.begin(), arguments.end());
+        std::vector<char*> argv;
+        for (std::string& word : words)
+            argv.push_back(word.data());
+        argv.push_back(nullptr);
+        int master = -1;
+        const pid_t child = forkpty(&master, nullptr, nullptr, nullptr);
+        if (child == 0) {
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        if (child < 0)
+            return run;
+        bool typed = waitFor.empty() && input.empty();
+        if (waitFor.empty() && !input.empty()) {
+            (void)!::write(master, input.data(), input.size());
+            typed = true;
+        }
+        char buffer[4096];
+        while (true) {
+            pollfd fd{master, POLLIN, 0};
+            if (::poll(&fd, 1, 20000) <= 0)
+                break;
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n <= 0)
+                break;  // EIO: the program closed the terminal
+            run.out.append(buffer, static_cast<size_t>(n));
+            if (!typed && run.out.find(waitFor) != std::string::npos) {
+                (void)!::write(master, input.data(), input.size());
+                typed = true;
+            }
+        }
+        ::close(master);
+        int raw = 0;
+        ::waitpid(child, &raw, 0);
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        return run;
+    }
+
     TempDir dir;
     std::string database;
 };
+
+TEST_F(CliTest, APasswordComesFromTheEnvironmentOrTheTerminalWithoutBeingShown) {
+    const std::string support = testing::FreshSupportDatabase(dir).string();
+    // The generated Sub Main opens the workspace with the password.
+    auto subMain = [&](const fs::path& out) { return ReadFile(out / "VlrnConversionCode.bas"); };
+    ProgramRun fromEnvironment =
+        Velorin("convert " + Quote(database) + " -o " + Quote(dir / "env") +
+                " --yes --support-db " + Quote(support));
+    EXPECT_EQ(fromEnvironment.status, 0) << fromEnvironment.err;
+    EXPECT_NE(subMain(dir / "env").find("CreateWorkspace(\"Shop\", \"Admin\", \"\")"),
+              std::string::npos);
+    ::setenv("VELORIN_PASSWORD", "s3cret \"x\"", 1);
+    fromEnvironment = Velorin("convert " + Quote(database) + " -o " + Quote(dir / "env2") +
+                              " --yes --support-db " + Quote(support));
+    ::unsetenv("VELORIN_PASSWORD");
+    EXPECT_EQ(fromEnvironment.status, 0) << fromEnvironment.err;
+    EXPECT_NE(
+        subMain(dir / "env2").find("CreateWorkspace(\"Shop\", \"Admin\", \"s3cret \"\"x\"\"\")"),
+        std::string::npos)
+        << subMain(dir / "env2");
+
+    // Asked on the terminal: typed, never shown.
+    ProgramRun asked = VelorinOnTerminal({"convert", database, "-o", (dir / "tty").string(),
+                                          "--yes", "--support-db", support, "--ask-password"},
+                                         "Workgroup password: ", "t0ps3cret\n");
+    EXPECT_EQ(asked.status, 0) << asked.out;
+    EXPECT_EQ(asked.out.find("t0ps3cret"), std::string::npos) << asked.out;
+    EXPECT_NE(subMain(dir / "tty").find("CreateWorkspace(\"Shop\", \"Admin\", \"t0ps3cret\")"),
+              std::string::npos);
+    // Without a terminal there is nobody to ask: a new session has none.
+    const std::string command = "setsid -w '" + std::string(VELORIN_PROGRAM) + "' convert " +
+                                Quote(database) + " -o " + Quote(dir / "none") +
+                                " --ask-password </dev/null >/dev/null 2>'" +
+                                (dir / "stderr").string() + "'";
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2);
+    EXPECT_NE(ReadFile(dir / "stderr").find("--ask-password needs a terminal"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "none"));
+}
 
 TEST_F(CliTest, HelpAndUsage) {
     ProgramRun help = Velorin("--help");

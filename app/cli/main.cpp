@@ -2,12 +2,15 @@
 #include <unistd.h>
 #include <CLI/CLI.hpp>
 
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli_commands.h"
+#include "hidden_input.h"
 
 namespace {
 
@@ -83,7 +86,15 @@ int main(int argc, char** argv) {
     convertCmd->add_option("--workgroup", convert.options.workgroupFile,
                            "Access workgroup file (.mdw)");
     convertCmd->add_option("--user", convert.options.user, "Workgroup user name (default Admin)");
-    convertCmd->add_option("--password", convert.options.password, "Workgroup password");
+    auto* passwordOption = convertCmd->add_option(
+        "--password", convert.options.password,
+        "Workgroup password; every user of the machine can read it in the process list, so "
+        "prefer the environment variable VELORIN_PASSWORD or --ask-password");
+    bool askPassword = false;
+    convertCmd
+        ->add_flag("--ask-password", askPassword,
+                   "Ask for the workgroup password on the terminal, without showing it")
+        ->excludes(passwordOption);
     convertCmd->add_flag("--no-security", convert.noSecurity, "Disable security checking");
     convertCmd->add_option("--support-db", convert.supportDb,
                            "Support database (default: vlrn.db beside the program)");
@@ -131,6 +142,18 @@ int main(int argc, char** argv) {
     }
 
     if (*convertCmd) {
+        if (askPassword) {
+            const std::optional<std::string> typed =
+                velorin::ReadHiddenLine("Workgroup password: ");
+            if (!typed) {
+                std::cerr << "velorin: --ask-password needs a terminal to read the password from\n";
+                return 2;
+            }
+            convert.options.password = *typed;
+        } else if (passwordOption->count() == 0) {
+            if (const char* fromEnvironment = std::getenv("VELORIN_PASSWORD"))
+                convert.options.password = fromEnvironment;
+        }
         convert.interactive = isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
         convert.showProgress = isatty(STDERR_FILENO);
         return ConvertCommand(convert);
