@@ -101,6 +101,42 @@ class CliTest : public ::testing::Test {
     std::string database;
 };
 
+TEST_F(CliTest, OnATerminalAProgressBarCountsTheObjectsAndQuietAndVerboseSayLessAndMore) {
+    const std::string support = testing::FreshSupportDatabase(dir).string();
+    auto convert = [&](const std::string& out, const std::string& option) {
+        std::vector<std::string> words{"convert", database,       "-o",   (dir / out).string(),
+                                       "--yes",   "--support-db", support};
+        if (!option.empty())
+            words.push_back(option);
+        return VelorinOnTerminal(words);
+    };
+    const ProgramRun normal = convert("normal", "");
+    EXPECT_EQ(normal.status, 0) << normal.out;
+    EXPECT_NE(normal.out.find("] forms 1/1  modules 1/1  0:0"), std::string::npos) << normal.out;
+    EXPECT_NE(normal.out.find(" elapsed"), std::string::npos);
+    EXPECT_NE(normal.out.find("Converted 1 form(s) and 1 module(s)"), std::string::npos);
+    EXPECT_NE(normal.out.find("warning: there is no Shop.mdb"), std::string::npos);
+
+    const ProgramRun quiet = convert("quiet", "--quiet");
+    EXPECT_EQ(quiet.status, 0) << quiet.out;
+    EXPECT_EQ(quiet.out, "") << "nothing failed and nothing was asked";
+    EXPECT_TRUE(fs::exists(dir / "quiet" / "Shop.vbp"));
+
+    const ProgramRun verbose = convert("verbose", "--verbose");
+    EXPECT_EQ(verbose.status, 0) << verbose.out;
+    EXPECT_NE(verbose.out.find("form Customers -> Customers.frm"), std::string::npos)
+        << verbose.out;
+    EXPECT_NE(verbose.out.find("module basMain -> basMain.bas"), std::string::npos);
+
+    // Without a terminal: messages only, no bar drawn over itself.
+    const ProgramRun piped = Velorin("convert " + Quote(database) + " -o " + Quote(dir / "piped") +
+                                     " --yes --support-db " + Quote(support));
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.err.find('\r'), std::string::npos) << piped.err;
+    EXPECT_EQ(piped.err.find("forms 1/1"), std::string::npos) << piped.err;
+    EXPECT_EQ(Velorin("convert " + Quote(database) + " -q -v").status, 2);
+}
+
 TEST_F(CliTest, APasswordComesFromTheEnvironmentOrTheTerminalWithoutBeingShown) {
     const std::string support = testing::FreshSupportDatabase(dir).string();
     // The generated Sub Main opens the workspace with the password.

@@ -22,6 +22,8 @@ struct ConvertArguments {
     bool assumeYes = false;
     bool interactive = false;
     bool showProgress = false;
+    bool quiet = false;
+    bool verbose = false;
 };
 
 // Exit status: 0 done, 1 failed or stopped, 2 usage, 3 converted but the

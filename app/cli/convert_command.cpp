@@ -54,7 +54,10 @@ bool SelectNames(const std::vector<std::string>& container, const std::vector<st
 }  // namespace
 
 int ConvertCommand(ConvertArguments& a) {
-    TerminalUi ui(a.assumeYes, a.interactive, a.showProgress);
+    TerminalUi ui(a.assumeYes, a.interactive, a.showProgress,
+                  a.quiet     ? Verbosity::Quiet
+                  : a.verbose ? Verbosity::Verbose
+                              : Verbosity::Normal);
 
     if (!a.options.workgroupFile.empty()) {
         const std::string problem = WorkgroupFileProblem(fs::path(a.options.workgroupFile));
@@ -111,11 +114,13 @@ int ConvertCommand(ConvertArguments& a) {
     switch (result.outcome) {
         case Outcome::Done: {
             fs::path project = session.out.PathOf(session.Settings().projectFileName);
-            std::cout << "Converted " << result.formsConverted << " form(s) and "
-                      << result.modulesConverted << " module(s)";
-            if (ui.Warnings() > 0)
-                std::cout << " with " << ui.Warnings() << " warning(s)";
-            std::cout << ".\nProject: " << project.string() << "\n";
+            if (!a.quiet) {
+                std::cout << "Converted " << result.formsConverted << " form(s) and "
+                          << result.modulesConverted << " module(s)";
+                if (ui.Warnings() > 0)
+                    std::cout << " with " << ui.Warnings() << " warning(s)";
+                std::cout << ".\nProject: " << project.string() << "\n";
+            }
             if (!result.projectProblems.empty()) {
                 const auto own = std::count_if(
                     result.projectProblems.begin(), result.projectProblems.end(),

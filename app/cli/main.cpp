@@ -101,7 +101,16 @@ int main(int argc, char** argv) {
     convertCmd->add_flag("-y,--yes", convert.assumeYes,
                          "Go ahead at every question (create the folder, replace the files of an "
                          "earlier conversion)");
+    auto* quiet = convertCmd->add_flag(
+        "-q,--quiet", convert.quiet,
+        "Print only errors and questions: no progress bar, no warnings, no summary");
+    convertCmd
+        ->add_flag("-v,--verbose", convert.verbose,
+                   "Also name each form and module, and the file it goes to, as it is converted")
+        ->excludes(quiet);
     convertCmd->footer(
+        "On a terminal a progress bar shows the forms and modules done, the time elapsed and an\n"
+        "estimate of the time left; without a terminal nothing but messages is printed.\n"
         "Questions (existing files, creating the directory, ...) are asked on a terminal; without "
         "one,\n"
         "and without --yes, the answer is No. Code that Access cannot have compiled (a procedure\n"

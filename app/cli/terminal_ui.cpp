@@ -1,5 +1,6 @@
 #include "terminal_ui.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <string>
@@ -22,10 +23,21 @@ std::string TerminalText(std::string_view ansi) {
     return AnsiToUtf8(text);
 }
 
-TerminalUi::TerminalUi(bool assumeYes, bool interactive, bool showProgress)
+namespace {
+
+// 75 seconds as "1:15".
+std::string MinutesAndSeconds(long seconds) {
+    const long rest = seconds % 60;
+    return std::to_string(seconds / 60) + (rest < 10 ? ":0" : ":") + std::to_string(rest);
+}
+
+}  // namespace
+
+TerminalUi::TerminalUi(bool assumeYes, bool interactive, bool showProgress, Verbosity verbosity)
     : assumeYes_(assumeYes),
       interactive_(interactive),
-      showProgress_(showProgress),
+      showProgress_(showProgress && verbosity != Verbosity::Quiet),
+      verbosity_(verbosity),
       start_(std::chrono::steady_clock::now()) {}
 
 Answer TerminalUi::Show(const Message& message) {
@@ -39,7 +51,8 @@ Answer TerminalUi::Show(const Message& message) {
     }
     Answer answer = Answer::No;
     if (assumeYes_) {
-        std::cerr << text << " [yes, from --yes]\n";
+        if (verbosity_ != Verbosity::Quiet)
+            std::cerr << text << " [yes, from --yes]\n";
         answer = Answer::Yes;
     } else if (!interactive_) {
         std::cerr << text << " [no: not asked without a terminal; --yes answers yes]\n";
@@ -62,9 +75,29 @@ Answer TerminalUi::Show(const Message& message) {
 }
 
 void TerminalUi::Warn(const std::string& text) {
-    ClearBar();
     ++warnings_;
+    if (verbosity_ == Verbosity::Quiet)
+        return;
+    ClearBar();
     std::cerr << "warning: " << TerminalText(text) << "\n";
+    DrawBar();
+}
+
+void TerminalUi::PlanObjects(int forms, int modules) {
+    forms_ = forms;
+    modules_ = modules;
+    formsBegun_ = 0;
+    modulesBegun_ = 0;
+}
+
+void TerminalUi::BeginObject(bool isForm, const std::string& name, const std::string& file) {
+    ++(isForm ? formsBegun_ : modulesBegun_);
+    workingOnForm_ = isForm;
+    if (verbosity_ == Verbosity::Verbose) {
+        ClearBar();
+        std::cerr << (isForm ? "form " : "module ") << TerminalText(name) << " -> "
+                  << TerminalText(file) << "\n";
+    }
     DrawBar();
 }
 
@@ -105,11 +138,26 @@ void TerminalUi::DrawBar() {
         return;
     constexpr int kWidth = 30;
     int filled = maximum_ > 0 ? value_ * kWidth / maximum_ : 0;
-    long seconds = std::lround(
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count());
-    std::cerr << "\r[" << std::string(static_cast<size_t>(filled), '#')
-              << std::string(static_cast<size_t>(kWidth - filled), ' ') << "] " << value_ << "/"
-              << maximum_ << "  " << ElapsedTimeText(seconds) << "\x1b[K" << std::flush;
+    const double elapsed =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    // The forms and modules finished: the one being converted is not yet.
+    const int formsDone = formsBegun_ - (workingOnForm_ && value_ < maximum_ ? 1 : 0);
+    const int modulesDone =
+        modulesBegun_ - (!workingOnForm_ && modulesBegun_ > 0 && value_ < maximum_ ? 1 : 0);
+    std::string line = "\r[" + std::string(static_cast<size_t>(filled), '#') +
+                       std::string(static_cast<size_t>(kWidth - filled), ' ') + "] ";
+    if (forms_ > 0)
+        line +=
+            "forms " + std::to_string(std::max(formsDone, 0)) + "/" + std::to_string(forms_) + "  ";
+    if (modules_ > 0)
+        line += "modules " + std::to_string(std::max(modulesDone, 0)) + "/" +
+                std::to_string(modules_) + "  ";
+    line += MinutesAndSeconds(std::lround(elapsed)) + " elapsed";
+    // The rest, at the pace so far, once there is a pace to go by.
+    if (value_ > 0 && value_ < maximum_ && elapsed >= 1.0)
+        line += ", about " +
+                MinutesAndSeconds(std::lround(elapsed * (maximum_ - value_) / value_)) + " left";
+    std::cerr << line << "\x1b[K" << std::flush;
     barShown_ = true;
 }
 

@@ -15,9 +15,17 @@ namespace velorin {
 // object names from a hostile export can hold) show as "?", line ends stay.
 std::string TerminalText(std::string_view ansi);
 
+// How much the command line says while it converts.
+enum class Verbosity {
+    Quiet,    // errors and questions only
+    Normal,   // warnings and the summary, a progress bar on a terminal
+    Verbose,  // also each form and module as it is converted
+};
+
 class TerminalUi : public UserInterface {
   public:
-    TerminalUi(bool assumeYes, bool interactive, bool showProgress);
+    TerminalUi(bool assumeYes, bool interactive, bool showProgress,
+               Verbosity verbosity = Verbosity::Normal);
 
     Answer Show(const Message& message) override;
     void Warn(const std::string& text) override;
@@ -25,6 +33,8 @@ class TerminalUi : public UserInterface {
     void SetProgress(int value) override;
     void UpdateTime() override;
     void EndProgress() override;
+    void PlanObjects(int forms, int modules) override;
+    void BeginObject(bool isForm, const std::string& name, const std::string& file) override;
     // A command line is not stopped by code that was not compiled: it warns,
     // naming where, and goes on.
     bool StopForUncompiledCode(const Message& question, const std::string& where) override;
@@ -38,6 +48,12 @@ class TerminalUi : public UserInterface {
     bool assumeYes_;
     bool interactive_;
     bool showProgress_;
+    Verbosity verbosity_;
+    int forms_ = 0;
+    int modules_ = 0;
+    int formsBegun_ = 0;
+    int modulesBegun_ = 0;
+    bool workingOnForm_ = false;
     bool barShown_ = false;
     int maximum_ = 0;
     int value_ = 0;

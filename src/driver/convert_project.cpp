@@ -290,6 +290,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     const int forms = static_cast<int>(session.project.convertedFormNames.size()) - 1;
     const int modules = static_cast<int>(session.Settings().selectedModules.size()) - 1;
     int progress = 0;
+    session.ui.PlanObjects(forms, modules);
     session.ui.StartProgress(modules + 3 * forms);
 
     // The project file is written under a working name and takes its own name
@@ -312,6 +313,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
             continue;
         }
         const std::string fileForm = formFiles.StemFor(name, session.ui);
+        session.ui.BeginObject(true, name, fileForm + ".frm");
         db.BeginGroup();
         ConvertOneForm(session, steps, i, fileForm);
         out.WriteHeld();
@@ -332,6 +334,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         const std::string& name = session.Settings().selectedModules[i];
         db.BeginGroup();
         const std::string fileModule = moduleFiles.StemFor(name, session.ui);
+        session.ui.BeginObject(false, name, fileModule + ".bas");
         const int convertedOne = ConvertOneModule(session, name, fileModule);
         out.WriteHeld();
         db.CommitGroup();

@@ -29,6 +29,18 @@ class UserInterface {
     virtual void SetProgress(int value) = 0;
     virtual void UpdateTime() = 0;
     virtual void EndProgress() = 0;
+    // What the conversion works through, told before the first object, then
+    // each form or module as its conversion begins (`file` is the file it is
+    // written to). A front end may show it or not.
+    virtual void PlanObjects(int forms, int modules) {
+        (void)forms;
+        (void)modules;
+    }
+    virtual void BeginObject(bool isForm, const std::string& name, const std::string& file) {
+        (void)isForm;
+        (void)name;
+        (void)file;
+    }
 
     // The application's code cannot have been compiled: `question` asks
     // whether to stop so that it is compiled first, and `where` names the first
