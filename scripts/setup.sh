@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Velorin needs to build and test (Debian packages), then
-# configures and builds it in build/. Sourced by sample.sh and test.sh.
+# configures and builds it in build/. Sourced by sample.sh and test.sh; a
+# script that needs only some targets names them in velorin_targets first.
 set -euo pipefail
 
 packages=(g++ cmake make pkg-config libsqlite3-dev mdbtools-dev libcli11-dev
@@ -19,4 +20,8 @@ fi
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$root/build" -j"$(nproc)"
+targets=()
+for target in ${velorin_targets:-}; do
+  targets+=(--target "$target")
+done
+cmake --build "$root/build" -j"$(nproc)" "${targets[@]}"

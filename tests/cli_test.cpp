@@ -40,9 +40,10 @@ class CliTest : public ::testing::Test {
     // Runs the program without a terminal: questions are answered No.
     ProgramRun Velorin(const std::string& arguments) {
         ProgramRun run;
-        std::string command = std::string("'") + VELORIN_PROGRAM + "' " + arguments +
-                              " </dev/null >'" + (dir / "stdout").string() + "' 2>'" +
-                              (dir / "stderr").string() + "'";
+        // The user's folders are the test's own.
+        std::string command = "XDG_DATA_HOME='" + (dir / "data").string() + "' '" +
+                              std::string(VELORIN_PROGRAM) + "' " + arguments + " </dev/null >'" +
+                              (dir / "stdout").string() + "' 2>'" + (dir / "stderr").string() + "'";
         int raw = std::system(command.c_str());
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         run.out = ReadFile(dir / "stdout");

@@ -18,13 +18,23 @@ struct ConvertArguments {
     std::string comboMode = "bound";
     bool noSecurity = false;
     std::string supportDb;
-    std::string templateDirectory;  // the program's directory
+    // The empty support database the user's own is made from, when the
+    // default is used and does not exist yet.
+    std::string supportTemplate;
+    bool supportDbChosen = false;   // named with --support-db
+    std::string templateDirectory;  // the project templates
     bool assumeYes = false;
     bool interactive = false;
     bool showProgress = false;
     bool quiet = false;
     bool verbose = false;
 };
+
+// The user's own support database, made from the template when it is the
+// default and does not exist yet; false, with the message printed, when it
+// cannot be.
+bool ProvideDefaultSupportDatabase(const std::string& database, const std::string& templateFile,
+                                   bool chosen);
 
 // Exit status: 0 done, 1 failed or stopped, 2 usage, 3 converted but the
 // project check found problems.
@@ -33,6 +43,8 @@ int ListCommand(const std::string& database, bool tables, bool queries);
 
 struct ReportsArguments {
     std::string supportDb;
+    std::string supportTemplate;  // as for ConvertArguments
+    bool supportDbChosen = false;
     std::string output;                // PDF file; empty: list the reports
     std::vector<std::string> reports;  // empty: all
 };

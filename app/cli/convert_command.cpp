@@ -3,6 +3,7 @@
 
 #include "cli_commands.h"
 #include "common/ansi_text.h"
+#include "common/program_files.h"
 #include "driver/conversion_driver.h"
 #include "session/host/database_loader.h"
 #include "session/host/workgroup_file.h"
@@ -53,6 +54,23 @@ bool SelectNames(const std::vector<std::string>& container, const std::vector<st
 
 }  // namespace
 
+bool ProvideDefaultSupportDatabase(const std::string& database, const std::string& templateFile,
+                                   bool chosen) {
+    if (chosen)
+        return true;
+    if (database.empty()) {
+        std::cerr << "velorin: neither XDG_DATA_HOME nor HOME names a folder for the support "
+                     "database; name one with --support-db\n";
+        return false;
+    }
+    std::string why;
+    if (!ProvideSupportDatabase(database, templateFile, why)) {
+        std::cerr << "velorin: " << why << "\n";
+        return false;
+    }
+    return true;
+}
+
 int ConvertCommand(ConvertArguments& a) {
     TerminalUi ui(a.assumeYes, a.interactive, a.showProgress,
                   a.quiet     ? Verbosity::Quiet
@@ -76,6 +94,8 @@ int ConvertCommand(ConvertArguments& a) {
     AccessApplication& app = *loaded.application;
     ReportDiagnostics(app, ui);
 
+    if (!ProvideDefaultSupportDatabase(a.supportDb, a.supportTemplate, a.supportDbChosen))
+        return 1;
     Session session(app, fs::path(a.supportDb), ui);
     if (!session.supportDb.Open()) {
         if (session.supportDb.OpenProblem() == SupportDatabase::Problem::Missing)

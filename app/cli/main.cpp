@@ -10,19 +10,26 @@
 #include <vector>
 
 #include "cli_commands.h"
+#include "common/program_files.h"
 #include "hidden_input.h"
 
 namespace {
 
 std::filesystem::path ProgramDirectory(const char* argv0) {
-    std::error_code ec;
-    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        self = std::filesystem::absolute(argv0, ec);
-    return self.parent_path();
+    std::filesystem::path self = velorin::RunningProgramDirectory();
+    if (self.empty()) {
+        std::error_code ec;
+        self = std::filesystem::absolute(argv0, ec).parent_path();
+    }
+    return self;
 }
 
 }  // namespace
+
+constexpr const char* kSupportDbHelp =
+    "Support database, where the analysis is recorded (default: the user's own, "
+    "$XDG_DATA_HOME/velorin/vlrn.db or ~/.local/share/velorin/vlrn.db, made from the "
+    "program's empty one on first use)";
 
 int main(int argc, char** argv) {
     using velorin::ConvertCommand;
@@ -37,11 +44,13 @@ int main(int argc, char** argv) {
         "velorin"};
     app.require_subcommand(1);
     app.set_version_flag("--version", "velorin 0.1.0");
-    const std::filesystem::path programDir = ProgramDirectory(argv[0]);
+    const velorin::ProgramFiles files = velorin::LocateProgramFiles(ProgramDirectory(argv[0]));
+    const std::filesystem::path userSupportDb = velorin::UserSupportDatabase();
 
     velorin::ConvertArguments convert;
-    convert.supportDb = (programDir / "vlrn.db").string();
-    convert.templateDirectory = programDir.string();
+    convert.supportDb = userSupportDb.string();
+    convert.supportTemplate = files.supportTemplate.string();
+    convert.templateDirectory = files.dataDirectory.string();
     CLI::App* convertCmd =
         app.add_subcommand("convert", "Convert forms and modules into a Visual Basic project");
     convertCmd->add_option("DATABASE", convert.database, "Access file or export folder")
@@ -96,8 +105,8 @@ int main(int argc, char** argv) {
                    "Ask for the workgroup password on the terminal, without showing it")
         ->excludes(passwordOption);
     convertCmd->add_flag("--no-security", convert.noSecurity, "Disable security checking");
-    convertCmd->add_option("--support-db", convert.supportDb,
-                           "Support database (default: vlrn.db beside the program)");
+    auto* convertSupportDb =
+        convertCmd->add_option("--support-db", convert.supportDb, kSupportDbHelp);
     convertCmd->add_flag("-y,--yes", convert.assumeYes,
                          "Go ahead at every question (create the folder, replace the files of an "
                          "earlier conversion)");
@@ -129,15 +138,16 @@ int main(int argc, char** argv) {
                       "Also list saved queries with their DAO type and SQL");
 
     velorin::ReportsArguments reports;
-    reports.supportDb = (programDir / "vlrn.db").string();
+    reports.supportDb = userSupportDb.string();
+    reports.supportTemplate = files.supportTemplate.string();
     CLI::App* reportsCmd = app.add_subcommand(
         "reports", "List the analysis reports of the last conversion, or print them to PDF");
     reportsCmd->add_option("REPORT", reports.reports,
                            "Reports to print, in this order (default: all, in list order)");
     reportsCmd->add_option("-o,--output", reports.output,
                            "PDF file to print to; without it the reports are listed");
-    reportsCmd->add_option("--support-db", reports.supportDb,
-                           "Support database (default: vlrn.db beside the program)");
+    auto* reportsSupportDb =
+        reportsCmd->add_option("--support-db", reports.supportDb, kSupportDbHelp);
     reportsCmd->footer(
         "Each report starts on a new page of an A4 PDF file, with its title, the date and page\n"
         "numbers. No display is needed.\n\n"
@@ -150,6 +160,8 @@ int main(int argc, char** argv) {
         return rc == 0 ? 0 : 2;
     }
 
+    convert.supportDbChosen = convertSupportDb->count() > 0;
+    reports.supportDbChosen = reportsSupportDb->count() > 0;
     if (*convertCmd) {
         if (askPassword) {
             const std::optional<std::string> typed =

@@ -44,6 +44,8 @@ void PrintList(const std::vector<ReportEntry>& reports) {
 }  // namespace
 
 int ReportsCommand(const ReportsArguments& a) {
+    if (!ProvideDefaultSupportDatabase(a.supportDb, a.supportTemplate, a.supportDbChosen))
+        return 1;
     std::string error;
     const std::vector<ReportEntry> reports = ListReports(a.supportDb, error);
     if (!error.empty()) {

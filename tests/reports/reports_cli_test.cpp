@@ -27,11 +27,14 @@ class ReportsCommand : public ::testing::Test {
   protected:
     // Without a display, a Qt platform or a runtime directory (a root shell,
     // a CI job): the command must manage on its own.
-    ProgramRun Velorin(const std::string& arguments) {
+    // The user's folders are the test's own, or as `userFolders` sets them.
+    ProgramRun Velorin(const std::string& arguments, const std::string& userFolders = {}) {
         ProgramRun run;
+        const std::string folders =
+            userFolders.empty() ? "XDG_DATA_HOME='" + (dir / "data").string() + "'" : userFolders;
         const std::string command =
-            "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR '" +
-            std::string(VELORIN_PROGRAM) + "' " + arguments + " </dev/null >'" +
+            "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR " + folders +
+            " '" + std::string(VELORIN_PROGRAM) + "' " + arguments + " </dev/null >'" +
             (dir / "stdout").string() + "' 2>'" + (dir / "stderr").string() + "'";
         const int raw = std::system(command.c_str());
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -101,10 +104,26 @@ TEST_F(ReportsCommand, MissingDatabaseOrUnwritableFileFails) {
     EXPECT_NE(run.err.find("out.pdf"), std::string::npos) << run.err;
 }
 
-TEST_F(ReportsCommand, DefaultsToTheSupportDatabaseBesideTheProgram) {
-    const ProgramRun run = Velorin("reports");
+TEST_F(ReportsCommand, DefaultsToTheUsersOwnSupportDatabaseMadeOnFirstUse) {
+    const fs::path own = dir / "data" / "velorin" / "vlrn.db";
+    ProgramRun run = Velorin("reports");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(run.out.starts_with("rptConversionSummary")) << run.out;
+    ASSERT_TRUE(fs::is_regular_file(own));
+    // Made once, then the user's: what it holds is what is listed.
+    Database(own).Exec("UPDATE Reports SET Title = 'Mine' WHERE Name = 'rptConversionSummary'");
+    run = Velorin("reports");
+    const std::string first = run.out.substr(0, run.out.find('\n'));
+    EXPECT_TRUE(first.starts_with("rptConversionSummary") && first.ends_with(" Mine")) << run.out;
+    EXPECT_FALSE(fs::exists(fs::path(VELORIN_PROGRAM).parent_path() / "vlrn.db.part"));
+
+    // Without XDG_DATA_HOME, under HOME; with neither, the user is told.
+    run = Velorin("reports", "-u XDG_DATA_HOME HOME='" + (dir / "home").string() + "'");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(fs::is_regular_file(dir / "home" / ".local" / "share" / "velorin" / "vlrn.db"));
+    run = Velorin("reports", "-u XDG_DATA_HOME -u HOME");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("name one with --support-db"), std::string::npos) << run.err;
 }
 
 TEST_F(ReportsCommand, HelpDescribesTheCommand) {

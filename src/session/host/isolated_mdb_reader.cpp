@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "common/ansi_text.h"
+#include "common/program_files.h"
 #include "session/host/database_loader.h"
 
 extern char** environ;
@@ -165,16 +166,17 @@ bool DecodeMdbContents(std::string_view in, AccessApplication& application) {
 
 fs::path MdbReaderProgram() {
     std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        const fs::path beside = self.parent_path() / kReaderName;
-        if (fs::is_regular_file(beside, ec))
-            return beside;
+    const fs::path self = RunningProgramDirectory();
+    if (!self.empty()) {
+        // Installed in libexec, or beside the program in a build tree.
+        const fs::path reader = LocateProgramFiles(self).readerDirectory / kReaderName;
+        if (fs::is_regular_file(reader, ec))
+            return reader;
     }
 #ifdef VELORIN_PROGRAM_DIR
     return fs::path(VELORIN_PROGRAM_DIR) / kReaderName;
 #else
-    return self.parent_path() / kReaderName;
+    return self / kReaderName;
 #endif
 }
 
