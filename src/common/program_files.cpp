@@ -12,17 +12,28 @@ namespace {
 
 constexpr const char* kSupportName = "vlrn.db";
 
+#ifndef VELORIN_INSTALL_BINDIR
+#define VELORIN_INSTALL_BINDIR "bin"
+#define VELORIN_INSTALL_DATADIR "share"
+#define VELORIN_INSTALL_LIBEXECDIR "libexec"
+#endif
+
 }  // namespace
 
 ProgramFiles LocateProgramFiles(const fs::path& programDirectory) {
     std::error_code ec;
-    const fs::path prefix = programDirectory.parent_path();
-    const fs::path installedData = prefix / "share" / "velorin";
+    // PREFIX/bin, or whatever the installation named the programs' folder.
+    fs::path prefix = programDirectory;
+    for (const auto& part : fs::path(VELORIN_INSTALL_BINDIR)) {
+        (void)part;
+        prefix = prefix.parent_path();
+    }
+    const fs::path installedData = prefix / VELORIN_INSTALL_DATADIR / "velorin";
     ProgramFiles files;
-    if (programDirectory.filename() == "bin" &&
+    if (prefix / VELORIN_INSTALL_BINDIR == programDirectory &&
         fs::is_regular_file(installedData / kSupportName, ec)) {
         files.dataDirectory = installedData;
-        files.readerDirectory = prefix / "libexec" / "velorin";
+        files.readerDirectory = prefix / VELORIN_INSTALL_LIBEXECDIR / "velorin";
     } else {
         files.dataDirectory = programDirectory;
         files.readerDirectory = programDirectory;
