@@ -103,5 +103,61 @@ TEST(OutputDirectoryPatterns, AFileOfTheUsersIsNeverRenamed) {
     EXPECT_EQ(testing::ReadFile(dir / "Yours.frm"), "ours");
 }
 
+// A link in the folder is no file of the folder's: nothing is read through
+// it, and a file Velorin wrote that became a link is not added to through it.
+TEST(OutputDirectoryPatterns, NothingIsReadThroughALink) {
+    testing::TempDir dir;
+    const std::filesystem::path folder = dir / "out";
+    std::filesystem::create_directories(folder);
+    testing::WriteFile(dir / "secret.txt", "secret");
+    std::filesystem::create_symlink(dir / "secret.txt", folder / "theirs.txt");
+    {
+        OutputDirectory out(folder);
+        out.TrackWrittenFiles();
+        EXPECT_FALSE(out.Exists("theirs.txt"));
+        EXPECT_FALSE(out.Read("theirs.txt").has_value());
+        EXPECT_FALSE(out.SizeOf("theirs.txt").has_value());
+
+        ASSERT_TRUE(out.Write("Log.txt", "first "));
+        ASSERT_TRUE(out.WriteHeld());
+        std::filesystem::remove(folder / "Log.txt");
+        std::filesystem::create_symlink(dir / "secret.txt", folder / "Log.txt");
+        EXPECT_FALSE(out.Read("Log.txt").has_value());
+        EXPECT_TRUE(out.Append("Log.txt", "second"));
+        EXPECT_TRUE(out.WriteHeld());
+    }
+    EXPECT_EQ(testing::ReadFile(dir / "secret.txt"), "secret");
+    EXPECT_FALSE(std::filesystem::is_symlink(folder / "Log.txt"));
+    EXPECT_EQ(testing::ReadFile(folder / "Log.txt").find("secret"), std::string::npos);
+}
+
+// A file Velorin wrote that became a link, pointing at a file or at nothing,
+// is removed as the link itself, and leaves the record.
+TEST(OutputDirectoryPatterns, RemovingAFileThatBecameALinkRemovesTheLink) {
+    testing::TempDir dir;
+    const std::filesystem::path folder = dir / "out";
+    std::filesystem::create_directories(folder);
+    testing::WriteFile(dir / "secret.txt", "secret");
+    for (const char* target : {"secret.txt", "nowhere.txt"}) {
+        SCOPED_TRACE(target);
+        {
+            OutputDirectory out(folder);
+            out.TrackWrittenFiles();
+            ASSERT_TRUE(out.Write("Mine.frm", "ours"));
+            ASSERT_TRUE(out.Write("Other.frm", "ours too"));
+            ASSERT_TRUE(out.WriteHeld());
+            std::filesystem::remove(folder / "Mine.frm");
+            std::filesystem::create_symlink(dir / target, folder / "Mine.frm");
+            EXPECT_TRUE(out.Remove("Mine.frm"));
+        }
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder / "Mine.frm")));
+        const std::string record = testing::ReadFile(folder / kRecordName);
+        EXPECT_NE(record.find("Other.frm"), std::string::npos);
+        EXPECT_EQ(record.find("Mine.frm"), std::string::npos);
+    }
+    EXPECT_EQ(testing::ReadFile(dir / "secret.txt"), "secret");
+    EXPECT_FALSE(std::filesystem::exists(dir / "nowhere.txt"));
+}
+
 }  // namespace
 }  // namespace velorin

@@ -523,6 +523,171 @@ TEST_F(DriverTest, AnOutputDirectoryGivenAsALink) {
     EXPECT_FALSE(fs::exists(dir / "nowhere"));
 }
 
+// Links in the output folder: a conversion writes its files under a working
+// name and renames them into place, and never writes, creates or reads
+// anything through a link; what a link points to, outside the folder, stays
+// as it was.
+class OutputLinkTest : public DriverTest {
+  protected:
+    OutputLinkTest() {
+        steps = DefaultConversionSteps();
+        request.templateDirectory = testing::SourceDir() / "support";
+        WriteFile(dir / "Sales.mdb", "the application's database");
+        request.databaseFileExists = true;
+        app.AddForm(MakeForm("Orders", {"Option Explicit"}));
+        AddModule("M");
+        request.forms = {"Orders"};
+        request.modules = {"M"};
+        WriteFile(dir / "victim.txt", "keep me");
+        WriteFile(dir / "folder" / "inside.txt", "keep me too");
+    }
+    // An empty output folder, the last conversion's record gone with it.
+    void EmptyOutput() {
+        fs::remove_all(dir / "out");
+        fs::create_directories(dir / "out");
+    }
+    // What lies outside the output folder, where links may point, with its
+    // content; the support database left out.
+    std::map<std::string, std::string> Outside() const {
+        std::map<std::string, std::string> files;
+        for (auto it = fs::recursive_directory_iterator(dir.Path());
+             it != fs::recursive_directory_iterator(); ++it) {
+            const std::string name = it->path().lexically_relative(dir.Path()).string();
+            if (name == "out" || name.starts_with("vlrn")) {
+                it.disable_recursion_pending();
+                continue;
+            }
+            files[name] = it->is_symlink()        ? "-> " + fs::read_symlink(it->path()).string()
+                          : it->is_regular_file() ? ReadFile(it->path())
+                                                  : "<dir>";
+        }
+        return files;
+    }
+
+    // Every file the conversion writes in the output folder, the working copy
+    // of the database among them.
+    const std::vector<std::string> written = {"Orders.frm",    "M.bas",
+                                              "Sales.vbp",     "Sales.vbp.part",
+                                              "velorin.files", "VlrnConversionCode.bas",
+                                              "MacroCode.bas", "Sales.mdb"};
+    // What a link may point to outside the folder: a file, nothing, a folder.
+    const std::vector<std::string> targets = {"victim.txt", "nowhere.txt", "folder"};
+};
+
+// A link under the working name of a file the conversion writes is in the
+// way: the conversion stops and says so, neither writing through the link
+// nor moving it into the file's place.
+TEST_F(OutputLinkTest, ALinkUnderAWorkingNameIsInTheWay) {
+    for (const std::string& file : written) {
+        // The project file takes its name by a rename, never written under it.
+        if (file == "Sales.vbp")
+            continue;
+        const std::string working = file + std::string(kTemporarySuffix);
+        for (const std::string& target : targets) {
+            SCOPED_TRACE(working + " -> " + target);
+            EmptyOutput();
+            fs::create_symlink(dir / target, Out(working));
+            const auto before = Outside();
+            const ConversionResult result = Convert();
+            EXPECT_EQ(result.outcome, Outcome::Failed);
+            EXPECT_NE(result.message.find(working + " is in the way"), std::string::npos)
+                << result.message;
+            EXPECT_EQ(Outside(), before);
+            EXPECT_TRUE(fs::is_symlink(Out(working)));
+            EXPECT_FALSE(fs::is_symlink(Out(file)));
+        }
+    }
+}
+
+// A link under the name of a file the conversion writes is a file of the
+// user's, whatever it points to: the one question names it, and it is
+// replaced (the link itself) only when the user agrees.
+TEST_F(OutputLinkTest, ALinkUnderAFileNameIsReplacedItselfOnlyWhenAgreed) {
+    for (const std::string& target : targets) {
+        SCOPED_TRACE(target);
+        EmptyOutput();
+        for (const std::string& file : written)
+            fs::create_symlink(dir / target, Out(file));
+        const auto before = Outside();
+        ui.messages.clear();
+        ui.answers = {Answer::No};
+        EXPECT_EQ(Convert().outcome, Outcome::Stopped);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        for (const std::string& file : written) {
+            EXPECT_NE(ui.messages[0].text.find("\n    " + file + "\n"), std::string::npos)
+                << file << " is not named in: " << ui.messages[0].text;
+            EXPECT_EQ(fs::read_symlink(Out(file)), dir / target) << file;
+        }
+        EXPECT_EQ(Outside(), before);
+
+        ui.answers = {Answer::Yes};
+        ASSERT_EQ(Convert().outcome, Outcome::Done);
+        for (const std::string& file : written) {
+            if (file != "Sales.vbp.part") {
+                EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Out(file)))) << file;
+            }
+        }
+        EXPECT_FALSE(fs::exists(fs::symlink_status(Out("Sales.vbp.part"))));
+        EXPECT_EQ(ReadFile(Out("Sales.mdb")), "the application's database");
+        EXPECT_EQ(Outside(), before);
+    }
+}
+
+// A record of written files that is a link, even to a record Velorin wrote
+// in another folder, is not this folder's: no file it lists is named as the
+// last conversion's or deleted.
+TEST_F(OutputLinkTest, ARecordOfWrittenFilesThatIsALinkIsNotThisFoldersRecord) {
+    EmptyOutput();
+    WriteFile(dir / "elsewhere" / "velorin.files",
+              std::string(kRecordHeading) + "\nKeep.bas\nnotes.txt\n");
+    WriteFile(Out("Keep.bas"), "mine");
+    WriteFile(Out("notes.txt"), "my notes");
+    fs::create_symlink(dir / "elsewhere" / "velorin.files", Out("velorin.files"));
+    const auto before = Outside();
+    ui.answers.assign(3, Answer::Yes);
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    for (const Message& message : ui.messages) {
+        EXPECT_EQ(message.text.find("Keep.bas"), std::string::npos) << message.text;
+        EXPECT_EQ(message.text.find("notes.txt"), std::string::npos) << message.text;
+    }
+    EXPECT_EQ(ReadFile(Out("Keep.bas")), "mine");
+    EXPECT_EQ(ReadFile(Out("notes.txt")), "my notes");
+    EXPECT_EQ(Outside(), before);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Out("velorin.files"))));
+}
+
+// Where a file of the last conversion's now is a link, whatever it points
+// to, the question names it and the link itself is deleted.
+TEST_F(OutputLinkTest, ALinkWhereTheLastConversionsFileWasIsNamedAndDeletedItself) {
+    EmptyOutput();
+    app.AddForm(MakeForm("Invoices", {"Option Explicit"}));
+    AddModule("M2");
+    request.forms = {"Orders", "Invoices"};
+    request.modules = {"M", "M2"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    // One link of each kind, where files stand that the next conversion does not write.
+    const std::vector<std::string> replaced = {"Orders.frm", "Invoices.frm", "M2.bas"};
+    for (size_t i = 0; i < replaced.size(); ++i) {
+        fs::remove(Out(replaced[i]));
+        fs::create_symlink(dir / targets[i], Out(replaced[i]));
+    }
+    const auto before = Outside();
+    request.forms.clear();
+    request.modules = {"M"};
+    ui.messages.clear();
+    ui.answers = {Answer::Yes};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    const std::string record = ReadFile(Out("velorin.files"));
+    for (const std::string& file : replaced) {
+        EXPECT_NE(ui.messages[0].text.find("\n    " + file + "\n"), std::string::npos)
+            << file << " is not named in: " << ui.messages[0].text;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(Out(file)))) << file;
+        EXPECT_EQ(record.find(file), std::string::npos) << file;
+    }
+    EXPECT_EQ(Outside(), before);
+}
+
 TEST_F(DriverTest, AReadOnlyOutputDirectoryChangesNothing) {
     WriteFile(Out("old.frm"), "old");
     AddModule("M");

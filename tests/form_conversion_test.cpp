@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <map>
+#include <set>
+
+#include "common/string_helpers.h"
 #include "driver/conversion_driver.h"
 #include "form_context/frx_entry.h"
 #include "form_context/initialisation_routines.h"
 #include "forms/convert_form.h"
+#include "forms/label_reduction.h"
 #include "forms/standard_list_fit.h"
 #include "test_support.h"
 
@@ -38,6 +43,92 @@ std::unique_ptr<AccessForm> CrowdedForm(const std::string& name, int labels, int
     auto form = std::make_unique<AccessForm>();
     BuildAccessForm(*ReadObjectText(text).text, name, name, *form);
     return form;
+}
+
+// The control blocks of a form file's design section (the form's own block
+// left out): name, Index lines and caption, as Visual Basic reads them.
+struct WrittenControl {
+    std::string className;
+    std::string name;
+    std::vector<std::string> indexes;
+    std::string caption;
+};
+
+std::vector<WrittenControl> WrittenControls(const std::string& formText) {
+    std::vector<WrittenControl> controls;
+    std::vector<size_t> open;  // into controls; npos for the form block
+    int groups = 0;
+    for (const std::string& line : SplitLines(formText)) {
+        const std::string_view text = TrimWhitespace(line);
+        if (text.starts_with("BeginProperty")) {
+            ++groups;
+        } else if (text.starts_with("EndProperty")) {
+            --groups;
+        } else if (text.starts_with("Begin ")) {
+            const std::string_view rest = TrimWhitespace(text.substr(6));
+            const size_t blank = rest.find(' ');
+            WrittenControl control{std::string(rest.substr(0, blank)),
+                                   std::string(TrimWhitespace(rest.substr(blank + 1))),
+                                   {},
+                                   {}};
+            if (control.className == "VB.Form") {
+                open.push_back(std::string::npos);
+            } else {
+                open.push_back(controls.size());
+                controls.push_back(std::move(control));
+            }
+        } else if (text == "End") {
+            if (!open.empty())
+                open.pop_back();
+        } else if (!open.empty() && open.back() != std::string::npos && groups == 0) {
+            WrittenControl& control = controls[open.back()];
+            const size_t equals = text.find('=');
+            const std::string_view key =
+                TrimWhitespace(text.substr(0, equals == std::string_view::npos ? 0 : equals));
+            const std::string value(
+                TrimWhitespace(equals == std::string_view::npos ? "" : text.substr(equals + 1)));
+            if (key == "Index")
+                control.indexes.push_back(value);
+            else if (key == "Caption")
+                control.caption = value;
+        }
+    }
+    return controls;
+}
+
+// What label reduction must leave in a form file: each block with one Index
+// line at most; a name held by more than one block (as Visual Basic compares
+// names, ignoring case) only as a control array with distinct indexes; as many
+// names as the conversion counted, within the limit; and every label of
+// `captions` written once.
+void ExpectSoundReduction(const std::string& formText, int countedNames,
+                          const std::vector<std::string>& captions) {
+    const std::vector<WrittenControl> controls = WrittenControls(formText);
+    std::map<std::string, std::vector<const WrittenControl*>, ILess> byName;
+    std::map<std::string, int> labelsByCaption;
+    for (const WrittenControl& control : controls) {
+        EXPECT_LE(control.indexes.size(), 1u) << control.name << " has several Index lines";
+        byName[control.name].push_back(&control);
+        if (control.className == "VB.Label")
+            ++labelsByCaption[control.caption];
+    }
+    for (const auto& [name, blocks] : byName) {
+        if (blocks.size() == 1 && blocks[0]->indexes.empty())
+            continue;
+        std::set<std::string> indexes;
+        for (const WrittenControl* block : blocks) {
+            EXPECT_FALSE(block->indexes.empty())
+                << block->name << " (" << block->caption << ") shares its name outside an array";
+            if (!block->indexes.empty()) {
+                EXPECT_TRUE(indexes.insert(block->indexes.front()).second)
+                    << name << " has index " << block->indexes.front() << " twice";
+            }
+        }
+    }
+    EXPECT_EQ(static_cast<int>(byName.size()), countedNames);
+    EXPECT_LE(static_cast<int>(byName.size()), kControlLimit);
+    for (const std::string& caption : captions)
+        EXPECT_EQ(labelsByCaption["\"" + caption + "\""], 1) << caption;
 }
 
 class FormConversionTest : public ::testing::Test {
@@ -124,6 +215,78 @@ TEST_F(FormConversionTest, AFormThatCannotBeReducedIsRejectedWithoutAQuestion) {
     EXPECT_EQ(ui.messages[0].buttons, Buttons::OkHelp);
     EXPECT_FALSE(fs::exists(dir / "out" / "Crowded.frm"));
     EXPECT_EQ(ReadFile(dir / "out" / "Crowd.vbp").find("Form="), std::string::npos);
+}
+
+// Labels whose names Visual Basic reads as one name: each joins an array
+// once, under an index of its own, and the form counts the names it holds.
+TEST_F(FormConversionTest, LabelsOfOneNameAreEachMergedOnce) {
+    // The reduction takes the label blocks of the form block as they are;
+    // here one differs only in case from the label its group's array is
+    // named after, and one name stands twice.
+    std::vector<std::string> names = {"Label_1", "label_1", "Label2", "Label3", "Label3"};
+    for (int i = 4; i <= 40; ++i)
+        names.push_back("Label" + std::to_string(i));
+    FormOutput output;
+    output.StartForm("Begin VB.Form Crowded");
+    DesignWriter out(&output.Form());
+    std::vector<std::string> captions;
+    for (size_t i = 0; i < names.size(); ++i) {
+        captions.push_back("caption " + std::to_string(i));
+        out.WriteLine("Begin VB.Label " + names[i]);
+        out.WriteLine("Caption = \"" + captions.back() + "\"");
+        out.WriteLine("End");
+    }
+    for (int i = 1; i <= 230; ++i) {
+        out.WriteLine("Begin VB.Line Line" + std::to_string(i));
+        out.WriteLine("End");
+    }
+    const std::unique_ptr<AccessForm> form = CrowdedForm("Crowded", 0, 0);
+    FormShared shared(session, output, DefaultFormWriters());
+    FormState state(shared);
+    FormLevel level;
+    level.form = form.get();
+    state.level = &level;
+    int& count = shared.result.controlCount;
+    count = CountControlNames(output.Form());
+    ASSERT_GT(count, kControlLimit);
+    ui.answers = {Answer::Yes};
+    ASSERT_TRUE(ReduceLabelControls(state));
+    std::string text;
+    for (const std::string& line : output.DesignLines(false))
+        text += line + "\r\n";
+    ExpectSoundReduction(text, count, captions);
+}
+
+// Access names that make one Visual Basic name get names of their own, so
+// that the labels a crowded form merges are each merged once.
+TEST_F(FormConversionTest, LabelsWhoseAccessNamesMakeOneIdentifierAreMergedOnce) {
+    std::string text =
+        "Begin Form\r\n    Width =8000\r\n    Begin\r\n        Begin Section\r\n"
+        "            Height =9000\r\n            Begin\r\n";
+    std::vector<std::string> names = {"Label 1", "Label_1", "label:1", "LABEL_1", "Label2"};
+    for (int i = 3; i <= 40; ++i)
+        names.push_back("Label" + std::to_string(i));
+    std::vector<std::string> captions;
+    for (size_t i = 0; i < names.size(); ++i) {
+        captions.push_back("caption " + std::to_string(i));
+        text += "                Begin Label\r\n                    Name =\"" + names[i] +
+                "\"\r\n                    Caption =\"" + captions.back() +
+                "\"\r\n                End\r\n";
+    }
+    for (int i = 1; i <= 230; ++i) {
+        text += "                Begin Line\r\n                    Name =\"Line" +
+                std::to_string(i) + "\"\r\n                End\r\n";
+    }
+    text += "            End\r\n        End\r\n    End\r\nEnd\r\n";
+    auto form = std::make_unique<AccessForm>();
+    BuildAccessForm(*ReadObjectText(text).text, "Crowded", "Crowded", *form);
+    app.AddForm(std::move(form));
+    request.forms = {"Crowded"};
+    ui.answers = {Answer::Yes};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    ASSERT_EQ(ui.messages.size(), 1u);  // the form was over the limit
+    ExpectSoundReduction(ReadFile(dir / "out" / "Crowded.frm"), static_cast<int>(Stat("CtlCount")),
+                         captions);
 }
 
 TEST_F(FormConversionTest, SectionHeightsAddUpBeyondSixteenBits) {

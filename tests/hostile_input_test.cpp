@@ -450,5 +450,69 @@ TEST_F(HostileExportTest, HostileObjectAndControlNames) {
         EXPECT_EQ(problem.message.find("does not exist"), std::string::npos) << problem.Text();
 }
 
+// Access names that differ in more than case can make file names that differ
+// in case only; Windows reads those as one file.
+TEST_F(HostileExportTest, FileNamesThatDifferOnlyInCaseAreNeverTwoFiles) {
+    // Each object names itself in its caption or its procedure.
+    const std::map<std::string, std::string> forms = {{"Orders%3AOld", "FormColon"},
+                                                      {"orders_old", "FormUnderscore"},
+                                                      {"ORDERS%2AOLD", "FormStar"}};
+    const std::map<std::string, std::string> modules = {{"Tools%3ANew", "ModuleColon"},
+                                                        {"tools_new", "ModuleUnderscore"},
+                                                        {"TOOLS%3FNEW", "ModuleQuestion"},
+                                                        {"Orders%7COld", "ModuleBar"}};
+    for (const auto& [file, marker] : forms)
+        Export("forms/" + file + ".bas", FormText(marker));
+    for (const auto& [file, marker] : modules)
+        Export("modules/" + file + ".bas", ModuleText(marker));
+
+    ConversionResult result = Convert();
+    ASSERT_EQ(result.outcome, Outcome::Done) << result.message;
+    EXPECT_EQ(result.formsConverted, static_cast<int>(forms.size()));
+    EXPECT_EQ(result.modulesConverted, static_cast<int>(modules.size()));
+
+    // No two files of the output folder have one name as Windows compares them.
+    std::set<std::string, ILess> onDisk;
+    for (const auto& entry : fs::directory_iterator(out)) {
+        const std::string name = PathToAnsi(entry.path().filename());
+        EXPECT_TRUE(onDisk.insert(name).second) << name << " and " << *onDisk.find(name);
+    }
+
+    // The project names each file once, and each name is a file that is there.
+    std::set<std::string, ILess> referenced;
+    std::vector<std::string> files;
+    for (const std::string& line : ProjectLines("Form="))
+        files.push_back(line.substr(5));
+    for (const std::string& line : ProjectLines("Module="))
+        files.push_back(line.substr(line.find("; ") + 2));
+    for (const std::string& file : files) {
+        EXPECT_TRUE(referenced.insert(file).second) << file << " named twice";
+        EXPECT_TRUE(fs::is_regular_file(out / AnsiToPath(file))) << file;
+    }
+    // Every form and module of the folder is in the project.
+    for (const std::string& name : onDisk) {
+        if (IEndsWith(name, ".frm") || IEndsWith(name, ".bas")) {
+            EXPECT_EQ(referenced.count(name), 1u) << name << " is not in the project";
+        }
+    }
+
+    // Every object is in exactly one of the project's files.
+    std::map<std::string, int> filesHolding;
+    for (const std::string& file : referenced) {
+        const std::string text = ReadFile(out / AnsiToPath(file));
+        for (const auto& objects : {forms, modules}) {
+            for (const auto& [name, marker] : objects) {
+                if (text.find("\"" + marker + "\"") != std::string::npos ||
+                    text.find(" " + marker + "()") != std::string::npos)
+                    ++filesHolding[marker];
+            }
+        }
+    }
+    for (const auto& objects : {forms, modules}) {
+        for (const auto& [name, marker] : objects)
+            EXPECT_EQ(filesHolding[marker], 1) << name;
+    }
+}
+
 }  // namespace
 }  // namespace velorin

@@ -4,8 +4,8 @@
 #include "common/names.h"
 #include "common/string_helpers.h"
 #include "common/vb_quote.h"
-#include "controls/support_library/support_library.h"
 #include "forms/control_dispatch.h"
+#include "output/design_block.h"
 #include "session/string_table.h"
 
 namespace velorin {
@@ -18,46 +18,57 @@ std::string Text(int id) {
     return std::string(LoadText(id));
 }
 
-// The tab strip whose page lists the label block `name`, if one does.
-DesignBlock* StripListing(DesignBlock& form, const std::string& name) {
+// The tab strip whose page lists `label`, if one does.
+DesignBlock* StripListing(DesignBlock& form, const DesignBlock& label) {
     DesignBlock* strip = nullptr;
     form.Visit([&](DesignBlock& block) {
         if (strip != nullptr || block.ClassName() != "TabDlg.SSTab")
             return;
         for (const DesignBlock* member : block.Blocks()) {
-            if (member->ClassName() == "VB.Label" && member->Name() == name)
+            if (member == &label)
                 strip = &block;
         }
     });
     return strip;
 }
 
-// A strip lists a label that joined an array by its array name and index.
+// A strip lists a label that joined an array by its array name and index: the
+// first line that still lists it by its own name is changed.
 void RenameStripMember(DesignBlock& strip, const std::string& name, const std::string& member) {
     const std::string listed = "=" + VbQuoted(name);
+    bool renamed = false;
     strip.EditLines([&](std::string& line) {
         const std::string_view text = TrimWhitespace(line);
-        if (text.starts_with("Tab(") && text.find(").Control(") != std::string_view::npos &&
-            text.ends_with(listed))
+        if (!renamed && text.starts_with("Tab(") &&
+            text.find(").Control(") != std::string_view::npos && text.ends_with(listed)) {
             line =
                 std::string(text.substr(0, text.size() - listed.size())) + "=" + VbQuoted(member);
+            renamed = true;
+        }
     });
 }
 
-// Merges groups of eleven labels; returns when the count is low enough.
-void MergeLabels(FormState& state, const std::vector<std::string>& labels) {
+// Merges groups of eleven labels; returns when the form's names are few
+// enough. Each label block is merged itself, not looked up by its name: two
+// labels may have names Visual Basic reads as one, and the first of them may
+// already be an array's. The form's names are counted again after each
+// merge, so that a label whose name another block still holds counts nothing.
+void MergeLabels(FormState& state, const std::vector<DesignBlock*>& labels) {
+    DesignBlock& form = state.output.Form();
     int& count = state.shared.result.controlCount;
     for (size_t start = 0; start < labels.size(); start += kGroupSize) {
-        const std::string& arrayName = labels[start];
+        const std::string arrayName(labels[start]->Name());
         for (size_t i = start; i < labels.size() && i < start + kGroupSize; ++i) {
-            const int index = static_cast<int>(i - start);
-            DesignBlock* strip = StripListing(state.output.Form(), labels[i]);
-            int done = AddToCtlArray(state.output.Form(), arrayName, "Begin VB.Label " + labels[i],
-                                     std::to_string(index));
-            if (done == 1 && strip != nullptr)
-                RenameStripMember(*strip, labels[i], arrayName + "(" + std::to_string(index) + ")");
-            if (done == 1 && index > 0)
-                --count;
+            DesignBlock& label = *labels[i];
+            const std::string name(label.Name());
+            const std::string index = std::to_string(i - start);
+            DesignBlock* strip = StripListing(form, label);
+            // "Begin VB.Label Name" becomes "Begin VB.Label Array" with its Index.
+            label.Rename(arrayName);
+            label.AddLineFirst("Index = " + index);
+            if (strip != nullptr)
+                RenameStripMember(*strip, name, arrayName + "(" + index + ")");
+            count = CountControlNames(form);
             if (count < kControlLimit - 1)
                 return;
         }
@@ -70,14 +81,13 @@ bool ReduceLabelControls(FormState& state) {
     Session& session = state.session;
     // The labels the form holds: those written into its block, an embedded
     // form's among them; a label whose control carries its caption has none.
-    std::vector<std::string> defaultNamed, otherNamed;
+    std::vector<DesignBlock*> defaultNamed, otherNamed;
     int labels = 0;
-    state.output.Form().Visit([&](const DesignBlock& block) {
+    state.output.Form().Visit([&](DesignBlock& block) {
         if (block.ClassName() != "VB.Label")
             return;
         ++labels;
-        const std::string name(block.Name());
-        (IStartsWith(name, "Label") ? defaultNamed : otherNamed).push_back(name);
+        (IStartsWith(block.Name(), "Label") ? defaultNamed : otherNamed).push_back(&block);
     });
     const int count = state.shared.result.controlCount;
     const std::string head = Text(text_id::kTheForm) + "\"" + state.Form().Name() + "\"" +
