@@ -116,21 +116,21 @@ INSERT INTO Reports VALUES
      || 'SubCount AS "Subs", ProcCount AS "Functions", CtlCount AS "Controls", '
      || 'CtlsPartiallyConverted AS "Controls in part" FROM tblStats ORDER BY ModuleName', 0, 0),
     (2, 'rptFindingsByModule', 'Findings by Module',
-     'SELECT o.ModuleName AS "Module", o.Routine, o.LineNumber AS "Line", o.ReasonID AS "Reason", '
+     'SELECT o.ModuleName AS "Form or module", o.Routine, o.LineNumber AS "Line", o.ReasonID AS "Reason", '
      || 'o.CodeLine AS "Code line", o.TranslatedLine AS "Translated line" FROM tblReportOutput o '
      || 'ORDER BY o.ModuleName COLLATE NOCASE, o.ID', 1, 0),
     (3, 'rptFindingsByReasonCode', 'Findings Grouped by Reason',
-     'SELECT r.ReasonID AS "Reason", r.Description, o.ModuleName AS "Module", o.Routine, '
+     'SELECT r.ReasonID AS "Reason", r.Description, o.ModuleName AS "Form or module", o.Routine, '
      || 'o.LineNumber AS "Line", o.CodeLine AS "Code line", o.TranslatedLine AS "Translated line" '
      || 'FROM tblReportOutput o JOIN tblReasons r ON r.ReasonID = o.ReasonID '
      || 'ORDER BY r.ReasonID, o.ModuleName COLLATE NOCASE, o.ID', 2, 0),
     (4, 'rptLinesNotTranslated', 'Lines Not Translated',
-     'SELECT o.ModuleName AS "Module", o.Routine, o.LineNumber AS "Line", o.CodeLine AS "Code line", '
+     'SELECT o.ModuleName AS "Form or module", o.Routine, o.LineNumber AS "Line", o.CodeLine AS "Code line", '
      || 'r.Description AS "Reason" FROM tblReportOutput o '
      || 'JOIN tblReasons r ON r.ReasonID = o.ReasonID WHERE o.TranslatedLine = '''' '
      || 'AND o.ReasonID NOT IN (3, 4, 10) ORDER BY o.ModuleName COLLATE NOCASE, o.ID', 1, 0),
     (5, 'rptLinesToReview', 'Translated Lines to Review',
-     'SELECT o.ModuleName AS "Module", o.Routine, o.LineNumber AS "Line", o.CodeLine AS "Code line", '
+     'SELECT o.ModuleName AS "Form or module", o.Routine, o.LineNumber AS "Line", o.CodeLine AS "Code line", '
      || 'o.TranslatedLine AS "Translated line", r.Description AS "Reason" '
      || 'FROM tblReportOutput o JOIN tblReasons r ON r.ReasonID = o.ReasonID '
      || 'WHERE o.TranslatedLine <> '''' ORDER BY o.ModuleName COLLATE NOCASE, o.ID', 1, 0),

@@ -43,6 +43,8 @@ struct Rule {
 };
 
 struct PageModel {
+    // The page is turned on its side: its width is the upright page's height.
+    bool landscape = false;
     std::vector<FilledBox> fills;  // painted first
     std::vector<Rule> rules;
     std::vector<TextRun> texts;

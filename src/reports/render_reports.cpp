@@ -16,26 +16,39 @@ namespace {
 
 bool PaintReports(const std::vector<ReportData>& reports, QPagedPaintDevice& device,
                   std::string& error) {
+    // Every page is laid out first: a report on pages turned on their side
+    // turns the device before its first page starts.
+    device.setPageOrientation(QPageLayout::Portrait);
+    const QtTextMeasure measure(device);
+    const PageSize size{static_cast<double>(device.width()), static_cast<double>(device.height())};
+    const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    std::vector<PageModel> pages;
+    for (const ReportData& report : reports) {
+        for (PageModel& page : LayoutReport(report, size, measure, date))
+            pages.push_back(std::move(page));
+    }
+    auto orientation = [](const PageModel& page) {
+        return page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    };
+    if (!pages.empty())
+        device.setPageOrientation(orientation(pages.front()));
     QPainter painter;
     if (!painter.begin(&device)) {
         error = "cannot print: the printer or file refused to start";
         return false;
     }
     painter.setRenderHint(QPainter::Antialiasing);
-    const QtTextMeasure measure(device);
-    const PageSize size{static_cast<double>(device.width()), static_cast<double>(device.height())};
-    const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
-    bool first = true;
-    for (const ReportData& report : reports) {
-        for (const PageModel& page : LayoutReport(report, size, measure, date)) {
-            if (!first && !device.newPage()) {
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0) {
+            if (pages[i].landscape != pages[i - 1].landscape)
+                device.setPageOrientation(orientation(pages[i]));
+            if (!device.newPage()) {
                 painter.end();
                 error = "cannot print: the printer or file refused a new page";
                 return false;
             }
-            first = false;
-            PaintPage(painter, page, measure);
         }
+        PaintPage(painter, pages[i], measure);
     }
     if (!painter.end()) {
         error = "cannot print: the printer or file failed to finish";

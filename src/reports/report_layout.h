@@ -20,7 +20,9 @@ struct PageSize {
 // The report's pages: a table of its rows under repeated column headings,
 // grouped when the report says so, then its bar chart if it has one. Every
 // page carries the title, `date` and "Page n of m". A report without rows
-// still has its page, with the headings and a note.
+// still has its page, with the headings and a note. `page` is the upright
+// page; a table whose first column's names would have to be broken on it is
+// laid out on pages turned on their side.
 std::vector<PageModel> LayoutReport(const ReportData& report, PageSize page,
                                     const TextMeasure& measure, std::string_view date);
 

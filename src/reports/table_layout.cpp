@@ -37,6 +37,39 @@ double WidestLine(std::string_view text, TextStyle style, const TextMeasure& mea
     return widest;
 }
 
+size_t GroupColumns(const ReportData& report) {
+    const size_t columns = report.columns.size();
+    const size_t group = static_cast<size_t>(std::max(report.groupColumns, 0));
+    return std::min(group, columns > 0 ? columns - 1 : 0);
+}
+
+// What each column of the table needs, the group columns left out.
+std::vector<ColumnNeed> ColumnNeeds(const ReportData& report, size_t groupColumns,
+                                    const TextMeasure& measure) {
+    const double padding = kPadding * measure.LineHeight(TextStyle::Body);
+    std::vector<ColumnNeed> needs;
+    for (size_t c = groupColumns; c < report.columns.size(); ++c) {
+        const std::string& heading = report.columns[c];
+        double widestCell = 0;
+        double widestWord = 0;
+        for (const std::vector<ReportCell>& row : report.rows) {
+            widestCell = std::max(widestCell, WidestLine(row[c].text, TextStyle::Body, measure));
+            widestWord = std::max(widestWord, WidestWord(row[c].text, TextStyle::Body, measure));
+        }
+        const double headingWidth = WidestLine(heading, TextStyle::Heading, measure);
+        const double headingWord = WidestWord(heading, TextStyle::Heading, measure);
+        const bool number = IsNumberColumn(report, c);
+        ColumnNeed need;
+        // Numbers are never broken, nor the words of headings.
+        need.minimum = (number ? std::max(widestCell, headingWord) : headingWord) + 2 * padding;
+        need.words = widestWord + 2 * padding;
+        need.natural = std::max(widestCell, headingWidth) + 2 * padding;
+        need.stretches = !number;
+        needs.push_back(need);
+    }
+    return needs;
+}
+
 class TableLayout {
   public:
     TableLayout(const ReportData& report, PageFlow& flow)
@@ -46,9 +79,7 @@ class TableLayout {
           unit_(flow.Unit()),
           padding_(kPadding * unit_),
           verticalPadding_(kVerticalPadding * unit_) {
-        const size_t columns = report.columns.size();
-        groupColumns_ = static_cast<size_t>(std::max(report.groupColumns, 0));
-        groupColumns_ = std::min(groupColumns_, columns > 0 ? columns - 1 : 0);
+        groupColumns_ = GroupColumns(report);
         PlaceColumns();
     }
 
@@ -73,30 +104,9 @@ class TableLayout {
 
   private:
     void PlaceColumns() {
-        std::vector<ColumnNeed> needs;
-        for (size_t c = groupColumns_; c < report_.columns.size(); ++c) {
-            const std::string& heading = report_.columns[c];
-            double widestCell = 0;
-            double widestWord = 0;
-            for (const std::vector<ReportCell>& row : report_.rows) {
-                widestCell =
-                    std::max(widestCell, WidestLine(row[c].text, TextStyle::Body, measure_));
-                widestWord =
-                    std::max(widestWord, WidestWord(row[c].text, TextStyle::Body, measure_));
-            }
-            const double headingWidth = WidestLine(heading, TextStyle::Heading, measure_);
-            const double headingWord = WidestWord(heading, TextStyle::Heading, measure_);
-            const bool number = IsNumberColumn(report_, c);
-            ColumnNeed need;
-            // Numbers are never broken, nor the words of headings.
-            need.minimum =
-                (number ? std::max(widestCell, headingWord) : headingWord) + 2 * padding_;
-            need.words = widestWord + 2 * padding_;
-            need.natural = std::max(widestCell, headingWidth) + 2 * padding_;
-            need.stretches = !number;
-            needs.push_back(need);
-            numbers_.push_back(number);
-        }
+        const std::vector<ColumnNeed> needs = ColumnNeeds(report_, groupColumns_, measure_);
+        for (size_t c = groupColumns_; c < report_.columns.size(); ++c)
+            numbers_.push_back(IsNumberColumn(report_, c));
         widths_ = FitColumns(needs, flow_.Width());
         double x = 0;
         for (double width : widths_) {
@@ -249,6 +259,17 @@ class TableLayout {
 };
 
 }  // namespace
+
+double TableWidthForWholeNames(const ReportData& report, const TextMeasure& measure) {
+    double width = 0;
+    bool first = true;
+    for (const ColumnNeed& need : ColumnNeeds(report, GroupColumns(report), measure)) {
+        const bool names = first && need.stretches;
+        width += names ? std::max(need.minimum, need.words) : need.minimum;
+        first = false;
+    }
+    return width;
+}
 
 void LayoutTable(const ReportData& report, PageFlow& flow) {
     TableLayout(report, flow).Run();

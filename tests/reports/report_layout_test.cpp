@@ -115,9 +115,35 @@ TEST(ReportLayout, LongValuesWrapInsideTheirColumnsOnAnyPageWidth) {
         SCOPED_TRACE(width);
         const PageSize size{width, 800};
         const std::vector<PageModel> pages = Layout(report, size);
-        ExpectFitted(pages, size);
+        // On the page as it was laid out: a page too narrow for the names
+        // lies on its side.
+        ExpectFitted(pages, pages.front().landscape ? PageSize{size.height, size.width} : size);
         EXPECT_GT(pages.size(), 1u);
     }
+}
+
+TEST(ReportLayout, NamesAnUprightPageWouldBreakAreLaidOutAcrossAPageOnItsSide) {
+    // Ten number columns whose headings alone fill the upright page's width.
+    std::vector<std::string> columns{"Form or module"};
+    std::vector<std::string> values{"basOrderProcessing"};
+    for (int i = 0; i < 10; ++i) {
+        columns.push_back("Converted");
+        values.push_back(std::to_string(1000 + i));
+    }
+    const ReportData wide = MakeReport(columns, {values, values});
+    const std::vector<PageModel> pages = Layout(wide);
+    ASSERT_FALSE(pages.empty());
+    for (const PageModel& page : pages)
+        EXPECT_TRUE(page.landscape);
+    ExpectFitted(pages, PageSize{kPage.height, kPage.width});
+    // The name is whole: one line holds it.
+    EXPECT_TRUE(Has(Strings(pages[0], TextStyle::Body), "basOrderProcessing"));
+
+    // A table whose names fit stays upright.
+    const ReportData narrow =
+        MakeReport({"Form or module", "Converted"}, {{"basOrderProcessing", "1000"}});
+    for (const PageModel& page : Layout(narrow))
+        EXPECT_FALSE(page.landscape);
 }
 
 TEST(ReportLayout, AValueTallerThanAPageContinuesCompleteOnTheNextPages) {

@@ -1,6 +1,8 @@
 // Painting reports on the devices the front ends use: PDF files and printers.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <QPdfWriter>
 #include <QPrinter>
 
@@ -90,6 +92,35 @@ TEST_F(Printing, PagesAreTheLaidOutPagesOfEachReportInTurn) {
     // 300 findings cannot fit on fewer than three pages; the others take one each.
     EXPECT_GE(expected, 3u + 2u);
     EXPECT_EQ(PdfPageCount(pdf), static_cast<int>(expected));
+}
+
+// The pages' sizes in the PDF, width and height in points, in page order.
+std::vector<std::pair<double, double>> MediaBoxes(const fs::path& pdf) {
+    const std::string bytes = testing::ReadFile(pdf);
+    std::vector<std::pair<double, double>> boxes;
+    const std::string marker = "/MediaBox [0 0 ";
+    for (size_t at = bytes.find(marker); at != std::string::npos; at = bytes.find(marker, at + 1)) {
+        double width = 0;
+        double height = 0;
+        if (std::sscanf(bytes.c_str() + at + marker.size(), "%lf %lf", &width, &height) == 2)
+            boxes.emplace_back(width, height);
+    }
+    return boxes;
+}
+
+TEST_F(Printing, ASummaryWhoseNamesAnUprightPageWouldBreakIsPrintedAcross) {
+    {
+        Database filled(db);
+        filled.AddStats("basOrderProcessingAndInvoicing", 1200, 800);
+        filled.AddStats("Customers", 100, 50);
+    }
+    const fs::path pdf = dir / "summary.pdf";
+    std::string error;
+    ASSERT_TRUE(WriteReportsPdf(db, {"rptConversionSummary", "rptControls"}, pdf, error)) << error;
+    const auto boxes = MediaBoxes(pdf);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_GT(boxes[0].first, boxes[0].second) << "the summary lies across its page";
+    EXPECT_LT(boxes[1].first, boxes[1].second) << "the next report is upright again";
 }
 
 TEST_F(Printing, APrinterPrintsTheSamePages) {

@@ -183,6 +183,20 @@ TEST_F(KnownFindings, FindingsByModuleShowCodeTranslationAndRoutine) {
     EXPECT_EQ(report.rows[1][columnOf("Code line")].text, "x = \"\xC3\xA9t\xC3\xA9\"");
 }
 
+TEST_F(KnownFindings, FindingsOfFormsAndModulesAreHeadedAsEither) {
+    // Orders is a form, basMain a module: the heading that groups them says so.
+    for (const char* name : {"rptFindingsByModule", "rptFindingsByReasonCode",
+                             "rptLinesNotTranslated", "rptLinesToReview"}) {
+        const ReportData report = ReadOne(path, name);
+        const auto named =
+            std::find(report.columns.begin(), report.columns.end(), "Form or module");
+        EXPECT_NE(named, report.columns.end()) << name;
+        EXPECT_EQ(std::find(report.columns.begin(), report.columns.end(), "Module"),
+                  report.columns.end())
+            << name;
+    }
+}
+
 TEST_F(KnownFindings, FindingsPerReasonAreCountedForTheChart) {
     const ReportData report = ReadOne(path, "rptFindingsByReason");
     EXPECT_TRUE(report.barChart);
