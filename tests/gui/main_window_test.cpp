@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
+#include <map>
 #include <memory>
 
 #include "about_box.h"
@@ -137,6 +140,54 @@ void Press(QAbstractButton* button) {
 
 QString SampleExport() {
     return QDir(VELORIN_SOURCE_DIR).filePath("examples/Sales.mdb.src");
+}
+
+void WriteText(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+// An export folder `name` in `parent` holding one module per entry (file name,
+// code).
+QString MakeExport(const QString& parent, const QString& name,
+                   const std::vector<std::pair<QString, QByteArray>>& modules) {
+    const QString root = QDir(parent).filePath(name);
+    for (const auto& [file, code] : modules)
+        WriteText(QDir(root).filePath("modules/" + file), code);
+    return root;
+}
+
+// Every file under `root` with its content, to tell whether anything changed.
+std::map<QString, QByteArray> Snapshot(const QString& root) {
+    std::map<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        files[QDir(root).relativeFilePath(path)] = file.readAll();
+    }
+    return files;
+}
+
+// The index of the first message whose text starts with `text`; -1 when none.
+int MessageStarting(const std::vector<Message>& messages, std::string_view text) {
+    for (size_t i = 0; i < messages.size(); ++i) {
+        if (messages[i].text.starts_with(text))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// The window takes input again: enabled, and no progress window left open.
+void VerifyUsable(const Harness& h) {
+    QVERIFY(h.window->isEnabled());
+    for (const char* name : {"txtMDB", "txtPath", "lstForms", "lstModules", "cmdTranslate"})
+        QVERIFY2(h.Find<QWidget>(name)->isEnabled(), name);
+    for (const ProgressWindow* progress : h.window->findChildren<ProgressWindow*>())
+        QVERIFY(!progress->isVisible());
 }
 
 }  // namespace
@@ -385,6 +436,48 @@ void MainWindowTest::cancelledReportSelectionPrintsNothing() {
     QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
     QVERIFY(h.printed.empty());
     QCOMPARE(h.quits, 1);
+}
+
+void MainWindowTest::uncompiledCodeStopsBeforeAnyFileIsTouched() {
+    // A procedure that never ends: Access could not have compiled the module.
+    const QByteArray broken =
+        "Attribute VB_Name = \"Broken\"\r\nOption Compare Database\r\n\r\n"
+        "Sub A()\r\n    MsgBox \"A\"\r\n";
+    for (const bool outputExists : {true, false}) {
+        Harness h;
+        h.Make();
+        QVERIFY(h.window->Load());
+        h.nextFile = MakeExport(h.dir.path(), "Broken.mdb.src", {{"Broken.bas", broken}});
+        QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+        QCOMPARE(h.Find<QListWidget>("lstModules")->count(), 1);
+        const QString out = QDir(h.dir.path()).filePath("vb");
+        if (outputExists) {
+            WriteText(QDir(out).filePath("Old.frm"), "VERSION 5.00\r\n");
+            WriteText(QDir(out).filePath("notes.txt"), "mine");
+        }
+        const auto before = Snapshot(out);
+        h.Find<QLineEdit>("txtPath")->setText(out);
+        QTest::mouseClick(h.Find<QPushButton>("cmdSelMods"), Qt::LeftButton);
+        h.answers = {Answer::Yes};  // stop and compile in Access
+        QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+
+        const int question = MessageStarting(h.messages, LoadText(text_id::kNotCompiled));
+        QVERIFY2(question >= 0, outputExists ? "into a folder" : "into a new folder");
+        // The question names where the code is broken, and the answer is explained.
+        QVERIFY(h.messages[question].text.find("module Broken") != std::string::npos);
+        QCOMPARE(h.messages.size(), static_cast<size_t>(question) + 2);
+        const Message& explanation = h.messages.back();
+        QCOMPARE(explanation.icon, Icon::Information);
+        QVERIFY(explanation.text.find("Access") != std::string::npos);
+        QVERIFY(explanation.text.find("no file has been changed") != std::string::npos);
+
+        if (outputExists)
+            QCOMPARE(Snapshot(out), before);
+        else
+            QVERIFY(!QFileInfo::exists(out));
+        VerifyUsable(h);
+        QCOMPARE(h.quits, 0);
+    }
 }
 
 void MainWindowTest::progressShowsTheElapsedTime() {

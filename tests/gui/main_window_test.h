@@ -19,6 +19,7 @@ class MainWindowTest : public QObject {
     void startTranslationValidates();
     void convertsTheSampleAndPrintsTheChosenReports();
     void cancelledReportSelectionPrintsNothing();
+    void uncompiledCodeStopsBeforeAnyFileIsTouched();
     void progressShowsTheElapsedTime();
     void shutdownSavesOnlyChangedSettings();
     void aboutBoxHidesThePlaceholderCredit();
