@@ -164,13 +164,13 @@ bool MainWindow::Load() {
     txtUser_->setText("Admin");
     txtMDW_->setText(QString::fromStdString(services_.settings->DefaultWorkgroupFile()));
     services_.settings->MigrateLegacy();
+    services_.settings->RemoveUnread();
     ApplyOptions(DecodeControlDefaults(services_.settings->Read("ControlDefaults"), Options()));
     if (Row(lstListboxType_) < 0)
         SelectRow(lstListboxType_, 2);
     if (Row(lstComboBoxType_) < 0)
         SelectRow(lstComboBoxType_, 2);
 
-    services_.settings->RegisterAddIn((services_.programDirectory / "menus97.mde").string());
     BuildRecentFilesMenu();
     settingsChanged_ = false;
     cmdOpen_->setFocus();
@@ -373,7 +373,6 @@ void MainWindow::ShutdownProgram() {
     if (shutDown_)
         return;
     shutDown_ = true;
-    services_.settings->RemoveAddIn();
     if (settingsChanged_ &&
         services_.ask(TextMessage(15, Buttons::YesNo, Icon::Question)) == Answer::Yes)
         services_.settings->Write("ControlDefaults", EncodeControlDefaults(Options()));

@@ -205,7 +205,6 @@ void MainWindowTest::loadsDefaultsWithoutSavedSettings() {
     QCOMPARE(h.Find<QLineEdit>("txtUser")->text(), QString("Admin"));
     QCOMPARE(window.RecentEntries(), QStringList{"(no files) [disabled]"});
     QVERIFY(!window.SettingsChanged());
-    QVERIFY(h.settings->AddInRegistered());
     QCOMPARE(h.Find<QPushButton>("cmdTranslate")->text(), QString("&Start Translation"));
 }
 
@@ -506,7 +505,6 @@ void MainWindowTest::shutdownSavesOnlyChangedSettings() {
     untouched.window->ShutdownProgram();
     QVERIFY(untouched.messages.empty());
     QVERIFY(untouched.Setting("ControlDefaults").isEmpty());
-    QVERIFY(!untouched.settings->AddInRegistered());
     QCOMPARE(untouched.quits, 1);
 
     Harness changed;
@@ -528,6 +526,33 @@ void MainWindowTest::shutdownSavesOnlyChangedSettings() {
     declined.window->close();
     QVERIFY(declined.Shown(15));
     QVERIFY(declined.Setting("ControlDefaults").isEmpty());
+}
+
+void MainWindowTest::keepsOnlySettingsThatAreRead() {
+    // What the program reads back; anything else in the file is left over.
+    const QStringList read = {"ControlDefaults", "LastFile1",          "LastFile2",   "LastFile3",
+                              "LastFile4",       "ControlFilesFolder", "Jet/SystemDB"};
+    auto verifyOnlyRead = [&](const QString& file, const char* when) {
+        for (const QString& key : QSettings(file, QSettings::IniFormat).allKeys())
+            QVERIFY2(read.contains(key), qPrintable(QString(when) + ": " + key));
+    };
+
+    Harness h;
+    // The add-in entry an earlier version left behind when it crashed.
+    h.Settings("Menu Add-Ins/&Converter/Expression", "=ConvertAllMacros()");
+    h.Settings("Menu Add-Ins/&Converter/Library", "/opt/velorin/menus97.mde");
+    h.Make();
+    QVERIFY(h.window->Load());
+    // A crash from here on leaves only this behind.
+    verifyOnlyRead(h.settingsFile, "while running");
+    h.nextFile = SampleExport();
+    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    Press(h.Find<QCheckBox>("chkMDI"));
+    h.answers = {Answer::Yes};  // save the settings
+    h.window->ShutdownProgram();
+    verifyOnlyRead(h.settingsFile, "after the end");
+    QCOMPARE(h.Setting("LastFile1"), SampleExport());
+    QVERIFY(!h.Setting("ControlDefaults").isEmpty());
 }
 
 void MainWindowTest::aboutBoxHidesThePlaceholderCredit() {

@@ -22,6 +22,7 @@ class MainWindowTest : public QObject {
     void uncompiledCodeStopsBeforeAnyFileIsTouched();
     void progressShowsTheElapsedTime();
     void shutdownSavesOnlyChangedSettings();
+    void keepsOnlySettingsThatAreRead();
     void aboutBoxHidesThePlaceholderCredit();
 };
 
