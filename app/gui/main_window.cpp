@@ -48,22 +48,45 @@ bool FolderHoldsAny(const QString& folder, const QStringList& names) {
 }
 
 // Access names are Windows-1252; the lists show them as Qt text and keep the
-// original bytes beside.
-void FillList(QListWidget* list, const std::vector<std::string>& names) {
+// original bytes beside. A database file holds only the names of its forms
+// and modules: their designs and code come from the application's text
+// export. An object the export does not hold is listed with a note, greyed
+// and not selectable, so that neither a click nor Select All offers it.
+void FillList(QListWidget* list, const std::vector<std::string>& names,
+              const std::function<bool(const std::string&)>& readable, const QString& what) {
     list->clear();
     for (const std::string& name : names) {
-        auto* item = new QListWidgetItem(QString::fromStdString(AnsiToUtf8(name)), list);
+        const QString shown = QString::fromStdString(AnsiToUtf8(name));
+        auto* item = new QListWidgetItem(shown, list);
         item->setData(Qt::UserRole, QByteArray::fromStdString(name));
+        if (readable(name))
+            continue;
+        item->setText(shown + " (cannot be read)");
+        item->setFlags(item->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
+        item->setToolTip(QString("The %1 of %2 is not in the database file, only its name. "
+                                 "Export the application as text (a folder Name.mdb.src "
+                                 "beside Name.mdb) and open it again to convert it.")
+                             .arg(what, shown));
     }
 }
 
 std::vector<std::string> SelectedNames(const QListWidget* list) {
     std::vector<std::string> names;
     for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->isSelected())
-            names.push_back(list->item(row)->data(Qt::UserRole).toByteArray().toStdString());
+        const QListWidgetItem* item = list->item(row);
+        if (item->isSelected() && (item->flags() & Qt::ItemIsSelectable))
+            names.push_back(item->data(Qt::UserRole).toByteArray().toStdString());
     }
     return names;
+}
+
+// The first warnings, one a line, and how many more there are.
+QString WarningLines(const QStringList& warnings) {
+    constexpr int kShown = 20;
+    QString text = warnings.mid(0, kShown).join('\n');
+    if (warnings.size() > kShown)
+        text += QString("\n... and %1 more").arg(warnings.size() - kShown);
+    return text;
 }
 
 int Row(const QListWidget* list) {
@@ -249,7 +272,9 @@ void MainWindow::OpenDatabase() {
     QCoreApplication::processEvents();
     // Without Access there is no secured workspace to open: the workgroup,
     // user and password reach the generated Sub Main as they are.
-    LoadedDatabase loaded = LoadDatabase(std::filesystem::path(path.toStdString()));
+    const std::filesystem::path given(path.toStdString());
+    LoadedDatabase loaded =
+        services_.loadDatabase ? services_.loadDatabase(given) : LoadDatabase(given);
     QApplication::restoreOverrideCursor();
     if (!loaded.application) {
         services_.ask(TextMessage(20, Buttons::Ok, Icon::Information));
@@ -267,8 +292,13 @@ void MainWindow::OpenDatabase() {
 
 void MainWindow::InitializeListBoxes() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    FillList(lstForms_, application_->Documents(Container::Forms));
-    FillList(lstModules_, application_->Documents(Container::Modules));
+    const AccessApplication& application = *application_;
+    FillList(
+        lstForms_, application.Documents(Container::Forms),
+        [&](const std::string& name) { return application.OpenForm(name) != nullptr; }, "design");
+    FillList(
+        lstModules_, application.Documents(Container::Modules),
+        [&](const std::string& name) { return application.Module(name) != nullptr; }, "code");
     QApplication::restoreOverrideCursor();
 }
 
@@ -327,8 +357,16 @@ void MainWindow::StartTranslation() {
     session.supportDb.Close();
     setEnabled(true);
     if (result.outcome == Outcome::Failed) {
+        // What went wrong with each object comes with the failure: "no form
+        // or module could be converted" alone does not say why.
         Message failed;
         failed.text = result.message;
+        if (!ui.Warnings().isEmpty()) {
+            failed.text += Utf8ToAnsi(QString("\n\nWarnings, object by object (%1):\n%2")
+                                          .arg(ui.Warnings().size())
+                                          .arg(WarningLines(ui.Warnings()))
+                                          .toStdString());
+        }
         failed.icon = Icon::Critical;
         services_.ask(failed);
     }
@@ -347,7 +385,7 @@ void MainWindow::AfterConversion(const ConversionResult& result, const GuiUserIn
                            .arg(result.formsConverted)
                            .arg(result.modulesConverted)
                            .arg(ui.Warnings().size())
-                           .arg(ui.Warnings().mid(0, 20).join('\n'))
+                           .arg(WarningLines(ui.Warnings()))
                            .toStdString());
         services_.ask(summary);
     }

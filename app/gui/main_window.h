@@ -43,6 +43,9 @@ struct MainWindowServices {
     std::function<void(const std::filesystem::path&, const std::vector<std::string>&)> printReports;
     // Ends the program.
     std::function<void()> quit;
+    // Reads the database or export folder the user named; LoadDatabase when
+    // not set.
+    std::function<LoadedDatabase(const std::filesystem::path&)> loadDatabase;
 };
 
 class MainWindow : public QMainWindow {

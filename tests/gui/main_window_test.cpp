@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "about_box.h"
+#include "common/simulated_disk_fault.h"
 #include "main_window.h"
 #include "progress_window.h"
 #include "reports_window.h"
@@ -84,6 +85,7 @@ class Harness {
         services.printReports = [this](const std::filesystem::path&,
                                        const std::vector<std::string>& names) { printed = names; };
         services.quit = [this] { ++quits; };
+        services.loadDatabase = load;
         window = std::make_unique<MainWindow>(services);
         window->show();
         return *window;
@@ -120,6 +122,7 @@ class Harness {
     std::function<void(ReportsWindow&)> pickReports;
     std::vector<std::string> printed;
     int quits = 0;
+    std::function<LoadedDatabase(const std::filesystem::path&)> load;
 };
 
 int SelectedRow(const QListWidget* list) {
@@ -477,6 +480,118 @@ void MainWindowTest::uncompiledCodeStopsBeforeAnyFileIsTouched() {
         VerifyUsable(h);
         QCOMPARE(h.quits, 0);
     }
+}
+
+void MainWindowTest::objectsThatCannotBeReadAreListedButNotOffered() {
+    Harness h;
+    // A database file beside an export that lacks some of its objects: of
+    // those only the names are known.
+    h.load = [](const std::filesystem::path& path) {
+        LoadedDatabase loaded = LoadDatabase(path);
+        loaded.application->AddDocument(Container::Forms, "Switchboard");
+        loaded.application->AddDocument(Container::Modules, "basStartup");
+        loaded.application->FinishLoading();
+        return loaded;
+    };
+    h.Make();
+    QVERIFY(h.window->Load());
+    h.nextFile = SampleExport();
+    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+
+    const std::pair<const char*, QString> unreadable[] = {{"lstForms", "Switchboard"},
+                                                          {"lstModules", "basStartup"}};
+    for (const auto& [listName, name] : unreadable) {
+        auto* list = h.Find<QListWidget>(listName);
+        QListWidgetItem* marked = nullptr;
+        for (int row = 0; row < list->count(); ++row) {
+            QListWidgetItem* item = list->item(row);
+            if (item->text().startsWith(name)) {
+                marked = item;
+                continue;
+            }
+            // A readable object is offered as it is named.
+            QVERIFY(item->flags() & Qt::ItemIsEnabled);
+            QVERIFY(item->flags() & Qt::ItemIsSelectable);
+            QVERIFY(item->toolTip().isEmpty());
+        }
+        QVERIFY2(marked != nullptr, listName);
+        QVERIFY(marked->text() != name);  // a note says why
+        QVERIFY(marked->toolTip().contains("Export the application as text"));
+        QVERIFY(!(marked->flags() & Qt::ItemIsEnabled));
+
+        // Neither Select All nor a click selects it.
+        QTest::mouseClick(
+            h.Find<QPushButton>(listName == std::string("lstForms") ? "cmdSelForms" : "cmdSelMods"),
+            Qt::LeftButton);
+        QCOMPARE(list->selectedItems().size(), list->count() - 1);
+        QVERIFY(!marked->isSelected());
+        list->scrollToItem(marked);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(marked).center());
+        QVERIFY(!marked->isSelected());
+    }
+
+    // The conversion is not asked for them: no warning about them follows it.
+    h.Find<QLineEdit>("txtPath")->setText(QDir(h.dir.path()).filePath("vb"));
+    h.answers = {Answer::Yes};  // create the output folder
+    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    QCOMPARE(h.quits, 1);
+    for (const Message& message : h.messages) {
+        QVERIFY2(message.text.find("Switchboard") == std::string::npos, message.text.c_str());
+        QVERIFY2(message.text.find("basStartup") == std::string::npos, message.text.c_str());
+    }
+}
+
+void MainWindowTest::aDatabaseFileAloneOffersNothingToConvert() {
+    // The real database beside the checkout, without a text export beside it.
+    const QString database = QDir(VELORIN_SOURCE_DIR).filePath("../shared/data/nwind.mdb");
+    if (!QFileInfo::exists(database))
+        QSKIP("../shared/data/nwind.mdb is absent");
+    Harness h;
+    h.Make();
+    QVERIFY(h.window->Load());
+    h.nextFile = database;
+    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    QVERIFY(!h.Shown(text_id::kInvalidDatabase));
+    auto* forms = h.Find<QListWidget>("lstForms");
+    QVERIFY(forms->count() > 0);
+    for (int row = 0; row < forms->count(); ++row)
+        QVERIFY2(!(forms->item(row)->flags() & Qt::ItemIsSelectable),
+                 qPrintable(forms->item(row)->text()));
+    QTest::mouseClick(h.Find<QPushButton>("cmdSelForms"), Qt::LeftButton);
+    QVERIFY(forms->selectedItems().isEmpty());
+    h.Find<QLineEdit>("txtPath")->setText(h.dir.path());
+    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    QVERIFY(h.Shown(text_id::kNothingToConvert));
+}
+
+void MainWindowTest::aFailureSaysWhatWentWrongWithEachObject() {
+    Harness h;
+    h.Make();
+    QVERIFY(h.window->Load());
+    // A module named as a Windows device is written under another name, with
+    // a warning; the disk is full, so the conversion fails.
+    h.nextFile =
+        MakeExport(h.dir.path(), "Devices.mdb.src",
+                   {{"CON.bas", "Attribute VB_Name = \"CON\"\r\nOption Explicit\r\n"},
+                    {"Tools.bas", "Attribute VB_Name = \"Tools\"\r\nOption Explicit\r\n"}});
+    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    h.Find<QLineEdit>("txtPath")->setText(QDir(h.dir.path()).filePath("vb"));
+    QTest::mouseClick(h.Find<QPushButton>("cmdSelMods"), Qt::LeftButton);
+    h.answers = {Answer::Yes};  // create the output folder
+    SimulateDiskFault(SimulatedDiskFault{0, false});
+    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    SimulateDiskFault(std::nullopt);
+
+    QVERIFY(!h.messages.empty());
+    const Message& failure = h.messages.back();
+    QCOMPARE(failure.icon, Icon::Critical);
+    // The failure itself, then the warning about the module's file name.
+    QVERIFY2(failure.text.find("No space left on device") != std::string::npos,
+             failure.text.c_str());
+    QVERIFY2(failure.text.find("CON_.bas") != std::string::npos, failure.text.c_str());
+    QCOMPARE(h.quits, 0);
+    VerifyUsable(h);
 }
 
 void MainWindowTest::progressShowsTheElapsedTime() {

@@ -20,6 +20,9 @@ class MainWindowTest : public QObject {
     void convertsTheSampleAndPrintsTheChosenReports();
     void cancelledReportSelectionPrintsNothing();
     void uncompiledCodeStopsBeforeAnyFileIsTouched();
+    void objectsThatCannotBeReadAreListedButNotOffered();
+    void aDatabaseFileAloneOffersNothingToConvert();
+    void aFailureSaysWhatWentWrongWithEachObject();
     void progressShowsTheElapsedTime();
     void shutdownSavesOnlyChangedSettings();
     void keepsOnlySettingsThatAreRead();
