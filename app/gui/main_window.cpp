@@ -80,6 +80,16 @@ std::vector<std::string> SelectedNames(const QListWidget* list) {
     return names;
 }
 
+// The output folder proposed for a database: Vlrn in the database's folder.
+// An export folder (Sales.mdb.src, Sales.src, or source) lies in the folder
+// of the database it stands for, so it gets the same proposal: a folder
+// beside it, never one inside it.
+QString ProposedOutputFolder(const QString& input) {
+    // A typed folder may end in a separator.
+    const QString path = QDir::cleanPath(QFileInfo(input).absoluteFilePath());
+    return QDir(QFileInfo(path).absolutePath()).filePath("Vlrn");
+}
+
 // The first warnings, one a line, and how many more there are.
 QString WarningLines(const QStringList& warnings) {
     constexpr int kShown = 20;
@@ -135,10 +145,17 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     connect(txtMDW_, &QLineEdit::textChanged, this, [this] { chkSecurity_->setChecked(false); });
 
     connect(cmdOpen_, &QPushButton::clicked, this, [this] {
-        const QString file =
-            services_.openFile("Open", "Access Databases (*.mdb *.mde);;All Files (*)");
+        const QString file = services_.openFile("Choose the Access Database",
+                                                "Access Databases (*.mdb *.mde);;All Files (*)");
         if (!file.isEmpty())
             ChooseDatabase(file);
+    });
+    connect(cmdOpenFolder_, &QPushButton::clicked, this, [this] {
+        if (!services_.openFolder)
+            return;
+        const QString folder = services_.openFolder("Choose the Export Folder");
+        if (!folder.isEmpty())
+            ChooseDatabase(folder);
     });
     connect(cmdOpenMDW_, &QPushButton::clicked, this, [this] {
         const QString file = services_.openFile("Locate Access Security File",
@@ -259,7 +276,6 @@ QStringList MainWindow::RecentEntries() const {
 
 void MainWindow::ChooseDatabase(const QString& path) {
     txtMDB_->setText(path);
-    txtPath_->setText(QDir(QFileInfo(path).absolutePath()).filePath("Vlrn"));
     OpenDatabase();
 }
 
@@ -285,6 +301,7 @@ void MainWindow::OpenDatabase() {
     }
     application_ = std::move(loaded.application);
     source_ = loaded.source;
+    txtPath_->setText(ProposedOutputFolder(path));
     InitializeListBoxes();
     services_.settings->SetRecent(
         RotateRecentFiles(services_.settings->Recent(), path.toStdString()));

@@ -37,6 +37,8 @@ struct MainWindowServices {
     AskFunction ask;
     // An open dialog: title, name filter; an empty text when cancelled.
     std::function<QString(const QString&, const QString&)> openFile;
+    // A folder dialog: title; an empty text when cancelled.
+    std::function<QString(const QString&)> openFolder;
     // Shows the report selection window modally.
     std::function<void(ReportsWindow&)> runReportsWindow;
     // Prints the named reports of the support database.
@@ -91,6 +93,7 @@ class MainWindow : public QMainWindow {
     QTabWidget* tsMain_ = nullptr;
     QLineEdit* txtMDB_ = nullptr;
     QPushButton* cmdOpen_ = nullptr;
+    QPushButton* cmdOpenFolder_ = nullptr;
     QLineEdit* txtPath_ = nullptr;
     QListWidget* lstForms_ = nullptr;
     QPushButton* cmdSelForms_ = nullptr;

@@ -50,15 +50,21 @@ void MainWindow::BuildPages() {
     database->setObjectName("Frame3");
     txtMDB_ = Named(new QLineEdit, "txtMDB",
                     "The Access database to convert (.mdb), or the folder of its text export.");
-    cmdOpen_ = Named(new QPushButton("..."), "cmdOpen", "Choose the database to convert.");
+    cmdOpen_ = Named(new QPushButton("Choose &File..."), "cmdOpen",
+                     "Choose the Access database to convert (.mdb). Its text export, a folder "
+                     "Name.mdb.src, Name.src or source beside it, is read with it.");
+    cmdOpenFolder_ = Named(new QPushButton("Choose F&older..."), "cmdOpenFolder",
+                           "Choose the folder of the application's text export (Name.mdb.src, "
+                           "Name.src or source, holding forms, modules and the rest).");
     txtPath_ =
         Named(new QLineEdit, "txtPath", "The folder the Visual Basic project is written into.");
     auto* databaseGrid = new QGridLayout(database);
     databaseGrid->addWidget(LabelFor(txtMDB_, 220, database), 0, 0);
     databaseGrid->addWidget(txtMDB_, 0, 1);
     databaseGrid->addWidget(cmdOpen_, 0, 2);
+    databaseGrid->addWidget(cmdOpenFolder_, 0, 3);
     databaseGrid->addWidget(LabelFor(txtPath_, 221, database), 1, 0);
-    databaseGrid->addWidget(txtPath_, 1, 1, 1, 2);
+    databaseGrid->addWidget(txtPath_, 1, 1, 1, 3);
 
     lstForms_ = Named(new QListWidget, "lstForms", "The forms to convert; select one or more.");
     lstForms_->setSelectionMode(QAbstractItemView::MultiSelection);

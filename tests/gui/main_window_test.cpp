@@ -74,6 +74,10 @@ class Harness {
             openTitles.append(title);
             return nextFile;
         };
+        services.openFolder = [this](const QString& title) {
+            folderTitles.append(title);
+            return nextFolder;
+        };
         services.runReportsWindow = [this](ReportsWindow& reports) {
             reportTitles.clear();
             auto* list = reports.findChild<QListWidget*>("lstReports");
@@ -118,6 +122,8 @@ class Harness {
     std::vector<Message> messages;
     QString nextFile;
     QStringList openTitles;
+    QString nextFolder;
+    QStringList folderTitles;
     QStringList reportTitles;
     std::function<void(ReportsWindow&)> pickReports;
     std::vector<std::string> printed;
@@ -355,6 +361,68 @@ void MainWindowTest::choosingADatabaseProposesTheOutputFolder() {
     h.nextFile.clear();
     QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
     QCOMPARE(h.Find<QLineEdit>("txtMDB")->text(), SampleExport());
+}
+
+void MainWindowTest::exportFoldersAreChosenAndTypedLikeDatabases() {
+    Harness h;
+    // A database file reads as the sample, wherever it is: the window's own
+    // proposal for it is what each export folder is compared with.
+    h.load = [](const std::filesystem::path& path) {
+        if (path.extension() != ".mdb")
+            return LoadDatabase(path);
+        LoadedDatabase loaded = LoadDatabase(SampleExport().toStdString());
+        loaded.source.databasePath = path;
+        return loaded;
+    };
+    h.Make();
+    QVERIFY(h.window->Load());
+    auto* input = h.Find<QLineEdit>("txtMDB");
+    auto* output = h.Find<QLineEdit>("txtPath");
+    const QByteArray module = "Attribute VB_Name = \"Tools\"\r\nOption Explicit\r\n";
+    const QDir base(h.dir.path());
+    // Export folder, the database it stands for.
+    const std::pair<QString, QString> exports[] = {
+        {"one/Sales.mdb.src", "one/Sales.mdb"},
+        {"two/Sales.src", "two/Sales.mdb"},
+        {"three/Sales/source", "three/Sales/Sales.mdb"},
+    };
+    for (const auto& [folder, database] : exports) {
+        const QString root = MakeExport(base.path(), folder, {{"Tools.bas", module}});
+        h.nextFile = base.filePath(database);
+        QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+        const QString proposed = output->text();
+        QVERIFY2(!proposed.isEmpty(), qPrintable(database));
+
+        // Chosen with the folder button.
+        output->clear();
+        h.nextFolder = root;
+        QTest::mouseClick(h.Find<QPushButton>("cmdOpenFolder"), Qt::LeftButton);
+        QCOMPARE(input->text(), root);
+        QCOMPARE(h.Find<QListWidget>("lstModules")->count(), 1);
+        QCOMPARE(output->text(), proposed);
+        // Beside the export, not inside it: the export is never written into.
+        QCOMPARE(QFileInfo(output->text()).absolutePath(), QFileInfo(root).absolutePath());
+
+        // Typed, with or without a separator at the end.
+        for (const QString& typed : {root, root + "/"}) {
+            h.nextFile = base.filePath(database);
+            QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+            output->clear();
+            input->clear();
+            QTest::keyClicks(input, typed);
+            QTest::keyClick(input, Qt::Key_Return);
+            QCOMPARE(h.Find<QListWidget>("lstModules")->count(), 1);
+            QCOMPARE(output->text(), proposed);
+        }
+    }
+    QCOMPARE(h.folderTitles.size(), 3);
+
+    // A cancelled folder dialog changes nothing.
+    const QString opened = input->text();
+    h.nextFolder.clear();
+    QTest::mouseClick(h.Find<QPushButton>("cmdOpenFolder"), Qt::LeftButton);
+    QCOMPARE(input->text(), opened);
+    QCOMPARE(h.folderTitles.size(), 4);
 }
 
 void MainWindowTest::aFailingDatabaseClearsBothBoxes() {

@@ -15,6 +15,7 @@ class MainWindowTest : public QObject {
     void recentFilesRotateAndShowInTheMenu();
     void optionClicksAndTheirRules();
     void choosingADatabaseProposesTheOutputFolder();
+    void exportFoldersAreChosenAndTypedLikeDatabases();
     void aFailingDatabaseClearsBothBoxes();
     void startTranslationValidates();
     void convertsTheSampleAndPrintsTheChosenReports();
