@@ -137,12 +137,6 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
         if ((row == 1 || row == 2) && optListboxBound_->isChecked())
             chkSSOption_->setChecked(true);
     });
-    connect(chkSecurity_, &QCheckBox::clicked, this, [this](bool checked) {
-        if (checked)
-            services_.ask(TextMessage(16, Buttons::OkHelp, Icon::None, 16));
-        settingsChanged_ = true;
-    });
-    connect(txtMDW_, &QLineEdit::textChanged, this, [this] { chkSecurity_->setChecked(false); });
 
     connect(cmdOpen_, &QPushButton::clicked, this, [this] {
         const QString file = services_.openFile("Choose the Access Database",
@@ -219,7 +213,6 @@ bool MainWindow::Load() {
 
 WindowOptions MainWindow::Options() const {
     WindowOptions o;
-    o.disableSecurity = chkSecurity_->isChecked();
     o.vb5 = optVB5_->isChecked();
     o.listBoxType = Row(lstListboxType_);
     o.listBoxBound = optListboxBound_->isChecked();
@@ -229,12 +222,10 @@ WindowOptions MainWindow::Options() const {
     o.optionSet = chkSSOption_->isChecked();
     o.mdi = chkMDI_->isChecked();
     o.standardControls = chkStandardVB_->isChecked();
-    o.relativePaths = chkRelativePaths_->isChecked();
     return o;
 }
 
 void MainWindow::ApplyOptions(const WindowOptions& o) {
-    chkSecurity_->setChecked(o.disableSecurity);
     (o.vb5 ? optVB5_ : optVB4_)->setChecked(true);
     SelectRow(lstListboxType_, o.listBoxType);
     (o.listBoxBound ? optListboxBound_ : optListboxUnbound_)->setChecked(true);
@@ -244,7 +235,6 @@ void MainWindow::ApplyOptions(const WindowOptions& o) {
     chkSSOption_->setChecked(o.optionSet);
     chkMDI_->setChecked(o.mdi);
     chkStandardVB_->setChecked(o.standardControls);
-    chkRelativePaths_->setChecked(o.relativePaths);
 }
 
 void MainWindow::BuildRecentFilesMenu() {
@@ -287,13 +277,16 @@ void MainWindow::OpenDatabase() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
     // Without Access there is no secured workspace to open: the workgroup,
-    // user and password reach the generated Sub Main as they are.
+    // user and password only reach the generated Sub Main, as they are.
     const std::filesystem::path given(path.toStdString());
     LoadedDatabase loaded =
         services_.loadDatabase ? services_.loadDatabase(given) : LoadDatabase(given);
     QApplication::restoreOverrideCursor();
     if (!loaded.application) {
-        services_.ask(TextMessage(20, Buttons::Ok, Icon::Information));
+        // What the loader found comes with the message.
+        Message invalid = TextMessage(text_id::kInvalidDatabase, Buttons::Ok, Icon::Information);
+        invalid.text += "\n\n" + Utf8ToAnsi(path.toStdString()) + ": " + loaded.error;
+        services_.ask(invalid);
         txtMDB_->clear();
         txtPath_->clear();
         openedPath_.clear();
@@ -334,8 +327,6 @@ void MainWindow::StartTranslation() {
     request.options.standardControlsOnly = o.standardControls;
     request.options.useOptionSet = o.optionSet;
     request.options.useCalendar = o.calendar;
-    request.options.useRelativePaths = o.relativePaths;
-    request.options.disableSecurity = o.disableSecurity;
     request.options.workgroupFile = Utf8ToAnsi(txtMDW_->text().toStdString());
     request.options.user = Utf8ToAnsi(txtUser_->text().toStdString());
     request.options.password = Utf8ToAnsi(txtPassword_->text().toStdString());

@@ -102,7 +102,6 @@ class MainWindow : public QMainWindow {
     QRadioButton* optVB4_ = nullptr;
     QRadioButton* optVB5_ = nullptr;
     QCheckBox* chkMDI_ = nullptr;
-    QCheckBox* chkRelativePaths_ = nullptr;
     QPushButton* cmdTranslate_ = nullptr;
     QListWidget* lstListboxType_ = nullptr;
     QListWidget* lstComboBoxType_ = nullptr;
@@ -117,7 +116,6 @@ class MainWindow : public QMainWindow {
     QPushButton* cmdOpenMDW_ = nullptr;
     QLineEdit* txtUser_ = nullptr;
     QLineEdit* txtPassword_ = nullptr;
-    QCheckBox* chkSecurity_ = nullptr;
     std::vector<QAction*> recentActions_;
 };
 

@@ -83,8 +83,6 @@ void MainWindow::BuildPages() {
     typeLayout->addWidget(optVB5_);
     chkMDI_ = Named(new QCheckBox(Caption(217)), "chkMDI",
                     "Make the forms children of an MDI parent form, MDIParent.");
-    chkRelativePaths_ = Named(new QCheckBox(Caption(218)), "chkRelativePaths",
-                              "Name the database in data controls without its folder.");
     cmdTranslate_ = Named(new QPushButton(Caption(102)), "cmdTranslate",
                           "Convert the selected forms and modules.");
 
@@ -97,7 +95,6 @@ void MainWindow::BuildPages() {
     auto* side = new QVBoxLayout;
     side->addWidget(type);
     side->addWidget(chkMDI_);
-    side->addWidget(chkRelativePaths_);
     side->addStretch();
     side->addWidget(cmdTranslate_);
     projectGrid->addLayout(side, 2, 2);
@@ -164,16 +161,26 @@ void MainWindow::BuildPages() {
     security->setObjectName("grpPage3");
     auto* frame = new QGroupBox(Caption(204), security);
     frame->setObjectName("frmSecurity");
-    txtMDW_ =
-        Named(new QLineEdit, "txtMDW", "The workgroup information file of a secured database.");
+    txtMDW_ = Named(new QLineEdit, "txtMDW",
+                    "The workgroup information file the converted project opens its database "
+                    "with; it must be an Access workgroup file (.mdw).");
     cmdOpenMDW_ =
         Named(new QPushButton("..."), "cmdOpenMDW", "Choose the workgroup information file.");
-    txtUser_ = Named(new QLineEdit, "txtUser",
-                     "A user with design permissions on the objects to convert.");
-    txtPassword_ = Named(new QLineEdit, "txtPassword", "That user's password.");
+    txtUser_ =
+        Named(new QLineEdit, "txtUser", "The user the converted project opens its database as.");
+    txtPassword_ =
+        Named(new QLineEdit, "txtPassword",
+              "That user's password, written into the project's Sub Main as it is typed.");
     txtPassword_->setEchoMode(QLineEdit::Password);
-    chkSecurity_ = Named(new QCheckBox(Caption(208)), "chkSecurity",
-                         "Open the database without its workgroup security.");
+    // Velorin reads the database itself: nothing here changes what it can read.
+    auto* securityNote = new QLabel(
+        "Velorin reads the database without Access and opens no secured workspace, so these "
+        "settings do not change what it can read. They are written into the converted "
+        "project's Sub Main, which opens the database with this workgroup file, user and "
+        "password.",
+        frame);
+    securityNote->setObjectName("lblSecurityNote");
+    securityNote->setWordWrap(true);
     auto* securityGrid = new QGridLayout(frame);
     securityGrid->addWidget(LabelFor(txtMDW_, 205, frame), 0, 0);
     securityGrid->addWidget(txtMDW_, 0, 1);
@@ -182,7 +189,7 @@ void MainWindow::BuildPages() {
     securityGrid->addWidget(txtUser_, 1, 1, 1, 2);
     securityGrid->addWidget(LabelFor(txtPassword_, 207, frame), 2, 0);
     securityGrid->addWidget(txtPassword_, 2, 1, 1, 2);
-    securityGrid->addWidget(chkSecurity_, 3, 0, 1, 3);
+    securityGrid->addWidget(securityNote, 3, 0, 1, 3);
     auto* securityLayout = new QVBoxLayout(security);
     securityLayout->addWidget(frame);
     securityLayout->addStretch();

@@ -24,6 +24,8 @@ class MainWindowTest : public QObject {
     void objectsThatCannotBeReadAreListedButNotOffered();
     void aDatabaseFileAloneOffersNothingToConvert();
     void aFailureSaysWhatWentWrongWithEachObject();
+    void everyOptionChangesTheProject();
+    void reportsWindowSaysWhereTheAnalysisIs();
     void progressShowsTheElapsedTime();
     void shutdownSavesOnlyChangedSettings();
     void keepsOnlySettingsThatAreRead();
