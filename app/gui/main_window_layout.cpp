@@ -72,12 +72,13 @@ void MainWindow::BuildPages() {
     lstModules_ =
         Named(new QListWidget, "lstModules", "The modules to convert; select one or more.");
     lstModules_->setSelectionMode(QAbstractItemView::MultiSelection);
-    cmdSelMods_ = Named(new QPushButton(Caption(224)), "cmdSelMods", "Select every module.");
+    // Its own access key: the forms' button has the one of the caption.
+    cmdSelMods_ = Named(new QPushButton("Select A&ll"), "cmdSelMods", "Select every module.");
 
     auto* type = new QGroupBox(Caption(225));
     type->setObjectName("grpProjectType");
-    optVB4_ = Named(new QRadioButton("VB 4"), "optVBType0", "Write a Visual Basic 4 project.");
-    optVB5_ = Named(new QRadioButton("VB 5"), "optVBType1", "Write a Visual Basic 5 project.");
+    optVB4_ = Named(new QRadioButton("VB &4"), "optVBType0", "Write a Visual Basic 4 project.");
+    optVB5_ = Named(new QRadioButton("VB &5"), "optVBType1", "Write a Visual Basic 5 project.");
     auto* typeLayout = new QVBoxLayout(type);
     typeLayout->addWidget(optVB4_);
     typeLayout->addWidget(optVB5_);
@@ -96,10 +97,10 @@ void MainWindow::BuildPages() {
     side->addWidget(type);
     side->addWidget(chkMDI_);
     side->addStretch();
-    side->addWidget(cmdTranslate_);
     projectGrid->addLayout(side, 2, 2);
     projectGrid->addWidget(cmdSelForms_, 3, 0);
     projectGrid->addWidget(cmdSelMods_, 3, 1);
+    projectGrid->addWidget(cmdTranslate_, 3, 2);
     tsMain_->addTab(project, "Project");
 
     // List Controls
@@ -131,9 +132,9 @@ void MainWindow::BuildPages() {
     comboModeLayout->addWidget(optCboUnbound_);
     auto* optional = new QGroupBox(Caption(211));
     optional->setObjectName("grpOptionalCtls");
-    chkSSOption_ = Named(new QCheckBox("Use SS DBOption Set"), "chkSSOption",
+    chkSSOption_ = Named(new QCheckBox("Use SS DB&Option Set"), "chkSSOption",
                          "Option groups become Sheridan DBOption Set controls.");
-    chkSSDate_ = Named(new QCheckBox("Use SS Calendar Widgets"), "chkSSDate",
+    chkSSDate_ = Named(new QCheckBox("Use SS Calendar &Widgets"), "chkSSDate",
                        "Date fields become Sheridan date combo controls.");
     chkStandardVB_ =
         Named(new QCheckBox(Caption(216)), "chkStandardVB",
@@ -164,8 +165,8 @@ void MainWindow::BuildPages() {
     txtMDW_ = Named(new QLineEdit, "txtMDW",
                     "The workgroup information file the converted project opens its database "
                     "with; it must be an Access workgroup file (.mdw).");
-    cmdOpenMDW_ =
-        Named(new QPushButton("..."), "cmdOpenMDW", "Choose the workgroup information file.");
+    cmdOpenMDW_ = Named(new QPushButton("&Choose File..."), "cmdOpenMDW",
+                        "Choose the workgroup information file.");
     txtUser_ =
         Named(new QLineEdit, "txtUser", "The user the converted project opens its database as.");
     txtPassword_ =
@@ -194,6 +195,18 @@ void MainWindow::BuildPages() {
     securityLayout->addWidget(frame);
     securityLayout->addStretch();
     tsMain_->addTab(security, "Security Information");
+
+    // Tab follows each page top to bottom, left to right.
+    const std::initializer_list<QWidget*> order = {
+        txtMDB_,         cmdOpen_,         cmdOpenFolder_,   txtPath_,
+        lstForms_,       lstModules_,      optVB4_,          optVB5_,
+        chkMDI_,         cmdSelForms_,     cmdSelMods_,      cmdTranslate_,
+        lstListboxType_, lstComboBoxType_, optListboxBound_, optListboxUnbound_,
+        optCboBound_,    optCboUnbound_,   chkSSOption_,     chkSSDate_,
+        chkStandardVB_,  txtMDW_,          cmdOpenMDW_,      txtUser_,
+        txtPassword_};
+    for (auto it = order.begin(); it + 1 != order.end(); ++it)
+        QWidget::setTabOrder(*it, *(it + 1));
 }
 
 void MainWindow::BuildMenus() {

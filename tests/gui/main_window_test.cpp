@@ -1,6 +1,7 @@
 #include "main_window_test.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
@@ -9,18 +10,23 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <deque>
 #include <map>
 #include <memory>
 
 #include "about_box.h"
 #include "common/simulated_disk_fault.h"
+#include "help_book.h"
 #include "main_window.h"
 #include "progress_window.h"
 #include "reports_window.h"
@@ -704,6 +710,157 @@ void MainWindowTest::reportsWindowSaysWhereTheAnalysisIs() {
     QVERIFY2(intro.contains("vlrn.db"), qPrintable(intro));
     QVERIFY2(intro.contains("velorin reports"), qPrintable(intro));
     QVERIFY2(!intro.contains(".mdb"), qPrintable(intro));
+}
+
+namespace {
+
+// Whether `a` comes before `b` when read top to bottom, left to right: side by
+// side (each one's middle within the other's height) the left one first,
+// otherwise the higher one.
+bool ReadsBefore(const QRect& a, const QRect& b) {
+    const bool sideBySide = (a.center().y() >= b.top() && a.center().y() <= b.bottom()) ||
+                            (b.center().y() >= a.top() && b.center().y() <= a.bottom());
+    return sideBySide ? a.left() < b.left() : a.top() < b.top();
+}
+
+// Whether Tab goes from `a` to `b` in reading order: the two children of
+// their closest common parent that hold them read in that order.
+bool TabFollowsLayout(QWidget* a, QWidget* b) {
+    for (QWidget* parent = a->parentWidget(); parent != nullptr; parent = parent->parentWidget()) {
+        if (!parent->isAncestorOf(b))
+            continue;
+        auto childHolding = [parent](QWidget* w) {
+            while (w->parentWidget() != parent)
+                w = w->parentWidget();
+            return w;
+        };
+        return ReadsBefore(childHolding(a)->geometry(), childHolding(b)->geometry());
+    }
+    return false;
+}
+
+// The widgets Tab reaches on `page`, in Tab order.
+QList<QWidget*> TabChain(QWidget* window, QWidget* page) {
+    QList<QWidget*> chain;
+    QWidget* w = window;
+    do {
+        w = w->nextInFocusChain();
+        if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            !chain.contains(w))
+            chain.append(w);
+    } while (w != window);
+    return chain;
+}
+
+}  // namespace
+
+void MainWindowTest::keyboardReachesEveryField() {
+    Harness h;
+    h.Make();
+    QVERIFY(h.window->Load());
+    QApplication::setActiveWindow(h.window.get());
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    auto* tabs = h.Find<QTabWidget>("tsMain");
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        QApplication::processEvents();
+        QWidget* widget = tabs->widget(page);
+
+        // Every label names its field with an access key that leads there.
+        for (const QLabel* label : widget->findChildren<QLabel*>()) {
+            if (label->buddy() == nullptr) {
+                QVERIFY2(label->wordWrap(), qPrintable(label->text()));  // a note, no caption
+                continue;
+            }
+            const QRegularExpressionMatch key =
+                QRegularExpression("&([A-Za-z0-9])").match(label->text());
+            QVERIFY2(key.hasMatch(), qPrintable(label->text()));
+            h.window->setFocus();
+            QTest::keyClick(h.window.get(), key.captured(1).toLower().at(0).toLatin1(),
+                            Qt::AltModifier);
+            QVERIFY2(QApplication::focusWidget() == label->buddy(), qPrintable(label->text()));
+        }
+        for (QLineEdit* field : widget->findChildren<QLineEdit*>()) {
+            bool labelled = false;
+            for (const QLabel* label : widget->findChildren<QLabel*>())
+                labelled = labelled || label->buddy() == field;
+            QVERIFY2(labelled, qPrintable(field->objectName()));
+        }
+        for (QListWidget* list : widget->findChildren<QListWidget*>()) {
+            bool labelled = false;
+            for (const QLabel* label : widget->findChildren<QLabel*>())
+                labelled = labelled || label->buddy() == list;
+            QVERIFY2(labelled, qPrintable(list->objectName()));
+        }
+        // Buttons read words, each with its own access key on the page.
+        QStringList keys;
+        for (const QAbstractButton* button : widget->findChildren<QAbstractButton*>()) {
+            const QString text = button->text();
+            QVERIFY2(text.contains(QRegularExpression("[A-Za-z0-9]")), qPrintable(text));
+            const qsizetype amp = text.indexOf('&');
+            if (qobject_cast<const QPushButton*>(button) != nullptr)
+                QVERIFY2(amp >= 0, qPrintable(text));
+            if (amp < 0)
+                continue;
+            const QString key = text.mid(amp + 1, 1).toLower();
+            QVERIFY2(!keys.contains(key), qPrintable(text));
+            keys.append(key);
+        }
+        for (const QLabel* label : widget->findChildren<QLabel*>()) {
+            const qsizetype amp = label->text().indexOf('&');
+            if (amp < 0)
+                continue;
+            const QString key = label->text().mid(amp + 1, 1).toLower();
+            QVERIFY2(!keys.contains(key), qPrintable(label->text()));
+            keys.append(key);
+        }
+
+        // Tab visits every field once, in reading order.
+        const QList<QWidget*> chain = TabChain(h.window.get(), widget);
+        for (QWidget* field : widget->findChildren<QWidget*>()) {
+            if ((field->focusPolicy() & Qt::TabFocus) && field->isVisibleTo(widget))
+                QVERIFY2(chain.contains(field), qPrintable(field->objectName()));
+        }
+        for (qsizetype i = 1; i < chain.size(); ++i) {
+            QVERIFY2(TabFollowsLayout(chain[i - 1], chain[i]),
+                     qPrintable(chain[i - 1]->objectName() + " -> " + chain[i]->objectName()));
+        }
+    }
+}
+
+void MainWindowTest::messagesBeforeTheWindowAreCentredOnTheScreen() {
+    QWidget hidden;
+    hidden.setGeometry(10, 10, 200, 100);
+    const HelpBook help(QString{});
+    Message message;
+    message.text = "A message before the window is shown.";
+    QRect shown;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            shown = box->frameGeometry();
+            box->close();
+        }
+    });
+    ShowMessageBox(&hidden, help, message);
+    QVERIFY(shown.isValid());
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY2((shown.center() - centre).manhattanLength() <= 4,
+             qPrintable(QString("%1,%2").arg(shown.center().x()).arg(shown.center().y())));
+
+    // Once the window shows, its messages are centred on it.
+    QWidget window;
+    window.setGeometry(20, 30, 700, 500);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            shown = box->frameGeometry();
+            box->close();
+        }
+    });
+    ShowMessageBox(&window, help, message);
+    QVERIFY2((shown.center() - window.frameGeometry().center()).manhattanLength() <= 4,
+             qPrintable(QString("%1,%2").arg(shown.center().x()).arg(shown.center().y())));
 }
 
 void MainWindowTest::progressShowsTheElapsedTime() {

@@ -26,6 +26,8 @@ class MainWindowTest : public QObject {
     void aFailureSaysWhatWentWrongWithEachObject();
     void everyOptionChangesTheProject();
     void reportsWindowSaysWhereTheAnalysisIs();
+    void keyboardReachesEveryField();
+    void messagesBeforeTheWindowAreCentredOnTheScreen();
     void progressShowsTheElapsedTime();
     void shutdownSavesOnlyChangedSettings();
     void keepsOnlySettingsThatAreRead();
