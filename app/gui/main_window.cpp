@@ -63,9 +63,10 @@ void FillList(QListWidget* list, const std::vector<std::string>& names,
             continue;
         item->setText(shown + " (cannot be read)");
         item->setFlags(item->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
-        item->setToolTip(QString("The %1 of %2 is not in the database file, only its name. "
-                                 "Export the application as text (a folder Name.mdb.src "
-                                 "beside Name.mdb) and open it again to convert it.")
+        item->setToolTip(QString("Only the name of %2 is known: the database file holds no "
+                                 "%1, and no text export holds it. Export the application as "
+                                 "text (a folder Name.mdb.src beside Name.mdb) and open it "
+                                 "again to convert it.")
                              .arg(what, shown));
     }
 }
