@@ -10,9 +10,9 @@
 #include <QTemporaryDir>
 #include <iostream>
 
+#include "driver/conversion_driver.h"
 #include "main_window.h"
 #include "reports/analysis_reports.h"
-#include "session/conversion_driver.h"
 #include "settings_store.h"
 
 int main(int argc, char** argv) {
@@ -58,8 +58,10 @@ int main(int argc, char** argv) {
     std::string error;
     const std::filesystem::path supportDb = (programDir + "/vlrn.db").toStdString();
     std::vector<std::string> names;
-    for (const velorin::ReportEntry& report : velorin::ListReports(supportDb, error)) names.push_back(report.name);
-    if (!velorin::WriteReportsPdf(supportDb, names, out.filePath("reports.pdf").toStdString(), error)) {
+    for (const velorin::ReportEntry& report : velorin::ListReports(supportDb, error))
+        names.push_back(report.name);
+    if (!velorin::WriteReportsPdf(supportDb, names, out.filePath("reports.pdf").toStdString(),
+                                  error)) {
         std::cerr << error << "\n";
         return 1;
     }

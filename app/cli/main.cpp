@@ -104,7 +104,9 @@ int main(int argc, char** argv) {
         ->add_flag("--ask-password", askPassword,
                    "Ask for the workgroup password on the terminal, without showing it")
         ->excludes(passwordOption);
-    convertCmd->add_flag("--no-security", convert.noSecurity, "Disable security checking");
+    convertCmd->add_flag("--no-security", convert.noSecurity,
+                         "Accepted for older scripts; changes nothing, as Velorin reads the "
+                         "database without Access and opens no secured workspace");
     auto* convertSupportDb =
         convertCmd->add_option("--support-db", convert.supportDb, kSupportDbHelp);
     convertCmd->add_flag("-y,--yes", convert.assumeYes,

@@ -10,7 +10,6 @@ WindowOptions DecodeControlDefaults(const std::string& text, WindowOptions optio
     auto index = [&](size_t i) {
         return i < text.size() && text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : 0;
     };
-    options.disableSecurity = flag(0);
     options.vb5 = flag(1);
     options.listBoxType = index(2);
     options.listBoxBound = flag(3);
@@ -20,17 +19,23 @@ WindowOptions DecodeControlDefaults(const std::string& text, WindowOptions optio
     options.optionSet = flag(7);
     options.mdi = flag(8);
     options.standardControls = flag(9);
-    options.relativePaths = flag(10);
     return options;
 }
 
 std::string EncodeControlDefaults(const WindowOptions& o) {
     auto flag = [](bool on) { return on ? '1' : '0'; };
     auto digit = [](int i) { return static_cast<char>('0' + (i >= 0 && i <= 9 ? i : 0)); };
-    return {flag(o.disableSecurity),  flag(o.vb5),           digit(o.listBoxType),
-            flag(o.listBoxBound),     digit(o.comboBoxType), flag(o.comboBoxBound),
-            flag(o.calendar),         flag(o.optionSet),     flag(o.mdi),
-            flag(o.standardControls), flag(o.relativePaths)};
+    return {'0',
+            flag(o.vb5),
+            digit(o.listBoxType),
+            flag(o.listBoxBound),
+            digit(o.comboBoxType),
+            flag(o.comboBoxBound),
+            flag(o.calendar),
+            flag(o.optionSet),
+            flag(o.mdi),
+            flag(o.standardControls),
+            '0'};
 }
 
 RecentFiles RotateRecentFiles(const RecentFiles& files, const std::string& path) {

@@ -8,7 +8,6 @@
 namespace velorin {
 
 struct WindowOptions {
-    bool disableSecurity = false;
     bool vb5 = true;
     int listBoxType = 2;  // list index: 0 GreenTree, 1 Sheridan 2.0, 2 Sheridan 3.0
     bool listBoxBound = true;
@@ -18,11 +17,12 @@ struct WindowOptions {
     bool optionSet = false;
     bool mdi = false;
     bool standardControls = false;
-    bool relativePaths = false;
 };
 
 // Applies a ControlDefaults text over `options`: "1" sets a flag (or chooses
 // VB 5, Bound), anything else clears it; characters 3 and 5 are list indexes.
+// The first and the last character held check boxes that changed nothing
+// (security checking, relative paths): they are not read, and written as 0.
 // An empty text changes nothing.
 WindowOptions DecodeControlDefaults(const std::string& text, WindowOptions options);
 std::string EncodeControlDefaults(const WindowOptions& options);

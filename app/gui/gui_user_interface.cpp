@@ -36,10 +36,13 @@ void KeepResponsive() {
 }  // namespace
 
 Answer ShowMessageBox(QWidget* parent, const HelpBook& help, const Message& message) {
+    // A box over a window not shown yet (the start-up checks) would sit where
+    // that window has not been placed: without it Qt centres it on the screen.
+    QWidget* over = parent != nullptr && parent->isVisible() ? parent : nullptr;
     for (;;) {
         QMessageBox box(BoxIcon(message.icon), "Velorin",
                         QString::fromStdString(AnsiToUtf8(message.text)), QMessageBox::NoButton,
-                        parent);
+                        over);
         const bool question =
             message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoHelp;
         QPushButton* first = box.addButton(question ? QMessageBox::Yes : QMessageBox::Ok);

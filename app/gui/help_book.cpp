@@ -9,8 +9,6 @@ namespace velorin {
 
 QString HelpBook::PageFor(int context) {
     switch (context) {
-        case 16:  // Disable Security Checking
-            return "security.html";
         case 29:  // the database is not compiled
             return "compile.html";
         case 301:  // more than 254 controls on a form

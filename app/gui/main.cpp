@@ -39,6 +39,9 @@ int main(int argc, char** argv) {
     services.openFile = [&](const QString& title, const QString& filter) {
         return QFileDialog::getOpenFileName(window, title, QString(), filter);
     };
+    services.openFolder = [&](const QString& title) {
+        return QFileDialog::getExistingDirectory(window, title);
+    };
     services.runReportsWindow = [](velorin::ReportsWindow& reports) { reports.exec(); };
     services.printReports = [&](const std::filesystem::path& supportDb,
                                 const std::vector<std::string>& names) {

@@ -48,22 +48,56 @@ bool FolderHoldsAny(const QString& folder, const QStringList& names) {
 }
 
 // Access names are Windows-1252; the lists show them as Qt text and keep the
-// original bytes beside.
-void FillList(QListWidget* list, const std::vector<std::string>& names) {
+// original bytes beside. A database file holds only the names of its forms
+// and modules: their designs and code come from the application's text
+// export. An object the export does not hold is listed with a note, greyed
+// and not selectable, so that neither a click nor Select All offers it.
+void FillList(QListWidget* list, const std::vector<std::string>& names,
+              const std::function<bool(const std::string&)>& readable, const QString& what) {
     list->clear();
     for (const std::string& name : names) {
-        auto* item = new QListWidgetItem(QString::fromStdString(AnsiToUtf8(name)), list);
+        const QString shown = QString::fromStdString(AnsiToUtf8(name));
+        auto* item = new QListWidgetItem(shown, list);
         item->setData(Qt::UserRole, QByteArray::fromStdString(name));
+        if (readable(name))
+            continue;
+        item->setText(shown + " (cannot be read)");
+        item->setFlags(item->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
+        item->setToolTip(QString("Only the name of %2 is known: the database file holds no "
+                                 "%1, and no text export holds it. Export the application as "
+                                 "text (a folder Name.mdb.src beside Name.mdb) and open it "
+                                 "again to convert it.")
+                             .arg(what, shown));
     }
 }
 
 std::vector<std::string> SelectedNames(const QListWidget* list) {
     std::vector<std::string> names;
     for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->isSelected())
-            names.push_back(list->item(row)->data(Qt::UserRole).toByteArray().toStdString());
+        const QListWidgetItem* item = list->item(row);
+        if (item->isSelected() && (item->flags() & Qt::ItemIsSelectable))
+            names.push_back(item->data(Qt::UserRole).toByteArray().toStdString());
     }
     return names;
+}
+
+// The output folder proposed for a database: Vlrn in the database's folder.
+// An export folder (Sales.mdb.src, Sales.src, or source) lies in the folder
+// of the database it stands for, so it gets the same proposal: a folder
+// beside it, never one inside it.
+QString ProposedOutputFolder(const QString& input) {
+    // A typed folder may end in a separator.
+    const QString path = QDir::cleanPath(QFileInfo(input).absoluteFilePath());
+    return QDir(QFileInfo(path).absolutePath()).filePath("Vlrn");
+}
+
+// The first warnings, one a line, and how many more there are.
+QString WarningLines(const QStringList& warnings) {
+    constexpr int kShown = 20;
+    QString text = warnings.mid(0, kShown).join('\n');
+    if (warnings.size() > kShown)
+        text += QString("\n... and %1 more").arg(warnings.size() - kShown);
+    return text;
 }
 
 int Row(const QListWidget* list) {
@@ -104,18 +138,19 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
         if ((row == 1 || row == 2) && optListboxBound_->isChecked())
             chkSSOption_->setChecked(true);
     });
-    connect(chkSecurity_, &QCheckBox::clicked, this, [this](bool checked) {
-        if (checked)
-            services_.ask(TextMessage(16, Buttons::OkHelp, Icon::None, 16));
-        settingsChanged_ = true;
-    });
-    connect(txtMDW_, &QLineEdit::textChanged, this, [this] { chkSecurity_->setChecked(false); });
 
     connect(cmdOpen_, &QPushButton::clicked, this, [this] {
-        const QString file =
-            services_.openFile("Open", "Access Databases (*.mdb *.mde);;All Files (*)");
+        const QString file = services_.openFile("Choose the Access Database",
+                                                "Access Databases (*.mdb *.mde);;All Files (*)");
         if (!file.isEmpty())
             ChooseDatabase(file);
+    });
+    connect(cmdOpenFolder_, &QPushButton::clicked, this, [this] {
+        if (!services_.openFolder)
+            return;
+        const QString folder = services_.openFolder("Choose the Export Folder");
+        if (!folder.isEmpty())
+            ChooseDatabase(folder);
     });
     connect(cmdOpenMDW_, &QPushButton::clicked, this, [this] {
         const QString file = services_.openFile("Locate Access Security File",
@@ -164,13 +199,13 @@ bool MainWindow::Load() {
     txtUser_->setText("Admin");
     txtMDW_->setText(QString::fromStdString(services_.settings->DefaultWorkgroupFile()));
     services_.settings->MigrateLegacy();
+    services_.settings->RemoveUnread();
     ApplyOptions(DecodeControlDefaults(services_.settings->Read("ControlDefaults"), Options()));
     if (Row(lstListboxType_) < 0)
         SelectRow(lstListboxType_, 2);
     if (Row(lstComboBoxType_) < 0)
         SelectRow(lstComboBoxType_, 2);
 
-    services_.settings->RegisterAddIn((services_.programDirectory / "menus97.mde").string());
     BuildRecentFilesMenu();
     settingsChanged_ = false;
     cmdOpen_->setFocus();
@@ -179,7 +214,6 @@ bool MainWindow::Load() {
 
 WindowOptions MainWindow::Options() const {
     WindowOptions o;
-    o.disableSecurity = chkSecurity_->isChecked();
     o.vb5 = optVB5_->isChecked();
     o.listBoxType = Row(lstListboxType_);
     o.listBoxBound = optListboxBound_->isChecked();
@@ -189,12 +223,10 @@ WindowOptions MainWindow::Options() const {
     o.optionSet = chkSSOption_->isChecked();
     o.mdi = chkMDI_->isChecked();
     o.standardControls = chkStandardVB_->isChecked();
-    o.relativePaths = chkRelativePaths_->isChecked();
     return o;
 }
 
 void MainWindow::ApplyOptions(const WindowOptions& o) {
-    chkSecurity_->setChecked(o.disableSecurity);
     (o.vb5 ? optVB5_ : optVB4_)->setChecked(true);
     SelectRow(lstListboxType_, o.listBoxType);
     (o.listBoxBound ? optListboxBound_ : optListboxUnbound_)->setChecked(true);
@@ -204,7 +236,6 @@ void MainWindow::ApplyOptions(const WindowOptions& o) {
     chkSSOption_->setChecked(o.optionSet);
     chkMDI_->setChecked(o.mdi);
     chkStandardVB_->setChecked(o.standardControls);
-    chkRelativePaths_->setChecked(o.relativePaths);
 }
 
 void MainWindow::BuildRecentFilesMenu() {
@@ -236,7 +267,6 @@ QStringList MainWindow::RecentEntries() const {
 
 void MainWindow::ChooseDatabase(const QString& path) {
     txtMDB_->setText(path);
-    txtPath_->setText(QDir(QFileInfo(path).absolutePath()).filePath("Vlrn"));
     OpenDatabase();
 }
 
@@ -248,11 +278,16 @@ void MainWindow::OpenDatabase() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
     // Without Access there is no secured workspace to open: the workgroup,
-    // user and password reach the generated Sub Main as they are.
-    LoadedDatabase loaded = LoadDatabase(std::filesystem::path(path.toStdString()));
+    // user and password only reach the generated Sub Main, as they are.
+    const std::filesystem::path given(path.toStdString());
+    LoadedDatabase loaded =
+        services_.loadDatabase ? services_.loadDatabase(given) : LoadDatabase(given);
     QApplication::restoreOverrideCursor();
     if (!loaded.application) {
-        services_.ask(TextMessage(20, Buttons::Ok, Icon::Information));
+        // What the loader found comes with the message.
+        Message invalid = TextMessage(text_id::kInvalidDatabase, Buttons::Ok, Icon::Information);
+        invalid.text += "\n\n" + Utf8ToAnsi(path.toStdString()) + ": " + loaded.error;
+        services_.ask(invalid);
         txtMDB_->clear();
         txtPath_->clear();
         openedPath_.clear();
@@ -260,6 +295,7 @@ void MainWindow::OpenDatabase() {
     }
     application_ = std::move(loaded.application);
     source_ = loaded.source;
+    txtPath_->setText(ProposedOutputFolder(path));
     InitializeListBoxes();
     services_.settings->SetRecent(
         RotateRecentFiles(services_.settings->Recent(), path.toStdString()));
@@ -267,8 +303,13 @@ void MainWindow::OpenDatabase() {
 
 void MainWindow::InitializeListBoxes() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    FillList(lstForms_, application_->Documents(Container::Forms));
-    FillList(lstModules_, application_->Documents(Container::Modules));
+    const AccessApplication& application = *application_;
+    FillList(
+        lstForms_, application.Documents(Container::Forms),
+        [&](const std::string& name) { return application.OpenForm(name) != nullptr; }, "design");
+    FillList(
+        lstModules_, application.Documents(Container::Modules),
+        [&](const std::string& name) { return application.Module(name) != nullptr; }, "code");
     QApplication::restoreOverrideCursor();
 }
 
@@ -287,8 +328,6 @@ void MainWindow::StartTranslation() {
     request.options.standardControlsOnly = o.standardControls;
     request.options.useOptionSet = o.optionSet;
     request.options.useCalendar = o.calendar;
-    request.options.useRelativePaths = o.relativePaths;
-    request.options.disableSecurity = o.disableSecurity;
     request.options.workgroupFile = Utf8ToAnsi(txtMDW_->text().toStdString());
     request.options.user = Utf8ToAnsi(txtUser_->text().toStdString());
     request.options.password = Utf8ToAnsi(txtPassword_->text().toStdString());
@@ -327,8 +366,16 @@ void MainWindow::StartTranslation() {
     session.supportDb.Close();
     setEnabled(true);
     if (result.outcome == Outcome::Failed) {
+        // What went wrong with each object comes with the failure: "no form
+        // or module could be converted" alone does not say why.
         Message failed;
         failed.text = result.message;
+        if (!ui.Warnings().isEmpty()) {
+            failed.text += Utf8ToAnsi(QString("\n\nWarnings, object by object (%1):\n%2")
+                                          .arg(ui.Warnings().size())
+                                          .arg(WarningLines(ui.Warnings()))
+                                          .toStdString());
+        }
         failed.icon = Icon::Critical;
         services_.ask(failed);
     }
@@ -347,7 +394,7 @@ void MainWindow::AfterConversion(const ConversionResult& result, const GuiUserIn
                            .arg(result.formsConverted)
                            .arg(result.modulesConverted)
                            .arg(ui.Warnings().size())
-                           .arg(ui.Warnings().mid(0, 20).join('\n'))
+                           .arg(WarningLines(ui.Warnings()))
                            .toStdString());
         services_.ask(summary);
     }
@@ -373,7 +420,6 @@ void MainWindow::ShutdownProgram() {
     if (shutDown_)
         return;
     shutDown_ = true;
-    services_.settings->RemoveAddIn();
     if (settingsChanged_ &&
         services_.ask(TextMessage(15, Buttons::YesNo, Icon::Question)) == Answer::Yes)
         services_.settings->Write("ControlDefaults", EncodeControlDefaults(Options()));

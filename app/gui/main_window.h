@@ -37,12 +37,17 @@ struct MainWindowServices {
     AskFunction ask;
     // An open dialog: title, name filter; an empty text when cancelled.
     std::function<QString(const QString&, const QString&)> openFile;
+    // A folder dialog: title; an empty text when cancelled.
+    std::function<QString(const QString&)> openFolder;
     // Shows the report selection window modally.
     std::function<void(ReportsWindow&)> runReportsWindow;
     // Prints the named reports of the support database.
     std::function<void(const std::filesystem::path&, const std::vector<std::string>&)> printReports;
     // Ends the program.
     std::function<void()> quit;
+    // Reads the database or export folder the user named; LoadDatabase when
+    // not set.
+    std::function<LoadedDatabase(const std::filesystem::path&)> loadDatabase;
 };
 
 class MainWindow : public QMainWindow {
@@ -88,6 +93,7 @@ class MainWindow : public QMainWindow {
     QTabWidget* tsMain_ = nullptr;
     QLineEdit* txtMDB_ = nullptr;
     QPushButton* cmdOpen_ = nullptr;
+    QPushButton* cmdOpenFolder_ = nullptr;
     QLineEdit* txtPath_ = nullptr;
     QListWidget* lstForms_ = nullptr;
     QPushButton* cmdSelForms_ = nullptr;
@@ -96,7 +102,6 @@ class MainWindow : public QMainWindow {
     QRadioButton* optVB4_ = nullptr;
     QRadioButton* optVB5_ = nullptr;
     QCheckBox* chkMDI_ = nullptr;
-    QCheckBox* chkRelativePaths_ = nullptr;
     QPushButton* cmdTranslate_ = nullptr;
     QListWidget* lstListboxType_ = nullptr;
     QListWidget* lstComboBoxType_ = nullptr;
@@ -111,7 +116,6 @@ class MainWindow : public QMainWindow {
     QPushButton* cmdOpenMDW_ = nullptr;
     QLineEdit* txtUser_ = nullptr;
     QLineEdit* txtPassword_ = nullptr;
-    QCheckBox* chkSecurity_ = nullptr;
     std::vector<QAction*> recentActions_;
 };
 

@@ -50,15 +50,21 @@ void MainWindow::BuildPages() {
     database->setObjectName("Frame3");
     txtMDB_ = Named(new QLineEdit, "txtMDB",
                     "The Access database to convert (.mdb), or the folder of its text export.");
-    cmdOpen_ = Named(new QPushButton("..."), "cmdOpen", "Choose the database to convert.");
+    cmdOpen_ = Named(new QPushButton("Choose &File..."), "cmdOpen",
+                     "Choose the Access database to convert (.mdb). Its text export, a folder "
+                     "Name.mdb.src, Name.src or source beside it, is read with it.");
+    cmdOpenFolder_ = Named(new QPushButton("Choose F&older..."), "cmdOpenFolder",
+                           "Choose the folder of the application's text export (Name.mdb.src, "
+                           "Name.src or source, holding forms, modules and the rest).");
     txtPath_ =
         Named(new QLineEdit, "txtPath", "The folder the Visual Basic project is written into.");
     auto* databaseGrid = new QGridLayout(database);
     databaseGrid->addWidget(LabelFor(txtMDB_, 220, database), 0, 0);
     databaseGrid->addWidget(txtMDB_, 0, 1);
     databaseGrid->addWidget(cmdOpen_, 0, 2);
+    databaseGrid->addWidget(cmdOpenFolder_, 0, 3);
     databaseGrid->addWidget(LabelFor(txtPath_, 221, database), 1, 0);
-    databaseGrid->addWidget(txtPath_, 1, 1, 1, 2);
+    databaseGrid->addWidget(txtPath_, 1, 1, 1, 3);
 
     lstForms_ = Named(new QListWidget, "lstForms", "The forms to convert; select one or more.");
     lstForms_->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -66,19 +72,18 @@ void MainWindow::BuildPages() {
     lstModules_ =
         Named(new QListWidget, "lstModules", "The modules to convert; select one or more.");
     lstModules_->setSelectionMode(QAbstractItemView::MultiSelection);
-    cmdSelMods_ = Named(new QPushButton(Caption(224)), "cmdSelMods", "Select every module.");
+    // Its own access key: the forms' button has the one of the caption.
+    cmdSelMods_ = Named(new QPushButton("Select A&ll"), "cmdSelMods", "Select every module.");
 
     auto* type = new QGroupBox(Caption(225));
     type->setObjectName("grpProjectType");
-    optVB4_ = Named(new QRadioButton("VB 4"), "optVBType0", "Write a Visual Basic 4 project.");
-    optVB5_ = Named(new QRadioButton("VB 5"), "optVBType1", "Write a Visual Basic 5 project.");
+    optVB4_ = Named(new QRadioButton("VB &4"), "optVBType0", "Write a Visual Basic 4 project.");
+    optVB5_ = Named(new QRadioButton("VB &5"), "optVBType1", "Write a Visual Basic 5 project.");
     auto* typeLayout = new QVBoxLayout(type);
     typeLayout->addWidget(optVB4_);
     typeLayout->addWidget(optVB5_);
     chkMDI_ = Named(new QCheckBox(Caption(217)), "chkMDI",
                     "Make the forms children of an MDI parent form, MDIParent.");
-    chkRelativePaths_ = Named(new QCheckBox(Caption(218)), "chkRelativePaths",
-                              "Name the database in data controls without its folder.");
     cmdTranslate_ = Named(new QPushButton(Caption(102)), "cmdTranslate",
                           "Convert the selected forms and modules.");
 
@@ -91,12 +96,11 @@ void MainWindow::BuildPages() {
     auto* side = new QVBoxLayout;
     side->addWidget(type);
     side->addWidget(chkMDI_);
-    side->addWidget(chkRelativePaths_);
     side->addStretch();
-    side->addWidget(cmdTranslate_);
     projectGrid->addLayout(side, 2, 2);
     projectGrid->addWidget(cmdSelForms_, 3, 0);
     projectGrid->addWidget(cmdSelMods_, 3, 1);
+    projectGrid->addWidget(cmdTranslate_, 3, 2);
     tsMain_->addTab(project, "Project");
 
     // List Controls
@@ -128,9 +132,9 @@ void MainWindow::BuildPages() {
     comboModeLayout->addWidget(optCboUnbound_);
     auto* optional = new QGroupBox(Caption(211));
     optional->setObjectName("grpOptionalCtls");
-    chkSSOption_ = Named(new QCheckBox("Use SS DBOption Set"), "chkSSOption",
+    chkSSOption_ = Named(new QCheckBox("Use SS DB&Option Set"), "chkSSOption",
                          "Option groups become Sheridan DBOption Set controls.");
-    chkSSDate_ = Named(new QCheckBox("Use SS Calendar Widgets"), "chkSSDate",
+    chkSSDate_ = Named(new QCheckBox("Use SS Calendar &Widgets"), "chkSSDate",
                        "Date fields become Sheridan date combo controls.");
     chkStandardVB_ =
         Named(new QCheckBox(Caption(216)), "chkStandardVB",
@@ -158,16 +162,26 @@ void MainWindow::BuildPages() {
     security->setObjectName("grpPage3");
     auto* frame = new QGroupBox(Caption(204), security);
     frame->setObjectName("frmSecurity");
-    txtMDW_ =
-        Named(new QLineEdit, "txtMDW", "The workgroup information file of a secured database.");
-    cmdOpenMDW_ =
-        Named(new QPushButton("..."), "cmdOpenMDW", "Choose the workgroup information file.");
-    txtUser_ = Named(new QLineEdit, "txtUser",
-                     "A user with design permissions on the objects to convert.");
-    txtPassword_ = Named(new QLineEdit, "txtPassword", "That user's password.");
+    txtMDW_ = Named(new QLineEdit, "txtMDW",
+                    "The workgroup information file the converted project opens its database "
+                    "with; it must be an Access workgroup file (.mdw).");
+    cmdOpenMDW_ = Named(new QPushButton("&Choose File..."), "cmdOpenMDW",
+                        "Choose the workgroup information file.");
+    txtUser_ =
+        Named(new QLineEdit, "txtUser", "The user the converted project opens its database as.");
+    txtPassword_ =
+        Named(new QLineEdit, "txtPassword",
+              "That user's password, written into the project's Sub Main as it is typed.");
     txtPassword_->setEchoMode(QLineEdit::Password);
-    chkSecurity_ = Named(new QCheckBox(Caption(208)), "chkSecurity",
-                         "Open the database without its workgroup security.");
+    // Velorin reads the database itself: nothing here changes what it can read.
+    auto* securityNote = new QLabel(
+        "Velorin reads the database without Access and opens no secured workspace, so these "
+        "settings do not change what it can read. They are written into the converted "
+        "project's Sub Main, which opens the database with this workgroup file, user and "
+        "password.",
+        frame);
+    securityNote->setObjectName("lblSecurityNote");
+    securityNote->setWordWrap(true);
     auto* securityGrid = new QGridLayout(frame);
     securityGrid->addWidget(LabelFor(txtMDW_, 205, frame), 0, 0);
     securityGrid->addWidget(txtMDW_, 0, 1);
@@ -176,11 +190,23 @@ void MainWindow::BuildPages() {
     securityGrid->addWidget(txtUser_, 1, 1, 1, 2);
     securityGrid->addWidget(LabelFor(txtPassword_, 207, frame), 2, 0);
     securityGrid->addWidget(txtPassword_, 2, 1, 1, 2);
-    securityGrid->addWidget(chkSecurity_, 3, 0, 1, 3);
+    securityGrid->addWidget(securityNote, 3, 0, 1, 3);
     auto* securityLayout = new QVBoxLayout(security);
     securityLayout->addWidget(frame);
     securityLayout->addStretch();
     tsMain_->addTab(security, "Security Information");
+
+    // Tab follows each page top to bottom, left to right.
+    const std::initializer_list<QWidget*> order = {
+        txtMDB_,         cmdOpen_,         cmdOpenFolder_,   txtPath_,
+        lstForms_,       lstModules_,      optVB4_,          optVB5_,
+        chkMDI_,         cmdSelForms_,     cmdSelMods_,      cmdTranslate_,
+        lstListboxType_, lstComboBoxType_, optListboxBound_, optListboxUnbound_,
+        optCboBound_,    optCboUnbound_,   chkSSOption_,     chkSSDate_,
+        chkStandardVB_,  txtMDW_,          cmdOpenMDW_,      txtUser_,
+        txtPassword_};
+    for (auto it = order.begin(); it + 1 != order.end(); ++it)
+        QWidget::setTabOrder(*it, *(it + 1));
 }
 
 void MainWindow::BuildMenus() {

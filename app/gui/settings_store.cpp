@@ -5,7 +5,9 @@
 namespace velorin {
 namespace {
 
-const QString kAddInGroup = "Menu Add-Ins/&Converter";
+// Written by earlier versions while they ran, and left behind when one
+// crashed; nothing reads it.
+const QString kStaleAddInGroup = "Menu Add-Ins/&Converter";
 
 }  // namespace
 
@@ -48,18 +50,14 @@ void SettingsStore::SetRecent(const RecentFiles& files) {
         Write("LastFile" + QString::number(i + 1), files[i]);
 }
 
-void SettingsStore::RegisterAddIn(const std::string& library) {
-    Write(kAddInGroup + "/Expression", "=ConvertAllMacros()");
-    Write(kAddInGroup + "/Library", library);
-}
-
-void SettingsStore::RemoveAddIn() {
-    settings_.remove(kAddInGroup);
+void SettingsStore::RemoveUnread() {
+    settings_.beginGroup(kStaleAddInGroup);
+    const bool stale = !settings_.allKeys().isEmpty();
+    settings_.endGroup();
+    if (!stale)
+        return;
+    settings_.remove(kStaleAddInGroup);
     settings_.sync();
-}
-
-bool SettingsStore::AddInRegistered() const {
-    return settings_.contains(kAddInGroup + "/Expression");
 }
 
 }  // namespace velorin

@@ -1,6 +1,6 @@
 // Velorin's settings in an INI file of the user's configuration directory:
-// ControlDefaults, LastFile1 to LastFile4, the macro converter's add-in entry
-// while the program runs, and where to look for the list controls.
+// ControlDefaults, LastFile1 to LastFile4, the workgroup file proposed at
+// start, and where to look for the list controls. Nothing else is kept.
 #pragma once
 
 #include <QSettings>
@@ -30,10 +30,9 @@ class SettingsStore {
     RecentFiles Recent() const;
     void SetRecent(const RecentFiles& files);
 
-    // The macro converter as an Access add-in, for as long as the program runs.
-    void RegisterAddIn(const std::string& library);
-    void RemoveAddIn();
-    bool AddInRegistered() const;
+    // Removes what earlier versions wrote that nothing reads: the Access
+    // add-in entry they made while running and left behind after a crash.
+    void RemoveUnread();
 
     // Set by the user in the INI file: the workgroup file proposed at start,
     // and the folder holding the ActiveX control files (.ocx).

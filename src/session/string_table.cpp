@@ -16,18 +16,14 @@ constexpr Entry kTexts[] = {
     {12, "Required DLL vlrn.dll not found.  Please reinstall application."},
     {14, "Required file vlrn.db not found.  Please reinstall application."},
     {15, "Save session settings?"},
-    {16,
-     "Checking this box will disable the translator's ability to open secured databases, and "
-     "should only be done if the translator is having difficulty with unsecured Access databases."},
     {17, "The output path must be specified."},
     {18, "The specified directory does not exist.  Do you want to create it?"},
     {19, "Nothing to convert!"},
     {20,
-     "Invalid database file selected.  If this is a secured database, you must close and restart "
-     "Velorin and fill in the Security Information section prior to choosing this database.  The "
-     "user name selected must have design time permissions for the objects you wish to convert.  "
-     "If this is an Access 2.0 or Access 7.0 database, convert it to an Access97 database and then "
-     "run Velorin."},
+     "Invalid database file selected.  Velorin reads an Access 97 database (.mdb) or the folder "
+     "of its text export, without Access; the workgroup file, user name and password do not "
+     "change what it can read.  If this is an Access 2.0 or Access 7.0 database, convert it to an "
+     "Access97 database in Access first."},
     {25,
      "Either the Sheridan Data Widgets or the GreenTree DataList controls need to be installed for "
      "the converted Visual Basic project to open.  Velorin cannot find either of these controls.  "
@@ -63,26 +59,24 @@ constexpr Entry kTexts[] = {
     {107, "&About"},
     {201, "[Translation credit]"},
     {204, "Security Information"},
-    {205, "Location of Access MDW:"},
-    {206, "User Name:"},
-    {207, "Password:"},
-    {208, "Disable Security Checking"},
-    {209, "Listbox Type"},
-    {210, "Combobox Type"},
+    {205, "Location of Access MD&W:"},
+    {206, "&User Name:"},
+    {207, "&Password:"},
+    {209, "&Listbox Type"},
+    {210, "&Combobox Type"},
     {211, "Optional Controls"},
     {212, "Listbox Mode"},
     {213, "Combobox Mode"},
     {214, "Bound"},
     {215, "Unbound"},
-    {216, "Use Standard VB Controls"},
-    {217, "Create MDI Project"},
-    {218, "Use Relative Paths"},
+    {216, "Use Standard &VB Controls"},
+    {217, "Create MD&I Project"},
     {219, "Access Database To Convert"},
-    {220, "Location of Access MDB:"},
-    {221, "Output Path:"},
-    {222, "Forms"},
-    {223, "Modules"},
-    {224, "Select All"},
+    {220, "&Database or Export Folder:"},
+    {221, "Output &Path:"},
+    {222, "Fo&rms"},
+    {223, "Mod&ules"},
+    {224, "Select &All"},
     {225, "Project Type"},
     {226, "Conversion Progress"},
     {227, "Converting..."},
@@ -91,9 +85,10 @@ constexpr Entry kTexts[] = {
     {230, "Cancel"},
     {231, "Reports"},
     {232,
-     "Select the Access to Visual Basic Conversion Analysis reports that you  want to print out, "
-     "and press OK.  Press Cancel to not print any reports.  You may print out the conversion "
-     "reports at a later date by opening the vlrn.mdb database and viewing the reports tab."},
+     "Select the Access to Visual Basic Conversion Analysis reports that you want to print out, "
+     "and press OK.  Press Cancel to not print any reports.  The analysis stays in vlrn.db beside "
+     "the program until the next conversion: print the reports later with \"velorin reports -o "
+     "analysis.pdf\", or list them with \"velorin reports\"."},
     {233, "Conversion Analysis"},
     {234, "minute"},
     {235, "minutes"},

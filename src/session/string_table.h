@@ -10,7 +10,6 @@ namespace text_id {
 inline constexpr int kRequiredDllMissing = 12;
 inline constexpr int kSupportDatabaseMissing = 14;
 inline constexpr int kSaveSettings = 15;
-inline constexpr int kDisableSecurity = 16;
 inline constexpr int kOutputPathMissing = 17;
 inline constexpr int kCreateDirectory = 18;
 inline constexpr int kNothingToConvert = 19;

@@ -15,12 +15,22 @@ class MainWindowTest : public QObject {
     void recentFilesRotateAndShowInTheMenu();
     void optionClicksAndTheirRules();
     void choosingADatabaseProposesTheOutputFolder();
+    void exportFoldersAreChosenAndTypedLikeDatabases();
     void aFailingDatabaseClearsBothBoxes();
     void startTranslationValidates();
     void convertsTheSampleAndPrintsTheChosenReports();
     void cancelledReportSelectionPrintsNothing();
+    void uncompiledCodeStopsBeforeAnyFileIsTouched();
+    void objectsThatCannotBeReadAreListedButNotOffered();
+    void aDatabaseFileAloneOffersNothingToConvert();
+    void aFailureSaysWhatWentWrongWithEachObject();
+    void everyOptionChangesTheProject();
+    void reportsWindowSaysWhereTheAnalysisIs();
+    void keyboardReachesEveryField();
+    void messagesBeforeTheWindowAreCentredOnTheScreen();
     void progressShowsTheElapsedTime();
     void shutdownSavesOnlyChangedSettings();
+    void keepsOnlySettingsThatAreRead();
     void aboutBoxHidesThePlaceholderCredit();
 };
 
