@@ -2,12 +2,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QIcon>
 #include <QLockFile>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <filesystem>
 
+#include "common/program_files.h"
 #include "main_window.h"
 #include "reports/analysis_reports.h"
 #include "reports_window.h"
@@ -24,8 +26,15 @@ int main(int argc, char** argv) {
     if (!lock.tryLock(0))
         return 0;
 
-    const std::filesystem::path programDirectory =
-        QCoreApplication::applicationDirPath().toStdString();
+    // Installed, the data is in share/velorin; in a build tree beside the program.
+    const velorin::ProgramFiles files =
+        velorin::LocateProgramFiles(QCoreApplication::applicationDirPath().toStdString());
+    const std::filesystem::path programDirectory = files.dataDirectory;
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        "velorin",
+        QIcon(QString::fromStdString((programDirectory.parent_path().parent_path() / "icons" /
+                                      "hicolor" / "scalable" / "apps" / "velorin.svg")
+                                         .string()))));
     std::unique_ptr<velorin::SettingsStore> settings = velorin::SettingsStore::ForUser();
     velorin::HelpBook help(QString::fromStdString((programDirectory / "help").string()));
 
@@ -33,6 +42,14 @@ int main(int argc, char** argv) {
     velorin::MainWindowServices services;
     services.settings = settings.get();
     services.programDirectory = programDirectory;
+    // Each user's own, never a file of the installation.
+    services.supportDatabase = velorin::UserSupportDatabase();
+    if (services.supportDatabase.empty())
+        services.supportDatabase =
+            std::filesystem::path(
+                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString()) /
+            "vlrn.db";
+    services.supportTemplate = files.supportTemplate;
     services.ask = [&](const velorin::Message& message) {
         return velorin::ShowMessageBox(window, help, message);
     };

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 
 #include "common/ansi_text.h"
+#include "common/program_files.h"
 #include "gui_texts.h"
 #include "reports/analysis_reports.h"
 #include "reports_window.h"
@@ -182,12 +183,25 @@ bool MainWindow::StartupChecks() {
     if (!FolderHoldsAny(folder, names) &&
         services_.ask(TextMessage(25, Buttons::YesNo, Icon::Exclamation)) == Answer::No)
         return false;
+    std::string why;
+    if (!services_.supportDatabase.empty() &&
+        !ProvideSupportDatabase(services_.supportDatabase, services_.supportTemplate, why)) {
+        Message failed = TextMessage(14, Buttons::Ok, Icon::Critical);
+        failed.text += "\n\n" + why;
+        services_.ask(failed);
+        return false;
+    }
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(services_.programDirectory / "vlrn.db", ec)) {
+    if (!std::filesystem::is_regular_file(SupportDatabase(), ec)) {
         services_.ask(TextMessage(14, Buttons::Ok, Icon::Critical));
         return false;
     }
     return true;
+}
+
+std::filesystem::path MainWindow::SupportDatabase() const {
+    return services_.supportDatabase.empty() ? services_.programDirectory / "vlrn.db"
+                                             : services_.supportDatabase;
 }
 
 bool MainWindow::Load() {
@@ -337,7 +351,7 @@ void MainWindow::StartTranslation() {
     AccessApplication none;
     AccessApplication& application = application_ ? *application_ : none;
     GuiUserInterface ui(services_.ask, this);
-    Session session(application, services_.programDirectory / "vlrn.db", ui);
+    Session session(application, SupportDatabase(), ui);
     const std::string workgroupProblem =
         request.options.workgroupFile.empty()
             ? std::string()
@@ -398,7 +412,7 @@ void MainWindow::AfterConversion(const ConversionResult& result, const GuiUserIn
                            .toStdString());
         services_.ask(summary);
     }
-    const std::filesystem::path supportDb = services_.programDirectory / "vlrn.db";
+    const std::filesystem::path supportDb = SupportDatabase();
     std::string error;
     const std::vector<ReportEntry> reports = ListReports(supportDb, error);
     QStringList titles;

@@ -31,8 +31,13 @@ class SettingsStore;
 // What the window needs from outside; tests put stand-ins in.
 struct MainWindowServices {
     SettingsStore* settings = nullptr;
-    // Holds vlrn.db, the project templates and the help book (help/).
+    // Holds the project templates and the help book (help/): beside the
+    // program in a build tree, share/velorin when installed.
     std::filesystem::path programDirectory;
+    // The user's own support database, made from `supportTemplate` when it
+    // does not exist yet; without one, vlrn.db in the program directory.
+    std::filesystem::path supportDatabase;
+    std::filesystem::path supportTemplate;
     // Messages and questions.
     AskFunction ask;
     // An open dialog: title, name filter; an empty text when cancelled.
@@ -80,6 +85,8 @@ class MainWindow : public QMainWindow {
     void ChooseDatabase(const QString& path);
     void BuildRecentFilesMenu();
     bool StartupChecks();
+    // The support database the conversions record their analysis in.
+    std::filesystem::path SupportDatabase() const;
     void AfterConversion(const ConversionResult& result, const GuiUserInterface& ui);
 
     MainWindowServices services_;

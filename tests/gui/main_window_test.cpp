@@ -67,6 +67,10 @@ class Harness {
         MainWindowServices services;
         services.settings = settings.get();
         services.programDirectory = programDir.toStdString();
+        if (!userDatabase.isEmpty()) {
+            services.supportDatabase = userDatabase.toStdString();
+            services.supportTemplate = QDir(programDir).filePath("vlrn.db").toStdString();
+        }
         services.ask = [this](const Message& message) {
             messages.push_back(message);
             if (answers.empty())
@@ -93,8 +97,11 @@ class Harness {
             if (pickReports)
                 pickReports(reports);
         };
-        services.printReports = [this](const std::filesystem::path&,
-                                       const std::vector<std::string>& names) { printed = names; };
+        services.printReports = [this](const std::filesystem::path& from,
+                                       const std::vector<std::string>& names) {
+            printed = names;
+            printedFrom = from;
+        };
         services.quit = [this] { ++quits; };
         services.loadDatabase = load;
         window = std::make_unique<MainWindow>(services);
@@ -134,6 +141,9 @@ class Harness {
     QStringList reportTitles;
     std::function<void(ReportsWindow&)> pickReports;
     std::vector<std::string> printed;
+    std::filesystem::path printedFrom;
+    // The user's own support database; none: vlrn.db in the program folder.
+    QString userDatabase;
     int quits = 0;
     std::function<LoadedDatabase(const std::filesystem::path&)> load;
 };
@@ -488,6 +498,37 @@ void MainWindowTest::convertsTheSampleAndPrintsTheChosenReports() {
     QCOMPARE(h.printed.size(), size_t{2});
     QCOMPARE(h.printed[0], std::string("rptConversionSummary"));
     QCOMPARE(h.quits, 1);  // the program ends after a conversion
+}
+
+void MainWindowTest::eachUserRecordsInAnOwnSupportDatabase() {
+    Harness h;
+    h.userDatabase = QDir(h.dir.path()).filePath("data/velorin/vlrn.db");
+    h.Make();
+    QVERIFY(h.window->Load());
+    // Made from the program's empty one when the window starts.
+    QVERIFY(QFile::exists(h.userDatabase));
+    h.nextFile = SampleExport();
+    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    h.Find<QLineEdit>("txtPath")->setText(QDir(h.dir.path()).filePath("vb"));
+    QTest::mouseClick(h.Find<QPushButton>("cmdSelMods"), Qt::LeftButton);
+    h.answers = {Answer::Yes};  // create the output folder
+    h.pickReports = [](ReportsWindow& window) {
+        window.findChild<QListWidget*>("lstReports")->item(0)->setSelected(true);
+        QTest::mouseClick(window.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    };
+    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    QCOMPARE(h.printed.size(), size_t{1});
+    QCOMPARE(QString::fromStdString(h.printedFrom.string()), h.userDatabase);
+    // The analysis is in the user's database; the program's stays empty.
+    QVERIFY(QFileInfo(h.userDatabase).size() > 0);
+    const QByteArray program = [&] {
+        QFile file(QDir(h.programDir).filePath("vlrn.db"));
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }();
+    QFile built(QDir(VELORIN_PROGRAM_DIR).filePath("vlrn.db"));
+    built.open(QIODevice::ReadOnly);
+    QCOMPARE(program, built.readAll());
 }
 
 void MainWindowTest::cancelledReportSelectionPrintsNothing() {

@@ -31,6 +31,7 @@ class MainWindowTest : public QObject {
     void progressShowsTheElapsedTime();
     void shutdownSavesOnlyChangedSettings();
     void keepsOnlySettingsThatAreRead();
+    void eachUserRecordsInAnOwnSupportDatabase();
     void aboutBoxHidesThePlaceholderCredit();
 };
 
