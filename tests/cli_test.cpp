@@ -374,7 +374,10 @@ TEST_F(CliTest, ControlCharactersOfNamesNeverReachTheTerminal) {
 TEST_F(CliTest, ListsTheContainers) {
     ProgramRun run = Velorin("list " + Quote(database));
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "Forms:\n  Customers\nModules:\n  basMain\nMacros:\n  AutoExec\nReports:\n");
+    EXPECT_EQ(run.out,
+              "Forms:\n  Customers  (form, forms/Customers.bas)\nModules:\n  basMain  (standard "
+              "module, modules/basMain.bas)\nMacros:\n  AutoExec  (macro, macros/AutoExec.bas)\n"
+              "Reports:\n");
 }
 
 }  // namespace

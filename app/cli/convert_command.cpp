@@ -178,10 +178,38 @@ int ListCommand(const std::string& database, bool tables, bool queries) {
                                                             {Container::Modules, "Modules"},
                                                             {Container::Scripts, "Macros"},
                                                             {Container::Reports, "Reports"}};
+    // Each object with its kind and the file it came from; an object known
+    // only by its name in the database file has no file.
+    const std::string root = loaded.source.exportRoot.empty()
+                                 ? std::string()
+                                 : PathToAnsi(loaded.source.exportRoot) + "/";
+    auto file = [&](const std::string& path) {
+        if (path.empty())
+            return std::string("no file: only its name is in the database file");
+        return TerminalText(path.rfind(root, 0) == 0 && !root.empty() ? path.substr(root.size())
+                                                                      : path);
+    };
     for (const auto& [container, title] : containers) {
         std::cout << title << ":\n";
-        for (const std::string& name : app.Documents(container))
-            std::cout << "  " << TerminalText(name) << "\n";
+        for (const std::string& name : app.Documents(container)) {
+            std::string kind;
+            std::string from;
+            if (container == Container::Forms || container == Container::Reports) {
+                const AccessForm* form =
+                    container == Container::Forms ? app.OpenForm(name) : app.OpenReport(name);
+                kind = container == Container::Forms ? "form" : "report";
+                from = file(form != nullptr ? form->SourcePath() : std::string());
+            } else if (container == Container::Modules) {
+                const CodeModule* module = app.Module(name);
+                kind = module != nullptr && module->isClass ? "class module" : "standard module";
+                from = file(module != nullptr ? module->sourceFile : std::string());
+            } else {
+                const Macro* macro = app.FindMacro(name);
+                kind = "macro";
+                from = file(macro != nullptr ? macro->sourceFile : std::string());
+            }
+            std::cout << "  " << TerminalText(name) << "  (" << kind << ", " << from << ")\n";
+        }
     }
     if (tables) {
         std::cout << "Tables:\n";

@@ -66,6 +66,10 @@ struct QueryDef {
 struct CodeModule {
     std::string name;
     std::vector<std::string> lines;
+    // A class module (its own objects made with New), not a standard module.
+    bool isClass = false;
+    // The export file it was read from; empty when it came from elsewhere.
+    std::string sourceFile = {};
 };
 
 // A line that shows an application's code cannot have been compiled: a
@@ -91,6 +95,7 @@ struct Macro {
     std::string name;
     int columnsShown = 0;
     std::vector<MacroRow> rows;
+    std::string sourceFile = {};  // the export file it was read from
 };
 
 struct CommandBarControl {

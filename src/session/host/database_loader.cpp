@@ -15,16 +15,23 @@ bool HasAnyObject(const AccessApplication& app) {
     return !app.TableDefs().empty() || !app.QueryDefs().empty();
 }
 
-// "Sales.mdb.src" and "Sales.src" stand for Sales.mdb beside them.
+// "Sales.mdb.src" and "Sales.src" stand for Sales.mdb beside them, as does
+// "Sales.mda.src" for the add-in Sales.mda. An export of a database of a
+// later Access ("Sales.accdb.src", .accda, .adp) names the project Sales; its
+// database is no Access 97 file, so the project's is Sales.mdb.
 fs::path DatabaseOfExportFolder(const fs::path& folder) {
     std::string name = folder.filename().string();
-    if (IEndsWith(name, ".mdb.src"))
+    if (IEndsWith(name, ".src"))
         name.resize(name.size() - 4);
-    else if (IEndsWith(name, ".src"))
-        name.resize(name.size() - 4), name += ".mdb";
-    else
-        name += ".mdb";
-    return folder.parent_path() / name;
+    if (IEndsWith(name, ".mdb") || IEndsWith(name, ".mda"))
+        return folder.parent_path() / name;
+    for (std::string_view later : {".accdb", ".accda", ".adp"}) {
+        if (IEndsWith(name, later) && name.size() > later.size()) {
+            name.resize(name.size() - later.size());
+            break;
+        }
+    }
+    return folder.parent_path() / (name + ".mdb");
 }
 
 // The export written beside a database file, if there is one.

@@ -1,6 +1,9 @@
 // An export folder as the version-control exporters lay it out: forms/,
 // reports/, modules/, macros/, queries/, tbldefs/ (or tbldef/), commandbars/
-// and dbs-properties.json.
+// and dbs-properties.json. The current releases of the add-in also put a
+// form's code beside its design (NAME.cls beside NAME.form), modules in
+// subfolders of modules/, and JSON sidecar files beside objects and at the
+// top; the sidecars are no objects.
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -65,10 +68,16 @@ class ExportReader {
             ReadForm(file, false);
         for (const fs::path& file : FilesOf(root_ / "reports", {".bas", ".report"}))
             ReadForm(file, true);
-        for (const fs::path& file : FilesOf(root_ / "modules", {".bas", ".cls"}))
+        for (const fs::path& file : ModuleFiles(root_ / "modules"))
             ReadModule(file);
         for (const fs::path& file : FilesOf(root_ / "macros", {".bas", ".txt", ".mac"}))
             ReadMacro(file);
+        // What an object folder holds that is no object nor a known sidecar
+        // is named, not passed over.
+        // .pv: a report's or form's print settings, as older exporters write them.
+        NameStrangers(root_ / "forms", {".bas", ".form", ".cls", ".json", ".pv"});
+        NameStrangers(root_ / "reports", {".bas", ".report", ".cls", ".json", ".pv"});
+        NameStrangers(root_ / "macros", {".bas", ".txt", ".mac", ".json"});
         ReadQueries();
         for (const char* folder : {"tbldefs", "tbldef"}) {
             for (const fs::path& file : FilesOf(root_ / folder, {".sql"}))
@@ -93,6 +102,45 @@ class ExportReader {
         for (const fs::path& entry : skipped)
             Report(entry, 0, "is not a regular file (a pipe, a device or a folder)");
         return files;
+    }
+
+    // The modules of modules/ and of every folder below it, in path order.
+    std::vector<fs::path> ModuleFiles(const fs::path& folder) {
+        std::vector<fs::path> files;
+        std::error_code ec;
+        if (!fs::is_directory(folder, ec))
+            return files;
+        std::vector<fs::path> folders{folder};
+        for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end;
+             it.increment(ec)) {
+            std::error_code typeError;
+            const fs::file_status status = it->symlink_status(typeError);
+            if (fs::is_directory(status)) {
+                folders.push_back(it->path());
+            } else if (!IEquals(it->path().extension().string(), ".bas") &&
+                       !IEquals(it->path().extension().string(), ".cls") &&
+                       !IEquals(it->path().extension().string(), ".json")) {
+                Report(it->path(), 0, "is no module file (.bas or .cls); skipped");
+            }
+        }
+        for (const fs::path& each : folders) {
+            for (fs::path& file : FilesOf(each, {".bas", ".cls"}))
+                files.push_back(std::move(file));
+        }
+        std::sort(files.begin(), files.end());
+        return files;
+    }
+
+    void NameStrangers(const fs::path& folder, std::initializer_list<std::string_view> known) {
+        std::error_code ec;
+        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+            const std::string ext = it->path().extension().string();
+            bool isKnown = false;
+            for (std::string_view wanted : known)
+                isKnown = isKnown || IEquals(ext, wanted);
+            if (!isKnown)
+                Report(it->path(), 0, "is no object file of this folder; skipped");
+        }
     }
 
     std::optional<std::string> ReadText(const fs::path& file) {
@@ -174,7 +222,12 @@ class ExportReader {
         const CodeModule* other = app_.Module(name);
         if (IsSecond(file, other != nullptr ? other->name : std::string(), name, "module"))
             return;
-        app_.AddModule({name, CodeModuleLines(SplitLines(*content))});
+        const std::vector<std::string> lines = SplitLines(*content);
+        // A class module's export begins with the class header.
+        const bool isClass =
+            IEquals(file.extension().string(), ".cls") ||
+            (!lines.empty() && IStartsWith(TrimBlanks(lines[0]), "VERSION 1.0 CLASS"));
+        app_.AddModule({name, CodeModuleLines(lines), isClass, PathToAnsi(file)});
     }
 
     void ReadMacro(const fs::path& file) {
@@ -185,7 +238,9 @@ class ExportReader {
         const Macro* other = app_.FindMacro(name);
         if (IsSecond(file, other != nullptr ? other->name : std::string(), name, "macro"))
             return;
-        app_.AddMacro(MacroFromObjectText(*text, name));
+        Macro macro = MacroFromObjectText(*text, name);
+        macro.sourceFile = PathToAnsi(file);
+        app_.AddMacro(std::move(macro));
     }
 
     void ReadQueries() {

@@ -1,0 +1,126 @@
+// The layout the current releases of the version-control add-in write: a
+// form's code beside its design, modules in subfolders, JSON sidecar files,
+// and a folder named after a database of a later Access. The export in
+// tests/data/Testing.accdb.src is made for these tests.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "session/host/database_loader.h"
+#include "test_support.h"
+
+namespace velorin {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadFile;
+using testing::TempDir;
+using testing::WriteFile;
+
+fs::path CurrentLayoutExport() {
+    return testing::SourceDir() / "tests" / "data" / "Testing.accdb.src";
+}
+
+std::string Diagnostics(const AccessApplication& app) {
+    std::string text;
+    for (const LoadDiagnostic& d : app.Diagnostics())
+        text += d.path + ": " + d.message + "\n";
+    return text;
+}
+
+TEST(CurrentExportLayout, EveryObjectIsReadAndNoSidecarIsTakenForOne) {
+    const LoadedDatabase loaded = LoadDatabase(CurrentLayoutExport());
+    ASSERT_TRUE(loaded.application) << loaded.error;
+    const AccessApplication& app = *loaded.application;
+    EXPECT_EQ(Diagnostics(app), "");
+    EXPECT_EQ(app.Documents(Container::Forms), (std::vector<std::string>{"frmMain"}));
+    // Both subfolders of modules/ are read.
+    EXPECT_EQ(app.Documents(Container::Modules),
+              (std::vector<std::string>{"basCore", "clsPerson"}));
+    ASSERT_NE(app.Module("clsPerson"), nullptr);
+    EXPECT_TRUE(app.Module("clsPerson")->isClass);
+    EXPECT_FALSE(app.Module("basCore")->isClass);
+    EXPECT_NE(app.Module("basCore")->sourceFile.find("modules/Core/basCore.bas"),
+              std::string::npos);
+
+    // The form's code comes from NAME.cls beside its design, without the class header.
+    const AccessForm* form = app.OpenForm("frmMain");
+    ASSERT_NE(form, nullptr);
+    const std::vector<std::string>& code = form->CodeLines();
+    EXPECT_NE(std::find(code.begin(), code.end(), "Private Sub cmdGo_Click()"), code.end());
+    for (const std::string& line : code) {
+        EXPECT_EQ(line.find("VERSION 1.0 CLASS"), std::string::npos);
+        EXPECT_EQ(line.find("Attribute VB_"), std::string::npos) << line;
+    }
+    // dbs-properties.json is the database's properties, in the current form too.
+    EXPECT_EQ(app.DatabaseProperty("StartupForm"), "frmMain");
+}
+
+TEST(CurrentExportLayout, LaterAccessSuffixesLeaveTheApplicationsName) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Testing.accdb.src", "Testing.mdb"},
+        {"Version Control.accda.src", "Version Control.mdb"},
+        {"Old.adp.src", "Old.mdb"},
+        {"Sales.mdb.src", "Sales.mdb"},
+        {"Tools.mda.src", "Tools.mda"},
+        {"Sales.src", "Sales.mdb"},
+        {"source", "source.mdb"}};
+    TempDir dir;
+    for (const auto& [folder, database] : cases) {
+        WriteFile(dir / folder / "modules" / "basA.bas", "Attribute VB_Name = \"basA\"\r\n");
+        const LoadedDatabase loaded = LoadDatabase(dir / folder);
+        ASSERT_TRUE(loaded.application) << folder << ": " << loaded.error;
+        EXPECT_EQ(loaded.source.databasePath, dir / database) << folder;
+    }
+}
+
+TEST(CurrentExportLayout, AFileThatIsNoObjectIsNamedNotPassedOver) {
+    TempDir dir;
+    const fs::path root = dir / "Stray.accdb.src";
+    fs::copy(CurrentLayoutExport(), root, fs::copy_options::recursive);
+    WriteFile(root / "forms" / "notes.txt", "to do");
+    WriteFile(root / "modules" / "Core" / "basOld.bak", "Attribute VB_Name = \"basOld\"");
+    const LoadedDatabase loaded = LoadDatabase(root);
+    ASSERT_TRUE(loaded.application) << loaded.error;
+    const std::string said = Diagnostics(*loaded.application);
+    EXPECT_NE(said.find("forms/notes.txt: is no object file"), std::string::npos) << said;
+    EXPECT_NE(said.find("modules/Core/basOld.bak: is no module file"), std::string::npos) << said;
+    EXPECT_EQ(loaded.application->Documents(Container::Modules).size(), 2u);
+}
+
+int Velorin(const std::string& arguments, const fs::path& out) {
+    const std::string command = "'" + std::string(VELORIN_PROGRAM) + "' " + arguments +
+                                " </dev/null >'" + out.string() + "' 2>&1";
+    const int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+TEST(CurrentExportLayout, ListShowsEachObjectsKindAndFileAndTheFormKeepsItsCode) {
+    TempDir dir;
+    const std::string source = "'" + CurrentLayoutExport().string() + "'";
+    ASSERT_EQ(Velorin("list " + source, dir / "list.txt"), 0) << ReadFile(dir / "list.txt");
+    EXPECT_EQ(ReadFile(dir / "list.txt"),
+              "Forms:\n"
+              "  frmMain  (form, forms/frmMain.form)\n"
+              "Modules:\n"
+              "  basCore  (standard module, modules/Core/basCore.bas)\n"
+              "  clsPerson  (class module, modules/Utility/clsPerson.cls)\n"
+              "Macros:\n"
+              "Reports:\n");
+
+    const fs::path out = dir / "Testing-VB";
+    Velorin("convert " + source + " -o '" + out.string() + "' --yes --support-db '" +
+                testing::FreshSupportDatabase(dir).string() + "'",
+            dir / "convert.txt");
+    const std::string said = ReadFile(dir / "convert.txt");
+    EXPECT_NE(said.find("Converted 1 form(s) and 2 module(s)"), std::string::npos) << said;
+    // The project is named for the application, not for its folder's suffixes.
+    ASSERT_TRUE(fs::exists(out / "Testing.vbp")) << said;
+    const std::string frm = ReadFile(out / "frmMain.frm");
+    EXPECT_NE(frm.find("Private Sub cmdGo_Click()"), std::string::npos) << frm;
+    EXPECT_TRUE(fs::exists(out / "basCore.bas"));
+}
+
+}  // namespace
+}  // namespace velorin
