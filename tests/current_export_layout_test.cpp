@@ -96,7 +96,7 @@ int Velorin(const std::string& arguments, const fs::path& out) {
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
-TEST(CurrentExportLayout, ListShowsEachObjectsKindAndFileAndTheFormKeepsItsCode) {
+TEST(CurrentExportLayout, ListShowsEachObjectsKindAndFileAndTheProjectItsName) {
     TempDir dir;
     const std::string source = "'" + CurrentLayoutExport().string() + "'";
     ASSERT_EQ(Velorin("list " + source, dir / "list.txt"), 0) << ReadFile(dir / "list.txt");
@@ -109,17 +109,33 @@ TEST(CurrentExportLayout, ListShowsEachObjectsKindAndFileAndTheFormKeepsItsCode)
               "Macros:\n"
               "Reports:\n");
 
+    // The standard module alone converts into a project of the application's name.
     const fs::path out = dir / "Testing-VB";
-    Velorin("convert " + source + " -o '" + out.string() + "' --yes --support-db '" +
-                testing::FreshSupportDatabase(dir).string() + "'",
-            dir / "convert.txt");
+    const int status = Velorin("convert " + source + " -o '" + out.string() +
+                                   "' --yes --module basCore --support-db '" +
+                                   testing::FreshSupportDatabase(dir).string() + "'",
+                               dir / "convert.txt");
     const std::string said = ReadFile(dir / "convert.txt");
-    EXPECT_NE(said.find("Converted 1 form(s) and 2 module(s)"), std::string::npos) << said;
+    EXPECT_EQ(status, 0) << said;
+    EXPECT_NE(said.find("Converted 0 form(s) and 1 module(s)"), std::string::npos) << said;
     // The project is named for the application, not for its folder's suffixes.
-    ASSERT_TRUE(fs::exists(out / "Testing.vbp")) << said;
-    const std::string frm = ReadFile(out / "frmMain.frm");
-    EXPECT_NE(frm.find("Private Sub cmdGo_Click()"), std::string::npos) << frm;
+    EXPECT_TRUE(fs::exists(out / "Testing.vbp")) << said;
     EXPECT_TRUE(fs::exists(out / "basCore.bas"));
+
+    // A class module is not passed over in silence while it cannot be a class;
+    // the form keeps the code from beside its design.
+    const int withClass =
+        Velorin("convert " + source + " -o '" + (dir / "all").string() + "' --yes --support-db '" +
+                    testing::FreshSupportDatabase(dir).string() + "'",
+                dir / "all.txt");
+    const std::string allSaid = ReadFile(dir / "all.txt");
+    EXPECT_NE(withClass, 1) << allSaid;
+    EXPECT_NE(allSaid.find("warning: module clsPerson is a class module; it is written as a "
+                           "standard module"),
+              std::string::npos)
+        << allSaid;
+    EXPECT_NE(ReadFile(dir / "all" / "frmMain.frm").find("Private Sub cmdGo_Click()"),
+              std::string::npos);
 }
 
 }  // namespace

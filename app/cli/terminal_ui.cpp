@@ -93,6 +93,7 @@ void TerminalUi::PlanObjects(int forms, int modules) {
 void TerminalUi::BeginObject(bool isForm, const std::string& name, const std::string& file) {
     ++(isForm ? formsBegun_ : modulesBegun_);
     workingOnForm_ = isForm;
+    currentDone_ = false;
     if (verbosity_ == Verbosity::Verbose) {
         ClearBar();
         std::cerr << (isForm ? "form " : "module ") << TerminalText(name) << " -> "
@@ -114,10 +115,14 @@ bool TerminalUi::StopForUncompiledCode(const Message&, const std::string& where)
 void TerminalUi::StartProgress(int maximum) {
     maximum_ = maximum;
     value_ = 0;
+    // The estimate goes by the conversion's pace, not the time spent loading
+    // or answering questions.
+    progressStart_ = std::chrono::steady_clock::now();
     DrawBar();
 }
 
 void TerminalUi::SetProgress(int value) {
+    currentDone_ = currentDone_ || value > value_;
     value_ = value;
     DrawBar();
 }
@@ -138,12 +143,12 @@ void TerminalUi::DrawBar() {
         return;
     constexpr int kWidth = 30;
     int filled = maximum_ > 0 ? value_ * kWidth / maximum_ : 0;
-    const double elapsed =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    const auto now = std::chrono::steady_clock::now();
+    const double elapsed = std::chrono::duration<double>(now - start_).count();
+    const double working = std::chrono::duration<double>(now - progressStart_).count();
     // The forms and modules finished: the one being converted is not yet.
-    const int formsDone = formsBegun_ - (workingOnForm_ && value_ < maximum_ ? 1 : 0);
-    const int modulesDone =
-        modulesBegun_ - (!workingOnForm_ && modulesBegun_ > 0 && value_ < maximum_ ? 1 : 0);
+    const int formsDone = formsBegun_ - (workingOnForm_ && !currentDone_ ? 1 : 0);
+    const int modulesDone = modulesBegun_ - (!workingOnForm_ && !currentDone_ ? 1 : 0);
     std::string line = "\r[" + std::string(static_cast<size_t>(filled), '#') +
                        std::string(static_cast<size_t>(kWidth - filled), ' ') + "] ";
     if (forms_ > 0)
@@ -154,9 +159,9 @@ void TerminalUi::DrawBar() {
                 std::to_string(modules_) + "  ";
     line += MinutesAndSeconds(std::lround(elapsed)) + " elapsed";
     // The rest, at the pace so far, once there is a pace to go by.
-    if (value_ > 0 && value_ < maximum_ && elapsed >= 1.0)
+    if (value_ > 0 && value_ < maximum_ && working >= 1.0)
         line += ", about " +
-                MinutesAndSeconds(std::lround(elapsed * (maximum_ - value_) / value_)) + " left";
+                MinutesAndSeconds(std::lround(working * (maximum_ - value_) / value_)) + " left";
     std::cerr << line << "\x1b[K" << std::flush;
     barShown_ = true;
 }

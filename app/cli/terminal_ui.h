@@ -54,6 +54,8 @@ class TerminalUi : public UserInterface {
     int formsBegun_ = 0;
     int modulesBegun_ = 0;
     bool workingOnForm_ = false;
+    bool currentDone_ = true;  // the object begun last is finished
+    std::chrono::steady_clock::time_point progressStart_;
     bool barShown_ = false;
     int maximum_ = 0;
     int value_ = 0;

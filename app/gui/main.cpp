@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path programDirectory = files.dataDirectory;
     QApplication::setWindowIcon(QIcon::fromTheme(
         "velorin",
-        QIcon(QString::fromStdString((programDirectory.parent_path().parent_path() / "icons" /
+        QIcon(QString::fromStdString((programDirectory.parent_path() / "icons" /
                                       "hicolor" / "scalable" / "apps" / "velorin.svg")
                                          .string()))));
     std::unique_ptr<velorin::SettingsStore> settings = velorin::SettingsStore::ForUser();

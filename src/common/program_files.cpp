@@ -1,5 +1,7 @@
 #include "common/program_files.h"
 
+#include <fcntl.h>
+#include <stdio.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -84,9 +86,12 @@ bool ProvideSupportDatabase(const fs::path& database, const fs::path& templateFi
         // Another program of the user may have made it meanwhile: its copy stays.
         if (::link(partial.c_str(), database.c_str()) != 0 && errno != EEXIST) {
             // A file system without hard links: moved into place instead.
-            if (errno == EPERM || errno == EOPNOTSUPP)
-                fs::rename(partial, database, ec);
-            else
+            if (errno == EPERM || errno == EOPNOTSUPP) {
+                if (::renameat2(AT_FDCWD, partial.c_str(), AT_FDCWD, database.c_str(),
+                                RENAME_NOREPLACE) != 0 &&
+                    errno != EEXIST)
+                    ec = std::error_code(errno, std::generic_category());
+            } else
                 ec = std::error_code(errno, std::generic_category());
         }
     }

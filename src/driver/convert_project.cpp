@@ -244,6 +244,11 @@ int ConvertOneModule(Session& session, const std::string& name, const std::strin
     SilentIndent(code);
     BreakLongCodeLines(code);
     session.out.Write(fileForm + ".bas", code.Joined());
+    // Visual Basic has class modules, but the project does not make them yet.
+    if (session.sourceDb->Module(name)->isClass)
+        session.ui.Warn("module " + name +
+                        " is a class module; it is written as a standard module, where New, "
+                        "Me and its properties do not work as in a class");
     return 1;
 }
 

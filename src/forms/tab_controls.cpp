@@ -78,7 +78,7 @@ void WriteTabControl(FormState& state, TabStrip& strip) {
     const bool vb5 = state.session.Settings().options.vb5Project;
     if (vb5)
         AddControlReference(state, "{BDC217C8-ED16-11CD-956C-0000C04E4C0A}#1.0#0", "TABCTL32.OCX");
-    state.session.project.tabControlFlag = true;
+    state.shared.result.tabControlFlag = true;
 
     const std::vector<const AccessControl*> pages = TabPages(tab);
     StartTabStrip(strip, state.controlVbName, pages.size());
@@ -119,7 +119,7 @@ void StartPageBreakStrip(FormState& state, FormLevel& level) {
     PageBreakStrip& strip = level.strip;
     strip.active = true;
     // The project needs the tab dialog control for the strip too.
-    state.session.project.tabControlFlag = true;
+    state.shared.result.tabControlFlag = true;
     const bool vb5 = state.session.Settings().options.vb5Project;
     const long height = strip.tops[1] + kTabHeight;
     const double formWidth = level.form->Property("Width").AsNumber();

@@ -17,8 +17,9 @@ namespace {
 bool PaintReports(const std::vector<ReportData>& reports, QPagedPaintDevice& device,
                   std::string& error) {
     // Every page is laid out first: a report on pages turned on their side
-    // turns the device before its first page starts.
-    device.setPageOrientation(QPageLayout::Portrait);
+    // turns the device before its first page starts. The others keep the
+    // orientation the device was given (a printer dialog's choice).
+    const QPageLayout::Orientation chosen = device.pageLayout().orientation();
     const QtTextMeasure measure(device);
     const PageSize size{static_cast<double>(device.width()), static_cast<double>(device.height())};
     const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
@@ -27,8 +28,8 @@ bool PaintReports(const std::vector<ReportData>& reports, QPagedPaintDevice& dev
         for (PageModel& page : LayoutReport(report, size, measure, date))
             pages.push_back(std::move(page));
     }
-    auto orientation = [](const PageModel& page) {
-        return page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    auto orientation = [chosen](const PageModel& page) {
+        return page.landscape ? QPageLayout::Landscape : chosen;
     };
     if (!pages.empty())
         device.setPageOrientation(orientation(pages.front()));

@@ -86,9 +86,9 @@ constexpr Entry kTexts[] = {
     {231, "Reports"},
     {232,
      "Select the Access to Visual Basic Conversion Analysis reports that you want to print out, "
-     "and press OK.  Press Cancel to not print any reports.  The analysis stays in vlrn.db beside "
-     "the program until the next conversion: print the reports later with \"velorin reports -o "
-     "analysis.pdf\", or list them with \"velorin reports\"."},
+     "and press OK.  Press Cancel to not print any reports.  The analysis stays in your support "
+     "database (vlrn.db in ~/.local/share/velorin) until the next conversion: print the reports "
+     "later with \"velorin reports -o analysis.pdf\", or list them with \"velorin reports\"."},
     {233, "Conversion Analysis"},
     {234, "minute"},
     {235, "minutes"},

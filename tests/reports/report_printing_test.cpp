@@ -123,6 +123,20 @@ TEST_F(Printing, ASummaryWhoseNamesAnUprightPageWouldBreakIsPrintedAcross) {
     EXPECT_LT(boxes[1].first, boxes[1].second) << "the next report is upright again";
 }
 
+TEST_F(Printing, APageTurnedByTheUserStaysTurned) {
+    const fs::path pdf = dir / "across.pdf";
+    {
+        QPdfWriter writer(QString::fromStdString(pdf.string()));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Landscape);  // as a print dialog may set it
+        std::string error;
+        ASSERT_TRUE(RenderReports(db, {"rptControls"}, writer, error)) << error;
+    }
+    const auto boxes = MediaBoxes(pdf);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_GT(boxes[0].first, boxes[0].second);
+}
+
 TEST_F(Printing, APrinterPrintsTheSamePages) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

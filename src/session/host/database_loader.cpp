@@ -15,15 +15,15 @@ bool HasAnyObject(const AccessApplication& app) {
     return !app.TableDefs().empty() || !app.QueryDefs().empty();
 }
 
-// "Sales.mdb.src" and "Sales.src" stand for Sales.mdb beside them, as does
-// "Sales.mda.src" for the add-in Sales.mda. An export of a database of a
+// "Sales.mdb.src" and "Sales.src" stand for Sales.mdb beside them, as do
+// "Sales.mda.src" and "Sales.mde.src" for Sales.mda and Sales.mde. An export of a database of a
 // later Access ("Sales.accdb.src", .accda, .adp) names the project Sales; its
 // database is no Access 97 file, so the project's is Sales.mdb.
 fs::path DatabaseOfExportFolder(const fs::path& folder) {
     std::string name = folder.filename().string();
     if (IEndsWith(name, ".src"))
         name.resize(name.size() - 4);
-    if (IEndsWith(name, ".mdb") || IEndsWith(name, ".mda"))
+    if (IEndsWith(name, ".mdb") || IEndsWith(name, ".mda") || IEndsWith(name, ".mde"))
         return folder.parent_path() / name;
     for (std::string_view later : {".accdb", ".accda", ".adp"}) {
         if (IEndsWith(name, later) && name.size() > later.size()) {

@@ -111,8 +111,8 @@ class ExportReader {
         if (!fs::is_directory(folder, ec))
             return files;
         std::vector<fs::path> folders{folder};
-        for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end;
-             it.increment(ec)) {
+        fs::recursive_directory_iterator it(folder, ec);
+        for (const fs::recursive_directory_iterator end; !ec && it != end; it.increment(ec)) {
             std::error_code typeError;
             const fs::file_status status = it->symlink_status(typeError);
             if (fs::is_directory(status)) {
@@ -123,6 +123,10 @@ class ExportReader {
                 Report(it->path(), 0, "is no module file (.bas or .cls); skipped");
             }
         }
+        // A folder that cannot be read is named: its modules are not there.
+        if (ec)
+            Report(it != fs::recursive_directory_iterator() ? it->path() : folder, 0,
+                   "cannot be read: " + ec.message());
         for (const fs::path& each : folders) {
             for (fs::path& file : FilesOf(each, {".bas", ".cls"}))
                 files.push_back(std::move(file));
