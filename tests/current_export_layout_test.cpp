@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <map>
 
 #include "session/host/database_loader.h"
 #include "test_support.h"
@@ -87,6 +88,47 @@ TEST(CurrentExportLayout, AFileThatIsNoObjectIsNamedNotPassedOver) {
     EXPECT_NE(said.find("forms/notes.txt: is no object file"), std::string::npos) << said;
     EXPECT_NE(said.find("modules/Core/basOld.bak: is no module file"), std::string::npos) << said;
     EXPECT_EQ(loaded.application->Documents(Container::Modules).size(), 2u);
+}
+
+TEST(CurrentExportLayout, CharactersWindows1252CannotHoldAreOneQuestionMarkEachAndNamed) {
+    TempDir dir;
+    const fs::path root = dir / "Emoji.accdb.src";
+    fs::copy(CurrentLayoutExport(), root, fs::copy_options::recursive);
+    // A caption with an emoji (two UTF-16 units) and a Chinese character,
+    // beside an e acute that Windows-1252 has.
+    std::string design = ReadFile(root / "forms" / "frmMain.form");
+    const std::string caption = "Caption =\"Main\"";
+    design.replace(design.find(caption), caption.size(),
+                   "Caption =\"Caf\xC3\xA9 \xF0\x9F\x98\x80 \xE4\xB8\xAD\"");
+    WriteFile(root / "forms" / "frmMain.form", "\xEF\xBB\xBF" + design);
+    // The same in UTF-16 for a module's string.
+    const std::u16string code =
+        u"Attribute VB_Name = \"basText\"\r\nConst T = \"\U0001F600\u00E9\"\r\n";
+    std::string utf16 = "\xFF\xFE";
+    for (char16_t unit : code) {
+        utf16.push_back(static_cast<char>(unit & 0xFF));
+        utf16.push_back(static_cast<char>(unit >> 8));
+    }
+    WriteFile(root / "modules" / "basText.bas", utf16);
+
+    const LoadedDatabase loaded = LoadDatabase(root);
+    ASSERT_TRUE(loaded.application) << loaded.error;
+    const AccessApplication& app = *loaded.application;
+    ASSERT_NE(app.OpenForm("frmMain"), nullptr) << "read, with its loss";
+    EXPECT_EQ(app.OpenForm("frmMain")->Text("Caption"), "Caf\xE9 ? ?");
+    ASSERT_NE(app.Module("basText"), nullptr);
+    const std::vector<std::string>& lines = app.Module("basText")->lines;
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Const T = \"?\xE9\""), lines.end());
+    // Each loss is named, and the file is not said to be skipped.
+    std::map<std::string, const LoadDiagnostic*> said;
+    for (const LoadDiagnostic& d : app.Diagnostics())
+        said[fs::path(d.path).filename().string()] = &d;
+    ASSERT_EQ(said.size(), 2u) << Diagnostics(app);
+    EXPECT_EQ(said.at("frmMain.form")->message,
+              "2 characters that Windows-1252 cannot hold became \"?\"");
+    EXPECT_EQ(said.at("basText.bas")->message,
+              "1 character that Windows-1252 cannot hold became \"?\"");
+    EXPECT_FALSE(said.at("basText.bas")->skipped);
 }
 
 int Velorin(const std::string& arguments, const fs::path& out) {

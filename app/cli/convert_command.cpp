@@ -17,7 +17,7 @@ namespace {
 void ReportDiagnostics(const AccessApplication& app, UserInterface& ui) {
     for (const LoadDiagnostic& d : app.Diagnostics()) {
         std::string where = d.path + (d.line > 0 ? ":" + std::to_string(d.line) : std::string());
-        ui.Warn(where + ": " + d.message + "; skipped");
+        ui.Warn(where + ": " + d.message + (d.skipped ? "; skipped" : ""));
     }
 }
 

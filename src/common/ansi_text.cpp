@@ -64,8 +64,8 @@ std::string Convert(const char* to, const char* from, std::string_view input, On
 
 }  // namespace
 
-std::string Utf8ToAnsi(std::string_view utf8) {
-    return Convert("CP1252", "UTF-8", utf8, [](std::string_view rest, std::string& out) {
+std::string Utf8ToAnsi(std::string_view utf8, size_t* lost) {
+    return Convert("CP1252", "UTF-8", utf8, [lost](std::string_view rest, std::string& out) {
         // The C1 controls that stand for Windows-1252's five undefined bytes.
         if (rest.size() >= 2 && static_cast<unsigned char>(rest[0]) == 0xC2) {
             unsigned char c = static_cast<unsigned char>(rest[1]);
@@ -75,6 +75,8 @@ std::string Utf8ToAnsi(std::string_view utf8) {
             }
         }
         out.push_back('?');
+        if (lost != nullptr)
+            ++*lost;
         size_t n = Utf8SequenceLength(static_cast<unsigned char>(rest[0]));
         for (size_t i = 1; i < n && i < rest.size(); ++i) {
             if ((static_cast<unsigned char>(rest[i]) & 0xC0) != 0x80)
@@ -84,9 +86,11 @@ std::string Utf8ToAnsi(std::string_view utf8) {
     });
 }
 
-std::string Utf16LeToAnsi(std::string_view bytes) {
-    return Convert("CP1252", "UTF-16LE", bytes, [](std::string_view rest, std::string& out) {
+std::string Utf16LeToAnsi(std::string_view bytes, size_t* lost) {
+    return Convert("CP1252", "UTF-16LE", bytes, [lost](std::string_view rest, std::string& out) {
         out.push_back('?');
+        if (lost != nullptr)
+            ++*lost;
         // A character beyond the first plane is a pair of units, both
         // replaced; a half of a pair alone is one unit, and the next
         // character is read as it is.
@@ -111,12 +115,12 @@ std::string AnsiToUtf8(std::string_view ansi) {
     });
 }
 
-std::string Utf16BeToAnsi(std::string_view bytes) {
+std::string Utf16BeToAnsi(std::string_view bytes, size_t* lost) {
     // Swapped into little-endian order, so that one decoder handles both.
     std::string swapped(bytes.size(), '\0');
     for (size_t i = 0; i < bytes.size(); ++i)
         swapped[i] = bytes[i % 2 == 0 && i + 1 < bytes.size() ? i + 1 : i - (i % 2)];
-    return Utf16LeToAnsi(swapped);
+    return Utf16LeToAnsi(swapped, lost);
 }
 
 namespace {
@@ -143,18 +147,18 @@ Utf16Order GuessUtf16(std::string_view bytes) {
 
 }  // namespace
 
-std::string DecodeInputText(std::string_view bytes) {
+std::string DecodeInputText(std::string_view bytes, size_t* lost) {
     if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        return Utf8ToAnsi(bytes.substr(3));
+        return Utf8ToAnsi(bytes.substr(3), lost);
     if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
-        return Utf16LeToAnsi(bytes.substr(2));
+        return Utf16LeToAnsi(bytes.substr(2), lost);
     if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF")
-        return Utf16BeToAnsi(bytes.substr(2));
+        return Utf16BeToAnsi(bytes.substr(2), lost);
     switch (GuessUtf16(bytes)) {
         case Utf16Order::LittleEndian:
-            return Utf16LeToAnsi(bytes);
+            return Utf16LeToAnsi(bytes, lost);
         case Utf16Order::BigEndian:
-            return Utf16BeToAnsi(bytes);
+            return Utf16BeToAnsi(bytes, lost);
         case Utf16Order::None:
             break;
     }

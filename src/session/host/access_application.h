@@ -119,6 +119,9 @@ struct LoadDiagnostic {
     std::string path;
     int line = 0;
     std::string message;
+    // The file, or what the message names, was left out; otherwise it was
+    // read with the loss the message tells.
+    bool skipped = true;
 };
 
 class AccessApplication {

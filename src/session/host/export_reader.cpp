@@ -120,7 +120,7 @@ class ExportReader {
             } else if (!IEquals(it->path().extension().string(), ".bas") &&
                        !IEquals(it->path().extension().string(), ".cls") &&
                        !IEquals(it->path().extension().string(), ".json")) {
-                Report(it->path(), 0, "is no module file (.bas or .cls); skipped");
+                Report(it->path(), 0, "is no module file (.bas or .cls)");
             }
         }
         // A folder that cannot be read is named: its modules are not there.
@@ -143,7 +143,7 @@ class ExportReader {
             for (std::string_view wanted : known)
                 isKnown = isKnown || IEquals(ext, wanted);
             if (!isKnown)
-                Report(it->path(), 0, "is no object file of this folder; skipped");
+                Report(it->path(), 0, "is no object file of this folder");
         }
     }
 
@@ -153,7 +153,14 @@ class ExportReader {
             Report(file, 0, "cannot be read");
             return std::nullopt;
         }
-        std::string text = DecodeInputText(*bytes);
+        size_t lost = 0;
+        std::string text = DecodeInputText(*bytes, &lost);
+        if (lost > 0) {
+            app_.AddDiagnostic({PathToAnsi(file), 0,
+                                std::to_string(lost) + (lost == 1 ? " character" : " characters") +
+                                    " that Windows-1252 cannot hold became \"?\"",
+                                false});
+        }
         // No export holds a NUL character: the file is binary or damaged.
         if (size_t nul = text.find('\0'); nul != std::string::npos) {
             const auto line = std::count(text.begin(), text.begin() + static_cast<long>(nul), '\n');
