@@ -49,15 +49,25 @@ TEST(InputDecoding, RecognisesUtf16WithoutBomInEitherByteOrder) {
 }
 
 TEST(InputDecoding, ReplacesWhatWindows1252LacksAndBrokenSequences) {
-    // A character outside Windows-1252, a surrogate encoded as UTF-8 (as some
-    // exporters write emoji) and a truncated sequence each become "?".
+    // A character outside Windows-1252, an emoji written as its two UTF-16
+    // halves each encoded as UTF-8 (as Access's exports write them), a lone
+    // half and a truncated sequence each become one "?", and each is counted.
+    size_t lost = 0;
     EXPECT_EQ(Utf8ToAnsi("a\xE4\xB8\xAD"
-                         "b"),
+                         "b",
+                         &lost),
               "a?b");
-    EXPECT_EQ(Utf8ToAnsi("x\xED\xA0\xBD\xED\xB7\xA9y"), "x??y");
-    EXPECT_EQ(Utf8ToAnsi("end\xC3"), "end?");
+    EXPECT_EQ(Utf8ToAnsi("x\xED\xA0\xBD\xED\xB7\xA9y", &lost), "x?y");
+    EXPECT_EQ(Utf8ToAnsi("x\xED\xA0\xBDy", &lost), "x?y");
+    EXPECT_EQ(Utf8ToAnsi("end\xC3", &lost), "end?");
+    EXPECT_EQ(lost, 4u);
     std::string pair("\xFF\xFE\x3D\xD8\x00\xDE!\0", 8);
-    EXPECT_EQ(DecodeInputText(pair), "?!");
+    lost = 0;
+    EXPECT_EQ(DecodeInputText(pair, &lost), "?!");
+    EXPECT_EQ(lost, 1u);
+    lost = 0;
+    EXPECT_EQ(DecodeInputText("caf\xE9", &lost), "caf\xE9") << "Windows-1252 as it is";
+    EXPECT_EQ(lost, 0u);
 }
 
 TEST(InputDecoding, FileNamesSurviveTheRoundTrip) {

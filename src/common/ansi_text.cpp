@@ -77,6 +77,12 @@ std::string Utf8ToAnsi(std::string_view utf8, size_t* lost) {
         out.push_back('?');
         if (lost != nullptr)
             ++*lost;
+        // A character beyond the first plane written as its two UTF-16 halves,
+        // each encoded on its own (as Access's exports do): one character.
+        auto byte = [&](size_t i) { return static_cast<unsigned char>(rest[i]); };
+        if (rest.size() >= 6 && byte(0) == 0xED && byte(1) >= 0xA0 && byte(1) <= 0xAF &&
+            byte(3) == 0xED && byte(4) >= 0xB0 && byte(4) <= 0xBF)
+            return size_t{6};
         size_t n = Utf8SequenceLength(static_cast<unsigned char>(rest[0]));
         for (size_t i = 1; i < n && i < rest.size(); ++i) {
             if ((static_cast<unsigned char>(rest[i]) & 0xC0) != 0x80)
