@@ -10,7 +10,6 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -28,8 +27,30 @@ std::string FolderOf(const fs::path& file, const fs::path& root) {
     return file.parent_path().lexically_relative(root).generic_string();
 }
 
+// The file a line #includes in quotes; none for any other line.
+std::optional<std::string> QuotedInclude(std::string_view line) {
+    auto skipBlanks = [&] {
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+            line.remove_prefix(1);
+    };
+    skipBlanks();
+    if (line.empty() || line.front() != '#')
+        return std::nullopt;
+    line.remove_prefix(1);
+    skipBlanks();
+    if (!line.starts_with("include"))
+        return std::nullopt;
+    line.remove_prefix(7);
+    skipBlanks();
+    if (line.empty() || line.front() != '"')
+        return std::nullopt;
+    const size_t end = line.find('"', 1);
+    if (end == std::string_view::npos)
+        return std::nullopt;
+    return std::string(line.substr(1, end - 1));
+}
+
 FolderGraph ReadFolderGraph(const fs::path& root, size_t& filesRead) {
-    static const std::regex kInclude(R"(^\s*#\s*include\s+"([^"]+)\")");
     FolderGraph graph;
     filesRead = 0;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
@@ -41,11 +62,11 @@ FolderGraph ReadFolderGraph(const fs::path& root, size_t& filesRead) {
         graph[from];
         std::ifstream in(file);
         std::string line;
-        std::smatch match;
         while (std::getline(in, line)) {
-            if (!std::regex_search(line, match, kInclude))
+            const std::optional<std::string> quoted = QuotedInclude(line);
+            if (!quoted)
                 continue;
-            const std::string included = match[1].str();
+            const std::string& included = *quoted;
             fs::path target = file.parent_path() / included;
             if (!fs::exists(target))
                 target = root / included;

@@ -2,8 +2,6 @@
 // checkout; these tests skip when they are absent.
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include <sys/wait.h>
 #include <set>
 
@@ -135,8 +133,12 @@ TEST(BigRivers, EveryObjectLoadsWithoutAnError) {
     // that are pictures: an emoji, one "?" each); nothing is skipped.
     for (const LoadDiagnostic& d : app.Diagnostics()) {
         EXPECT_FALSE(d.skipped) << d.path << ":" << d.line << " " << d.message;
-        EXPECT_TRUE(std::regex_match(
-            d.message, std::regex(R"(\d+ characters? that Windows-1252 cannot hold became "\?")")))
+        const std::string_view message = d.message;
+        const size_t count = message.find_first_not_of("0123456789");
+        EXPECT_TRUE(
+            count > 0 && count != std::string_view::npos &&
+            (message.substr(count) == " characters that Windows-1252 cannot hold became \"?\"" ||
+             message.substr(count) == " character that Windows-1252 cannot hold became \"?\""))
             << d.path << ": " << d.message;
         // CommentList's one delete button shows one picture character.
         if (fs::path(d.path).filename() == "CommentList.bas") {
