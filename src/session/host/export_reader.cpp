@@ -110,27 +110,24 @@ class ExportReader {
         std::error_code ec;
         if (!fs::is_directory(folder, ec))
             return files;
-        std::vector<fs::path> folders{folder};
         fs::recursive_directory_iterator it(folder, ec);
         for (const fs::recursive_directory_iterator end; !ec && it != end; it.increment(ec)) {
             std::error_code typeError;
             const fs::file_status status = it->symlink_status(typeError);
-            if (fs::is_directory(status)) {
-                folders.push_back(it->path());
-            } else if (!IEquals(it->path().extension().string(), ".bas") &&
-                       !IEquals(it->path().extension().string(), ".cls") &&
-                       !IEquals(it->path().extension().string(), ".json")) {
+            const std::string ext = it->path().extension().string();
+            if (fs::is_directory(status) || IEquals(ext, ".json"))
+                continue;
+            if (!IEquals(ext, ".bas") && !IEquals(ext, ".cls"))
                 Report(it->path(), 0, "is no module file (.bas or .cls)");
-            }
+            else if (it->is_regular_file(typeError))
+                files.push_back(it->path());
+            else
+                Report(it->path(), 0, "is not a regular file (a pipe, a device or a folder)");
         }
         // A folder that cannot be read is named: its modules are not there.
         if (ec)
             Report(it != fs::recursive_directory_iterator() ? it->path() : folder, 0,
                    "cannot be read: " + ec.message());
-        for (const fs::path& each : folders) {
-            for (fs::path& file : FilesOf(each, {".bas", ".cls"}))
-                files.push_back(std::move(file));
-        }
         std::sort(files.begin(), files.end());
         return files;
     }
