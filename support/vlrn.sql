@@ -81,7 +81,9 @@ INSERT INTO tblReasons VALUES
     (10, 'Unbound object frame; left out of the form'),
     (11, 'Generated event procedure has the header of an existing procedure'),
     (12, 'Assignment to an event property'),
-    (13, 'Call of a procedure, macro or form the application does not have');
+    (13, 'Call of a procedure, macro or form the application does not have'),
+    (14, 'Characters that Windows-1252 cannot hold; each written as ?'),
+    (15, 'Needs what the chosen Visual Basic version does not have');
 
 -- Class identifiers with version as Object= lines name them.
 INSERT INTO CustomControlMapping VALUES

@@ -25,6 +25,8 @@ inline constexpr int kUnboundObjectFrame = 10;
 inline constexpr int kDuplicateProcedure = 11;
 inline constexpr int kEventPropertyAssignment = 12;
 inline constexpr int kMissingTarget = 13;
+inline constexpr int kCharactersLost = 14;
+inline constexpr int kTargetVersionLacks = 15;
 }  // namespace reason
 
 struct ReportRecord {
