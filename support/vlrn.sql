@@ -130,7 +130,7 @@ INSERT INTO Reports VALUES
      'SELECT o.ModuleName AS "Form or module", o.Routine, o.LineNumber AS "Line", o.CodeLine AS "Code line", '
      || 'r.Description AS "Reason" FROM tblReportOutput o '
      || 'JOIN tblReasons r ON r.ReasonID = o.ReasonID WHERE o.TranslatedLine = '''' '
-     || 'AND o.ReasonID NOT IN (3, 4, 10) ORDER BY o.ModuleName COLLATE NOCASE, o.ID', 1, 0),
+     || 'AND o.ReasonID NOT IN (3, 4, 10, 14) ORDER BY o.ModuleName COLLATE NOCASE, o.ID', 1, 0),
     (5, 'rptLinesToReview', 'Translated Lines to Review',
      'SELECT o.ModuleName AS "Form or module", o.Routine, o.LineNumber AS "Line", o.CodeLine AS "Code line", '
      || 'o.TranslatedLine AS "Translated line", r.Description AS "Reason" '

@@ -7,11 +7,13 @@
 #include <unistd.h>
 
 #include "code/analysis_records.h"
+#include "session/support_tables_refresh.h"
 #include "test_support.h"
 
 namespace velorin {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::ScriptedUi;
 using testing::TempDir;
 
@@ -35,6 +37,43 @@ TEST(AnalysisRecords, ReportRowsKeepTextAsGiven) {
                                                  "12", "frmA.Show", "Sub Go", "18"}));
     EXPECT_EQ(rows[1][3], "-1");
     EXPECT_EQ(rows[1][6], "600");
+}
+
+// A database an earlier version made lacks the newer reasons: they are added,
+// its findings and the user's own changes stay, and a template it cannot take leaves it as it was.
+TEST(AnalysisRecords, AnOlderSupportDatabaseLearnsTheNewerReasonsAndKeepsItsFindings) {
+    TempDir dir;
+    const fs::path fresh = testing::FreshSupportDatabase(dir);
+    const fs::path older = dir / "older.db";
+    fs::copy_file(fresh, older);
+    const auto exec = [](const fs::path& path, const char* sql) {
+        sqlite3* db = nullptr;
+        sqlite3_open(path.c_str(), &db);
+        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql;
+        sqlite3_close(db);
+    };
+    exec(older,
+         "DELETE FROM tblReasons WHERE ReasonID >= 14; "
+         "UPDATE tblReasons SET Description = 'Mine' WHERE ReasonID = 1; "
+         "INSERT INTO tblReportOutput (ModuleName, ReasonID) VALUES ('basA', 14)");
+    const std::string report =
+        "SELECT COUNT(*) FROM tblReportOutput o JOIN tblReasons r ON r.ReasonID = o.ReasonID";
+    ASSERT_EQ(Rows(older, report), (std::vector<std::vector<std::string>>{{"0"}}));
+
+    std::string why;
+    ASSERT_TRUE(RefreshSupportTables(older, fresh, why)) << why;
+    EXPECT_EQ(Rows(older, report), (std::vector<std::vector<std::string>>{{"1"}}));
+    EXPECT_EQ(Rows(older, "SELECT COUNT(*) FROM tblReasons"),
+              Rows(fresh, "SELECT COUNT(*) FROM tblReasons"));
+    EXPECT_EQ(Rows(older, "SELECT Description FROM tblReasons WHERE ReasonID = 1"),
+              (std::vector<std::vector<std::string>>{{"Mine"}}));
+
+    exec(fresh, "ALTER TABLE Reports ADD COLUMN Extra INTEGER");
+    exec(older, "DELETE FROM tblReasons WHERE ReasonID = 1");
+    EXPECT_FALSE(RefreshSupportTables(older, fresh, why));
+    EXPECT_NE(why.find("cannot be brought up to date"), std::string::npos) << why;
+    EXPECT_EQ(Rows(older, "SELECT COUNT(*) FROM tblReasons WHERE ReasonID = 1"),
+              (std::vector<std::vector<std::string>>{{"0"}}));
 }
 
 TEST(AnalysisRecords, StatisticsMergeWithoutZerosOverwriting) {

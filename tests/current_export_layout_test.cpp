@@ -30,6 +30,13 @@ std::string Diagnostics(const AccessApplication& app) {
     return text;
 }
 
+int Velorin(const std::string& arguments, const fs::path& out) {
+    const std::string command = "'" + std::string(VELORIN_PROGRAM) + "' " + arguments +
+                                " </dev/null >'" + out.string() + "' 2>&1";
+    const int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
 TEST(CurrentExportLayout, EveryObjectIsReadAndNoSidecarIsTakenForOne) {
     const LoadedDatabase loaded = LoadDatabase(CurrentLayoutExport());
     ASSERT_TRUE(loaded.application) << loaded.error;
@@ -129,13 +136,19 @@ TEST(CurrentExportLayout, CharactersWindows1252CannotHoldAreOneQuestionMarkEachA
     EXPECT_EQ(said.at("basText.bas")->message,
               "1 character that Windows-1252 cannot hold became \"?\"");
     EXPECT_FALSE(said.at("basText.bas")->skipped);
-}
 
-int Velorin(const std::string& arguments, const fs::path& out) {
-    const std::string command = "'" + std::string(VELORIN_PROGRAM) + "' " + arguments +
-                                " </dev/null >'" + out.string() + "' 2>&1";
-    const int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    // The conversion records each line that lost characters, once, where it stands.
+    const fs::path supportDb = testing::FreshSupportDatabase(dir);
+    const int status = Velorin("convert '" + root.string() + "' -o '" + (dir / "out").string() +
+                                   "' --yes --support-db '" + supportDb.string() + "'",
+                               dir / "said.txt");
+    ASSERT_EQ(status, 0) << ReadFile(dir / "said.txt");
+    EXPECT_EQ(testing::Rows(supportDb,
+                            "SELECT ModuleName, CodeLine, LineNumber, TranslatedLine, Routine "
+                            "FROM tblReportOutput WHERE ReasonID = 14 ORDER BY ModuleName"),
+              (std::vector<std::vector<std::string>>{
+                  {"basText", "Const T = \"?\xE9\"", "2", "", "basText.bas"},
+                  {"frmMain", "    Caption =\"Caf\xE9 ? ?\"", "6", "", "frmMain.form"}}));
 }
 
 TEST(CurrentExportLayout, ListShowsEachObjectsKindAndFileAndTheProjectItsName) {
@@ -163,21 +176,73 @@ TEST(CurrentExportLayout, ListShowsEachObjectsKindAndFileAndTheProjectItsName) {
     // The project is named for the application, not for its folder's suffixes.
     EXPECT_TRUE(fs::exists(out / "Testing.vbp")) << said;
     EXPECT_TRUE(fs::exists(out / "basCore.bas"));
+}
 
-    // A class module is not passed over in silence while it cannot be a class;
-    // the form keeps the code from beside its design.
-    const int withClass =
-        Velorin("convert " + source + " -o '" + (dir / "all").string() + "' --yes --support-db '" +
-                    testing::FreshSupportDatabase(dir).string() + "'",
-                dir / "all.txt");
-    const std::string allSaid = ReadFile(dir / "all.txt");
-    EXPECT_NE(withClass, 1) << allSaid;
-    EXPECT_NE(allSaid.find("warning: module clsPerson is a class module; it is written as a "
-                           "standard module"),
+// Converts the whole export into `out`; returns what the program said.
+std::string ConvertAll(const fs::path& out, const TempDir& dir, const std::string& options) {
+    const int status = Velorin("convert '" + CurrentLayoutExport().string() + "' -o '" +
+                                   out.string() + "' --yes " + options + " --support-db '" +
+                                   testing::FreshSupportDatabase(dir).string() + "'",
+                               dir / "said.txt");
+    const std::string said = ReadFile(dir / "said.txt");
+    EXPECT_EQ(status, 0) << said;
+    return said;
+}
+
+TEST(CurrentExportLayout, ClassModulesStayClassesThatTheProjectNamesAsClasses) {
+    TempDir dir;
+    for (const bool vb5 : {true, false}) {
+        const fs::path out = dir / (vb5 ? "vb5" : "vb4");
+        const std::string said = ConvertAll(out, dir, vb5 ? "" : "--vb4");
+        // The project check finds nothing: the class's Property Get Name, its
+        // Me and the module's New clsPerson all stand where Visual Basic takes them.
+        EXPECT_EQ(said.find("project check"), std::string::npos) << said;
+        const std::string project = ReadFile(out / "Testing.vbp");
+        EXPECT_NE(project.find("\nClass=clsPerson; clsPerson.cls\r\n"), std::string::npos)
+            << project;
+        EXPECT_EQ(project.find("Module=clsPerson"), std::string::npos) << project;
+        EXPECT_FALSE(fs::exists(out / "clsPerson.bas"));
+
+        const std::string cls = ReadFile(out / "clsPerson.cls");
+        const std::string header = vb5 ? "VERSION 1.0 CLASS\r\nBEGIN\r\n  MultiUse = -1  'True\r\n"
+                                         "END\r\nAttribute VB_Name = \"clsPerson\"\r\n"
+                                         "Attribute VB_GlobalNameSpace = False\r\n"
+                                         "Attribute VB_Creatable = True\r\n"
+                                         "Attribute VB_PredeclaredId = False\r\n"
+                                         "Attribute VB_Exposed = False\r\n"
+                                       : "VERSION 1.0 CLASS\r\nBEGIN\r\n  MultiUse = -1  'True\r\n"
+                                         "END\r\nAttribute VB_Name = \"clsPerson\"\r\n"
+                                         "Attribute VB_Creatable = False\r\n"
+                                         "Attribute VB_Exposed = False\r\n";
+        EXPECT_EQ(cls.substr(0, header.size()), header);
+        // The class's own header lines are not carried twice, its code is.
+        EXPECT_EQ(cls.find("VERSION", 1), std::string::npos);
+        for (const char* line :
+             {"Private Sub Class_Initialize()", "Public Property Get Name() As String",
+              "Public Property Let Name(ByVal value As String)", "    Copy.Name = Me.Name"})
+            EXPECT_NE(cls.find(line), std::string::npos) << line;
+        EXPECT_NE(ReadFile(out / "frmMain.frm").find("Private Sub cmdGo_Click()"),
+                  std::string::npos);
+    }
+}
+
+TEST(CurrentExportLayout, TheCodeProjectsNameAndReferencesReachTheProject) {
+    TempDir dir;
+    const std::string said = ConvertAll(dir / "out", dir, "");
+    const std::string project = ReadFile(dir / "out" / "Testing.vbp");
+    EXPECT_NE(project.find("\nName = TestingProject\r\n"), std::string::npos) << project;
+    // Scripting is added once; DAO is the project's own, so not twice.
+    EXPECT_NE(
+        project.find("Reference=*\\G{420B2830-E718-11CF-893D-00A0C9054228}#1.0#0##Scripting\r\n"),
+        std::string::npos)
+        << project;
+    EXPECT_EQ(project.find("{00025E01-0000-0000-C000-000000000046}"),
+              project.rfind("{00025E01-0000-0000-C000-000000000046}"));
+    // A library database's code is not there, and the user is told.
+    EXPECT_NE(said.find("warning: the application refers to the library C:\\Libraries\\Shared "
+                        "Code.accda; its code is not converted"),
               std::string::npos)
-        << allSaid;
-    EXPECT_NE(ReadFile(dir / "all" / "frmMain.frm").find("Private Sub cmdGo_Click()"),
-              std::string::npos);
+        << said;
 }
 
 }  // namespace

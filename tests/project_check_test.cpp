@@ -424,6 +424,31 @@ TEST_F(ProjectCheckTest, CallsResolveAndFitTheirProcedures) {
     EXPECT_EQ(findings.size(), 7u) << AllText(findings);
 }
 
+// A class: its header, members named as Visual Basic's own objects' are
+// (Name), and public members that are the class's, not the project's.
+TEST_F(ProjectCheckTest, ClassModulesAndTheirMembers) {
+    const Lines header{"VERSION 1.0 CLASS", "BEGIN", "  MultiUse = -1  'True", "END",
+                       "Attribute VB_Name = \"C\""};
+    Lines cls = header;
+    for (const char* line :
+         {"Option Explicit", "Private mName As String", "Public Property Get Name() As String",
+          "    Name = mName", "End Property", "Public Sub Greet()", "    Name", "End Sub"})
+        cls.push_back(line);
+    out.Write("C.cls", Join(cls));
+    out.Write("D.cls", Join({"Attribute VB_Name = \"D\"", "Option Explicit"}));
+    out.Write("M.bas", ModuleFile("M", {"Public Sub UseIt()", "    Dim c As New C", "    c.Greet",
+                                        "    Greet", "End Sub",
+                                        "Public Property Get Name() As String", "End Property"}));
+    const auto findings = Check({"Class=C; C.cls", "Class=D; D.cls", "Module=M; M.bas"});
+    EXPECT_FINDING(findings, "D.cls", 1, "a class module does not begin with VERSION 1.0 CLASS");
+    // The class's Greet is reached through its objects only.
+    EXPECT_FINDING(findings, "M.bas", 6, "calls Greet, which the project does not define");
+    // A standard module's member named Name is still refused.
+    EXPECT_FINDING(findings, "M.bas", 8, "Property without a valid name");
+    EXPECT_FINDING(findings, "M.bas", 9, "End Property without a Property");
+    EXPECT_EQ(findings.size(), 4u) << AllText(findings);
+}
+
 // --- the project file --------------------------------------------------------
 
 TEST_F(ProjectCheckTest, ProjectFileNamesAndModuleNames) {

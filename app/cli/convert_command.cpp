@@ -8,6 +8,7 @@
 #include "session/host/database_loader.h"
 #include "session/host/workgroup_file.h"
 #include "session/string_table.h"
+#include "session/support_tables_refresh.h"
 #include "terminal_ui.h"
 
 namespace velorin {
@@ -68,6 +69,9 @@ bool ProvideDefaultSupportDatabase(const std::string& database, const std::strin
         std::cerr << "velorin: " << why << "\n";
         return false;
     }
+    // One made by an earlier version learns the reasons and reports of this one.
+    if (!RefreshSupportTables(database, templateFile, why))
+        std::cerr << "velorin: warning: " << why << "\n";
     return true;
 }
 

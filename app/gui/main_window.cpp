@@ -20,6 +20,7 @@
 #include "reports_window.h"
 #include "session/host/workgroup_file.h"
 #include "session/string_table.h"
+#include "session/support_tables_refresh.h"
 #include "settings_store.h"
 
 namespace velorin {
@@ -191,6 +192,11 @@ bool MainWindow::StartupChecks() {
         services_.ask(failed);
         return false;
     }
+    // One made by an earlier version learns the reasons and reports of this
+    // one; if it cannot, the conversion still runs, and its reports may leave
+    // out findings of the newer kinds.
+    if (!services_.supportDatabase.empty())
+        RefreshSupportTables(services_.supportDatabase, services_.supportTemplate, why);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(SupportDatabase(), ec)) {
         services_.ask(TextMessage(14, Buttons::Ok, Icon::Critical));

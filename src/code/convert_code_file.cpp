@@ -237,4 +237,20 @@ void NameModule(CodeText& code, std::string_view vbName) {
     code.Insert(0, "Attribute VB_Name = " + VbQuoted(vbName));
 }
 
+void NameClassModule(CodeText& code, std::string_view vbName, bool vb5, bool predeclaredId) {
+    std::vector<std::string> header = {"VERSION 1.0 CLASS", "BEGIN", "  MultiUse = -1  'True",
+                                       "END", "Attribute VB_Name = " + VbQuoted(vbName)};
+    if (vb5) {
+        header.push_back("Attribute VB_GlobalNameSpace = False");
+        header.push_back("Attribute VB_Creatable = True");
+        header.push_back(std::string("Attribute VB_PredeclaredId = ") +
+                         (predeclaredId ? "True" : "False"));
+    } else {
+        header.push_back("Attribute VB_Creatable = False");
+    }
+    header.push_back("Attribute VB_Exposed = False");
+    for (size_t i = 0; i < header.size(); ++i)
+        code.Insert(i, std::move(header[i]));
+}
+
 }  // namespace velorin

@@ -42,4 +42,9 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
 // Puts the Attribute VB_Name line that names a module at its top.
 void NameModule(CodeText& code, std::string_view vbName);
 
+// Puts the header of a class module at its top: the VERSION 1.0 CLASS block
+// and the attributes Visual Basic writes for a class of a standard project
+// (Visual Basic 4 knows only VB_Name, VB_Creatable and VB_Exposed).
+void NameClassModule(CodeText& code, std::string_view vbName, bool vb5, bool predeclaredId);
+
 }  // namespace velorin

@@ -64,8 +64,8 @@ std::string Convert(const char* to, const char* from, std::string_view input, On
 
 }  // namespace
 
-std::string Utf8ToAnsi(std::string_view utf8, size_t* lost) {
-    return Convert("CP1252", "UTF-8", utf8, [lost](std::string_view rest, std::string& out) {
+std::string Utf8ToAnsi(std::string_view utf8, size_t* lost, std::vector<size_t>* lostAt) {
+    return Convert("CP1252", "UTF-8", utf8, [=](std::string_view rest, std::string& out) {
         // The C1 controls that stand for Windows-1252's five undefined bytes.
         if (rest.size() >= 2 && static_cast<unsigned char>(rest[0]) == 0xC2) {
             unsigned char c = static_cast<unsigned char>(rest[1]);
@@ -74,6 +74,8 @@ std::string Utf8ToAnsi(std::string_view utf8, size_t* lost) {
                 return size_t{2};
             }
         }
+        if (lostAt != nullptr)
+            lostAt->push_back(out.size());
         out.push_back('?');
         if (lost != nullptr)
             ++*lost;
@@ -92,8 +94,10 @@ std::string Utf8ToAnsi(std::string_view utf8, size_t* lost) {
     });
 }
 
-std::string Utf16LeToAnsi(std::string_view bytes, size_t* lost) {
-    return Convert("CP1252", "UTF-16LE", bytes, [lost](std::string_view rest, std::string& out) {
+std::string Utf16LeToAnsi(std::string_view bytes, size_t* lost, std::vector<size_t>* lostAt) {
+    return Convert("CP1252", "UTF-16LE", bytes, [=](std::string_view rest, std::string& out) {
+        if (lostAt != nullptr)
+            lostAt->push_back(out.size());
         out.push_back('?');
         if (lost != nullptr)
             ++*lost;
@@ -121,12 +125,12 @@ std::string AnsiToUtf8(std::string_view ansi) {
     });
 }
 
-std::string Utf16BeToAnsi(std::string_view bytes, size_t* lost) {
+std::string Utf16BeToAnsi(std::string_view bytes, size_t* lost, std::vector<size_t>* lostAt) {
     // Swapped into little-endian order, so that one decoder handles both.
     std::string swapped(bytes.size(), '\0');
     for (size_t i = 0; i < bytes.size(); ++i)
         swapped[i] = bytes[i % 2 == 0 && i + 1 < bytes.size() ? i + 1 : i - (i % 2)];
-    return Utf16LeToAnsi(swapped, lost);
+    return Utf16LeToAnsi(swapped, lost, lostAt);
 }
 
 namespace {
@@ -153,18 +157,18 @@ Utf16Order GuessUtf16(std::string_view bytes) {
 
 }  // namespace
 
-std::string DecodeInputText(std::string_view bytes, size_t* lost) {
+std::string DecodeInputText(std::string_view bytes, size_t* lost, std::vector<size_t>* lostAt) {
     if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        return Utf8ToAnsi(bytes.substr(3), lost);
+        return Utf8ToAnsi(bytes.substr(3), lost, lostAt);
     if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
-        return Utf16LeToAnsi(bytes.substr(2), lost);
+        return Utf16LeToAnsi(bytes.substr(2), lost, lostAt);
     if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF")
-        return Utf16BeToAnsi(bytes.substr(2), lost);
+        return Utf16BeToAnsi(bytes.substr(2), lost, lostAt);
     switch (GuessUtf16(bytes)) {
         case Utf16Order::LittleEndian:
-            return Utf16LeToAnsi(bytes, lost);
+            return Utf16LeToAnsi(bytes, lost, lostAt);
         case Utf16Order::BigEndian:
-            return Utf16BeToAnsi(bytes, lost);
+            return Utf16BeToAnsi(bytes, lost, lostAt);
         case Utf16Order::None:
             break;
     }

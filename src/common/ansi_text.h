@@ -6,18 +6,24 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velorin {
 
 // Decodes the bytes of an input file: UTF-8 with BOM, UTF-16 (either byte
 // order) with a BOM or recognised without one, or else Windows-1252 taken as
 // it is. Characters Windows-1252 lacks become "?", one for each character;
-// `lost`, when given, counts them (and bytes that were no UTF-8).
-std::string DecodeInputText(std::string_view bytes, size_t* lost = nullptr);
+// `lost`, when given, counts them (and bytes that were no UTF-8), and
+// `lostAt`, when given, receives where each "?" of theirs stands in the text.
+std::string DecodeInputText(std::string_view bytes, size_t* lost = nullptr,
+                            std::vector<size_t>* lostAt = nullptr);
 
-std::string Utf8ToAnsi(std::string_view utf8, size_t* lost = nullptr);
-std::string Utf16LeToAnsi(std::string_view bytes, size_t* lost = nullptr);
-std::string Utf16BeToAnsi(std::string_view bytes, size_t* lost = nullptr);
+std::string Utf8ToAnsi(std::string_view utf8, size_t* lost = nullptr,
+                       std::vector<size_t>* lostAt = nullptr);
+std::string Utf16LeToAnsi(std::string_view bytes, size_t* lost = nullptr,
+                          std::vector<size_t>* lostAt = nullptr);
+std::string Utf16BeToAnsi(std::string_view bytes, size_t* lost = nullptr,
+                          std::vector<size_t>* lostAt = nullptr);
 std::string AnsiToUtf8(std::string_view ansi);
 
 // File names on disk are UTF-8; names inside the converter are Windows-1252.

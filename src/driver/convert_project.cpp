@@ -6,6 +6,7 @@
 
 #include "code/analysis_records.h"
 #include "code/module_conversion.h"
+#include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
 #include "controls/support_library/support_library.h"
@@ -187,7 +188,9 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
 void ClaimProjectNames(Session& session) {
     std::set<std::string, ILess> publicNames;
     for (const std::string& module : session.Settings().selectedModules) {
-        if (module.empty())
+        // A class's public members are reached through its objects only.
+        const CodeModule* source = session.sourceDb->Module(module);
+        if (module.empty() || (source != nullptr && source->isClass))
             continue;
         const CodeText code = ExportModuleText(session, module, false);
         std::vector<std::string_view> lines(code.Lines().begin(), code.Lines().end());
@@ -227,9 +230,27 @@ void ClaimProjectNames(Session& session) {
     }
 }
 
+// One finding for each line of the object's export that held characters
+// Windows-1252 cannot hold: the project has "?" where they were.
+void RecordLostCharacters(Session& session, Container container, const std::string& object,
+                          const std::string& moduleName) {
+    for (const LostCharacters& lost : session.sourceDb->LostCharactersOf(container, object)) {
+        WriteReportRecord(session.supportDb,
+                          {moduleName, reason::kCharactersLost, lost.text, lost.line, "",
+                           PathToAnsi(AnsiToPath(lost.file).filename())});
+    }
+}
+
+// The extension of a module's file: a class module stays a class.
+std::string_view ModuleExtension(const Session& session, const std::string& name) {
+    const CodeModule* module = session.sourceDb->Module(name);
+    return module != nullptr && module->isClass ? ".cls" : ".bas";
+}
+
 // Returns 1 when the module was converted.
 int ConvertOneModule(Session& session, const std::string& name, const std::string& fileForm) {
-    if (session.sourceDb->Module(name) == nullptr) {
+    const CodeModule* module = session.sourceDb->Module(name);
+    if (module == nullptr) {
         session.ui.Warn("module " + name +
                         ": its code cannot be read (export the application as text)");
         return 0;
@@ -238,17 +259,19 @@ int ConvertOneModule(Session& session, const std::string& name, const std::strin
     const std::string vbName = claimed != session.names.moduleVbNames.end()
                                    ? claimed->second
                                    : session.names.projectNames.Claim(MakeVBName(name));
+    const bool isClass = module->isClass;
+    const bool predeclared = module->predeclaredId;
     CodeText code = ConvertCodeFile(session, fileForm, ExportModuleText(session, name, false));
-    NameModule(code, vbName);
-    AppendProjectLine(session, "Module=" + vbName + "; " + fileForm + ".bas");
+    const std::string file = fileForm + std::string(ModuleExtension(session, name));
+    if (!isClass)
+        NameModule(code, vbName);
     SilentIndent(code);
     BreakLongCodeLines(code);
-    session.out.Write(fileForm + ".bas", code.Joined());
-    // Visual Basic has class modules, but the project does not make them yet.
-    if (session.sourceDb->Module(name)->isClass)
-        session.ui.Warn("module " + name +
-                        " is a class module; it is written as a standard module, where New, "
-                        "Me and its properties do not work as in a class");
+    // The class header goes on last: it keeps the indentation Visual Basic gives it.
+    if (isClass)
+        NameClassModule(code, vbName, session.Settings().options.vb5Project, predeclared);
+    AppendProjectLine(session, (isClass ? "Class=" : "Module=") + vbName + "; " + file);
+    session.out.Write(file, code.Joined());
     return 1;
 }
 
@@ -321,6 +344,8 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         session.ui.BeginObject(true, name, fileForm + ".frm");
         db.BeginGroup();
         ConvertOneForm(session, steps, i, fileForm);
+        if (!session.project.convertedFormNames[i].empty())
+            RecordLostCharacters(session, Container::Forms, name, fileForm);
         out.WriteHeld();
         db.CommitGroup();
         if (failed()) {
@@ -339,8 +364,11 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         const std::string& name = session.Settings().selectedModules[i];
         db.BeginGroup();
         const std::string fileModule = moduleFiles.StemFor(name, session.ui);
-        session.ui.BeginObject(false, name, fileModule + ".bas");
+        const std::string file = fileModule + std::string(ModuleExtension(session, name));
+        session.ui.BeginObject(false, name, file);
         const int convertedOne = ConvertOneModule(session, name, fileModule);
+        if (convertedOne > 0)
+            RecordLostCharacters(session, Container::Modules, name, fileModule);
         out.WriteHeld();
         db.CommitGroup();
         if (failed()) {
@@ -348,7 +376,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         } else {
             modulesConverted += convertedOne;
             if (convertedOne > 0)
-                converted.push_back({Container::Modules, name, fileModule + ".bas"});
+                converted.push_back({Container::Modules, name, file});
         }
         session.ui.SetProgress(progress += 1);
         session.ui.UpdateTime();
@@ -376,7 +404,10 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         generated.mdiFile = giveWay(generated.mdiParent, formFiles, ".frm");
         AppendProjectLine(session, "Form=" + generated.mdiFile + ".frm");
     }
-    generated.project = names.Generate(MakeVBName(session.Settings().projectBaseName));
+    // The code's project keeps the name it had in Access, when the export tells it.
+    const std::string& codeProject = session.sourceDb->CodeProjectName();
+    generated.project = names.Generate(
+        MakeVBName(codeProject.empty() ? session.Settings().projectBaseName : codeProject));
     WriteProjectTail(session, session.project.projectWorkFile, session.Settings().projectBaseName,
                      generated.project);
 
@@ -450,8 +481,10 @@ std::vector<std::string> FilesTheConversionMayWrite(const Session& session) {
         names.push_back(stem(session.project.convertedFormNames[i]) + ".frm");
         names.push_back(stem(session.project.convertedFormNames[i]) + ".frx");
     }
-    for (size_t i = 1; i < session.Settings().selectedModules.size(); ++i)
-        names.push_back(stem(session.Settings().selectedModules[i]) + ".bas");
+    for (size_t i = 1; i < session.Settings().selectedModules.size(); ++i) {
+        const std::string& module = session.Settings().selectedModules[i];
+        names.push_back(stem(module) + std::string(ModuleExtension(session, module)));
+    }
     const ProjectNames::GeneratedNames& generated = session.names.generatedNames;
     names.push_back(generated.macroFile + ".bas");
     names.push_back(generated.supportFile + ".bas");

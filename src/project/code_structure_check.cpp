@@ -89,6 +89,16 @@ constexpr std::string_view kModuleOnlyWords[] = {
     "Option", "Declare", "Type",   "Enum",   "Public",  "Private", "Global", "Implements",
     "Event",  "DefInt",  "DefLng", "DefStr", "DefBool", "DefVar",  "DefDbl", "DefSng"};
 
+// Statement keywords that a class may still give its members as names, as
+// Visual Basic's own objects do (obj.Name, obj.Width, obj.Close).
+bool IsMemberNameKeyword(std::string_view word) {
+    for (std::string_view keyword : {"Name", "Width", "Close", "Open"}) {
+        if (IEquals(word, keyword))
+            return true;
+    }
+    return false;
+}
+
 bool IsOneOf(const VbToken& token, std::initializer_list<std::string_view> words) {
     for (std::string_view word : words) {
         if (IsWord(token, word))
@@ -416,7 +426,7 @@ class CodeChecker {
             ++i;
         }
         if (i >= e || t[i].kind != TokenKind::Word || !IsVbIdentifier(BareName(t[i].text)) ||
-            IsReservedWord(t[i].text)) {
+            (IsReservedWord(t[i].text) && !(context_.isClass && IsMemberNameKeyword(t[i].text)))) {
             Fault(std::string(KindName(procedure.kind)) + " without a valid name");
             return;
         }

@@ -68,6 +68,7 @@ struct CodeFacts {
 
 struct CodeContext {
     bool isForm = false;
+    bool isClass = false;
     std::string formName;
     const std::vector<FormControl>* controls = nullptr;
 };

@@ -21,6 +21,8 @@ struct ProjectFile {
     std::string file;
     std::string name;  // the form's or module's Visual Basic name
     bool isModule = false;
+    // A class module: a module whose public members belong to its objects.
+    bool isClass = false;
     int projectLine = 0;
     CodeFacts code;
 };
@@ -71,15 +73,20 @@ class ProjectChecker {
         std::string file;
         std::string name;
         bool isModule = false;
+        bool isClass = false;
         if (IStartsWith(line, "Form=")) {
             file = std::string(TrimBlanks(line.substr(5)));
-        } else if (IStartsWith(line, "Module=")) {
+        } else if (IStartsWith(line, "Module=") || IStartsWith(line, "Class=")) {
+            isClass = IStartsWith(line, "Class=");
+            const size_t equals = line.find('=') + 1;
             const size_t semicolon = line.find(';');
             if (semicolon == std::string_view::npos) {
-                Add(projectFile_, number, "a Module line without \"Name; File\"");
+                Add(projectFile_, number,
+                    std::string("a ") + (isClass ? "Class" : "Module") +
+                        " line without \"Name; File\"");
                 return;
             }
-            name = std::string(TrimBlanks(line.substr(7, semicolon - 7)));
+            name = std::string(TrimBlanks(line.substr(equals, semicolon - equals)));
             file = std::string(TrimBlanks(line.substr(semicolon + 1)));
             isModule = true;
         } else {
@@ -94,6 +101,7 @@ class ProjectChecker {
         entry.file = file;
         entry.name = name;
         entry.isModule = isModule;
+        entry.isClass = isClass;
         entry.projectLine = number;
         ReadFile(entry, *content);
         files_.push_back(std::move(entry));
@@ -110,7 +118,11 @@ class ProjectChecker {
         CodeContext context;
         FormDesign design;
         size_t codeStart = 0;
-        if (entry.isModule) {
+        if (entry.isClass) {
+            codeStart = CheckClassHeader(entry, lines);
+            CheckModuleName(entry, lines);
+            context.isClass = true;
+        } else if (entry.isModule) {
             CheckModuleName(entry, lines);
         } else {
             std::vector<ProjectFinding> designFindings;
@@ -124,6 +136,22 @@ class ProjectChecker {
             context.controls = &design.controls;
         }
         entry.code = CheckCode(ReadLogicalLines(lines, codeStart, lines.size()), context);
+    }
+
+    // VERSION 1.0 CLASS and its BEGIN ... END block; returns the line after it.
+    size_t CheckClassHeader(const ProjectFile& entry, const std::vector<std::string_view>& lines) {
+        if (lines.empty() || TrimWhitespace(lines[0]) != "VERSION 1.0 CLASS") {
+            Add(entry.file, 1, "a class module does not begin with VERSION 1.0 CLASS");
+            return 0;
+        }
+        if (lines.size() < 2 || TrimWhitespace(lines[1]) != "BEGIN")
+            return 1;
+        for (size_t i = 2; i < lines.size(); ++i) {
+            if (TrimWhitespace(lines[i]) == "END")
+                return i + 1;
+        }
+        Add(entry.file, 2, "the class header's BEGIN has no END");
+        return lines.size();
     }
 
     void CheckModuleName(const ProjectFile& entry, const std::vector<std::string_view>& lines) {
@@ -151,7 +179,7 @@ class ProjectChecker {
         for (const ProjectFile& file : files_) {
             if (file.name.empty())
                 continue;
-            const std::string what = file.isModule ? "module" : "form";
+            const std::string what = file.isClass ? "class" : file.isModule ? "module" : "form";
             if (file.isModule && (!IsVbIdentifier(file.name) || file.name.size() > kLongestName))
                 Add(projectFile_, file.projectLine,
                     "module name " + file.name +
@@ -186,7 +214,10 @@ class ProjectChecker {
                 application ? FindingCause::Application : FindingCause::Conversion);
         };
         for (const ProjectFile& file : files_) {
-            if (file.isModule) {
+            if (file.isClass) {
+                // A class is a type name; its members are reached through its objects.
+                forms_.insert(file.name);
+            } else if (file.isModule) {
                 modules_.emplace(file.name, &file);
                 for (const Procedure& procedure : file.code.procedures) {
                     if (!procedure.isPublic)

@@ -224,4 +224,21 @@ void AccessApplication::FinishLoading() {
     }
 }
 
+const std::vector<LostCharacters>& AccessApplication::LostCharactersOf(
+    Container container, std::string_view object) const {
+    static const std::vector<LostCharacters> kNone;
+    const auto& lost = lostCharacters_[static_cast<int>(container)];
+    const auto it = lost.find(std::string(object));
+    return it != lost.end() ? it->second : kNone;
+}
+
+void AccessApplication::AddLostCharacters(Container container, std::string_view object,
+                                          std::vector<LostCharacters> lines) {
+    if (lines.empty())
+        return;
+    auto& mine = lostCharacters_[static_cast<int>(container)][std::string(object)];
+    mine.insert(mine.end(), std::make_move_iterator(lines.begin()),
+                std::make_move_iterator(lines.end()));
+}
+
 }  // namespace velorin

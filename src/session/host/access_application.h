@@ -68,6 +68,8 @@ struct CodeModule {
     std::vector<std::string> lines;
     // A class module (its own objects made with New), not a standard module.
     bool isClass = false;
+    // A class whose one instance exists without New (VB_PredeclaredId = True).
+    bool predeclaredId = false;
     // The export file it was read from; empty when it came from elsewhere.
     std::string sourceFile = {};
 };
@@ -115,6 +117,24 @@ struct CommandBar {
 };
 
 // Something the loader could not read: skipped, reported with where it stands.
+// A library the application's code refers to, as its export lists it.
+struct LibraryReference {
+    std::string name;  // as the code knows it: "Scripting"; may be empty
+    std::string guid;  // "{420B2830-E718-11CF-893D-00A0C9054228}"; empty for a file
+    int major = 0;
+    int minor = 0;
+    std::string path;  // the library's file, when the export gives it
+};
+
+// A line of an export file that held characters Windows-1252 cannot hold,
+// each of them read as one "?".
+struct LostCharacters {
+    std::string file;
+    int line = 0;  // from 1
+    int count = 0;
+    std::string text;  // the line as read
+};
+
 struct LoadDiagnostic {
     std::string path;
     int line = 0;
@@ -163,6 +183,19 @@ class AccessApplication {
 
     const std::vector<LoadDiagnostic>& Diagnostics() const { return diagnostics_; }
 
+    // The name the code's project has in Access (its VBA project); empty
+    // when the source does not tell.
+    const std::string& CodeProjectName() const { return codeProjectName_; }
+    void SetCodeProjectName(std::string name) { codeProjectName_ = std::move(name); }
+    const std::vector<LibraryReference>& References() const { return references_; }
+
+    // The lines of an object's export files that lost characters when read.
+    const std::vector<LostCharacters>& LostCharactersOf(Container container,
+                                                        std::string_view object) const;
+    void AddLostCharacters(Container container, std::string_view object,
+                           std::vector<LostCharacters> lines);
+    void AddReference(LibraryReference reference) { references_.push_back(std::move(reference)); }
+
     // Filled by the loaders.
     void AddDocument(Container container, std::string name);
     void AddForm(std::unique_ptr<AccessForm> form);
@@ -189,6 +222,9 @@ class AccessApplication {
     std::map<std::string, CommandBar, ILess> commandBars_;
     std::map<std::string, std::string, ILess> databaseProperties_;
     std::vector<LoadDiagnostic> diagnostics_;
+    std::string codeProjectName_;
+    std::map<std::string, std::vector<LostCharacters>, ILess> lostCharacters_[4];
+    std::vector<LibraryReference> references_;
 };
 
 }  // namespace velorin

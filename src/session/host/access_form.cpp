@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "common/string_helpers.h"
 #include "session/host/access_defaults.h"
 
 namespace velorin {
@@ -269,29 +270,47 @@ FormBuildResult BuildAccessForm(const ObjectText& text, std::string name, std::s
     return result;
 }
 
+namespace {
+
+// Where the code of a module's export begins: after the VERSION 1.0 CLASS
+// line and its BEGIN ... END block, which a class module's export starts with.
+size_t AfterClassHeader(const std::vector<std::string>& lines) {
+    if (lines.empty() || !IStartsWith(lines[0], "VERSION ") || !IEndsWith(lines[0], "CLASS"))
+        return 0;
+    size_t i = 1;
+    if (i < lines.size() && IEquals(lines[i], "BEGIN")) {
+        while (i < lines.size() && !IEquals(lines[i], "END"))
+            ++i;
+        if (i < lines.size())
+            ++i;
+    }
+    return i;
+}
+
+bool IsAttributeLine(std::string_view line) {
+    return IStartsWith(line, "Attribute ") && IFind(line, "VB_") != std::string_view::npos &&
+           line.find('=') != std::string_view::npos;
+}
+
+}  // namespace
+
 std::vector<std::string> CodeModuleLines(std::vector<std::string> lines) {
     std::vector<std::string> out;
     out.reserve(lines.size());
-    size_t i = 0;
-    // A class module's export starts with VERSION 1.0 CLASS and a BEGIN ... END block.
-    if (!lines.empty() && IStartsWith(lines[0], "VERSION ") && IEndsWith(lines[0], "CLASS")) {
-        i = 1;
-        if (i < lines.size() && IEquals(lines[i], "BEGIN")) {
-            while (i < lines.size() && !IEquals(lines[i], "END"))
-                ++i;
-            if (i < lines.size())
-                ++i;
-        }
-    }
-    for (; i < lines.size(); ++i) {
-        std::string_view line = lines[i];
-        if (IStartsWith(line, "Attribute ") && IFind(line, "VB_") != std::string_view::npos &&
-            line.find('=') != std::string_view::npos) {
-            continue;
-        }
-        out.push_back(std::move(lines[i]));
+    for (size_t i = AfterClassHeader(lines); i < lines.size(); ++i) {
+        if (!IsAttributeLine(lines[i]))
+            out.push_back(std::move(lines[i]));
     }
     return out;
+}
+
+bool DeclaresPredeclaredId(const std::vector<std::string>& lines) {
+    for (size_t i = AfterClassHeader(lines); i < lines.size() && IsAttributeLine(lines[i]); ++i) {
+        const std::string_view line = TrimBlanks(lines[i]);
+        if (IStartsWith(line, "Attribute VB_PredeclaredId"))
+            return IEndsWith(line, "True");
+    }
+    return false;
 }
 
 }  // namespace velorin

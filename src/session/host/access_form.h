@@ -156,5 +156,8 @@ FormBuildResult BuildAccessForm(const ObjectText& text, std::string name, std::s
 // Drops what the export adds around a module's code: the class header, the
 // Attribute lines and the trailing empty line of the file.
 std::vector<std::string> CodeModuleLines(std::vector<std::string> lines);
+// Whether the module's attributes give it a predeclared instance, as a form's
+// class module has (Attribute VB_PredeclaredId = True).
+bool DeclaresPredeclaredId(const std::vector<std::string>& lines);
 
 }  // namespace velorin

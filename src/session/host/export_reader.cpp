@@ -13,6 +13,7 @@
 #include "common/ansi_text.h"
 #include "common/output_directory.h"
 #include "common/string_helpers.h"
+#include "session/host/code_project_sidecars.h"
 #include "session/host/database_loader.h"
 #include "session/host/object_text.h"
 #include "session/host/query_text.h"
@@ -88,6 +89,7 @@ class ExportReader {
         for (const fs::path& file : FilesOf(root_ / "commandbars", {".txt"}))
             ReadCommandBar(file);
         ReadDatabaseProperties(root_ / "dbs-properties.json");
+        ReadCodeProjectSidecars(root_, app_);
     }
 
   private:
@@ -144,6 +146,33 @@ class ExportReader {
         }
     }
 
+    // The lines that lost characters, kept for the object being read.
+    void NoteLostCharacters(const fs::path& file, const std::string& text,
+                            const std::vector<size_t>& lostAt) {
+        size_t lineStart = 0;
+        int line = 1;
+        for (size_t at : lostAt) {
+            while (true) {
+                const size_t end = text.find('\n', lineStart);
+                if (end == std::string::npos || end > at)
+                    break;
+                lineStart = end + 1;
+                ++line;
+            }
+            if (!lost_.empty() && lost_.back().line == line &&
+                lost_.back().file == PathToAnsi(file)) {
+                ++lost_.back().count;
+                continue;
+            }
+            const size_t end = text.find('\n', lineStart);
+            std::string_view lineText(text.data() + lineStart,
+                                      (end == std::string::npos ? text.size() : end) - lineStart);
+            if (!lineText.empty() && lineText.back() == '\r')
+                lineText.remove_suffix(1);
+            lost_.push_back({PathToAnsi(file), line, 1, std::string(lineText)});
+        }
+    }
+
     std::optional<std::string> ReadText(const fs::path& file) {
         std::optional<std::string> bytes = ReadWholeFile(file);
         if (!bytes) {
@@ -151,12 +180,14 @@ class ExportReader {
             return std::nullopt;
         }
         size_t lost = 0;
-        std::string text = DecodeInputText(*bytes, &lost);
+        std::vector<size_t> lostAt;
+        std::string text = DecodeInputText(*bytes, &lost, &lostAt);
         if (lost > 0) {
             app_.AddDiagnostic({PathToAnsi(file), 0,
                                 std::to_string(lost) + (lost == 1 ? " character" : " characters") +
                                     " that Windows-1252 cannot hold became \"?\"",
                                 false});
+            NoteLostCharacters(file, text, lostAt);
         }
         // No export holds a NUL character: the file is binary or damaged.
         if (size_t nul = text.find('\0'); nul != std::string::npos) {
@@ -180,6 +211,7 @@ class ExportReader {
     }
 
     void ReadForm(const fs::path& file, bool report) {
+        lost_.clear();
         std::optional<ObjectText> text = ReadObject(file);
         if (!text)
             return;
@@ -205,6 +237,7 @@ class ExportReader {
         if (report) {
             app_.AddReport(std::move(form));
         } else {
+            app_.AddLostCharacters(Container::Forms, form->Name(), std::move(lost_));
             app_.AddForm(std::move(form));
         }
     }
@@ -223,6 +256,7 @@ class ExportReader {
     }
 
     void ReadModule(const fs::path& file) {
+        lost_.clear();
         std::optional<std::string> content = ReadText(file);
         if (!content)
             return;
@@ -235,7 +269,9 @@ class ExportReader {
         const bool isClass =
             IEquals(file.extension().string(), ".cls") ||
             (!lines.empty() && IStartsWith(TrimBlanks(lines[0]), "VERSION 1.0 CLASS"));
-        app_.AddModule({name, CodeModuleLines(lines), isClass, PathToAnsi(file)});
+        app_.AddLostCharacters(Container::Modules, name, std::move(lost_));
+        app_.AddModule({name, CodeModuleLines(lines), isClass,
+                        isClass && DeclaresPredeclaredId(lines), PathToAnsi(file)});
     }
 
     void ReadMacro(const fs::path& file) {
@@ -515,6 +551,7 @@ class ExportReader {
 
     const fs::path& root_;
     AccessApplication& app_;
+    std::vector<LostCharacters> lost_;
 };
 
 }  // namespace
