@@ -441,6 +441,14 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         }
     }
 
+    // Reports are the one kind of object no conversion takes: said, not passed over.
+    if (const size_t reports = source.Documents(Container::Reports).size(); reports > 0)
+        session.ui.Warn(
+            std::to_string(reports) +
+            (reports == 1 ? " report of the application is" : " reports of the application are") +
+            " not converted: a Visual Basic project has no Access reports "
+            "(velorin list names them)");
+
     // Without the database file there is no working copy: the project opens
     // a database that the user has to bring.
     if (!session.Settings().sourceDatabaseFileExists && !failed())
