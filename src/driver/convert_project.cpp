@@ -16,6 +16,7 @@
 #include "project/application_facts.h"
 #include "project/project_check.h"
 #include "project/project_file.h"
+#include "project/supplied_functions.h"
 #include "project/support_modules.h"
 #include "session/string_table.h"
 
@@ -205,6 +206,7 @@ void ClaimProjectNames(Session& session) {
             name = std::string(member) + "_" + std::to_string(n);
         session.names.supportNames.emplace(std::string(member), name);
     }
+    ChooseSuppliedFunctions(session, publicNames);
     // The project starts with the support module's Sub Main: an application's
     // own Main takes another name, and its callers follow it.
     if (publicNames.count("Main") > 0) {
