@@ -51,12 +51,8 @@ struct CodeFileState {
     // The current procedure has declared the counter of a repeated macro.
     bool runMacroCounterDeclared = false;
     std::string routine;  // current procedure header up to its "("
-    // The functions of later Visual Basic versions the file defines itself,
-    // and whether each variable it declared is an array: outside the
-    // procedures, and in the current one.
+    // The functions of later Visual Basic versions the file defines itself.
     std::set<std::string, ILess> ownLaterFunctions;
-    std::map<std::string, bool, ILess> moduleArrays;
-    std::map<std::string, bool, ILess> procedureArrays;
     long lineNumber = -2;
 
     long totalLines = 0;

@@ -26,8 +26,25 @@ constexpr LaterConstant kLaterConstants[] = {
     {"vbLongTime", "3"},    {"vbShortTime", "4"}, {"vbUseSystemDayOfWeek", "0"},
 };
 
+// Whether a word may be one of the names above: most words are none, and the
+// translation asks of every word of every line.
+bool MayBeLaterName(std::string_view word) {
+    if (word.size() < 4 || word.size() > 20)
+        return false;
+    const char first = AnsiLower(word[0]);
+    return std::string_view("cfijmrsvw").find(first) != std::string_view::npos;
+}
+
+// The identifier that starts at `at`.
+std::string_view WordAt(std::string_view code, size_t at) {
+    size_t end = at;
+    while (end < code.size() && IsIdentifierChar(code[end]))
+        ++end;
+    return code.substr(at, end - at);
+}
+
 const LaterConstant* FindLaterConstant(std::string_view name) {
-    if (name.size() < 6 || !IStartsWith(name, "vb"))
+    if (!MayBeLaterName(name) || !IStartsWith(name, "vb"))
         return nullptr;
     for (const LaterConstant& constant : kLaterConstants) {
         if (IEquals(constant.name, name))
@@ -79,7 +96,9 @@ void ReadVariableList(std::string_view list, std::vector<DeclaredName>& names) {
         } else if (expectName && IsIdentifierChar(c)) {
             std::string name = LeadingIdentifier(list.substr(i));
             i += name.size() - 1;
-            if (IEquals(name, "WithEvents") || IEquals(name, "Preserve"))
+            if (IEquals(name, "WithEvents") || IEquals(name, "Preserve") ||
+                IEquals(name, "ByVal") || IEquals(name, "ByRef") || IEquals(name, "Optional") ||
+                IEquals(name, "ParamArray"))
                 continue;
             expectName = false;
             const size_t next = SkipBlanks(list, i + 1);
@@ -89,12 +108,72 @@ void ReadVariableList(std::string_view list, std::vector<DeclaredName>& names) {
     }
 }
 
-// Whether a statement may declare names, or end a procedure.
+// Whether a statement may declare names.
 bool MayDeclare(std::string_view code) {
+    if (code.empty() || std::string_view("cdfgprs").find(AnsiLower(code[0])) == std::string::npos)
+        return false;
     for (std::string_view word : {"Dim", "ReDim", "Static", "Private", "Public", "Global", "Const",
-                                  "Friend", "Declare", "Sub", "Function", "Property", "End"}) {
+                                  "Friend", "Declare", "Sub", "Function", "Property"}) {
         if (StartsWithWord(code, word))
             return true;
+    }
+    return false;
+}
+
+// A procedure's header: its name, and the names of its parameters.
+bool IsProcedureHeader(std::string_view code) {
+    for (std::string_view modifier : {"Public", "Private", "Friend", "Static"}) {
+        if (StartsWithWord(code, modifier))
+            code = AfterWord(code, modifier);
+    }
+    return StartsWithWord(code, "Sub") || StartsWithWord(code, "Function") ||
+           StartsWithWord(code, "Property");
+}
+
+// Whether `name` is an array where the converted lines so far end: declared
+// so in the current procedure (or as its parameter), or else outside the
+// procedures, which come before the first of them.
+bool DeclaredAsArray(const CodeFileState& state, std::string_view name) {
+    const std::vector<std::string>& lines = state.out.Lines();
+    size_t first = lines.size(), current = lines.size();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (IsProcedureHeader(TrimBlanks(lines[i])))
+            current = i, first = std::min(first, i);
+    }
+    // -1 not declared there, else whether as an array.
+    auto declared = [&](size_t from, size_t to) {
+        int found = -1;
+        for (size_t i = from; i < to; ++i) {
+            const std::string code = MaskedCode(TrimBlanks(lines[i]));
+            std::vector<DeclaredName> names = DeclaredNames(code);
+            if (i == current) {
+                const size_t open = code.find('('), close = code.rfind(')');
+                names.clear();
+                if (open != std::string::npos && close != std::string::npos && close > open)
+                    ReadVariableList(std::string_view(code).substr(open + 1, close - open - 1),
+                                     names);
+            }
+            for (const DeclaredName& declaredName : names) {
+                if (IEquals(declaredName.name, name))
+                    found = declaredName.isArray ? 1 : 0;
+            }
+        }
+        return found;
+    };
+    const int local = current < lines.size() ? declared(current, lines.size()) : -1;
+    return local >= 0 ? local == 1 : declared(0, first) == 1;
+}
+
+// Whether the raw line holds a word that may be one of the names above: the
+// masking and the reading of the line are done only for those.
+bool MayCallLater(std::string_view line) {
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (!IsIdentifierChar(line[i]) || (i > 0 && IsIdentifierChar(line[i - 1])))
+            continue;
+        const std::string_view word = WordAt(line, i);
+        if (MayBeLaterName(word) && !LaterName(word).empty())
+            return true;
+        i += word.size() - 1;
     }
     return false;
 }
@@ -119,14 +198,7 @@ bool AssignsWholeArray(const CodeFileState& state, std::string_view code) {
     }
     if (at >= code.size() || code[at] != '=')
         return false;
-    if (parentheses)
-        return true;
-    for (const auto* scope : {&state.procedureArrays, &state.moduleArrays}) {
-        const auto found = scope->find(target);
-        if (found != scope->end())
-            return found->second;
-    }
-    return false;
+    return parentheses || DeclaredAsArray(state, target);
 }
 
 // The statements of a line: those after a single-line If's Then and Else, or
@@ -140,22 +212,6 @@ std::vector<std::string> StatementsOf(std::string_view code) {
     return statements;
 }
 
-// Keeps the arrays the file declares, outside the procedures (which come
-// before the first of them) and in the current one.
-void FollowDeclarations(CodeFileState& state, std::string_view statement) {
-    statement = TrimBlanks(statement);
-    if (StartsWithWord(statement, "End")) {
-        const std::string_view what = AfterWord(statement, "End");
-        if (StartsWithWord(what, "Sub") || StartsWithWord(what, "Function") ||
-            StartsWithWord(what, "Property"))
-            state.procedureArrays.clear();
-        return;
-    }
-    auto& scope = state.routine.empty() ? state.moduleArrays : state.procedureArrays;
-    for (const DeclaredName& name : DeclaredNames(statement))
-        scope[name.name] = name.isArray;
-}
-
 }  // namespace
 
 std::span<const LaterFunction> LaterFunctions() {
@@ -167,8 +223,7 @@ std::span<const LaterConstant> LaterConstants() {
 }
 
 const LaterFunction* FindLaterFunction(std::string_view name) {
-    // Most names are none of them: those of another length at once.
-    if (name.size() < 4 || name.size() > 14)
+    if (!MayBeLaterName(name))
         return nullptr;
     for (const LaterFunction& function : kLaterFunctions) {
         if (IEquals(function.name, name))
@@ -182,7 +237,7 @@ std::vector<LaterFunctionCall> LaterFunctionCalls(std::string_view code) {
     for (size_t i = 0; i < code.size(); ++i) {
         if (!IsIdentifierChar(code[i]) || (i > 0 && IsIdentifierChar(code[i - 1])))
             continue;
-        const std::string word = LeadingIdentifier(code.substr(i));
+        const std::string_view word = WordAt(code, i);
         LaterFunctionCall call;
         call.function = FindLaterFunction(word);
         call.constant = call.function == nullptr ? FindLaterConstant(word) : nullptr;
@@ -265,7 +320,7 @@ std::set<std::string, ILess> LaterFunctionsDefinedIn(const std::vector<std::stri
     std::set<std::string, ILess> defined;
     for (const std::string& line : lines) {
         const std::string_view code = TrimBlanks(line);
-        if (!MayDeclare(code))
+        if (!MayDeclare(code) || !MayCallLater(code))
             continue;
         for (const DeclaredName& name : DeclaredNames(MaskedCode(code))) {
             if (const std::string_view later = LaterName(name.name); !later.empty())
@@ -278,6 +333,8 @@ std::set<std::string, ILess> LaterFunctionsDefinedIn(const std::vector<std::stri
 std::set<std::string, ILess> LaterFunctionsCalledIn(const std::vector<std::string>& lines) {
     std::set<std::string, ILess> called;
     for (const std::string& line : lines) {
+        if (!MayCallLater(line))
+            continue;
         for (const LaterFunctionCall& call : LaterFunctionCalls(MaskedCode(line))) {
             if (call.function != nullptr)
                 called.emplace(call.function->name);
@@ -289,15 +346,10 @@ std::set<std::string, ILess> LaterFunctionsCalledIn(const std::vector<std::strin
 }
 
 bool ApplyLaterFunctionRule(CodeFileState& state) {
+    if (!MayCallLater(state.line))
+        return true;
     const std::string code = MaskedCode(state.line);
     const std::vector<LaterFunctionCall> calls = LaterFunctionCalls(code);
-    if (calls.empty() && !MayDeclare(code) && code.find(':') == std::string::npos)
-        return true;
-    const std::vector<std::string> statements = StatementsOf(code);
-    for (const std::string& statement : statements)
-        FollowDeclarations(state, statement);
-    if (calls.empty())
-        return true;
     ProjectNames& names = state.session.names;
     bool returnsArray = false;
     std::string out;
@@ -334,8 +386,9 @@ bool ApplyLaterFunctionRule(CodeFileState& state) {
         from = call.end;
     }
     // Visual Basic 5 cannot give a whole array the array a function returns.
-    for (const std::string& statement : statements) {
-        if (returnsArray && AssignsWholeArray(state, statement)) {
+    for (const std::string& statement :
+         returnsArray ? StatementsOf(code) : std::vector<std::string>()) {
+        if (AssignsWholeArray(state, statement)) {
             CommentedOut(state, reason::kTargetVersionLacks);
             return false;
         }

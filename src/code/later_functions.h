@@ -69,8 +69,8 @@ std::set<std::string, ILess> LaterFunctionsDefinedIn(const std::vector<std::stri
 // a constant becomes its value;
 // a call that nothing can supply (CallByName, a name another object of the
 // project has) and a Split or Filter result given to a whole array, which
-// Visual Basic 5 cannot assign, are commented out and recorded. Follows the
-// arrays the file declares. Returns false when the line was commented out.
+// Visual Basic 5 cannot assign, are commented out and recorded. Returns false
+// when the line was commented out.
 bool ApplyLaterFunctionRule(CodeFileState& state);
 
 }  // namespace velorin
