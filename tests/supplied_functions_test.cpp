@@ -156,6 +156,8 @@ TEST(SuppliedFunctions, EveryCallResolvesAndWhatCannotIsMarked) {
                               {"astrParts = Split(strText, \"|\")"},
                               {"astrParts() = Split(strText, \"|\")"},
                               {"If Len(strText) > 0 Then astrParts = Split(strText, \"|\")"},
+                              {"astrGiven = Split(strText, \",\")"},
+                              {"mastrSaved = Split(strText, \",\")"},
                               {"Called = CallByName(objTarget, \"Caption\", 2)"}}))
             << options;
         for (const auto& row : marked)

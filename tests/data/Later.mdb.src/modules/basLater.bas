@@ -2,6 +2,8 @@ Attribute VB_Name = "basLater"
 Option Compare Database
 Option Explicit
 
+Private mastrSaved() As String
+
 ' Calls of the functions that Access 2000 and later have and Visual Basic 4
 ' and 5 lack, in the forms the conversion meets them.
 
@@ -32,6 +34,11 @@ Public Sub Arrays(strText As String)
     If Len(strText) > 0 Then astrParts = Split(strText, "|")
     varParts = Split(strText, "|")
     astrParts(0) = Split(strText, "|")(0)
+End Sub
+
+Public Sub Given(astrGiven() As String, strText As String)
+    astrGiven = Split(strText, ",")
+    mastrSaved = Split(strText, ",")
 End Sub
 
 Public Function Called(objTarget As Object) As Variant
