@@ -69,11 +69,11 @@ TEST(Install, IntoAPrefixThenRunByAUserWhoCannotWriteThere) {
               0)
         << ReadFile(dir / "install.log");
 
-    for (const char* file :
-         {"bin/velorin", "bin/velorin-gui", "libexec/velorin/velorin-mdb-read",
-          "share/velorin/vlrn.db", "share/velorin/VlrnConversionCode.bas",
-          "share/velorin/MDIParent.frm", "share/velorin/help/index.html",
-          "share/applications/velorin.desktop", "share/icons/hicolor/scalable/apps/velorin.svg"})
+    for (const char* file : {"bin/velorin", "bin/velorin-gui", "libexec/velorin/velorin-mdb-read",
+                             "share/velorin/vlrn.db", "share/velorin/VlrnConversionCode.bas",
+                             "share/velorin/MDIParent.frm", "share/velorin/SuppliedFunctions.bas",
+                             "share/velorin/help/index.html", "share/applications/velorin.desktop",
+                             "share/icons/hicolor/scalable/apps/velorin.svg"})
         EXPECT_TRUE(fs::is_regular_file(prefix / file)) << file;
     const std::string entry = ReadFile(prefix / "share/applications/velorin.desktop");
     EXPECT_NE(entry.find("\nExec=velorin-gui\n"), std::string::npos) << entry;

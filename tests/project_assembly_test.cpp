@@ -260,8 +260,8 @@ TEST_F(ProjectAssemblyTest, AMissingTemplateStopsTheConversionBeforeAnythingIsTo
     request.modules = {"Helpers"};
     const fs::path templates = dir / "templates";
     fs::create_directories(templates);
-    fs::copy_file(testing::SourceDir() / "support" / "VlrnConversionCode.bas",
-                  templates / "VlrnConversionCode.bas");
+    for (const char* file : {"VlrnConversionCode.bas", "SuppliedFunctions.bas"})
+        fs::copy_file(testing::SourceDir() / "support" / file, templates / file);
     request.templateDirectory = templates;
     testing::WriteFile(dir / "out" / "notes.txt", "mine");
     // The MDI parent's template is needed only for an MDI project.

@@ -179,7 +179,7 @@ TEST_F(StatementTranslationTest, ArraysKeepTheirParentheses) {
                                             "Private Function F() As String()",
                                             "Dim a() As String, b() As Integer",
                                             "ReDim a(5)",
-                                            "a = Split(\"a,b\", \",\")",
+                                            "v = Split(\"a,b\", \",\")",
                                             "End Function"};
     EXPECT_EQ(Convert(lines), lines);
     EXPECT_EQ(Convert({"Sub A()", "x = Now()", "End Sub"})[1], "x = Now");

@@ -27,7 +27,8 @@ int main(int argc, char** argv) {
     QTemporaryDir work;
     const QString programDir = QDir(work.path()).filePath("bin");
     QDir().mkpath(programDir);
-    for (const char* file : {"vlrn.db", "VlrnConversionCode.bas", "MDIParent.frm"})
+    for (const char* file :
+         {"vlrn.db", "VlrnConversionCode.bas", "MDIParent.frm", "SuppliedFunctions.bas"})
         QFile::copy(QDir(VELORIN_PROGRAM_DIR).filePath(file), QDir(programDir).filePath(file));
 
     velorin::SettingsStore settings(QDir(work.path()).filePath("velorin.ini"), QString());

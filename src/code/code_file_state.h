@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "common/names.h"
@@ -50,6 +51,8 @@ struct CodeFileState {
     // The current procedure has declared the counter of a repeated macro.
     bool runMacroCounterDeclared = false;
     std::string routine;  // current procedure header up to its "("
+    // The functions of later Visual Basic versions the file defines itself.
+    std::set<std::string, ILess> ownLaterFunctions;
     long lineNumber = -2;
 
     long totalLines = 0;

@@ -2,6 +2,7 @@
 #include "code/code_file_state.h"
 #include "code/code_mask.h"
 #include "code/form_reference.h"
+#include "code/later_functions.h"
 #include "code/module_conversion.h"
 #include "code/procedure_headers.h"
 #include "code/renamed_procedures.h"
@@ -131,6 +132,7 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
 
     const std::vector<std::string>& lines = input.Lines();
     state.keepsDatabaseVariable = AssignsAnotherDatabase(lines);
+    state.ownLaterFunctions = LaterFunctionsDefinedIn(lines);
     for (const auto& [access, vbName] : session.names.moduleVbNames) {
         if (!IEquals(MakeVBName(access), vbName))
             state.renamedModules.emplace(MakeVBName(access), vbName);

@@ -7,6 +7,7 @@
 #include "code/code_mask.h"
 #include "code/compound_statements.h"
 #include "code/form_reference.h"
+#include "code/later_functions.h"
 #include "code/statement_rules.h"
 #include "code/translation_outcomes.h"
 #include "common/ansi_text.h"
@@ -357,7 +358,7 @@ void TranslateCode(CodeFileState& state) {
         note = state.line.substr(noteAt);
         state.line.erase(noteAt);
     }
-    if (StageUnsupported(state) && !commented())
+    if (StageUnsupported(state) && !commented() && ApplyLaterFunctionRule(state))
         StageReplacements(state);
     state.line += note;
 }

@@ -17,6 +17,7 @@
 #include "project/application_facts.h"
 #include "project/project_check.h"
 #include "project/project_file.h"
+#include "project/supplied_functions.h"
 #include "project/support_modules.h"
 #include "session/string_table.h"
 
@@ -208,6 +209,7 @@ void ClaimProjectNames(Session& session) {
             name = std::string(member) + "_" + std::to_string(n);
         session.names.supportNames.emplace(std::string(member), name);
     }
+    ChooseSuppliedFunctions(session, publicNames);
     // The project starts with the support module's Sub Main: an application's
     // own Main takes another name, and its callers follow it.
     if (publicNames.count("Main") > 0) {

@@ -12,6 +12,7 @@
 #include "controls/support_library/support_library.h"
 #include "output/long_lines.h"
 #include "project/macro_converter.h"
+#include "project/supplied_functions.h"
 
 namespace velorin {
 namespace {
@@ -242,8 +243,31 @@ std::vector<std::string> RequiredTemplates(const ConversionOptions& options) {
     std::vector<std::string> files = {std::string(kSupportTemplate)};
     if (options.mdiProject)
         files.emplace_back(kMdiTemplate);
+    files.emplace_back(kSuppliedFunctionsTemplate);
     return files;
 }
+
+namespace {
+
+// The functions of later Visual Basic versions that the converted code calls
+// (the macros' too), at the end of the support module.
+void AppendSuppliedFunctions(Session& session) {
+    if (session.names.suppliedFunctions.empty())
+        return;
+    const std::string name(
+        kSuppliedFunctionsTemplate.substr(0, kSuppliedFunctionsTemplate.find('.')));
+    const std::optional<CodeText> functions =
+        ReadTemplate(session, kSuppliedFunctionsTemplate, name, name);
+    if (!functions)
+        return;
+    const CodeText text =
+        SuppliedFunctionsText(functions->Lines(), session.names.suppliedFunctions);
+    OutputFile file = session.out.OpenAppend(SupportFile(session));
+    for (const std::string& line : text.Lines())
+        file.WriteLine(line);
+}
+
+}  // namespace
 
 void WriteSupportModules(Session& session) {
     const ProjectNames::GeneratedNames& names = session.names.generatedNames;
@@ -260,6 +284,7 @@ void WriteSupportModules(Session& session) {
     SilentIndent(macroCode);
     BreakLongCodeLines(macroCode);
     WriteGenerated(session, names.macroFile + ".bas", macroCode);
+    AppendSuppliedFunctions(session);
     if (session.Settings().options.mdiProject)
         WriteMdiParent(session);
 }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,12 @@ struct ProjectNames {
     // The support module's public names that gave way to a public name of the
     // application's (its own GetToken), by the name they gave way with.
     std::map<std::string, std::string, ILess> supportNames;
+    // The functions of later Visual Basic versions (Split, Replace, ...) that
+    // the support module supplies, since the code calls them; and those
+    // functions and their constants (vbShortDate) that the application's
+    // modules define publicly themselves, which the code keeps calling.
+    std::set<std::string, ILess> suppliedFunctions;
+    std::set<std::string, ILess> applicationFunctions;
     // The application's public procedures that took another name (its own
     // Main beside the project's), by the name its code calls them by.
     std::map<std::string, std::string, ILess> renamedProcedures;

@@ -44,7 +44,8 @@ class Harness {
         const QDir built(VELORIN_PROGRAM_DIR);
         QDir(dir.path()).mkpath("bin");
         programDir = QDir(dir.path()).filePath("bin");
-        for (const char* file : {"vlrn.db", "VlrnConversionCode.bas", "MDIParent.frm"})
+        for (const char* file :
+             {"vlrn.db", "VlrnConversionCode.bas", "MDIParent.frm", "SuppliedFunctions.bas"})
             QFile::copy(built.filePath(file), QDir(programDir).filePath(file));
         QDir(dir.path()).mkpath("ocx");
         QFile control(QDir(dir.path()).filePath("ocx/ssdw3b32.ocx"));
