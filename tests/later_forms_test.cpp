@@ -1,7 +1,12 @@
 // Forms of the Access versions after 97: their new properties and value
-// spellings; the real later export beside the checkout is read when it is
-// there.
+// spellings. tests/data/Themes.accdb.src is a hand-made form in the style of
+// an Access 2010 export; the real later export beside the checkout is read
+// when it is there.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 #include "common/ansi_text.h"
 #include "common/string_helpers.h"
@@ -15,6 +20,27 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::FormTextBlock;
+
+// The lines of the block that starts with `head` ("Begin VB.TextBox txtNote"),
+// up to its End; empty when the form has no such block.
+std::string Block(const std::string& frm, std::string_view head) {
+    std::string text;
+    std::string end;
+    for (const std::string& line : SplitLines(frm)) {
+        const std::string_view trimmed = TrimWhitespace(line);
+        if (end.empty() && trimmed == head)
+            end = line.substr(0, line.size() - trimmed.size()) + "End";
+        else if (!end.empty() && line == end)
+            return text;
+        else if (!end.empty())
+            text += std::string(trimmed) + "\n";
+    }
+    return text;
+}
+
+bool Has(const std::string& block, std::string_view line) {
+    return ("\n" + block).find("\n" + std::string(line) + "\n") != std::string::npos;
+}
 
 TEST(OfficeTheme, ColoursAreWhatALaterExportWritesBesideTheIndex) {
     // Slot, tint, shade and the colour the real export writes beside them; a
@@ -46,6 +72,77 @@ TEST(LaterForms, NotDefaultReadsAgainstTheDefaultOfItsProperty) {
     EXPECT_EQ(form->Text("AllowDatasheetView"), "False");
     EXPECT_EQ(form->Text("FELineBreak"), "True");
     EXPECT_EQ(form->SectionProperty(0, "CanGrow").AsText(), "True");
+}
+
+struct Converted {
+    int status = -1;
+    std::string frm;
+    std::string errors;
+    std::vector<std::vector<std::string>> findings;
+};
+
+Converted ConvertThemes() {
+    testing::TempDir dir;
+    const fs::path db = testing::FreshSupportDatabase(dir);
+    const fs::path out = dir / "out";
+    const std::string command =
+        std::string("'") + VELORIN_PROGRAM + "' convert '" +
+        (testing::SourceDir() / "tests" / "data" / "Themes.accdb.src").string() + "' -o '" +
+        out.string() + "' --yes --support-db '" + db.string() + "' </dev/null >/dev/null 2>'" +
+        (dir / "err").string() + "'";
+    const int status = std::system(command.c_str());
+    Converted result;
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.frm = testing::ReadFile(out / "Notes.frm");
+    result.errors = testing::ReadFile(dir / "err");
+    result.findings = testing::Rows(
+        db,
+        "SELECT ReasonID, CodeLine FROM tblReportOutput WHERE ModuleName = 'Notes' ORDER BY ID");
+    return result;
+}
+
+TEST(LaterForms, ConvertAsAccessShowsThemWithoutAWordOfTheirLaterProperties) {
+    const Converted c = ConvertThemes();
+    ASSERT_EQ(c.status, 0) << c.errors;
+    // The one warning is the database the export comes without.
+    for (const std::string& line : SplitLines(c.errors)) {
+        if (line.find("warning") != std::string::npos) {
+            EXPECT_NE(line.find("so the project has no database"), std::string::npos) << line;
+        }
+    }
+
+    // Colours given by the theme alone: the detail (the form's back colour)
+    // Accent 1 lighter 80%, the header Text 2 darker 50%, the text boxes'
+    // fore colour Text 1 lighter 25% from their default block. A plain colour
+    // written beside a theme index wins.
+    EXPECT_TRUE(Has(Block(c.frm, "Begin VB.Form Notes"), "BackColor= &HF2E6DC&"));
+    EXPECT_TRUE(Has(Block(c.frm, "Begin VB.Frame Section"), "BackColor= &H3F2510&"));
+    const std::string note = Block(c.frm, "Begin VB.TextBox txtNote");
+    const std::string plain = Block(c.frm, "Begin VB.TextBox txtPlain");
+    EXPECT_TRUE(Has(note, "ForeColor= &H404040&")) << note;
+    EXPECT_TRUE(Has(plain, "BackColor= &HFF&")) << plain;
+    // The title's own theme font (headings) outweighs the default block's name.
+    EXPECT_TRUE(Has(Block(c.frm, "Begin VB.Label lblTitle"), "Name = \"Cambria\""));
+    // The export leaves the button's height out; its layout cache has it.
+    EXPECT_TRUE(Has(Block(c.frm, "Begin Threed.SSCommand cmdSave"), "Height = 480"));
+
+    // NotDefault is the opposite of Access's default.
+    EXPECT_TRUE(Has(Block(c.frm, "Begin VB.Form Notes"), "MinButton = False"));
+    EXPECT_TRUE(Has(note, "Enabled = 0"));
+    EXPECT_TRUE(Has(note, "Locked =1"));
+    EXPECT_TRUE(Has(plain, "TabStop = 0"));
+    EXPECT_TRUE(Has(Block(c.frm, "Begin VB.Label lblHidden"), "Visible = 0"));
+
+    // What the form relies on and Visual Basic lacks is in the analysis.
+    const std::vector<std::vector<std::string>> expected = {
+        {"1", "Form.OnDirty = [Event Procedure]"},
+        {"1", "txtNote.ConditionalFormat"},
+        {"1", "txtNote.OnDirty = [Event Procedure]"},
+        {"1", "txtPlain.TextFormat = 1"},
+        {"3", "cmdSave"}};
+    for (const std::vector<std::string>& row : expected) {
+        EXPECT_NE(std::find(c.findings.begin(), c.findings.end(), row), c.findings.end()) << row[1];
+    }
 }
 
 TEST(LaterForms, AnUnknownPropertyIsNamedOnceForTheWholeRun) {
