@@ -82,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
         Input{"tests/data/Lists.mdb.src",
               "--list-type 2 --combo-type 2 --list-mode unbound --combo-mode "
               "unbound"},
-        Input{"tests/data/Lists.mdb.src", "--standard-controls --list-type 1"}));
+        Input{"tests/data/Lists.mdb.src", "--standard-controls --list-type 1"},
+        Input{"tests/data/Themes.accdb.src", ""}, Input{"tests/data/Themes.accdb.src", "--vb4"}));
 
 TEST(ConversionCorpusRealApplication, BigRiversInEveryProjectKind) {
     const fs::path data = testing::SharedData();

@@ -6,6 +6,7 @@
 #include "controls/control_lines.h"
 #include "form_context/initialisation_routines.h"
 #include "forms/convert_form.h"
+#include "forms/later_features.h"
 #include "forms/standard_list_fit.h"
 #include "forms/tab_controls.h"
 
@@ -66,6 +67,7 @@ void OpenSectionFrame(FormState& state, int section) {
 
 void DispatchControl(FormState& state, bool tabPass) {
     const AccessControl& control = *state.control;
+    RecordLaterControlFeatures(state);
     const FormWriters& w = state.writers;
     switch (control.ControlType()) {
         case control_type::kLabel:

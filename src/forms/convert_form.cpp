@@ -16,6 +16,7 @@
 #include "form_context/initialisation_routines.h"
 #include "forms/control_dispatch.h"
 #include "forms/label_reduction.h"
+#include "forms/later_features.h"
 #include "forms/subform_code.h"
 #include "forms/subform_conversion.h"
 #include "forms/tab_controls.h"
@@ -139,6 +140,7 @@ void CloseSectionFrames(FormState& state) {
 // Steps shared by a top-level form and an embedded subform: the controls,
 // the page-break strip and the rectangles.
 void WriteFormControls(FormState& state) {
+    RecordLaterFormFeatures(state);
     WriteTabControlPass(state);
     WriteMainPass(state);
     // Rectangles come last; on a page-break strip they must still reach its

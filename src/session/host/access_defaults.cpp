@@ -135,6 +135,9 @@ constexpr BuiltInDefault kTable[] = {
     // Every control; an event a control lacks reads as empty either way
     {kAnyControl, "Left", N, "0"},
     {kAnyControl, "Top", N, "0"},
+    // A type with a size of its own below has it from Access: an export
+    // leaves out a size that is the default, and the layout caches of a later
+    // export show the sizes where it does so.
     {kAnyControl, "Width", N, "0"},
     {kAnyControl, "Height", N, "0"},
     {kAnyControl, "Visible", B, "True"},
@@ -210,6 +213,8 @@ constexpr BuiltInDefault kTable[] = {
     {kImage, "HelpContextId", N, "0"},
 
     // Command button: no back colour or border of its own in Access 97
+    {kCommandButton, "Width", N, "1440"},
+    {kCommandButton, "Height", N, "360"},
     {kCommandButton, "Caption", T, ""},
     {kCommandButton, "Picture", T, "(none)"},
     {kCommandButton, "PictureType", N, "0"},
@@ -232,6 +237,8 @@ constexpr BuiltInDefault kTable[] = {
     {kCommandButton, "HelpContextId", N, "0"},
 
     // Option button
+    {kOptionButton, "Width", N, "260"},
+    {kOptionButton, "Height", N, "240"},
     {kOptionButton, "OptionValue", N, "1"},
     {kOptionButton, "ControlSource", T, ""},
     {kOptionButton, "DefaultValue", T, ""},
@@ -252,6 +259,8 @@ constexpr BuiltInDefault kTable[] = {
     {kOptionButton, "AutoLabel", B, "True"},
 
     // Check box
+    {kCheckBox, "Width", N, "260"},
+    {kCheckBox, "Height", N, "240"},
     {kCheckBox, "OptionValue", N, "1"},
     {kCheckBox, "ControlSource", T, ""},
     {kCheckBox, "DefaultValue", T, ""},
@@ -312,6 +321,8 @@ constexpr BuiltInDefault kTable[] = {
     {kBoundObjectFrame, "AutoLabel", B, "True"},
 
     // Text box
+    {kTextBox, "Width", N, "1440"},
+    {kTextBox, "Height", N, "240"},
     {kTextBox, "ControlSource", T, ""},
     {kTextBox, "Format", T, ""},
     {kTextBox, "DecimalPlaces", N, "255"},
@@ -381,6 +392,8 @@ constexpr BuiltInDefault kTable[] = {
     {kListBox, "AutoLabel", B, "True"},
 
     // Combo box
+    {kComboBox, "Width", N, "1440"},
+    {kComboBox, "Height", N, "240"},
     {kComboBox, "ControlSource", T, ""},
     {kComboBox, "Format", T, ""},
     {kComboBox, "DecimalPlaces", N, "255"},

@@ -1,9 +1,12 @@
 #include "session/host/access_form.h"
 
+#include <optional>
 #include <utility>
 
 #include "common/string_helpers.h"
 #include "session/host/access_defaults.h"
+#include "session/host/known_properties.h"
+#include "session/host/office_theme.h"
 
 namespace velorin {
 namespace {
@@ -72,12 +75,107 @@ bool IsGroupSectionHead(std::string_view head) {
 PropertyValue Interpret(const TextProperty& property, const BuiltInDefault* builtIn) {
     bool isBoolean = builtIn != nullptr && builtIn->kind == DefaultKind::Boolean;
     if (property.notDefault) {
-        return PropertyValue::Boolean(isBoolean ? !DefaultValue(*builtIn).AsBool() : true);
+        if (isBoolean)
+            return PropertyValue::Boolean(!DefaultValue(*builtIn).AsBool());
+        // A Boolean of a later version reads against its own default.
+        const std::optional<bool> later = LaterBooleanDefault(property.name);
+        return PropertyValue::Boolean(later ? !*later : true);
     }
     if (isBoolean && property.value.kind() == PropertyValue::Kind::Number) {
         return PropertyValue::Boolean(property.value.AsNumber() != 0);
     }
     return property.value;
+}
+
+// Where a property is looked for: the object's own text, then (for a
+// control) the form's default block for its type.
+struct Levels {
+    const PropertyList* own = nullptr;
+    const PropertyList* typeDefaults = nullptr;
+
+    const TextProperty* Find(std::string_view name) const {
+        if (const TextProperty* p = own->Find(name))
+            return p;
+        return typeDefaults != nullptr ? typeDefaults->Find(name) : nullptr;
+    }
+};
+
+// The colours a later version may give by a slot of the Office theme
+// instead of a value: BackColor by BackThemeColorIndex, BackTint and
+// BackShade, and so on.
+std::string_view ThemeColourFamily(std::string_view name) {
+    for (std::string_view family : {"Back", "Fore", "Border"}) {
+        if (name.size() == family.size() + 5 && IStartsWith(name, family) &&
+            IEndsWith(name, "Color"))
+            return family;
+    }
+    return {};
+}
+
+// A colour or font that a later version may give by the theme alone, looked
+// for level by level: a plain value wins where a level writes both (later
+// exports write the resolved colour beside the theme index of each control);
+// an index of -1 says the value is the plain one, so that a theme further out
+// no longer counts. Empty when no level says anything.
+std::optional<PropertyValue> ResolveThemed(const Levels& levels, std::string_view plain,
+                                           std::string_view index, const std::string& tint,
+                                           const std::string& shade,
+                                           const BuiltInDefault* builtIn) {
+    bool themeOff = false;
+    for (const PropertyList* level : {levels.own, levels.typeDefaults}) {
+        if (level == nullptr)
+            continue;
+        if (const TextProperty* value = level->Find(plain))
+            return Interpret(*value, builtIn);
+        const TextProperty* slot = themeOff ? nullptr : level->Find(index);
+        if (slot == nullptr)
+            continue;
+        const long number = slot->value.AsLong();
+        if (number < 0) {
+            themeOff = true;
+            continue;
+        }
+        if (tint.empty()) {
+            const std::string_view font = OfficeThemeFont(number);
+            if (font.empty())
+                return std::nullopt;
+            return PropertyValue::Text(std::string(font));
+        }
+        auto percent = [&levels](const std::string& name) {
+            const TextProperty* p = levels.Find(name);
+            return p != nullptr ? p->value.AsNumber() : 100.0;
+        };
+        if (std::optional<long> colour = OfficeThemeColour(number, percent(tint), percent(shade)))
+            return PropertyValue::Number(static_cast<double>(*colour));
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// A control's geometry that a later export leaves out (it writes no value
+// that equals Access's default) but keeps in its layout cache, whose Width
+// and Height are the right and bottom edges.
+std::optional<PropertyValue> FromLayoutCache(const PropertyList& own, std::string_view name) {
+    auto cached = [&own](std::string_view edge) -> std::optional<double> {
+        const TextProperty* p = own.Find(std::string("LayoutCached") + std::string(edge));
+        if (p == nullptr)
+            return std::nullopt;
+        return p->value.AsNumber();
+    };
+    auto start = [&cached](std::string_view edge) { return cached(edge).value_or(0); };
+    std::optional<double> value;
+    if (IEquals(name, "Left") || IEquals(name, "Top")) {
+        value = cached(name);
+    } else if (IEquals(name, "Width")) {
+        if (std::optional<double> right = cached("Width"))
+            value = *right - start("Left");
+    } else if (IEquals(name, "Height")) {
+        if (std::optional<double> bottom = cached("Height"))
+            value = *bottom - start("Top");
+    }
+    if (!value || *value < 0)
+        return std::nullopt;
+    return PropertyValue::Number(*value);
 }
 
 }  // namespace
@@ -107,22 +205,42 @@ PropertyValue AccessControl::Property(std::string_view name) const {
 PropertyValue AccessForm::Resolve(int objectType, std::string_view typeName,
                                   const PropertyList& own, std::string_view name) const {
     const BuiltInDefault* builtIn = FindBuiltInDefault(objectType, name);
-    const TextProperty* property = own.Find(name);
-    if (objectType >= control_type::kLabel) {
-        // Exports of later Access versions write a control's border style under
-        // its older name.
-        const bool border = IEquals(name, "BorderStyle");
-        if (property == nullptr && border)
-            property = own.Find("OldBorderStyle");
+    const bool control = objectType >= control_type::kLabel;
+    Levels levels{&own, nullptr};
+    if (control) {
         auto it = typeDefaults_.find(typeName);
-        if (property == nullptr && it != typeDefaults_.end()) {
-            property = it->second.Find(name);
-            if (property == nullptr && border)
-                property = it->second.Find("OldBorderStyle");
-        }
+        if (it != typeDefaults_.end())
+            levels.typeDefaults = &it->second;
     }
+    // Exports of later Access versions write a control's border style under
+    // its older name.
+    const bool border = control && IEquals(name, "BorderStyle");
+    const TextProperty* property = own.Find(name);
+    if (property == nullptr && border)
+        property = own.Find("OldBorderStyle");
     if (property != nullptr)
         return Interpret(*property, builtIn);
+    if (control) {
+        if (std::optional<PropertyValue> cached = FromLayoutCache(own, name))
+            return *cached;
+    }
+    std::optional<PropertyValue> themed;
+    if (std::string_view family = ThemeColourFamily(name); !family.empty()) {
+        const std::string f(family);
+        themed =
+            ResolveThemed(levels, name, f + "ThemeColorIndex", f + "Tint", f + "Shade", builtIn);
+    } else if (IEquals(name, "FontName")) {
+        themed = ResolveThemed(levels, name, "ThemeFontIndex", {}, {}, builtIn);
+    }
+    if (themed)
+        return *themed;
+    if (levels.typeDefaults != nullptr) {
+        property = levels.typeDefaults->Find(name);
+        if (property == nullptr && border)
+            property = levels.typeDefaults->Find("OldBorderStyle");
+        if (property != nullptr)
+            return Interpret(*property, builtIn);
+    }
     if (builtIn != nullptr)
         return DefaultValue(*builtIn);
     return {};

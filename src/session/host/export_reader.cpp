@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <optional>
 
 #include "common/ansi_text.h"
@@ -15,6 +16,7 @@
 #include "common/string_helpers.h"
 #include "session/host/code_project_sidecars.h"
 #include "session/host/database_loader.h"
+#include "session/host/known_properties.h"
 #include "session/host/object_text.h"
 #include "session/host/query_text.h"
 #include "session/host/table_ddl.h"
@@ -67,6 +69,7 @@ class ExportReader {
     void Read() {
         for (const fs::path& file : FilesOf(root_ / "forms", {".bas", ".form"}))
             ReadForm(file, false);
+        NameUnknownProperties();
         for (const fs::path& file : FilesOf(root_ / "reports", {".bas", ".report"}))
             ReadForm(file, true);
         for (const fs::path& file : ModuleFiles(root_ / "modules"))
@@ -222,6 +225,9 @@ class ExportReader {
             Report(file, built.line, built.message);
             return;
         }
+        // Reports are not converted: what they hold changes no output.
+        if (!report)
+            NoteUnknownNames(file, *text);
         fs::path codeFile = fs::path(file).replace_extension(".cls");
         std::error_code ec;
         if (!text->hasCode && fs::is_regular_file(codeFile, ec)) {
@@ -240,6 +246,41 @@ class ExportReader {
             app_.AddLostCharacters(Container::Forms, form->Name(), std::move(lost_));
             app_.AddForm(std::move(form));
         }
+    }
+
+    // A property or block Velorin does not know, with the first place that has it.
+    struct UnknownUse {
+        UnknownName name;
+        fs::path file;
+        int forms = 0;
+    };
+
+    void NoteUnknownNames(const fs::path& file, const ObjectText& text) {
+        for (UnknownName& name : UnknownNames(text)) {
+            const std::string key = (name.block ? "Begin " : "") + name.name;
+            auto [it, first] = unknownIndex_.try_emplace(key, unknown_.size());
+            if (first)
+                unknown_.push_back({std::move(name), file, 0});
+            ++unknown_[it->second].forms;
+        }
+    }
+
+    // One warning per name for the whole run, not one per form or per use:
+    // an Access version that writes a property Velorin does not know writes
+    // it into nearly every form (the default blocks repeat in each), so the
+    // name, the first place that has it and how many forms do tell it all.
+    void NameUnknownProperties() {
+        for (const UnknownUse& use : unknown_) {
+            std::string message =
+                use.name.block
+                    ? "block Begin " + use.name.name + " is unknown to Velorin and was left out"
+                    : "property " + use.name.name + " is unknown to Velorin and was left out";
+            if (use.forms > 1)
+                message += " (" + std::to_string(use.forms) + " forms have it)";
+            app_.AddDiagnostic({PathToAnsi(use.file), use.name.line, std::move(message), false});
+        }
+        unknown_.clear();
+        unknownIndex_.clear();
     }
 
     // Access holds one object of a name in a container, whatever its case;
@@ -552,6 +593,8 @@ class ExportReader {
     const fs::path& root_;
     AccessApplication& app_;
     std::vector<LostCharacters> lost_;
+    std::vector<UnknownUse> unknown_;
+    std::map<std::string, size_t, ILess> unknownIndex_;
 };
 
 }  // namespace
