@@ -21,6 +21,7 @@
 namespace velorin {
 
 class RowSourceProbe;
+struct ApplicationLanguage;
 
 // The main window's options, as the driver captures them.
 struct ConversionOptions {
@@ -136,6 +137,10 @@ struct Session {
     UserInterface& ui;
     // Field names and types of row sources, resolved against the source database.
     std::shared_ptr<RowSourceProbe> rowSourceProbe;
+    // What the code translation reads once of all the application's code for
+    // the language the chosen Visual Basic lacks (public arrays, Enum types):
+    // made when first needed, in code/application_language.cpp.
+    std::shared_ptr<const ApplicationLanguage> applicationLanguage;
 
   private:
     ConversionSettings settings_;
