@@ -1,7 +1,5 @@
 #include "code/application_language.h"
 
-#include <optional>
-
 #include "code/form_reference.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
@@ -21,33 +19,32 @@ bool IsPlainName(std::string_view written) {
 }
 
 // The public dynamic arrays a module declares before its first procedure.
-void ReadPublicArrays(const std::vector<CodeStatement>& statements,
-                      std::set<std::string, ILess>& names) {
-    for (const CodeStatement& s : statements) {
-        if (s.code.empty() || !(IStartsWith(s.code, "Public") || IStartsWith(s.code, "Global") ||
-                                IStartsWith(s.code, "Private") || IStartsWith(s.code, "Dim") ||
-                                IStartsWith(s.code, "Sub") || IStartsWith(s.code, "Function") ||
-                                IStartsWith(s.code, "Property") || IStartsWith(s.code, "Friend") ||
-                                IStartsWith(s.code, "Static")))
-            continue;
-        const TokenizedCode c(s.code);
-        if (ReadProcedureHeader(c).valid)
-            return;
-        if (!c.IsAny(0, {"Public", "Global"}) || DeclarationsStart(c) == kNoToken)
-            continue;
-        for (const DeclaredName& d : ReadDeclarations(c, DeclarationsStart(c))) {
-            if (d.name != kNoToken && d.dynamicArray)
-                names.insert(BareName(c.Str(d.name)));
+void ReadPublicArrays(const CodeStatements& statements, std::set<std::string, ILess>& names) {
+    for (size_t s = 0; s < statements.Size(); ++s) {
+        const std::string_view word = statements.FirstWord(s);
+        if (IEquals(word, "Public") || IEquals(word, "Global")) {
+            const TokenizedCode& c = statements.Tokens(s);
+            if (ReadProcedureHeader(c).valid)
+                return;
+            if (DeclarationsStart(c) == kNoToken)
+                continue;
+            for (const DeclaredName& d : ReadDeclarations(c, DeclarationsStart(c))) {
+                if (d.name != kNoToken && d.dynamicArray)
+                    names.insert(BareName(c.Str(d.name)));
+            }
+        } else if (IEquals(word, "Sub") || IEquals(word, "Function") || IEquals(word, "Property") ||
+                   IEquals(word, "Private") || IEquals(word, "Friend") || IEquals(word, "Static")) {
+            if (ReadProcedureHeader(statements.Tokens(s)).valid)
+                return;
         }
     }
 }
 
-void ReadTypeNames(const std::vector<CodeStatement>& statements,
-                   std::set<std::string, ILess>& names) {
-    for (const CodeStatement& s : statements) {
-        if (IFind(s.code, "Type") == std::string::npos)
+void ReadTypeNames(const CodeStatements& statements, std::set<std::string, ILess>& names) {
+    for (size_t s = 0; s < statements.Size(); ++s) {
+        if (IFind(statements.Code(s), "Type") == std::string::npos)
             continue;
-        std::string name = BlockName(TokenizedCode(s.code), "Type");
+        std::string name = BlockName(statements.Tokens(s), "Type");
         if (!name.empty())
             names.insert(std::move(name));
     }
@@ -64,7 +61,7 @@ std::shared_ptr<const ApplicationLanguage> ReadApplicationLanguage(const AccessA
         const CodeModule* module = app.Module(name);
         if (module == nullptr)
             continue;
-        const std::vector<CodeStatement> statements = ReadCodeStatements(module->lines);
+        const CodeStatements statements(module->lines);
         ReadPublicArrays(statements, language->publicArrays);
         if (!vb4)
             continue;
@@ -94,7 +91,7 @@ std::shared_ptr<const ApplicationLanguage> ReadApplicationLanguage(const AccessA
         const AccessForm* form = app.OpenForm(name);
         if (form == nullptr)
             continue;
-        const std::vector<CodeStatement> statements = ReadCodeStatements(form->CodeLines());
+        const CodeStatements statements(form->CodeLines());
         ReadTypeNames(statements, language->typeNames);
         for (const EnumBlock& b : ReadEnums(statements)) {
             if (b.isPublic)
@@ -110,18 +107,14 @@ std::shared_ptr<const ApplicationLanguage> ReadApplicationLanguage(const AccessA
 
 }  // namespace
 
-std::vector<EnumBlock> ReadEnums(const std::vector<CodeStatement>& statements,
-                                 const std::vector<TokenizedCode>* codes) {
+std::vector<EnumBlock> ReadEnums(const CodeStatements& statements) {
     std::vector<EnumBlock> blocks;
     bool open = false;
-    for (size_t s = 0; s < statements.size(); ++s) {
-        const std::string& code = statements[s].code;
+    for (size_t s = 0; s < statements.Size(); ++s) {
+        const std::string& code = statements.Code(s);
         if (code.empty() || (!open && IFind(code, "Enum") == std::string::npos))
             continue;
-        std::optional<TokenizedCode> own;
-        if (codes == nullptr)
-            own.emplace(code);
-        const TokenizedCode& c = codes != nullptr ? (*codes)[s] : *own;
+        const TokenizedCode& c = statements.Tokens(s);
         if (!open) {
             bool isPublic = true;
             std::string name = BlockName(c, "Enum", &isPublic);

@@ -32,10 +32,8 @@ struct EnumBlock {
     std::vector<EnumMember> members;
 };
 
-// The closed Enum blocks of a code file's statements (`codes` their tokens,
-// or null to read them here).
-std::vector<EnumBlock> ReadEnums(const std::vector<CodeStatement>& statements,
-                                 const std::vector<TokenizedCode>* codes = nullptr);
+// The closed Enum blocks of a code file's statements.
+std::vector<EnumBlock> ReadEnums(const CodeStatements& statements);
 
 // Names the constant of each member of one code file's enums: its own name,
 // unless it is no plain name ([_First]), another enum of the file has it, or

@@ -322,18 +322,32 @@ std::string BlockName(const TokenizedCode& c, std::string_view word, bool* isPub
     return BareName(c.Str(k + 1));
 }
 
-std::vector<CodeStatement> ReadCodeStatements(const std::vector<std::string>& lines) {
-    std::vector<CodeStatement> statements;
+CodeStatements::CodeStatements(const std::vector<std::string>& lines) {
     for (size_t i = 0; i < lines.size();) {
         size_t last = i;
         while (last + 1 < lines.size() && ContinuesOnNextLine(lines[last]))
             ++last;
         const std::string joined = JoinContinuedLines(lines, i, last);
         const std::string_view code = std::string_view(joined).substr(0, CodeEnd(joined));
-        statements.push_back({i, std::string(TrimWhitespace(code))});
+        first_.push_back(i);
+        code_.emplace_back(TrimWhitespace(code));
         i = last + 1;
     }
-    return statements;
+    tokens_.resize(code_.size());
+}
+
+std::string_view CodeStatements::FirstWord(size_t s) const {
+    const std::string& code = code_[s];
+    size_t end = 0;
+    while (end < code.size() && IsIdentifierChar(code[end]))
+        ++end;
+    return std::string_view(code).substr(0, end);
+}
+
+const TokenizedCode& CodeStatements::Tokens(size_t s) const {
+    if (!tokens_[s])
+        tokens_[s] = std::make_unique<TokenizedCode>(code_[s]);
+    return *tokens_[s];
 }
 
 }  // namespace velorin

@@ -3,6 +3,7 @@
 // Basic's language need, where a text search would match inside names.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -126,11 +127,23 @@ bool IsProcedureEnd(const TokenizedCode& c);
 // declares; empty for another statement.
 std::string BlockName(const TokenizedCode& c, std::string_view word, bool* isPublic = nullptr);
 
-// The statements of a code file, a continued one joined.
-struct CodeStatement {
-    size_t first = 0;  // its first input line
-    std::string code;  // without its comment, trimmed
+// The statements of a code file, a continued one joined, each without its
+// comment and tokenized when first asked for.
+class CodeStatements {
+  public:
+    explicit CodeStatements(const std::vector<std::string>& lines);
+
+    size_t Size() const { return code_.size(); }
+    size_t FirstLine(size_t s) const { return first_[s]; }
+    const std::string& Code(size_t s) const { return code_[s]; }
+    // The first name of its code: the word a cheap look decides by.
+    std::string_view FirstWord(size_t s) const;
+    const TokenizedCode& Tokens(size_t s) const;
+
+  private:
+    std::vector<size_t> first_;
+    std::vector<std::string> code_;
+    mutable std::vector<std::unique_ptr<TokenizedCode>> tokens_;
 };
-std::vector<CodeStatement> ReadCodeStatements(const std::vector<std::string>& lines);
 
 }  // namespace velorin

@@ -66,38 +66,55 @@ std::optional<long long> LiteralValue(std::string_view text) {
 
 }  // namespace
 
-EnumConstants::EnumConstants(const std::vector<CodeStatement>& statements,
-                             const std::vector<TokenizedCode>& codes,
+EnumConstants::EnumConstants(const CodeStatements& statements,
                              std::shared_ptr<const ApplicationLanguage> application, bool isForm)
     : application_(std::move(application)), isForm_(isForm) {
     static const std::map<std::string, int, ILess> kNoCounts;
-    enums_ = ReadEnums(statements, &codes);
+    enums_ = ReadEnums(statements);
     NameEnumConstants(enums_, application_ ? application_->publicMemberCounts : kNoCounts,
                       !isForm_);
+    std::set<std::string, ILess> triggers;
+    auto addMember = [&](const EnumMember& m) {
+        if (!IEquals(m.constant, m.written))
+            triggers.insert(m.key);
+    };
     for (const EnumBlock& b : enums_) {
-        for (const EnumMember& m : b.members)
+        triggers.insert(b.name);
+        for (const EnumMember& m : b.members) {
             localMembers_[m.key].push_back(&m);
+            addMember(m);
+        }
     }
     if (application_) {
         for (const auto& [name, b] : application_->moduleEnums) {
-            for (const EnumMember& m : b.members)
+            triggers.insert(name);
+            for (const EnumMember& m : b.members) {
                 publicMembers_[m.key].push_back(&m);
+                addMember(m);
+            }
         }
+        triggers.insert(application_->formEnums.begin(), application_->formEnums.end());
     }
-    ReadDeclaredNames(codes);
+    triggers_.assign(triggers.begin(), triggers.end());
+    ReadDeclaredNames(statements);
     WriteLines(statements);
 }
 
-void EnumConstants::ReadDeclaredNames(const std::vector<TokenizedCode>& codes) {
+void EnumConstants::ReadDeclaredNames(const CodeStatements& statements) {
     std::set<size_t> inEnums;
     for (const EnumBlock& b : enums_) {
         for (size_t s = b.header; s <= b.end; ++s)
             inEnums.insert(s);
     }
-    for (size_t s = 0; s < codes.size(); ++s) {
-        const TokenizedCode& c = codes[s];
-        if (c.Size() == 0 || inEnums.count(s) > 0)
+    for (size_t s = 0; s < statements.Size(); ++s) {
+        const std::string_view word = statements.FirstWord(s);
+        bool declares = false;
+        for (std::string_view w : {"Public", "Private", "Global", "Friend", "Static", "Dim",
+                                   "Const", "Sub", "Function", "Property", "Type"})
+            declares = declares || IEquals(word, w);
+        if (!declares || inEnums.count(s) > 0)
             continue;
+        const TokenizedCode& c = statements.Tokens(s);
         if (const ProcedureHeader h = ReadProcedureHeader(c); h.valid) {
             declaredNames_.insert(h.name);
             for (const DeclaredName& d : h.params) {
@@ -127,11 +144,11 @@ void EnumConstants::ReadDeclaredNames(const std::vector<TokenizedCode>& codes) {
     }
 }
 
-void EnumConstants::WriteLines(const std::vector<CodeStatement>& statements) {
+void EnumConstants::WriteLines(const CodeStatements& statements) {
     for (const EnumBlock& b : enums_) {
-        lines_[b.header] = "'" + statements[b.header].code +
+        lines_[b.header] = "'" + statements.Code(b.header) +
                            " (its members are constants: Visual Basic 4 has no Enum)";
-        lines_[b.end] = "'" + statements[b.end].code;
+        lines_[b.end] = "'" + statements.Code(b.end);
         const std::string visibility = isForm_ || !b.isPublic ? "Private" : "Public";
         // Visual Basic counts on from the member before; the first is 0.
         bool known = true;

@@ -21,10 +21,9 @@ namespace velorin {
 
 class EnumConstants {
   public:
-    // The enums of one code file's statements (`codes` their tokens);
-    // `application` the project's, `isForm` for a form's code.
-    EnumConstants(const std::vector<CodeStatement>& statements,
-                  const std::vector<TokenizedCode>& codes,
+    // The enums of one code file's statements; `application` the
+    // project's, `isForm` for a form's code.
+    EnumConstants(const CodeStatements& statements,
                   std::shared_ptr<const ApplicationLanguage> application, bool isForm);
 
     // The code the statement of an Enum block becomes: a constant for a
@@ -40,11 +39,13 @@ class EnumConstants {
     bool IsEnumName(std::string_view name) const;
     // User-defined types the file declares.
     const std::set<std::string, ILess>& LocalTypes() const { return localTypes_; }
+    // Names whose presence in a line may make RewriteReferences change it.
+    const std::vector<std::string>& Triggers() const { return triggers_; }
 
   private:
     const EnumBlock* FindEnum(std::string_view name, bool& reachable) const;
-    void ReadDeclaredNames(const std::vector<TokenizedCode>& codes);
-    void WriteLines(const std::vector<CodeStatement>& statements);
+    void ReadDeclaredNames(const CodeStatements& statements);
+    void WriteLines(const CodeStatements& statements);
 
     std::shared_ptr<const ApplicationLanguage> application_;
     bool isForm_;
@@ -58,6 +59,7 @@ class EnumConstants {
     // procedures): a bare name there is not an enum's member.
     std::set<std::string, ILess> declaredNames_;
     std::set<std::string, ILess> localTypes_;
+    std::vector<std::string> triggers_;
 };
 
 }  // namespace velorin

@@ -23,6 +23,20 @@ struct TargetLanguage::Plan {
     std::map<size_t, size_t> statementAt;  // by its first input line
     WholeArrays arrays;
     std::optional<EnumConstants> enums;  // Visual Basic 4
+    // Texts without which a line needs no rewriting.
+    std::vector<std::string> triggers{"LongLong", "LngLng", "PtrSafe", "LongPtr", "LngPtr", "()"};
+
+    bool Planned(size_t s) const {
+        return arrays.marked.count(s) > 0 || arrays.toVariant.count(s) > 0 ||
+               (enums && (enums->Unreachable().count(s) > 0 || enums->LineOf(s) != nullptr));
+    }
+    bool MayNeedRewriting(std::string_view line) const {
+        for (const std::string& trigger : triggers) {
+            if (IFind(line, trigger) != std::string_view::npos)
+                return true;
+        }
+        return false;
+    }
 };
 
 TargetLanguage::TargetLanguage(Session& session, const std::vector<std::string>& lines, bool isForm)
@@ -30,16 +44,16 @@ TargetLanguage::TargetLanguage(Session& session, const std::vector<std::string>&
     Plan& p = *plan_;
     p.vb4 = !session.Settings().options.vb5Project;
     p.application = ApplicationLanguageOf(session);
-    const std::vector<CodeStatement> statements = ReadCodeStatements(lines);
-    std::vector<TokenizedCode> codes;
-    codes.reserve(statements.size());
-    for (size_t s = 0; s < statements.size(); ++s) {
-        p.statementAt[statements[s].first] = s;
-        codes.emplace_back(statements[s].code);
+    const CodeStatements statements(lines);
+    for (size_t s = 0; s < statements.Size(); ++s)
+        p.statementAt[statements.FirstLine(s)] = s;
+    p.arrays = PlanWholeArrays(statements, p.application.get());
+    if (p.vb4) {
+        p.enums.emplace(statements, p.application, isForm);
+        for (const char* word : {"Event", "Implements", "AddressOf", "Friend", "Optional"})
+            p.triggers.emplace_back(word);
+        p.triggers.insert(p.triggers.end(), p.enums->Triggers().begin(), p.enums->Triggers().end());
     }
-    p.arrays = PlanWholeArrays(codes, p.application.get());
-    if (p.vb4)
-        p.enums.emplace(statements, codes, p.application, isForm);
 }
 
 TargetLanguage::~TargetLanguage() = default;
@@ -91,6 +105,8 @@ bool TargetLanguage::Rewrite(CodeFileState& state, size_t first) {
         return true;
     const size_t s = at->second;
     const std::string original = state.line;
+    if (!p.Planned(s) && !p.MayNeedRewriting(original))
+        return true;
     if (p.arrays.marked.count(s) > 0 || (p.enums && p.enums->Unreachable().count(s) > 0))
         return Mark(state, original);
     const size_t end = CodeEnd(original);

@@ -69,9 +69,31 @@ struct Procedure {
     size_t end;  // one past its last statement
 };
 
+// Whether the statement may declare, open or close something: a cheap look
+// before its tokens are read.
+bool MayDeclare(const CodeStatements& statements, size_t s) {
+    const std::string_view word = statements.FirstWord(s);
+    for (std::string_view w : {"Public", "Private", "Global", "Friend", "Static", "Dim", "Const",
+                               "Sub", "Function", "Property", "End", "Type", "Enum"}) {
+        if (IEquals(word, w))
+            return true;
+    }
+    return false;
+}
+
+bool NamesAny(std::string_view code, const ArrayScope& a, const ArrayScope& b) {
+    for (const ArrayScope* scope : {&a, &b}) {
+        for (const auto& [name, v] : *scope) {
+            if (IFind(code, name) != std::string_view::npos)
+                return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
-WholeArrays PlanWholeArrays(const std::vector<TokenizedCode>& codes,
+WholeArrays PlanWholeArrays(const CodeStatements& statements,
                             const ApplicationLanguage* application) {
     WholeArrays plan;
     ArrayScope moduleArrays;
@@ -79,10 +101,10 @@ WholeArrays PlanWholeArrays(const std::vector<TokenizedCode>& codes,
     std::vector<Procedure> procedures;
     bool inTypeOrEnum = false;
     auto open = [&] { return !procedures.empty() && procedures.back().end == kNoToken; };
-    for (size_t s = 0; s < codes.size(); ++s) {
-        const TokenizedCode& c = codes[s];
-        if (c.Size() == 0)
+    for (size_t s = 0; s < statements.Size(); ++s) {
+        if (!MayDeclare(statements, s))
             continue;
+        const TokenizedCode& c = statements.Tokens(s);
         if (open() && IsProcedureEnd(c)) {
             procedures.back().end = s + 1;
             continue;
@@ -120,7 +142,7 @@ WholeArrays PlanWholeArrays(const std::vector<TokenizedCode>& codes,
         }
     }
     if (open())
-        procedures.back().end = codes.size();
+        procedures.back().end = statements.Size();
     // Another module's public arrays, where this one assigns them whole.
     if (application != nullptr) {
         for (const std::string& name : application->publicArrays) {
@@ -131,7 +153,7 @@ WholeArrays PlanWholeArrays(const std::vector<TokenizedCode>& codes,
     }
 
     for (const Procedure& p : procedures) {
-        const TokenizedCode& hc = codes[p.header];
+        const TokenizedCode& hc = statements.Tokens(p.header);
         const ProcedureHeader h = ReadProcedureHeader(hc);
         ArrayScope locals;
         // Names of the procedure that hide the module's.
@@ -154,15 +176,19 @@ WholeArrays PlanWholeArrays(const std::vector<TokenizedCode>& codes,
             locals.emplace(name, v);
         }
         for (size_t s = p.header + 1; s < p.end; ++s) {
-            const TokenizedCode& c = codes[s];
-            if (c.Is(0, "Const")) {
+            const std::string_view word = statements.FirstWord(s);
+            if (IEquals(word, "Const")) {
+                const TokenizedCode& c = statements.Tokens(s);
                 for (auto [first, last] : SplitAtCommas(c, 1, StatementEnd(c, 1))) {
                     if (c.IsWord(first))
                         hiding.insert(BareName(c.Str(first)));
                 }
                 continue;
             }
-            if (!c.IsAny(0, {"Dim", "Static"}) || DeclarationsStart(c) == kNoToken)
+            if (!IEquals(word, "Dim") && !IEquals(word, "Static"))
+                continue;
+            const TokenizedCode& c = statements.Tokens(s);
+            if (DeclarationsStart(c) == kNoToken)
                 continue;
             for (const DeclaredName& d : ReadDeclarations(c, DeclarationsStart(c))) {
                 if (d.name == kNoToken)
@@ -177,10 +203,14 @@ WholeArrays PlanWholeArrays(const std::vector<TokenizedCode>& codes,
                 locals.emplace(name, v);
             }
         }
+        if (locals.empty() && moduleArrays.empty())
+            continue;
         for (size_t s = p.header + 1; s < p.end; ++s) {
-            const TokenizedCode& c = codes[s];
-            if (c.IsAny(0, {"Dim", "Static", "Const"}))
+            const std::string_view word = statements.FirstWord(s);
+            if (IEquals(word, "Dim") || IEquals(word, "Static") || IEquals(word, "Const") ||
+                !NamesAny(statements.Code(s), locals, moduleArrays))
                 continue;
+            const TokenizedCode& c = statements.Tokens(s);
             for (size_t k = 0; k < c.Size(); ++k) {
                 if (!c.IsWord(k) || c.IsMember(k))
                     continue;

@@ -25,9 +25,8 @@ struct WholeArrays {
     std::map<size_t, std::set<std::string, ILess>> toVariant;
 };
 
-// `codes` are a code file's statements; `application` gives the public
-// arrays of the project's modules.
-WholeArrays PlanWholeArrays(const std::vector<TokenizedCode>& codes,
+// `application` gives the public arrays of the project's modules.
+WholeArrays PlanWholeArrays(const CodeStatements& statements,
                             const ApplicationLanguage* application);
 
 }  // namespace velorin
