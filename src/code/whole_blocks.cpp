@@ -154,6 +154,22 @@ long CommentOutBrokenBlocks(CodeText& code) {
         const Statement& s = statements[i];
         switch (s.kind) {
             case Kind::Procedure:
+                stack.clear();
+                // A procedure whose header is commented out goes whole, its
+                // End with it: its body would stand outside any procedure.
+                if (s.commented) {
+                    size_t k = i + 1;
+                    while (k < statements.size() && statements[k].kind != Kind::Procedure &&
+                           statements[k].kind != Kind::ProcedureEnd)
+                        ++k;
+                    const bool closed =
+                        k < statements.size() && statements[k].kind == Kind::ProcedureEnd;
+                    const size_t through = closed ? k : k - 1;
+                    for (size_t j = i; j <= through; ++j)
+                        comment[j] = true;
+                    i = through;
+                }
+                break;
             case Kind::ProcedureEnd:
                 stack.clear();
                 break;

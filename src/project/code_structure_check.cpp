@@ -239,7 +239,26 @@ class CodeChecker {
         std::vector<Block> before;
         std::vector<Block> firstBranch;
         bool branched = false;
+        int branch = 0;  // 0 for the #If's own lines, then one per #ElseIf or #Else
     };
+    // Where a line stands in the #If blocks: each open #If by its line, and the branch.
+    using ConditionalPath = std::vector<std::pair<int, int>>;
+
+    ConditionalPath CurrentPath() const {
+        ConditionalPath path;
+        for (const Conditional& c : conditionals_)
+            path.emplace_back(c.line, c.branch);
+        return path;
+    }
+
+    // Two branches of one #If: only one of them is compiled.
+    static bool Alternatives(const ConditionalPath& a, const ConditionalPath& b) {
+        for (size_t i = 0; i < a.size() && i < b.size() && a[i].first == b[i].first; ++i) {
+            if (a[i].second != b[i].second)
+                return true;
+        }
+        return false;
+    }
 
     const std::string& Key() {
         if (key_.empty() && line_ != nullptr)
@@ -388,6 +407,7 @@ class CodeChecker {
                 return;
             }
             Conditional& open = conditionals_.back();
+            ++open.branch;
             if (!open.branched) {
                 open.firstBranch = blocks_;
                 open.branched = true;
@@ -518,13 +538,16 @@ class CodeChecker {
             Fault(procedure.line, procedure.name + " is the name of a control of the form and of " +
                                       "a procedure: Visual Basic declares it twice");
         const int bit = KindBit(procedure.kind);
-        auto [it, added] = namesSeen_.try_emplace(procedure.name, bit, procedure.line);
+        auto [it, added] =
+            namesSeen_.try_emplace(procedure.name, NameSeen{bit, procedure.line, CurrentPath()});
         if (!added) {
-            if ((it->second.first & bit) != 0 || bit == 1 || (it->second.first & 1) != 0)
+            NameSeen& seen = it->second;
+            if (((seen.kinds & bit) != 0 || bit == 1 || (seen.kinds & 1) != 0) &&
+                !Alternatives(seen.path, CurrentPath()))
                 Fault(procedure.line, procedure.name +
                                           " is defined twice in this file (first at line " +
-                                          std::to_string(it->second.second) + ")");
-            it->second.first |= bit;
+                                          std::to_string(seen.line) + ")");
+            seen.kinds |= bit;
         }
         facts_.procedures.push_back(std::move(procedure));
     }
@@ -1119,7 +1142,12 @@ class CodeChecker {
     std::vector<LabelUse> labelUses_;
     NameSet locals_;
     NameSet moduleNames_;
-    std::map<std::string, std::pair<int, int>, ILess> namesSeen_;  // kinds, first line
+    struct NameSeen {
+        int kinds = 0;
+        int line = 0;  // the first definition's
+        ConditionalPath path;
+    };
+    std::map<std::string, NameSeen, ILess> namesSeen_;
 
     bool inType_ = false;
     bool inEnum_ = false;

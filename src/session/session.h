@@ -22,6 +22,7 @@
 namespace velorin {
 
 class RowSourceProbe;
+struct ApplicationLanguage;
 
 // The main window's options, as the driver captures them.
 struct ConversionOptions {
@@ -143,6 +144,10 @@ struct Session {
     UserInterface& ui;
     // Field names and types of row sources, resolved against the source database.
     std::shared_ptr<RowSourceProbe> rowSourceProbe;
+    // What the code translation reads once of all the application's code for
+    // the language the chosen Visual Basic lacks (public arrays, Enum types):
+    // made when first needed, in code/application_language.cpp.
+    std::shared_ptr<const ApplicationLanguage> applicationLanguage;
 
   private:
     ConversionSettings settings_;
