@@ -221,6 +221,11 @@ TEST(CurrentExportLayout, ClassModulesStayClassesThatTheProjectNamesAsClasses) {
              {"Private Sub Class_Initialize()", "Public Property Get Name() As String",
               "Public Property Let Name(ByVal value As String)", "    Copy.Name = Me.Name"})
             EXPECT_NE(cls.find(line), std::string::npos) << line;
+        // Visual Basic 4 has no Enum, and a class may not have public constants.
+        EXPECT_NE(
+            cls.find(vb5 ? "Public Enum PersonMood" : "\nPrivate Const pmSad As Long = 5\r\n"),
+            std::string::npos)
+            << cls;
         EXPECT_NE(ReadFile(out / "frmMain.frm").find("Private Sub cmdGo_Click()"),
                   std::string::npos);
     }

@@ -159,11 +159,14 @@ TEST(SuppliedFunctions, EveryCallResolvesAndWhatCannotIsMarked) {
                               {"astrParts() = Split(strText, \"|\")"},
                               {"If Len(strText) > 0 Then astrParts = Split(strText, \"|\")"},
                               {"astrGiven = Split(strText, \",\")"},
-                              {"mastrSaved = Split(strText, \",\")"},
                               {"Called = CallByName(objTarget, \"Caption\", 2)"}}))
             << options;
         for (const auto& row : marked)
             EXPECT_NE(module.find("'VLRN " + row[0]), std::string::npos) << row[0];
+        // A private array of the module that only takes whole arrays becomes a
+        // Variant, so its Split needs no mark.
+        EXPECT_NE(module.find("Private mastrSaved As Variant"), std::string::npos);
+        EXPECT_NE(module.find("\n    mastrSaved = Split(strText, \",\")"), std::string::npos);
     }
 }
 

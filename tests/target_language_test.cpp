@@ -1,6 +1,6 @@
 // The language of later Access that Visual Basic 5 and 4 lack: each construct
 // translated, or marked and recorded with reason 15; whole conversions of the
-// test export Later.mdb.src and of the real application (skipped without
+// test export LaterLanguage.mdb.src and of the real application (skipped without
 // ../shared) whose output holds nothing unmarked that Visual Basic 4 cannot
 // read. vb6check, a VB6 grammar that accepts these constructs too, checks
 // that the output parses (skipped without ../shared/tools).
@@ -410,7 +410,7 @@ std::vector<std::string> LackedLines(const fs::path& project, const Names& enums
 }
 
 TEST(LaterAccessCode, ConvertsIntoEitherVisualBasic) {
-    const fs::path input = testing::SourceDir() / "tests" / "data" / "Later.mdb.src";
+    const fs::path input = testing::SourceDir() / "tests" / "data" / "LaterLanguage.mdb.src";
     const Names enums = EnumNames(input);
     ASSERT_EQ(enums, (Names{"Colour", "Extent", "Shape"}));
     for (const std::string options : {"--vb4", "--vb5"}) {

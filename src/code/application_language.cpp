@@ -65,9 +65,16 @@ std::shared_ptr<const ApplicationLanguage> ReadApplicationLanguage(const AccessA
         ReadPublicArrays(statements, language->publicArrays);
         if (!vb4)
             continue;
-        if (module->isClass)
-            language->classNames.insert(name);
         ReadTypeNames(statements, language->typeNames);
+        // A class's enums become constants private to it, as a form's do.
+        if (module->isClass) {
+            language->classNames.insert(name);
+            for (const EnumBlock& b : ReadEnums(statements)) {
+                if (b.isPublic)
+                    language->formEnums.insert(b.name);
+            }
+            continue;
+        }
         moduleEnums.push_back(ReadEnums(statements));
         for (const EnumBlock& b : moduleEnums.back()) {
             if (!b.isPublic)

@@ -108,7 +108,7 @@ void WriteLoadCalls(CodeFileState& state, const std::array<int, 7>& flags, bool 
 }  // namespace
 
 CodeText ConvertCodeFile(Session& session, const std::string& objectName, const CodeText& input,
-                         const FormFacts* form) {
+                         const FormFacts* form, bool isClass) {
     const FormFacts module;
     const FormFacts& facts = form != nullptr ? *form : module;
     const bool isForm = form != nullptr;
@@ -138,7 +138,8 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
         if (!IEquals(MakeVBName(access), vbName))
             state.renamedModules.emplace(MakeVBName(access), vbName);
     }
-    TargetLanguage target(session, lines, isForm);
+    // A form's and a class's public members are an object's: no public constants there.
+    TargetLanguage target(session, lines, isForm || isClass);
     for (size_t i = 0; i < lines.size();) {
         // A statement continued with " _" is one statement: translated whole.
         size_t last = i;

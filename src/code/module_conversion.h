@@ -36,8 +36,9 @@ struct FormFacts {
 // Translates the code of a form file (`form` tells what its conversion found)
 // or of a module (`form` is null); records the statistics under `objectName`
 // and runs the procedure pass.
+// `isClass` tells a class module, whose public members belong to its objects.
 CodeText ConvertCodeFile(Session& session, const std::string& objectName, const CodeText& input,
-                         const FormFacts* form = nullptr);
+                         const FormFacts* form = nullptr, bool isClass = false);
 
 // Puts the Attribute VB_Name line that names a module at its top.
 void NameModule(CodeText& code, std::string_view vbName);

@@ -263,7 +263,8 @@ int ConvertOneModule(Session& session, const std::string& name, const std::strin
                                    : session.names.projectNames.Claim(MakeVBName(name));
     const bool isClass = module->isClass;
     const bool predeclared = module->predeclaredId;
-    CodeText code = ConvertCodeFile(session, fileForm, ExportModuleText(session, name, false));
+    CodeText code = ConvertCodeFile(session, fileForm, ExportModuleText(session, name, false),
+                                    nullptr, isClass);
     const std::string file = fileForm + std::string(ModuleExtension(session, name));
     if (!isClass)
         NameModule(code, vbName);
