@@ -1,0 +1,163 @@
+#include "preview/control_shapes.h"
+
+#include <QPen>
+#include <QPolygon>
+
+#include "common/ansi_text.h"
+#include "preview/bevels.h"
+#include "preview/preview_fonts.h"
+#include "preview/vb_colours.h"
+#include "project/design_value.h"
+
+namespace velorin {
+namespace {
+
+int Number(const DesignBlock& block, const char* property, int fallback) {
+    return static_cast<int>(NumberValue(block.Find(property)).value_or(fallback));
+}
+
+// BorderStyle of a line or shape: 0 transparent, 1 solid, 2 dash, 3 dot,
+// 4 dash-dot, 5 dash-dot-dot, 6 inside solid.
+QPen BorderPen(const DesignBlock& block) {
+    const int style = Number(block, "BorderStyle", 1);
+    if (style == 0)
+        return QPen(Qt::NoPen);
+    QPen pen(ColourProperty(block, "BorderColor", SystemColour::WindowText));
+    pen.setWidth(std::max(1, Number(block, "BorderWidth", 1)));
+    constexpr Qt::PenStyle kStyles[] = {Qt::NoPen,    Qt::SolidLine,   Qt::DashLine,
+                                        Qt::DotLine,  Qt::DashDotLine, Qt::DashDotDotLine,
+                                        Qt::SolidLine};
+    pen.setStyle(style > 0 && style < 7 ? kStyles[style] : Qt::SolidLine);
+    return pen;
+}
+
+// FillStyle: 0 solid, 1 transparent (the default), 2 to 7 hatches.
+QBrush FillBrush(const DesignBlock& block) {
+    const int style = Number(block, "FillStyle", 1);
+    if (style == 1)
+        return Qt::NoBrush;
+    constexpr Qt::BrushStyle kHatches[] = {Qt::SolidPattern, Qt::NoBrush,         Qt::HorPattern,
+                                           Qt::VerPattern,   Qt::FDiagPattern,    Qt::BDiagPattern,
+                                           Qt::CrossPattern, Qt::DiagCrossPattern};
+    return QBrush(ColourProperty(block, "FillColor", SystemColour::WindowText),
+                  style >= 0 && style < 8 ? kHatches[style] : Qt::SolidPattern);
+}
+
+}  // namespace
+
+void PaintLine(const ControlPaint& p) {
+    p.painter.setPen(BorderPen(p.block));
+    p.painter.drawLine(p.rect.topLeft(), p.rect.bottomRight());
+}
+
+// Shape: 0 rectangle, 1 square, 2 oval, 3 circle, 4 rounded rectangle, 5 rounded square.
+void PaintShape(const ControlPaint& p) {
+    const DesignBlock& b = p.block;
+    const int shape = Number(b, "Shape", 0);
+    QRect area = p.rect.adjusted(0, 0, -1, -1);
+    if (shape == 1 || shape == 3 || shape == 5) {
+        const int side = std::min(area.width(), area.height());
+        area = QRect(area.left() + (area.width() - side) / 2,
+                     area.top() + (area.height() - side) / 2, side, side);
+    }
+    auto draw = [&](QPainter& painter) {
+        if (shape == 2 || shape == 3)
+            painter.drawEllipse(area);
+        else if (shape == 4 || shape == 5)
+            painter.drawRoundedRect(area, 8, 8);
+        else
+            painter.drawRect(area);
+    };
+    p.painter.setPen(Qt::NoPen);
+    if (Number(b, "BackStyle", 0) == 1) {
+        p.painter.setBrush(ColourProperty(b, "BackColor", SystemColour::Window));
+        draw(p.painter);
+    }
+    p.painter.setBrush(FillBrush(b));
+    p.painter.setPen(BorderPen(b));
+    draw(p.painter);
+    p.painter.setBrush(Qt::NoBrush);
+}
+
+// The data control: a raised bar with the record buttons at its ends.
+void PaintDataControl(const ControlPaint& p) {
+    const DesignBlock& b = p.block;
+    p.painter.fillRect(p.rect, ColourProperty(b, "BackColor", SystemColour::Window));
+    const int side = std::min(p.rect.height(), 22);
+    const Arrow arrows[] = {Arrow::Left, Arrow::Left, Arrow::Right, Arrow::Right};
+    const int lefts[] = {p.rect.left(), p.rect.left() + side, p.rect.right() - 2 * side + 1,
+                         p.rect.right() - side + 1};
+    for (int i = 0; i < 4; ++i) {
+        const QRect button(lefts[i], p.rect.top(), side, p.rect.height());
+        DrawButtonFace(p.painter, button);
+        DrawArrow(p.painter, button, arrows[i], ToColour(SystemColour::ButtonText));
+    }
+    p.painter.setFont(p.font);
+    const std::optional<std::string> caption = StringValue(b.Find("Caption"));
+    p.painter.setPen(ColourProperty(b, "ForeColor", SystemColour::WindowText));
+    p.painter.drawText(p.rect.adjusted(2 * side + 3, 0, -2 * side - 3, 0),
+                       Qt::AlignLeft | Qt::AlignVCenter,
+                       QString::fromStdString(AnsiToUtf8(caption.value_or(std::string()))));
+}
+
+void PaintScrollBar(const ControlPaint& p, bool horizontal) {
+    p.painter.fillRect(p.rect, ToColour(SystemColour::Light));
+    const int side = horizontal ? std::min(p.rect.height(), p.rect.width() / 2)
+                                : std::min(p.rect.width(), p.rect.height() / 2);
+    const QRect first = horizontal ? QRect(p.rect.left(), p.rect.top(), side, p.rect.height())
+                                   : QRect(p.rect.left(), p.rect.top(), p.rect.width(), side);
+    const QRect last = horizontal
+                           ? QRect(p.rect.right() - side + 1, p.rect.top(), side, p.rect.height())
+                           : QRect(p.rect.left(), p.rect.bottom() - side + 1, p.rect.width(), side);
+    DrawButtonFace(p.painter, first);
+    DrawButtonFace(p.painter, last);
+    const QColor arrow = ToColour(SystemColour::ButtonText);
+    DrawArrow(p.painter, first, horizontal ? Arrow::Left : Arrow::Up, arrow);
+    DrawArrow(p.painter, last, horizontal ? Arrow::Right : Arrow::Down, arrow);
+}
+
+void PaintLabelledBox(const ControlPaint& p) {
+    p.painter.fillRect(p.rect, ToColour(SystemColour::ButtonFace));
+    p.painter.setPen(ToColour(SystemColour::ButtonShadow));
+    p.painter.setBrush(Qt::NoBrush);
+    p.painter.drawRect(p.rect.adjusted(0, 0, -1, -1));
+    // In the caption bar's font, whatever the control's, so that its name fits.
+    p.painter.setFont(SystemFont(false));
+    p.painter.setPen(ToColour(SystemColour::ButtonText));
+    p.painter.drawText(p.rect.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWrapAnywhere,
+                       QString::fromStdString(AnsiToUtf8(p.block.className + "\n" + p.block.name)));
+}
+
+void DrawCheckMark(QPainter& painter, const QRect& box, bool checked, bool greyed) {
+    painter.fillRect(box,
+                     greyed ? ToColour(SystemColour::ButtonFace) : ToColour(SystemColour::Window));
+    DrawSunkenEdge(painter, box);
+    if (!checked && !greyed)
+        return;
+    QPen pen(greyed ? ToColour(SystemColour::ButtonShadow) : ToColour(SystemColour::WindowText));
+    pen.setWidth(2);
+    painter.setPen(pen);
+    const QPoint a(box.left() + 3, box.top() + 6);
+    const QPoint b(box.left() + 5, box.top() + 9);
+    const QPoint c(box.left() + 9, box.top() + 3);
+    painter.drawPolyline(QPolygon({a, b, c}));
+}
+
+void DrawOptionMark(QPainter& painter, const QRect& box, bool chosen) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setBrush(ToColour(SystemColour::Window));
+    painter.setPen(ToColour(SystemColour::ButtonShadow));
+    painter.drawEllipse(box.adjusted(0, 0, -1, -1));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(ToColour(SystemColour::DarkShadow));
+    painter.drawArc(box.adjusted(1, 1, -2, -2), 45 * 16, 180 * 16);
+    if (chosen) {
+        painter.setBrush(ToColour(SystemColour::WindowText));
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(box.adjusted(4, 4, -5, -5));
+    }
+    painter.restore();
+}
+
+}  // namespace velorin
