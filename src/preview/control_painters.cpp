@@ -165,7 +165,7 @@ struct ClassPainter {
 };
 
 // The Sheridan 3-D controls look like the standard ones at design time.
-const std::array<ClassPainter, 19> kPainters = {{
+const std::array<ClassPainter, 20> kPainters = {{
     {"VB.Label", PaintLabel},
     {"VB.TextBox", PaintTextBox},
     {"VB.CommandButton", PaintCommandButton},
@@ -185,6 +185,7 @@ const std::array<ClassPainter, 19> kPainters = {{
     {"Threed.SSCheck", [](const ControlPaint& p) { PaintChoice(p, false); }},
     {"Threed.SSOption", [](const ControlPaint& p) { PaintChoice(p, true); }},
     {"Threed.SSFrame", PaintFrame},
+    {"TabDlg.SSTab", PaintTabControl},
 }};
 
 Painter FindPainter(std::string_view className) {

@@ -1,7 +1,12 @@
 #include "preview/control_shapes.h"
 
+#include <QFontMetrics>
 #include <QPen>
 #include <QPolygon>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
 
 #include "common/ansi_text.h"
 #include "preview/bevels.h"
@@ -121,11 +126,57 @@ void PaintLabelledBox(const ControlPaint& p) {
     p.painter.setPen(ToColour(SystemColour::ButtonShadow));
     p.painter.setBrush(Qt::NoBrush);
     p.painter.drawRect(p.rect.adjusted(0, 0, -1, -1));
-    // In the caption bar's font, whatever the control's, so that its name fits.
-    p.painter.setFont(SystemFont(false));
+    // In the caption bar's font, whatever the control's: the class without its
+    // library, and the name, on two lines where the box has room for them.
+    const QFont font = SystemFont(false);
+    const QFontMetrics metrics(font);
+    const std::string& className = p.block.className;
+    const QString shortClass =
+        QString::fromStdString(AnsiToUtf8(className.substr(className.find('.') + 1)));
+    const QString name = QString::fromStdString(AnsiToUtf8(p.block.name));
+    const QRect inside = p.rect.adjusted(3, 1, -3, -1);
+    const bool twoLines = inside.height() >= 2 * metrics.height();
+    const QStringList lines = twoLines ? QStringList{shortClass, name}
+                                       : QStringList{shortClass + QLatin1Char(' ') + name};
+    QStringList shown;
+    for (const QString& line : lines)
+        shown << metrics.elidedText(line, Qt::ElideRight, inside.width());
+    p.painter.setFont(font);
     p.painter.setPen(ToColour(SystemColour::ButtonText));
-    p.painter.drawText(p.rect.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWrapAnywhere,
-                       QString::fromStdString(AnsiToUtf8(p.block.className + "\n" + p.block.name)));
+    p.painter.drawText(inside, Qt::AlignCenter, shown.join(QLatin1Char('\n')));
+}
+
+void PaintTabControl(const ControlPaint& p) {
+    const DesignBlock& b = p.block;
+    const int tabs = std::max(1, Number(b, "Tabs", 3));
+    const int perRow = std::clamp(Number(b, "TabsPerRow", 3), 1, tabs);
+    const int rows = (tabs + perRow - 1) / perRow;
+    const int tabHeight = std::max(
+        8, static_cast<int>(std::lround(NumberValue(b.Find("TabHeight")).value_or(529) / 15)));
+    const int current = Number(b, "Tab", 0);
+    const QColor face = ColourProperty(b, "BackColor", SystemColour::ButtonFace);
+    const QRect page(p.rect.left(), p.rect.top() + rows * tabHeight, p.rect.width(),
+                     std::max(1, p.rect.height() - rows * tabHeight));
+    p.painter.fillRect(page, face);
+    DrawRaisedEdge(p.painter, page);
+    p.painter.setFont(p.font);
+    const int width = p.rect.width() / perRow;
+    for (int i = 0; i < tabs; ++i) {
+        const int row = rows - 1 - i / perRow;  // the first tabs lie next to the page
+        QRect tab(p.rect.left() + (i % perRow) * width, p.rect.top() + row * tabHeight, width,
+                  tabHeight + 2);
+        if (i != current)
+            tab.adjust(0, 2, 0, -2);
+        p.painter.fillRect(tab, face);
+        DrawRaisedEdge(p.painter, tab);
+        if (i == current)  // open to the page below it
+            p.painter.fillRect(QRect(tab.left() + 2, tab.bottom() - 1, tab.width() - 4, 2), face);
+        const std::string property = "TabCaption(" + std::to_string(i) + ")";
+        const QString caption = QString::fromStdString(
+            AnsiToUtf8(StringValue(b.Find(property)).value_or("Tab " + std::to_string(i))));
+        DrawCaption(p.painter, tab.adjusted(3, 1, -3, -1), Qt::AlignCenter, caption,
+                    ColourProperty(b, "ForeColor", SystemColour::ButtonText));
+    }
 }
 
 void DrawCheckMark(QPainter& painter, const QRect& box, bool checked, bool greyed) {

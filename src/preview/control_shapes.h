@@ -12,6 +12,8 @@ void PaintShape(const ControlPaint& paint);
 void PaintDataControl(const ControlPaint& paint);
 void PaintScrollBar(const ControlPaint& paint, bool horizontal);
 void PaintLabelledBox(const ControlPaint& paint);
+// The Sheridan tab control: its rows of tabs, the current one raised, above the page.
+void PaintTabControl(const ControlPaint& paint);
 
 void DrawCheckMark(QPainter& painter, const QRect& box, bool checked, bool greyed);
 void DrawOptionMark(QPainter& painter, const QRect& box, bool chosen);

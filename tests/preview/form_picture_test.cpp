@@ -176,5 +176,20 @@ TEST(FormPicture, LinesShapesAndUnknownClassesAreDrawn) {
     EXPECT_GT(Count(picture.image, box.adjusted(2, 2, -2, -2), Dark), 30);
 }
 
+TEST(FormPicture, ATabControlShowsItsTabsAndOnlyTheCurrentPage) {
+    const FormPicture picture = DrawBorderless(Control(
+        "TabDlg.SSTab tabMain", 0, 0, 3000, 1500,
+        "      Tabs = 2\r\n      TabsPerRow = 2\r\n      TabHeight = 300\r\n"
+        "      TabCaption(0) = \"One\"\r\n      TabCaption(1) = \"Two\"\r\n" +
+            Control("VB.Label lblShown", 300, 600, 600, 300, "      BackColor = &H0000FFFF&\r\n") +
+            Control("VB.Label lblOtherPage", -74700, 900, 600, 300,
+                    "      BackColor = &H0000FFFF&\r\n")));
+    EXPECT_TRUE(picture.warnings.empty()) << picture.warnings.front();
+    EXPECT_GT(Count(picture.image, QRect(5, 3, 90, 16), Dark), 5) << "the first tab's caption";
+    EXPECT_GT(Count(picture.image, QRect(105, 3, 90, 16), Dark), 5) << "the second's";
+    EXPECT_EQ(Count(picture.image, QRect(0, 0, 200, 100), [](QRgb p) { return p == kYellow; }),
+              40 * 20);
+}
+
 }  // namespace
 }  // namespace velorin
