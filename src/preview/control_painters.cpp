@@ -126,7 +126,9 @@ void PaintFrame(const ControlPaint& p) {
 void PaintList(const ControlPaint& p, bool combo) {
     const DesignBlock& b = p.block;
     QRect field = p.rect;
-    if (combo && Number(b, "Style", 0) != 1)
+    // A simple combo box (Style 1 of the standard one) shows its list below the field.
+    const bool simple = IEquals(b.className, "VB.ComboBox") && Number(b, "Style", 0) == 1;
+    if (combo && !simple)
         field.setHeight(std::min(p.rect.height(), QFontMetrics(p.font).height() + 8));
     p.painter.fillRect(field, ColourProperty(b, "BackColor", SystemColour::Window));
     DrawSunkenEdge(p.painter, field);
@@ -165,7 +167,7 @@ struct ClassPainter {
 };
 
 // The Sheridan 3-D controls look like the standard ones at design time.
-const std::array<ClassPainter, 20> kPainters = {{
+const std::array<ClassPainter, 24> kPainters = {{
     {"VB.Label", PaintLabel},
     {"VB.TextBox", PaintTextBox},
     {"VB.CommandButton", PaintCommandButton},
@@ -186,6 +188,11 @@ const std::array<ClassPainter, 20> kPainters = {{
     {"Threed.SSOption", [](const ControlPaint& p) { PaintChoice(p, true); }},
     {"Threed.SSFrame", PaintFrame},
     {"TabDlg.SSTab", PaintTabControl},
+    // The data-bound lists and combo boxes show themselves as the standard ones do.
+    {"SSDataWidgets_B.SSDBCombo", [](const ControlPaint& p) { PaintList(p, true); }},
+    {"DataList.GTCombo", [](const ControlPaint& p) { PaintList(p, true); }},
+    {"DataList.GTList", [](const ControlPaint& p) { PaintList(p, false); }},
+    {"SSDataWidgets_B.SSDBList", [](const ControlPaint& p) { PaintList(p, false); }},
 }};
 
 Painter FindPainter(std::string_view className) {
