@@ -92,6 +92,9 @@ TEST(DesignValue, ReadsEachKindAsVisualBasicWritesIt) {
     EXPECT_EQ(TruthValue(&truth), true);
     EXPECT_EQ(TruthValue(nullptr), std::nullopt);
     EXPECT_EQ(StringValue(&truth), std::nullopt);
+    const DesignProperty huge{"Left", "1E+300", 1};
+    EXPECT_EQ(IntegerValue(&huge, 7), 1000000000);
+    EXPECT_EQ(IntegerValue(nullptr, 7), 7);
 }
 
 }  // namespace

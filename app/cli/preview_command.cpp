@@ -48,7 +48,7 @@ bool PreviewOne(const std::filesystem::path& file, const std::filesystem::path& 
 int PreviewCommand(const PreviewArguments& a) {
     std::error_code ec;
     std::filesystem::create_directories(a.output, ec);
-    if (ec || !std::filesystem::is_directory(a.output)) {
+    if (ec || !std::filesystem::is_directory(a.output, ec)) {
         std::cerr << "velorin: cannot make the folder " << a.output << "\n";
         return 1;
     }

@@ -25,7 +25,7 @@ QString Name(const DesignBlock& block) {
 }
 
 int Number(const DesignBlock& block, const char* property, int fallback) {
-    return static_cast<int>(NumberValue(block.Find(property)).value_or(fallback));
+    return IntegerValue(block.Find(property), fallback);
 }
 
 int AlignmentFlags(int alignment) {

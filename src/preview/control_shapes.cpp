@@ -17,8 +17,10 @@
 namespace velorin {
 namespace {
 
+constexpr int kMostTabs = 64;
+
 int Number(const DesignBlock& block, const char* property, int fallback) {
-    return static_cast<int>(NumberValue(block.Find(property)).value_or(fallback));
+    return IntegerValue(block.Find(property), fallback);
 }
 
 // BorderStyle of a line or shape: 0 transparent, 1 solid, 2 dash, 3 dot,
@@ -28,7 +30,7 @@ QPen BorderPen(const DesignBlock& block) {
     if (style == 0)
         return QPen(Qt::NoPen);
     QPen pen(ColourProperty(block, "BorderColor", SystemColour::WindowText));
-    pen.setWidth(std::max(1, Number(block, "BorderWidth", 1)));
+    pen.setWidth(std::clamp(Number(block, "BorderWidth", 1), 1, 100));
     constexpr Qt::PenStyle kStyles[] = {Qt::NoPen,    Qt::SolidLine,   Qt::DashLine,
                                         Qt::DotLine,  Qt::DashDotLine, Qt::DashDotDotLine,
                                         Qt::SolidLine};
@@ -148,7 +150,7 @@ void PaintLabelledBox(const ControlPaint& p) {
 
 void PaintTabControl(const ControlPaint& p) {
     const DesignBlock& b = p.block;
-    const int tabs = std::max(1, Number(b, "Tabs", 3));
+    const int tabs = std::clamp(Number(b, "Tabs", 3), 1, kMostTabs);
     const int perRow = std::clamp(Number(b, "TabsPerRow", 3), 1, tabs);
     const int rows = (tabs + perRow - 1) / perRow;
     const int tabHeight = std::max(

@@ -21,8 +21,11 @@ constexpr int kLargestSide = 8000;        // pixels; a larger form is cut
 constexpr int kIconSide = 28;             // a control without a size (a timer)
 constexpr double kOtherTabPage = -30000;  // twips; where a tab control puts hidden pages
 
+// Positions far beyond any form are brought nearer, so that no sum overflows.
 int Pixels(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+    return std::isnan(twips)
+               ? 0
+               : static_cast<int>(std::lround(std::clamp(twips, -1e8, 1e8) / kTwipsPerPixel));
 }
 
 double Twips(const DesignBlock& block, const char* property, double fallback) {
@@ -35,13 +38,13 @@ int Extent(const DesignBlock& block, const char* twips, const char* himetric) {
     if (const std::optional<double> value = NumberValue(block.Find(twips)))
         return Pixels(*value);
     if (const std::optional<double> value = NumberValue(block.Find(himetric)))
-        return static_cast<int>(std::lround(*value / kHimetricPerPixel));
+        return Pixels(*value * kTwipsPerPixel / kHimetricPerPixel);
     return kIconSide;
 }
 
 std::string DisplayName(const DesignBlock& block) {
-    const std::optional<double> index = NumberValue(block.Find("Index"));
-    return block.name + (index ? "(" + std::to_string(static_cast<long>(*index)) + ")" : "");
+    const DesignProperty* index = block.Find("Index");
+    return block.name + (index ? "(" + std::to_string(IntegerValue(index, 0)) + ")" : "");
 }
 
 class FormPainter {

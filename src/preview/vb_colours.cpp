@@ -1,6 +1,8 @@
 #include "preview/vb_colours.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "project/design_value.h"
 
@@ -39,7 +41,9 @@ constexpr std::array<QRgb, 25> kSchemeColours = {
 }  // namespace
 
 QColor VbColour(double value) {
-    const auto bits = static_cast<uint32_t>(static_cast<int64_t>(value) & 0xFFFFFFFF);
+    // A colour is 32 bits; a value written as a negative number is the same bits.
+    const double inRange = std::isnan(value) ? 0 : std::clamp(value, -2147483648.0, 4294967295.0);
+    const auto bits = static_cast<uint32_t>(static_cast<int64_t>(inRange) & 0xFFFFFFFF);
     if ((bits & 0x80000000u) != 0) {
         const uint32_t index = bits & 0xFFu;
         return QColor(index < kSchemeColours.size() ? kSchemeColours[index] : 0x000000);

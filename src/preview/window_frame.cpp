@@ -21,7 +21,7 @@ constexpr int kCaptionButtonHeight = 14;
 // BorderStyle: 0 none, 1 fixed single, 2 sizable, 3 fixed dialog, 4 fixed and
 // 5 sizable tool window.
 int BorderStyle(const DesignBlock& form) {
-    return static_cast<int>(NumberValue(form.Find("BorderStyle")).value_or(2));
+    return IntegerValue(form.Find("BorderStyle"), 2);
 }
 
 int BorderWidth(int style) {

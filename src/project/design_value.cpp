@@ -1,6 +1,8 @@
 #include "project/design_value.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 
 #include "common/ansi_text.h"
 #include "project/form_design.h"
@@ -73,6 +75,13 @@ std::optional<double> NumberValue(const DesignProperty* property) {
         value.kind == DesignValueKind::Boolean)
         return value.number;
     return std::nullopt;
+}
+
+int IntegerValue(const DesignProperty* property, int fallback) {
+    const std::optional<double> number = NumberValue(property);
+    if (!number || std::isnan(*number))
+        return fallback;
+    return static_cast<int>(std::lround(std::clamp(*number, -1e9, 1e9)));
 }
 
 std::optional<bool> TruthValue(const DesignProperty* property) {

@@ -27,6 +27,9 @@ DesignValue ReadDesignValue(std::string_view written);
 // property is absent or holds a string. A truth value is True, -1 or 1.
 std::optional<double> NumberValue(const DesignProperty* property);
 std::optional<bool> TruthValue(const DesignProperty* property);
+// A number rounded to a whole one between -1e9 and 1e9 (which any position,
+// size or style fits in), or `fallback`.
+int IntegerValue(const DesignProperty* property, int fallback);
 // A string property; nullopt when absent or not a string.
 std::optional<std::string> StringValue(const DesignProperty* property);
 

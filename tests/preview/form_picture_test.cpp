@@ -176,6 +176,19 @@ TEST(FormPicture, LinesShapesAndUnknownClassesAreDrawn) {
     EXPECT_GT(Count(picture.image, box.adjusted(2, 2, -2, -2), Dark), 30);
 }
 
+TEST(FormPicture, AbsurdNumbersAreDrawnWithinThePicture) {
+    const FormPicture picture = DrawBorderless(
+        Control("VB.Label lblWide", 1500, 0, 2147483647, 1500, "      BackColor = 255\r\n") +
+        Control("TabDlg.SSTab tabMany", 0, 0, 1500, 900,
+                "      Tabs = 2000000000\r\n      TabHeight = -5\r\n") +
+        "   Begin VB.Line linFar\r\n      X1 = -99999999999999999999999\r\n"
+        "      X2 = 99999999999999999999999\r\n"
+        "      BorderWidth = 99999\r\n   End\r\n");
+    ASSERT_EQ(picture.image.size(), QSize(200, 100));
+    // The label reaches the form's edge; a colour may be written as a decimal number.
+    EXPECT_EQ(picture.image.pixel(199, 99), 0xFFFF0000u);
+}
+
 TEST(FormPicture, ATabControlShowsItsTabsAndOnlyTheCurrentPage) {
     const FormPicture picture = DrawBorderless(Control(
         "TabDlg.SSTab tabMain", 0, 0, 3000, 1500,
