@@ -28,6 +28,19 @@ int Number(const DesignBlock& block, const char* property, int fallback) {
     return IntegerValue(block.Find(property), fallback);
 }
 
+// The border of a field: sunken, or a plain line when Appearance is 0 (flat).
+// Returns how wide it is.
+int DrawFieldBorder(const ControlPaint& p, const QRect& rect) {
+    if (Number(p.block, "Appearance", 1) == 0) {
+        p.painter.setPen(ToColour(SystemColour::WindowText));
+        p.painter.setBrush(Qt::NoBrush);
+        p.painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        return 1;
+    }
+    DrawSunkenEdge(p.painter, rect);
+    return 2;
+}
+
 int AlignmentFlags(int alignment) {
     return alignment == 1 ? Qt::AlignRight : alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
 }
@@ -38,8 +51,8 @@ void PaintLabel(const ControlPaint& p) {
         p.painter.fillRect(p.rect, ColourProperty(b, "BackColor", SystemColour::ButtonFace));
     QRect inside = p.rect;
     if (Number(b, "BorderStyle", 0) == 1) {
-        DrawSunkenEdge(p.painter, p.rect);
-        inside.adjust(2, 2, -2, -2);
+        const int border = DrawFieldBorder(p, p.rect);
+        inside.adjust(border, border, -border, -border);
     }
     p.painter.setFont(p.font);
     DrawCaption(p.painter, inside,
@@ -52,8 +65,8 @@ void PaintTextBox(const ControlPaint& p) {
     p.painter.fillRect(p.rect, ColourProperty(b, "BackColor", SystemColour::Window));
     QRect inside = p.rect.adjusted(1, 1, -1, -1);
     if (Number(b, "BorderStyle", 1) == 1) {
-        DrawSunkenEdge(p.painter, p.rect);
-        inside = p.rect.adjusted(3, 2, -3, -2);
+        const int border = DrawFieldBorder(p, p.rect);
+        inside = p.rect.adjusted(border + 1, border, -border - 1, -border);
     }
     const bool multiLine = TruthValue(b.Find("MultiLine")).value_or(false);
     p.painter.setFont(p.font);
@@ -131,7 +144,7 @@ void PaintList(const ControlPaint& p, bool combo) {
     if (combo && !simple)
         field.setHeight(std::min(p.rect.height(), QFontMetrics(p.font).height() + 8));
     p.painter.fillRect(field, ColourProperty(b, "BackColor", SystemColour::Window));
-    DrawSunkenEdge(p.painter, field);
+    DrawFieldBorder(p, field);
     QRect text = field.adjusted(3, 2, -3, -2);
     if (combo) {
         const QRect button(field.right() - 17, field.top() + 2, 16, field.height() - 4);
@@ -148,7 +161,7 @@ void PaintList(const ControlPaint& p, bool combo) {
 void PaintPictureBox(const ControlPaint& p) {
     p.painter.fillRect(p.rect, ColourProperty(p.block, "BackColor", SystemColour::ButtonFace));
     if (Number(p.block, "BorderStyle", 1) == 1)
-        DrawSunkenEdge(p.painter, p.rect);
+        DrawFieldBorder(p, p.rect);
 }
 
 void PaintImage(const ControlPaint& p) {
@@ -237,7 +250,9 @@ bool ChildArea(const DesignBlock& block, const QRect& rect, QRect& clip, QPoint&
         return true;
     }
     if (IEquals(block.className, "VB.PictureBox")) {
-        const int border = Number(block, "BorderStyle", 1) == 1 ? 2 : 0;
+        const int border = Number(block, "BorderStyle", 1) != 1  ? 0
+                           : Number(block, "Appearance", 1) == 0 ? 1
+                                                                 : 2;
         clip = rect.adjusted(border, border, -border, -border);
         origin = clip.topLeft();
         return true;

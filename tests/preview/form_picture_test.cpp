@@ -89,6 +89,9 @@ TEST(FormPicture, ALabelShowsItsBackColourTextAlignmentAndBackStyle) {
         "      Caption = \"Ship\"\r\n";
     const FormPicture picture = DrawBorderless(
         Control("VB.Label lblLeft", 300, 300, 1500, 300, colours) +
+        Control("VB.Label lblSunken", 0, 0, 300, 300, colours + "      BorderStyle = 1\r\n") +
+        Control("VB.Label lblFlat", 2100, 0, 300, 300,
+                colours + "      BorderStyle = 1\r\n      Appearance = 0\r\n") +
         Control("VB.Label lblRight", 300, 750, 1500, 300, colours + "      Alignment = 1\r\n") +
         Control("VB.Label lblClear", 300, 1200, 1500, 270, colours + "      BackStyle = 0\r\n"));
     EXPECT_TRUE(picture.warnings.empty());
@@ -103,6 +106,11 @@ TEST(FormPicture, ALabelShowsItsBackColourTextAlignmentAndBackStyle) {
         EXPECT_NE(picture.image.pixel(area.right() + 1, area.center().y()), kYellow);
     }
     EXPECT_LT(DarkCentre(picture.image, left), left.center().x());
+    // A sunken border (grey, then black inside it), or a flat black line.
+    EXPECT_EQ(picture.image.pixel(0, 10), 0xFF808080u);
+    EXPECT_EQ(picture.image.pixel(1, 10), 0xFF000000u);
+    EXPECT_EQ(picture.image.pixel(140, 10), 0xFF000000u);
+    EXPECT_EQ(picture.image.pixel(141, 18), kYellow);
     EXPECT_GT(DarkCentre(picture.image, right), right.center().x());
     // A transparent label shows the form through it, and still its text.
     EXPECT_EQ(Count(picture.image, clear, [](QRgb p) { return p == kYellow; }), 0);
