@@ -132,7 +132,11 @@ FormPicture RenderForm(const LoadedForm& form) {
     picture.image.setDotsPerMeterY(3780);
     QPainter painter(&picture.image);
     PaintWindowFrame(painter, block, layout);
-    painter.fillRect(layout.client, ColourProperty(block, "BackColor", SystemColour::ButtonFace));
+    // An MDI form's client area is the application's workspace.
+    const bool mdi = IEquals(block.className, "VB.MDIForm");
+    painter.fillRect(layout.client,
+                     ColourProperty(block, "BackColor",
+                                    mdi ? SystemColour::AppWorkspace : SystemColour::ButtonFace));
     FormPainter(painter, picture.warnings)
         .PaintChildren(block, layout.client.topLeft(), layout.client,
                        BlockFont(block, SystemFont(false)));
