@@ -165,7 +165,8 @@ int main(int argc, char** argv) {
     previewCmd->footer(
         "Writes NAME.png in the folder for each NAME.frm, at the form's design size (15 twips\n"
         "to the pixel), its text in DejaVu Sans. A control lying outside its form or container\n"
-        "is named in a warning and not drawn. No display is needed.\n\n"
+        "is named in a warning (with its Left and Top in twips) and not drawn. No display is\n"
+        "needed.\n\n"
         "Exit status: 0 done, 1 a form could not be read or drawn, 2 usage.");
 
     try {

@@ -85,11 +85,14 @@ class FormPainter {
         }
         const QRect bounds = rect.normalized().adjusted(0, 0, 1, 1);
         if (!bounds.intersects(clip)) {
+            // Where the properties window would show it, in twips.
+            const bool line = IEquals(block.className, "VB.Line");
             warnings_.push_back(DisplayName(block) + " (" + block.className +
-                                ") lies outside its container, at Left " +
-                                std::to_string(rect.normalized().left() - origin.x()) + ", Top " +
-                                std::to_string(rect.normalized().top() - origin.y()) +
-                                " pixels; not drawn");
+                                ") lies outside its container, at " + (line ? "X1 " : "Left ") +
+                                std::to_string(IntegerValue(block.Find(line ? "X1" : "Left"), 0)) +
+                                (line ? ", Y1 " : ", Top ") +
+                                std::to_string(IntegerValue(block.Find(line ? "Y1" : "Top"), 0)) +
+                                "; not drawn");
             return;
         }
         const QFont own = BlockFont(block, font);

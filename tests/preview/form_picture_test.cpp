@@ -124,7 +124,9 @@ TEST(FormPicture, AControlOutsideItsContainerIsReportedNotDrawn) {
         Control("VB.Label lblEdge", 2700, 1200, 1200, 600, "      BackColor = &H0000FFFF&\r\n"));
     ASSERT_EQ(picture.warnings.size(), 2u);
     EXPECT_NE(picture.warnings[0].find("cmdAway"), std::string::npos) << picture.warnings[0];
-    EXPECT_NE(picture.warnings[1].find("txtAbove(3) (VB.TextBox) lies outside"), std::string::npos)
+    EXPECT_NE(picture.warnings[1].find(
+                  "txtAbove(3) (VB.TextBox) lies outside its container, at Left 300, Top -900;"),
+              std::string::npos)
         << picture.warnings[1];
     // The label that is only partly outside is drawn, cut at the form's edge.
     EXPECT_EQ(picture.image.pixel(199, 90), kYellow);
