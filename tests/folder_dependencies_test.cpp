@@ -128,6 +128,7 @@ const std::vector<std::string> kFolderOrder = {
     "controls",                  // one writer per control class
     "forms",                     // a form with its sections, subforms and menus
     "project",                   // the project file, its modules and its check
+    "preview",                   // pictures of generated forms
     "driver",                    // one conversion from the request to the end
     "reports",                   // the printed reports, from the analysis database
 };

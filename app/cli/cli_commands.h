@@ -52,4 +52,13 @@ struct ReportsArguments {
 // Exit status: 0 done, 1 failed, 2 an unknown report name.
 int ReportsCommand(const ReportsArguments& arguments);
 
+struct PreviewArguments {
+    std::vector<std::string> forms;  // .frm files
+    std::string output;              // the folder the pictures go to
+};
+
+// Writes output/NAME.png for each form file NAME.frm. Exit status: 0 done,
+// 1 a form could not be read or its picture written.
+int PreviewCommand(const PreviewArguments& arguments);
+
 }  // namespace velorin

@@ -155,6 +155,20 @@ int main(int argc, char** argv) {
         "numbers. No display is needed.\n\n"
         "Exit status: 0 done, 1 failed, 2 usage or an unknown report name.");
 
+    velorin::PreviewArguments preview;
+    CLI::App* previewCmd = app.add_subcommand(
+        "preview", "Draw generated forms as the Visual Basic designer shows them");
+    previewCmd->add_option("FORM", preview.forms, "Form files (.frm) to draw")
+        ->required()
+        ->check(CLI::ExistingFile);
+    previewCmd->add_option("-o,--output", preview.output, "Folder the pictures go to")->required();
+    previewCmd->footer(
+        "Writes NAME.png in the folder for each NAME.frm, at the form's design size (15 twips\n"
+        "to the pixel), its text in DejaVu Sans. A control lying outside its form or container\n"
+        "is named in a warning (with its Left and Top in twips) and not drawn. No display is\n"
+        "needed.\n\n"
+        "Exit status: 0 done, 1 a form could not be read or drawn, 2 usage.");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -183,5 +197,7 @@ int main(int argc, char** argv) {
     }
     if (*reportsCmd)
         return velorin::ReportsCommand(reports);
+    if (*previewCmd)
+        return velorin::PreviewCommand(preview);
     return velorin::ListCommand(listDatabase, listTables, listQueries);
 }

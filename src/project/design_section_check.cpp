@@ -1,5 +1,6 @@
 #include "project/design_section_check.h"
 
+#include <algorithm>
 #include <map>
 
 #include "common/ansi_text.h"
@@ -150,7 +151,8 @@ struct ControlBlock {
 struct OpenBlock {
     bool isProperty = false;
     int line = 0;
-    int control = -1;  // index into the blocks; -1 for the form and property groups
+    int control = -1;             // index into the blocks; -1 for the form and property groups
+    DesignBlock* node = nullptr;  // where its lines go
 };
 
 class DesignReader {
@@ -244,7 +246,10 @@ class DesignReader {
             Fault(i, "form name " + std::string(name) + " is a keyword of Visual Basic");
         design_.formName = std::string(name);
         design_.formLine = static_cast<int>(i + 1);
-        std::vector<OpenBlock> open{{false, static_cast<int>(i + 1), -1}};
+        design_.form.className = std::string(TrimWhitespace(head.substr(6, head.find(' ', 6) - 6)));
+        design_.form.name = design_.formName;
+        design_.form.line = design_.formLine;
+        std::vector<OpenBlock> open{{false, static_cast<int>(i + 1), -1, &design_.form}};
         for (++i; i < lines_.size() && !open.empty(); ++i)
             ReadBlockLine(i, open);
         if (!open.empty()) {
@@ -288,7 +293,11 @@ class DesignReader {
             const std::string_view group = rest.substr(0, rest.find(' '));
             if (group.empty() || !NameFault(group).empty())
                 Fault(i, "ill-formed BeginProperty line: " + std::string(line));
-            open.push_back({true, static_cast<int>(i + 1), -1});
+            DesignBlock& node = open.back().node->children.emplace_back();
+            node.isPropertyGroup = true;
+            node.name = std::string(group);
+            node.line = static_cast<int>(i + 1);
+            open.push_back({true, static_cast<int>(i + 1), -1, &node});
         } else if (IEquals(line, "EndProperty")) {
             if (!open.back().isProperty)
                 Fault(i, "EndProperty without BeginProperty");
@@ -327,7 +336,12 @@ class DesignReader {
         block.className = std::string(className);
         block.line = static_cast<int>(i + 1);
         blocks_.push_back(std::move(block));
-        open.push_back({false, static_cast<int>(i + 1), static_cast<int>(blocks_.size() - 1)});
+        DesignBlock& node = open.back().node->children.emplace_back();
+        node.className = std::string(className);
+        node.name = std::string(name);
+        node.line = static_cast<int>(i + 1);
+        open.push_back(
+            {false, static_cast<int>(i + 1), static_cast<int>(blocks_.size() - 1), &node});
         if (BlockDepth(open) - 1 > kDeepestNesting && !deepReported_) {
             Fault(i, "controls nested more than 25 levels deep");
             deepReported_ = true;
@@ -340,6 +354,9 @@ class DesignReader {
             Fault(i, fault);
             return;
         }
+        owner.node->properties.push_back(
+            {std::string(TrimWhitespace(line.substr(0, line.find('=')))),
+             std::string(PropertyLineValue(line)), static_cast<int>(i + 1)});
         if (owner.isProperty || owner.control < 0)
             return;
         const std::string_view name = TrimWhitespace(line.substr(0, line.find('=')));
@@ -374,8 +391,9 @@ class DesignReader {
                 break;
             // The stray block is read through, so that its lines are not taken for code.
             if (IStartsWith(line, "Begin")) {
+                DesignBlock stray;
                 std::vector<OpenBlock> open{
-                    {IStartsWith(line, "BeginProperty"), static_cast<int>(i + 1), -1}};
+                    {IStartsWith(line, "BeginProperty"), static_cast<int>(i + 1), -1, &stray}};
                 for (++i; i < lines_.size() && !open.empty(); ++i)
                     ReadBlockLine(i, open);
                 --i;
@@ -451,6 +469,22 @@ std::string PropertyLineFault(std::string_view line) {
     if (!fault.empty())
         return fault;
     return ValueFault(name, line.substr(equals + 1));
+}
+
+std::string_view PropertyLineValue(std::string_view line) {
+    const size_t equals = line.find('=');
+    if (equals == std::string_view::npos)
+        return {};
+    const std::string_view text = TrimWhitespace(line.substr(equals + 1));
+    if (!text.empty() && text[0] == '"') {
+        size_t end = StringEnd(text, 0);
+        if (end == std::string_view::npos)
+            return text;
+        if (end < text.size() && text[end] == ':')
+            end += 5;  // the resource offset, four hex digits
+        return text.substr(0, std::min(end, text.size()));
+    }
+    return TrimWhitespace(text.substr(0, text.find('\'')));
 }
 
 FormDesign CheckDesignSection(const std::vector<std::string_view>& lines,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "project/check_finding.h"
+#include "project/form_design.h"
 
 namespace velorin {
 
@@ -22,13 +23,18 @@ struct FormDesign {
     int formLine = 0;
     std::vector<FormControl> controls;  // one per name, menus included, in file order
     size_t codeStart = 0;               // index of the first line of code
+    DesignBlock form;                   // the form block with what it holds
 };
 
-// Checks lines (the whole .frm); findings carry line numbers, not the file.
+// Checks lines (the whole .frm) and reads the form block; findings carry line
+// numbers, not the file. A faulty property line is reported and left out.
 FormDesign CheckDesignSection(const std::vector<std::string_view>& lines,
                               std::vector<ProjectFinding>& findings);
 
 // The first fault of a property line "Name = value"; empty when it is well formed.
 std::string PropertyLineFault(std::string_view line);
+
+// The value of a well-formed property line, without blanks or a comment.
+std::string_view PropertyLineValue(std::string_view line);
 
 }  // namespace velorin

@@ -1,0 +1,149 @@
+#include "preview/render_form.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/ansi_text.h"
+#include "preview/control_painters.h"
+#include "preview/preview_fonts.h"
+#include "preview/vb_colours.h"
+#include "preview/window_frame.h"
+#include "project/design_value.h"
+
+namespace velorin {
+namespace {
+
+constexpr double kTwipsPerPixel = 15;
+constexpr double kHimetricPerPixel = 2540.0 / 96;
+constexpr int kLargestSide = 8000;        // pixels; a larger form is cut
+constexpr int kIconSide = 28;             // a control without a size (a timer)
+constexpr double kOtherTabPage = -30000;  // twips; where a tab control puts hidden pages
+
+// Positions far beyond any form are brought nearer, so that no sum overflows.
+int Pixels(double twips) {
+    return std::isnan(twips)
+               ? 0
+               : static_cast<int>(std::lround(std::clamp(twips, -1e8, 1e8) / kTwipsPerPixel));
+}
+
+double Twips(const DesignBlock& block, const char* property, double fallback) {
+    return NumberValue(block.Find(property)).value_or(fallback);
+}
+
+// The control's extent in pixels: Width and Height, or the _ExtentX and
+// _ExtentY (in HIMETRIC) that an ActiveX control may carry alone.
+int Extent(const DesignBlock& block, const char* twips, const char* himetric) {
+    if (const std::optional<double> value = NumberValue(block.Find(twips)))
+        return Pixels(*value);
+    if (const std::optional<double> value = NumberValue(block.Find(himetric)))
+        return Pixels(*value * kTwipsPerPixel / kHimetricPerPixel);
+    return kIconSide;
+}
+
+std::string DisplayName(const DesignBlock& block) {
+    const DesignProperty* index = block.Find("Index");
+    return block.name + (index ? "(" + std::to_string(IntegerValue(index, 0)) + ")" : "");
+}
+
+class FormPainter {
+  public:
+    FormPainter(QPainter& painter, std::vector<std::string>& warnings)
+        : painter_(painter), warnings_(warnings) {}
+
+    // Paints the controls of `container` whose coordinates count from `origin`,
+    // clipped to `clip`: graphical controls first, as Visual Basic does.
+    void PaintChildren(const DesignBlock& container, QPoint origin, const QRect& clip,
+                       const QFont& font) {
+        const bool tabControl = IEquals(container.className, "TabDlg.SSTab");
+        for (int layer = 0; layer < 2; ++layer) {
+            for (const DesignBlock& child : container.children) {
+                if (child.isPropertyGroup || IEquals(child.className, "VB.Menu") ||
+                    IsGraphicalControl(child.className) != (layer == 0))
+                    continue;
+                // A tab control keeps the controls of its other pages far to the left.
+                if (tabControl && Twips(child, "Left", 0) < kOtherTabPage)
+                    continue;
+                PaintOne(child, origin, clip, font);
+            }
+        }
+    }
+
+  private:
+    void PaintOne(const DesignBlock& block, QPoint origin, const QRect& clip, const QFont& font) {
+        QRect rect;
+        if (IEquals(block.className, "VB.Line")) {
+            rect = QRect(
+                origin + QPoint(Pixels(Twips(block, "X1", 0)), Pixels(Twips(block, "Y1", 0))),
+                origin + QPoint(Pixels(Twips(block, "X2", 0)), Pixels(Twips(block, "Y2", 0))));
+        } else {
+            rect = QRect(origin.x() + Pixels(Twips(block, "Left", 0)),
+                         origin.y() + Pixels(Twips(block, "Top", 0)),
+                         std::max(1, Extent(block, "Width", "_ExtentX")),
+                         std::max(1, Extent(block, "Height", "_ExtentY")));
+        }
+        const QRect bounds = rect.normalized().adjusted(0, 0, 1, 1);
+        if (!bounds.intersects(clip)) {
+            // Where the properties window would show it, in twips.
+            const bool line = IEquals(block.className, "VB.Line");
+            warnings_.push_back(DisplayName(block) + " (" + block.className +
+                                ") lies outside its container, at " + (line ? "X1 " : "Left ") +
+                                std::to_string(IntegerValue(block.Find(line ? "X1" : "Left"), 0)) +
+                                (line ? ", Y1 " : ", Top ") +
+                                std::to_string(IntegerValue(block.Find(line ? "Y1" : "Top"), 0)) +
+                                "; not drawn");
+            return;
+        }
+        const QFont own = BlockFont(block, font);
+        painter_.save();
+        painter_.setClipRect(clip);
+        PaintControl({painter_, block, rect, own});
+        painter_.restore();
+        QRect childClip;
+        QPoint childOrigin;
+        if (ChildArea(block, rect, childClip, childOrigin))
+            PaintChildren(block, childOrigin, childClip.intersected(clip), own);
+    }
+
+    QPainter& painter_;
+    std::vector<std::string>& warnings_;
+};
+
+QSize ClientSize(const DesignBlock& form) {
+    const double width = NumberValue(form.Find("ClientWidth"))
+                             .value_or(Twips(form, "Width", 4800) - 8 * kTwipsPerPixel);
+    const double height = NumberValue(form.Find("ClientHeight"))
+                              .value_or(Twips(form, "Height", 3600) - 30 * kTwipsPerPixel);
+    return QSize(std::clamp(Pixels(width), 1, kLargestSide),
+                 std::clamp(Pixels(height), 1, kLargestSide));
+}
+
+}  // namespace
+
+FormPicture RenderForm(const LoadedForm& form) {
+    FormPicture picture;
+    for (const ProjectFinding& finding : form.findings)
+        picture.warnings.push_back("line " + std::to_string(finding.line) + ": " + finding.message);
+    const DesignBlock& block = form.design.form;
+    if (form.design.formName.empty())
+        return picture;
+    const WindowLayout layout = LayOutWindow(block, ClientSize(block));
+    picture.image = QImage(layout.outer, QImage::Format_RGB32);
+    // 96 dots per inch, so that a font's points become the same pixels everywhere.
+    picture.image.setDotsPerMeterX(3780);
+    picture.image.setDotsPerMeterY(3780);
+    QPainter painter(&picture.image);
+    PaintWindowFrame(painter, block, layout);
+    // An MDI form's client area is the application's workspace.
+    const bool mdi = IEquals(block.className, "VB.MDIForm");
+    painter.fillRect(layout.client,
+                     ColourProperty(block, "BackColor",
+                                    mdi ? SystemColour::AppWorkspace : SystemColour::ButtonFace));
+    FormPainter(painter, picture.warnings)
+        .PaintChildren(block, layout.client.topLeft(), layout.client,
+                       BlockFont(block, SystemFont(false)));
+    return picture;
+}
+
+}  // namespace velorin

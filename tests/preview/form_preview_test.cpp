@@ -1,0 +1,110 @@
+// Form files read from disk with their .frx companion, the preview command,
+// and every form of a converted real application drawn.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <QImage>
+
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+
+#include "preview/render_form.h"
+#include "test_support.h"
+
+namespace velorin {
+namespace {
+
+namespace fs = std::filesystem;
+
+int RunVelorin(const std::string& arguments, const testing::TempDir& dir, std::string& errors) {
+    const std::string command = std::string("'") + VELORIN_PROGRAM + "' " + arguments +
+                                " </dev/null >/dev/null 2>'" + (dir / "err").string() + "'";
+    const int status = std::system(command.c_str());
+    errors = testing::ReadFile(dir / "err");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(FormFile, ReadsTheEntriesItsReferencesPointTo) {
+    testing::TempDir dir;
+    testing::WriteFile(dir / "Grid.frm",
+                       "VERSION 5.00\r\nBegin VB.Form Grid\r\n   Begin Acme.Grid grdRows\r\n"
+                       "      Bindings = \"Grid.frx\":0000\r\n      Picture = \"Grid.frx\":000C\r\n"
+                       "      Icon = \"Grid.frx\":0040\r\n   End\r\nEnd\r\n");
+    testing::WriteFile(dir / "Grid.frx", std::string("\xCE\xFA\x01\x00\x01\x00\x00\x00\x03"
+                                                     "dat",
+                                                     12) +
+                                             std::string("\x03\x00\x00\x00xyz", 7));
+    const LoadedForm form = LoadFormFile(dir / "Grid.frm");
+    ASSERT_TRUE(form.error.empty());
+    ASSERT_EQ(form.design.form.children.size(), 1u);
+    const DesignBlock& grid = form.design.form.children[0];
+    auto entry = [&](const char* property) {
+        return FrxEntryBytes(form, ReadDesignValue(grid.Find(property)->value));
+    };
+    EXPECT_EQ(entry("Bindings"), "dat");
+    EXPECT_EQ(entry("Picture"), "xyz");
+    EXPECT_EQ(entry("Icon"), std::nullopt);  // beyond the file's end
+    EXPECT_FALSE(LoadFormFile(dir / "Missing.frm").error.empty());
+}
+
+TEST(PreviewCommand, WritesAPictureForEachFormAndNamesControlsItLeavesOut) {
+    testing::TempDir dir;
+    testing::WriteFile(
+        dir / "Small.frm",
+        "VERSION 5.00\r\nBegin VB.Form Small\r\n   ClientWidth = 1500\r\n"
+        "   ClientHeight = 750\r\n   Begin VB.Label lblGone\r\n      Left = -3000\r\n"
+        "   End\r\nEnd\r\n");
+    testing::WriteFile(dir / "Empty.frm", "VERSION 5.00\r\n");
+    std::string errors;
+    EXPECT_EQ(RunVelorin("preview '" + (dir / "Small.frm").string() + "' -o '" +
+                             (dir / "out").string() + "'",
+                         dir, errors),
+              0)
+        << errors;
+    EXPECT_NE(errors.find("Small.frm: lblGone (VB.Label) lies outside"), std::string::npos)
+        << errors;
+    const QImage image(QString::fromStdString((dir / "out" / "Small.png").string()));
+    EXPECT_EQ(image.width(), 100 + 8);
+    // A file without a form is named, the others are still drawn.
+    EXPECT_EQ(
+        RunVelorin("preview '" + (dir / "Empty.frm").string() + "' '" +
+                       (dir / "Small.frm").string() + "' -o '" + (dir / "out2").string() + "'",
+                   dir, errors),
+        1);
+    EXPECT_NE(errors.find("Empty.frm holds no form block"), std::string::npos) << errors;
+    EXPECT_TRUE(fs::exists(dir / "out2" / "Small.png"));
+}
+
+TEST(BigRiversPreviews, EveryConvertedFormIsDrawn) {
+    const fs::path data = testing::SharedData();
+    if (data.empty())
+        GTEST_SKIP() << "../shared/data is absent";
+    testing::TempDir dir;
+    const fs::path db = testing::FreshSupportDatabase(dir);
+    std::string errors;
+    const int status =
+        RunVelorin("convert '" + (data / "big_rivers_app" / "source").string() + "' -o '" +
+                       (dir / "project").string() + "' --yes --support-db '" + db.string() + "'",
+                   dir, errors);
+    ASSERT_TRUE(status == 0 || status == 3) << errors;
+    size_t forms = 0;
+    std::chrono::duration<double> spent{};
+    for (const auto& entry : fs::directory_iterator(dir / "project")) {
+        if (entry.path().extension() != ".frm")
+            continue;
+        const auto start = std::chrono::steady_clock::now();
+        const FormPicture picture = RenderForm(LoadFormFile(entry.path()));
+        spent += std::chrono::steady_clock::now() - start;
+        ++forms;
+        ASSERT_FALSE(picture.image.isNull()) << entry.path();
+        EXPECT_GT(picture.image.width(), 16) << entry.path();
+    }
+    EXPECT_GT(forms, 10u);
+    std::cout << forms << " forms drawn, " << 1000 * spent.count() / static_cast<double>(forms)
+              << " ms each\n";
+}
+
+}  // namespace
+}  // namespace velorin
