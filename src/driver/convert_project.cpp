@@ -449,8 +449,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         session.ui.Warn(
             std::to_string(reports) +
             (reports == 1 ? " report of the application is" : " reports of the application are") +
-            " not converted: a Visual Basic project has no Access reports "
-            "(velorin list names them)");
+            " not converted: a Visual Basic project has no Access reports");
 
     // Without the database file there is no working copy: the project opens
     // a database that the user has to bring.
