@@ -8,18 +8,12 @@
 #include <system_error>
 
 #include "cli_commands.h"
+#include "offscreen_qt.h"
 #include "preview/preview_fonts.h"
 #include "preview/render_form.h"
 
 namespace velorin {
 namespace {
-
-void DropQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtFatalMsg) {
-        std::cerr << "velorin: " << text.toStdString() << "\n";
-        std::abort();
-    }
-}
 
 // Draws one form; false when it cannot be read or its picture written.
 bool PreviewOne(const std::filesystem::path& file, const std::filesystem::path& folder) {
@@ -52,13 +46,7 @@ int PreviewCommand(const PreviewArguments& a) {
         std::cerr << "velorin: cannot make the folder " << a.output << "\n";
         return 1;
     }
-    // Fonts and painting need a GUI application, but never a display.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    qInstallMessageHandler(DropQtMessages);
-    int qtArgc = 1;
-    char program[] = "velorin";
-    char* qtArgv[] = {program, nullptr};
-    QGuiApplication application(qtArgc, qtArgv);
+    const OffscreenQt qt;
     if (!LoadPreviewFont()) {
         std::cerr << "velorin: DejaVu Sans is missing (/usr/share/fonts/truetype/dejavu, the "
                      "package fonts-dejavu-core); the pictures need it\n";

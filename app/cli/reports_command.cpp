@@ -7,6 +7,7 @@
 
 #include "cli_commands.h"
 #include "common/ansi_text.h"
+#include "offscreen_qt.h"
 #include "reports/analysis_reports.h"
 
 namespace velorin {
@@ -19,16 +20,6 @@ const ReportEntry* FindReport(const std::vector<ReportEntry>& reports, const std
             return &report;
     }
     return nullptr;
-}
-
-// Qt's own remarks (a runtime directory it had to choose, a font it
-// substituted) are not the user's business: the command prints only its own
-// messages. A fatal error still ends the program.
-void DropQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtFatalMsg) {
-        std::cerr << "velorin: " << text.toStdString() << "\n";
-        std::abort();
-    }
 }
 
 void PrintList(const std::vector<ReportEntry>& reports) {
@@ -76,13 +67,7 @@ int ReportsCommand(const ReportsArguments& a) {
         return 1;
     }
 
-    // Fonts and painting need a GUI application, but never a display.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    qInstallMessageHandler(DropQtMessages);
-    int qtArgc = 1;
-    char program[] = "velorin";
-    char* qtArgv[] = {program, nullptr};
-    QGuiApplication application(qtArgc, qtArgv);
+    const OffscreenQt qt;
 
     std::vector<std::string> names;
     for (const ReportEntry& report : selected)
