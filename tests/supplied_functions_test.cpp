@@ -117,7 +117,8 @@ std::vector<std::string> UnresolvedCalls(const fs::path& project) {
 // The later functions the support module defines.
 Names Supplied(const fs::path& project) {
     Names supplied;
-    for (const std::string& name : DefinitionsOf(project).byFile["VlrnConversionCode.bas"]) {
+    Definitions definitions = DefinitionsOf(project);
+    for (const std::string& name : definitions.byFile["VlrnConversionCode.bas"]) {
         if (kLaterFunctions.count(name) > 0)
             supplied.insert(name);
     }
@@ -139,7 +140,8 @@ TEST(SuppliedFunctions, EveryCallResolvesAndWhatCannotIsMarked) {
         Names expected = kLaterFunctions;
         expected.erase("Join");
         EXPECT_EQ(Supplied(out), expected) << options;
-        for (const auto& [name, count] : DefinitionsOf(out).publicCount)
+        const Definitions definitions = DefinitionsOf(out);
+        for (const auto& [name, count] : definitions.publicCount)
             EXPECT_EQ(count, 1) << name;
         // The form named like a function takes another name.
         EXPECT_NE(ReadFile(out / "Round.frm").find("Begin VB.Form RoundA"), std::string::npos);

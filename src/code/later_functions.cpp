@@ -84,7 +84,7 @@ std::string_view AfterWord(std::string_view code, std::string_view word) {
 
 // The names of a list of variables ("a() As String, b, c(1 To 3)"), each an
 // array when parentheses follow it.
-void ReadVariableList(std::string_view list, std::vector<DeclaredName>& names) {
+void ReadVariableList(std::string_view list, std::vector<DeclaredSymbol>& names) {
     int depth = 0;
     bool expectName = true;
     for (size_t i = 0; i < list.size(); ++i) {
@@ -145,7 +145,7 @@ bool DeclaredAsArray(const CodeFileState& state, std::string_view name) {
         int found = -1;
         for (size_t i = from; i < to; ++i) {
             const std::string code = MaskedCode(TrimBlanks(lines[i]));
-            std::vector<DeclaredName> names = DeclaredNames(code);
+            std::vector<DeclaredSymbol> names = DeclaredNames(code);
             if (i == current) {
                 const size_t open = code.find('('), close = code.rfind(')');
                 names.clear();
@@ -153,7 +153,7 @@ bool DeclaredAsArray(const CodeFileState& state, std::string_view name) {
                     ReadVariableList(std::string_view(code).substr(open + 1, close - open - 1),
                                      names);
             }
-            for (const DeclaredName& declaredName : names) {
+            for (const DeclaredSymbol& declaredName : names) {
                 if (IEquals(declaredName.name, name))
                     found = declaredName.isArray ? 1 : 0;
             }
@@ -270,8 +270,8 @@ std::vector<LaterFunctionCall> LaterFunctionCalls(std::string_view code) {
     return calls;
 }
 
-std::vector<DeclaredName> DeclaredNames(std::string_view code) {
-    std::vector<DeclaredName> names;
+std::vector<DeclaredSymbol> DeclaredNames(std::string_view code) {
+    std::vector<DeclaredSymbol> names;
     code = TrimBlanks(code);
     bool modifier = false;
     for (std::string_view word : {"Public", "Private", "Global", "Friend", "Static"}) {
@@ -322,7 +322,7 @@ std::set<std::string, ILess> LaterFunctionsDefinedIn(const std::vector<std::stri
         const std::string_view code = TrimBlanks(line);
         if (!MayDeclare(code) || !MayCallLater(code))
             continue;
-        for (const DeclaredName& name : DeclaredNames(MaskedCode(code))) {
+        for (const DeclaredSymbol& name : DeclaredNames(MaskedCode(code))) {
             if (const std::string_view later = LaterName(name.name); !later.empty())
                 defined.emplace(later);
         }

@@ -52,11 +52,11 @@ std::vector<LaterFunctionCall> LaterFunctionCalls(std::string_view maskedCode);
 
 // A name a statement declares (Dim, Private, Public, Global, Static, ReDim,
 // Const, or a procedure's or a Declare's header), and whether it is an array.
-struct DeclaredName {
+struct DeclaredSymbol {
     std::string name;
     bool isArray = false;
 };
-std::vector<DeclaredName> DeclaredNames(std::string_view maskedCode);
+std::vector<DeclaredSymbol> DeclaredNames(std::string_view maskedCode);
 
 // The functions the code of a form or module calls and does not define
 // itself (its own Split is called, not Visual Basic's), and the functions
