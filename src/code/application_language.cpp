@@ -71,7 +71,7 @@ std::shared_ptr<const ApplicationLanguage> ReadApplicationLanguage(const AccessA
             language->classNames.insert(name);
             for (const EnumBlock& b : ReadEnums(statements)) {
                 if (b.isPublic)
-                    language->formEnums.insert(b.name);
+                    language->objectModuleEnums.insert(b.name);
             }
             continue;
         }
@@ -102,7 +102,7 @@ std::shared_ptr<const ApplicationLanguage> ReadApplicationLanguage(const AccessA
         ReadTypeNames(statements, language->typeNames);
         for (const EnumBlock& b : ReadEnums(statements)) {
             if (b.isPublic)
-                language->formEnums.insert(b.name);
+                language->objectModuleEnums.insert(b.name);
         }
     }
     for (const std::string& name : app.Documents(Container::Reports)) {

@@ -52,8 +52,8 @@ struct ApplicationLanguage {
     // Visual Basic 4 only, from here on.
     // The public enums of modules, whose constants every module reaches.
     std::map<std::string, EnumBlock, ILess> moduleEnums;
-    // The public enums of forms, whose constants stay the form's own.
-    std::set<std::string, ILess> formEnums;
+    // The public enums of forms and classes, whose constants stay their own.
+    std::set<std::string, ILess> objectModuleEnums;
     // How many public enums of modules have a member of that name.
     std::map<std::string, int, ILess> publicMemberCounts;
     // User-defined types, and classes a variable may be of (Form_Orders).

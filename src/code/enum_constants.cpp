@@ -93,7 +93,8 @@ EnumConstants::EnumConstants(const CodeStatements& statements,
                 addMember(m);
             }
         }
-        triggers.insert(application_->formEnums.begin(), application_->formEnums.end());
+        triggers.insert(application_->objectModuleEnums.begin(),
+                        application_->objectModuleEnums.end());
     }
     triggers_.assign(triggers.begin(), triggers.end());
     ReadDeclaredNames(statements);
@@ -191,7 +192,7 @@ const EnumBlock* EnumConstants::FindEnum(std::string_view name, bool& reachable)
         const auto found = application_->moduleEnums.find(name);
         if (found != application_->moduleEnums.end())
             return &found->second;
-        reachable = application_->formEnums.count(name) == 0;
+        reachable = application_->objectModuleEnums.count(name) == 0;
     }
     return nullptr;
 }
@@ -203,7 +204,7 @@ bool EnumConstants::IsEnumName(std::string_view name) const {
 
 bool EnumConstants::RewriteReferences(std::string& code, const NameRegistry* controls) const {
     if (enums_.empty() && publicMembers_.empty() &&
-        (!application_ || application_->formEnums.empty()))
+        (!application_ || application_->objectModuleEnums.empty()))
         return true;
     const TokenizedCode c(code);
     std::vector<TextEdit> edits;

@@ -152,27 +152,28 @@ class ExportReader {
     // The lines that lost characters, kept for the object being read.
     void NoteLostCharacters(const fs::path& file, const std::string& text,
                             const std::vector<size_t>& lostAt) {
+        const std::string path = PathToAnsi(file);
         size_t lineStart = 0;
+        size_t lineEnd = text.find('\n');
         int line = 1;
+        int lineNoted = 0;
         for (size_t at : lostAt) {
-            while (true) {
-                const size_t end = text.find('\n', lineStart);
-                if (end == std::string::npos || end > at)
-                    break;
-                lineStart = end + 1;
+            while (lineEnd != std::string::npos && lineEnd < at) {
+                lineStart = lineEnd + 1;
+                lineEnd = text.find('\n', lineStart);
                 ++line;
             }
-            if (!lost_.empty() && lost_.back().line == line &&
-                lost_.back().file == PathToAnsi(file)) {
+            if (line == lineNoted) {
                 ++lost_.back().count;
                 continue;
             }
-            const size_t end = text.find('\n', lineStart);
-            std::string_view lineText(text.data() + lineStart,
-                                      (end == std::string::npos ? text.size() : end) - lineStart);
+            std::string_view lineText(
+                text.data() + lineStart,
+                (lineEnd == std::string::npos ? text.size() : lineEnd) - lineStart);
             if (!lineText.empty() && lineText.back() == '\r')
                 lineText.remove_suffix(1);
-            lost_.push_back({PathToAnsi(file), line, 1, std::string(lineText)});
+            lost_.push_back({path, line, 1, std::string(lineText)});
+            lineNoted = line;
         }
     }
 
