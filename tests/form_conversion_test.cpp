@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "code/analysis_records.h"
 #include "common/string_helpers.h"
 #include "driver/conversion_driver.h"
 #include "form_context/frx_entry.h"
@@ -322,6 +323,49 @@ TEST_F(FormConversionTest, ABoundFormWithOnlyBeforeUpdateGetsOneValidateCase) {
                        "        Case Else", "    End Select", "End Sub"})),
         std::string::npos)
         << frm;
+}
+
+// A button shows its caption or a picture its Tag names, never neither; the
+// controls converted in part reach the driver for the form's picture.
+TEST_F(FormConversionTest, ButtonsShowACaptionOrAPictureAndPartialControlsAreNamed) {
+    auto button = [](const char* name, const char* foreColor, const char* picture) {
+        return std::string("            Begin CommandButton\r\n                Name =\"") + name +
+               "\"\r\n                Caption =\"&" + name +
+               "\"\r\n                ForeColor =" + foreColor + "\r\n                Picture =\"" +
+               picture + "\"\r\n            End\r\n";
+    };
+    const std::string text =
+        "Begin Form\r\n    Begin\r\n        Begin Section\r\n            Height =2000\r\n"
+        "            Begin\r\n" +
+        button("cmdNext", "8388608", "C:\\\\Bitmaps\\\\next.bmp") +
+        button("cmdSave", "8388608", "(bitmap)") + button("cmdPlain", "0", "(none)") +
+        "            Begin UnboundObjectFrame\r\n                Name =\"oleChart\"\r\n"
+        "            End\r\n        End\r\n        End\r\n    End\r\nEnd\r\n";
+    auto form = std::make_unique<AccessForm>();
+    ASSERT_TRUE(BuildAccessForm(*ReadObjectText(text).text, "Buttons", "Buttons", *form).ok);
+    app.AddForm(std::move(form));
+    request.forms = {"Buttons"};
+    ConversionSteps steps = DefaultConversionSteps();
+    std::vector<PartialControl> partial;
+    steps.convertForm = [&](Session& s, FormOutput& output, const std::string& file,
+                            const std::string& name) {
+        FormResult result = ConvertForm(s, output, file, name);
+        partial = result.partialControls;
+        return result;
+    };
+    ASSERT_EQ(StartTranslation(session, request, steps).outcome, Outcome::Done);
+    const std::string frm = ReadFile(dir / "out" / "Buttons.frm");
+    for (const char* name : {"cmdNext", "cmdSave", "cmdPlain"}) {
+        const size_t begin = frm.find(std::string(" ") + name + "\r\n");
+        ASSERT_NE(begin, std::string::npos) << name;
+        const std::string block = frm.substr(begin, frm.find("   End\r\n", begin) - begin);
+        EXPECT_TRUE(block.find("Caption = \"&" + std::string(name) + "\"") != std::string::npos ||
+                    block.find("Tag = ") != std::string::npos)
+            << block;
+    }
+    EXPECT_EQ(partial, (std::vector<PartialControl>{
+                           {"Buttons", "cmdSave", "cmdSave", reason::kButtonBitmap},
+                           {"Buttons", "oleChart", "oleChart", reason::kUnboundObjectFrame}}));
 }
 
 TEST(FrxEntries, TextAndPictureEntriesAppendAtTheEnd) {

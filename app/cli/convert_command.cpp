@@ -1,10 +1,13 @@
 #include <algorithm>
 #include <iostream>
+#include <optional>
 
 #include "cli_commands.h"
 #include "common/ansi_text.h"
 #include "common/program_files.h"
 #include "driver/conversion_driver.h"
+#include "offscreen_qt.h"
+#include "preview/converted_form_picture.h"
 #include "session/host/database_loader.h"
 #include "session/host/workgroup_file.h"
 #include "session/string_table.h"
@@ -134,7 +137,18 @@ int ConvertCommand(ConvertArguments& a) {
     if (!a.modules.empty() && a.forms.empty())
         request.forms.clear();
 
-    ConversionResult result = StartTranslation(session, request, DefaultConversionSteps());
+    ConversionSteps steps = DefaultConversionSteps();
+    // Drawing needs Qt and the font: both are checked before anything is converted.
+    std::optional<OffscreenQt> qt;
+    if (request.options.drawPreviews) {
+        qt.emplace();
+        if (const std::string why = PicturesUnavailable(); !why.empty()) {
+            std::cerr << "velorin: " << why << "\n";
+            return 1;
+        }
+        steps.drawFormPicture = DrawConvertedForm;
+    }
+    ConversionResult result = StartTranslation(session, request, steps);
     switch (result.outcome) {
         case Outcome::Done: {
             fs::path project = session.out.PathOf(session.Settings().projectFileName);
@@ -144,6 +158,10 @@ int ConvertCommand(ConvertArguments& a) {
                 if (ui.Warnings() > 0)
                     std::cout << " with " << ui.Warnings() << " warning(s)";
                 std::cout << ".\nProject: " << project.string() << "\n";
+                if (request.options.drawPreviews)
+                    std::cout << "Form pictures: "
+                              << (session.out.Path() / std::string(kPreviewFolder)).string()
+                              << "\n";
             }
             if (!result.projectProblems.empty()) {
                 const auto own = std::count_if(

@@ -66,6 +66,10 @@ int main(int argc, char** argv) {
         convertCmd->add_flag("--vb5", vb5Flag, "Write a Visual Basic 5 project (the default)");
     vb4->excludes(vb5);
     convertCmd->add_flag("--mdi", convert.options.mdiProject, "Create an MDI project");
+    convertCmd->add_flag("--previews", convert.options.drawPreviews,
+                         "Draw each converted form beside its Access original in "
+                         "OUTPUT/previews/NAME.png, the controls converted only in part "
+                         "outlined and listed");
     convertCmd->add_flag("--relative-paths", convert.options.useRelativePaths,
                          "Kept for the settings shared with the desktop application; the "
                          "project always opens its database from its own folder");

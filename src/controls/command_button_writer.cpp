@@ -31,6 +31,7 @@ void RecordEmbeddedBitmap(FormState& state, std::string_view picture) {
     WriteReportRecord(
         state.session.supportDb,
         {state.shared.fileName, reason::kButtonBitmap, state.controlVbName, 0, {}, {}});
+    NotePartialControl(state, reason::kButtonBitmap);
     ++state.shared.result.partiallyConvertedCount;
 }
 
@@ -68,6 +69,9 @@ void WriteCommandButton(FormState& state) {
             out.WriteLine("_ExtentX =794");
             out.WriteLine("_ExtentY =794");
         } else {
+            // Nothing supplies the picture of a navigation button: its caption
+            // keeps it from being a blank button.
+            out.WriteLine(ButtonCaption(button));
             out.WriteLine("_ExtentX = 688");
             out.WriteLine("_ExtentY = 529");
         }

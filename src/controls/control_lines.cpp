@@ -109,6 +109,7 @@ std::string CalculatedValue(FormState& state, const std::string& target, std::st
     WriteReportRecord(
         state.session.supportDb,
         {state.shared.fileName, reason::kAccessOnlyFeature, std::string(source), 0, {}, {}});
+    NotePartialControl(state, reason::kAccessOnlyFeature);
     ++state.shared.result.partiallyConvertedCount;
     return std::string(kMarker) + target + std::string(source);
 }

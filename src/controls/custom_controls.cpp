@@ -22,6 +22,7 @@ void RecordPartial(FormState& state) {
     WriteReportRecord(
         state.session.supportDb,
         {state.shared.fileName, reason::kCustomControl, state.controlVbName, 0, {}, {}});
+    NotePartialControl(state, reason::kCustomControl);
 }
 
 }  // namespace

@@ -63,6 +63,7 @@ std::string DefaultText(FormState& state, const AccessControl& box) {
     } else {
         WriteReportRecord(state.session.supportDb,
                           {state.shared.fileName, reason::kAccessOnlyFeature, value, 0, {}, {}});
+        NotePartialControl(state, reason::kAccessOnlyFeature);
         ++state.shared.result.partiallyConvertedCount;
     }
     return {};

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/form_previews.h"
 #include "form_context/form_state.h"
 #include "output/form_output.h"
 #include "project/project_check.h"
@@ -52,6 +53,9 @@ struct ConversionSteps {
     // The files the steps read from the template directory for these options;
     // each must be there before the conversion starts.
     std::function<std::vector<std::string>(const ConversionOptions&)> templates;
+    // Draws the picture of a converted form when the user asks for pictures;
+    // only a program that can draw sets it.
+    FormPictureStep drawFormPicture;
 };
 
 // Where the project check lists what it found, in the output directory.

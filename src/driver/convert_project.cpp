@@ -11,6 +11,7 @@
 #include "common/string_helpers.h"
 #include "controls/support_library/support_library.h"
 #include "driver/conversion_driver.h"
+#include "driver/form_previews.h"
 #include "forms/convert_form.h"
 #include "output/generated_members.h"
 #include "output/long_lines.h"
@@ -125,8 +126,8 @@ void WriteFormFile(Session& session, const std::string& fileForm, const FormOutp
         session.out.Write(fileForm + ".frx", output.Frx());
 }
 
-void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index,
-                    const std::string& fileForm) {
+void ConvertOneForm(Session& session, const ConversionSteps& steps, FormPreviews& previews,
+                    size_t index, const std::string& fileForm) {
     const std::string name = session.project.convertedFormNames[index];
     const AccessForm* form = session.sourceDb->OpenForm(name);
 
@@ -181,6 +182,7 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, size_t index
     SilentIndent(code);
     BreakLongCodeLines(code);
     WriteFormFile(session, fileForm, output, code, designLines);
+    previews.Draw(fileForm, *form, result);
 }
 
 // The forms' names first, then the modules'. A form may not have a name its
@@ -336,6 +338,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     // or a module converted later follows the name it gets.
     ClaimProjectNames(session);
     ProjectFileNames formFiles("form", ".frm", {});
+    FormPreviews previews(session, steps.drawFormPicture);
     std::vector<ConvertedObject> converted;
     for (size_t i = 1; i < session.project.convertedFormNames.size(); ++i) {
         const std::string name = session.project.convertedFormNames[i];
@@ -346,7 +349,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         const std::string fileForm = formFiles.StemFor(name, session.ui);
         session.ui.BeginObject(true, name, fileForm + ".frm");
         db.BeginGroup();
-        ConvertOneForm(session, steps, i, fileForm);
+        ConvertOneForm(session, steps, previews, i, fileForm);
         if (!session.project.convertedFormNames[i].empty())
             RecordLostCharacters(session, Container::Forms, name, fileForm);
         out.WriteHeld();

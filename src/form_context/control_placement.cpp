@@ -1,5 +1,7 @@
 #include "form_context/control_placement.h"
 
+#include <algorithm>
+
 #include "common/names.h"
 #include "common/vb_quote.h"
 #include "output/generated_members.h"
@@ -17,6 +19,15 @@ const std::string& ControlName(FormState& state, const AccessControl& control) {
     if (state.level->parent == nullptr && name != control.Name())
         state.output.RenamedControls().emplace(control.Name(), name);
     return names.emplace(&control, name).first->second;
+}
+
+void NotePartialControl(FormState& state, int reason) {
+    if (state.control == nullptr)
+        return;
+    std::vector<PartialControl>& partial = state.shared.result.partialControls;
+    PartialControl entry{state.Form().Name(), state.control->Name(), state.controlVbName, reason};
+    if (std::find(partial.begin(), partial.end(), entry) == partial.end())
+        partial.push_back(std::move(entry));
 }
 
 void NameControl(FormState& state, const AccessControl& control) {

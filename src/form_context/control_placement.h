@@ -15,6 +15,10 @@ namespace velorin {
 // form has the name.
 const std::string& ControlName(FormState& state, const AccessControl& control);
 // Makes the control the current one, with its name.
+// Keeps, for the form's picture, that the current control was converted only
+// in part for `reason` (the analysis records it on its own).
+void NotePartialControl(FormState& state, int reason);
+
 void NameControl(FormState& state, const AccessControl& control);
 
 // Chooses the container of the current control (state.container) and the

@@ -86,6 +86,15 @@ struct FormLevel {
     std::map<std::string, std::string, ILess> procedureNames;
 };
 
+// A control converted only in part, and why; the form's picture marks it.
+struct PartialControl {
+    std::string form;     // the Access form it lies on: the top form or an embedded one
+    std::string control;  // its Access name
+    std::string vbName;   // the name it has in the form file
+    int reason = 0;
+    bool operator==(const PartialControl&) const = default;
+};
+
 // What converting one top-level form returns to the driver.
 struct FormResult {
     // The form could not be converted: it could not be read, or it holds more
@@ -104,6 +113,8 @@ struct FormResult {
     std::vector<std::string> optionGroupNames{std::string()};
     // The form holds a tab control.
     bool tabControlFlag = false;
+    // Each control converted only in part, once for each reason, in the order met.
+    std::vector<PartialControl> partialControls;
 };
 
 // What a top-level form and the subforms embedded in it write into together.

@@ -4,6 +4,7 @@
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "controls/control_lines.h"
+#include "form_context/control_placement.h"
 #include "form_context/initialisation_routines.h"
 #include "forms/convert_form.h"
 #include "forms/later_features.h"
@@ -125,6 +126,7 @@ void DispatchControl(FormState& state, bool tabPass) {
                                                         0,
                                                         {},
                                                         {}});
+            NotePartialControl(state, reason::kUnboundObjectFrame);
             break;
         default:
             break;

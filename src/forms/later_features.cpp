@@ -1,6 +1,7 @@
 #include "forms/later_features.h"
 
 #include "code/analysis_records.h"
+#include "form_context/control_placement.h"
 #include "session/host/known_properties.h"
 
 namespace velorin {
@@ -16,6 +17,12 @@ void Record(FormState& state, int reasonId, std::string line) {
                       {state.shared.fileName, reasonId, std::move(line), 0, {}, {}});
 }
 
+// A finding of the current control, which its picture outlines.
+void RecordForControl(FormState& state, int reasonId, std::string line) {
+    Record(state, reasonId, std::move(line));
+    NotePartialControl(state, reasonId);
+}
+
 bool HasBytes(const PropertyValue& value) {
     return value.kind() == PropertyValue::Kind::Binary && !value.AsText().empty();
 }
@@ -28,7 +35,7 @@ void RecordLaterControlFeatures(FormState& state) {
     bool lost = false;
     for (int type : kLaterTypes) {
         if (control.ControlType() == type) {
-            Record(state, reason::kAccessOnlyFeature, control.TypeName() + " " + name);
+            RecordForControl(state, reason::kAccessOnlyFeature, control.TypeName() + " " + name);
             lost = true;
         }
     }
@@ -40,28 +47,28 @@ void RecordLaterControlFeatures(FormState& state) {
         (HasBytes(control.Property("ImageData")) || HasBytes(control.Property("PictureData")))) {
         if (control.ControlType() == control_type::kCommandButton ||
             control.ControlType() == control_type::kToggleButton) {
-            Record(state, reason::kButtonBitmap, name);
+            RecordForControl(state, reason::kButtonBitmap, name);
             lost = true;
         }
     }
     for (std::string_view format :
          {"ConditionalFormat", "ConditionalFormat12", "ConditionalFormat14"}) {
         if (HasBytes(control.Property(format))) {
-            Record(state, reason::kAccessOnlyFeature, name + ".ConditionalFormat");
+            RecordForControl(state, reason::kAccessOnlyFeature, name + ".ConditionalFormat");
             lost = true;
             break;
         }
     }
     // 1 is rich text: Visual Basic's text box would show its HTML.
     if (control.Property("TextFormat").AsLong() == 1) {
-        Record(state, reason::kAccessOnlyFeature, name + ".TextFormat = 1");
+        RecordForControl(state, reason::kAccessOnlyFeature, name + ".TextFormat = 1");
         lost = true;
     }
     for (std::string_view event : LaterEvents()) {
         const std::string value = control.Text(event);
         if (!value.empty()) {
-            Record(state, reason::kAccessOnlyFeature,
-                   name + "." + std::string(event) + " = " + value);
+            RecordForControl(state, reason::kAccessOnlyFeature,
+                             name + "." + std::string(event) + " = " + value);
             lost = true;
         }
     }

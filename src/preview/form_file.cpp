@@ -6,18 +6,24 @@
 namespace velorin {
 
 LoadedForm LoadFormFile(const std::filesystem::path& file) {
-    LoadedForm form;
-    form.file = file;
     const std::optional<std::string> content = ReadWholeFile(file);
     if (!content) {
+        LoadedForm form;
+        form.file = file;
         form.error = "cannot read " + file.string();
         return form;
     }
-    form.design = CheckDesignSection(SplitLineViews(*content), form.findings);
     std::filesystem::path companion = file;
     companion.replace_extension(".frx");
-    if (std::optional<std::string> frx = ReadWholeFile(companion))
-        form.frx = std::move(*frx);
+    return LoadFormText(file, *content, ReadWholeFile(companion).value_or(std::string()));
+}
+
+LoadedForm LoadFormText(const std::filesystem::path& file, std::string_view content,
+                        std::string frx) {
+    LoadedForm form;
+    form.file = file;
+    form.design = CheckDesignSection(SplitLineViews(content), form.findings);
+    form.frx = std::move(frx);
     return form;
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "project/check_finding.h"
@@ -23,6 +24,9 @@ struct LoadedForm {
 
 // Never throws: a file that cannot be read comes back with `error` set.
 LoadedForm LoadFormFile(const std::filesystem::path& file);
+// The same from the file's bytes and its companion's, where they are at hand.
+LoadedForm LoadFormText(const std::filesystem::path& file, std::string_view content,
+                        std::string frx);
 
 // The bytes of the entry a reference points to: a picture or binary property
 // (a 4-byte length first) or a text (CE FA 01 00, a flag word, a 1-byte

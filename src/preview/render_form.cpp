@@ -49,8 +49,7 @@ std::string DisplayName(const DesignBlock& block) {
 
 class FormPainter {
   public:
-    FormPainter(QPainter& painter, std::vector<std::string>& warnings)
-        : painter_(painter), warnings_(warnings) {}
+    FormPainter(QPainter& painter, FormPicture& picture) : painter_(painter), picture_(picture) {}
 
     // Paints the controls of `container` whose coordinates count from `origin`,
     // clipped to `clip`: graphical controls first, as Visual Basic does.
@@ -87,15 +86,17 @@ class FormPainter {
         if (!bounds.intersects(clip)) {
             // Where the properties window would show it, in twips.
             const bool line = IEquals(block.className, "VB.Line");
-            warnings_.push_back(DisplayName(block) + " (" + block.className +
-                                ") lies outside its container, at " + (line ? "X1 " : "Left ") +
-                                std::to_string(IntegerValue(block.Find(line ? "X1" : "Left"), 0)) +
-                                (line ? ", Y1 " : ", Top ") +
-                                std::to_string(IntegerValue(block.Find(line ? "Y1" : "Top"), 0)) +
-                                "; not drawn");
+            ++picture_.outside;
+            picture_.warnings.push_back(
+                DisplayName(block) + " (" + block.className + ") lies outside its container, at " +
+                (line ? "X1 " : "Left ") +
+                std::to_string(IntegerValue(block.Find(line ? "X1" : "Left"), 0)) +
+                (line ? ", Y1 " : ", Top ") +
+                std::to_string(IntegerValue(block.Find(line ? "Y1" : "Top"), 0)) + "; not drawn");
             return;
         }
         const QFont own = BlockFont(block, font);
+        picture_.placed.push_back({DisplayName(block), rect.normalized()});
         painter_.save();
         painter_.setClipRect(clip);
         PaintControl({painter_, block, rect, own});
@@ -107,7 +108,7 @@ class FormPainter {
     }
 
     QPainter& painter_;
-    std::vector<std::string>& warnings_;
+    FormPicture& picture_;
 };
 
 QSize ClientSize(const DesignBlock& form) {
@@ -140,7 +141,7 @@ FormPicture RenderForm(const LoadedForm& form) {
     painter.fillRect(layout.client,
                      ColourProperty(block, "BackColor",
                                     mdi ? SystemColour::AppWorkspace : SystemColour::ButtonFace));
-    FormPainter(painter, picture.warnings)
+    FormPainter(painter, picture)
         .PaintChildren(block, layout.client.topLeft(), layout.client,
                        BlockFont(block, SystemFont(false)));
     return picture;

@@ -112,6 +112,7 @@ Begin VB.Form Buttons
       _Version = 65536
       _StockProps = 78
       ForeColor= &H800000&
+      Caption = ""
       _ExtentX = 688
       _ExtentY = 529
       BeginProperty Font {0BE35203-8F91-11CE-9DE3-00AA004BB851}
