@@ -1,5 +1,6 @@
 // Form files read from disk with their .frx companion, the preview command,
-// and every form of a converted real application drawn.
+// the pictures a conversion draws, and every form of a converted real
+// application drawn beside its original.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -10,7 +11,11 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "common/names.h"
+#include "preview/access_form_picture.h"
 #include "preview/render_form.h"
+#include "preview/side_by_side.h"
+#include "session/host/database_loader.h"
 #include "test_support.h"
 
 namespace velorin {
@@ -112,33 +117,42 @@ TEST(ConvertWithPreviews, DrawsEachFormAndLeavesOtherPicturesAlone) {
     EXPECT_TRUE(fs::exists(out / "previews" / "Orders.png"));
 }
 
-TEST(BigRiversPreviews, EveryConvertedFormIsDrawn) {
+TEST(BigRiversPreviews, EveryConvertedFormIsDrawnBesideItsOriginal) {
     const fs::path data = testing::SharedData();
     if (data.empty())
         GTEST_SKIP() << "../shared/data is absent";
     testing::TempDir dir;
     const fs::path db = testing::FreshSupportDatabase(dir);
+    const fs::path source = data / "big_rivers_app" / "source";
     std::string errors;
-    const int status =
-        RunVelorin("convert '" + (data / "big_rivers_app" / "source").string() + "' -o '" +
-                       (dir / "project").string() + "' --yes --support-db '" + db.string() + "'",
-                   dir, errors);
+    const int status = RunVelorin("convert '" + source.string() + "' -o '" +
+                                      (dir / "project").string() + "' --yes --support-db '" +
+                                      db.string() + "'",
+                                  dir, errors);
     ASSERT_TRUE(status == 0 || status == 3) << errors;
+    const LoadedDatabase loaded = LoadDatabase(source);
+    ASSERT_TRUE(loaded.application);
     size_t forms = 0;
     std::chrono::duration<double> spent{};
-    for (const auto& entry : fs::directory_iterator(dir / "project")) {
-        if (entry.path().extension() != ".frm")
+    for (const std::string& name : loaded.application->Documents(Container::Forms)) {
+        const AccessForm* original = loaded.application->OpenForm(name);
+        const fs::path file = dir / "project" / (MakeFileName(name) + ".frm");
+        if (original == nullptr || !fs::exists(file))
             continue;
+        // What a conversion with pictures does for each form, but for the PNG.
         const auto start = std::chrono::steady_clock::now();
-        const FormPicture picture = RenderForm(LoadFormFile(entry.path()));
+        const FormPicture access = RenderAccessForm(*original);
+        const FormPicture vb = RenderForm(LoadFormFile(file));
+        const QImage both = SideBySide(access, vb, {});
         spent += std::chrono::steady_clock::now() - start;
         ++forms;
-        ASSERT_FALSE(picture.image.isNull()) << entry.path();
-        EXPECT_GT(picture.image.width(), 16) << entry.path();
+        ASSERT_FALSE(vb.image.isNull()) << file;
+        EXPECT_GT(access.image.width(), 16) << name;
+        EXPECT_GE(both.width(), access.image.width() + vb.image.width()) << name;
     }
-    EXPECT_GT(forms, 10u);
-    std::cout << forms << " forms drawn, " << 1000 * spent.count() / static_cast<double>(forms)
-              << " ms each\n";
+    EXPECT_GT(forms, 80u);
+    std::cout << forms << " forms drawn beside their originals, "
+              << 1000 * spent.count() / static_cast<double>(forms) << " ms each\n";
 }
 
 }  // namespace
