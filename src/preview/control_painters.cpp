@@ -1,9 +1,14 @@
 #include "preview/control_painters.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QString>
 
+#include <algorithm>
 #include <array>
+#include <climits>
+#include <optional>
+#include <string_view>
 
 #include "common/ansi_text.h"
 #include "preview/bevels.h"
@@ -158,13 +163,53 @@ void PaintList(const ControlPaint& p, bool combo) {
                        combo ? Text(b, "Text") : Name(b));
 }
 
+// The picture a Picture property keeps in the companion file: the picture's
+// own file, after "lt\0\0" and its length. Null without one.
+QImage StoredPicture(const ControlPaint& p) {
+    const DesignProperty* property = p.block.Find("Picture");
+    if (p.form == nullptr || property == nullptr)
+        return {};
+    const std::optional<std::string> entry =
+        FrxEntryBytes(*p.form, ReadDesignValue(property->value));
+    if (!entry)
+        return {};
+    std::string_view bytes = *entry;
+    if (bytes.size() >= 8 && bytes.substr(0, 4) == std::string_view("lt\0\0", 4))
+        bytes.remove_prefix(8);
+    QImage picture;
+    picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                         static_cast<int>(std::min<size_t>(bytes.size(), INT_MAX)));
+    return picture;
+}
+
 void PaintPictureBox(const ControlPaint& p) {
     p.painter.fillRect(p.rect, ColourProperty(p.block, "BackColor", SystemColour::ButtonFace));
+    int border = 0;
     if (Number(p.block, "BorderStyle", 1) == 1)
-        DrawFieldBorder(p, p.rect);
+        border = DrawFieldBorder(p, p.rect);
+    // At its own size, from the corner, as Visual Basic shows it.
+    const QImage picture = StoredPicture(p);
+    if (!picture.isNull()) {
+        const QRect inside = p.rect.adjusted(border, border, -border, -border);
+        p.painter.save();
+        p.painter.setClipRect(inside, Qt::IntersectClip);
+        p.painter.drawImage(inside.topLeft(), picture);
+        p.painter.restore();
+    }
 }
 
 void PaintImage(const ControlPaint& p) {
+    const QImage picture = StoredPicture(p);
+    if (!picture.isNull()) {
+        // Stretched to the control, or at its own size from the corner.
+        p.painter.save();
+        p.painter.setClipRect(p.rect, Qt::IntersectClip);
+        if (TruthValue(p.block.Find("Stretch")).value_or(false))
+            p.painter.drawImage(p.rect, picture);
+        else
+            p.painter.drawImage(p.rect.topLeft(), picture);
+        p.painter.restore();
+    }
     if (Number(p.block, "BorderStyle", 0) == 1) {
         p.painter.setPen(ToColour(SystemColour::WindowText));
         p.painter.setBrush(Qt::NoBrush);

@@ -9,6 +9,7 @@
 
 #include <string_view>
 
+#include "preview/form_file.h"
 #include "project/form_design.h"
 
 namespace velorin {
@@ -18,6 +19,9 @@ struct ControlPaint {
     const DesignBlock& block;
     QRect rect;  // the control's area in pixels; a line's runs from (X1, Y1) to (X2, Y2)
     QFont font;  // the control's own, or its container's
+    // The file the control is in, whose companion holds its pictures; none
+    // for a control drawn from elsewhere.
+    const LoadedForm* form = nullptr;
 };
 
 // Paints the control; a class without a painter of its own is a box with its

@@ -32,14 +32,74 @@ double Twips(const DesignBlock& block, const char* property, double fallback) {
     return NumberValue(block.Find(property)).value_or(fallback);
 }
 
-// The control's extent in pixels: Width and Height, or the _ExtentX and
-// _ExtentY (in HIMETRIC) that an ActiveX control may carry alone.
-int Extent(const DesignBlock& block, const char* twips, const char* himetric) {
-    if (const std::optional<double> value = NumberValue(block.Find(twips)))
-        return Pixels(*value);
+// The control's extent in pixels: Width and Height in its container's units,
+// or the _ExtentX and _ExtentY (in HIMETRIC) that an ActiveX control may
+// carry alone.
+int Extent(const DesignBlock& block, const char* units, double twipsPerUnit, const char* himetric) {
+    if (const std::optional<double> value = NumberValue(block.Find(units)))
+        return Pixels(*value * twipsPerUnit);
     if (const std::optional<double> value = NumberValue(block.Find(himetric)))
         return Pixels(*value * kTwipsPerPixel / kHimetricPerPixel);
     return kIconSide;
+}
+
+// How a container's children give their positions and sizes: in twips, or in
+// the units of its ScaleMode, from an origin that ScaleLeft and ScaleTop move.
+struct Scale {
+    double x = 1;  // twips per unit
+    double y = 1;
+    double left = 0;  // units at the container's inner corner
+    double top = 0;
+
+    QPoint Point(double ux, double uy) const {
+        return QPoint(Pixels((ux - left) * x), Pixels((uy - top) * y));
+    }
+};
+
+// The scale of a form or picture box whose inner area is `inner` pixels;
+// other containers keep their container's.
+Scale ChildScale(const DesignBlock& container, QSize inner, const Scale& inherited) {
+    const bool ownScale = IEquals(container.className, "VB.Form") ||
+                          IEquals(container.className, "VB.MDIForm") ||
+                          IEquals(container.className, "VB.PictureBox");
+    if (!ownScale)
+        return inherited;
+    Scale scale;
+    switch (IntegerValue(container.Find("ScaleMode"), 1)) {
+        case 0: {  // the user's: ScaleWidth units across the inner area
+            const double width = NumberValue(container.Find("ScaleWidth")).value_or(0);
+            const double height = NumberValue(container.Find("ScaleHeight")).value_or(0);
+            if (width != 0 && height != 0 && std::isfinite(width) && std::isfinite(height)) {
+                scale.x = inner.width() * kTwipsPerPixel / width;
+                scale.y = inner.height() * kTwipsPerPixel / height;
+            }
+            scale.left = NumberValue(container.Find("ScaleLeft")).value_or(0);
+            scale.top = NumberValue(container.Find("ScaleTop")).value_or(0);
+            break;
+        }
+        case 2:  // points
+            scale.x = scale.y = 20;
+            break;
+        case 3:  // pixels
+            scale.x = scale.y = kTwipsPerPixel;
+            break;
+        case 4:  // characters: 120 twips across, 240 down
+            scale.x = 120;
+            scale.y = 240;
+            break;
+        case 5:  // inches
+            scale.x = scale.y = 1440;
+            break;
+        case 6:  // millimetres
+            scale.x = scale.y = 1440 / 25.4;
+            break;
+        case 7:  // centimetres
+            scale.x = scale.y = 1440 / 2.54;
+            break;
+        default:
+            break;
+    }
+    return scale;
 }
 
 std::string DisplayName(const DesignBlock& block) {
@@ -49,12 +109,14 @@ std::string DisplayName(const DesignBlock& block) {
 
 class FormPainter {
   public:
-    FormPainter(QPainter& painter, FormPicture& picture) : painter_(painter), picture_(picture) {}
+    FormPainter(QPainter& painter, const LoadedForm& form, FormPicture& picture)
+        : painter_(painter), form_(form), picture_(picture) {}
 
-    // Paints the controls of `container` whose coordinates count from `origin`,
-    // clipped to `clip`: graphical controls first, as Visual Basic does.
-    void PaintChildren(const DesignBlock& container, QPoint origin, const QRect& clip,
-                       const QFont& font) {
+    // Paints the controls of `container` whose coordinates, in the units of
+    // `scale`, count from `origin`, clipped to `clip`: graphical controls
+    // first, as Visual Basic does.
+    void PaintChildren(const DesignBlock& container, QPoint origin, const Scale& scale,
+                       const QRect& clip, const QFont& font) {
         const bool tabControl = IEquals(container.className, "TabDlg.SSTab");
         for (int layer = 0; layer < 2; ++layer) {
             for (const DesignBlock& child : container.children) {
@@ -62,25 +124,24 @@ class FormPainter {
                     IsGraphicalControl(child.className) != (layer == 0))
                     continue;
                 // A tab control keeps the controls of its other pages far to the left.
-                if (tabControl && Twips(child, "Left", 0) < kOtherTabPage)
+                if (tabControl && Twips(child, "Left", 0) * scale.x < kOtherTabPage)
                     continue;
-                PaintOne(child, origin, clip, font);
+                PaintOne(child, origin, scale, clip, font);
             }
         }
     }
 
   private:
-    void PaintOne(const DesignBlock& block, QPoint origin, const QRect& clip, const QFont& font) {
+    void PaintOne(const DesignBlock& block, QPoint origin, const Scale& scale, const QRect& clip,
+                  const QFont& font) {
         QRect rect;
         if (IEquals(block.className, "VB.Line")) {
-            rect = QRect(
-                origin + QPoint(Pixels(Twips(block, "X1", 0)), Pixels(Twips(block, "Y1", 0))),
-                origin + QPoint(Pixels(Twips(block, "X2", 0)), Pixels(Twips(block, "Y2", 0))));
+            rect = QRect(origin + scale.Point(Twips(block, "X1", 0), Twips(block, "Y1", 0)),
+                         origin + scale.Point(Twips(block, "X2", 0), Twips(block, "Y2", 0)));
         } else {
-            rect = QRect(origin.x() + Pixels(Twips(block, "Left", 0)),
-                         origin.y() + Pixels(Twips(block, "Top", 0)),
-                         std::max(1, Extent(block, "Width", "_ExtentX")),
-                         std::max(1, Extent(block, "Height", "_ExtentY")));
+            rect = QRect(origin + scale.Point(Twips(block, "Left", 0), Twips(block, "Top", 0)),
+                         QSize(std::max(1, Extent(block, "Width", scale.x, "_ExtentX")),
+                               std::max(1, Extent(block, "Height", scale.y, "_ExtentY"))));
         }
         const QRect bounds = rect.normalized().adjusted(0, 0, 1, 1);
         if (!bounds.intersects(clip)) {
@@ -99,15 +160,17 @@ class FormPainter {
         picture_.placed.push_back({DisplayName(block), rect.normalized()});
         painter_.save();
         painter_.setClipRect(clip);
-        PaintControl({painter_, block, rect, own});
+        PaintControl({painter_, block, rect, own, &form_});
         painter_.restore();
         QRect childClip;
         QPoint childOrigin;
         if (ChildArea(block, rect, childClip, childOrigin))
-            PaintChildren(block, childOrigin, childClip.intersected(clip), own);
+            PaintChildren(block, childOrigin, ChildScale(block, childClip.size(), scale),
+                          childClip.intersected(clip), own);
     }
 
     QPainter& painter_;
+    const LoadedForm& form_;
     FormPicture& picture_;
 };
 
@@ -141,8 +204,9 @@ FormPicture RenderForm(const LoadedForm& form) {
     painter.fillRect(layout.client,
                      ColourProperty(block, "BackColor",
                                     mdi ? SystemColour::AppWorkspace : SystemColour::ButtonFace));
-    FormPainter(painter, picture)
-        .PaintChildren(block, layout.client.topLeft(), layout.client,
+    FormPainter(painter, form, picture)
+        .PaintChildren(block, layout.client.topLeft(),
+                       ChildScale(block, layout.client.size(), Scale{}), layout.client,
                        BlockFont(block, SystemFont(false)));
     return picture;
 }

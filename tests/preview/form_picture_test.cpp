@@ -3,6 +3,8 @@
 // Left / 15, Top / 15 pixels of the picture.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QColor>
 #include <QRect>
 
@@ -212,6 +214,55 @@ TEST(FormPicture, ATabControlShowsItsTabsAndOnlyTheCurrentPage) {
     EXPECT_GT(Count(picture.image, QRect(105, 3, 90, 16), Dark), 5) << "the second's";
     EXPECT_EQ(Count(picture.image, QRect(0, 0, 200, 100), [](QRgb p) { return p == kYellow; }),
               40 * 20);
+}
+
+const PlacedControl* Placed(const FormPicture& picture, const std::string& name) {
+    for (const PlacedControl& placed : picture.placed)
+        if (placed.name == name)
+            return &placed;
+    return nullptr;
+}
+
+TEST(FormPicture, ChildrenArePlacedInTheUnitsOfTheirContainersScale) {
+    // Pixels on the form, a user scale of 100 across 200 pixels in a picture box.
+    const FormPicture picture = Draw(
+        "   BorderStyle = 0\r\n   ScaleMode = 3\r\n",
+        Control("VB.Label lblPixels", 10, 10, 20, 10) +
+            Control("VB.PictureBox picUser", 0, 40, 200, 60,
+                    "      BorderStyle = 0\r\n      ScaleMode = 0\r\n      ScaleWidth = 100\r\n"
+                    "      ScaleHeight = 30\r\n      ScaleLeft = 10\r\n" +
+                        Control("VB.Label lblUser", 60, 5, 25, 10)));
+    ASSERT_NE(Placed(picture, "lblPixels"), nullptr);
+    EXPECT_EQ(Placed(picture, "lblPixels")->rect, QRect(10, 10, 20, 10));
+    ASSERT_NE(Placed(picture, "lblUser"), nullptr);
+    EXPECT_EQ(Placed(picture, "lblUser")->rect, QRect(100, 40 + 10, 50, 20));
+}
+
+TEST(FormPicture, AnImageShowsThePictureItsCompanionFileHolds) {
+    QImage red(4, 4, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(red.save(&buffer, "PNG"));
+    auto u32 = [](size_t n) {
+        return std::string{static_cast<char>(n & 0xFF), static_cast<char>((n >> 8) & 0xFF),
+                           static_cast<char>((n >> 16) & 0xFF), static_cast<char>(n >> 24)};
+    };
+    const std::string data(png.constData(), static_cast<size_t>(png.size()));
+    testing::TempDir dir;
+    testing::WriteFile(dir / "Pic.frx",
+                       u32(data.size() + 8) + std::string("lt\0\0", 4) + u32(data.size()) + data);
+    testing::WriteFile(dir / "Pic.frm",
+                       "VERSION 5.00\r\nBegin VB.Form Pic\r\n   BorderStyle = 0\r\n"
+                       "   ClientWidth = 3000\r\n   ClientHeight = 1500\r\n" +
+                           Control("VB.Image imgLogo", 150, 150, 600, 600,
+                                   "      Picture = \"Pic.frx\":0000\r\n      Stretch = -1\r\n") +
+                           "End\r\n");
+    const FormPicture picture = RenderForm(LoadFormFile(dir / "Pic.frm"));
+    // Stretched over the whole control, 40 by 40 pixels.
+    EXPECT_EQ(Count(picture.image, QRect(10, 10, 40, 40), [](QRgb p) { return p == 0xFFFF0000; }),
+              1600);
 }
 
 }  // namespace

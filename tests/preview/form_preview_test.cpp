@@ -125,10 +125,10 @@ TEST(BigRiversPreviews, EveryConvertedFormIsDrawnBesideItsOriginal) {
     const fs::path db = testing::FreshSupportDatabase(dir);
     const fs::path source = data / "big_rivers_app" / "source";
     std::string errors;
-    const int status = RunVelorin("convert '" + source.string() + "' -o '" +
-                                      (dir / "project").string() + "' --yes --support-db '" +
-                                      db.string() + "'",
-                                  dir, errors);
+    const int status =
+        RunVelorin("convert '" + source.string() + "' -o '" + (dir / "project").string() +
+                       "' --yes --support-db '" + db.string() + "'",
+                   dir, errors);
     ASSERT_TRUE(status == 0 || status == 3) << errors;
     const LoadedDatabase loaded = LoadDatabase(source);
     ASSERT_TRUE(loaded.application);
