@@ -12,6 +12,7 @@
 
 #include "common/ansi_text.h"
 #include "preview/bevels.h"
+#include "preview/control_grids.h"
 #include "preview/control_shapes.h"
 #include "preview/vb_colours.h"
 #include "project/design_value.h"
@@ -225,7 +226,7 @@ struct ClassPainter {
 };
 
 // The Sheridan 3-D controls look like the standard ones at design time.
-const std::array<ClassPainter, 24> kPainters = {{
+const std::array<ClassPainter, 25> kPainters = {{
     {"VB.Label", PaintLabel},
     {"VB.TextBox", PaintTextBox},
     {"VB.CommandButton", PaintCommandButton},
@@ -251,6 +252,7 @@ const std::array<ClassPainter, 24> kPainters = {{
     {"DataList.GTCombo", [](const ControlPaint& p) { PaintList(p, true); }},
     {"DataList.GTList", [](const ControlPaint& p) { PaintList(p, false); }},
     {"SSDataWidgets_B.SSDBList", [](const ControlPaint& p) { PaintList(p, false); }},
+    {"SSDataWidgets_B.SSDBGrid", PaintGrid},
 }};
 
 Painter FindPainter(std::string_view className) {

@@ -265,5 +265,21 @@ TEST(FormPicture, AnImageShowsThePictureItsCompanionFileHolds) {
               1600);
 }
 
+TEST(FormPicture, AGridShowsTheHeadingsOfItsVisibleColumns) {
+    const FormPicture picture = DrawBorderless(
+        Control("SSDataWidgets_B.SSDBGrid grdRows", 0, 0, 3000, 1500,
+                "      RecordSelectors = 0\r\n      Columns.count = 2\r\n"
+                "      Columns(0).Width = 1500\r\n      Columns(0).Visible = 0\r\n"
+                "      Columns(0).Caption = \"Hidden\"\r\n      Columns(1).Width = 1500\r\n"
+                "      Columns(1).Caption = \"WWW\"\r\n"));
+    const QImage& image = picture.image;
+    // The one visible column's heading takes the first 100 pixels, grey with
+    // dark text; no heading follows it, and the rows below are white.
+    EXPECT_GT(Count(image, QRect(3, 3, 94, 12), Dark), 20);
+    EXPECT_GT(Count(image, QRect(3, 3, 94, 12), [](QRgb p) { return p == kButtonFace; }), 200);
+    EXPECT_EQ(Count(image, QRect(110, 3, 80, 12), Dark), 0);
+    EXPECT_EQ(image.pixel(150, 60), 0xFFFFFFFF);
+}
+
 }  // namespace
 }  // namespace velorin
