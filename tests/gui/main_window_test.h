@@ -33,6 +33,10 @@ class MainWindowTest : public QObject {
     void keepsOnlySettingsThatAreRead();
     void eachUserRecordsInAnOwnSupportDatabase();
     void aboutBoxHidesThePlaceholderCredit();
+
+    // The gallery itself, in preview_gallery_test.cpp.
+    void galleryListsThePngPicturesOfAFolder();
+    void galleryShowsTheChosenPictureAtFullSize();
 };
 
 }  // namespace velorin
