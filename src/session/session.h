@@ -36,6 +36,7 @@ struct ConversionOptions {
     bool useOptionSet = false;  // "Use SS DBOption Set"
     bool useCalendar = false;   // "Use SS Calendar Widgets"
     bool useRelativePaths = false;
+    bool drawPreviews = false;  // draw each converted form beside its original in previews/
     bool disableSecurity = true;  // "Disable Security Checking"
     std::string workgroupFile;
     std::string user = "Admin";
