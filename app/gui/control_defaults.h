@@ -17,6 +17,8 @@ struct WindowOptions {
     bool optionSet = false;
     bool mdi = false;
     bool standardControls = false;
+    // Kept apart from ControlDefaults, as DrawPreviews (see settings_store.h).
+    bool drawPreviews = false;
 };
 
 // Applies a ControlDefaults text over `options`: "1" sets a flag (or chooses

@@ -11,6 +11,7 @@
 
 #include "common/program_files.h"
 #include "main_window.h"
+#include "preview_gallery.h"
 #include "reports/analysis_reports.h"
 #include "reports_window.h"
 #include "settings_store.h"
@@ -31,10 +32,9 @@ int main(int argc, char** argv) {
         velorin::LocateProgramFiles(QCoreApplication::applicationDirPath().toStdString());
     const std::filesystem::path programDirectory = files.dataDirectory;
     QApplication::setWindowIcon(QIcon::fromTheme(
-        "velorin",
-        QIcon(QString::fromStdString((programDirectory.parent_path() / "icons" /
-                                      "hicolor" / "scalable" / "apps" / "velorin.svg")
-                                         .string()))));
+        "velorin", QIcon(QString::fromStdString((programDirectory.parent_path() / "icons" /
+                                                 "hicolor" / "scalable" / "apps" / "velorin.svg")
+                                                    .string()))));
     std::unique_ptr<velorin::SettingsStore> settings = velorin::SettingsStore::ForUser();
     velorin::HelpBook help(QString::fromStdString((programDirectory / "help").string()));
 
@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
         return QFileDialog::getExistingDirectory(window, title);
     };
     services.runReportsWindow = [](velorin::ReportsWindow& reports) { reports.exec(); };
+    services.runPreviewGallery = [](velorin::PreviewGallery& gallery) { gallery.exec(); };
     services.printReports = [&](const std::filesystem::path& supportDb,
                                 const std::vector<std::string>& names) {
         QPrinter printer;

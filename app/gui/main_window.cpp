@@ -16,6 +16,7 @@
 #include "common/ansi_text.h"
 #include "common/program_files.h"
 #include "gui_texts.h"
+#include "preview_gallery.h"
 #include "reports/analysis_reports.h"
 #include "reports_window.h"
 #include "session/host/workgroup_file.h"
@@ -129,8 +130,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     // Option clicks mark the settings as changed; the program asks to save them at the end.
     auto changed = [this] { settingsChanged_ = true; };
     for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
-             chkMDI_, chkSSDate_, chkSSOption_, chkStandardVB_, optVB4_, optVB5_, optListboxBound_,
-             optListboxUnbound_, optCboBound_, optCboUnbound_})
+             chkMDI_, chkDrawPreviews_, chkSSDate_, chkSSOption_, chkStandardVB_, optVB4_, optVB5_,
+             optListboxBound_, optListboxUnbound_, optCboBound_, optCboUnbound_})
         connect(button, &QAbstractButton::clicked, this, changed);
     connect(lstComboBoxType_, &QListWidget::itemClicked, this, changed);
     connect(lstListboxType_, &QListWidget::itemClicked, this, [this] {
@@ -220,7 +221,10 @@ bool MainWindow::Load() {
     txtMDW_->setText(QString::fromStdString(services_.settings->DefaultWorkgroupFile()));
     services_.settings->MigrateLegacy();
     services_.settings->RemoveUnread();
-    ApplyOptions(DecodeControlDefaults(services_.settings->Read("ControlDefaults"), Options()));
+    WindowOptions saved =
+        DecodeControlDefaults(services_.settings->Read("ControlDefaults"), Options());
+    saved.drawPreviews = services_.settings->DrawPreviews();
+    ApplyOptions(saved);
     if (Row(lstListboxType_) < 0)
         SelectRow(lstListboxType_, 2);
     if (Row(lstComboBoxType_) < 0)
@@ -243,6 +247,7 @@ WindowOptions MainWindow::Options() const {
     o.optionSet = chkSSOption_->isChecked();
     o.mdi = chkMDI_->isChecked();
     o.standardControls = chkStandardVB_->isChecked();
+    o.drawPreviews = chkDrawPreviews_->isChecked();
     return o;
 }
 
@@ -256,6 +261,7 @@ void MainWindow::ApplyOptions(const WindowOptions& o) {
     chkSSOption_->setChecked(o.optionSet);
     chkMDI_->setChecked(o.mdi);
     chkStandardVB_->setChecked(o.standardControls);
+    chkDrawPreviews_->setChecked(o.drawPreviews);
 }
 
 void MainWindow::BuildRecentFilesMenu() {
@@ -348,6 +354,7 @@ void MainWindow::StartTranslation() {
     request.options.standardControlsOnly = o.standardControls;
     request.options.useOptionSet = o.optionSet;
     request.options.useCalendar = o.calendar;
+    request.options.drawPreviews = o.drawPreviews;
     request.options.workgroupFile = Utf8ToAnsi(txtMDW_->text().toStdString());
     request.options.user = Utf8ToAnsi(txtUser_->text().toStdString());
     request.options.password = Utf8ToAnsi(txtPassword_->text().toStdString());
@@ -382,7 +389,7 @@ void MainWindow::StartTranslation() {
     }
     setEnabled(false);
     const ConversionResult result =
-        velorin::StartTranslation(session, request, DefaultConversionSteps());
+        velorin::StartTranslation(session, request, services_.conversionSteps);
     session.supportDb.Close();
     setEnabled(true);
     if (result.outcome == Outcome::Failed) {
@@ -401,10 +408,15 @@ void MainWindow::StartTranslation() {
     }
     if (result.outcome != Outcome::Done)
         return;
-    AfterConversion(result, ui);
+    const QString previews =
+        session.Settings().options.drawPreviews
+            ? QString::fromStdString((session.out.Path() / "previews").string())
+            : QString();
+    AfterConversion(result, ui, previews);
 }
 
-void MainWindow::AfterConversion(const ConversionResult& result, const GuiUserInterface& ui) {
+void MainWindow::AfterConversion(const ConversionResult& result, const GuiUserInterface& ui,
+                                 const QString& previews) {
     // What the user should know comes before the reports.
     if (!ui.Warnings().isEmpty()) {
         Message summary;
@@ -418,6 +430,9 @@ void MainWindow::AfterConversion(const ConversionResult& result, const GuiUserIn
                            .toStdString());
         services_.ask(summary);
     }
+    // The forms as drawn, before the reports that say what was not converted.
+    if (!previews.isEmpty() && !PreviewGallery::PicturesIn(previews).isEmpty())
+        ShowPreviews(previews);
     const std::filesystem::path supportDb = SupportDatabase();
     std::string error;
     const std::vector<ReportEntry> reports = ListReports(supportDb, error);
@@ -436,13 +451,22 @@ void MainWindow::AfterConversion(const ConversionResult& result, const GuiUserIn
     ShutdownProgram();
 }
 
+void MainWindow::ShowPreviews(const QString& folder) {
+    if (!services_.runPreviewGallery)
+        return;
+    PreviewGallery gallery(folder, this);
+    services_.runPreviewGallery(gallery);
+}
+
 void MainWindow::ShutdownProgram() {
     if (shutDown_)
         return;
     shutDown_ = true;
     if (settingsChanged_ &&
-        services_.ask(TextMessage(15, Buttons::YesNo, Icon::Question)) == Answer::Yes)
+        services_.ask(TextMessage(15, Buttons::YesNo, Icon::Question)) == Answer::Yes) {
         services_.settings->Write("ControlDefaults", EncodeControlDefaults(Options()));
+        services_.settings->SetDrawPreviews(chkDrawPreviews_->isChecked());
+    }
     services_.quit();
 }
 

@@ -25,6 +25,7 @@ class QTabWidget;
 
 namespace velorin {
 
+class PreviewGallery;
 class ReportsWindow;
 class SettingsStore;
 
@@ -46,6 +47,8 @@ struct MainWindowServices {
     std::function<QString(const QString&)> openFolder;
     // Shows the report selection window modally.
     std::function<void(ReportsWindow&)> runReportsWindow;
+    // Shows the gallery of form previews modally.
+    std::function<void(PreviewGallery&)> runPreviewGallery;
     // Prints the named reports of the support database.
     std::function<void(const std::filesystem::path&, const std::vector<std::string>&)> printReports;
     // Ends the program.
@@ -53,6 +56,8 @@ struct MainWindowServices {
     // Reads the database or export folder the user named; LoadDatabase when
     // not set.
     std::function<LoadedDatabase(const std::filesystem::path&)> loadDatabase;
+    // What the conversion does; tests put steps of their own in.
+    ConversionSteps conversionSteps = DefaultConversionSteps();
 };
 
 class MainWindow : public QMainWindow {
@@ -87,7 +92,12 @@ class MainWindow : public QMainWindow {
     bool StartupChecks();
     // The support database the conversions record their analysis in.
     std::filesystem::path SupportDatabase() const;
-    void AfterConversion(const ConversionResult& result, const GuiUserInterface& ui);
+    // `previews` is the folder the conversion drew its form previews in;
+    // empty when it drew none.
+    void AfterConversion(const ConversionResult& result, const GuiUserInterface& ui,
+                         const QString& previews);
+    // The gallery of a folder's form previews.
+    void ShowPreviews(const QString& folder);
 
     MainWindowServices services_;
     HelpBook help_;
@@ -109,6 +119,7 @@ class MainWindow : public QMainWindow {
     QRadioButton* optVB4_ = nullptr;
     QRadioButton* optVB5_ = nullptr;
     QCheckBox* chkMDI_ = nullptr;
+    QCheckBox* chkDrawPreviews_ = nullptr;
     QPushButton* cmdTranslate_ = nullptr;
     QListWidget* lstListboxType_ = nullptr;
     QListWidget* lstComboBoxType_ = nullptr;

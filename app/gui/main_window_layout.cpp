@@ -84,6 +84,13 @@ void MainWindow::BuildPages() {
     typeLayout->addWidget(optVB5_);
     chkMDI_ = Named(new QCheckBox(Caption(217)), "chkMDI",
                     "Make the forms children of an MDI parent form, MDIParent.");
+    chkDrawPreviews_ =
+        Named(new QCheckBox("Dra&w Form Previews"), "chkDrawPreviews",
+              "Draw each converted form beside its Access original, with the controls that "
+              "were only partly converted listed under them, and show the pictures when the "
+              "conversion ends.");
+    chkDrawPreviews_->setToolTip(
+        "Writes previews/NAME.png beside the project: each converted form beside its original.");
     cmdTranslate_ = Named(new QPushButton(Caption(102)), "cmdTranslate",
                           "Convert the selected forms and modules.");
 
@@ -96,6 +103,7 @@ void MainWindow::BuildPages() {
     auto* side = new QVBoxLayout;
     side->addWidget(type);
     side->addWidget(chkMDI_);
+    side->addWidget(chkDrawPreviews_);
     side->addStretch();
     projectGrid->addLayout(side, 2, 2);
     projectGrid->addWidget(cmdSelForms_, 3, 0);
@@ -196,17 +204,22 @@ void MainWindow::BuildPages() {
     securityLayout->addStretch();
     tsMain_->addTab(security, "Security Information");
 
-    // Tab follows each page top to bottom, left to right.
-    const std::initializer_list<QWidget*> order = {
-        txtMDB_,         cmdOpen_,         cmdOpenFolder_,   txtPath_,
-        lstForms_,       lstModules_,      optVB4_,          optVB5_,
-        chkMDI_,         cmdSelForms_,     cmdSelMods_,      cmdTranslate_,
-        lstListboxType_, lstComboBoxType_, optListboxBound_, optListboxUnbound_,
-        optCboBound_,    optCboUnbound_,   chkSSOption_,     chkSSDate_,
-        chkStandardVB_,  txtMDW_,          cmdOpenMDW_,      txtUser_,
-        txtPassword_};
-    for (auto it = order.begin(); it + 1 != order.end(); ++it)
-        QWidget::setTabOrder(*it, *(it + 1));
+    // Tab follows each page top to bottom, left to right, and the pages one
+    // after another.
+    const std::initializer_list<QWidget*> pages[] = {
+        {txtMDB_, cmdOpen_, cmdOpenFolder_, txtPath_, lstForms_, lstModules_, optVB4_, optVB5_,
+         chkMDI_, chkDrawPreviews_, cmdSelForms_, cmdSelMods_, cmdTranslate_},
+        {lstListboxType_, lstComboBoxType_, optListboxBound_, optListboxUnbound_, optCboBound_,
+         optCboUnbound_, chkSSOption_, chkSSDate_, chkStandardVB_},
+        {txtMDW_, cmdOpenMDW_, txtUser_, txtPassword_}};
+    QWidget* previous = nullptr;
+    for (const std::initializer_list<QWidget*>& page : pages) {
+        for (QWidget* widget : page) {
+            if (previous != nullptr)
+                QWidget::setTabOrder(previous, widget);
+            previous = widget;
+        }
+    }
 }
 
 void MainWindow::BuildMenus() {
@@ -215,6 +228,15 @@ void MainWindow::BuildMenus() {
     QAction* translate = main->addAction(Caption(102));
     translate->setObjectName("mnuMain0");
     connect(translate, &QAction::triggered, this, &MainWindow::StartTranslation);
+    QAction* previews = main->addAction("&Form Previews...");
+    previews->setObjectName("mnuFormPreviews");
+    connect(previews, &QAction::triggered, this, [this] {
+        if (!services_.openFolder)
+            return;
+        const QString folder = services_.openFolder("Choose the Folder of Form Previews");
+        if (!folder.isEmpty())
+            ShowPreviews(folder);
+    });
     QAction* exit = main->addAction(Caption(103));
     exit->setObjectName("mnuMain1");
     connect(exit, &QAction::triggered, this, &MainWindow::ShutdownProgram);

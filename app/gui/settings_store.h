@@ -1,6 +1,7 @@
 // Velorin's settings in an INI file of the user's configuration directory:
-// ControlDefaults, LastFile1 to LastFile4, the workgroup file proposed at
-// start, and where to look for the list controls. Nothing else is kept.
+// ControlDefaults, DrawPreviews, LastFile1 to LastFile4, the workgroup file
+// proposed at start, and where to look for the list controls. Nothing else is
+// kept.
 #pragma once
 
 #include <QSettings>
@@ -26,6 +27,12 @@ class SettingsStore {
     void Write(const QString& name, const std::string& text);
 
     void MigrateLegacy();
+
+    // Whether conversions draw form previews: "1" or "0". ControlDefaults keeps
+    // the eleven characters earlier versions read and write, so this option
+    // has a value of its own.
+    bool DrawPreviews() const { return Read("DrawPreviews") == "1"; }
+    void SetDrawPreviews(bool on) { Write("DrawPreviews", on ? "1" : "0"); }
 
     RecentFiles Recent() const;
     void SetRecent(const RecentFiles& files);

@@ -33,6 +33,13 @@ class MainWindowTest : public QObject {
     void keepsOnlySettingsThatAreRead();
     void eachUserRecordsInAnOwnSupportDatabase();
     void aboutBoxHidesThePlaceholderCredit();
+    void drawingPreviewsIsSavedAndRestored();
+    void previewsAreShownAfterAConversionThatDrewThem();
+    void formPreviewsMenuShowsTheChosenFolder();
+
+    // The gallery itself, in preview_gallery_test.cpp.
+    void galleryListsThePngPicturesOfAFolder();
+    void galleryShowsTheChosenPictureAtFullSize();
 };
 
 }  // namespace velorin
