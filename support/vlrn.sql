@@ -1,9 +1,11 @@
 -- Velorin's support database: the analysis tables a conversion fills, the
--- mapping of Access custom controls to Visual Basic controls, the two delete
+-- mapping of Access custom controls to Visual Basic controls, the delete
 -- statements a conversion starts with, and the analysis reports.
 PRAGMA user_version = 2;
 
--- One row per finding; rows are only ever added.
+-- One row per finding; rows are only ever added. AccessLine is the line of
+-- the Access code (from 1, as tblCodeMap holds it) the finding is about; 0
+-- for a finding about a form or a control.
 CREATE TABLE tblReportOutput (
     ID             INTEGER PRIMARY KEY AUTOINCREMENT,
     ModuleName     TEXT    NOT NULL DEFAULT '',
@@ -11,7 +13,24 @@ CREATE TABLE tblReportOutput (
     CodeLine       TEXT    NOT NULL DEFAULT '',
     LineNumber     INTEGER NOT NULL DEFAULT 0,
     TranslatedLine TEXT    NOT NULL DEFAULT '',
-    Routine        TEXT    NOT NULL DEFAULT ''
+    Routine        TEXT    NOT NULL DEFAULT '',
+    AccessLine     INTEGER NOT NULL DEFAULT 0
+);
+
+-- The code of each converted form and module, Access's beside Visual Basic's,
+-- and which lines of the one became which lines of the other.
+CREATE TABLE tblCodeMap (
+    ModuleName TEXT NOT NULL PRIMARY KEY COLLATE NOCASE, -- as tblStats names it: the file's stem
+    ObjectName TEXT NOT NULL,  -- the Access form's or module's own name
+    Kind       TEXT NOT NULL,  -- Form, Module or Class
+    AccessCode TEXT NOT NULL,  -- the Access code as read, each line ending in CR LF
+    VbCode     TEXT NOT NULL,  -- the code written after the file's header and design section
+    -- One unit a line, "A N V M": Access lines A to A+N-1 (from 1) became
+    -- written lines V to V+M-1 (from 1), in the written order. N = 0: code
+    -- the conversion added, on its own when A = 0, because of line A
+    -- otherwise; M = 0: an Access statement that left nothing.
+    Units      TEXT NOT NULL,
+    Preview    TEXT NOT NULL DEFAULT '' -- the form's picture, when one was drawn
 );
 
 -- One row per module or form; Access found rows by name without regard to case.
@@ -66,7 +85,8 @@ CREATE TABLE Reports (
 
 INSERT INTO SavedStatements VALUES
     ('qryRptOutputDel', 'DELETE FROM tblReportOutput'),
-    ('qryStatsDel', 'DELETE FROM tblStats');
+    ('qryStatsDel', 'DELETE FROM tblStats'),
+    ('qryCodeMapDel', 'DELETE FROM tblCodeMap');
 
 INSERT INTO tblReasons VALUES
     (1, 'Access feature that Visual Basic does not have'),

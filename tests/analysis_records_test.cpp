@@ -39,8 +39,9 @@ TEST(AnalysisRecords, ReportRowsKeepTextAsGiven) {
     EXPECT_EQ(rows[1][6], "600");
 }
 
-// A database an earlier version made lacks the newer reasons: they are added,
-// its findings and the user's own changes stay, and a template it cannot take leaves it as it was.
+// A database an earlier version made lacks the newer reasons, tables and
+// columns: they are added, its findings and the user's own changes stay, and
+// a template it cannot take leaves it as it was.
 TEST(AnalysisRecords, AnOlderSupportDatabaseLearnsTheNewerReasonsAndKeepsItsFindings) {
     TempDir dir;
     const fs::path fresh = testing::FreshSupportDatabase(dir);
@@ -55,7 +56,8 @@ TEST(AnalysisRecords, AnOlderSupportDatabaseLearnsTheNewerReasonsAndKeepsItsFind
     exec(older,
          "DELETE FROM tblReasons WHERE ReasonID >= 14; "
          "UPDATE tblReasons SET Description = 'Mine' WHERE ReasonID = 1; "
-         "INSERT INTO tblReportOutput (ModuleName, ReasonID) VALUES ('basA', 14)");
+         "INSERT INTO tblReportOutput (ModuleName, ReasonID) VALUES ('basA', 14); "
+         "DROP TABLE tblCodeMap; ALTER TABLE tblReportOutput DROP COLUMN AccessLine");
     const std::string report =
         "SELECT COUNT(*) FROM tblReportOutput o JOIN tblReasons r ON r.ReasonID = o.ReasonID";
     ASSERT_EQ(Rows(older, report), (std::vector<std::vector<std::string>>{{"0"}}));
@@ -67,8 +69,13 @@ TEST(AnalysisRecords, AnOlderSupportDatabaseLearnsTheNewerReasonsAndKeepsItsFind
               Rows(fresh, "SELECT COUNT(*) FROM tblReasons"));
     EXPECT_EQ(Rows(older, "SELECT Description FROM tblReasons WHERE ReasonID = 1"),
               (std::vector<std::vector<std::string>>{{"Mine"}}));
+    EXPECT_EQ(Rows(older, "SELECT ModuleName, AccessLine FROM tblReportOutput"),
+              (std::vector<std::vector<std::string>>{{"basA", "0"}}));
+    EXPECT_EQ(Rows(older, "SELECT COUNT(*) FROM tblCodeMap"),
+              (std::vector<std::vector<std::string>>{{"0"}}));
 
-    exec(fresh, "ALTER TABLE Reports ADD COLUMN Extra INTEGER");
+    // A table the user changed so that the template's rows no longer fit it.
+    exec(older, "ALTER TABLE Reports ADD COLUMN Mine INTEGER");
     exec(older, "DELETE FROM tblReasons WHERE ReasonID = 1");
     EXPECT_FALSE(RefreshSupportTables(older, fresh, why));
     EXPECT_NE(why.find("cannot be brought up to date"), std::string::npos) << why;

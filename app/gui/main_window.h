@@ -29,6 +29,13 @@ class PreviewGallery;
 class ReportsWindow;
 class SettingsStore;
 
+// The conversion's steps, with the drawing of form pictures this program can do.
+inline ConversionSteps DrawingConversionSteps() {
+    ConversionSteps steps = DefaultConversionSteps();
+    steps.drawFormPicture = DrawConvertedForm;
+    return steps;
+}
+
 // What the window needs from outside; tests put stand-ins in.
 struct MainWindowServices {
     SettingsStore* settings = nullptr;
@@ -57,7 +64,7 @@ struct MainWindowServices {
     // not set.
     std::function<LoadedDatabase(const std::filesystem::path&)> loadDatabase;
     // What the conversion does; tests put steps of their own in.
-    ConversionSteps conversionSteps = DefaultConversionSteps();
+    ConversionSteps conversionSteps = DrawingConversionSteps();
 };
 
 class MainWindow : public QMainWindow {

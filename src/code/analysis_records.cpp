@@ -15,8 +15,8 @@ void BindText(sqlite3_stmt* statement, int index, std::string_view text) {
 void WriteReportRecord(SupportDatabase& db, const ReportRecord& record) {
     sqlite3_stmt* insert = db.Prepare(
         "INSERT INTO tblReportOutput (ModuleName, ReasonID, CodeLine, LineNumber, TranslatedLine, "
-        "Routine) "
-        "VALUES (?1, ?2, ?3, ?4, ?5, ?6)");
+        "Routine, AccessLine) "
+        "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
     if (insert == nullptr)
         return;
     BindText(insert, 1, record.moduleName);
@@ -25,6 +25,7 @@ void WriteReportRecord(SupportDatabase& db, const ReportRecord& record) {
     sqlite3_bind_int64(insert, 4, record.lineNumber);
     BindText(insert, 5, record.translatedLine);
     BindText(insert, 6, record.routine);
+    sqlite3_bind_int64(insert, 7, record.accessLine);
     if (sqlite3_step(insert) != SQLITE_DONE)
         db.RecordError();
     sqlite3_reset(insert);

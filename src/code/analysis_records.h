@@ -36,6 +36,9 @@ struct ReportRecord {
     long lineNumber = 0;
     std::string translatedLine;
     std::string routine;
+    // The line of the Access code (from 1) the finding is about; 0 when it
+    // is about a form or control, or code the conversion made.
+    long accessLine = 0;
 };
 
 struct ModuleStats {

@@ -2,6 +2,7 @@
 // statement rules.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -54,6 +55,9 @@ struct CodeFileState {
     // The functions of later Visual Basic versions the file defines itself.
     std::set<std::string, ILess> ownLaterFunctions;
     long lineNumber = -2;
+    // The Access line (from 1) the current statement starts on; 0 for code
+    // the conversion made.
+    uint32_t accessLine = 0;
 
     long totalLines = 0;
     long commentLines = 0;

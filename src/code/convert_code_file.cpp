@@ -146,6 +146,9 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
         while (last + 1 < lines.size() && ContinuesOnNextLine(lines[last]))
             ++last;
         const size_t count = last - i + 1;
+        // What this statement writes, and the lines it adds before it, come from its first line.
+        state.accessLine = input.SourceOf(i);
+        out.SetCurrentSource(state.accessLine);
         state.line = JoinContinuedLines(lines, i, last);
         state.totalLines += static_cast<long>(count);
         ++state.lineNumber;
@@ -219,6 +222,9 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
         }
     }
 
+    // What follows the application's code is the conversion's own.
+    state.accessLine = 0;
+    out.SetCurrentSource(0);
     if (isForm && !formLoadSeen && loadCalls) {
         WriteAdded(state, "Private Sub Form_Load()");
         WriteAdded(state, "Dim vReturnValue as variant");

@@ -10,7 +10,11 @@ CodeText ExportModuleText(Session& session, std::string_view name, bool isForm) 
     } else if (const CodeModule* module = session.sourceDb->Module(name)) {
         lines = &module->lines;
     }
-    return lines == nullptr ? CodeText() : CodeText(*lines);
+    if (lines == nullptr)
+        return CodeText();
+    CodeText code(*lines);
+    code.NumberAsSource();
+    return code;
 }
 
 }  // namespace velorin

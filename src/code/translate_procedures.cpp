@@ -278,6 +278,9 @@ void TranslateProcedures(const Session& session, CodeText& code, const NameRegis
     const std::vector<std::string>& lines = code.Lines();
     std::vector<std::string> translated;
     translated.reserve(lines.size());
+    // What each line came from, kept with it.
+    std::vector<uint32_t> sources;
+    sources.reserve(lines.size());
     for (size_t first = 0; first < lines.size();) {
         // A continued statement is rewritten whole: written back as its lines
         // when nothing changed, as the one line it became otherwise.
@@ -310,14 +313,18 @@ void TranslateProcedures(const Session& session, CodeText& code, const NameRegis
         }
         if (declaresOnly)
             CollectRecordsets(line, declarations ? moduleRecordsets : procedureRecordsets);
-        if (first == last || line != joined)
+        if (first == last || line != joined) {
             translated.push_back(std::move(line));
-        else
+            sources.push_back(code.SourceOf(first));
+        } else {
             translated.insert(translated.end(), lines.begin() + static_cast<long>(first),
                               lines.begin() + static_cast<long>(last) + 1);
+            for (size_t k = first; k <= last; ++k)
+                sources.push_back(code.SourceOf(k));
+        }
         first = last + 1;
     }
-    code.MutableLines() = std::move(translated);
+    code = CodeText(std::move(translated), std::move(sources));
     if (hasGroups) {
         std::vector<std::string> groups;
         for (const std::string& group : optionGroupNames) {

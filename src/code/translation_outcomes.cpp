@@ -8,7 +8,7 @@ namespace velorin {
 void RecordFinding(CodeFileState& state, int reason, std::string_view translated) {
     WriteReportRecord(state.session.supportDb,
                       {state.moduleName, reason, state.line + state.comment, state.lineNumber,
-                       std::string(translated), state.routine});
+                       std::string(translated), state.routine, state.accessLine});
 }
 
 void TranslatedWithNote(CodeFileState& state, int reason, std::string_view newText,

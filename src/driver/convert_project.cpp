@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "code/analysis_records.h"
+#include "code/code_map.h"
 #include "code/module_conversion.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
@@ -182,7 +183,10 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, FormPreviews
     SilentIndent(code);
     BreakLongCodeLines(code);
     WriteFormFile(session, fileForm, output, code, designLines);
-    previews.Draw(fileForm, *form, result);
+    const std::string picture = previews.Draw(fileForm, *form, result);
+    WriteCodeMap(session.supportDb,
+                 {fileForm, name, "Form", JoinedLines(form->CodeLines()), code.Joined(),
+                  UnitsText(CodeUnits(form->CodeLines(), code)), picture});
 }
 
 // The forms' names first, then the modules'. A form may not have a name its
@@ -276,7 +280,15 @@ int ConvertOneModule(Session& session, const std::string& name, const std::strin
     if (isClass)
         NameClassModule(code, vbName, session.Settings().options.vb5Project, predeclared);
     AppendProjectLine(session, (isClass ? "Class=" : "Module=") + vbName + "; " + file);
-    session.out.Write(file, code.Joined());
+    const std::string written = code.Joined();
+    session.out.Write(file, written);
+    WriteCodeMap(session.supportDb, {fileForm,
+                                     name,
+                                     isClass ? "Class" : "Module",
+                                     JoinedLines(module->lines),
+                                     written,
+                                     UnitsText(CodeUnits(module->lines, code)),
+                                     {}});
     return 1;
 }
 
@@ -291,6 +303,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     db.BeginGroup();
     db.RunSavedStatement("qryRptOutputDel");
     db.RunSavedStatement("qryStatsDel");
+    db.RunSavedStatement("qryCodeMapDel");
     db.CommitGroup();
     if (db.Failed()) {
         db.Close();

@@ -49,19 +49,19 @@ std::string FormPreviews::ReasonText(int reason) {
     return reasonTexts_.emplace(reason, text).first->second;
 }
 
-void FormPreviews::Draw(const std::string& fileForm, const AccessForm& form,
-                        const FormResult& result) {
+std::string FormPreviews::Draw(const std::string& fileForm, const AccessForm& form,
+                               const FormResult& result) {
     if (!folder_)
-        return;
+        return {};
     const std::string picture = fileForm + ".png";
     if (folder_->IsForeign(picture)) {
         session_.ui.Warn("form " + form.Name() + ": " + std::string(kPreviewFolder) + "/" +
                          picture + " was not drawn by Velorin; it is left as it is");
-        return;
+        return {};
     }
     const std::optional<std::string> text = session_.out.Read(fileForm + ".frm");
     if (!text)
-        return;
+        return {};
     std::vector<MarkedControl> marked;
     for (const PartialControl& partial : result.partialControls) {
         // A control of an embedded form is not on the Access form's picture.
@@ -73,15 +73,22 @@ void FormPreviews::Draw(const std::string& fileForm, const AccessForm& form,
     const ConvertedFormPicture drawn =
         draw_(form, session_.out.PathOf(fileForm + ".frm"), *text,
               session_.out.Read(fileForm + ".frx").value_or(std::string()), marked);
+    if (!drawn.error.empty()) {
+        session_.ui.Warn("no more form pictures are drawn: " + drawn.error);
+        folder_.reset();
+        return {};
+    }
     if (drawn.png.empty())
-        return;
+        return {};
     if (drawn.controlsLeftOut > 0)
         session_.ui.Warn("form " + form.Name() + ": " + std::to_string(drawn.controlsLeftOut) +
                          (drawn.controlsLeftOut == 1 ? " control lies" : " controls lie") +
                          " outside the form or its container in " + fileForm +
                          ".frm; the picture leaves them out");
-    if (folder_->Write(picture, drawn.png) && folder_->WriteHeld())
-        ++drawn_;
+    if (!folder_->Write(picture, drawn.png) || !folder_->WriteHeld())
+        return {};
+    ++drawn_;
+    return PathToAnsi(folder_->PathOf(picture));
 }
 
 }  // namespace velorin

@@ -32,8 +32,9 @@ class FormPreviews {
     // will be drawn.
     FormPreviews(Session& session, FormPictureStep draw);
 
-    // Draws the picture of a form whose file (fileForm.frm) was just written.
-    void Draw(const std::string& fileForm, const AccessForm& form, const FormResult& result);
+    // Draws the picture of a form whose file (fileForm.frm) was just written;
+    // the picture's path, or empty when none was drawn.
+    std::string Draw(const std::string& fileForm, const AccessForm& form, const FormResult& result);
 
     int Drawn() const { return drawn_; }
 

@@ -139,8 +139,8 @@ bool StopsForUncompiledCode(Session& session) {
     question.icon = Icon::Question;
     question.helpContext = text_id::kNotCompiled;  // the help page on compiling first
     const std::string where = (unclosed->isForm ? "form " : "module ") + unclosed->object +
-                              ", line " + std::to_string(unclosed->line) + " of its code: " +
-                              std::string(TrimBlanks(unclosed->text));
+                              ", line " + std::to_string(unclosed->line) +
+                              " of its code: " + std::string(TrimBlanks(unclosed->text));
     return session.ui.StopForUncompiledCode(question, where);
 }
 

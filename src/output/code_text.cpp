@@ -2,6 +2,12 @@
 
 namespace velorin {
 
+CodeText::CodeText(std::vector<std::string> lines, std::vector<uint32_t> sources)
+    : lines_(std::move(lines)), sources_(std::move(sources)) {
+    if (sources_.size() != lines_.size())
+        sources_.clear();
+}
+
 std::vector<std::string>& CodeText::MutableLines() {
     keys_.clear();
     keyOf_ = nullptr;
@@ -13,8 +19,12 @@ void CodeText::Append(std::string line) {
 }
 
 void CodeText::Append(const CodeText& other) {
-    for (const std::string& line : other.lines_)
-        Append(line);
+    const uint32_t current = currentSource_;
+    for (size_t i = 0; i < other.lines_.size(); ++i) {
+        currentSource_ = other.SourceOf(i);
+        Append(other.lines_[i]);
+    }
+    currentSource_ = current;
 }
 
 void CodeText::Insert(size_t at, std::string line) {
@@ -22,7 +32,28 @@ void CodeText::Insert(size_t at, std::string line) {
         keys_.insert(keys_.begin() + static_cast<std::ptrdiff_t>(at), keyOf_(line));
     else
         keys_.clear();
+    if (currentSource_ != 0 || HasSources()) {
+        sources_.resize(lines_.size());
+        sources_.insert(sources_.begin() + static_cast<std::ptrdiff_t>(at), currentSource_);
+    }
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+}
+
+bool CodeText::HasSources() const {
+    // Lines added or dropped through MutableLines lose what they came from.
+    if (!sources_.empty() && sources_.size() != lines_.size())
+        sources_.clear();
+    return !sources_.empty();
+}
+
+uint32_t CodeText::SourceOf(size_t line) const {
+    return HasSources() && line < sources_.size() ? sources_[line] : 0;
+}
+
+void CodeText::NumberAsSource() {
+    sources_.resize(lines_.size());
+    for (size_t i = 0; i < sources_.size(); ++i)
+        sources_[i] = static_cast<uint32_t>(i + 1);
 }
 
 void CodeText::Replace(size_t at, std::string line) {

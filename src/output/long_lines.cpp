@@ -190,9 +190,13 @@ void BreakLongCodeLines(CodeText& code, size_t limit) {
     if (!any)
         return;
     std::vector<std::string> out;
-    for (const std::string& line : code.Lines()) {
+    // A line broken in pieces keeps its source in each.
+    std::vector<uint32_t> sources;
+    for (size_t i = 0; i < code.Size(); ++i) {
+        const std::string& line = code.Lines()[i];
         if (line.size() <= limit) {
             out.push_back(line);
+            sources.push_back(code.SourceOf(i));
             continue;
         }
         const size_t first = line.find_first_not_of(' ');
@@ -200,6 +204,7 @@ void BreakLongCodeLines(CodeText& code, size_t limit) {
         std::string_view text = std::string_view(line).substr(first);
         if (IsCommentLine(text)) {
             BreakComment(indent, text.substr(text.starts_with("'") ? 1 : 3), limit, out);
+            sources.resize(out.size(), code.SourceOf(i));
             continue;
         }
         // A trailing comment goes on a line of its own, before the statement.
@@ -212,8 +217,9 @@ void BreakLongCodeLines(CodeText& code, size_t limit) {
         }
         for (std::string& piece : BreakStatement(indent, text, limit))
             out.push_back(std::move(piece));
+        sources.resize(out.size(), code.SourceOf(i));
     }
-    code = CodeText(std::move(out));
+    code = CodeText(std::move(out), std::move(sources));
 }
 
 CodeText TakeLongDesignValues(DesignBlock& form, size_t limit) {

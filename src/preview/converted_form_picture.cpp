@@ -25,6 +25,9 @@ ConvertedFormPicture DrawConvertedForm(const AccessForm& original,
                                        const std::filesystem::path& file, std::string_view text,
                                        std::string frx, const std::vector<MarkedControl>& marked) {
     ConvertedFormPicture result;
+    result.error = PicturesUnavailable();
+    if (!result.error.empty())
+        return result;
     const LoadedForm converted = LoadFormText(file, text, std::move(frx));
     const FormPicture vb = RenderForm(converted);
     if (vb.image.isNull())

@@ -19,6 +19,7 @@ std::string PicturesUnavailable();
 
 struct ConvertedFormPicture {
     std::string png;          // empty when the form file held no form block
+    std::string error;        // why nothing can be drawn here (PicturesUnavailable)
     int controlsLeftOut = 0;  // controls of the form file that lie outside their container
 };
 

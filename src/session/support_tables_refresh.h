@@ -1,6 +1,7 @@
 // A support database that an earlier version of the program made keeps the
 // findings of its conversions, but its lists of reasons and reports are the
-// old ones: a finding of a newer kind would be missing from every report.
+// old ones: a finding of a newer kind would be missing from every report. Its
+// tables may also lack what the analysis now writes.
 #pragma once
 
 #include <filesystem>
@@ -8,9 +9,10 @@
 
 namespace velorin {
 
-// Adds the template's rows that the tables describing the analysis
-// (tblReasons, Reports, SavedStatements, CustomControlMapping) lack, in one
-// transaction; rows the user changed stay as they are. False, with `why`,
+// Adds the template's tables and columns the database lacks, and the
+// template's rows that the tables describing the analysis (tblReasons,
+// Reports, SavedStatements, CustomControlMapping) lack, in one transaction;
+// rows the user changed stay as they are. False, with `why`,
 // when that cannot be done; the database is then as it was.
 bool RefreshSupportTables(const std::filesystem::path& database,
                           const std::filesystem::path& templateFile, std::string& why);

@@ -1,0 +1,96 @@
+#include "code/code_map.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <map>
+
+#include "code/code_mask.h"
+
+namespace velorin {
+
+std::vector<CodeUnit> CodeUnits(const std::vector<std::string>& access, const CodeText& written) {
+    // Each Access statement, by its first line: how many lines it has.
+    std::map<uint32_t, uint32_t> statements;
+    for (size_t i = 0; i < access.size();) {
+        size_t last = i;
+        while (last + 1 < access.size() && ContinuesOnNextLine(access[last]))
+            ++last;
+        statements.emplace(static_cast<uint32_t>(i + 1), static_cast<uint32_t>(last - i + 1));
+        i = last + 1;
+    }
+    // Runs of written lines from one source; a statement's own run is its
+    // last, a line it had added before it (a declaration) is added code.
+    std::vector<CodeUnit> units;
+    std::map<uint32_t, size_t> ownRun;
+    for (size_t v = 0; v < written.Size();) {
+        const uint32_t source = written.SourceOf(v);
+        size_t end = v + 1;
+        while (end < written.Size() && written.SourceOf(end) == source)
+            ++end;
+        units.push_back({source, 0, static_cast<uint32_t>(v + 1), static_cast<uint32_t>(end - v)});
+        if (source != 0 && statements.count(source) > 0)
+            ownRun[source] = units.size() - 1;
+        v = end;
+    }
+    for (const auto& [first, run] : ownRun)
+        units[run].accessCount = statements[first];
+    // A statement that left nothing follows the unit of the statement before it.
+    std::vector<CodeUnit> all;
+    all.reserve(units.size() + statements.size() - ownRun.size());
+    auto lastStatement = statements.begin();
+    auto placeUpTo = [&](uint32_t accessLine, uint32_t vbNext) {
+        for (; lastStatement != statements.end() && lastStatement->first < accessLine;
+             ++lastStatement) {
+            if (ownRun.count(lastStatement->first) == 0)
+                all.push_back({lastStatement->first, lastStatement->second, vbNext, 0});
+        }
+    };
+    for (const CodeUnit& unit : units) {
+        if (unit.accessCount > 0)
+            placeUpTo(unit.accessFirst, unit.vbFirst);
+        all.push_back(unit);
+    }
+    placeUpTo(UINT32_MAX, static_cast<uint32_t>(written.Size() + 1));
+    return all;
+}
+
+std::string UnitsText(const std::vector<CodeUnit>& units) {
+    std::string text;
+    for (const CodeUnit& unit : units) {
+        text += std::to_string(unit.accessFirst) + ' ' + std::to_string(unit.accessCount) + ' ' +
+                std::to_string(unit.vbFirst) + ' ' + std::to_string(unit.vbCount) + '\n';
+    }
+    return text;
+}
+
+void WriteCodeMap(SupportDatabase& db, const CodeMapRow& row) {
+    sqlite3_stmt* insert = db.Prepare(
+        "INSERT OR REPLACE INTO tblCodeMap (ModuleName, ObjectName, Kind, AccessCode, "
+        "VbCode, Units, Preview) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    if (insert == nullptr)
+        return;
+    int index = 0;
+    for (const std::string* text : {&row.moduleName, &row.objectName, &row.kind, &row.accessCode,
+                                    &row.vbCode, &row.units, &row.preview})
+        sqlite3_bind_text(insert, ++index, text->data(), static_cast<int>(text->size()),
+                          SQLITE_STATIC);
+    if (sqlite3_step(insert) != SQLITE_DONE)
+        db.RecordError();
+    sqlite3_reset(insert);
+}
+
+std::string JoinedLines(const std::vector<std::string>& lines) {
+    size_t size = 0;
+    for (const std::string& line : lines)
+        size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+}  // namespace velorin
