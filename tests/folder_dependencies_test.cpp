@@ -1,7 +1,7 @@
 // The source folders depend on each other one way, in the order the data
 // flows: the application model, the output model, the conversion of code,
 // controls and forms, the project, the driver. Read from the #include lines
-// of the source tree itself.
+// of the source tree itself, as are the names of its types.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -187,6 +187,65 @@ TEST_F(SourceFolders, IncludeOnlyTheFoldersBelowThemInTheDataFlow) {
                 << from << " includes from " << to << ", which comes after it: " << example;
         }
     }
+}
+
+// A type's name at the top of a named namespace, in every file of a tree:
+// where each is defined ("file:line"). Types of an unnamed namespace are the
+// file's own and left out.
+std::map<std::string, std::vector<std::string>> NamespaceTypes(const fs::path& root) {
+    std::map<std::string, std::vector<std::string>> types;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        const std::string ext = entry.path().extension().string();
+        if (ext != ".h" && ext != ".cpp")
+            continue;
+        std::ifstream in(entry.path());
+        std::vector<std::string> namespaces;
+        std::string line;
+        for (int number = 1; std::getline(in, line); ++number) {
+            if (line.starts_with("namespace ") && line.ends_with("{")) {
+                std::string name = line.substr(10, line.size() - 11);
+                name.erase(name.find_last_not_of(' ') + 1);
+                namespaces.push_back(name);
+                continue;
+            }
+            if (line.starts_with("}  // namespace") && !namespaces.empty()) {
+                namespaces.pop_back();
+                continue;
+            }
+            const bool anonymous =
+                std::find(namespaces.begin(), namespaces.end(), "") != namespaces.end();
+            if (namespaces.empty() || anonymous)
+                continue;
+            for (const std::string kind : {"struct ", "class "}) {
+                if (!line.starts_with(kind) || line.ends_with(";"))
+                    continue;  // a declaration only
+                std::string name = line.substr(kind.size());
+                name = name.substr(0, name.find_first_of(" {"));  // Outer::Inner stays whole
+                std::string scope;
+                for (const std::string& n : namespaces)
+                    scope += n + "::";
+                types[scope + name].push_back(fs::relative(entry.path(), root).string() + ":" +
+                                              std::to_string(number));
+            }
+        }
+    }
+    return types;
+}
+
+// Two types of one name in one namespace break the rule of one definition:
+// the linker keeps one of their inline members for both, and a program built
+// with other optimisations crashes in the other's destructor.
+TEST(SourceTypes, EachNameOfTheNamespaceIsOneType) {
+    const fs::path root = fs::path(VELORIN_SOURCE_DIR);
+    size_t seen = 0;
+    for (const char* tree : {"src", "app"}) {
+        for (const auto& [name, places] : NamespaceTypes(root / tree)) {
+            ++seen;
+            EXPECT_EQ(places.size(), 1u)
+                << name << " is defined in " << places.front() << " and " << places.back();
+        }
+    }
+    EXPECT_GT(seen, 100u);
 }
 
 }  // namespace

@@ -42,16 +42,16 @@ TEST(FormDesignReader, NestsControlsGroupsAndMenusAsWritten) {
         "Attribute VB_Name = \"Orders\"\r\n",
         findings);
     EXPECT_TRUE(findings.empty());
-    const DesignBlock& form = design.form;
+    const LoadedBlock& form = design.form;
     EXPECT_EQ(form.className, "VB.Form");
     EXPECT_EQ(form.name, "Orders");
     EXPECT_EQ(StringValue(form.Find("caption")), "Say \"hi\"");
-    const DesignBlock* font = form.Group("Font");
+    const LoadedBlock* font = form.Group("Font");
     ASSERT_NE(font, nullptr);
     EXPECT_EQ(NumberValue(font->Find("Size")), 9.75);
     // Font group, frame, menu; the frame holds the two members of the array.
     ASSERT_EQ(form.children.size(), 3u);
-    const DesignBlock& frame = form.children[1];
+    const LoadedBlock& frame = form.children[1];
     EXPECT_EQ(frame.className, "VB.Frame");
     ASSERT_EQ(frame.children.size(), 2u);
     EXPECT_EQ(NumberValue(frame.children[1].Find("Index")), 1);

@@ -53,7 +53,7 @@ class BlockBuilder {
             .SetNumber("Height", c.Property("Height").AsNumber());
     }
     BlockBuilder& Font(const AccessControl& c) {
-        DesignBlock group;
+        LoadedBlock group;
         group.isPropertyGroup = true;
         group.name = "Font";
         group.properties = {
@@ -66,10 +66,10 @@ class BlockBuilder {
         block_.children.push_back(std::move(group));
         return *this;
     }
-    DesignBlock Take() { return std::move(block_); }
+    LoadedBlock Take() { return std::move(block_); }
 
   private:
-    DesignBlock block_;
+    LoadedBlock block_;
 };
 
 // Access's TextAlign (general, left, centre, right) as Visual Basic's Alignment.
@@ -129,7 +129,7 @@ bool Shown(const AccessControl& control) {
     return OnShownPage(control);
 }
 
-DesignBlock TabControl(const AccessControl& tab) {
+LoadedBlock TabControl(const AccessControl& tab) {
     BlockBuilder b("TabDlg.SSTab", tab.Name());
     b.Place(tab).Font(tab);
     const std::vector<AccessControl>& all = tab.Form().Controls();
@@ -155,7 +155,7 @@ DesignBlock TabControl(const AccessControl& tab) {
     return b.Take();
 }
 
-DesignBlock LineBlock(const AccessControl& c) {
+LoadedBlock LineBlock(const AccessControl& c) {
     const double left = c.Property("Left").AsNumber();
     const double top = c.Property("Top").AsNumber();
     const double right = left + c.Property("Width").AsNumber();
@@ -171,7 +171,7 @@ DesignBlock LineBlock(const AccessControl& c) {
 }
 
 // Rectangles and option groups: an outline over a back that may be transparent.
-DesignBlock ShapeBlock(const AccessControl& c) {
+LoadedBlock ShapeBlock(const AccessControl& c) {
     BlockBuilder b("VB.Shape", c.Name());
     b.Place(c).SetNumber("Shape", 0);
     b.SetNumber("BackStyle", c.Property("BackStyle").AsLong() == 0 ? 0 : 1);
@@ -185,12 +185,12 @@ DesignBlock ShapeBlock(const AccessControl& c) {
 }
 
 // A control form view shows as a box with its kind and name.
-DesignBlock LabelledBox(const AccessControl& c, std::string kind) {
+LoadedBlock LabelledBox(const AccessControl& c, std::string kind) {
     BlockBuilder b("Access." + kind, c.Name());
     return b.Place(c).Take();
 }
 
-std::optional<DesignBlock> ControlBlock(const AccessControl& c, double sectionColour) {
+std::optional<LoadedBlock> ControlBlock(const AccessControl& c, double sectionColour) {
     const std::string& name = c.Name();
     switch (c.ControlType()) {
         case control_type::kLabel: {
@@ -264,7 +264,7 @@ std::optional<DesignBlock> ControlBlock(const AccessControl& c, double sectionCo
     }
 }
 
-DesignBlock WindowBlock(const AccessForm& form) {
+LoadedBlock WindowBlock(const AccessForm& form) {
     std::string caption = form.Text("Caption");
     if (caption.empty())
         caption = form.Name();
@@ -305,7 +305,7 @@ AccessFormDesign AccessFormAsDesign(const AccessForm& form) {
             [&](const AccessSectionDesign& s) { return s.number == control.Section(); });
         if (section == design.sections.end() || !Shown(control))
             continue;
-        if (std::optional<DesignBlock> block = ControlBlock(control, section->backColour))
+        if (std::optional<LoadedBlock> block = ControlBlock(control, section->backColour))
             section->controls.push_back(std::move(*block));
     }
     return design;

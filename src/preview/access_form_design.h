@@ -17,11 +17,11 @@ struct AccessSectionDesign {
     double backColour = 0;
     // In text order, which is Access's order of drawing: Left and Top count
     // from the section's corner. Each block's name is the control's.
-    std::vector<DesignBlock> controls;
+    std::vector<LoadedBlock> controls;
 };
 
 struct AccessFormDesign {
-    DesignBlock window;  // a VB.Form block with the caption and the window's buttons
+    LoadedBlock window;  // a VB.Form block with the caption and the window's buttons
     double width = 0;    // twips
     bool recordSelectors = false;
     bool navigationButtons = false;

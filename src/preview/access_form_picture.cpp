@@ -28,11 +28,11 @@ int Pixels(double twips) {
                : static_cast<int>(std::lround(std::clamp(twips, -1e8, 1e8) / kTwipsPerPixel));
 }
 
-double Twips(const DesignBlock& block, const char* property) {
+double Twips(const LoadedBlock& block, const char* property) {
     return NumberValue(block.Find(property)).value_or(0);
 }
 
-QRect ControlRect(const DesignBlock& block, QPoint origin) {
+QRect ControlRect(const LoadedBlock& block, QPoint origin) {
     if (block.className == "VB.Line")
         return QRect(origin + QPoint(Pixels(Twips(block, "X1")), Pixels(Twips(block, "Y1"))),
                      origin + QPoint(Pixels(Twips(block, "X2")), Pixels(Twips(block, "Y2"))));
@@ -118,7 +118,7 @@ FormPicture RenderAccessForm(const AccessForm& form) {
                           section.number == section_number::kDetail);
         const QRect area(layout.client.left() + selector, top, width, height);
         painter.fillRect(area, VbColour(section.backColour));
-        for (const DesignBlock& block : section.controls) {
+        for (const LoadedBlock& block : section.controls) {
             const QRect rect = ControlRect(block, area.topLeft());
             if (!rect.normalized().adjusted(0, 0, 1, 1).intersects(area))
                 continue;

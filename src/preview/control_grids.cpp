@@ -26,7 +26,7 @@ struct Column {
     int width = 0;  // pixels
 };
 
-std::vector<Column> VisibleColumns(const DesignBlock& grid) {
+std::vector<Column> VisibleColumns(const LoadedBlock& grid) {
     std::vector<Column> columns;
     const int count = std::clamp(IntegerValue(grid.Find("Columns.count"), 0), 0, kMostColumns);
     for (int i = 0; i < count; ++i) {
@@ -46,7 +46,7 @@ std::vector<Column> VisibleColumns(const DesignBlock& grid) {
 }  // namespace
 
 void PaintGrid(const ControlPaint& p) {
-    const DesignBlock& b = p.block;
+    const LoadedBlock& b = p.block;
     QPainter& painter = p.painter;
     painter.fillRect(p.rect, ColourProperty(b, "BackColor", SystemColour::Window));
     DrawSunkenEdge(painter, p.rect);

@@ -21,16 +21,16 @@ namespace velorin {
 namespace {
 
 // A text property; one the file leaves out is empty, as Visual Basic loads it.
-QString Text(const DesignBlock& block, const char* property) {
+QString Text(const LoadedBlock& block, const char* property) {
     return QString::fromStdString(AnsiToUtf8(StringValue(block.Find(property)).value_or("")));
 }
 
 // A list box shows its name at design time.
-QString Name(const DesignBlock& block) {
+QString Name(const LoadedBlock& block) {
     return QString::fromStdString(AnsiToUtf8(block.name));
 }
 
-int Number(const DesignBlock& block, const char* property, int fallback) {
+int Number(const LoadedBlock& block, const char* property, int fallback) {
     return IntegerValue(block.Find(property), fallback);
 }
 
@@ -52,7 +52,7 @@ int AlignmentFlags(int alignment) {
 }
 
 void PaintLabel(const ControlPaint& p) {
-    const DesignBlock& b = p.block;
+    const LoadedBlock& b = p.block;
     if (Number(b, "BackStyle", 1) != 0)
         p.painter.fillRect(p.rect, ColourProperty(b, "BackColor", SystemColour::ButtonFace));
     QRect inside = p.rect;
@@ -67,7 +67,7 @@ void PaintLabel(const ControlPaint& p) {
 }
 
 void PaintTextBox(const ControlPaint& p) {
-    const DesignBlock& b = p.block;
+    const LoadedBlock& b = p.block;
     p.painter.fillRect(p.rect, ColourProperty(b, "BackColor", SystemColour::Window));
     QRect inside = p.rect.adjusted(1, 1, -1, -1);
     if (Number(b, "BorderStyle", 1) == 1) {
@@ -84,7 +84,7 @@ void PaintTextBox(const ControlPaint& p) {
 }
 
 void PaintCommandButton(const ControlPaint& p) {
-    const DesignBlock& b = p.block;
+    const LoadedBlock& b = p.block;
     // Only a graphical button (Style 1) shows its own BackColor.
     const bool graphical = Number(b, "Style", 0) == 1;
     p.painter.fillRect(p.rect, graphical ? ColourProperty(b, "BackColor", SystemColour::ButtonFace)
@@ -97,7 +97,7 @@ void PaintCommandButton(const ControlPaint& p) {
 
 // A check box or option button: the mark on one side, the caption beside it.
 void PaintChoice(const ControlPaint& p, bool round) {
-    const DesignBlock& b = p.block;
+    const LoadedBlock& b = p.block;
     p.painter.fillRect(p.rect, ColourProperty(b, "BackColor", SystemColour::ButtonFace));
     const int size = 13;
     const bool markRight = Number(b, "Alignment", 0) == 1;
@@ -119,7 +119,7 @@ void PaintChoice(const ControlPaint& p, bool round) {
 }
 
 void PaintFrame(const ControlPaint& p) {
-    const DesignBlock& b = p.block;
+    const LoadedBlock& b = p.block;
     const QColor back = ColourProperty(b, "BackColor", SystemColour::ButtonFace);
     p.painter.fillRect(p.rect, back);
     const QFontMetrics metrics(p.font);
@@ -143,7 +143,7 @@ void PaintFrame(const ControlPaint& p) {
 
 // A list or combo box: a white field showing its name, as at design time.
 void PaintList(const ControlPaint& p, bool combo) {
-    const DesignBlock& b = p.block;
+    const LoadedBlock& b = p.block;
     QRect field = p.rect;
     // A simple combo box (Style 1 of the standard one) shows its list below the field.
     const bool simple = IEquals(b.className, "VB.ComboBox") && Number(b, "Style", 0) == 1;
@@ -288,7 +288,7 @@ void PaintControl(const ControlPaint& paint) {
         PaintLabelledBox(paint);
 }
 
-bool ChildArea(const DesignBlock& block, const QRect& rect, QRect& clip, QPoint& origin) {
+bool ChildArea(const LoadedBlock& block, const QRect& rect, QRect& clip, QPoint& origin) {
     if (IEquals(block.className, "VB.Frame")) {
         // Children count from the frame's corner and may cover its caption, not its border.
         origin = rect.topLeft();
@@ -307,7 +307,7 @@ bool ChildArea(const DesignBlock& block, const QRect& rect, QRect& clip, QPoint&
     // Other containers (tab controls, tool bars) hold their children as the form does.
     origin = rect.topLeft();
     clip = rect;
-    for (const DesignBlock& child : block.children) {
+    for (const LoadedBlock& child : block.children) {
         if (!child.isPropertyGroup)
             return true;
     }

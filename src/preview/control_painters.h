@@ -16,7 +16,7 @@ namespace velorin {
 
 struct ControlPaint {
     QPainter& painter;
-    const DesignBlock& block;
+    const LoadedBlock& block;
     QRect rect;  // the control's area in pixels; a line's runs from (X1, Y1) to (X2, Y2)
     QFont font;  // the control's own, or its container's
     // The file the control is in, whose companion holds its pictures; none
@@ -36,7 +36,7 @@ bool IsGraphicalControl(std::string_view className);
 
 // For a container, the area its children are clipped to and the point their
 // Left and Top count from; false for a control that holds none.
-bool ChildArea(const DesignBlock& block, const QRect& rect, QRect& clip, QPoint& origin);
+bool ChildArea(const LoadedBlock& block, const QRect& rect, QRect& clip, QPoint& origin);
 
 // Text with & marking its access key: drawn with the key underlined, && as &.
 void DrawCaption(QPainter& painter, const QRect& rect, int flags, const QString& text,

@@ -19,13 +19,13 @@ namespace {
 
 constexpr int kMostTabs = 64;
 
-int Number(const DesignBlock& block, const char* property, int fallback) {
+int Number(const LoadedBlock& block, const char* property, int fallback) {
     return IntegerValue(block.Find(property), fallback);
 }
 
 // BorderStyle of a line or shape: 0 transparent, 1 solid, 2 dash, 3 dot,
 // 4 dash-dot, 5 dash-dot-dot, 6 inside solid.
-QPen BorderPen(const DesignBlock& block) {
+QPen BorderPen(const LoadedBlock& block) {
     const int style = Number(block, "BorderStyle", 1);
     if (style == 0)
         return QPen(Qt::NoPen);
@@ -39,7 +39,7 @@ QPen BorderPen(const DesignBlock& block) {
 }
 
 // FillStyle: 0 solid, 1 transparent (the default), 2 to 7 hatches.
-QBrush FillBrush(const DesignBlock& block) {
+QBrush FillBrush(const LoadedBlock& block) {
     const int style = Number(block, "FillStyle", 1);
     if (style == 1)
         return Qt::NoBrush;
@@ -59,7 +59,7 @@ void PaintLine(const ControlPaint& p) {
 
 // Shape: 0 rectangle, 1 square, 2 oval, 3 circle, 4 rounded rectangle, 5 rounded square.
 void PaintShape(const ControlPaint& p) {
-    const DesignBlock& b = p.block;
+    const LoadedBlock& b = p.block;
     const int shape = Number(b, "Shape", 0);
     QRect area = p.rect.adjusted(0, 0, -1, -1);
     if (shape == 1 || shape == 3 || shape == 5) {
@@ -88,7 +88,7 @@ void PaintShape(const ControlPaint& p) {
 
 // The data control: a raised bar with the record buttons at its ends.
 void PaintDataControl(const ControlPaint& p) {
-    const DesignBlock& b = p.block;
+    const LoadedBlock& b = p.block;
     p.painter.fillRect(p.rect, ColourProperty(b, "BackColor", SystemColour::Window));
     const int side = std::min(p.rect.height(), 22);
     const Arrow arrows[] = {Arrow::Left, Arrow::Left, Arrow::Right, Arrow::Right};
@@ -149,7 +149,7 @@ void PaintLabelledBox(const ControlPaint& p) {
 }
 
 void PaintTabControl(const ControlPaint& p) {
-    const DesignBlock& b = p.block;
+    const LoadedBlock& b = p.block;
     const int tabs = std::clamp(Number(b, "Tabs", 3), 1, kMostTabs);
     const int perRow = std::clamp(Number(b, "TabsPerRow", 3), 1, tabs);
     const int rows = (tabs + perRow - 1) / perRow;

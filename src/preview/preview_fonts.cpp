@@ -37,8 +37,8 @@ QFont SystemFont(bool bold) {
     return font;
 }
 
-QFont BlockFont(const DesignBlock& block, const QFont& inherited) {
-    const DesignBlock* group = block.Group("Font");
+QFont BlockFont(const LoadedBlock& block, const QFont& inherited) {
+    const LoadedBlock* group = block.Group("Font");
     if (group == nullptr)
         return inherited;
     QFont font = BaseFont(NumberValue(group->Find("Size")).value_or(8));

@@ -17,6 +17,6 @@ bool LoadPreviewFont();
 QFont SystemFont(bool bold);
 
 // The Font group of a block, or `inherited` (the container's) without one.
-QFont BlockFont(const DesignBlock& block, const QFont& inherited);
+QFont BlockFont(const LoadedBlock& block, const QFont& inherited);
 
 }  // namespace velorin

@@ -28,14 +28,14 @@ int Pixels(double twips) {
                : static_cast<int>(std::lround(std::clamp(twips, -1e8, 1e8) / kTwipsPerPixel));
 }
 
-double Twips(const DesignBlock& block, const char* property, double fallback) {
+double Twips(const LoadedBlock& block, const char* property, double fallback) {
     return NumberValue(block.Find(property)).value_or(fallback);
 }
 
 // The control's extent in pixels: Width and Height in its container's units,
 // or the _ExtentX and _ExtentY (in HIMETRIC) that an ActiveX control may
 // carry alone.
-int Extent(const DesignBlock& block, const char* units, double twipsPerUnit, const char* himetric) {
+int Extent(const LoadedBlock& block, const char* units, double twipsPerUnit, const char* himetric) {
     if (const std::optional<double> value = NumberValue(block.Find(units)))
         return Pixels(*value * twipsPerUnit);
     if (const std::optional<double> value = NumberValue(block.Find(himetric)))
@@ -58,7 +58,7 @@ struct Scale {
 
 // The scale of a form or picture box whose inner area is `inner` pixels;
 // other containers keep their container's.
-Scale ChildScale(const DesignBlock& container, QSize inner, const Scale& inherited) {
+Scale ChildScale(const LoadedBlock& container, QSize inner, const Scale& inherited) {
     const bool ownScale = IEquals(container.className, "VB.Form") ||
                           IEquals(container.className, "VB.MDIForm") ||
                           IEquals(container.className, "VB.PictureBox");
@@ -102,7 +102,7 @@ Scale ChildScale(const DesignBlock& container, QSize inner, const Scale& inherit
     return scale;
 }
 
-std::string DisplayName(const DesignBlock& block) {
+std::string DisplayName(const LoadedBlock& block) {
     const DesignProperty* index = block.Find("Index");
     return block.name + (index ? "(" + std::to_string(IntegerValue(index, 0)) + ")" : "");
 }
@@ -115,11 +115,11 @@ class FormPainter {
     // Paints the controls of `container` whose coordinates, in the units of
     // `scale`, count from `origin`, clipped to `clip`: graphical controls
     // first, as Visual Basic does.
-    void PaintChildren(const DesignBlock& container, QPoint origin, const Scale& scale,
+    void PaintChildren(const LoadedBlock& container, QPoint origin, const Scale& scale,
                        const QRect& clip, const QFont& font) {
         const bool tabControl = IEquals(container.className, "TabDlg.SSTab");
         for (int layer = 0; layer < 2; ++layer) {
-            for (const DesignBlock& child : container.children) {
+            for (const LoadedBlock& child : container.children) {
                 if (child.isPropertyGroup || IEquals(child.className, "VB.Menu") ||
                     IsGraphicalControl(child.className) != (layer == 0))
                     continue;
@@ -132,7 +132,7 @@ class FormPainter {
     }
 
   private:
-    void PaintOne(const DesignBlock& block, QPoint origin, const Scale& scale, const QRect& clip,
+    void PaintOne(const LoadedBlock& block, QPoint origin, const Scale& scale, const QRect& clip,
                   const QFont& font) {
         QRect rect;
         if (IEquals(block.className, "VB.Line")) {
@@ -174,7 +174,7 @@ class FormPainter {
     FormPicture& picture_;
 };
 
-QSize ClientSize(const DesignBlock& form) {
+QSize ClientSize(const LoadedBlock& form) {
     const double width = NumberValue(form.Find("ClientWidth"))
                              .value_or(Twips(form, "Width", 4800) - 8 * kTwipsPerPixel);
     const double height = NumberValue(form.Find("ClientHeight"))
@@ -189,7 +189,7 @@ FormPicture RenderForm(const LoadedForm& form) {
     FormPicture picture;
     for (const ProjectFinding& finding : form.findings)
         picture.warnings.push_back("line " + std::to_string(finding.line) + ": " + finding.message);
-    const DesignBlock& block = form.design.form;
+    const LoadedBlock& block = form.design.form;
     if (form.design.formName.empty())
         return picture;
     const WindowLayout layout = LayOutWindow(block, ClientSize(block));

@@ -56,7 +56,7 @@ QColor ToColour(SystemColour colour) {
     return QColor(kSchemeColours[static_cast<size_t>(colour)]);
 }
 
-QColor ColourProperty(const DesignBlock& block, const char* name, SystemColour fallback) {
+QColor ColourProperty(const LoadedBlock& block, const char* name, SystemColour fallback) {
     const std::optional<double> value = NumberValue(block.Find(name));
     return value ? VbColour(*value) : ToColour(fallback);
 }

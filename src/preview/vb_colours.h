@@ -32,6 +32,6 @@ QColor VbColour(double value);
 QColor ToColour(SystemColour colour);
 
 // The colour property of a block, or `fallback` when it is absent or no colour.
-QColor ColourProperty(const DesignBlock& block, const char* name, SystemColour fallback);
+QColor ColourProperty(const LoadedBlock& block, const char* name, SystemColour fallback);
 
 }  // namespace velorin

@@ -20,7 +20,7 @@ constexpr int kCaptionButtonHeight = 14;
 
 // BorderStyle: 0 none, 1 fixed single, 2 sizable, 3 fixed dialog, 4 fixed and
 // 5 sizable tool window.
-int BorderStyle(const DesignBlock& form) {
+int BorderStyle(const LoadedBlock& form) {
     return IntegerValue(form.Find("BorderStyle"), 2);
 }
 
@@ -28,9 +28,9 @@ int BorderWidth(int style) {
     return style == 0 ? 0 : style == 2 || style == 5 ? 4 : 3;
 }
 
-std::vector<QString> MenuTitles(const DesignBlock& form) {
+std::vector<QString> MenuTitles(const LoadedBlock& form) {
     std::vector<QString> titles;
-    for (const DesignBlock& child : form.children) {
+    for (const LoadedBlock& child : form.children) {
         if (!IEquals(child.className, "VB.Menu") ||
             !TruthValue(child.Find("Visible")).value_or(true))
             continue;
@@ -60,7 +60,7 @@ void PaintCaptionButton(QPainter& painter, const QRect& button, int kind) {
 
 }  // namespace
 
-WindowLayout LayOutWindow(const DesignBlock& form, QSize client) {
+WindowLayout LayOutWindow(const LoadedBlock& form, QSize client) {
     const int style = BorderStyle(form);
     const int border = BorderWidth(style);
     const int caption = style == 0 ? 0 : style >= 4 ? kCaptionHeight - 3 : kCaptionHeight;
@@ -76,7 +76,7 @@ WindowLayout LayOutWindow(const DesignBlock& form, QSize client) {
     return layout;
 }
 
-void PaintWindowFrame(QPainter& painter, const DesignBlock& form, const WindowLayout& layout) {
+void PaintWindowFrame(QPainter& painter, const LoadedBlock& form, const WindowLayout& layout) {
     const QRect outer(QPoint(0, 0), layout.outer);
     painter.fillRect(outer, ToColour(SystemColour::ButtonFace));
     const int style = BorderStyle(form);

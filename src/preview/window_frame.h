@@ -19,8 +19,8 @@ struct WindowLayout {
 
 // Lays the window out around a client area of `client` pixels, by the form's
 // BorderStyle, ControlBox and menus.
-WindowLayout LayOutWindow(const DesignBlock& form, QSize client);
+WindowLayout LayOutWindow(const LoadedBlock& form, QSize client);
 // Paints everything but the client area.
-void PaintWindowFrame(QPainter& painter, const DesignBlock& form, const WindowLayout& layout);
+void PaintWindowFrame(QPainter& painter, const LoadedBlock& form, const WindowLayout& layout);
 
 }  // namespace velorin

@@ -152,7 +152,7 @@ struct OpenBlock {
     bool isProperty = false;
     int line = 0;
     int control = -1;             // index into the blocks; -1 for the form and property groups
-    DesignBlock* node = nullptr;  // where its lines go
+    LoadedBlock* node = nullptr;  // where its lines go
 };
 
 class DesignReader {
@@ -293,7 +293,7 @@ class DesignReader {
             const std::string_view group = rest.substr(0, rest.find(' '));
             if (group.empty() || !NameFault(group).empty())
                 Fault(i, "ill-formed BeginProperty line: " + std::string(line));
-            DesignBlock& node = open.back().node->children.emplace_back();
+            LoadedBlock& node = open.back().node->children.emplace_back();
             node.isPropertyGroup = true;
             node.name = std::string(group);
             node.line = static_cast<int>(i + 1);
@@ -336,7 +336,7 @@ class DesignReader {
         block.className = std::string(className);
         block.line = static_cast<int>(i + 1);
         blocks_.push_back(std::move(block));
-        DesignBlock& node = open.back().node->children.emplace_back();
+        LoadedBlock& node = open.back().node->children.emplace_back();
         node.className = std::string(className);
         node.name = std::string(name);
         node.line = static_cast<int>(i + 1);
@@ -391,7 +391,7 @@ class DesignReader {
                 break;
             // The stray block is read through, so that its lines are not taken for code.
             if (IStartsWith(line, "Begin")) {
-                DesignBlock stray;
+                LoadedBlock stray;
                 std::vector<OpenBlock> open{
                     {IStartsWith(line, "BeginProperty"), static_cast<int>(i + 1), -1, &stray}};
                 for (++i; i < lines_.size() && !open.empty(); ++i)

@@ -23,7 +23,7 @@ struct FormDesign {
     int formLine = 0;
     std::vector<FormControl> controls;  // one per name, menus included, in file order
     size_t codeStart = 0;               // index of the first line of code
-    DesignBlock form;                   // the form block with what it holds
+    LoadedBlock form;                   // the form block with what it holds
 };
 
 // Checks lines (the whole .frm) and reads the form block; findings carry line

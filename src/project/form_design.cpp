@@ -4,7 +4,7 @@
 
 namespace velorin {
 
-const DesignProperty* DesignBlock::Find(std::string_view propertyName) const {
+const DesignProperty* LoadedBlock::Find(std::string_view propertyName) const {
     for (auto it = properties.rbegin(); it != properties.rend(); ++it) {
         if (IEquals(it->name, propertyName))
             return &*it;
@@ -12,7 +12,7 @@ const DesignProperty* DesignBlock::Find(std::string_view propertyName) const {
     return nullptr;
 }
 
-const DesignBlock* DesignBlock::Group(std::string_view groupName) const {
+const LoadedBlock* LoadedBlock::Group(std::string_view groupName) const {
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
         if (it->isPropertyGroup && IEquals(it->name, groupName))
             return &*it;

@@ -15,17 +15,17 @@ struct DesignProperty {
     int line = 0;
 };
 
-struct DesignBlock {
+struct LoadedBlock {
     bool isPropertyGroup = false;  // BeginProperty ... EndProperty
     std::string className;         // VB.Label, Threed.SSCommand; empty for a group
     std::string name;              // the control's name, or the group's (Font)
     int line = 0;
     std::vector<DesignProperty> properties;
-    std::vector<DesignBlock> children;  // controls and groups, in file order
+    std::vector<LoadedBlock> children;  // controls and groups, in file order
 
     // The last property or group of that name (case is not significant).
     const DesignProperty* Find(std::string_view propertyName) const;
-    const DesignBlock* Group(std::string_view groupName) const;
+    const LoadedBlock* Group(std::string_view groupName) const;
 };
 
 }  // namespace velorin

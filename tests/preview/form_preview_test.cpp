@@ -44,7 +44,7 @@ TEST(FormFile, ReadsTheEntriesItsReferencesPointTo) {
     const LoadedForm form = LoadFormFile(dir / "Grid.frm");
     ASSERT_TRUE(form.error.empty());
     ASSERT_EQ(form.design.form.children.size(), 1u);
-    const DesignBlock& grid = form.design.form.children[0];
+    const LoadedBlock& grid = form.design.form.children[0];
     auto entry = [&](const char* property) {
         return FrxEntryBytes(form, ReadDesignValue(grid.Find(property)->value));
     };
