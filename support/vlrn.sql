@@ -1,7 +1,7 @@
 -- Velorin's support database: the analysis tables a conversion fills, the
 -- mapping of Access custom controls to Visual Basic controls, the two delete
 -- statements a conversion starts with, and the analysis reports.
-PRAGMA user_version = 2;
+PRAGMA user_version = 3;
 
 -- One row per finding; rows are only ever added.
 CREATE TABLE tblReportOutput (
@@ -27,6 +27,18 @@ CREATE TABLE tblStats (
     CtlCount                  INTEGER NOT NULL DEFAULT 0,
     CtlsPartiallyConverted    INTEGER NOT NULL DEFAULT 0,
     CodeLines                 INTEGER NOT NULL DEFAULT 0
+);
+
+-- The code of each converted form and module, Access's beside Visual Basic's,
+-- and which lines of the one became which lines of the other.
+CREATE TABLE tblCodeMap (
+    ModuleName TEXT NOT NULL PRIMARY KEY COLLATE NOCASE, -- as tblStats and tblReportOutput name it (the file's stem)
+    ObjectName TEXT NOT NULL,  -- the Access form's or module's own name
+    Kind       TEXT NOT NULL,  -- 'Form', 'Module' or 'Class'
+    AccessCode TEXT NOT NULL,  -- the Access code as read, each line ending in CR LF (Windows-1252)
+    VbCode     TEXT NOT NULL,  -- the code as written after the file's header and design section, each line ending in CR LF (Windows-1252)
+    Units      TEXT NOT NULL,  -- one unit per line, "A N V M": Access lines A..A+N-1 (1-based) became Visual Basic lines V..V+M-1 (1-based). N = 0: lines the conversion added on its own (a generated procedure); M = 0: Access lines that left nothing. Units are in Visual Basic order; an Access line is in at most one unit.
+    Preview    TEXT NOT NULL DEFAULT '' -- the form's picture (a PNG's absolute path) when one was drawn, else ''
 );
 
 -- Access custom controls (by their Class) and the Visual Basic control that

@@ -39,8 +39,9 @@ TEST(AnalysisRecords, ReportRowsKeepTextAsGiven) {
     EXPECT_EQ(rows[1][6], "600");
 }
 
-// A database an earlier version made lacks the newer reasons: they are added,
-// its findings and the user's own changes stay, and a template it cannot take leaves it as it was.
+// A database an earlier version made lacks the newer reasons and tables: they
+// are added, its findings and the user's own changes stay, and a template it
+// cannot take leaves it as it was.
 TEST(AnalysisRecords, AnOlderSupportDatabaseLearnsTheNewerReasonsAndKeepsItsFindings) {
     TempDir dir;
     const fs::path fresh = testing::FreshSupportDatabase(dir);
@@ -53,7 +54,7 @@ TEST(AnalysisRecords, AnOlderSupportDatabaseLearnsTheNewerReasonsAndKeepsItsFind
         sqlite3_close(db);
     };
     exec(older,
-         "DELETE FROM tblReasons WHERE ReasonID >= 14; "
+         "DROP TABLE tblCodeMap; DELETE FROM tblReasons WHERE ReasonID >= 14; "
          "UPDATE tblReasons SET Description = 'Mine' WHERE ReasonID = 1; "
          "INSERT INTO tblReportOutput (ModuleName, ReasonID) VALUES ('basA', 14)");
     const std::string report =
@@ -67,6 +68,9 @@ TEST(AnalysisRecords, AnOlderSupportDatabaseLearnsTheNewerReasonsAndKeepsItsFind
               Rows(fresh, "SELECT COUNT(*) FROM tblReasons"));
     EXPECT_EQ(Rows(older, "SELECT Description FROM tblReasons WHERE ReasonID = 1"),
               (std::vector<std::vector<std::string>>{{"Mine"}}));
+    const std::string codeMap = "SELECT sql FROM sqlite_master WHERE name = 'tblCodeMap'";
+    EXPECT_EQ(Rows(older, codeMap), Rows(fresh, codeMap));
+    EXPECT_EQ(Rows(older, codeMap).size(), 1u);
 
     exec(fresh, "ALTER TABLE Reports ADD COLUMN Extra INTEGER");
     exec(older, "DELETE FROM tblReasons WHERE ReasonID = 1");
