@@ -1,7 +1,7 @@
 -- Velorin's support database: the analysis tables a conversion fills, the
 -- mapping of Access custom controls to Visual Basic controls, the delete
 -- statements a conversion starts with, and the analysis reports.
-PRAGMA user_version = 2;
+PRAGMA user_version = 3;
 
 -- One row per finding; rows are only ever added. AccessLine is the line of
 -- the Access code (from 1, as tblCodeMap holds it) the finding is about; 0

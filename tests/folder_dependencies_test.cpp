@@ -131,6 +131,7 @@ const std::vector<std::string> kFolderOrder = {
     "preview",                   // pictures of generated forms
     "driver",                    // one conversion from the request to the end
     "reports",                   // the printed reports, from the analysis database
+    "site",                      // the conversion report to read in a browser
 };
 
 std::string Describe(const std::vector<std::string>& cycle, const FolderGraph& graph) {

@@ -28,6 +28,7 @@ struct ConvertArguments {
     bool showProgress = false;
     bool quiet = false;
     bool verbose = false;
+    bool html = false;  // also write the conversion report, OUTPUT/report
 };
 
 // The user's own support database, made from the template when it is the
@@ -51,6 +52,20 @@ struct ReportsArguments {
 
 // Exit status: 0 done, 1 failed, 2 an unknown report name.
 int ReportsCommand(const ReportsArguments& arguments);
+
+struct HtmlArguments {
+    std::string supportDb;
+    std::string supportTemplate;  // as for ConvertArguments
+    bool supportDbChosen = false;
+    std::string output;  // the report goes to output/report
+};
+
+// Writes the conversion report of the last conversion the support database
+// holds. Exit status: 0 done, 1 failed.
+int HtmlCommand(const HtmlArguments& arguments);
+// The conversion report of the analysis in `supportDb`, in folder/report;
+// false, with the reason printed, when it cannot be written.
+bool WriteReportSite(const std::string& supportDb, const std::string& folder, bool quiet);
 
 struct PreviewArguments {
     std::vector<std::string> forms;  // .frm files

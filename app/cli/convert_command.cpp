@@ -163,6 +163,7 @@ int ConvertCommand(ConvertArguments& a) {
                               << (session.out.Path() / std::string(kPreviewFolder)).string()
                               << "\n";
             }
+            int status = 0;
             if (!result.projectProblems.empty()) {
                 const auto own = std::count_if(
                     result.projectProblems.begin(), result.projectProblems.end(),
@@ -170,9 +171,11 @@ int ConvertCommand(ConvertArguments& a) {
                 std::cerr << "velorin: the project check found " << result.projectProblems.size()
                           << " problem(s), " << own << " of them the application's own, listed in "
                           << session.out.PathOf(kProjectLog).string() << "\n";
-                return 3;
+                status = 3;
             }
-            return 0;
+            if (a.html && !WriteReportSite(a.supportDb, session.out.Path().string(), a.quiet))
+                return 1;
+            return status;
         }
         case Outcome::Invalid:
             return 2;

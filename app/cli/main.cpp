@@ -70,6 +70,10 @@ int main(int argc, char** argv) {
                          "Draw each converted form beside its Access original in "
                          "OUTPUT/previews/NAME.png, the controls converted only in part "
                          "outlined and listed");
+    convertCmd->add_flag("--html", convert.html,
+                         "Also write the conversion report to read in a browser, "
+                         "OUTPUT/report/index.html: every Access line beside its Visual Basic "
+                         "line, and every finding");
     convertCmd->add_flag("--relative-paths", convert.options.useRelativePaths,
                          "Kept for the settings shared with the desktop application; the "
                          "project always opens its database from its own folder");
@@ -159,6 +163,23 @@ int main(int argc, char** argv) {
         "numbers. No display is needed.\n\n"
         "Exit status: 0 done, 1 failed, 2 usage or an unknown report name.");
 
+    velorin::HtmlArguments html;
+    html.supportDb = userSupportDb.string();
+    html.supportTemplate = files.supportTemplate.string();
+    CLI::App* htmlCmd = app.add_subcommand(
+        "html", "Write the conversion report of the last conversion, to read in a browser");
+    htmlCmd
+        ->add_option("-o,--output", html.output,
+                     "Folder the report goes into, as its report/ folder")
+        ->required();
+    auto* htmlSupportDb = htmlCmd->add_option("--support-db", html.supportDb, kSupportDbHelp);
+    htmlCmd->footer(
+        "Writes OUTPUT/report/index.html, with the totals, the findings by reason and every form\n"
+        "and module, and a page for each form and module showing its Access code beside its\n"
+        "Visual Basic code. The folder holds all it needs and opens without a network. Files\n"
+        "of the last report there are replaced; any other file stays.\n\n"
+        "Exit status: 0 done, 1 failed, 2 usage.");
+
     velorin::PreviewArguments preview;
     CLI::App* previewCmd = app.add_subcommand(
         "preview", "Draw generated forms as the Visual Basic designer shows them");
@@ -182,6 +203,7 @@ int main(int argc, char** argv) {
 
     convert.supportDbChosen = convertSupportDb->count() > 0;
     reports.supportDbChosen = reportsSupportDb->count() > 0;
+    html.supportDbChosen = htmlSupportDb->count() > 0;
     if (*convertCmd) {
         if (askPassword) {
             const std::optional<std::string> typed =
@@ -203,5 +225,7 @@ int main(int argc, char** argv) {
         return velorin::ReportsCommand(reports);
     if (*previewCmd)
         return velorin::PreviewCommand(preview);
+    if (*htmlCmd)
+        return velorin::HtmlCommand(html);
     return velorin::ListCommand(listDatabase, listTables, listQueries);
 }
