@@ -38,6 +38,57 @@ double MarkedShare(const QImage& image) {
     return static_cast<double>(differing) / (static_cast<double>(image.width()) * image.height());
 }
 
+// Renders a page of the site into `shot`, the window's size.
+void ExpectRendered(const std::string& chromium, const fs::path& page, const fs::path& shot,
+                    const testing::TempDir& dir) {
+    fs::remove(shot);
+    const std::string command = "timeout 120 " + chromium +
+                                " --headless --no-sandbox --disable-gpu --user-data-dir='" +
+                                (dir / "profile").string() + "' --screenshot='" + shot.string() +
+                                "' --window-size=1280,900 'file://" + page.string() + "' >'" +
+                                (dir / "chromium.log").string() + "' 2>&1";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << page << ": " << testing::ReadFile(dir / "chromium.log");
+    QImage image;
+    ASSERT_TRUE(image.load(QString::fromStdString(shot.string()), "PNG")) << shot;
+    EXPECT_EQ(image.width(), 1280);
+    EXPECT_EQ(image.height(), 900);
+    // Text, tables and bars: well over a few stray pixels.
+    EXPECT_GT(MarkedShare(image), 0.02) << shot << " is blank";
+}
+
+fs::path ScreenshotFolder() {
+    const fs::path shots = fs::path(VELORIN_BINARY_DIR) / "site-screenshots";
+    fs::create_directories(shots);
+    std::cout << "Screenshots of the report: " << shots.string() << "\n";
+    return shots;
+}
+
+TEST(SiteInABrowser, TheRealApplicationsIndexAndAFormPageRender) {
+    const std::string chromium = Chromium();
+    const fs::path data = testing::SharedData();
+    if (chromium.empty() || data.empty())
+        GTEST_SKIP() << (chromium.empty() ? "chromium is absent" : "../shared/data is absent");
+    testing::TempDir dir;
+    const fs::path db = testing::FreshSupportDatabase(dir);
+    const std::string convert = std::string("'") + VELORIN_PROGRAM + "' convert '" +
+                                (data / "big_rivers_app" / "source").string() + "' -o '" +
+                                (dir / "out").string() + "' --html -y -q --support-db '" +
+                                db.string() + "' >/dev/null 2>&1";
+    const int status = std::system(convert.c_str());
+    ASSERT_TRUE(WIFEXITED(status) && (WEXITSTATUS(status) == 0 || WEXITSTATUS(status) == 3));
+    // The form with the most code.
+    const auto form = testing::Rows(db,
+                                    "SELECT ModuleName FROM tblCodeMap WHERE Kind = 'Form' "
+                                    "ORDER BY length(AccessCode) DESC LIMIT 1");
+    ASSERT_EQ(form.size(), 1u);
+    const fs::path shots = ScreenshotFolder();
+    const fs::path site = dir / "out" / "report";
+    ExpectRendered(chromium, site / "index.html", shots / "big_rivers-index.png", dir);
+    ExpectRendered(chromium, site / (form[0][0] + ".html"), shots / "big_rivers-form.png", dir);
+}
+
 TEST(SiteInABrowser, TheIndexAndACodePageRender) {
     const std::string chromium = Chromium();
     if (chromium.empty())
@@ -70,27 +121,10 @@ TEST(SiteInABrowser, TheIndexAndACodePageRender) {
     const fs::path site = dir / "report";
     ASSERT_TRUE(WriteConversionSite(db, site).written);
 
-    const fs::path shots = fs::path(VELORIN_BINARY_DIR) / "site-screenshots";
-    fs::create_directories(shots);
-    std::cout << "Screenshots of the report: " << shots.string() << "\n";
-    for (const char* page : {"index.html", "Orders.html"}) {
-        const fs::path shot = shots / (fs::path(page).stem().string() + ".png");
-        fs::remove(shot);
-        const std::string command =
-            "timeout 120 " + chromium + " --headless --no-sandbox --disable-gpu --user-data-dir='" +
-            (dir / "profile").string() + "' --screenshot='" + shot.string() +
-            "' --window-size=1280,900 'file://" + (site / page).string() + "' >'" +
-            (dir / "chromium.log").string() + "' 2>&1";
-        const int status = std::system(command.c_str());
-        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-            << page << ": " << testing::ReadFile(dir / "chromium.log");
-        QImage image;
-        ASSERT_TRUE(image.load(QString::fromStdString(shot.string()), "PNG")) << shot;
-        EXPECT_EQ(image.width(), 1280);
-        EXPECT_EQ(image.height(), 900);
-        // Text, tables and bars: well over a few stray pixels.
-        EXPECT_GT(MarkedShare(image), 0.02) << shot << " is blank";
-    }
+    const fs::path shots = ScreenshotFolder();
+    for (const char* page : {"index.html", "Orders.html"})
+        ExpectRendered(chromium, site / page, shots / (fs::path(page).stem().string() + ".png"),
+                       dir);
 }
 
 }  // namespace

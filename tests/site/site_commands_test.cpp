@@ -54,6 +54,17 @@ void ExpectReportOfEveryModule(const fs::path& folder, const fs::path& db) {
     EXPECT_EQ(pages.size(), modules.size());
     for (const auto& module : modules)
         EXPECT_NE(index.find(">" + module[0] + "</a>"), std::string::npos) << module[0];
+    // Every finding about a line of a module whose code the conversion kept
+    // links from the index to that line of its page.
+    const auto lines =
+        testing::Rows(db,
+                      "SELECT COUNT(*) FROM tblReportOutput o JOIN tblCodeMap m ON m.ModuleName = "
+                      "o.ModuleName WHERE o.AccessLine > 0");
+    size_t lineLinks = 0;
+    for (const std::string& link : AttributeValues(index, "href"))
+        lineLinks += link.find(".html#L") != std::string::npos ? 1 : 0;
+    EXPECT_EQ(lineLinks, std::stoul(lines[0][0]));
+    EXPECT_GT(lineLinks, 0u);
 }
 
 TEST(SiteCommands, ConvertWritesTheReportAndHtmlWritesItAgainAnywhere) {
