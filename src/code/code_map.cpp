@@ -80,17 +80,4 @@ void WriteCodeMap(SupportDatabase& db, const CodeMapRow& row) {
     sqlite3_reset(insert);
 }
 
-std::string JoinedLines(const std::vector<std::string>& lines) {
-    size_t size = 0;
-    for (const std::string& line : lines)
-        size += line.size() + 2;
-    std::string text;
-    text.reserve(size);
-    for (const std::string& line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
-
 }  // namespace velorin

@@ -48,7 +48,4 @@ struct CodeMapRow {
 // for every analysis row.
 void WriteCodeMap(SupportDatabase& db, const CodeMapRow& row);
 
-// The lines joined, each ending in CR LF.
-std::string JoinedLines(const std::vector<std::string>& lines);
-
 }  // namespace velorin

@@ -76,12 +76,16 @@ const std::vector<std::string>& CodeText::Keys(KeyOf keyOf) const {
 }
 
 std::string CodeText::Joined() const {
+    return JoinedLines(lines_);
+}
+
+std::string JoinedLines(const std::vector<std::string>& lines) {
     size_t size = 0;
-    for (const std::string& line : lines_)
+    for (const std::string& line : lines)
         size += line.size() + 2;
     std::string text;
     text.reserve(size);
-    for (const std::string& line : lines_) {
+    for (const std::string& line : lines) {
         text += line;
         text += "\r\n";
     }

@@ -59,4 +59,7 @@ class CodeText {
     mutable KeyOf keyOf_ = nullptr;
 };
 
+// The lines joined, each ending in CR LF.
+std::string JoinedLines(const std::vector<std::string>& lines);
+
 }  // namespace velorin

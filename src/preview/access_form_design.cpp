@@ -7,20 +7,10 @@
 #include <string_view>
 
 #include "common/ansi_text.h"
+#include "common/vb_quote.h"
 
 namespace velorin {
 namespace {
-
-// A string as a design line writes it: quoted, its quotes doubled.
-std::string Quoted(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        out += c;
-        if (c == '"')
-            out += '"';
-    }
-    return out + "\"";
-}
 
 std::string Number(double value) {
     if (std::isnan(value))
@@ -44,7 +34,7 @@ class BlockBuilder {
         return Set(std::move(name), Number(value));
     }
     BlockBuilder& SetText(std::string name, std::string_view text) {
-        return Set(std::move(name), Quoted(text));
+        return Set(std::move(name), VbQuoted(text));
     }
     BlockBuilder& Place(const AccessControl& c) {
         return SetNumber("Left", c.Property("Left").AsNumber())
@@ -57,7 +47,7 @@ class BlockBuilder {
         group.isPropertyGroup = true;
         group.name = "Font";
         group.properties = {
-            {"Name", Quoted(c.Text("FontName")), 0},
+            {"Name", VbQuoted(c.Text("FontName")), 0},
             {"Size", Number(c.Property("FontSize").AsNumber()), 0},
             {"weight", Number(c.Property("FontWeight").AsNumber()), 0},
             {"italic", c.Property("FontItalic").AsBool() ? "-1" : "0", 0},

@@ -68,24 +68,14 @@ void AppendFindingsList(std::string& page, const SiteModule& module,
                                   : " findings stand beside their lines") +
                 " in the code below.</p>\n";
     if (module.findings.size() > besideLines) {
-        page +=
-            "<table class=\"list\">\n<thead><tr><th class=\"n\">Line</th><th>Routine</th>"
-            "<th>Reason</th><th>Code line or control</th><th>Translated line</th></tr></thead>"
-            "\n<tbody>\n";
+        page += kFindingsTableHead;
         for (const Finding& f : module.findings) {
             if (module.ShowsLine(f.line))
                 continue;
             const std::string id = std::to_string(f.id);
             page += "<tr id=\"F" + id + "\" data-f=\"" + id + "\"><td class=\"n\">" + LineText(f) +
                     "</td><td>";
-            AppendHtml(page, f.routine);
-            page += "</td><td>";
-            AppendHtml(page, ReasonText(reasons, f.reason));
-            page += "</td><td class=\"c\">";
-            AppendHtml(page, f.codeLine);
-            page += "</td><td class=\"c\">";
-            AppendHtml(page, f.translatedLine);
-            page += "</td></tr>\n";
+            AppendFindingCells(page, f, reasons);
         }
         page += "</tbody>\n</table>\n";
     }

@@ -131,22 +131,13 @@ void AppendFindings(std::string& page, const SiteData& data,
         const std::string href = stems[i] + ".html";
         page += "<h3><a href=\"" + href + "\">";
         AppendHtml(page, m.name);
-        page +=
-            "</a></h3>\n<table class=\"list\">\n<thead><tr><th class=\"n\">Line</th>"
-            "<th>Routine</th><th>Reason</th><th>Code line or control</th>"
-            "<th>Translated line</th></tr></thead>\n<tbody>\n";
+        page += "</a></h3>\n";
+        page += kFindingsTableHead;
         for (const Finding& f : m.findings) {
             page += "<tr data-f=\"" + std::to_string(f.id) + "\"><td class=\"n\"><a href=\"" +
                     href + "#" + FindingAnchor(m, f) + "\">" + (f.line > 0 ? LineText(f) : "page") +
                     "</a></td><td>";
-            AppendHtml(page, f.routine);
-            page += "</td><td>";
-            AppendHtml(page, ReasonText(data.reasons, f.reason));
-            page += "</td><td class=\"c\">";
-            AppendHtml(page, f.codeLine);
-            page += "</td><td class=\"c\">";
-            AppendHtml(page, f.translatedLine);
-            page += "</td></tr>\n";
+            AppendFindingCells(page, f, data.reasons);
         }
         page += "</tbody>\n</table>\n";
     }

@@ -41,4 +41,16 @@ std::string LineText(const Finding& finding) {
     return finding.line > 0 ? std::to_string(finding.line) : std::string("-");
 }
 
+void AppendFindingCells(std::string& page, const Finding& finding,
+                        const std::map<int, std::string>& reasons) {
+    AppendHtml(page, finding.routine);
+    page += "</td><td>";
+    AppendHtml(page, ReasonText(reasons, finding.reason));
+    page += "</td><td class=\"c\">";
+    AppendHtml(page, finding.codeLine);
+    page += "</td><td class=\"c\">";
+    AppendHtml(page, finding.translatedLine);
+    page += "</td></tr>\n";
+}
+
 }  // namespace velorin

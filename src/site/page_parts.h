@@ -28,4 +28,14 @@ std::string FindingAnchor(const SiteModule& module, const Finding& finding);
 // The cell text of a finding's line: its number, or "-" for the form or a control.
 std::string LineText(const Finding& finding);
 
+// A table of findings up to its first row: line, routine, reason, code line
+// or control, translated line.
+inline constexpr std::string_view kFindingsTableHead =
+    "<table class=\"list\">\n<thead><tr><th class=\"n\">Line</th><th>Routine</th>"
+    "<th>Reason</th><th>Code line or control</th><th>Translated line</th></tr></thead>"
+    "\n<tbody>\n";
+// The cells of a finding's row after its line, and the row's end.
+void AppendFindingCells(std::string& page, const Finding& finding,
+                        const std::map<int, std::string>& reasons);
+
 }  // namespace velorin
