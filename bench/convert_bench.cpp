@@ -291,7 +291,7 @@ int main(int argc, char** argv) {
     struct Row {
         std::string size;
         int forms = 0;
-        long controls = 0, lines = 0, inBytes = 0, outBytes = 0;
+        long controls = 0, lines = 0, moduleLines = 0, inBytes = 0, outBytes = 0;
         Run run;
         double floor = 0;
     };
@@ -329,6 +329,7 @@ int main(int argc, char** argv) {
         row.forms = counts.forms;
         row.controls = counts.controls;
         row.lines = counts.formCodeLines + counts.moduleCodeLines;
+        row.moduleLines = counts.moduleCodeLines;
         row.run = ConvertInChild(input, output, supportDb, bin);
         if (!row.run.ok) {
             std::fprintf(stderr, "convert_bench: the %s application did not convert (outcome %d)\n",
@@ -346,6 +347,15 @@ int main(int argc, char** argv) {
             "read %.2f s, setup %.2f s, forms %.2f s, modules %.2f s, project %.2f s\n",
             p.formsConverted, p.modulesConverted, p.warnings, p.problems, p.read, p.setup, p.forms,
             p.modules, p.project);
+        // Where the time went, and what a control and a line of code cost.
+        const double phases = p.read + p.setup + p.forms + p.modules + p.project;
+        auto share = [&](double seconds) { return phases > 0 ? 100 * seconds / phases : 0.0; };
+        std::printf(
+            "  shares: read %.0f%%, setup %.0f%%, forms %.0f%%, modules %.0f%%, project "
+            "%.0f%%; forms %.1f us a control, modules %.1f us a line of code\n",
+            share(p.read), share(p.setup), share(p.forms), share(p.modules), share(p.project),
+            row.controls > 0 ? 1e6 * p.forms / static_cast<double>(row.controls) : 0.0,
+            row.moduleLines > 0 ? 1e6 * p.modules / static_cast<double>(row.moduleLines) : 0.0);
         if (digest)
             std::printf("  digest %016llx\n",
                         static_cast<unsigned long long>(Digest(output, supportDb)));

@@ -2,48 +2,58 @@
 
 #include <sqlite3.h>
 
-#include <algorithm>
-#include <map>
+#include <cstdint>
 
 #include "code/code_mask.h"
 
 namespace velorin {
 
 std::vector<CodeUnit> CodeUnits(const std::vector<std::string>& access, const CodeText& written) {
-    // Each Access statement, by its first line: how many lines it has.
-    std::map<uint32_t, uint32_t> statements;
+    // For each Access line that starts a statement, how many lines it has.
+    std::vector<uint32_t> statementLines(access.size() + 1, 0);
+    size_t statements = 0;
     for (size_t i = 0; i < access.size();) {
         size_t last = i;
         while (last + 1 < access.size() && ContinuesOnNextLine(access[last]))
             ++last;
-        statements.emplace(static_cast<uint32_t>(i + 1), static_cast<uint32_t>(last - i + 1));
+        statementLines[i + 1] = static_cast<uint32_t>(last - i + 1);
+        ++statements;
         i = last + 1;
     }
+    auto startsStatement = [&](uint32_t line) {
+        return line < statementLines.size() && statementLines[line] > 0;
+    };
     // Runs of written lines from one source; a statement's own run is its
     // last, a line it had added before it (a declaration) is added code.
+    constexpr size_t kNone = SIZE_MAX;
     std::vector<CodeUnit> units;
-    std::map<uint32_t, size_t> ownRun;
+    std::vector<size_t> ownRun(statementLines.size(), kNone);
+    size_t owned = 0;
     for (size_t v = 0; v < written.Size();) {
         const uint32_t source = written.SourceOf(v);
         size_t end = v + 1;
         while (end < written.Size() && written.SourceOf(end) == source)
             ++end;
         units.push_back({source, 0, static_cast<uint32_t>(v + 1), static_cast<uint32_t>(end - v)});
-        if (source != 0 && statements.count(source) > 0)
+        if (source != 0 && startsStatement(source)) {
+            owned += ownRun[source] == kNone ? 1 : 0;
             ownRun[source] = units.size() - 1;
+        }
         v = end;
     }
-    for (const auto& [first, run] : ownRun)
-        units[run].accessCount = statements[first];
+    for (uint32_t line = 1; line < ownRun.size(); ++line) {
+        if (ownRun[line] != kNone)
+            units[ownRun[line]].accessCount = statementLines[line];
+    }
     // A statement that left nothing follows the unit of the statement before it.
     std::vector<CodeUnit> all;
-    all.reserve(units.size() + statements.size() - ownRun.size());
-    auto lastStatement = statements.begin();
-    auto placeUpTo = [&](uint32_t accessLine, uint32_t vbNext) {
-        for (; lastStatement != statements.end() && lastStatement->first < accessLine;
-             ++lastStatement) {
-            if (ownRun.count(lastStatement->first) == 0)
-                all.push_back({lastStatement->first, lastStatement->second, vbNext, 0});
+    all.reserve(units.size() + statements - owned);
+    uint32_t nextStatement = 1;
+    auto placeUpTo = [&](size_t accessLine, uint32_t vbNext) {
+        for (; nextStatement < statementLines.size() && nextStatement < accessLine;
+             ++nextStatement) {
+            if (startsStatement(nextStatement) && ownRun[nextStatement] == kNone)
+                all.push_back({nextStatement, statementLines[nextStatement], vbNext, 0});
         }
     };
     for (const CodeUnit& unit : units) {
@@ -51,7 +61,7 @@ std::vector<CodeUnit> CodeUnits(const std::vector<std::string>& access, const Co
             placeUpTo(unit.accessFirst, unit.vbFirst);
         all.push_back(unit);
     }
-    placeUpTo(UINT32_MAX, static_cast<uint32_t>(written.Size() + 1));
+    placeUpTo(statementLines.size(), static_cast<uint32_t>(written.Size() + 1));
     return all;
 }
 
