@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "common/names.h"
 #include "common/output_directory.h"
@@ -101,6 +102,38 @@ TEST(OutputDirectoryPatterns, AFileOfTheUsersIsNeverRenamed) {
     EXPECT_EQ(testing::ReadFile(dir / "Orders.frx"), "the user's");
     EXPECT_FALSE(std::filesystem::exists(dir / "Orders.frm"));
     EXPECT_EQ(testing::ReadFile(dir / "Yours.frm"), "ours");
+}
+
+// Each file written adds its name at the end of the record, which stays the
+// same file: rewritten whole for each, it made writing a project's files
+// grow with their square. A record that became a link is replaced, not
+// written through.
+TEST(OutputDirectoryPatterns, TheRecordGrowsByOneLineAFile) {
+    testing::TempDir dir;
+    const std::filesystem::path record = dir / "velorin.files";
+    testing::WriteFile(dir / "elsewhere.txt", "kept");
+    {
+        OutputDirectory out(dir.Path());
+        out.TrackWrittenFiles();
+        ASSERT_TRUE(out.Write("A.frm", "a") && out.WriteHeld());
+        const auto inode = [&] {
+            struct stat info {};
+            return ::stat(record.c_str(), &info) == 0 ? info.st_ino : 0;
+        };
+        const auto first = inode();
+        for (const char* name : {"B.frm", "C.bas", "D.vbp"})
+            ASSERT_TRUE(out.Write(name, "x") && out.WriteHeld());
+        EXPECT_EQ(inode(), first);
+        std::filesystem::remove(record);
+        std::filesystem::create_symlink(dir / "elsewhere.txt", record);
+        ASSERT_TRUE(out.Write("E.frm", "x") && out.WriteHeld());
+    }
+    EXPECT_EQ(testing::ReadFile(dir / "elsewhere.txt"), "kept");
+    EXPECT_FALSE(std::filesystem::is_symlink(record));
+    OutputDirectory again(dir.Path());
+    again.TrackWrittenFiles();
+    EXPECT_EQ(again.PreviousFiles(),
+              (std::vector<std::string>{"A.frm", "B.frm", "C.bas", "D.vbp", "E.frm"}));
 }
 
 // A link in the folder is no file of the folder's: nothing is read through

@@ -124,6 +124,9 @@ class OutputDirectory {
     // in the record of written files.
     bool Claim(std::string_view name);
     bool WriteRecord();
+    // Adds one name at the end of a record this directory wrote whole; false
+    // when it cannot, and the record is then written whole.
+    bool AppendToRecord(std::string_view name);
     // Deletes a file (never a folder) from the disk; true when it is gone.
     bool RemoveFromDisk(std::string_view name);
     // Drops a name that is no longer on the disk from the record.
@@ -134,6 +137,9 @@ class OutputDirectory {
     bool tracking_ = false;
     // The record found was not written by us: it is the user's file.
     bool recordForeign_ = false;
+    // The record on disk is the one this directory last wrote whole, with
+    // every name added since at its end.
+    bool recordCurrent_ = false;
     // Listed by the last conversion's record.
     std::set<std::string, std::less<>> previous_;
     // Listed in the record now: the last conversion's files and this one's.

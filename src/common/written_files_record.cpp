@@ -3,6 +3,9 @@
 // deletion of the last conversion's files.
 #include "common/output_directory.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <system_error>
 
 #include "common/string_helpers.h"
@@ -13,6 +16,7 @@ namespace fs = std::filesystem;
 void OutputDirectory::TrackWrittenFiles() {
     tracking_ = true;
     recordForeign_ = false;
+    recordCurrent_ = false;
     previous_.clear();
     owned_.clear();
     const fs::path path = PathOf(kRecordName);
@@ -73,6 +77,10 @@ bool OutputDirectory::Claim(std::string_view name) {
         return false;
     }
     owned_.emplace(name);
+    // A new name goes at the end of the record: writing it whole for each
+    // file made the writing of a project's files grow with their square.
+    if (recordCurrent_ && AppendToRecord(name))
+        return true;
     if (!WriteRecord()) {
         owned_.erase(std::string(name));
         return false;
@@ -85,6 +93,7 @@ bool OutputDirectory::WriteRecord() {
         ReportFailure(kRecordName, "the file is not one Velorin wrote, and it was left as it is");
         return false;
     }
+    recordCurrent_ = false;
     if (owned_.empty()) {
         // Nothing of ours is left to list.
         if (!recordForeign_)
@@ -97,7 +106,23 @@ bool OutputDirectory::WriteRecord() {
     if (!WriteInPlace(kRecordName, text))
         return false;
     recordForeign_ = false;
+    recordCurrent_ = true;
     return true;
+}
+
+bool OutputDirectory::AppendToRecord(std::string_view name) {
+    // A simulated disk charges whole writes: the record is written whole there.
+    if (CurrentDiskFault() != nullptr)
+        return false;
+    const int file =
+        ::open(PathOf(kRecordName).c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
+    if (file < 0)
+        return false;
+    // One write: a killed run leaves the line whole or not at all.
+    const std::string line = std::string(name) + "\n";
+    const bool whole = ::write(file, line.data(), line.size()) == static_cast<ssize_t>(line.size());
+    const bool closed = ::close(file) == 0;
+    return whole && closed;
 }
 
 void OutputDirectory::Forget(std::string_view name) {
