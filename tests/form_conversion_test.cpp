@@ -25,8 +25,9 @@ using testing::TempDir;
 namespace fs = std::filesystem;
 
 // A form whose detail holds `labels` labels named Label1, Label2, ... and
-// `lines` lines.
-std::unique_ptr<AccessForm> CrowdedForm(const std::string& name, int labels, int lines) {
+// `lines` lines, with `code` behind it.
+std::unique_ptr<AccessForm> CrowdedForm(const std::string& name, int labels, int lines,
+                                        const std::string& code = {}) {
     std::string text =
         "Begin Form\r\n    Width =8000\r\n    Begin\r\n        Begin Section\r\n            Height "
         "=9000\r\n"
@@ -41,6 +42,8 @@ std::unique_ptr<AccessForm> CrowdedForm(const std::string& name, int labels, int
                 std::to_string(i) + "\"\r\n                End\r\n";
     }
     text += "            End\r\n        End\r\n    End\r\nEnd\r\n";
+    if (!code.empty())
+        text += "CodeBehindForm\r\n" + code;
     auto form = std::make_unique<AccessForm>();
     BuildAccessForm(*ReadObjectText(text).text, name, name, *form);
     return form;
@@ -189,6 +192,50 @@ TEST_F(FormConversionTest, LabelsBecomeControlArraysUntilTheFormFits) {
     EXPECT_NE(form.find("Begin VB.Label Label45\r\n      Index = 8"), std::string::npos);
     EXPECT_EQ(form.find("Begin VB.Label Label45\r\n      Index = 9"), std::string::npos);
     EXPECT_EQ(Stat("CtlCount"), 252);
+}
+
+// A label the code has event procedures for stays out of the arrays: as an
+// element its procedures would have to take the index.
+TEST_F(FormConversionTest, LabelsWithEventProceduresStayAlone) {
+    app.AddForm(CrowdedForm("Crowded", 120, 180,
+                            CrLf({"Private Sub Label46_Click()", "End Sub",
+                                  "Private Sub Label50_DblClick(Cancel As Integer)", "End Sub"})));
+    request.forms = {"Crowded"};
+    ui.answers = {Answer::Yes};
+    const ConversionResult result = Convert();
+    ASSERT_EQ(result.outcome, Outcome::Done);
+    const std::string form = ReadFile(dir / "out" / "Crowded.frm");
+    for (const char* label : {"Label46", "Label50"}) {
+        const size_t block = form.find(std::string("Begin VB.Label ") + label + "\r\n");
+        ASSERT_NE(block, std::string::npos) << label;
+        EXPECT_EQ(form.substr(block, form.find("End\r\n", block) - block).find("Index ="),
+                  std::string::npos)
+            << label;
+    }
+    for (const ProjectFinding& problem : result.projectProblems)
+        EXPECT_NE(problem.cause, FindingCause::Conversion) << problem.message;
+    EXPECT_LE(Stat("CtlCount"), 254);
+}
+
+// A form closing itself names itself by its Access name, which its file's
+// name need not be.
+TEST_F(FormConversionTest, AFormClosingItselfIsFoundByItsAccessName) {
+    const std::string text =
+        CrLf({"Begin Form", "    Begin", "        Begin Section", "            Height =500",
+              "        End", "    End", "End", "CodeBehindForm", "Private Sub Form_Timer()",
+              "    DoCmd.Close acForm, Me.Name", "End Sub"});
+    auto form = std::make_unique<AccessForm>();
+    BuildAccessForm(*ReadObjectText(text).text, "Orders/Old", "Orders%2FOld.bas", *form);
+    app.AddForm(std::move(form));
+    request.forms = {"Orders/Old"};
+    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    // Known by that name, it is the form itself; by its file's name, a lookup
+    // that finds nothing.
+    const std::string frm = ReadFile(dir / "out" / "Orders_Old.frm");
+    EXPECT_NE(frm.find("    Unload Orders_Old\t'VLRN DoCmd.Close acForm, Me.Name"),
+              std::string::npos)
+        << frm;
+    EXPECT_EQ(frm.find("GetFormFromName"), std::string::npos);
 }
 
 TEST_F(FormConversionTest, NoToTheReductionRejectsTheForm) {

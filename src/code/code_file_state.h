@@ -52,6 +52,8 @@ struct CodeFileState {
     // The current procedure has declared the counter of a repeated macro.
     bool runMacroCounterDeclared = false;
     std::string routine;  // current procedure header up to its "("
+    // A form's name in Access, which GetFormFromName knows it by; empty for a module.
+    std::string formAccessName;
     // The functions of later Visual Basic versions the file defines itself.
     std::set<std::string, ILess> ownLaterFunctions;
     long lineNumber = -2;

@@ -116,6 +116,7 @@ CodeText ConvertCodeFile(Session& session, const std::string& objectName, const 
     CodeFileState state(session, out);
     state.moduleName = objectName;
     state.isForm = isForm;
+    state.formAccessName = facts.accessName;
     state.formNames = facts.formNames;
     state.renamedControls = facts.renamedControls;
     // The header and the design section are counted, not translated; in a form

@@ -39,10 +39,16 @@ void CloseRule(CodeFileState& state, const DoCmdCall& call) {
     } else if (!IsFormType(type)) {
         CommentedOut(state, reason::kArgumentsNotConverted);
     } else if (IEquals(name, "Me.Name")) {
-        // The module's name is the form's name, not an expression.
-        TranslatedWithNote(state, reason::kTranslatedCheck,
-                           "Unload " + FormRef(state, VbQuoted(state.moduleName, QuoteFor::Code)),
-                           "Unload " + MakeVBName(state.moduleName));
+        // The form's own name, not an expression: the name Access knows it by,
+        // which its file's name need not be.
+        const std::string& form =
+            state.formAccessName.empty() ? state.moduleName : state.formAccessName;
+        const auto named = state.session.names.formVbNames.find(form);
+        TranslatedWithNote(
+            state, reason::kTranslatedCheck,
+            "Unload " + FormRef(state, VbQuoted(form, QuoteFor::Code)),
+            "Unload " + (named != state.session.names.formVbNames.end() ? named->second
+                                                                        : MakeVBName(form)));
     } else {
         const std::string text = "Unload " + FormRef(state, name);
         TranslatedWithNote(state, reason::kTranslatedCheck, text, text);

@@ -19,6 +19,9 @@ CodeText ExportModuleText(Session& session, std::string_view name, bool isForm);
 
 // What the conversion of a form found that the translation of its code uses.
 struct FormFacts {
+    // The form's name in Access; the file's name may differ (Orders/Old is
+    // Orders_Old.frm).
+    std::string accessName;
     // The lines of the form file's header and design section above the code,
     // counted in the statistics.
     long designLines = 0;

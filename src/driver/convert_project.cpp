@@ -167,6 +167,7 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, FormPreviews
     const std::vector<std::string> designLines =
         output.DesignLines(session.Settings().options.vb5Project);
     FormFacts facts;
+    facts.accessName = name;
     facts.designLines = static_cast<long>(designLines.size());
     facts.formNames = &output.Names();
     facts.renamedControls = &output.RenamedControls();

@@ -1,5 +1,8 @@
 #include "forms/label_reduction.h"
 
+#include <set>
+
+#include "code/procedure_headers.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/string_helpers.h"
@@ -75,16 +78,32 @@ void MergeLabels(FormState& state, const std::vector<DesignBlock*>& labels) {
     }
 }
 
+// The controls the form's code has event procedures for (Name_Click, ...).
+std::set<std::string, ILess> ControlsWithProcedures(const FormCode& code) {
+    std::set<std::string, ILess> controls;
+    for (const CodeText* part : {&code.module, &code.events}) {
+        for (const std::string& procedure : ProcedureNames(*part)) {
+            const size_t cut = procedure.rfind('_');
+            if (cut != std::string::npos && cut > 0)
+                controls.insert(procedure.substr(0, cut));
+        }
+    }
+    return controls;
+}
+
 }  // namespace
 
 bool ReduceLabelControls(FormState& state) {
     Session& session = state.session;
     // The labels the form holds: those written into its block, an embedded
     // form's among them; a label whose control carries its caption has none.
+    // A label with event procedures stays alone: in an array its procedures
+    // would have to take the element's index.
+    const std::set<std::string, ILess> withProcedures = ControlsWithProcedures(state.output.Code());
     std::vector<DesignBlock*> defaultNamed, otherNamed;
     int labels = 0;
     state.output.Form().Visit([&](DesignBlock& block) {
-        if (block.ClassName() != "VB.Label")
+        if (block.ClassName() != "VB.Label" || withProcedures.count(std::string(block.Name())) > 0)
             return;
         ++labels;
         (IStartsWith(block.Name(), "Label") ? defaultNamed : otherNamed).push_back(&block);
