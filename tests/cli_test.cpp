@@ -18,11 +18,7 @@ using testing::TempDir;
 using testing::WriteFile;
 namespace fs = std::filesystem;
 
-struct ProgramRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using testing::ProgramRun;
 
 class CliTest : public ::testing::Test {
   protected:
@@ -38,19 +34,11 @@ class CliTest : public ::testing::Test {
         database = src.string();
     }
     // Runs the program without a terminal: questions are answered No.
+    // The user's folders are the test's own.
     ProgramRun Velorin(const std::string& arguments) {
-        ProgramRun run;
-        // The user's folders are the test's own.
-        std::string command = "XDG_DATA_HOME='" + (dir / "data").string() + "' '" +
-                              std::string(VELORIN_PROGRAM) + "' " + arguments + " </dev/null >'" +
-                              (dir / "stdout").string() + "' 2>'" + (dir / "stderr").string() + "'";
-        int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = ReadFile(dir / "stdout");
-        run.err = ReadFile(dir / "stderr");
-        return run;
+        return testing::RunProgram(VELORIN_PROGRAM, arguments, dir);
     }
-    std::string Quote(const fs::path& path) { return "'" + path.string() + "'"; }
+    std::string Quote(const fs::path& path) { return testing::ShellQuoted(path); }
 
     // Runs the program on a pseudo-terminal, as a user at a terminal does: once
     // the terminal shows `waitFor`, `input` is typed. `out` is all the

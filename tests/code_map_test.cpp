@@ -3,9 +3,6 @@
 // its readers rely on on the sample and the shared real application.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <sstream>
 
 #include "code/code_map.h"
@@ -130,14 +127,13 @@ void ExpectSoundMaps(const fs::path& db) {
 }
 
 void Convert(const fs::path& input, const testing::TempDir& dir) {
-    const std::string command = std::string("'") + VELORIN_PROGRAM + "' convert '" +
-                                input.string() + "' -o '" + (dir / "out").string() +
-                                "' --yes --support-db '" + (dir / "vlrn.db").string() +
-                                "' </dev/null >/dev/null 2>'" + (dir / "err").string() + "'";
-    testing::FreshSupportDatabase(dir);
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status) && (WEXITSTATUS(status) == 0 || WEXITSTATUS(status) == 3))
-        << testing::ReadFile(dir / "err");
+    const fs::path db = testing::FreshSupportDatabase(dir);
+    const testing::ProgramRun run = testing::RunProgram(
+        VELORIN_PROGRAM,
+        "convert " + testing::ShellQuoted(input) + " -o " + testing::ShellQuoted(dir / "out") +
+            " --yes --support-db " + testing::ShellQuoted(db),
+        dir);
+    ASSERT_TRUE(run.status == 0 || run.status == 3) << run.err;
 }
 
 TEST(CodeMap, EveryStatementOfTheSampleIsInOneUnit) {

@@ -4,9 +4,7 @@
 // is marked and recorded, and the functions, run by the interpreter of
 // vb_interpreter.cpp, do what Visual Basic 6's documentation says.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <map>
 #include <set>
 
@@ -35,14 +33,13 @@ const Names kLaterFunctions{"Split",         "Join",         "Filter",         "
 // Converts with the command line; the output folder and the analysis
 // database are left in `dir`.
 void Convert(const fs::path& input, const testing::TempDir& dir, const std::string& options) {
-    const std::string command = std::string("'") + VELORIN_PROGRAM + "' convert '" +
-                                input.string() + "' -o '" + (dir / "out").string() +
-                                "' --yes --support-db '" +
-                                testing::FreshSupportDatabase(dir).string() + "' " + options +
-                                " </dev/null >/dev/null 2>'" + (dir / "err").string() + "'";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status) && (WEXITSTATUS(status) == 0 || WEXITSTATUS(status) == 3))
-        << ReadFile(dir / "err");
+    const testing::ProgramRun run = testing::RunProgram(
+        VELORIN_PROGRAM,
+        "convert " + testing::ShellQuoted(input) + " -o " + testing::ShellQuoted(dir / "out") +
+            " --yes --support-db " + testing::ShellQuoted(testing::FreshSupportDatabase(dir)) +
+            " " + options,
+        dir);
+    ASSERT_TRUE(run.status == 0 || run.status == 3) << run.err;
 }
 
 // Each procedure a project's code defines, by file: (name, public in a module).

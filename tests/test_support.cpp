@@ -1,5 +1,9 @@
 #include "test_support.h"
 
+#include <sys/wait.h>
+
+#include <cstdlib>
+
 #include <sqlite3.h>
 
 #include <fstream>
@@ -155,6 +159,20 @@ fs::path SharedData() {
     fs::path data = SourceDir().parent_path() / "shared" / "data";
     std::error_code ec;
     return fs::is_directory(data, ec) ? data : fs::path();
+}
+
+ProgramRun RunProgram(const std::string& program, const std::string& arguments,
+                      const TempDir& dir) {
+    const std::string command = "XDG_DATA_HOME=" + ShellQuoted(dir / "data") + " " +
+                                ShellQuoted(program) + " " + arguments + " </dev/null >" +
+                                ShellQuoted(dir / "stdout") + " 2>" + ShellQuoted(dir / "stderr");
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir / "stdout"),
+            ReadFile(dir / "stderr")};
+}
+
+std::string ShellQuoted(const std::filesystem::path& path) {
+    return "'" + path.string() + "'";
 }
 
 }  // namespace velorin::testing

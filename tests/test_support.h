@@ -93,4 +93,18 @@ void ChangeSettings(Session& session, Change change) {
     session.CaptureSettings(std::move(settings));
 }
 
+// What a run of a program printed, and how it ended (-1: killed).
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs `program` with `arguments` (quoted for the shell, see ShellQuoted)
+// without a terminal, standard input empty, the user's data folder in `dir`.
+ProgramRun RunProgram(const std::string& program, const std::string& arguments, const TempDir& dir);
+
+// A path in single quotes, for a shell command.
+std::string ShellQuoted(const std::filesystem::path& path);
+
 }  // namespace velorin::testing

@@ -10,6 +10,7 @@
 #include "preview/bevels.h"
 #include "preview/control_painters.h"
 #include "preview/preview_fonts.h"
+#include "preview/twips.h"
 #include "preview/vb_colours.h"
 #include "preview/window_frame.h"
 #include "project/design_value.h"
@@ -17,16 +18,8 @@
 namespace velorin {
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
-constexpr int kLargestSide = 8000;  // pixels; a larger form is cut
 constexpr int kSelectorWidth = 14;
 constexpr int kNavigationHeight = 18;
-
-int Pixels(double twips) {
-    return std::isnan(twips)
-               ? 0
-               : static_cast<int>(std::lround(std::clamp(twips, -1e8, 1e8) / kTwipsPerPixel));
-}
 
 double Twips(const LoadedBlock& block, const char* property) {
     return NumberValue(block.Find(property)).value_or(0);

@@ -8,6 +8,7 @@
 
 #include "common/ansi_text.h"
 #include "preview/bevels.h"
+#include "preview/twips.h"
 #include "preview/vb_colours.h"
 #include "project/design_value.h"
 
@@ -16,10 +17,6 @@ namespace {
 
 constexpr int kMostColumns = 64;
 constexpr int kSelectorWidth = 12;
-
-int Pixels(double twips) {
-    return std::isnan(twips) ? 0 : static_cast<int>(std::lround(std::clamp(twips, 0.0, 1e6) / 15));
-}
 
 struct Column {
     QString caption;

@@ -8,6 +8,7 @@
 #include "common/ansi_text.h"
 #include "preview/control_painters.h"
 #include "preview/preview_fonts.h"
+#include "preview/twips.h"
 #include "preview/vb_colours.h"
 #include "preview/window_frame.h"
 #include "project/design_value.h"
@@ -15,18 +16,9 @@
 namespace velorin {
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
 constexpr double kHimetricPerPixel = 2540.0 / 96;
-constexpr int kLargestSide = 8000;        // pixels; a larger form is cut
 constexpr int kIconSide = 28;             // a control without a size (a timer)
 constexpr double kOtherTabPage = -30000;  // twips; where a tab control puts hidden pages
-
-// Positions far beyond any form are brought nearer, so that no sum overflows.
-int Pixels(double twips) {
-    return std::isnan(twips)
-               ? 0
-               : static_cast<int>(std::lround(std::clamp(twips, -1e8, 1e8) / kTwipsPerPixel));
-}
 
 double Twips(const LoadedBlock& block, const char* property, double fallback) {
     return NumberValue(block.Find(property)).value_or(fallback);

@@ -3,12 +3,9 @@
 // application drawn beside its original.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <QImage>
 
 #include <chrono>
-#include <cstdlib>
 #include <iostream>
 
 #include "common/names.h"
@@ -24,11 +21,9 @@ namespace {
 namespace fs = std::filesystem;
 
 int RunVelorin(const std::string& arguments, const testing::TempDir& dir, std::string& errors) {
-    const std::string command = std::string("'") + VELORIN_PROGRAM + "' " + arguments +
-                                " </dev/null >/dev/null 2>'" + (dir / "err").string() + "'";
-    const int status = std::system(command.c_str());
-    errors = testing::ReadFile(dir / "err");
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const testing::ProgramRun run = testing::RunProgram(VELORIN_PROGRAM, arguments, dir);
+    errors = run.err;
+    return run.status;
 }
 
 TEST(FormFile, ReadsTheEntriesItsReferencesPointTo) {

@@ -72,12 +72,13 @@ TEST(SiteInABrowser, TheRealApplicationsIndexAndAFormPageRender) {
         GTEST_SKIP() << (chromium.empty() ? "chromium is absent" : "../shared/data is absent");
     testing::TempDir dir;
     const fs::path db = testing::FreshSupportDatabase(dir);
-    const std::string convert = std::string("'") + VELORIN_PROGRAM + "' convert '" +
-                                (data / "big_rivers_app" / "source").string() + "' -o '" +
-                                (dir / "out").string() + "' --html -y -q --support-db '" +
-                                db.string() + "' >/dev/null 2>&1";
-    const int status = std::system(convert.c_str());
-    ASSERT_TRUE(WIFEXITED(status) && (WEXITSTATUS(status) == 0 || WEXITSTATUS(status) == 3));
+    const testing::ProgramRun run =
+        testing::RunProgram(VELORIN_PROGRAM,
+                            "convert " + testing::ShellQuoted(data / "big_rivers_app" / "source") +
+                                " -o " + testing::ShellQuoted(dir / "out") +
+                                " --html -y -q --support-db " + testing::ShellQuoted(db),
+                            dir);
+    ASSERT_TRUE(run.status == 0 || run.status == 3) << run.err;
     // The form with the most code.
     const auto form = testing::Rows(db,
                                     "SELECT ModuleName FROM tblCodeMap WHERE Kind = 'Form' "

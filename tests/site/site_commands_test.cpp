@@ -2,9 +2,6 @@
 // `html`, run as a user runs them; and the report of the shared real
 // application.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 
 #include "site_test_support.h"
 #include "test_support.h"
@@ -18,24 +15,14 @@ using testing::BrokenLinks;
 using testing::ReadFile;
 using testing::TempDir;
 
-struct ProgramRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using testing::ProgramRun;
 
 ProgramRun Velorin(const TempDir& dir, const std::string& arguments) {
-    const std::string command = "XDG_DATA_HOME='" + (dir / "data").string() + "' '" +
-                                std::string(VELORIN_PROGRAM) + "' " + arguments + " </dev/null >'" +
-                                (dir / "stdout").string() + "' 2>'" + (dir / "stderr").string() +
-                                "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir / "stdout"),
-            ReadFile(dir / "stderr")};
+    return testing::RunProgram(VELORIN_PROGRAM, arguments, dir);
 }
 
 std::string Quoted(const fs::path& path) {
-    return "'" + path.string() + "'";
+    return testing::ShellQuoted(path);
 }
 
 // The report in `folder` shows every form and module the analysis counts,
