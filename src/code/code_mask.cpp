@@ -1,5 +1,6 @@
 #include "code/code_mask.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "common/ansi_text.h"
@@ -41,21 +42,43 @@ size_t CommentStart(std::string_view line) {
     return line.size();
 }
 
+// Writes `line` masked into `masked`, in one pass: a comment starts only
+// outside a string, so the quotes seen so far decide both.
+void MaskInto(std::string_view line, std::string& masked) {
+    masked.assign(line);
+    bool quoted = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"') {
+            quoted = !quoted;  // a doubled quote closes and opens again
+        } else if (quoted) {
+            masked[i] = kBlanked;
+        } else if (c == '\'' || ((c == 'R' || c == 'r') && IsRemAt(line, i))) {
+            std::fill(masked.begin() + static_cast<std::ptrdiff_t>(i), masked.end(), kBlanked);
+            return;
+        }
+    }
+}
+
+// The rules ask of one line many times over whether it holds a word: the
+// last line masked is kept, with its buffer, for the searches below.
+const std::string& MaskedForSearch(std::string_view line) {
+    thread_local std::string last;
+    thread_local std::string masked;
+    thread_local bool filled = false;
+    if (!filled || line != last) {
+        last.assign(line);
+        MaskInto(line, masked);
+        filled = true;
+    }
+    return masked;
+}
+
 }  // namespace
 
 std::string MaskedCode(std::string_view line) {
-    std::string masked(line);
-    const size_t comment = CommentStart(line);
-    bool quoted = false;
-    for (size_t i = 0; i < line.size(); ++i) {
-        if (i >= comment) {
-            masked[i] = kBlanked;
-        } else if (line[i] == '"') {
-            quoted = !quoted;
-        } else if (quoted) {
-            masked[i] = kBlanked;
-        }
-    }
+    std::string masked;
+    MaskInto(line, masked);
     return masked;
 }
 
@@ -87,11 +110,11 @@ std::string JoinContinuedLines(const std::vector<std::string>& lines, size_t fir
 }
 
 size_t FindInCode(std::string_view line, std::string_view text, size_t from) {
-    return IFind(MaskedCode(line), text, from);
+    return IFind(MaskedForSearch(line), text, from);
 }
 
 bool CodeContains(std::string_view line, std::string_view text, bool exactCase) {
-    const std::string masked = MaskedCode(line);
+    const std::string& masked = MaskedForSearch(line);
     return exactCase ? masked.find(text) != std::string::npos
                      : IFind(masked, text) != std::string::npos;
 }

@@ -1,9 +1,9 @@
 #include "session/host/access_defaults.h"
 
-#include <algorithm>
 #include <cassert>
 #include <string>
-#include <vector>
+#include <string_view>
+#include <unordered_map>
 
 namespace velorin {
 
@@ -537,53 +537,56 @@ char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Orders by object type, then by name without regard to ASCII case.
-int Compare(int typeA, std::string_view a, int typeB, std::string_view b) {
-    if (typeA != typeB)
-        return typeA < typeB ? -1 : 1;
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        char x = AsciiLower(a[i]);
-        char y = AsciiLower(b[i]);
-        if (x != y)
-            return static_cast<unsigned char>(x) < static_cast<unsigned char>(y) ? -1 : 1;
-    }
-    if (a.size() == b.size())
-        return 0;
-    return a.size() < b.size() ? -1 : 1;
-}
+// An object type and a property name, compared without regard to ASCII case.
+struct DefaultKey {
+    int objectType;
+    std::string_view name;
+};
 
-// The table stays grouped for reading; lookups go through a sorted index built once.
-const std::vector<const BuiltInDefault*>& SortedIndex() {
-    static const std::vector<const BuiltInDefault*> index = [] {
-        std::vector<const BuiltInDefault*> sorted;
-        sorted.reserve(std::size(kTable));
-        for (const BuiltInDefault& entry : kTable)
-            sorted.push_back(&entry);
-        std::sort(sorted.begin(), sorted.end(),
-                  [](const BuiltInDefault* x, const BuiltInDefault* y) {
-                      return Compare(x->objectType, x->name, y->objectType, y->name) < 0;
-                  });
-        assert(std::adjacent_find(sorted.begin(), sorted.end(),
-                                  [](const BuiltInDefault* x, const BuiltInDefault* y) {
-                                      return Compare(x->objectType, x->name, y->objectType,
-                                                     y->name) == 0;
-                                  }) == sorted.end());
-        return sorted;
+struct DefaultKeyHash {
+    size_t operator()(const DefaultKey& key) const {
+        size_t hash = 14695981039346656037ull ^ static_cast<size_t>(key.objectType);
+        for (char c : key.name)
+            hash = (hash ^ static_cast<unsigned char>(AsciiLower(c))) * 1099511628211ull;
+        return hash;
+    }
+};
+
+struct DefaultKeyEqual {
+    bool operator()(const DefaultKey& a, const DefaultKey& b) const {
+        if (a.objectType != b.objectType || a.name.size() != b.name.size())
+            return false;
+        for (size_t i = 0; i < a.name.size(); ++i) {
+            if (AsciiLower(a.name[i]) != AsciiLower(b.name[i]))
+                return false;
+        }
+        return true;
+    }
+};
+
+// The table stays grouped for reading; every property read looks here, so
+// lookups go through a hash index built once.
+using DefaultIndex =
+    std::unordered_map<DefaultKey, const BuiltInDefault*, DefaultKeyHash, DefaultKeyEqual>;
+
+const DefaultIndex& Index() {
+    static const DefaultIndex index = [] {
+        DefaultIndex built;
+        built.reserve(std::size(kTable));
+        for (const BuiltInDefault& entry : kTable) {
+            [[maybe_unused]] const bool added =
+                built.emplace(DefaultKey{entry.objectType, entry.name}, &entry).second;
+            assert(added);
+        }
+        return built;
     }();
     return index;
 }
 
 const BuiltInDefault* FindExact(int objectType, std::string_view name) {
-    const auto& index = SortedIndex();
-    auto it =
-        std::lower_bound(index.begin(), index.end(), name,
-                         [objectType](const BuiltInDefault* entry, std::string_view key) {
-                             return Compare(entry->objectType, entry->name, objectType, key) < 0;
-                         });
-    if (it != index.end() && Compare((*it)->objectType, (*it)->name, objectType, name) == 0)
-        return *it;
-    return nullptr;
+    const DefaultIndex& index = Index();
+    const auto found = index.find(DefaultKey{objectType, name});
+    return found != index.end() ? found->second : nullptr;
 }
 
 }  // namespace
