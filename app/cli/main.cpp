@@ -74,6 +74,11 @@ int main(int argc, char** argv) {
                          "Also write the conversion report to read in a browser, "
                          "OUTPUT/report/index.html: every Access line beside its Visual Basic "
                          "line, and every finding");
+    convertCmd
+        ->add_option("-j,--jobs", convert.options.jobs,
+                     "Threads to use (default: one per core); the project written is the "
+                     "same for any number")
+        ->check(CLI::Range(1, 256));
     convertCmd->add_flag("--relative-paths", convert.options.useRelativePaths,
                          "Kept for the settings shared with the desktop application; the "
                          "project always opens its database from its own folder");

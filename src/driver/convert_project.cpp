@@ -9,6 +9,7 @@
 #include "code/module_conversion.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
+#include "common/parallel_work.h"
 #include "common/string_helpers.h"
 #include "controls/support_library/support_library.h"
 #include "driver/conversion_driver.h"
@@ -25,6 +26,11 @@
 
 namespace velorin {
 namespace {
+
+int JobCount(const Session& session) {
+    const int jobs = session.Settings().options.jobs;
+    return jobs > 0 ? jobs : DefaultJobCount();
+}
 
 // Access names objects with up to 64 characters; a longer name (possible in a
 // hand-made export) is cut there, so that every file name stays short enough
@@ -194,15 +200,22 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, FormPreviews
 // application's modules make public (an enum member, a function): in Access
 // the form was Form_Orders, in the project it is Orders.
 void ClaimProjectNames(Session& session) {
-    std::set<std::string, ILess> publicNames;
-    for (const std::string& module : session.Settings().selectedModules) {
+    // Each module is read on its own thread; the names join in module order,
+    // so that of two spellings of one name the first module's is kept.
+    const std::vector<std::string>& modules = session.Settings().selectedModules;
+    std::vector<std::vector<std::string>> namesOfModule(modules.size());
+    ForEachInParallel(modules.size(), JobCount(session), [&](size_t i) {
         // A class's public members are reached through its objects only.
-        const CodeModule* source = session.sourceDb->Module(module);
-        if (module.empty() || (source != nullptr && source->isClass))
-            continue;
-        const CodeText code = ExportModuleText(session, module, false);
-        std::vector<std::string_view> lines(code.Lines().begin(), code.Lines().end());
-        for (std::string& name : PublicNamesOfModule(lines))
+        const CodeModule* source =
+            modules[i].empty() ? nullptr : session.sourceDb->Module(modules[i]);
+        if (source == nullptr || source->isClass)
+            return;
+        const std::vector<std::string_view> lines(source->lines.begin(), source->lines.end());
+        namesOfModule[i] = PublicNamesOfModule(lines);
+    });
+    std::set<std::string, ILess> publicNames;
+    for (std::vector<std::string>& names : namesOfModule) {
+        for (std::string& name : names)
             publicNames.insert(std::move(name));
     }
     // The support module's routines give way to the application's of one
@@ -451,8 +464,9 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     ConversionResult result;
     // What Visual Basic would stumble over is said, and kept in a log.
     if (steps.checkProject && !failed())
-        result.projectProblems = steps.checkProject(out, session.Settings().projectFileName,
-                                                    BuildApplicationFacts(source, converted));
+        result.projectProblems =
+            steps.checkProject(out, session.Settings().projectFileName,
+                               BuildApplicationFacts(source, converted), JobCount(session));
     if (!result.projectProblems.empty()) {
         OutputFile log = out.Create(std::string(kProjectLog));
         for (const ProjectFinding& problem : result.projectProblems) {
@@ -529,7 +543,9 @@ ConversionSteps DefaultConversionSteps() {
         return ConvertForm(session, output, fileName, name);
     };
     steps.writeSupportModules = WriteSupportModules;
-    steps.checkProject = CheckProject;
+    steps.checkProject = [](const OutputDirectory& out, std::string_view projectFile,
+                            const ApplicationFacts& facts,
+                            int jobs) { return CheckProject(out, projectFile, facts, jobs); };
     steps.templates = RequiredTemplates;
     return steps;
 }

@@ -1,9 +1,11 @@
 #include "project/project_check.h"
 
 #include <algorithm>
+#include <mutex>
 #include <set>
 
 #include "common/names.h"
+#include "common/parallel_work.h"
 #include "common/string_helpers.h"
 #include "project/code_structure_check.h"
 #include "project/design_section_check.h"
@@ -35,8 +37,8 @@ struct Resolved {
 class ProjectChecker {
   public:
     ProjectChecker(const OutputDirectory& out, std::string_view projectFile,
-                   const ApplicationFacts& facts)
-        : out_(out), projectFile_(projectFile), facts_(facts) {}
+                   const ApplicationFacts& facts, int jobs)
+        : out_(out), projectFile_(projectFile), facts_(facts), jobs_(jobs) {}
 
     std::vector<ProjectFinding> Run() {
         const std::optional<std::string> project = out_.Read(projectFile_);
@@ -47,6 +49,7 @@ class ProjectChecker {
         const std::vector<std::string_view> lines = SplitLineViews(*project);
         for (size_t i = 0; i < lines.size(); ++i)
             ReadProjectLine(lines[i], static_cast<int>(i + 1));
+        CheckFiles();
         CheckProjectNames();
         IndexProcedures();
         for (ProjectFile& file : files_)
@@ -58,15 +61,19 @@ class ProjectChecker {
     }
 
   private:
-    ProjectFinding& Add(const std::string& file, int line, std::string message,
-                        FindingCause cause = FindingCause::Conversion) {
+    static void AddTo(std::vector<ProjectFinding>& found, const std::string& file, int line,
+                      std::string message, FindingCause cause = FindingCause::Conversion) {
         ProjectFinding finding;
         finding.file = file;
         finding.line = line;
         finding.cause = cause;
         finding.message = std::move(message);
-        findings_.push_back(std::move(finding));
-        return findings_.back();
+        found.push_back(std::move(finding));
+    }
+
+    void Add(const std::string& file, int line, std::string message,
+             FindingCause cause = FindingCause::Conversion) {
+        AddTo(findings_, file, line, std::move(message), cause);
     }
 
     void ReadProjectLine(std::string_view line, int number) {
@@ -92,43 +99,73 @@ class ProjectChecker {
         } else {
             return;
         }
-        const std::optional<std::string> content = out_.Read(file);
-        if (!content) {
-            Add(projectFile_, number, "names " + file + ", which does not exist");
-            return;
-        }
         ProjectFile entry;
         entry.file = file;
         entry.name = name;
         entry.isModule = isModule;
         entry.isClass = isClass;
         entry.projectLine = number;
-        ReadFile(entry, *content);
         files_.push_back(std::move(entry));
     }
 
-    void ReadFile(ProjectFile& entry, const std::string& content) {
+    // Each file is read and checked on its own, on as many threads as the
+    // conversion may use; what each finds joins the list in the project's
+    // order, as one thread checking them in turn would have added it. Only
+    // the reading of the directory takes turns.
+    void CheckFiles() {
+        std::vector<std::vector<ProjectFinding>> found(files_.size());
+        std::vector<char> missing(files_.size(), 0);
+        std::mutex reading;
+        ForEachInParallel(files_.size(), jobs_, [&](size_t i) {
+            std::optional<std::string> content;
+            {
+                const std::lock_guard<std::mutex> lock(reading);
+                content = out_.Read(files_[i].file);
+            }
+            if (!content) {
+                missing[i] = 1;
+                return;
+            }
+            ReadFile(files_[i], *content, found[i]);
+        });
+        std::vector<ProjectFile> read;
+        read.reserve(files_.size());
+        for (size_t i = 0; i < files_.size(); ++i) {
+            if (missing[i]) {
+                Add(projectFile_, files_[i].projectLine,
+                    "names " + files_[i].file + ", which does not exist");
+                continue;
+            }
+            for (ProjectFinding& finding : found[i])
+                findings_.push_back(std::move(finding));
+            read.push_back(std::move(files_[i]));
+        }
+        files_ = std::move(read);
+    }
+
+    static void ReadFile(ProjectFile& entry, const std::string& content,
+                         std::vector<ProjectFinding>& found) {
         const std::vector<std::string_view> lines = SplitLineViews(content);
         for (size_t i = 0; i < lines.size(); ++i) {
             if (lines[i].size() > kLongestLine)
-                Add(entry.file, static_cast<int>(i + 1),
-                    "the line is " + std::to_string(lines[i].size()) +
-                        " bytes long; Visual Basic reads at most 1023");
+                AddTo(found, entry.file, static_cast<int>(i + 1),
+                      "the line is " + std::to_string(lines[i].size()) +
+                          " bytes long; Visual Basic reads at most 1023");
         }
         CodeContext context;
         FormDesign design;
         size_t codeStart = 0;
         if (entry.isClass) {
-            codeStart = CheckClassHeader(entry, lines);
-            CheckModuleName(entry, lines);
+            codeStart = CheckClassHeader(entry, lines, found);
+            CheckModuleName(entry, lines, found);
             context.isClass = true;
         } else if (entry.isModule) {
-            CheckModuleName(entry, lines);
+            CheckModuleName(entry, lines, found);
         } else {
             std::vector<ProjectFinding> designFindings;
             design = CheckDesignSection(lines, designFindings);
             for (ProjectFinding& finding : designFindings)
-                Add(entry.file, finding.line, std::move(finding.message));
+                AddTo(found, entry.file, finding.line, std::move(finding.message));
             entry.name = design.formName;
             codeStart = design.codeStart;
             context.isForm = true;
@@ -139,9 +176,11 @@ class ProjectChecker {
     }
 
     // VERSION 1.0 CLASS and its BEGIN ... END block; returns the line after it.
-    size_t CheckClassHeader(const ProjectFile& entry, const std::vector<std::string_view>& lines) {
+    static size_t CheckClassHeader(const ProjectFile& entry,
+                                   const std::vector<std::string_view>& lines,
+                                   std::vector<ProjectFinding>& found) {
         if (lines.empty() || TrimWhitespace(lines[0]) != "VERSION 1.0 CLASS") {
-            Add(entry.file, 1, "a class module does not begin with VERSION 1.0 CLASS");
+            AddTo(found, entry.file, 1, "a class module does not begin with VERSION 1.0 CLASS");
             return 0;
         }
         if (lines.size() < 2 || TrimWhitespace(lines[1]) != "BEGIN")
@@ -150,11 +189,13 @@ class ProjectChecker {
             if (TrimWhitespace(lines[i]) == "END")
                 return i + 1;
         }
-        Add(entry.file, 2, "the class header's BEGIN has no END");
+        AddTo(found, entry.file, 2, "the class header's BEGIN has no END");
         return lines.size();
     }
 
-    void CheckModuleName(const ProjectFile& entry, const std::vector<std::string_view>& lines) {
+    static void CheckModuleName(const ProjectFile& entry,
+                                const std::vector<std::string_view>& lines,
+                                std::vector<ProjectFinding>& found) {
         for (size_t i = 0; i < lines.size(); ++i) {
             const std::string_view line = TrimWhitespace(lines[i]);
             if (!IStartsWith(line, "Attribute VB_Name"))
@@ -165,12 +206,12 @@ class ProjectChecker {
                                                ? line.substr(open + 1, close - open - 1)
                                                : std::string_view();
             if (!IEquals(value, entry.name))
-                Add(entry.file, static_cast<int>(i + 1),
-                    "Attribute VB_Name is \"" + std::string(value) +
-                        "\", but the project names the module " + entry.name);
+                AddTo(found, entry.file, static_cast<int>(i + 1),
+                      "Attribute VB_Name is \"" + std::string(value) +
+                          "\", but the project names the module " + entry.name);
             return;
         }
-        Add(entry.file, 0, "the module has no Attribute VB_Name line");
+        AddTo(found, entry.file, 0, "the module has no Attribute VB_Name line");
     }
 
     // Forms and modules: Visual Basic names, unique in the project.
@@ -448,6 +489,7 @@ class ProjectChecker {
     const OutputDirectory& out_;
     std::string projectFile_;
     const ApplicationFacts& facts_;
+    int jobs_;
     std::vector<ProjectFile> files_;
     std::vector<ProjectFinding> findings_;
     std::map<std::string, const ProjectFile*, ILess> modules_;
@@ -481,8 +523,8 @@ std::vector<std::string> PublicNamesOfModule(const std::vector<std::string_view>
 }
 
 std::vector<ProjectFinding> CheckProject(const OutputDirectory& out, std::string_view projectFile,
-                                         const ApplicationFacts& facts) {
-    return ProjectChecker(out, projectFile, facts).Run();
+                                         const ApplicationFacts& facts, int jobs) {
+    return ProjectChecker(out, projectFile, facts, jobs).Run();
 }
 
 }  // namespace velorin

@@ -39,8 +39,10 @@ struct ApplicationFacts {
 // procedures, variables, constants and enum members.
 std::vector<std::string> PublicNamesOfModule(const std::vector<std::string_view>& code);
 
-// The findings in file order of the project file, then by line; none for a coherent project.
+// The findings in file order of the project file, then by line; none for a
+// coherent project. The files are checked on up to `jobs` threads; the
+// findings are the same for any number.
 std::vector<ProjectFinding> CheckProject(const OutputDirectory& out, std::string_view projectFile,
-                                         const ApplicationFacts& facts);
+                                         const ApplicationFacts& facts, int jobs = 1);
 
 }  // namespace velorin

@@ -37,6 +37,9 @@ struct ConversionOptions {
     bool useCalendar = false;   // "Use SS Calendar Widgets"
     bool useRelativePaths = false;
     bool drawPreviews = false;  // draw each converted form beside its original in previews/
+    // The threads the conversion may use; 0 for one per core. The project
+    // written is the same for any number.
+    int jobs = 0;
     bool disableSecurity = true;  // "Disable Security Checking"
     std::string workgroupFile;
     std::string user = "Admin";
