@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "session/host/access_defaults.h"
 #include "session/host/access_form.h"
 #include "test_support.h"
 
@@ -153,6 +154,25 @@ TEST_F(AccessFormTest, ControlPropertiesComeFromTextThenDefaultBlockThenAccess) 
     EXPECT_EQ(qty.Property("BorderStyle").AsLong(), 0);  // old name in the default block
     EXPECT_EQ(qty.Text("ControlSource"), "");
     EXPECT_EQ(Control("optAir").Property("OptionValue").AsLong(), 2);
+}
+
+// Access's built-in defaults: a control type's own entry before what every
+// control has, names in any case, and nothing of the controls' for a form.
+TEST(BuiltInDefaults, OwnEntryThenEveryControlsThenNothing) {
+    auto value = [](int type, std::string_view name) {
+        const BuiltInDefault* entry = FindBuiltInDefault(type, name);
+        return entry == nullptr ? std::string("none") : std::string(entry->value);
+    };
+    EXPECT_EQ(value(control_type::kCommandButton, "Width"), "1440");
+    EXPECT_EQ(value(control_type::kCommandButton, "height"), "360");
+    EXPECT_EQ(value(control_type::kLabel, "Width"), "0");
+    EXPECT_EQ(value(control_type::kLabel, "VISIBLE"), "True");
+    EXPECT_EQ(value(control_type::kRectangle, "SpecialEffect"), "3");
+    // A control type the table has no entry of still has every control's.
+    EXPECT_EQ(value(199, "Top"), "0");
+    EXPECT_EQ(value(control_type::kLabel, "NoSuchProperty"), "none");
+    EXPECT_EQ(value(kFormObject, "Left"), "none");
+    EXPECT_EQ(value(kSectionObject, "SpecialEffect"), "0");
 }
 
 TEST_F(AccessFormTest, CodeAsTheCodeModuleReturnsIt) {

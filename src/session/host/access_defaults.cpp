@@ -537,6 +537,11 @@ char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// The control types (Access numbers them from 100) whose index entries
+// include those of every control.
+constexpr int kFirstControlType = 100;
+constexpr int kControlTypes = 64;
+
 // An object type and a property name, compared without regard to ASCII case.
 struct DefaultKey {
     int objectType;
@@ -572,11 +577,19 @@ using DefaultIndex =
 const DefaultIndex& Index() {
     static const DefaultIndex index = [] {
         DefaultIndex built;
-        built.reserve(std::size(kTable));
+        built.reserve(std::size(kTable) * 4);
         for (const BuiltInDefault& entry : kTable) {
             [[maybe_unused]] const bool added =
                 built.emplace(DefaultKey{entry.objectType, entry.name}, &entry).second;
             assert(added);
+        }
+        // Each control type also finds what every control has, unless it
+        // has its own entry: one lookup answers a control's property.
+        for (int type = kFirstControlType; type < kFirstControlType + kControlTypes; ++type) {
+            for (const BuiltInDefault& entry : kTable) {
+                if (entry.objectType == kAnyControl)
+                    built.emplace(DefaultKey{type, entry.name}, &entry);
+            }
         }
         return built;
     }();
@@ -592,6 +605,8 @@ const BuiltInDefault* FindExact(int objectType, std::string_view name) {
 }  // namespace
 
 const BuiltInDefault* FindBuiltInDefault(int objectType, std::string_view name) {
+    if (objectType >= kFirstControlType && objectType < kFirstControlType + kControlTypes)
+        return FindExact(objectType, name);
     if (const BuiltInDefault* own = FindExact(objectType, name))
         return own;
     if (objectType >= 100)

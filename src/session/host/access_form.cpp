@@ -199,19 +199,14 @@ PropertyValue AccessControl::Property(std::string_view name) const {
         return PropertyValue::Number(section_);
     if (IEquals(name, "Name"))
         return PropertyValue::Text(name_);
-    return form_->Resolve(controlType_, typeName_, properties_, name);
+    return form_->Resolve(controlType_, typeDefaults_, properties_, name);
 }
 
-PropertyValue AccessForm::Resolve(int objectType, std::string_view typeName,
+PropertyValue AccessForm::Resolve(int objectType, const PropertyList* typeDefaults,
                                   const PropertyList& own, std::string_view name) const {
     const BuiltInDefault* builtIn = FindBuiltInDefault(objectType, name);
     const bool control = objectType >= control_type::kLabel;
-    Levels levels{&own, nullptr};
-    if (control) {
-        auto it = typeDefaults_.find(typeName);
-        if (it != typeDefaults_.end())
-            levels.typeDefaults = &it->second;
-    }
+    Levels levels{&own, control ? typeDefaults : nullptr};
     // Exports of later Access versions write a control's border style under
     // its older name.
     const bool border = control && IEquals(name, "BorderStyle");
@@ -249,7 +244,7 @@ PropertyValue AccessForm::Resolve(int objectType, std::string_view typeName,
 PropertyValue AccessForm::Property(std::string_view name) const {
     if (IEquals(name, "Name"))
         return PropertyValue::Text(name_);
-    return Resolve(kFormObject, {}, properties_, name);
+    return Resolve(kFormObject, nullptr, properties_, name);
 }
 
 bool AccessForm::HasSection(int number) const {
@@ -260,7 +255,8 @@ bool AccessForm::HasSection(int number) const {
 PropertyValue AccessForm::SectionProperty(int number, std::string_view name) const {
     if (!HasSection(number))
         return {};
-    return Resolve(kSectionObject, {}, sections_[static_cast<size_t>(number)].properties, name);
+    return Resolve(kSectionObject, nullptr, sections_[static_cast<size_t>(number)].properties,
+                   name);
 }
 
 const AccessControl* AccessForm::FindControl(std::string_view name) const {
@@ -306,8 +302,12 @@ class AccessFormBuilder {
                 }
             }
         }
-        for (size_t i = 0; i < form_.controls_.size(); ++i)
-            form_.controls_[i].form_ = &form_;
+        for (AccessControl& control : form_.controls_) {
+            control.form_ = &form_;
+            const auto defaults = form_.typeDefaults_.find(control.typeName_);
+            if (defaults != form_.typeDefaults_.end())
+                control.typeDefaults_ = &defaults->second;
+        }
         return {true, 0, {}};
     }
 

@@ -84,6 +84,8 @@ class AccessControl {
     std::string typeName_;
     std::string name_;
     PropertyList properties_;
+    // The form's default block for the control's type; nullptr when it has none.
+    const PropertyList* typeDefaults_ = nullptr;
     std::vector<int> children_;
 };
 
@@ -124,8 +126,9 @@ class AccessForm {
         hasModule_ = true;
     }
 
-    // Resolution shared by the form and its controls.
-    PropertyValue Resolve(int objectType, std::string_view typeName, const PropertyList& own,
+    // Resolution shared by the form and its controls: `typeDefaults` is the
+    // default block of a control's type, or nullptr.
+    PropertyValue Resolve(int objectType, const PropertyList* typeDefaults, const PropertyList& own,
                           std::string_view name) const;
 
   private:
