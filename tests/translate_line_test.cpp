@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <sqlite3.h>
+#include <algorithm>
+
 #include "code/access_expression.h"
+#include "code/code_mask.h"
 #include "code/translate_line.h"
 #include "common/string_helpers.h"
 #include "output/form_output.h"
@@ -114,6 +118,37 @@ class TranslateLineTest : public ::testing::Test {
 };
 
 // Lines a rule replaces in place: no record, no counter.
+// Strings and comments are blanked to one byte each, the quotes and the code
+// kept, whatever the quotes and Rem around them; the rules' searches see the
+// same, asked of one line or of several in turn.
+TEST(CodeMask, StringsAndCommentsAreBlankedTheCodeKept) {
+    auto shown = [](std::string_view line) {
+        std::string masked = MaskedCode(line);
+        std::replace(masked.begin(), masked.end(), '\x01', '#');
+        return masked;
+    };
+    EXPECT_EQ(shown(R"(x = "a'b" ' note)"), R"(x = "###" ######)");
+    EXPECT_EQ(shown(R"(x = "say ""hi""" & y)"), R"(x = "####""##""" & y)");
+    EXPECT_EQ(shown(R"(x = "open)"), R"(x = "####)");
+    EXPECT_EQ(shown("Rem all of it"), "#############");
+    EXPECT_EQ(shown("x = 1: Rem note"), "x = 1: ########");
+    EXPECT_EQ(shown("Remark = Rem2 + r"), "Remark = Rem2 + r");
+    EXPECT_EQ(shown(R"(s = "Rem" & t 'x)"), R"(s = "###" & t ##)");
+    EXPECT_EQ(shown(""), "");
+    EXPECT_EQ(CodeEnd(R"(Call f("it's")   ' done)"), 14u);
+    EXPECT_EQ(CodeEnd(R"(s = "a ' b)"), 10u);
+
+    const std::string first = R"(MsgBox "DoCmd" ' DoCmd)";
+    const std::string second = "DoCmd.Close";
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_FALSE(CodeContains(first, "docmd"));
+        EXPECT_TRUE(CodeContains(second, "docmd"));
+        EXPECT_FALSE(CodeContains(second, "docmd", true));
+        EXPECT_EQ(FindInCode(second, "close"), 6u);
+        EXPECT_EQ(FindInCode(first, "msgbox"), 0u);
+    }
+}
+
 TEST_F(TranslateLineTest, Replacements) {
     const std::pair<std::string, std::string> cases[] = {
         {"h = Application.hWndAccessApp", "h = App.hInstance"},

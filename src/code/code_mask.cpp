@@ -1,6 +1,7 @@
 #include "code/code_mask.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 
 #include "common/ansi_text.h"
@@ -29,14 +30,32 @@ bool IsRemAt(std::string_view line, size_t at) {
     return before == 0 || line[before - 1] == ':';
 }
 
+// The characters that can open a string or a comment: a line is skipped over
+// up to the next of them.
+constexpr std::array<bool, 256> kMayStartSomething = [] {
+    std::array<bool, 256> table{};
+    for (unsigned char c : {'"', '\'', 'R', 'r'})
+        table[c] = true;
+    return table;
+}();
+
+// Where the string opened before `from` closes: the index of its quote, or
+// the line's size. A doubled quote closes and opens again, so it needs no
+// care of its own.
+size_t ClosingQuote(std::string_view line, size_t from) {
+    const size_t close = line.find('"', from);
+    return close == std::string_view::npos ? line.size() : close;
+}
+
 // Where the trailing comment starts; the line's size when it has none.
 size_t CommentStart(std::string_view line) {
-    bool quoted = false;
     for (size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
+        if (!kMayStartSomething[static_cast<unsigned char>(c)])
+            continue;
         if (c == '"')
-            quoted = !quoted;  // a doubled quote closes and opens again
-        else if (!quoted && (c == '\'' || ((c == 'R' || c == 'r') && IsRemAt(line, i))))
+            i = ClosingQuote(line, i + 1);
+        else if (c == '\'' || IsRemAt(line, i))
             return i;
     }
     return line.size();
@@ -46,14 +65,16 @@ size_t CommentStart(std::string_view line) {
 // outside a string, so the quotes seen so far decide both.
 void MaskInto(std::string_view line, std::string& masked) {
     masked.assign(line);
-    bool quoted = false;
     for (size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
+        if (!kMayStartSomething[static_cast<unsigned char>(c)])
+            continue;
         if (c == '"') {
-            quoted = !quoted;  // a doubled quote closes and opens again
-        } else if (quoted) {
-            masked[i] = kBlanked;
-        } else if (c == '\'' || ((c == 'R' || c == 'r') && IsRemAt(line, i))) {
+            const size_t close = ClosingQuote(line, i + 1);
+            std::fill(masked.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                      masked.begin() + static_cast<std::ptrdiff_t>(close), kBlanked);
+            i = close;
+        } else if (c == '\'' || IsRemAt(line, i)) {
             std::fill(masked.begin() + static_cast<std::ptrdiff_t>(i), masked.end(), kBlanked);
             return;
         }
