@@ -4,7 +4,7 @@
 // own. A floor measured in the same run (reading every input byte, writing as
 // many output bytes in as many files) shows what the disk alone costs.
 //
-//   convert_bench [--sizes small,medium,large] [--work DIR] [--bin DIR] [--digest]
+//   convert_bench [--sizes small,medium,large] [--work DIR] [--bin DIR] [--jobs N] [--digest]
 #include <sqlite3.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -76,7 +77,7 @@ struct Phases {
 
 // The command line's path: LoadDatabase, Session, StartTranslation.
 Phases Convert(const fs::path& input, const fs::path& output, const fs::path& supportDb,
-               const fs::path& templates) {
+               const fs::path& templates, int jobs) {
     Phases phases;
     const Clock::time_point start = Clock::now();
     LoadedDatabase loaded = LoadDatabase(input);
@@ -89,6 +90,7 @@ Phases Convert(const fs::path& input, const fs::path& output, const fs::path& su
     TranslationRequest request;
     request.outputPathText = output.string();
     request.templateDirectory = templates;
+    request.options.jobs = jobs;
     DescribeSource(loaded.source, request);
     request.forms = app.Documents(Container::Forms);
     request.modules = app.Documents(Container::Modules);
@@ -119,7 +121,7 @@ struct Run {
 };
 
 Run ConvertInChild(const fs::path& input, const fs::path& output, const fs::path& supportDb,
-                   const fs::path& templates) {
+                   const fs::path& templates, int jobs) {
     Run run;
     int fds[2];
     if (pipe(fds) != 0)
@@ -129,7 +131,7 @@ Run ConvertInChild(const fs::path& input, const fs::path& output, const fs::path
     const pid_t child = fork();
     if (child == 0) {
         close(fds[0]);
-        Phases phases = Convert(input, output, supportDb, templates);
+        Phases phases = Convert(input, output, supportDb, templates, jobs);
         const bool written = write(fds[1], &phases, sizeof phases) == sizeof phases;
         _exit(written ? 0 : 1);
     }
@@ -261,6 +263,7 @@ int main(int argc, char** argv) {
     fs::path work = self / "work";
     fs::path bin = self.parent_path() / "bin";
     bool digest = false;
+    int jobs = 0;  // one a core this process may use
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--sizes" && i + 1 < argc) {
@@ -271,11 +274,13 @@ int main(int argc, char** argv) {
             bin = argv[++i];
         } else if (arg == "--digest") {
             digest = true;
+        } else if (arg == "--jobs" && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
+            jobs = std::atoi(argv[++i]);
         } else {
             const bool help = arg == "--help" || arg == "-h";
             std::fprintf(help ? stdout : stderr,
                          "usage: convert_bench [--sizes small,medium,large] [--work DIR] "
-                         "[--bin DIR] [--digest]\n"
+                         "[--bin DIR] [--jobs N] [--digest]\n"
                          "  sizes: tiny, small, medium, large or FORMS:LINES; the applications "
                          "and their\n  projects are written under the work directory [%s]\n",
                          (self / "work").c_str());
@@ -330,7 +335,7 @@ int main(int argc, char** argv) {
         row.controls = counts.controls;
         row.lines = counts.formCodeLines + counts.moduleCodeLines;
         row.moduleLines = counts.moduleCodeLines;
-        row.run = ConvertInChild(input, output, supportDb, bin);
+        row.run = ConvertInChild(input, output, supportDb, bin, jobs);
         if (!row.run.ok) {
             std::fprintf(stderr, "convert_bench: the %s application did not convert (outcome %d)\n",
                          size->name.c_str(), row.run.phases.outcome);
