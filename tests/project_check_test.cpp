@@ -451,6 +451,45 @@ TEST_F(ProjectCheckTest, ClassModulesAndTheirMembers) {
 
 // --- the project file --------------------------------------------------------
 
+// Form files checked on a thread as they were written give the findings the
+// check would have made of them; a file whose text changed since is read
+// again, and a file never submitted is checked as usual.
+TEST_F(ProjectCheckTest, FormsCheckedAheadFindWhatTheCheckFinds) {
+    const std::string faulty = FormFile("F", {"   Begin VB.TextBox txt", "   End"},
+                                        {"Private Sub Form_Load()", "    Missing 1", "End Sub"});
+    const std::string other =
+        FormFile("G", {}, {"Private Sub Form_Load()", "    AlsoMissing", "End Sub"});
+    out.Write("F.frm", faulty);
+    out.Write("G.frm", other);
+    out.Write("M.bas", ModuleFile("M", {"Public Sub Shared()", "End Sub"}));
+    out.Write("P.vbp", Join({"Form=F.frm", "Form=G.frm", "Module=M; M.bas"}));
+    const std::string expected = AllText(CheckProject(out, "P.vbp", {}));
+    ASSERT_NE(expected.find("calls Missing"), std::string::npos) << expected;
+
+    {
+        CheckAhead ahead(2);
+        ahead.SubmitForm("F.frm", faulty);
+        EXPECT_EQ(AllText(CheckProject(out, "P.vbp", {}, CheckRun{2, &ahead})), expected);
+    }
+    {
+        // Checked ahead as it was, then written anew.
+        CheckAhead ahead(2);
+        ahead.SubmitForm("F.frm", faulty);
+        ahead.SubmitForm("G.frm", FormFile("G", {}, {"Sub Fine()", "End Sub"}));
+        const std::string fixed =
+            FormFile("F", {"   Begin VB.TextBox txt", "   End"}, {"Sub Fine()", "End Sub"});
+        out.Write("F.frm", fixed);
+        const std::string found = AllText(CheckProject(out, "P.vbp", {}, CheckRun{2, &ahead}));
+        EXPECT_EQ(found.find("calls Missing"), std::string::npos) << found;
+        EXPECT_NE(found.find("calls AlsoMissing"), std::string::npos) << found;
+    }
+    // One job keeps no thread and takes nothing.
+    CheckAhead none(1);
+    none.SubmitForm("F.frm", faulty);
+    none.Finish();
+    EXPECT_EQ(none.Checked(), nullptr);
+}
+
 TEST_F(ProjectCheckTest, ProjectFileNamesAndModuleNames) {
     out.Write("A.bas", ModuleFile("A", {}));
     out.Write("B.bas", ModuleFile("Other", {}));

@@ -46,10 +46,10 @@ struct ConversionSteps {
     // Macros, the support module with Sub Main, MacroCode.bas and the MDI parent.
     std::function<void(Session&)> writeSupportModules;
     // Reads the finished project (output directory, project file) for faults,
-    // laying each at the door of the conversion or of the application, on up
-    // to the given number of threads.
+    // laying each at the door of the conversion or of the application, on the
+    // threads the run allows, with the form files checked as they were written.
     std::function<std::vector<ProjectFinding>(const OutputDirectory&, std::string_view,
-                                              const ApplicationFacts&, int)>
+                                              const ApplicationFacts&, const CheckRun&)>
         checkProject;
     // The files the steps read from the template directory for these options;
     // each must be there before the conversion starts.

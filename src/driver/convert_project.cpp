@@ -121,20 +121,22 @@ CodeText JoinFormCode(const FormCode& code, std::array<int, 7>& flags) {
 
 // Writes a finished form file and its binary companion.
 void WriteFormFile(Session& session, const std::string& fileForm, const FormOutput& output,
-                   const CodeText& code, const std::vector<std::string>& designLines) {
+                   const CodeText& code, const std::vector<std::string>& designLines,
+                   CheckAhead& checkAhead) {
     std::string text;
     for (const std::string& line : designLines) {
         text += line;
         text += "\r\n";
     }
     text += code.Joined();
-    session.out.Write(fileForm + ".frm", text);
+    if (session.out.Write(fileForm + ".frm", text))
+        checkAhead.SubmitForm(fileForm + ".frm", std::move(text));
     if (!output.Frx().empty())
         session.out.Write(fileForm + ".frx", output.Frx());
 }
 
 void ConvertOneForm(Session& session, const ConversionSteps& steps, FormPreviews& previews,
-                    size_t index, const std::string& fileForm) {
+                    CheckAhead& checkAhead, size_t index, const std::string& fileForm) {
     const std::string name = session.project.convertedFormNames[index];
     const AccessForm* form = session.sourceDb->OpenForm(name);
 
@@ -189,7 +191,7 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, FormPreviews
     }
     SilentIndent(code);
     BreakLongCodeLines(code);
-    WriteFormFile(session, fileForm, output, code, designLines);
+    WriteFormFile(session, fileForm, output, code, designLines, checkAhead);
     const std::string picture = previews.Draw(fileForm, *form, result);
     WriteCodeMap(session.supportDb,
                  {fileForm, name, "Form", JoinedLines(form->CodeLines()), code.Joined(),
@@ -366,6 +368,8 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     ClaimProjectNames(session);
     ProjectFileNames formFiles("form", ".frm", {});
     FormPreviews previews(session, steps.drawFormPicture);
+    // The form files are checked on a thread of their own as they are written.
+    CheckAhead checkAhead(steps.checkProject ? JobCount(session) : 1);
     std::vector<ConvertedObject> converted;
     for (size_t i = 1; i < session.project.convertedFormNames.size(); ++i) {
         const std::string name = session.project.convertedFormNames[i];
@@ -376,7 +380,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         const std::string fileForm = formFiles.StemFor(name, session.ui);
         session.ui.BeginObject(true, name, fileForm + ".frm");
         db.BeginGroup();
-        ConvertOneForm(session, steps, previews, i, fileForm);
+        ConvertOneForm(session, steps, previews, checkAhead, i, fileForm);
         if (!session.project.convertedFormNames[i].empty())
             RecordLostCharacters(session, Container::Forms, name, fileForm);
         out.WriteHeld();
@@ -464,9 +468,9 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     ConversionResult result;
     // What Visual Basic would stumble over is said, and kept in a log.
     if (steps.checkProject && !failed())
-        result.projectProblems =
-            steps.checkProject(out, session.Settings().projectFileName,
-                               BuildApplicationFacts(source, converted), JobCount(session));
+        result.projectProblems = steps.checkProject(out, session.Settings().projectFileName,
+                                                    BuildApplicationFacts(source, converted),
+                                                    CheckRun{JobCount(session), &checkAhead});
     if (!result.projectProblems.empty()) {
         OutputFile log = out.Create(std::string(kProjectLog));
         for (const ProjectFinding& problem : result.projectProblems) {
@@ -544,8 +548,9 @@ ConversionSteps DefaultConversionSteps() {
     };
     steps.writeSupportModules = WriteSupportModules;
     steps.checkProject = [](const OutputDirectory& out, std::string_view projectFile,
-                            const ApplicationFacts& facts,
-                            int jobs) { return CheckProject(out, projectFile, facts, jobs); };
+                            const ApplicationFacts& facts, const CheckRun& run) {
+        return CheckProject(out, projectFile, facts, run);
+    };
     steps.templates = RequiredTemplates;
     return steps;
 }

@@ -1,8 +1,11 @@
 #include "project/project_check.h"
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <set>
+#include <thread>
 
 #include "common/names.h"
 #include "common/parallel_work.h"
@@ -37,8 +40,8 @@ struct Resolved {
 class ProjectChecker {
   public:
     ProjectChecker(const OutputDirectory& out, std::string_view projectFile,
-                   const ApplicationFacts& facts, int jobs)
-        : out_(out), projectFile_(projectFile), facts_(facts), jobs_(jobs) {}
+                   const ApplicationFacts& facts, const CheckRun& run)
+        : out_(out), projectFile_(projectFile), facts_(facts), jobs_(run.jobs), ahead_(run.ahead) {}
 
     std::vector<ProjectFinding> Run() {
         const std::optional<std::string> project = out_.Read(projectFile_);
@@ -113,6 +116,8 @@ class ProjectChecker {
     // order, as one thread checking them in turn would have added it. Only
     // the reading of the directory takes turns.
     void CheckFiles() {
+        if (ahead_ != nullptr)
+            ahead_->Finish();
         std::vector<std::vector<ProjectFinding>> found(files_.size());
         std::vector<char> missing(files_.size(), 0);
         std::mutex reading;
@@ -126,7 +131,8 @@ class ProjectChecker {
                 missing[i] = 1;
                 return;
             }
-            ReadFile(files_[i], *content, found[i]);
+            if (!TakeCheckedAhead(files_[i], *content, found[i]))
+                ReadFile(files_[i], *content, found[i]);
         });
         std::vector<ProjectFile> read;
         read.reserve(files_.size());
@@ -143,6 +149,7 @@ class ProjectChecker {
         files_ = std::move(read);
     }
 
+  public:
     static void ReadFile(ProjectFile& entry, const std::string& content,
                          std::vector<ProjectFinding>& found) {
         const std::vector<std::string_view> lines = SplitLineViews(content);
@@ -174,6 +181,12 @@ class ProjectChecker {
         }
         entry.code = CheckCode(ReadLogicalLines(lines, codeStart, lines.size()), context);
     }
+
+  private:
+    // A form file checked while the conversion ran, whose text is still the
+    // one checked; what it found is taken as ReadFile would have found it.
+    bool TakeCheckedAhead(ProjectFile& entry, const std::string& content,
+                          std::vector<ProjectFinding>& found) const;
 
     // VERSION 1.0 CLASS and its BEGIN ... END block; returns the line after it.
     static size_t CheckClassHeader(const ProjectFile& entry,
@@ -490,6 +503,7 @@ class ProjectChecker {
     std::string projectFile_;
     const ApplicationFacts& facts_;
     int jobs_;
+    CheckAhead* ahead_;
     std::vector<ProjectFile> files_;
     std::vector<ProjectFinding> findings_;
     std::map<std::string, const ProjectFile*, ILess> modules_;
@@ -499,6 +513,102 @@ class ProjectChecker {
     std::set<std::string> formCases_;
     std::map<std::string, std::set<std::string>, ILess> originals_;
 };
+
+}  // namespace
+
+// A form file checked ahead: what ReadFile made of it, and its text's size
+// and hash, to know it again.
+struct CheckedAhead {
+    ProjectFile entry;
+    std::vector<ProjectFinding> found;
+    size_t size = 0;
+    size_t hash = 0;
+};
+
+struct CheckAhead::State {
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::deque<std::pair<std::string, std::string>> queue;  // file name, text
+    bool closing = false;
+    std::map<std::string, CheckedAhead> done;
+    std::thread worker;
+
+    void Work() {
+        std::unique_lock<std::mutex> lock(mutex);
+        while (true) {
+            wake.wait(lock, [this] { return closing || !queue.empty(); });
+            if (queue.empty())
+                return;
+            auto [file, content] = std::move(queue.front());
+            queue.pop_front();
+            lock.unlock();
+            CheckedAhead checked;
+            bool ok = true;
+            try {
+                checked.entry.file = file;
+                ProjectChecker::ReadFile(checked.entry, content, checked.found);
+                checked.size = content.size();
+                checked.hash = std::hash<std::string_view>{}(content);
+            } catch (const std::exception&) {
+                ok = false;  // the check at the end reads the file itself
+            }
+            lock.lock();
+            if (ok)
+                done.insert_or_assign(std::move(file), std::move(checked));
+        }
+    }
+};
+
+CheckAhead::CheckAhead(int jobs) {
+    if (jobs <= 1)
+        return;
+    state_ = std::make_unique<State>();
+    state_->worker = std::thread([state = state_.get()] { state->Work(); });
+}
+
+CheckAhead::~CheckAhead() {
+    Finish();
+}
+
+void CheckAhead::SubmitForm(std::string file, std::string content) {
+    if (!state_)
+        return;
+    {
+        const std::lock_guard<std::mutex> lock(state_->mutex);
+        if (state_->closing)
+            return;
+        state_->queue.emplace_back(std::move(file), std::move(content));
+    }
+    state_->wake.notify_one();
+}
+
+void CheckAhead::Finish() {
+    if (!state_ || !state_->worker.joinable())
+        return;
+    {
+        const std::lock_guard<std::mutex> lock(state_->mutex);
+        state_->closing = true;
+    }
+    state_->wake.notify_one();
+    state_->worker.join();
+}
+
+namespace {
+
+bool ProjectChecker::TakeCheckedAhead(ProjectFile& entry, const std::string& content,
+                                      std::vector<ProjectFinding>& found) const {
+    const CheckAhead::State* state = ahead_ != nullptr ? ahead_->Checked() : nullptr;
+    if (state == nullptr || entry.isModule)
+        return false;
+    const auto checked = state->done.find(entry.file);
+    if (checked == state->done.end() || checked->second.size != content.size() ||
+        checked->second.hash != std::hash<std::string_view>{}(content))
+        return false;
+    entry.name = checked->second.entry.name;
+    entry.code = checked->second.entry.code;
+    found = checked->second.found;
+    return true;
+}
 
 }  // namespace
 
@@ -523,8 +633,8 @@ std::vector<std::string> PublicNamesOfModule(const std::vector<std::string_view>
 }
 
 std::vector<ProjectFinding> CheckProject(const OutputDirectory& out, std::string_view projectFile,
-                                         const ApplicationFacts& facts, int jobs) {
-    return ProjectChecker(out, projectFile, facts, jobs).Run();
+                                         const ApplicationFacts& facts, const CheckRun& run) {
+    return ProjectChecker(out, projectFile, facts, run).Run();
 }
 
 }  // namespace velorin

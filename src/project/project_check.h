@@ -5,6 +5,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,10 +40,39 @@ struct ApplicationFacts {
 // procedures, variables, constants and enum members.
 std::vector<std::string> PublicNamesOfModule(const std::vector<std::string_view>& code);
 
+// Checks form files on a thread of its own as the conversion writes them,
+// so that the project check at the end finds most of its reading done. With
+// one job it keeps no thread and checks nothing ahead.
+class CheckAhead {
+  public:
+    explicit CheckAhead(int jobs);
+    ~CheckAhead();
+    CheckAhead(const CheckAhead&) = delete;
+    CheckAhead& operator=(const CheckAhead&) = delete;
+
+    // A form file as it was written.
+    void SubmitForm(std::string file, std::string content);
+    // Waits for the files submitted; none is taken afterwards.
+    void Finish();
+
+    // What was checked ahead; nullptr with one job.
+    struct State;
+    const State* Checked() const { return state_.get(); }
+
+  private:
+    std::unique_ptr<State> state_;
+};
+
+struct CheckRun {
+    int jobs = 1;                 // threads the check may use
+    CheckAhead* ahead = nullptr;  // form files checked as they were written
+};
+
 // The findings in file order of the project file, then by line; none for a
-// coherent project. The files are checked on up to `jobs` threads; the
-// findings are the same for any number.
+// coherent project. The files are checked on up to `run.jobs` threads, and a
+// file checked ahead is not checked again unless its text changed since; the
+// findings are the same for any number of threads.
 std::vector<ProjectFinding> CheckProject(const OutputDirectory& out, std::string_view projectFile,
-                                         const ApplicationFacts& facts, int jobs = 1);
+                                         const ApplicationFacts& facts, const CheckRun& run = {});
 
 }  // namespace velorin
