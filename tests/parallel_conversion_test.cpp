@@ -7,6 +7,7 @@
 #include <map>
 #include <mutex>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -41,6 +42,29 @@ TEST(ParallelWork, EveryItemIsDoneOnceOnAtMostTheThreadsAsked) {
         }
     }
     EXPECT_GE(DefaultJobCount(), 1);
+}
+
+TEST(ParallelWork, AnItemsExceptionReachesTheCallerAfterEveryThreadReturned) {
+    for (const int jobs : {1, 4}) {
+        std::atomic<int> running{0};
+        std::atomic<int> done{0};
+        EXPECT_THROW(ForEachInParallel(200, jobs,
+                                       [&](size_t i) {
+                                           ++running;
+                                           if (i == 7) {
+                                               --running;
+                                               throw std::runtime_error("item 7");
+                                           }
+                                           ++done;
+                                           --running;
+                                       }),
+                     std::runtime_error)
+            << jobs << " jobs";
+        EXPECT_EQ(running.load(), 0) << "a thread still ran after the call returned";
+        if (jobs == 1) {
+            EXPECT_EQ(done.load(), 7) << "one thread stops at the item that threw";
+        }
+    }
 }
 
 // Every file the conversion wrote under `root`, by its path there.

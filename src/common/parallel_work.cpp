@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
+#include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -25,18 +28,38 @@ void ForEachInParallel(size_t count, int jobs, const std::function<void(size_t)>
             work(i);
         return;
     }
+    // An item that throws stops the items not yet taken; the first exception
+    // reaches the caller once every thread has returned, as it would have
+    // from a loop.
     std::atomic<size_t> next{0};
+    std::mutex failing;
+    std::exception_ptr failure;
     auto run = [&] {
-        for (size_t i = next++; i < count; i = next++)
-            work(i);
+        for (size_t i = next++; i < count; i = next++) {
+            try {
+                work(i);
+            } catch (...) {
+                const std::lock_guard<std::mutex> lock(failing);
+                if (!failure)
+                    failure = std::current_exception();
+                next = count;
+            }
+        }
     };
     std::vector<std::thread> threads;
     threads.reserve(workers - 1);
-    for (size_t t = 1; t < workers; ++t)
-        threads.emplace_back(run);
+    for (size_t t = 1; t < workers; ++t) {
+        try {
+            threads.emplace_back(run);
+        } catch (const std::system_error&) {
+            break;  // no more threads to be had: the ones started share the work
+        }
+    }
     run();
     for (std::thread& thread : threads)
         thread.join();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 }  // namespace velorin

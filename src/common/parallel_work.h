@@ -13,8 +13,8 @@ int DefaultJobCount();
 
 // Calls work(i) for each i below count, on up to `jobs` threads (the calling
 // thread is one of them); returns when every call has returned. With one job
-// or one item the calls run in order on the calling thread. `work` must not
-// throw, and items must share nothing they write.
+// or one item the calls run in order on the calling thread. Items must share
+// nothing they write; an exception an item throws reaches the caller.
 void ForEachInParallel(size_t count, int jobs, const std::function<void(size_t)>& work);
 
 }  // namespace velorin

@@ -5,6 +5,7 @@
 #include <deque>
 #include <mutex>
 #include <set>
+#include <system_error>
 #include <thread>
 
 #include "common/names.h"
@@ -514,8 +515,6 @@ class ProjectChecker {
     std::map<std::string, std::set<std::string>, ILess> originals_;
 };
 
-}  // namespace
-
 // A form file checked ahead: what ReadFile made of it, and its text's size
 // and hash, to know it again.
 struct CheckedAhead {
@@ -524,6 +523,8 @@ struct CheckedAhead {
     size_t size = 0;
     size_t hash = 0;
 };
+
+}  // namespace
 
 struct CheckAhead::State {
     std::mutex mutex;
@@ -563,7 +564,11 @@ CheckAhead::CheckAhead(int jobs) {
     if (jobs <= 1)
         return;
     state_ = std::make_unique<State>();
-    state_->worker = std::thread([state = state_.get()] { state->Work(); });
+    try {
+        state_->worker = std::thread([state = state_.get()] { state->Work(); });
+    } catch (const std::system_error&) {
+        state_.reset();  // no thread to be had: the check at the end reads every file
+    }
 }
 
 CheckAhead::~CheckAhead() {
