@@ -39,46 +39,39 @@ constexpr std::array<bool, 256> kMayStartSomething = [] {
     return table;
 }();
 
-// Where the string opened before `from` closes: the index of its quote, or
-// the line's size. A doubled quote closes and opens again, so it needs no
-// care of its own.
-size_t ClosingQuote(std::string_view line, size_t from) {
-    const size_t close = line.find('"', from);
-    return close == std::string_view::npos ? line.size() : close;
-}
-
-// Where the trailing comment starts; the line's size when it has none.
-size_t CommentStart(std::string_view line) {
-    for (size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (!kMayStartSomething[static_cast<unsigned char>(c)])
-            continue;
-        if (c == '"')
-            i = ClosingQuote(line, i + 1);
-        else if (c == '\'' || IsRemAt(line, i))
-            return i;
-    }
-    return line.size();
-}
-
-// Writes `line` masked into `masked`, in one pass: a comment starts only
-// outside a string, so the quotes seen so far decide both.
-void MaskInto(std::string_view line, std::string& masked) {
-    masked.assign(line);
+// Walks the line's code: calls inside(from, to) for the inside of each
+// string, and returns where the trailing comment starts (the line's size
+// when it has none). A doubled quote closes a string and opens the next, so
+// it needs no care of its own; a string left open runs to the line's end.
+template <class StringInside>
+size_t ScanStrings(std::string_view line, StringInside inside) {
     for (size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
         if (!kMayStartSomething[static_cast<unsigned char>(c)])
             continue;
         if (c == '"') {
-            const size_t close = ClosingQuote(line, i + 1);
-            std::fill(masked.begin() + static_cast<std::ptrdiff_t>(i + 1),
-                      masked.begin() + static_cast<std::ptrdiff_t>(close), kBlanked);
+            const size_t found = line.find('"', i + 1);
+            const size_t close = found == std::string_view::npos ? line.size() : found;
+            inside(i + 1, close);
             i = close;
         } else if (c == '\'' || IsRemAt(line, i)) {
-            std::fill(masked.begin() + static_cast<std::ptrdiff_t>(i), masked.end(), kBlanked);
-            return;
+            return i;
         }
     }
+    return line.size();
+}
+
+size_t CommentStart(std::string_view line) {
+    return ScanStrings(line, [](size_t, size_t) {});
+}
+
+// Writes `line` into `masked` with its strings' insides and its comment blanked.
+void MaskInto(std::string_view line, std::string& masked) {
+    masked.assign(line);
+    const auto at = [&masked](size_t i) { return masked.begin() + static_cast<std::ptrdiff_t>(i); };
+    const size_t comment =
+        ScanStrings(line, [&](size_t from, size_t to) { std::fill(at(from), at(to), kBlanked); });
+    std::fill(at(comment), masked.end(), kBlanked);
 }
 
 // The rules ask of one line many times over whether it holds a word: the
@@ -86,11 +79,9 @@ void MaskInto(std::string_view line, std::string& masked) {
 const std::string& MaskedForSearch(std::string_view line) {
     thread_local std::string last;
     thread_local std::string masked;
-    thread_local bool filled = false;
-    if (!filled || line != last) {
+    if (line != last) {
         last.assign(line);
         MaskInto(line, masked);
-        filled = true;
     }
     return masked;
 }

@@ -38,6 +38,86 @@ struct Resolved {
     const Procedure* procedure = nullptr;
 };
 
+void AddTo(std::vector<ProjectFinding>& found, const std::string& file, int line,
+           std::string message, FindingCause cause = FindingCause::Conversion) {
+    ProjectFinding finding;
+    finding.file = file;
+    finding.line = line;
+    finding.cause = cause;
+    finding.message = std::move(message);
+    found.push_back(std::move(finding));
+}
+
+// VERSION 1.0 CLASS and its BEGIN ... END block; returns the line after it.
+size_t CheckClassHeader(const ProjectFile& entry, const std::vector<std::string_view>& lines,
+                        std::vector<ProjectFinding>& found) {
+    if (lines.empty() || TrimWhitespace(lines[0]) != "VERSION 1.0 CLASS") {
+        AddTo(found, entry.file, 1, "a class module does not begin with VERSION 1.0 CLASS");
+        return 0;
+    }
+    if (lines.size() < 2 || TrimWhitespace(lines[1]) != "BEGIN")
+        return 1;
+    for (size_t i = 2; i < lines.size(); ++i) {
+        if (TrimWhitespace(lines[i]) == "END")
+            return i + 1;
+    }
+    AddTo(found, entry.file, 2, "the class header's BEGIN has no END");
+    return lines.size();
+}
+
+void CheckModuleName(const ProjectFile& entry, const std::vector<std::string_view>& lines,
+                     std::vector<ProjectFinding>& found) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = TrimWhitespace(lines[i]);
+        if (!IStartsWith(line, "Attribute VB_Name"))
+            continue;
+        const size_t open = line.find('"');
+        const size_t close = line.rfind('"');
+        const std::string_view value = open != std::string_view::npos && close > open
+                                           ? line.substr(open + 1, close - open - 1)
+                                           : std::string_view();
+        if (!IEquals(value, entry.name))
+            AddTo(found, entry.file, static_cast<int>(i + 1),
+                  "Attribute VB_Name is \"" + std::string(value) +
+                      "\", but the project names the module " + entry.name);
+        return;
+    }
+    AddTo(found, entry.file, 0, "the module has no Attribute VB_Name line");
+}
+
+// Checks one file of the project on its own: its lines, its design section
+// or module header, and its code.
+void ReadFile(ProjectFile& entry, const std::string& content, std::vector<ProjectFinding>& found) {
+    const std::vector<std::string_view> lines = SplitLineViews(content);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() > kLongestLine)
+            AddTo(found, entry.file, static_cast<int>(i + 1),
+                  "the line is " + std::to_string(lines[i].size()) +
+                      " bytes long; Visual Basic reads at most 1023");
+    }
+    CodeContext context;
+    FormDesign design;
+    size_t codeStart = 0;
+    if (entry.isClass) {
+        codeStart = CheckClassHeader(entry, lines, found);
+        CheckModuleName(entry, lines, found);
+        context.isClass = true;
+    } else if (entry.isModule) {
+        CheckModuleName(entry, lines, found);
+    } else {
+        std::vector<ProjectFinding> designFindings;
+        design = CheckDesignSection(lines, designFindings);
+        for (ProjectFinding& finding : designFindings)
+            AddTo(found, entry.file, finding.line, std::move(finding.message));
+        entry.name = design.formName;
+        codeStart = design.codeStart;
+        context.isForm = true;
+        context.formName = design.formName;
+        context.controls = &design.controls;
+    }
+    entry.code = CheckCode(ReadLogicalLines(lines, codeStart, lines.size()), context);
+}
+
 class ProjectChecker {
   public:
     ProjectChecker(const OutputDirectory& out, std::string_view projectFile,
@@ -65,16 +145,6 @@ class ProjectChecker {
     }
 
   private:
-    static void AddTo(std::vector<ProjectFinding>& found, const std::string& file, int line,
-                      std::string message, FindingCause cause = FindingCause::Conversion) {
-        ProjectFinding finding;
-        finding.file = file;
-        finding.line = line;
-        finding.cause = cause;
-        finding.message = std::move(message);
-        found.push_back(std::move(finding));
-    }
-
     void Add(const std::string& file, int line, std::string message,
              FindingCause cause = FindingCause::Conversion) {
         AddTo(findings_, file, line, std::move(message), cause);
@@ -150,83 +220,10 @@ class ProjectChecker {
         files_ = std::move(read);
     }
 
-  public:
-    static void ReadFile(ProjectFile& entry, const std::string& content,
-                         std::vector<ProjectFinding>& found) {
-        const std::vector<std::string_view> lines = SplitLineViews(content);
-        for (size_t i = 0; i < lines.size(); ++i) {
-            if (lines[i].size() > kLongestLine)
-                AddTo(found, entry.file, static_cast<int>(i + 1),
-                      "the line is " + std::to_string(lines[i].size()) +
-                          " bytes long; Visual Basic reads at most 1023");
-        }
-        CodeContext context;
-        FormDesign design;
-        size_t codeStart = 0;
-        if (entry.isClass) {
-            codeStart = CheckClassHeader(entry, lines, found);
-            CheckModuleName(entry, lines, found);
-            context.isClass = true;
-        } else if (entry.isModule) {
-            CheckModuleName(entry, lines, found);
-        } else {
-            std::vector<ProjectFinding> designFindings;
-            design = CheckDesignSection(lines, designFindings);
-            for (ProjectFinding& finding : designFindings)
-                AddTo(found, entry.file, finding.line, std::move(finding.message));
-            entry.name = design.formName;
-            codeStart = design.codeStart;
-            context.isForm = true;
-            context.formName = design.formName;
-            context.controls = &design.controls;
-        }
-        entry.code = CheckCode(ReadLogicalLines(lines, codeStart, lines.size()), context);
-    }
-
-  private:
     // A form file checked while the conversion ran, whose text is still the
     // one checked; what it found is taken as ReadFile would have found it.
     bool TakeCheckedAhead(ProjectFile& entry, const std::string& content,
                           std::vector<ProjectFinding>& found) const;
-
-    // VERSION 1.0 CLASS and its BEGIN ... END block; returns the line after it.
-    static size_t CheckClassHeader(const ProjectFile& entry,
-                                   const std::vector<std::string_view>& lines,
-                                   std::vector<ProjectFinding>& found) {
-        if (lines.empty() || TrimWhitespace(lines[0]) != "VERSION 1.0 CLASS") {
-            AddTo(found, entry.file, 1, "a class module does not begin with VERSION 1.0 CLASS");
-            return 0;
-        }
-        if (lines.size() < 2 || TrimWhitespace(lines[1]) != "BEGIN")
-            return 1;
-        for (size_t i = 2; i < lines.size(); ++i) {
-            if (TrimWhitespace(lines[i]) == "END")
-                return i + 1;
-        }
-        AddTo(found, entry.file, 2, "the class header's BEGIN has no END");
-        return lines.size();
-    }
-
-    static void CheckModuleName(const ProjectFile& entry,
-                                const std::vector<std::string_view>& lines,
-                                std::vector<ProjectFinding>& found) {
-        for (size_t i = 0; i < lines.size(); ++i) {
-            const std::string_view line = TrimWhitespace(lines[i]);
-            if (!IStartsWith(line, "Attribute VB_Name"))
-                continue;
-            const size_t open = line.find('"');
-            const size_t close = line.rfind('"');
-            const std::string_view value = open != std::string_view::npos && close > open
-                                               ? line.substr(open + 1, close - open - 1)
-                                               : std::string_view();
-            if (!IEquals(value, entry.name))
-                AddTo(found, entry.file, static_cast<int>(i + 1),
-                      "Attribute VB_Name is \"" + std::string(value) +
-                          "\", but the project names the module " + entry.name);
-            return;
-        }
-        AddTo(found, entry.file, 0, "the module has no Attribute VB_Name line");
-    }
 
     // Forms and modules: Visual Basic names, unique in the project.
     void CheckProjectNames() {
@@ -547,7 +544,7 @@ struct CheckAhead::State {
             bool ok = true;
             try {
                 checked.entry.file = file;
-                ProjectChecker::ReadFile(checked.entry, content, checked.found);
+                ReadFile(checked.entry, content, checked.found);
                 checked.size = content.size();
                 checked.hash = std::hash<std::string_view>{}(content);
             } catch (const std::exception&) {

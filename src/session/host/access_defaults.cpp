@@ -577,7 +577,6 @@ using DefaultIndex =
 const DefaultIndex& Index() {
     static const DefaultIndex index = [] {
         DefaultIndex built;
-        built.reserve(std::size(kTable) * 4);
         for (const BuiltInDefault& entry : kTable) {
             [[maybe_unused]] const bool added =
                 built.emplace(DefaultKey{entry.objectType, entry.name}, &entry).second;
