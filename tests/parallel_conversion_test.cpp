@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <map>
 #include <mutex>
 #include <set>
@@ -13,6 +14,9 @@
 #include <vector>
 
 #include "common/parallel_work.h"
+#include "common/string_helpers.h"
+#include "common/work_ahead.h"
+#include "driver/conversion_driver.h"
 #include "synthetic_application.h"
 #include "test_support.h"
 
@@ -123,6 +127,203 @@ TEST(ParallelConversion, TheTinyApplicationConvertsTheSameOnOneThreadAndOnFour) 
     EXPECT_EQ(serial.findings, parallel.findings);
     EXPECT_EQ(serial.maps, parallel.maps);
     EXPECT_EQ(serial.stats, parallel.stats);
+}
+
+TEST(WorkAhead, ItemsAreTakenInOrderAndWorkersStayWithinTheWindow) {
+    for (const int workers : {0, 1, 3}) {
+        const size_t count = 60;
+        const size_t window = 4;
+        // Raised before each Take to what it makes it, so never behind the
+        // count the workers go by.
+        std::atomic<size_t> taken{0};
+        std::atomic<size_t> farthest{0};
+        std::vector<std::atomic<int>> done(count);
+        WorkAhead work(count, workers, window, [&](size_t i, int worker) {
+            EXPECT_LT(worker, std::max(workers, 1));
+            size_t ahead = i + 1 - taken.load();
+            for (size_t seen = farthest.load(); ahead > seen;)
+                farthest.compare_exchange_weak(seen, ahead);
+            ++done[i];
+        });
+        for (size_t i = 0; i < count; ++i) {
+            taken = i + 1;
+            work.Take(i);
+            ASSERT_EQ(done[i].load(), 1) << "item " << i << " taken before it was done";
+        }
+        for (size_t i = 0; i < count; ++i)
+            EXPECT_EQ(done[i].load(), 1) << "item " << i;
+        EXPECT_LE(farthest.load(), window) << workers << " workers";
+    }
+}
+
+TEST(WorkAhead, HoldWaitsForTheRunningItemsAndStartsNoMore) {
+    std::atomic<int> running{0};
+    std::atomic<int> startedWhileHeld{0};
+    std::atomic<bool> held{false};
+    WorkAhead work(40, 3, 8, [&](size_t, int) {
+        if (held)
+            ++startedWhileHeld;
+        ++running;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        --running;
+    });
+    work.Take(0);
+    work.Hold();
+    held = true;
+    EXPECT_EQ(running.load(), 0) << "Hold returned while an item ran";
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    held = false;
+    work.Release();
+    EXPECT_EQ(startedWhileHeld.load(), 0);
+    for (size_t i = 1; i < 40; ++i)
+        work.Take(i);
+}
+
+TEST(WorkAhead, AnItemsExceptionIsThrownWhereItIsTaken) {
+    WorkAhead work(5, 2, 2, [](size_t i, int) {
+        if (i == 2)
+            throw std::runtime_error("item 2");
+    });
+    work.Take(0);
+    work.Take(1);
+    EXPECT_THROW(work.Take(2), std::runtime_error);
+    work.Take(3);
+}
+
+// An application whose forms change the project as they are converted: two
+// parents whose link queries want one name, custom controls whose libraries
+// the project lists in the order first met, and a form with too many
+// controls, which asks the user. Plain forms lie between them, so that with
+// several threads the later forms are converted before the earlier ones are
+// written.
+class FormsInTheirTurn : public ::testing::Test {
+  protected:
+    using Block = testing::FormTextBlock;
+
+    static Block Label(int n) {
+        return {"Label",
+                {"Name =\"lbl" + std::to_string(n) + "\"",
+                 "Caption =\"L" + std::to_string(n) + "\"", "Left =" + std::to_string(n % 20 * 300),
+                 "Top =" + std::to_string(n / 20 * 300), "Width =250", "Height =240"},
+                {}};
+    }
+    static Block Custom(const std::string& name, const std::string& accessClass) {
+        return {"CustomControl",
+                {"Name =\"" + name + "\"", "Class =\"" + accessClass + "\"", "Width =1000",
+                 "Height =1000"},
+                {}};
+    }
+    static Block Subform(const std::string& source) {
+        return {"Subform",
+                {"Name =\"sfrLines\"", "SourceObject =\"" + source + "\"",
+                 "LinkChildFields =\"OrderID\"", "LinkMasterFields =\"OrderID\"", "Top =500",
+                 "Width =3000", "Height =1000"},
+                {}};
+    }
+    static std::unique_ptr<AccessForm> Form(const std::string& name,
+                                            std::vector<std::string> properties,
+                                            std::vector<Block> detail) {
+        return testing::FormFromBlocks(
+            name, std::move(properties),
+            {Block{"Section", {"Height =9000", "Name =\"Detail\""}, std::move(detail)}});
+    }
+
+    struct Run {
+        std::map<std::string, std::string> files;
+        std::vector<std::vector<std::string>> rows;
+        std::vector<std::string> warnings;
+        std::vector<std::string> questions;
+    };
+
+    Run Convert(int jobs) {
+        AccessApplication app;
+        app.AddTableDef({"Orders", {{"OrderID", dao::kLong}}});
+        app.AddTableDef({"Lines", {{"OrderID", dao::kLong}, {"Qty", dao::kLong}}});
+        app.AddForm(Form("Lines A", {"RecordSource =\"SELECT * FROM Lines WHERE Qty > 1;\""}, {}));
+        app.AddForm(Form("Lines B", {"RecordSource =\"SELECT * FROM Lines WHERE Qty < 9;\""}, {}));
+        std::vector<std::string> forms;
+        auto add = [&](std::unique_ptr<AccessForm> form) {
+            forms.push_back(form->Name());
+            app.AddForm(std::move(form));
+        };
+        auto plain = [&](int n) { add(Form("Plain " + std::to_string(n), {}, {Label(n)})); };
+        plain(1);
+        add(Form("Order Form", {"RecordSource =\"Orders\""}, {Subform("Lines A")}));
+        plain(2);
+        plain(3);
+        add(Form("Order_Form", {"RecordSource =\"Orders\""}, {Subform("Lines B")}));
+        add(Form("Tree", {}, {Custom("ocxTree", "COMCTL.TreeCtrl.1")}));
+        plain(4);
+        add(Form("Calendar", {}, {Custom("ocxCal", "MSACAL.MSACALCtrl.7")}));
+        std::vector<Block> labels;
+        for (int n = 0; n < 260; ++n)
+            labels.push_back(Label(n));
+        add(Form("Crowded", {}, labels));
+        for (int n = 5; n < 12; ++n)
+            plain(n);
+
+        const testing::TempDir dir;
+        fs::create_directories(dir / "out");
+        testing::ScriptedUi ui;
+        ui.answers = {Answer::Yes};
+        Session session(app, testing::FreshSupportDatabase(dir), ui);
+        TranslationRequest request;
+        request.outputPathText = (dir / "out").string();
+        request.databasePath = dir / "Orders.mdb";
+        request.templateDirectory = testing::SourceDir() / "support";
+        request.forms = forms;
+        request.options.jobs = jobs;
+        EXPECT_EQ(StartTranslation(session, request, DefaultConversionSteps()).outcome,
+                  Outcome::Done);
+        Run run;
+        for (const fs::directory_entry& entry : fs::directory_iterator(dir / "out")) {
+            if (entry.is_regular_file())
+                run.files[entry.path().filename().string()] = testing::ReadFile(entry.path());
+        }
+        for (const char* query :
+             {"SELECT * FROM tblReportOutput ORDER BY rowid",
+              "SELECT * FROM tblStats ORDER BY rowid", "SELECT * FROM tblCodeMap ORDER BY rowid"}) {
+            for (std::vector<std::string>& row : testing::Rows(dir / "vlrn.db", query))
+                run.rows.push_back(std::move(row));
+        }
+        for (const std::string& warning : ui.warnings)
+            run.warnings.push_back(ReplaceAll(warning, dir.Path().string(), "DIR"));
+        for (const Message& message : ui.messages)
+            run.questions.push_back(message.text);
+        return run;
+    }
+};
+
+TEST_F(FormsInTheirTurn, SeveralThreadsWriteWhatOneWrites) {
+    const Run serial = Convert(1);
+    const Run parallel = Convert(3);
+
+    // What the forms changed of the project, as one thread makes it.
+    const std::string& support = serial.files.at("VlrnConversionCode.bas");
+    EXPECT_NE(support.find("CreateLinkQuery \"qrydatOrder_Form1\", \"SELECT * FROM Lines WHERE "
+                           "Qty > 1;\""),
+              std::string::npos)
+        << support;
+    EXPECT_NE(support.find("CreateLinkQuery \"qrydatOrder_Form1_2\", \"SELECT * FROM Lines "
+                           "WHERE Qty < 9;\""),
+              std::string::npos)
+        << support;
+    const std::string& project = serial.files.at("Orders.vbp");
+    ASSERT_NE(project.find("; COMCTL32.OCX"), std::string::npos) << project;
+    EXPECT_LT(project.find("; COMCTL32.OCX"), project.find("; MSCAL.OCX")) << project;
+    ASSERT_EQ(serial.questions.size(), 1u);
+    EXPECT_NE(serial.questions[0].find("Crowded"), std::string::npos);
+
+    // Several threads: the same files, rows, warnings and one question.
+    ASSERT_EQ(serial.files.size(), parallel.files.size());
+    for (const auto& [name, content] : serial.files) {
+        const auto other = parallel.files.find(name);
+        ASSERT_NE(other, parallel.files.end()) << name;
+        EXPECT_TRUE(content == other->second) << name << " differs on three threads";
+    }
+    EXPECT_EQ(serial.rows, parallel.rows);
+    EXPECT_EQ(serial.warnings, parallel.warnings);
+    EXPECT_EQ(serial.questions, parallel.questions);
 }
 
 }  // namespace

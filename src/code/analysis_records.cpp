@@ -13,6 +13,10 @@ void BindText(sqlite3_stmt* statement, int index, std::string_view text) {
 }  // namespace
 
 void WriteReportRecord(SupportDatabase& db, const ReportRecord& record) {
+    if (db.Holding()) {
+        db.Hold([record](SupportDatabase& to, UserInterface&) { WriteReportRecord(to, record); });
+        return;
+    }
     sqlite3_stmt* insert = db.Prepare(
         "INSERT INTO tblReportOutput (ModuleName, ReasonID, CodeLine, LineNumber, TranslatedLine, "
         "Routine, AccessLine) "
@@ -32,6 +36,12 @@ void WriteReportRecord(SupportDatabase& db, const ReportRecord& record) {
 }
 
 void WriteModuleStats(SupportDatabase& db, UserInterface& ui, const ModuleStats& stats) {
+    if (db.Holding()) {
+        db.Hold([stats](SupportDatabase& to, UserInterface& toUi) {
+            WriteModuleStats(to, toUi, stats);
+        });
+        return;
+    }
     bool ok = false;
     sqlite3_stmt* add = db.Prepare("INSERT OR IGNORE INTO tblStats (ModuleName) VALUES (?1)");
     if (add != nullptr) {

@@ -373,6 +373,8 @@ bool ApplyLaterFunctionRule(CodeFileState& state) {
             // Code the scan before the conversion did not read (a macro, a
             // subform's code): the function is supplied when no form or
             // module of the project has its name.
+            if (state.session.aheadOfTurn)
+                state.session.needsItsTurn = true;
             if (names.projectNames.IsTaken(name)) {
                 CommentedOut(state, reason::kTargetVersionLacks);
                 return false;

@@ -4,13 +4,17 @@
 
 namespace velorin {
 
-void AddControlReference(FormState& state, std::string_view classId, std::string_view fileName) {
-    Session& session = state.session;
-    if (std::find(session.project.controlFiles.begin() + 1, session.project.controlFiles.end(),
-                  fileName) == session.project.controlFiles.end()) {
-        session.project.controlFiles.emplace_back(fileName);
-        session.project.controlObjectIds.emplace_back(classId);
+void AddProjectReference(ProjectParts& project, std::string_view classId,
+                         std::string_view fileName) {
+    if (std::find(project.controlFiles.begin() + 1, project.controlFiles.end(), fileName) ==
+        project.controlFiles.end()) {
+        project.controlFiles.emplace_back(fileName);
+        project.controlObjectIds.emplace_back(classId);
     }
+}
+
+void AddControlReference(FormState& state, std::string_view classId, std::string_view fileName) {
+    AddProjectReference(state.session.project, classId, fileName);
     state.output.AddReference(classId, fileName);
 }
 

@@ -11,4 +11,8 @@ namespace velorin {
 // file is not listed yet (exact comparison).
 void AddControlReference(FormState& state, std::string_view classId, std::string_view fileName);
 
+// Adds the library to the project's list alone, when its file is not listed yet.
+void AddProjectReference(ProjectParts& project, std::string_view classId,
+                         std::string_view fileName);
+
 }  // namespace velorin

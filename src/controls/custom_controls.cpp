@@ -27,24 +27,37 @@ void RecordPartial(FormState& state) {
 
 }  // namespace
 
+std::shared_ptr<const CustomControlMappings> ReadCustomControlMappings(SupportDatabase& db) {
+    auto mappings = std::make_shared<CustomControlMappings>();
+    sqlite3_stmt* rows =
+        db.Prepare("SELECT AccessClassName, VBType, ClassID, FileName FROM CustomControlMapping");
+    if (rows == nullptr)
+        return mappings;
+    while (sqlite3_step(rows) == SQLITE_ROW)
+        mappings->byClass.emplace(
+            Column(rows, 0),
+            CustomControlMappings::Mapping{Column(rows, 1), Column(rows, 2), Column(rows, 3)});
+    sqlite3_reset(rows);
+    return mappings;
+}
+
 std::string LookupCustomControl(FormState& state, std::string_view accessClass) {
-    SupportDatabase& db = state.session.supportDb;
-    sqlite3_stmt* lookup = db.Prepare(
-        "SELECT VBType, ClassID, FileName FROM CustomControlMapping WHERE AccessClassName = ?1");
-    if (lookup == nullptr)
-        return {};
-    sqlite3_bind_text(lookup, 1, accessClass.data(), static_cast<int>(accessClass.size()),
-                      SQLITE_TRANSIENT);
-    std::string type, classId, file;
-    if (sqlite3_step(lookup) == SQLITE_ROW) {
-        type = Column(lookup, 0);
-        classId = Column(lookup, 1);
-        file = Column(lookup, 2);
+    Session& session = state.session;
+    if (!session.customControls) {
+        // A form converted ahead of its turn reads nothing of the database.
+        if (session.aheadOfTurn) {
+            session.needsItsTurn = true;
+            return {};
+        }
+        session.customControls = ReadCustomControlMappings(session.supportDb);
     }
-    sqlite3_reset(lookup);
-    if (!type.empty() && !classId.empty())
-        AddControlReference(state, classId, file);
-    return type;
+    const auto found = session.customControls->byClass.find(accessClass);
+    if (found == session.customControls->byClass.end())
+        return {};
+    const CustomControlMappings::Mapping& mapping = found->second;
+    if (!mapping.vbType.empty() && !mapping.classId.empty())
+        AddControlReference(state, mapping.classId, mapping.fileName);
+    return mapping.vbType;
 }
 
 void WriteCustomControl(FormState& state) {

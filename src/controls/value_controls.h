@@ -2,6 +2,10 @@
 // combos), check boxes, free option and toggle buttons, option groups.
 #pragma once
 
+#include <map>
+#include <memory>
+#include <string>
+
 #include "form_context/form_state.h"
 
 namespace velorin {
@@ -20,5 +24,17 @@ void WriteCustomControl(FormState& state);
 // The Visual Basic control type for an Access control class, registering its
 // library; empty when the mapping has no row for it.
 std::string LookupCustomControl(FormState& state, std::string_view accessClass);
+
+// The support database's mapping of Access control classes (case ignored)
+// to Visual Basic controls, read once; empty when it cannot be read.
+struct CustomControlMappings {
+    struct Mapping {
+        std::string vbType;
+        std::string classId;
+        std::string fileName;
+    };
+    std::map<std::string, Mapping, ILess> byClass;
+};
+std::shared_ptr<const CustomControlMappings> ReadCustomControlMappings(SupportDatabase& db);
 
 }  // namespace velorin

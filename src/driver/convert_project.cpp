@@ -5,13 +5,17 @@
 #include <vector>
 
 #include "code/analysis_records.h"
+#include "code/application_language.h"
 #include "code/code_map.h"
 #include "code/module_conversion.h"
 #include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/parallel_work.h"
 #include "common/string_helpers.h"
+#include "common/work_ahead.h"
+#include "controls/control_references.h"
 #include "controls/support_library/support_library.h"
+#include "controls/value_controls.h"
 #include "driver/conversion_driver.h"
 #include "driver/form_previews.h"
 #include "forms/convert_form.h"
@@ -22,6 +26,8 @@
 #include "project/project_file.h"
 #include "project/supplied_functions.h"
 #include "project/support_modules.h"
+#include "row_sources/row_source_probe.h"
+#include "session/held_messages.h"
 #include "session/string_table.h"
 
 namespace velorin {
@@ -119,28 +125,33 @@ CodeText JoinFormCode(const FormCode& code, std::array<int, 7>& flags) {
     return joined;
 }
 
-// Writes a finished form file and its binary companion.
-void WriteFormFile(Session& session, const std::string& fileForm, const FormOutput& output,
-                   const CodeText& code, const std::vector<std::string>& designLines,
-                   CheckAhead& checkAhead) {
-    std::string text;
-    for (const std::string& line : designLines) {
-        text += line;
-        text += "\r\n";
-    }
-    text += code.Joined();
-    if (session.out.Write(fileForm + ".frm", text))
-        checkAhead.SubmitForm(fileForm + ".frm", std::move(text));
-    if (!output.Frx().empty())
-        session.out.Write(fileForm + ".frx", output.Frx());
-}
+// A form converted and its files made, waiting for its turn to be written.
+// A form converted ahead of its turn, on a worker thread, also carries what
+// its conversion held back: the analysis rows, the warnings and the control
+// files it added to the project.
+struct ConvertedForm {
+    bool rejected = false;
+    bool needsItsTurn = false;
+    FormResult result;
+    std::string frm;
+    std::string frx;
+    std::string accessCode;
+    std::string vbCode;
+    std::string units;
+    std::vector<SupportDatabase::HeldWrite> rows;
+    std::vector<std::string> warnings;
+    std::vector<std::pair<std::string, std::string>> controlReferences;  // class id, file
+};
 
-void ConvertOneForm(Session& session, const ConversionSteps& steps, FormPreviews& previews,
-                    CheckAhead& checkAhead, size_t index, const std::string& fileForm) {
-    const std::string name = session.project.convertedFormNames[index];
+// Converts one form into the text of its files, writing nothing but the
+// analysis rows (held back when `session` works ahead of the form's turn).
+ConvertedForm ConvertFormAlone(Session& session, const ConversionSteps& steps, size_t index,
+                               const std::string& fileForm) {
+    const std::string& name = session.project.convertedFormNames[index];
     const AccessForm* form = session.sourceDb->OpenForm(name);
 
-    FormResult result;
+    ConvertedForm converted;
+    FormResult& result = converted.result;
     FormOutput output;
     if (form == nullptr) {
         // Only the names of forms can be read from a database file.
@@ -161,14 +172,10 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, FormPreviews
         stats.ctlsPartiallyConverted = result.partiallyConvertedCount;
         WriteModuleStats(session.supportDb, session.ui, stats);
     }
-    session.ui.UpdateTime();
+    converted.rejected = result.formRejected;
+    if (converted.rejected)
+        return converted;
 
-    if (result.formRejected) {
-        session.project.convertedFormNames[index].clear();
-        return;
-    }
-    session.project.tabControlFlag = session.project.tabControlFlag || result.tabControlFlag;
-    AppendProjectLine(session, "Form=" + fileForm + ".frm");
     // Values too long for a line of the form file are set when the form loads.
     CodeText& initialValues = output.Code().initialValues;
     initialValues.Append(TakeLongDesignValues(output.Form()));
@@ -191,12 +198,128 @@ void ConvertOneForm(Session& session, const ConversionSteps& steps, FormPreviews
     }
     SilentIndent(code);
     BreakLongCodeLines(code);
-    WriteFormFile(session, fileForm, output, code, designLines, checkAhead);
-    const std::string picture = previews.Draw(fileForm, *form, result);
-    WriteCodeMap(session.supportDb,
-                 {fileForm, name, "Form", JoinedLines(form->CodeLines()), code.Joined(),
-                  UnitsText(CodeUnits(form->CodeLines(), code)), picture});
+    for (const std::string& line : designLines) {
+        converted.frm += line;
+        converted.frm += "\r\n";
+    }
+    converted.vbCode = code.Joined();
+    converted.frm += converted.vbCode;
+    converted.frx = std::move(output.Frx());
+    converted.accessCode = JoinedLines(form->CodeLines());
+    converted.units = UnitsText(CodeUnits(form->CodeLines(), code));
+    return converted;
 }
+
+// A session of its own for each thread that converts forms ahead of their
+// turn: copies of the project's names and parts, a support database and a
+// user interface that hold what they are given.
+struct AheadSession {
+    explicit AheadSession(const Session& project)
+        : session(*project.sourceDb, project.supportDb.Path(), messages) {
+        session.CaptureSettings(project.Settings());
+        session.names = project.names;
+        session.project = project.project;
+        session.rowSourceProbe = project.rowSourceProbe;
+        session.applicationLanguage = project.applicationLanguage;
+        session.customControls = project.customControls;
+        session.supportDb.HoldWrites();
+        session.aheadOfTurn = true;
+    }
+
+    ConvertedForm Convert(const ConversionSteps& steps, size_t index, const std::string& fileForm) {
+        session.needsItsTurn = false;
+        const size_t references = session.project.controlFiles.size();
+        ConvertedForm form = ConvertFormAlone(session, steps, index, fileForm);
+        form.needsItsTurn = session.needsItsTurn || messages.Asked();
+        form.warnings = messages.Take();
+        form.rows = session.supportDb.TakeHeld();
+        for (size_t i = references; i < session.project.controlFiles.size(); ++i) {
+            form.controlReferences.emplace_back(session.project.controlObjectIds[i],
+                                                session.project.controlFiles[i]);
+        }
+        return form;
+    }
+
+    HeldMessages messages;
+    Session session;
+};
+
+// What a form converted ahead held back, given to the project in its turn.
+void ReplayHeld(Session& session, ConvertedForm& form) {
+    for (const SupportDatabase::HeldWrite& write : form.rows)
+        write(session.supportDb, session.ui);
+    for (const std::string& warning : form.warnings)
+        session.ui.Warn(warning);
+    for (const auto& [classId, file] : form.controlReferences)
+        AddProjectReference(session.project, classId, file);
+}
+
+// Writes a converted form's files and adds it to the project.
+void CommitForm(Session& session, FormPreviews& previews, CheckAhead& checkAhead, size_t index,
+                const std::string& fileForm, ConvertedForm& form) {
+    session.ui.UpdateTime();
+    if (form.rejected) {
+        session.project.convertedFormNames[index].clear();
+        return;
+    }
+    const std::string& name = session.project.convertedFormNames[index];
+    session.project.tabControlFlag = session.project.tabControlFlag || form.result.tabControlFlag;
+    AppendProjectLine(session, "Form=" + fileForm + ".frm");
+    if (session.out.Write(fileForm + ".frm", form.frm))
+        checkAhead.SubmitForm(fileForm + ".frm", std::move(form.frm));
+    if (!form.frx.empty())
+        session.out.Write(fileForm + ".frx", form.frx);
+    const std::string picture =
+        previews.Draw(fileForm, *session.sourceDb->OpenForm(name), form.result);
+    WriteCodeMap(session.supportDb, {fileForm, name, "Form", std::move(form.accessCode),
+                                     std::move(form.vbCode), std::move(form.units), picture});
+}
+
+// The forms converted on worker threads ahead of their turn, a few forms
+// ahead of the one written. A form whose conversion would change the project
+// (or ask the user) is converted again in its turn, with the workers held.
+class FormsAhead {
+  public:
+    FormsAhead(Session& session, const ConversionSteps& steps,
+               const std::vector<std::string>& fileForms, int jobs)
+        : session_(session), forms_(fileForms.size()) {
+        for (int t = 0; t < jobs; ++t)
+            sessions_.push_back(std::make_unique<AheadSession>(session));
+        work_ = std::make_unique<WorkAhead>(
+            fileForms.size() - 1, jobs, 2 * static_cast<size_t>(jobs),
+            [this, &steps, &fileForms](size_t item, int worker) {
+                forms_[item + 1] = sessions_[static_cast<size_t>(worker)]->Convert(
+                    steps, item + 1, fileForms[item + 1]);
+            });
+    }
+
+    // Form `index` converted, in the order of the forms; what it held back
+    // is given to the project.
+    ConvertedForm Take(const ConversionSteps& steps, size_t index, const std::string& fileForm) {
+        work_->Take(index - 1);
+        ConvertedForm form = std::move(forms_[index]);
+        forms_[index] = ConvertedForm();
+        if (!form.needsItsTurn) {
+            ReplayHeld(session_, form);
+            return form;
+        }
+        work_->Hold();
+        form = ConvertFormAlone(session_, steps, index, fileForm);
+        // What the form changed of the project, the forms after it see.
+        for (std::unique_ptr<AheadSession>& ahead : sessions_) {
+            ahead->session.names = session_.names;
+            ahead->session.project = session_.project;
+        }
+        work_->Release();
+        return form;
+    }
+
+  private:
+    Session& session_;
+    std::vector<ConvertedForm> forms_;
+    std::vector<std::unique_ptr<AheadSession>> sessions_;
+    std::unique_ptr<WorkAhead> work_;
+};
 
 // The forms' names first, then the modules'. A form may not have a name its
 // application's modules make public (an enum member, a function): in Access
@@ -366,21 +489,44 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     // is given before any code is translated, so that a reference to a form
     // or a module converted later follows the name it gets.
     ClaimProjectNames(session);
+    // Each form's file name, told as the form's turn comes.
     ProjectFileNames formFiles("form", ".frm", {});
+    const std::vector<std::string>& formNames = session.project.convertedFormNames;
+    std::vector<std::string> fileForms(formNames.size());
+    std::vector<std::vector<std::string>> fileNameWarnings(formNames.size());
+    for (size_t i = 1; i < formNames.size(); ++i) {
+        HeldMessages said;
+        fileForms[i] = formFiles.StemFor(formNames[i], said);
+        fileNameWarnings[i] = said.Take();
+    }
     FormPreviews previews(session, steps.drawFormPicture);
     // The form files are checked on a thread of their own as they are written.
     CheckAhead checkAhead(steps.checkProject ? JobCount(session) : 1);
+    std::unique_ptr<FormsAhead> formsAhead;
+    if (JobCount(session) > 1 && forms > 1) {
+        // What every form reads is made before the workers share it.
+        if (!session.rowSourceProbe)
+            session.rowSourceProbe = std::make_shared<RowSourceProbe>(*session.sourceDb);
+        ApplicationLanguageOf(session);
+        if (!session.customControls)
+            session.customControls = ReadCustomControlMappings(session.supportDb);
+        formsAhead = std::make_unique<FormsAhead>(session, steps, fileForms, JobCount(session));
+    }
     std::vector<ConvertedObject> converted;
-    for (size_t i = 1; i < session.project.convertedFormNames.size(); ++i) {
-        const std::string name = session.project.convertedFormNames[i];
+    for (size_t i = 1; i < formNames.size(); ++i) {
+        const std::string name = formNames[i];
         if (!failedObject.empty()) {
             session.project.convertedFormNames[i].clear();
             continue;
         }
-        const std::string fileForm = formFiles.StemFor(name, session.ui);
+        const std::string& fileForm = fileForms[i];
+        for (const std::string& warning : fileNameWarnings[i])
+            session.ui.Warn(warning);
         session.ui.BeginObject(true, name, fileForm + ".frm");
         db.BeginGroup();
-        ConvertOneForm(session, steps, previews, checkAhead, i, fileForm);
+        ConvertedForm form = formsAhead ? formsAhead->Take(steps, i, fileForm)
+                                        : ConvertFormAlone(session, steps, i, fileForm);
+        CommitForm(session, previews, checkAhead, i, fileForm, form);
         if (!session.project.convertedFormNames[i].empty())
             RecordLostCharacters(session, Container::Forms, name, fileForm);
         out.WriteHeld();
@@ -394,6 +540,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         session.ui.SetProgress(progress += 3);
         session.ui.UpdateTime();
     }
+    formsAhead.reset();
 
     int modulesConverted = 0;
     ProjectFileNames moduleFiles("module", ".bas", {});

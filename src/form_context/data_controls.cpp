@@ -48,6 +48,10 @@ RowSourceProbe& Probe(Session& session) {
 // `base` with a suffix when the database or another link already has a query
 // or table of that name with other SQL. The project creates it when it starts.
 std::string LinkQuery(Session& session, const std::string& base, const std::string& sql) {
+    if (session.aheadOfTurn) {
+        session.needsItsTurn = true;
+        return base;
+    }
     AccessApplication& app = *session.sourceDb;
     for (int n = 1;; ++n) {
         const std::string name = n == 1 ? base : base + "_" + std::to_string(n);

@@ -22,8 +22,8 @@ struct sqlite3_stmt;
 
 namespace velorin::row_sources {
 
-// The query a row source's SELECT is saved as while it is probed; never part
-// of the schema.
+// The temporary query a row source's SELECT was saved as while it was probed
+// in Access; one left behind in an application is never part of the schema.
 inline constexpr std::string_view kTemporaryQuery = "tmpqVLRN";
 
 class ProbeDatabase {

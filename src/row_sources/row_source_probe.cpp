@@ -1,11 +1,14 @@
 #include "row_sources/row_source_probe.h"
 
+#include <mutex>
+
 #include "common/ansi_text.h"
 #include "row_sources/probe_database.h"
 
 namespace velorin {
 
 struct RowSourceProbe::State {
+    std::mutex turn;
     row_sources::ProbeDatabase database;
 };
 
@@ -15,37 +18,17 @@ bool StartsWithSelect(std::string_view rowSource) {
     return AnsiLowerCase(rowSource.substr(0, 7)) == "select ";
 }
 
-// Deletes the temporary query however the call ends.
-class TemporaryQuery {
-  public:
-    TemporaryQuery(AccessApplication& application, std::string_view sql)
-        : application_(application) {
-        application_.CreateQueryDef(std::string(row_sources::kTemporaryQuery), std::string(sql));
-    }
-    ~TemporaryQuery() {
-        try {
-            application_.DeleteQueryDef(row_sources::kTemporaryQuery);
-        } catch (...) {
-        }
-    }
-    TemporaryQuery(const TemporaryQuery&) = delete;
-    TemporaryQuery& operator=(const TemporaryQuery&) = delete;
-
-  private:
-    AccessApplication& application_;
-};
-
 }  // namespace
 
-RowSourceProbe::RowSourceProbe(AccessApplication& application)
+RowSourceProbe::RowSourceProbe(const AccessApplication& application)
     : application_(application), state_(std::make_unique<State>()) {}
 
 RowSourceProbe::~RowSourceProbe() = default;
 
 std::vector<ProbedField> RowSourceProbe::Fields(std::string_view rowSource) {
     try {
+        const std::lock_guard<std::mutex> lock(state_->turn);
         if (StartsWithSelect(rowSource)) {
-            TemporaryQuery temporary(application_, rowSource);
             state_->database.EnsureSchema(application_);
             return state_->database.FieldsOfSelect(rowSource);
         }
@@ -84,6 +67,7 @@ std::string RowSourceProbe::FieldTypeClass(std::string_view rowSource, int n) {
 }
 
 int RowSourceProbe::SchemaBuildCount() const {
+    const std::lock_guard<std::mutex> lock(state_->turn);
     return state_->database.BuildCount();
 }
 

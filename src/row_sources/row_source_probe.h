@@ -18,16 +18,15 @@ namespace velorin {
 
 class RowSourceProbe {
   public:
-    explicit RowSourceProbe(AccessApplication& application);
+    explicit RowSourceProbe(const AccessApplication& application);
     ~RowSourceProbe();
     RowSourceProbe(const RowSourceProbe&) = delete;
     RowSourceProbe& operator=(const RowSourceProbe&) = delete;
 
     // The fields a row source or record source returns, as DAO would list them;
-    // empty when it cannot be resolved. A SELECT goes through the temporary
-    // query "tmpqVLRN" of the application, created and deleted within the call.
-    // A SELECT sees the tables and saved queries as they were at the probe's
-    // first use.
+    // empty when it cannot be resolved. A SELECT sees the tables and saved
+    // queries as they were at the probe's first use. Safe to call from
+    // several threads: the calls take turns, and none changes the application.
     std::vector<ProbedField> Fields(std::string_view rowSource);
     // RowSourceFieldName: the name of field n (0-based), empty when there is none.
     std::string FieldName(std::string_view rowSource, int n);
@@ -39,7 +38,7 @@ class RowSourceProbe {
 
   private:
     struct State;
-    AccessApplication& application_;
+    const AccessApplication& application_;
     std::unique_ptr<State> state_;
 };
 

@@ -23,6 +23,7 @@ namespace velorin {
 
 class RowSourceProbe;
 struct ApplicationLanguage;
+struct CustomControlMappings;
 
 // The main window's options, as the driver captures them.
 struct ConversionOptions {
@@ -152,6 +153,16 @@ struct Session {
     // the language the chosen Visual Basic lacks (public arrays, Enum types):
     // made when first needed, in code/application_language.cpp.
     std::shared_ptr<const ApplicationLanguage> applicationLanguage;
+    // The support database's mapping of custom controls, read when first needed.
+    std::shared_ptr<const CustomControlMappings> customControls;
+
+    // Set while a form is converted ahead of its turn, on a worker thread,
+    // with copies of the project's names and parts. What would change the
+    // project beyond the form (a saved query, a supplied function) or read
+    // the support database is not done there: the step sets `needsItsTurn`,
+    // and the driver converts the form again in its turn.
+    bool aheadOfTurn = false;
+    bool needsItsTurn = false;
 
   private:
     ConversionSettings settings_;

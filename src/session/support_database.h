@@ -10,9 +10,14 @@
 #include <sqlite3.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
+
+#include "session/user_interface.h"
 
 namespace velorin {
 
@@ -70,6 +75,16 @@ class SupportDatabase {
     bool Failed() const { return !failure_.empty(); }
     const std::string& Failure() const { return failure_; }
 
+    // A holding database opens no file and keeps the writes made to it: a
+    // form converted ahead of its turn, on a worker thread, writes its rows
+    // into one, and the driver makes them on the open database in the form's
+    // turn. The writers check Holding and hold themselves.
+    using HeldWrite = std::function<void(SupportDatabase&, UserInterface&)>;
+    void HoldWrites() { holding_ = true; }
+    bool Holding() const { return holding_; }
+    void Hold(HeldWrite write) { held_.push_back(std::move(write)); }
+    std::vector<HeldWrite> TakeHeld() { return std::exchange(held_, {}); }
+
   private:
     bool Refuse(Problem problem, const std::string& why);
     void RecordFailure(const std::string& why);
@@ -78,6 +93,8 @@ class SupportDatabase {
     sqlite3* db_ = nullptr;
     bool openFailed_ = false;
     bool inGroup_ = false;
+    bool holding_ = false;
+    std::vector<HeldWrite> held_;
     std::map<std::string, sqlite3_stmt*> statements_;
     int lastErrorCode_ = 0;
     std::string lastError_;
