@@ -12,11 +12,10 @@
 #include "common/names.h"
 #include "common/parallel_work.h"
 #include "common/string_helpers.h"
-#include "common/work_ahead.h"
-#include "controls/control_references.h"
 #include "controls/support_library/support_library.h"
 #include "controls/value_controls.h"
 #include "driver/conversion_driver.h"
+#include "driver/converted_ahead.h"
 #include "driver/form_previews.h"
 #include "forms/convert_form.h"
 #include "output/generated_members.h"
@@ -126,21 +125,15 @@ CodeText JoinFormCode(const FormCode& code, std::array<int, 7>& flags) {
 }
 
 // A form converted and its files made, waiting for its turn to be written.
-// A form converted ahead of its turn, on a worker thread, also carries what
-// its conversion held back: the analysis rows, the warnings and the control
-// files it added to the project.
 struct ConvertedForm {
     bool rejected = false;
-    bool needsItsTurn = false;
     FormResult result;
     std::string frm;
     std::string frx;
     std::string accessCode;
     std::string vbCode;
     std::string units;
-    std::vector<SupportDatabase::HeldWrite> rows;
-    std::vector<std::string> warnings;
-    std::vector<std::pair<std::string, std::string>> controlReferences;  // class id, file
+    HeldBack held;
 };
 
 // Converts one form into the text of its files, writing nothing but the
@@ -210,50 +203,6 @@ ConvertedForm ConvertFormAlone(Session& session, const ConversionSteps& steps, s
     return converted;
 }
 
-// A session of its own for each thread that converts forms ahead of their
-// turn: copies of the project's names and parts, a support database and a
-// user interface that hold what they are given.
-struct AheadSession {
-    explicit AheadSession(const Session& project)
-        : session(*project.sourceDb, project.supportDb.Path(), messages) {
-        session.CaptureSettings(project.Settings());
-        session.names = project.names;
-        session.project = project.project;
-        session.rowSourceProbe = project.rowSourceProbe;
-        session.applicationLanguage = project.applicationLanguage;
-        session.customControls = project.customControls;
-        session.supportDb.HoldWrites();
-        session.aheadOfTurn = true;
-    }
-
-    ConvertedForm Convert(const ConversionSteps& steps, size_t index, const std::string& fileForm) {
-        session.needsItsTurn = false;
-        const size_t references = session.project.controlFiles.size();
-        ConvertedForm form = ConvertFormAlone(session, steps, index, fileForm);
-        form.needsItsTurn = session.needsItsTurn || messages.Asked();
-        form.warnings = messages.Take();
-        form.rows = session.supportDb.TakeHeld();
-        for (size_t i = references; i < session.project.controlFiles.size(); ++i) {
-            form.controlReferences.emplace_back(session.project.controlObjectIds[i],
-                                                session.project.controlFiles[i]);
-        }
-        return form;
-    }
-
-    HeldMessages messages;
-    Session session;
-};
-
-// What a form converted ahead held back, given to the project in its turn.
-void ReplayHeld(Session& session, ConvertedForm& form) {
-    for (const SupportDatabase::HeldWrite& write : form.rows)
-        write(session.supportDb, session.ui);
-    for (const std::string& warning : form.warnings)
-        session.ui.Warn(warning);
-    for (const auto& [classId, file] : form.controlReferences)
-        AddProjectReference(session.project, classId, file);
-}
-
 // Writes a converted form's files and adds it to the project.
 void CommitForm(Session& session, FormPreviews& previews, CheckAhead& checkAhead, size_t index,
                 const std::string& fileForm, ConvertedForm& form) {
@@ -274,52 +223,6 @@ void CommitForm(Session& session, FormPreviews& previews, CheckAhead& checkAhead
     WriteCodeMap(session.supportDb, {fileForm, name, "Form", std::move(form.accessCode),
                                      std::move(form.vbCode), std::move(form.units), picture});
 }
-
-// The forms converted on worker threads ahead of their turn, a few forms
-// ahead of the one written. A form whose conversion would change the project
-// (or ask the user) is converted again in its turn, with the workers held.
-class FormsAhead {
-  public:
-    FormsAhead(Session& session, const ConversionSteps& steps,
-               const std::vector<std::string>& fileForms, int jobs)
-        : session_(session), forms_(fileForms.size()) {
-        for (int t = 0; t < jobs; ++t)
-            sessions_.push_back(std::make_unique<AheadSession>(session));
-        work_ = std::make_unique<WorkAhead>(
-            fileForms.size() - 1, jobs, 2 * static_cast<size_t>(jobs),
-            [this, &steps, &fileForms](size_t item, int worker) {
-                forms_[item + 1] = sessions_[static_cast<size_t>(worker)]->Convert(
-                    steps, item + 1, fileForms[item + 1]);
-            });
-    }
-
-    // Form `index` converted, in the order of the forms; what it held back
-    // is given to the project.
-    ConvertedForm Take(const ConversionSteps& steps, size_t index, const std::string& fileForm) {
-        work_->Take(index - 1);
-        ConvertedForm form = std::move(forms_[index]);
-        forms_[index] = ConvertedForm();
-        if (!form.needsItsTurn) {
-            ReplayHeld(session_, form);
-            return form;
-        }
-        work_->Hold();
-        form = ConvertFormAlone(session_, steps, index, fileForm);
-        // What the form changed of the project, the forms after it see.
-        for (std::unique_ptr<AheadSession>& ahead : sessions_) {
-            ahead->session.names = session_.names;
-            ahead->session.project = session_.project;
-        }
-        work_->Release();
-        return form;
-    }
-
-  private:
-    Session& session_;
-    std::vector<ConvertedForm> forms_;
-    std::vector<std::unique_ptr<AheadSession>> sessions_;
-    std::unique_ptr<WorkAhead> work_;
-};
 
 // The forms' names first, then the modules'. A form may not have a name its
 // application's modules make public (an enum member, a function): in Access
@@ -394,39 +297,70 @@ std::string_view ModuleExtension(const Session& session, const std::string& name
     return module != nullptr && module->isClass ? ".cls" : ".bas";
 }
 
-// Returns 1 when the module was converted.
-int ConvertOneModule(Session& session, const std::string& name, const std::string& fileForm) {
+// A module converted, waiting for its turn to be written.
+struct ConvertedModule {
+    bool converted = false;
+    std::string file;
+    std::string projectLine;
+    std::string kind;
+    std::string text;
+    std::string accessCode;
+    std::string units;
+    HeldBack held;
+};
+
+ConvertedModule ConvertModuleAlone(Session& session, const std::string& name,
+                                   const std::string& fileModule) {
+    ConvertedModule converted;
     const CodeModule* module = session.sourceDb->Module(name);
     if (module == nullptr) {
         session.ui.Warn("module " + name +
                         ": its code cannot be read (export the application as text)");
-        return 0;
+        return converted;
     }
     const auto claimed = session.names.moduleVbNames.find(name);
+    if (claimed == session.names.moduleVbNames.end() && session.aheadOfTurn) {
+        session.needsItsTurn = true;
+        return converted;
+    }
     const std::string vbName = claimed != session.names.moduleVbNames.end()
                                    ? claimed->second
                                    : session.names.projectNames.Claim(MakeVBName(name));
     const bool isClass = module->isClass;
-    const bool predeclared = module->predeclaredId;
-    CodeText code = ConvertCodeFile(session, fileForm, ExportModuleText(session, name, false),
+    CodeText code = ConvertCodeFile(session, fileModule, ExportModuleText(session, name, false),
                                     nullptr, isClass);
-    const std::string file = fileForm + std::string(ModuleExtension(session, name));
     if (!isClass)
         NameModule(code, vbName);
     SilentIndent(code);
     BreakLongCodeLines(code);
     // The class header goes on last: it keeps the indentation Visual Basic gives it.
-    if (isClass)
-        NameClassModule(code, vbName, session.Settings().options.vb5Project, predeclared);
-    AppendProjectLine(session, (isClass ? "Class=" : "Module=") + vbName + "; " + file);
-    const std::string written = code.Joined();
-    session.out.Write(file, written);
-    WriteCodeMap(session.supportDb, {fileForm,
+    if (isClass) {
+        NameClassModule(code, vbName, session.Settings().options.vb5Project, module->predeclaredId);
+    }
+    converted.converted = true;
+    converted.file = fileModule + std::string(ModuleExtension(session, name));
+    converted.projectLine = (isClass ? "Class=" : "Module=") + vbName + "; " + converted.file;
+    converted.kind = isClass ? "Class" : "Module";
+    converted.text = code.Joined();
+    converted.accessCode = JoinedLines(module->lines);
+    converted.units = UnitsText(CodeUnits(module->lines, code));
+    return converted;
+}
+
+// Writes a converted module's file and adds it to the project; 1 when it was
+// converted.
+int CommitModule(Session& session, const std::string& name, const std::string& fileModule,
+                 ConvertedModule& module) {
+    if (!module.converted)
+        return 0;
+    AppendProjectLine(session, module.projectLine);
+    session.out.Write(module.file, module.text);
+    WriteCodeMap(session.supportDb, {fileModule,
                                      name,
-                                     isClass ? "Class" : "Module",
-                                     JoinedLines(module->lines),
-                                     written,
-                                     UnitsText(CodeUnits(module->lines, code)),
+                                     module.kind,
+                                     std::move(module.accessCode),
+                                     std::move(module.text),
+                                     std::move(module.units),
                                      {}});
     return 1;
 }
@@ -502,15 +436,21 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     FormPreviews previews(session, steps.drawFormPicture);
     // The form files are checked on a thread of their own as they are written.
     CheckAhead checkAhead(steps.checkProject ? JobCount(session) : 1);
-    std::unique_ptr<FormsAhead> formsAhead;
-    if (JobCount(session) > 1 && forms > 1) {
-        // What every form reads is made before the workers share it.
+    const int jobs = JobCount(session);
+    if (jobs > 1) {
+        // What every form and module reads is made before the workers share it.
         if (!session.rowSourceProbe)
             session.rowSourceProbe = std::make_shared<RowSourceProbe>(*session.sourceDb);
         ApplicationLanguageOf(session);
         if (!session.customControls)
             session.customControls = ReadCustomControlMappings(session.supportDb);
-        formsAhead = std::make_unique<FormsAhead>(session, steps, fileForms, JobCount(session));
+    }
+    std::unique_ptr<ConvertedAhead<ConvertedForm>> formsAhead;
+    if (jobs > 1 && forms > 1) {
+        formsAhead = std::make_unique<ConvertedAhead<ConvertedForm>>(
+            session, formNames.size() - 1, jobs, [&](Session& on, size_t item) {
+                return ConvertFormAlone(on, steps, item + 1, fileForms[item + 1]);
+            });
     }
     std::vector<ConvertedObject> converted;
     for (size_t i = 1; i < formNames.size(); ++i) {
@@ -524,8 +464,8 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
             session.ui.Warn(warning);
         session.ui.BeginObject(true, name, fileForm + ".frm");
         db.BeginGroup();
-        ConvertedForm form = formsAhead ? formsAhead->Take(steps, i, fileForm)
-                                        : ConvertFormAlone(session, steps, i, fileForm);
+        ConvertedForm form =
+            formsAhead ? formsAhead->Take(i - 1) : ConvertFormAlone(session, steps, i, fileForm);
         CommitForm(session, previews, checkAhead, i, fileForm, form);
         if (!session.project.convertedFormNames[i].empty())
             RecordLostCharacters(session, Container::Forms, name, fileForm);
@@ -543,14 +483,33 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     formsAhead.reset();
 
     int modulesConverted = 0;
+    const std::vector<std::string>& moduleNames = session.Settings().selectedModules;
     ProjectFileNames moduleFiles("module", ".bas", {});
-    for (size_t i = 1; i < session.Settings().selectedModules.size() && failedObject.empty(); ++i) {
-        const std::string& name = session.Settings().selectedModules[i];
+    std::vector<std::string> fileModules(moduleNames.size());
+    std::vector<std::vector<std::string>> moduleFileWarnings(moduleNames.size());
+    for (size_t i = 1; i < moduleNames.size(); ++i) {
+        HeldMessages said;
+        fileModules[i] = moduleFiles.StemFor(moduleNames[i], said);
+        moduleFileWarnings[i] = said.Take();
+    }
+    std::unique_ptr<ConvertedAhead<ConvertedModule>> modulesAhead;
+    if (jobs > 1 && modules > 1 && failedObject.empty()) {
+        modulesAhead = std::make_unique<ConvertedAhead<ConvertedModule>>(
+            session, moduleNames.size() - 1, jobs, [&](Session& on, size_t item) {
+                return ConvertModuleAlone(on, moduleNames[item + 1], fileModules[item + 1]);
+            });
+    }
+    for (size_t i = 1; i < moduleNames.size() && failedObject.empty(); ++i) {
+        const std::string& name = moduleNames[i];
         db.BeginGroup();
-        const std::string fileModule = moduleFiles.StemFor(name, session.ui);
+        for (const std::string& warning : moduleFileWarnings[i])
+            session.ui.Warn(warning);
+        const std::string& fileModule = fileModules[i];
         const std::string file = fileModule + std::string(ModuleExtension(session, name));
         session.ui.BeginObject(false, name, file);
-        const int convertedOne = ConvertOneModule(session, name, fileModule);
+        ConvertedModule module = modulesAhead ? modulesAhead->Take(i - 1)
+                                              : ConvertModuleAlone(session, name, fileModule);
+        const int convertedOne = CommitModule(session, name, fileModule, module);
         if (convertedOne > 0)
             RecordLostCharacters(session, Container::Modules, name, fileModule);
         out.WriteHeld();
@@ -565,6 +524,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         session.ui.SetProgress(progress += 1);
         session.ui.UpdateTime();
     }
+    modulesAhead.reset();
 
     ProjectNames::GeneratedNames& generated = session.names.generatedNames;
     NameRegistry& names = session.names.projectNames;

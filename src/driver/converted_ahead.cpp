@@ -1,0 +1,48 @@
+#include "driver/converted_ahead.h"
+
+#include "controls/control_references.h"
+
+namespace velorin {
+
+void GiveHeldBack(Session& session, HeldBack& held) {
+    for (const SupportDatabase::HeldWrite& write : held.rows)
+        write(session.supportDb, session.ui);
+    for (const std::string& warning : held.warnings)
+        session.ui.Warn(warning);
+    for (const auto& [classId, file] : held.controlReferences)
+        AddProjectReference(session.project, classId, file);
+}
+
+AheadSession::AheadSession(const Session& project)
+    : session_(*project.sourceDb, project.supportDb.Path(), messages_) {
+    session_.CaptureSettings(project.Settings());
+    Follow(project);
+    session_.rowSourceProbe = project.rowSourceProbe;
+    session_.applicationLanguage = project.applicationLanguage;
+    session_.customControls = project.customControls;
+    session_.supportDb.HoldWrites();
+    session_.aheadOfTurn = true;
+}
+
+void AheadSession::Follow(const Session& project) {
+    session_.names = project.names;
+    session_.project = project.project;
+}
+
+void AheadSession::Begin() {
+    session_.needsItsTurn = false;
+    referencesBefore_ = session_.project.controlFiles.size();
+}
+
+HeldBack AheadSession::End() {
+    HeldBack held;
+    held.needsItsTurn = session_.needsItsTurn || messages_.Asked();
+    held.warnings = messages_.Take();
+    held.rows = session_.supportDb.TakeHeld();
+    const ProjectParts& project = session_.project;
+    for (size_t i = referencesBefore_; i < project.controlFiles.size(); ++i)
+        held.controlReferences.emplace_back(project.controlObjectIds[i], project.controlFiles[i]);
+    return held;
+}
+
+}  // namespace velorin
