@@ -83,7 +83,6 @@ TEST(ObjectTextReader, ReadsTypedQueryProperties) {
     ASSERT_TRUE(result.text);
     const TextProperty* sql = result.text->header.Find("SQL");
     ASSERT_NE(sql, nullptr);
-    EXPECT_EQ(sql->typeTag, "dbMemo");
     EXPECT_EQ(sql->value.AsText(), "SELECT x\r\nFROM y;");
 }
 

@@ -229,13 +229,14 @@ class FormsInTheirTurn : public ::testing::Test {
     }
 
     struct Run {
+        size_t controlsLeft = 0;
         std::map<std::string, std::string> files;
         std::vector<std::vector<std::string>> rows;
         std::vector<std::string> warnings;
         std::vector<std::string> questions;
     };
 
-    Run Convert(int jobs) {
+    Run Convert(int jobs, bool releaseControls = false) {
         AccessApplication app;
         app.AddTableDef({"Orders", {{"OrderID", dao::kLong}}});
         app.AddTableDef({"Lines", {{"OrderID", dao::kLong}, {"Qty", dao::kLong}}});
@@ -273,9 +274,12 @@ class FormsInTheirTurn : public ::testing::Test {
         request.templateDirectory = testing::SourceDir() / "support";
         request.forms = forms;
         request.options.jobs = jobs;
+        request.releaseControlsAfterForms = releaseControls;
         EXPECT_EQ(StartTranslation(session, request, DefaultConversionSteps()).outcome,
                   Outcome::Done);
         Run run;
+        for (const std::string& name : app.Documents(Container::Forms))
+            run.controlsLeft += app.OpenForm(name)->Controls().size();
         for (const fs::directory_entry& entry : fs::directory_iterator(dir / "out")) {
             if (entry.is_regular_file())
                 run.files[entry.path().filename().string()] = testing::ReadFile(entry.path());
@@ -324,6 +328,18 @@ TEST_F(FormsInTheirTurn, SeveralThreadsWriteWhatOneWrites) {
     EXPECT_EQ(serial.rows, parallel.rows);
     EXPECT_EQ(serial.warnings, parallel.warnings);
     EXPECT_EQ(serial.questions, parallel.questions);
+}
+
+// A run that converts once lets the forms' controls go after the last form:
+// nothing written after it may have needed them.
+TEST_F(FormsInTheirTurn, ControlsLetGoAfterTheFormsChangeNothingWritten) {
+    const Run kept = Convert(1);
+    const Run released = Convert(1, true);
+    EXPECT_GT(kept.controlsLeft, 260u);
+    EXPECT_EQ(released.controlsLeft, 0u);
+    EXPECT_EQ(kept.files, released.files);
+    EXPECT_EQ(kept.rows, released.rows);
+    EXPECT_EQ(kept.warnings, released.warnings);
 }
 
 }  // namespace

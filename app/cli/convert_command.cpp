@@ -119,6 +119,8 @@ int ConvertCommand(ConvertArguments& a) {
     request.options.comboBoxBound = a.comboMode == "bound";
     request.options.disableSecurity = a.noSecurity;
     request.templateDirectory = a.templateDirectory;
+    // This run converts once and exits.
+    request.releaseControlsAfterForms = true;
     DescribeSource(loaded.source, request);
     std::string missing;
     if (!SelectNames(app.Documents(Container::Forms), a.forms, request.forms, missing)) {

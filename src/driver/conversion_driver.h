@@ -34,6 +34,10 @@ struct TranslationRequest {
     std::vector<std::filesystem::path> protectedFolders;
     // The program's own directory, which holds the project templates.
     std::filesystem::path templateDirectory;
+    // The front end converts once and reads no design afterwards: the forms'
+    // controls are let go when the last form is converted, which lowers the
+    // memory the rest of the run needs.
+    bool releaseControlsAfterForms = false;
 };
 
 // The steps the driver hands the work to, so that a test can leave one out or

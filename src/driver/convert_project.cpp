@@ -481,6 +481,8 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
         session.ui.UpdateTime();
     }
     formsAhead.reset();
+    if (session.Settings().releaseControlsAfterForms)
+        source.ReleaseFormControls();
 
     int modulesConverted = 0;
     const std::vector<std::string>& moduleNames = session.Settings().selectedModules;

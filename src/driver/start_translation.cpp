@@ -229,6 +229,7 @@ ConversionResult StartTranslation(Session& session, const TranslationRequest& re
         settings.selectedModules.push_back(module);
     settings.options = request.options;
     settings.templateDirectory = request.templateDirectory;
+    settings.releaseControlsAfterForms = request.releaseControlsAfterForms;
     settings.outputPath = outputPath;
     settings.sourceDatabasePath = request.databasePath;
     settings.sourceDatabaseFileExists = request.databaseFileExists;

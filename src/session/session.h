@@ -65,6 +65,8 @@ struct ConversionSettings {
     std::string securityPassword;
     // Where the templates VlrnConversionCode.bas and MDIParent.frm are.
     std::filesystem::path templateDirectory;
+    // The forms' controls are let go when the last form is converted.
+    bool releaseControlsAfterForms = false;
 };
 
 // The names of the project's forms and modules, its generated modules and

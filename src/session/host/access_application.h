@@ -152,6 +152,11 @@ class AccessApplication {
     // DoCmd.OpenForm in design view: the form's design, or nullptr when the form
     // does not exist or its design could not be read.
     const AccessForm* OpenForm(std::string_view name) const;
+    // Lets every form's controls go (AccessForm::ReleaseControls).
+    void ReleaseFormControls() {
+        for (auto& [name, form] : forms_)
+            form->ReleaseControls();
+    }
     const AccessForm* OpenReport(std::string_view name) const;
     const CodeModule* Module(std::string_view name) const;
     const Macro* FindMacro(std::string_view name) const;

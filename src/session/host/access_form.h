@@ -117,6 +117,11 @@ class AccessForm {
     const std::vector<AccessControl>& Controls() const { return controls_; }
     const AccessControl* FindControl(std::string_view name) const;
 
+    // Lets the controls go, once nothing will read them again (a run of the
+    // command line, after its forms are converted): the form keeps its own
+    // properties, sections and code.
+    void ReleaseControls() { std::vector<AccessControl>().swap(controls_); }
+
     // The form module's code as Access's code module returns it.
     const std::vector<std::string>& CodeLines() const { return codeLines_; }
     bool HasModule() const { return hasModule_; }

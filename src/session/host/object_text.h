@@ -13,8 +13,6 @@ namespace velorin {
 
 struct TextProperty {
     std::string name;
-    // "dbMemo", "dbText", ... for the typed lines of query exports; else empty.
-    std::string typeTag;
     PropertyValue value;
     // Written `Name = NotDefault`: the opposite of Access's default.
     bool notDefault = false;

@@ -96,12 +96,12 @@ bool AppendHexLine(std::string_view line, std::string& bytes) {
     return true;
 }
 
-// "dbMemo \"SQL\"" -> type tag dbMemo, name SQL.
+// "dbMemo \"SQL\"" -> name SQL. The type (dbMemo) is the value's own: it is
+// not kept.
 void SplitTypedName(std::string_view raw, TextProperty& property) {
     size_t quote = raw.find('"');
     if (quote != std::string_view::npos && quote > 0 && raw.back() == '"' &&
         raw.size() > quote + 1) {
-        property.typeTag = std::string(TrimWhitespace(raw.substr(0, quote)));
         property.name = std::string(raw.substr(quote + 1, raw.size() - quote - 2));
     } else {
         property.name = std::string(raw);
