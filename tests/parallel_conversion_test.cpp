@@ -7,6 +7,7 @@
 #include <chrono>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -17,6 +18,7 @@
 #include "common/string_helpers.h"
 #include "common/work_ahead.h"
 #include "driver/conversion_driver.h"
+#include "forms/convert_form.h"
 #include "synthetic_application.h"
 #include "test_support.h"
 
@@ -190,6 +192,11 @@ TEST(WorkAhead, AnItemsExceptionIsThrownWhereItIsTaken) {
     work.Take(3);
 }
 
+struct ConversionChoices {
+    bool releaseControls = false;
+    bool answersWithoutAsking = false;
+};
+
 // An application whose forms change the project as they are converted: two
 // parents whose link queries want one name, custom controls whose libraries
 // the project lists in the order first met, and a form with too many
@@ -228,7 +235,19 @@ class FormsInTheirTurn : public ::testing::Test {
             {Block{"Section", {"Height =9000", "Name =\"Detail\""}, std::move(detail)}});
     }
 
+    // A user interface that answers every question yes, as --yes does,
+    // and says so before it is asked.
+    class AnsweringUi : public testing::ScriptedUi {
+      public:
+        std::optional<Answer> AnswerWithoutAsking(const Message& message) const override {
+            return message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoHelp
+                       ? Answer::Yes
+                       : Answer::Ok;
+        }
+    };
+
     struct Run {
+        std::map<std::string, int> conversions;  // of each form
         size_t controlsLeft = 0;
         std::map<std::string, std::string> files;
         std::vector<std::vector<std::string>> rows;
@@ -236,7 +255,7 @@ class FormsInTheirTurn : public ::testing::Test {
         std::vector<std::string> questions;
     };
 
-    Run Convert(int jobs, bool releaseControls = false) {
+    Run Convert(int jobs, ConversionChoices options = {}) {
         AccessApplication app;
         app.AddTableDef({"Orders", {{"OrderID", dao::kLong}}});
         app.AddTableDef({"Lines", {{"OrderID", dao::kLong}, {"Qty", dao::kLong}}});
@@ -265,7 +284,9 @@ class FormsInTheirTurn : public ::testing::Test {
 
         const testing::TempDir dir;
         fs::create_directories(dir / "out");
-        testing::ScriptedUi ui;
+        AnsweringUi answering;
+        testing::ScriptedUi scripted;
+        testing::ScriptedUi& ui = options.answersWithoutAsking ? answering : scripted;
         ui.answers = {Answer::Yes};
         Session session(app, testing::FreshSupportDatabase(dir), ui);
         TranslationRequest request;
@@ -274,10 +295,19 @@ class FormsInTheirTurn : public ::testing::Test {
         request.templateDirectory = testing::SourceDir() / "support";
         request.forms = forms;
         request.options.jobs = jobs;
-        request.releaseControlsAfterForms = releaseControls;
-        EXPECT_EQ(StartTranslation(session, request, DefaultConversionSteps()).outcome,
-                  Outcome::Done);
+        request.releaseControlsAfterForms = options.releaseControls;
+        ConversionSteps steps = DefaultConversionSteps();
         Run run;
+        std::mutex counting;
+        steps.convertForm = [&](Session& on, FormOutput& output, const std::string& file,
+                                const std::string& name) {
+            {
+                const std::lock_guard<std::mutex> lock(counting);
+                ++run.conversions[name];
+            }
+            return ConvertForm(on, output, file, name);
+        };
+        EXPECT_EQ(StartTranslation(session, request, steps).outcome, Outcome::Done);
         for (const std::string& name : app.Documents(Container::Forms))
             run.controlsLeft += app.OpenForm(name)->Controls().size();
         for (const fs::directory_entry& entry : fs::directory_iterator(dir / "out")) {
@@ -328,13 +358,33 @@ TEST_F(FormsInTheirTurn, SeveralThreadsWriteWhatOneWrites) {
     EXPECT_EQ(serial.rows, parallel.rows);
     EXPECT_EQ(serial.warnings, parallel.warnings);
     EXPECT_EQ(serial.questions, parallel.questions);
+
+    // The forms that changed the project and the one that asked were
+    // converted again in their turn; the others once.
+    for (const auto& [name, times] : parallel.conversions) {
+        const bool again = name == "Order Form" || name == "Order_Form" || name == "Crowded";
+        EXPECT_EQ(times, again ? 2 : 1) << name;
+    }
+}
+
+// A question the user interface answers by itself (--yes) is answered ahead
+// and shown in the form's turn: the form is converted once.
+TEST_F(FormsInTheirTurn, AQuestionAnsweredWithoutTheUserNeedsNoSecondConversion) {
+    const Run serial = Convert(1, {false, true});
+    const Run parallel = Convert(3, {false, true});
+    ASSERT_EQ(serial.questions.size(), 1u);
+    EXPECT_EQ(serial.questions, parallel.questions);
+    EXPECT_EQ(serial.warnings, parallel.warnings);
+    EXPECT_EQ(serial.files, parallel.files);
+    EXPECT_EQ(serial.rows, parallel.rows);
+    EXPECT_EQ(parallel.conversions.at("Crowded"), 1);
 }
 
 // A run that converts once lets the forms' controls go after the last form:
 // nothing written after it may have needed them.
 TEST_F(FormsInTheirTurn, ControlsLetGoAfterTheFormsChangeNothingWritten) {
     const Run kept = Convert(1);
-    const Run released = Convert(1, true);
+    const Run released = Convert(1, {true, false});
     EXPECT_GT(kept.controlsLeft, 260u);
     EXPECT_EQ(released.controlsLeft, 0u);
     EXPECT_EQ(kept.files, released.files);

@@ -40,6 +40,18 @@ TerminalUi::TerminalUi(bool assumeYes, bool interactive, bool showProgress, Verb
       verbosity_(verbosity),
       start_(std::chrono::steady_clock::now()) {}
 
+std::optional<Answer> TerminalUi::AnswerWithoutAsking(const Message& message) const {
+    const bool question =
+        message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoHelp;
+    if (!question)
+        return Answer::Ok;
+    if (assumeYes_)
+        return Answer::Yes;
+    if (!interactive_)
+        return Answer::No;
+    return std::nullopt;
+}
+
 Answer TerminalUi::Show(const Message& message) {
     ClearBar();
     std::string text = TerminalText(message.text);

@@ -28,6 +28,7 @@ class TerminalUi : public UserInterface {
                Verbosity verbosity = Verbosity::Normal);
 
     Answer Show(const Message& message) override;
+    std::optional<Answer> AnswerWithoutAsking(const Message& message) const override;
     void Warn(const std::string& text) override;
     void StartProgress(int maximum) override;
     void SetProgress(int value) override;

@@ -427,7 +427,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     ProjectFileNames formFiles("form", ".frm", {});
     const std::vector<std::string>& formNames = session.project.convertedFormNames;
     std::vector<std::string> fileForms(formNames.size());
-    std::vector<std::vector<std::string>> fileNameWarnings(formNames.size());
+    std::vector<std::vector<HeldMessages::Held>> fileNameWarnings(formNames.size());
     for (size_t i = 1; i < formNames.size(); ++i) {
         HeldMessages said;
         fileForms[i] = formFiles.StemFor(formNames[i], said);
@@ -460,8 +460,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
             continue;
         }
         const std::string& fileForm = fileForms[i];
-        for (const std::string& warning : fileNameWarnings[i])
-            session.ui.Warn(warning);
+        HeldMessages::ShowHeld(session.ui, fileNameWarnings[i]);
         session.ui.BeginObject(true, name, fileForm + ".frm");
         db.BeginGroup();
         ConvertedForm form =
@@ -488,7 +487,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     const std::vector<std::string>& moduleNames = session.Settings().selectedModules;
     ProjectFileNames moduleFiles("module", ".bas", {});
     std::vector<std::string> fileModules(moduleNames.size());
-    std::vector<std::vector<std::string>> moduleFileWarnings(moduleNames.size());
+    std::vector<std::vector<HeldMessages::Held>> moduleFileWarnings(moduleNames.size());
     for (size_t i = 1; i < moduleNames.size(); ++i) {
         HeldMessages said;
         fileModules[i] = moduleFiles.StemFor(moduleNames[i], said);
@@ -504,8 +503,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     for (size_t i = 1; i < moduleNames.size() && failedObject.empty(); ++i) {
         const std::string& name = moduleNames[i];
         db.BeginGroup();
-        for (const std::string& warning : moduleFileWarnings[i])
-            session.ui.Warn(warning);
+        HeldMessages::ShowHeld(session.ui, moduleFileWarnings[i]);
         const std::string& fileModule = fileModules[i];
         const std::string file = fileModule + std::string(ModuleExtension(session, name));
         session.ui.BeginObject(false, name, file);

@@ -7,14 +7,13 @@ namespace velorin {
 void GiveHeldBack(Session& session, HeldBack& held) {
     for (const SupportDatabase::HeldWrite& write : held.rows)
         write(session.supportDb, session.ui);
-    for (const std::string& warning : held.warnings)
-        session.ui.Warn(warning);
+    HeldMessages::ShowHeld(session.ui, held.messages);
     for (const auto& [classId, file] : held.controlReferences)
         AddProjectReference(session.project, classId, file);
 }
 
 AheadSession::AheadSession(const Session& project)
-    : session_(*project.sourceDb, project.supportDb.Path(), messages_) {
+    : messages_(&project.ui), session_(*project.sourceDb, project.supportDb.Path(), messages_) {
     session_.CaptureSettings(project.Settings());
     Follow(project);
     session_.rowSourceProbe = project.rowSourceProbe;
@@ -37,7 +36,7 @@ void AheadSession::Begin() {
 HeldBack AheadSession::End() {
     HeldBack held;
     held.needsItsTurn = session_.needsItsTurn || messages_.Asked();
-    held.warnings = messages_.Take();
+    held.messages = messages_.Take();
     held.rows = session_.supportDb.TakeHeld();
     const ProjectParts& project = session_.project;
     for (size_t i = referencesBefore_; i < project.controlFiles.size(); ++i)

@@ -23,7 +23,7 @@ namespace velorin {
 struct HeldBack {
     bool needsItsTurn = false;
     std::vector<SupportDatabase::HeldWrite> rows;
-    std::vector<std::string> warnings;
+    std::vector<HeldMessages::Held> messages;
     std::vector<std::pair<std::string, std::string>> controlReferences;  // class id, file
 };
 

@@ -1,9 +1,12 @@
-// The user interface of a form converted ahead of its turn: its warnings wait
-// here and are shown in the form's turn. A question cannot wait for its
-// answer, so it is not asked: the conversion is marked to be done again in
-// its turn, where the user answers it.
+// The user interface of a form converted ahead of its turn: its warnings and
+// messages wait here and are shown in the form's turn. A message the
+// project's user interface answers without the user (an OK, a question a
+// setting answers) gets that answer at once; a question only the user can
+// answer is not asked: the conversion is marked to be done again in its
+// turn, where the user answers it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,26 +17,51 @@ namespace velorin {
 
 class HeldMessages : public UserInterface {
   public:
-    Answer Show(const Message&) override {
-        asked_ = true;
-        return Answer::No;
+    // A warning, or a message shown with the answer it was given.
+    struct Held {
+        std::string warning;
+        std::optional<Message> message;
+    };
+
+    // `answering` is the user interface the messages are shown on in turn.
+    explicit HeldMessages(const UserInterface* answering = nullptr) : answering_(answering) {}
+
+    Answer Show(const Message& message) override {
+        const std::optional<Answer> answer =
+            answering_ != nullptr ? answering_->AnswerWithoutAsking(message) : std::nullopt;
+        if (!answer) {
+            asked_ = true;
+            return Answer::No;
+        }
+        held_.push_back({{}, message});
+        return *answer;
     }
-    void Warn(const std::string& text) override { warnings_.push_back(text); }
+    void Warn(const std::string& text) override { held_.push_back({text, std::nullopt}); }
     void StartProgress(int) override {}
     void SetProgress(int) override {}
     void UpdateTime() override {}
     void EndProgress() override {}
 
-    // Whether the conversion wanted to show a message or ask.
+    // Whether the conversion asked what only the user can answer.
     bool Asked() const { return asked_; }
-    // The warnings in the order given; the held state starts afresh.
-    std::vector<std::string> Take() {
+    // What was held, in the order given; the held state starts afresh.
+    std::vector<Held> Take() {
         asked_ = false;
-        return std::exchange(warnings_, {});
+        return std::exchange(held_, {});
+    }
+    // Shows what was held on `ui`, in its order.
+    static void ShowHeld(UserInterface& ui, const std::vector<Held>& held) {
+        for (const Held& one : held) {
+            if (one.message)
+                ui.Show(*one.message);
+            else
+                ui.Warn(one.warning);
+        }
     }
 
   private:
-    std::vector<std::string> warnings_;
+    const UserInterface* answering_;
+    std::vector<Held> held_;
     bool asked_ = false;
 };
 

@@ -2,6 +2,7 @@
 // elapsed time. The command line and the desktop window each implement it.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace velorin {
@@ -23,6 +24,13 @@ class UserInterface {
     virtual ~UserInterface() = default;
     // Shows a message; for a question, returns the user's answer.
     virtual Answer Show(const Message& message) = 0;
+    // The answer Show gives `message` without waiting for the user (a
+    // message with only OK; a question answered by a setting); none when the
+    // user answers it.
+    virtual std::optional<Answer> AnswerWithoutAsking(const Message& message) const {
+        (void)message;
+        return std::nullopt;
+    }
     // Something the user should know that needs no answer (an object skipped).
     virtual void Warn(const std::string& text) = 0;
     virtual void StartProgress(int maximum) = 0;
