@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -41,8 +42,12 @@ class TimingUi : public UserInterface {
   public:
     TimingUi(int forms, int modules) : forms_(forms), modules_(modules) {}
 
+    // Every question answered yes, as --yes answers it, and said in advance.
     Answer Show(const Message& message) override {
         ++messages;
+        return *AnswerWithoutAsking(message);
+    }
+    std::optional<Answer> AnswerWithoutAsking(const Message& message) const override {
         const bool question =
             message.buttons == Buttons::YesNo || message.buttons == Buttons::YesNoHelp;
         return question ? Answer::Yes : Answer::Ok;
@@ -91,6 +96,7 @@ Phases Convert(const fs::path& input, const fs::path& output, const fs::path& su
     request.outputPathText = output.string();
     request.templateDirectory = templates;
     request.options.jobs = jobs;
+    request.releaseControlsAfterForms = true;
     DescribeSource(loaded.source, request);
     request.forms = app.Documents(Container::Forms);
     request.modules = app.Documents(Container::Modules);

@@ -99,6 +99,21 @@ class ProjectFileNames {
     std::map<std::string, std::string, ILess> owners_;
 };
 
+// The file stem of each object (element 0 unused), all given before the
+// first is converted; what naming one had to say is told in its turn.
+struct FileStems {
+    FileStems(ProjectFileNames& files, const std::vector<std::string>& names)
+        : stems(names.size()), warnings(names.size()) {
+        for (size_t i = 1; i < names.size(); ++i) {
+            HeldMessages said;
+            stems[i] = files.StemFor(names[i], said);
+            warnings[i] = said.Take();
+        }
+    }
+    std::vector<std::string> stems;
+    std::vector<std::vector<HeldMessages::Held>> warnings;
+};
+
 // The code of a form file in its fixed order: the OpenArgs variable, the form
 // module's own code, the generated routines and event procedures, the toolbar
 // and menu procedures, and the OpenArgs property. Sets the form feature flags
@@ -423,16 +438,9 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     // is given before any code is translated, so that a reference to a form
     // or a module converted later follows the name it gets.
     ClaimProjectNames(session);
-    // Each form's file name, told as the form's turn comes.
     ProjectFileNames formFiles("form", ".frm", {});
     const std::vector<std::string>& formNames = session.project.convertedFormNames;
-    std::vector<std::string> fileForms(formNames.size());
-    std::vector<std::vector<HeldMessages::Held>> fileNameWarnings(formNames.size());
-    for (size_t i = 1; i < formNames.size(); ++i) {
-        HeldMessages said;
-        fileForms[i] = formFiles.StemFor(formNames[i], said);
-        fileNameWarnings[i] = said.Take();
-    }
+    const FileStems fileForms(formFiles, formNames);
     FormPreviews previews(session, steps.drawFormPicture);
     // The form files are checked on a thread of their own as they are written.
     CheckAhead checkAhead(steps.checkProject ? JobCount(session) : 1);
@@ -449,7 +457,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     if (jobs > 1 && forms > 1) {
         formsAhead = std::make_unique<ConvertedAhead<ConvertedForm>>(
             session, formNames.size() - 1, jobs, [&](Session& on, size_t item) {
-                return ConvertFormAlone(on, steps, item + 1, fileForms[item + 1]);
+                return ConvertFormAlone(on, steps, item + 1, fileForms.stems[item + 1]);
             });
     }
     std::vector<ConvertedObject> converted;
@@ -459,8 +467,8 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
             session.project.convertedFormNames[i].clear();
             continue;
         }
-        const std::string& fileForm = fileForms[i];
-        HeldMessages::ShowHeld(session.ui, fileNameWarnings[i]);
+        const std::string& fileForm = fileForms.stems[i];
+        HeldMessages::ShowHeld(session.ui, fileForms.warnings[i]);
         session.ui.BeginObject(true, name, fileForm + ".frm");
         db.BeginGroup();
         ConvertedForm form =
@@ -486,25 +494,19 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     int modulesConverted = 0;
     const std::vector<std::string>& moduleNames = session.Settings().selectedModules;
     ProjectFileNames moduleFiles("module", ".bas", {});
-    std::vector<std::string> fileModules(moduleNames.size());
-    std::vector<std::vector<HeldMessages::Held>> moduleFileWarnings(moduleNames.size());
-    for (size_t i = 1; i < moduleNames.size(); ++i) {
-        HeldMessages said;
-        fileModules[i] = moduleFiles.StemFor(moduleNames[i], said);
-        moduleFileWarnings[i] = said.Take();
-    }
+    const FileStems fileModules(moduleFiles, moduleNames);
     std::unique_ptr<ConvertedAhead<ConvertedModule>> modulesAhead;
     if (jobs > 1 && modules > 1 && failedObject.empty()) {
         modulesAhead = std::make_unique<ConvertedAhead<ConvertedModule>>(
             session, moduleNames.size() - 1, jobs, [&](Session& on, size_t item) {
-                return ConvertModuleAlone(on, moduleNames[item + 1], fileModules[item + 1]);
+                return ConvertModuleAlone(on, moduleNames[item + 1], fileModules.stems[item + 1]);
             });
     }
     for (size_t i = 1; i < moduleNames.size() && failedObject.empty(); ++i) {
         const std::string& name = moduleNames[i];
         db.BeginGroup();
-        HeldMessages::ShowHeld(session.ui, moduleFileWarnings[i]);
-        const std::string& fileModule = fileModules[i];
+        HeldMessages::ShowHeld(session.ui, fileModules.warnings[i]);
+        const std::string& fileModule = fileModules.stems[i];
         const std::string file = fileModule + std::string(ModuleExtension(session, name));
         session.ui.BeginObject(false, name, file);
         ConvertedModule module = modulesAhead ? modulesAhead->Take(i - 1)
