@@ -250,20 +250,6 @@ std::string AnsiUpperCase(std::string_view text) {
     return out;
 }
 
-bool IEquals(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (AnsiLower(a[i]) != AnsiLower(b[i]))
-            return false;
-    }
-    return true;
-}
-
-bool IStartsWith(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && IEquals(text.substr(0, prefix.size()), prefix);
-}
-
 bool StartsWithWord(std::string_view text, std::string_view word) {
     if (!IStartsWith(text, word))
         return false;
@@ -271,11 +257,6 @@ bool StartsWithWord(std::string_view text, std::string_view word) {
         return true;
     const auto next = static_cast<unsigned char>(text[word.size()]);
     return !(std::isalnum(next) || next == '_');
-}
-
-bool IEndsWith(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() &&
-           IEquals(text.substr(text.size() - suffix.size()), suffix);
 }
 
 size_t IFind(std::string_view text, std::string_view what, size_t from) {
@@ -308,17 +289,6 @@ size_t IFind(std::string_view text, std::string_view what, size_t from) {
         ++i;
     }
     return std::string_view::npos;
-}
-
-bool ILess::operator()(std::string_view a, std::string_view b) const {
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        unsigned char x = static_cast<unsigned char>(AnsiLower(a[i]));
-        unsigned char y = static_cast<unsigned char>(AnsiLower(b[i]));
-        if (x != y)
-            return x < y;
-    }
-    return a.size() < b.size();
 }
 
 }  // namespace velorin

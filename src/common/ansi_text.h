@@ -40,18 +40,41 @@ inline char AnsiLower(char c) {
 char AnsiUpper(char c);
 std::string AnsiLowerCase(std::string_view text);
 std::string AnsiUpperCase(std::string_view text);
-bool IEquals(std::string_view a, std::string_view b);
-bool IStartsWith(std::string_view text, std::string_view prefix);
+// Inline: most compares of names differ in length and end at once.
+inline bool IEquals(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (AnsiLower(a[i]) != AnsiLower(b[i]))
+            return false;
+    }
+    return true;
+}
+inline bool IStartsWith(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && IEquals(text.substr(0, prefix.size()), prefix);
+}
 // Case-insensitive: `text` begins with the keyword `word`, not with a longer
 // name that has it as a prefix ("End If" starts with End, "EndIt" does not).
 bool StartsWithWord(std::string_view text, std::string_view word);
-bool IEndsWith(std::string_view text, std::string_view suffix);
+inline bool IEndsWith(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() &&
+           IEquals(text.substr(text.size() - suffix.size()), suffix);
+}
 // Case-insensitive search; npos when absent.
 size_t IFind(std::string_view text, std::string_view what, size_t from = 0);
 
 struct ILess {
     using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const;
+    bool operator()(std::string_view a, std::string_view b) const {
+        const size_t n = a.size() < b.size() ? a.size() : b.size();
+        for (size_t i = 0; i < n; ++i) {
+            const auto x = static_cast<unsigned char>(AnsiLower(a[i]));
+            const auto y = static_cast<unsigned char>(AnsiLower(b[i]));
+            if (x != y)
+                return x < y;
+        }
+        return a.size() < b.size();
+    }
 };
 
 }  // namespace velorin
