@@ -3,6 +3,7 @@
 // project check and the same analysis rows as one on a single thread.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <map>
@@ -195,6 +196,7 @@ TEST(WorkAhead, AnItemsExceptionIsThrownWhereItIsTaken) {
 struct ConversionChoices {
     bool releaseControls = false;
     bool answersWithoutAsking = false;
+    std::string supportSql;  // run on the support database first
 };
 
 // An application whose forms change the project as they are converted: two
@@ -237,6 +239,7 @@ class FormsInTheirTurn : public ::testing::Test {
 
     // A user interface that answers every question yes, as --yes does,
     // and says so before it is asked.
+    // It also keeps warnings and messages in one list, in the order given.
     class AnsweringUi : public testing::ScriptedUi {
       public:
         std::optional<Answer> AnswerWithoutAsking(const Message& message) const override {
@@ -244,9 +247,20 @@ class FormsInTheirTurn : public ::testing::Test {
                        ? Answer::Yes
                        : Answer::Ok;
         }
+        Answer Show(const Message& message) override {
+            told.push_back("message: " + message.text);
+            return ScriptedUi::Show(message);
+        }
+        void Warn(const std::string& text) override {
+            told.push_back("warning: " + text);
+            ScriptedUi::Warn(text);
+        }
+        std::vector<std::string> told;
     };
 
     struct Run {
+        Outcome outcome = Outcome::Invalid;
+        std::vector<std::string> told;           // with an AnsweringUi
         std::map<std::string, int> conversions;  // of each form
         size_t controlsLeft = 0;
         std::map<std::string, std::string> files;
@@ -275,6 +289,7 @@ class FormsInTheirTurn : public ::testing::Test {
         add(Form("Tree", {}, {Custom("ocxTree", "COMCTL.TreeCtrl.1")}));
         plain(4);
         add(Form("Calendar", {}, {Custom("ocxCal", "MSACAL.MSACALCtrl.7")}));
+        add(Form("Broken", {}, {Subform("No Such Form")}));
         std::vector<Block> labels;
         for (int n = 0; n < 260; ++n)
             labels.push_back(Label(n));
@@ -288,7 +303,10 @@ class FormsInTheirTurn : public ::testing::Test {
         testing::ScriptedUi scripted;
         testing::ScriptedUi& ui = options.answersWithoutAsking ? answering : scripted;
         ui.answers = {Answer::Yes};
-        Session session(app, testing::FreshSupportDatabase(dir), ui);
+        const fs::path supportDb = testing::FreshSupportDatabase(dir);
+        if (!options.supportSql.empty())
+            testing::Rows(supportDb, options.supportSql);
+        Session session(app, supportDb, ui);
         TranslationRequest request;
         request.outputPathText = (dir / "out").string();
         request.databasePath = dir / "Orders.mdb";
@@ -307,7 +325,9 @@ class FormsInTheirTurn : public ::testing::Test {
             }
             return ConvertForm(on, output, file, name);
         };
-        EXPECT_EQ(StartTranslation(session, request, steps).outcome, Outcome::Done);
+        run.outcome = StartTranslation(session, request, steps).outcome;
+        for (const std::string& told : answering.told)
+            run.told.push_back(ReplaceAll(told, dir.Path().string(), "DIR"));
         for (const std::string& name : app.Documents(Container::Forms))
             run.controlsLeft += app.OpenForm(name)->Controls().size();
         for (const fs::directory_entry& entry : fs::directory_iterator(dir / "out")) {
@@ -331,6 +351,8 @@ class FormsInTheirTurn : public ::testing::Test {
 TEST_F(FormsInTheirTurn, SeveralThreadsWriteWhatOneWrites) {
     const Run serial = Convert(1);
     const Run parallel = Convert(3);
+    ASSERT_EQ(serial.outcome, Outcome::Done);
+    ASSERT_EQ(parallel.outcome, Outcome::Done);
 
     // What the forms changed of the project, as one thread makes it.
     const std::string& support = serial.files.at("VlrnConversionCode.bas");
@@ -370,9 +392,10 @@ TEST_F(FormsInTheirTurn, SeveralThreadsWriteWhatOneWrites) {
 // A question the user interface answers by itself (--yes) is answered ahead
 // and shown in the form's turn: the form is converted once.
 TEST_F(FormsInTheirTurn, AQuestionAnsweredWithoutTheUserNeedsNoSecondConversion) {
-    const Run serial = Convert(1, {false, true});
-    const Run parallel = Convert(3, {false, true});
+    const Run serial = Convert(1, {false, true, {}});
+    const Run parallel = Convert(3, {false, true, {}});
     ASSERT_EQ(serial.questions.size(), 1u);
+    EXPECT_EQ(serial.told, parallel.told);
     EXPECT_EQ(serial.questions, parallel.questions);
     EXPECT_EQ(serial.warnings, parallel.warnings);
     EXPECT_EQ(serial.files, parallel.files);
@@ -380,11 +403,42 @@ TEST_F(FormsInTheirTurn, AQuestionAnsweredWithoutTheUserNeedsNoSecondConversion)
     EXPECT_EQ(parallel.conversions.at("Crowded"), 1);
 }
 
+// A support database that fails under the conversion: the same outcome,
+// files, rows and messages on three threads as on one, and a failure told
+// where it stands among the form's warnings.
+TEST_F(FormsInTheirTurn, AFailingSupportDatabaseFailsAlikeOnOneThreadAndOnThree) {
+    const std::string failingStats =
+        "CREATE TRIGGER failStats BEFORE UPDATE ON tblStats WHEN NEW.ModuleName = 'Broken' "
+        "BEGIN SELECT RAISE(ABORT, 'the disk is full'); END";
+    const std::string noMapping = "DROP TABLE CustomControlMapping";
+    for (const std::string& sql : {failingStats, noMapping}) {
+        const Run serial = Convert(1, {false, true, sql});
+        const Run parallel = Convert(3, {false, true, sql});
+        EXPECT_EQ(serial.outcome, Outcome::Failed) << sql;
+        EXPECT_EQ(parallel.outcome, serial.outcome) << sql;
+        EXPECT_EQ(serial.told, parallel.told) << sql;
+        EXPECT_EQ(serial.files, parallel.files) << sql;
+        EXPECT_EQ(serial.rows, parallel.rows) << sql;
+    }
+    // The form's warning comes before the failure of its row.
+    const Run failed = Convert(3, {false, true, failingStats});
+    const auto warned =
+        std::find_if(failed.told.begin(), failed.told.end(), [](const std::string& t) {
+            return t.rfind("warning: ", 0) == 0 && t.find("No Such Form") != std::string::npos;
+        });
+    const auto failure = std::find_if(
+        failed.told.begin(), failed.told.end(),
+        [](const std::string& t) { return t.find("the disk is full") != std::string::npos; });
+    ASSERT_NE(warned, failed.told.end());
+    ASSERT_NE(failure, failed.told.end());
+    EXPECT_LT(warned, failure);
+}
+
 // A run that converts once lets the forms' controls go after the last form:
 // nothing written after it may have needed them.
 TEST_F(FormsInTheirTurn, ControlsLetGoAfterTheFormsChangeNothingWritten) {
     const Run kept = Convert(1);
-    const Run released = Convert(1, {true, false});
+    const Run released = Convert(1, {true, false, {}});
     EXPECT_GT(kept.controlsLeft, 260u);
     EXPECT_EQ(released.controlsLeft, 0u);
     EXPECT_EQ(kept.files, released.files);

@@ -297,6 +297,29 @@ TEST_F(SubformAndMenuTest, LinkedSubformsReadQueriesTheProjectCreatesOnePerRecor
     EXPECT_TRUE(result.projectProblems.empty()) << result.projectProblems.front().Text();
 }
 
+// The application is read once and converted again (the desktop window): the
+// link queries take the names they took the first time.
+TEST_F(SubformAndMenuTest, ASecondConversionNamesTheLinkQueriesAsTheFirstDid) {
+    app.AddTableDef({"Orders", {{"OrderID", dao::kLong}}});
+    app.AddTableDef({"Lines", {{"OrderID", dao::kLong}, {"Qty", dao::kLong}}});
+    app.AddForm(MakeForm("Lines", {"RecordSource =\"SELECT * FROM Lines WHERE Qty > 1;\""},
+                         {TextBox("txtQty", "Qty", 0)}));
+    app.AddForm(MakeForm(
+        "Orders", {"RecordSource =\"Orders\""},
+        {Block{"Subform",
+               {"Name =\"sfrLines\"", "SourceObject =\"Lines\"", "LinkChildFields =\"OrderID\"",
+                "LinkMasterFields =\"OrderID\"", "Top =200", "Width =3000", "Height =1000"},
+               {}}}));
+    const size_t queries = app.QueryDefs().size();
+    Convert({"Orders"}, "Orders");
+    const std::string first = testing::ReadFile(dir / "out" / "VlrnConversionCode.bas");
+    ASSERT_NE(first.find("CreateLinkQuery \"qrydatOrders1\", "), std::string::npos) << first;
+    EXPECT_EQ(app.QueryDefs().size(), queries) << "the conversion changed the application";
+    ui.answers = {Answer::Yes};  // the last conversion's files are replaced
+    Convert({"Orders"}, "Orders");
+    EXPECT_EQ(testing::ReadFile(dir / "out" / "VlrnConversionCode.bas"), first);
+}
+
 TEST_F(SubformAndMenuTest, ALinkToAControlOfTheParentReadsTheControlsValue) {
     app.AddTableDef({"Orders", {{"OrderID", dao::kLong}, {"Region", dao::kText}}});
     app.AddTableDef({"Lines", {{"OrderID", dao::kLong}, {"Region", dao::kText}}});

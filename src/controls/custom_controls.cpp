@@ -28,36 +28,63 @@ void RecordPartial(FormState& state) {
 }  // namespace
 
 std::shared_ptr<const CustomControlMappings> ReadCustomControlMappings(SupportDatabase& db) {
+    // Read aside from the database's own statements: a table that cannot be
+    // read is no failure here, but where a control needs it.
+    sqlite3* connection = db.Connection();
+    sqlite3_stmt* rows = nullptr;
+    if (connection == nullptr ||
+        sqlite3_prepare_v2(connection,
+                           "SELECT AccessClassName, VBType, ClassID, FileName "
+                           "FROM CustomControlMapping",
+                           -1, &rows, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(rows);
+        return nullptr;
+    }
     auto mappings = std::make_shared<CustomControlMappings>();
-    sqlite3_stmt* rows =
-        db.Prepare("SELECT AccessClassName, VBType, ClassID, FileName FROM CustomControlMapping");
-    if (rows == nullptr)
-        return mappings;
-    while (sqlite3_step(rows) == SQLITE_ROW)
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(rows)) == SQLITE_ROW) {
         mappings->byClass.emplace(
             Column(rows, 0),
             CustomControlMappings::Mapping{Column(rows, 1), Column(rows, 2), Column(rows, 3)});
-    sqlite3_reset(rows);
-    return mappings;
+    }
+    sqlite3_finalize(rows);
+    return step == SQLITE_DONE ? std::move(mappings) : nullptr;
 }
 
 std::string LookupCustomControl(FormState& state, std::string_view accessClass) {
     Session& session = state.session;
-    if (!session.customControls) {
-        // A form converted ahead of its turn reads nothing of the database.
-        if (session.aheadOfTurn) {
-            session.needsItsTurn = true;
-            return {};
+    std::string type, classId, file;
+    if (session.customControls) {
+        const auto found = session.customControls->byClass.find(accessClass);
+        if (found != session.customControls->byClass.end()) {
+            type = found->second.vbType;
+            classId = found->second.classId;
+            file = found->second.fileName;
         }
-        session.customControls = ReadCustomControlMappings(session.supportDb);
-    }
-    const auto found = session.customControls->byClass.find(accessClass);
-    if (found == session.customControls->byClass.end())
+    } else if (session.aheadOfTurn) {
+        // The mapping could not be read before the forms: asked in the form's
+        // turn, where a failure counts as it does on one thread.
+        session.needsItsTurn = true;
         return {};
-    const CustomControlMappings::Mapping& mapping = found->second;
-    if (!mapping.vbType.empty() && !mapping.classId.empty())
-        AddControlReference(state, mapping.classId, mapping.fileName);
-    return mapping.vbType;
+    } else {
+        SupportDatabase& db = session.supportDb;
+        sqlite3_stmt* lookup = db.Prepare(
+            "SELECT VBType, ClassID, FileName FROM CustomControlMapping WHERE AccessClassName = "
+            "?1");
+        if (lookup == nullptr)
+            return {};
+        sqlite3_bind_text(lookup, 1, accessClass.data(), static_cast<int>(accessClass.size()),
+                          SQLITE_TRANSIENT);
+        if (sqlite3_step(lookup) == SQLITE_ROW) {
+            type = Column(lookup, 0);
+            classId = Column(lookup, 1);
+            file = Column(lookup, 2);
+        }
+        sqlite3_reset(lookup);
+    }
+    if (!type.empty() && !classId.empty())
+        AddControlReference(state, classId, file);
+    return type;
 }
 
 void WriteCustomControl(FormState& state) {

@@ -26,7 +26,8 @@ void WriteCustomControl(FormState& state);
 std::string LookupCustomControl(FormState& state, std::string_view accessClass);
 
 // The support database's mapping of Access control classes (case ignored)
-// to Visual Basic controls, read once; empty when it cannot be read.
+// to Visual Basic controls, read once; null when it cannot be read, and then
+// each control asks the database itself.
 struct CustomControlMappings {
     struct Mapping {
         std::string vbType;

@@ -445,16 +445,17 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     // The form files are checked on a thread of their own as they are written.
     CheckAhead checkAhead(steps.checkProject ? JobCount(session) : 1);
     const int jobs = JobCount(session);
+    // Read the same way for any number of jobs, so that one that cannot be
+    // read fails where it fails on one thread.
+    session.customControls = ReadCustomControlMappings(db);
     if (jobs > 1) {
         // What every form and module reads is made before the workers share it.
         if (!session.rowSourceProbe)
             session.rowSourceProbe = std::make_shared<RowSourceProbe>(*session.sourceDb);
         ApplicationLanguageOf(session);
-        if (!session.customControls)
-            session.customControls = ReadCustomControlMappings(session.supportDb);
     }
     std::unique_ptr<ConvertedAhead<ConvertedForm>> formsAhead;
-    if (jobs > 1 && forms > 1) {
+    if (jobs > 1 && forms > 1 && failedObject.empty()) {
         formsAhead = std::make_unique<ConvertedAhead<ConvertedForm>>(
             session, formNames.size() - 1, jobs, [&](Session& on, size_t item) {
                 return ConvertFormAlone(on, steps, item + 1, fileForms.stems[item + 1]);
@@ -468,7 +469,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
             continue;
         }
         const std::string& fileForm = fileForms.stems[i];
-        HeldMessages::ShowHeld(session.ui, fileForms.warnings[i]);
+        HeldMessages::GiveHeld(session.ui, db, fileForms.warnings[i]);
         session.ui.BeginObject(true, name, fileForm + ".frm");
         db.BeginGroup();
         ConvertedForm form =
@@ -505,7 +506,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     for (size_t i = 1; i < moduleNames.size() && failedObject.empty(); ++i) {
         const std::string& name = moduleNames[i];
         db.BeginGroup();
-        HeldMessages::ShowHeld(session.ui, fileModules.warnings[i]);
+        HeldMessages::GiveHeld(session.ui, db, fileModules.warnings[i]);
         const std::string& fileModule = fileModules.stems[i];
         const std::string file = fileModule + std::string(ModuleExtension(session, name));
         session.ui.BeginObject(false, name, file);

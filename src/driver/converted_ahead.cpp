@@ -5,9 +5,7 @@
 namespace velorin {
 
 void GiveHeldBack(Session& session, HeldBack& held) {
-    for (const SupportDatabase::HeldWrite& write : held.rows)
-        write(session.supportDb, session.ui);
-    HeldMessages::ShowHeld(session.ui, held.messages);
+    HeldMessages::GiveHeld(session.ui, session.supportDb, held.messages);
     for (const auto& [classId, file] : held.controlReferences)
         AddProjectReference(session.project, classId, file);
 }
@@ -19,7 +17,8 @@ AheadSession::AheadSession(const Session& project)
     session_.rowSourceProbe = project.rowSourceProbe;
     session_.applicationLanguage = project.applicationLanguage;
     session_.customControls = project.customControls;
-    session_.supportDb.HoldWrites();
+    session_.supportDb.HoldWrites(
+        [this](SupportDatabase::HeldWrite row) { messages_.HoldRow(std::move(row)); });
     session_.aheadOfTurn = true;
 }
 
@@ -29,6 +28,7 @@ void AheadSession::Follow(const Session& project) {
 }
 
 void AheadSession::Begin() {
+    messages_.Take();  // nothing of an item that ended in an exception
     session_.needsItsTurn = false;
     referencesBefore_ = session_.project.controlFiles.size();
 }
@@ -37,7 +37,6 @@ HeldBack AheadSession::End() {
     HeldBack held;
     held.needsItsTurn = session_.needsItsTurn || messages_.Asked();
     held.messages = messages_.Take();
-    held.rows = session_.supportDb.TakeHeld();
     const ProjectParts& project = session_.project;
     for (size_t i = referencesBefore_; i < project.controlFiles.size(); ++i)
         held.controlReferences.emplace_back(project.controlObjectIds[i], project.controlFiles[i]);

@@ -19,10 +19,10 @@
 
 namespace velorin {
 
-// What a conversion ahead of its turn held back.
+// What a conversion ahead of its turn held back: its warnings, messages and
+// analysis rows in the order made, and the control libraries it added.
 struct HeldBack {
     bool needsItsTurn = false;
-    std::vector<SupportDatabase::HeldWrite> rows;
     std::vector<HeldMessages::Held> messages;
     std::vector<std::pair<std::string, std::string>> controlReferences;  // class id, file
 };

@@ -46,13 +46,15 @@ RowSourceProbe& Probe(Session& session) {
 
 // The saved query the linked subforms read `sql` through: `base`, or
 // `base` with a suffix when the database or another link already has a query
-// or table of that name with other SQL. The project creates it when it starts.
+// or table of that name with other SQL. The project creates it when it starts;
+// the application read from the export is left as it was, so that every
+// form, and a second conversion, reads the same application.
 std::string LinkQuery(Session& session, const std::string& base, const std::string& sql) {
     if (session.aheadOfTurn) {
         session.needsItsTurn = true;
         return base;
     }
-    AccessApplication& app = *session.sourceDb;
+    const AccessApplication& app = *session.sourceDb;
     for (int n = 1;; ++n) {
         const std::string name = n == 1 ? base : base + "_" + std::to_string(n);
         const auto ours = std::find_if(
@@ -65,7 +67,6 @@ std::string LinkQuery(Session& session, const std::string& base, const std::stri
         }
         if (app.FindQueryDef(name) != nullptr || app.FindTableDef(name) != nullptr)
             continue;
-        app.CreateQueryDef(name, sql);
         session.project.linkQueries.push_back({name, sql});
         return name;
     }

@@ -33,7 +33,7 @@ bool SupportDatabase::Refuse(Problem problem, const std::string& why) {
 bool SupportDatabase::Open() {
     if (db_ != nullptr)
         return true;
-    if (openFailed_ || holding_)
+    if (openFailed_ || Holding())
         return false;
     std::error_code ec;
     const std::filesystem::file_status status = std::filesystem::status(path_, ec);

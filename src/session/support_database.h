@@ -15,7 +15,6 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "session/user_interface.h"
 
@@ -75,15 +74,14 @@ class SupportDatabase {
     bool Failed() const { return !failure_.empty(); }
     const std::string& Failure() const { return failure_; }
 
-    // A holding database opens no file and keeps the writes made to it: a
-    // form converted ahead of its turn, on a worker thread, writes its rows
-    // into one, and the driver makes them on the open database in the form's
-    // turn. The writers check Holding and hold themselves.
+    // A holding database opens no file and hands the writes made to it to
+    // `keep`: a form converted ahead of its turn, on a worker thread, writes
+    // its rows into one, and the driver makes them on the open database in
+    // the form's turn. The writers check Holding and hold themselves.
     using HeldWrite = std::function<void(SupportDatabase&, UserInterface&)>;
-    void HoldWrites() { holding_ = true; }
-    bool Holding() const { return holding_; }
-    void Hold(HeldWrite write) { held_.push_back(std::move(write)); }
-    std::vector<HeldWrite> TakeHeld() { return std::exchange(held_, {}); }
+    void HoldWrites(std::function<void(HeldWrite)> keep) { keep_ = std::move(keep); }
+    bool Holding() const { return keep_ != nullptr; }
+    void Hold(HeldWrite write) { keep_(std::move(write)); }
 
   private:
     bool Refuse(Problem problem, const std::string& why);
@@ -93,8 +91,7 @@ class SupportDatabase {
     sqlite3* db_ = nullptr;
     bool openFailed_ = false;
     bool inGroup_ = false;
-    bool holding_ = false;
-    std::vector<HeldWrite> held_;
+    std::function<void(HeldWrite)> keep_;
     std::map<std::string, sqlite3_stmt*> statements_;
     int lastErrorCode_ = 0;
     std::string lastError_;

@@ -26,7 +26,8 @@ class UserInterface {
     virtual Answer Show(const Message& message) = 0;
     // The answer Show gives `message` without waiting for the user (a
     // message with only OK; a question answered by a setting); none when the
-    // user answers it.
+    // user answers it. Called from the threads that convert ahead of the
+    // form being written: it reads only what stays fixed while a conversion runs.
     virtual std::optional<Answer> AnswerWithoutAsking(const Message& message) const {
         (void)message;
         return std::nullopt;
