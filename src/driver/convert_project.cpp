@@ -442,9 +442,9 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     const std::vector<std::string>& formNames = session.project.convertedFormNames;
     const FileStems fileForms(formFiles, formNames);
     FormPreviews previews(session, steps.drawFormPicture);
-    // The form files are checked on a thread of their own as they are written.
-    CheckAhead checkAhead(steps.checkProject ? JobCount(session) : 1);
     const int jobs = JobCount(session);
+    // The form files are checked on a thread of their own as they are written.
+    CheckAhead checkAhead(steps.checkProject ? jobs : 1);
     // Read the same way for any number of jobs, so that one that cannot be
     // read fails where it fails on one thread.
     session.customControls = ReadCustomControlMappings(db);
@@ -580,7 +580,7 @@ ConversionResult ConvertProject(Session& session, const ConversionSteps& steps) 
     if (steps.checkProject && !failed())
         result.projectProblems = steps.checkProject(out, session.Settings().projectFileName,
                                                     BuildApplicationFacts(source, converted),
-                                                    CheckRun{JobCount(session), &checkAhead});
+                                                    CheckRun{jobs, &checkAhead});
     if (!result.projectProblems.empty()) {
         OutputFile log = out.Create(std::string(kProjectLog));
         for (const ProjectFinding& problem : result.projectProblems) {
