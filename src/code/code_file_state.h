@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "code/code_mask.h"
 #include "common/names.h"
 #include "output/code_text.h"
 #include "output/name_registry.h"
@@ -43,6 +44,7 @@ struct CodeFileState {
     std::map<std::string, std::string, ILess> renamedModules;
 
     std::string line;  // the current line, trimmed
+    MaskedLine mask;   // of `line`, kept for the rules that search it
     // The current line's trailing comment, with the blanks before it: the
     // rules see only the code.
     std::string comment;

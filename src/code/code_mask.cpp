@@ -88,6 +88,10 @@ const std::string& MaskedForSearch(std::string_view line) {
 
 }  // namespace
 
+void MaskCodeInto(std::string_view line, std::string& masked) {
+    MaskInto(line, masked);
+}
+
 std::string MaskedCode(std::string_view line) {
     std::string masked;
     MaskInto(line, masked);

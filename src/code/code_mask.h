@@ -7,12 +7,39 @@
 #include <string_view>
 #include <vector>
 
+#include "common/pair_filter.h"
+
 namespace velorin {
 
 // The line with the inside of each string literal and the trailing comment
 // (an apostrophe, or a Rem that starts a statement) blanked out, so that a
 // search finds only code, at the positions it has in the line.
 std::string MaskedCode(std::string_view line);
+// Writes the same into `masked`, whose storage is used again.
+void MaskCodeInto(std::string_view line, std::string& masked);
+
+// A line's masked code and its pair filter, made again only when the line
+// changed: the translation's stages ask them of one line over and over.
+class MaskedLine {
+  public:
+    const std::string& Of(std::string_view line) {
+        if (!made_ || line != source_) {
+            source_.assign(line);
+            MaskCodeInto(line, masked_);
+            filter_.Reset(masked_);
+            made_ = true;
+        }
+        return masked_;
+    }
+    // The filter of the line last passed to Of.
+    const PairFilter& Filter() const { return filter_; }
+
+  private:
+    bool made_ = false;
+    std::string source_;
+    std::string masked_;
+    PairFilter filter_{std::string_view()};
+};
 // Where the code of the line ends: the start of its trailing comment, or its
 // size. Blanks before the comment belong to the comment.
 size_t CodeEnd(std::string_view line);

@@ -174,6 +174,9 @@ bool AssignsAnotherDatabase(std::string_view code) {
 
 bool AssignsAnotherDatabase(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
+        // Either way of giving db a value names it.
+        if (IFind(line, kDatabaseVariable) == std::string::npos)
+            continue;
         for (const std::string& statement : SplitStatements(line.substr(0, CodeEnd(line)))) {
             if (AssignsAnotherDatabase(std::string_view(statement)))
                 return true;

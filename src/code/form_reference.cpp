@@ -108,13 +108,6 @@ std::string Rewrite(const std::string& line, std::string_view opener, bool call,
 
 }  // namespace
 
-bool IsIdentifierChar(char c) {
-    unsigned char u = static_cast<unsigned char>(c);
-    // The underscore belongs to Visual Basic names: frm_Main is one name.
-    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' ||
-           u > 128;
-}
-
 std::string FormReference(std::string_view argument, const FormVbNames& forms,
                           std::string_view lookup) {
     argument = TrimBlanks(argument);

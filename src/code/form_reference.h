@@ -32,7 +32,12 @@ std::string RewriteFormsBang(std::string line, const FormVbNames& forms,
                              std::string_view lookup = kFormLookup);
 
 // ASCII letters, digits and underscore, and characters above code 128.
-bool IsIdentifierChar(char c);
+inline bool IsIdentifierChar(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    // The underscore belongs to Visual Basic names: frm_Main is one name.
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' ||
+           u > 128;
+}
 bool IsRecordsetMember(std::string_view word);
 // The identifier characters at the start of the text.
 std::string LeadingIdentifier(std::string_view text);

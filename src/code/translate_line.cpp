@@ -133,8 +133,8 @@ const Unsupported* FirstIn(std::string_view line, const PairFilter& filter,
 
 // Returns false when translation ends here.
 bool StageUnsupported(CodeFileState& state) {
-    const std::string line = MaskedCode(state.line);
-    const PairFilter filter(line);
+    const std::string& line = state.mask.Of(state.line);
+    const PairFilter& filter = state.mask.Filter();
     if (const Unsupported* rule =
             FirstIn(line, filter, std::begin(kUnsupported), std::end(kUnsupported))) {
         CommentedOut(state, rule->reason);
@@ -243,15 +243,11 @@ constexpr Replacement kSysCmd[] = {
     {".TimerInterval", ".Timer1.Interval"},
 };
 
-void Apply(std::string& line, const Replacement* begin, const Replacement* end) {
-    std::string code = MaskedCode(line);
-    PairFilter filter(code);
+void Apply(CodeFileState& state, const Replacement* begin, const Replacement* end) {
     for (const Replacement* r = begin; r != end; ++r) {
-        if (filter.MayContain(r->find) && IFind(code, r->find) != std::string::npos) {
-            line = ReplaceInCode(line, r->find, r->replace);
-            code = MaskedCode(line);
-            filter.Reset(code);
-        }
+        const std::string& code = state.mask.Of(state.line);
+        if (state.mask.Filter().MayContain(r->find) && IFind(code, r->find) != std::string::npos)
+            state.line = ReplaceInCode(state.line, r->find, r->replace);
     }
 }
 
@@ -269,11 +265,11 @@ bool IsDeclaration(std::string_view line) {
 // A call written with empty parentheses, Now() or CurrentUser(), loses them;
 // an array keeps its: declared (Dim a() As String, a Type's member
 // "Items() As Long") or passed (Erase a()).
-std::string WithoutEmptyParentheses(const std::string& line) {
+std::string WithoutEmptyParentheses(const std::string& line, MaskedLine& mask) {
     if (IsDeclaration(line))
         return line;
     std::string out;
-    const std::string code = MaskedCode(line);
+    const std::string& code = mask.Of(line);
     size_t from = 0;
     for (size_t at = code.find("()"); at != std::string::npos; at = code.find("()", at + 2)) {
         std::string_view after = TrimBlanks(std::string_view(code).substr(at + 2));
@@ -289,8 +285,9 @@ std::string WithoutEmptyParentheses(const std::string& line) {
 // A module that took another name is called by it: Utils.Foo becomes
 // UtilsA.Foo. A name after a dot or a bang is another object's member.
 std::string FollowRenamedModules(const std::string& line,
-                                 const std::map<std::string, std::string, ILess>& modules) {
-    const std::string code = MaskedCode(line);
+                                 const std::map<std::string, std::string, ILess>& modules,
+                                 MaskedLine& mask) {
+    const std::string& code = mask.Of(line);
     std::string out;
     size_t from = 0;
     for (size_t i = 0; i < code.size(); ++i) {
@@ -313,25 +310,29 @@ std::string FollowRenamedModules(const std::string& line,
 
 void StageReplacements(CodeFileState& state) {
     std::string& line = state.line;
-    Apply(line, std::begin(kDataAccess), std::end(kDataAccess));
+    Apply(state, std::begin(kDataAccess), std::end(kDataAccess));
     if (state.session.Settings().options.vb5Project && CodeContains(line, ".ControlTipText"))
         line = ReplaceInCode(line, ".ControlTipText", ".ToolTipText");
-    const std::string lookup = state.session.names.SupportName(kFormLookup);
-    line = RewriteFormsCalls(std::move(line), state.session.names.formVbNames, lookup);
-    line = RewriteFormsBang(std::move(line), state.session.names.formVbNames, lookup);
+    if (IFind(line, "forms") != std::string::npos) {
+        const std::string lookup = state.session.names.SupportName(kFormLookup);
+        line = RewriteFormsCalls(std::move(line), state.session.names.formVbNames, lookup);
+        line = RewriteFormsBang(std::move(line), state.session.names.formVbNames, lookup);
+    }
     if (!state.renamedModules.empty())
-        line = FollowRenamedModules(line, state.renamedModules);
-    Apply(line, std::begin(kMembers), std::end(kMembers));
-    line = WithoutEmptyParentheses(line);
+        line = FollowRenamedModules(line, state.renamedModules, state.mask);
+    Apply(state, std::begin(kMembers), std::end(kMembers));
+    line = WithoutEmptyParentheses(line, state.mask);
     if (IEquals(line, "Quit"))
         line = "End";
     if (IFind(line, "Sub lst") != std::string::npos &&
         IFind(line, "_AfterUpdate(") != std::string::npos)
         line = ReplaceAll(line, "_AfterUpdate()", "_AfterUpdate(RtnDispErrMsg As Integer)");
-    Apply(line, std::begin(kSysCmd), std::end(kSysCmd));
-    if (const std::string sysCmd = state.session.names.SupportName("SysCmdVB");
-        sysCmd != "SysCmdVB")
-        line = ReplaceInCode(line, "SysCmdVB(", sysCmd + "(");
+    Apply(state, std::begin(kSysCmd), std::end(kSysCmd));
+    if (IFind(line, "SysCmdVB(") != std::string::npos) {
+        if (const std::string sysCmd = state.session.names.SupportName("SysCmdVB");
+            sysCmd != "SysCmdVB")
+            line = ReplaceInCode(line, "SysCmdVB(", sysCmd + "(");
+    }
     // The form's timer may have had to take another name.
     if (state.formNames != nullptr && CodeContains(line, ".Timer1.Interval")) {
         const std::string timer = state.formNames->Find(name_key::kTimer);
@@ -431,6 +432,8 @@ bool TranslateCompound(CodeFileState& state) {
         }
         return true;
     }
+    if (code.find(':') == std::string::npos)
+        return false;  // one statement
     const std::vector<std::string> statements = SplitStatements(code);
     if (statements.size() < 2 || !AnyNeedsALineOfItsOwn(statements))
         return false;

@@ -250,15 +250,6 @@ std::string AnsiUpperCase(std::string_view text) {
     return out;
 }
 
-bool StartsWithWord(std::string_view text, std::string_view word) {
-    if (!IStartsWith(text, word))
-        return false;
-    if (text.size() == word.size())
-        return true;
-    const auto next = static_cast<unsigned char>(text[word.size()]);
-    return !(std::isalnum(next) || next == '_');
-}
-
 size_t IFind(std::string_view text, std::string_view what, size_t from) {
     if (what.empty())
         return from <= text.size() ? from : std::string_view::npos;

@@ -55,7 +55,15 @@ inline bool IStartsWith(std::string_view text, std::string_view prefix) {
 }
 // Case-insensitive: `text` begins with the keyword `word`, not with a longer
 // name that has it as a prefix ("End If" starts with End, "EndIt" does not).
-bool StartsWithWord(std::string_view text, std::string_view word);
+inline bool StartsWithWord(std::string_view text, std::string_view word) {
+    if (!IStartsWith(text, word))
+        return false;
+    if (text.size() == word.size())
+        return true;
+    const auto next = static_cast<unsigned char>(text[word.size()]);
+    return !((next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z') ||
+             (next >= '0' && next <= '9') || next == '_');
+}
 inline bool IEndsWith(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() &&
            IEquals(text.substr(text.size() - suffix.size()), suffix);

@@ -66,30 +66,6 @@ void SortIntegers(std::vector<int16_t>& values) {
     std::sort(values.begin(), values.end());
 }
 
-namespace {
-
-// Plain loops: trimming runs on every line several times over.
-template <typename IsTrimmed>
-std::string_view TrimWhere(std::string_view text, IsTrimmed trimmed) {
-    size_t first = 0;
-    size_t last = text.size();
-    while (first < last && trimmed(text[first]))
-        ++first;
-    while (last > first && trimmed(text[last - 1]))
-        --last;
-    return text.substr(first, last - first);
-}
-
-}  // namespace
-
-std::string_view TrimBlanks(std::string_view text) {
-    return TrimWhere(text, [](char c) { return c == ' '; });
-}
-
-std::string_view TrimWhitespace(std::string_view text) {
-    return TrimWhere(text, [](char c) { return c == ' ' || c == '\t'; });
-}
-
 std::string_view CodeBeforeComment(std::string_view line) {
     bool quoted = false;
     for (size_t i = 0; i < line.size(); ++i) {

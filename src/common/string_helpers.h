@@ -22,10 +22,25 @@ void SortIntegers(std::vector<int16_t>& values);
 std::vector<std::string> SplitLines(std::string_view content);
 // The same lines as views into `content`, which must outlive them.
 std::vector<std::string_view> SplitLineViews(std::string_view content);
+// Inline, with plain loops: trimming runs on every line several times over.
+template <typename IsTrimmed>
+std::string_view TrimWhere(std::string_view text, IsTrimmed trimmed) {
+    size_t first = 0;
+    size_t last = text.size();
+    while (first < last && trimmed(text[first]))
+        ++first;
+    while (last > first && trimmed(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}
 // Visual Basic's Trim: leading and trailing blanks (spaces only).
-std::string_view TrimBlanks(std::string_view text);
+inline std::string_view TrimBlanks(std::string_view text) {
+    return TrimWhere(text, [](char c) { return c == ' '; });
+}
 // Blanks and tabs, as the object text and code layout allow them.
-std::string_view TrimWhitespace(std::string_view text);
+inline std::string_view TrimWhitespace(std::string_view text) {
+    return TrimWhere(text, [](char c) { return c == ' ' || c == '\t'; });
+}
 // A code line without the comment that ends it, trimmed of blanks and tabs; an
 // apostrophe inside a string literal does not start a comment.
 std::string_view CodeBeforeComment(std::string_view line);

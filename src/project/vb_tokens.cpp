@@ -4,16 +4,8 @@
 
 namespace velorin {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 bool IsHexDigit(char c) {
     return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
 }
 
 namespace {
@@ -89,30 +81,29 @@ size_t WordEnd(std::string_view code, size_t pos) {
 
 }  // namespace
 
-bool IsVbLetter(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z'))
-        return true;
-    switch (u) {
-        case 0x8A:
-        case 0x8C:
-        case 0x8E:
-        case 0x9A:
-        case 0x9C:
-        case 0x9E:
-        case 0x9F:
-        case 0xAA:
-        case 0xB5:
-        case 0xBA:
-            return true;
-        default:
-            return u >= 0xC0 && u != 0xD7 && u != 0xF7;
+constexpr std::array<bool, 256> kVbLetters = [] {
+    std::array<bool, 256> letters{};
+    for (unsigned u = 0; u < 256; ++u) {
+        switch (u) {
+            case 0x8A:
+            case 0x8C:
+            case 0x8E:
+            case 0x9A:
+            case 0x9C:
+            case 0x9E:
+            case 0x9F:
+            case 0xAA:
+            case 0xB5:
+            case 0xBA:
+                letters[u] = true;
+                break;
+            default:
+                letters[u] = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') ||
+                             (u >= 0xC0 && u != 0xD7 && u != 0xF7);
+        }
     }
-}
-
-bool IsVbNameChar(char c) {
-    return IsVbLetter(c) || IsDigit(c) || c == '_';
-}
+    return letters;
+}();
 
 bool IsVbIdentifier(std::string_view text) {
     if (text.empty() || !IsVbLetter(text[0]))

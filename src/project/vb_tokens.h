@@ -2,6 +2,7 @@
 // literals and symbols, as the compiler reads them.
 #pragma once
 
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -21,14 +22,24 @@ struct VbToken {
     bool unterminated = false;  // a string the line ends inside
 };
 
-bool IsDigit(char c);
+// Inline: the checks and the tokenizer ask these of every character.
+inline bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 bool IsHexDigit(char c);
 // A space or a tab.
-bool IsBlank(char c);
+inline bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // A letter as Visual Basic takes it in names: ASCII or a Windows-1252 letter.
-bool IsVbLetter(char c);
-bool IsVbNameChar(char c);
+extern const std::array<bool, 256> kVbLetters;
+inline bool IsVbLetter(char c) {
+    return kVbLetters[static_cast<unsigned char>(c)];
+}
+inline bool IsVbNameChar(char c) {
+    return IsVbLetter(c) || IsDigit(c) || c == '_';
+}
 
 // A name: a letter, then letters, digits and "_".
 bool IsVbIdentifier(std::string_view text);

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace velorin {
 
@@ -548,11 +549,16 @@ struct DefaultKey {
     std::string_view name;
 };
 
+// Every property read looks here, so the hash reads only the length and a
+// few letters; the rare names that share them are told apart by the compare.
 struct DefaultKeyHash {
     size_t operator()(const DefaultKey& key) const {
-        size_t hash = 14695981039346656037ull ^ static_cast<size_t>(key.objectType);
-        for (char c : key.name)
-            hash = (hash ^ static_cast<unsigned char>(AsciiLower(c))) * 1099511628211ull;
+        const std::string_view n = key.name;
+        size_t hash = static_cast<size_t>(key.objectType + 64) * 1099511628211ull ^ n.size();
+        if (!n.empty()) {
+            for (size_t at : {size_t{0}, n.size() / 2, n.size() - 1, n.size() > 4 ? 4 : size_t{0}})
+                hash = (hash ^ static_cast<unsigned char>(AsciiLower(n[at]))) * 1099511628211ull;
+        }
         return hash;
     }
 };
@@ -613,7 +619,9 @@ const BuiltInDefault* FindBuiltInDefault(int objectType, std::string_view name) 
     return nullptr;
 }
 
-PropertyValue DefaultValue(const BuiltInDefault& entry) {
+namespace {
+
+PropertyValue ValueOf(const BuiltInDefault& entry) {
     switch (entry.kind) {
         case DefaultKind::Boolean:
             return PropertyValue::Boolean(entry.value == "True");
@@ -623,6 +631,20 @@ PropertyValue DefaultValue(const BuiltInDefault& entry) {
             return PropertyValue::Text(std::string(entry.value));
     }
     return {};
+}
+
+}  // namespace
+
+const PropertyValue& DefaultValue(const BuiltInDefault& entry) {
+    // Read once: a control's defaults are asked for again and again.
+    static const std::vector<PropertyValue> values = [] {
+        std::vector<PropertyValue> read;
+        read.reserve(std::size(kTable));
+        for (const BuiltInDefault& e : kTable)
+            read.push_back(ValueOf(e));
+        return read;
+    }();
+    return values[static_cast<size_t>(&entry - std::begin(kTable))];
 }
 
 }  // namespace velorin

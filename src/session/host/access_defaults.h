@@ -26,6 +26,7 @@ struct BuiltInDefault {
 // The entry for this object type and property (a type's own entry first, then
 // kAnyControl for controls); nullptr when the table has none.
 const BuiltInDefault* FindBuiltInDefault(int objectType, std::string_view name);
-PropertyValue DefaultValue(const BuiltInDefault& entry);
+// The entry's value; `entry` must come from FindBuiltInDefault.
+const PropertyValue& DefaultValue(const BuiltInDefault& entry);
 
 }  // namespace velorin

@@ -103,13 +103,27 @@ struct Levels {
 // The colours a later version may give by a slot of the Office theme
 // instead of a value: BackColor by BackThemeColorIndex, BackTint and
 // BackShade, and so on.
-std::string_view ThemeColourFamily(std::string_view name) {
-    for (std::string_view family : {"Back", "Fore", "Border"}) {
-        if (name.size() == family.size() + 5 && IStartsWith(name, family) &&
+struct ThemeColourNames {
+    std::string_view index;
+    std::string_view tint;
+    std::string_view shade;
+};
+
+const ThemeColourNames* ThemeColourFamily(std::string_view name) {
+    static constexpr struct {
+        std::string_view family;
+        ThemeColourNames names;
+    } kFamilies[] = {
+        {"Back", {"BackThemeColorIndex", "BackTint", "BackShade"}},
+        {"Fore", {"ForeThemeColorIndex", "ForeTint", "ForeShade"}},
+        {"Border", {"BorderThemeColorIndex", "BorderTint", "BorderShade"}},
+    };
+    for (const auto& f : kFamilies) {
+        if (name.size() == f.family.size() + 5 && IStartsWith(name, f.family) &&
             IEndsWith(name, "Color"))
-            return family;
+            return &f.names;
     }
-    return {};
+    return nullptr;
 }
 
 // A colour or font that a later version may give by the theme alone, looked
@@ -118,9 +132,8 @@ std::string_view ThemeColourFamily(std::string_view name) {
 // an index of -1 says the value is the plain one, so that a theme further out
 // no longer counts. Empty when no level says anything.
 std::optional<PropertyValue> ResolveThemed(const Levels& levels, std::string_view plain,
-                                           std::string_view index, const std::string& tint,
-                                           const std::string& shade,
-                                           const BuiltInDefault* builtIn) {
+                                           std::string_view index, std::string_view tint,
+                                           std::string_view shade, const BuiltInDefault* builtIn) {
     bool themeOff = false;
     for (const PropertyList* level : {levels.own, levels.typeDefaults}) {
         if (level == nullptr)
@@ -141,7 +154,7 @@ std::optional<PropertyValue> ResolveThemed(const Levels& levels, std::string_vie
                 return std::nullopt;
             return PropertyValue::Text(std::string(font));
         }
-        auto percent = [&levels](const std::string& name) {
+        auto percent = [&levels](std::string_view name) {
             const TextProperty* p = levels.Find(name);
             return p != nullptr ? p->value.AsNumber() : 100.0;
         };
@@ -156,22 +169,24 @@ std::optional<PropertyValue> ResolveThemed(const Levels& levels, std::string_vie
 // that equals Access's default) but keeps in its layout cache, whose Width
 // and Height are the right and bottom edges.
 std::optional<PropertyValue> FromLayoutCache(const PropertyList& own, std::string_view name) {
-    auto cached = [&own](std::string_view edge) -> std::optional<double> {
-        const TextProperty* p = own.Find(std::string("LayoutCached") + std::string(edge));
+    auto cached = [&own](std::string_view cacheName) -> std::optional<double> {
+        const TextProperty* p = own.Find(cacheName);
         if (p == nullptr)
             return std::nullopt;
         return p->value.AsNumber();
     };
-    auto start = [&cached](std::string_view edge) { return cached(edge).value_or(0); };
+    auto start = [&cached](std::string_view cacheName) { return cached(cacheName).value_or(0); };
     std::optional<double> value;
-    if (IEquals(name, "Left") || IEquals(name, "Top")) {
-        value = cached(name);
+    if (IEquals(name, "Left")) {
+        value = cached("LayoutCachedLeft");
+    } else if (IEquals(name, "Top")) {
+        value = cached("LayoutCachedTop");
     } else if (IEquals(name, "Width")) {
-        if (std::optional<double> right = cached("Width"))
-            value = *right - start("Left");
+        if (std::optional<double> right = cached("LayoutCachedWidth"))
+            value = *right - start("LayoutCachedLeft");
     } else if (IEquals(name, "Height")) {
-        if (std::optional<double> bottom = cached("Height"))
-            value = *bottom - start("Top");
+        if (std::optional<double> bottom = cached("LayoutCachedHeight"))
+            value = *bottom - start("LayoutCachedTop");
     }
     if (!value || *value < 0)
         return std::nullopt;
@@ -220,10 +235,8 @@ PropertyValue AccessForm::Resolve(int objectType, const PropertyList* typeDefaul
             return *cached;
     }
     std::optional<PropertyValue> themed;
-    if (std::string_view family = ThemeColourFamily(name); !family.empty()) {
-        const std::string f(family);
-        themed =
-            ResolveThemed(levels, name, f + "ThemeColorIndex", f + "Tint", f + "Shade", builtIn);
+    if (const ThemeColourNames* family = ThemeColourFamily(name)) {
+        themed = ResolveThemed(levels, name, family->index, family->tint, family->shade, builtIn);
     } else if (IEquals(name, "FontName")) {
         themed = ResolveThemed(levels, name, "ThemeFontIndex", {}, {}, builtIn);
     }

@@ -2,6 +2,7 @@
 // and queries (and our command-bar files), read into a flat tree of blocks.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,12 +24,21 @@ struct TextProperty {
 class PropertyList {
   public:
     const TextProperty* Find(std::string_view name) const;
-    void Add(TextProperty property) { items_.push_back(std::move(property)); }
+    void Add(TextProperty property) {
+        held_ |= Bit(property.name);
+        items_.push_back(std::move(property));
+    }
     const std::vector<TextProperty>& Items() const { return items_; }
+    // The last property added, whose value a continuation line extends.
     TextProperty* Last() { return items_.empty() ? nullptr : &items_.back(); }
 
   private:
+    // Most names asked for are absent: a bit for the names' lengths and
+    // first and last letters rules them out without a scan.
+    static uint64_t Bit(std::string_view name);
+
     std::vector<TextProperty> items_;
+    uint64_t held_ = 0;
 };
 
 struct TextBlock {

@@ -116,7 +116,17 @@ bool IsBeginLine(std::string_view line) {
 
 }  // namespace
 
+uint64_t PropertyList::Bit(std::string_view name) {
+    if (name.empty())
+        return 1;
+    const auto first = static_cast<unsigned char>(AnsiLower(name.front()));
+    const auto last = static_cast<unsigned char>(AnsiLower(name.back()));
+    return uint64_t{1} << ((name.size() * 7 + first * 3 + last) % 64);
+}
+
 const TextProperty* PropertyList::Find(std::string_view name) const {
+    if ((held_ & Bit(name)) == 0)
+        return nullptr;
     for (const TextProperty& p : items_) {
         if (IEquals(p.name, name))
             return &p;
