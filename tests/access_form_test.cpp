@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+#include <vector>
+
 #include "session/host/access_defaults.h"
 #include "session/host/access_form.h"
 #include "test_support.h"
@@ -158,6 +162,28 @@ TEST_F(AccessFormTest, ControlPropertiesComeFromTextThenDefaultBlockThenAccess) 
 
 // Access's built-in defaults: a control type's own entry before what every
 // control has, names in any case, and nothing of the controls' for a form.
+// A name is found whatever its case, among many that share the quick test's
+// bits; a name not there is not found.
+TEST(PropertyListFind, EveryNameInAnyCaseAndNoOther) {
+    PropertyList list;
+    std::vector<std::string> names;
+    for (int i = 0; i < 150; ++i)
+        names.push_back((i % 2 ? "fore" : "Back") + std::to_string(i) + (i % 3 ? "Color" : "x"));
+    for (const std::string& name : names)
+        list.Add({name, PropertyValue::Text(name)});
+    for (const std::string& name : names) {
+        std::string upper = name;
+        for (char& c : upper)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        const TextProperty* found = list.Find(upper);
+        ASSERT_NE(found, nullptr) << upper;
+        EXPECT_EQ(found->value.AsText(), name);
+    }
+    EXPECT_EQ(list.Find("Back0Colo"), nullptr);
+    EXPECT_EQ(list.Find("Back150x"), nullptr);
+    EXPECT_EQ(list.Find(""), nullptr);
+}
+
 TEST(BuiltInDefaults, OwnEntryThenEveryControlsThenNothing) {
     auto value = [](int type, std::string_view name) {
         const BuiltInDefault* entry = FindBuiltInDefault(type, name);

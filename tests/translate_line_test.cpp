@@ -147,6 +147,18 @@ TEST(CodeMask, StringsAndCommentsAreBlankedTheCodeKept) {
         EXPECT_EQ(FindInCode(second, "close"), 6u);
         EXPECT_EQ(FindInCode(first, "msgbox"), 0u);
     }
+
+    // The mask kept for a line is made again when the line changes, in
+    // place or for another.
+    MaskedLine mask;
+    EXPECT_EQ(mask.Of(first), MaskedCode(first));
+    EXPECT_FALSE(mask.Filter().MayContain("docmd"));
+    std::string line = second;
+    EXPECT_EQ(mask.Of(line), MaskedCode(second));
+    EXPECT_TRUE(mask.Filter().MayContain("docmd"));
+    line = R"(x = "DoCmd.Close")";
+    EXPECT_EQ(mask.Of(line), MaskedCode(line));
+    EXPECT_FALSE(mask.Filter().MayContain("docmd"));
 }
 
 TEST_F(TranslateLineTest, Replacements) {
