@@ -20,7 +20,9 @@ namespace velorin {
 struct TargetLanguage::Plan {
     bool vb4 = false;
     std::shared_ptr<const ApplicationLanguage> application;
-    std::map<size_t, size_t> statementAt;  // by its first input line
+    // The statement that starts on each input line; kNone where none does.
+    std::vector<size_t> statementAt;
+    static constexpr size_t kNone = static_cast<size_t>(-1);
     WholeArrays arrays;
     std::optional<EnumConstants> enums;  // Visual Basic 4
     // Texts without which a line needs no rewriting.
@@ -45,6 +47,7 @@ TargetLanguage::TargetLanguage(Session& session, const std::vector<std::string>&
     p.vb4 = !session.Settings().options.vb5Project;
     p.application = ApplicationLanguageOf(session);
     const CodeStatements statements(lines);
+    p.statementAt.assign(lines.size(), Plan::kNone);
     for (size_t s = 0; s < statements.Size(); ++s)
         p.statementAt[statements.FirstLine(s)] = s;
     p.arrays = PlanWholeArrays(statements, p.application.get());
@@ -100,10 +103,9 @@ void PointerSizedWords(const TokenizedCode& c, std::vector<TextEdit>& edits) {
 bool TargetLanguage::Rewrite(CodeFileState& state, size_t first) {
     added_.clear();
     const Plan& p = *plan_;
-    const auto at = p.statementAt.find(first);
-    if (at == p.statementAt.end())
+    if (first >= p.statementAt.size() || p.statementAt[first] == Plan::kNone)
         return true;
-    const size_t s = at->second;
+    const size_t s = p.statementAt[first];
     const std::string original = state.line;
     if (!p.Planned(s) && !p.MayNeedRewriting(original))
         return true;

@@ -244,10 +244,12 @@ constexpr Replacement kSysCmd[] = {
 };
 
 void Apply(CodeFileState& state, const Replacement* begin, const Replacement* end) {
+    const std::string* code = &state.mask.Of(state.line);
     for (const Replacement* r = begin; r != end; ++r) {
-        const std::string& code = state.mask.Of(state.line);
-        if (state.mask.Filter().MayContain(r->find) && IFind(code, r->find) != std::string::npos)
+        if (state.mask.Filter().MayContain(r->find) && IFind(*code, r->find) != std::string::npos) {
             state.line = ReplaceInCode(state.line, r->find, r->replace);
+            code = &state.mask.Of(state.line);
+        }
     }
 }
 

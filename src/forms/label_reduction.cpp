@@ -1,5 +1,6 @@
 #include "forms/label_reduction.h"
 
+#include <map>
 #include <set>
 
 #include "code/procedure_headers.h"
@@ -21,18 +22,25 @@ std::string Text(int id) {
     return std::string(LoadText(id));
 }
 
-// The tab strip whose page lists `label`, if one does.
-DesignBlock* StripListing(DesignBlock& form, const DesignBlock& label) {
-    DesignBlock* strip = nullptr;
+// The tab strip whose pages list each block, for the blocks a strip lists.
+std::map<const DesignBlock*, DesignBlock*> StripsListing(DesignBlock& form) {
+    std::map<const DesignBlock*, DesignBlock*> strips;
     form.Visit([&](DesignBlock& block) {
-        if (strip != nullptr || block.ClassName() != "TabDlg.SSTab")
+        if (block.ClassName() != "TabDlg.SSTab")
             return;
-        for (const DesignBlock* member : block.Blocks()) {
-            if (member == &label)
-                strip = &block;
-        }
+        for (const DesignBlock* member : block.Blocks())
+            strips.emplace(member, &block);  // the first strip, as the form is read
     });
-    return strip;
+    return strips;
+}
+
+// How many blocks of the form hold each name, names compared as Visual Basic
+// compares them: the form's count of control names is the number of keys.
+std::map<std::string, int, ILess> NameUses(const DesignBlock& form) {
+    std::map<std::string, int, ILess> uses;
+    for (const DesignBlock* block : form.Blocks())
+        block->Visit([&](const DesignBlock& inner) { ++uses[std::string(inner.Name())]; });
+    return uses;
 }
 
 // A strip lists a label that joined an array by its array name and index: the
@@ -59,19 +67,23 @@ void RenameStripMember(DesignBlock& strip, const std::string& name, const std::s
 void MergeLabels(FormState& state, const std::vector<DesignBlock*>& labels) {
     DesignBlock& form = state.output.Form();
     int& count = state.shared.result.controlCount;
+    const std::map<const DesignBlock*, DesignBlock*> strips = StripsListing(form);
+    std::map<std::string, int, ILess> uses = NameUses(form);
     for (size_t start = 0; start < labels.size(); start += kGroupSize) {
         const std::string arrayName(labels[start]->Name());
         for (size_t i = start; i < labels.size() && i < start + kGroupSize; ++i) {
             DesignBlock& label = *labels[i];
             const std::string name(label.Name());
             const std::string index = std::to_string(i - start);
-            DesignBlock* strip = StripListing(form, label);
             // "Begin VB.Label Name" becomes "Begin VB.Label Array" with its Index.
             label.Rename(arrayName);
             label.AddLineFirst("Index = " + index);
-            if (strip != nullptr)
-                RenameStripMember(*strip, name, arrayName + "(" + index + ")");
-            count = CountControlNames(form);
+            if (const auto strip = strips.find(&label); strip != strips.end())
+                RenameStripMember(*strip->second, name, arrayName + "(" + index + ")");
+            if (const auto old = uses.find(name); old != uses.end() && --old->second == 0)
+                uses.erase(old);
+            ++uses[arrayName];
+            count = static_cast<int>(uses.size());
             if (count < kControlLimit - 1)
                 return;
         }
