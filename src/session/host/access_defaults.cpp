@@ -3,7 +3,6 @@
 #include <cassert>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace velorin {
@@ -543,49 +542,73 @@ char AsciiLower(char c) {
 constexpr int kFirstControlType = 100;
 constexpr int kControlTypes = 64;
 
-// An object type and a property name, compared without regard to ASCII case.
-struct DefaultKey {
-    int objectType;
-    std::string_view name;
-};
+bool NamesEqual(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (AsciiLower(a[i]) != AsciiLower(b[i]))
+            return false;
+    }
+    return true;
+}
 
-// Every property read looks here, so the hash reads only the length and a
-// few letters; the rare names that share them are told apart by the compare.
-struct DefaultKeyHash {
-    size_t operator()(const DefaultKey& key) const {
-        const std::string_view n = key.name;
-        size_t hash = static_cast<size_t>(key.objectType + 64) * 1099511628211ull ^ n.size();
+// The table stays grouped for reading; every property read looks here, so
+// lookups go through an index built once: open addressing over a power of
+// two, the hash reading only the length and a few letters of the name (the
+// rare names that share them are told apart by the compare).
+class DefaultIndex {
+  public:
+    DefaultIndex() : slots_(kSlots) {}
+
+    bool Add(int objectType, const BuiltInDefault& entry) {
+        for (size_t at = Hash(objectType, entry.name);; at = (at + 1) & (kSlots - 1)) {
+            Slot& slot = slots_[at];
+            if (slot.entry == nullptr) {
+                slot = {&entry, objectType};
+                return true;
+            }
+            if (slot.objectType == objectType && NamesEqual(slot.entry->name, entry.name))
+                return false;
+        }
+    }
+
+    const BuiltInDefault* Find(int objectType, std::string_view name) const {
+        for (size_t at = Hash(objectType, name);; at = (at + 1) & (kSlots - 1)) {
+            const Slot& slot = slots_[at];
+            if (slot.entry == nullptr)
+                return nullptr;
+            if (slot.objectType == objectType && NamesEqual(slot.entry->name, name))
+                return slot.entry;
+        }
+    }
+
+  private:
+    // Some five thousand entries with every control type's own copies: the
+    // table stays under a third full.
+    static constexpr size_t kSlots = 16384;
+
+    struct Slot {
+        const BuiltInDefault* entry = nullptr;
+        int objectType = 0;
+    };
+
+    static size_t Hash(int objectType, std::string_view n) {
+        size_t hash = static_cast<size_t>(objectType + 64) * 1099511628211ull ^ n.size();
         if (!n.empty()) {
             for (size_t at : {size_t{0}, n.size() / 2, n.size() - 1, n.size() > 4 ? 4 : size_t{0}})
                 hash = (hash ^ static_cast<unsigned char>(AsciiLower(n[at]))) * 1099511628211ull;
         }
-        return hash;
+        return (hash ^ (hash >> 29)) & (kSlots - 1);
     }
-};
 
-struct DefaultKeyEqual {
-    bool operator()(const DefaultKey& a, const DefaultKey& b) const {
-        if (a.objectType != b.objectType || a.name.size() != b.name.size())
-            return false;
-        for (size_t i = 0; i < a.name.size(); ++i) {
-            if (AsciiLower(a.name[i]) != AsciiLower(b.name[i]))
-                return false;
-        }
-        return true;
-    }
+    std::vector<Slot> slots_;
 };
-
-// The table stays grouped for reading; every property read looks here, so
-// lookups go through a hash index built once.
-using DefaultIndex =
-    std::unordered_map<DefaultKey, const BuiltInDefault*, DefaultKeyHash, DefaultKeyEqual>;
 
 const DefaultIndex& Index() {
     static const DefaultIndex index = [] {
         DefaultIndex built;
         for (const BuiltInDefault& entry : kTable) {
-            [[maybe_unused]] const bool added =
-                built.emplace(DefaultKey{entry.objectType, entry.name}, &entry).second;
+            [[maybe_unused]] const bool added = built.Add(entry.objectType, entry);
             assert(added);
         }
         // Each control type also finds what every control has, unless it
@@ -593,7 +616,7 @@ const DefaultIndex& Index() {
         for (int type = kFirstControlType; type < kFirstControlType + kControlTypes; ++type) {
             for (const BuiltInDefault& entry : kTable) {
                 if (entry.objectType == kAnyControl)
-                    built.emplace(DefaultKey{type, entry.name}, &entry);
+                    built.Add(type, entry);
             }
         }
         return built;
@@ -602,9 +625,7 @@ const DefaultIndex& Index() {
 }
 
 const BuiltInDefault* FindExact(int objectType, std::string_view name) {
-    const DefaultIndex& index = Index();
-    const auto found = index.find(DefaultKey{objectType, name});
-    return found != index.end() ? found->second : nullptr;
+    return Index().Find(objectType, name);
 }
 
 }  // namespace
