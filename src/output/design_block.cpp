@@ -28,7 +28,11 @@ std::string Indented(std::string_view line, int depth) {
     const std::string_view t = TrimWhitespace(line);
     if (t.empty())
         return {};
-    return std::string(static_cast<size_t>(depth * kDesignIndent), ' ') + std::string(t);
+    const auto indent = static_cast<size_t>(depth * kDesignIndent);
+    std::string out;
+    out.reserve(indent + t.size());
+    out.append(indent, ' ').append(t);
+    return out;
 }
 
 // The words after "Begin": the class and the name, blanks between them ignored.

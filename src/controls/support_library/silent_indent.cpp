@@ -132,6 +132,23 @@ bool IsEndLine(std::string_view t) {
     return IEquals(t, "End") || StartsWithWord(t, "EndProperty");
 }
 
+// Gives the line `spaces` blanks before its text and nothing after it; most
+// lines are written so already and are left as they are.
+void Reindent(std::string& line, size_t spaces) {
+    const std::string_view text = TrimWhitespace(line);
+    if (text.empty()) {
+        line.clear();
+        return;
+    }
+    const auto at = static_cast<size_t>(text.data() - line.data());
+    if (at == spaces && at + text.size() == line.size() && line.find_first_not_of(' ') == spaces)
+        return;
+    std::string out;
+    out.reserve(spaces + text.size());
+    out.append(spaces, ' ').append(text);
+    line = std::move(out);
+}
+
 }  // namespace
 
 void SilentIndent(CodeText& text) {
@@ -146,15 +163,14 @@ void SilentIndent(CodeText& text) {
         int depth = 0;
         bool opened = false;
         for (; i < lines.size(); ++i) {
-            std::string t(TrimWhitespace(lines[i]));
-            if (IsEndLine(t) && depth > 0)
+            if (IsEndLine(TrimWhitespace(lines[i])) && depth > 0)
                 --depth;
-            lines[i] =
-                t.empty() ? t : std::string(static_cast<size_t>(depth * kDesignIndent), ' ') + t;
-            if (IsBeginLine(t)) {
+            Reindent(lines[i], static_cast<size_t>(depth * kDesignIndent));
+            const std::string_view t = lines[i];
+            if (IsBeginLine(TrimWhitespace(t))) {
                 ++depth;
                 opened = true;
-            } else if (opened && depth == 0 && IEquals(t, "End")) {
+            } else if (opened && depth == 0 && IEquals(TrimWhitespace(t), "End")) {
                 ++i;
                 break;
             }
@@ -186,11 +202,8 @@ void SilentIndent(CodeText& text) {
             level = indenter.Place(TrimWhitespace(logical));
         }
         for (size_t k = i; k <= last; ++k) {
-            std::string line(TrimWhitespace(lines[k]));
-            int at = k == i ? level : level + 1;
-            lines[k] = line.empty()
-                           ? line
-                           : std::string(static_cast<size_t>(at * kCodeIndent), ' ') + line;
+            const int at = k == i ? level : level + 1;
+            Reindent(lines[k], static_cast<size_t>(at * kCodeIndent));
         }
         i = last + 1;
     }
