@@ -5,7 +5,8 @@
 set -euo pipefail
 
 packages=(g++ cmake make pkg-config libsqlite3-dev mdbtools-dev libcli11-dev
-          nlohmann-json3-dev libgtest-dev qt6-base-dev libgl-dev fonts-dejavu-core)
+          nlohmann-json3-dev libgtest-dev qt6-base-dev libgl-dev fonts-dejavu-core
+          libmimalloc-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
