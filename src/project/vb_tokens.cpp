@@ -183,14 +183,6 @@ void TokenizeStatement(std::string_view code, std::vector<VbToken>& tokens) {
     }
 }
 
-bool IsWord(const VbToken& token, std::string_view word) {
-    return token.kind == TokenKind::Word && IEquals(token.text, word);
-}
-
-bool IsSymbol(const VbToken& token, std::string_view symbol) {
-    return token.kind == TokenKind::Symbol && token.text == symbol;
-}
-
 std::string_view BareName(std::string_view word) {
     if (word.size() >= 2 && word.front() == '[' && word.back() == ']')
         return word.substr(1, word.size() - 2);

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/ansi_text.h"
+
 namespace velorin {
 
 enum class TokenKind {
@@ -48,8 +50,13 @@ std::vector<VbToken> TokenizeStatement(std::string_view code);
 // The same into `tokens`, whose storage is used again.
 void TokenizeStatement(std::string_view code, std::vector<VbToken>& tokens);
 
-bool IsWord(const VbToken& token, std::string_view word);
-bool IsSymbol(const VbToken& token, std::string_view symbol);
+// Inline: the checker asks them of every token, many times over.
+inline bool IsWord(const VbToken& token, std::string_view word) {
+    return token.kind == TokenKind::Word && IEquals(token.text, word);
+}
+inline bool IsSymbol(const VbToken& token, std::string_view symbol) {
+    return token.kind == TokenKind::Symbol && token.text == symbol;
+}
 
 // The name of a Word without its type character or brackets.
 std::string_view BareName(std::string_view word);

@@ -188,8 +188,13 @@ void SilentIndent(CodeText& text) {
         // lines stand one level deeper.
         std::string logical(CodeBeforeComment(t));
         size_t last = i;
-        while (last + 1 < lines.size() && (IEndsWith(CodeBeforeComment(lines[last]), " _") ||
-                                           CodeBeforeComment(lines[last]) == "_")) {
+        auto continues = [](std::string_view line) {
+            if (line.find('_') == std::string_view::npos)
+                return false;
+            const std::string_view code = CodeBeforeComment(line);
+            return code.ends_with(" _") || code == "_";
+        };
+        while (last + 1 < lines.size() && continues(lines[last])) {
             logical.resize(logical.size() - 1);
             logical += CodeBeforeComment(lines[++last]);
         }
