@@ -26,6 +26,17 @@ TEST(SilentIndent, NestsTheDesignSectionAndLeavesCodeAfterIt) {
                     "DIM OpenArgsF as string", "Sub A()", "    End", "End Sub"}));
 }
 
+// A line indented with a tab, with blanks after it or with too many blanks
+// before it is written again; one indented as it should be stays as it is.
+TEST(SilentIndent, EveryLineEndsWithItsOwnIndentationOnly) {
+    EXPECT_EQ(Indent(CrLf({"VERSION 5.00", "Begin VB.Form F", "   Caption = \"F\"",
+                           "\tHeight = 100", "  \tWidth = 200  ", "      Top = 0", " \t Left = 0",
+                           "End", "Sub A()", "\tx = 1 ", "    y = 2", "        z = 3", "End Sub"})),
+              CrLf({"VERSION 5.00", "Begin VB.Form F", "   Caption = \"F\"", "   Height = 100",
+                    "   Width = 200", "   Top = 0", "   Left = 0", "End", "Sub A()", "    x = 1",
+                    "    y = 2", "    z = 3", "End Sub"}));
+}
+
 TEST(SilentIndent, IndentsCodeBlocksAsTheEditorShowsThem) {
     EXPECT_EQ(Indent(CrLf({"Attribute VB_Name = \"M\"",
                            "Private Function F(x)",
