@@ -41,6 +41,20 @@ std::string WithoutBlanks(std::string_view text) {
     return out;
 }
 
+// Whether the text, blanks left out, is `word` (ignoring case); asked of
+// every line, so nothing is copied.
+bool EqualsWithoutBlanks(std::string_view text, std::string_view word) {
+    size_t k = 0;
+    for (char c : text) {
+        if (c == ' ' || c == '\t')
+            continue;
+        if (k == word.size() || AnsiLower(c) != AnsiLower(word[k]))
+            return false;
+        ++k;
+    }
+    return k == word.size();
+}
+
 bool IsCurrentDatabase(std::string_view expression) {
     const std::string bare = WithoutBlanks(expression);
     for (std::string_view spelling : kCurrentDatabase) {
@@ -136,7 +150,7 @@ bool IsDatabaseStatement(std::string_view code) {
     const SetStatement set = ReadSet(code);
     if (!set.name.empty())
         return IEquals(set.name, kDatabaseVariable) || IsCurrentDatabase(set.value);
-    if (IEquals(WithoutBlanks(code), "db.Close"))
+    if (EqualsWithoutBlanks(code, "db.Close"))
         return true;
     const std::string_view keyword = DeclarationKeyword(code);
     if (keyword.empty())
@@ -191,7 +205,7 @@ bool ApplyCurrentDatabaseRule(CodeFileState& state) {
     // neither closes it nor lets it go.
     if (!state.keepsDatabaseVariable &&
         ((IEquals(set.name, kDatabaseVariable) && IEquals(set.value, "Nothing")) ||
-         IEquals(WithoutBlanks(state.line), "db.Close"))) {
+         EqualsWithoutBlanks(state.line, "db.Close"))) {
         Dropped(state);
         return true;
     }
