@@ -124,6 +124,12 @@ TEST_F(StatementTranslationTest, OnlyTheCurrentDatabaseGivesWayToTheProjects) {
                  "Set db = Nothing", "End Sub"});
     EXPECT_EQ(closing[3], "'VLRN db.Close");
     EXPECT_EQ(closing[4], "'VLRN Set db = Nothing");
+    // Blanks inside the statement change nothing; a longer name is not db.Close.
+    const std::vector<std::string> spaced =
+        Convert({"Sub A()", "Dim db As Database", "DB . close", "db.Closed", "db.Clos", "End Sub"});
+    EXPECT_EQ(spaced[2], "'VLRN DB . close");
+    EXPECT_EQ(spaced[3], "db.Closed");
+    EXPECT_EQ(spaced[4], "db.Clos");
 }
 
 // A statement a rule reads from the start of its line gets a line of its own:
