@@ -124,8 +124,10 @@ constexpr Unsupported kLastUnsupported[] = {
 
 const Unsupported* FirstIn(std::string_view line, const PairFilter& filter,
                            const Unsupported* begin, const Unsupported* end) {
+    // Most of the texts are members: a line without a dot holds none of them.
+    const bool dotted = line.find('.') != std::string_view::npos;
     for (const Unsupported* rule = begin; rule != end; ++rule) {
-        if (Contains(line, filter, rule->text, rule->exactCase))
+        if ((dotted || rule->text[0] != '.') && Contains(line, filter, rule->text, rule->exactCase))
             return rule;
     }
     return nullptr;
