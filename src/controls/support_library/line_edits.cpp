@@ -129,6 +129,9 @@ std::optional<ProcedurePlace> FindProcedure(const CodeText& text, std::string_vi
     const std::vector<std::string>& keys = text.Keys(Normalize);
     for (size_t i = 0; i < keys.size(); ++i) {
         std::string_view key = keys[i];
+        // Keys are folded to lower case: a header starts with s, f or p.
+        if (key.empty() || (key[0] != 's' && key[0] != 'f' && key[0] != 'p'))
+            continue;
         bool header = false;
         for (std::string_view kind :
              {"sub ", "function ", "property get ", "property let ", "property set "}) {
