@@ -160,8 +160,6 @@ TEST_F(AccessFormTest, ControlPropertiesComeFromTextThenDefaultBlockThenAccess) 
     EXPECT_EQ(Control("optAir").Property("OptionValue").AsLong(), 2);
 }
 
-// Access's built-in defaults: a control type's own entry before what every
-// control has, names in any case, and nothing of the controls' for a form.
 // A name is found whatever its case, among many that share the quick test's
 // bits; a name not there is not found.
 TEST(PropertyListFind, EveryNameInAnyCaseAndNoOther) {
@@ -184,6 +182,8 @@ TEST(PropertyListFind, EveryNameInAnyCaseAndNoOther) {
     EXPECT_EQ(list.Find(""), nullptr);
 }
 
+// Access's built-in defaults: a control type's own entry before what every
+// control has, names in any case, and nothing of the controls' for a form.
 TEST(BuiltInDefaults, OwnEntryThenEveryControlsThenNothing) {
     auto value = [](int type, std::string_view name) {
         const BuiltInDefault* entry = FindBuiltInDefault(type, name);
