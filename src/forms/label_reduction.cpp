@@ -62,8 +62,9 @@ void RenameStripMember(DesignBlock& strip, const std::string& name, const std::s
 // Merges groups of eleven labels; returns when the form's names are few
 // enough. Each label block is merged itself, not looked up by its name: two
 // labels may have names Visual Basic reads as one, and the first of them may
-// already be an array's. The form's names are counted again after each
-// merge, so that a label whose name another block still holds counts nothing.
+// already be an array's. The form's names are counted by the blocks that
+// hold each, moved as each label is renamed, so that a label whose name
+// another block still holds counts nothing.
 void MergeLabels(FormState& state, const std::vector<DesignBlock*>& labels) {
     DesignBlock& form = state.output.Form();
     int& count = state.shared.result.controlCount;
