@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/ansi_text.h"
+
 namespace velorin {
 
 namespace {
@@ -533,24 +535,10 @@ constexpr BuiltInDefault kTable[] = {
     {kPage, "HelpContextId", N, "0"},
 };
 
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // The control types (Access numbers them from 100) whose index entries
 // include those of every control.
 constexpr int kFirstControlType = 100;
 constexpr int kControlTypes = 64;
-
-bool NamesEqual(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (AsciiLower(a[i]) != AsciiLower(b[i]))
-            return false;
-    }
-    return true;
-}
 
 // The table stays grouped for reading; every property read looks here, so
 // lookups go through an index built once: open addressing over a power of
@@ -570,7 +558,7 @@ class DefaultIndex {
                 assert(used_ < kSlots / 2);
                 return true;
             }
-            if (slot.objectType == objectType && NamesEqual(slot.entry->name, entry.name))
+            if (slot.objectType == objectType && IEquals(slot.entry->name, entry.name))
                 return false;
         }
     }
@@ -580,7 +568,7 @@ class DefaultIndex {
             const Slot& slot = slots_[at];
             if (slot.entry == nullptr)
                 return nullptr;
-            if (slot.objectType == objectType && NamesEqual(slot.entry->name, name))
+            if (slot.objectType == objectType && IEquals(slot.entry->name, name))
                 return slot.entry;
         }
     }
@@ -599,7 +587,7 @@ class DefaultIndex {
         size_t hash = static_cast<size_t>(objectType + 64) * 1099511628211ull ^ n.size();
         if (!n.empty()) {
             for (size_t at : {size_t{0}, n.size() / 2, n.size() - 1, n.size() > 4 ? 4 : size_t{0}})
-                hash = (hash ^ static_cast<unsigned char>(AsciiLower(n[at]))) * 1099511628211ull;
+                hash = (hash ^ static_cast<unsigned char>(AnsiLower(n[at]))) * 1099511628211ull;
         }
         return (hash ^ (hash >> 29)) & (kSlots - 1);
     }
