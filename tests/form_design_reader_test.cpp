@@ -5,9 +5,12 @@
 #include "common/string_helpers.h"
 #include "project/design_section_check.h"
 #include "project/design_value.h"
+#include "test_support.h"
 
 namespace velorin {
 namespace {
+
+using namespace testing;
 
 FormDesign Read(const std::string& text, std::vector<ProjectFinding>& findings) {
     return CheckDesignSection(SplitLineViews(text), findings);
@@ -72,6 +75,42 @@ TEST(FormDesignReader, LeavesOutFaultyLinesAndStrayBlocks) {
     ASSERT_EQ(design.form.properties.size(), 1u);
     EXPECT_EQ(design.form.properties[0].name, "Top");
     EXPECT_TRUE(design.form.children.empty());
+}
+
+// The project check reads without the tree; what it learns must not change.
+TEST(FormDesignReader, TheCheckWithoutTheTreeFindsWhatTheFullReadFinds) {
+    std::vector<std::string> texts = {
+        "VERSION 5.00\r\nBegin VB.Form F\r\n   Caption = \"open\r\n   Top = 15\r\nEnd\r\n"
+        "Begin VB.Label Stray\r\n   Caption = \"x\"\r\nEnd\r\n",
+        "VERSION 5.00\r\nBegin VB.Form G\r\n   Begin VB.TextBox t\r\n      Index = 99999\r\n"
+        "      BeginProperty Font\r\n   End\r\n   Begin VB.TextBox t\r\n   End\r\nEnd\r\n"};
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(SourceDir() / "tests/golden")) {
+        if (entry.path().extension() == ".frm")
+            texts.push_back(ReadFile(entry.path()));
+    }
+    ASSERT_GT(texts.size(), 20u);
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text.substr(0, 80));
+        std::vector<ProjectFinding> withTree, without;
+        const std::vector<std::string_view> lines = SplitLineViews(text);
+        const FormDesign full = CheckDesignSection(lines, withTree);
+        const FormDesign bare = CheckDesignSection(lines, without, BlockTree::Skip);
+        ASSERT_EQ(without.size(), withTree.size());
+        for (size_t i = 0; i < without.size(); ++i) {
+            EXPECT_EQ(without[i].line, withTree[i].line);
+            EXPECT_EQ(without[i].message, withTree[i].message);
+        }
+        EXPECT_EQ(bare.formName, full.formName);
+        EXPECT_EQ(bare.codeStart, full.codeStart);
+        ASSERT_EQ(bare.controls.size(), full.controls.size());
+        for (size_t i = 0; i < bare.controls.size(); ++i) {
+            EXPECT_EQ(bare.controls[i].name, full.controls[i].name);
+            EXPECT_EQ(bare.controls[i].className, full.controls[i].className);
+            EXPECT_EQ(bare.controls[i].isArray, full.controls[i].isArray);
+        }
+        EXPECT_TRUE(bare.form.children.empty() && bare.form.properties.empty());
+    }
 }
 
 TEST(DesignValue, ReadsEachKindAsVisualBasicWritesIt) {

@@ -157,8 +157,9 @@ struct OpenBlock {
 
 class DesignReader {
   public:
-    DesignReader(const std::vector<std::string_view>& lines, std::vector<ProjectFinding>& findings)
-        : lines_(lines), findings_(findings) {}
+    DesignReader(const std::vector<std::string_view>& lines, std::vector<ProjectFinding>& findings,
+                 BlockTree tree)
+        : lines_(lines), findings_(findings), keepTree_(tree == BlockTree::Read) {}
 
     FormDesign Read() {
         size_t i = 0;
@@ -249,7 +250,8 @@ class DesignReader {
         design_.form.className = std::string(TrimWhitespace(head.substr(6, head.find(' ', 6) - 6)));
         design_.form.name = design_.formName;
         design_.form.line = design_.formLine;
-        std::vector<OpenBlock> open{{false, static_cast<int>(i + 1), -1, &design_.form}};
+        std::vector<OpenBlock> open{
+            {false, static_cast<int>(i + 1), -1, keepTree_ ? &design_.form : nullptr}};
         for (++i; i < lines_.size() && !open.empty(); ++i)
             ReadBlockLine(i, open);
         if (!open.empty()) {
@@ -264,6 +266,11 @@ class DesignReader {
                                   " is not closed by its End");
             }
         }
+    }
+
+    // The block a Begin line opens inside `parent`; null when no tree is kept.
+    static LoadedBlock* NewChild(const OpenBlock& parent) {
+        return parent.node != nullptr ? &parent.node->children.emplace_back() : nullptr;
     }
 
     int BlockDepth(const std::vector<OpenBlock>& open) const {
@@ -293,11 +300,13 @@ class DesignReader {
             const std::string_view group = rest.substr(0, rest.find(' '));
             if (group.empty() || !NameFault(group).empty())
                 Fault(i, "ill-formed BeginProperty line: " + std::string(line));
-            LoadedBlock& node = open.back().node->children.emplace_back();
-            node.isPropertyGroup = true;
-            node.name = std::string(group);
-            node.line = static_cast<int>(i + 1);
-            open.push_back({true, static_cast<int>(i + 1), -1, &node});
+            LoadedBlock* node = NewChild(open.back());
+            if (node != nullptr) {
+                node->isPropertyGroup = true;
+                node->name = std::string(group);
+                node->line = static_cast<int>(i + 1);
+            }
+            open.push_back({true, static_cast<int>(i + 1), -1, node});
         } else if (IEquals(line, "EndProperty")) {
             if (!open.back().isProperty)
                 Fault(i, "EndProperty without BeginProperty");
@@ -336,12 +345,14 @@ class DesignReader {
         block.className = std::string(className);
         block.line = static_cast<int>(i + 1);
         blocks_.push_back(std::move(block));
-        LoadedBlock& node = open.back().node->children.emplace_back();
-        node.className = std::string(className);
-        node.name = std::string(name);
-        node.line = static_cast<int>(i + 1);
+        LoadedBlock* node = NewChild(open.back());
+        if (node != nullptr) {
+            node->className = std::string(className);
+            node->name = std::string(name);
+            node->line = static_cast<int>(i + 1);
+        }
         open.push_back(
-            {false, static_cast<int>(i + 1), static_cast<int>(blocks_.size() - 1), &node});
+            {false, static_cast<int>(i + 1), static_cast<int>(blocks_.size() - 1), node});
         if (BlockDepth(open) - 1 > kDeepestNesting && !deepReported_) {
             Fault(i, "controls nested more than 25 levels deep");
             deepReported_ = true;
@@ -354,9 +365,10 @@ class DesignReader {
             Fault(i, fault);
             return;
         }
-        owner.node->properties.push_back(
-            {std::string(TrimWhitespace(line.substr(0, line.find('=')))),
-             std::string(PropertyLineValue(line)), static_cast<int>(i + 1)});
+        if (owner.node != nullptr)
+            owner.node->properties.push_back(
+                {std::string(TrimWhitespace(line.substr(0, line.find('=')))),
+                 std::string(PropertyLineValue(line)), static_cast<int>(i + 1)});
         if (owner.isProperty || owner.control < 0)
             return;
         const std::string_view name = TrimWhitespace(line.substr(0, line.find('=')));
@@ -392,8 +404,9 @@ class DesignReader {
             // The stray block is read through, so that its lines are not taken for code.
             if (IStartsWith(line, "Begin")) {
                 LoadedBlock stray;
-                std::vector<OpenBlock> open{
-                    {IStartsWith(line, "BeginProperty"), static_cast<int>(i + 1), -1, &stray}};
+                std::vector<OpenBlock> open{{IStartsWith(line, "BeginProperty"),
+                                             static_cast<int>(i + 1), -1,
+                                             keepTree_ ? &stray : nullptr}};
                 for (++i; i < lines_.size() && !open.empty(); ++i)
                     ReadBlockLine(i, open);
                 --i;
@@ -452,6 +465,7 @@ class DesignReader {
 
     const std::vector<std::string_view>& lines_;
     std::vector<ProjectFinding>& findings_;
+    bool keepTree_;  // build design_.form with every block and property line
     FormDesign design_;
     std::vector<ControlBlock> blocks_;
     bool deepReported_ = false;
@@ -488,8 +502,8 @@ std::string_view PropertyLineValue(std::string_view line) {
 }
 
 FormDesign CheckDesignSection(const std::vector<std::string_view>& lines,
-                              std::vector<ProjectFinding>& findings) {
-    return DesignReader(lines, findings).Read();
+                              std::vector<ProjectFinding>& findings, BlockTree tree) {
+    return DesignReader(lines, findings, tree).Read();
 }
 
 }  // namespace velorin

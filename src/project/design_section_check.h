@@ -23,13 +23,18 @@ struct FormDesign {
     int formLine = 0;
     std::vector<FormControl> controls;  // one per name, menus included, in file order
     size_t codeStart = 0;               // index of the first line of code
-    LoadedBlock form;                   // the form block with what it holds
+    LoadedBlock form;                   // the form block with what it holds (BlockTree::Read)
 };
+
+// Whether CheckDesignSection builds FormDesign::form, the tree of blocks and
+// property lines a preview draws; a check that wants only the findings skips it.
+enum class BlockTree { Read, Skip };
 
 // Checks lines (the whole .frm) and reads the form block; findings carry line
 // numbers, not the file. A faulty property line is reported and left out.
 FormDesign CheckDesignSection(const std::vector<std::string_view>& lines,
-                              std::vector<ProjectFinding>& findings);
+                              std::vector<ProjectFinding>& findings,
+                              BlockTree tree = BlockTree::Read);
 
 // The first fault of a property line "Name = value"; empty when it is well formed.
 std::string PropertyLineFault(std::string_view line);

@@ -106,7 +106,7 @@ void ReadFile(ProjectFile& entry, const std::string& content, std::vector<Projec
         CheckModuleName(entry, lines, found);
     } else {
         std::vector<ProjectFinding> designFindings;
-        design = CheckDesignSection(lines, designFindings);
+        design = CheckDesignSection(lines, designFindings, BlockTree::Skip);
         for (ProjectFinding& finding : designFindings)
             AddTo(found, entry.file, finding.line, std::move(finding.message));
         entry.name = design.formName;

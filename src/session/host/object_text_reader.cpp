@@ -145,11 +145,11 @@ ObjectTextResult ReadObjectText(std::string_view content) {
         return result;
     };
 
-    std::vector<std::string> lines = SplitLines(content);
+    const std::vector<std::string_view> lines = SplitLineViews(content);
     for (size_t index = 0; index < lines.size(); ++index) {
         const int lineNo = static_cast<int>(index) + 1;
         if (text.hasCode) {
-            text.codeLines.push_back(lines[index]);
+            text.codeLines.emplace_back(lines[index]);
             continue;
         }
         std::string_view line = TrimWhitespace(lines[index]);
