@@ -206,6 +206,14 @@ std::string Unquote(std::string_view text) {
     return value;
 }
 
+// Whether a statement inside a procedure may end it or begin another: only one
+// that names Sub, Function or Property can, and a directive keeps #If in step.
+bool MayOpenOrCloseProcedure(std::string_view statement) {
+    return statement.starts_with('#') || IFind(statement, "sub") != std::string_view::npos ||
+           IFind(statement, "function") != std::string_view::npos ||
+           IFind(statement, "property") != std::string_view::npos;
+}
+
 class CodeChecker {
   public:
     explicit CodeChecker(const CodeContext& context) : context_(context) {
@@ -298,6 +306,8 @@ class CodeChecker {
         singleLine_ = false;
         for (size_t i = 0; i < line.StatementCount(); ++i) {
             const std::string_view text = line.Statement(i);
+            if (context_.namesOnly && inProcedure_ && !MayOpenOrCloseProcedure(text))
+                continue;
             TokenizeStatement(text, tokens_);
             reportedValues_ = false;
             CheckTokens(tokens_);

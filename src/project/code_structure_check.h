@@ -71,6 +71,10 @@ struct CodeContext {
     bool isClass = false;
     std::string formName;
     const std::vector<FormControl>* controls = nullptr;
+    // Only the procedures and public names are wanted: the statements inside
+    // a procedure are read just far enough to see where it ends, and the
+    // findings are not complete.
+    bool namesOnly = false;
 };
 
 CodeFacts CheckCode(const std::vector<LogicalLine>& lines, const CodeContext& context);

@@ -625,7 +625,9 @@ std::string ProjectFinding::Text() const {
 }
 
 std::vector<std::string> PublicNamesOfModule(const std::vector<std::string_view>& code) {
-    const CodeFacts facts = CheckCode(ReadLogicalLines(code, 0, code.size()), CodeContext());
+    CodeContext context;
+    context.namesOnly = true;
+    const CodeFacts facts = CheckCode(ReadLogicalLines(code, 0, code.size()), context);
     std::vector<std::string> names = facts.publicVariables;
     for (const Procedure& procedure : facts.procedures) {
         if (procedure.isPublic)
