@@ -9,12 +9,16 @@
 namespace velorin {
 namespace {
 
-TEST(Names, FileNameFormReplacesTheNineCharacters) {
+TEST(Names, FileNamesReplaceTheNineCharactersAndComeFromPaths) {
     EXPECT_EQ(MakeFileName("A/B"), "A_B");
     EXPECT_EQ(MakeFileName("a\\b/c:d*e?f\"g<h>i|j"), "a_b_c_d_e_f_g_h_i_j");
     EXPECT_EQ(MakeFileName("Order Details (1).x"), "Order Details (1).x");
     // Control characters would break the project file's lines.
     EXPECT_EQ(MakeFileName("new\nline\ttab\x7F"), "new_line_tab_");
+    // The last part of a path of either kind.
+    EXPECT_EQ(FileNameFromPath("C:\\out\\form_A.frm"), "form_A.frm");
+    EXPECT_EQ(FileNameFromPath("/tmp/out/MODU_B.txt"), "MODU_B.txt");
+    EXPECT_EQ(FileNameFromPath("plain.txt"), "plain.txt");
 }
 
 TEST(Names, IdentifierForms) {
@@ -36,26 +40,16 @@ TEST(Names, IdentifierForms) {
     EXPECT_EQ(MakeMacroName("mcrNav.OpenOrders"), "mcrNav_OpenOrders");
 }
 
-TEST(Names, FileNameFromPath) {
-    EXPECT_EQ(FileNameFromPath("C:\\out\\form_A.frm"), "form_A.frm");
-    EXPECT_EQ(FileNameFromPath("/tmp/out/MODU_B.txt"), "MODU_B.txt");
-    EXPECT_EQ(FileNameFromPath("plain.txt"), "plain.txt");
-}
-
-TEST(StringHelpers, ReplaceAllRestartsFromTheStart) {
+// ReplaceAll restarts from the start, as each replacement can make a new
+// match before it, yet ends when the replacement holds the search;
+// ReplaceForward moves past each replacement.
+TEST(StringHelpers, ReplaceAllAndReplaceForward) {
     EXPECT_EQ(ReplaceAll("Forms!A!B", "forms!", "X."), "X.A!B");
     EXPECT_EQ(ReplaceAll("", "a", "b"), "");
-    // Each replacement can create a new match before the place it was made.
     EXPECT_EQ(ReplaceAll("aabb", "ab", "a"), "aa");
     EXPECT_EQ(ReplaceAll("xAAAy", "aa", "a"), "xay");
     EXPECT_EQ(ReplaceAll("none here", "zz", "y"), "none here");
-}
-
-TEST(StringHelpers, ReplaceAllEndsEvenWhenTheReplacementHoldsTheSearch) {
     EXPECT_EQ(ReplaceAll("a.b", ".", ".."), "a..b");
-}
-
-TEST(StringHelpers, ReplaceForwardMovesPastEachReplacement) {
     EXPECT_EQ(ReplaceForward("rs.x rs.y", "rs.", "rs!rs."), "rs!rs.x rs!rs.y");
     EXPECT_EQ(ReplaceForward("aabb", "ab", "a"), "aab");
 }
@@ -69,13 +63,10 @@ TEST(StringHelpers, GetTokenCountsFromOne) {
     EXPECT_EQ(GetToken("aXbxc", 2, "x"), "c");  // the delimiter is case-sensitive
 }
 
-TEST(StringHelpers, SortAndTrim) {
+TEST(StringHelpers, SortIntegers) {
     std::vector<int16_t> tops{0, 5000, -20, 1200};
     SortIntegers(tops);
     EXPECT_EQ(tops, (std::vector<int16_t>{-20, 0, 1200, 5000}));
-    EXPECT_EQ(TrimBlanks("  a b \t "), "a b \t");
-    EXPECT_EQ(SplitLines("a\r\nb\nc\rd\r\n"), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
 }
 
 TEST(OutputDirectoryPatterns, RefusesNamesThatLeaveTheDirectory) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 
 #include "common/ansi_text.h"
@@ -8,31 +9,21 @@
 #include "common/vb_format.h"
 #include "common/vb_quote.h"
 
-#include <limits>
-
 namespace velorin {
 namespace {
 
-TEST(InputDecoding, TakesAnsiAsItIs) {
+// ANSI stays as it is; UTF-8 and UTF-16 with a BOM become Windows-1252 (é
+// and € are in it), the BOM dropped; UTF-16 without one is found in either
+// byte order.
+TEST(InputDecoding, TakesAnsiAndConvertsUtf8AndUtf16) {
     EXPECT_EQ(DecodeInputText("Caf\xE9 \x80"), "Caf\xE9 \x80");
-}
-
-TEST(InputDecoding, ConvertsUtf8WithBomToWindows1252) {
-    // é and € are in Windows-1252; the BOM is dropped.
     EXPECT_EQ(DecodeInputText("\xEF\xBB\xBF"
                               "Caf\xC3\xA9 \xE2\x82\xAC"),
               "Caf\xE9 \x80");
-}
-
-TEST(InputDecoding, ConvertsUtf16LeWithBom) {
-    std::string bytes(
-        "\xFF\xFE"
-        "A\0\xE9\0\xAC\x20",
-        8);
-    EXPECT_EQ(DecodeInputText(bytes), "A\xE9\x80");
-}
-
-TEST(InputDecoding, RecognisesUtf16WithoutBomInEitherByteOrder) {
+    EXPECT_EQ(DecodeInputText(std::string("\xFF\xFE"
+                                          "A\0\xE9\0\xAC\x20",
+                                          8)),
+              "A\xE9\x80");
     const std::string little("B\0e\0g\0i\0n\0 \0\xE9\0\xAC\x20", 16);
     EXPECT_EQ(DecodeInputText(little), "Begin \xE9\x80");
     std::string big = little;
@@ -103,18 +94,13 @@ TEST(VbFormat, NumbersAsCStrFormatsThem) {
     EXPECT_EQ(VbNumber(1.0 / 3), "0.333333333333333");
 }
 
-TEST(VbFormat, NumbersBeyondDoubleReadAsZero) {
+TEST(VbFormat, HexAndNumbersBeyondDouble) {
     EXPECT_EQ(VbNumber(std::numeric_limits<double>::infinity()), "0");
     EXPECT_EQ(VbNumber(std::numeric_limits<double>::quiet_NaN()), "0");
-}
-
-TEST(VbFormat, HexAndBooleans) {
     EXPECT_EQ(VbHex(-2147483643), "80000005");
     EXPECT_EQ(VbHex(16777215), "FFFFFF");
     EXPECT_EQ(VbHex(255), "FF");
     EXPECT_EQ(VbHex(0), "0");
-    EXPECT_EQ(VbBool(true), "True");
-    EXPECT_EQ(VbBool(false), "False");
 }
 
 // The fast search must find what a plain character-by-character search finds,
@@ -192,21 +178,13 @@ TEST(SplitLinesTest, AgreesWithAPlainSplitterOnEveryMixOfLineEnds) {
     EXPECT_EQ(TrimWhitespace(" \t "), "");
 }
 
-}  // namespace
-}  // namespace velorin
-
-namespace velorin {
-namespace {
-
-TEST(VbQuoted, DoublesQuotesAndKeepsTheValueOnOneLine) {
+// Quotes are doubled. A form file holds a value on one line, so every kind
+// of line break is a blank there; a literal in code keeps its breaks.
+TEST(VbQuoted, DoublesQuotesAndKeepsLineBreaksOnlyInCode) {
     EXPECT_EQ(VbQuoted(""), "\"\"");
     EXPECT_EQ(VbQuoted("Say \"Hi\""), "\"Say \"\"Hi\"\"\"");
     EXPECT_EQ(VbQuoted("\"Image not found\""), "\"\"\"Image not found\"\"\"");
-    // A form file holds a value on one line: every kind of line break is a blank.
     EXPECT_EQ(VbQuoted("a\r\nb\rc\nd"), "\"a b c d\"");
-}
-
-TEST(VbQuoted, CodeLiteralsKeepTheirLineBreaks) {
     EXPECT_EQ(VbQuoted("a\r\nb", QuoteFor::Code), "\"a\" & vbCrLf & \"b\"");
     EXPECT_EQ(VbQuoted("\"x\"\n", QuoteFor::Code), "\"\"\"x\"\"\" & vbLf & \"\"");
     EXPECT_EQ(VbQuoted("a\rb", QuoteFor::Code), "\"a\" & vbCr & \"b\"");

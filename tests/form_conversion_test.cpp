@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <map>
 #include <set>
@@ -24,29 +23,44 @@ using testing::ScriptedUi;
 using testing::TempDir;
 namespace fs = std::filesystem;
 
-// A form whose detail holds `labels` labels named Label1, Label2, ... and
-// `lines` lines, with `code` behind it.
+std::unique_ptr<AccessForm> FormOf(const std::string& text, const std::string& name,
+                                   const std::string& file) {
+    auto form = std::make_unique<AccessForm>();
+    BuildAccessForm(*ReadObjectText(text).text, name, file, *form);
+    return form;
+}
+
+// The text of a form whose detail holds a label of each name of `labels`,
+// then `lines` lines. Label i is captioned "caption i" when `captions`, and
+// placed i * 10 twips down otherwise.
+std::string CrowdedText(const std::vector<std::string>& labels, int lines, bool captions) {
+    std::string text = CrLf({"Begin Form", "    Width =8000", "    Begin", "        Begin Section",
+                             "            Height =9000", "            Begin"});
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const std::string extra = captions ? "Caption =\"caption " + std::to_string(i) + "\""
+                                           : "Top =" + std::to_string((i + 1) * 10);
+        text += CrLf({"Begin Label", "Name =\"" + labels[i] + "\"", extra, "End"});
+    }
+    for (int i = 1; i <= lines; ++i)
+        text += CrLf({"Begin Line", "Name =\"Line" + std::to_string(i) + "\"", "End"});
+    return text + CrLf({"End", "End", "End", "End"});
+}
+
+// `first`, then the names Label<from> to Label<to>.
+std::vector<std::string> Labels(std::vector<std::string> first, int from, int to) {
+    for (int i = from; i <= to; ++i)
+        first.push_back("Label" + std::to_string(i));
+    return first;
+}
+
+// A form of `labels` labels named Label1, Label2, ... and `lines` lines, with
+// `code` behind it.
 std::unique_ptr<AccessForm> CrowdedForm(const std::string& name, int labels, int lines,
                                         const std::string& code = {}) {
-    std::string text =
-        "Begin Form\r\n    Width =8000\r\n    Begin\r\n        Begin Section\r\n            Height "
-        "=9000\r\n"
-        "            Begin\r\n";
-    for (int i = 1; i <= labels; ++i) {
-        text += "                Begin Label\r\n                    Name =\"Label" +
-                std::to_string(i) + "\"\r\n                    Top =" + std::to_string(i * 10) +
-                "\r\n                End\r\n";
-    }
-    for (int i = 1; i <= lines; ++i) {
-        text += "                Begin Line\r\n                    Name =\"Line" +
-                std::to_string(i) + "\"\r\n                End\r\n";
-    }
-    text += "            End\r\n        End\r\n    End\r\nEnd\r\n";
+    std::string text = CrowdedText(Labels({}, 1, labels), lines, false);
     if (!code.empty())
         text += "CodeBehindForm\r\n" + code;
-    auto form = std::make_unique<AccessForm>();
-    BuildAccessForm(*ReadObjectText(text).text, name, name, *form);
-    return form;
+    return FormOf(text, name, name);
 }
 
 // The control blocks of a form file's design section (the form's own block
@@ -143,21 +157,20 @@ class FormConversionTest : public ::testing::Test {
         request.databasePath = dir / "Crowd.mdb";
         request.templateDirectory = testing::SourceDir() / "support";
     }
-    ConversionResult Convert() {
+    // Converts the form `name` of the application, added first when `text` is given.
+    ConversionResult Convert(const std::string& name = "Crowded", const std::string& text = {},
+                             const std::string& file = {}) {
+        if (!text.empty())
+            app.AddForm(FormOf(text, name, file.empty() ? name : file));
+        request.forms = {name};
         return StartTranslation(session, request, DefaultConversionSteps());
     }
-    long Stat(const std::string& column) {
+    // The form Crowded's control count as the analysis recorded it; -1 for none.
+    long ControlCount() {
         session.supportDb.Close();
-        sqlite3* db = nullptr;
-        sqlite3_open((dir / "vlrn.db").c_str(), &db);
-        sqlite3_stmt* q = nullptr;
-        sqlite3_prepare_v2(
-            db, ("SELECT " + column + " FROM tblStats WHERE ModuleName = 'Crowded'").c_str(), -1,
-            &q, nullptr);
-        long value = sqlite3_step(q) == SQLITE_ROW ? sqlite3_column_int(q, 0) : -1;
-        sqlite3_finalize(q);
-        sqlite3_close(db);
-        return value;
+        const auto rows = testing::Rows(
+            dir / "vlrn.db", "SELECT CtlCount FROM tblStats WHERE ModuleName = 'Crowded'");
+        return rows.empty() ? -1 : std::stol(rows[0][0]);
     }
 
     TempDir dir;
@@ -169,16 +182,13 @@ class FormConversionTest : public ::testing::Test {
 
 TEST_F(FormConversionTest, LabelsBecomeControlArraysUntilTheFormFits) {
     app.AddForm(CrowdedForm("Crowded", 120, 180));
-    request.forms = {"Crowded"};
     ui.answers = {Answer::Yes};
     ASSERT_EQ(Convert().outcome, Outcome::Done);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text,
               "The form \"Crowded\" has 300 controls.  Visual Basic has a limit of 254 controls.  "
-              "Velorin can reduce "
-              "the control count by converting some of the labels into Control Arrays.  Do you "
-              "want Velorin to do "
-              "this?");
+              "Velorin can reduce the control count by converting some of the labels into "
+              "Control Arrays.  Do you want Velorin to do this?");
     EXPECT_EQ(ui.messages[0].buttons, Buttons::YesNoHelp);
     EXPECT_EQ(ui.messages[0].helpContext, 301);
     const std::string form = ReadFile(dir / "out" / "Crowded.frm");
@@ -191,7 +201,7 @@ TEST_F(FormConversionTest, LabelsBecomeControlArraysUntilTheFormFits) {
     EXPECT_NE(form.find("Begin VB.Label Label45\r\n      Index = 0"), std::string::npos);
     EXPECT_NE(form.find("Begin VB.Label Label45\r\n      Index = 8"), std::string::npos);
     EXPECT_EQ(form.find("Begin VB.Label Label45\r\n      Index = 9"), std::string::npos);
-    EXPECT_EQ(Stat("CtlCount"), 252);
+    EXPECT_EQ(ControlCount(), 252);
 }
 
 // A label the code has event procedures for stays out of the arrays: as an
@@ -200,7 +210,6 @@ TEST_F(FormConversionTest, LabelsWithEventProceduresStayAlone) {
     app.AddForm(CrowdedForm("Crowded", 120, 180,
                             CrLf({"Private Sub Label46_Click()", "End Sub",
                                   "Private Sub Label50_DblClick(Cancel As Integer)", "End Sub"})));
-    request.forms = {"Crowded"};
     ui.answers = {Answer::Yes};
     const ConversionResult result = Convert();
     ASSERT_EQ(result.outcome, Outcome::Done);
@@ -214,7 +223,7 @@ TEST_F(FormConversionTest, LabelsWithEventProceduresStayAlone) {
     }
     for (const ProjectFinding& problem : result.projectProblems)
         EXPECT_NE(problem.cause, FindingCause::Conversion) << problem.message;
-    EXPECT_LE(Stat("CtlCount"), 254);
+    EXPECT_LE(ControlCount(), 254);
 }
 
 // A form closing itself names itself by its Access name, which its file's
@@ -224,11 +233,7 @@ TEST_F(FormConversionTest, AFormClosingItselfIsFoundByItsAccessName) {
         CrLf({"Begin Form", "    Begin", "        Begin Section", "            Height =500",
               "        End", "    End", "End", "CodeBehindForm", "Private Sub Form_Timer()",
               "    DoCmd.Close acForm, Me.Name", "End Sub"});
-    auto form = std::make_unique<AccessForm>();
-    BuildAccessForm(*ReadObjectText(text).text, "Orders/Old", "Orders%2FOld.bas", *form);
-    app.AddForm(std::move(form));
-    request.forms = {"Orders/Old"};
-    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    ASSERT_EQ(Convert("Orders/Old", text, "Orders%2FOld.bas").outcome, Outcome::Done);
     // Known by that name, it is the form itself; by its file's name, a lookup
     // that finds nothing.
     const std::string frm = ReadFile(dir / "out" / "Orders_Old.frm");
@@ -240,26 +245,24 @@ TEST_F(FormConversionTest, AFormClosingItselfIsFoundByItsAccessName) {
 
 TEST_F(FormConversionTest, NoToTheReductionRejectsTheForm) {
     app.AddForm(CrowdedForm("Crowded", 120, 180));
-    request.forms = {"Crowded"};
     ui.answers = {Answer::No};
     ConversionResult result = Convert();
     EXPECT_EQ(result.outcome, Outcome::Failed);  // nothing else was there to convert
     EXPECT_FALSE(fs::exists(dir / "out" / "Crowded.frm"));
-    EXPECT_EQ(Stat("CtlCount"), -1);
+    EXPECT_EQ(ControlCount(), -1);
 }
 
 TEST_F(FormConversionTest, AFormThatCannotBeReducedIsRejectedWithoutAQuestion) {
     app.AddForm(CrowdedForm("Crowded", 20, 280));
     app.AddModule({"M", {"Option Explicit"}});
-    request.forms = {"Crowded"};
     request.modules = {"M"};
     ui.answers = {Answer::Yes};
     ASSERT_EQ(Convert().outcome, Outcome::Done);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text,
               "The form \"Crowded\" has 300 controls.  Visual Basic has a limit of 254 controls, "
-              "and Velorin was "
-              "unable to find a way to reduce the control count.  The form will not be converted.");
+              "and Velorin was unable to find a way to reduce the control count.  The form will "
+              "not be converted.");
     EXPECT_EQ(ui.messages[0].buttons, Buttons::OkHelp);
     EXPECT_FALSE(fs::exists(dir / "out" / "Crowded.frm"));
     EXPECT_EQ(ReadFile(dir / "out" / "Crowd.vbp").find("Form="), std::string::npos);
@@ -271,9 +274,8 @@ TEST_F(FormConversionTest, LabelsOfOneNameAreEachMergedOnce) {
     // The reduction takes the label blocks of the form block as they are;
     // here one differs only in case from the label its group's array is
     // named after, and one name stands twice.
-    std::vector<std::string> names = {"Label_1", "label_1", "Label2", "Label3", "Label3"};
-    for (int i = 4; i <= 40; ++i)
-        names.push_back("Label" + std::to_string(i));
+    const std::vector<std::string> names =
+        Labels({"Label_1", "label_1", "Label2", "Label3", "Label3"}, 4, 40);
     FormOutput output;
     output.StartForm("Begin VB.Form Crowded");
     DesignWriter out(&output.Form());
@@ -308,32 +310,15 @@ TEST_F(FormConversionTest, LabelsOfOneNameAreEachMergedOnce) {
 // Access names that make one Visual Basic name get names of their own, so
 // that the labels a crowded form merges are each merged once.
 TEST_F(FormConversionTest, LabelsWhoseAccessNamesMakeOneIdentifierAreMergedOnce) {
-    std::string text =
-        "Begin Form\r\n    Width =8000\r\n    Begin\r\n        Begin Section\r\n"
-        "            Height =9000\r\n            Begin\r\n";
-    std::vector<std::string> names = {"Label 1", "Label_1", "label:1", "LABEL_1", "Label2"};
-    for (int i = 3; i <= 40; ++i)
-        names.push_back("Label" + std::to_string(i));
+    const std::vector<std::string> names =
+        Labels({"Label 1", "Label_1", "label:1", "LABEL_1", "Label2"}, 3, 40);
     std::vector<std::string> captions;
-    for (size_t i = 0; i < names.size(); ++i) {
+    for (size_t i = 0; i < names.size(); ++i)
         captions.push_back("caption " + std::to_string(i));
-        text += "                Begin Label\r\n                    Name =\"" + names[i] +
-                "\"\r\n                    Caption =\"" + captions.back() +
-                "\"\r\n                End\r\n";
-    }
-    for (int i = 1; i <= 230; ++i) {
-        text += "                Begin Line\r\n                    Name =\"Line" +
-                std::to_string(i) + "\"\r\n                End\r\n";
-    }
-    text += "            End\r\n        End\r\n    End\r\nEnd\r\n";
-    auto form = std::make_unique<AccessForm>();
-    BuildAccessForm(*ReadObjectText(text).text, "Crowded", "Crowded", *form);
-    app.AddForm(std::move(form));
-    request.forms = {"Crowded"};
     ui.answers = {Answer::Yes};
-    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    ASSERT_EQ(Convert("Crowded", CrowdedText(names, 230, true)).outcome, Outcome::Done);
     ASSERT_EQ(ui.messages.size(), 1u);  // the form was over the limit
-    ExpectSoundReduction(ReadFile(dir / "out" / "Crowded.frm"), static_cast<int>(Stat("CtlCount")),
+    ExpectSoundReduction(ReadFile(dir / "out" / "Crowded.frm"), static_cast<int>(ControlCount()),
                          captions);
 }
 
@@ -344,11 +329,7 @@ TEST_F(FormConversionTest, SectionHeightsAddUpBeyondSixteenBits) {
                 "\r\n            Height =22000\r\n        End\r\n";
     }
     text += "    End\r\nEnd\r\n";
-    auto form = std::make_unique<AccessForm>();
-    BuildAccessForm(*ReadObjectText(text).text, "Tall", "Tall", *form);
-    app.AddForm(std::move(form));
-    request.forms = {"Tall"};
-    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    ASSERT_EQ(Convert("Tall", text).outcome, Outcome::Done);
     EXPECT_NE(ReadFile(dir / "out" / "Tall.frm").find("ClientHeight = 66000"), std::string::npos);
 }
 
@@ -357,11 +338,7 @@ TEST_F(FormConversionTest, ABoundFormWithOnlyBeforeUpdateGetsOneValidateCase) {
         {"Begin Form", "    RecordSource =\"Items\"", "    BeforeUpdate =\"[Event Procedure]\"",
          "    Begin", "        Begin Section", "            Height =500", "        End", "    End",
          "End", "CodeBehindForm", "Private Sub Form_BeforeUpdate(Cancel As Integer)", "End Sub"});
-    auto form = std::make_unique<AccessForm>();
-    BuildAccessForm(*ReadObjectText(text).text, "Crowded", "Crowded", *form);
-    app.AddForm(std::move(form));
-    request.forms = {"Crowded"};
-    ASSERT_EQ(Convert().outcome, Outcome::Done);
+    ASSERT_EQ(Convert("Crowded", text).outcome, Outcome::Done);
     const std::string frm = ReadFile(dir / "out" / "Crowded.frm");
     EXPECT_NE(
         frm.find(CrLf({"Private Sub datCrowded_Validate(Action As Integer, Save As Integer)",
@@ -434,43 +411,31 @@ TEST(FrxEntries, TextAndPictureEntriesAppendAtTheEnd) {
                         11));
 }
 
+// A list Visual Basic's own list box can show: a value list whose hidden
+// column, if any, holds numbers, or a single column of values.
 TEST(StandardListTest, ValueListsWithAHiddenNumericKey) {
     AccessApplication app;
     ScriptedUi ui;
     Session session(app, "unused.db", ui);
-    auto list = [&](const std::string& props) {
-        std::string text =
-            "Begin Form\r\n    Begin\r\n        Begin Section\r\n            Begin\r\n"
-            "                Begin ListBox\r\n                    Name =\"lst\"\r\n" +
-            props + "                End\r\n            End\r\n        End\r\n    End\r\nEnd\r\n";
-        auto form = std::make_unique<AccessForm>();
-        BuildAccessForm(*ReadObjectText(text).text, "F", "F", *form);
-        return form;
+    const std::string twoColumns = "ColumnCount =2\r\nColumnWidths =";
+    const std::string valueList = "\"\r\nRowSourceType =\"Value List\"\r\n";
+    const std::pair<std::string, bool> cases[] = {
+        {twoColumns + "\"0;1440" + valueList + "RowSource =\"1;One;2;Two;3;Three\"\r\n", true},
+        {twoColumns + "\"0;1440" + valueList + "RowSource =\"A;One;B;Two\"\r\n", false},
+        {twoColumns + "\"1440;0" + valueList + "RowSource =\"One;1;Two;2\"\r\n", true},
+        {twoColumns + "\"720;1440" + valueList, false},
+        {twoColumns + "\"0;1440\"\r\nControlSource =\"ShipVia\"\r\n", false},
+        {"ColumnCount =3\r\n", false},
+        {"RowSourceType =\"Value List\"\r\nRowSource =\"Red;Green\"\r\n", true},
+        {"RowSourceType =\"Field List\"\r\nRowSource =\"Orders\"\r\n", false},
     };
-    auto hiddenNumbers = list(
-        "ColumnCount =2\r\nColumnWidths =\"0;1440\"\r\nRowSourceType =\"Value List\"\r\n"
-        "RowSource =\"1;One;2;Two;3;Three\"\r\n");
-    EXPECT_TRUE(IsStandardList(session, hiddenNumbers->Controls()[0]));
-    auto hiddenText = list(
-        "ColumnCount =2\r\nColumnWidths =\"0;1440\"\r\nRowSourceType =\"Value List\"\r\n"
-        "RowSource =\"A;One;B;Two\"\r\n");
-    EXPECT_FALSE(IsStandardList(session, hiddenText->Controls()[0]));
-    auto secondHidden = list(
-        "ColumnCount =2\r\nColumnWidths =\"1440;0\"\r\nRowSourceType =\"Value List\"\r\n"
-        "RowSource =\"One;1;Two;2\"\r\n");
-    EXPECT_TRUE(IsStandardList(session, secondHidden->Controls()[0]));
-    auto noneHidden =
-        list("ColumnCount =2\r\nColumnWidths =\"720;1440\"\r\nRowSourceType =\"Value List\"\r\n");
-    EXPECT_FALSE(IsStandardList(session, noneHidden->Controls()[0]));
-    auto bound =
-        list("ColumnCount =2\r\nColumnWidths =\"0;1440\"\r\nControlSource =\"ShipVia\"\r\n");
-    EXPECT_FALSE(IsStandardList(session, bound->Controls()[0]));
-    auto three = list("ColumnCount =3\r\n");
-    EXPECT_FALSE(IsStandardList(session, three->Controls()[0]));
-    auto single = list("RowSourceType =\"Value List\"\r\nRowSource =\"Red;Green\"\r\n");
-    EXPECT_TRUE(IsStandardList(session, single->Controls()[0]));
-    auto fieldList = list("RowSourceType =\"Field List\"\r\nRowSource =\"Orders\"\r\n");
-    EXPECT_FALSE(IsStandardList(session, fieldList->Controls()[0]));
+    for (const auto& [properties, standard] : cases) {
+        const auto form = FormOf(CrLf({"Begin Form", "Begin", "Begin Section", "Begin",
+                                       "Begin ListBox", "Name =\"lst\""}) +
+                                     properties + CrLf({"End", "End", "End", "End", "End"}),
+                                 "F", "F");
+        EXPECT_EQ(IsStandardList(session, form->Controls()[0]), standard) << properties;
+    }
 }
 
 TEST(InitialisationRoutines, ItemAndPictureLines) {

@@ -3,6 +3,7 @@
 // or an option group's frame), at the place Access shows it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -42,10 +43,7 @@ Block Section(const std::string& head, int height, std::vector<Block> controls) 
         head, {"Height =" + std::to_string(height), "Name =\"" + head + "\""}, std::move(controls)};
 }
 
-std::unique_ptr<AccessForm> MakeForm(const std::string& name, std::vector<std::string> properties,
-                                     std::vector<Block> sections) {
-    return testing::FormFromBlocks(name, std::move(properties), std::move(sections));
-}
+using testing::FormFromBlocks;
 
 // The converted form's design: its blocks with their properties and parents.
 struct Node {
@@ -201,12 +199,8 @@ void ExpectMembersAreTheStripsBlocks(const Design& design, const Node& strip) {
 
 // The strip page `page` lists `name` among its controls.
 bool ListedOnPage(const Node& strip, int page, const std::string& name) {
-    const std::string prefix = "Tab(" + std::to_string(page) + ").Control(";
-    for (const std::string& line : strip.lines) {
-        if (line.starts_with(prefix) && line.ends_with("=\"" + name + "\""))
-            return true;
-    }
-    return false;
+    const auto listed = StripMembers(strip).listed[page];
+    return std::find(listed.begin(), listed.end(), name) != listed.end();
 }
 
 constexpr int kTabHeight = 520;
@@ -223,7 +217,7 @@ std::unique_ptr<AccessForm> PartForm() {
                                  {"OptionValue =1"});
     const Block group = Control("OptionGroup", "fraPart", kGroupLeft, kGroupTop, 1200, 800,
                                 {"TabIndex =0"}, {button});
-    return MakeForm(
+    return FormFromBlocks(
         "Part", {"RecordSource =\"People\"", "Width =3000"},
         {Section("Section", 1500,
                  {Control("Label", "lblPart", kPartLabelLeft, kPartLabelTop, 1000, 240),
@@ -266,7 +260,7 @@ class FormGeometryTest : public ::testing::Test {
 // a frame of its own.
 TEST_F(FormGeometryTest, AnEmbeddedFormLiesBelowTheParentsHeaderAndFooterControlsInTheirFrame) {
     constexpr int kHeader = 500, kSubLeft = 300, kSubTop = 1400;
-    app.AddForm(MakeForm(
+    app.AddForm(FormFromBlocks(
         "Host", {"Width =6000"},
         {Section("FormHeader", kHeader, {Control("Label", "lblHead", 100, 100, 1000, 240)}),
          Section("Section", 4000,
@@ -310,7 +304,7 @@ TEST_F(FormGeometryTest, AnEmbeddedFormAndALineOnATabPageLieInTheTabControl) {
                                               {"SourceObject =\"Part\""}),
                                       Control("Line", "linOnTab", kSubLeft, kLineTop, 1000, 0)});
     const Block other = Page("pgTwo", {Control("Label", "lblTwo", 500, 1200, 1000, 240)});
-    app.AddForm(MakeForm(
+    app.AddForm(FormFromBlocks(
         "TabHost", {"Width =6000"},
         {Section("FormHeader", kHeader, {}),
          Section("Section", 5000,
@@ -346,15 +340,15 @@ TEST_F(FormGeometryTest, AGroupAndAnEmbeddedFormOnAPageBreakPageLieOnThatPage) {
     constexpr int kPagedGroupTop = 3300, kPagedButtonTop = 3500;
     const Block button =
         Control("OptionButton", "optPaged", 200, kPagedButtonTop, 260, 240, {"OptionValue =1"});
-    app.AddForm(MakeForm("PageHost", {"Width =6000"},
-                         {Section("FormHeader", 300, {}),
-                          Section("Section", 6000,
-                                  {Control("Label", "lblFirst", 100, 100, 1000, 240),
-                                   Control("PageBreak", "brkOne", 0, kBreak, 0, 0),
-                                   Control("OptionGroup", "fraPaged", 100, kPagedGroupTop, 2000,
-                                           1000, {"TabIndex =1"}, {button}),
-                                   Control("Subform", "sfrPaged", kSubLeft, kSubTop, 3000, 1500,
-                                           {"SourceObject =\"Part\""})})}));
+    app.AddForm(FormFromBlocks("PageHost", {"Width =6000"},
+                               {Section("FormHeader", 300, {}),
+                                Section("Section", 6000,
+                                        {Control("Label", "lblFirst", 100, 100, 1000, 240),
+                                         Control("PageBreak", "brkOne", 0, kBreak, 0, 0),
+                                         Control("OptionGroup", "fraPaged", 100, kPagedGroupTop,
+                                                 2000, 1000, {"TabIndex =1"}, {button}),
+                                         Control("Subform", "sfrPaged", kSubLeft, kSubTop, 3000,
+                                                 1500, {"SourceObject =\"Part\""})})}));
     const Design design = Convert("PageHost");
 
     const Node& strip = design.Named("SSTab1");
@@ -396,7 +390,7 @@ TEST_F(FormGeometryTest, ATabPageListsTheControlsWrittenOntoIt) {
     const Block second =
         Page("pgSecond",
              {Control("Subform", "sfrOnPage", 400, 1100, 3000, 1500, {"SourceObject =\"Part\""})});
-    app.AddForm(MakeForm(
+    app.AddForm(FormFromBlocks(
         "Listed", {"Width =6000"},
         {Section("Section", 5000,
                  {Control("Tab", "tabListed", 200, 600, 5000, 3500, {}, {first, second})})}));
@@ -430,7 +424,7 @@ TEST_F(FormGeometryTest, ASectionFrameHoldsItsControls) {
                        {"Name =\"FormHeader\""},
                        {Control("Label", "lblTitle", 100, 60, 3000, 300),
                         Control("Label", "lblOrder", 100, 1020, 3000, 315)}};
-    app.AddForm(MakeForm(
+    app.AddForm(FormFromBlocks(
         "Sections", {"Width =6000"},
         {header, Section("Section", kDetail, {Control("Label", "lblBody", 100, 100, 1000, 240)}),
          Section("FormFooter", 300, {Control("Label", "lblFoot", 100, 600, 1000, 300)})}));
@@ -467,10 +461,11 @@ TEST_F(FormGeometryTest, AnOptionGroupsFrameStaysInItsContainerAndHoldsItsButton
         return Control("OptionGroup", name, 100, kTop, 2000, kGroupHeight, {"TabIndex =0"},
                        {first, low});
     };
+    app.AddForm(FormFromBlocks(
+        "Headed", {"Width =6000"},
+        {Section("FormHeader", 1000, {group("fraHead")}), Section("Section", 2000, {})}));
     app.AddForm(
-        MakeForm("Headed", {"Width =6000"},
-                 {Section("FormHeader", 1000, {group("fraHead")}), Section("Section", 2000, {})}));
-    app.AddForm(MakeForm("Bare", {"Width =6000"}, {Section("Section", 2000, {group("fraBody")})}));
+        FormFromBlocks("Bare", {"Width =6000"}, {Section("Section", 2000, {group("fraBody")})}));
 
     request.forms = {"Headed", "Bare"};
     ASSERT_EQ(StartTranslation(session, request, DefaultConversionSteps()).outcome, Outcome::Done);
@@ -508,7 +503,7 @@ TEST_F(FormGeometryTest, LabelsMergedIntoArraysStayListedOnTheirTabPage) {
     for (int i = 1; i <= 240; ++i)
         detail.push_back(Control("Line", "Line" + std::to_string(i), 100, 4500, 1000, 0));
     app.AddForm(
-        MakeForm("Crowded", {"Width =6000"}, {Section("Section", 5000, std::move(detail))}));
+        FormFromBlocks("Crowded", {"Width =6000"}, {Section("Section", 5000, std::move(detail))}));
     ui.answers = {Answer::Yes};
     const Design design = Convert("Crowded");
 

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "code/module_conversion.h"
 #include "common/string_helpers.h"
@@ -15,18 +14,13 @@ using testing::TempDir;
 class ModuleConversionTest : public ::testing::Test {
   protected:
     ModuleConversionTest() : session(app, testing::FreshSupportDatabase(dir), ui) {}
-    long Stat(const std::string& module, const std::string& column) {
+    // The module's statistics row: the columns of `columns`, as text.
+    std::vector<std::string> Stats(const std::string& module, const std::string& columns) {
         session.supportDb.Close();
-        sqlite3* db = nullptr;
-        sqlite3_open((dir / "vlrn.db").c_str(), &db);
-        sqlite3_stmt* q = nullptr;
-        sqlite3_prepare_v2(db, ("SELECT " + column + " FROM tblStats WHERE ModuleName = ?").c_str(),
-                           -1, &q, nullptr);
-        sqlite3_bind_text(q, 1, module.c_str(), -1, SQLITE_TRANSIENT);
-        long value = sqlite3_step(q) == SQLITE_ROW ? sqlite3_column_int(q, 0) : -999;
-        sqlite3_finalize(q);
-        sqlite3_close(db);
-        return value;
+        const auto rows = testing::Rows(
+            dir / "vlrn.db",
+            "SELECT " + columns + " FROM tblStats WHERE ModuleName = '" + module + "'");
+        return rows.size() == 1 ? rows[0] : std::vector<std::string>{};
     }
 
     TempDir dir;
@@ -55,14 +49,11 @@ TEST_F(ModuleConversionTest, ModulesGetUniqueNamesAndCountedLines) {
     EXPECT_EQ(code.Joined(), CrLf({"'VLRN Option Compare Database", "' indented comment", "",
                                    "Private Sub Text1_DblClick()", "x = 1", "End Sub",
                                    "Public Function F() As Long", "End Function"}));
-    EXPECT_EQ(Stat("Utility Functions", "TotalLines"), 8);
-    EXPECT_EQ(Stat("Utility Functions", "CommentLines"), 1);
-    EXPECT_EQ(Stat("Utility Functions", "LinesNotTranslated"), 1);
-    EXPECT_EQ(Stat("Utility Functions", "BlankLines"), 1);
-    EXPECT_EQ(Stat("Utility Functions", "SubCount"), 1);
-    EXPECT_EQ(Stat("Utility Functions", "ProcCount"), 1);
-    // The first line is numbered -1.
-    EXPECT_EQ(Stat("Utility Functions", "CodeLines"), 6);
+    // The first line is numbered -1, so six code lines.
+    EXPECT_EQ(Stats("Utility Functions",
+                    "TotalLines, CommentLines, LinesNotTranslated, BlankLines, SubCount, "
+                    "ProcCount, CodeLines"),
+              (std::vector<std::string>{"8", "1", "1", "1", "1", "1", "6"}));
 }
 
 TEST_F(ModuleConversionTest, FormCodeCountsItsDesignSectionAndGetsItsLoadCalls) {
@@ -79,9 +70,9 @@ TEST_F(ModuleConversionTest, FormCodeCountsItsDesignSectionAndGetsItsLoadCalls) 
               "vReturnValue=InitializeListBoxes()", "End", "End Sub", "Private Sub Form_Activate()",
               "Dim vReturnValue as variant", "vReturnValue=InitialDataCtlCaptions()", "End Sub"}));
     // The generated declaration is line 0; a code line "End" does not close anything.
-    EXPECT_EQ(Stat("Orders", "CodeLines"), 9);
-    EXPECT_EQ(Stat("Orders", "TotalLines"), 6 + 4 + 6);
-    EXPECT_EQ(Stat("Orders", "SubCount"), 2);
+    // Code lines, total lines (6 + 4 + 6), Subs.
+    EXPECT_EQ(Stats("Orders", "CodeLines, TotalLines, SubCount"),
+              (std::vector<std::string>{"9", "16", "2"}));
 }
 
 TEST_F(ModuleConversionTest, GeneratedLoadCallsWithoutFormLoadInTheCode) {

@@ -35,6 +35,22 @@ std::string FormFile(const std::string& name, const Lines& design, const Lines& 
     return Join(lines);
 }
 
+// A control's block in a form's design, with an Index line when `index` is given.
+Lines Control(const std::string& type, const std::string& name, const std::string& index = {}) {
+    Lines lines{"   Begin " + type + " " + name};
+    if (!index.empty())
+        lines.push_back("      Index = " + index);
+    lines.push_back("   End");
+    return lines;
+}
+
+Lines Concat(std::initializer_list<Lines> parts) {
+    Lines all;
+    for (const Lines& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
 std::string ModuleFile(const std::string& name, const Lines& code) {
     Lines lines{"Attribute VB_Name = \"" + name + "\"", "Option Explicit"};
     lines.insert(lines.end(), code.begin(), code.end());
@@ -173,42 +189,23 @@ TEST_F(ProjectCheckTest, DesignBlocksOutOfPlace) {
 }
 
 TEST_F(ProjectCheckTest, ControlNamesAndControlArrays) {
+    // Each block's Begin line is the line of the comment beside it.
     const auto findings =
-        CheckForm({"   Begin VB.CommandButton What's_This?",
-                   "   End",  // 4
-                   "   Begin VB.Label Pr\xE9\x66\xE9r\xE9",
-                   "   End",  // 6: a letter
-                   "   Begin VB.Label lblA",
-                   "   End",
-                   "   Begin VB.TextBox LBLA",
-                   "   End",  // 8, 10
-                   "   Begin VB.OptionButton opt",
-                   "      Index = 0",
-                   "   End",  // 12
-                   "   Begin SSDataWidgets_A.SSDBOptSet opt",
-                   "      Index = 1",
-                   "   End",  // 15
-                   "   Begin VB.Label cmd",
-                   "      Index = 0",
-                   "   End",  // 18
-                   "   Begin VB.Label cmd",
-                   "   End",  // 21
-                   "   Begin VB.Label arr",
-                   "      Index = 2",
-                   "   End",  // 23
-                   "   Begin VB.Label arr",
-                   "      Index = 2",
-                   "   End",  // 26
-                   "   Begin VB.Label big",
-                   "      Index = 40000",
-                   "   End",  // 29
-                   "   Begin VB.Label F",
-                   "   End",  // 32
-                   "   Begin NoClass ctl",
-                   "   End",  // 34
-                   "   Begin VB.Label ThisControlNameIsMuchLongerThanFortyLetters",
-                   "   End"},  // 36
-                  {});
+        CheckForm(Concat({Control("VB.CommandButton", "What's_This?"),        // 4
+                          Control("VB.Label", "Pr\xE9\x66\xE9r\xE9"),         // 6: a letter
+                          Control("VB.Label", "lblA"),                        // 8
+                          Control("VB.TextBox", "LBLA"),                      // 10
+                          Control("VB.OptionButton", "opt", "0"),             // 12
+                          Control("SSDataWidgets_A.SSDBOptSet", "opt", "1"),  // 15
+                          Control("VB.Label", "cmd", "0"),                    // 18
+                          Control("VB.Label", "cmd"),                         // 21
+                          Control("VB.Label", "arr", "2"),                    // 23
+                          Control("VB.Label", "arr", "2"),                    // 26
+                          Control("VB.Label", "big", "40000"),                // 29
+                          Control("VB.Label", "F"),                           // 32
+                          Control("NoClass", "ctl"),                          // 34
+                          Control("VB.Label", "ThisControlNameIsMuchLongerThanFortyLetters")}),
+                  {});  // 36
     EXPECT_FINDING(findings, "F.frm", 4, "control name What's_This?");
     EXPECT_FALSE(Has(findings, "F.frm", 6, "control name"));
     EXPECT_FINDING(findings, "F.frm", 10, "two controls named lblA");
@@ -224,10 +221,8 @@ TEST_F(ProjectCheckTest, ControlNamesAndControlArrays) {
 
 TEST_F(ProjectCheckTest, FormLimitsOnNamesNestingAndLineLength) {
     Lines design;
-    for (int i = 0; i < 255; ++i) {
-        design.push_back("   Begin VB.Label L" + std::to_string(i));
-        design.push_back("   End");
-    }
+    for (int i = 0; i < 255; ++i)
+        design = Concat({design, Control("VB.Label", "L" + std::to_string(i))});
     for (int i = 0; i < 26; ++i)
         design.push_back("   Begin VB.Frame Fr" + std::to_string(i));
     for (int i = 0; i < 26; ++i)
@@ -365,10 +360,9 @@ TEST_F(ProjectCheckTest, LabelsContinuationsAndExpressions) {
 
 TEST_F(ProjectCheckTest, EventProceduresOfControlsAndTheForm) {
     const auto findings = CheckForm(
-        {"   Begin VB.CommandButton cmd", "      Index = 0", "   End",  // 4
-         "   Begin VB.TextBox txt_Name", "   End",                      // 7
-         "   Begin Threed.SSCommand ss", "   End"},                     // 9
-        {"Private Sub cmd_Click()", "End Sub",                          // 13
+        Concat({Control("VB.CommandButton", "cmd", "0"), Control("VB.TextBox", "txt_Name"),
+                Control("Threed.SSCommand", "ss")}),
+        {"Private Sub cmd_Click()", "End Sub",  // 13
          "Private Sub cmd_MouseUp(Index As Integer, B As Integer, S As Integer, X As Single, Y As "
          "Single)",
          "End Sub",                                                  // 15: fine
@@ -721,7 +715,7 @@ TEST_F(ProjectCheckTest, DeclarationsThatHaveNoPlaceInAProcedure) {
 
 TEST_F(ProjectCheckTest, FormsNamedByLoadShowAndVariablesThatAreNotForms) {
     out.Write("F.frm",
-              FormFile("F", {"   Begin VB.CommandButton btn", "      Index = 0", "   End"},
+              FormFile("F", Control("VB.CommandButton", "btn", "0"),
                        {"Private Sub Form_Load()",                   // 9
                         "    Dim frmLocal As Form",                  // 10
                         "    Load btn(1): Load frmLocal",            // 11: a control, a variable

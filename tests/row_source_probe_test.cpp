@@ -167,7 +167,7 @@ TEST_F(RowSourceProbeTest, SelectWithManyDatesAndParameters) {
     EXPECT_EQ(Names(Probe(parameters)), (Strings{"OrderID"}));
 }
 
-TEST_F(RowSourceProbeTest, SelectNamesExpressionsAndJoinedDuplicatesAsDaoDoes) {
+TEST_F(RowSourceProbeTest, SelectNamesExpressionsDuplicatesUnionsAndCallsAsDaoDoes) {
     std::vector<ProbedField> fields = Probe(
         "select Orders.CustomerID, Customers.CustomerID, [Freight]*2, Orders.OrderID, "
         "Len([Notes]) from Orders, Customers");
@@ -185,20 +185,15 @@ TEST_F(RowSourceProbeTest, SelectNamesExpressionsAndJoinedDuplicatesAsDaoDoes) {
     EXPECT_EQ(Names(Probe("select Customers.*, 1 AS One, [Order Totals].* from Customers, "
                           "[Order Totals]")),
               (Strings{"CustomerID", "CompanyName", "City", "Active", "One", "OrderID", "Total"}));
-}
-
-TEST_F(RowSourceProbeTest, SelectUnionTakesTheFirstSelectsColumns) {
-    std::vector<ProbedField> fields = Probe(
+    // A union takes the first select's columns.
+    fields = Probe(
         "select City, CompanyName, \"Customer\" AS Kind FROM Customers "
         "UNION SELECT CustomerID, Notes, 'Order' FROM Orders ORDER BY City;");
     EXPECT_EQ(Names(fields), (Strings{"City", "CompanyName", "Kind"}));
     EXPECT_EQ(Types(fields), (Ints{dao::kText, dao::kText, 0}));
-}
-
-TEST_F(RowSourceProbeTest, SelectCallsFunctionsAccessKnowsAndTheApplicationDefines) {
-    // InStr with a start position, functions from the application's modules
-    // (Substr as SQLite has one, with other arguments).
-    std::vector<ProbedField> fields = Probe(
+    // Functions Access knows and the application defines: InStr with a start
+    // position, Substr as SQLite has one but with other arguments.
+    fields = Probe(
         "select InStr(1, [City], 'a') AS Pos, fnTax([Freight], 0.2) AS Tax, "
         "Nz(DLookup(\"Total\", \"Order Totals\", \"OrderID=\" & [OrderID]), 0) AS T, "
         "Left([City], 2) AS L, Right$([City], 2) AS R, First(Freight) AS F, "

@@ -15,15 +15,22 @@ std::string Indent(const std::string& content) {
     return text.Joined();
 }
 
+// `expected` is what the indentation writes; its input is the same lines
+// with their leading blanks taken away.
+void ExpectIndentedAs(const std::vector<std::string>& expected) {
+    std::string flat, indented;
+    for (const std::string& line : expected) {
+        flat += std::string(TrimWhitespace(line)) + "\r\n";
+        indented += line + "\r\n";
+    }
+    EXPECT_EQ(Indent(flat), indented);
+}
+
 TEST(SilentIndent, NestsTheDesignSectionAndLeavesCodeAfterIt) {
-    EXPECT_EQ(Indent(CrLf({"VERSION 5.00", "Object=\"{X}#1.0#0\"; \"A.OCX\"", "Begin VB.Form F",
-                           "Caption = \"F\"", "BeginProperty Font", "Name = \"Arial\"",
-                           "EndProperty", "Begin VB.Label L", "Index = 0", "End", "End",
-                           "DIM OpenArgsF as string", "Sub A()", "End", "End Sub"})),
-              CrLf({"VERSION 5.00", "Object=\"{X}#1.0#0\"; \"A.OCX\"", "Begin VB.Form F",
-                    "   Caption = \"F\"", "   BeginProperty Font", "      Name = \"Arial\"",
-                    "   EndProperty", "   Begin VB.Label L", "      Index = 0", "   End", "End",
-                    "DIM OpenArgsF as string", "Sub A()", "    End", "End Sub"}));
+    ExpectIndentedAs({"VERSION 5.00", "Object=\"{X}#1.0#0\"; \"A.OCX\"", "Begin VB.Form F",
+                      "   Caption = \"F\"", "   BeginProperty Font", "      Name = \"Arial\"",
+                      "   EndProperty", "   Begin VB.Label L", "      Index = 0", "   End", "End",
+                      "DIM OpenArgsF as string", "Sub A()", "    End", "End Sub"});
 }
 
 // A line indented with a tab, with blanks after it or with too many blanks
@@ -37,79 +44,43 @@ TEST(SilentIndent, EveryLineEndsWithItsOwnIndentationOnly) {
                     "    y = 2", "    z = 3", "End Sub"}));
 }
 
+// Blocks nest as the editor shows them; a continued header opens its block,
+// and unbalanced code never indents below zero.
 TEST(SilentIndent, IndentsCodeBlocksAsTheEditorShowsThem) {
-    EXPECT_EQ(Indent(CrLf({"Attribute VB_Name = \"M\"",
-                           "Private Function F(x)",
-                           "Dim i",
-                           "If x Then",
-                           "For i = 1 To 3",
-                           "Do While i > 0",
-                           "i = i - 1",
-                           "Loop",
-                           "Next i",
-                           "ElseIf y Then",
-                           "' a comment",
-                           "Else",
-                           "If z Then Exit Function",
-                           "End If",
-                           "Select Case x",
-                           "Case 1",
-                           "With rs",
-                           ".MoveNext",
-                           "End With",
-                           "Case Else",
-                           "F = 2",
-                           "End Select",
-                           "MsgBox \"a\", _",
-                           "vbOK",
-                           "Err_Handler:",
-                           "Resume Next",
-                           "",
-                           "End Function",
-                           "Public Type T",
-                           "a As Long",
-                           "End Type"})),
-              CrLf({"Attribute VB_Name = \"M\"",
-                    "Private Function F(x)",
-                    "    Dim i",
-                    "    If x Then",
-                    "        For i = 1 To 3",
-                    "            Do While i > 0",
-                    "                i = i - 1",
-                    "            Loop",
-                    "        Next i",
-                    "    ElseIf y Then",
-                    "        ' a comment",
-                    "    Else",
-                    "        If z Then Exit Function",
-                    "    End If",
-                    "    Select Case x",
-                    "        Case 1",
-                    "            With rs",
-                    "                .MoveNext",
-                    "            End With",
-                    "        Case Else",
-                    "            F = 2",
-                    "    End Select",
-                    "    MsgBox \"a\", _",
-                    "        vbOK",
-                    "Err_Handler:",
-                    "    Resume Next",
-                    "",
-                    "End Function",
-                    "Public Type T",
-                    "    a As Long",
-                    "End Type"}));
-}
-
-TEST(SilentIndent, AContinuedHeaderOpensItsBlock) {
-    EXPECT_EQ(Indent(CrLf({"Sub A()", "If a And _", "b Then", "x", "End If", "End Sub"})),
-              CrLf({"Sub A()", "    If a And _", "        b Then", "        x", "    End If",
-                    "End Sub"}));
-}
-
-TEST(SilentIndent, UnbalancedCodeNeverIndentsBelowZero) {
-    EXPECT_EQ(Indent(CrLf({"End If", "Loop", "x"})), CrLf({"End If", "Loop", "x"}));
+    ExpectIndentedAs({"Attribute VB_Name = \"M\"",
+                      "Private Function F(x)",
+                      "    Dim i",
+                      "    If x Then",
+                      "        For i = 1 To 3",
+                      "            Do While i > 0",
+                      "                i = i - 1",
+                      "            Loop",
+                      "        Next i",
+                      "    ElseIf y Then",
+                      "        ' a comment",
+                      "    Else",
+                      "        If z Then Exit Function",
+                      "    End If",
+                      "    Select Case x",
+                      "        Case 1",
+                      "            With rs",
+                      "                .MoveNext",
+                      "            End With",
+                      "        Case Else",
+                      "            F = 2",
+                      "    End Select",
+                      "    MsgBox \"a\", _",
+                      "        vbOK",
+                      "Err_Handler:",
+                      "    Resume Next",
+                      "",
+                      "End Function",
+                      "Public Type T",
+                      "    a As Long",
+                      "End Type"});
+    ExpectIndentedAs(
+        {"Sub A()", "    If a And _", "        b Then", "        x", "    End If", "End Sub"});
+    ExpectIndentedAs({"End If", "Loop", "x"});
 }
 
 }  // namespace

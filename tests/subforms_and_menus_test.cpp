@@ -33,6 +33,39 @@ Block TextBox(const std::string& name, const std::string& source, int tabIndex, 
         {}};
 }
 
+// A subform control showing `source`; `links` are its child and master
+// fields, and a negative `left` writes no Left.
+Block Subform(const std::string& name, const std::string& source, int left, int top, int width,
+              int height, std::pair<std::string, std::string> links = {}) {
+    Block block{"Subform", {"Name =\"" + name + "\"", "SourceObject =\"" + source + "\""}, {}};
+    if (!links.first.empty())
+        block.properties.insert(block.properties.end(),
+                                {"LinkChildFields =\"" + links.first + "\"",
+                                 "LinkMasterFields =\"" + links.second + "\""});
+    if (left >= 0)
+        block.properties.push_back("Left =" + std::to_string(left));
+    for (const std::string& place :
+         {"Top =" + std::to_string(top), "Width =" + std::to_string(width),
+          "Height =" + std::to_string(height)})
+        block.properties.push_back(place);
+    return block;
+}
+
+// A menu bar entry: a popup (type 10) holding `items`, or an item running `onAction`.
+CommandBarControl Popup(const std::string& caption, std::vector<CommandBarControl> items) {
+    CommandBarControl control;
+    control.type = 10;
+    control.caption = caption;
+    control.controls = std::move(items);
+    return control;
+}
+CommandBarControl Item(const std::string& caption, const std::string& onAction = {}) {
+    CommandBarControl control;
+    control.caption = caption;
+    control.onAction = onAction;
+    return control;
+}
+
 std::unique_ptr<AccessForm> MakeForm(const std::string& name, std::vector<std::string> properties,
                                      std::vector<Block> detail) {
     return testing::FormFromBlocks(
@@ -81,10 +114,7 @@ TEST_F(SubformAndMenuTest, ASubformWithItsOwnTabControlLeavesTheParentsPagesInPl
         {"Name =\"tabInner\"", "Left =0", "Top =0", "Width =2000", "Height =1000"},
         {Block{"Page", {"Name =\"pgInner\"", "Top =300"}, {Label("lblInner", 100, 400)}}}};
     app.AddForm(MakeForm("Inner", {"Width =3000"}, {innerTab}));
-    const Block subform{"Subform",
-                        {"Name =\"sfrInner\"", "SourceObject =\"Inner\"", "Left =200", "Top =1500",
-                         "Width =3000", "Height =1500"},
-                        {}};
+    const Block subform = Subform("sfrInner", "Inner", 200, 1500, 3000, 1500);
     const Block outerTab{
         "Tab",
         {"Name =\"tabOuter\"", "Left =100", "Top =1000", "Width =5000", "Height =4000"},
@@ -126,11 +156,7 @@ TEST_F(SubformAndMenuTest, DatasheetGridColumnsAndHiddenColumn) {
     app.AddForm(MakeForm("Lines", {"DefaultView =2", "RecordSource =\"Lines\""},
                          {TextBox("txtQty", "Qty", 1), TextBox("txtKey", "LineID", 2, 0),
                           TextBox("txtItem", "Item", 0)}));
-    const Block subform{"Subform",
-                        {"Name =\"sfrLines\"", "SourceObject =\"Lines\"", "Left =100", "Top =200",
-                         "Width =2000", "Height =1000"},
-                        {}};
-    app.AddForm(MakeForm("Host", {}, {subform}));
+    app.AddForm(MakeForm("Host", {}, {Subform("sfrLines", "Lines", 100, 200, 2000, 1000)}));
     request.options.listBoxType = 2;
     const std::string grid =
         BlockOf(Convert({"Host"}, "Host"), "Begin SSDataWidgets_B.SSDBGrid Lines");
@@ -160,14 +186,7 @@ TEST_F(SubformAndMenuTest, MissingCommandBarsLeaveTheFormWithoutMenusOrToolbar) 
 TEST_F(SubformAndMenuTest, MenuCodeReachesOnlyItsOwnForm) {
     CommandBar menu;
     menu.name = "Main Menu";
-    CommandBarControl file;
-    file.type = 10;
-    file.caption = "&File";
-    CommandBarControl open;
-    open.caption = "&Open";
-    open.onAction = "=OpenIt()";
-    file.controls.push_back(open);
-    menu.controls.push_back(file);
+    menu.controls = {Popup("&File", {Item("&Open", "=OpenIt()")})};
     app.AddCommandBar(menu);
     app.AddForm(MakeForm("A With Menu", {"MenuBar =\"Main Menu\""}, {}));
     app.AddForm(MakeForm("B Without", {}, {}));
@@ -181,14 +200,9 @@ TEST_F(SubformAndMenuTest, MenuCodeReachesOnlyItsOwnForm) {
 TEST_F(SubformAndMenuTest, OneDatasheetShownTwiceUnderAnUnboundParent) {
     app.AddForm(MakeForm("Lines", {"DefaultView =2", "RecordSource =\"Lines\""},
                          {TextBox("txtQty", "Qty", 0)}));
-    auto subform = [](const std::string& name, int top) {
-        return Block{"Subform",
-                     {"Name =\"" + name + "\"", "SourceObject =\"Lines\"",
-                      "LinkMasterFields =\"ID\"", "LinkChildFields =\"ID\"", "Left =100",
-                      "Top =" + std::to_string(top), "Width =2000", "Height =1000"},
-                     {}};
-    };
-    app.AddForm(MakeForm("Menu", {}, {subform("sfrOne", 200), subform("sfrTwo", 1500)}));
+    app.AddForm(MakeForm("Menu", {},
+                         {Subform("sfrOne", "Lines", 100, 200, 2000, 1000, {"ID", "ID"}),
+                          Subform("sfrTwo", "Lines", 100, 1500, 2000, 1000, {"ID", "ID"})}));
     const std::string frm = Convert({"Menu"}, "Menu");
     // Two grids and two data controls, each named once.
     EXPECT_NE(frm.find("Begin SSDataWidgets_B.SSDBGrid Lines\r\n"), std::string::npos);
@@ -234,18 +248,11 @@ TEST_F(SubformAndMenuTest, LinkedSubformsReadQueriesTheProjectCreatesOnePerRecor
                          {TextBox("txtQty", "Qty", 0)}));
     app.AddForm(MakeForm("Small Lines", {"RecordSource =\"" + smallSql + "\""},
                          {TextBox("txtQty2", "Qty", 0)}));
-    auto subform = [](const std::string& name, const std::string& source, const std::string& child,
-                      const std::string& master, int top) {
-        return Block{"Subform",
-                     {"Name =\"" + name + "\"", "SourceObject =\"" + source + "\"",
-                      "LinkChildFields =\"" + child + "\"", "LinkMasterFields =\"" + master + "\"",
-                      "Left =100", "Top =" + std::to_string(top), "Width =3000", "Height =1000"},
-                     {}};
-    };
     app.AddForm(MakeForm(
         "Orders", {"RecordSource =\"Orders\""},
-        {subform("sfrBig", "Big Lines", "OrderID; CustomerID", "OrderID;[CustomerID]", 200),
-         subform("sfrSmall", "Small Lines", "OrderID", "OrderID", 1500)}));
+        {Subform("sfrBig", "Big Lines", 100, 200, 3000, 1000,
+                 {"OrderID; CustomerID", "OrderID;[CustomerID]"}),
+         Subform("sfrSmall", "Small Lines", 100, 1500, 3000, 1000, {"OrderID", "OrderID"})}));
     const std::string frm = Convert({"Orders"}, "Orders");
     const std::string support = testing::ReadFile(dir / "out" / "VlrnConversionCode.bas");
 
@@ -304,12 +311,9 @@ TEST_F(SubformAndMenuTest, ASecondConversionNamesTheLinkQueriesAsTheFirstDid) {
     app.AddTableDef({"Lines", {{"OrderID", dao::kLong}, {"Qty", dao::kLong}}});
     app.AddForm(MakeForm("Lines", {"RecordSource =\"SELECT * FROM Lines WHERE Qty > 1;\""},
                          {TextBox("txtQty", "Qty", 0)}));
-    app.AddForm(MakeForm(
-        "Orders", {"RecordSource =\"Orders\""},
-        {Block{"Subform",
-               {"Name =\"sfrLines\"", "SourceObject =\"Lines\"", "LinkChildFields =\"OrderID\"",
-                "LinkMasterFields =\"OrderID\"", "Top =200", "Width =3000", "Height =1000"},
-               {}}}));
+    app.AddForm(
+        MakeForm("Orders", {"RecordSource =\"Orders\""},
+                 {Subform("sfrLines", "Lines", -1, 200, 3000, 1000, {"OrderID", "OrderID"})}));
     const size_t queries = app.QueryDefs().size();
     Convert({"Orders"}, "Orders");
     const std::string first = testing::ReadFile(dir / "out" / "VlrnConversionCode.bas");
@@ -325,11 +329,8 @@ TEST_F(SubformAndMenuTest, ALinkToAControlOfTheParentReadsTheControlsValue) {
     app.AddTableDef({"Lines", {{"OrderID", dao::kLong}, {"Region", dao::kText}}});
     app.AddForm(
         MakeForm("Lines", {"RecordSource =\"Lines\""}, {TextBox("txtRegion", "Region", 0)}));
-    const Block subform{"Subform",
-                        {"Name =\"sfrLines\"", "SourceObject =\"Lines\"",
-                         "LinkChildFields =\"Region\"", "LinkMasterFields =\"cbo Region\"",
-                         "Left =100", "Top =800", "Width =3000", "Height =1000"},
-                        {}};
+    const Block subform =
+        Subform("sfrLines", "Lines", 100, 800, 3000, 1000, {"Region", "cbo Region"});
     app.AddForm(
         MakeForm("Orders", {"RecordSource =\"Orders\""}, {TextBox("cbo Region", "", 0), subform}));
     const std::string frm = Convert({"Orders"}, "Orders");
@@ -353,11 +354,9 @@ TEST_F(SubformAndMenuTest, ASubformsCodeJoinsWithoutChangingTheFormsOwn) {
                         "Private Sub cmdGo_Click()", "    nCount = nCount + 1", "End Sub", "",
                         "Private Sub txtQty_Change()", "    mTotal = mTotal + 1", "End Sub"});
     app.AddForm(std::move(part));
-    const Block sub{"Subform",
-                    {"Name =\"sfrPart\"", "SourceObject =\"Part\"", "Left =100", "Top =800",
-                     "Width =3000", "Height =1000"},
-                    {}};
-    auto form = MakeForm("Host", {}, {Block{"CommandButton", {"Name =\"cmdGo\""}, {}}, sub});
+    auto form = MakeForm("Host", {},
+                         {Block{"CommandButton", {"Name =\"cmdGo\""}, {}},
+                          Subform("sfrPart", "Part", 100, 800, 3000, 1000)});
     form->SetCodeLines({"Option Compare Database", "Option Explicit", "Dim mTotal As Integer", "",
                         "Private Sub cmdGo_Click()", "    mTotal = 1", "End Sub"});
     app.AddForm(std::move(form));
@@ -409,10 +408,7 @@ TEST_F(SubformAndMenuTest, AFormWithoutRecordsGetsNoRecordEventsOfADataControlIt
 TEST_F(SubformAndMenuTest, AFormNamedLikeTheToolbarFilesKeepsItsCodeAndQuotes) {
     CommandBar bar;
     bar.name = "Tools";
-    CommandBarControl button;
-    button.caption = "Say \"Hi\"";
-    button.onAction = "=Greet()";
-    bar.controls.push_back(button);
+    bar.controls = {Item("Say \"Hi\"", "=Greet()")};
     app.AddCommandBar(bar);
     auto form = MakeForm("toolbar", {"Toolbar =\"Tools\""}, {});
     form->SetCodeLines({"Private Sub Form_Load()", "    Beep", "End Sub"});
@@ -424,19 +420,10 @@ TEST_F(SubformAndMenuTest, AFormNamedLikeTheToolbarFilesKeepsItsCodeAndQuotes) {
 }
 
 TEST_F(SubformAndMenuTest, MenuNamesNeverRepeatAControlOrAnotherMenu) {
-    auto popup = [](const std::string& caption, std::vector<CommandBarControl> items) {
-        CommandBarControl control;
-        control.type = 10;
-        control.caption = caption;
-        control.controls = std::move(items);
-        return control;
-    };
-    CommandBarControl leaf;
-    leaf.caption = "Now";
     CommandBar menu;
     menu.name = "Bar";
-    menu.controls = {popup("&File", {popup("&Print", {leaf})}),
-                     popup("&Edit", {popup("&Print", {leaf})})};
+    menu.controls = {Popup("&File", {Popup("&Print", {Item("Now")})}),
+                     Popup("&Edit", {Popup("&Print", {Item("Now")})})};
     app.AddCommandBar(menu);
     app.AddForm(MakeForm("Menus", {"MenuBar =\"Bar\""}, {Label("File", 0, 0)}));
     const std::string frm = Convert({"Menus"}, "Menus");

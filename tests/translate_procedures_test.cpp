@@ -147,14 +147,6 @@ TEST_F(TranslateProceduresTest, EveryStatementCallOfAGroupsProcedureGetsTheIndex
               "End Sub"}));
 }
 
-// A control whose name begins with a group's is no member of the group: the
-// timer Timer1_2 beside the group Timer1 keeps its event as it is.
-TEST_F(TranslateProceduresTest, AProcedureOfAnotherControlIsNoGroupEvent) {
-    optionGroupNames = {"", "Timer1"};
-    EXPECT_EQ(Run({"Private Sub Timer1_2_Timer()", "End Sub"}),
-              CrLf({"Private Sub Timer1_2_Timer()", "End Sub"}));
-}
-
 // The group's value wherever it ends: before a colon, a comma, a closing
 // parenthesis; the form's array by its member (Me.G, .G in With Me), and a
 // continued statement rewritten whole.
@@ -171,8 +163,14 @@ TEST_F(TranslateProceduresTest, AGroupsValueInEveryPlaceAnExpressionHasIt) {
               "End Sub"}));
 }
 
-TEST_F(TranslateProceduresTest, WithoutOptionGroupsNothingChangesForThem) {
+// Without option groups nothing changes for them; and a control whose name
+// begins with a group's is no member of the group: the timer Timer1_2 beside
+// the group Timer1 keeps its event as it is.
+TEST_F(TranslateProceduresTest, WhatIsNoGroupsStaysAsItIs) {
     EXPECT_EQ(Run({"Sub A()", "Ship = 3", "End Sub"}), CrLf({"Sub A()", "Ship = 3", "End Sub"}));
+    optionGroupNames = {"", "Timer1"};
+    EXPECT_EQ(Run({"Private Sub Timer1_2_Timer()", "End Sub"}),
+              CrLf({"Private Sub Timer1_2_Timer()", "End Sub"}));
 }
 
 TEST(FormReferences, AWholeArgumentNamesAFormOrYieldsItsName) {
