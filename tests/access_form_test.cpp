@@ -13,90 +13,42 @@ namespace {
 
 using testing::CrLf;
 
-const char* const kForm[] = {
-    "Version =20",
-    "Begin Form",
-    "    Caption =\"Orders\"",
-    "    PopUp = NotDefault",
-    "    MinButton = NotDefault",
-    "    AllowEdits =0",
-    "    Width =9000",
-    "    Begin",
-    "        Begin Label",
-    "            FontSize =11",
-    "        End",
-    "        Begin TextBox",
-    "            FontName =\"Arial\"",
-    "            OldBorderStyle =0",
-    "        End",
-    "        Begin FormHeader",
-    "            Height =600",
-    "            BackColor =255",
-    "            Begin",
-    "                Begin Label",
-    "                    Name =\"lblTitle\"",
-    "                    Caption =\"Orders\"",
-    "                End",
-    "            End",
-    "        End",
-    "        Begin Section",
-    "            Height =3000",
-    "            Begin",
-    "                Begin TextBox",
-    "                    Name =\"txtQty\"",
-    "                    Visible = NotDefault",
-    "                    FontName =\"Tahoma\"",
-    "                    Begin",
-    "                        Begin Label",
-    "                            Name =\"lblQty\"",
-    "                        End",
-    "                    End",
-    "                End",
-    "                Begin OptionGroup",
-    "                    Name =\"grpShip\"",
-    "                    Begin",
-    "                        Begin OptionButton",
-    "                            Name =\"optAir\"",
-    "                            OptionValue =2",
-    "                        End",
-    "                    End",
-    "                End",
-    "                Begin Tab",
-    "                    Name =\"tabMain\"",
-    "                    Begin",
-    "                        Begin Page",
-    "                            Name =\"pgOne\"",
-    "                            Begin",
-    "                                Begin CheckBox",
-    "                                    Name =\"chkPaid\"",
-    "                                End",
-    "                            End",
-    "                        End",
-    "                    End",
-    "                End",
-    "                Begin WhatsThis",
-    "                    Name =\"odd\"",
-    "                End",
-    "            End",
-    "        End",
-    "    End",
-    "End",
-    "CodeBehindForm",
-    "Attribute VB_GlobalNameSpace = False",
-    "Attribute VB_Exposed = False",
-    "Option Compare Database",
-    "",
-    "Private Sub txtQty_AfterUpdate()",
-    "End Sub",
-};
+// A form as Access exports it: default blocks, a header, and controls inside
+// controls, pages and an option group; then its code.
+std::string FormText() {
+    using Block = testing::FormTextBlock;
+    const Block form{
+        "Form",
+        {"Caption =\"Orders\"", "PopUp = NotDefault", "MinButton = NotDefault", "AllowEdits =0",
+         "Width =9000"},
+        {{"Label", {"FontSize =11"}, {}},
+         {"TextBox", {"FontName =\"Arial\"", "OldBorderStyle =0"}, {}},
+         {"FormHeader",
+          {"Height =600", "BackColor =255"},
+          {{"Label", {"Name =\"lblTitle\"", "Caption =\"Orders\""}, {}}}},
+         {"Section",
+          {"Height =3000"},
+          {{"TextBox",
+            {"Name =\"txtQty\"", "Visible = NotDefault", "FontName =\"Tahoma\""},
+            {{"Label", {"Name =\"lblQty\""}, {}}}},
+           {"OptionGroup",
+            {"Name =\"grpShip\""},
+            {{"OptionButton", {"Name =\"optAir\"", "OptionValue =2"}, {}}}},
+           {"Tab",
+            {"Name =\"tabMain\""},
+            {{"Page", {"Name =\"pgOne\""}, {{"CheckBox", {"Name =\"chkPaid\""}, {}}}}}},
+           {"WhatsThis", {"Name =\"odd\""}, {}}}}}};
+    std::string text = "Version =20\r\n";
+    form.Write(text, 0);
+    return text + CrLf({"CodeBehindForm", "Attribute VB_GlobalNameSpace = False",
+                        "Attribute VB_Exposed = False", "Option Compare Database", "",
+                        "Private Sub txtQty_AfterUpdate()", "End Sub"});
+}
 
 class AccessFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string text;
-        for (const char* line : kForm)
-            text += std::string(line) + "\r\n";
-        ObjectTextResult read = ReadObjectText(text);
+        ObjectTextResult read = ReadObjectText(FormText());
         ASSERT_TRUE(read.text) << read.error.message;
         FormBuildResult built = BuildAccessForm(*read.text, "Orders/Entry", "forms/x.bas", form);
         ASSERT_TRUE(built.ok) << built.message;

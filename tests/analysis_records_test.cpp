@@ -76,8 +76,8 @@ TEST(AnalysisRecords, AnOlderSupportDatabaseLearnsTheNewerReasonsAndKeepsItsFind
     EXPECT_EQ(Rows(older, codeMap).size(), 1u);
 
     // A table the user changed so that the template's rows no longer fit it.
-    exec(older, "ALTER TABLE Reports ADD COLUMN Mine INTEGER");
-    exec(older, "DELETE FROM tblReasons WHERE ReasonID = 1");
+    Rows(older,
+         "ALTER TABLE Reports ADD COLUMN Mine INTEGER; DELETE FROM tblReasons WHERE ReasonID = 1");
     EXPECT_FALSE(RefreshSupportTables(older, fresh, why));
     EXPECT_NE(why.find("cannot be brought up to date"), std::string::npos) << why;
     EXPECT_EQ(Rows(older, "SELECT COUNT(*) FROM tblReasons WHERE ReasonID = 1"),
@@ -176,10 +176,7 @@ struct FileState {
 
 TEST(AnalysisRecords, AFileThatIsNoSupportDatabaseIsRefusedAsItIsAndLeftAlone) {
     TempDir dir;
-    sqlite3* other = nullptr;
-    sqlite3_open((dir / "other.db").c_str(), &other);
-    sqlite3_exec(other, "CREATE TABLE Customers (Name TEXT)", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
+    Rows(dir / "other.db", "CREATE TABLE Customers (Name TEXT)");
     testing::WriteFile(dir / "empty.db", "");
     testing::WriteFile(dir / "text.db", std::string(2000, 'x'));
     const auto locked = testing::FreshSupportDatabase(dir);

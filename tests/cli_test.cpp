@@ -39,6 +39,12 @@ class CliTest : public ::testing::Test {
         return testing::RunProgram(VELORIN_PROGRAM, arguments, dir);
     }
     std::string Quote(const fs::path& path) { return testing::ShellQuoted(path); }
+    // Converts the export into `out`, every question answered yes, recording
+    // in the test's support database.
+    ProgramRun Convert(const fs::path& out, const std::string& more = {}) {
+        return Velorin("convert " + Quote(database) + " -o " + Quote(out) + " --yes --support-db " +
+                       Quote(support) + more);
+    }
 
     // Runs the program on a pseudo-terminal, as a user at a terminal does: once
     // the terminal shows `waitFor`, `input` is typed. `out` is all the
@@ -88,13 +94,14 @@ class CliTest : public ::testing::Test {
 
     TempDir dir;
     std::string database;
+    fs::path support = testing::FreshSupportDatabase(dir);
 };
 
 TEST_F(CliTest, OnATerminalAProgressBarCountsTheObjectsAndQuietAndVerboseSayLessAndMore) {
-    const std::string support = testing::FreshSupportDatabase(dir).string();
     auto convert = [&](const std::string& out, const std::string& option) {
-        std::vector<std::string> words{"convert", database,       "-o",   (dir / out).string(),
-                                       "--yes",   "--support-db", support};
+        std::vector<std::string> words{
+            "convert",      database,        "-o", (dir / out).string(), "--yes",
+            "--support-db", support.string()};
         if (!option.empty())
             words.push_back(option);
         return VelorinOnTerminal(words);
@@ -127,8 +134,7 @@ TEST_F(CliTest, OnATerminalAProgressBarCountsTheObjectsAndQuietAndVerboseSayLess
     EXPECT_NE(verbose.out.find("module basMain -> basMain.bas"), std::string::npos);
 
     // Without a terminal: messages only, no bar drawn over itself.
-    const ProgramRun piped = Velorin("convert " + Quote(database) + " -o " + Quote(dir / "piped") +
-                                     " --yes --support-db " + Quote(support));
+    const ProgramRun piped = Convert(dir / "piped");
     EXPECT_EQ(piped.status, 0) << piped.err;
     EXPECT_EQ(piped.err.find('\r'), std::string::npos) << piped.err;
     EXPECT_EQ(piped.err.find("forms 1/1"), std::string::npos) << piped.err;
@@ -136,19 +142,15 @@ TEST_F(CliTest, OnATerminalAProgressBarCountsTheObjectsAndQuietAndVerboseSayLess
 }
 
 TEST_F(CliTest, APasswordComesFromTheEnvironmentOrTheTerminalWithoutBeingShown) {
-    const std::string support = testing::FreshSupportDatabase(dir).string();
     ::unsetenv("VELORIN_PASSWORD");
     // The generated Sub Main opens the workspace with the password.
     auto subMain = [&](const fs::path& out) { return ReadFile(out / "VlrnConversionCode.bas"); };
-    ProgramRun fromEnvironment =
-        Velorin("convert " + Quote(database) + " -o " + Quote(dir / "env") +
-                " --yes --support-db " + Quote(support));
+    ProgramRun fromEnvironment = Convert(dir / "env");
     EXPECT_EQ(fromEnvironment.status, 0) << fromEnvironment.err;
     EXPECT_NE(subMain(dir / "env").find("CreateWorkspace(\"Shop\", \"Admin\", \"\")"),
               std::string::npos);
     ::setenv("VELORIN_PASSWORD", "s3cret \"x\"", 1);
-    fromEnvironment = Velorin("convert " + Quote(database) + " -o " + Quote(dir / "env2") +
-                              " --yes --support-db " + Quote(support));
+    fromEnvironment = Convert(dir / "env2");
     ::unsetenv("VELORIN_PASSWORD");
     EXPECT_EQ(fromEnvironment.status, 0) << fromEnvironment.err;
     EXPECT_NE(
@@ -157,9 +159,10 @@ TEST_F(CliTest, APasswordComesFromTheEnvironmentOrTheTerminalWithoutBeingShown) 
         << subMain(dir / "env2");
 
     // Asked on the terminal: typed, never shown.
-    ProgramRun asked = VelorinOnTerminal({"convert", database, "-o", (dir / "tty").string(),
-                                          "--yes", "--support-db", support, "--ask-password"},
-                                         "Workgroup password: ", "t0ps3cret\n");
+    ProgramRun asked =
+        VelorinOnTerminal({"convert", database, "-o", (dir / "tty").string(), "--yes",
+                           "--support-db", support.string(), "--ask-password"},
+                          "Workgroup password: ", "t0ps3cret\n");
     EXPECT_EQ(asked.status, 0) << asked.out;
     EXPECT_EQ(asked.out.find("t0ps3cret"), std::string::npos) << asked.out;
     EXPECT_NE(subMain(dir / "tty").find("CreateWorkspace(\"Shop\", \"Admin\", \"t0ps3cret\")"),
@@ -191,8 +194,7 @@ TEST_F(CliTest, HelpAndUsage) {
 
 TEST_F(CliTest, ConvertsWithYes) {
     fs::path out = dir / "Shop-VB";
-    ProgramRun run = Velorin("convert " + Quote(database) + " -o " + Quote(out) +
-                             " --yes --support-db " + Quote(testing::FreshSupportDatabase(dir)));
+    ProgramRun run = Convert(out);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find((out / "Shop.vbp").string()), std::string::npos);
     std::string vbp = ReadFile(out / "Shop.vbp");
@@ -205,11 +207,9 @@ TEST_F(CliTest, CodeThatWasNotCompiledIsAWarningThatNamesItsPlaceAndTheConversio
     WriteFile(dir / "Shop.mdb.src" / "modules" / "basBroken.bas",
               CrLf({"Attribute VB_Name = \"basBroken\"", "Option Explicit", "",
                     "Public Function Total() As Long", "Total = 1"}));
-    const std::string supportDb = Quote(testing::FreshSupportDatabase(dir));
     // With --yes, as in a script: every question goes ahead.
     fs::path out = dir / "Shop-VB";
-    ProgramRun run = Velorin("convert " + Quote(database) + " -o " + Quote(out) +
-                             " --yes --support-db " + supportDb);
+    ProgramRun run = Convert(out);
     // Converted; the project check finds the application's own open function.
     EXPECT_EQ(run.status, 3) << run.err;
     EXPECT_NE(run.err.find("warning: the application's code cannot have been compiled"),
@@ -226,7 +226,7 @@ TEST_F(CliTest, CodeThatWasNotCompiledIsAWarningThatNamesItsPlaceAndTheConversio
     fs::path existing = dir / "Existing";
     fs::create_directory(existing);
     ProgramRun quiet = Velorin("convert " + Quote(database) + " -o " + Quote(existing) +
-                               " --support-db " + supportDb);
+                               " --support-db " + Quote(support));
     EXPECT_EQ(quiet.status, 3) << quiet.err;
     EXPECT_TRUE(fs::exists(existing / "Shop.vbp"));
 }
@@ -234,7 +234,7 @@ TEST_F(CliTest, CodeThatWasNotCompiledIsAWarningThatNamesItsPlaceAndTheConversio
 TEST_F(CliTest, WithoutATerminalQuestionsAreAnsweredNo) {
     fs::path out = dir / "not-yet";
     ProgramRun run = Velorin("convert " + Quote(database) + " -o " + Quote(out) + " --support-db " +
-                             Quote(testing::FreshSupportDatabase(dir)));
+                             Quote(support));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Do you want to create it?"), std::string::npos);
     EXPECT_FALSE(fs::exists(out));
@@ -287,34 +287,27 @@ TEST_F(CliTest, ASupportDatabaseThatCannotServeIsNamedAndLeftAsItWas) {
     }
 
     // Another process converting with it holds its lock.
-    const fs::path support = testing::FreshSupportDatabase(dir);
     {
         SupportDatabase running(support);
         ASSERT_TRUE(running.Open());
-        ProgramRun locked = Velorin("convert " + Quote(database) + " -o " + Quote(out) +
-                                    " --yes --support-db " + Quote(support));
+        ProgramRun locked = Convert(out);
         EXPECT_EQ(locked.status, 1);
         EXPECT_NE(locked.err.find(support.string() + " is locked"), std::string::npos)
             << locked.err;
         EXPECT_FALSE(fs::exists(out));
     }
-    EXPECT_EQ(Velorin("convert " + Quote(database) + " -o " + Quote(out) + " --yes --support-db " +
-                      Quote(support))
-                  .status,
-              0);
+    EXPECT_EQ(Convert(out).status, 0);
 }
 
 TEST_F(CliTest, AWorkgroupFileMustBeAJetDatabase) {
     const fs::path out = dir / "out";
-    const std::string support = Quote(testing::FreshSupportDatabase(dir));
     WriteFile(dir / "garbage.mdw", std::string(4096, 'g'));
     const std::pair<fs::path, std::string> cases[] = {
         {dir / "absent.mdw", "does not exist"},
         {dir / "garbage.mdw", "is not an Access workgroup file"},
         {dir.Path(), "is not a file"}};
     for (const auto& [file, says] : cases) {
-        ProgramRun run = Velorin("convert " + Quote(database) + " -o " + Quote(out) +
-                                 " --yes --support-db " + support + " --workgroup " + Quote(file));
+        ProgramRun run = Convert(out, " --workgroup " + Quote(file));
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(run.err.find("the workgroup file " + file.string() + " " + says),
                   std::string::npos)
@@ -324,9 +317,7 @@ TEST_F(CliTest, AWorkgroupFileMustBeAJetDatabase) {
     if (testing::SharedData().empty())
         GTEST_SKIP() << "../shared/data is absent";
     // Access's own databases are Jet files, as workgroup files are.
-    ProgramRun jet =
-        Velorin("convert " + Quote(database) + " -o " + Quote(out) + " --yes --support-db " +
-                support + " --workgroup " + Quote(testing::SharedData() / "nwind.mdb"));
+    ProgramRun jet = Convert(out, " --workgroup " + Quote(testing::SharedData() / "nwind.mdb"));
     EXPECT_EQ(jet.status, 0) << jet.err;
 }
 
@@ -339,9 +330,8 @@ TEST_F(CliTest, AProgramWithoutItsTemplatesRefusesAndNamesTheMissingFile) {
     const fs::path out = dir / "out";
     fs::create_directories(out);
     const std::string command = Quote(bare / "velorin") + " convert " + Quote(database) + " -o " +
-                                Quote(out) + " --yes --support-db " +
-                                Quote(testing::FreshSupportDatabase(dir)) + " </dev/null 2>" +
-                                Quote(dir / "stderr") + " >/dev/null";
+                                Quote(out) + " --yes --support-db " + Quote(support) +
+                                " </dev/null 2>" + Quote(dir / "stderr") + " >/dev/null";
     const int raw = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(raw));
     EXPECT_EQ(WEXITSTATUS(raw), 1);
@@ -357,9 +347,7 @@ TEST_F(CliTest, ControlCharactersOfNamesNeverReachTheTerminal) {
     const fs::path forms = fs::path(database) / "forms";
     fs::copy_file(forms / "Customers.bas", forms / "Evil\x1b[2J.bas");
     fs::copy_file(forms / "Customers.bas", forms / "Evil_[2J.bas");
-    fs::path out = dir / "out";
-    ProgramRun run = Velorin("convert " + Quote(database) + " -o " + Quote(out) +
-                             " --yes --support-db " + Quote(testing::FreshSupportDatabase(dir)));
+    ProgramRun run = Convert(dir / "out");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("form Evil_[2J: Evil_[2J.frm is taken by form Evil?[2J; written as "

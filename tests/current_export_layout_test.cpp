@@ -3,9 +3,7 @@
 // and a folder named after a database of a later Access. The export in
 // tests/data/Testing.accdb.src is made for these tests.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <map>
 
 #include "session/host/database_loader.h"
@@ -30,11 +28,24 @@ std::string Diagnostics(const AccessApplication& app) {
     return text;
 }
 
-int Velorin(const std::string& arguments, const fs::path& out) {
-    const std::string command = "'" + std::string(VELORIN_PROGRAM) + "' " + arguments +
-                                " </dev/null >'" + out.string() + "' 2>&1";
-    const int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+// Runs the program; `said` is what it printed, standard output then error.
+int Velorin(const std::string& arguments, const TempDir& dir, std::string& said) {
+    const testing::ProgramRun run = testing::RunProgram(VELORIN_PROGRAM, arguments, dir);
+    said = run.out + run.err;
+    return run.status;
+}
+
+// Converts `source` into `out` with --yes and `options`; returns what the program said.
+std::string Convert(const fs::path& source, const fs::path& out, const TempDir& dir,
+                    const std::string& options = {}) {
+    std::string said;
+    EXPECT_EQ(Velorin("convert " + testing::ShellQuoted(source) + " -o " +
+                          testing::ShellQuoted(out) + " --yes " + options + " --support-db " +
+                          testing::ShellQuoted(testing::FreshSupportDatabase(dir)),
+                      dir, said),
+              0)
+        << said;
+    return said;
 }
 
 TEST(CurrentExportLayout, EveryObjectIsReadAndNoSidecarIsTakenForOne) {
@@ -138,12 +149,8 @@ TEST(CurrentExportLayout, CharactersWindows1252CannotHoldAreOneQuestionMarkEachA
     EXPECT_FALSE(said.at("basText.bas")->skipped);
 
     // The conversion records each line that lost characters, once, where it stands.
-    const fs::path supportDb = testing::FreshSupportDatabase(dir);
-    const int status = Velorin("convert '" + root.string() + "' -o '" + (dir / "out").string() +
-                                   "' --yes --support-db '" + supportDb.string() + "'",
-                               dir / "said.txt");
-    ASSERT_EQ(status, 0) << ReadFile(dir / "said.txt");
-    EXPECT_EQ(testing::Rows(supportDb,
+    Convert(root, dir / "out", dir);
+    EXPECT_EQ(testing::Rows(dir / "vlrn.db",
                             "SELECT ModuleName, CodeLine, LineNumber, TranslatedLine, Routine "
                             "FROM tblReportOutput WHERE ReasonID = 14 ORDER BY ModuleName"),
               (std::vector<std::vector<std::string>>{
@@ -153,9 +160,10 @@ TEST(CurrentExportLayout, CharactersWindows1252CannotHoldAreOneQuestionMarkEachA
 
 TEST(CurrentExportLayout, ListShowsEachObjectsKindAndFileAndTheProjectItsName) {
     TempDir dir;
-    const std::string source = "'" + CurrentLayoutExport().string() + "'";
-    ASSERT_EQ(Velorin("list " + source, dir / "list.txt"), 0) << ReadFile(dir / "list.txt");
-    EXPECT_EQ(ReadFile(dir / "list.txt"),
+    std::string listed;
+    ASSERT_EQ(Velorin("list " + testing::ShellQuoted(CurrentLayoutExport()), dir, listed), 0)
+        << listed;
+    EXPECT_EQ(listed,
               "Forms:\n"
               "  frmMain  (form, forms/frmMain.form)\n"
               "Modules:\n"
@@ -166,34 +174,18 @@ TEST(CurrentExportLayout, ListShowsEachObjectsKindAndFileAndTheProjectItsName) {
 
     // The standard module alone converts into a project of the application's name.
     const fs::path out = dir / "Testing-VB";
-    const int status = Velorin("convert " + source + " -o '" + out.string() +
-                                   "' --yes --module basCore --support-db '" +
-                                   testing::FreshSupportDatabase(dir).string() + "'",
-                               dir / "convert.txt");
-    const std::string said = ReadFile(dir / "convert.txt");
-    EXPECT_EQ(status, 0) << said;
+    const std::string said = Convert(CurrentLayoutExport(), out, dir, "--module basCore");
     EXPECT_NE(said.find("Converted 0 form(s) and 1 module(s)"), std::string::npos) << said;
     // The project is named for the application, not for its folder's suffixes.
     EXPECT_TRUE(fs::exists(out / "Testing.vbp")) << said;
     EXPECT_TRUE(fs::exists(out / "basCore.bas"));
 }
 
-// Converts the whole export into `out`; returns what the program said.
-std::string ConvertAll(const fs::path& out, const TempDir& dir, const std::string& options) {
-    const int status = Velorin("convert '" + CurrentLayoutExport().string() + "' -o '" +
-                                   out.string() + "' --yes " + options + " --support-db '" +
-                                   testing::FreshSupportDatabase(dir).string() + "'",
-                               dir / "said.txt");
-    const std::string said = ReadFile(dir / "said.txt");
-    EXPECT_EQ(status, 0) << said;
-    return said;
-}
-
 TEST(CurrentExportLayout, ClassModulesStayClassesThatTheProjectNamesAsClasses) {
     TempDir dir;
     for (const bool vb5 : {true, false}) {
         const fs::path out = dir / (vb5 ? "vb5" : "vb4");
-        const std::string said = ConvertAll(out, dir, vb5 ? "" : "--vb4");
+        const std::string said = Convert(CurrentLayoutExport(), out, dir, vb5 ? "" : "--vb4");
         // The project check finds nothing: the class's Property Get Name, its
         // Me and the module's New clsPerson all stand where Visual Basic takes them.
         EXPECT_EQ(said.find("project check"), std::string::npos) << said;
@@ -233,7 +225,7 @@ TEST(CurrentExportLayout, ClassModulesStayClassesThatTheProjectNamesAsClasses) {
 
 TEST(CurrentExportLayout, TheCodeProjectsNameAndReferencesReachTheProject) {
     TempDir dir;
-    const std::string said = ConvertAll(dir / "out", dir, "");
+    const std::string said = Convert(CurrentLayoutExport(), dir / "out", dir);
     const std::string project = ReadFile(dir / "out" / "Testing.vbp");
     EXPECT_NE(project.find("\nName = TestingProject\r\n"), std::string::npos) << project;
     // Scripting is added once; DAO is the project's own, so not twice.

@@ -45,7 +45,11 @@ class DriverTest : public ::testing::Test {
         std::sort(names.begin(), names.end());
         return names;
     }
-    void AddModule(const std::string& name) { app.AddModule({name, {"Option Explicit"}}); }
+    // A module of one line, selected for the conversion.
+    void AddModule(const std::string& name) {
+        app.AddModule({name, {"Option Explicit"}});
+        request.modules.push_back(name);
+    }
 
     TempDir dir;
     AccessApplication app;
@@ -104,20 +108,11 @@ TEST_F(DriverTest, FormStatisticsCarryTheControlCounts) {
     request.forms = {"Orders"};
     steps.convertForm = WriteAllParts;
     ASSERT_EQ(Convert().outcome, Outcome::Done);
-    sqlite3* db = nullptr;
-    sqlite3_open((dir / "vlrn.db").c_str(), &db);
-    sqlite3_stmt* q = nullptr;
-    sqlite3_prepare_v2(
-        db, "SELECT ModuleName, CtlCount, CtlsPartiallyConverted, SubCount FROM tblStats", -1, &q,
-        nullptr);
-    ASSERT_EQ(sqlite3_step(q), SQLITE_ROW);
-    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(q, 0)), "Orders");
-    EXPECT_EQ(sqlite3_column_int(q, 1), 12);
-    EXPECT_EQ(sqlite3_column_int(q, 2), 2);
-    EXPECT_EQ(sqlite3_column_int(q, 3), 3);  // Sub A and the generated Form_Load and Form_Activate
-    EXPECT_EQ(sqlite3_step(q), SQLITE_DONE);
-    sqlite3_finalize(q);
-    sqlite3_close(db);
+    // Sub A and the generated Form_Load and Form_Activate.
+    EXPECT_EQ(testing::Rows(dir / "vlrn.db",
+                            "SELECT ModuleName, CtlCount, CtlsPartiallyConverted, SubCount "
+                            "FROM tblStats"),
+              (std::vector<std::vector<std::string>>{{"Orders", "12", "2", "3"}}));
 }
 
 TEST_F(DriverTest, ADeclinedFormGetsNoFileNoLineAndNoCase) {
@@ -143,7 +138,6 @@ TEST_F(DriverTest, ADeclinedFormGetsNoFileNoLineAndNoCase) {
 TEST_F(DriverTest, OnlyModulesSelected) {
     AddModule("Utility Functions");
     AddModule("basGlobals");
-    request.modules = {"Utility Functions", "basGlobals"};
     ASSERT_EQ(Convert().outcome, Outcome::Done);
     EXPECT_EQ(ui.maximum, 2);
     EXPECT_EQ(ui.progress, 2);
@@ -211,7 +205,6 @@ TEST_F(DriverTest, TheUsersFilesRaiseNoQuestionWhenNoneIsReplaced) {
     for (const auto& [name, bytes] : kUsersFiles)
         WriteFile(Out(name), bytes);
     AddModule("M");
-    request.modules = {"M"};
     ASSERT_EQ(Convert().outcome, Outcome::Done);
     EXPECT_TRUE(ui.messages.empty());
     for (const auto& [name, bytes] : kUsersFiles)
@@ -220,7 +213,6 @@ TEST_F(DriverTest, TheUsersFilesRaiseNoQuestionWhenNoneIsReplaced) {
 
 TEST_F(DriverTest, TheLastConversionsVisualBasicFilesNeedConsent) {
     AddModule("M");
-    request.modules = {"M"};
     ASSERT_EQ(Convert().outcome, Outcome::Done);
     const auto before = OutFiles();
     const std::string module = ReadFile(Out("M.bas"));
@@ -238,7 +230,6 @@ TEST_F(DriverTest, AFileOfTheUsersUnderANameTheConversionWritesIsReplacedOnlyWhe
     WriteFile(Out("Sales.mdb"), "the user's own database");
     WriteFile(Out("M.bas"), "the user's own module");
     AddModule("M");
-    request.modules = {"M"};
     ui.answers = {Answer::No};
     EXPECT_EQ(Convert().outcome, Outcome::Stopped);
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -262,7 +253,6 @@ TEST_F(DriverTest, AFileOfTheUsersUnderANameTheConversionWritesIsReplacedOnlyWhe
 
 TEST_F(DriverTest, AMissingDirectoryIsCreatedOnlyWhenTheUserAgrees) {
     AddModule("M");
-    request.modules = {"M"};
     request.outputPathText = (dir / "new" / "deep").string() + "/";
     EXPECT_EQ(Convert().outcome, Outcome::Stopped);
     EXPECT_FALSE(fs::exists(dir / "new"));
@@ -276,7 +266,6 @@ TEST_F(DriverTest, AMissingDirectoryIsCreatedOnlyWhenTheUserAgrees) {
 TEST_F(DriverTest, BadRequestsChangeNothing) {
     AddModule("M");
     WriteFile(dir / "afile", "x");
-    request.modules = {"M"};
     request.outputPathText = (dir / "afile").string();
     ConversionResult asFile = Convert();
     EXPECT_EQ(asFile.outcome, Outcome::Failed);
@@ -295,7 +284,6 @@ TEST_F(DriverTest, BadRequestsChangeNothing) {
 
 TEST_F(DriverTest, NeverWritesIntoTheApplicationsOwnFolders) {
     AddModule("M");
-    request.modules = {"M"};
     WriteFile(dir / "Sales.mdb.src" / "modules" / "M.bas", "source");
     WriteFile(dir / "Sales.mdb.src" / "tables" / "Orders.txt", "data");
     request.protectedTrees = {dir / "Sales.mdb.src"};
@@ -338,29 +326,19 @@ TEST_F(DriverTest, LeftoversOfAnInterruptedRunAreNotJoined) {
     EXPECT_EQ(form.find("stale menu"), std::string::npos);
 }
 
-TEST_F(DriverTest, WritesNeverFollowALinkOutOfTheDirectory) {
-    WriteFile(dir / "victim.txt", "keep me");
-    fs::create_symlink(dir / "victim.txt", Out("Orders.frm"));
-    fs::create_symlink(dir / "victim.txt", Out("Sales.mdb"));
-    WriteFile(dir / "Sales.mdb", "database");
-    request.databaseFileExists = true;
-    app.AddForm(MakeForm("Orders", {"Option Explicit"}));
-    request.forms = {"Orders"};
-    ui.answers = {Answer::Yes};
-    ASSERT_EQ(Convert().outcome, Outcome::Done);
-    EXPECT_EQ(ReadFile(dir / "victim.txt"), "keep me");
-    EXPECT_EQ(ReadFile(Out("Sales.mdb")), "database");
-    EXPECT_FALSE(fs::is_symlink(Out("Orders.frm")));
-}
-
 TEST_F(DriverTest, AReadOnlyDatabaseGivesAWritableWorkingCopy) {
-    WriteFile(dir / "Sales.mdb", "database");
+    // The project is named for the database, and the working copy is the
+    // database byte for byte, yet writable.
+    WriteFile(dir / "Sales.mdb", std::string("\0\1binary\xFF", 9));
     fs::permissions(dir / "Sales.mdb",
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     request.databaseFileExists = true;
     AddModule("M");
-    request.modules = {"M"};
+    request.outputPathText = (dir / "out").string() + "/";
     ASSERT_EQ(Convert().outcome, Outcome::Done);
+    EXPECT_EQ(session.Settings().projectFileName, "Sales.vbp");
+    EXPECT_EQ(session.Settings().exeFileName, "Sales.exe");
+    EXPECT_EQ(ReadFile(Out("Sales.mdb")), std::string("\0\1binary\xFF", 9));
     EXPECT_NE(fs::status(Out("Sales.mdb")).permissions() & fs::perms::owner_write, fs::perms::none);
     ui.answers = {Answer::Yes};
     EXPECT_EQ(Convert().outcome, Outcome::Done);
@@ -375,22 +353,9 @@ TEST_F(DriverTest, NothingConvertedIsAFailureWithoutAProjectFile) {
     EXPECT_FALSE(fs::exists(Out("Sales.vbp")));
 }
 
-TEST_F(DriverTest, NamesTheProjectAndCopiesTheDatabase) {
-    WriteFile(dir / "Sales.mdb", std::string("\0\1binary\xFF", 9));
-    request.databaseFileExists = true;
-    AddModule("M");
-    request.modules = {"M"};
-    request.outputPathText = (dir / "out").string() + "/";
-    ASSERT_EQ(Convert().outcome, Outcome::Done);
-    EXPECT_EQ(session.Settings().projectFileName, "Sales.vbp");
-    EXPECT_EQ(session.Settings().exeFileName, "Sales.exe");
-    EXPECT_EQ(ReadFile(Out("Sales.mdb")), std::string("\0\1binary\xFF", 9));
-}
-
 TEST_F(DriverTest, RemembersTheStartupFormAndClearsIt) {
     app.SetDatabaseProperty("StartupForm", "Main Switchboard");
     AddModule("M");
-    request.modules = {"M"};
     ASSERT_EQ(Convert().outcome, Outcome::Done);
     EXPECT_EQ(session.project.startupForm, "Main Switchboard");
     EXPECT_EQ(app.DatabaseProperty("StartupForm"), "(none)");
@@ -453,20 +418,10 @@ TEST_F(DriverTest, StoppingForUncompiledCodeChangesNoFile) {
     EXPECT_FALSE(fs::exists(Out("velorin.files")));
 }
 
-TEST_F(DriverTest, AlternativeHeadersUnderConditionalCompilationAreOneProcedure) {
-    app.AddModule({"Api",
-                   {"#If Win32 Then", "Private Function Size() As Long", "#Else",
-                    "Private Function Size() As Integer", "#End If", "Size = 4", "End Function"}});
-    request.modules = {"Api"};
-    EXPECT_EQ(Convert().outcome, Outcome::Done);
-    EXPECT_TRUE(ui.messages.empty());
-}
-
 TEST_F(DriverTest, FormsWhoseDesignCannotBeReadAreSkippedWithAWarning) {
     app.AddDocument(Container::Forms, "Only A Name");
     AddModule("M");
     request.forms = {"Only A Name"};
-    request.modules = {"M"};
     ConversionResult result = Convert();
     ASSERT_EQ(result.outcome, Outcome::Done);
     EXPECT_EQ(result.formsConverted, 0);
@@ -493,7 +448,6 @@ std::map<std::string, std::string> TreeOf(const fs::path& root) {
 
 TEST_F(DriverTest, AnOutputDirectoryGivenAsALink) {
     AddModule("M");
-    request.modules = {"M"};
     // A link to a directory converts into the directory it names.
     fs::create_directories(dir / "real");
     fs::create_directory_symlink(dir / "real", dir / "link");
@@ -537,7 +491,6 @@ class OutputLinkTest : public DriverTest {
         app.AddForm(MakeForm("Orders", {"Option Explicit"}));
         AddModule("M");
         request.forms = {"Orders"};
-        request.modules = {"M"};
         WriteFile(dir / "victim.txt", "keep me");
         WriteFile(dir / "folder" / "inside.txt", "keep me too");
     }
@@ -691,7 +644,6 @@ TEST_F(OutputLinkTest, ALinkWhereTheLastConversionsFileWasIsNamedAndDeletedItsel
 TEST_F(DriverTest, AReadOnlyOutputDirectoryChangesNothing) {
     WriteFile(Out("old.frm"), "old");
     AddModule("M");
-    request.modules = {"M"};
     const auto before = TreeOf(dir / "out");
     ui.answers = {Answer::Yes};
     SimulateDiskFault(SimulatedDiskFault{0, true});
@@ -799,7 +751,6 @@ TEST_F(DriverTest, AProjectFileLeftByAnInterruptedRunIsCleanedAway) {
     }
     ASSERT_TRUE(fs::exists(Out("Sales.vbp.part")));
     AddModule("M");
-    request.modules = {"M"};
     ASSERT_EQ(Convert().outcome, Outcome::Done);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(OutFiles(), (std::vector<std::string>{"M.bas", "Sales.vbp", "velorin.files"}));
@@ -809,15 +760,12 @@ TEST(ControlFiles, FollowTheListTypeAndOptionalControls) {
     AccessApplication app;
     ScriptedUi ui;
     Session session(app, "unused.db", ui);
+    // List type 1 with both optional controls: ProjectFileTest.TabControlAndOptionalControls.
     testing::ChangeSettings(session, [&](ConversionSettings& s) {
-        s.options.listBoxType = 1;
+        s.options.listBoxType = 3;
         s.options.useOptionSet = true;
         s.options.useCalendar = true;
     });
-    BuildControlFiles(session);
-    EXPECT_EQ(session.project.controlFiles,
-              (std::vector<std::string>{"", "GTLIST32.OCX", "SSDATA32.OCX", "SSCALA32.OCX"}));
-    testing::ChangeSettings(session, [&](ConversionSettings& s) { s.options.listBoxType = 3; });
     BuildControlFiles(session);
     EXPECT_EQ(session.project.controlFiles,
               (std::vector<std::string>{"", "SSDW3B32.OCX", "ssdw3a32.ocx", "SSCALA32.OCX"}));
@@ -829,13 +777,6 @@ TEST(ControlFiles, FollowTheListTypeAndOptionalControls) {
     });
     BuildControlFiles(session);
     EXPECT_EQ(session.project.controlFiles, (std::vector<std::string>{"", "SSDATB32.OCX"}));
-}
-
-TEST(ElapsedTime, ReadsAsTheProgressWindowShowsIt) {
-    EXPECT_EQ(ElapsedTimeText(75), "Time Elapsed: 1 minute 15 seconds");
-    EXPECT_EQ(ElapsedTimeText(59), "Time Elapsed: 0 minutes 59 seconds");
-    EXPECT_EQ(ElapsedTimeText(60), "Time Elapsed: 1 minute 0 seconds");
-    EXPECT_EQ(ElapsedTimeText(120), "Time Elapsed: 2 minutes 0 seconds");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <random>
@@ -110,6 +111,22 @@ class HostileExportTest : public ::testing::Test {
         }
         return nullptr;
     }
+    // How many diagnostics name a file ending in `fileName` and say `message`.
+    int DiagnosticsSaying(const std::string& fileName, std::string_view message) const {
+        int count = 0;
+        for (const LoadDiagnostic& d : Diagnostics())
+            count += d.path.ends_with("/" + fileName) && d.message == message;
+        return count;
+    }
+    // The forms' and modules' files the project names, in its order.
+    std::vector<std::string> ProjectFiles() const {
+        std::vector<std::string> files;
+        for (const std::string& line : ProjectLines("Form="))
+            files.push_back(line.substr(5));
+        for (const std::string& line : ProjectLines("Module="))
+            files.push_back(line.substr(line.find("; ") + 2));
+        return files;
+    }
     std::vector<std::string> ProjectLines(std::string_view prefix) const {
         std::vector<std::string> lines;
         for (const std::string& line : SplitLines(ReadFile(out / "App.vbp"))) {
@@ -119,11 +136,9 @@ class HostileExportTest : public ::testing::Test {
         return lines;
     }
     bool AnyWarningHolds(std::string_view text) const {
-        for (const std::string& warning : ui.warnings) {
-            if (warning.find(text) != std::string::npos)
-                return true;
-        }
-        return false;
+        return std::any_of(ui.warnings.begin(), ui.warnings.end(), [&](const std::string& warning) {
+            return warning.find(text) != std::string::npos;
+        });
     }
 
     TempDir dir;
@@ -181,13 +196,8 @@ TEST_F(HostileExportTest, TruncatedAndBinaryFilesAreNamedAndTheRestConverts) {
         EXPECT_EQ(d->line, e.line) << e.file;
         EXPECT_EQ(d->message, e.message) << e.file;
     }
-    // Binary files are said to be binary, not misread as code.
-    for (const char* file : {"Noise.bas"}) {
-        int binary = 0;
-        for (const LoadDiagnostic& d : Diagnostics())
-            binary += d.path.ends_with(file) && d.message == "holds binary data, not text";
-        EXPECT_EQ(binary, 2) << "the form and the module";
-    }
+    // Binary files are said to be binary, not misread as code: the form and the module.
+    EXPECT_EQ(DiagnosticsSaying("Noise.bas", "holds binary data, not text"), 2);
     EXPECT_EQ(loaded.application->Module("Noise"), nullptr);
     EXPECT_EQ(ReadFile(out / "Good.bas").find("Hidden"), std::string::npos);
 }
@@ -202,10 +212,9 @@ TEST_F(HostileExportTest, PipesAreNamedNeverRead) {
     ConversionResult result = Convert();
     ASSERT_EQ(result.outcome, Outcome::Done) << result.message;
     EXPECT_EQ(result.formsConverted, 1);
-    int named = 0;
-    for (const LoadDiagnostic& d : Diagnostics())
-        named += d.path.ends_with("/Waits.bas") && d.message.starts_with("is not a regular file");
-    EXPECT_EQ(named, 2) << "the form's and the module's";
+    EXPECT_EQ(
+        DiagnosticsSaying("Waits.bas", "is not a regular file (a pipe, a device or a folder)"), 2)
+        << "the form's and the module's";
 
     const fs::path pipe = dir / "Pipe.mdb";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
@@ -245,12 +254,12 @@ TEST_F(HostileExportTest, NamesWindowsOrAccessCannotHoldAreMadeSafeOrNamed) {
         EXPECT_FALSE(fs::exists(out / file)) << file;
     EXPECT_TRUE(AnyWarningHolds("CON is the name of a device on Windows"));
     // The second of two names Access takes for one is named, not lost unseen.
-    const LoadDiagnostic* shouting = DiagnosticOf("orders.bas");
-    ASSERT_NE(shouting, nullptr);
-    EXPECT_NE(shouting->message.find("has the name of form Orders"), std::string::npos);
-    const LoadDiagnostic* two = DiagnosticOf("tools.bas");
-    ASSERT_NE(two, nullptr);
-    EXPECT_NE(two->message.find("has the name of module Tools"), std::string::npos);
+    for (const auto& [file, said] : {std::pair{"orders.bas", "has the name of form Orders"},
+                                     std::pair{"tools.bas", "has the name of module Tools"}}) {
+        const LoadDiagnostic* d = DiagnosticOf(file);
+        ASSERT_NE(d, nullptr) << file;
+        EXPECT_NE(d->message.find(said), std::string::npos) << d->message;
+    }
 }
 
 TEST_F(HostileExportTest, Utf16WithoutAByteOrderMarkIsDecoded) {
@@ -339,11 +348,9 @@ TEST_F(HostileExportTest, BeginNestedTenThousandDeep) {
     EXPECT_NE(ReadFile(out / "Deep.frm").find("Begin VB.TextBox Total"), std::string::npos);
     // Ten thousand controls do not fit a Visual Basic form: declined by name.
     EXPECT_FALSE(fs::exists(out / "Nested.frm"));
-    bool declined = false;
-    for (const Message& message : ui.messages)
-        declined =
-            declined || message.text.find("\"Nested\" has 10000 controls") != std::string::npos;
-    EXPECT_TRUE(declined);
+    EXPECT_TRUE(std::any_of(ui.messages.begin(), ui.messages.end(), [](const Message& message) {
+        return message.text.find("\"Nested\" has 10000 controls") != std::string::npos;
+    }));
     // The menus keep their first levels; what lies deeper is named and left out.
     const LoadDiagnostic* cut = DiagnosticOf("Deep Menu.txt");
     ASSERT_NE(cut, nullptr);
@@ -401,13 +408,7 @@ TEST_F(HostileExportTest, HostileObjectAndControlNames) {
 
     // One file per object, every one the project names present; none outside.
     std::set<std::string, ILess> files;
-    for (const std::string& line : ProjectLines("Form=")) {
-        const std::string file = line.substr(5);
-        EXPECT_TRUE(files.insert(file).second) << file;
-        EXPECT_TRUE(fs::is_regular_file(out / AnsiToPath(file))) << file;
-    }
-    for (const std::string& line : ProjectLines("Module=")) {
-        const std::string file = line.substr(line.find("; ") + 2);
+    for (const std::string& file : ProjectFiles()) {
         EXPECT_TRUE(files.insert(file).second) << file;
         EXPECT_TRUE(fs::is_regular_file(out / AnsiToPath(file))) << file;
     }
@@ -480,12 +481,7 @@ TEST_F(HostileExportTest, FileNamesThatDifferOnlyInCaseAreNeverTwoFiles) {
 
     // The project names each file once, and each name is a file that is there.
     std::set<std::string, ILess> referenced;
-    std::vector<std::string> files;
-    for (const std::string& line : ProjectLines("Form="))
-        files.push_back(line.substr(5));
-    for (const std::string& line : ProjectLines("Module="))
-        files.push_back(line.substr(line.find("; ") + 2));
-    for (const std::string& file : files) {
+    for (const std::string& file : ProjectFiles()) {
         EXPECT_TRUE(referenced.insert(file).second) << file << " named twice";
         EXPECT_TRUE(fs::is_regular_file(out / AnsiToPath(file))) << file;
     }

@@ -3,7 +3,6 @@
 // conversion starts cleanly and ends as an uninterrupted one does.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,6 +18,7 @@ namespace {
 
 using testing::CrLf;
 using testing::ReadFile;
+using testing::Rows;
 using testing::ScriptedUi;
 using testing::TempDir;
 namespace fs = std::filesystem;
@@ -78,7 +78,9 @@ struct Conversion {
         request.databasePath = out.parent_path() / "Sales.mdb";
         request.templateDirectory = testing::SourceDir() / "support";
     }
-    ConversionResult Run(const fs::path& supportDb, UserInterface& ui) {
+    // Every question answered yes.
+    ConversionResult Run(const fs::path& supportDb, ScriptedUi& ui) {
+        ui.answers.assign(4, Answer::Yes);
         Session session(app, supportDb, ui);
         return StartTranslation(session, request, DefaultConversionSteps());
     }
@@ -92,7 +94,6 @@ bool ConvertInKilledChild(const fs::path& out, const fs::path& supportDb, int ki
     if (child == 0) {
         Conversion conversion(out);
         KillingUi ui(killAt);
-        ui.answers.assign(4, Answer::Yes);
         conversion.Run(supportDb, ui);
         _exit(0);
     }
@@ -105,59 +106,42 @@ bool ConvertInKilledChild(const fs::path& out, const fs::path& supportDb, int ki
     return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
 
-std::vector<std::vector<std::string>> Rows(sqlite3* db, const char* sql) {
-    std::vector<std::vector<std::string>> rows;
-    sqlite3_exec(
-        db, sql,
-        [](void* out, int n, char** values, char**) {
-            auto& table = *static_cast<std::vector<std::vector<std::string>>*>(out);
-            table.emplace_back();
-            for (int i = 0; i < n; ++i)
-                table.back().emplace_back(values[i] ? values[i] : "NULL");
-            return 0;
-        },
-        &rows, nullptr);
-    return rows;
-}
+using Table = std::vector<std::vector<std::string>>;
 
 // Checks the database a killed conversion left; returns the forms it holds.
 int CheckKilledDatabase(const fs::path& supportDb) {
-    sqlite3* db = nullptr;
-    EXPECT_EQ(sqlite3_open_v2(supportDb.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
-    EXPECT_EQ(Rows(db, "PRAGMA integrity_check"), (std::vector<std::vector<std::string>>{{"ok"}}));
+    EXPECT_TRUE(fs::is_regular_file(supportDb));
+    EXPECT_EQ(Rows(supportDb, "PRAGMA integrity_check"), (Table{{"ok"}}));
     // A form's row carries its control count and its code counts, written at
     // two moments of its group: both or neither.
-    for (const auto& row : Rows(db, "SELECT ModuleName, CtlCount, TotalLines FROM tblStats")) {
+    for (const auto& row :
+         Rows(supportDb, "SELECT ModuleName, CtlCount, TotalLines FROM tblStats")) {
         if (row[0].starts_with("Form")) {
             EXPECT_EQ(row[1], "20") << row[0];
             EXPECT_NE(row[2], "0") << row[0];
         }
     }
     // Every finding belongs to a module whose statistics were written.
-    EXPECT_EQ(Rows(db,
+    EXPECT_EQ(Rows(supportDb,
                    "SELECT COUNT(*) FROM tblReportOutput WHERE ModuleName NOT IN "
                    "(SELECT ModuleName FROM tblStats)"),
-              (std::vector<std::vector<std::string>>{{"0"}}));
-    const int forms =
-        std::stoi(Rows(db, "SELECT COUNT(*) FROM tblStats WHERE ModuleName LIKE 'Form%'")[0][0]);
-    sqlite3_close(db);
-    return forms;
+              (Table{{"0"}}));
+    const Table forms =
+        Rows(supportDb, "SELECT COUNT(*) FROM tblStats WHERE ModuleName LIKE 'Form%'");
+    return forms.empty() ? -1 : std::stoi(forms[0][0]);
 }
 
 std::string DumpAnalysis(const fs::path& supportDb) {
-    sqlite3* db = nullptr;
-    sqlite3_open(supportDb.c_str(), &db);
     std::string text;
     for (const char* sql : {"SELECT * FROM tblStats ORDER BY ModuleName",
                             "SELECT ModuleName, ReasonID, CodeLine, LineNumber, TranslatedLine, "
                             "Routine FROM tblReportOutput ORDER BY ID"}) {
-        for (const auto& row : Rows(db, sql)) {
+        for (const auto& row : Rows(supportDb, sql)) {
             for (const std::string& value : row)
                 text += value + "|";
             text += "\n";
         }
     }
-    sqlite3_close(db);
     return text;
 }
 
@@ -181,7 +165,6 @@ class InterruptedConversionTest : public ::testing::Test {
         fs::path referenceDb = testing::FreshSupportDatabase(referenceDir);
         Conversion conversion(referenceDir / "out");
         ScriptedUi ui;
-        ui.answers.assign(4, Answer::Yes);
         EXPECT_EQ(conversion.Run(referenceDb, ui).outcome, Outcome::Done);
         referenceAnalysis = DumpAnalysis(referenceDb);
         referenceFiles = Files(referenceDir / "out");
@@ -190,7 +173,6 @@ class InterruptedConversionTest : public ::testing::Test {
     void ConvertAgain() {
         Conversion conversion(dir / "out");
         ScriptedUi ui;
-        ui.answers.assign(4, Answer::Yes);
         const ConversionResult result = conversion.Run(supportDb, ui);
         ASSERT_EQ(result.outcome, Outcome::Done) << result.message;
         EXPECT_EQ(DumpAnalysis(supportDb), referenceAnalysis);
@@ -259,7 +241,6 @@ TEST_F(InterruptedConversionTest, ASecondConversionOnTheSameDatabaseIsRefused) {
         // Paused between the first and the second form.
         Conversion conversion(dir / "out");
         PausingUi ui(2, paused[1], resume[0]);
-        ui.answers.assign(4, Answer::Yes);
         _exit(conversion.Run(supportDb, ui).outcome == Outcome::Done ? 0 : 1);
     }
     char byte = 0;
@@ -268,7 +249,6 @@ TEST_F(InterruptedConversionTest, ASecondConversionOnTheSameDatabaseIsRefused) {
     fs::create_directories(dir / "second" / "out");
     Conversion second(dir / "second" / "out");
     ScriptedUi ui;
-    ui.answers.assign(4, Answer::Yes);
     const ConversionResult refused = second.Run(supportDb, ui);
     ASSERT_EQ(write(resume[1], &byte, 1), 1);
     int status = 0;

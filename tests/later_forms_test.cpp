@@ -3,10 +3,8 @@
 // an Access 2010 export; the real later export beside the checkout is read
 // when it is there.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "common/ansi_text.h"
 #include "common/string_helpers.h"
@@ -84,21 +82,17 @@ struct Converted {
 Converted ConvertThemes() {
     testing::TempDir dir;
     const fs::path db = testing::FreshSupportDatabase(dir);
-    const fs::path out = dir / "out";
-    const std::string command =
-        std::string("'") + VELORIN_PROGRAM + "' convert '" +
-        (testing::SourceDir() / "tests" / "data" / "Themes.accdb.src").string() + "' -o '" +
-        out.string() + "' --yes --support-db '" + db.string() + "' </dev/null >/dev/null 2>'" +
-        (dir / "err").string() + "'";
-    const int status = std::system(command.c_str());
-    Converted result;
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.frm = testing::ReadFile(out / "Notes.frm");
-    result.errors = testing::ReadFile(dir / "err");
-    result.findings = testing::Rows(
-        db,
-        "SELECT ReasonID, CodeLine FROM tblReportOutput WHERE ModuleName = 'Notes' ORDER BY ID");
-    return result;
+    const testing::ProgramRun run = testing::RunProgram(
+        VELORIN_PROGRAM,
+        "convert " +
+            testing::ShellQuoted(testing::SourceDir() / "tests" / "data" / "Themes.accdb.src") +
+            " -o " + testing::ShellQuoted(dir / "out") + " --yes --support-db " +
+            testing::ShellQuoted(db),
+        dir);
+    return {run.status, testing::ReadFile(dir / "out" / "Notes.frm"), run.err,
+            testing::Rows(db,
+                          "SELECT ReasonID, CodeLine FROM tblReportOutput WHERE ModuleName = "
+                          "'Notes' ORDER BY ID")};
 }
 
 TEST(LaterForms, ConvertAsAccessShowsThemWithoutAWordOfTheirLaterProperties) {
@@ -146,33 +140,23 @@ TEST(LaterForms, ConvertAsAccessShowsThemWithoutAWordOfTheirLaterProperties) {
 }
 
 TEST(LaterForms, AnUnknownPropertyIsNamedOnceForTheWholeRun) {
+    // Unknown properties and an unknown block in the form, a default block and a control.
+    std::string later;
+    const FormTextBlock form{
+        "Form",
+        {"Sparkle =1", "ThemeFontIndex =1"},
+        {{"TextBox", {"Sparkle =2", "BackThemeColorIndex =1"}, {}},
+         {"Section",
+          {},
+          {{"Gizmo", {"Name =\"g\""}, {}},
+           {"TextBox",
+            {"Name =\"t\"", "Sparkle =3", "LayoutCachedHeight =240", "Shape =1"},
+            {}}}}}};
+    form.Write(later, 0);
     testing::TempDir dir;
     for (const char* name : {"A", "B"}) {
         testing::WriteFile(dir / "Later.accdb.src" / "forms" / (std::string(name) + ".bas"),
-                           testing::CrLf({"Version =20",
-                                          "Begin Form",
-                                          "    Sparkle =1",
-                                          "    ThemeFontIndex =1",
-                                          "    Begin",
-                                          "        Begin TextBox",
-                                          "            Sparkle =2",
-                                          "            BackThemeColorIndex =1",
-                                          "        End",
-                                          "        Begin Section",
-                                          "            Begin",
-                                          "                Begin Gizmo",
-                                          "                    Name =\"g\"",
-                                          "                End",
-                                          "                Begin TextBox",
-                                          "                    Name =\"t\"",
-                                          "                    Sparkle =3",
-                                          "                    LayoutCachedHeight =240",
-                                          "                    Shape =1",
-                                          "                End",
-                                          "            End",
-                                          "        End",
-                                          "    End",
-                                          "End"}));
+                           "Version =20\r\n" + later);
     }
     const LoadedDatabase loaded = LoadDatabase(dir / "Later.accdb.src");
     ASSERT_TRUE(loaded.application) << loaded.error;

@@ -330,10 +330,7 @@ class FormsInTheirTurn : public ::testing::Test {
             run.told.push_back(ReplaceAll(told, dir.Path().string(), "DIR"));
         for (const std::string& name : app.Documents(Container::Forms))
             run.controlsLeft += app.OpenForm(name)->Controls().size();
-        for (const fs::directory_entry& entry : fs::directory_iterator(dir / "out")) {
-            if (entry.is_regular_file())
-                run.files[entry.path().filename().string()] = testing::ReadFile(entry.path());
-        }
+        run.files = FilesUnder(dir / "out");
         for (const char* query :
              {"SELECT * FROM tblReportOutput ORDER BY rowid",
               "SELECT * FROM tblStats ORDER BY rowid", "SELECT * FROM tblCodeMap ORDER BY rowid"}) {

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <set>
 
@@ -115,11 +114,11 @@ class ProjectAssemblyTest : public ::testing::Test {
         request.templateDirectory = testing::SourceDir() / "support";
         request.options.password = "";
     }
-    void AddForm(const std::string& name) {
-        auto form = std::make_unique<AccessForm>();
-        BuildAccessForm(*ReadObjectText(CrLf({"Begin Form", "    Width =2000", "End"})).text, name,
-                        name, *form);
-        app.AddForm(std::move(form));
+    void AddForm(const std::string& name, const std::string& recordSource = {}) {
+        std::vector<std::string> properties{"Width =2000"};
+        if (!recordSource.empty())
+            properties.push_back("RecordSource =\"" + recordSource + "\"");
+        app.AddForm(testing::FormFromBlocks(name, properties, {}));
     }
     void AddMacro(const std::string& name) {
         Macro macro;
@@ -213,12 +212,7 @@ TEST_F(ProjectAssemblyTest, AStartupFormLeftOutIsMarkedAndRecordedNotShown) {
 TEST_F(ProjectAssemblyTest, TheProjectNeverNamesTheFolderItWasConvertedIn) {
     // A bound form: its data control, Sub Main and the project file all name
     // the database, beside the project wherever it is opened.
-    auto form = std::make_unique<AccessForm>();
-    BuildAccessForm(*ReadObjectText(CrLf({"Begin Form", "    RecordSource =\"Orders\"",
-                                          "    Width =2000", "End"}))
-                         .text,
-                    "Orders", "Orders", *form);
-    app.AddForm(std::move(form));
+    AddForm("Orders", "Orders");
     testing::WriteFile(dir / "Shop.mdb", "database");
     request.databaseFileExists = true;
     for (const bool relative : {false, true}) {
@@ -301,15 +295,15 @@ TEST_F(ProjectAssemblyTest, TheSampleApplicationPassesTheCheckInEveryProjectKind
     for (const bool vb5 : {true, false}) {
         for (const bool mdi : {false, true}) {
             TempDir run;
-            const fs::path db = testing::FreshSupportDatabase(run);
-            const std::string command =
-                std::string("'") + VELORIN_PROGRAM + "' convert '" +
-                (testing::SourceDir() / "examples" / "Sales.mdb.src").string() + "' -o '" +
-                (run / "out").string() + "' --yes --support-db '" + db.string() + "'" +
-                (vb5 ? "" : " --vb4") + (mdi ? " --mdi" : "") + " >/dev/null 2>&1";
-            const int status = std::system(command.c_str());
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-                << (vb5 ? "VB5" : "VB4") << (mdi ? " MDI" : "");
+            const testing::ProgramRun program = testing::RunProgram(
+                VELORIN_PROGRAM,
+                "convert " +
+                    testing::ShellQuoted(testing::SourceDir() / "examples" / "Sales.mdb.src") +
+                    " -o " + testing::ShellQuoted(run / "out") + " --yes --support-db " +
+                    testing::ShellQuoted(testing::FreshSupportDatabase(run)) +
+                    (vb5 ? "" : " --vb4") + (mdi ? " --mdi" : ""),
+                run);
+            EXPECT_EQ(program.status, 0) << (vb5 ? "VB5" : "VB4") << (mdi ? " MDI" : "");
             EXPECT_FALSE(fs::exists(run / "out" / "velorin.log"))
                 << testing::ReadFile(run / "out" / "velorin.log");
             EXPECT_EQ(fs::exists(run / "out" / "MDIParent.frm"), mdi);

@@ -2,11 +2,9 @@
 // checkout; these tests skip when they are absent.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <set>
 
 #include <chrono>
-#include <cstdlib>
 
 #include "common/string_helpers.h"
 #include "session/host/database_loader.h"
@@ -17,10 +15,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(Northwind, ListsContainerDocumentsInOrder) {
-    fs::path data = testing::SharedData();
-    if (data.empty())
-        GTEST_SKIP() << "../shared/data is absent";
+// Skips when ../shared/data is absent.
+class Northwind : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (data.empty())
+            GTEST_SKIP() << "../shared/data is absent";
+    }
+    const fs::path data = testing::SharedData();
+};
+
+TEST_F(Northwind, ListsContainerDocumentsInOrder) {
     LoadedDatabase loaded = LoadDatabase(data / "nwind.mdb");
     ASSERT_TRUE(loaded.application) << loaded.error;
     const AccessApplication& app = *loaded.application;
@@ -40,10 +45,7 @@ TEST(Northwind, ListsContainerDocumentsInOrder) {
 
 // One zeroed page of a real database crashes libmdb, another keeps it reading
 // for ever; either is an error naming what happened, and the program goes on.
-TEST(Northwind, ADamagedFileIsAnErrorNotACrashOrAHang) {
-    fs::path data = testing::SharedData();
-    if (data.empty())
-        GTEST_SKIP() << "../shared/data is absent";
+TEST_F(Northwind, ADamagedFileIsAnErrorNotACrashOrAHang) {
     const std::string bytes = testing::ReadFile(data / "nwind.mdb");
     ASSERT_EQ(bytes[20], '\0') << "Access 97 pages of 2 KB";
     testing::TempDir dir;
@@ -96,10 +98,7 @@ TEST(MdbContents, OddNamesTravelAndBrokenAnswersAreRefused) {
     }
 }
 
-TEST(Northwind, TablesAndQueriesWithTheirTypes) {
-    fs::path data = testing::SharedData();
-    if (data.empty())
-        GTEST_SKIP() << "../shared/data is absent";
+TEST_F(Northwind, TablesAndQueriesWithTheirTypes) {
     LoadedDatabase loaded = LoadDatabase(data / "nwind.mdb");
     ASSERT_TRUE(loaded.application);
     const AccessApplication& app = *loaded.application;
@@ -122,7 +121,7 @@ TEST(Northwind, TablesAndQueriesWithTheirTypes) {
 }
 
 TEST(BigRivers, EveryObjectLoadsWithoutAnError) {
-    fs::path data = testing::SharedData();
+    const fs::path data = testing::SharedData();
     if (data.empty())
         GTEST_SKIP() << "../shared/data is absent";
     fs::path source = data / "big_rivers_app" / "source";
@@ -165,18 +164,17 @@ TEST(BigRivers, EveryObjectLoadsWithoutAnError) {
 // Runs the command line on real data; returns its exit status.
 int Convert(const fs::path& database, const fs::path& out, std::string& errors) {
     testing::TempDir dir;
-    const fs::path db = testing::FreshSupportDatabase(dir);
-    const std::string command = std::string("'") + VELORIN_PROGRAM + "' convert '" +
-                                database.string() + "' -o '" + out.string() +
-                                "' --yes --support-db '" + db.string() +
-                                "' </dev/null >/dev/null 2>'" + (dir / "err").string() + "'";
-    int status = std::system(command.c_str());
-    errors = testing::ReadFile(dir / "err");
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const testing::ProgramRun run = testing::RunProgram(
+        VELORIN_PROGRAM,
+        "convert " + testing::ShellQuoted(database) + " -o " + testing::ShellQuoted(out) +
+            " --yes --support-db " + testing::ShellQuoted(testing::FreshSupportDatabase(dir)),
+        dir);
+    errors = run.err;
+    return run.status;
 }
 
 TEST(BigRivers, EveryFormAndModuleConverts) {
-    fs::path data = testing::SharedData();
+    const fs::path data = testing::SharedData();
     if (data.empty())
         GTEST_SKIP() << "../shared/data is absent";
     testing::TempDir out;
@@ -216,10 +214,7 @@ TEST(BigRivers, EveryFormAndModuleConverts) {
     }
 }
 
-TEST(Northwind, ADatabaseWithoutItsExportIsRefusedClearly) {
-    fs::path data = testing::SharedData();
-    if (data.empty())
-        GTEST_SKIP() << "../shared/data is absent";
+TEST_F(Northwind, ADatabaseWithoutItsExportIsRefusedClearly) {
     testing::TempDir out;
     std::string errors;
     EXPECT_EQ(Convert(data / "nwind.mdb", out / "vb", errors), 1);

@@ -124,6 +124,23 @@ class Harness {
         return *window;
     }
 
+    // Makes the window and loads it: false when its start-up checks end the program.
+    bool Start() {
+        Make();
+        return window->Load();
+    }
+    void Press(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
+    void Open(const QString& file) {
+        nextFile = file;
+        Press("cmdOpen");
+    }
+    // Converts what is selected into `out`, agreeing to create it.
+    void Translate(const QString& out) {
+        Find<QLineEdit>("txtPath")->setText(out);
+        answers = {Answer::Yes};
+        Press("cmdTranslate");
+    }
+
     template <typename T>
     T* Find(const char* name) const {
         T* widget = window->findChild<T*>(name);
@@ -205,15 +222,19 @@ QString MakeExport(const QString& parent, const QString& name,
     return root;
 }
 
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
 // Every file under `root` with its content, to tell whether anything changed.
 std::map<QString, QByteArray> Snapshot(const QString& root) {
     std::map<QString, QByteArray> files;
     QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        files[QDir(root).relativeFilePath(path)] = file.readAll();
+        files[QDir(root).relativeFilePath(path)] = ReadAll(path);
     }
     return files;
 }
@@ -277,8 +298,7 @@ void MainWindowTest::restoresEveryOptionFromControlDefaults() {
     // A type index the list does not have leaves no selection: the third entry is chosen.
     Harness bad;
     bad.Settings("ControlDefaults", "01918000000");
-    bad.Make();
-    QVERIFY(bad.window->Load());
+    QVERIFY(bad.Start());
     QCOMPARE(SelectedRow(bad.Find<QListWidget>("lstListboxType")), 2);
     QCOMPARE(SelectedRow(bad.Find<QListWidget>("lstComboBoxType")), 2);
 }
@@ -290,8 +310,7 @@ void MainWindowTest::movesLegacySettingsOnce() {
         legacy.setValue("ControlDefaults", "00000000000");
         legacy.setValue("LastFile1", "/data/old.mdb");
     }
-    h.Make();
-    QVERIFY(h.window->Load());
+    QVERIFY(h.Start());
     QVERIFY(h.Find<QRadioButton>("optVBType0")->isChecked());
     QCOMPARE(h.window->RecentEntries(), QStringList{"&1 /data/old.mdb"});
     QVERIFY(!QFile::exists(h.legacyFile));
@@ -308,8 +327,7 @@ void MainWindowTest::startupChecksCanEndTheProgram() {
     Harness proceed;
     proceed.Settings("ControlFilesFolder", "");
     proceed.answers = {Answer::Yes};
-    proceed.Make();
-    QVERIFY(proceed.window->Load());
+    QVERIFY(proceed.Start());
 
     Harness noDatabase;
     QFile::remove(QDir(noDatabase.programDir).filePath("vlrn.db"));
@@ -338,16 +356,14 @@ void MainWindowTest::recentFilesRotateAndShowInTheMenu() {
     h.Settings("LastFile1", "/x/one.mdb");
     h.Settings("LastFile2", "/x/two.mdb");
     h.Settings("LastFile4", "/x/four.mdb");
-    h.Make();
-    QVERIFY(h.window->Load());
+    QVERIFY(h.Start());
     QCOMPARE(h.window->RecentEntries(),
              (QStringList{"&1 /x/one.mdb", "&2 /x/two.mdb", "&4 /x/four.mdb"}));
 }
 
 void MainWindowTest::optionClicksAndTheirRules() {
     Harness h;
-    h.Make();
-    QVERIFY(h.window->Load());
+    QVERIFY(h.Start());
     Press(h.Find<QCheckBox>("chkMDI"));
     QVERIFY(h.window->SettingsChanged());
 
@@ -359,8 +375,7 @@ void MainWindowTest::optionClicksAndTheirRules() {
 
     // Unbound: the type click leaves it, and a later switch of mode does not check it.
     Harness unbound;
-    unbound.Make();
-    QVERIFY(unbound.window->Load());
+    QVERIFY(unbound.Start());
     unbound.Find<QTabWidget>("tsMain")->setCurrentIndex(1);
     Press(unbound.Find<QRadioButton>("optListboxMode2"));
     Click(unbound.Find<QListWidget>("lstListboxType"), 1);
@@ -371,10 +386,8 @@ void MainWindowTest::optionClicksAndTheirRules() {
 
 void MainWindowTest::choosingADatabaseProposesTheOutputFolder() {
     Harness h;
-    h.Make();
-    QVERIFY(h.window->Load());
-    h.nextFile = SampleExport();
-    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    QVERIFY(h.Start());
+    h.Open(SampleExport());
     QCOMPARE(h.Find<QLineEdit>("txtPath")->text(),
              QDir(VELORIN_SOURCE_DIR).filePath("examples/Vlrn"));
     QCOMPARE(h.Find<QListWidget>("lstForms")->count(), 9);
@@ -384,7 +397,7 @@ void MainWindowTest::choosingADatabaseProposesTheOutputFolder() {
 
     // A cancelled dialog changes nothing.
     h.nextFile.clear();
-    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    h.Press("cmdOpen");
     QCOMPARE(h.Find<QLineEdit>("txtMDB")->text(), SampleExport());
 }
 
@@ -399,8 +412,7 @@ void MainWindowTest::exportFoldersAreChosenAndTypedLikeDatabases() {
         loaded.source.databasePath = path;
         return loaded;
     };
-    h.Make();
-    QVERIFY(h.window->Load());
+    QVERIFY(h.Start());
     auto* input = h.Find<QLineEdit>("txtMDB");
     auto* output = h.Find<QLineEdit>("txtPath");
     const QByteArray module = "Attribute VB_Name = \"Tools\"\r\nOption Explicit\r\n";
@@ -413,15 +425,14 @@ void MainWindowTest::exportFoldersAreChosenAndTypedLikeDatabases() {
     };
     for (const auto& [folder, database] : exports) {
         const QString root = MakeExport(base.path(), folder, {{"Tools.bas", module}});
-        h.nextFile = base.filePath(database);
-        QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+        h.Open(base.filePath(database));
         const QString proposed = output->text();
         QVERIFY2(!proposed.isEmpty(), qPrintable(database));
 
         // Chosen with the folder button.
         output->clear();
         h.nextFolder = root;
-        QTest::mouseClick(h.Find<QPushButton>("cmdOpenFolder"), Qt::LeftButton);
+        h.Press("cmdOpenFolder");
         QCOMPARE(input->text(), root);
         QCOMPARE(h.Find<QListWidget>("lstModules")->count(), 1);
         QCOMPARE(output->text(), proposed);
@@ -430,8 +441,7 @@ void MainWindowTest::exportFoldersAreChosenAndTypedLikeDatabases() {
 
         // Typed, with or without a separator at the end.
         for (const QString& typed : {root, root + "/"}) {
-            h.nextFile = base.filePath(database);
-            QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+            h.Open(base.filePath(database));
             output->clear();
             input->clear();
             QTest::keyClicks(input, typed);
@@ -445,20 +455,17 @@ void MainWindowTest::exportFoldersAreChosenAndTypedLikeDatabases() {
     // A cancelled folder dialog changes nothing.
     const QString opened = input->text();
     h.nextFolder.clear();
-    QTest::mouseClick(h.Find<QPushButton>("cmdOpenFolder"), Qt::LeftButton);
+    h.Press("cmdOpenFolder");
     QCOMPARE(input->text(), opened);
     QCOMPARE(h.folderTitles.size(), 4);
 }
 
 void MainWindowTest::aFailingDatabaseClearsBothBoxes() {
     Harness h;
-    h.Make();
-    QVERIFY(h.window->Load());
-    h.nextFile = SampleExport();
-    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    QVERIFY(h.Start());
+    h.Open(SampleExport());
 
-    h.nextFile = QDir(h.dir.path()).filePath("missing.mdb");
-    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    h.Open(QDir(h.dir.path()).filePath("missing.mdb"));
     QCOMPARE(MessageStarting(h.messages, LoadText(text_id::kInvalidDatabase)),
              static_cast<int>(h.messages.size()) - 1);
     QCOMPARE(h.messages.back().icon, Icon::Information);
@@ -475,41 +482,36 @@ void MainWindowTest::aFailingDatabaseClearsBothBoxes() {
 
 void MainWindowTest::startTranslationValidates() {
     Harness h;
-    h.Make();
-    QVERIFY(h.window->Load());
-    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    QVERIFY(h.Start());
+    h.Press("cmdTranslate");
     QVERIFY(h.Shown(17));
 
     h.Find<QLineEdit>("txtPath")->setText(QDir(h.dir.path()).filePath("new"));
     h.answers = {Answer::No};
-    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    h.Press("cmdTranslate");
     QVERIFY(h.Shown(18));
     QVERIFY(!QDir(QDir(h.dir.path()).filePath("new")).exists());
 
     h.answers = {Answer::Yes};
-    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    h.Press("cmdTranslate");
     QVERIFY(h.Shown(19));
     QCOMPARE(h.quits, 0);
 }
 
 void MainWindowTest::convertsTheSampleAndPrintsTheChosenReports() {
     Harness h;
-    h.Make();
-    QVERIFY(h.window->Load());
-    h.nextFile = SampleExport();
-    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    QVERIFY(h.Start());
+    h.Open(SampleExport());
     const QString out = QDir(h.dir.path()).filePath("vb");
-    h.Find<QLineEdit>("txtPath")->setText(out);
-    QTest::mouseClick(h.Find<QPushButton>("cmdSelForms"), Qt::LeftButton);
-    QTest::mouseClick(h.Find<QPushButton>("cmdSelMods"), Qt::LeftButton);
-    h.answers = {Answer::Yes};  // create the output folder
+    h.Press("cmdSelForms");
+    h.Press("cmdSelMods");
     h.pickReports = [](ReportsWindow& window) {
         auto* list = window.findChild<QListWidget*>("lstReports");
         list->item(2)->setSelected(true);
         list->item(0)->setSelected(true);
         QTest::mouseClick(window.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     };
-    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    h.Translate(out);
 
     QVERIFY(QFile::exists(QDir(out).filePath("Sales.vbp")));
     QVERIFY(QFile::exists(QDir(out).filePath("Orders.frm")));
@@ -523,40 +525,28 @@ void MainWindowTest::convertsTheSampleAndPrintsTheChosenReports() {
 void MainWindowTest::eachUserRecordsInAnOwnSupportDatabase() {
     Harness h;
     h.userDatabase = QDir(h.dir.path()).filePath("data/velorin/vlrn.db");
-    h.Make();
-    QVERIFY(h.window->Load());
+    QVERIFY(h.Start());
     // Made from the program's empty one when the window starts.
     QVERIFY(QFile::exists(h.userDatabase));
-    h.nextFile = SampleExport();
-    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
-    h.Find<QLineEdit>("txtPath")->setText(QDir(h.dir.path()).filePath("vb"));
-    QTest::mouseClick(h.Find<QPushButton>("cmdSelMods"), Qt::LeftButton);
-    h.answers = {Answer::Yes};  // create the output folder
+    h.Open(SampleExport());
+    h.Press("cmdSelMods");
     h.pickReports = [](ReportsWindow& window) {
         window.findChild<QListWidget*>("lstReports")->item(0)->setSelected(true);
         QTest::mouseClick(window.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     };
-    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    h.Translate(QDir(h.dir.path()).filePath("vb"));
     QCOMPARE(h.printed.size(), size_t{1});
     QCOMPARE(QString::fromStdString(h.printedFrom.string()), h.userDatabase);
     // The analysis is in the user's database; the program's stays empty.
     QVERIFY(QFileInfo(h.userDatabase).size() > 0);
-    const QByteArray program = [&] {
-        QFile file(QDir(h.programDir).filePath("vlrn.db"));
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
-    }();
-    QFile built(QDir(VELORIN_PROGRAM_DIR).filePath("vlrn.db"));
-    built.open(QIODevice::ReadOnly);
-    QCOMPARE(program, built.readAll());
+    QCOMPARE(ReadAll(QDir(h.programDir).filePath("vlrn.db")),
+             ReadAll(QDir(VELORIN_PROGRAM_DIR).filePath("vlrn.db")));
 }
 
 void MainWindowTest::cancelledReportSelectionPrintsNothing() {
     Harness h;
-    h.Make();
-    QVERIFY(h.window->Load());
-    h.nextFile = SampleExport();
-    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    QVERIFY(h.Start());
+    h.Open(SampleExport());
     h.Find<QLineEdit>("txtPath")->setText(h.dir.path());
     Click(h.Find<QListWidget>("lstModules"), 0);
     h.pickReports = [](ReportsWindow& window) {
@@ -565,7 +555,7 @@ void MainWindowTest::cancelledReportSelectionPrintsNothing() {
         QVERIFY(window.Cancelled());
         QVERIFY(!window.SelectedRows().isEmpty());
     };
-    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    h.Press("cmdTranslate");
     QVERIFY(h.printed.empty());
     QCOMPARE(h.quits, 1);
 }
@@ -577,10 +567,8 @@ void MainWindowTest::uncompiledCodeStopsBeforeAnyFileIsTouched() {
         "Sub A()\r\n    MsgBox \"A\"\r\n";
     for (const bool outputExists : {true, false}) {
         Harness h;
-        h.Make();
-        QVERIFY(h.window->Load());
-        h.nextFile = MakeExport(h.dir.path(), "Broken.mdb.src", {{"Broken.bas", broken}});
-        QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+        QVERIFY(h.Start());
+        h.Open(MakeExport(h.dir.path(), "Broken.mdb.src", {{"Broken.bas", broken}}));
         QCOMPARE(h.Find<QListWidget>("lstModules")->count(), 1);
         const QString out = QDir(h.dir.path()).filePath("vb");
         if (outputExists) {
@@ -588,10 +576,8 @@ void MainWindowTest::uncompiledCodeStopsBeforeAnyFileIsTouched() {
             WriteText(QDir(out).filePath("notes.txt"), "mine");
         }
         const auto before = Snapshot(out);
-        h.Find<QLineEdit>("txtPath")->setText(out);
-        QTest::mouseClick(h.Find<QPushButton>("cmdSelMods"), Qt::LeftButton);
-        h.answers = {Answer::Yes};  // stop and compile in Access
-        QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+        h.Press("cmdSelMods");
+        h.Translate(out);  // Yes: stop and compile in Access
 
         const int question = MessageStarting(h.messages, LoadText(text_id::kNotCompiled));
         QVERIFY2(question >= 0, outputExists ? "into a folder" : "into a new folder");
@@ -623,10 +609,8 @@ void MainWindowTest::objectsThatCannotBeReadAreListedButNotOffered() {
         loaded.application->FinishLoading();
         return loaded;
     };
-    h.Make();
-    QVERIFY(h.window->Load());
-    h.nextFile = SampleExport();
-    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    QVERIFY(h.Start());
+    h.Open(SampleExport());
 
     const std::pair<const char*, QString> unreadable[] = {{"lstForms", "Switchboard"},
                                                           {"lstModules", "basStartup"}};
@@ -662,9 +646,7 @@ void MainWindowTest::objectsThatCannotBeReadAreListedButNotOffered() {
     }
 
     // The conversion is not asked for them: no warning about them follows it.
-    h.Find<QLineEdit>("txtPath")->setText(QDir(h.dir.path()).filePath("vb"));
-    h.answers = {Answer::Yes};  // create the output folder
-    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    h.Translate(QDir(h.dir.path()).filePath("vb"));
     QCOMPARE(h.quits, 1);
     for (const Message& message : h.messages) {
         QVERIFY2(message.text.find("Switchboard") == std::string::npos, message.text.c_str());
@@ -678,39 +660,32 @@ void MainWindowTest::aDatabaseFileAloneOffersNothingToConvert() {
     if (!QFileInfo::exists(database))
         QSKIP("../shared/data/nwind.mdb is absent");
     Harness h;
-    h.Make();
-    QVERIFY(h.window->Load());
-    h.nextFile = database;
-    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    QVERIFY(h.Start());
+    h.Open(database);
     QVERIFY(!h.Shown(text_id::kInvalidDatabase));
     auto* forms = h.Find<QListWidget>("lstForms");
     QVERIFY(forms->count() > 0);
     for (int row = 0; row < forms->count(); ++row)
         QVERIFY2(!(forms->item(row)->flags() & Qt::ItemIsSelectable),
                  qPrintable(forms->item(row)->text()));
-    QTest::mouseClick(h.Find<QPushButton>("cmdSelForms"), Qt::LeftButton);
+    h.Press("cmdSelForms");
     QVERIFY(forms->selectedItems().isEmpty());
     h.Find<QLineEdit>("txtPath")->setText(h.dir.path());
-    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    h.Press("cmdTranslate");
     QVERIFY(h.Shown(text_id::kNothingToConvert));
 }
 
 void MainWindowTest::aFailureSaysWhatWentWrongWithEachObject() {
     Harness h;
-    h.Make();
-    QVERIFY(h.window->Load());
+    QVERIFY(h.Start());
     // A module named as a Windows device is written under another name, with
     // a warning; the disk is full, so the conversion fails.
-    h.nextFile =
-        MakeExport(h.dir.path(), "Devices.mdb.src",
-                   {{"CON.bas", "Attribute VB_Name = \"CON\"\r\nOption Explicit\r\n"},
-                    {"Tools.bas", "Attribute VB_Name = \"Tools\"\r\nOption Explicit\r\n"}});
-    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
-    h.Find<QLineEdit>("txtPath")->setText(QDir(h.dir.path()).filePath("vb"));
-    QTest::mouseClick(h.Find<QPushButton>("cmdSelMods"), Qt::LeftButton);
-    h.answers = {Answer::Yes};  // create the output folder
+    h.Open(MakeExport(h.dir.path(), "Devices.mdb.src",
+                      {{"CON.bas", "Attribute VB_Name = \"CON\"\r\nOption Explicit\r\n"},
+                       {"Tools.bas", "Attribute VB_Name = \"Tools\"\r\nOption Explicit\r\n"}}));
+    h.Press("cmdSelMods");
     SimulateDiskFault(SimulatedDiskFault{0, false});
-    QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+    h.Translate(QDir(h.dir.path()).filePath("vb"));
     SimulateDiskFault(std::nullopt);
 
     QVERIFY(!h.messages.empty());
@@ -729,19 +704,15 @@ void MainWindowTest::everyOptionChangesTheProject() {
     // or option button clicked; the project written, file by file.
     auto convert = [](const QString& clicked) {
         Harness h;
-        h.Make();
-        if (!h.window->Load())
+        if (!h.Start())
             return std::map<QString, QByteArray>();
-        h.nextFile = SampleExport();
-        QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+        h.Open(SampleExport());
         if (!clicked.isEmpty())
             h.Find<QAbstractButton>(qPrintable(clicked))->click();
         const QString out = QDir(h.dir.path()).filePath("vb");
-        h.Find<QLineEdit>("txtPath")->setText(out);
-        QTest::mouseClick(h.Find<QPushButton>("cmdSelForms"), Qt::LeftButton);
-        QTest::mouseClick(h.Find<QPushButton>("cmdSelMods"), Qt::LeftButton);
-        h.answers = {Answer::Yes};  // create the output folder
-        QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+        h.Press("cmdSelForms");
+        h.Press("cmdSelMods");
+        h.Translate(out);
         return Snapshot(out);
     };
     const auto defaults = convert(QString());
@@ -751,8 +722,7 @@ void MainWindowTest::everyOptionChangesTheProject() {
     // Every check box and every option button not chosen by default, as the
     // window has them: a control that changes nothing is not offered.
     Harness h;
-    h.Make();
-    QVERIFY(h.window->Load());
+    QVERIFY(h.Start());
     QStringList controls;
     for (const QAbstractButton* button : h.window->findChildren<QAbstractButton*>()) {
         if (button->isCheckable() && !button->isChecked())
@@ -818,8 +788,7 @@ QList<QWidget*> TabChain(QWidget* window, QWidget* page) {
 
 void MainWindowTest::keyboardReachesEveryField() {
     Harness h;
-    h.Make();
-    QVERIFY(h.window->Load());
+    QVERIFY(h.Start());
     QApplication::setActiveWindow(h.window.get());
     QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
     auto* tabs = h.Find<QTabWidget>("tsMain");
@@ -842,38 +811,33 @@ void MainWindowTest::keyboardReachesEveryField() {
                             Qt::AltModifier);
             QVERIFY2(QApplication::focusWidget() == label->buddy(), qPrintable(label->text()));
         }
-        for (QLineEdit* field : widget->findChildren<QLineEdit*>()) {
+        // Every text box and list has such a label.
+        for (QWidget* field : widget->findChildren<QWidget*>()) {
+            if (!qobject_cast<QLineEdit*>(field) && !qobject_cast<QListWidget*>(field))
+                continue;
             bool labelled = false;
             for (const QLabel* label : widget->findChildren<QLabel*>())
                 labelled = labelled || label->buddy() == field;
             QVERIFY2(labelled, qPrintable(field->objectName()));
         }
-        for (QListWidget* list : widget->findChildren<QListWidget*>()) {
-            bool labelled = false;
-            for (const QLabel* label : widget->findChildren<QLabel*>())
-                labelled = labelled || label->buddy() == list;
-            QVERIFY2(labelled, qPrintable(list->objectName()));
-        }
-        // Buttons read words, each with its own access key on the page.
-        QStringList keys;
+        // Buttons read words, each button and label with its own access key on the page.
+        QStringList texts;
         for (const QAbstractButton* button : widget->findChildren<QAbstractButton*>()) {
-            const QString text = button->text();
-            QVERIFY2(text.contains(QRegularExpression("[A-Za-z0-9]")), qPrintable(text));
-            const qsizetype amp = text.indexOf('&');
+            QVERIFY2(button->text().contains(QRegularExpression("[A-Za-z0-9]")),
+                     qPrintable(button->text()));
             if (qobject_cast<const QPushButton*>(button) != nullptr)
-                QVERIFY2(amp >= 0, qPrintable(text));
+                QVERIFY2(button->text().contains('&'), qPrintable(button->text()));
+            texts.append(button->text());
+        }
+        for (const QLabel* label : widget->findChildren<QLabel*>())
+            texts.append(label->text());
+        QStringList keys;
+        for (const QString& text : texts) {
+            const qsizetype amp = text.indexOf('&');
             if (amp < 0)
                 continue;
             const QString key = text.mid(amp + 1, 1).toLower();
             QVERIFY2(!keys.contains(key), qPrintable(text));
-            keys.append(key);
-        }
-        for (const QLabel* label : widget->findChildren<QLabel*>()) {
-            const qsizetype amp = label->text().indexOf('&');
-            if (amp < 0)
-                continue;
-            const QString key = label->text().mid(amp + 1, 1).toLower();
-            QVERIFY2(!keys.contains(key), qPrintable(label->text()));
             keys.append(key);
         }
 
@@ -897,13 +861,17 @@ void MainWindowTest::messagesBeforeTheWindowAreCentredOnTheScreen() {
     Message message;
     message.text = "A message before the window is shown.";
     QRect shown;
-    QTimer::singleShot(0, [&] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            shown = box->frameGeometry();
-            box->close();
-        }
-    });
-    ShowMessageBox(&hidden, help, message);
+    // Shows the message over `parent`, noting where its box stood.
+    auto show = [&](QWidget* parent) {
+        QTimer::singleShot(0, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                shown = box->frameGeometry();
+                box->close();
+            }
+        });
+        ShowMessageBox(parent, help, message);
+    };
+    show(&hidden);
     QVERIFY(shown.isValid());
     const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
     QVERIFY2((shown.center() - centre).manhattanLength() <= 4,
@@ -914,13 +882,7 @@ void MainWindowTest::messagesBeforeTheWindowAreCentredOnTheScreen() {
     window.setGeometry(20, 30, 700, 500);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTimer::singleShot(0, [&] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            shown = box->frameGeometry();
-            box->close();
-        }
-    });
-    ShowMessageBox(&window, help, message);
+    show(&window);
     QVERIFY2((shown.center() - window.frameGeometry().center()).manhattanLength() <= 4,
              qPrintable(QString("%1,%2").arg(shown.center().x()).arg(shown.center().y())));
 }
@@ -946,16 +908,14 @@ void MainWindowTest::progressShowsTheElapsedTime() {
 
 void MainWindowTest::shutdownSavesOnlyChangedSettings() {
     Harness untouched;
-    untouched.Make();
-    QVERIFY(untouched.window->Load());
+    QVERIFY(untouched.Start());
     untouched.window->ShutdownProgram();
     QVERIFY(untouched.messages.empty());
     QVERIFY(untouched.Setting("ControlDefaults").isEmpty());
     QCOMPARE(untouched.quits, 1);
 
     Harness changed;
-    changed.Make();
-    QVERIFY(changed.window->Load());
+    QVERIFY(changed.Start());
     Press(changed.Find<QRadioButton>("optVBType0"));
     Press(changed.Find<QCheckBox>("chkMDI"));
     changed.answers = {Answer::Yes};
@@ -965,8 +925,7 @@ void MainWindowTest::shutdownSavesOnlyChangedSettings() {
     QCOMPARE(changed.Setting("ControlDefaults"), QString("00212100100"));
 
     Harness declined;
-    declined.Make();
-    QVERIFY(declined.window->Load());
+    QVERIFY(declined.Start());
     Press(declined.Find<QCheckBox>("chkMDI"));
     declined.answers = {Answer::No};
     declined.window->close();
@@ -988,12 +947,10 @@ void MainWindowTest::keepsOnlySettingsThatAreRead() {
     // The add-in entry an earlier version left behind when it crashed.
     h.Settings("Menu Add-Ins/&Converter/Expression", "=ConvertAllMacros()");
     h.Settings("Menu Add-Ins/&Converter/Library", "/opt/velorin/menus97.mde");
-    h.Make();
-    QVERIFY(h.window->Load());
+    QVERIFY(h.Start());
     // A crash from here on leaves only this behind.
     verifyOnlyRead(h.settingsFile, "while running");
-    h.nextFile = SampleExport();
-    QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    h.Open(SampleExport());
     Press(h.Find<QCheckBox>("chkMDI"));
     h.answers = {Answer::Yes};  // save the settings
     h.window->ShutdownProgram();
@@ -1011,8 +968,7 @@ void MainWindowTest::aboutBoxHidesThePlaceholderCredit() {
 
 void MainWindowTest::drawingPreviewsIsSavedAndRestored() {
     Harness h;
-    h.Make();
-    QVERIFY(h.window->Load());
+    QVERIFY(h.Start());
     QVERIFY(h.Find<QCheckBox>("chkDrawPreviews")->toolTip().contains("previews/NAME.png"));
     for (const bool on : {true, false}) {
         QCOMPARE(h.Find<QCheckBox>("chkDrawPreviews")->isChecked(), !on);
@@ -1022,8 +978,7 @@ void MainWindowTest::drawingPreviewsIsSavedAndRestored() {
         QCOMPARE(h.Setting("DrawPreviews"), QString(on ? "1" : "0"));
         // ControlDefaults keeps the eleven characters earlier versions read.
         QCOMPARE(h.Setting("ControlDefaults").size(), 11);
-        h.Make();
-        QVERIFY(h.window->Load());
+        QVERIFY(h.Start());
         QCOMPARE(h.Find<QCheckBox>("chkDrawPreviews")->isChecked(), on);
     }
 }
@@ -1044,17 +999,15 @@ void MainWindowTest::previewsAreShownAfterAConversionThatDrewThem() {
                         picture.save(out.filePath("previews/Orders.png")));
             };
         };
-        h.Make();
-        QVERIFY(h.window->Load());
-        h.nextFile = SampleExport();
-        QTest::mouseClick(h.Find<QPushButton>("cmdOpen"), Qt::LeftButton);
+        QVERIFY(h.Start());
+        h.Open(SampleExport());
         const QString out = QDir(h.dir.path()).filePath("vb");
         h.Find<QLineEdit>("txtPath")->setText(out);
         Click(h.Find<QListWidget>("lstModules"), 0);
         if (draw)
             Press(h.Find<QCheckBox>("chkDrawPreviews"));
         h.answers = {Answer::Yes};  // create the output folder
-        QTest::mouseClick(h.Find<QPushButton>("cmdTranslate"), Qt::LeftButton);
+        h.Press("cmdTranslate");
         QVERIFY(QFile::exists(QDir(out).filePath("previews/Orders.png")));
         const QStringList shown =
             draw ? QStringList{"frmPreviews", "frmReports"} : QStringList{"frmReports"};
@@ -1066,8 +1019,7 @@ void MainWindowTest::previewsAreShownAfterAConversionThatDrewThem() {
 
 void MainWindowTest::formPreviewsMenuShowsTheChosenFolder() {
     Harness h;
-    h.Make();
-    QVERIFY(h.window->Load());
+    QVERIFY(h.Start());
     for (const QString& chosen : {QString(), h.dir.path()}) {  // cancelled, then chosen
         h.nextFolder = chosen;
         h.Find<QAction>("mnuFormPreviews")->trigger();

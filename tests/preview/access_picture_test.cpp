@@ -13,7 +13,6 @@
 
 #include "preview/access_form_picture.h"
 #include "preview/side_by_side.h"
-#include "session/host/object_text.h"
 #include "test_support.h"
 
 namespace velorin {
@@ -21,14 +20,6 @@ namespace {
 
 const QRgb kYellow = 0xFFFFFF00;  // 65535 as Access writes it
 const QRgb kWhite = 0xFFFFFFFF;
-
-std::unique_ptr<AccessForm> Build(std::initializer_list<std::string_view> lines) {
-    auto form = std::make_unique<AccessForm>();
-    const ObjectTextResult read = ReadObjectText(testing::CrLf(lines));
-    EXPECT_TRUE(read.text.has_value());
-    EXPECT_TRUE(BuildAccessForm(*read.text, "Test", "forms/Test.bas", *form).ok);
-    return form;
-}
 
 int Count(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& wanted) {
     int count = 0;
@@ -53,92 +44,40 @@ const PlacedControl* Placed(const FormPicture& picture, const std::string& name)
 // with a yellow label;
 // the page header, which only print shows, holds a label too.
 std::unique_ptr<AccessForm> SectionsForm() {
-    return Build({
-        "Begin Form",
-        "    RecordSelectors = NotDefault",
-        "    NavigationButtons = NotDefault",
-        "    BorderStyle =0",
-        "    Width =3000",
-        "    Begin",
-        "    Begin FormHeader",
-        "        Height =600",
-        "        BackColor =65535",
-        "        Name =\"FormHeader\"",
-        "    End",
-        "    Begin PageHeader",
-        "        Height =300",
-        "        Name =\"PageHeader\"",
-        "        Begin",
-        "            Begin Label",
-        "                Left =0",
-        "                Top =0",
-        "                Width =900",
-        "                Height =240",
-        "                Name =\"lblPrinted\"",
-        "                Caption =\"Printed\"",
-        "            End",
-        "        End",
-        "    End",
-        "    Begin Section",
-        "        Height =1500",
-        "        BackColor =16777215",
-        "        Name =\"Detail\"",
-        "        Begin",
-        "            Begin Label",
-        "                BackStyle =1",
-        "                BackColor =65535",
-        "                Left =300",
-        "                Top =150",
-        "                Width =1500",
-        "                Height =300",
-        "                Name =\"lblName\"",
-        "                Caption =\"WWWWWWWW\"",
-        "                ForeColor =0",
-        "            End",
-        "            Begin TextBox",
-        "                Visible = NotDefault",
-        "                Left =300",
-        "                Top =600",
-        "                Width =1500",
-        "                Height =300",
-        "                Name =\"txtHidden\"",
-        "            End",
-        "            Begin Tab",
-        "                Left =150",
-        "                Top =900",
-        "                Width =2700",
-        "                Height =540",
-        "                Name =\"tabPages\"",
-        "                Begin",
-        "                    Begin Page",
-        "                        Name =\"pgFirst\"",
-        "                        Caption =\"One\"",
-        "                        Begin",
-        "                            Begin CheckBox",
-        "                                Left =300",
-        "                                Top =1200",
-        "                                Name =\"chkShown\"",
-        "                            End",
-        "                        End",
-        "                    End",
-        "                    Begin Page",
-        "                        Name =\"pgSecond\"",
-        "                        PageIndex =1",
-        "                        Begin",
-        "                            Begin CheckBox",
-        "                                Left =900",
-        "                                Top =1200",
-        "                                Name =\"chkOtherPage\"",
-        "                            End",
-        "                        End",
-        "                    End",
-        "                End",
-        "            End",
-        "        End",
-        "    End",
-        "    End",
-        "End",
-    });
+    using Block = testing::FormTextBlock;
+    const Block header{
+        "FormHeader", {"Height =600", "BackColor =65535", "Name =\"FormHeader\""}, {}};
+    const Block pageHeader{"PageHeader",
+                           {"Height =300", "Name =\"PageHeader\""},
+                           {{"Label",
+                             {"Left =0", "Top =0", "Width =900", "Height =240",
+                              "Name =\"lblPrinted\"", "Caption =\"Printed\""},
+                             {}}}};
+    const Block label{"Label",
+                      {"BackStyle =1", "BackColor =65535", "Left =300", "Top =150", "Width =1500",
+                       "Height =300", "Name =\"lblName\"", "Caption =\"WWWWWWWW\"", "ForeColor =0"},
+                      {}};
+    const Block hidden{"TextBox",
+                       {"Visible = NotDefault", "Left =300", "Top =600", "Width =1500",
+                        "Height =300", "Name =\"txtHidden\""},
+                       {}};
+    const Block tab{"Tab",
+                    {"Left =150", "Top =900", "Width =2700", "Height =540", "Name =\"tabPages\""},
+                    {{"Page",
+                      {"Name =\"pgFirst\"", "Caption =\"One\""},
+                      {{"CheckBox", {"Left =300", "Top =1200", "Name =\"chkShown\""}, {}}}},
+                     {"Page",
+                      {"Name =\"pgSecond\"", "PageIndex =1"},
+                      {{"CheckBox", {"Left =900", "Top =1200", "Name =\"chkOtherPage\""}, {}}}}}};
+    return testing::FormFromBlocks(
+        "Test",
+        {"RecordSelectors = NotDefault", "NavigationButtons = NotDefault", "BorderStyle =0",
+         "Width =3000"},
+        {header,
+         pageHeader,
+         {"Section",
+          {"Height =1500", "BackColor =16777215", "Name =\"Detail\""},
+          {label, hidden, tab}}});
 }
 
 TEST(AccessPicture, ShowsTheSectionsAndControlsFormViewShows) {
@@ -169,30 +108,14 @@ TEST(AccessPicture, ShowsTheSectionsAndControlsFormViewShows) {
 }
 
 TEST(AccessPicture, RecordSelectorsAndNavigationButtonsFrameTheSections) {
-    const std::unique_ptr<AccessForm> form = Build({
-        "Begin Form",
-        "    BorderStyle =0",
-        "    Width =1500",
-        "    Begin",
-        "    Begin Section",
-        "        Height =750",
-        "        BackColor =16777215",
-        "        Name =\"Detail\"",
-        "        Begin",
-        "            Begin Label",
-        "                BackStyle =1",
-        "                BackColor =65535",
-        "                Left =0",
-        "                Top =0",
-        "                Width =300",
-        "                Height =300",
-        "                Name =\"lblCorner\"",
-        "            End",
-        "        End",
-        "    End",
-        "    End",
-        "End",
-    });
+    const std::unique_ptr<AccessForm> form =
+        testing::FormFromBlocks("Test", {"BorderStyle =0", "Width =1500"},
+                                {{"Section",
+                                  {"Height =750", "BackColor =16777215", "Name =\"Detail\""},
+                                  {{"Label",
+                                    {"BackStyle =1", "BackColor =65535", "Left =0", "Top =0",
+                                     "Width =300", "Height =300", "Name =\"lblCorner\""},
+                                    {}}}}});
     const FormPicture picture = RenderAccessForm(*form);
     const QImage& image = picture.image;
     // The selector strip on the left moves the detail to the right; the

@@ -62,23 +62,20 @@ void ExpectFitted(const std::vector<PageModel>& pages, PageSize size) {
                 footerTop = text.box.y;
         }
         for (const TextRun& text : page.texts) {
-            if (text.style == TextStyle::Title || text.box.y < titleBottom - kEpsilon ||
-                text.box.y >= footerTop - kEpsilon) {
-                continue;  // the title, the date, the page number
-            }
-            EXPECT_LE(text.box.Bottom(), footerTop - kEpsilon) << text.text;
-        }
-        for (const FilledBox& fill : page.fills) {
-            EXPECT_GE(fill.box.y, titleBottom - kEpsilon);
-            EXPECT_LE(fill.box.Bottom(), footerTop - kEpsilon);
-        }
-        for (const TextRun& text : page.texts) {
             ExpectInside(text.box, size, text.text);
             EXPECT_LE(kMeasure.Width(text.text, text.style), text.box.width + kEpsilon)
                 << text.text;
+            // The title, the date and the page number stand outside the body.
+            if (text.style != TextStyle::Title && text.box.y >= titleBottom - kEpsilon &&
+                text.box.y < footerTop - kEpsilon) {
+                EXPECT_LE(text.box.Bottom(), footerTop - kEpsilon) << text.text;
+            }
         }
-        for (const FilledBox& fill : page.fills)
+        for (const FilledBox& fill : page.fills) {
             ExpectInside(fill.box, size, "fill");
+            EXPECT_GE(fill.box.y, titleBottom - kEpsilon);
+            EXPECT_LE(fill.box.Bottom(), footerTop - kEpsilon);
+        }
         for (const Rule& rule : page.rules) {
             ExpectInside({std::min(rule.x1, rule.x2), std::min(rule.y1, rule.y2),
                           std::abs(rule.x2 - rule.x1), std::abs(rule.y2 - rule.y1)},

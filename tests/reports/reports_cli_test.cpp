@@ -17,11 +17,7 @@ using testing::ReadFile;
 using testing::TempDir;
 namespace fs = std::filesystem;
 
-struct ProgramRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using testing::ProgramRun;
 
 class ReportsCommand : public ::testing::Test {
   protected:
@@ -42,7 +38,7 @@ class ReportsCommand : public ::testing::Test {
         run.err = ReadFile(dir / "stderr");
         return run;
     }
-    std::string Quote(const fs::path& path) { return "'" + path.string() + "'"; }
+    std::string Quote(const fs::path& path) { return testing::ShellQuoted(path); }
     std::string SupportDb() { return "--support-db " + Quote(db); }
 
     TempDir dir;

@@ -81,10 +81,11 @@ double Sum(const std::vector<double>& widths) {
     return std::accumulate(widths.begin(), widths.end(), 0.0);
 }
 
+// Minimum, widest word, whole value on one line, and whether the column stretches.
+const std::vector<ColumnNeed> kNeeds = {{10, 20, 30, false}, {10, 40, 90, true}, {5, 5, 10, true}};
+
 TEST(FitColumns, NaturalWidthsWhenTheyFitAndTheRestToStretchingColumns) {
-    const std::vector<ColumnNeed> needs = {
-        {10, 20, 30, false}, {10, 40, 90, true}, {5, 5, 10, true}};
-    const std::vector<double> widths = FitColumns(needs, 230);
+    const std::vector<double> widths = FitColumns(kNeeds, 230);
     ASSERT_EQ(widths.size(), 3u);
     EXPECT_DOUBLE_EQ(widths[0], 30);
     // 100 left over, shared 90 : 10.
@@ -94,8 +95,7 @@ TEST(FitColumns, NaturalWidthsWhenTheyFitAndTheRestToStretchingColumns) {
 
 TEST(FitColumns, WideColumnsGiveWayBeforeWordsAreBroken) {
     // Whole words fit (20 + 40 + 5 = 65) but not every value on one line.
-    const std::vector<ColumnNeed> needs = {
-        {10, 20, 30, false}, {10, 40, 90, true}, {5, 5, 10, true}};
+    const std::vector<ColumnNeed>& needs = kNeeds;
     const std::vector<double> widths = FitColumns(needs, 100);
     EXPECT_NEAR(Sum(widths), 100, 1e-6);
     EXPECT_LE(Sum(widths), 100);
