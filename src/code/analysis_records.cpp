@@ -5,9 +5,9 @@
 namespace velorin {
 namespace {
 
+// The text stays where it is until the statement has run and been reset.
 void BindText(sqlite3_stmt* statement, int index, std::string_view text) {
-    sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()),
-                      SQLITE_TRANSIENT);
+    sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "code/later_functions.h"
 
+#include <array>
+#include <cstdint>
+
 #include "code/analysis_records.h"
 #include "code/code_mask.h"
 #include "code/compound_statements.h"
@@ -26,13 +29,31 @@ constexpr LaterConstant kLaterConstants[] = {
     {"vbLongTime", "3"},    {"vbShortTime", "4"}, {"vbUseSystemDayOfWeek", "0"},
 };
 
-// Whether a word may be one of the names above: most words are none, and the
-// translation asks of every word of every line.
+constexpr size_t kLongestLaterName = 20;
+
+// For each first letter, a bit for each length a name above has with it.
+constexpr std::array<uint32_t, 26> kLaterNameLengths = [] {
+    std::array<uint32_t, 26> lengths{};
+    auto add = [&lengths](std::string_view name) {
+        const char first = name[0] >= 'A' && name[0] <= 'Z' ? name[0] - 'A' + 'a' : name[0];
+        lengths[static_cast<size_t>(first - 'a')] |= uint32_t{1} << name.size();
+    };
+    for (const LaterFunction& function : kLaterFunctions)
+        add(function.name);
+    for (const LaterConstant& constant : kLaterConstants)
+        add(constant.name);
+    return lengths;
+}();
+
+// Whether a word may be one of the names above, by its first letter and its
+// length: most words are none, and the translation asks of every word of
+// every line.
 bool MayBeLaterName(std::string_view word) {
-    if (word.size() < 4 || word.size() > 20)
+    if (word.empty() || word.size() > kLongestLaterName)
         return false;
     const char first = AnsiLower(word[0]);
-    return std::string_view("cfijmrsvw").find(first) != std::string_view::npos;
+    return first >= 'a' && first <= 'z' &&
+           ((kLaterNameLengths[static_cast<size_t>(first - 'a')] >> word.size()) & 1) != 0;
 }
 
 // The identifier that starts at `at`.

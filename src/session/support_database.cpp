@@ -118,7 +118,7 @@ void SupportDatabase::Close() {
     db_ = nullptr;
 }
 
-sqlite3_stmt* SupportDatabase::Prepare(const std::string& sql) {
+sqlite3_stmt* SupportDatabase::Prepare(std::string_view sql) {
     if (!Open())
         return nullptr;
     auto it = statements_.find(sql);
@@ -128,7 +128,7 @@ sqlite3_stmt* SupportDatabase::Prepare(const std::string& sql) {
         return it->second;
     }
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &statement, nullptr) !=
+    if (sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &statement, nullptr) !=
         SQLITE_OK) {
         RecordError();
         return nullptr;

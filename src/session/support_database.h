@@ -55,7 +55,7 @@ class SupportDatabase {
     bool RunSavedStatement(std::string_view name);
 
     // A prepared statement, reset and with its bindings cleared; kept for reuse.
-    sqlite3_stmt* Prepare(const std::string& sql);
+    sqlite3_stmt* Prepare(std::string_view sql);
 
     // Groups writes so that a form's or module's rows land together; a killed
     // conversion loses at most the open group.
@@ -92,7 +92,7 @@ class SupportDatabase {
     bool openFailed_ = false;
     bool inGroup_ = false;
     std::function<void(HeldWrite)> keep_;
-    std::map<std::string, sqlite3_stmt*> statements_;
+    std::map<std::string, sqlite3_stmt*, std::less<>> statements_;
     int lastErrorCode_ = 0;
     std::string lastError_;
     Problem problem_ = Problem::None;
