@@ -349,6 +349,78 @@ TEST_F(FormConversionTest, ABoundFormWithOnlyBeforeUpdateGetsOneValidateCase) {
         << frm;
 }
 
+// Two controls whose names differ only in case (Access itself refuses them,
+// an edited export may hold them): the code goes with the one whose events
+// call it, the other takes another name, and every call the conversion
+// writes reaches a procedure of the file. The one with events comes first in
+// one form and second in the other.
+TEST_F(FormConversionTest, ControlsNamedAlikeButForCaseLeaveTheCodeWithTheOneItServes) {
+    const std::vector<std::string> withEvents = {"Begin CheckBox",
+                                                 "Name =\"chkStatus\"",
+                                                 "ControlSource =\"Status\"",
+                                                 "OnGotFocus =\"[Event Procedure]\"",
+                                                 "BeforeUpdate =\"[Event Procedure]\"",
+                                                 "End"};
+    const std::vector<std::string> without = {"Begin CheckBox", "Top =600", "Name =\"chkstatus\"",
+                                              "End"};
+    const std::string code =
+        CrLf({"CodeBehindForm", "Private Sub chkStatus_GotFocus()", "    Me!chkStatus.Tag = \"x\"",
+              "End Sub", "Private Sub chkStatus_BeforeUpdate(Cancel As Integer)",
+              "    Cancel = Me!chkStatus = 0", "End Sub"});
+    for (const bool eventsFirst : {true, false}) {
+        std::string text = CrLf({"Begin Form", "RecordSource =\"Items\"", "Begin", "Begin Section",
+                                 "Height =2000", "Begin"});
+        for (const auto* block : eventsFirst ? std::vector{&withEvents, &without}
+                                             : std::vector{&without, &withEvents}) {
+            for (const std::string& line : *block)
+                text += line + "\r\n";
+        }
+        text += CrLf({"End", "End", "End", "End"}) + code;
+        const std::string name = eventsFirst ? "EventsFirst" : "EventsSecond";
+        app.AddForm(FormOf(text, name, name));
+    }
+    request.forms = {"EventsFirst", "EventsSecond"};
+    ASSERT_EQ(StartTranslation(session, request, DefaultConversionSteps()).outcome, Outcome::Done);
+    for (const std::string name : {"EventsFirst", "EventsSecond"}) {
+        SCOPED_TRACE(name);
+        const std::string frm = ReadFile(dir / "out" / (name + ".frm"));
+        std::map<std::string, std::string, ILess> defined;  // procedure, its control
+        std::vector<std::string> called;
+        for (const std::string& line : SplitLines(frm)) {
+            std::string_view statement = TrimBlanks(line);
+            for (std::string_view head : {"Private Sub ", "Public Sub ", "Sub "}) {
+                if (!statement.starts_with(head))
+                    continue;
+                const std::string procedure(
+                    statement.substr(head.size(), statement.find('(') - head.size()));
+                defined.emplace(procedure, procedure.substr(0, procedure.find('_')));
+            }
+            if (statement.starts_with("Call "))
+                called.emplace_back(statement.substr(5, statement.find('(') - 5));
+        }
+        ASSERT_FALSE(called.empty()) << frm;
+        for (const std::string& procedure : called)
+            EXPECT_TRUE(defined.count(procedure) > 0) << procedure << " is not defined:\n" << frm;
+        // The code's own procedures are the checked box's, by its new name or its old.
+        std::set<std::string, ILess> names;
+        int boxes = 0;
+        for (const WrittenControl& control : WrittenControls(frm)) {
+            EXPECT_TRUE(names.insert(control.name).second) << control.name << " twice";
+            boxes += control.className == "VB.CheckBox" ? 1 : 0;
+        }
+        ASSERT_EQ(boxes, 2);
+        const auto gotFocus = std::find_if(defined.begin(), defined.end(), [](const auto& entry) {
+            return IEndsWith(entry.first, "_GotFocus");
+        });
+        ASSERT_NE(gotFocus, defined.end()) << frm;
+        EXPECT_NE(frm.find("    Me!" + gotFocus->second + ".Tag"), std::string::npos) << frm;
+        // The control the code serves is the bound one.
+        const size_t block = frm.find("Begin VB.CheckBox " + gotFocus->second + "\r\n");
+        ASSERT_NE(block, std::string::npos) << frm;
+        EXPECT_LT(frm.find("DataField =\"Status\"", block), frm.find("   End\r\n", block)) << frm;
+    }
+}
+
 // A button shows its caption or a picture its Tag names, never neither; the
 // controls converted in part reach the driver for the form's picture.
 TEST_F(FormConversionTest, ButtonsShowACaptionOrAPictureAndPartialControlsAreNamed) {

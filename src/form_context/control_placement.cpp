@@ -2,11 +2,30 @@
 
 #include <algorithm>
 
+#include "common/ansi_text.h"
 #include "common/names.h"
 #include "common/vb_quote.h"
 #include "output/generated_members.h"
 
 namespace velorin {
+namespace {
+
+// Whether the form's code, which names `control` by its Access name, goes
+// with another control that kept the same name but for case. Access refuses
+// such names; an edited export can hold them, and the code cannot tell the
+// two apart: it goes with the one whose events call it, else the one that kept
+// the name.
+bool CodeStaysWithAnother(const std::map<const AccessControl*, std::string>& names,
+                          const AccessControl& control) {
+    return std::any_of(names.begin(), names.end(), [&](const auto& named) {
+        return named.first != &control && named.second == named.first->Name() &&
+               IEquals(named.second, control.Name()) &&
+               (named.first->HasEventProcedure() || !control.HasEventProcedure());
+    });
+}
+
+}  // namespace
+
 const std::string& ControlName(FormState& state, const AccessControl& control) {
     std::map<const AccessControl*, std::string>& names = state.level->controlNames;
     auto named = names.find(&control);
@@ -16,7 +35,8 @@ const std::string& ControlName(FormState& state, const AccessControl& control) {
     const std::string name = state.output.Names().Claim(wanted, wanted == control.Name());
     // The form's own code names its controls as Access does; it follows the
     // names they got.
-    if (state.level->parent == nullptr && name != control.Name())
+    if (state.level->parent == nullptr && name != control.Name() &&
+        !CodeStaysWithAnother(names, control))
         state.output.RenamedControls().emplace(control.Name(), name);
     return names.emplace(&control, name).first->second;
 }

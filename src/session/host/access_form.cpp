@@ -1,5 +1,7 @@
 #include "session/host/access_form.h"
 
+#include <algorithm>
+
 #include <optional>
 #include <utility>
 
@@ -252,6 +254,13 @@ PropertyValue AccessForm::Resolve(int objectType, const PropertyList* typeDefaul
     if (builtIn != nullptr)
         return DefaultValue(*builtIn);
     return {};
+}
+
+bool AccessControl::HasEventProcedure() const {
+    const std::vector<TextProperty>& own = properties_.Items();
+    return std::any_of(own.begin(), own.end(), [](const TextProperty& property) {
+        return property.value.AsText() == "[Event Procedure]";
+    });
 }
 
 PropertyValue AccessForm::Property(std::string_view name) const {

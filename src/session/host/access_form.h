@@ -70,6 +70,9 @@ class AccessControl {
     // "ControlType", "Section" and "Name" answer too.
     PropertyValue Property(std::string_view name) const;
     std::string Text(std::string_view name) const { return Property(name).AsText(); }
+    // Whether one of its own event properties is "[Event Procedure]": the
+    // form's code has procedures of its name.
+    bool HasEventProcedure() const;
     // The form the control belongs to.
     const AccessForm& Form() const { return *form_; }
 
