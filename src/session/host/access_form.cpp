@@ -1,7 +1,6 @@
 #include "session/host/access_form.h"
 
 #include <algorithm>
-
 #include <optional>
 #include <utility>
 
