@@ -56,9 +56,8 @@ bool EqualsWithoutBlanks(std::string_view text, std::string_view word) {
 }
 
 bool IsCurrentDatabase(std::string_view expression) {
-    const std::string bare = WithoutBlanks(expression);
     for (std::string_view spelling : kCurrentDatabase) {
-        if (IEquals(bare, spelling))
+        if (EqualsWithoutBlanks(expression, spelling))
             return true;
     }
     return false;

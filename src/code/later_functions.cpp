@@ -1,5 +1,6 @@
 #include "code/later_functions.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -29,7 +30,15 @@ constexpr LaterConstant kLaterConstants[] = {
     {"vbLongTime", "3"},    {"vbShortTime", "4"}, {"vbUseSystemDayOfWeek", "0"},
 };
 
-constexpr size_t kLongestLaterName = 20;
+constexpr size_t kLongestLaterName = [] {
+    size_t longest = 0;
+    for (const LaterFunction& function : kLaterFunctions)
+        longest = std::max(longest, function.name.size());
+    for (const LaterConstant& constant : kLaterConstants)
+        longest = std::max(longest, constant.name.size());
+    return longest;
+}();
+static_assert(kLongestLaterName < 32, "a name's length is a bit of a 32-bit mask");
 
 // For each first letter, a bit for each length a name above has with it.
 constexpr std::array<uint32_t, 26> kLaterNameLengths = [] {
